@@ -1,0 +1,33 @@
+# make test: install what is missing, build both configurations, run every test.
+# make run:  install what is missing, build, and start Tessaline under Wine.
+JOBS ?= $(shell nproc)
+NATIVE := build/native
+WIN := build/win
+
+.PHONY: all setup native win test run clean
+
+all: native win
+
+setup:
+	@scripts/setup
+
+native: setup
+	@cmake -S . -B $(NATIVE) -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+	  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+	@cmake --build $(NATIVE) -j $(JOBS)
+
+win: setup
+	@cmake -S . -B $(WIN) -G Ninja -DCMAKE_BUILD_TYPE=Release \
+	  -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake >/dev/null
+	@cmake --build $(WIN) -j $(JOBS)
+
+# One CTest run over both trees, so that its summary is the last line.
+test: native win
+	@printf 'subdirs("native" "win")\n' > build/CTestTestfile.cmake
+	@scripts/wine-session ctest --test-dir build --output-on-failure -j $(JOBS)
+
+run: win
+	@cd $(WIN)/console/tessaline && $(CURDIR)/scripts/wine-run ./Tessaline.exe
+
+clean:
+	rm -rf $(NATIVE) $(WIN)

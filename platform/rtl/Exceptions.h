@@ -1,0 +1,36 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace marivo {
+
+// Root of every error the system raises; Message() is what the standard error box shows.
+class Exception : public std::runtime_error {
+public:
+  explicit Exception(const std::string& message) : std::runtime_error(message) {}
+  std::string Message() const { return what(); }
+};
+
+#define MARIVO_EXCEPTION(Name, Base)                                                               \
+  class Name : public Base {                                                                       \
+  public:                                                                                          \
+    using Base::Base;                                                                              \
+  };
+
+MARIVO_EXCEPTION(EConvertError, Exception)
+MARIVO_EXCEPTION(EInvalidOperation, Exception)
+MARIVO_EXCEPTION(EListError, Exception)
+MARIVO_EXCEPTION(EComponentError, Exception)
+MARIVO_EXCEPTION(EResNotFound, Exception)
+MARIVO_EXCEPTION(EStreamError, Exception)
+MARIVO_EXCEPTION(EFOpenError, EStreamError)
+MARIVO_EXCEPTION(EFCreateError, EStreamError)
+MARIVO_EXCEPTION(EFilerError, EStreamError)
+MARIVO_EXCEPTION(EReadError, EFilerError)
+MARIVO_EXCEPTION(EWriteError, EFilerError)
+MARIVO_EXCEPTION(EClassNotFound, EFilerError)
+
+#undef MARIVO_EXCEPTION
+
+} // namespace marivo

@@ -1,0 +1,80 @@
+#include "platform/ui/Application.h"
+
+#include "platform/ui/Dialogs.h"
+#include "platform/ui/Forms.h"
+#include "platform/ui/StdClasses.h"
+
+#include <windows.h>
+
+namespace marivo {
+
+TApplication* Application = nullptr;
+
+void HandleApplicationException(const std::exception& error) {
+  if (Application)
+    Application->HandleException(error);
+  else
+    ShowMessageBox(error.what(), "Error", MB_OK | MB_ICONSTOP);
+}
+
+TApplication::TApplication() : TComponent(nullptr) {
+  Application = this;
+  RegisterStandardClasses();
+}
+
+TApplication::~TApplication() {
+  // Forms go first, while Application still answers for their last messages.
+  while (ComponentCount() > 0)
+    delete Components(ComponentCount() - 1);
+  if (Application == this)
+    Application = nullptr;
+}
+
+void TApplication::Initialize() {
+  Terminated_ = false;
+}
+
+void TApplication::AdoptForm(TForm* form) {
+  form->LoadFromResource();
+  if (!MainForm_)
+    MainForm_ = form;
+}
+
+void TApplication::Run() {
+  if (MainForm_)
+    MainForm_->Show();
+  MSG message;
+  while (!Terminated_) {
+    const BOOL got = GetMessageA(&message, nullptr, 0, 0);
+    if (got == 0 || got == -1)
+      break;
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+  Terminated_ = true;
+}
+
+void TApplication::ProcessMessages() {
+  MSG message;
+  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (message.message == WM_QUIT) {
+      Terminated_ = true;
+      break;
+    }
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+}
+
+void TApplication::Terminate() {
+  if (Terminated_)
+    return;
+  Terminated_ = true;
+  PostQuitMessage(0);
+}
+
+void TApplication::HandleException(const std::exception& error) {
+  ShowMessageBox(error.what(), Title_, MB_OK | MB_ICONSTOP);
+}
+
+} // namespace marivo

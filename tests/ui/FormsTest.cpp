@@ -1,0 +1,163 @@
+#include "platform/ui/Forms.h"
+#include "platform/rtl/ClassRegistry.h"
+#include "platform/rtl/Exceptions.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/Dialogs.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace marivo {
+namespace {
+
+class TShowcaseForm : public TForm {
+public:
+  using TForm::TForm;
+  std::vector<std::string> Events;
+  bool AllowClose = true;
+  bool ThrowOnCloseQuery = false;
+
+  void FormCreate(TObject*) { Events.push_back("create:" + Caption()); }
+  void FormShow(TObject*) { Events.push_back("show:" + std::to_string(HandleAllocated())); }
+  void FormClose(TObject*, TCloseAction&) { Events.push_back("close"); }
+  void FormCloseQuery(TObject*, bool& canClose) {
+    Events.push_back("query");
+    if (ThrowOnCloseQuery)
+      throw EConvertError("'x' is not a valid integer value");
+    canClose = AllowClose;
+  }
+};
+
+class TBrokenForm : public TForm {
+public:
+  using TForm::TForm;
+};
+
+struct TBox {
+  std::string Text;
+  std::string Caption;
+  unsigned Flags;
+};
+
+class FormsTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    static const bool registered = [] {
+      RegisterComponentClass<TShowcaseForm, TForm>("TShowcaseForm")
+          .Handler("FormCreate", &TShowcaseForm::FormCreate)
+          .Handler("FormShow", &TShowcaseForm::FormShow)
+          .Handler("FormClose", &TShowcaseForm::FormClose)
+          .Handler("FormCloseQuery", &TShowcaseForm::FormCloseQuery);
+      RegisterComponentClass<TBrokenForm, TForm>("TBrokenForm");
+      return true;
+    }();
+    (void)registered;
+    SetMessageBoxHandler(
+        [this](const std::string& text, const std::string& caption, unsigned flags) {
+          Boxes.push_back({text, caption, flags});
+          return IDOK;
+        });
+    App.SetTitle("Marivo");
+  }
+  void TearDown() override { SetMessageBoxHandler(nullptr); }
+
+  TApplication App;
+  std::vector<TBox> Boxes;
+};
+
+TEST_F(FormsTest, FormComesFromItsFormDataAndRunsOnCreateOnce) {
+  TShowcaseForm* form = nullptr;
+  App.CreateForm(form);
+  ASSERT_EQ(App.MainForm(), form);
+  EXPECT_EQ(form->Name(), "ShowcaseForm");
+  EXPECT_EQ(form->Caption(), "Marivo");
+  EXPECT_EQ(form->Color(), clRed);
+  EXPECT_EQ(form->Left(), 40);
+  EXPECT_EQ(form->Width(), 420);
+  EXPECT_FALSE(form->Visible());
+  EXPECT_EQ(form->Events, std::vector<std::string>{"create:Marivo"});
+}
+
+TEST_F(FormsTest, ShowRunsOnShowBeforeTheWindowAppearsAndPaintsTheFormColour) {
+  TShowcaseForm* form = nullptr;
+  App.CreateForm(form);
+  form->Show();
+  App.ProcessMessages();
+  ASSERT_TRUE(form->HandleAllocated());
+  EXPECT_TRUE(IsWindowVisible(form->Handle()));
+  EXPECT_EQ(form->Events.back(), "show:0");
+
+  RECT bounds;
+  GetWindowRect(form->Handle(), &bounds);
+  EXPECT_EQ(bounds.right - bounds.left, 420);
+  EXPECT_EQ(bounds.bottom - bounds.top, 260);
+
+  RedrawWindow(form->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  HDC dc = GetDC(form->Handle());
+  const COLORREF pixel = GetPixel(dc, 20, 20);
+  ReleaseDC(form->Handle(), dc);
+  EXPECT_EQ(pixel, RGB(255, 0, 0));
+}
+
+TEST_F(FormsTest, CloseAsksFirstAndClosingTheMainFormEndsTheApplication) {
+  TShowcaseForm* form = nullptr;
+  App.CreateForm(form);
+  form->Show();
+  form->AllowClose = false;
+  SendMessageA(form->Handle(), WM_CLOSE, 0, 0);
+  EXPECT_FALSE(App.Terminated());
+  EXPECT_TRUE(form->Visible());
+
+  form->AllowClose = true;
+  SendMessageA(form->Handle(), WM_CLOSE, 0, 0);
+  EXPECT_TRUE(App.Terminated());
+  EXPECT_EQ(form->Events,
+            (std::vector<std::string>{"create:Marivo", "show:0", "query", "query", "close"}));
+}
+
+TEST_F(FormsTest, ErrorInAHandlerShowsTheStandardErrorBoxAndTheWindowLivesOn) {
+  TShowcaseForm* form = nullptr;
+  App.CreateForm(form);
+  form->Show();
+  form->ThrowOnCloseQuery = true;
+  SendMessageA(form->Handle(), WM_CLOSE, 0, 0);
+  ASSERT_EQ(Boxes.size(), 1u);
+  EXPECT_EQ(Boxes[0].Text, "'x' is not a valid integer value");
+  EXPECT_EQ(Boxes[0].Caption, "Marivo");
+  EXPECT_EQ(Boxes[0].Flags & MB_ICONMASK, static_cast<unsigned>(MB_ICONSTOP));
+  EXPECT_TRUE(IsWindow(form->Handle()));
+  EXPECT_FALSE(App.Terminated());
+}
+
+TEST_F(FormsTest, BadOrMissingFormDataIsAReadErrorNamingWhereItIs) {
+  TBrokenForm* broken = nullptr;
+  try {
+    App.CreateForm(broken);
+    FAIL() << "the unknown property was accepted";
+  } catch (const EReadError& error) {
+    const std::string message = error.what();
+    EXPECT_NE(message.find("TBROKENFORM"), std::string::npos) << message;
+    EXPECT_NE(message.find("(3)"), std::string::npos) << message;
+    EXPECT_NE(message.find("Colour"), std::string::npos) << message;
+  }
+
+  TForm plain(&App);
+  EXPECT_THROW(plain.LoadFromResource(), EResNotFound);
+}
+
+TEST_F(FormsTest, MessageBoxesGoThroughTheReplaceableHandler) {
+  EXPECT_EQ(
+      ShowMessageBox("Press OK to confirm you want to exit this program.", "Marivo", MB_OKCANCEL),
+      IDOK);
+  App.HandleException(std::runtime_error("Could not connect"));
+  ASSERT_EQ(Boxes.size(), 2u);
+  EXPECT_EQ(Boxes[0].Flags, static_cast<unsigned>(MB_OKCANCEL));
+  EXPECT_EQ(Boxes[1].Text, "Could not connect");
+  EXPECT_EQ(Boxes[1].Caption, "Marivo");
+}
+
+} // namespace
+} // namespace marivo
