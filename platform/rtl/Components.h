@@ -8,15 +8,13 @@
 
 namespace marivo {
 
-class TComponent;
 class TComponentReader;
 
 // Root of every class the form data and the class registry know.
 class TObject {
 public:
   virtual ~TObject() = default;
-  // The name the class was registered under (see ClassRegistry.h); an unregistered class gives
-  // its nearest registered ancestor's name. A class may still override it.
+  // The registered name of the class, or of its nearest registered ancestor (ClassRegistry.h).
   virtual std::string ClassName() const;
 };
 

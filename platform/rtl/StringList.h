@@ -8,9 +8,7 @@
 namespace marivo {
 
 class TStream;
-class TObject;
 
-using TNotifyEvent = std::function<void(TObject* Sender)>;
 
 // Ordered list of 8-bit texts, each with an optional object pointer (not owned).
 // Index errors raise EListError "List index out of bounds (n)".
