@@ -15,10 +15,10 @@ struct TFormValue {
   TKind Kind = TKind::Integer;
   std::int64_t Integer = 0;
   double Float = 0;
-  std::string Text;                     // String and Identifier
-  std::vector<std::string> Items;       // Set members (identifiers) and List items (texts)
-  std::vector<TFormObject> Collection;  // Collection items: properties only, no name or class
-  std::vector<std::uint8_t> Bytes;      // Binary
+  std::string Text;                    // String and Identifier
+  std::vector<std::string> Items;      // Set members (identifiers) and List items (texts)
+  std::vector<TFormObject> Collection; // Collection items: properties only, no name or class
+  std::vector<std::uint8_t> Bytes;     // Binary
   bool operator==(const TFormValue&) const;
 };
 

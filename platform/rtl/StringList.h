@@ -9,7 +9,6 @@ namespace marivo {
 
 class TStream;
 
-
 // Ordered list of 8-bit texts, each with an optional object pointer (not owned).
 // Index errors raise EListError "List index out of bounds (n)".
 class TStrings : public TPersistent {
