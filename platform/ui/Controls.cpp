@@ -2,6 +2,9 @@
 
 #include "platform/rtl/Exceptions.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/Forms.h"
+
+#include <windowsx.h>
 
 #include <algorithm>
 
@@ -35,12 +38,48 @@ void RegisterWindowClass() {
     throw EInvalidOperation("Cannot register the window class");
 }
 
+TShiftState MouseShiftState(WPARAM keys) {
+  TShiftState shift = 0;
+  if (keys & MK_SHIFT)
+    shift |= ssShift;
+  if (keys & MK_CONTROL)
+    shift |= ssCtrl;
+  if (keys & MK_LBUTTON)
+    shift |= ssLeft;
+  if (keys & MK_RBUTTON)
+    shift |= ssRight;
+  if (keys & MK_MBUTTON)
+    shift |= ssMiddle;
+  if (GetKeyState(VK_MENU) < 0)
+    shift |= ssAlt;
+  return shift;
+}
+
+bool IsMouseMessage(UINT msg) {
+  return msg >= WM_MOUSEFIRST && msg <= WM_MBUTTONDBLCLK;
+}
+
 } // namespace
+
+TWinControl* FindControl(HWND window) {
+  return window ? static_cast<TWinControl*>(GetPropA(window, kControlProperty)) : nullptr;
+}
+
+TShiftState KeyboardShiftState() {
+  TShiftState shift = 0;
+  if (GetKeyState(VK_SHIFT) < 0)
+    shift |= ssShift;
+  if (GetKeyState(VK_CONTROL) < 0)
+    shift |= ssCtrl;
+  if (GetKeyState(VK_MENU) < 0)
+    shift |= ssAlt;
+  return shift;
+}
 
 // The one way in for window messages: every window of the library lands in its object's WndProc.
 // No C++ exception may unwind through USER32, so they end here in the standard error box.
 LRESULT CALLBACK ControlWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
-  auto* control = static_cast<TWinControl*>(GetPropA(window, kControlProperty));
+  TWinControl* control = FindControl(window);
   if (!control && msg == WM_NCCREATE && CreatingControl) {
     control = CreatingControl;
     CreatingControl = nullptr;
@@ -66,7 +105,9 @@ LRESULT CALLBACK ControlWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM 
 
 // --- TControl ---------------------------------------------------------------------------------
 
-TControl::TControl(TComponent* owner) : TComponent(owner) {}
+TControl::TControl(TComponent* owner) : TComponent(owner) {
+  Font_.OnChange = [this](TObject*) { FontChanged(); };
+}
 
 TControl::~TControl() {
   SetParent(nullptr);
@@ -75,11 +116,20 @@ TControl::~TControl() {
 void TControl::SetParent(TWinControl* parent) {
   if (parent == Parent_)
     return;
+  if (parent == this)
+    throw EInvalidOperation("A control cannot be its own parent");
   if (Parent_)
     Parent_->RemoveControl(this);
   Parent_ = parent;
-  if (Parent_)
+  if (Parent_) {
     Parent_->InsertControl(this);
+    if (ParentFont_)
+      Perform(CM_PARENTFONTCHANGED, 0, 0);
+    if (ParentColor_)
+      Perform(CM_PARENTCOLORCHANGED, 0, 0);
+    if (Align_ != alNone)
+      Parent_->AlignControls();
+  }
 }
 
 void TControl::SetParentComponent(TComponent* parent) {
@@ -91,15 +141,46 @@ TComponent* TControl::GetParentComponent() const {
   return Parent_;
 }
 
+TForm* TControl::ParentForm() {
+  TControl* control = this;
+  while (control->Parent_)
+    control = control->Parent_;
+  return dynamic_cast<TForm*>(control);
+}
+
+void TControl::Loaded() {
+  TComponent::Loaded();
+  if (Parent_ && Align_ != alNone)
+    Parent_->AlignControls();
+}
+
 void TControl::SetBounds(int left, int top, int width, int height) {
   if (left == Left_ && top == Top_ && width == Width_ && height == Height_)
     return;
+  Invalidate();
   Left_ = left;
   Top_ = top;
   Width_ = width;
   Height_ = height;
   BoundsChanged();
   Invalidate();
+  if (Parent_ && Align_ != alNone)
+    Parent_->AlignControls();
+}
+
+void TControl::SetAlign(TAlign value) {
+  if (value == Align_)
+    return;
+  Align_ = value;
+  if (Parent_)
+    Parent_->AlignControls();
+}
+
+bool TControl::Showing() const {
+  for (const TControl* control = this; control; control = control->Parent_)
+    if (!control->Visible_)
+      return false;
+  return true;
 }
 
 void TControl::SetVisible(bool value) {
@@ -107,6 +188,9 @@ void TControl::SetVisible(bool value) {
     return;
   Visible_ = value;
   Perform(CM_SHOWINGCHANGED, 0, 0);
+  Invalidate();
+  if (Parent_ && Align_ != alNone)
+    Parent_->AlignControls();
 }
 
 void TControl::SetEnabled(bool value) {
@@ -127,7 +211,66 @@ void TControl::SetColor(TColor value) {
   if (value == Color_)
     return;
   Color_ = value;
+  ParentColor_ = false;
   Perform(CM_COLORCHANGED, 0, 0);
+}
+
+void TControl::SetParentColor(bool value) {
+  if (value == ParentColor_)
+    return;
+  ParentColor_ = value;
+  if (value)
+    Perform(CM_PARENTCOLORCHANGED, 0, 0);
+}
+
+void TControl::SetParentFont(bool value) {
+  if (value == ParentFont_)
+    return;
+  ParentFont_ = value;
+  if (value)
+    Perform(CM_PARENTFONTCHANGED, 0, 0);
+}
+
+void TControl::FontChanged() {
+  if (!SyncingFont_)
+    ParentFont_ = false;
+  Perform(CM_FONTCHANGED, 0, 0);
+}
+
+void TControl::BringToFront() {
+  if (Parent_) {
+    auto& siblings = Parent_->Controls_;
+    siblings.erase(std::remove(siblings.begin(), siblings.end(), this), siblings.end());
+    siblings.push_back(this);
+  }
+  if (auto* window = dynamic_cast<TWinControl*>(this); window && window->HandleAllocated())
+    SetWindowPos(window->Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  Invalidate();
+}
+
+void TControl::Click() {
+  if (OnClick)
+    OnClick(this);
+}
+
+void TControl::DblClick() {
+  if (OnDblClick)
+    OnDblClick(this);
+}
+
+void TControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+  if (OnMouseDown)
+    OnMouseDown(this, button, shift, x, y);
+}
+
+void TControl::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+  if (OnMouseUp)
+    OnMouseUp(this, button, shift, x, y);
+}
+
+void TControl::MouseMove(TShiftState shift, int x, int y) {
+  if (OnMouseMove)
+    OnMouseMove(this, shift, x, y);
 }
 
 LRESULT TControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -136,11 +279,60 @@ LRESULT TControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam) {
   return message.Result;
 }
 
+void TControl::HandleMouse(TMessage& message) {
+  const int x = GET_X_LPARAM(message.LParam);
+  const int y = GET_Y_LPARAM(message.LParam);
+  const TShiftState shift = MouseShiftState(message.WParam);
+  switch (message.Msg) {
+  case WM_LBUTTONDOWN:
+    Clicking_ = true;
+    MouseDown(mbLeft, shift, x, y);
+    break;
+  case WM_LBUTTONDBLCLK:
+    DblClick();
+    MouseDown(mbLeft, static_cast<TShiftState>(shift | ssDouble), x, y);
+    break;
+  case WM_RBUTTONDOWN:
+    MouseDown(mbRight, shift, x, y);
+    break;
+  case WM_LBUTTONUP: {
+    const bool clicked = Clicking_ && x >= 0 && y >= 0 && x < Width_ && y < Height_;
+    Clicking_ = false;
+    MouseUp(mbLeft, shift, x, y);
+    if (clicked && dynamic_cast<TGraphicControl*>(this))
+      Click();
+    break;
+  }
+  case WM_RBUTTONUP:
+    MouseUp(mbRight, shift, x, y);
+    break;
+  case WM_MOUSEMOVE:
+    MouseMove(shift, x, y);
+    break;
+  }
+}
+
 void TControl::WndProc(TMessage& message) {
+  if (IsMouseMessage(message.Msg) && Enabled_)
+    HandleMouse(message);
   switch (message.Msg) {
   case CM_TEXTCHANGED:
   case CM_COLORCHANGED:
+  case CM_FONTCHANGED:
     Invalidate();
+    break;
+  case CM_PARENTFONTCHANGED:
+    if (ParentFont_ && Parent_) {
+      SyncingFont_ = true;
+      Font_.Assign(Parent_->Font());
+      SyncingFont_ = false;
+    }
+    break;
+  case CM_PARENTCOLORCHANGED:
+    if (ParentColor_ && Parent_ && Color_ != Parent_->Color()) {
+      Color_ = Parent_->Color();
+      Perform(CM_COLORCHANGED, 0, 0);
+    }
     break;
   default:
     DefaultHandler(message);
@@ -154,6 +346,15 @@ void TControl::Invalidate() {
     RECT bounds{Left_, Top_, Left_ + Width_, Top_ + Height_};
     InvalidateRect(Parent_->Handle(), &bounds, TRUE);
   }
+}
+
+void TControl::Repaint() {
+  Invalidate();
+  for (TControl* control = this; control; control = control->Parent_)
+    if (auto* window = dynamic_cast<TWinControl*>(control); window && window->HandleAllocated()) {
+      UpdateWindow(window->Handle());
+      break;
+    }
 }
 
 // --- TWinControl ------------------------------------------------------------------------------
@@ -180,9 +381,44 @@ HWND TWinControl::Handle() {
   return Handle_;
 }
 
+int TWinControl::ClientWidth() {
+  if (!Handle_)
+    return Width();
+  RECT client;
+  GetClientRect(Handle_, &client);
+  return client.right;
+}
+
+int TWinControl::ClientHeight() {
+  if (!Handle_)
+    return Height();
+  RECT client;
+  GetClientRect(Handle_, &client);
+  return client.bottom;
+}
+
+bool TWinControl::Focused() const {
+  return Handle_ && GetFocus() == Handle_;
+}
+
+bool TWinControl::CanFocus() const {
+  for (const TControl* control = this; control; control = control->Parent())
+    if (!control->Visible() || !control->Enabled())
+      return false;
+  return true;
+}
+
+void TWinControl::SetFocus() {
+  if (!CanFocus())
+    throw EInvalidOperation("Cannot focus a disabled or invisible window");
+  ::SetFocus(Handle());
+}
+
 void TWinControl::CreateParams(TCreateParams& params) {
   if (Parent())
     params.WndParent = Parent()->Handle();
+  if (TabStop_)
+    params.Style |= WS_TABSTOP;
 }
 
 void TWinControl::CreateWnd() {
@@ -208,9 +444,23 @@ void TWinControl::CreateWnd() {
     DefWndProc_ = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ControlWindowProc)));
   }
+  SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(Font().Handle()), FALSE);
+  for (TControl* control : Controls_)
+    if (auto* child = dynamic_cast<TWinControl*>(control); child && child->Visible())
+      child->HandleNeeded();
+  AlignControls();
+}
+
+void TWinControl::RecreateWnd() {
+  if (!Handle_)
+    return;
+  // Children must not go down with the old window.
   for (TControl* control : Controls_)
     if (auto* child = dynamic_cast<TWinControl*>(control))
-      child->HandleNeeded();
+      child->DestroyHandle();
+  DestroyHandle();
+  if (Visible() && (!Parent() || Parent()->HandleAllocated()))
+    HandleNeeded();
 }
 
 void TWinControl::DestroyHandle() {
@@ -233,24 +483,200 @@ void TWinControl::EraseBackground(HDC dc) {
   DeleteObject(brush);
 }
 
+void TWinControl::PaintControls(HDC dc) {
+  for (TControl* control : Controls_) {
+    auto* graphic = dynamic_cast<TGraphicControl*>(control);
+    if (!graphic || !graphic->Visible() || graphic->Width() <= 0 || graphic->Height() <= 0)
+      continue;
+    const int saved = SaveDC(dc);
+    IntersectClipRect(dc, graphic->Left(), graphic->Top(), graphic->Left() + graphic->Width(),
+                      graphic->Top() + graphic->Height());
+    SetViewportOrgEx(dc, graphic->Left(), graphic->Top(), nullptr);
+    graphic->Canvas().SetHandle(dc);
+    try {
+      graphic->Paint();
+    } catch (...) {
+      graphic->Canvas().SetHandle(nullptr);
+      RestoreDC(dc, saved);
+      throw;
+    }
+    graphic->Canvas().SetHandle(nullptr);
+    RestoreDC(dc, saved);
+  }
+}
+
+void TWinControl::PaintHandler(TMessage& message) {
+  const bool hasGraphicChildren = std::any_of(Controls_.begin(), Controls_.end(), [](auto* c) {
+    return dynamic_cast<TGraphicControl*>(c) != nullptr;
+  });
+  if (!OwnWindowClass()) {
+    // A platform control paints itself; graphic children go on top of what it drew.
+    DefaultHandler(message);
+    if (hasGraphicChildren) {
+      HDC dc = GetDC(Handle_);
+      PaintControls(dc);
+      ReleaseDC(Handle_, dc);
+    }
+    return;
+  }
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(Handle_, &paint);
+  try {
+    PaintWindow(dc);
+    PaintControls(dc);
+  } catch (...) {
+    EndPaint(Handle_, &paint);
+    throw;
+  }
+  EndPaint(Handle_, &paint);
+}
+
+TGraphicControl* TWinControl::GraphicControlAt(int x, int y) {
+  for (auto it = Controls_.rbegin(); it != Controls_.rend(); ++it) {
+    auto* graphic = dynamic_cast<TGraphicControl*>(*it);
+    if (graphic && graphic->Visible() && x >= graphic->Left() && y >= graphic->Top() &&
+        x < graphic->Left() + graphic->Width() && y < graphic->Top() + graphic->Height())
+      return graphic;
+  }
+  return nullptr;
+}
+
+// Graphic children have no window: their parent hands them its mouse messages, and keeps
+// handing them to the one pressed until the button is released.
+bool TWinControl::ForwardMouse(TMessage& message) {
+  const int x = GET_X_LPARAM(message.LParam);
+  const int y = GET_Y_LPARAM(message.LParam);
+  TGraphicControl* target = MouseCapture_ ? MouseCapture_ : GraphicControlAt(x, y);
+  if (!target)
+    return false;
+  if (message.Msg == WM_LBUTTONDOWN || message.Msg == WM_LBUTTONDBLCLK) {
+    MouseCapture_ = target;
+    SetCapture(Handle_);
+  }
+  TMessage forwarded = message;
+  forwarded.LParam = MAKELPARAM(x - target->Left(), y - target->Top());
+  if (message.Msg == WM_LBUTTONUP) {
+    MouseCapture_ = nullptr;
+    ReleaseCapture();
+  }
+  target->WndProc(forwarded);
+  message.Result = forwarded.Result;
+  return true;
+}
+
+bool TWinControl::PreviewKey(UINT msg, WORD& key, TShiftState shift) {
+  TForm* form = ParentForm();
+  if (!form || form == this || !form->KeyPreview())
+    return false;
+  char character = static_cast<char>(key);
+  bool consumed = false;
+  switch (msg) {
+  case WM_KEYDOWN:
+  case WM_SYSKEYDOWN:
+    consumed = form->KeyDown(key, shift);
+    break;
+  case WM_KEYUP:
+  case WM_SYSKEYUP:
+    consumed = form->KeyUp(key, shift);
+    break;
+  case WM_CHAR:
+    consumed = form->KeyPress(character);
+    key = static_cast<unsigned char>(character);
+    break;
+  }
+  return consumed;
+}
+
+bool TWinControl::KeyDown(WORD& key, TShiftState shift) {
+  if (OnKeyDown)
+    OnKeyDown(this, key, shift);
+  return key == 0;
+}
+
+bool TWinControl::KeyUp(WORD& key, TShiftState shift) {
+  if (OnKeyUp)
+    OnKeyUp(this, key, shift);
+  return key == 0;
+}
+
+bool TWinControl::KeyPress(char& key) {
+  if (OnKeyPress)
+    OnKeyPress(this, key);
+  return key == 0;
+}
+
 void TWinControl::WndProc(TMessage& message) {
   switch (message.Msg) {
   case WM_ERASEBKGND:
-    EraseBackground(reinterpret_cast<HDC>(message.WParam));
-    message.Result = 1;
+    if (OwnWindowClass()) {
+      EraseBackground(reinterpret_cast<HDC>(message.WParam));
+      message.Result = 1;
+      return;
+    }
+    break;
+  case WM_PAINT:
+    PaintHandler(message);
     return;
+  case WM_KEYDOWN:
+  case WM_SYSKEYDOWN:
+  case WM_KEYUP:
+  case WM_SYSKEYUP:
+  case WM_CHAR: {
+    // The form sees every key first when it asks to; a key set to 0 goes no further.
+    WORD key = static_cast<WORD>(message.WParam);
+    const TShiftState shift = KeyboardShiftState();
+    if (PreviewKey(message.Msg, key, shift))
+      return;
+    bool consumed = false;
+    if (message.Msg == WM_CHAR) {
+      char character = static_cast<char>(key);
+      consumed = KeyPress(character);
+      key = static_cast<unsigned char>(character);
+    } else if (message.Msg == WM_KEYDOWN || message.Msg == WM_SYSKEYDOWN) {
+      consumed = KeyDown(key, shift);
+    } else {
+      consumed = KeyUp(key, shift);
+    }
+    if (consumed)
+      return;
+    message.WParam = key;
+    break;
+  }
+  case WM_SETFOCUS:
+    if (OnEnter)
+      OnEnter(this);
+    break;
+  case WM_KILLFOCUS:
+    if (OnExit)
+      OnExit(this);
+    break;
+  case WM_COMMAND:
+  case WM_NOTIFY:
+  case WM_DRAWITEM:
+  case WM_CTLCOLORBTN:
+  case WM_CTLCOLOREDIT:
+  case WM_CTLCOLORLISTBOX:
+  case WM_CTLCOLORSTATIC: {
+    // Platform controls tell their parent; the control's own object decides.
+    HWND child = message.Msg == WM_NOTIFY ? reinterpret_cast<NMHDR*>(message.LParam)->hwndFrom
+                 : message.Msg == WM_DRAWITEM
+                     ? reinterpret_cast<DRAWITEMSTRUCT*>(message.LParam)->hwndItem
+                     : reinterpret_cast<HWND>(message.LParam);
+    if (TWinControl* control = FindControl(child); control && control != this) {
+      message.Result = control->Perform(CN_BASE + message.Msg, message.WParam, message.LParam);
+      return;
+    }
+    break;
+  }
   case WM_WINDOWPOSCHANGED: {
     // The user or the system moved the window: the object follows.
-    const auto* pos = reinterpret_cast<const WINDOWPOS*>(message.LParam);
-    if (!(pos->flags & SWP_NOMOVE) || !(pos->flags & SWP_NOSIZE)) {
-      RECT bounds;
-      GetWindowRect(Handle_, &bounds);
-      if (HWND parent = GetParent(Handle_);
-          parent && (GetWindowLongA(Handle_, GWL_STYLE) & WS_CHILD))
-        MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&bounds), 2);
-      TControl::SetBounds(bounds.left, bounds.top, bounds.right - bounds.left,
-                          bounds.bottom - bounds.top);
-    }
+    RECT bounds;
+    GetWindowRect(Handle_, &bounds);
+    if (HWND parent = GetParent(Handle_); parent && (GetWindowLongA(Handle_, GWL_STYLE) & WS_CHILD))
+      MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&bounds), 2);
+    TControl::SetBounds(bounds.left, bounds.top, bounds.right - bounds.left,
+                        bounds.bottom - bounds.top);
+    AlignControls();
     break;
   }
   case CM_SHOWINGCHANGED:
@@ -264,7 +690,19 @@ void TWinControl::WndProc(TMessage& message) {
     if (Handle_)
       SetWindowTextA(Handle_, Caption().c_str());
     return;
+  case CM_FONTCHANGED:
+    if (Handle_)
+      SendMessageA(Handle_, WM_SETFONT, reinterpret_cast<WPARAM>(Font().Handle()), TRUE);
+    for (TControl* control : Controls_)
+      control->Perform(CM_PARENTFONTCHANGED, 0, 0);
+    break;
+  case CM_COLORCHANGED:
+    for (TControl* control : Controls_)
+      control->Perform(CM_PARENTCOLORCHANGED, 0, 0);
+    break;
   }
+  if (IsMouseMessage(message.Msg) && ForwardMouse(message))
+    return;
   TControl::WndProc(message);
 }
 
@@ -275,7 +713,7 @@ void TWinControl::UpdateShowing() {
       return;
     HandleNeeded();
   }
-  ShowWindow(Handle_, Visible() ? SW_SHOW : SW_HIDE);
+  ShowWindow(Handle_, Visible() ? SW_SHOWNOACTIVATE : SW_HIDE);
 }
 
 void TWinControl::SetBounds(int left, int top, int width, int height) {
@@ -284,6 +722,61 @@ void TWinControl::SetBounds(int left, int top, int width, int height) {
   TControl::SetBounds(left, top, width, height);
   if (Handle_)
     SetWindowPos(Handle_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+  AlignControls();
+}
+
+void TWinControl::AlignControls() {
+  if (Aligning_ || (ComponentState() & csLoading))
+    return;
+  Aligning_ = true;
+  RECT rest{0, 0, ClientWidth(), ClientHeight()};
+  for (TAlign kind : {alTop, alBottom, alLeft, alRight, alClient}) {
+    std::vector<TControl*> aligned;
+    for (TControl* control : Controls_)
+      if (control->Visible() && control->Align() == kind)
+        aligned.push_back(control);
+    // Side by side in the order they stand: top to bottom, left to right.
+    std::stable_sort(aligned.begin(), aligned.end(), [kind](TControl* a, TControl* b) {
+      switch (kind) {
+      case alTop:
+        return a->Top() < b->Top();
+      case alBottom:
+        return a->Top() > b->Top();
+      case alLeft:
+        return a->Left() < b->Left();
+      case alRight:
+        return a->Left() > b->Left();
+      default:
+        return false;
+      }
+    });
+    for (TControl* control : aligned) {
+      const int width = std::max(0, static_cast<int>(rest.right - rest.left));
+      const int height = std::max(0, static_cast<int>(rest.bottom - rest.top));
+      switch (kind) {
+      case alTop:
+        control->SetBounds(rest.left, rest.top, width, control->Height());
+        rest.top += control->Height();
+        break;
+      case alBottom:
+        control->SetBounds(rest.left, rest.bottom - control->Height(), width, control->Height());
+        rest.bottom -= control->Height();
+        break;
+      case alLeft:
+        control->SetBounds(rest.left, rest.top, control->Width(), height);
+        rest.left += control->Width();
+        break;
+      case alRight:
+        control->SetBounds(rest.right - control->Width(), rest.top, control->Width(), height);
+        rest.right -= control->Width();
+        break;
+      default:
+        control->SetBounds(rest.left, rest.top, width, height);
+        break;
+      }
+    }
+  }
+  Aligning_ = false;
 }
 
 void TWinControl::Invalidate() {
@@ -300,17 +793,35 @@ void TWinControl::GetChildren(const std::function<void(TComponent*)>& proc, TCom
 void TWinControl::InsertControl(TControl* control) {
   Controls_.push_back(control);
   if (auto* child = dynamic_cast<TWinControl*>(control); child && Handle_) {
-    if (child->Handle_)
+    if (child->Handle_) {
       ::SetParent(child->Handle_, Handle_);
-    else if (child->Visible())
+      SetWindowPos(child->Handle_, HWND_TOP, child->Left(), child->Top(), 0, 0,
+                   SWP_NOSIZE | SWP_NOACTIVATE);
+    } else if (child->Visible()) {
       child->HandleNeeded();
+    }
   }
   control->Invalidate();
 }
 
 void TWinControl::RemoveControl(TControl* control) {
   control->Invalidate();
+  if (MouseCapture_ == control)
+    MouseCapture_ = nullptr;
   Controls_.erase(std::remove(Controls_.begin(), Controls_.end(), control), Controls_.end());
+}
+
+// --- TCustomControl ---------------------------------------------------------------------------
+
+void TCustomControl::PaintWindow(HDC dc) {
+  Canvas_.SetHandle(dc);
+  try {
+    Paint();
+  } catch (...) {
+    Canvas_.SetHandle(nullptr);
+    throw;
+  }
+  Canvas_.SetHandle(nullptr);
 }
 
 } // namespace marivo

@@ -1,15 +1,38 @@
 #pragma once
 
 #include "platform/rtl/Components.h"
+#include "platform/ui/Canvas.h"
 #include "platform/ui/Graphics.h"
 #include "platform/ui/Messages.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
 namespace marivo {
 
 class TWinControl;
+class TForm;
+
+enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
+enum TMouseButton { mbLeft, mbRight, mbMiddle };
+
+using TShiftState = std::uint8_t;
+enum : TShiftState {
+  ssShift = 1,
+  ssAlt = 2,
+  ssCtrl = 4,
+  ssLeft = 8,
+  ssRight = 16,
+  ssMiddle = 32,
+  ssDouble = 64
+};
+
+using TMouseEvent =
+    std::function<void(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
+using TMouseMoveEvent = std::function<void(TObject* Sender, TShiftState Shift, int X, int Y)>;
+using TKeyEvent = std::function<void(TObject* Sender, WORD& Key, TShiftState Shift)>;
+using TKeyPressEvent = std::function<void(TObject* Sender, char& Key)>;
 
 // A visible element with bounds in its parent's client coordinates.
 class TControl : public TComponent {
@@ -18,6 +41,7 @@ public:
   ~TControl() override;
 
   TWinControl* Parent() const { return Parent_; }
+  // A control moved to another parent at run time lands on top of its new siblings.
   virtual void SetParent(TWinControl* parent);
 
   int Left() const { return Left_; }
@@ -30,45 +54,98 @@ public:
   void SetHeight(int value) { SetBounds(Left_, Top_, Width_, value); }
   // Does nothing when nothing changes, so a resize handler may call it for its own window.
   virtual void SetBounds(int left, int top, int width, int height);
+  virtual int ClientWidth() { return Width_; }
+  virtual int ClientHeight() { return Height_; }
+  TAlign Align() const { return Align_; }
+  void SetAlign(TAlign value);
 
   bool Visible() const { return Visible_; }
   void SetVisible(bool value);
   void Show() { SetVisible(true); }
   void Hide() { SetVisible(false); }
+  // Visible here and in every parent up to a shown window.
+  bool Showing() const;
   bool Enabled() const { return Enabled_; }
   void SetEnabled(bool value);
   const std::string& Caption() const { return Caption_; }
   void SetCaption(const std::string& value);
   TColor Color() const { return Color_; }
   void SetColor(TColor value);
+  bool ParentColor() const { return ParentColor_; }
+  void SetParentColor(bool value);
+  TFont& Font() { return Font_; }
+  bool ParentFont() const { return ParentFont_; }
+  void SetParentFont(bool value);
   const std::string& Hint() const { return Hint_; }
   void SetHint(const std::string& value) { Hint_ = value; }
+
+  void BringToFront();
+  // Runs OnClick; like the class library, also for a disabled control.
+  virtual void Click();
+  virtual void DblClick();
 
   // Runs the message through this control's WndProc directly, as a window procedure would.
   LRESULT Perform(UINT msg, WPARAM wParam, LPARAM lParam);
   virtual void WndProc(TMessage& message);
   virtual void Invalidate();
+  void Repaint();
+  TForm* ParentForm();
 
   void SetParentComponent(TComponent* parent) override;
   bool HasParent() const override { return true; }
   TComponent* GetParentComponent() const override;
 
+  TNotifyEvent OnClick;
+  TNotifyEvent OnDblClick;
+  TMouseEvent OnMouseDown;
+  TMouseEvent OnMouseUp;
+  TMouseMoveEvent OnMouseMove;
+
 protected:
   // The last stop of every message nobody handled.
   virtual void DefaultHandler(TMessage& message);
   virtual void BoundsChanged() {}
+  virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
+  virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
+  virtual void MouseMove(TShiftState shift, int x, int y);
+  void Loaded() override;
+  bool Clicking() const { return Clicking_; }
 
 private:
+  friend class TWinControl;
+  void FontChanged();
+  void HandleMouse(TMessage& message);
+
   TWinControl* Parent_ = nullptr;
   int Left_ = 0;
   int Top_ = 0;
   int Width_ = 0;
   int Height_ = 0;
+  TAlign Align_ = alNone;
   bool Visible_ = true;
   bool Enabled_ = true;
   std::string Caption_;
   TColor Color_ = clBtnFace;
+  bool ParentColor_ = false;
+  TFont Font_;
+  bool ParentFont_ = true;
+  bool SyncingFont_ = false;
+  bool Clicking_ = false;
   std::string Hint_;
+};
+
+// A window-less control painted by its parent onto the parent's surface.
+class TGraphicControl : public TControl {
+public:
+  explicit TGraphicControl(TComponent* owner) : TControl(owner) {}
+  TCanvas& Canvas() { return Canvas_; }
+
+protected:
+  friend class TWinControl;
+  virtual void Paint() {}
+
+private:
+  TCanvas Canvas_;
 };
 
 // A control with a window of its own. The window is made when first needed; until then every
@@ -85,11 +162,31 @@ public:
   int ControlCount() const { return static_cast<int>(Controls_.size()); }
   TControl* Controls(int index) const { return Controls_.at(static_cast<std::size_t>(index)); }
 
+  int ClientWidth() override;
+  int ClientHeight() override;
+  bool TabStop() const { return TabStop_; }
+  void SetTabStop(bool value) { TabStop_ = value; }
+  bool Focused() const;
+  bool CanFocus() const;
+  virtual void SetFocus();
+
   void SetParent(TWinControl* parent) override;
   void SetBounds(int left, int top, int width, int height) override;
   void WndProc(TMessage& message) override;
   void Invalidate() override;
   void GetChildren(const std::function<void(TComponent*)>& proc, TComponent* root) override;
+  // Lays the aligned children out in the client area: top, bottom, left, right, then client.
+  void AlignControls();
+  // The key handlers run the key events and return true when the key was consumed (set to 0).
+  virtual bool KeyDown(WORD& key, TShiftState shift);
+  virtual bool KeyUp(WORD& key, TShiftState shift);
+  virtual bool KeyPress(char& key);
+
+  TKeyEvent OnKeyDown;
+  TKeyEvent OnKeyUp;
+  TKeyPressEvent OnKeyPress;
+  TNotifyEvent OnEnter;
+  TNotifyEvent OnExit;
 
 protected:
   struct TCreateParams {
@@ -100,10 +197,14 @@ protected:
   };
   virtual void CreateParams(TCreateParams& params);
   virtual void CreateWnd();
+  void RecreateWnd();
   void DestroyHandle();
   void DefaultHandler(TMessage& message) override;
   // Fills the background with Color; controls that paint all of themselves turn it off.
   virtual void EraseBackground(HDC dc);
+  // Paints the window's own surface in an own-class window, before the graphic children.
+  virtual void PaintWindow(HDC) {}
+  bool OwnWindowClass() const { return DefWndProc_ == DefWindowProcA; }
 
 private:
   friend class TControl;
@@ -111,10 +212,36 @@ private:
   void InsertControl(TControl* control);
   void RemoveControl(TControl* control);
   void UpdateShowing();
+  void PaintHandler(TMessage& message);
+  void PaintControls(HDC dc);
+  bool ForwardMouse(TMessage& message);
+  TGraphicControl* GraphicControlAt(int x, int y);
+  bool PreviewKey(UINT msg, WORD& key, TShiftState shift);
 
   HWND Handle_ = nullptr;
   WNDPROC DefWndProc_ = nullptr;
   std::vector<TControl*> Controls_;
+  TGraphicControl* MouseCapture_ = nullptr;
+  bool TabStop_ = false;
+  bool Aligning_ = false;
 };
+
+// A windowed control of the library's own class that paints itself on its Canvas.
+class TCustomControl : public TWinControl {
+public:
+  explicit TCustomControl(TComponent* owner) : TWinControl(owner) {}
+  TCanvas& Canvas() { return Canvas_; }
+
+protected:
+  virtual void Paint() {}
+  void PaintWindow(HDC dc) override;
+
+private:
+  TCanvas Canvas_;
+};
+
+// The control that owns a window handle, or nullptr.
+TWinControl* FindControl(HWND window);
+TShiftState KeyboardShiftState();
 
 } // namespace marivo

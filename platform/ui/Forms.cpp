@@ -5,10 +5,22 @@
 #include "platform/ui/Application.h"
 #include "platform/ui/Resources.h"
 
+#include <algorithm>
+
 namespace marivo {
+
+void TSizeConstraints::Apply(int& width, int& height) const {
+  if (MaxWidth_ > 0)
+    width = std::min(width, MaxWidth_);
+  if (MaxHeight_ > 0)
+    height = std::min(height, MaxHeight_);
+  width = std::max(width, MinWidth_);
+  height = std::max(height, MinHeight_);
+}
 
 TForm::TForm(TComponent* owner) : TWinControl(owner) {
   SetVisible(false);
+  SetParentFont(false);
 }
 
 void TForm::LoadFromResource() {
@@ -19,8 +31,67 @@ void TForm::LoadFromResource() {
 }
 
 void TForm::CreateParams(TCreateParams& params) {
-  params.Style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
-  params.WndParent = nullptr;
+  struct TBorder {
+    DWORD Style;
+    DWORD ExStyle;
+  };
+  static constexpr TBorder borders[] = {
+      {WS_POPUP, 0},                                                              // bsNone
+      {WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_BORDER, 0}, // bsSingle
+      {WS_OVERLAPPEDWINDOW, 0},                                                   // bsSizeable
+      {WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME, WS_EX_DLGMODALFRAME},  // bsDialog
+      {WS_CAPTION | WS_SYSMENU, WS_EX_TOOLWINDOW},                                // bsToolWindow
+      {WS_CAPTION | WS_SYSMENU | WS_THICKFRAME, WS_EX_TOOLWINDOW},                // bsSizeToolWin
+  };
+  params.Style = borders[BorderStyle_].Style | WS_CLIPCHILDREN;
+  params.ExStyle = borders[BorderStyle_].ExStyle;
+  if (FormStyle_ == fsStayOnTop)
+    params.ExStyle |= WS_EX_TOPMOST;
+  // Other forms belong to the main form, so they stay above it and go with it.
+  TForm* mainForm = Application ? Application->MainForm() : nullptr;
+  params.WndParent = mainForm && mainForm != this ? mainForm->Handle() : nullptr;
+}
+
+void TForm::SetBorderStyle(TFormBorderStyle value) {
+  if (value == BorderStyle_)
+    return;
+  BorderStyle_ = value;
+  RecreateWnd();
+}
+
+void TForm::SetFormStyle(TFormStyle value) {
+  if (value == FormStyle_)
+    return;
+  FormStyle_ = value;
+  if (HandleAllocated())
+    SetWindowPos(Handle(), value == fsStayOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+SIZE TForm::FrameSize() {
+  TCreateParams params;
+  CreateParams(params);
+  RECT frame{0, 0, 0, 0};
+  AdjustWindowRectEx(&frame, params.Style, FALSE, params.ExStyle);
+  return {frame.right - frame.left, frame.bottom - frame.top};
+}
+
+void TForm::SetClientWidth(int value) {
+  SetWidth(value + FrameSize().cx);
+}
+
+void TForm::SetClientHeight(int value) {
+  SetHeight(value + FrameSize().cy);
+}
+
+void TForm::SetBounds(int left, int top, int width, int height) {
+  Constraints_.Apply(width, height);
+  TWinControl::SetBounds(left, top, width, height);
+}
+
+void TForm::BoundsChanged() {
+  if (OnResize && !(ComponentState() & csLoading))
+    OnResize(this);
 }
 
 bool TForm::CloseQuery() {
@@ -44,17 +115,48 @@ void TForm::Close() {
     Hide();
 }
 
+void TForm::PlaceForShowing() {
+  RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  if (Position_ == poMainFormCenter && Application && Application->MainForm() &&
+      Application->MainForm() != this) {
+    TForm* mainForm = Application->MainForm();
+    area = {mainForm->Left(), mainForm->Top(), mainForm->Left() + mainForm->Width(),
+            mainForm->Top() + mainForm->Height()};
+  } else if (Position_ != poScreenCenter) {
+    return;
+  }
+  SetBounds(area.left + (area.right - area.left - Width()) / 2,
+            area.top + (area.bottom - area.top - Height()) / 2, Width(), Height());
+}
+
 void TForm::WndProc(TMessage& message) {
   switch (message.Msg) {
   case WM_CLOSE:
     Close();
     return;
+  case WM_GETMINMAXINFO: {
+    auto* info = reinterpret_cast<MINMAXINFO*>(message.LParam);
+    if (Constraints_.MinWidth() > 0)
+      info->ptMinTrackSize.x = Constraints_.MinWidth();
+    if (Constraints_.MinHeight() > 0)
+      info->ptMinTrackSize.y = Constraints_.MinHeight();
+    if (Constraints_.MaxWidth() > 0)
+      info->ptMaxTrackSize.x = Constraints_.MaxWidth();
+    if (Constraints_.MaxHeight() > 0)
+      info->ptMaxTrackSize.y = Constraints_.MaxHeight();
+    return;
+  }
   case CM_SHOWINGCHANGED:
-    // OnShow runs before the window appears, so it can still arrange what will be seen.
     if (!Visible() && !HandleAllocated())
       return;
-    if (Visible() && OnShow)
-      OnShow(this);
+    // OnShow runs before the window appears, so it can still arrange what will be seen.
+    if (Visible()) {
+      PlaceForShowing();
+      if (OnShow)
+        OnShow(this);
+    } else if (OnHide) {
+      OnHide(this);
+    }
     ShowWindow(Handle(), Visible() ? SW_SHOW : SW_HIDE);
     return;
   }

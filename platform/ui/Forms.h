@@ -8,9 +8,32 @@
 namespace marivo {
 
 enum TCloseAction { caNone, caHide, caFree, caMinimize };
+enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
+enum TFormStyle { fsNormal, fsStayOnTop };
+enum TPosition { poDesigned, poScreenCenter, poMainFormCenter };
 
 using TCloseEvent = std::function<void(TObject* Sender, TCloseAction& Action)>;
 using TCloseQueryEvent = std::function<void(TObject* Sender, bool& CanClose)>;
+
+// Limits the size the user or the program can give a form; 0 means no limit.
+class TSizeConstraints : public TPersistent {
+public:
+  int MinWidth() const { return MinWidth_; }
+  void SetMinWidth(int value) { MinWidth_ = value; }
+  int MinHeight() const { return MinHeight_; }
+  void SetMinHeight(int value) { MinHeight_ = value; }
+  int MaxWidth() const { return MaxWidth_; }
+  void SetMaxWidth(int value) { MaxWidth_ = value; }
+  int MaxHeight() const { return MaxHeight_; }
+  void SetMaxHeight(int value) { MaxHeight_ = value; }
+  void Apply(int& width, int& height) const;
+
+private:
+  int MinWidth_ = 0;
+  int MinHeight_ = 0;
+  int MaxWidth_ = 0;
+  int MaxHeight_ = 0;
+};
 
 // A top-level window whose components, properties and handlers come from its form data, stored
 // as a resource named after the form's class.
@@ -24,8 +47,23 @@ public:
   void Close();
   bool CloseQuery();
 
+  TFormBorderStyle BorderStyle() const { return BorderStyle_; }
+  void SetBorderStyle(TFormBorderStyle value);
+  TFormStyle FormStyle() const { return FormStyle_; }
+  void SetFormStyle(TFormStyle value);
+  TPosition Position() const { return Position_; }
+  void SetPosition(TPosition value) { Position_ = value; }
+  bool KeyPreview() const { return KeyPreview_; }
+  void SetKeyPreview(bool value) { KeyPreview_ = value; }
+  TSizeConstraints& Constraints() { return Constraints_; }
+  void SetClientWidth(int value);
+  void SetClientHeight(int value);
+  void SetBounds(int left, int top, int width, int height) override;
+
   TNotifyEvent OnCreate;
   TNotifyEvent OnShow;
+  TNotifyEvent OnHide;
+  TNotifyEvent OnResize;
   TCloseEvent OnClose;
   TCloseQueryEvent OnCloseQuery;
 
@@ -33,6 +71,17 @@ public:
 
 protected:
   void CreateParams(TCreateParams& params) override;
+  void BoundsChanged() override;
+
+private:
+  void PlaceForShowing();
+  SIZE FrameSize();
+
+  TFormBorderStyle BorderStyle_ = bsSizeable;
+  TFormStyle FormStyle_ = fsNormal;
+  TPosition Position_ = poDesigned;
+  bool KeyPreview_ = false;
+  TSizeConstraints Constraints_;
 };
 
 } // namespace marivo

@@ -1,6 +1,6 @@
 #include "platform/ui/Graphics.h"
 
-#include <windows.h>
+#include "platform/rtl/Exceptions.h"
 
 namespace marivo {
 
@@ -57,6 +57,114 @@ std::uint32_t ColorToRGB(TColor color) {
   if ((color & clSystemColor) == clSystemColor)
     return GetSysColor(color & 0xFF);
   return static_cast<std::uint32_t>(color) & 0xFFFFFF;
+}
+
+TFont::TFont() = default;
+
+TFont::~TFont() {
+  if (Handle_)
+    DeleteObject(Handle_);
+}
+
+int TFont::PixelsPerInch() {
+  static const int pixelsPerInch = [] {
+    HDC screen = GetDC(nullptr);
+    const int value = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return value > 0 ? value : 96;
+  }();
+  return pixelsPerInch;
+}
+
+void TFont::Assign(const TPersistent& source) {
+  const auto* font = dynamic_cast<const TFont*>(&source);
+  if (!font) {
+    TPersistent::Assign(source);
+    return;
+  }
+  if (Equals(*font))
+    return;
+  Name_ = font->Name_;
+  Height_ = font->Height_;
+  Style_ = font->Style_;
+  Color_ = font->Color_;
+  Charset_ = font->Charset_;
+  Changed();
+}
+
+bool TFont::Equals(const TFont& other) const {
+  return Name_ == other.Name_ && Height_ == other.Height_ && Style_ == other.Style_ &&
+         Color_ == other.Color_ && Charset_ == other.Charset_;
+}
+
+void TFont::SetName(const std::string& value) {
+  if (value == Name_)
+    return;
+  Name_ = value;
+  Changed();
+}
+
+void TFont::SetHeight(int value) {
+  if (value == Height_)
+    return;
+  Height_ = value;
+  Changed();
+}
+
+int TFont::Size() const {
+  return -MulDiv(Height_, 72, PixelsPerInch());
+}
+
+void TFont::SetSize(int points) {
+  SetHeight(-MulDiv(points, PixelsPerInch(), 72));
+}
+
+void TFont::SetStyle(TFontStyles value) {
+  if (value == Style_)
+    return;
+  Style_ = value;
+  Changed();
+}
+
+void TFont::SetColor(TColor value) {
+  if (value == Color_)
+    return;
+  Color_ = value;
+  Changed();
+}
+
+void TFont::SetCharset(int value) {
+  if (value == Charset_)
+    return;
+  Charset_ = value;
+  Changed();
+}
+
+HFONT TFont::Handle() {
+  if (!Handle_) {
+    LOGFONTA font{};
+    font.lfHeight = Height_;
+    font.lfWeight = (Style_ & fsBold) ? FW_BOLD : FW_NORMAL;
+    font.lfItalic = (Style_ & fsItalic) != 0;
+    font.lfUnderline = (Style_ & fsUnderline) != 0;
+    font.lfStrikeOut = (Style_ & fsStrikeOut) != 0;
+    font.lfCharSet = static_cast<BYTE>(Charset_);
+    font.lfQuality = DEFAULT_QUALITY;
+    lstrcpynA(font.lfFaceName, Name_.c_str(), LF_FACESIZE);
+    Handle_ = CreateFontIndirectA(&font);
+    if (!Handle_)
+      throw EInvalidOperation("Cannot create the font " + Name_);
+  }
+  return Handle_;
+}
+
+void TFont::Changed() {
+  if (Handle_) {
+    DeleteObject(Handle_);
+    Handle_ = nullptr;
+  }
+  if (OnChange)
+    OnChange(this);
 }
 
 } // namespace marivo

@@ -1,5 +1,9 @@
 #pragma once
 
+#include "platform/rtl/Components.h"
+
+#include <windows.h>
+
 #include <cstdint>
 #include <string>
 #include <utility>
@@ -61,5 +65,49 @@ const std::vector<std::pair<std::string, std::int64_t>>& ColorIdents();
 
 // Resolves a system colour to its current RGB value.
 std::uint32_t ColorToRGB(TColor color);
+
+using TFontStyles = std::uint8_t;
+enum : TFontStyles { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
+
+// A font description with its GDI font made when first asked for. Height is in pixels (negative:
+// character height without internal leading); Size is in points at the screen's resolution.
+class TFont : public TPersistent {
+public:
+  TFont();
+  ~TFont() override;
+  TFont(const TFont&) = delete;
+  TFont& operator=(const TFont&) = delete;
+  void Assign(const TPersistent& source) override;
+
+  const std::string& Name() const { return Name_; }
+  void SetName(const std::string& value);
+  int Height() const { return Height_; }
+  void SetHeight(int value);
+  int Size() const;
+  void SetSize(int points);
+  TFontStyles Style() const { return Style_; }
+  void SetStyle(TFontStyles value);
+  TColor Color() const { return Color_; }
+  void SetColor(TColor value);
+  int Charset() const { return Charset_; }
+  void SetCharset(int value);
+
+  HFONT Handle();
+  bool Equals(const TFont& other) const;
+
+  TNotifyEvent OnChange;
+
+  static int PixelsPerInch();
+
+private:
+  void Changed();
+
+  std::string Name_ = "Tahoma";
+  int Height_ = -11;
+  TFontStyles Style_ = 0;
+  TColor Color_ = clWindowText;
+  int Charset_ = DEFAULT_CHARSET;
+  HFONT Handle_ = nullptr;
+};
 
 } // namespace marivo

@@ -15,9 +15,23 @@ struct TMessage {
 // Control messages of the class library, numbered from its customary base. The widget library
 // owns 0xB0CD to 0xB0D6; nothing here may fall into that range.
 constexpr UINT CM_BASE = 0xB000;
-constexpr UINT CM_SHOWINGCHANGED = CM_BASE + 1; // a control became visible or hidden
-constexpr UINT CM_ENABLEDCHANGED = CM_BASE + 2; // Enabled changed; sent to the control itself
-constexpr UINT CM_TEXTCHANGED = CM_BASE + 3;    // Caption or Text changed
-constexpr UINT CM_COLORCHANGED = CM_BASE + 4;   // Color changed
+constexpr UINT CM_SHOWINGCHANGED = CM_BASE + 1;    // a control became visible or hidden
+constexpr UINT CM_ENABLEDCHANGED = CM_BASE + 2;    // Enabled changed; sent to the control itself
+constexpr UINT CM_TEXTCHANGED = CM_BASE + 3;       // Caption or Text changed
+constexpr UINT CM_COLORCHANGED = CM_BASE + 4;      // Color changed
+constexpr UINT CM_FONTCHANGED = CM_BASE + 5;       // Font changed
+constexpr UINT CM_PARENTFONTCHANGED = CM_BASE + 6; // to every child when its parent's font changed
+constexpr UINT CM_PARENTCOLORCHANGED =
+    CM_BASE + 7; // to every child when its parent's colour changed
+
+// Notifications a parent window receives from a child window, reflected to the child's control.
+constexpr UINT CN_BASE = 0xBC00;
+constexpr UINT CN_COMMAND = CN_BASE + WM_COMMAND;
+constexpr UINT CN_NOTIFY = CN_BASE + WM_NOTIFY;
+constexpr UINT CN_DRAWITEM = CN_BASE + WM_DRAWITEM;
+constexpr UINT CN_CTLCOLORBTN = CN_BASE + WM_CTLCOLORBTN;
+constexpr UINT CN_CTLCOLOREDIT = CN_BASE + WM_CTLCOLOREDIT;
+constexpr UINT CN_CTLCOLORLISTBOX = CN_BASE + WM_CTLCOLORLISTBOX;
+constexpr UINT CN_CTLCOLORSTATIC = CN_BASE + WM_CTLCOLORSTATIC;
 
 } // namespace marivo

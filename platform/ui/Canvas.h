@@ -1,0 +1,77 @@
+#pragma once
+
+#include "platform/ui/Graphics.h"
+
+#include <string>
+
+namespace marivo {
+
+enum TBrushStyle { bsSolid, bsClear };
+enum TPenStyle { psSolid, psDash, psDot, psClear };
+
+class TBrush : public TPersistent {
+public:
+  TColor Color() const { return Color_; }
+  void SetColor(TColor value) { Color_ = value; }
+  TBrushStyle Style() const { return Style_; }
+  void SetStyle(TBrushStyle value) { Style_ = value; }
+
+private:
+  TColor Color_ = clWhite;
+  TBrushStyle Style_ = bsSolid;
+};
+
+class TPen : public TPersistent {
+public:
+  TColor Color() const { return Color_; }
+  void SetColor(TColor value) { Color_ = value; }
+  int Width() const { return Width_; }
+  void SetWidth(int value) { Width_ = value; }
+  TPenStyle Style() const { return Style_; }
+  void SetStyle(TPenStyle value) { Style_ = value; }
+
+private:
+  TColor Color_ = clBlack;
+  int Width_ = 1;
+  TPenStyle Style_ = psSolid;
+};
+
+// Drawing on a device context that someone else owns (a paint cycle, a bitmap). The font, brush
+// and pen are selected at each call, so they can change freely between calls.
+class TCanvas : public TPersistent {
+public:
+  TCanvas() = default;
+  ~TCanvas() override;
+  TCanvas(const TCanvas&) = delete;
+  TCanvas& operator=(const TCanvas&) = delete;
+
+  HDC Handle() const { return Handle_; }
+  void SetHandle(HDC dc) { Handle_ = dc; }
+  TFont& Font() { return Font_; }
+  TBrush& Brush() { return Brush_; }
+  TPen& Pen() { return Pen_; }
+
+  void FillRect(const RECT& rect);
+  void FrameRect(const RECT& rect);
+  void Rectangle(int left, int top, int right, int bottom);
+  void MoveTo(int x, int y);
+  void LineTo(int x, int y);
+  void TextOut(int x, int y, const std::string& text);
+  // Text clipped to rect; flags are DT_* for DrawTextA.
+  void TextRect(const RECT& rect, const std::string& text, UINT flags);
+  SIZE TextExtent(const std::string& text);
+  int TextWidth(const std::string& text) { return TextExtent(text).cx; }
+  int TextHeight(const std::string& text) { return TextExtent(text).cy; }
+
+private:
+  HDC RequireHandle();
+  void PrepareText(HDC dc);
+
+  HDC Handle_ = nullptr;
+  HDC MeasuringDC_ = nullptr;
+  TFont Font_;
+  TBrush Brush_;
+  TPen Pen_;
+};
+
+} // namespace marivo
