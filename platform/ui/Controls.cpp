@@ -425,6 +425,9 @@ void TWinControl::CreateWnd() {
   RegisterWindowClass();
   TCreateParams params;
   CreateParams(params);
+  // Asking for the parent's window may already have made this one as the parent's child.
+  if (Handle_)
+    return;
   if (Visible())
     params.Style |= WS_VISIBLE;
   if (!Enabled())
@@ -785,6 +788,8 @@ void TWinControl::Invalidate() {
 }
 
 void TWinControl::GetChildren(const std::function<void(TComponent*)>& proc, TComponent* root) {
+  // The root's components without a parent (timers) are written before its controls.
+  TComponent::GetChildren(proc, root);
   for (TControl* control : Controls_)
     if (control->Owner() == root)
       proc(control);

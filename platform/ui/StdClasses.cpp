@@ -3,6 +3,13 @@
 #include "platform/rtl/ClassRegistry.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Forms.h"
+#include "platform/ui/Grids.h"
+#include "platform/ui/Images.h"
+#include "platform/ui/Notebooks.h"
+#include "platform/ui/Panels.h"
+#include "platform/ui/StatusBars.h"
+#include "platform/ui/StdCtrls.h"
+#include "platform/ui/Timers.h"
 
 namespace marivo {
 
@@ -95,6 +102,13 @@ void RegisterStandardClasses() {
     RegisterGraphics();
     RegisterControlBases();
     RegisterForms();
+    RegisterStdCtrlsClasses();
+    RegisterPanelClasses();
+    RegisterNotebookClasses();
+    RegisterStatusBarClasses();
+    RegisterTimerClasses();
+    RegisterImageClasses();
+    RegisterGridsClasses();
     return true;
   }();
   (void)registered;

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "platform/ui/Controls.h"
+#include "platform/ui/StdCtrls.h"
+
+namespace marivo {
+
+// A platform push button. OnClick runs when it is pressed with the mouse, Space or Enter.
+class TButton : public TWinControl {
+public:
+  explicit TButton(TComponent* owner);
+
+  // Drawn with the heavier frame of the button Enter stands for.
+  bool Default() const { return Default_; }
+  void SetDefault(bool value);
+  bool Cancel() const { return Cancel_; }
+  void SetCancel(bool value) { Cancel_ = value; }
+  int ModalResult() const { return ModalResult_; }
+  void SetModalResult(int value) { ModalResult_ = value; }
+
+  bool KeyDown(WORD& key, TShiftState shift) override;
+  void WndProc(TMessage& message) override;
+
+protected:
+  void CreateParams(TCreateParams& params) override;
+
+private:
+  bool Default_ = false;
+  bool Cancel_ = false;
+  int ModalResult_ = 0;
+};
+
+// A platform check box. OnClick runs when the user toggles it and when Checked is set in code.
+class TCheckBox : public TWinControl {
+public:
+  explicit TCheckBox(TComponent* owner);
+
+  bool Checked() const { return Checked_; }
+  void SetChecked(bool value);
+
+  void WndProc(TMessage& message) override;
+
+protected:
+  void CreateParams(TCreateParams& params) override;
+  void CreateWnd() override;
+
+private:
+  bool Checked_ = false;
+  TControlBrush Brush_;
+};
+
+void RegisterButtonClasses();
+
+} // namespace marivo

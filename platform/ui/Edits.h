@@ -1,0 +1,94 @@
+#pragma once
+
+#include "platform/rtl/StringList.h"
+#include "platform/ui/Controls.h"
+#include "platform/ui/StdCtrls.h"
+
+namespace marivo {
+
+enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
+
+// What single- and multi-line platform edits share. OnChange runs whenever the text changes,
+// typed or set in code. The platform reports typing, but not always text set in code (a
+// multi-line edit never does), so code changes are reported by the object itself.
+class TCustomEdit : public TWinControl {
+public:
+  explicit TCustomEdit(TComponent* owner);
+
+  bool ReadOnly() const { return ReadOnly_; }
+  void SetReadOnly(bool value);
+  // The most characters the user can type, 0 for no limit; text set in code is never cut.
+  int MaxLength() const { return MaxLength_; }
+  void SetMaxLength(int value);
+
+  void SelectAll();
+  int SelStart();
+  void SetSelStart(int value);
+  int SelLength();
+  void SetSelLength(int value);
+
+  void WndProc(TMessage& message) override;
+
+  TNotifyEvent OnChange;
+
+protected:
+  void CreateParams(TCreateParams& params) override;
+  void CreateWnd() override;
+  void Change();
+  // The window's text changed, by typing or by the program.
+  virtual void WindowTextChanged() = 0;
+
+private:
+  bool ReadOnly_ = false;
+  int MaxLength_ = 0;
+  TControlBrush Brush_;
+};
+
+// A single-line edit; Text and Caption are the same text.
+class TEdit : public TCustomEdit {
+public:
+  explicit TEdit(TComponent* owner);
+
+  const std::string& Text() const { return Caption(); }
+  void SetText(const std::string& value) { SetCaption(value); }
+
+  void WndProc(TMessage& message) override;
+
+protected:
+  void CreateParams(TCreateParams& params) override;
+  void WindowTextChanged() override;
+
+private:
+  bool Syncing_ = false;
+  bool Writing_ = false;
+};
+
+// A multi-line edit whose text is Lines, in step with the window both ways. It holds any length.
+class TMemo : public TCustomEdit {
+public:
+  explicit TMemo(TComponent* owner);
+
+  TStringList& Lines() { return Lines_; }
+  TScrollStyle ScrollBars() const { return ScrollBars_; }
+  void SetScrollBars(TScrollStyle value);
+  bool WordWrap() const { return WordWrap_; }
+  void SetWordWrap(bool value);
+
+protected:
+  void CreateParams(TCreateParams& params) override;
+  void CreateWnd() override;
+  void WindowTextChanged() override;
+
+private:
+  void LinesChanged();
+
+  TStringList Lines_;
+  TScrollStyle ScrollBars_ = ssNone;
+  bool WordWrap_ = true;
+  bool Syncing_ = false;
+  bool Writing_ = false;
+};
+
+void RegisterEditClasses();
+
+} // namespace marivo

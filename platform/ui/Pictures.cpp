@@ -1,0 +1,634 @@
+#include "platform/ui/Pictures.h"
+
+#include "platform/rtl/ClassRegistry.h"
+#include "platform/rtl/Streams.h"
+#include "platform/rtl/TextUtils.h"
+#include "platform/ui/Resources.h"
+
+#include <algorithm>
+#include <bit>
+#include <csetjmp>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+#include <jerror.h>
+#include <jpeglib.h>
+
+namespace marivo {
+
+namespace {
+
+using TBytes = std::vector<std::uint8_t>;
+
+// Plain C calls only: the JPEG decoder uses this between setjmp and longjmp.
+HBITMAP CreateDib(int width, int height, void** bits) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  return CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, bits, nullptr, 0);
+}
+
+// A DIB section until a bitmap adopts it.
+class TDibSection {
+public:
+  TDibSection(int width, int height) : Width(width), Height(height) {
+    Handle = CreateDib(width, height, &Bits);
+    if (!Handle)
+      throw EInvalidGraphic("Not enough memory for a " + IntToStr(width) + " x " +
+                            IntToStr(height) + " picture");
+  }
+  ~TDibSection() {
+    if (Handle)
+      DeleteObject(Handle);
+  }
+  TDibSection(TDibSection&& other) noexcept
+      : Handle(other.Release()), Bits(other.Bits), Width(other.Width), Height(other.Height) {}
+  TDibSection(const TDibSection&) = delete;
+  TDibSection& operator=(const TDibSection&) = delete;
+  std::uint8_t* Row(int y) const {
+    return static_cast<std::uint8_t*>(Bits) + static_cast<std::size_t>(y) * Width * 4;
+  }
+  HBITMAP Release() {
+    HBITMAP handle = Handle;
+    Handle = nullptr;
+    return handle;
+  }
+
+  HBITMAP Handle = nullptr;
+  void* Bits = nullptr;
+  int Width;
+  int Height;
+};
+
+// A memory DC with a bitmap selected for the length of a drawing.
+class TMemoryDC {
+public:
+  explicit TMemoryDC(HBITMAP bitmap) : DC(CreateCompatibleDC(nullptr)) {
+    Old_ = SelectObject(DC, bitmap);
+  }
+  ~TMemoryDC() {
+    SelectObject(DC, Old_);
+    DeleteDC(DC);
+  }
+  TMemoryDC(const TMemoryDC&) = delete;
+  TMemoryDC& operator=(const TMemoryDC&) = delete;
+
+  HDC DC;
+
+private:
+  HGDIOBJ Old_;
+};
+
+TBytes ReadRest(TStream& stream) {
+  const std::int64_t count = stream.Size() - stream.Position();
+  TBytes bytes(static_cast<std::size_t>(count > 0 ? count : 0));
+  stream.ReadBuffer(bytes.data(), static_cast<std::int64_t>(bytes.size()));
+  return bytes;
+}
+
+// --- BMP files --------------------------------------------------------------------------------
+
+std::uint32_t ReadU16(const std::uint8_t* bytes) {
+  return bytes[0] | (bytes[1] << 8);
+}
+
+std::uint32_t ReadU32(const std::uint8_t* bytes) {
+  return bytes[0] | (bytes[1] << 8) | (bytes[2] << 16) |
+         (static_cast<std::uint32_t>(bytes[3]) << 24);
+}
+
+std::uint32_t ReadU16(const TBytes& data, std::size_t offset) {
+  return ReadU16(data.data() + offset);
+}
+
+std::uint32_t ReadU32(const TBytes& data, std::size_t offset) {
+  return ReadU32(data.data() + offset);
+}
+
+// One colour channel of a bit-field pixel, widened or narrowed to 8 bits.
+struct TChannel {
+  explicit TChannel(std::uint32_t mask)
+      : Mask(mask), Shift(mask ? std::countr_zero(mask) : 0), Bits(std::popcount(mask)) {}
+  std::uint8_t Of(std::uint32_t pixel) const {
+    const std::uint32_t value = (pixel & Mask) >> Shift;
+    if (Bits == 0)
+      return 0;
+    if (Bits >= 8)
+      return static_cast<std::uint8_t>(value >> (Bits - 8));
+    return static_cast<std::uint8_t>(value * 255 / ((1u << Bits) - 1));
+  }
+  std::uint32_t Mask;
+  int Shift;
+  int Bits;
+};
+
+[[noreturn]] void BadBitmap(const std::string& reason) {
+  throw EInvalidGraphic("Bitmap image is not valid: " + reason);
+}
+
+// Every offset is checked against the data's size before it is read: the file may lie.
+TDibSection DecodeBmp(const TBytes& data) {
+  constexpr std::size_t fileHeaderSize = 14;
+  constexpr std::size_t infoHeaderSize = 40;
+  if (data.size() < fileHeaderSize + 4 || data[0] != 'B' || data[1] != 'M')
+    BadBitmap("no bitmap header");
+  const std::uint64_t fileSize = ReadU32(data, 2);
+  const std::uint64_t pixelOffset = ReadU32(data, 10);
+  const std::uint64_t headerSize = ReadU32(data, fileHeaderSize);
+  if (fileSize > data.size())
+    BadBitmap("the file is shorter than its header says");
+  if (headerSize < infoHeaderSize)
+    BadBitmap("unsupported header of " + IntToStr(static_cast<std::int64_t>(headerSize)) +
+              " bytes");
+  if (fileHeaderSize + headerSize > data.size())
+    BadBitmap("the header is truncated");
+
+  const auto width = static_cast<std::int32_t>(ReadU32(data, 18));
+  const auto height = static_cast<std::int32_t>(ReadU32(data, 22));
+  const std::uint32_t planes = ReadU16(data, 26);
+  const std::uint32_t bitCount = ReadU16(data, 28);
+  const std::uint32_t compression = ReadU32(data, 30);
+  const std::uint64_t imageSize = ReadU32(data, 34);
+  const std::uint64_t colorsUsed = ReadU32(data, 46);
+  if (width <= 0 || height == 0 || height == INT32_MIN)
+    BadBitmap("invalid size " + IntToStr(width) + " x " + IntToStr(height));
+  const bool topDown = height < 0;
+  const int rows = topDown ? -height : height;
+  if (planes != 1)
+    BadBitmap("invalid plane count");
+  if (bitCount != 1 && bitCount != 4 && bitCount != 8 && bitCount != 16 && bitCount != 24 &&
+      bitCount != 32)
+    BadBitmap("unsupported " + IntToStr(bitCount) + " bits per pixel");
+  const bool bitFields = compression == BI_BITFIELDS && (bitCount == 16 || bitCount == 32);
+  if (compression != BI_RGB && !bitFields)
+    BadBitmap("unsupported compression");
+
+  // Bit-field masks follow a 40-byte header and sit at the same place inside longer ones.
+  std::uint32_t masks[3] = {0x7C00, 0x03E0, 0x001F};
+  if (bitCount == 32) {
+    masks[0] = 0xFF0000;
+    masks[1] = 0xFF00;
+    masks[2] = 0xFF;
+  }
+  if (bitFields) {
+    if (fileHeaderSize + infoHeaderSize + 12 > data.size())
+      BadBitmap("the colour masks are truncated");
+    for (int i = 0; i < 3; ++i)
+      masks[i] = ReadU32(data, fileHeaderSize + infoHeaderSize + 4 * i);
+  }
+  const TChannel red(masks[0]), green(masks[1]), blue(masks[2]);
+
+  std::vector<std::uint32_t> palette;
+  if (bitCount <= 8) {
+    const std::uint64_t maxColors = 1u << bitCount;
+    if (colorsUsed > maxColors)
+      BadBitmap("too many palette colours");
+    const std::uint64_t paletteOffset = fileHeaderSize + headerSize;
+    const std::uint64_t colors = colorsUsed ? colorsUsed : maxColors;
+    if (paletteOffset + colors * 4 > data.size())
+      BadBitmap("the palette is truncated");
+    palette.assign(maxColors, 0);
+    for (std::uint64_t i = 0; i < colors; ++i)
+      palette[i] = ReadU32(data, paletteOffset + i * 4) & 0xFFFFFF;
+  }
+
+  const std::uint64_t stride = (static_cast<std::uint64_t>(width) * bitCount + 31) / 32 * 4;
+  const std::uint64_t available = pixelOffset <= data.size() ? data.size() - pixelOffset : 0;
+  // Divided, not multiplied: a huge width times a huge height must not wrap round.
+  if (pixelOffset < fileHeaderSize + headerSize ||
+      static_cast<std::uint64_t>(rows) > available / stride || imageSize > available)
+    BadBitmap("the pixels are truncated");
+
+  TDibSection dib(width, rows);
+  for (int y = 0; y < rows; ++y) {
+    const std::uint8_t* source = data.data() + pixelOffset + stride * (topDown ? y : rows - 1 - y);
+    auto* target = reinterpret_cast<std::uint32_t*>(dib.Row(y));
+    for (int x = 0; x < width; ++x) {
+      switch (bitCount) {
+      case 1:
+      case 4:
+      case 8: {
+        const int bit = x * static_cast<int>(bitCount);
+        const int index = (source[bit / 8] >> (8 - bitCount - bit % 8)) & ((1 << bitCount) - 1);
+        target[x] = palette[index];
+        break;
+      }
+      case 16:
+      case 32: {
+        const std::uint32_t pixel =
+            bitCount == 16 ? ReadU16(source + x * 2) : ReadU32(source + x * 4);
+        target[x] = (red.Of(pixel) << 16) | (green.Of(pixel) << 8) | blue.Of(pixel);
+        break;
+      }
+      case 24:
+        target[x] = source[x * 3] | (source[x * 3 + 1] << 8) | (source[x * 3 + 2] << 16);
+        break;
+      }
+    }
+  }
+  return dib;
+}
+
+// --- JPEG files -------------------------------------------------------------------------------
+
+struct TJpegErrors {
+  jpeg_error_mgr Manager;
+  std::jmp_buf Jump;
+  char Message[JMSG_LENGTH_MAX];
+};
+
+void JpegErrorExit(j_common_ptr info) {
+  auto* errors = reinterpret_cast<TJpegErrors*>(info->err);
+  info->err->format_message(info, errors->Message);
+  std::longjmp(errors->Jump, 1);
+}
+
+// Warnings are fatal: a truncated file would otherwise show a grey block where the logo ends.
+void JpegEmitMessage(j_common_ptr info, int level) {
+  if (level < 0)
+    JpegErrorExit(info);
+}
+
+// C-style on purpose: libjpeg reports errors by longjmp, which must cross no C++ destructor, so
+// this frame holds only plain data and the caller raises after it returns. Gives a top-down
+// 32-bit DIB section, or nullptr with the reason in message.
+HBITMAP DecodeJpeg(const unsigned char* data, unsigned long size, void** bits, int* width,
+                   int* height, char* message) {
+  jpeg_decompress_struct info{};
+  TJpegErrors errors;
+  HBITMAP volatile bitmap = nullptr;
+  info.err = jpeg_std_error(&errors.Manager);
+  errors.Manager.error_exit = JpegErrorExit;
+  errors.Manager.emit_message = JpegEmitMessage;
+  errors.Message[0] = '\0';
+  if (setjmp(errors.Jump)) {
+    jpeg_destroy_decompress(&info);
+    if (bitmap)
+      DeleteObject(bitmap);
+    std::memcpy(message, errors.Message, JMSG_LENGTH_MAX);
+    return nullptr;
+  }
+  jpeg_create_decompress(&info);
+  jpeg_mem_src(&info, data, size);
+  jpeg_read_header(&info, TRUE);
+  // Greyscale and YCbCr both come out in the DIB's own byte order.
+  info.out_color_space = JCS_EXT_BGRX;
+  jpeg_start_decompress(&info);
+  bitmap =
+      CreateDib(static_cast<int>(info.output_width), static_cast<int>(info.output_height), bits);
+  if (!bitmap) {
+    std::snprintf(message, JMSG_LENGTH_MAX, "Not enough memory for a %u x %u picture",
+                  info.output_width, info.output_height);
+    jpeg_destroy_decompress(&info);
+    return nullptr;
+  }
+  const std::size_t stride = static_cast<std::size_t>(info.output_width) * 4;
+  while (info.output_scanline < info.output_height) {
+    JSAMPROW row = static_cast<JSAMPROW>(*bits) + stride * info.output_scanline;
+    jpeg_read_scanlines(&info, &row, 1);
+  }
+  jpeg_finish_decompress(&info);
+  *width = static_cast<int>(info.output_width);
+  *height = static_cast<int>(info.output_height);
+  jpeg_destroy_decompress(&info);
+  return bitmap;
+}
+
+} // namespace
+
+// --- TGraphic ---------------------------------------------------------------------------------
+
+void TGraphic::SetTransparent(bool value) {
+  if (value == Transparent_)
+    return;
+  Transparent_ = value;
+  Changed();
+}
+
+void TGraphic::Changed() {
+  if (OnChange)
+    OnChange(this);
+}
+
+// --- TBitmap ----------------------------------------------------------------------------------
+
+TBitmap::TBitmap() = default;
+
+TBitmap::~TBitmap() {
+  Canvas_.SetHandle(nullptr);
+  if (DC_) {
+    SelectObject(DC_, OldBitmap_);
+    DeleteDC(DC_);
+  }
+  if (Handle_)
+    DeleteObject(Handle_);
+}
+
+HDC TBitmap::MemoryDC() {
+  if (!DC_) {
+    DC_ = CreateCompatibleDC(nullptr);
+    if (!DC_)
+      throw EInvalidOperation("Cannot make a device context for a bitmap");
+    OldBitmap_ = GetCurrentObject(DC_, OBJ_BITMAP);
+    if (Handle_)
+      SelectObject(DC_, Handle_);
+  }
+  return DC_;
+}
+
+void TBitmap::AdoptHandle(HBITMAP bitmap, void* bits, int width, int height) {
+  if (DC_)
+    SelectObject(DC_, bitmap ? bitmap : OldBitmap_);
+  if (Handle_)
+    DeleteObject(Handle_);
+  Handle_ = bitmap;
+  Bits_ = static_cast<std::uint8_t*>(bits);
+  Width_ = width;
+  Height_ = height;
+}
+
+void TBitmap::SetSize(int width, int height) {
+  if (width == Width_ && height == Height_)
+    return;
+  if (width < 0 || height < 0)
+    throw EInvalidOperation("Invalid bitmap size " + IntToStr(width) + " x " + IntToStr(height));
+  if (width == 0 || height == 0) {
+    AdoptHandle(nullptr, nullptr, width, height);
+  } else {
+    TDibSection dib(width, height);
+    std::memset(dib.Bits, 0, static_cast<std::size_t>(width) * height * 4);
+    AdoptHandle(dib.Handle, dib.Bits, width, height);
+    dib.Release();
+  }
+  Changed();
+}
+
+TCanvas& TBitmap::Canvas() {
+  Canvas_.SetHandle(MemoryDC());
+  return Canvas_;
+}
+
+TColor TBitmap::Pixels(int x, int y) const {
+  if (x < 0 || y < 0 || x >= Width_ || y >= Height_ || !Bits_)
+    throw EInvalidOperation("Pixel " + IntToStr(x) + ", " + IntToStr(y) + " is outside the bitmap");
+  // Drawing through the canvas may still sit in GDI's batch.
+  GdiFlush();
+  const std::uint8_t* pixel = Bits_ + (static_cast<std::size_t>(y) * Width_ + x) * 4;
+  return RGB(pixel[2], pixel[1], pixel[0]);
+}
+
+TColor TBitmap::TransparentColor() const {
+  return Empty() ? clNone : Pixels(0, Height_ - 1);
+}
+
+void TBitmap::Draw(TCanvas& canvas, const RECT& rect) {
+  if (Empty())
+    return;
+  HDC target = canvas.Handle();
+  if (!target)
+    throw EInvalidOperation("Canvas does not allow drawing");
+  if (Transparent()) {
+    DrawTransparent(target, rect);
+    return;
+  }
+  const int width = rect.right - rect.left;
+  const int height = rect.bottom - rect.top;
+  if (width == Width_ && height == Height_) {
+    BitBlt(target, rect.left, rect.top, width, height, MemoryDC(), 0, 0, SRCCOPY);
+    return;
+  }
+  // Averaging keeps a shrunk logo readable; plain dropping of pixels makes it ragged.
+  const int oldMode = SetStretchBltMode(target, HALFTONE);
+  POINT oldOrigin;
+  SetBrushOrgEx(target, 0, 0, &oldOrigin);
+  StretchBlt(target, rect.left, rect.top, width, height, MemoryDC(), 0, 0, Width_, Height_,
+             SRCCOPY);
+  SetBrushOrgEx(target, oldOrigin.x, oldOrigin.y, nullptr);
+  SetStretchBltMode(target, oldMode);
+}
+
+// A monochrome mask marks the transparent colour; the target keeps its pixels under the mask and
+// takes the picture's everywhere else. Made with plain GDI raster operations, no extra library.
+void TBitmap::DrawTransparent(HDC target, const RECT& rect) {
+  constexpr DWORD targetAndNotSource = 0x00220326;
+  HDC source = MemoryDC();
+  HBITMAP maskBitmap = CreateBitmap(Width_, Height_, 1, 1, nullptr);
+  TDibSection picture(Width_, Height_);
+  {
+    TMemoryDC mask(maskBitmap);
+    TMemoryDC image(picture.Handle);
+    const COLORREF oldSourceBack = SetBkColor(source, ColorToRGB(TransparentColor()));
+    BitBlt(mask.DC, 0, 0, Width_, Height_, source, 0, 0, SRCCOPY);
+    SetBkColor(source, oldSourceBack);
+    BitBlt(image.DC, 0, 0, Width_, Height_, source, 0, 0, SRCCOPY);
+    SetTextColor(image.DC, RGB(0, 0, 0));
+    SetBkColor(image.DC, RGB(255, 255, 255));
+    BitBlt(image.DC, 0, 0, Width_, Height_, mask.DC, 0, 0, targetAndNotSource);
+
+    const COLORREF oldText = SetTextColor(target, RGB(0, 0, 0));
+    const COLORREF oldBack = SetBkColor(target, RGB(255, 255, 255));
+    const int oldMode = SetStretchBltMode(target, COLORONCOLOR);
+    const int width = rect.right - rect.left;
+    const int height = rect.bottom - rect.top;
+    StretchBlt(target, rect.left, rect.top, width, height, mask.DC, 0, 0, Width_, Height_, SRCAND);
+    StretchBlt(target, rect.left, rect.top, width, height, image.DC, 0, 0, Width_, Height_,
+               SRCPAINT);
+    SetStretchBltMode(target, oldMode);
+    SetBkColor(target, oldBack);
+    SetTextColor(target, oldText);
+  }
+  DeleteObject(maskBitmap);
+}
+
+void TBitmap::LoadFromStream(TStream& stream) {
+  TDibSection dib = DecodeBmp(ReadRest(stream));
+  AdoptHandle(dib.Handle, dib.Bits, dib.Width, dib.Height);
+  dib.Release();
+  Changed();
+}
+
+void TBitmap::Assign(const TPersistent& source) {
+  const TBitmap* bitmap = dynamic_cast<const TBitmap*>(&source);
+  if (const auto* jpeg = dynamic_cast<const TJPEGImage*>(&source))
+    bitmap = &jpeg->Bitmap();
+  if (!bitmap) {
+    TGraphic::Assign(source);
+    return;
+  }
+  if (bitmap == this)
+    return;
+  if (bitmap->Empty()) {
+    AdoptHandle(nullptr, nullptr, bitmap->Width_, bitmap->Height_);
+  } else {
+    TDibSection dib(bitmap->Width_, bitmap->Height_);
+    GdiFlush();
+    std::memcpy(dib.Bits, bitmap->Bits_, static_cast<std::size_t>(dib.Width) * dib.Height * 4);
+    AdoptHandle(dib.Handle, dib.Bits, dib.Width, dib.Height);
+    dib.Release();
+  }
+  if (dynamic_cast<const TBitmap*>(&source))
+    SetTransparent(bitmap->Transparent());
+  Changed();
+}
+
+// --- TJPEGImage -------------------------------------------------------------------------------
+
+void TJPEGImage::Draw(TCanvas& canvas, const RECT& rect) {
+  Bitmap_.Draw(canvas, rect);
+}
+
+void TJPEGImage::LoadFromStream(TStream& stream) {
+  const TBytes data = ReadRest(stream);
+  void* bits = nullptr;
+  int width = 0;
+  int height = 0;
+  char message[JMSG_LENGTH_MAX];
+  HBITMAP bitmap = DecodeJpeg(data.data(), static_cast<unsigned long>(data.size()), &bits, &width,
+                              &height, message);
+  if (!bitmap)
+    throw EInvalidGraphic(std::string("JPEG error: ") + message);
+  Bitmap_.AdoptHandle(bitmap, bits, width, height);
+  Changed();
+}
+
+void TJPEGImage::Assign(const TPersistent& source) {
+  const auto* jpeg = dynamic_cast<const TJPEGImage*>(&source);
+  if (!jpeg) {
+    TGraphic::Assign(source);
+    return;
+  }
+  Bitmap_.Assign(jpeg->Bitmap_);
+  Changed();
+}
+
+// --- TPicture ---------------------------------------------------------------------------------
+
+namespace {
+
+std::unique_ptr<TGraphic> LoadGraphic(TStream& stream) {
+  const std::int64_t start = stream.Position();
+  unsigned char signature[2] = {0, 0};
+  const std::int64_t count = stream.Read(signature, 2);
+  stream.SetPosition(start);
+  std::unique_ptr<TGraphic> graphic;
+  if (count == 2 && signature[0] == 'B' && signature[1] == 'M')
+    graphic = std::make_unique<TBitmap>();
+  else if (count == 2 && signature[0] == 0xFF && signature[1] == 0xD8)
+    graphic = std::make_unique<TJPEGImage>();
+  else
+    throw EInvalidGraphic("Unknown picture format");
+  graphic->LoadFromStream(stream);
+  return graphic;
+}
+
+} // namespace
+
+void TPicture::Replace(std::unique_ptr<TGraphic> graphic) {
+  Graphic_ = std::move(graphic);
+  if (Graphic_)
+    Graphic_->OnChange = [this](TObject*) { Changed(); };
+  Changed();
+}
+
+void TPicture::Changed() {
+  if (OnChange)
+    OnChange(this);
+}
+
+std::unique_ptr<TGraphic> TPicture::CopyOf(const TGraphic* graphic) {
+  std::unique_ptr<TGraphic> copy;
+  if (graphic) {
+    copy = graphic->NewEmpty();
+    copy->Assign(*graphic);
+  }
+  return copy;
+}
+
+void TPicture::SetGraphic(const TGraphic* value) {
+  if (value == Graphic_.get())
+    return;
+  auto copy = CopyOf(value);
+  File_.clear();
+  Replace(std::move(copy));
+}
+
+TBitmap& TPicture::Bitmap() {
+  if (auto* bitmap = dynamic_cast<TBitmap*>(Graphic_.get()))
+    return *bitmap;
+  auto bitmap = std::make_unique<TBitmap>();
+  TBitmap& result = *bitmap;
+  File_.clear();
+  Replace(std::move(bitmap));
+  return result;
+}
+
+void TPicture::LoadFromStream(TStream& stream) {
+  auto graphic = LoadGraphic(stream);
+  File_.clear();
+  Replace(std::move(graphic));
+}
+
+void TPicture::SetFile(const std::string& value) {
+  if (value == File_)
+    return;
+  if (value.empty()) {
+    File_.clear();
+    Replace(nullptr);
+    return;
+  }
+  std::string resource = UpperCase(value);
+  std::replace(resource.begin(), resource.end(), '.', '_');
+  std::string data;
+  try {
+    data = LoadResourceText(resource);
+  } catch (const EResNotFound&) {
+    throw EResNotFound("Picture file " + value + " not found (no resource " + resource + ")");
+  }
+  TMemoryStream stream;
+  stream.WriteBuffer(data.data(), static_cast<std::int64_t>(data.size()));
+  stream.SetPosition(0);
+  std::unique_ptr<TGraphic> graphic;
+  try {
+    graphic = LoadGraphic(stream);
+  } catch (const EInvalidGraphic& error) {
+    throw EInvalidGraphic("Picture file " + value + ": " + error.Message());
+  }
+  File_ = value;
+  Replace(std::move(graphic));
+}
+
+void TPicture::Assign(const TPersistent& source) {
+  if (const auto* picture = dynamic_cast<const TPicture*>(&source)) {
+    if (picture == this)
+      return;
+    auto copy = CopyOf(picture->Graphic());
+    File_ = picture->File_;
+    Replace(std::move(copy));
+    return;
+  }
+  if (const auto* graphic = dynamic_cast<const TGraphic*>(&source)) {
+    SetGraphic(graphic);
+    return;
+  }
+  TPersistent::Assign(source);
+}
+
+void RegisterPictureClasses() {
+  static const bool registered = [] {
+    RegisterPersistentClass<TGraphic, TPersistent>("TGraphic");
+    RegisterPersistentClass<TBitmap, TGraphic>("TBitmap");
+    RegisterPersistentClass<TJPEGImage, TGraphic>("TJPEGImage");
+    RegisterPersistentClass<TPicture, TPersistent>("TPicture")
+        .String("File", &TPicture::File, &TPicture::SetFile, std::string());
+    return true;
+  }();
+  (void)registered;
+}
+
+} // namespace marivo

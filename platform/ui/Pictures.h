@@ -1,0 +1,143 @@
+#pragma once
+
+#include "platform/rtl/Exceptions.h"
+#include "platform/ui/Canvas.h"
+
+#include <memory>
+#include <string>
+
+namespace marivo {
+
+class TStream;
+
+// Picture data that cannot be decoded: a malformed header, corrupt or truncated pixels.
+class EInvalidGraphic : public Exception {
+public:
+  using Exception::Exception;
+};
+
+// A picture that can be loaded from a stream and drawn stretched into a rectangle.
+class TGraphic : public TPersistent {
+public:
+  virtual int Width() const = 0;
+  virtual int Height() const = 0;
+  bool Empty() const { return Width() <= 0 || Height() <= 0; }
+  // Stretches the whole picture over rect on the canvas.
+  virtual void Draw(TCanvas& canvas, const RECT& rect) = 0;
+  // Decodes from the stream's position to its end; the picture is unchanged when it raises.
+  virtual void LoadFromStream(TStream& stream) = 0;
+  // A transparent picture leaves the canvas showing where it has its transparent colour.
+  bool Transparent() const { return Transparent_; }
+  void SetTransparent(bool value);
+  // An empty picture of the same class, for copying a picture of any class.
+  virtual std::unique_ptr<TGraphic> NewEmpty() const = 0;
+
+  TNotifyEvent OnChange;
+
+protected:
+  void Changed();
+
+private:
+  bool Transparent_ = false;
+};
+
+// A 32-bit device-independent bitmap, top row first, with a canvas drawing on it.
+class TBitmap : public TGraphic {
+public:
+  TBitmap();
+  ~TBitmap() override;
+  TBitmap(const TBitmap&) = delete;
+  TBitmap& operator=(const TBitmap&) = delete;
+
+  int Width() const override { return Width_; }
+  int Height() const override { return Height_; }
+  void SetWidth(int value) { SetSize(value, Height_); }
+  void SetHeight(int value) { SetSize(Width_, value); }
+  // The pixels of a resized bitmap start black.
+  void SetSize(int width, int height);
+  // Bound to a memory DC holding the bitmap; usable for measuring text even while empty.
+  TCanvas& Canvas();
+  // The colour of a pixel; EInvalidOperation outside the bitmap.
+  TColor Pixels(int x, int y) const;
+  // The colour shown through when Transparent: the bottom-left pixel's.
+  TColor TransparentColor() const;
+
+  void Draw(TCanvas& canvas, const RECT& rect) override;
+  // A BMP file: 1, 4, 8 (palette), 16, 24 or 32 bits per pixel, uncompressed or bit fields.
+  void LoadFromStream(TStream& stream) override;
+  void Assign(const TPersistent& source) override;
+  std::unique_ptr<TGraphic> NewEmpty() const override { return std::make_unique<TBitmap>(); }
+
+private:
+  friend class TJPEGImage;
+  // Takes a top-down 32-bit DIB section, or nullptr for no pixels.
+  void AdoptHandle(HBITMAP bitmap, void* bits, int width, int height);
+  HDC MemoryDC();
+  void ReleaseHandle();
+  void DrawTransparent(HDC target, const RECT& rect);
+
+  HBITMAP Handle_ = nullptr;
+  std::uint8_t* Bits_ = nullptr;
+  int Width_ = 0;
+  int Height_ = 0;
+  HDC DC_ = nullptr;
+  HGDIOBJ OldBitmap_ = nullptr;
+  TCanvas Canvas_;
+};
+
+// A JPEG picture, decoded once on loading into a bitmap. Lossy pixels have no exact colour to
+// leave out, so Transparent does not apply.
+class TJPEGImage : public TGraphic {
+public:
+  int Width() const override { return Bitmap_.Width(); }
+  int Height() const override { return Bitmap_.Height(); }
+  void Draw(TCanvas& canvas, const RECT& rect) override;
+  // Baseline or progressive, colour or greyscale; "JPEG error ..." for corrupt or truncated data.
+  void LoadFromStream(TStream& stream) override;
+  void Assign(const TPersistent& source) override;
+  std::unique_ptr<TGraphic> NewEmpty() const override { return std::make_unique<TJPEGImage>(); }
+  const TBitmap& Bitmap() const { return Bitmap_; }
+
+private:
+  TBitmap Bitmap_;
+};
+
+// Holds one graphic of any class, chosen by the data it loads.
+class TPicture : public TPersistent {
+public:
+  TPicture() = default;
+  TPicture(const TPicture&) = delete;
+  TPicture& operator=(const TPicture&) = delete;
+
+  TGraphic* Graphic() const { return Graphic_.get(); }
+  // Copies the graphic; nullptr empties the picture.
+  void SetGraphic(const TGraphic* value);
+  // The bitmap held, replacing any other graphic with a new empty bitmap.
+  TBitmap& Bitmap();
+  int Width() const { return Graphic_ ? Graphic_->Width() : 0; }
+  int Height() const { return Graphic_ ? Graphic_->Height() : 0; }
+
+  // Picks the class by signature: "BM" a bitmap, FF D8 a JPEG; EInvalidGraphic otherwise.
+  void LoadFromStream(TStream& stream);
+  // The picture file compiled into the program, as named in form data: "logo.jpg" is the RCDATA
+  // resource LOGO_JPG. EResNotFound naming the file when the program has none.
+  const std::string& File() const { return File_; }
+  void SetFile(const std::string& value);
+  // Takes a picture, a graphic, or nothing useful (EConvertError).
+  void Assign(const TPersistent& source) override;
+
+  TNotifyEvent OnChange;
+
+private:
+  static std::unique_ptr<TGraphic> CopyOf(const TGraphic* graphic);
+  void Replace(std::unique_ptr<TGraphic> graphic);
+  void Changed();
+
+  std::unique_ptr<TGraphic> Graphic_;
+  std::string File_;
+};
+
+// Makes the picture classes known to form data; the first call does it, later calls nothing.
+void RegisterPictureClasses();
+
+} // namespace marivo

@@ -1,0 +1,144 @@
+#include "platform/ui/Timers.h"
+
+#include "platform/rtl/ClassRegistry.h"
+#include "platform/rtl/Exceptions.h"
+#include "platform/ui/Application.h"
+
+#include <windows.h>
+
+#include <map>
+
+namespace marivo {
+
+// One hidden message-only window receives the ticks of every timer of the process; ticks are
+// mapped back to their timer by id, so a tick that was queued for a freed timer finds nothing.
+struct TTimerWindow {
+  static LRESULT CALLBACK WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg != WM_TIMER)
+      return DefWindowProcA(window, msg, wParam, lParam);
+    try {
+      Tick(static_cast<std::uintptr_t>(wParam));
+    } catch (const std::exception& error) {
+      HandleApplicationException(error);
+    } catch (...) {
+      HandleApplicationException(Exception("Unknown error in a timer"));
+    }
+    return 0;
+  }
+
+  static void Tick(std::uintptr_t id) {
+    const auto found = Timers().find(id);
+    // A handler still busy (a modal box inside it) gets no second tick on top of the first.
+    if (found == Timers().end() || found->second->Firing_)
+      return;
+    TTimer* timer = found->second;
+    timer->Firing_ = true;
+    try {
+      timer->Timer();
+    } catch (...) {
+      ResetFiring(id);
+      throw;
+    }
+    ResetFiring(id);
+  }
+
+  // The handler may have freed its own timer.
+  static void ResetFiring(std::uintptr_t id) {
+    if (const auto found = Timers().find(id); found != Timers().end())
+      found->second->Firing_ = false;
+  }
+
+  static HWND Handle() {
+    static const HWND window = [] {
+      WNDCLASSA windowClass{};
+      windowClass.lpfnWndProc = WindowProc;
+      windowClass.hInstance = GetModuleHandleA(nullptr);
+      windowClass.lpszClassName = "MarivoTimer";
+      RegisterClassA(&windowClass);
+      return CreateWindowExA(0, windowClass.lpszClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                             windowClass.hInstance, nullptr);
+    }();
+    if (!window)
+      throw EInvalidOperation("Cannot create the timer window");
+    return window;
+  }
+
+  static std::map<std::uintptr_t, TTimer*>& Timers() {
+    static std::map<std::uintptr_t, TTimer*> timers;
+    return timers;
+  }
+
+  static std::uintptr_t NextId() {
+    static std::uintptr_t last = 0;
+    return ++last;
+  }
+};
+
+TTimer::TTimer(TComponent* owner) : TComponent(owner) {
+  // A timer made by the form reader starts in Loaded, once all its properties are read.
+  if (!owner || !(owner->ComponentState() & csLoading))
+    UpdateTimer();
+}
+
+TTimer::~TTimer() {
+  Stop();
+}
+
+void TTimer::SetInterval(unsigned value) {
+  if (value == Interval_)
+    return;
+  Interval_ = value;
+  UpdateTimer();
+}
+
+void TTimer::SetEnabled(bool value) {
+  if (value == Enabled_)
+    return;
+  Enabled_ = value;
+  UpdateTimer();
+}
+
+void TTimer::Loaded() {
+  TComponent::Loaded();
+  UpdateTimer();
+}
+
+void TTimer::Timer() {
+  // A copy, so that a handler that frees its own timer does not destroy the running function.
+  if (TNotifyEvent handler = OnTimer)
+    handler(this);
+}
+
+// OnTimer is a plain member that may be set after the timer started, so the system timer runs
+// whenever the timer is enabled and a tick without a handler does nothing.
+void TTimer::UpdateTimer() {
+  Stop();
+  if (!Enabled_ || Interval_ == 0 || (ComponentState() & csLoading))
+    return;
+  const std::uintptr_t id = TTimerWindow::NextId();
+  if (!SetTimer(TTimerWindow::Handle(), id, Interval_, nullptr))
+    throw EInvalidOperation("Not enough timers available");
+  Id_ = id;
+  TTimerWindow::Timers()[id] = this;
+}
+
+void TTimer::Stop() {
+  if (Id_ == 0)
+    return;
+  KillTimer(TTimerWindow::Handle(), Id_);
+  TTimerWindow::Timers().erase(Id_);
+  Id_ = 0;
+}
+
+void RegisterTimerClasses() {
+  static const bool registered = [] {
+    RegisterComponentClass<TTimer, TComponent>("TTimer")
+        .Boolean("Enabled", &TTimer::Enabled, &TTimer::SetEnabled, true)
+        .Integer("Interval", &TTimer::Interval, &TTimer::SetInterval, 1000u)
+        .Event("OnTimer", &TTimer::OnTimer);
+    return true;
+  }();
+  (void)registered;
+}
+
+} // namespace marivo
