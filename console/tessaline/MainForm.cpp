@@ -1,13 +1,259 @@
 #include "console/tessaline/MainForm.h"
 
+#include "console/common/BatteryMeter.h"
+#include "console/common/NoticeForms.h"
+#include "console/common/ServerAddresses.h"
+#include "console/common/Settings.h"
+#include "console/common/protocol/RoleCodes.h"
+#include "platform/net/IpHelper.h"
 #include "platform/rtl/ClassRegistry.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/Dialogs.h"
+
+#include <windows.h>
 
 namespace marivo {
 
 TMainForm* MainForm = nullptr;
 
+namespace {
+
+constexpr const char* VersionText = "   Version 3.0.4";
+constexpr const char* ExitQuestion = "Press OK to confirm you want to exit this program.";
+constexpr int OpeningPage = 0;
+
+std::string ItemAt(const TStrings& items, int index) {
+  return index >= 0 && index < items.Count() ? items.Strings(index) : std::string();
+}
+
+std::string TableEntry(std::span<const std::string_view> table, int index) {
+  return index >= 0 && index < static_cast<int>(table.size()) ? std::string(table[index])
+                                                              : std::string();
+}
+
+// The role captions for either discipline, as the server's event relabels them.
+std::string RelabelledRoleCaption(int index) {
+  if (index < 5)
+    return "Judge " + std::to_string(index + 1) + " (Elements)";
+  if (index < 10)
+    return "Judge " + std::to_string(index - 4) + "\r(Impression)";
+  if (index < 13)
+    return "STC " + std::to_string(index - 9);
+  return "DATC " + std::to_string(index - 12) + " (Impression)";
+}
+
+void SetStatusPanel(TStatusBar& bar, int index, const std::string& text) {
+  if (index < bar.Panels().Count())
+    bar.Panels().Items(index)->SetText(text);
+}
+
+} // namespace
+
+std::string TMainForm::SettingsFileName() const {
+  return BaseFolder + "\\Settings.ini";
+}
+
+void TMainForm::FormCreate(TObject*) {
+  char folder[MAX_PATH] = {};
+  GetCurrentDirectoryA(MAX_PATH, folder);
+  BaseFolder = folder;
+  STCLogFileName = BaseFolder + "\\STCLog.txt";
+  NamedComponent<TCheckBox>(*this, "EnableSTCLog").SetHint(STCLogFileName);
+
+  SetStatusPanel(NamedComponent<TStatusBar>(*this, "StatusBar1"), 0, VersionText);
+  ScoreCursor = 1;
+  RetryCount = 0;
+  DATCMouseCol = 0;
+  DATCMouseRow = 0;
+
+  auto& connections = NamedComponent<TStringGrid>(*this, "GridConnections");
+  const char* headings[] = {"Function", "Name", "IP", "Status"};
+  for (int col = 0; col < 4; ++col)
+    connections.SetCells(col, 0, headings[col]);
+  const char* lastLabels[] = {"Timer", "Referee", "Referee 2", "ZEL VARO"};
+  for (int row = 1; row <= 15; ++row)
+    connections.SetCells(0, row, "Judge " + std::to_string(row));
+  for (int row = 16; row <= 19; ++row)
+    connections.SetCells(0, row, lastLabels[row - 16]);
+
+  auto& stc = NamedComponent<TStringGrid>(*this, "GridSTC");
+  const char* stcHeadings[] = {"Res", "Time", "STC", "Ded"};
+  const int stcWidths[] = {0, 80, 40, 80};
+  for (int col = 0; col < 4; ++col) {
+    stc.SetCells(col, 0, stcHeadings[col]);
+    stc.SetColWidths(col, stcWidths[col]);
+  }
+
+  NamedComponent<TRadioGroup>(*this, "ClientChoice").SetItemIndex(0);
+  ImpressionEdits = {&NamedComponent<TEdit>(*this, "DETJ1AI"),
+                     &NamedComponent<TEdit>(*this, "DETJ2AI"),
+                     &NamedComponent<TEdit>(*this, "DETJ3AI")};
+}
+
+void TMainForm::FormShow(TObject*) {
+  SetCaption("Marivo v3.0.4");
+  NamedComponent<TPanel>(*this, "ScoreConfirmMain").SetAlign(alClient);
+
+  const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
+  const TConsoleSettings settings =
+      LoadConsoleSettings(SettingsFileName(), screenWidth, GetSystemMetrics(SM_CYSCREEN));
+  SetBounds(settings.Left, settings.Top, settings.Width, settings.Height);
+  LastIP = settings.LastIP;
+  LastRoleIndex = settings.Who;
+  // The group clamps the index and stays silent: the second stage sets the role state.
+  NamedComponent<TRadioGroup>(*this, "ClientChoice").SetItemIndex(settings.Who);
+  ClockOffset = 0;
+  if (screenWidth < Left())
+    SetLeft(screenWidth - Width());
+  NamedComponent<TTimer>(*this, "Timer1").SetEnabled(true);
+}
+
+void TMainForm::Timer1Timer(TObject*) {
+  NamedComponent<TTimer>(*this, "Timer1").SetEnabled(false);
+  auto& roles = NamedComponent<TRadioGroup>(*this, "ClientChoice");
+  RoleCaption = ItemAt(roles.Items(), roles.ItemIndex());
+  OwnRoleCode = TableEntry(RoleCodes, roles.ItemIndex());
+  CurrentDisciplineCode = TableEntry(
+      DisciplineCodes, NamedComponent<TRadioGroup>(*this, "DisciplineSelection").ItemIndex());
+
+  if (ObtainingIPAddress)
+    ObtainingIPAddress->Show();
+  Application->ProcessMessages();
+
+  auto& watch = NamedComponent<TIdIPWatch>(*this, "IdIPWatch");
+  watch.ForceCheck();
+  OwnIP = watch.LocalIP();
+  OwnHostName = watch.LocalName();
+  LoadIpHelperLibrary();
+  RefreshIPList();
+
+  if (ObtainingIPAddress) {
+    ObtainingIPAddress->Hide();
+    delete ObtainingIPAddress;
+    ObtainingIPAddress = nullptr;
+  }
+  Application->ProcessMessages();
+
+  auto& status = NamedComponent<TStatusBar>(*this, "StatusBar1");
+  SetStatusPanel(status, 3, OwnIP);
+  SetStatusPanel(status, 4, "  " + OwnHostName);
+
+  auto& hosts = NamedComponent<TListBox>(*this, "HostIP");
+  for (int i = 0; i < hosts.Items().Count(); ++i)
+    if (hosts.Items().Strings(i) == LastIP)
+      hosts.SetItemIndex(i);
+
+  auto& notebook = NamedComponent<TNotebook>(*this, "_Notebook");
+  notebook.SetPageIndex(OpeningPage);
+  notebook.Show();
+  NamedComponent<TTimer>(*this, "TimerPowerMeter").SetEnabled(true);
+}
+
+void TMainForm::RefreshIPList() {
+  auto& hosts = NamedComponent<TListBox>(*this, "HostIP");
+  const TServerAddressList list = ReadServerAddresses(OwnIP);
+  hosts.Items().BeginUpdate();
+  hosts.Items().Clear();
+  for (const std::string& item : list.Items)
+    hosts.Items().Add(item);
+  hosts.Items().EndUpdate();
+  if (list.SelectFirst)
+    hosts.SetItemIndex(0);
+}
+
+void TMainForm::ButtonRefreshClick(TObject*) {
+  RefreshIPList();
+}
+
+void TMainForm::ButtonExitClick(TObject*) {
+  Close();
+}
+
+void TMainForm::ClientChoiceChange(TObject*) {
+  auto& roles = NamedComponent<TRadioGroup>(*this, "ClientChoice");
+  RoleCaption = ItemAt(roles.Items(), roles.ItemIndex());
+  OwnRoleCode = TableEntry(RoleCodes, roles.ItemIndex());
+}
+
+void TMainForm::DisciplineSelectionChange(TObject*) {
+  auto& roles = NamedComponent<TRadioGroup>(*this, "ClientChoice");
+  CurrentDisciplineCode = TableEntry(
+      DisciplineCodes, NamedComponent<TRadioGroup>(*this, "DisciplineSelection").ItemIndex());
+  OwnRoleCode = TableEntry(RoleCodes, roles.ItemIndex());
+  // Changing items rebuilds the buttons; the chosen role must stay chosen.
+  const int chosen = roles.ItemIndex();
+  roles.Items().BeginUpdate();
+  for (int index = 0; index < 16 && index < roles.Items().Count(); ++index)
+    roles.Items().SetStrings(index, RelabelledRoleCaption(index));
+  roles.Items().EndUpdate();
+  roles.SetItemIndex(chosen);
+}
+
+void TMainForm::TimerPowerMeterTimer(TObject*) {
+  SYSTEM_POWER_STATUS power;
+  if (!GetSystemPowerStatus(&power))
+    return;
+  const auto reading = ReadBatteryPercentage(power.BatteryLifePercent);
+  if (!reading)
+    return;
+  NamedComponent<TImage>(*this, "PowerLevel")
+      .Picture()
+      .SetFile("battery" + std::to_string(reading->ImageIndex) + ".bmp");
+  NamedComponent<TLabel>(*this, "LabelPower").SetCaption(reading->Caption);
+}
+
+void TMainForm::FormKeyDown(TObject*, WORD& Key, TShiftState) {
+  auto& notebook = NamedComponent<TNotebook>(*this, "_Notebook");
+  if (Key == VK_F5) {
+    auto& details = NamedComponent<TPanel>(*this, "PanelDetails");
+    details.SetVisible(!details.Visible());
+  } else if (Key == VK_F9 && notebook.PageIndex() == OpeningPage) {
+    NamedComponent<TButton>(*this, "ButtonExit").Click();
+  }
+}
+
+void TMainForm::FormCloseQuery(TObject*, bool& CanClose) {
+  NamedComponent<TTimer>(*this, "TimerRoutine").SetEnabled(false);
+  CanClose = ShowMessageBox(ExitQuestion, Application ? Application->Title() : Caption(),
+                            MB_OKCANCEL) == IDOK;
+}
+
+void TMainForm::FormClose(TObject*, TCloseAction&) {
+  SaveSettings();
+}
+
+void TMainForm::SaveSettings() {
+  NamedComponent<TTimer>(*this, "TimerPowerMeter").SetEnabled(false);
+  NamedComponent<TTimer>(*this, "TimerRoutine").SetEnabled(false);
+  TConsoleSettings settings;
+  settings.Left = Left();
+  settings.Top = Top();
+  settings.Width = Width();
+  settings.Height = Height();
+  auto& hosts = NamedComponent<TListBox>(*this, "HostIP");
+  // With no address selected the last one used is kept rather than an empty one.
+  settings.LastIP = hosts.ItemIndex() >= 0 ? hosts.Items().Strings(hosts.ItemIndex()) : LastIP;
+  settings.Who = NamedComponent<TRadioGroup>(*this, "ClientChoice").ItemIndex();
+  SaveConsoleSettings(SettingsFileName(), settings);
+}
+
 void TMainForm::Register() {
-  RegisterComponentClass<TMainForm, TForm>("TMainForm");
+  static const bool registered = [] {
+    RegisterComponentClass<TMainForm, TForm>("TMainForm")
+        .Handler("FormCreate", &TMainForm::FormCreate)
+        .Handler("FormShow", &TMainForm::FormShow)
+        .Handler("FormKeyDown", &TMainForm::FormKeyDown)
+        .Handler("FormCloseQuery", &TMainForm::FormCloseQuery)
+        .Handler("FormClose", &TMainForm::FormClose)
+        .Handler("Timer1Timer", &TMainForm::Timer1Timer)
+        .Handler("TimerPowerMeterTimer", &TMainForm::TimerPowerMeterTimer)
+        .Handler("ButtonRefreshClick", &TMainForm::ButtonRefreshClick)
+        .Handler("ButtonExitClick", &TMainForm::ButtonExitClick)
+        .Handler("ClientChoiceChange", &TMainForm::ClientChoiceChange)
+        .Handler("DisciplineSelectionChange", &TMainForm::DisciplineSelectionChange);
+    return true;
+  }();
+  (void)registered;
 }
 
 } // namespace marivo

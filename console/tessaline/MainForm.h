@@ -1,15 +1,67 @@
 #pragma once
 
+#include "platform/net/IPWatch.h"
+#include "platform/ui/Buttons.h"
+#include "platform/ui/Edits.h"
 #include "platform/ui/Forms.h"
+#include "platform/ui/Grids.h"
+#include "platform/ui/Groups.h"
+#include "platform/ui/Images.h"
+#include "platform/ui/Labels.h"
+#include "platform/ui/Lists.h"
+#include "platform/ui/Notebooks.h"
+#include "platform/ui/Panels.h"
+#include "platform/ui/StatusBars.h"
+#include "platform/ui/StdCtrls.h"
+#include "platform/ui/Timers.h"
+
+#include <array>
+#include <string>
 
 namespace marivo {
 
-// The console's one main window.
+// The console's one main window: every role's page, the connection and the console's state.
 class TMainForm : public TForm {
 public:
   using TForm::TForm;
   // Makes the class, its published components and its handlers known to form data.
   static void Register();
+
+  void FormCreate(TObject* Sender);
+  void FormShow(TObject* Sender);
+  void FormKeyDown(TObject* Sender, WORD& Key, TShiftState Shift);
+  void FormCloseQuery(TObject* Sender, bool& CanClose);
+  void FormClose(TObject* Sender, TCloseAction& Action);
+  void Timer1Timer(TObject* Sender);
+  void TimerPowerMeterTimer(TObject* Sender);
+  void ButtonRefreshClick(TObject* Sender);
+  void ButtonExitClick(TObject* Sender);
+  void ClientChoiceChange(TObject* Sender);
+  void DisciplineSelectionChange(TObject* Sender);
+
+  void RefreshIPList();
+  void SaveSettings();
+
+  // Console state kept for the life of the form.
+  std::string BaseFolder;
+  std::string STCLogFileName;
+  std::string LastIP = "This Computer";
+  int LastRoleIndex = 0;
+  std::string RoleCaption;
+  std::string OwnRoleCode;
+  std::string CurrentDisciplineCode;
+  std::string OwnIP;
+  std::string OwnHostName;
+  std::array<TEdit*, 3> ImpressionEdits{};
+  int ScoreCursor = 1;
+  int RetryCount = 0;
+  double RoutineStartTime = 0;
+  double ClockOffset = 0;
+  int DATCMouseCol = 0;
+  int DATCMouseRow = 0;
+
+private:
+  std::string SettingsFileName() const;
 };
 
 extern TMainForm* MainForm;

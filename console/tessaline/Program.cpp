@@ -1,4 +1,7 @@
+#include "console/common/NoticeForms.h"
+#include "console/tessaline/EditorForm.h"
 #include "console/tessaline/MainForm.h"
+#include "console/tessaline/Tessaline.h"
 #include "platform/ui/Application.h"
 
 #include <windows.h>
@@ -7,10 +10,14 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   using namespace marivo;
   TApplication application;
   try {
-    TMainForm::Register();
+    RegisterTessalineClasses();
     application.Initialize();
     application.SetTitle("Marivo");
     application.CreateForm(MainForm);
+    application.CreateForm(ObtainingIPAddress);
+    application.CreateForm(InvalidElements);
+    application.CreateForm(ScoresForm);
+    application.CreateForm(EditorForm);
     application.Run();
   } catch (const std::exception& error) {
     application.HandleException(error);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/rtl/Exceptions.h"
+
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -102,5 +104,13 @@ private:
   std::vector<TComponent*> Components_;
   std::vector<TComponent*> FreeNotifies_;
 };
+
+// The owned component of that name and class; EComponentError naming it when there is none.
+template <class T> T& NamedComponent(const TComponent& owner, const std::string& name) {
+  T* component = dynamic_cast<T*>(owner.FindComponent(name));
+  if (!component)
+    throw EComponentError(owner.Name() + " has no " + name + " of the expected class");
+  return *component;
+}
 
 } // namespace marivo

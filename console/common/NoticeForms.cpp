@@ -1,0 +1,79 @@
+#include "console/common/NoticeForms.h"
+
+#include "platform/rtl/ClassRegistry.h"
+
+namespace marivo {
+
+TObtainingIPAddress* ObtainingIPAddress = nullptr;
+TInvalidElements* InvalidElements = nullptr;
+TScoresForm* ScoresForm = nullptr;
+
+namespace {
+
+void Restart(TTimer& timer) {
+  timer.SetEnabled(false);
+  timer.SetEnabled(true);
+}
+
+} // namespace
+
+TTimer* TInvalidElements::Timer1() const {
+  return &NamedComponent<TTimer>(*this, "Timer1");
+}
+
+void TInvalidElements::FormShow(TObject*) {
+  Restart(*Timer1());
+}
+
+void TInvalidElements::Timer1Timer(TObject*) {
+  Close();
+}
+
+// Showing a shown form runs no OnShow, yet each lost connection must get its full 2 s.
+void TInvalidElements::ShowAgain() {
+  if (Visible())
+    Restart(*Timer1());
+  else
+    Show();
+}
+
+TStringGrid* TScoresForm::ScoresGrid() const {
+  return &NamedComponent<TStringGrid>(*this, "ScoresGrid");
+}
+
+TTimer* TScoresForm::ScoresTimer() const {
+  return &NamedComponent<TTimer>(*this, "ScoresTimer");
+}
+
+void TScoresForm::FormShow(TObject*) {
+  SetBounds(10, 10, 1346, 748);
+  Restart(*ScoresTimer());
+}
+
+void TScoresForm::ScoresTimerTimer(TObject*) {
+  Hide();
+}
+
+// Each score table from the server stays 6 s from its own arrival.
+void TScoresForm::ShowAgain() {
+  if (Visible())
+    Restart(*ScoresTimer());
+  else
+    Show();
+}
+
+void RegisterNoticeForms() {
+  static const bool registered = [] {
+    RegisterComponentClass<TObtainingIPAddress, TForm>("TObtainingIPAddress");
+    RegisterComponentClass<TInvalidElements, TForm>("TInvalidElements")
+        .Handler("FormShow", &TInvalidElements::FormShow)
+        .Handler("Timer1Timer", &TInvalidElements::Timer1Timer);
+    RegisterComponentClass<TScoresForm, TForm>("TScoresForm")
+        .Handler("FormShow", &TScoresForm::FormShow)
+        .Handler("ScoresTimerTimer", &TScoresForm::ScoresTimerTimer);
+    return true;
+  }();
+  (void)registered;
+}
+
+} // namespace marivo

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "platform/ui/Forms.h"
+#include "platform/ui/Grids.h"
+#include "platform/ui/Timers.h"
+
+namespace marivo {
+
+// "Retrieving your IP Address": shown only while the second start-up stage looks addresses up.
+class TObtainingIPAddress : public TForm {
+public:
+  using TForm::TForm;
+};
+
+// "Lost Connection": closes itself 2 s after each showing.
+class TInvalidElements : public TForm {
+public:
+  using TForm::TForm;
+  TTimer* Timer1() const;
+  void FormShow(TObject* Sender);
+  void Timer1Timer(TObject* Sender);
+  // Shows the notice and starts its 2 s again, also when it is showing already.
+  void ShowAgain();
+};
+
+// The full-screen score table: hides itself 6 s after each showing.
+class TScoresForm : public TForm {
+public:
+  using TForm::TForm;
+  TStringGrid* ScoresGrid() const;
+  TTimer* ScoresTimer() const;
+  void FormShow(TObject* Sender);
+  void ScoresTimerTimer(TObject* Sender);
+  // Shows the table and starts its 6 s again, also when it is showing already.
+  void ShowAgain();
+};
+
+extern TObtainingIPAddress* ObtainingIPAddress;
+extern TInvalidElements* InvalidElements;
+extern TScoresForm* ScoresForm;
+
+// Makes the three notice forms and their handlers known to form data.
+void RegisterNoticeForms();
+
+} // namespace marivo

@@ -1,0 +1,50 @@
+#include "console/common/TextFitting.h"
+
+#include "platform/rtl/TextUtils.h"
+
+namespace marivo {
+
+namespace {
+
+// Size 1 is the floor: below it a size turns into a growing pixel height and the search for a
+// fitting size would never end on a label too narrow for any text.
+constexpr int SmallestSize = 1;
+
+void PrepareMeasuringFont(TCanvas& measuring, int size) {
+  measuring.Font().SetName("Verdana");
+  measuring.Font().SetStyle(fsBold);
+  measuring.Font().SetSize(size);
+}
+
+int FitWidth(const std::string& text, int width, int startSize, TCanvas& measuring) {
+  int size = startSize;
+  PrepareMeasuringFont(measuring, size);
+  while (size > SmallestSize && measuring.TextWidth(text + " ") > width)
+    measuring.Font().SetSize(--size);
+  return size;
+}
+
+} // namespace
+
+void FitLabelText(TLabel& label, const std::string& text, int startSize, TCanvas& measuring) {
+  label.Font().SetSize(FitWidth(text, label.Width(), startSize, measuring));
+  label.SetCaption(text);
+}
+
+TFittedText FitTextToWidth(const std::string& text, int width, int startSize, int height,
+                           TCanvas& measuring) {
+  int size = FitWidth(text, width, startSize, measuring);
+  while (size > SmallestSize && measuring.TextHeight(text + " ") > height)
+    measuring.Font().SetSize(--size);
+  return {size, measuring.TextHeight(text + " ")};
+}
+
+std::string PadLeft(const std::string& text, int width) {
+  const std::string trimmed = Trim(text);
+  const auto target = static_cast<std::size_t>(width < 0 ? 0 : width);
+  if (trimmed.size() >= target)
+    return trimmed.substr(0, target);
+  return std::string(target - trimmed.size(), ' ') + trimmed;
+}
+
+} // namespace marivo

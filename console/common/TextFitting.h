@@ -1,0 +1,27 @@
+#pragma once
+
+#include "platform/ui/Canvas.h"
+#include "platform/ui/Labels.h"
+
+#include <string>
+
+namespace marivo {
+
+struct TFittedText {
+  int Size;
+  int Height;
+};
+
+// Sets the caption and gives the label the largest bold Verdana size, from startSize down, at
+// which the text and one blank fit its width. Measured on the given canvas.
+void FitLabelText(TLabel& label, const std::string& text, int startSize, TCanvas& measuring);
+
+// The largest bold Verdana size, from startSize down, at which the text and one blank fit both
+// width and height, with the height of that text at that size.
+TFittedText FitTextToWidth(const std::string& text, int width, int startSize, int height,
+                           TCanvas& measuring);
+
+// The text trimmed, then blanks in front up to width, or cut to its first width characters.
+std::string PadLeft(const std::string& text, int width);
+
+} // namespace marivo
