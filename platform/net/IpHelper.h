@@ -15,7 +15,7 @@ namespace marivo {
 using TGetIpNetTable = DWORD(WINAPI*)(PMIB_IPNETTABLE table, PULONG size, BOOL order);
 
 // Loads "IPHLPAPI.DLL" on the first call and binds GetIpNetTable; false when the library cannot
-// be loaded. The library stays loaded until the program ends.
+// be loaded. The library stays loaded until the program ends. For the main thread.
 bool LoadIpHelperLibrary();
 // The bound GetIpNetTable, or nullptr while the library or the function is missing.
 TGetIpNetTable GetIpNetTableFunction();
