@@ -24,7 +24,8 @@ win: setup
 # One CTest run over both trees, so that its summary is the last line.
 test: native win
 	@printf 'subdirs("native" "win")\n' > build/CTestTestfile.cmake
-	@scripts/wine-session ctest --test-dir build --output-on-failure -j $(JOBS)
+	@MARIVO_SNAPSHOT_DIR=$(CURDIR)/build/snapshots \
+	  scripts/wine-session ctest --test-dir build --output-on-failure -j $(JOBS)
 
 run: win
 	@cd $(WIN)/console/tessaline && $(CURDIR)/scripts/wine-run ./Tessaline.exe

@@ -11,25 +11,25 @@ constexpr const char* ThisComputer = "This Computer";
 
 } // namespace
 
-TServerAddressList ServerAddressesFromTable(const std::vector<TIpNetRow>& rows,
-                                            const std::string& ownIP) {
-  TServerAddressList list{{ThisComputer}, true};
+std::vector<std::string> ServerAddressesFromTable(const std::vector<TIpNetRow>& rows,
+                                                  const std::string& ownIP) {
+  std::vector<std::string> items{ThisComputer};
   for (const TIpNetRow& row : rows) {
     const std::string address = FormatIPAddress(row.Address);
     if (row.Type == IpNetTypeDynamic && address != ownIP)
-      list.Items.push_back(address);
+      items.push_back(address);
   }
-  return list;
+  return items;
 }
 
-TServerAddressList ReadServerAddresses(const std::string& ownIP) {
+std::vector<std::string> ReadServerAddresses(const std::string& ownIP) {
   try {
     const auto rows = ReadIpNetTable();
     if (!rows)
-      return {{ThisComputer}, false};
+      return {ThisComputer};
     return ServerAddressesFromTable(*rows, ownIP);
   } catch (const EOSError& error) {
-    return {{ThisComputer, error.Message()}, false};
+    return {ThisComputer, error.Message()};
   }
 }
 

@@ -1,7 +1,5 @@
 #include "console/common/TextFitting.h"
 
-#include "platform/rtl/TextUtils.h"
-
 namespace marivo {
 
 namespace {
@@ -37,14 +35,6 @@ TFittedText FitTextToWidth(const std::string& text, int width, int startSize, in
   while (size > SmallestSize && measuring.TextHeight(text + " ") > height)
     measuring.Font().SetSize(--size);
   return {size, measuring.TextHeight(text + " ")};
-}
-
-std::string PadLeft(const std::string& text, int width) {
-  const std::string trimmed = Trim(text);
-  const auto target = static_cast<std::size_t>(width < 0 ? 0 : width);
-  if (trimmed.size() >= target)
-    return trimmed.substr(0, target);
-  return std::string(target - trimmed.size(), ' ') + trimmed;
 }
 
 } // namespace marivo

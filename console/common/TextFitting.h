@@ -1,5 +1,6 @@
 #pragma once
 
+#include "console/common/rules/TextPadding.h"
 #include "platform/ui/Canvas.h"
 #include "platform/ui/Labels.h"
 
@@ -20,8 +21,5 @@ void FitLabelText(TLabel& label, const std::string& text, int startSize, TCanvas
 // width and height, with the height of that text at that size.
 TFittedText FitTextToWidth(const std::string& text, int width, int startSize, int height,
                            TCanvas& measuring);
-
-// The text trimmed, then blanks in front up to width, or cut to its first width characters.
-std::string PadLeft(const std::string& text, int width);
 
 } // namespace marivo

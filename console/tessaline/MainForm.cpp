@@ -1,10 +1,10 @@
 #include "console/tessaline/MainForm.h"
 
-#include "console/common/BatteryMeter.h"
 #include "console/common/NoticeForms.h"
 #include "console/common/ServerAddresses.h"
 #include "console/common/Settings.h"
 #include "console/common/protocol/RoleCodes.h"
+#include "console/common/rules/BatteryMeter.h"
 #include "platform/net/IpHelper.h"
 #include "platform/rtl/ClassRegistry.h"
 #include "platform/ui/Application.h"
@@ -99,9 +99,10 @@ void TMainForm::FormShow(TObject*) {
       LoadConsoleSettings(SettingsFileName(), screenWidth, GetSystemMetrics(SM_CYSCREEN));
   SetBounds(settings.Left, settings.Top, settings.Width, settings.Height);
   LastIP = settings.LastIP;
-  LastRoleIndex = settings.Who;
+  // A role index that names no role would leave every frame without a sender.
+  LastRoleIndex = settings.Who >= 0 && settings.Who < RoleCount ? settings.Who : 0;
   // The group clamps the index and stays silent: the second stage sets the role state.
-  NamedComponent<TRadioGroup>(*this, "ClientChoice").SetItemIndex(settings.Who);
+  NamedComponent<TRadioGroup>(*this, "ClientChoice").SetItemIndex(LastRoleIndex);
   ClockOffset = 0;
   if (screenWidth < Left())
     SetLeft(screenWidth - Width());
@@ -151,14 +152,13 @@ void TMainForm::Timer1Timer(TObject*) {
 
 void TMainForm::RefreshIPList() {
   auto& hosts = NamedComponent<TListBox>(*this, "HostIP");
-  const TServerAddressList list = ReadServerAddresses(OwnIP);
   hosts.Items().BeginUpdate();
   hosts.Items().Clear();
-  for (const std::string& item : list.Items)
+  for (const std::string& item : ReadServerAddresses(OwnIP))
     hosts.Items().Add(item);
   hosts.Items().EndUpdate();
-  if (list.SelectFirst)
-    hosts.SetItemIndex(0);
+  // Connecting, reconnecting and saving all need an address: "This Computer" is always there.
+  hosts.SetItemIndex(0);
 }
 
 void TMainForm::ButtonRefreshClick(TObject*) {
@@ -225,11 +225,15 @@ void TMainForm::FormClose(TObject*, TCloseAction&) {
 void TMainForm::SaveSettings() {
   NamedComponent<TTimer>(*this, "TimerPowerMeter").SetEnabled(false);
   NamedComponent<TTimer>(*this, "TimerRoutine").SetEnabled(false);
-  TConsoleSettings settings;
-  settings.Left = Left();
-  settings.Top = Top();
-  settings.Width = Width();
-  settings.Height = Height();
+  TConsoleSettings settings{Left(), Top(), Width(), Height()};
+  WINDOWPLACEMENT placement{};
+  placement.length = sizeof placement;
+  // A minimised or maximised console comes back where the official last saw it whole.
+  if (HandleAllocated() && (IsIconic(Handle()) || IsZoomed(Handle())) &&
+      GetWindowPlacement(Handle(), &placement)) {
+    const RECT& normal = placement.rcNormalPosition;
+    settings = {normal.left, normal.top, normal.right - normal.left, normal.bottom - normal.top};
+  }
   auto& hosts = NamedComponent<TListBox>(*this, "HostIP");
   // With no address selected the last one used is kept rather than an empty one.
   settings.LastIP = hosts.ItemIndex() >= 0 ? hosts.Items().Strings(hosts.ItemIndex()) : LastIP;

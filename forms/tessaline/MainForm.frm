@@ -370,7 +370,7 @@ object MainForm: TMainForm
         object PanelDetails: TPanel
           Left = 16
           Top = 400
-          Width = 1318
+          Width = 1004
           Height = 232
           Color = clWhite
           BevelOuter = bvLowered

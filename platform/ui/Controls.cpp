@@ -447,11 +447,28 @@ void TWinControl::CreateWnd() {
     DefWndProc_ = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ControlWindowProc)));
   }
+  PlaceInZOrder();
   SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(Font().Handle()), FALSE);
   for (TControl* control : Controls_)
     if (auto* child = dynamic_cast<TWinControl*>(control); child && child->Visible())
       child->HandleNeeded();
   AlignControls();
+}
+
+// A window made late (a control first shown at run time) still stands among its siblings as
+// the controls list orders them: above those before it, below those after it.
+void TWinControl::PlaceInZOrder() {
+  if (!Parent())
+    return;
+  const auto& siblings = Parent()->Controls_;
+  auto it = std::find(siblings.begin(), siblings.end(), this);
+  HWND above = HWND_TOP;
+  for (++it; it != siblings.end(); ++it)
+    if (auto* sibling = dynamic_cast<TWinControl*>(*it); sibling && sibling->Handle_) {
+      above = sibling->Handle_;
+      break;
+    }
+  SetWindowPos(Handle_, above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void TWinControl::RecreateWnd() {

@@ -212,6 +212,7 @@ private:
   void InsertControl(TControl* control);
   void RemoveControl(TControl* control);
   void UpdateShowing();
+  void PlaceInZOrder();
   void PaintHandler(TMessage& message);
   void PaintControls(HDC dc);
   bool ForwardMouse(TMessage& message);

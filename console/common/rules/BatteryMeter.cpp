@@ -1,4 +1,4 @@
-#include "console/common/BatteryMeter.h"
+#include "console/common/rules/BatteryMeter.h"
 
 namespace marivo {
 

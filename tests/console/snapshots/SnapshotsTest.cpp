@@ -1,0 +1,89 @@
+#include "console/common/NoticeForms.h"
+#include "console/tessaline/EditorForm.h"
+#include "console/tessaline/MainForm.h"
+#include "console/tessaline/Tessaline.h"
+#include "platform/rtl/Streams.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/Dialogs.h"
+#include "tests/support/Snapshot.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+namespace marivo {
+namespace {
+
+// Pictures of what the official sees at start-up, for a person to look at after `make test`.
+class Snapshots : public ::testing::Test {
+protected:
+  void SetUp() override {
+    Folder = std::filesystem::temp_directory_path() / "marivo-snapshots-run";
+    std::filesystem::create_directories(Folder);
+    GetCurrentDirectoryA(MAX_PATH, Previous);
+    SetCurrentDirectoryA(Folder.string().c_str());
+    SetMessageBoxHandler([](const std::string&, const std::string&, unsigned) { return IDOK; });
+    RegisterTessalineClasses();
+    App.SetTitle("Marivo");
+    App.CreateForm(MainForm);
+    App.CreateForm(ObtainingIPAddress);
+    App.CreateForm(InvalidElements);
+    App.CreateForm(ScoresForm);
+    App.CreateForm(EditorForm);
+  }
+  void TearDown() override {
+    SetMessageBoxHandler(nullptr);
+    SetCurrentDirectoryA(Previous);
+    std::filesystem::remove_all(Folder);
+  }
+
+  // With a snapshot folder set, the picture is the form's whole window.
+  void ExpectSnapshot(TForm& form, const std::string& name) {
+    const std::string file = test::SnapshotForm(form, name);
+    if (file.empty())
+      return;
+    TFileStream stream(file, TFileMode::fmOpenRead);
+    const std::int64_t pixels = ((form.Width() * 3 + 3) & ~3) * std::int64_t{form.Height()};
+    EXPECT_EQ(stream.Size(), 54 + pixels) << file;
+  }
+
+  TApplication App;
+  std::filesystem::path Folder;
+  char Previous[MAX_PATH] = {};
+};
+
+TEST_F(Snapshots, OpeningPageDetailsPanelAndNotices) {
+  MainForm->Show();
+  MainForm->Timer1Timer(MainForm);
+  auto& notebook = NamedComponent<TNotebook>(*MainForm, "_Notebook");
+  ASSERT_TRUE(notebook.Visible());
+  ASSERT_EQ(notebook.PageIndex(), 0);
+  ExpectSnapshot(*MainForm, "opening-page");
+
+  auto& details = NamedComponent<TPanel>(*MainForm, "PanelDetails");
+  const bool detailsShown = details.Visible();
+  WORD key = VK_F5;
+  MainForm->FormKeyDown(MainForm, key, 0);
+  EXPECT_NE(details.Visible(), detailsShown);
+  ExpectSnapshot(*MainForm, detailsShown ? "opening-page-without-details" : "details-panel");
+
+  TObtainingIPAddress* notice = nullptr;
+  App.CreateForm(notice);
+  ExpectSnapshot(*notice, "notice-retrieving-address");
+  EXPECT_TRUE(IsWindowVisible(notice->Handle()));
+
+  InvalidElements->ShowAgain();
+  ExpectSnapshot(*InvalidElements, "notice-lost-connection");
+  EXPECT_TRUE(InvalidElements->Visible());
+
+  ScoresForm->ScoresGrid()->SetCells(0, 0, "Rank");
+  ScoresForm->ShowAgain();
+  EXPECT_EQ(ScoresForm->Left(), 10);
+  EXPECT_EQ(ScoresForm->Width(), 1346);
+  ExpectSnapshot(*ScoresForm, "notice-scores");
+}
+
+} // namespace
+} // namespace marivo
