@@ -180,13 +180,10 @@ void TMainForm::DisciplineSelectionChange(TObject*) {
   CurrentDisciplineCode = TableEntry(
       DisciplineCodes, NamedComponent<TRadioGroup>(*this, "DisciplineSelection").ItemIndex());
   OwnRoleCode = TableEntry(RoleCodes, roles.ItemIndex());
-  // Changing items rebuilds the buttons; the chosen role must stay chosen.
-  const int chosen = roles.ItemIndex();
   roles.Items().BeginUpdate();
   for (int index = 0; index < 16 && index < roles.Items().Count(); ++index)
     roles.Items().SetStrings(index, RelabelledRoleCaption(index));
   roles.Items().EndUpdate();
-  roles.SetItemIndex(chosen);
 }
 
 void TMainForm::TimerPowerMeterTimer(TObject*) {

@@ -34,6 +34,13 @@ protected:
     App.CreateForm(EditorForm);
   }
   void TearDown() override {
+    // The forms go with the application; the program's pointers must not outlive them.
+    App.DestroyComponents();
+    MainForm = nullptr;
+    ObtainingIPAddress = nullptr;
+    InvalidElements = nullptr;
+    ScoresForm = nullptr;
+    EditorForm = nullptr;
     SetMessageBoxHandler(nullptr);
     SetCurrentDirectoryA(Previous);
     std::filesystem::remove_all(Folder);

@@ -1,0 +1,199 @@
+#include "console/common/NoticeForms.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/Images.h"
+#include "platform/ui/Panels.h"
+#include "platform/ui/StdClasses.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace marivo {
+namespace {
+
+using TClock = std::chrono::steady_clock;
+using std::chrono::milliseconds;
+
+long long MillisecondsSince(TClock::time_point start) {
+  return std::chrono::duration_cast<milliseconds>(TClock::now() - start).count();
+}
+
+class NoticeForms : public ::testing::Test {
+protected:
+  void SetUp() override {
+    RegisterStandardClasses();
+    RegisterNoticeForms();
+    App = std::make_unique<TApplication>();
+    App->SetTitle("Marivo");
+    // The start-up notice stands in for the main form, so that the notices close as notices
+    // (hidden) rather than ending the application.
+    App->CreateForm(ObtainingIPAddress);
+    App->CreateForm(InvalidElements);
+    App->CreateForm(ScoresForm);
+  }
+  void TearDown() override {
+    App.reset();
+    ObtainingIPAddress = nullptr;
+    InvalidElements = nullptr;
+    ScoresForm = nullptr;
+  }
+
+  // Lets the notices' timers run until the condition holds or the time is up.
+  bool PumpUntil(const std::function<bool()>& condition, int timeoutMs) {
+    const auto start = TClock::now();
+    while (MillisecondsSince(start) < timeoutMs) {
+      App->ProcessMessages();
+      if (condition())
+        return true;
+      Sleep(5);
+    }
+    return condition();
+  }
+  void PumpFor(int ms) {
+    PumpUntil([] { return false; }, ms);
+  }
+
+  static bool Showing(TForm& form) {
+    return form.Visible() && form.HandleAllocated() && IsWindowVisible(form.Handle());
+  }
+
+  static std::string PanelCaption(TForm& form, const std::string& name) {
+    return NamedComponent<TPanel>(form, name).Caption();
+  }
+
+  static COLORREF PixelAt(TForm& form, int x, int y) {
+    RedrawWindow(form.Handle(), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    HDC dc = GetDC(form.Handle());
+    const COLORREF pixel = GetPixel(dc, x, y);
+    ReleaseDC(form.Handle(), dc);
+    return pixel;
+  }
+
+  std::unique_ptr<TApplication> App;
+};
+
+TEST_F(NoticeForms, NoticesShowTheirTextsAndWaitHidden) {
+  EXPECT_EQ(PanelCaption(*ObtainingIPAddress, "PanelTitle"), "Retrieving your IP Address");
+  EXPECT_EQ(PanelCaption(*InvalidElements, "PanelLostConnection"), "Lost Connection");
+  EXPECT_EQ(PanelCaption(*InvalidElements, "PanelReconnecting"), "Reconnecting in 2 seconds.");
+  for (const char* name : {"Image1", "Image2", "Image3"}) {
+    const TPicture& picture = NamedComponent<TImage>(*ObtainingIPAddress, name).Picture();
+    EXPECT_GT(picture.Width(), 0) << name << " has no picture";
+  }
+
+  EXPECT_FALSE(ObtainingIPAddress->Visible());
+  EXPECT_FALSE(InvalidElements->Visible());
+  EXPECT_FALSE(ScoresForm->Visible());
+  EXPECT_FALSE(InvalidElements->Timer1()->Enabled());
+  EXPECT_EQ(InvalidElements->Timer1()->Interval(), 2000u);
+  EXPECT_FALSE(ScoresForm->ScoresTimer()->Enabled());
+  EXPECT_EQ(ScoresForm->ScoresTimer()->Interval(), 6000u);
+  EXPECT_EQ(ScoresForm->ScoresGrid()->ColCount(), 7);
+  EXPECT_EQ(ScoresForm->ScoresGrid()->RowCount(), 8);
+}
+
+TEST_F(NoticeForms, LostConnectionStaysOnTopWithItsBlueStrips) {
+  InvalidElements->Show();
+  App->ProcessMessages();
+  ASSERT_TRUE(Showing(*InvalidElements));
+  EXPECT_TRUE(GetWindowLongA(InvalidElements->Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+  RECT bounds;
+  GetWindowRect(InvalidElements->Handle(), &bounds);
+  EXPECT_EQ(bounds.right - bounds.left, 462);
+  EXPECT_EQ(bounds.bottom - bounds.top, 121);
+
+  // The corners of the strips hold no text: the strip's own blue shows there.
+  const auto& strip = NamedComponent<TPanel>(*InvalidElements, "PanelLostConnection");
+  EXPECT_EQ(PixelAt(*InvalidElements, strip.Left() + 3, strip.Top() + 3), RGB(0, 0, 255));
+  const auto& second = NamedComponent<TPanel>(*InvalidElements, "PanelReconnecting");
+  EXPECT_EQ(PixelAt(*InvalidElements, second.Left() + second.Width() - 4, second.Top() + 3),
+            RGB(0, 0, 255));
+}
+
+TEST_F(NoticeForms, LostConnectionClosesItselfAfterItsTimeAndCanComeBack) {
+  InvalidElements->Timer1()->SetInterval(150);
+  for (int showing = 1; showing <= 2; ++showing) {
+    const auto shown = TClock::now();
+    InvalidElements->Show();
+    App->ProcessMessages();
+    ASSERT_TRUE(Showing(*InvalidElements)) << "showing " << showing;
+    EXPECT_TRUE(InvalidElements->Timer1()->Enabled());
+    ASSERT_TRUE(PumpUntil([] { return !InvalidElements->Visible(); }, 3000))
+        << "showing " << showing << " stayed up";
+    EXPECT_GE(MillisecondsSince(shown), 100) << "closed before its time";
+    EXPECT_FALSE(IsWindowVisible(InvalidElements->Handle()));
+  }
+  EXPECT_FALSE(App->Terminated()) << "a notice closing must not end the console";
+}
+
+// A second lost connection while the notice is up gives the official the full time again.
+TEST_F(NoticeForms, LostConnectionShownAgainStaysAFullIntervalFromTheSecondShowing) {
+  constexpr int interval = 900;
+  InvalidElements->Timer1()->SetInterval(interval);
+  InvalidElements->ShowAgain();
+  const auto first = TClock::now();
+  ASSERT_TRUE(Showing(*InvalidElements));
+  PumpFor(interval * 2 / 3);
+  ASSERT_TRUE(InvalidElements->Visible());
+
+  InvalidElements->ShowAgain();
+  const auto second = TClock::now();
+  PumpFor(interval * 2 / 3);
+  ASSERT_GT(MillisecondsSince(first), interval);
+  EXPECT_TRUE(Showing(*InvalidElements)) << "closed at the end of the first showing's time";
+
+  ASSERT_TRUE(PumpUntil([] { return !InvalidElements->Visible(); }, 5000));
+  EXPECT_GE(MillisecondsSince(second), interval - 50);
+}
+
+TEST_F(NoticeForms, ScoreTableCoversTheScreenAndHidesAfterItsTime) {
+  ScoresForm->ScoresTimer()->SetInterval(200);
+  ScoresForm->Show();
+  App->ProcessMessages();
+  ASSERT_TRUE(Showing(*ScoresForm));
+  EXPECT_EQ(ScoresForm->Left(), 10);
+  EXPECT_EQ(ScoresForm->Top(), 10);
+  EXPECT_EQ(ScoresForm->Width(), 1346);
+  EXPECT_EQ(ScoresForm->Height(), 748);
+  RECT bounds;
+  GetWindowRect(ScoresForm->Handle(), &bounds);
+  EXPECT_EQ(bounds.left, 10);
+  EXPECT_EQ(bounds.top, 10);
+  EXPECT_EQ(bounds.right, 1356);
+  EXPECT_EQ(bounds.bottom, 758);
+  EXPECT_TRUE(GetWindowLongA(ScoresForm->Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+
+  ASSERT_TRUE(PumpUntil([] { return !ScoresForm->Visible(); }, 3000));
+  EXPECT_FALSE(IsWindowVisible(ScoresForm->Handle()));
+  EXPECT_FALSE(App->Terminated());
+}
+
+// Two score tables from the server 4 s apart (scaled down): the second gets its own 6 s.
+TEST_F(NoticeForms, ScoreTableShownAgainStaysAFullIntervalFromTheSecondShowing) {
+  constexpr int interval = 900;
+  ScoresForm->ScoresTimer()->SetInterval(interval);
+  ScoresForm->ShowAgain();
+  const auto first = TClock::now();
+  ASSERT_TRUE(Showing(*ScoresForm));
+  PumpFor(interval * 2 / 3);
+  ASSERT_TRUE(ScoresForm->Visible());
+
+  ScoresForm->ShowAgain();
+  const auto second = TClock::now();
+  PumpFor(interval * 2 / 3);
+  ASSERT_GT(MillisecondsSince(first), interval);
+  EXPECT_TRUE(Showing(*ScoresForm)) << "hidden at the end of the first table's time";
+  EXPECT_EQ(ScoresForm->Left(), 10);
+
+  ASSERT_TRUE(PumpUntil([] { return !ScoresForm->Visible(); }, 5000));
+  EXPECT_GE(MillisecondsSince(second), interval - 50);
+}
+
+} // namespace
+} // namespace marivo

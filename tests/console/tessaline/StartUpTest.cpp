@@ -1,0 +1,517 @@
+// The socket header must come before any header that brings in the rest of Windows.
+#include <winsock2.h>
+
+#include "console/common/NoticeForms.h"
+#include "console/common/rules/BatteryMeter.h"
+#include "console/tessaline/EditorForm.h"
+#include "console/tessaline/MainForm.h"
+#include "console/tessaline/Tessaline.h"
+#include "platform/rtl/IniFile.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/Dialogs.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace marivo {
+namespace {
+
+struct TBox {
+  std::string Text;
+  std::string Caption;
+  unsigned Flags;
+};
+
+// The console as the program starts it, in a fresh current folder of its own, with the
+// official's answers to the exit question given by the test.
+class Tessaline : public ::testing::Test {
+protected:
+  void SetUp() override {
+    Folder = std::filesystem::temp_directory_path() /
+             ("marivo-tessaline-" + std::to_string(std::random_device()()));
+    std::filesystem::create_directories(Folder);
+    GetCurrentDirectoryA(MAX_PATH, Previous);
+    ASSERT_TRUE(SetCurrentDirectoryA(Folder.string().c_str()));
+    SetMessageBoxHandler(
+        [this](const std::string& text, const std::string& caption, unsigned flags) {
+          Boxes.push_back({text, caption, flags});
+          return Answer;
+        });
+    RegisterTessalineClasses();
+    ScreenWidth = GetSystemMetrics(SM_CXSCREEN);
+    ScreenHeight = GetSystemMetrics(SM_CYSCREEN);
+  }
+  void TearDown() override {
+    CloseConsole();
+    SetMessageBoxHandler(nullptr);
+    SetCurrentDirectoryA(Previous);
+    std::error_code ignored;
+    std::filesystem::remove_all(Folder, ignored);
+  }
+
+  void CreateForms() {
+    App = std::make_unique<TApplication>();
+    App->Initialize();
+    App->SetTitle("Marivo");
+    App->CreateForm(MainForm);
+    App->CreateForm(ObtainingIPAddress);
+    App->CreateForm(InvalidElements);
+    App->CreateForm(ScoresForm);
+    App->CreateForm(EditorForm);
+  }
+  void CloseConsole() {
+    App.reset();
+    MainForm = nullptr;
+    ObtainingIPAddress = nullptr;
+    InvalidElements = nullptr;
+    ScoresForm = nullptr;
+    EditorForm = nullptr;
+  }
+
+  // Runs the message loop until the condition holds or the time is up.
+  bool PumpUntil(const std::function<bool()>& condition, int timeoutMs) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    while (std::chrono::steady_clock::now() < end) {
+      App->ProcessMessages();
+      if (condition())
+        return true;
+      Sleep(5);
+    }
+    return condition();
+  }
+
+  // Showing the main form, then its 100 ms second stage, as after a double click on the program.
+  void StartConsole() {
+    CreateForms();
+    MainForm->Show();
+    ASSERT_TRUE(PumpUntil([this] { return TimerOn("TimerPowerMeter"); }, 5000))
+        << "the second start-up stage did not run";
+  }
+
+  void WriteSettings(const std::string& text) {
+    std::ofstream(SettingsFile(), std::ios::binary) << "[Synchro]\r\n" << text;
+  }
+  std::string SettingsFile() const { return (Folder / "Settings.ini").string(); }
+
+  template <class T> T& Part(const std::string& name) { return NamedComponent<T>(*MainForm, name); }
+  bool TimerOn(const std::string& name) { return Part<TTimer>(name).Enabled(); }
+  TRadioGroup& Roles() { return Part<TRadioGroup>("ClientChoice"); }
+  TListBox& Hosts() { return Part<TListBox>("HostIP"); }
+  std::string StatusPanel(int index) {
+    return Part<TStatusBar>("StatusBar1").Panels().Items(index)->Text();
+  }
+
+  // The radio button of a role as the official sees it on the Opening page.
+  HWND RoleButton(const std::string& caption) {
+    for (HWND child = GetWindow(Roles().Handle(), GW_CHILD); child;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+      char text[128] = {};
+      GetWindowTextA(child, text, sizeof text);
+      if (caption == text)
+        return child;
+    }
+    return nullptr;
+  }
+
+  std::unique_ptr<TApplication> App;
+  std::filesystem::path Folder;
+  char Previous[MAX_PATH] = {};
+  std::vector<TBox> Boxes;
+  int Answer = IDCANCEL;
+  int ScreenWidth = 0;
+  int ScreenHeight = 0;
+};
+
+std::string CurrentFolder() {
+  char folder[MAX_PATH] = {};
+  GetCurrentDirectoryA(MAX_PATH, folder);
+  return folder;
+}
+
+TEST_F(Tessaline, CreatingTheMainFormPreparesItsTablesAndState) {
+  CreateForms();
+  ASSERT_NE(MainForm, nullptr);
+  EXPECT_EQ(App->MainForm(), MainForm);
+  EXPECT_EQ(MainForm->BaseFolder, CurrentFolder());
+  EXPECT_EQ(MainForm->STCLogFileName, CurrentFolder() + "\\STCLog.txt");
+  EXPECT_EQ(Part<TCheckBox>("EnableSTCLog").Hint(), CurrentFolder() + "\\STCLog.txt");
+  EXPECT_EQ(StatusPanel(0), "   Version 3.0.4");
+  EXPECT_EQ(MainForm->ScoreCursor, 1);
+  EXPECT_EQ(MainForm->RetryCount, 0);
+
+  auto& connections = Part<TStringGrid>("GridConnections");
+  const char* headings[] = {"Function", "Name", "IP", "Status"};
+  for (int col = 0; col < 4; ++col)
+    EXPECT_EQ(connections.Cells(col, 0), headings[col]);
+  EXPECT_EQ(connections.Cells(0, 1), "Judge 1");
+  EXPECT_EQ(connections.Cells(0, 15), "Judge 15");
+  EXPECT_EQ(connections.Cells(0, 16), "Timer");
+  EXPECT_EQ(connections.Cells(0, 19), "ZEL VARO");
+
+  auto& stc = Part<TStringGrid>("GridSTC");
+  const char* stcHeadings[] = {"Res", "Time", "STC", "Ded"};
+  const int stcWidths[] = {0, 80, 40, 80};
+  for (int col = 0; col < 4; ++col) {
+    EXPECT_EQ(stc.Cells(col, 0), stcHeadings[col]);
+    EXPECT_EQ(stc.ColWidths(col), stcWidths[col]);
+  }
+
+  EXPECT_EQ(Roles().ItemIndex(), 0);
+  EXPECT_EQ(MainForm->ImpressionEdits[0], &Part<TEdit>("DETJ1AI"));
+  EXPECT_EQ(MainForm->ImpressionEdits[1], &Part<TEdit>("DETJ2AI"));
+  EXPECT_EQ(MainForm->ImpressionEdits[2], &Part<TEdit>("DETJ3AI"));
+  EXPECT_FALSE(MainForm->Visible());
+  EXPECT_FALSE(TimerOn("Timer1"));
+}
+
+TEST_F(Tessaline, FirstStartWithoutSettingsCoversTheScreenAsJudgeOne) {
+  CreateForms();
+  MainForm->Show();
+  EXPECT_EQ(MainForm->Caption(), "Marivo v3.0.4");
+  EXPECT_TRUE(TimerOn("Timer1"));
+  EXPECT_EQ(MainForm->Left(), 0);
+  EXPECT_EQ(MainForm->Top(), 0);
+  EXPECT_EQ(MainForm->Width(), ScreenWidth);
+  EXPECT_EQ(MainForm->Height(), ScreenHeight);
+  RECT bounds;
+  GetWindowRect(MainForm->Handle(), &bounds);
+  EXPECT_EQ(bounds.left, 0);
+  EXPECT_EQ(bounds.top, 0);
+  EXPECT_EQ(bounds.right, ScreenWidth);
+  EXPECT_EQ(bounds.bottom, ScreenHeight);
+  EXPECT_EQ(MainForm->ClockOffset, 0);
+  EXPECT_EQ(MainForm->LastIP, "This Computer");
+  EXPECT_EQ(Roles().ItemIndex(), 0);
+
+  ASSERT_TRUE(PumpUntil([this] { return TimerOn("TimerPowerMeter"); }, 5000));
+  EXPECT_FALSE(TimerOn("Timer1")) << "the second stage runs once";
+  EXPECT_EQ(MainForm->RoleCaption, "Judge 1 (Elements)");
+  EXPECT_EQ(MainForm->OwnRoleCode, "J1  ");
+  EXPECT_EQ(MainForm->CurrentDisciplineCode, "FREE");
+  ASSERT_GE(Hosts().Items().Count(), 1);
+  EXPECT_EQ(Hosts().Items().Strings(0), "This Computer");
+  EXPECT_EQ(Hosts().ItemIndex(), 0);
+  EXPECT_FALSE(std::filesystem::exists(SettingsFile())) << "starting must not write settings";
+}
+
+TEST_F(Tessaline, SecondStageFindsTheConsoleAndOpensTheOpeningPage) {
+  StartConsole();
+  EXPECT_EQ(ObtainingIPAddress, nullptr) << "the start-up notice is freed after use";
+
+  char hostName[256] = {};
+  WSADATA data;
+  ASSERT_EQ(WSAStartup(MAKEWORD(2, 2), &data), 0);
+  ASSERT_EQ(gethostname(hostName, sizeof hostName), 0);
+  WSACleanup();
+  EXPECT_EQ(MainForm->OwnHostName, hostName);
+  EXPECT_EQ(StatusPanel(3), MainForm->OwnIP);
+  EXPECT_EQ(StatusPanel(4), std::string("  ") + hostName);
+  if (!MainForm->OwnIP.empty()) {
+    for (int i = 0; i < Hosts().Items().Count(); ++i)
+      EXPECT_NE(Hosts().Items().Strings(i), MainForm->OwnIP) << "own address listed as a server";
+  }
+
+  auto& notebook = Part<TNotebook>("_Notebook");
+  EXPECT_TRUE(notebook.Visible());
+  EXPECT_EQ(notebook.PageIndex(), 0);
+  EXPECT_TRUE(IsWindowVisible(notebook.Page(0)->Handle()));
+  EXPECT_TRUE(IsWindowVisible(Roles().Handle()));
+  EXPECT_EQ(Part<TTimer>("TimerPowerMeter").Interval(), 10000u);
+  EXPECT_EQ(Part<TLabel>("LabelPower").Caption(), "Pwr") << "no reading before the first tick";
+  EXPECT_FALSE(App->Terminated());
+  EXPECT_TRUE(Boxes.empty());
+}
+
+TEST_F(Tessaline, StoredLeftBeyondTheScreenBringsTheRightEdgeToTheScreensEdge) {
+  WriteSettings("Left=" + std::to_string(ScreenWidth + 200) +
+                "\r\nTop=20\r\nWidth=900\r\nHeight=650\r\n");
+  CreateForms();
+  MainForm->Show();
+  EXPECT_EQ(MainForm->Left(), ScreenWidth - 900);
+  EXPECT_EQ(MainForm->Top(), 20);
+  EXPECT_EQ(MainForm->Width(), 900);
+  EXPECT_EQ(MainForm->Height(), 650);
+  RECT bounds;
+  GetWindowRect(MainForm->Handle(), &bounds);
+  EXPECT_EQ(bounds.right, ScreenWidth);
+}
+
+TEST_F(Tessaline, StoredPlaceOnTheScreenIsKept) {
+  WriteSettings("Left=" + std::to_string(ScreenWidth - 300) +
+                "\r\nTop=15\r\nWidth=900\r\nHeight=650\r\n");
+  CreateForms();
+  MainForm->Show();
+  EXPECT_EQ(MainForm->Left(), ScreenWidth - 300);
+  EXPECT_EQ(MainForm->Top(), 15);
+  EXPECT_EQ(MainForm->Width(), 900);
+}
+
+TEST_F(Tessaline, StoredRoleIsChosenSilentlyAndTakenUpByTheSecondStage) {
+  WriteSettings("Who=7\r\n");
+  CreateForms();
+  MainForm->Show();
+  EXPECT_EQ(Roles().ItemIndex(), 7);
+  EXPECT_EQ(MainForm->LastRoleIndex, 7);
+  EXPECT_EQ(MainForm->RoleCaption, "") << "choosing the stored role ran the change event";
+  EXPECT_EQ(MainForm->OwnRoleCode, "");
+  HWND button = RoleButton("Judge 3 (Impression)");
+  ASSERT_NE(button, nullptr);
+  EXPECT_EQ(SendMessageA(button, BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_EQ(SendMessageA(RoleButton("Judge 1 (Elements)"), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+
+  ASSERT_TRUE(PumpUntil([this] { return TimerOn("TimerPowerMeter"); }, 5000));
+  EXPECT_EQ(MainForm->OwnRoleCode, "J8  ");
+  EXPECT_EQ(MainForm->RoleCaption, "Judge 3 (Impression)");
+}
+
+// A settings file from a console with more roles, or edited by hand, must not leave the
+// console without a role to send frames as.
+TEST_F(Tessaline, StoredRoleThatNamesNoRoleFallsBackToTheFirst) {
+  for (const char* who : {"20", "-1", "999"}) {
+    WriteSettings(std::string("Who=") + who + "\r\n");
+    StartConsole();
+    EXPECT_EQ(Roles().ItemIndex(), 0) << "Who=" << who;
+    EXPECT_EQ(MainForm->OwnRoleCode, "J1  ") << "Who=" << who;
+    EXPECT_EQ(MainForm->RoleCaption, "Judge 1 (Elements)") << "Who=" << who;
+    CloseConsole();
+  }
+}
+
+TEST_F(Tessaline, StoredServerNoLongerSeenLeavesThisComputerSelected) {
+  WriteSettings("LastIP=10.99.99.99\r\n");
+  StartConsole();
+  EXPECT_EQ(MainForm->LastIP, "10.99.99.99");
+  ASSERT_GE(Hosts().Items().Count(), 1);
+  EXPECT_EQ(Hosts().ItemIndex(), 0);
+  EXPECT_EQ(Hosts().Items().Strings(Hosts().ItemIndex()), "This Computer");
+}
+
+TEST_F(Tessaline, RefreshingTheAddressListKeepsThisComputerFirstAndSelected) {
+  StartConsole();
+  const int count = Hosts().Items().Count();
+  Hosts().SetItemIndex(-1);
+  SendMessageA(Part<TButton>("ButtonRefresh").Handle(), BM_CLICK, 0, 0);
+  EXPECT_EQ(Hosts().Items().Count(), count) << "refreshing added or lost addresses";
+  EXPECT_EQ(Hosts().Items().Strings(0), "This Computer");
+  EXPECT_EQ(Hosts().ItemIndex(), 0);
+}
+
+TEST_F(Tessaline, PickingARoleSetsTheFrameHeader) {
+  StartConsole();
+  struct TPick {
+    std::string Caption;
+    int Index;
+    std::string Code;
+  };
+  for (const TPick& pick : {TPick{"STC 2", 11, "J12 "}, TPick{"DTC", 19, "DTC "},
+                            TPick{"Judge 5 (Impression)", 9, "J10 "}}) {
+    HWND button = RoleButton(pick.Caption);
+    ASSERT_NE(button, nullptr) << pick.Caption;
+    SendMessageA(button, BM_CLICK, 0, 0);
+    EXPECT_EQ(Roles().ItemIndex(), pick.Index) << pick.Caption;
+    EXPECT_EQ(MainForm->RoleCaption, pick.Caption);
+    EXPECT_EQ(MainForm->OwnRoleCode, pick.Code) << pick.Caption;
+    EXPECT_EQ(SendMessageA(button, BM_GETCHECK, 0, 0), BST_CHECKED) << pick.Caption;
+  }
+}
+
+TEST_F(Tessaline, DisciplineChangeRelabelsTheRolesAndKeepsTheChosenOne) {
+  StartConsole();
+  SendMessageA(RoleButton("Judge 2 (Impression)"), BM_CLICK, 0, 0);
+  ASSERT_EQ(MainForm->RoleCaption, "Judge 2 (Impression)");
+
+  // The server's event sets the discipline in code, which runs no change event of its own.
+  Part<TRadioGroup>("DisciplineSelection").SetItemIndex(1);
+  MainForm->DisciplineSelectionChange(MainForm);
+  EXPECT_EQ(MainForm->CurrentDisciplineCode, "TECH");
+  EXPECT_EQ(MainForm->OwnRoleCode, "J7  ");
+  EXPECT_EQ(MainForm->RoleCaption, "Judge 2 (Impression)") << "kept until the role changes";
+  EXPECT_EQ(Roles().ItemIndex(), 6);
+
+  const TStringList& items = Roles().Items();
+  ASSERT_EQ(items.Count(), 20);
+  for (int n = 1; n <= 5; ++n) {
+    EXPECT_EQ(items.Strings(n - 1), "Judge " + std::to_string(n) + " (Elements)");
+    EXPECT_EQ(items.Strings(n + 4), "Judge " + std::to_string(n) + "\r(Impression)");
+  }
+  for (int n = 1; n <= 3; ++n) {
+    EXPECT_EQ(items.Strings(n + 9), "STC " + std::to_string(n));
+    EXPECT_EQ(items.Strings(n + 12), "DATC " + std::to_string(n) + " (Impression)");
+  }
+  EXPECT_EQ(items.Strings(16), "Timer");
+  EXPECT_EQ(items.Strings(19), "DTC");
+  HWND chosen = RoleButton("Judge 2\r(Impression)");
+  ASSERT_NE(chosen, nullptr) << "the button does not show the new label";
+  EXPECT_EQ(SendMessageA(chosen, BM_GETCHECK, 0, 0), BST_CHECKED);
+
+  // Only a new pick takes up the new label.
+  SendMessageA(RoleButton("DATC 1 (Impression)"), BM_CLICK, 0, 0);
+  EXPECT_EQ(MainForm->RoleCaption, "DATC 1 (Impression)");
+  EXPECT_EQ(MainForm->OwnRoleCode, "J14 ");
+  EXPECT_EQ(MainForm->CurrentDisciplineCode, "TECH");
+
+  Part<TRadioGroup>("DisciplineSelection").SetItemIndex(0);
+  MainForm->DisciplineSelectionChange(MainForm);
+  EXPECT_EQ(MainForm->CurrentDisciplineCode, "FREE");
+  EXPECT_EQ(Roles().ItemIndex(), 13);
+}
+
+TEST_F(Tessaline, BatteryReadingShowsWhatTheSystemReports) {
+  StartConsole();
+  auto& label = Part<TLabel>("LabelPower");
+  auto& image = Part<TImage>("PowerLevel");
+  MainForm->TimerPowerMeterTimer(MainForm);
+  SYSTEM_POWER_STATUS power;
+  if (!GetSystemPowerStatus(&power)) {
+    EXPECT_EQ(label.Caption(), "Pwr");
+    return;
+  }
+  const auto reading = ReadBatteryPercentage(power.BatteryLifePercent);
+  if (!reading) {
+    EXPECT_EQ(label.Caption(), "Pwr");
+    return;
+  }
+  EXPECT_EQ(label.Caption(), reading->Caption);
+  EXPECT_GT(image.Picture().Width(), 0) << "no battery image shown";
+}
+
+TEST_F(Tessaline, NoticesAreCentredOnTheMainForm) {
+  StartConsole();
+  InvalidElements->Show();
+  App->ProcessMessages();
+  EXPECT_EQ(InvalidElements->Left(), MainForm->Left() + (MainForm->Width() - 462) / 2);
+  EXPECT_EQ(InvalidElements->Top(), MainForm->Top() + (MainForm->Height() - 121) / 2);
+  EXPECT_TRUE(IsWindowVisible(InvalidElements->Handle()));
+  EXPECT_TRUE(IsWindowVisible(MainForm->Handle()));
+}
+
+TEST_F(Tessaline, CancellingTheExitQuestionKeepsTheConsoleButStopsTheRoutineClock) {
+  StartConsole();
+  Answer = IDCANCEL;
+  struct TWay {
+    const char* Name;
+    std::function<void()> Close;
+  };
+  const TWay ways[] = {
+      {"Close", [] { MainForm->Close(); }},
+      {"close box", [] { SendMessageA(MainForm->Handle(), WM_CLOSE, 0, 0); }},
+      {"Exit button",
+       [this] { SendMessageA(Part<TButton>("ButtonExit").Handle(), BM_CLICK, 0, 0); }},
+  };
+  for (const TWay& way : ways) {
+    Boxes.clear();
+    Part<TTimer>("TimerRoutine").SetEnabled(true);
+    way.Close();
+    ASSERT_EQ(Boxes.size(), 1u) << way.Name;
+    EXPECT_EQ(Boxes[0].Text, "Press OK to confirm you want to exit this program.");
+    EXPECT_EQ(Boxes[0].Flags & MB_TYPEMASK, static_cast<unsigned>(MB_OKCANCEL)) << way.Name;
+    EXPECT_FALSE(TimerOn("TimerRoutine")) << way.Name;
+    EXPECT_TRUE(MainForm->Visible()) << way.Name;
+    EXPECT_TRUE(IsWindowVisible(MainForm->Handle())) << way.Name;
+    EXPECT_FALSE(App->Terminated()) << way.Name;
+    EXPECT_TRUE(TimerOn("TimerPowerMeter")) << way.Name;
+  }
+  EXPECT_FALSE(std::filesystem::exists(SettingsFile())) << "a cancelled exit wrote settings";
+}
+
+TEST_F(Tessaline, ConfirmedExitWritesTheSettingsTheNextStartReads) {
+  StartConsole();
+  MainForm->SetBounds(30, 20, 1100, 700);
+  SendMessageA(RoleButton("Judge 5 (Elements)"), BM_CLICK, 0, 0);
+  ASSERT_EQ(Roles().ItemIndex(), 4);
+  Part<TTimer>("TimerRoutine").SetEnabled(true);
+  Answer = IDOK;
+  MainForm->Close();
+  ASSERT_EQ(Boxes.size(), 1u);
+  EXPECT_TRUE(App->Terminated());
+  EXPECT_FALSE(TimerOn("TimerPowerMeter"));
+  EXPECT_FALSE(TimerOn("TimerRoutine"));
+
+  ASSERT_TRUE(std::filesystem::exists(SettingsFile()));
+  TIniFile ini(SettingsFile());
+  EXPECT_EQ(ini.ReadInteger("Synchro", "Left", -1), 30);
+  EXPECT_EQ(ini.ReadInteger("Synchro", "Top", -1), 20);
+  EXPECT_EQ(ini.ReadInteger("Synchro", "Width", -1), 1100);
+  EXPECT_EQ(ini.ReadInteger("Synchro", "Height", -1), 700);
+  EXPECT_EQ(ini.ReadString("Synchro", "LastIP", ""), "This Computer");
+  EXPECT_EQ(ini.ReadInteger("Synchro", "Who", -1), 4);
+
+  CloseConsole();
+  StartConsole();
+  EXPECT_EQ(MainForm->Left(), 30);
+  EXPECT_EQ(MainForm->Top(), 20);
+  EXPECT_EQ(MainForm->Width(), 1100);
+  EXPECT_EQ(MainForm->Height(), 700);
+  EXPECT_EQ(MainForm->OwnRoleCode, "J5  ");
+  EXPECT_EQ(MainForm->RoleCaption, "Judge 5 (Elements)");
+}
+
+// A console closed while maximised comes back at the size the official last gave it.
+TEST_F(Tessaline, ConfirmedExitOfAMaximisedConsoleSavesItsNormalPlace) {
+  StartConsole();
+  MainForm->SetBounds(40, 30, 1000, 680);
+  App->ProcessMessages();
+  ShowWindow(MainForm->Handle(), SW_MAXIMIZE);
+  App->ProcessMessages();
+  ASSERT_TRUE(IsZoomed(MainForm->Handle()));
+  Answer = IDOK;
+  MainForm->Close();
+  ASSERT_TRUE(App->Terminated());
+
+  TIniFile ini(SettingsFile());
+  EXPECT_EQ(ini.ReadInteger("Synchro", "Left", -1), 40);
+  EXPECT_EQ(ini.ReadInteger("Synchro", "Top", -1), 30);
+  EXPECT_EQ(ini.ReadInteger("Synchro", "Width", -1), 1000);
+  EXPECT_EQ(ini.ReadInteger("Synchro", "Height", -1), 680);
+}
+
+TEST_F(Tessaline, F5TogglesTheDetailsFromAnywhereOnTheForm) {
+  StartConsole();
+  auto& details = Part<TPanel>("PanelDetails");
+  const bool before = details.Visible();
+
+  // With a list focused, the form still sees the key first.
+  Hosts().SetFocus();
+  SendMessageA(Hosts().Handle(), WM_KEYDOWN, VK_F5, 0);
+  EXPECT_NE(details.Visible(), before);
+  EXPECT_EQ(IsWindowVisible(details.Handle()) != 0, details.Visible());
+
+  MainForm->Perform(WM_KEYDOWN, VK_F5, 0);
+  EXPECT_EQ(details.Visible(), before);
+  EXPECT_TRUE(Boxes.empty());
+}
+
+TEST_F(Tessaline, F9AsksToExitOnlyOnTheOpeningPage) {
+  StartConsole();
+  Answer = IDCANCEL;
+  Roles().SetFocus();
+  SendMessageA(GetFocus(), WM_KEYDOWN, VK_F9, 0);
+  ASSERT_EQ(Boxes.size(), 1u);
+  EXPECT_EQ(Boxes[0].Text, "Press OK to confirm you want to exit this program.");
+  EXPECT_FALSE(App->Terminated());
+
+  auto& notebook = Part<TNotebook>("_Notebook");
+  notebook.SetPageIndex(1);
+  MainForm->Perform(WM_KEYDOWN, VK_F9, 0);
+  EXPECT_EQ(Boxes.size(), 1u) << "F9 away from the Opening page asked to exit";
+
+  notebook.SetPageIndex(0);
+  Answer = IDOK;
+  MainForm->Perform(WM_KEYDOWN, VK_F9, 0);
+  EXPECT_EQ(Boxes.size(), 2u);
+  EXPECT_TRUE(App->Terminated());
+  EXPECT_TRUE(std::filesystem::exists(SettingsFile()));
+}
+
+} // namespace
+} // namespace marivo
