@@ -4,7 +4,7 @@ JOBS ?= $(shell nproc)
 NATIVE := build/native
 WIN := build/win
 
-.PHONY: all setup native win test run clean
+.PHONY: all setup native win test run bench clean
 
 all: native win
 
@@ -29,6 +29,17 @@ test: native win
 
 run: win
 	@cd $(WIN)/console/tessaline && $(CURDIR)/scripts/wine-run ./Tessaline.exe
+
+# Benchmarks: optimised builds of their own, run once each; figures, not pass or fail.
+bench: setup
+	@cmake -S . -B build/bench-native -G Ninja -DCMAKE_BUILD_TYPE=Release -DMARIVO_BENCH=ON \
+	  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+	@cmake --build build/bench-native --target bench_frame_parsing
+	@build/bench-native/bench/bench_frame_parsing
+	@cmake -S . -B build/bench-win -G Ninja -DCMAKE_BUILD_TYPE=Release -DMARIVO_BENCH=ON \
+	  -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake >/dev/null
+	@cmake --build build/bench-win --target bench_tp_latency
+	@cd build/bench-win/bench && $(CURDIR)/scripts/wine-run ./bench_tp_latency.exe
 
 clean:
 	rm -rf $(NATIVE) $(WIN)

@@ -1,10 +1,12 @@
 set(MARIVO_WARNINGS -Wall -Wextra)
 
 if(MARIVO_NATIVE)
-  # Coverage instrumentation everywhere so the fuzz targets can steer through the libraries.
-  add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=undefined
-                      -fno-omit-frame-pointer -fsanitize=fuzzer-no-link -g)
-  add_link_options(-fsanitize=address,undefined)
+  if(NOT MARIVO_BENCH)
+    # Coverage instrumentation everywhere so the fuzz targets can steer through the libraries.
+    add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=undefined
+                        -fno-omit-frame-pointer -fsanitize=fuzzer-no-link -g)
+    add_link_options(-fsanitize=address,undefined)
+  endif()
 else()
   add_link_options(-static -static-libgcc -static-libstdc++)
   # GCC 12's libstdc++ string code trips its own -Wrestrict on inlined appends (a known false
@@ -59,7 +61,7 @@ endfunction()
 
 # A libFuzzer target, run by CTest for a bounded time in the native build only.
 function(marivo_fuzz target source seconds)
-  if(MARIVO_NATIVE)
+  if(MARIVO_NATIVE AND NOT MARIVO_BENCH)
     add_executable(${target} ${source})
     target_link_libraries(${target} PRIVATE ${ARGN})
     target_link_options(${target} PRIVATE -fsanitize=fuzzer)

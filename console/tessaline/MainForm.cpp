@@ -236,6 +236,7 @@ void TMainForm::SaveSettings() {
   settings.LastIP = hosts.ItemIndex() >= 0 ? hosts.Items().Strings(hosts.ItemIndex()) : LastIP;
   settings.Who = NamedComponent<TRadioGroup>(*this, "ClientChoice").ItemIndex();
   SaveConsoleSettings(SettingsFileName(), settings);
+  DisconnectConsolesClick(this);
 }
 
 void TMainForm::Register() {
@@ -251,7 +252,15 @@ void TMainForm::Register() {
         .Handler("ButtonRefreshClick", &TMainForm::ButtonRefreshClick)
         .Handler("ButtonExitClick", &TMainForm::ButtonExitClick)
         .Handler("ClientChoiceChange", &TMainForm::ClientChoiceChange)
-        .Handler("DisciplineSelectionChange", &TMainForm::DisciplineSelectionChange);
+        .Handler("DisciplineSelectionChange", &TMainForm::DisciplineSelectionChange)
+        .Handler("ConnectConsolesClick", &TMainForm::ConnectConsolesClick)
+        .Handler("DisconnectConsolesClick", &TMainForm::DisconnectConsolesClick)
+        .Handler("clientConnected", &TMainForm::clientConnected)
+        .Handler("clientDisconnected", &TMainForm::clientDisconnected)
+        .Handler("ButtonSendMessageClick", &TMainForm::ButtonSendMessageClick)
+        .Handler("ReconnectTimerTimer", &TMainForm::ReconnectTimerTimer)
+        .Handler("ButtonHomeClick", &TMainForm::ButtonHomeClick)
+        .Handler("StatusBar1DblClick", &TMainForm::StatusBar1DblClick);
     return true;
   }();
   (void)registered;

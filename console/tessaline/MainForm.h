@@ -42,6 +42,29 @@ public:
   void RefreshIPList();
   void SaveSettings();
 
+  // The connection, its reader thread and the traffic log (MainFormConnection.cpp).
+  void ConnectConsolesClick(TObject* Sender);
+  void DisconnectConsolesClick(TObject* Sender);
+  void clientConnected(TObject* Sender);
+  void clientDisconnected(TObject* Sender);
+  void ButtonSendMessageClick(TObject* Sender);
+  void ReconnectTimerTimer(TObject* Sender);
+  void ButtonHomeClick(TObject* Sender);
+  void StatusBar1DblClick(TObject* Sender);
+  // Builds the frame from the console's discipline and role and writes it; a failed write is
+  // absorbed (a failed SD starts the reconnect).
+  void SendFrame(const std::string& code, const std::string& payload);
+  void LogTraffic(const std::string& text);
+  void AddChatLine(const std::string& text);
+  void ShowRetryCount();
+
+  // What the server's frames do (MainFormServerMessages.cpp); frame is the whole frame, EOT
+  // included.
+  void DispatchFrame(const std::string& frame);
+  void HandleServerMessage(const std::string& header, const std::string& payload);
+
+  void WndProc(TMessage& message) override;
+
   // Console state kept for the life of the form.
   std::string BaseFolder;
   std::string STCLogFileName;
@@ -62,6 +85,10 @@ public:
 
 private:
   std::string SettingsFileName() const;
+  // The address the connection goes to: the selected server, or the console's own address.
+  std::string ServerHost();
+  // The Opening page, disconnected.
+  void GoHome();
 };
 
 extern TMainForm* MainForm;

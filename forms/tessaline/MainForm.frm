@@ -119,6 +119,7 @@ object MainForm: TMainForm
     end
   end
   object StatusBar1: TStatusBar
+    OnDblClick = StatusBar1DblClick
     Align = alBottom
     Left = 0
     Top = 705
@@ -259,6 +260,7 @@ object MainForm: TMainForm
           end
         end
         object ConnectConsoles: TButton
+          OnClick = ConnectConsolesClick
           Left = 1032
           Top = 330
           Width = 302
@@ -271,6 +273,7 @@ object MainForm: TMainForm
           TabStop = True
         end
         object DisconnectConsoles: TButton
+          OnClick = DisconnectConsolesClick
           Left = 1032
           Top = 410
           Width = 302
@@ -447,6 +450,7 @@ object MainForm: TMainForm
             ParentFont = False
           end
           object ButtonSendMessage: TButton
+            OnClick = ButtonSendMessageClick
             Left = 1212
             Top = 186
             Width = 98
@@ -699,6 +703,7 @@ object MainForm: TMainForm
             ParentFont = False
           end
           object ButtonHome: TButton
+            OnClick = ButtonHomeClick
             Left = 8
             Top = 272
             Width = 80
@@ -1204,6 +1209,7 @@ object MainForm: TMainForm
           ParentFont = False
         end
         object ButtonHome2: TButton
+          OnClick = ButtonHomeClick
           Left = 16
           Top = 16
           Width = 97
@@ -1461,6 +1467,7 @@ object MainForm: TMainForm
           ParentFont = False
         end
         object ButtonHome3: TButton
+          OnClick = ButtonHomeClick
           Left = 16
           Top = 16
           Width = 97
@@ -1865,6 +1872,7 @@ object MainForm: TMainForm
           end
         end
         object ButtonHome4: TButton
+          OnClick = ButtonHomeClick
           Left = 8
           Top = 4
           Width = 97
@@ -2387,6 +2395,7 @@ object MainForm: TMainForm
           Tag = 0
         end
         object ButtonHome5: TButton
+          OnClick = ButtonHomeClick
           Left = 650
           Top = 40
           Width = 97
@@ -2612,6 +2621,7 @@ object MainForm: TMainForm
     OnTimer = TimerPowerMeterTimer
   end
   object ReconnectTimer: TTimer
+    OnTimer = ReconnectTimerTimer
     Interval = 2000
     Enabled = False
   end
@@ -2632,5 +2642,10 @@ object MainForm: TMainForm
     Enabled = False
   end
   object IdIPWatch: TIdIPWatch
+  end
+  object client: TIdTCPClient
+    Port = 8963
+    OnConnected = clientConnected
+    OnDisconnected = clientDisconnected
   end
 end

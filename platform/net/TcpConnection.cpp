@@ -130,21 +130,20 @@ void TTcpConnection::Write(std::string_view text) {
 }
 
 std::string TTcpConnection::ReadLn(char terminator) {
-  std::size_t searched = 0;
+  std::string line;
   for (;;) {
-    const std::size_t end = Input_.find(terminator, searched);
-    if (end != std::string::npos || Input_.size() > MaxLineLength) {
-      if (end > MaxLineLength)
-        throw ENetError("Maximum line length exceeded.");
-      std::string line = Input_.substr(0, end);
-      Input_.erase(0, end + 1);
+    switch (Input_.TakeLine(terminator, line)) {
+    case TLineBuffer::TState::Line:
       return line;
+    case TLineBuffer::TState::TooLong:
+      throw ENetError("Maximum line length exceeded.");
+    case TLineBuffer::TState::Incomplete:
+      break;
     }
-    searched = Input_.size();
     if (!Connected())
       throw ENetError("Not Connected");
     char chunk[4096];
-    Input_.append(chunk, Receive(chunk, sizeof(chunk)));
+    Input_.Append(std::string_view(chunk, Receive(chunk, sizeof(chunk))));
   }
 }
 

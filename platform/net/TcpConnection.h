@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/rtl/LineBuffer.h"
+
 #include <atomic>
 #include <chrono>
 #include <cstddef>
@@ -49,9 +51,9 @@ private:
   std::uintptr_t Socket_;
   std::uint64_t Id_;
   std::atomic<bool> Open_ = false;
-  void* Closed_;      // event set by Close
-  void* ReadDone_;    // event of the pending read
-  std::string Input_; // bytes after the last line read; the reading thread's alone
+  void* Closed_;                     // event set by Close
+  void* ReadDone_;                   // event of the pending read
+  TLineBuffer Input_{MaxLineLength}; // bytes after the last line read; the reader's alone
 };
 
 } // namespace marivo

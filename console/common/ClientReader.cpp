@@ -1,0 +1,27 @@
+#include "console/common/ClientReader.h"
+
+#include "console/common/ConsoleMessages.h"
+#include "console/common/protocol/Protocol.h"
+
+namespace marivo {
+
+TClientReader::TClientReader(std::shared_ptr<TTcpConnection> connection, HWND window)
+    : Connection_(std::move(connection)), Window_(window) {
+  SetFreeOnTerminate(true);
+}
+
+void TClientReader::Execute() {
+  try {
+    while (!Terminated() && Connection_->Connected()) {
+      const std::string frame = Connection_->ReadLn(EOT) + EOT;
+      TReaderLine line{Connection_->Id(), &frame};
+      SendMessageA(Window_, WM_READERLINE, reinterpret_cast<WPARAM>(&line), 0);
+    }
+  } catch (const std::exception&) {
+    Connection_->Close();
+    // Posted, not sent: the main thread may itself be closing this connection right now.
+    PostMessageA(Window_, WM_READERENDED, static_cast<WPARAM>(Connection_->Id()), 0);
+  }
+}
+
+} // namespace marivo

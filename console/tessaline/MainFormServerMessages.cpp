@@ -1,0 +1,432 @@
+#include "console/common/NoticeForms.h"
+#include "console/common/TextFitting.h"
+#include "console/common/protocol/Protocol.h"
+#include "console/common/protocol/RoleCodes.h"
+#include "console/common/protocol/ServerMessages.h"
+#include "console/tessaline/MainForm.h"
+#include "platform/rtl/TextUtils.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/Dialogs.h"
+
+#include <windows.h>
+
+#include <cmath>
+#include <cstdio>
+
+namespace marivo {
+
+namespace {
+
+// Pages of the main notebook.
+constexpr int DetailedPage = 1;
+constexpr int RefereePage = 4;
+constexpr int STCPage = 5;
+constexpr int DATCPage = 6;
+
+constexpr int DTCRoleIndex = 19;
+
+// Columns of the difficulty grid.
+constexpr int DATCColumnDD = 5;
+constexpr int DATCColumnFail = 7;
+constexpr int DATCColumnFailedDD = 12;
+constexpr int DATCColumnRevF = 16;
+// Where characters 1-5 of the own flag string go: Pass, Fail, Rev, Rev P, Rev F.
+constexpr int DATCFlagColumns[5] = {6, 7, 8, 15, 16};
+
+// Column of a difficulty controller's decisions (judges 14-16) in both grids.
+int DecisionColumn(int judge) {
+  return judge - 5;
+}
+
+std::string HeaderPart(const std::string& header, std::size_t from, std::size_t count) {
+  return from < header.size() ? header.substr(from, count) : std::string();
+}
+
+// The local time as a date-time number: days since 1899-12-30, the time as fraction.
+double NowDateTime() {
+  SYSTEMTIME local;
+  GetLocalTime(&local);
+  FILETIME file;
+  SystemTimeToFileTime(&local, &file);
+  const double ticks = static_cast<double>(
+      (static_cast<unsigned long long>(file.dwHighDateTime) << 32) | file.dwLowDateTime);
+  constexpr double TicksPerDay = 864000000000.0;
+  constexpr double DaysFrom1601To1899 = 109205.0;
+  return ticks / TicksPerDay - DaysFrom1601To1899;
+}
+
+// The milliseconds of an offset in days, at least two digits.
+std::string MillisecondsPart(double days) {
+  const long long ms = std::llround(std::fabs(days) * 86400000.0) % 1000;
+  char text[8];
+  std::snprintf(text, sizeof text, "%02lld", ms);
+  return text;
+}
+
+// The console's parts the server's frames write into.
+class TServerView {
+public:
+  explicit TServerView(TMainForm& form) : Form(form) {}
+
+  template <class T> T& Part(const std::string& name) const {
+    return NamedComponent<T>(Form, name);
+  }
+  TStringGrid& Grid(const std::string& name) const { return Part<TStringGrid>(name); }
+  void SetCaption(const std::string& name, const std::string& text) const {
+    Part<TControl>(name).SetCaption(text);
+  }
+  int RoleIndex() const { return Part<TRadioGroup>("ClientChoice").ItemIndex(); }
+  int OwnNumber() const { return RoleIndex() + 1; }
+  int Page() const { return Part<TNotebook>("_Notebook").PageIndex(); }
+  void ShowPage(int page) const { Part<TNotebook>("_Notebook").SetPageIndex(page); }
+  int ElementCount() const { return Grid("JudgeGrid").RowCount(); }
+  TCanvas& MeasuringCanvas() const { return Part<TImage>("TestImage").Picture().Bitmap().Canvas(); }
+
+  TMainForm& Form;
+};
+
+void ShowScoreTable(const std::string& payload) {
+  if (!ScoresForm)
+    return;
+  TStringGrid& grid = *ScoresForm->ScoresGrid();
+  const TScoreTable table = ParseScoreTable(payload);
+  for (int row = 0; row < ScoreTableSize; ++row) {
+    for (int col = 0; col < ScoreTableSize; ++col)
+      grid.SetCells(col, row, table[row][col]);
+  }
+  ScoresForm->ShowAgain();
+}
+
+void ShowAthletes(const TServerView& view, const std::string& payload) {
+  for (const char* name : {"ButtonSendTime", "ButtonSendScore", "ButtonSendHJ"}) {
+    view.SetCaption(name, "Send / Enter");
+    view.Part<TButton>(name).SetColor(clSilver);
+  }
+  view.SetCaption("ScoreConfirmTitle", "Score Confirmation");
+  view.Part<TPanel>("ScoreConfirmMain").Hide();
+  view.Part<TPanel>("PanelKeypad").Show();
+  view.Part<TButton>("ButtonSendScore").SetEnabled(true);
+
+  const TAthletes athletes = ParseAthletes(payload);
+  view.SetCaption("LabelStart", athletes.StartOrder);
+  FitLabelText(view.Part<TLabel>("LabelClub"), athletes.Club, 22, view.MeasuringCanvas());
+  FitLabelText(view.Part<TLabel>("LabelAthlete"), athletes.Athletes, 22, view.MeasuringCanvas());
+
+  const int role = view.RoleIndex();
+  bool showEvents = false;
+  if (role >= 10 && role <= 12)
+    showEvents = athletes.PanelFlag == "2";
+  else if (role == 17 || role == 18)
+    showEvents = true;
+  view.Part<TPanel>("GridSTCPanel").SetVisible(showEvents);
+}
+
+void ShowScoreboard(const TServerView& view, const std::string& payload) {
+  view.Part<TPanel>("PanelScoreboard").Show();
+  const TScoreboard board = ParseScoreboard(payload);
+  view.SetCaption("ScoreboardOrder", "ORDER " + PadLeft(board.Order, 3));
+  view.SetCaption("Scoreboard1", PadLeft(board.Values[0], 9));
+  view.SetCaption("Scoreboard2", PadLeft(board.Values[1], 9));
+  view.SetCaption("Scoreboard3", PadLeft(board.Values[2], 9));
+}
+
+bool ConcernsThisConsole(const TServerView& view, int judge) {
+  return judge == view.OwnNumber() || view.Page() == RefereePage;
+}
+
+void ShowPreviousScores(const TServerView& view, const std::string& payload) {
+  const TJudgeItems scores = ParsePreviousScores(payload, view.ElementCount());
+  const bool scored = IsElementJudge(scores.Judge) || IsImpressionJudge(scores.Judge);
+  if (!scored || !ConcernsThisConsole(view, scores.Judge))
+    return;
+  TStringGrid& grid = view.Grid("GridPreviousScores");
+  grid.SetColCount(static_cast<int>(scores.Items.size()));
+  for (std::size_t col = 0; col < scores.Items.size(); ++col)
+    grid.SetCells(static_cast<int>(col), 1, scores.Items[col]);
+}
+
+// Column n + 3 for element judges, n - 2 for impression judges, n - 7 for STC.
+int RefereeColumn(int judge) {
+  if (IsElementJudge(judge))
+    return judge + 3;
+  if (IsImpressionJudge(judge))
+    return judge - 2;
+  return judge - 7;
+}
+
+// The three impression rows, or the three STC rows, at the foot of the referees' grid.
+void SetRefereeFootRows(TStringGrid& referee, int col, int firstFromEnd,
+                        const std::vector<std::string>& items) {
+  for (int i = 0; i < 3; ++i)
+    referee.SetCells(col, referee.RowCount() - firstFromEnd + i,
+                     items[static_cast<std::size_t>(i)]);
+}
+
+void ShowFinalScores(const TServerView& view, const std::string& payload) {
+  const int k = view.ElementCount();
+  const TJudgeItems scores = ParseFinalScores(payload, k);
+  const int n = scores.Judge;
+  if (!ConcernsThisConsole(view, n))
+    return;
+  const auto& items = scores.Items;
+  TStringGrid& referee = view.Grid("GridReferee");
+  if (IsElementJudge(n)) {
+    TStringGrid& detailed = view.Grid("GridDetailedScores");
+    detailed.SetRowCount(k);
+    for (int i = 1; i <= k + 1; ++i) {
+      referee.SetCells(RefereeColumn(n), i, items[static_cast<std::size_t>(i - 1)]);
+      if (i <= k)
+        detailed.SetCells(1, i - 1, items[static_cast<std::size_t>(i - 1)]);
+    }
+    view.Form.ScoreCursor = 0;
+    detailed.Invalidate();
+  } else if (IsImpressionJudge(n)) {
+    std::vector<std::string> texts;
+    for (std::size_t i = 0; i < 3; ++i) {
+      view.Form.ImpressionEdits[i]->SetText(items[i]);
+      texts.push_back(view.Form.ImpressionEdits[i]->Text());
+    }
+    SetRefereeFootRows(referee, RefereeColumn(n), 6, texts);
+  } else if (IsSynchronizationJudge(n)) {
+    int counts[3] = {};
+    for (int i = 0; i < 3; ++i) {
+      const std::string number = std::to_string(i + 1);
+      view.SetCaption("STCCount" + number, items[static_cast<std::size_t>(i)]);
+      counts[i] = StrToInt(items[static_cast<std::size_t>(i)]);
+      view.Part<TControl>("STCLabel" + number).SetTag(counts[i]);
+    }
+    view.SetCaption("ScoreEdit",
+                    FormatFloat("0.0", counts[0] * 0.1 + counts[1] * 0.5 + counts[2] * 3.0));
+    SetRefereeFootRows(referee, RefereeColumn(n), 3, items);
+  } else if (n == TimeKeeperNumber) {
+    view.SetCaption("WalkOnTime", items[0]);
+    view.SetCaption("DeckTime", items[1]);
+    view.SetCaption("RoutineTime", items[2]);
+  } else if (IsReferee(n)) {
+    view.SetCaption("TimePenalty", items[0]);
+    view.SetCaption("TechnicalPenalty", items[1]);
+  }
+}
+
+void ShowElementList(const TServerView& view, const std::string& payload) {
+  const std::vector<TElementRow> rows = ParseElementList(payload);
+  TStringGrid& grid = view.Grid("JudgeGrid");
+  grid.SetRowCount(static_cast<int>(rows.size()));
+  for (std::size_t row = 0; row < rows.size(); ++row) {
+    for (std::size_t col = 0; col < rows[row].size(); ++col)
+      grid.SetCells(static_cast<int>(col), static_cast<int>(row), rows[row][col]);
+  }
+}
+
+void ShowDecisionFlags(const TServerView& view, const std::string& payload) {
+  TStringGrid& datc = view.Grid("GridDATC");
+  const TJudgeItems decisions = ParseDecisionFlags(payload, datc.RowCount() - 1);
+  const int n = decisions.Judge;
+  const int role = view.RoleIndex();
+  const bool onReferee = view.Page() == RefereePage;
+  if (!(role >= 13 && role <= 15) && role != DTCRoleIndex && !onReferee)
+    return;
+  TStringGrid& referee = view.Grid("GridReferee");
+  for (int r = 1; r < datc.RowCount(); ++r) {
+    const std::string& flags = decisions.Items[static_cast<std::size_t>(r - 1)];
+    if (n == view.OwnNumber()) {
+      for (int i = 0; i < 5; ++i)
+        datc.SetCells(DATCFlagColumns[i], r, DecisionFlag(flags, i + 1));
+      if (datc.Cells(DATCColumnFail, r) == "1" || datc.Cells(DATCColumnRevF, r) == "1")
+        datc.SetCells(DATCColumnDD, r, datc.Cells(DATCColumnFailedDD, r));
+    }
+    if (role == DTCRoleIndex && IsDifficultyJudge(n))
+      datc.SetCells(DecisionColumn(n), r, flags);
+    if (onReferee && IsDifficultyJudge(n))
+      referee.SetCells(DecisionColumn(n), r, flags);
+  }
+}
+
+void ShowDecisionSheet(const TServerView& view, const std::string& payload) {
+  const int k = view.ElementCount();
+  const TJudgeItems sheet = ParseDecisionSheet(payload, k);
+  if (!IsDifficultyJudge(sheet.Judge))
+    return;
+  const auto fill = [&](TStringGrid& grid) {
+    for (int r = 1; r <= k; ++r)
+      grid.SetCells(DecisionColumn(sheet.Judge), r, sheet.Items[static_cast<std::size_t>(r - 1)]);
+  };
+  if (view.Page() == RefereePage)
+    fill(view.Grid("GridReferee"));
+  if (view.RoleIndex() == DTCRoleIndex)
+    fill(view.Grid("GridDATC"));
+}
+
+// The scoring panels follow the page a judge scores on.
+void ShowScoringPage(const TServerView& view, int page, const std::string& host) {
+  if (view.Page() == page)
+    return;
+  view.ShowPage(page);
+  auto& panel = view.Part<TWinControl>(host);
+  view.Part<TPanel>("PanelRight").SetParent(&panel);
+  view.Part<TPanel>("ScoreConfirmMain").SetParent(&panel);
+}
+
+void ShowEventInfo(const TServerView& view, const std::string& payload) {
+  const TEventInfo event = ParseEventInfo(payload);
+  const std::optional<int> discipline = FindDisciplineIndex(event.Discipline);
+  if (discipline) {
+    auto& selection = view.Part<TRadioGroup>("DisciplineSelection");
+    if (selection.ItemIndex() != *discipline) {
+      // Assigning the index is silent, so the discipline change is run here.
+      selection.SetItemIndex(*discipline);
+      view.Form.DisciplineSelectionChange(&selection);
+    }
+  }
+  const int role = view.RoleIndex();
+  if (role >= 0 && role <= 9 && discipline)
+    ShowScoringPage(view, DetailedPage, "PanelDET");
+  else if (role >= 10 && role <= 12 && discipline)
+    ShowScoringPage(view, STCPage, "PanelSTC");
+  else if ((role == 17 || role == 18) && view.Page() != RefereePage)
+    view.ShowPage(RefereePage);
+  view.SetCaption("LabelEvent", event.EventName);
+}
+
+void StartRoutineClock(const TServerView& view, const std::string& role,
+                       const std::string& payload) {
+  view.Part<TMemo>("STCLog").Lines().Clear();
+  TStringGrid& events = view.Grid("GridSTC");
+  events.SetRowCount(2);
+  for (int col = 0; col < events.ColCount(); ++col)
+    events.SetCells(col, 1, "");
+
+  const int sender = SenderNumber(role);
+  const bool otherController = (sender >= 11 && sender <= 16) || (sender >= 18 && sender <= 20);
+  if (sender == view.OwnNumber() || !otherController)
+    return;
+  const double start = ParseClockStart(payload);
+  view.Form.RoutineStartTime = start;
+  view.Form.ClockOffset = NowDateTime() - start;
+  view.SetCaption("STCClockLabel",
+                  "Time: Offset=" + MillisecondsPart(view.Form.ClockOffset) + "ms");
+  view.Part<TTimer>("TimerRoutine").SetEnabled(true);
+}
+
+void ShowReceipt(const TServerView& view, const std::string& payload) {
+  if (ParseReceiptAddressee(payload) != view.Form.OwnRoleCode)
+    return;
+  view.SetCaption("ButtonSendTime", "Thank You");
+  if (view.Page() == DATCPage) {
+    view.SetCaption("ButtonSendScore", "Thank You");
+    view.Part<TButton>("ButtonSendScore").SetColor(clLime);
+  }
+  view.SetCaption("ScoreConfirmTitle", "Received - Thank You");
+  view.SetCaption("ButtonSendHJ", "Thank You");
+  view.Part<TPanel>("ScoreConfirmMain").SetColor(clGreen);
+  TStringGrid& confirm = view.Grid("GridConfirm");
+  if (confirm.Visible())
+    confirm.Repaint();
+  view.Part<TButton>("ButtonSendTime").SetColor(clGreen);
+  view.Part<TButton>("ButtonSendHJ").SetColor(clGreen);
+}
+
+void ShowRelayedScore(const TServerView& view, const std::string& role,
+                      const std::string& payload) {
+  // A sender that matches no role is nobody's score.
+  const int sender = SenderNumber(role);
+  const int k = view.ElementCount();
+  const std::vector<std::string> items = ParseRelayedScore(sender, payload, k);
+  TStringGrid& referee = view.Grid("GridReferee");
+  if (IsElementJudge(sender)) {
+    for (int i = 1; i <= k; ++i)
+      referee.SetCells(RefereeColumn(sender), i, items[static_cast<std::size_t>(i - 1)]);
+  } else if (IsImpressionJudge(sender)) {
+    SetRefereeFootRows(referee, RefereeColumn(sender), 6, items);
+  } else if (IsSynchronizationJudge(sender)) {
+    SetRefereeFootRows(referee, RefereeColumn(sender), 3, items);
+  } else if (sender == TimeKeeperNumber) {
+    view.SetCaption("WalkOnTime", items[0]);
+    view.SetCaption("DeckTime", items[1]);
+    view.SetCaption("RoutineTime", items[2]);
+  } else if (IsReferee(sender)) {
+    view.SetCaption("TimePenalty", items[0]);
+    view.SetCaption("TechnicalPenalty", items[1]);
+  }
+}
+
+// The list's own search ignores case; a role code that left is removed only where it is equal.
+void RemoveConnectedClient(TListBox& clients, const std::string& roleCode) {
+  for (int i = 0; i < clients.Items().Count(); ++i) {
+    if (clients.Items().Strings(i) == roleCode) {
+      clients.Items().Delete(i);
+      return;
+    }
+  }
+}
+
+} // namespace
+
+void TMainForm::DispatchFrame(const std::string& frame) {
+  LogTraffic("client:" + frame);
+  // A frame that cannot be read is reported and stops here; the next one is handled as usual.
+  try {
+    const TFrame parts = SplitFrame(frame);
+    if (SameCode(parts.Code, "CC")) {
+      NamedComponent<TListBox>(*this, "ConnectedClients").Items().Add(parts.Payload);
+      SendFrame("IP", OwnIP);
+      SendFrame("CN", OwnHostName);
+      SendFrame("CS", "Active");
+    } else if (SameCode(parts.Code, "CD")) {
+      if (parts.Payload == OwnRoleCode)
+        ButtonHomeClick(&NamedComponent<TButton>(*this, "ButtonHome2"));
+      else
+        RemoveConnectedClient(NamedComponent<TListBox>(*this, "ConnectedClients"), parts.Payload);
+    } else if (SameCode(parts.Code, "TP")) {
+      SendFrame("CS", "Active " + NamedComponent<TLabel>(*this, "LabelPower").Caption());
+    } else if (SameCode(parts.Code, "CE")) {
+      ShowMessageBox(parts.Payload, "Error", MB_OK | MB_ICONERROR);
+    } else {
+      HandleServerMessage(parts.Header, parts.Payload);
+    }
+  } catch (const std::exception& error) {
+    HandleApplicationException(error);
+  }
+}
+
+void TMainForm::HandleServerMessage(const std::string& header, const std::string& payload) {
+  const std::string code = HeaderPart(header, 0, 2);
+  const std::string role = HeaderPart(header, 6, 4);
+  const TServerView view(*this);
+  if (SameCode(code, "CM")) {
+    AddChatLine(payload);
+  } else if (SameCode(code, "IP") || SameCode(code, "CN") || SameCode(code, "CS")) {
+    const int col = SameCode(code, "IP") ? 2 : SameCode(code, "CN") ? 1 : 3;
+    TStringGrid& connections = view.Grid("GridConnections");
+    for (int index = 0; index < RoleCount; ++index) {
+      if (RoleCodes[static_cast<std::size_t>(index)] == role)
+        connections.SetCells(col, index + 1, payload);
+    }
+  } else if (SameCode(code, "XX")) {
+    ShowScoreTable(payload);
+  } else if (SameCode(code, "AI")) {
+    ShowAthletes(view, payload);
+  } else if (SameCode(code, "PR")) {
+    ShowScoreboard(view, payload);
+  } else if (SameCode(code, "FP")) {
+    ShowPreviousScores(view, payload);
+  } else if (SameCode(code, "FS")) {
+    ShowFinalScores(view, payload);
+  } else if (SameCode(code, "AE")) {
+    ShowElementList(view, payload);
+  } else if (SameCode(code, "FD")) {
+    ShowDecisionFlags(view, payload);
+  } else if (SameCode(code, "DS")) {
+    ShowDecisionSheet(view, payload);
+  } else if (SameCode(code, "EI")) {
+    ShowEventInfo(view, payload);
+  } else if (SameCode(code, "ST")) {
+    StartRoutineClock(view, role, payload);
+  } else if (SameCode(code, "TX")) {
+    ShowReceipt(view, payload);
+  } else if (SameCode(code, "SD")) {
+    ShowRelayedScore(view, role, payload);
+  }
+}
+
+} // namespace marivo

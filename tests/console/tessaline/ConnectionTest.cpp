@@ -1,0 +1,240 @@
+// The socket header must come before any header that brings in the rest of Windows.
+#include <winsock2.h>
+
+#include "console/common/NoticeForms.h"
+#include "console/common/protocol/Protocol.h"
+#include "console/tessaline/EditorForm.h"
+#include "console/tessaline/MainForm.h"
+#include "console/tessaline/Tessaline.h"
+#include "platform/net/TcpClient.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/Dialogs.h"
+#include "tests/support/FakeMeetServer.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace marivo {
+namespace {
+
+using namespace std::chrono_literals;
+
+std::string Frame(const std::string& code, const std::string& role, const std::string& payload) {
+  return std::string(1, SOH) + code + "FREE" + role + STX + payload + EOT;
+}
+
+// The console connected to a meet server in the test process, on 127.0.0.1 only.
+class Connection : public ::testing::Test {
+protected:
+  void SetUp() override {
+    SetMessageBoxHandler([this](const std::string& text, const std::string&, unsigned) {
+      Boxes.push_back(text);
+      return IDOK;
+    });
+    RegisterTessalineClasses();
+    App = std::make_unique<TApplication>();
+    App->SetTitle("Marivo");
+    App->CreateForm(MainForm);
+    App->CreateForm(ObtainingIPAddress);
+    App->CreateForm(InvalidElements);
+    App->CreateForm(ScoresForm);
+    App->CreateForm(EditorForm);
+    MainForm->Timer1Timer(MainForm);
+    auto& hosts = NamedComponent<TListBox>(*MainForm, "HostIP");
+    hosts.Items().Add("127.0.0.1");
+    hosts.SetItemIndex(hosts.Items().Count() - 1);
+  }
+  void TearDown() override {
+    App.reset();
+    MainForm = nullptr;
+    ObtainingIPAddress = nullptr;
+    InvalidElements = nullptr;
+    ScoresForm = nullptr;
+    EditorForm = nullptr;
+    SetMessageBoxHandler(nullptr);
+  }
+
+  void ConnectTo(test::TFakeMeetServer& server) {
+    NamedComponent<TIdTCPClient>(*MainForm, "client").SetPort(server.Port());
+    NamedComponent<TButton>(*MainForm, "ConnectConsoles").Click();
+    ASSERT_TRUE(server.WaitForFrames(1));
+  }
+  // The reader hands frames over through the main thread's messages: they must be pumped.
+  bool PumpUntil(const std::function<bool()>& done, std::chrono::milliseconds wait = 5s) {
+    const auto end = std::chrono::steady_clock::now() + wait;
+    while (!done()) {
+      if (std::chrono::steady_clock::now() > end)
+        return false;
+      App->ProcessMessages();
+      Sleep(5);
+    }
+    return true;
+  }
+  TStrings& Log() { return NamedComponent<TMemo>(*MainForm, "LogFile").Lines(); }
+  bool Connected() { return NamedComponent<TIdTCPClient>(*MainForm, "client").Connected(); }
+  TButton& ConnectButton() { return NamedComponent<TButton>(*MainForm, "ConnectConsoles"); }
+  TButton& DisconnectButton() { return NamedComponent<TButton>(*MainForm, "DisconnectConsoles"); }
+
+  std::unique_ptr<TApplication> App;
+  std::vector<std::string> Boxes;
+};
+
+TEST_F(Connection, ConnectAnnouncesTheRoleAndSwapsTheButtons) {
+  test::TFakeMeetServer server;
+  ConnectTo(server);
+  EXPECT_EQ(server.Frames()[0], Frame("CC", "J1  ", "Judge 1 (Elements)"));
+  EXPECT_FALSE(ConnectButton().Enabled());
+  EXPECT_TRUE(DisconnectButton().Enabled());
+  EXPECT_EQ(MainForm->LastIP, "127.0.0.1");
+  EXPECT_TRUE(Boxes.empty());
+}
+
+TEST_F(Connection, AServerThatCannotBeReachedChangesNothing) {
+  NamedComponent<TIdTCPClient>(*MainForm, "client").SetPort(test::TFakeMeetServer::UnusedPort());
+  const std::string lastIP = MainForm->LastIP;
+  ConnectButton().Click();
+  ASSERT_EQ(Boxes.size(), 1u);
+  EXPECT_EQ(Boxes[0], "Could not connect\rMake sure you have the correct ip address for the ZEL "
+                      "VARO\rand the ZEL VARO is running");
+  EXPECT_TRUE(ConnectButton().Enabled());
+  EXPECT_FALSE(DisconnectButton().Enabled());
+  EXPECT_EQ(MainForm->LastIP, lastIP);
+}
+
+TEST_F(Connection, FramesAreLoggedWholeWhateverTheSegmentsAndInOrder) {
+  test::TFakeMeetServer server;
+  ConnectTo(server);
+  const int before = Log().Count();
+  server.Send(Frame("CM", "ZEL ", "one") + Frame("CM", "ZEL ", "two"));
+  server.SendInPieces({std::string(1, SOH) + "CM", "FREEZEL ", std::string(1, STX) + "th",
+                       std::string("ree") + EOT},
+                      30ms);
+  ASSERT_TRUE(PumpUntil([&] { return Log().Count() >= before + 3; }));
+  EXPECT_EQ(Log().Strings(before), "client:[SOH]CMFREEZEL [STX]one[EOT]");
+  EXPECT_EQ(Log().Strings(before + 1), "client:[SOH]CMFREEZEL [STX]two[EOT]");
+  EXPECT_EQ(Log().Strings(before + 2), "client:[SOH]CMFREEZEL [STX]three[EOT]");
+  App->ProcessMessages();
+  EXPECT_EQ(Log().Count(), before + 3);
+}
+
+TEST_F(Connection, JunkBetweenFramesIsLoggedAndTheNextFrameStillCounts) {
+  test::TFakeMeetServer server;
+  ConnectTo(server);
+  const int before = Log().Count();
+  server.Send(std::string("garbage\x01\x7F") + EOT + Frame("TX", "ZEL ", "J9  \x11"));
+  ASSERT_TRUE(PumpUntil([&] { return Log().Count() >= before + 2; }));
+  EXPECT_EQ(Log().Strings(before), "client:garbage[SOH]\x7F[EOT]");
+  EXPECT_TRUE(Connected());
+}
+
+TEST_F(Connection, AnOverlongFrameEndsTheConnectionAndTheConsoleCanConnectAgain) {
+  test::TFakeMeetServer server;
+  ConnectTo(server);
+  server.Send(std::string(16385, 'x'));
+  ASSERT_TRUE(PumpUntil([&] { return ConnectButton().Enabled(); }));
+  EXPECT_FALSE(DisconnectButton().Enabled());
+  EXPECT_FALSE(Connected());
+  EXPECT_TRUE(server.WaitForClientClose());
+}
+
+TEST_F(Connection, TheServerClosingMidFrameResetsTheButtonsAndTheOwnRow) {
+  test::TFakeMeetServer server;
+  ConnectTo(server);
+  auto& connections = NamedComponent<TStringGrid>(*MainForm, "GridConnections");
+  connections.SetCells(1, 1, MainForm->OwnHostName);
+  connections.SetCells(2, 1, "127.0.0.1");
+  connections.SetCells(3, 1, "Active");
+  server.Send(std::string(1, SOH) + "AIFREEZEL " + STX + "half a fra");
+  server.Close();
+  ASSERT_TRUE(PumpUntil([&] { return ConnectButton().Enabled(); }));
+  EXPECT_EQ(connections.Cells(1, 1), "");
+  EXPECT_EQ(connections.Cells(2, 1), "");
+  EXPECT_EQ(connections.Cells(3, 1), "Off");
+}
+
+TEST_F(Connection, DisconnectConsoleSaysOffThenClosesAndHomeDoesTheSame) {
+  test::TFakeMeetServer server;
+  ConnectTo(server);
+  DisconnectButton().Click();
+  ASSERT_TRUE(server.WaitForFrames(3));
+  EXPECT_EQ(server.Frames()[1], Frame("CS", "J1  ", "Off"));
+  EXPECT_EQ(server.Frames()[2], Frame("IP", "J1  ", ""));
+  EXPECT_TRUE(server.WaitForClientClose());
+  EXPECT_TRUE(ConnectButton().Enabled());
+
+  test::TFakeMeetServer second;
+  ConnectTo(second);
+  NamedComponent<TNotebook>(*MainForm, "_Notebook").SetPageIndex(1);
+  NamedComponent<TButton>(*MainForm, "ButtonHome2").Click();
+  EXPECT_EQ(NamedComponent<TNotebook>(*MainForm, "_Notebook").PageIndex(), 0);
+  EXPECT_TRUE(second.WaitForClientClose());
+  EXPECT_TRUE(ConnectButton().Enabled());
+}
+
+TEST_F(Connection, ChatOfBlanksSendsNothingAndTextIsSentUntrimmed) {
+  test::TFakeMeetServer server;
+  ConnectTo(server);
+  auto& edit = NamedComponent<TEdit>(*MainForm, "EditMessage");
+  edit.SetText("   ");
+  MainForm->ButtonSendMessageClick(MainForm);
+  edit.SetText(" hello ");
+  MainForm->ButtonSendMessageClick(MainForm);
+  ASSERT_TRUE(server.WaitForFrames(2));
+  EXPECT_EQ(server.Frames()[1], Frame("CM", "J1  ", " hello "));
+  EXPECT_EQ(edit.Text(), " hello ");
+}
+
+TEST_F(Connection, FailedScoreWritesShowTheNoticeOnceAndReconnectOnce) {
+  test::TFakeMeetServer server;
+  ConnectTo(server);
+  server.Close();
+  // Only after the reader has seen the close does every write fail.
+  ASSERT_TRUE(PumpUntil([&] { return ConnectButton().Enabled(); }));
+  auto& reconnect = NamedComponent<TTimer>(*MainForm, "ReconnectTimer");
+
+  MainForm->SendFrame("CS", "Active");
+  MainForm->SendFrame("CM", "chat");
+  EXPECT_FALSE(InvalidElements->Visible());
+  EXPECT_FALSE(reconnect.Enabled());
+
+  MainForm->SendFrame("SD", "9.50\x12");
+  EXPECT_TRUE(InvalidElements->Visible());
+  EXPECT_TRUE(reconnect.Enabled());
+  InvalidElements->Hide();
+  MainForm->SendFrame("SD", "9.50\x12");
+  EXPECT_FALSE(InvalidElements->Visible());
+
+  test::TFakeMeetServer again;
+  NamedComponent<TIdTCPClient>(*MainForm, "client").SetPort(again.Port());
+  MainForm->ReconnectTimerTimer(&reconnect);
+  EXPECT_FALSE(reconnect.Enabled());
+  ASSERT_TRUE(again.WaitForFrames(1));
+  EXPECT_EQ(again.Frames()[0], Frame("CC", "J1  ", "Judge 1 (Elements)"));
+  EXPECT_EQ(MainForm->RetryCount, 1);
+  EXPECT_FALSE(ConnectButton().Enabled());
+  EXPECT_NE(NamedComponent<TStatusBar>(*MainForm, "StatusBar1")
+                .Panels()
+                .Items(5)
+                ->Text()
+                .find("Retry Count: 1  "),
+            std::string::npos);
+}
+
+TEST_F(Connection, AFailedReconnectShowsTheErrorAndStaysOnTheOpeningPage) {
+  NamedComponent<TIdTCPClient>(*MainForm, "client").SetPort(test::TFakeMeetServer::UnusedPort());
+  MainForm->ReconnectTimerTimer(MainForm);
+  ASSERT_EQ(Boxes.size(), 1u);
+  EXPECT_NE(Boxes[0].find("Socket Error"), std::string::npos) << Boxes[0];
+  EXPECT_TRUE(ConnectButton().Enabled());
+  EXPECT_EQ(NamedComponent<TNotebook>(*MainForm, "_Notebook").PageIndex(), 0);
+}
+
+} // namespace
+} // namespace marivo
