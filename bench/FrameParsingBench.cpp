@@ -84,9 +84,11 @@ void Measure(const char* name, const std::vector<std::string>& frames) {
 
 int main() {
   Measure("typical frames", TypicalFrames());
-  std::string big = "1\x11";
-  while (big.size() < 16384 - 16)
-    big += "9.75\x12";
-  Measure("16 KiB frames (FS)", {Frame("FS", big)});
+  // The longest element list the console takes, with long item texts: every byte is read.
+  std::string elements = "99\x11";
+  for (int row = 0; row < 99; ++row)
+    for (int item = 0; item < 6; ++item)
+      elements += "Element text of some length" + std::string("\x12");
+  Measure("16 KiB frames (AE)", {Frame("AE", elements)});
   return 0;
 }
