@@ -199,13 +199,87 @@ void TMainForm::TimerPowerMeterTimer(TObject*) {
   NamedComponent<TLabel>(*this, "LabelPower").SetCaption(reading->Caption);
 }
 
+namespace {
+
+struct TScoreKey {
+  WORD Key;
+  int Value;
+};
+
+// The keyboard's score keys, as the keypad values they stand for.
+constexpr TScoreKey ScoreKeys[] = {
+    {VK_ESCAPE, -1}, {'0', 0},        {'1', 1},          {'2', 2},        {'3', 3},
+    {'4', 4},        {'5', 5},        {'6', 6},          {'7', 7},        {'8', 8},
+    {'9', 9},        {VK_NUMPAD0, 0}, {VK_NUMPAD1, 1},   {VK_NUMPAD2, 2}, {VK_NUMPAD3, 3},
+    {VK_NUMPAD4, 4}, {VK_NUMPAD5, 5}, {VK_NUMPAD6, 6},   {VK_NUMPAD7, 7}, {VK_NUMPAD8, 8},
+    {VK_NUMPAD9, 9}, {'X', 10},       {VK_MULTIPLY, 30}, {VK_ADD, 50},    {VK_SUBTRACT, 40},
+    {VK_DIVIDE, 20},
+};
+
+// On the STC page the digits count errors: which of the three buttons a digit presses.
+int STCButtonOf(WORD key) {
+  int digit = -1;
+  if (key >= '1' && key <= '9')
+    digit = key - '0';
+  else if (key >= VK_NUMPAD1 && key <= VK_NUMPAD9)
+    digit = key - VK_NUMPAD0;
+  return digit < 0 ? 0 : (digit - 1) % 3 + 1;
+}
+
+} // namespace
+
 void TMainForm::FormKeyDown(TObject*, WORD& Key, TShiftState) {
   auto& notebook = NamedComponent<TNotebook>(*this, "_Notebook");
+  const int page = notebook.PageIndex();
   if (Key == VK_F5) {
     auto& details = NamedComponent<TPanel>(*this, "PanelDetails");
     details.SetVisible(!details.Visible());
-  } else if (Key == VK_F9 && notebook.PageIndex() == OpeningPage) {
-    NamedComponent<TButton>(*this, "ButtonExit").Click();
+    return;
+  }
+  if (Key == VK_F9) {
+    if (page == OpeningPage) {
+      NamedComponent<TButton>(*this, "ButtonExit").Click();
+      return;
+    }
+    notebook.SetPageIndex(OpeningPage);
+    NamedComponent<TTimer>(*this, "ThankYouConfirmationTimer").SetEnabled(false);
+    NamedComponent<TTimer>(*this, "ReconnectTimer").SetEnabled(false);
+    if (NamedComponent<TButton>(*this, "DisconnectConsoles").Enabled())
+      NamedComponent<TButton>(*this, "DisconnectConsoles").Click();
+    if (auto& connect = NamedComponent<TButton>(*this, "ConnectConsoles");
+        connect.Enabled() && connect.CanFocus())
+      connect.SetFocus();
+    return;
+  }
+  if (page == OpeningPage)
+    return;
+
+  auto& confirm = NamedComponent<TPanel>(*this, "ScoreConfirmMain");
+  if (Key == VK_RETURN) {
+    if (confirm.Visible())
+      NamedComponent<TButton>(*this, "ScoreConfirmAccept").Click();
+    else if (page == 3)
+      NamedComponent<TButton>(*this, "ButtonSendTime").Click();
+    else if (page != 4)
+      NamedComponent<TButton>(*this, "ButtonSendScore").Click();
+  }
+  if (!confirm.Visible() && page != 5)
+    for (const TScoreKey& scoreKey : ScoreKeys)
+      if (scoreKey.Key == Key) {
+        ScoreKeypadEntry(scoreKey.Value);
+        break;
+      }
+  if (Key == VK_ESCAPE && confirm.Visible())
+    NamedComponent<TButton>(*this, "ScoreConfirmDecline").Click();
+  if ((page == 3 || page == 4) && (Key == VK_NEXT || Key == VK_PRIOR))
+    MoveTimeSelection(Key == VK_NEXT ? 0 : -1);
+  if (page == 5) {
+    if (Key == VK_ESCAPE)
+      NamedComponent<TButton>(*this, "STCClearButton").Click();
+    else if (const int button = STCButtonOf(Key))
+      NamedComponent<TPanel>(*this, "STCButton" + std::to_string(button)).Click();
+    else if (Key == VK_DECIMAL)
+      NamedComponent<TButton>(*this, "STCStartStop").Click();
   }
 }
 
@@ -260,7 +334,23 @@ void TMainForm::Register() {
         .Handler("ButtonSendMessageClick", &TMainForm::ButtonSendMessageClick)
         .Handler("ReconnectTimerTimer", &TMainForm::ReconnectTimerTimer)
         .Handler("ButtonHomeClick", &TMainForm::ButtonHomeClick)
-        .Handler("StatusBar1DblClick", &TMainForm::StatusBar1DblClick);
+        .Handler("StatusBar1DblClick", &TMainForm::StatusBar1DblClick)
+        .Handler("FormResize", &TMainForm::FormResize)
+        .Handler("_NotebookPageChanged", &TMainForm::_NotebookPageChanged)
+        .Handler("TestTimerTimer", &TMainForm::TestTimerTimer)
+        .Handler("DETSCOREClick", &TMainForm::DETSCOREClick)
+        .Handler("FinalScoreClick", &TMainForm::FinalScoreClick)
+        .Handler("DETPreviousClick", &TMainForm::DETPreviousClick)
+        .Handler("DETNextClick", &TMainForm::DETNextClick)
+        .Handler("ActiveEditLabelClick", &TMainForm::ActiveEditLabelClick)
+        .Handler("DETJ3AIMouseDown", &TMainForm::DETJ3AIMouseDown)
+        .Handler("ButtonSendScoreClick", &TMainForm::ButtonSendScoreClick)
+        .Handler("ScoreConfirmAcceptClick", &TMainForm::ScoreConfirmAcceptClick)
+        .Handler("ScoreConfirmDeclineClick", &TMainForm::ScoreConfirmDeclineClick)
+        .Handler("ButtonSendTimeClick", &TMainForm::ButtonSendTimeClick)
+        .Handler("ButtonNextClick", &TMainForm::ButtonNextClick)
+        .Handler("ButtonPrevClick", &TMainForm::ButtonPrevClick)
+        .Handler("ButtonSendHJClick", &TMainForm::ButtonSendHJClick);
     return true;
   }();
   (void)registered;

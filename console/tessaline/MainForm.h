@@ -63,6 +63,41 @@ public:
   void DispatchFrame(const std::string& frame);
   void HandleServerMessage(const std::string& header, const std::string& payload);
 
+  // Roles, pages, layout, score and time entry, confirmation and sending (MainFormScoring.cpp).
+  void ShowRolePage();
+  void ArrangePage();
+  void ArrangeConfirmButtons();
+  void ScoreKeypadEntry(int value);
+  void TimeKeypadEntry(int value);
+  void MoveTimeSelection(int step);
+  void FormResize(TObject* Sender);
+  void _NotebookPageChanged(TObject* Sender);
+  void TestTimerTimer(TObject* Sender);
+  void DETSCOREClick(TObject* Sender);
+  void FinalScoreClick(TObject* Sender);
+  void DETPreviousClick(TObject* Sender);
+  void DETNextClick(TObject* Sender);
+  void ActiveEditLabelClick(TObject* Sender);
+  void DETJ3AIMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+  void ButtonSendScoreClick(TObject* Sender);
+  void ScoreConfirmAcceptClick(TObject* Sender);
+  void ScoreConfirmDeclineClick(TObject* Sender);
+  void ButtonSendTimeClick(TObject* Sender);
+  void ButtonNextClick(TObject* Sender);
+  void ButtonPrevClick(TObject* Sender);
+  void ButtonSendHJClick(TObject* Sender);
+
+  // The element grids built from the server's element list, and how three of them are drawn
+  // (MainFormGrids.cpp).
+  void BuildDATCGrid();
+  void GridDetailedScoresDrawCell(TObject* Sender, int ACol, int ARow, const RECT& Rect,
+                                  TGridDrawState State);
+  void GridDetailedScoresSelectCell(TObject* Sender, int ACol, int ARow, bool& CanSelect);
+  void GridConfirmDrawCell(TObject* Sender, int ACol, int ARow, const RECT& Rect,
+                           TGridDrawState State);
+  void GridPreviousScoresDrawCell(TObject* Sender, int ACol, int ARow, const RECT& Rect,
+                                  TGridDrawState State);
+
   void WndProc(TMessage& message) override;
 
   // Console state kept for the life of the form.
@@ -89,6 +124,19 @@ private:
   std::string ServerHost();
   // The Opening page, disconnected.
   void GoHome();
+  int Page() const;
+  bool ImpressionJudging();
+  void ColourImpressionEdits();
+  void ArrangeSTCPage();
+  void ResetSendButtons();
+  int ElementRows();
+  void KeepCursorInRange();
+  void AdvanceCursor();
+  TLabel& SelectedTimeField();
+  void TimeEntry(int value, const std::string& digits);
+  void SendDecisions();
+  // The SD payload of the page's score, or its withdrawal with zeros.
+  std::string ScorePayload(bool zeros);
 };
 
 extern TMainForm* MainForm;

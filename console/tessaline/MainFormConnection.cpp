@@ -73,6 +73,7 @@ void TMainForm::ConnectConsolesClick(TObject*) {
   LastRoleIndex = NamedComponent<TRadioGroup>(*this, "ClientChoice").ItemIndex();
   NamedComponent<TButton>(*this, "ConnectConsoles").SetEnabled(false);
   NamedComponent<TButton>(*this, "DisconnectConsoles").SetEnabled(true);
+  ShowRolePage();
 }
 
 void TMainForm::clientConnected(TObject*) {
@@ -152,6 +153,7 @@ void TMainForm::ReconnectTimerTimer(TObject*) {
   }
   connect.SetEnabled(false);
   NamedComponent<TButton>(*this, "DisconnectConsoles").SetEnabled(true);
+  ShowRolePage();
   NamedComponent<TButton>(*this, "ButtonSendScore").Click();
 }
 

@@ -283,8 +283,11 @@ void ShowEventInfo(const TServerView& view, const std::string& payload) {
     ShowScoringPage(view, DetailedPage, "PanelDET");
   else if (role >= 10 && role <= 12 && discipline)
     ShowScoringPage(view, STCPage, "PanelSTC");
-  else if ((role == 17 || role == 18) && view.Page() != RefereePage)
-    view.ShowPage(RefereePage);
+  else if (role == 17 || role == 18) {
+    view.Form.BuildDATCGrid();
+    if (view.Page() != RefereePage)
+      view.ShowPage(RefereePage);
+  }
   view.SetCaption("LabelEvent", event.EventName);
 }
 
@@ -414,6 +417,7 @@ void TMainForm::HandleServerMessage(const std::string& header, const std::string
     ShowFinalScores(view, payload);
   } else if (SameCode(code, "AE")) {
     ShowElementList(view, payload);
+    BuildDATCGrid();
   } else if (SameCode(code, "FD")) {
     ShowDecisionFlags(view, payload);
   } else if (SameCode(code, "DS")) {

@@ -20,6 +20,7 @@ object MainForm: TMainForm
   OnClose = FormClose
   OnCloseQuery = FormCloseQuery
   OnKeyDown = FormKeyDown
+  OnResize = FormResize
   object PanelInfo: TPanel
     Align = alTop
     Left = 0
@@ -153,6 +154,7 @@ object MainForm: TMainForm
       end>
   end
   object _Notebook: TNotebook
+    OnPageChanged = _NotebookPageChanged
     Align = alClient
     Left = 0
     Top = 56
@@ -535,6 +537,7 @@ object MainForm: TMainForm
             ParentFont = False
           end
           object ButtonSendScore: TButton
+            OnClick = ButtonSendScoreClick
             Left = 16
             Top = 180
             Width = 268
@@ -681,6 +684,7 @@ object MainForm: TMainForm
           Caption = ''
           ParentColor = True
           object DETPrevious: TButton
+            OnClick = DETPreviousClick
             Left = 8
             Top = 8
             Width = 80
@@ -692,6 +696,7 @@ object MainForm: TMainForm
             ParentFont = False
           end
           object DETNext: TButton
+            OnClick = DETNextClick
             Left = 8
             Top = 140
             Width = 80
@@ -715,6 +720,7 @@ object MainForm: TMainForm
             ParentFont = False
           end
           object DETSCORE7: TButton
+            OnClick = DETSCOREClick
             Left = 96
             Top = 8
             Width = 80
@@ -728,6 +734,7 @@ object MainForm: TMainForm
             TabStop = False
           end
           object DETSCORE8: TButton
+            OnClick = DETSCOREClick
             Left = 184
             Top = 8
             Width = 80
@@ -741,6 +748,7 @@ object MainForm: TMainForm
             TabStop = False
           end
           object DETSCORE9: TButton
+            OnClick = DETSCOREClick
             Left = 272
             Top = 8
             Width = 80
@@ -754,6 +762,7 @@ object MainForm: TMainForm
             TabStop = False
           end
           object DETSCORE00: TButton
+            OnClick = DETSCOREClick
             Left = 360
             Top = 8
             Width = 80
@@ -767,6 +776,7 @@ object MainForm: TMainForm
             TabStop = False
           end
           object DETSCORE4: TButton
+            OnClick = DETSCOREClick
             Left = 96
             Top = 96
             Width = 80
@@ -780,6 +790,7 @@ object MainForm: TMainForm
             TabStop = False
           end
           object DETSCORE5: TButton
+            OnClick = DETSCOREClick
             Left = 184
             Top = 96
             Width = 80
@@ -793,6 +804,7 @@ object MainForm: TMainForm
             TabStop = False
           end
           object DETSCORE6: TButton
+            OnClick = DETSCOREClick
             Left = 272
             Top = 96
             Width = 80
@@ -806,6 +818,7 @@ object MainForm: TMainForm
             TabStop = False
           end
           object DETSCORE25: TButton
+            OnClick = DETSCOREClick
             Left = 360
             Top = 96
             Width = 80
@@ -819,6 +832,7 @@ object MainForm: TMainForm
             TabStop = False
           end
           object DETSCORE1: TButton
+            OnClick = DETSCOREClick
             Left = 96
             Top = 184
             Width = 80
@@ -832,6 +846,7 @@ object MainForm: TMainForm
             TabStop = False
           end
           object DETSCORE2: TButton
+            OnClick = DETSCOREClick
             Left = 184
             Top = 184
             Width = 80
@@ -845,6 +860,7 @@ object MainForm: TMainForm
             TabStop = False
           end
           object DETSCORE3: TButton
+            OnClick = DETSCOREClick
             Left = 272
             Top = 184
             Width = 80
@@ -858,6 +874,7 @@ object MainForm: TMainForm
             TabStop = False
           end
           object DETSCORE50: TButton
+            OnClick = DETSCOREClick
             Left = 360
             Top = 184
             Width = 80
@@ -871,6 +888,7 @@ object MainForm: TMainForm
             TabStop = False
           end
           object DETSCORE0: TButton
+            OnClick = DETSCOREClick
             Left = 96
             Top = 272
             Width = 80
@@ -884,6 +902,7 @@ object MainForm: TMainForm
             TabStop = False
           end
           object DETSCOREClear: TButton
+            OnClick = DETSCOREClick
             Left = 184
             Top = 272
             Width = 80
@@ -897,6 +916,7 @@ object MainForm: TMainForm
             TabStop = False
           end
           object DETSCORE10: TButton
+            OnClick = DETSCOREClick
             Left = 272
             Top = 272
             Width = 80
@@ -910,6 +930,7 @@ object MainForm: TMainForm
             TabStop = False
           end
           object DETSCORE75: TButton
+            OnClick = DETSCOREClick
             Left = 360
             Top = 272
             Width = 80
@@ -979,6 +1000,7 @@ object MainForm: TMainForm
             ParentFont = False
           end
           object DETJ1AI: TEdit
+            OnMouseDown = DETJ3AIMouseDown
             Left = 316
             Top = 16
             Width = 236
@@ -1012,6 +1034,7 @@ object MainForm: TMainForm
             ParentFont = False
           end
           object DETJ2AI: TEdit
+            OnMouseDown = DETJ3AIMouseDown
             Left = 316
             Top = 188
             Width = 236
@@ -1045,6 +1068,7 @@ object MainForm: TMainForm
             ParentFont = False
           end
           object DETJ3AI: TEdit
+            OnMouseDown = DETJ3AIMouseDown
             Left = 316
             Top = 360
             Width = 236
@@ -1156,6 +1180,7 @@ object MainForm: TMainForm
             Caption = ''
             ParentColor = True
             object ScoreConfirmDecline: TButton
+              OnClick = ScoreConfirmDeclineClick
               Left = 210
               Top = 16
               Width = 262
@@ -1167,6 +1192,7 @@ object MainForm: TMainForm
               ParentFont = False
             end
             object ScoreConfirmAccept: TButton
+              OnClick = ScoreConfirmAcceptClick
               Left = 630
               Top = 16
               Width = 262
@@ -1487,6 +1513,7 @@ object MainForm: TMainForm
           Caption = ''
           ParentColor = True
           object TIMESCORE7: TButton
+            OnClick = FinalScoreClick
             Left = 8
             Top = 8
             Width = 80
@@ -1500,6 +1527,7 @@ object MainForm: TMainForm
             TabStop = False
           end
           object TIMESCORE8: TButton
+            OnClick = FinalScoreClick
             Left = 96
             Top = 8
             Width = 80
@@ -1513,6 +1541,7 @@ object MainForm: TMainForm
             TabStop = False
           end
           object TIMESCORE9: TButton
+            OnClick = FinalScoreClick
             Left = 184
             Top = 8
             Width = 80
@@ -1526,6 +1555,7 @@ object MainForm: TMainForm
             TabStop = False
           end
           object TIMESCORE4: TButton
+            OnClick = FinalScoreClick
             Left = 8
             Top = 96
             Width = 80
@@ -1539,6 +1569,7 @@ object MainForm: TMainForm
             TabStop = False
           end
           object TIMESCORE5: TButton
+            OnClick = FinalScoreClick
             Left = 96
             Top = 96
             Width = 80
@@ -1552,6 +1583,7 @@ object MainForm: TMainForm
             TabStop = False
           end
           object TIMESCORE6: TButton
+            OnClick = FinalScoreClick
             Left = 184
             Top = 96
             Width = 80
@@ -1565,6 +1597,7 @@ object MainForm: TMainForm
             TabStop = False
           end
           object TIMESCORE1: TButton
+            OnClick = FinalScoreClick
             Left = 8
             Top = 184
             Width = 80
@@ -1578,6 +1611,7 @@ object MainForm: TMainForm
             TabStop = False
           end
           object TIMESCORE2: TButton
+            OnClick = FinalScoreClick
             Left = 96
             Top = 184
             Width = 80
@@ -1591,6 +1625,7 @@ object MainForm: TMainForm
             TabStop = False
           end
           object TIMESCORE3: TButton
+            OnClick = FinalScoreClick
             Left = 184
             Top = 184
             Width = 80
@@ -1604,6 +1639,7 @@ object MainForm: TMainForm
             TabStop = False
           end
           object TIMESCORE0: TButton
+            OnClick = FinalScoreClick
             Left = 8
             Top = 272
             Width = 80
@@ -1617,6 +1653,7 @@ object MainForm: TMainForm
             TabStop = False
           end
           object TIMESCOREClear: TButton
+            OnClick = FinalScoreClick
             Left = 96
             Top = 272
             Width = 80
@@ -1630,6 +1667,7 @@ object MainForm: TMainForm
             TabStop = False
           end
           object ButtonSendTime: TButton
+            OnClick = ButtonSendTimeClick
             Left = 8
             Top = 360
             Width = 256
@@ -1703,6 +1741,7 @@ object MainForm: TMainForm
           Caption = ''
           ParentColor = True
           object LabelWalkOnTime: TLabel
+            OnClick = ActiveEditLabelClick
             Left = 8
             Top = 16
             Width = 200
@@ -1721,6 +1760,7 @@ object MainForm: TMainForm
             Tag = 1
           end
           object WalkOnTime: TLabel
+            OnClick = ActiveEditLabelClick
             Left = 216
             Top = 16
             Width = 296
@@ -1739,6 +1779,7 @@ object MainForm: TMainForm
             Tag = 1
           end
           object LabelDeckTime: TLabel
+            OnClick = ActiveEditLabelClick
             Left = 8
             Top = 144
             Width = 200
@@ -1757,6 +1798,7 @@ object MainForm: TMainForm
             Tag = 2
           end
           object DeckTime: TLabel
+            OnClick = ActiveEditLabelClick
             Left = 216
             Top = 144
             Width = 296
@@ -1775,6 +1817,7 @@ object MainForm: TMainForm
             Tag = 2
           end
           object LabelRoutineTime: TLabel
+            OnClick = ActiveEditLabelClick
             Left = 8
             Top = 288
             Width = 200
@@ -1793,6 +1836,7 @@ object MainForm: TMainForm
             Tag = 3
           end
           object RoutineTime: TLabel
+            OnClick = ActiveEditLabelClick
             Left = 216
             Top = 288
             Width = 296
@@ -2050,6 +2094,7 @@ object MainForm: TMainForm
             TabStop = False
           end
           object LabelTimePenalty: TLabel
+            OnClick = ActiveEditLabelClick
             Left = 400
             Top = 16
             Width = 300
@@ -2067,6 +2112,7 @@ object MainForm: TMainForm
             Tag = 4
           end
           object TimePenalty: TLabel
+            OnClick = ActiveEditLabelClick
             Left = 400
             Top = 48
             Width = 300
@@ -2085,6 +2131,7 @@ object MainForm: TMainForm
             Tag = 4
           end
           object LabelTechnicalPenalty: TLabel
+            OnClick = ActiveEditLabelClick
             Left = 400
             Top = 152
             Width = 300
@@ -2102,6 +2149,7 @@ object MainForm: TMainForm
             Tag = 5
           end
           object TechnicalPenalty: TLabel
+            OnClick = ActiveEditLabelClick
             Left = 400
             Top = 184
             Width = 300
@@ -2129,6 +2177,7 @@ object MainForm: TMainForm
             Center = True
           end
           object ButtonSendHJ: TButton
+            OnClick = ButtonSendHJClick
             Left = 400
             Top = 300
             Width = 300
@@ -2141,6 +2190,7 @@ object MainForm: TMainForm
             Color = clSilver
           end
           object ButtonPrev: TButton
+            OnClick = ButtonPrevClick
             Left = 8
             Top = 380
             Width = 168
@@ -2152,6 +2202,7 @@ object MainForm: TMainForm
             ParentFont = False
           end
           object ButtonNext: TButton
+            OnClick = ButtonNextClick
             Left = 184
             Top = 380
             Width = 168
@@ -2626,6 +2677,7 @@ object MainForm: TMainForm
     Enabled = False
   end
   object TestTimer: TTimer
+    OnTimer = TestTimerTimer
     Interval = 3000
     Enabled = False
   end

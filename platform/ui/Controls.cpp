@@ -694,9 +694,12 @@ void TWinControl::WndProc(TMessage& message) {
     GetWindowRect(Handle_, &bounds);
     if (HWND parent = GetParent(Handle_); parent && (GetWindowLongA(Handle_, GWL_STYLE) & WS_CHILD))
       MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&bounds), 2);
+    const SIZE before{Width(), Height()};
     TControl::SetBounds(bounds.left, bounds.top, bounds.right - bounds.left,
                         bounds.bottom - bounds.top);
     AlignControls();
+    if (before.cx != Width() || before.cy != Height())
+      Resized();
     break;
   }
   case CM_SHOWINGCHANGED:
@@ -739,10 +742,13 @@ void TWinControl::UpdateShowing() {
 void TWinControl::SetBounds(int left, int top, int width, int height) {
   if (left == Left() && top == Top() && width == Width() && height == Height())
     return;
+  const bool resized = width != Width() || height != Height();
   TControl::SetBounds(left, top, width, height);
   if (Handle_)
     SetWindowPos(Handle_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
   AlignControls();
+  if (resized)
+    Resized();
 }
 
 void TWinControl::AlignControls() {

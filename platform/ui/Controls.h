@@ -202,6 +202,8 @@ protected:
   void DefaultHandler(TMessage& message) override;
   // Fills the background with Color; controls that paint all of themselves turn it off.
   virtual void EraseBackground(HDC dc);
+  // The size changed and the aligned children have followed.
+  virtual void Resized() {}
   // Paints the window's own surface in an own-class window, before the graphic children.
   virtual void PaintWindow(HDC) {}
   bool OwnWindowClass() const { return DefWndProc_ == DefWindowProcA; }

@@ -89,7 +89,7 @@ void TForm::SetBounds(int left, int top, int width, int height) {
   TWinControl::SetBounds(left, top, width, height);
 }
 
-void TForm::BoundsChanged() {
+void TForm::Resized() {
   if (OnResize && !(ComponentState() & csLoading))
     OnResize(this);
 }

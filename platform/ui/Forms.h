@@ -71,7 +71,7 @@ public:
 
 protected:
   void CreateParams(TCreateParams& params) override;
-  void BoundsChanged() override;
+  void Resized() override;
 
 private:
   void PlaceForShowing();

@@ -298,7 +298,19 @@ void TCustomGrid::WndProc(TMessage& message) {
   }
 }
 
-void TCustomGrid::DrawCell(int, int, const RECT& rect, TGridDrawState state) {
+void TCustomGrid::SetDefaultDrawing(bool value) {
+  if (value == DefaultDrawing_)
+    return;
+  DefaultDrawing_ = value;
+  Invalidate();
+}
+
+void TCustomGrid::DrawCell(int col, int row, const RECT& rect, TGridDrawState state) {
+  if (OnDrawCell)
+    OnDrawCell(this, col, row, rect, state);
+}
+
+void TCustomGrid::PaintCellBackground(const RECT& rect, TGridDrawState state) {
   Canvas().FillRect(rect);
   if (!(state & gdFixed))
     return;
@@ -370,9 +382,15 @@ void TCustomGrid::Paint() {
       } else {
         Canvas().Brush().SetColor(Color());
       }
-      DrawCell(col, row, cell, state);
-      if ((state & gdFocused) && !(Options_ & goRowSelect))
-        DrawFocusRect(Canvas().Handle(), &cell);
+      // A column or row sized to nothing hides its cells: a handler must not be asked to fit
+      // text into them.
+      if (cell.right > cell.left && cell.bottom > cell.top) {
+        if (DefaultDrawing_)
+          PaintCellBackground(cell, state);
+        DrawCell(col, row, cell, state);
+        if (DefaultDrawing_ && (state & gdFocused) && !(Options_ & goRowSelect))
+          DrawFocusRect(Canvas().Handle(), &cell);
+      }
       PaintLines(col, row, cell);
     }
   }
@@ -415,11 +433,11 @@ void TStringGrid::SizeChanged() {
 }
 
 void TStringGrid::DrawCell(int col, int row, const RECT& rect, TGridDrawState state) {
-  TCustomGrid::DrawCell(col, row, rect, state);
-  const std::string text = Cells(col, row);
+  const std::string text = DefaultDrawing() ? Cells(col, row) : std::string();
   if (!text.empty())
     Canvas().TextRect(RECT{rect.left + 2, rect.top + 2, rect.right, rect.bottom}, text,
                       DT_SINGLELINE | DT_NOPREFIX);
+  TCustomGrid::DrawCell(col, row, rect, state);
 }
 
 void RegisterGridsClasses() {
@@ -446,7 +464,10 @@ void RegisterGridsClasses() {
                  clBtnFace)
         .Enumeration("ScrollBars", {"ssNone", "ssHorizontal", "ssVertical", "ssBoth"},
                      &TCustomGrid::ScrollBars, &TCustomGrid::SetScrollBars, ssBoth)
-        .Event("OnSelectCell", &TCustomGrid::OnSelectCell);
+        .Boolean("DefaultDrawing", &TCustomGrid::DefaultDrawing, &TCustomGrid::SetDefaultDrawing,
+                 true)
+        .Event("OnSelectCell", &TCustomGrid::OnSelectCell)
+        .Event("OnDrawCell", &TCustomGrid::OnDrawCell);
     RegisterComponentClass<TStringGrid, TCustomGrid>("TStringGrid");
     return true;
   }();

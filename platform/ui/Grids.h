@@ -37,6 +37,8 @@ struct TGridRect {
 };
 
 using TSelectCellEvent = std::function<void(TObject* Sender, int ACol, int ARow, bool& CanSelect)>;
+using TDrawCellEvent = std::function<void(TObject* Sender, int ACol, int ARow, const RECT& Rect,
+                                          TGridDrawState State)>;
 
 // A self-drawn table of cells: fixed columns and rows at the top and left, a current cell and a
 // selection, sizes per column and row. The grids are sized to show all their cells, so the first
@@ -89,15 +91,23 @@ public:
   // In client coordinates, without the grid lines; empty for a cell outside the grid.
   RECT CellRect(int col, int row) const;
 
+  // Off: OnDrawCell alone paints the cells, on a canvas whose brush and font are those of the
+  // cell's state.
+  bool DefaultDrawing() const { return DefaultDrawing_; }
+  void SetDefaultDrawing(bool value);
+
   TSelectCellEvent OnSelectCell;
+  // Runs for every visible cell of non-zero size, after the default look if there is one.
+  TDrawCellEvent OnDrawCell;
 
   void WndProc(TMessage& message) override;
 
 protected:
   explicit TCustomGrid(TComponent* owner);
 
-  // Paints one cell with the canvas's brush and font already set for its state; descendants add
-  // their content (and later owner drawing) here.
+  // Paints one cell's content with the canvas's brush and font already set for its state, over
+  // the default background when DefaultDrawing is on; descendants add their content, then call
+  // this one for OnDrawCell.
   virtual void DrawCell(int col, int row, const RECT& rect, TGridDrawState state);
   virtual bool SelectCell(int col, int row);
   // After the counts changed, before the repaint.
@@ -119,6 +129,7 @@ private:
   void MoveCurrent(int col, int row);
   void ClampCounts();
   void PaintLines(int col, int row, const RECT& cell);
+  void PaintCellBackground(const RECT& rect, TGridDrawState state);
 
   int ColCount_ = 5;
   int RowCount_ = 5;
@@ -133,6 +144,7 @@ private:
       goFixedVertLine | goFixedHorzLine | goVertLine | goHorzLine | goRangeSelect;
   TColor FixedColor_ = clBtnFace;
   TScrollStyle ScrollBars_ = ssBoth;
+  bool DefaultDrawing_ = true;
   int Col_ = 1;
   int Row_ = 1;
   // The other corner of the selection; the current cell is the first.

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -25,6 +26,24 @@ public:
     Selected.emplace_back(ACol, ARow);
     CanSelect = AllowSelect;
   }
+
+  struct TDrawn {
+    int Col;
+    int Row;
+    RECT Rect;
+    TGridDrawState State;
+    TColor Brush;
+    TColor Font;
+  };
+  std::vector<TDrawn> Drawn;
+
+  // Records each call and paints the cell lime, the way a form's owner drawing would.
+  void GridDrawCell(TObject* Sender, int ACol, int ARow, const RECT& Rect, TGridDrawState State) {
+    TCanvas& canvas = dynamic_cast<TStringGrid&>(*Sender).Canvas();
+    Drawn.push_back({ACol, ARow, Rect, State, canvas.Brush().Color(), canvas.Font().Color()});
+    canvas.Brush().SetColor(clLime);
+    canvas.FillRect(Rect);
+  }
 };
 
 class GridsTest : public ::testing::Test {
@@ -33,7 +52,8 @@ protected:
     RegisterGridsClasses();
     static const bool registered = [] {
       RegisterComponentClass<TGridsForm, TForm>("TGridsForm")
-          .Handler("GridSelectCell", &TGridsForm::GridSelectCell);
+          .Handler("GridSelectCell", &TGridsForm::GridSelectCell)
+          .Handler("GridDrawCell", &TGridsForm::GridDrawCell);
       return true;
     }();
     (void)registered;
@@ -384,6 +404,151 @@ TEST_F(GridsTest, TextIsDrawnInTheFontColourInsideItsCellOnly) {
   Grid->SetCells(1, 1, "WWW");
   EXPECT_TRUE(CellShows(Grid, 1, 1, clHighlightText));
   EXPECT_FALSE(CellShows(Grid, 1, 1, clRed));
+}
+
+// --- Owner drawing ----------------------------------------------------------------------------
+
+using GridsDrawCellTest = GridsTest;
+
+// Repaints the whole grid and gives what the handler was asked to draw.
+std::vector<TGridsForm::TDrawn> DrawnOnRepaint(TGridsForm& form, TStringGrid& grid) {
+  form.Drawn.clear();
+  RedrawWindow(grid.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  return form.Drawn;
+}
+
+bool SameRect(const RECT& a, const RECT& b) {
+  return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+TEST_F(GridsDrawCellTest, RunsOncePerVisibleCellWithItsRectangleAndState) {
+  Grid->OnDrawCell = std::bind_front(&TGridsForm::GridDrawCell, Form);
+  // Row 7 starts below the window's bottom edge once row 6 is this tall.
+  Grid->SetRowHeights(6, 100);
+  ASSERT_GE(Grid->CellRect(0, 7).top, Grid->ClientHeight());
+  ASSERT_LT(Grid->CellRect(0, 6).top, Grid->ClientHeight());
+
+  const auto drawn = DrawnOnRepaint(*Form, *Grid);
+  EXPECT_EQ(drawn.size(), 7u * 7u);
+  std::vector<std::pair<int, int>> seen;
+  for (const auto& cell : drawn) {
+    seen.emplace_back(cell.Col, cell.Row);
+    EXPECT_TRUE(SameRect(cell.Rect, Grid->CellRect(cell.Col, cell.Row)))
+        << cell.Col << "," << cell.Row;
+    const bool fixed = cell.Col == 0 || cell.Row == 0;
+    const bool current = cell.Col == 1 && cell.Row == 1;
+    EXPECT_EQ((cell.State & gdFixed) != 0, fixed) << cell.Col << "," << cell.Row;
+    EXPECT_EQ((cell.State & gdSelected) != 0, current) << cell.Col << "," << cell.Row;
+    EXPECT_EQ((cell.State & gdFocused) != 0, current && Grid->Focused());
+  }
+  std::sort(seen.begin(), seen.end());
+  EXPECT_EQ(std::adjacent_find(seen.begin(), seen.end()), seen.end()) << "a cell drawn twice";
+  EXPECT_TRUE(std::none_of(drawn.begin(), drawn.end(), [](const auto& c) { return c.Row == 7; }));
+
+  ClickCell(Grid, 4, 5);
+  Grid->SetFocus();
+  App.ProcessMessages();
+  ASSERT_TRUE(Grid->Focused());
+  for (const auto& cell : DrawnOnRepaint(*Form, *Grid)) {
+    const bool current = cell.Col == 4 && cell.Row == 5;
+    EXPECT_EQ(cell.State, current ? TGridDrawState(gdSelected | gdFocused) : cell.State & gdFixed)
+        << cell.Col << "," << cell.Row;
+  }
+}
+
+TEST_F(GridsDrawCellTest, CellsOfZeroWidthOrHeightAreNeverDrawn) {
+  Grid->OnDrawCell = std::bind_front(&TGridsForm::GridDrawCell, Form);
+  Grid->SetColWidths(2, 0);
+  Grid->SetRowHeights(3, 0);
+  Grid->SetColWidths(6, 0);
+  const auto drawn = DrawnOnRepaint(*Form, *Grid);
+  EXPECT_EQ(drawn.size(), 5u * 7u);
+  for (const auto& cell : drawn) {
+    EXPECT_TRUE(cell.Col != 2 && cell.Col != 6 && cell.Row != 3) << cell.Col << "," << cell.Row;
+    EXPECT_GT(cell.Rect.right, cell.Rect.left);
+    EXPECT_GT(cell.Rect.bottom, cell.Rect.top);
+  }
+  // The columns after the hidden one move left by its width.
+  EXPECT_EQ(Grid->CellRect(3, 1).left, Grid->CellRect(1, 1).right + 2);
+}
+
+TEST_F(GridsDrawCellTest, WithoutDefaultDrawingOnlyTheHandlerPaints) {
+  Grid->SetCells(3, 3, "WWWW");
+  Grid->SetCells(0, 2, "WWWW");
+  Grid->OnDrawCell = std::bind_front(&TGridsForm::GridDrawCell, Form);
+  Grid->SetDefaultDrawing(false);
+  EXPECT_EQ(PixelAt(Grid, Centre(Grid, 3, 3)), ColorToRGB(clLime));
+  EXPECT_EQ(PixelAt(Grid, Centre(Grid, 0, 2)), ColorToRGB(clLime));
+  EXPECT_EQ(PixelAt(Grid, Centre(Grid, 1, 1)), ColorToRGB(clLime));
+  EXPECT_FALSE(CellShows(Grid, 3, 3, clRed)) << "the grid drew the text itself";
+  EXPECT_FALSE(CellShows(Grid, 0, 2, clRed));
+  // Grid lines stay the grid's.
+  const RECT cell = Grid->CellRect(3, 3);
+  EXPECT_EQ(PixelAt(Grid, POINT{cell.right, cell.top + 5}), ColorToRGB(clSilver));
+
+  // The canvas comes prepared with the colours of each cell's state.
+  const auto drawn = DrawnOnRepaint(*Form, *Grid);
+  ASSERT_FALSE(drawn.empty());
+  for (const auto& cell : drawn) {
+    if (cell.State & gdFixed) {
+      EXPECT_EQ(cell.Brush, clYellow);
+      EXPECT_EQ(cell.Font, clRed);
+    } else if (cell.State & gdSelected) {
+      EXPECT_EQ(cell.Brush, clHighlight);
+      EXPECT_EQ(cell.Font, clHighlightText);
+    } else {
+      EXPECT_EQ(cell.Brush, clWhite);
+      EXPECT_EQ(cell.Font, clRed);
+    }
+  }
+}
+
+TEST_F(GridsDrawCellTest, WithDefaultDrawingTheHandlerPaintsOverTheDefaultLook) {
+  Grid->SetCells(3, 3, "WWWW");
+  Grid->OnDrawCell = [](TObject* sender, int col, int row, const RECT& rect, TGridDrawState) {
+    if (col != 3 || row != 3)
+      return;
+    TCanvas& canvas = dynamic_cast<TStringGrid&>(*sender).Canvas();
+    canvas.Brush().SetColor(clLime);
+    canvas.FillRect(RECT{rect.right - 6, rect.bottom - 6, rect.right, rect.bottom});
+  };
+  const RECT cell = Grid->CellRect(3, 3);
+  EXPECT_EQ(PixelAt(Grid, POINT{cell.right - 2, cell.bottom - 2}), ColorToRGB(clLime));
+  EXPECT_TRUE(CellShows(Grid, 3, 3, clRed)) << "the default text went missing";
+  EXPECT_EQ(PixelAt(Grid, POINT{cell.right - 2, cell.top + 1}), ColorToRGB(clWhite));
+}
+
+TEST_F(GridsDrawCellTest, FormDataBindsTheHandlerAndTurnsDefaultDrawingOff) {
+  EXPECT_TRUE(Grid->DefaultDrawing());
+  EXPECT_FALSE(Contains(WrittenNames(*Grid, *Form), "DefaultDrawing"));
+  Grid->SetDefaultDrawing(false);
+  EXPECT_TRUE(Contains(WrittenNames(*Grid, *Form), "DefaultDrawing"));
+
+  TGridsForm drawn(nullptr);
+  ReadComponentFromText(drawn,
+                        "object GridsForm: TGridsForm\n"
+                        "  Left = 700\n"
+                        "  Width = 300\n"
+                        "  Height = 200\n"
+                        "  object Sheet: TStringGrid\n"
+                        "    Width = 250\n"
+                        "    Height = 120\n"
+                        "    ColCount = 3\n"
+                        "    RowCount = 2\n"
+                        "    DefaultDrawing = False\n"
+                        "    OnDrawCell = GridDrawCell\n"
+                        "  end\n"
+                        "end\n",
+                        "drawn");
+  auto* sheet = dynamic_cast<TStringGrid*>(drawn.FindComponent("Sheet"));
+  ASSERT_NE(sheet, nullptr);
+  EXPECT_FALSE(sheet->DefaultDrawing());
+  ASSERT_TRUE(sheet->OnDrawCell);
+  drawn.Show();
+  App.ProcessMessages();
+  const auto cells = DrawnOnRepaint(drawn, *sheet);
+  EXPECT_EQ(cells.size(), 6u);
+  EXPECT_EQ(PixelAt(sheet, Centre(sheet, 2, 1)), ColorToRGB(clLime));
 }
 
 } // namespace

@@ -237,7 +237,7 @@ TEST_F(ServerMessages, FinalScoresOfTheOwnElementJudgeFillBothGridsWithNoScoreEm
   EXPECT_EQ(Column("GridDetailedScores", 1), (std::vector<std::string>{"7.5", "", "8.1", "6.0"}));
   // The item after the last element lands in the empty row before the impression rows only.
   EXPECT_EQ(Column("GridReferee", 5),
-            (std::vector<std::string>{"", "7.5", "", "8.1", "6.0", "5.5", "", "", "", "", "", ""}));
+            (std::vector<std::string>{"Jd 2", "7.5", "", "8.1", "6.0", "5.5", "", "", "", "", "", ""}));
   EXPECT_EQ(MainForm->ScoreCursor, 0);
 }
 
@@ -247,7 +247,9 @@ TEST_F(ServerMessages, FinalScoresOfOtherJudgesOnlyOnTheRefereesPage) {
   ShowPage(Detailed);
   Receive("FS", "ZEL ", "7[DC1]7.5[DC2]8.0[DC2]6.5[DC2]");
   EXPECT_EQ(Part<TEdit>("DETJ1AI").Text(), "");
-  EXPECT_EQ(Column("GridReferee", 5), std::vector<std::string>(12, ""));
+  std::vector<std::string> untouched(12, "");
+  untouched[0] = "Jd 2";
+  EXPECT_EQ(Column("GridReferee", 5), untouched);
 
   Receive("FS", "ZEL ", "6[DC1]7.5[DC2]0.00[DC2]6.5[DC2]");
   EXPECT_EQ(Part<TEdit>("DETJ1AI").Text(), "7.5");
@@ -347,10 +349,10 @@ TEST_F(ServerMessages, OtherConsolesScoresGoToTheirPlacesOnTheRefereesGrid) {
   AnnounceElements(3);
   Receive("SD", "J2  ", "7.5[DC2] 0.00[DC2]8.0[DC2]");
   EXPECT_EQ(Column("GridReferee", 5),
-            (std::vector<std::string>{"", "7.5", "0.00", "8.0", "", "", "", "", "", "", ""}));
+            (std::vector<std::string>{"Jd 2", "7.5", "0.00", "8.0", "", "", "", "", "", "", ""}));
   Receive("SD", "J7  ", "7.1[DC2]7.2[DC2]7.3[DC2]");
   Receive("SD", "J12 ", "0.6[DC1]1[DC2]1[DC3]0[DC4][DC4][DC4][DC4]");
-  EXPECT_EQ(Column("GridReferee", 5), (std::vector<std::string>{"", "7.5", "0.00", "8.0", "", "7.1",
+  EXPECT_EQ(Column("GridReferee", 5), (std::vector<std::string>{"Jd 2", "7.5", "0.00", "8.0", "", "7.1",
                                                                 "7.2", "7.3", "1", "1", "0"}));
   Receive("SD", "TIME", "0:10.1[DC1]0:12.0[DC2]2:50.0[DC3]");
   EXPECT_EQ(Caption("WalkOnTime"), "0:10.1");
@@ -412,7 +414,7 @@ TEST_F(ServerMessages, DecisionsOfDifficultyControllers) {
   EXPECT_EQ(Grid("GridReferee").Cells(10, 3), "10000");
   Receive("DS", "J16 ", "16[DC1]10000[DC2]2.4[DC2]01000[DC2]1.9[DC2]00000[DC2]3.0[DC2]Done[DC3]");
   EXPECT_EQ(Column("GridReferee", 11),
-            (std::vector<std::string>{"", "10000", "01000", "00000", "", "", "", "", "", "", ""}));
+            (std::vector<std::string>{"DTC 3", "10000", "01000", "00000", "", "", "", "", "", "", ""}));
 }
 
 TEST_F(ServerMessages, DecisionSheetOnTheDTCConsoleFillsTheDifficultyGrid) {

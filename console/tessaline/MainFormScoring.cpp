@@ -1,0 +1,545 @@
+#include "console/common/protocol/Protocol.h"
+#include "console/common/rules/ScoreEntry.h"
+#include "console/tessaline/MainForm.h"
+#include "platform/net/TcpClient.h"
+#include "platform/rtl/TextUtils.h"
+#include "platform/ui/Application.h"
+
+#include <algorithm>
+
+namespace marivo {
+
+namespace {
+
+enum TPage {
+  OpeningPage,
+  DetailedPage,
+  IndividualPage,
+  TimersPage,
+  RefereePage,
+  STCPage,
+  DATCPage
+};
+
+constexpr TColor CursorColour = 0x008000;
+constexpr TColor Waiting = 0x0000FF;
+constexpr TColor Received = 0x008000;
+constexpr TColor SendSilver = 0xC0C0C0;
+
+struct TRoleLayout {
+  int Page;
+  const char* PanelsGoTo; // PanelRight and ScoreConfirmMain, or nullptr
+};
+
+// Where each role works, in the order of the role table.
+TRoleLayout LayoutOf(int role) {
+  if (role <= 9)
+    return {DetailedPage, "PanelDET"};
+  if (role <= 12)
+    return {STCPage, "PanelSTC"};
+  if (role <= 15)
+    return {DATCPage, "PanelDATC"};
+  if (role == 16)
+    return {TimersPage, nullptr};
+  if (role <= 18)
+    return {RefereePage, nullptr};
+  return {DATCPage, "PanelDATC"};
+}
+
+void MoveTo(TControl& control, TWinControl& parent) {
+  control.SetParent(&parent);
+  control.BringToFront();
+}
+
+} // namespace
+
+int TMainForm::Page() const {
+  return NamedComponent<TNotebook>(*this, "_Notebook").PageIndex();
+}
+
+bool TMainForm::ImpressionJudging() {
+  return NamedComponent<TPanel>(*this, "PanelAI").Visible();
+}
+
+void TMainForm::ColourImpressionEdits() {
+  for (int field = 1; field <= 3; ++field)
+    ImpressionEdits[field - 1]->SetColor(field == ScoreCursor ? CursorColour : clWhite);
+}
+
+void TMainForm::ShowRolePage() {
+  auto& confirm = NamedComponent<TPanel>(*this, "ScoreConfirmMain");
+  confirm.Hide();
+  NamedComponent<TPanel>(*this, "PanelKeypad").Show();
+  auto& scoreEdit = NamedComponent<TLabel>(*this, "ScoreEdit");
+  scoreEdit.Show();
+
+  const int role = NamedComponent<TRadioGroup>(*this, "ClientChoice").ItemIndex();
+  if (role >= 0 && role <= 19) {
+    const TRoleLayout layout = LayoutOf(role);
+    auto& right = NamedComponent<TPanel>(*this, "PanelRight");
+    if (layout.PanelsGoTo) {
+      auto& page = NamedComponent<TPanel>(*this, layout.PanelsGoTo);
+      MoveTo(right, page);
+      MoveTo(confirm, page);
+    }
+    auto& send = NamedComponent<TButton>(*this, "ButtonSendScore");
+    auto& title = NamedComponent<TLabel>(*this, "LabelScoreTitle");
+    auto& judge = NamedComponent<TLabel>(*this, "JudgeNum");
+    const bool sendShown = role <= 15;
+    if (sendShown)
+      send.Show();
+    if (role <= 19 && role != 16 && role != 17 && role != 18) {
+      const bool scoreShown = role >= 10 && role <= 12;
+      scoreEdit.SetVisible(scoreShown);
+      title.SetVisible(scoreShown);
+    }
+    if (role <= 4) {
+      judge.SetCaption("ELEM " + IntToStr(role + 1));
+      NamedComponent<TPanel>(*this, "PanelElements").Show();
+      NamedComponent<TPanel>(*this, "PanelAI").Hide();
+      ScoreCursor = 0;
+    } else if (role <= 9) {
+      judge.SetCaption("A/I " + IntToStr(role - 4));
+      NamedComponent<TPanel>(*this, "PanelElements").Hide();
+      NamedComponent<TPanel>(*this, "PanelAI").Show();
+      ScoreCursor = 1;
+      ColourImpressionEdits();
+    } else if (role <= 12) {
+      judge.SetCaption("STC " + IntToStr(role - 9));
+      MoveTo(NamedComponent<TPanel>(*this, "GridSTCPanel"),
+             NamedComponent<TPanel>(*this, "PanelSTC"));
+    } else if (role <= 15) {
+      judge.SetCaption("DATC " + IntToStr(role - 12));
+      NamedComponent<TLabel>(*this, "LabelDATCTitle").SetCaption("DATC");
+      BuildDATCGrid();
+      Application->ProcessMessages();
+    } else if (role == 17 || role == 18) {
+      MoveTo(NamedComponent<TPanel>(*this, "GridSTCPanel"),
+             NamedComponent<TPanel>(*this, "HJDETScorePanel"));
+      BuildDATCGrid();
+    } else if (role == 19) {
+      judge.SetCaption("DTC");
+      NamedComponent<TLabel>(*this, "LabelDATCTitle").SetCaption("DTC");
+      BuildDATCGrid();
+      Application->ProcessMessages();
+    }
+    NamedComponent<TNotebook>(*this, "_Notebook").SetPageIndex(layout.Page);
+  }
+  ArrangePage();
+  NamedComponent<TTimer>(*this, "TestTimer")
+      .SetEnabled(NamedComponent<TCheckBox>(*this, "CheckBoxTest").Checked());
+}
+
+void TMainForm::ArrangePage() {
+  // Called from resizes while the form is still being read: nothing to arrange yet.
+  if (ComponentState() & csLoading || !FindComponent("_Notebook"))
+    return;
+  auto widen = [this](int width) {
+    if (Width() < width)
+      SetWidth(width);
+  };
+  auto& right = NamedComponent<TPanel>(*this, "PanelRight");
+  switch (Page()) {
+  case DetailedPage: {
+    if (Height() < 643)
+      SetHeight(643);
+    auto& keypad = NamedComponent<TPanel>(*this, "PanelKeypadDetailed");
+    auto& elements = NamedComponent<TPanel>(*this, "PanelElements");
+    const int w = keypad.Width() + right.Width() + elements.Width();
+    widen(w);
+    const int left = (NamedComponent<TPanel>(*this, "PanelDET").Width() - w) / 2 + keypad.Width();
+    elements.SetLeft(left);
+    NamedComponent<TPanel>(*this, "PanelAI").SetLeft(left);
+    break;
+  }
+  case IndividualPage: {
+    auto& keypad = NamedComponent<TPanel>(*this, "PanelKeypad");
+    const int w = keypad.Width() + right.Width();
+    widen(w);
+    keypad.SetLeft((NamedComponent<TPanel>(*this, "PanelIND").Width() - w) / 2);
+    break;
+  }
+  case TimersPage: {
+    auto& keypad = NamedComponent<TPanel>(*this, "PanelTimerKeypad");
+    const int w = keypad.Width() + NamedComponent<TPanel>(*this, "PanelTimerNavigation").Width() +
+                  NamedComponent<TPanel>(*this, "PanelTimerRight").Width();
+    widen(w);
+    keypad.SetLeft((NamedComponent<TPanel>(*this, "PanelTime").Width() - w) / 2);
+    break;
+  }
+  case RefereePage:
+    // The referee's page is made for one screen size; SetBounds keeps it from resizing itself.
+    SetBounds(0, 0, 1366, 768);
+    break;
+  case STCPage:
+    ArrangeSTCPage();
+    break;
+  default:
+    break;
+  }
+  ArrangeConfirmButtons();
+  auto& logo = NamedComponent<TImage>(*this, "ZELLogo");
+  auto& main = NamedComponent<TPanel>(*this, "PanelMain");
+  logo.SetLeft((main.Width() - logo.Width()) / 2);
+  logo.SetTop((main.Height() - logo.Height()) / 2);
+  ArrangeConfirmButtons();
+
+  auto& title = NamedComponent<TLabel>(*this, "LabelScoreTitle");
+  auto& score = NamedComponent<TLabel>(*this, "ScoreEdit");
+  auto& send = NamedComponent<TButton>(*this, "ButtonSendScore");
+  auto& board = NamedComponent<TPanel>(*this, "PanelScoreboard");
+  const int g =
+      (right.Height() - title.Height() - score.Height() -
+       NamedComponent<TLabel>(*this, "JudgeNum").Height() -
+       NamedComponent<TLabel>(*this, "LabelJudge").Height() - send.Height() - board.Height()) /
+      3;
+  send.SetTop(score.Top() + score.Height() + g);
+  board.SetTop(send.Top() + send.Height() + g);
+}
+
+void TMainForm::ArrangeSTCPage() {
+  auto& page = NamedComponent<TPanel>(*this, "PanelSTC");
+  const int a = (page.Width() - NamedComponent<TPanel>(*this, "PanelRight").Width()) / 16;
+  const int h = page.Height();
+  for (int n = 1; n <= 3; ++n) {
+    const std::string number = IntToStr(n);
+    auto& button = NamedComponent<TPanel>(*this, "STCButton" + number);
+    button.SetBounds((3 * n - 2) * a, 40, 2 * a, h - 271);
+    auto& subtract = NamedComponent<TButton>(*this, "STCSubtract" + number);
+    subtract.SetBounds(button.Left(), button.Top() + button.Height() + 20, button.Width(), 64);
+    auto& count = NamedComponent<TLabel>(*this, "STCCount" + number);
+    count.SetBounds(button.Left(), subtract.Top() + subtract.Height() + 20, button.Width(), 67);
+    NamedComponent<TLabel>(*this, "STCLabel" + number)
+        .SetBounds(button.Left(), count.Top() + count.Height(), button.Width(), 20);
+  }
+  auto& home = NamedComponent<TButton>(*this, "ButtonHome5");
+  home.SetBounds(10 * a, 40, 97, 64);
+  NamedComponent<TButton>(*this, "STCClearButton")
+      .SetBounds(10 * a, home.Top() + 2 * home.Height(), 97, 80);
+  auto& first = NamedComponent<TPanel>(*this, "STCButton1");
+  auto& startStop = NamedComponent<TButton>(*this, "STCStartStop");
+  startStop.SetBounds(10 * a - 24, first.Top() + first.Height() + 20, 145, 64);
+  auto& clock = NamedComponent<TLabel>(*this, "STCClock");
+  clock.SetBounds(10 * a - 24, startStop.Top() + startStop.Height() + 20, 145, 67);
+  NamedComponent<TLabel>(*this, "STCClockLabel")
+      .SetBounds(10 * a - 24, clock.Top() + clock.Height(), 145, 20);
+  auto& events = NamedComponent<TPanel>(*this, "GridSTCPanel");
+  events.SetBounds(12 * a, first.Top(), events.Width(), first.Height());
+}
+
+void TMainForm::ArrangeConfirmButtons() {
+  const int w = NamedComponent<TPanel>(*this, "ScoreConfirmMain").Width();
+  auto& decline = NamedComponent<TButton>(*this, "ScoreConfirmDecline");
+  decline.SetBounds(w / 5, decline.Top(), w / 4, decline.Height());
+  auto& accept = NamedComponent<TButton>(*this, "ScoreConfirmAccept");
+  accept.SetBounds(3 * (w / 5), accept.Top(), w / 4, accept.Height());
+}
+
+void TMainForm::FormResize(TObject*) {
+  ArrangePage();
+}
+
+void TMainForm::_NotebookPageChanged(TObject*) {
+  ArrangePage();
+}
+
+void TMainForm::TestTimerTimer(TObject*) {
+  if (Page() != OpeningPage && NamedComponent<TIdTCPClient>(*this, "client").Connected())
+    NamedComponent<TButton>(*this, "ButtonSendScore").Click();
+}
+
+// --- entry ------------------------------------------------------------------------------------
+
+void TMainForm::ResetSendButtons() {
+  for (const char* name : {"ButtonSendTime", "ButtonSendHJ"}) {
+    auto& button = NamedComponent<TButton>(*this, name);
+    button.SetCaption("Send / Enter");
+    button.SetColor(SendSilver);
+  }
+  NamedComponent<TLabel>(*this, "ScoreConfirmTitle").SetCaption("Score Confirmation");
+  NamedComponent<TPanel>(*this, "ScoreConfirmMain").Hide();
+  NamedComponent<TPanel>(*this, "PanelKeypad").Show();
+  NamedComponent<TButton>(*this, "ButtonSendScore").SetEnabled(true);
+}
+
+int TMainForm::ElementRows() {
+  return NamedComponent<TStringGrid>(*this, "GridDetailedScores").RowCount();
+}
+
+void TMainForm::KeepCursorInRange() {
+  // An element list that shrank must not leave the entries going to rows nobody can see.
+  if (!ImpressionJudging() && ScoreCursor >= ElementRows())
+    ScoreCursor = std::max(0, ElementRows() - 1);
+}
+
+void TMainForm::AdvanceCursor() {
+  if (ImpressionJudging()) {
+    ScoreCursor = NextField(ScoreCursor, 1, 3);
+    ColourImpressionEdits();
+  } else {
+    ScoreCursor = NextField(ScoreCursor, 0, ElementRows());
+    NamedComponent<TStringGrid>(*this, "GridDetailedScores").Invalidate();
+  }
+}
+
+void TMainForm::ScoreKeypadEntry(int value) {
+  if (Page() == DetailedPage) {
+    KeepCursorInRange();
+    if (ImpressionJudging()) {
+      TEdit& edit = *ImpressionEdits[std::clamp(ScoreCursor, 1, 3) - 1];
+      const std::string text =
+          value == KeyClear ? std::string() : ScoreAfterKey(edit.Text(), value);
+      // The impression edits hold four characters: 10 shows and goes out as "10.0".
+      edit.SetText(Copy(text, 1, 4));
+    } else {
+      auto& grid = NamedComponent<TStringGrid>(*this, "GridDetailedScores");
+      grid.SetCells(1, ScoreCursor,
+                    value == KeyClear ? std::string()
+                                      : ScoreAfterKey(grid.Cells(1, ScoreCursor), value));
+      grid.Invalidate();
+    }
+    if (value != KeyClear && !(value >= 0 && value <= 9))
+      AdvanceCursor();
+    return;
+  }
+  ResetSendButtons();
+  if (Page() == TimersPage) {
+    TimeEntry(value, value == KeyTen ? "10" : IntToStr(value));
+    return;
+  }
+  auto& score = NamedComponent<TLabel>(*this, "ScoreEdit");
+  score.SetCaption(SingleScoreAfterKey(score.Caption(), value));
+}
+
+TLabel& TMainForm::SelectedTimeField() {
+  static const char* fields[] = {"WalkOnTime", "DeckTime", "RoutineTime"};
+  const int tag = static_cast<int>(NamedComponent<TImage>(*this, "Arrow").Tag());
+  return NamedComponent<TLabel>(*this, fields[std::clamp(tag, 1, 3) - 1]);
+}
+
+void TMainForm::TimeEntry(int value, const std::string& digits) {
+  TLabel& field = SelectedTimeField();
+  if (value == KeyClear || Trim(field.Caption()).empty())
+    field.SetCaption("0:00.0");
+  else
+    field.SetCaption(TimeAfterDigits(field.Caption(), digits));
+}
+
+void TMainForm::TimeKeypadEntry(int value) {
+  if (Page() == DetailedPage)
+    return;
+  auto& send = NamedComponent<TButton>(*this, "ButtonSendTime");
+  send.SetCaption("Send / Enter");
+  send.SetColor(SendSilver);
+  NamedComponent<TPanel>(*this, "ScoreConfirmMain").Hide();
+  NamedComponent<TPanel>(*this, "PanelKeypad").Show();
+  NamedComponent<TButton>(*this, "ButtonSendScore").SetEnabled(true);
+  if (Page() == TimersPage)
+    TimeEntry(value, IntToStr(value));
+}
+
+void TMainForm::MoveTimeSelection(int step) {
+  const bool referee = Page() == RefereePage;
+  auto& arrow = NamedComponent<TImage>(*this, referee ? "HJArrow" : "Arrow");
+  int tag = static_cast<int>(arrow.Tag());
+  if (step > 0) {
+    tag = step;
+  } else if (referee) {
+    tag = tag == 4 ? 5 : tag == 5 ? 4 : tag;
+  } else if (Page() == TimersPage && tag >= 1 && tag <= 3) {
+    tag = step == 0 ? tag % 3 + 1 : (tag + 1) % 3 + 1;
+  }
+  arrow.SetTag(tag);
+  static const int tops[] = {16, 144, 288, 48, 184};
+  if (tag >= 1 && tag <= 5)
+    arrow.SetTop(tops[tag - 1]);
+}
+
+void TMainForm::DETSCOREClick(TObject* Sender) {
+  ScoreKeypadEntry(static_cast<int>(dynamic_cast<TComponent&>(*Sender).Tag()));
+}
+
+void TMainForm::FinalScoreClick(TObject* Sender) {
+  TimeKeypadEntry(static_cast<int>(dynamic_cast<TComponent&>(*Sender).Tag()));
+}
+
+void TMainForm::DETNextClick(TObject*) {
+  KeepCursorInRange();
+  AdvanceCursor();
+}
+
+void TMainForm::DETPreviousClick(TObject*) {
+  KeepCursorInRange();
+  if (ImpressionJudging()) {
+    ScoreCursor = PreviousField(ScoreCursor, 1, 3);
+    ColourImpressionEdits();
+  } else {
+    ScoreCursor = PreviousField(ScoreCursor, 0, ElementRows());
+    NamedComponent<TStringGrid>(*this, "GridDetailedScores").Invalidate();
+  }
+}
+
+void TMainForm::ActiveEditLabelClick(TObject* Sender) {
+  MoveTimeSelection(static_cast<int>(dynamic_cast<TComponent&>(*Sender).Tag()));
+}
+
+void TMainForm::DETJ3AIMouseDown(TObject* Sender, TMouseButton, TShiftState, int, int) {
+  ScoreCursor = static_cast<int>(dynamic_cast<TComponent&>(*Sender).Tag());
+  ColourImpressionEdits();
+}
+
+// --- confirmation and sending ---------------------------------------------------------------
+
+void TMainForm::ButtonSendScoreClick(TObject*) {
+  // No confirmation panel lives on these pages: a hidden one left up by a reconnect or the test
+  // timer would make Enter send an empty score instead of the times.
+  if (Page() == OpeningPage || Page() == TimersPage || Page() == RefereePage)
+    return;
+  auto& confirm = NamedComponent<TPanel>(*this, "ScoreConfirmMain");
+  auto& bigScore = NamedComponent<TLabel>(*this, "ScoreConfirmScore0");
+  bigScore.SetCaption(NamedComponent<TLabel>(*this, "ScoreEdit").Caption());
+  bigScore.SetVisible(Page() == IndividualPage);
+
+  auto& grid = NamedComponent<TStringGrid>(*this, "GridConfirm");
+  auto& det = NamedComponent<TPanel>(*this, "PanelDET");
+  const int h = det.Height() - NamedComponent<TPanel>(*this, "ScoreConfirmButtons").Height();
+  grid.SetBounds(16, h / 4, det.Width() - NamedComponent<TPanel>(*this, "PanelRight").Width() - 48,
+                 h / 2);
+  grid.SetDefaultRowHeight(std::max(1, h / 4 - 1));
+  grid.SetRowCount(2);
+  grid.Hide();
+
+  auto threeColumns = [&grid](const char* a, const char* b, const char* c) {
+    grid.SetColCount(3);
+    for (int col = 0; col < 3; ++col)
+      grid.SetColWidths(col, grid.Width() / 3 - 1);
+    grid.SetCells(0, 0, a);
+    grid.SetCells(1, 0, b);
+    grid.SetCells(2, 0, c);
+    grid.Show();
+  };
+  if (Page() == DetailedPage && ImpressionJudging()) {
+    threeColumns("Choreo and Music", "Performance", "Transitions");
+    for (int i = 0; i < 3; ++i) {
+      if (ImpressionEdits[i]->Text().empty())
+        ImpressionEdits[i]->SetText("0.00");
+      grid.SetCells(i, 1, ImpressionEdits[i]->Text());
+    }
+  } else if (Page() == DetailedPage) {
+    auto& scores = NamedComponent<TStringGrid>(*this, "GridDetailedScores");
+    const int rows = scores.RowCount();
+    grid.SetColCount(rows);
+    for (int row = 0; row < rows; ++row) {
+      grid.SetColWidths(row, grid.Width() / rows - 1);
+      if (scores.Cells(1, row).empty())
+        scores.SetCells(1, row, "0.00");
+      grid.SetCells(row, 0, scores.Cells(0, row));
+      grid.SetCells(row, 1, scores.Cells(1, row));
+    }
+    grid.Show();
+  } else if (Page() == STCPage) {
+    NamedComponent<TTimer>(*this, "TimerRoutine").SetEnabled(false);
+    threeColumns("Small", "Obvious", "Major");
+    for (int i = 0; i < 3; ++i)
+      grid.SetCells(i, 1, NamedComponent<TLabel>(*this, "STCCount" + IntToStr(i + 1)).Caption());
+  } else if (Page() == DATCPage) {
+    SendDecisions();
+    return;
+  }
+  confirm.Show();
+  confirm.BringToFront();
+  ArrangeConfirmButtons();
+  NamedComponent<TPanel>(*this, "PanelKeypad").Hide();
+  NamedComponent<TButton>(*this, "ButtonSendScore").SetEnabled(false);
+  confirm.SetColor(Waiting);
+  if (grid.Visible())
+    grid.Invalidate();
+}
+
+void TMainForm::SendDecisions() {
+  auto& send = NamedComponent<TButton>(*this, "ButtonSendScore");
+  const int role = NamedComponent<TRadioGroup>(*this, "ClientChoice").ItemIndex();
+  auto& grid = NamedComponent<TStringGrid>(*this, "GridDATC");
+  std::string payload = IntToStr(role + 1) + DC1;
+  for (int row = 1; row < grid.RowCount(); ++row) {
+    for (int col : {6, 7, 8})
+      if (Trim(grid.Cells(col, row)).empty())
+        grid.SetCells(col, row, "0");
+    for (int col : {6, 7, 8, 15, 16})
+      payload += grid.Cells(col, row);
+    payload += std::string(1, DC2) + grid.Cells(5, row) + DC2;
+  }
+  payload += std::string(send.Tag() != 0 ? "Working" : "Done") + DC3;
+  send.SetTag(0);
+  if (role != 19)
+    SendFrame("DS", payload);
+}
+
+std::string TMainForm::ScorePayload(bool zeros) {
+  if (Page() == DetailedPage && ImpressionJudging()) {
+    std::string payload;
+    for (TEdit* edit : ImpressionEdits)
+      payload += (zeros ? std::string("0.00") : edit->Text()) + DC2;
+    return payload;
+  }
+  if (Page() == DetailedPage) {
+    auto& grid = NamedComponent<TStringGrid>(*this, "GridConfirm");
+    std::string payload;
+    for (int col = 0; col < grid.ColCount(); ++col)
+      payload += (zeros ? std::string("0.00") : grid.Cells(col, 1)) + DC2;
+    return payload;
+  }
+  if (Page() == STCPage) {
+    auto count = [this, zeros](int n) {
+      return zeros ? std::string("0")
+                   : NamedComponent<TLabel>(*this, "STCCount" + IntToStr(n)).Caption();
+    };
+    std::string payload = NamedComponent<TLabel>(*this, "ScoreEdit").Caption() + DC1 + count(1) +
+                          DC2 + count(2) + DC3 + count(3) + DC4;
+    // The three fields the server keeps for later use go out only with a score, not its
+    // withdrawal.
+    if (!zeros)
+      payload += std::string(3, DC4);
+    return payload;
+  }
+  return {};
+}
+
+void TMainForm::ScoreConfirmAcceptClick(TObject*) {
+  SendFrame("SD", ScorePayload(false));
+}
+
+void TMainForm::ScoreConfirmDeclineClick(TObject*) {
+  auto& confirm = NamedComponent<TPanel>(*this, "ScoreConfirmMain");
+  confirm.Hide();
+  NamedComponent<TPanel>(*this, "PanelKeypad").Show();
+  NamedComponent<TButton>(*this, "ButtonSendScore").SetEnabled(true);
+  if (confirm.Color() != Received)
+    return;
+  auto& score = NamedComponent<TLabel>(*this, "ScoreEdit");
+  if (score.Visible())
+    score.SetCaption("0.0");
+  const bool elements = Page() == DetailedPage && !ImpressionJudging();
+  SendFrame("SD", ScorePayload(true));
+  if (elements)
+    ScoreCursor = 0;
+}
+
+void TMainForm::ButtonSendTimeClick(TObject*) {
+  SendFrame("SD", NamedComponent<TLabel>(*this, "WalkOnTime").Caption() + DC1 +
+                      NamedComponent<TLabel>(*this, "DeckTime").Caption() + DC2 +
+                      NamedComponent<TLabel>(*this, "RoutineTime").Caption() + DC3);
+}
+
+void TMainForm::ButtonNextClick(TObject*) {
+  SendFrame("MV", std::string("+1") + DC1);
+}
+
+void TMainForm::ButtonPrevClick(TObject*) {
+  SendFrame("MV", std::string("-1") + DC1);
+}
+
+// The head judge's panel belongs to the earlier rules; this console never shows it.
+void TMainForm::ButtonSendHJClick(TObject*) {}
+
+} // namespace marivo
