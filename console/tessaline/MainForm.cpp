@@ -350,7 +350,11 @@ void TMainForm::Register() {
         .Handler("ButtonSendTimeClick", &TMainForm::ButtonSendTimeClick)
         .Handler("ButtonNextClick", &TMainForm::ButtonNextClick)
         .Handler("ButtonPrevClick", &TMainForm::ButtonPrevClick)
-        .Handler("ButtonSendHJClick", &TMainForm::ButtonSendHJClick);
+        .Handler("ButtonSendHJClick", &TMainForm::ButtonSendHJClick)
+        .Handler("GridDetailedScoresDrawCell", &TMainForm::GridDetailedScoresDrawCell)
+        .Handler("GridDetailedScoresSelectCell", &TMainForm::GridDetailedScoresSelectCell)
+        .Handler("GridConfirmDrawCell", &TMainForm::GridConfirmDrawCell)
+        .Handler("GridPreviousScoresDrawCell", &TMainForm::GridPreviousScoresDrawCell);
     return true;
   }();
   (void)registered;

@@ -953,6 +953,9 @@ object MainForm: TMainForm
           Caption = ''
           ParentColor = True
           object GridDetailedScores: TStringGrid
+            DefaultDrawing = False
+            OnDrawCell = GridDetailedScoresDrawCell
+            OnSelectCell = GridDetailedScoresSelectCell
             Left = 0
             Top = 8
             Width = 560
@@ -1086,6 +1089,8 @@ object MainForm: TMainForm
           end
         end
         object GridPreviousScores: TStringGrid
+          DefaultDrawing = False
+          OnDrawCell = GridPreviousScoresDrawCell
           Left = 120
           Top = 557
           Width = 810
@@ -1150,6 +1155,8 @@ object MainForm: TMainForm
             Visible = False
           end
           object GridConfirm: TStringGrid
+            DefaultDrawing = False
+            OnDrawCell = GridConfirmDrawCell
             Left = 16
             Top = 130
             Width = 1002
