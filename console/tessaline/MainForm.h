@@ -41,6 +41,8 @@ public:
 
   void RefreshIPList();
   void SaveSettings();
+  // The impression edits hold four characters, whoever fills them: 10 shows as "10.0".
+  void SetImpressionScore(int field, const std::string& text);
 
   // The connection, its reader thread and the traffic log (MainFormConnection.cpp).
   void ConnectConsolesClick(TObject* Sender);

@@ -355,6 +355,10 @@ void TMainForm::MoveTimeSelection(int step) {
     arrow.SetTop(tops[tag - 1]);
 }
 
+void TMainForm::SetImpressionScore(int field, const std::string& text) {
+  ImpressionEdits[field - 1]->SetText(Copy(text, 1, 4));
+}
+
 void TMainForm::DETSCOREClick(TObject* Sender) {
   ScoreKeypadEntry(static_cast<int>(dynamic_cast<TComponent&>(*Sender).Tag()));
 }
@@ -422,7 +426,7 @@ void TMainForm::ButtonSendScoreClick(TObject*) {
     threeColumns("Choreo and Music", "Performance", "Transitions");
     for (int i = 0; i < 3; ++i) {
       if (ImpressionEdits[i]->Text().empty())
-        ImpressionEdits[i]->SetText("0.00");
+        SetImpressionScore(i + 1, "0.00");
       grid.SetCells(i, 1, ImpressionEdits[i]->Text());
     }
   } else if (Page() == DetailedPage) {

@@ -183,7 +183,7 @@ void ShowFinalScores(const TServerView& view, const std::string& payload) {
   } else if (IsImpressionJudge(n)) {
     std::vector<std::string> texts;
     for (std::size_t i = 0; i < 3; ++i) {
-      view.Form.ImpressionEdits[i]->SetText(items[i]);
+      view.Form.SetImpressionScore(static_cast<int>(i) + 1, items[i]);
       texts.push_back(view.Form.ImpressionEdits[i]->Text());
     }
     SetRefereeFootRows(referee, RefereeColumn(n), 6, texts);

@@ -166,6 +166,13 @@ TEST_F(Scoring, AnImpressionJudgeSendsThreeScoresOfFourCharacters) {
   ConnectAs(6);
   EXPECT_EQ(Label("JudgeNum").Caption(), "A/I 2");
   EXPECT_EQ(MainForm->ScoreCursor, 1);
+  // The server's refill goes through the same four characters as the keypad.
+  Receive(
+      ServerFrame("FS", "7" + std::string(1, DC1) + "10.00" + DC2 + "8.25" + DC2 + "0.00" + DC2));
+  EXPECT_EQ(MainForm->ImpressionEdits[0]->Text(), "10.0");
+  EXPECT_EQ(MainForm->ImpressionEdits[1]->Text(), "8.25");
+  EXPECT_EQ(MainForm->ImpressionEdits[2]->Text(), "");
+  MainForm->ScoreCursor = 1;
   Press("DETSCORE10");
   Press("DETSCORE6");
   Press("DETSCORE75");
