@@ -14,7 +14,8 @@ TButton::TButton(TComponent* owner) : TWinControl(owner) {
 void TButton::CreateParams(TCreateParams& params) {
   TWinControl::CreateParams(params);
   params.WinClassName = "BUTTON";
-  params.Style |= Default_ ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+  // Captions such as "Clear" over "ESC" are two lines.
+  params.Style |= (Default_ ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | BS_MULTILINE;
 }
 
 void TButton::SetDefault(bool value) {

@@ -1,10 +1,15 @@
+#include <winsock2.h>
+
 #include "console/common/NoticeForms.h"
+#include "console/common/protocol/Protocol.h"
 #include "console/tessaline/EditorForm.h"
 #include "console/tessaline/MainForm.h"
 #include "console/tessaline/Tessaline.h"
+#include "platform/net/TcpClient.h"
 #include "platform/rtl/Streams.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Dialogs.h"
+#include "tests/support/FakeMeetServer.h"
 #include "tests/support/Snapshot.h"
 
 #include <gtest/gtest.h>
@@ -90,6 +95,32 @@ TEST_F(Snapshots, OpeningPageDetailsPanelAndNotices) {
   EXPECT_EQ(ScoresForm->Left(), 10);
   EXPECT_EQ(ScoresForm->Width(), 1346);
   ExpectSnapshot(*ScoresForm, "notice-scores");
+}
+
+TEST_F(Snapshots, AnElementJudgesPageWithItsConfirmation) {
+  test::TFakeMeetServer server;
+  MainForm->Show();
+  MainForm->Timer1Timer(MainForm);
+  auto& hosts = NamedComponent<TListBox>(*MainForm, "HostIP");
+  hosts.Items().Add("127.0.0.1");
+  hosts.SetItemIndex(hosts.Items().Count() - 1);
+  NamedComponent<TIdTCPClient>(*MainForm, "client").SetPort(server.Port());
+  NamedComponent<TButton>(*MainForm, "ConnectConsoles").Click();
+  ASSERT_TRUE(server.WaitForFrames(1));
+
+  std::string elements = std::string(1, SOH) + "AEFREEZEL " + STX + "4" + DC1;
+  for (int row = 1; row <= 4; ++row)
+    for (const char* item : {"0:10-0:20", "TRE", "1.2", "", "1.5000", "0.0"})
+      elements += std::string(item) + DC2;
+  MainForm->DispatchFrame(elements + EOT);
+  for (const char* key : {"DETSCORE7", "DETSCORE25", "DETSCORE10", "DETSCORE8"})
+    NamedComponent<TButton>(*MainForm, key).Click();
+  EXPECT_EQ(NamedComponent<TNotebook>(*MainForm, "_Notebook").PageIndex(), 1);
+  ExpectSnapshot(*MainForm, "element-judge-page");
+
+  NamedComponent<TButton>(*MainForm, "ButtonSendScore").Click();
+  EXPECT_TRUE(NamedComponent<TPanel>(*MainForm, "ScoreConfirmMain").Visible());
+  ExpectSnapshot(*MainForm, "element-judge-confirmation");
 }
 
 } // namespace
