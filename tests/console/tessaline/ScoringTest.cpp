@@ -249,5 +249,37 @@ TEST_F(Scoring, EachRoleLandsOnItsPageAndLayoutFollowsTheWindow) {
   EXPECT_EQ(MainForm->Height(), 768);
 }
 
+TEST_F(Scoring, AScoreThatCouldNotLeaveIsConfirmedAgainAfterTheReconnect) {
+  ConnectAs(5);
+  Press("DETSCORE8");
+  Press("DETSCORE50");
+  Press("ButtonSendScore");
+  Server.Close();
+  // Only after the reader has seen the close does the write fail.
+  const auto end = std::chrono::steady_clock::now() + 5s;
+  while (!NamedComponent<TButton>(*MainForm, "ConnectConsoles").Enabled() &&
+         std::chrono::steady_clock::now() < end) {
+    App->ProcessMessages();
+    Sleep(2);
+  }
+  Press("ScoreConfirmAccept");
+  auto& reconnect = NamedComponent<TTimer>(*MainForm, "ReconnectTimer");
+  ASSERT_TRUE(reconnect.Enabled());
+  EXPECT_TRUE(InvalidElements->Visible());
+
+  test::TFakeMeetServer again;
+  NamedComponent<TIdTCPClient>(*MainForm, "client").SetPort(again.Port());
+  MainForm->ReconnectTimerTimer(&reconnect);
+  ASSERT_TRUE(again.WaitForFrames(1));
+  EXPECT_EQ(NamedComponent<TNotebook>(*MainForm, "_Notebook").PageIndex(), 1);
+  ASSERT_TRUE(Confirmation().Visible()) << "the judge sees the score waiting again";
+  EXPECT_EQ(MainForm->ImpressionEdits[0]->Text(), "8.50");
+  Press("ScoreConfirmAccept");
+  ASSERT_TRUE(again.WaitForFrames(2));
+  EXPECT_EQ(again.Frames()[1], ConsoleFrame("J6  ", "8.50\x12"
+                                                    "0.00\x12"
+                                                    "0.00\x12"));
+}
+
 } // namespace
 } // namespace marivo
