@@ -20,7 +20,6 @@ namespace {
 
 constexpr const char* VersionText = "   Version 3.0.4";
 constexpr const char* ExitQuestion = "Press OK to confirm you want to exit this program.";
-constexpr int OpeningPage = 0;
 
 std::string ItemAt(const TStrings& items, int index) {
   return index >= 0 && index < items.Count() ? items.Strings(index) : std::string();

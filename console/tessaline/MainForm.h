@@ -20,6 +20,32 @@
 
 namespace marivo {
 
+// The pages of the main notebook, by index.
+enum TConsolePage {
+  OpeningPage,
+  DetailedPage,
+  IndividualPage,
+  TimersPage,
+  RefereePage,
+  STCPage,
+  DATCPage
+};
+
+// The role index of the difficulty technical controller, who sees every controller's decisions.
+constexpr int DTCRoleIndex = 19;
+
+// Columns of the difficulty controllers' grid.
+constexpr int DATCColumnCount = 17;
+constexpr int DATCColumnDD = 5;
+constexpr int DATCColumnFail = 7;
+constexpr int DATCColumnDeclaredDD = 11;
+constexpr int DATCColumnFailedDD = 12;
+constexpr int DATCColumnReceivedDifficulty = 13;
+constexpr int DATCColumnReceivedBonus = 14;
+constexpr int DATCColumnRevF = 16;
+// Pass, Fail, Rev, Rev P, Rev F: a controller's five decision flags.
+constexpr int DATCFlagColumns[5] = {6, 7, 8, 15, 16};
+
 // The console's one main window: every role's page, the connection and the console's state.
 class TMainForm : public TForm {
 public:

@@ -18,7 +18,6 @@ namespace {
 constexpr const char* CouldNotConnect =
     "Could not connect\rMake sure you have the correct ip address for the ZEL VARO\rand the ZEL "
     "VARO is running";
-constexpr int OpeningPage = 0;
 
 std::string SelectedText(TListBox& list) {
   return list.ItemIndex() >= 0 ? list.Items().Strings(list.ItemIndex()) : std::string();

@@ -8,16 +8,6 @@ namespace marivo {
 
 namespace {
 
-constexpr int STCPage = 5;
-constexpr int DTCRoleIndex = 19;
-
-// Columns of the difficulty grid.
-constexpr int DATCColumnCount = 17;
-constexpr int DATCColumnDeclaredDD = 11;
-constexpr int DATCColumnFailedDD = 12;
-constexpr int DATCColumnReceivedDifficulty = 13;
-constexpr int DATCColumnReceivedBonus = 14;
-
 const char* const DATCHeadings[DATCColumnCount] = {
     "<-- Home", "PART",   "EL",     "DECLARED DIFFICULTY",
     "BONUS",    "DD",     "Pass",   "Fail",

@@ -11,16 +11,6 @@ namespace marivo {
 
 namespace {
 
-enum TPage {
-  OpeningPage,
-  DetailedPage,
-  IndividualPage,
-  TimersPage,
-  RefereePage,
-  STCPage,
-  DATCPage
-};
-
 constexpr TColor CursorColour = 0x008000;
 constexpr TColor Waiting = 0x0000FF;
 constexpr TColor Received = 0x008000;

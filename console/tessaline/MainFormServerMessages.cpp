@@ -17,22 +17,6 @@ namespace marivo {
 
 namespace {
 
-// Pages of the main notebook.
-constexpr int DetailedPage = 1;
-constexpr int RefereePage = 4;
-constexpr int STCPage = 5;
-constexpr int DATCPage = 6;
-
-constexpr int DTCRoleIndex = 19;
-
-// Columns of the difficulty grid.
-constexpr int DATCColumnDD = 5;
-constexpr int DATCColumnFail = 7;
-constexpr int DATCColumnFailedDD = 12;
-constexpr int DATCColumnRevF = 16;
-// Where characters 1-5 of the own flag string go: Pass, Fail, Rev, Rev P, Rev F.
-constexpr int DATCFlagColumns[5] = {6, 7, 8, 15, 16};
-
 // Column of a difficulty controller's decisions (judges 14-16) in both grids.
 int DecisionColumn(int judge) {
   return judge - 5;
