@@ -2,14 +2,12 @@
 
 #include "console/common/NoticeForms.h"
 #include "console/common/protocol/Protocol.h"
-#include "console/tessaline/EditorForm.h"
 #include "console/tessaline/MainForm.h"
-#include "console/tessaline/Tessaline.h"
-#include "platform/net/TcpClient.h"
 #include "platform/rtl/Streams.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Dialogs.h"
 #include "tests/support/FakeMeetServer.h"
+#include "tests/support/RunningConsole.h"
 #include "tests/support/Snapshot.h"
 
 #include <gtest/gtest.h>
@@ -30,22 +28,10 @@ protected:
     GetCurrentDirectoryA(MAX_PATH, Previous);
     SetCurrentDirectoryA(Folder.string().c_str());
     SetMessageBoxHandler([](const std::string&, const std::string&, unsigned) { return IDOK; });
-    RegisterTessalineClasses();
-    App.SetTitle("Marivo");
-    App.CreateForm(MainForm);
-    App.CreateForm(ObtainingIPAddress);
-    App.CreateForm(InvalidElements);
-    App.CreateForm(ScoresForm);
-    App.CreateForm(EditorForm);
+    Console.Start();
   }
   void TearDown() override {
-    // The forms go with the application; the program's pointers must not outlive them.
-    App.DestroyComponents();
-    MainForm = nullptr;
-    ObtainingIPAddress = nullptr;
-    InvalidElements = nullptr;
-    ScoresForm = nullptr;
-    EditorForm = nullptr;
+    Console.Close();
     SetMessageBoxHandler(nullptr);
     SetCurrentDirectoryA(Previous);
     std::filesystem::remove_all(Folder);
@@ -61,7 +47,7 @@ protected:
     EXPECT_EQ(stream.Size(), 54 + pixels) << file;
   }
 
-  TApplication App;
+  test::TRunningConsole Console;
   std::filesystem::path Folder;
   char Previous[MAX_PATH] = {};
 };
@@ -82,7 +68,8 @@ TEST_F(Snapshots, OpeningPageDetailsPanelAndNotices) {
   ExpectSnapshot(*MainForm, detailsShown ? "opening-page-without-details" : "details-panel");
 
   TObtainingIPAddress* notice = nullptr;
-  App.CreateForm(notice);
+  Console.App().CreateForm(notice);
+  notice->Show();
   ExpectSnapshot(*notice, "notice-retrieving-address");
   EXPECT_TRUE(IsWindowVisible(notice->Handle()));
 
@@ -101,12 +88,8 @@ TEST_F(Snapshots, AnElementJudgesPageWithItsConfirmation) {
   test::TFakeMeetServer server;
   MainForm->Show();
   MainForm->Timer1Timer(MainForm);
-  auto& hosts = NamedComponent<TListBox>(*MainForm, "HostIP");
-  hosts.Items().Add("127.0.0.1");
-  hosts.SetItemIndex(hosts.Items().Count() - 1);
-  NamedComponent<TIdTCPClient>(*MainForm, "client").SetPort(server.Port());
-  NamedComponent<TButton>(*MainForm, "ConnectConsoles").Click();
-  ASSERT_TRUE(server.WaitForFrames(1));
+  Console.ChooseLocalServer();
+  ASSERT_TRUE(Console.ConnectTo(server));
 
   std::string elements = std::string(1, SOH) + "AEFREEZEL " + STX + "4" + DC1;
   for (int row = 1; row <= 4; ++row)

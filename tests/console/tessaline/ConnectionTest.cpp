@@ -3,13 +3,12 @@
 
 #include "console/common/NoticeForms.h"
 #include "console/common/protocol/Protocol.h"
-#include "console/tessaline/EditorForm.h"
 #include "console/tessaline/MainForm.h"
-#include "console/tessaline/Tessaline.h"
 #include "platform/net/TcpClient.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Dialogs.h"
 #include "tests/support/FakeMeetServer.h"
+#include "tests/support/RunningConsole.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +16,6 @@
 
 #include <chrono>
 #include <functional>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -38,41 +36,23 @@ protected:
       Boxes.push_back(text);
       return IDOK;
     });
-    RegisterTessalineClasses();
-    App = std::make_unique<TApplication>();
-    App->SetTitle("Marivo");
-    App->CreateForm(MainForm);
-    App->CreateForm(ObtainingIPAddress);
-    App->CreateForm(InvalidElements);
-    App->CreateForm(ScoresForm);
-    App->CreateForm(EditorForm);
+    Console.Start();
     MainForm->Timer1Timer(MainForm);
-    auto& hosts = NamedComponent<TListBox>(*MainForm, "HostIP");
-    hosts.Items().Add("127.0.0.1");
-    hosts.SetItemIndex(hosts.Items().Count() - 1);
+    Console.ChooseLocalServer();
   }
   void TearDown() override {
-    App.reset();
-    MainForm = nullptr;
-    ObtainingIPAddress = nullptr;
-    InvalidElements = nullptr;
-    ScoresForm = nullptr;
-    EditorForm = nullptr;
+    Console.Close();
     SetMessageBoxHandler(nullptr);
   }
 
-  void ConnectTo(test::TFakeMeetServer& server) {
-    NamedComponent<TIdTCPClient>(*MainForm, "client").SetPort(server.Port());
-    NamedComponent<TButton>(*MainForm, "ConnectConsoles").Click();
-    ASSERT_TRUE(server.WaitForFrames(1));
-  }
+  void ConnectTo(test::TFakeMeetServer& server) { ASSERT_TRUE(Console.ConnectTo(server)); }
   // The reader hands frames over through the main thread's messages: they must be pumped.
   bool PumpUntil(const std::function<bool()>& done, std::chrono::milliseconds wait = 5s) {
     const auto end = std::chrono::steady_clock::now() + wait;
     while (!done()) {
       if (std::chrono::steady_clock::now() > end)
         return false;
-      App->ProcessMessages();
+      Console.App().ProcessMessages();
       Sleep(5);
     }
     return true;
@@ -82,7 +62,7 @@ protected:
   TButton& ConnectButton() { return NamedComponent<TButton>(*MainForm, "ConnectConsoles"); }
   TButton& DisconnectButton() { return NamedComponent<TButton>(*MainForm, "DisconnectConsoles"); }
 
-  std::unique_ptr<TApplication> App;
+  test::TRunningConsole Console;
   std::vector<std::string> Boxes;
 };
 
@@ -120,7 +100,7 @@ TEST_F(Connection, FramesAreLoggedWholeWhateverTheSegmentsAndInOrder) {
   EXPECT_EQ(Log().Strings(before), "client:[SOH]CMFREEZEL [STX]one[EOT]");
   EXPECT_EQ(Log().Strings(before + 1), "client:[SOH]CMFREEZEL [STX]two[EOT]");
   EXPECT_EQ(Log().Strings(before + 2), "client:[SOH]CMFREEZEL [STX]three[EOT]");
-  App->ProcessMessages();
+  Console.App().ProcessMessages();
   EXPECT_EQ(Log().Count(), before + 3);
 }
 

@@ -1,13 +1,11 @@
 // The socket header must come before any header that brings in the rest of Windows.
 #include <winsock2.h>
 
-#include "console/common/NoticeForms.h"
 #include "console/common/protocol/Protocol.h"
-#include "console/tessaline/EditorForm.h"
 #include "console/tessaline/MainForm.h"
-#include "console/tessaline/Tessaline.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Dialogs.h"
+#include "tests/support/RunningConsole.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +17,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <map>
-#include <memory>
 #include <random>
 #include <string>
 #include <vector>
@@ -57,30 +54,18 @@ protected:
     GetCurrentDirectoryA(MAX_PATH, Previous);
     ASSERT_TRUE(SetCurrentDirectoryA(Folder.string().c_str()));
     SetMessageBoxHandler([](const std::string&, const std::string&, unsigned) { return IDOK; });
-    RegisterTessalineClasses();
-    App = std::make_unique<TApplication>();
-    App->SetTitle("Marivo");
-    App->CreateForm(MainForm);
-    App->CreateForm(ObtainingIPAddress);
-    App->CreateForm(InvalidElements);
-    App->CreateForm(ScoresForm);
-    App->CreateForm(EditorForm);
+    Console.Start();
     // Shown, then its second start-up stage, as after a double click on the program.
     MainForm->Show();
     const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(5);
     while (!Part<TTimer>("TimerPowerMeter").Enabled() && std::chrono::steady_clock::now() < end) {
-      App->ProcessMessages();
+      Console.App().ProcessMessages();
       Sleep(5);
     }
     ASSERT_TRUE(Part<TTimer>("TimerPowerMeter").Enabled()) << "the start-up did not finish";
   }
   void TearDown() override {
-    App.reset();
-    MainForm = nullptr;
-    ObtainingIPAddress = nullptr;
-    InvalidElements = nullptr;
-    ScoresForm = nullptr;
-    EditorForm = nullptr;
+    Console.Close();
     SetMessageBoxHandler(nullptr);
     SetCurrentDirectoryA(Previous);
     std::error_code ignored;
@@ -96,7 +81,7 @@ protected:
   }
   void ShowPage(int page) {
     Part<TNotebook>("_Notebook").SetPageIndex(page);
-    App->ProcessMessages();
+    Console.App().ProcessMessages();
   }
 
   template <class T> T& Part(const std::string& name) { return NamedComponent<T>(*MainForm, name); }
@@ -161,7 +146,7 @@ protected:
 
   std::filesystem::path Folder;
   char Previous[MAX_PATH] = {};
-  std::unique_ptr<TApplication> App;
+  test::TRunningConsole Console;
 };
 
 // --- Building ----------------------------------------------------------------------------------
@@ -406,7 +391,7 @@ TEST_F(ElementGridsDrawing, ConfirmationCellsTakeThePanelsColour) {
   TStringGrid& confirm = Grid("GridConfirm");
   confirm.SetCells(0, 0, "TRE2a");
   confirm.SetCells(0, 1, "7.50");
-  App->ProcessMessages();
+  Console.App().ProcessMessages();
 
   for (TColor state : {clRed, clGreen}) {
     Part<TPanel>("ScoreConfirmMain").SetColor(state);

@@ -4,13 +4,12 @@
 
 #include "console/common/NoticeForms.h"
 #include "console/common/protocol/Protocol.h"
-#include "console/tessaline/EditorForm.h"
 #include "console/tessaline/MainForm.h"
-#include "console/tessaline/Tessaline.h"
 #include "platform/net/TcpClient.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Dialogs.h"
 #include "tests/support/FakeMeetServer.h"
+#include "tests/support/RunningConsole.h"
 
 #include <gtest/gtest.h>
 
@@ -18,7 +17,6 @@
 
 #include <chrono>
 #include <functional>
-#include <memory>
 #include <string>
 
 namespace marivo {
@@ -38,36 +36,20 @@ class Scoring : public ::testing::Test {
 protected:
   void SetUp() override {
     SetMessageBoxHandler([](const std::string&, const std::string&, unsigned) { return IDOK; });
-    RegisterTessalineClasses();
-    App = std::make_unique<TApplication>();
-    App->SetTitle("Marivo");
-    App->CreateForm(MainForm);
-    App->CreateForm(ObtainingIPAddress);
-    App->CreateForm(InvalidElements);
-    App->CreateForm(ScoresForm);
-    App->CreateForm(EditorForm);
+    Console.Start();
     MainForm->Show();
     MainForm->Timer1Timer(MainForm);
-    auto& hosts = NamedComponent<TListBox>(*MainForm, "HostIP");
-    hosts.Items().Add("127.0.0.1");
-    hosts.SetItemIndex(hosts.Items().Count() - 1);
+    Console.ChooseLocalServer();
   }
   void TearDown() override {
-    App.reset();
-    MainForm = nullptr;
-    ObtainingIPAddress = nullptr;
-    InvalidElements = nullptr;
-    ScoresForm = nullptr;
-    EditorForm = nullptr;
+    Console.Close();
     SetMessageBoxHandler(nullptr);
   }
 
   void ConnectAs(int role) {
     NamedComponent<TRadioGroup>(*MainForm, "ClientChoice").SetItemIndex(role);
     MainForm->ClientChoiceChange(MainForm);
-    NamedComponent<TIdTCPClient>(*MainForm, "client").SetPort(Server.Port());
-    NamedComponent<TButton>(*MainForm, "ConnectConsoles").Click();
-    ASSERT_TRUE(Server.WaitForFrames(1));
+    ASSERT_TRUE(Console.ConnectTo(Server));
   }
   // Frames from the server are handled on the main thread as its messages are pumped.
   void Receive(const std::string& frame) {
@@ -76,7 +58,7 @@ protected:
     Server.Send(frame);
     const auto end = std::chrono::steady_clock::now() + 5s;
     while (log.Count() == before && std::chrono::steady_clock::now() < end) {
-      App->ProcessMessages();
+      Console.App().ProcessMessages();
       Sleep(2);
     }
     ASSERT_GT(log.Count(), before) << "the frame was not handled";
@@ -92,7 +74,7 @@ protected:
   TLabel& Label(const std::string& name) { return NamedComponent<TLabel>(*MainForm, name); }
 
   test::TFakeMeetServer Server;
-  std::unique_ptr<TApplication> App;
+  test::TRunningConsole Console;
   std::size_t Expected = 1;
 };
 
@@ -228,7 +210,7 @@ TEST_F(Scoring, EachRoleLandsOnItsPageAndLayoutFollowsTheWindow) {
   EXPECT_EQ(NamedComponent<TPanel>(*MainForm, "STCButton2").Left(), 4 * a);
 
   MainForm->SetBounds(0, 0, 1200, 700);
-  App->ProcessMessages();
+  Console.App().ProcessMessages();
   const int narrower = (NamedComponent<TPanel>(*MainForm, "PanelSTC").Width() -
                         NamedComponent<TPanel>(*MainForm, "PanelRight").Width()) /
                        16;
@@ -243,7 +225,7 @@ TEST_F(Scoring, EachRoleLandsOnItsPageAndLayoutFollowsTheWindow) {
 
   notebook.SetPageIndex(4);
   MainForm->SetBounds(5, 5, 900, 700);
-  App->ProcessMessages();
+  Console.App().ProcessMessages();
   EXPECT_EQ(MainForm->Left(), 0);
   EXPECT_EQ(MainForm->Width(), 1366);
   EXPECT_EQ(MainForm->Height(), 768);
@@ -259,7 +241,7 @@ TEST_F(Scoring, AScoreThatCouldNotLeaveIsConfirmedAgainAfterTheReconnect) {
   const auto end = std::chrono::steady_clock::now() + 5s;
   while (!NamedComponent<TButton>(*MainForm, "ConnectConsoles").Enabled() &&
          std::chrono::steady_clock::now() < end) {
-    App->ProcessMessages();
+    Console.App().ProcessMessages();
     Sleep(2);
   }
   Press("ScoreConfirmAccept");

@@ -3,13 +3,12 @@
 
 #include "console/common/NoticeForms.h"
 #include "console/common/protocol/Protocol.h"
-#include "console/tessaline/EditorForm.h"
 #include "console/tessaline/MainForm.h"
-#include "console/tessaline/Tessaline.h"
 #include "platform/net/TcpClient.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Dialogs.h"
 #include "tests/support/FakeMeetServer.h"
+#include "tests/support/RunningConsole.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +16,6 @@
 
 #include <cmath>
 #include <map>
-#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -57,23 +55,11 @@ protected:
           Boxes.push_back({text, caption, flags});
           return IDOK;
         });
-    RegisterTessalineClasses();
-    App = std::make_unique<TApplication>();
-    App->SetTitle("Marivo");
-    App->CreateForm(MainForm);
-    App->CreateForm(ObtainingIPAddress);
-    App->CreateForm(InvalidElements);
-    App->CreateForm(ScoresForm);
-    App->CreateForm(EditorForm);
+    Console.Start();
     MainForm->Timer1Timer(MainForm);
   }
   void TearDown() override {
-    App.reset();
-    MainForm = nullptr;
-    ObtainingIPAddress = nullptr;
-    InvalidElements = nullptr;
-    ScoresForm = nullptr;
-    EditorForm = nullptr;
+    Console.Close();
     SetMessageBoxHandler(nullptr);
   }
 
@@ -117,7 +103,7 @@ protected:
     return cells;
   }
 
-  std::unique_ptr<TApplication> App;
+  test::TRunningConsole Console;
   std::vector<TBox> Boxes;
 };
 
@@ -236,8 +222,8 @@ TEST_F(ServerMessages, FinalScoresOfTheOwnElementJudgeFillBothGridsWithNoScoreEm
   EXPECT_EQ(detailed.RowCount(), 4);
   EXPECT_EQ(Column("GridDetailedScores", 1), (std::vector<std::string>{"7.5", "", "8.1", "6.0"}));
   // The item after the last element lands in the empty row before the impression rows only.
-  EXPECT_EQ(Column("GridReferee", 5),
-            (std::vector<std::string>{"Jd 2", "7.5", "", "8.1", "6.0", "5.5", "", "", "", "", "", ""}));
+  EXPECT_EQ(Column("GridReferee", 5), (std::vector<std::string>{"Jd 2", "7.5", "", "8.1", "6.0",
+                                                                "5.5", "", "", "", "", "", ""}));
   EXPECT_EQ(MainForm->ScoreCursor, 0);
 }
 
@@ -352,8 +338,9 @@ TEST_F(ServerMessages, OtherConsolesScoresGoToTheirPlacesOnTheRefereesGrid) {
             (std::vector<std::string>{"Jd 2", "7.5", "0.00", "8.0", "", "", "", "", "", "", ""}));
   Receive("SD", "J7  ", "7.1[DC2]7.2[DC2]7.3[DC2]");
   Receive("SD", "J12 ", "0.6[DC1]1[DC2]1[DC3]0[DC4][DC4][DC4][DC4]");
-  EXPECT_EQ(Column("GridReferee", 5), (std::vector<std::string>{"Jd 2", "7.5", "0.00", "8.0", "", "7.1",
-                                                                "7.2", "7.3", "1", "1", "0"}));
+  EXPECT_EQ(Column("GridReferee", 5),
+            (std::vector<std::string>{"Jd 2", "7.5", "0.00", "8.0", "", "7.1", "7.2", "7.3", "1",
+                                      "1", "0"}));
   Receive("SD", "TIME", "0:10.1[DC1]0:12.0[DC2]2:50.0[DC3]");
   EXPECT_EQ(Caption("WalkOnTime"), "0:10.1");
   EXPECT_EQ(Caption("DeckTime"), "0:12.0");
@@ -413,8 +400,8 @@ TEST_F(ServerMessages, DecisionsOfDifficultyControllers) {
   EXPECT_EQ(Grid("GridReferee").Cells(10, 1), "00100");
   EXPECT_EQ(Grid("GridReferee").Cells(10, 3), "10000");
   Receive("DS", "J16 ", "16[DC1]10000[DC2]2.4[DC2]01000[DC2]1.9[DC2]00000[DC2]3.0[DC2]Done[DC3]");
-  EXPECT_EQ(Column("GridReferee", 11),
-            (std::vector<std::string>{"DTC 3", "10000", "01000", "00000", "", "", "", "", "", "", ""}));
+  EXPECT_EQ(Column("GridReferee", 11), (std::vector<std::string>{"DTC 3", "10000", "01000", "00000",
+                                                                 "", "", "", "", "", "", ""}));
 }
 
 TEST_F(ServerMessages, DecisionSheetOnTheDTCConsoleFillsTheDifficultyGrid) {

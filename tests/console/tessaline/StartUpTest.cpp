@@ -3,12 +3,11 @@
 
 #include "console/common/NoticeForms.h"
 #include "console/common/rules/BatteryMeter.h"
-#include "console/tessaline/EditorForm.h"
 #include "console/tessaline/MainForm.h"
-#include "console/tessaline/Tessaline.h"
 #include "platform/rtl/IniFile.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Dialogs.h"
+#include "tests/support/RunningConsole.h"
 
 #include <gtest/gtest.h>
 
@@ -18,7 +17,6 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <memory>
 #include <random>
 #include <string>
 #include <vector>
@@ -47,42 +45,22 @@ protected:
           Boxes.push_back({text, caption, flags});
           return Answer;
         });
-    RegisterTessalineClasses();
     ScreenWidth = GetSystemMetrics(SM_CXSCREEN);
     ScreenHeight = GetSystemMetrics(SM_CYSCREEN);
   }
   void TearDown() override {
-    CloseConsole();
+    Console.Close();
     SetMessageBoxHandler(nullptr);
     SetCurrentDirectoryA(Previous);
     std::error_code ignored;
     std::filesystem::remove_all(Folder, ignored);
   }
 
-  void CreateForms() {
-    App = std::make_unique<TApplication>();
-    App->Initialize();
-    App->SetTitle("Marivo");
-    App->CreateForm(MainForm);
-    App->CreateForm(ObtainingIPAddress);
-    App->CreateForm(InvalidElements);
-    App->CreateForm(ScoresForm);
-    App->CreateForm(EditorForm);
-  }
-  void CloseConsole() {
-    App.reset();
-    MainForm = nullptr;
-    ObtainingIPAddress = nullptr;
-    InvalidElements = nullptr;
-    ScoresForm = nullptr;
-    EditorForm = nullptr;
-  }
-
   // Runs the message loop until the condition holds or the time is up.
   bool PumpUntil(const std::function<bool()>& condition, int timeoutMs) {
     const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
     while (std::chrono::steady_clock::now() < end) {
-      App->ProcessMessages();
+      Console.App().ProcessMessages();
       if (condition())
         return true;
       Sleep(5);
@@ -92,7 +70,7 @@ protected:
 
   // Showing the main form, then its 100 ms second stage, as after a double click on the program.
   void StartConsole() {
-    CreateForms();
+    Console.Start();
     MainForm->Show();
     ASSERT_TRUE(PumpUntil([this] { return TimerOn("TimerPowerMeter"); }, 5000))
         << "the second start-up stage did not run";
@@ -123,7 +101,7 @@ protected:
     return nullptr;
   }
 
-  std::unique_ptr<TApplication> App;
+  test::TRunningConsole Console;
   std::filesystem::path Folder;
   char Previous[MAX_PATH] = {};
   std::vector<TBox> Boxes;
@@ -139,9 +117,9 @@ std::string CurrentFolder() {
 }
 
 TEST_F(Tessaline, CreatingTheMainFormPreparesItsTablesAndState) {
-  CreateForms();
+  Console.Start();
   ASSERT_NE(MainForm, nullptr);
-  EXPECT_EQ(App->MainForm(), MainForm);
+  EXPECT_EQ(Console.App().MainForm(), MainForm);
   EXPECT_EQ(MainForm->BaseFolder, CurrentFolder());
   EXPECT_EQ(MainForm->STCLogFileName, CurrentFolder() + "\\STCLog.txt");
   EXPECT_EQ(Part<TCheckBox>("EnableSTCLog").Hint(), CurrentFolder() + "\\STCLog.txt");
@@ -175,7 +153,7 @@ TEST_F(Tessaline, CreatingTheMainFormPreparesItsTablesAndState) {
 }
 
 TEST_F(Tessaline, FirstStartWithoutSettingsCoversTheScreenAsJudgeOne) {
-  CreateForms();
+  Console.Start();
   MainForm->Show();
   EXPECT_EQ(MainForm->Caption(), "Marivo v3.0.4");
   EXPECT_TRUE(TimerOn("Timer1"));
@@ -228,14 +206,14 @@ TEST_F(Tessaline, SecondStageFindsTheConsoleAndOpensTheOpeningPage) {
   EXPECT_TRUE(IsWindowVisible(Roles().Handle()));
   EXPECT_EQ(Part<TTimer>("TimerPowerMeter").Interval(), 10000u);
   EXPECT_EQ(Part<TLabel>("LabelPower").Caption(), "Pwr") << "no reading before the first tick";
-  EXPECT_FALSE(App->Terminated());
+  EXPECT_FALSE(Console.App().Terminated());
   EXPECT_TRUE(Boxes.empty());
 }
 
 TEST_F(Tessaline, StoredLeftBeyondTheScreenBringsTheRightEdgeToTheScreensEdge) {
   WriteSettings("Left=" + std::to_string(ScreenWidth + 200) +
                 "\r\nTop=20\r\nWidth=900\r\nHeight=650\r\n");
-  CreateForms();
+  Console.Start();
   MainForm->Show();
   EXPECT_EQ(MainForm->Left(), ScreenWidth - 900);
   EXPECT_EQ(MainForm->Top(), 20);
@@ -249,7 +227,7 @@ TEST_F(Tessaline, StoredLeftBeyondTheScreenBringsTheRightEdgeToTheScreensEdge) {
 TEST_F(Tessaline, StoredPlaceOnTheScreenIsKept) {
   WriteSettings("Left=" + std::to_string(ScreenWidth - 300) +
                 "\r\nTop=15\r\nWidth=900\r\nHeight=650\r\n");
-  CreateForms();
+  Console.Start();
   MainForm->Show();
   EXPECT_EQ(MainForm->Left(), ScreenWidth - 300);
   EXPECT_EQ(MainForm->Top(), 15);
@@ -258,7 +236,7 @@ TEST_F(Tessaline, StoredPlaceOnTheScreenIsKept) {
 
 TEST_F(Tessaline, StoredRoleIsChosenSilentlyAndTakenUpByTheSecondStage) {
   WriteSettings("Who=7\r\n");
-  CreateForms();
+  Console.Start();
   MainForm->Show();
   EXPECT_EQ(Roles().ItemIndex(), 7);
   EXPECT_EQ(MainForm->LastRoleIndex, 7);
@@ -283,7 +261,7 @@ TEST_F(Tessaline, StoredRoleThatNamesNoRoleFallsBackToTheFirst) {
     EXPECT_EQ(Roles().ItemIndex(), 0) << "Who=" << who;
     EXPECT_EQ(MainForm->OwnRoleCode, "J1  ") << "Who=" << who;
     EXPECT_EQ(MainForm->RoleCaption, "Judge 1 (Elements)") << "Who=" << who;
-    CloseConsole();
+    Console.Close();
   }
 }
 
@@ -388,7 +366,7 @@ TEST_F(Tessaline, BatteryReadingShowsWhatTheSystemReports) {
 TEST_F(Tessaline, NoticesAreCentredOnTheMainForm) {
   StartConsole();
   InvalidElements->Show();
-  App->ProcessMessages();
+  Console.App().ProcessMessages();
   EXPECT_EQ(InvalidElements->Left(), MainForm->Left() + (MainForm->Width() - 462) / 2);
   EXPECT_EQ(InvalidElements->Top(), MainForm->Top() + (MainForm->Height() - 121) / 2);
   EXPECT_TRUE(IsWindowVisible(InvalidElements->Handle()));
@@ -418,7 +396,7 @@ TEST_F(Tessaline, CancellingTheExitQuestionKeepsTheConsoleButStopsTheRoutineCloc
     EXPECT_FALSE(TimerOn("TimerRoutine")) << way.Name;
     EXPECT_TRUE(MainForm->Visible()) << way.Name;
     EXPECT_TRUE(IsWindowVisible(MainForm->Handle())) << way.Name;
-    EXPECT_FALSE(App->Terminated()) << way.Name;
+    EXPECT_FALSE(Console.App().Terminated()) << way.Name;
     EXPECT_TRUE(TimerOn("TimerPowerMeter")) << way.Name;
   }
   EXPECT_FALSE(std::filesystem::exists(SettingsFile())) << "a cancelled exit wrote settings";
@@ -433,7 +411,7 @@ TEST_F(Tessaline, ConfirmedExitWritesTheSettingsTheNextStartReads) {
   Answer = IDOK;
   MainForm->Close();
   ASSERT_EQ(Boxes.size(), 1u);
-  EXPECT_TRUE(App->Terminated());
+  EXPECT_TRUE(Console.App().Terminated());
   EXPECT_FALSE(TimerOn("TimerPowerMeter"));
   EXPECT_FALSE(TimerOn("TimerRoutine"));
 
@@ -446,7 +424,7 @@ TEST_F(Tessaline, ConfirmedExitWritesTheSettingsTheNextStartReads) {
   EXPECT_EQ(ini.ReadString("Synchro", "LastIP", ""), "This Computer");
   EXPECT_EQ(ini.ReadInteger("Synchro", "Who", -1), 4);
 
-  CloseConsole();
+  Console.Close();
   StartConsole();
   EXPECT_EQ(MainForm->Left(), 30);
   EXPECT_EQ(MainForm->Top(), 20);
@@ -460,13 +438,13 @@ TEST_F(Tessaline, ConfirmedExitWritesTheSettingsTheNextStartReads) {
 TEST_F(Tessaline, ConfirmedExitOfAMaximisedConsoleSavesItsNormalPlace) {
   StartConsole();
   MainForm->SetBounds(40, 30, 1000, 680);
-  App->ProcessMessages();
+  Console.App().ProcessMessages();
   ShowWindow(MainForm->Handle(), SW_MAXIMIZE);
-  App->ProcessMessages();
+  Console.App().ProcessMessages();
   ASSERT_TRUE(IsZoomed(MainForm->Handle()));
   Answer = IDOK;
   MainForm->Close();
-  ASSERT_TRUE(App->Terminated());
+  ASSERT_TRUE(Console.App().Terminated());
 
   TIniFile ini(SettingsFile());
   EXPECT_EQ(ini.ReadInteger("Synchro", "Left", -1), 40);
@@ -498,7 +476,7 @@ TEST_F(Tessaline, F9AsksToExitOnlyOnTheOpeningPage) {
   SendMessageA(GetFocus(), WM_KEYDOWN, VK_F9, 0);
   ASSERT_EQ(Boxes.size(), 1u);
   EXPECT_EQ(Boxes[0].Text, "Press OK to confirm you want to exit this program.");
-  EXPECT_FALSE(App->Terminated());
+  EXPECT_FALSE(Console.App().Terminated());
 
   auto& notebook = Part<TNotebook>("_Notebook");
   notebook.SetPageIndex(1);
@@ -509,7 +487,7 @@ TEST_F(Tessaline, F9AsksToExitOnlyOnTheOpeningPage) {
   Answer = IDOK;
   MainForm->Perform(WM_KEYDOWN, VK_F9, 0);
   EXPECT_EQ(Boxes.size(), 2u);
-  EXPECT_TRUE(App->Terminated());
+  EXPECT_TRUE(Console.App().Terminated());
   EXPECT_TRUE(std::filesystem::exists(SettingsFile()));
 }
 

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "platform/ui/Application.h"
+
+#include <memory>
+
+namespace marivo::test {
+
+class TFakeMeetServer;
+
+// The console as the program starts it: its classes registered, then the application and the
+// five forms in the program's order. Start is separate so a test can write settings first.
+class TRunningConsole {
+public:
+  TRunningConsole() = default;
+  ~TRunningConsole();
+  TRunningConsole(const TRunningConsole&) = delete;
+  TRunningConsole& operator=(const TRunningConsole&) = delete;
+
+  void Start();
+  // The forms go with the application; the program's pointers must not outlive them.
+  void Close();
+  TApplication& App() { return *App_; }
+
+  // Lists 127.0.0.1 among the servers and selects it, so no connect leaves the machine.
+  void ChooseLocalServer();
+  // Connects on the server's port; false when the console's first frame never arrived.
+  bool ConnectTo(TFakeMeetServer& server);
+
+private:
+  std::unique_ptr<TApplication> App_;
+};
+
+} // namespace marivo::test
