@@ -113,6 +113,11 @@ std::shared_ptr<TTcpConnection> TTcpConnection::Open(const std::string& host, st
   if (setsockopt(socket, IPPROTO_TCP, TCP_NODELAY, reinterpret_cast<const char*>(&noDelay),
                  sizeof(noDelay)) == SOCKET_ERROR)
     throw ESocketError(WSAGetLastError());
+  // A server that is alive but reads no more must not freeze the console in a write.
+  const DWORD sendTimeout = 5000;
+  if (setsockopt(socket, SOL_SOCKET, SO_SNDTIMEO, reinterpret_cast<const char*>(&sendTimeout),
+                 sizeof(sendTimeout)) == SOCKET_ERROR)
+    throw ESocketError(WSAGetLastError());
   connection->Open_ = true;
   return connection;
 }
@@ -123,8 +128,12 @@ void TTcpConnection::Write(std::string_view text) {
   while (!text.empty()) {
     const int sent = send(Socket_, text.data(),
                           static_cast<int>(std::min<std::size_t>(text.size(), INT_MAX)), 0);
-    if (sent == SOCKET_ERROR)
-      throw ESocketError(WSAGetLastError());
+    if (sent == SOCKET_ERROR) {
+      const int error = WSAGetLastError();
+      // Part of a frame may have left: the stream cannot be trusted any more.
+      Close();
+      throw ESocketError(error);
+    }
     text.remove_prefix(static_cast<std::size_t>(sent));
   }
 }

@@ -820,7 +820,8 @@ void TWinControl::GetChildren(const std::function<void(TComponent*)>& proc, TCom
 
 void TWinControl::InsertControl(TControl* control) {
   Controls_.push_back(control);
-  if (auto* child = dynamic_cast<TWinControl*>(control); child && Handle_) {
+  auto* child = dynamic_cast<TWinControl*>(control);
+  if (child && Handle_) {
     if (child->Handle_) {
       ::SetParent(child->Handle_, Handle_);
       SetWindowPos(child->Handle_, HWND_TOP, child->Left(), child->Top(), 0, 0,
@@ -828,6 +829,10 @@ void TWinControl::InsertControl(TControl* control) {
     } else if (child->Visible()) {
       child->HandleNeeded();
     }
+  } else if (child) {
+    // Left in the old parent's window it would stay there, seen on the old page and missing on
+    // the new; it gets a window of its own again when this parent gets one.
+    child->DestroyHandle();
   }
   control->Invalidate();
 }

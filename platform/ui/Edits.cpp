@@ -150,9 +150,26 @@ void TMemo::CreateWnd() {
   TCustomEdit::CreateWnd();
   // A multi-line edit holds 32,767 characters unless told otherwise; a memo has no limit.
   SendMessageA(Handle(), EM_SETLIMITTEXT, 0, 0);
+  Shown_.clear();
+  ShowLines();
+}
+
+// A log memo only grows at its end: appending the new text, not rewriting the whole window,
+// keeps each added line cheap however long the log has become.
+void TMemo::ShowLines() {
+  const std::string text = Lines_.Text();
   Writing_ = true;
-  SetWindowTextA(Handle(), Lines_.Text().c_str());
+  if (!Shown_.empty() && text.size() >= Shown_.size() &&
+      text.compare(0, Shown_.size(), Shown_) == 0) {
+    const auto end = static_cast<WPARAM>(Shown_.size());
+    SendMessageA(Handle(), EM_SETSEL, end, static_cast<LPARAM>(end));
+    SendMessageA(Handle(), EM_REPLACESEL, FALSE,
+                 reinterpret_cast<LPARAM>(text.c_str() + Shown_.size()));
+  } else {
+    SetWindowTextA(Handle(), text.c_str());
+  }
   Writing_ = false;
+  Shown_ = text;
 }
 
 void TMemo::SetScrollBars(TScrollStyle value) {
@@ -172,11 +189,8 @@ void TMemo::SetWordWrap(bool value) {
 void TMemo::LinesChanged() {
   if (Syncing_)
     return;
-  if (HandleAllocated()) {
-    Writing_ = true;
-    SetWindowTextA(Handle(), Lines_.Text().c_str());
-    Writing_ = false;
-  }
+  if (HandleAllocated())
+    ShowLines();
   if (!(ComponentState() & csLoading))
     Change();
 }
@@ -185,7 +199,8 @@ void TMemo::WindowTextChanged() {
   if (Writing_)
     return;
   Syncing_ = true;
-  Lines_.SetText(WindowText(Handle()));
+  Shown_ = WindowText(Handle());
+  Lines_.SetText(Shown_);
   Syncing_ = false;
   Change();
 }

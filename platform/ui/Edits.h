@@ -81,8 +81,10 @@ protected:
 
 private:
   void LinesChanged();
+  void ShowLines();
 
   TStringList Lines_;
+  std::string Shown_; // the text last put into or read from the window
   TScrollStyle ScrollBars_ = ssNone;
   bool WordWrap_ = true;
   bool Syncing_ = false;

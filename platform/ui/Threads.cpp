@@ -14,9 +14,11 @@ TThread::~TThread() {
 void TThread::Start() {
   if (Handle_)
     throw EInvalidOperation("Thread already started");
-  Handle_ = CreateThread(nullptr, 0, &TThread::ThreadProc, this, 0, nullptr);
+  // Suspended until the handle is stored: a thread that frees itself may end at once.
+  Handle_ = CreateThread(nullptr, 0, &TThread::ThreadProc, this, CREATE_SUSPENDED, nullptr);
   if (!Handle_)
     throw EInvalidOperation("Cannot create a thread");
+  ResumeThread(Handle_);
 }
 
 void TThread::WaitFor() {

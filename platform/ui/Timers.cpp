@@ -32,20 +32,25 @@ struct TTimerWindow {
     if (found == Timers().end() || found->second->Firing_)
       return;
     TTimer* timer = found->second;
+    // The handler may free its own timer, or stop it and start it again under a new id: the
+    // object itself, not its id, says whether it is still there to be told the tick is over.
+    bool destroyed = false;
     timer->Firing_ = true;
+    timer->Destroyed_ = &destroyed;
     try {
       timer->Timer();
     } catch (...) {
-      ResetFiring(id);
+      EndTick(timer, destroyed);
       throw;
     }
-    ResetFiring(id);
+    EndTick(timer, destroyed);
   }
 
-  // The handler may have freed its own timer.
-  static void ResetFiring(std::uintptr_t id) {
-    if (const auto found = Timers().find(id); found != Timers().end())
-      found->second->Firing_ = false;
+  static void EndTick(TTimer* timer, bool destroyed) {
+    if (destroyed)
+      return;
+    timer->Firing_ = false;
+    timer->Destroyed_ = nullptr;
   }
 
   static HWND Handle() {
@@ -81,6 +86,8 @@ TTimer::TTimer(TComponent* owner) : TComponent(owner) {
 }
 
 TTimer::~TTimer() {
+  if (Destroyed_)
+    *Destroyed_ = true;
   Stop();
 }
 

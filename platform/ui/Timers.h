@@ -33,6 +33,7 @@ private:
   bool Enabled_ = true;
   std::uintptr_t Id_ = 0; // 0 while no system timer runs
   bool Firing_ = false;
+  bool* Destroyed_ = nullptr; // set while OnTimer runs, so the tick learns of a free inside it
 };
 
 void RegisterTimerClasses();

@@ -543,5 +543,21 @@ TEST_F(ExtCtrlsTimerTest, TimerFreedOrDisabledInItsOwnOnTimerIsSafe) {
   EXPECT_TRUE(Boxes.empty());
 }
 
+// The reconnect timer stops itself in its handler; the next lost score must start it again.
+TEST_F(ExtCtrlsTimerTest, TimerStoppedInItsOwnOnTimerRunsAgainWhenStartedAgain) {
+  auto* timer = new TTimer(Form);
+  int ticks = 0;
+  timer->SetInterval(20);
+  timer->OnTimer = [&](TObject* sender) {
+    ++ticks;
+    static_cast<TTimer*>(sender)->SetEnabled(false);
+  };
+  ASSERT_TRUE(PumpUntil([&] { return ticks == 1; }, 2s));
+  timer->SetEnabled(true);
+  EXPECT_TRUE(PumpUntil([&] { return ticks == 2; }, 2s));
+  timer->SetEnabled(true);
+  EXPECT_TRUE(PumpUntil([&] { return ticks == 3; }, 2s));
+}
+
 } // namespace
 } // namespace marivo

@@ -3,6 +3,7 @@
 #include "platform/rtl/Exceptions.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Dialogs.h"
+#include "platform/ui/Panels.h"
 
 #include <gtest/gtest.h>
 
@@ -146,6 +147,29 @@ TEST_F(FormsTest, BadOrMissingFormDataIsAReadErrorNamingWhereItIs) {
 
   TForm plain(&App);
   EXPECT_THROW(plain.LoadFromResource(), EResNotFound);
+}
+
+// Shared panels move to the page of the chosen role, also to a page never shown before.
+TEST_F(FormsTest, AControlMovedToAParentWithoutAWindowAppearsThereWhenItIsShown) {
+  TShowcaseForm* form = nullptr;
+  App.CreateForm(form);
+  auto* shownPage = new TPanel(form);
+  shownPage->SetParent(form);
+  auto* laterPage = new TPanel(form);
+  laterPage->SetVisible(false);
+  laterPage->SetParent(form);
+  auto* shared = new TPanel(form);
+  shared->SetParent(shownPage);
+  form->Show();
+  ASSERT_TRUE(shared->HandleAllocated());
+
+  shared->SetParent(laterPage);
+  shownPage->Hide();
+  laterPage->Show();
+  App.ProcessMessages();
+  ASSERT_TRUE(shared->HandleAllocated());
+  EXPECT_EQ(GetParent(shared->Handle()), laterPage->Handle());
+  EXPECT_TRUE(IsWindowVisible(shared->Handle()));
 }
 
 TEST_F(FormsTest, MessageBoxesGoThroughTheReplaceableHandler) {

@@ -454,6 +454,22 @@ TEST_F(StdCtrlsMemo, HoldsAHundredThousandCharacters) {
   EXPECT_EQ(notes.Lines().Strings(1000), "z");
 }
 
+// A traffic log grows a line per frame; lines added one by one, then a change in the middle,
+// must leave the window holding exactly the lines.
+TEST_F(StdCtrlsMemo, LinesAddedOneByOneAndChangedInTheMiddleStayInTheWindow) {
+  ShowForm();
+  auto& notes = Find<TMemo>("NotesMemo");
+  notes.Lines().Clear();
+  for (int i = 0; i < 300; ++i)
+    notes.Lines().Add("client:[SOH]TPFREEZEL [STX][EOT] " + std::to_string(i));
+  EXPECT_EQ(WindowText(notes.Handle()), notes.Lines().Text());
+  notes.Lines().SetStrings(5, "changed");
+  notes.Lines().Delete(0);
+  notes.Lines().Add("last");
+  EXPECT_EQ(WindowText(notes.Handle()), notes.Lines().Text());
+  EXPECT_EQ(notes.Lines().Strings(4), "changed");
+}
+
 TEST_F(StdCtrlsMemo, ScrollBarsAndWordWrapRemakeTheWindowKeepingTheText) {
   ShowForm();
   auto& notes = Find<TMemo>("NotesMemo");

@@ -263,5 +263,25 @@ TEST_F(Scoring, AScoreThatCouldNotLeaveIsConfirmedAgainAfterTheReconnect) {
                                                     "0.00\x12"));
 }
 
+TEST_F(Scoring, AJudgeWhoChangesRoleFindsTheSendButtonOnTheNewPage) {
+  ConnectAs(10);
+  EXPECT_EQ(NamedComponent<TNotebook>(*MainForm, "_Notebook").PageIndex(), 5);
+  Press("ButtonHome5");
+  NamedComponent<TRadioGroup>(*MainForm, "ClientChoice").SetItemIndex(0);
+  MainForm->ClientChoiceChange(MainForm);
+  test::TFakeMeetServer second;
+  ASSERT_TRUE(Console.ConnectTo(second));
+  Console.App().ProcessMessages();
+
+  EXPECT_EQ(NamedComponent<TNotebook>(*MainForm, "_Notebook").PageIndex(), 1);
+  auto& send = NamedComponent<TButton>(*MainForm, "ButtonSendScore");
+  ASSERT_TRUE(send.HandleAllocated());
+  EXPECT_TRUE(IsWindowVisible(send.Handle()));
+  EXPECT_EQ(GetParent(NamedComponent<TPanel>(*MainForm, "PanelRight").Handle()),
+            NamedComponent<TPanel>(*MainForm, "PanelDET").Handle());
+  Press("ButtonSendScore");
+  EXPECT_TRUE(IsWindowVisible(Confirmation().Handle()));
+}
+
 } // namespace
 } // namespace marivo
