@@ -2,14 +2,10 @@
 // each when the answer to the previous one has arrived, and times every round trip.
 #include <winsock2.h>
 
-#include "console/common/NoticeForms.h"
 #include "console/common/protocol/Protocol.h"
-#include "console/tessaline/EditorForm.h"
 #include "console/tessaline/MainForm.h"
-#include "console/tessaline/Tessaline.h"
-#include "platform/net/TcpClient.h"
-#include "platform/ui/Application.h"
 #include "tests/support/FakeMeetServer.h"
+#include "tests/support/RunningConsole.h"
 
 #include <windows.h>
 
@@ -25,23 +21,12 @@ int main() {
   using Clock = std::chrono::steady_clock;
   constexpr int Polls = 2000;
 
-  RegisterTessalineClasses();
-  TApplication application;
-  application.SetTitle("Marivo");
-  application.CreateForm(MainForm);
-  application.CreateForm(ObtainingIPAddress);
-  application.CreateForm(InvalidElements);
-  application.CreateForm(ScoresForm);
-  application.CreateForm(EditorForm);
+  test::TRunningConsole console;
+  console.Start();
   MainForm->Timer1Timer(MainForm);
-  auto& hosts = NamedComponent<TListBox>(*MainForm, "HostIP");
-  hosts.Items().Add("127.0.0.1");
-  hosts.SetItemIndex(hosts.Items().Count() - 1);
-
+  console.ChooseLocalServer();
   test::TFakeMeetServer server;
-  NamedComponent<TIdTCPClient>(*MainForm, "client").SetPort(server.Port());
-  NamedComponent<TButton>(*MainForm, "ConnectConsoles").Click();
-  if (!server.WaitForFrames(1)) {
+  if (!console.ConnectTo(server)) {
     std::fprintf(stderr, "the console did not connect\n");
     return 1;
   }
