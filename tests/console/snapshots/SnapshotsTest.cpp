@@ -9,12 +9,12 @@
 #include "tests/support/FakeMeetServer.h"
 #include "tests/support/RunningConsole.h"
 #include "tests/support/Snapshot.h"
+#include "tests/support/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <cstdlib>
-#include <filesystem>
 
 namespace marivo {
 namespace {
@@ -23,18 +23,12 @@ namespace {
 class Snapshots : public ::testing::Test {
 protected:
   void SetUp() override {
-    Folder = std::filesystem::temp_directory_path() / "marivo-snapshots-run";
-    std::filesystem::create_directories(Folder);
-    GetCurrentDirectoryA(MAX_PATH, Previous);
-    SetCurrentDirectoryA(Folder.string().c_str());
     SetMessageBoxHandler([](const std::string&, const std::string&, unsigned) { return IDOK; });
     Console.Start();
   }
   void TearDown() override {
     Console.Close();
     SetMessageBoxHandler(nullptr);
-    SetCurrentDirectoryA(Previous);
-    std::filesystem::remove_all(Folder);
   }
 
   // With a snapshot folder set, the picture is the form's whole window.
@@ -48,8 +42,7 @@ protected:
   }
 
   test::TRunningConsole Console;
-  std::filesystem::path Folder;
-  char Previous[MAX_PATH] = {};
+  test::TTemporaryCurrentFolder Folder{"marivo-snapshots-"};
 };
 
 TEST_F(Snapshots, OpeningPageDetailsPanelAndNotices) {

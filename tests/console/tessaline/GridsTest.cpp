@@ -6,6 +6,7 @@
 #include "platform/ui/Application.h"
 #include "platform/ui/Dialogs.h"
 #include "tests/support/RunningConsole.h"
+#include "tests/support/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -15,9 +16,7 @@
 #include <array>
 #include <chrono>
 #include <cstdlib>
-#include <filesystem>
 #include <map>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -48,11 +47,6 @@ std::string ElementFrame(const std::vector<TElement>& elements) {
 class ElementGrids : public ::testing::Test {
 protected:
   void SetUp() override {
-    Folder = std::filesystem::temp_directory_path() /
-             ("marivo-grids-" + std::to_string(std::random_device()()));
-    std::filesystem::create_directories(Folder);
-    GetCurrentDirectoryA(MAX_PATH, Previous);
-    ASSERT_TRUE(SetCurrentDirectoryA(Folder.string().c_str()));
     SetMessageBoxHandler([](const std::string&, const std::string&, unsigned) { return IDOK; });
     Console.Start();
     // Shown, then its second start-up stage, as after a double click on the program.
@@ -67,9 +61,6 @@ protected:
   void TearDown() override {
     Console.Close();
     SetMessageBoxHandler(nullptr);
-    SetCurrentDirectoryA(Previous);
-    std::error_code ignored;
-    std::filesystem::remove_all(Folder, ignored);
   }
 
   void ChooseRole(int index) {
@@ -144,8 +135,7 @@ protected:
     return std::find(pixels.begin(), pixels.end(), ColorToRGB(color)) != pixels.end();
   }
 
-  std::filesystem::path Folder;
-  char Previous[MAX_PATH] = {};
+  test::TTemporaryCurrentFolder Folder{"marivo-grids-"};
   test::TRunningConsole Console;
 };
 

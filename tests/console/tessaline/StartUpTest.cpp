@@ -8,6 +8,7 @@
 #include "platform/ui/Application.h"
 #include "platform/ui/Dialogs.h"
 #include "tests/support/RunningConsole.h"
+#include "tests/support/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +18,6 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -35,11 +35,6 @@ struct TBox {
 class Tessaline : public ::testing::Test {
 protected:
   void SetUp() override {
-    Folder = std::filesystem::temp_directory_path() /
-             ("marivo-tessaline-" + std::to_string(std::random_device()()));
-    std::filesystem::create_directories(Folder);
-    GetCurrentDirectoryA(MAX_PATH, Previous);
-    ASSERT_TRUE(SetCurrentDirectoryA(Folder.string().c_str()));
     SetMessageBoxHandler(
         [this](const std::string& text, const std::string& caption, unsigned flags) {
           Boxes.push_back({text, caption, flags});
@@ -51,9 +46,6 @@ protected:
   void TearDown() override {
     Console.Close();
     SetMessageBoxHandler(nullptr);
-    SetCurrentDirectoryA(Previous);
-    std::error_code ignored;
-    std::filesystem::remove_all(Folder, ignored);
   }
 
   // Runs the message loop until the condition holds or the time is up.
@@ -79,7 +71,7 @@ protected:
   void WriteSettings(const std::string& text) {
     std::ofstream(SettingsFile(), std::ios::binary) << "[Synchro]\r\n" << text;
   }
-  std::string SettingsFile() const { return (Folder / "Settings.ini").string(); }
+  std::string SettingsFile() const { return (Folder.Path() / "Settings.ini").string(); }
 
   template <class T> T& Part(const std::string& name) { return NamedComponent<T>(*MainForm, name); }
   bool TimerOn(const std::string& name) { return Part<TTimer>(name).Enabled(); }
@@ -102,8 +94,7 @@ protected:
   }
 
   test::TRunningConsole Console;
-  std::filesystem::path Folder;
-  char Previous[MAX_PATH] = {};
+  test::TTemporaryCurrentFolder Folder{"marivo-tessaline-"};
   std::vector<TBox> Boxes;
   int Answer = IDCANCEL;
   int ScreenWidth = 0;
