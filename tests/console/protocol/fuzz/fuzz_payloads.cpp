@@ -1,24 +1,17 @@
 #include "console/common/protocol/ServerMessages.h"
 #include "platform/rtl/Exceptions.h"
+#include "tests/console/protocol/fuzz/FuzzChecks.h"
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 
 namespace {
 
 using namespace marivo;
-
-void Check(bool ok) {
-  if (!ok)
-    std::abort();
-}
-
-bool Contains(std::string_view text, std::string_view part) {
-  return text.find(part) != std::string_view::npos;
-}
+using fuzz::Check;
+using fuzz::Contains;
 
 // A conversion error is the console's answer to a bad number; any other escape is a fault.
 template <class F> void Tolerating(F&& parse) {

@@ -1,24 +1,17 @@
 #include "console/common/protocol/Protocol.h"
 #include "console/common/protocol/RoleCodes.h"
+#include "tests/console/protocol/fuzz/FuzzChecks.h"
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 
 namespace {
 
 using namespace marivo;
-
-void Check(bool ok) {
-  if (!ok)
-    std::abort();
-}
-
-bool Contains(std::string_view text, std::string_view part) {
-  return text.find(part) != std::string_view::npos;
-}
+using fuzz::Check;
+using fuzz::Contains;
 
 // Every field split off a frame lies inside it, and the fields sit where the header says.
 void CheckSplit(std::string_view input) {
