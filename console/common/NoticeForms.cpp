@@ -17,12 +17,8 @@ void Restart(TTimer& timer) {
 
 } // namespace
 
-TTimer* TInvalidElements::Timer1() const {
-  return &NamedComponent<TTimer>(*this, "Timer1");
-}
-
 void TInvalidElements::FormShow(TObject*) {
-  Restart(*Timer1());
+  Restart(*Timer1);
 }
 
 void TInvalidElements::Timer1Timer(TObject*) {
@@ -32,22 +28,14 @@ void TInvalidElements::Timer1Timer(TObject*) {
 // Showing a shown form runs no OnShow, yet each lost connection must get its full 2 s.
 void TInvalidElements::ShowAgain() {
   if (Visible())
-    Restart(*Timer1());
+    Restart(*Timer1);
   else
     Show();
 }
 
-TStringGrid* TScoresForm::ScoresGrid() const {
-  return &NamedComponent<TStringGrid>(*this, "ScoresGrid");
-}
-
-TTimer* TScoresForm::ScoresTimer() const {
-  return &NamedComponent<TTimer>(*this, "ScoresTimer");
-}
-
 void TScoresForm::FormShow(TObject*) {
   SetBounds(10, 10, 1346, 748);
-  Restart(*ScoresTimer());
+  Restart(*ScoresTimer);
 }
 
 void TScoresForm::ScoresTimerTimer(TObject*) {
@@ -57,7 +45,7 @@ void TScoresForm::ScoresTimerTimer(TObject*) {
 // Each score table from the server stays 6 s from its own arrival.
 void TScoresForm::ShowAgain() {
   if (Visible())
-    Restart(*ScoresTimer());
+    Restart(*ScoresTimer);
   else
     Show();
 }
@@ -67,10 +55,13 @@ void RegisterNoticeForms() {
     RegisterComponentClass<TObtainingIPAddress, TForm>("TObtainingIPAddress");
     RegisterComponentClass<TInvalidElements, TForm>("TInvalidElements")
         .Handler("FormShow", &TInvalidElements::FormShow)
-        .Handler("Timer1Timer", &TInvalidElements::Timer1Timer);
+        .Handler("Timer1Timer", &TInvalidElements::Timer1Timer)
+        .Field("Timer1", &TInvalidElements::Timer1);
     RegisterComponentClass<TScoresForm, TForm>("TScoresForm")
         .Handler("FormShow", &TScoresForm::FormShow)
-        .Handler("ScoresTimerTimer", &TScoresForm::ScoresTimerTimer);
+        .Handler("ScoresTimerTimer", &TScoresForm::ScoresTimerTimer)
+        .Field("ScoresGrid", &TScoresForm::ScoresGrid)
+        .Field("ScoresTimer", &TScoresForm::ScoresTimer);
     return true;
   }();
   (void)registered;

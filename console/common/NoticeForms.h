@@ -16,23 +16,25 @@ public:
 class TInvalidElements : public TForm {
 public:
   using TForm::TForm;
-  TTimer* Timer1() const;
   void FormShow(TObject* Sender);
   void Timer1Timer(TObject* Sender);
   // Shows the notice and starts its 2 s again, also when it is showing already.
   void ShowAgain();
+
+  TTimer* Timer1 = nullptr;
 };
 
 // The full-screen score table: hides itself 6 s after each showing.
 class TScoresForm : public TForm {
 public:
   using TForm::TForm;
-  TStringGrid* ScoresGrid() const;
-  TTimer* ScoresTimer() const;
   void FormShow(TObject* Sender);
   void ScoresTimerTimer(TObject* Sender);
   // Shows the table and starts its 6 s again, also when it is showing already.
   void ShowAgain();
+
+  TStringGrid* ScoresGrid = nullptr;
+  TTimer* ScoresTimer = nullptr;
 };
 
 extern TObtainingIPAddress* ObtainingIPAddress;

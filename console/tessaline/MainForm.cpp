@@ -57,15 +57,15 @@ void TMainForm::FormCreate(TObject*) {
   GetCurrentDirectoryA(MAX_PATH, folder);
   BaseFolder = folder;
   STCLogFileName = BaseFolder + "\\STCLog.txt";
-  NamedComponent<TCheckBox>(*this, "EnableSTCLog").SetHint(STCLogFileName);
+  EnableSTCLog->SetHint(STCLogFileName);
 
-  SetStatusPanel(NamedComponent<TStatusBar>(*this, "StatusBar1"), 0, VersionText);
+  SetStatusPanel(*StatusBar1, 0, VersionText);
   ScoreCursor = 1;
   RetryCount = 0;
   DATCMouseCol = 0;
   DATCMouseRow = 0;
 
-  auto& connections = NamedComponent<TStringGrid>(*this, "GridConnections");
+  auto& connections = *GridConnections;
   const char* headings[] = {"Function", "Name", "IP", "Status"};
   for (int col = 0; col < 4; ++col)
     connections.SetCells(col, 0, headings[col]);
@@ -75,7 +75,7 @@ void TMainForm::FormCreate(TObject*) {
   for (int row = 16; row <= 19; ++row)
     connections.SetCells(0, row, lastLabels[row - 16]);
 
-  auto& stc = NamedComponent<TStringGrid>(*this, "GridSTC");
+  auto& stc = *GridSTC;
   const char* stcHeadings[] = {"Res", "Time", "STC", "Ded"};
   const int stcWidths[] = {0, 80, 40, 80};
   for (int col = 0; col < 4; ++col) {
@@ -83,15 +83,13 @@ void TMainForm::FormCreate(TObject*) {
     stc.SetColWidths(col, stcWidths[col]);
   }
 
-  NamedComponent<TRadioGroup>(*this, "ClientChoice").SetItemIndex(0);
-  ImpressionEdits = {&NamedComponent<TEdit>(*this, "DETJ1AI"),
-                     &NamedComponent<TEdit>(*this, "DETJ2AI"),
-                     &NamedComponent<TEdit>(*this, "DETJ3AI")};
+  ClientChoice->SetItemIndex(0);
+  ImpressionEdits = {DETJ1AI, DETJ2AI, DETJ3AI};
 }
 
 void TMainForm::FormShow(TObject*) {
   SetCaption("Marivo v3.0.4");
-  NamedComponent<TPanel>(*this, "ScoreConfirmMain").SetAlign(alClient);
+  ScoreConfirmMain->SetAlign(alClient);
 
   const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
   const TConsoleSettings settings =
@@ -101,26 +99,25 @@ void TMainForm::FormShow(TObject*) {
   // A role index that names no role would leave every frame without a sender.
   LastRoleIndex = settings.Who >= 0 && settings.Who < RoleCount ? settings.Who : 0;
   // The group clamps the index and stays silent: the second stage sets the role state.
-  NamedComponent<TRadioGroup>(*this, "ClientChoice").SetItemIndex(LastRoleIndex);
+  ClientChoice->SetItemIndex(LastRoleIndex);
   ClockOffset = 0;
   if (screenWidth < Left())
     SetLeft(screenWidth - Width());
-  NamedComponent<TTimer>(*this, "Timer1").SetEnabled(true);
+  Timer1->SetEnabled(true);
 }
 
 void TMainForm::Timer1Timer(TObject*) {
-  NamedComponent<TTimer>(*this, "Timer1").SetEnabled(false);
-  auto& roles = NamedComponent<TRadioGroup>(*this, "ClientChoice");
+  Timer1->SetEnabled(false);
+  auto& roles = *ClientChoice;
   RoleCaption = ItemAt(roles.Items(), roles.ItemIndex());
   OwnRoleCode = TableEntry(RoleCodes, roles.ItemIndex());
-  CurrentDisciplineCode = TableEntry(
-      DisciplineCodes, NamedComponent<TRadioGroup>(*this, "DisciplineSelection").ItemIndex());
+  CurrentDisciplineCode = TableEntry(DisciplineCodes, DisciplineSelection->ItemIndex());
 
   if (ObtainingIPAddress)
     ObtainingIPAddress->Show();
   Application->ProcessMessages();
 
-  auto& watch = NamedComponent<TIdIPWatch>(*this, "IdIPWatch");
+  auto& watch = *IdIPWatch;
   watch.ForceCheck();
   OwnIP = watch.LocalIP();
   OwnHostName = watch.LocalName();
@@ -134,23 +131,23 @@ void TMainForm::Timer1Timer(TObject*) {
   }
   Application->ProcessMessages();
 
-  auto& status = NamedComponent<TStatusBar>(*this, "StatusBar1");
+  auto& status = *StatusBar1;
   SetStatusPanel(status, 3, OwnIP);
   SetStatusPanel(status, 4, "  " + OwnHostName);
 
-  auto& hosts = NamedComponent<TListBox>(*this, "HostIP");
+  auto& hosts = *HostIP;
   for (int i = 0; i < hosts.Items().Count(); ++i)
     if (hosts.Items().Strings(i) == LastIP)
       hosts.SetItemIndex(i);
 
-  auto& notebook = NamedComponent<TNotebook>(*this, "_Notebook");
+  auto& notebook = *_Notebook;
   notebook.SetPageIndex(OpeningPage);
   notebook.Show();
-  NamedComponent<TTimer>(*this, "TimerPowerMeter").SetEnabled(true);
+  TimerPowerMeter->SetEnabled(true);
 }
 
 void TMainForm::RefreshIPList() {
-  auto& hosts = NamedComponent<TListBox>(*this, "HostIP");
+  auto& hosts = *HostIP;
   hosts.Items().BeginUpdate();
   hosts.Items().Clear();
   for (const std::string& item : ReadServerAddresses(OwnIP))
@@ -169,15 +166,14 @@ void TMainForm::ButtonExitClick(TObject*) {
 }
 
 void TMainForm::ClientChoiceChange(TObject*) {
-  auto& roles = NamedComponent<TRadioGroup>(*this, "ClientChoice");
+  auto& roles = *ClientChoice;
   RoleCaption = ItemAt(roles.Items(), roles.ItemIndex());
   OwnRoleCode = TableEntry(RoleCodes, roles.ItemIndex());
 }
 
 void TMainForm::DisciplineSelectionChange(TObject*) {
-  auto& roles = NamedComponent<TRadioGroup>(*this, "ClientChoice");
-  CurrentDisciplineCode = TableEntry(
-      DisciplineCodes, NamedComponent<TRadioGroup>(*this, "DisciplineSelection").ItemIndex());
+  auto& roles = *ClientChoice;
+  CurrentDisciplineCode = TableEntry(DisciplineCodes, DisciplineSelection->ItemIndex());
   OwnRoleCode = TableEntry(RoleCodes, roles.ItemIndex());
   roles.Items().BeginUpdate();
   for (int index = 0; index < 16 && index < roles.Items().Count(); ++index)
@@ -192,10 +188,8 @@ void TMainForm::TimerPowerMeterTimer(TObject*) {
   const auto reading = ReadBatteryPercentage(power.BatteryLifePercent);
   if (!reading)
     return;
-  NamedComponent<TImage>(*this, "PowerLevel")
-      .Picture()
-      .SetFile("battery" + std::to_string(reading->ImageIndex) + ".bmp");
-  NamedComponent<TLabel>(*this, "LabelPower").SetCaption(reading->Caption);
+  PowerLevel->Picture().SetFile("battery" + std::to_string(reading->ImageIndex) + ".bmp");
+  LabelPower->SetCaption(reading->Caption);
 }
 
 namespace {
@@ -228,39 +222,38 @@ int STCButtonOf(WORD key) {
 } // namespace
 
 void TMainForm::FormKeyDown(TObject*, WORD& Key, TShiftState) {
-  auto& notebook = NamedComponent<TNotebook>(*this, "_Notebook");
+  auto& notebook = *_Notebook;
   const int page = notebook.PageIndex();
   if (Key == VK_F5) {
-    auto& details = NamedComponent<TPanel>(*this, "PanelDetails");
+    auto& details = *PanelDetails;
     details.SetVisible(!details.Visible());
     return;
   }
   if (Key == VK_F9) {
     if (page == OpeningPage) {
-      NamedComponent<TButton>(*this, "ButtonExit").Click();
+      ButtonExit->Click();
       return;
     }
     notebook.SetPageIndex(OpeningPage);
-    NamedComponent<TTimer>(*this, "ThankYouConfirmationTimer").SetEnabled(false);
-    NamedComponent<TTimer>(*this, "ReconnectTimer").SetEnabled(false);
-    if (NamedComponent<TButton>(*this, "DisconnectConsoles").Enabled())
-      NamedComponent<TButton>(*this, "DisconnectConsoles").Click();
-    if (auto& connect = NamedComponent<TButton>(*this, "ConnectConsoles");
-        connect.Enabled() && connect.CanFocus())
+    ThankYouConfirmationTimer->SetEnabled(false);
+    ReconnectTimer->SetEnabled(false);
+    if (DisconnectConsoles->Enabled())
+      DisconnectConsoles->Click();
+    if (auto& connect = *ConnectConsoles; connect.Enabled() && connect.CanFocus())
       connect.SetFocus();
     return;
   }
   if (page == OpeningPage)
     return;
 
-  auto& confirm = NamedComponent<TPanel>(*this, "ScoreConfirmMain");
+  auto& confirm = *ScoreConfirmMain;
   if (Key == VK_RETURN) {
     if (confirm.Visible())
-      NamedComponent<TButton>(*this, "ScoreConfirmAccept").Click();
+      ScoreConfirmAccept->Click();
     else if (page == 3)
-      NamedComponent<TButton>(*this, "ButtonSendTime").Click();
+      ButtonSendTime->Click();
     else if (page != 4)
-      NamedComponent<TButton>(*this, "ButtonSendScore").Click();
+      ButtonSendScore->Click();
   }
   if (!confirm.Visible() && page != 5)
     for (const TScoreKey& scoreKey : ScoreKeys)
@@ -269,21 +262,21 @@ void TMainForm::FormKeyDown(TObject*, WORD& Key, TShiftState) {
         break;
       }
   if (Key == VK_ESCAPE && confirm.Visible())
-    NamedComponent<TButton>(*this, "ScoreConfirmDecline").Click();
+    ScoreConfirmDecline->Click();
   if ((page == 3 || page == 4) && (Key == VK_NEXT || Key == VK_PRIOR))
     MoveTimeSelection(Key == VK_NEXT ? 0 : -1);
   if (page == 5) {
     if (Key == VK_ESCAPE)
-      NamedComponent<TButton>(*this, "STCClearButton").Click();
+      STCClearButton->Click();
     else if (const int button = STCButtonOf(Key))
-      NamedComponent<TPanel>(*this, "STCButton" + std::to_string(button)).Click();
+      STCButton(button).Click();
     else if (Key == VK_DECIMAL)
-      NamedComponent<TButton>(*this, "STCStartStop").Click();
+      STCStartStop->Click();
   }
 }
 
 void TMainForm::FormCloseQuery(TObject*, bool& CanClose) {
-  NamedComponent<TTimer>(*this, "TimerRoutine").SetEnabled(false);
+  TimerRoutine->SetEnabled(false);
   CanClose = ShowMessageBox(ExitQuestion, Application ? Application->Title() : Caption(),
                             MB_OKCANCEL) == IDOK;
 }
@@ -293,8 +286,8 @@ void TMainForm::FormClose(TObject*, TCloseAction&) {
 }
 
 void TMainForm::SaveSettings() {
-  NamedComponent<TTimer>(*this, "TimerPowerMeter").SetEnabled(false);
-  NamedComponent<TTimer>(*this, "TimerRoutine").SetEnabled(false);
+  TimerPowerMeter->SetEnabled(false);
+  TimerRoutine->SetEnabled(false);
   TConsoleSettings settings{Left(), Top(), Width(), Height()};
   WINDOWPLACEMENT placement{};
   placement.length = sizeof placement;
@@ -304,10 +297,10 @@ void TMainForm::SaveSettings() {
     const RECT& normal = placement.rcNormalPosition;
     settings = {normal.left, normal.top, normal.right - normal.left, normal.bottom - normal.top};
   }
-  auto& hosts = NamedComponent<TListBox>(*this, "HostIP");
+  auto& hosts = *HostIP;
   // With no address selected the last one used is kept rather than an empty one.
   settings.LastIP = hosts.ItemIndex() >= 0 ? hosts.Items().Strings(hosts.ItemIndex()) : LastIP;
-  settings.Who = NamedComponent<TRadioGroup>(*this, "ClientChoice").ItemIndex();
+  settings.Who = ClientChoice->ItemIndex();
   SaveConsoleSettings(SettingsFileName(), settings);
   DisconnectConsolesClick(this);
 }
@@ -315,6 +308,110 @@ void TMainForm::SaveSettings() {
 void TMainForm::Register() {
   static const bool registered = [] {
     RegisterComponentClass<TMainForm, TForm>("TMainForm")
+        .Field("LabelStart", &TMainForm::LabelStart)
+        .Field("LabelClub", &TMainForm::LabelClub)
+        .Field("LabelAthlete", &TMainForm::LabelAthlete)
+        .Field("LabelEvent", &TMainForm::LabelEvent)
+        .Field("LabelPower", &TMainForm::LabelPower)
+        .Field("PowerLevel", &TMainForm::PowerLevel)
+        .Field("StatusBar1", &TMainForm::StatusBar1)
+        .Field("_Notebook", &TMainForm::_Notebook)
+        .Field("ClientChoice", &TMainForm::ClientChoice)
+        .Field("HostIP", &TMainForm::HostIP)
+        .Field("ConnectConsoles", &TMainForm::ConnectConsoles)
+        .Field("DisconnectConsoles", &TMainForm::DisconnectConsoles)
+        .Field("ButtonExit", &TMainForm::ButtonExit)
+        .Field("PanelMain", &TMainForm::PanelMain)
+        .Field("ZELLogo", &TMainForm::ZELLogo)
+        .Field("CheckBoxTest", &TMainForm::CheckBoxTest)
+        .Field("DisciplineSelection", &TMainForm::DisciplineSelection)
+        .Field("PanelDetails", &TMainForm::PanelDetails)
+        .Field("LogFile", &TMainForm::LogFile)
+        .Field("ConnectedClients", &TMainForm::ConnectedClients)
+        .Field("GridConnections", &TMainForm::GridConnections)
+        .Field("ChatFile", &TMainForm::ChatFile)
+        .Field("EditMessage", &TMainForm::EditMessage)
+        .Field("PanelDET", &TMainForm::PanelDET)
+        .Field("LabelDETMessage", &TMainForm::LabelDETMessage)
+        .Field("PanelRight", &TMainForm::PanelRight)
+        .Field("LabelScoreTitle", &TMainForm::LabelScoreTitle)
+        .Field("ScoreEdit", &TMainForm::ScoreEdit)
+        .Field("ButtonSendScore", &TMainForm::ButtonSendScore)
+        .Field("PanelScoreboard", &TMainForm::PanelScoreboard)
+        .Field("ScoreboardOrder", &TMainForm::ScoreboardOrder)
+        .Field("Scoreboard1", &TMainForm::Scoreboard1)
+        .Field("Scoreboard2", &TMainForm::Scoreboard2)
+        .Field("Scoreboard3", &TMainForm::Scoreboard3)
+        .Field("JudgeNum", &TMainForm::JudgeNum)
+        .Field("LabelJudge", &TMainForm::LabelJudge)
+        .Field("PanelKeypadDetailed", &TMainForm::PanelKeypadDetailed)
+        .Field("PanelElements", &TMainForm::PanelElements)
+        .Field("GridDetailedScores", &TMainForm::GridDetailedScores)
+        .Field("PanelAI", &TMainForm::PanelAI)
+        .Field("DETJ1AI", &TMainForm::DETJ1AI)
+        .Field("DETJ2AI", &TMainForm::DETJ2AI)
+        .Field("DETJ3AI", &TMainForm::DETJ3AI)
+        .Field("GridPreviousScores", &TMainForm::GridPreviousScores)
+        .Field("ScoreConfirmMain", &TMainForm::ScoreConfirmMain)
+        .Field("ScoreConfirmTitle", &TMainForm::ScoreConfirmTitle)
+        .Field("ScoreConfirmScore0", &TMainForm::ScoreConfirmScore0)
+        .Field("GridConfirm", &TMainForm::GridConfirm)
+        .Field("ScoreConfirmButtons", &TMainForm::ScoreConfirmButtons)
+        .Field("ScoreConfirmDecline", &TMainForm::ScoreConfirmDecline)
+        .Field("ScoreConfirmAccept", &TMainForm::ScoreConfirmAccept)
+        .Field("PanelIND", &TMainForm::PanelIND)
+        .Field("ButtonHome2", &TMainForm::ButtonHome2)
+        .Field("PanelKeypad", &TMainForm::PanelKeypad)
+        .Field("PanelTime", &TMainForm::PanelTime)
+        .Field("PanelTimerKeypad", &TMainForm::PanelTimerKeypad)
+        .Field("ButtonSendTime", &TMainForm::ButtonSendTime)
+        .Field("PanelTimerNavigation", &TMainForm::PanelTimerNavigation)
+        .Field("Arrow", &TMainForm::Arrow)
+        .Field("PanelTimerRight", &TMainForm::PanelTimerRight)
+        .Field("WalkOnTime", &TMainForm::WalkOnTime)
+        .Field("DeckTime", &TMainForm::DeckTime)
+        .Field("RoutineTime", &TMainForm::RoutineTime)
+        .Field("HJDETScorePanel", &TMainForm::HJDETScorePanel)
+        .Field("GridReferee", &TMainForm::GridReferee)
+        .Field("TimePenalty", &TMainForm::TimePenalty)
+        .Field("TechnicalPenalty", &TMainForm::TechnicalPenalty)
+        .Field("HJArrow", &TMainForm::HJArrow)
+        .Field("ButtonSendHJ", &TMainForm::ButtonSendHJ)
+        .Field("PanelSTC", &TMainForm::PanelSTC)
+        .Field("STCButton1", &TMainForm::STCButton1)
+        .Field("STCSubtract1", &TMainForm::STCSubtract1)
+        .Field("STCCount1", &TMainForm::STCCount1)
+        .Field("STCLabel1", &TMainForm::STCLabel1)
+        .Field("STCButton2", &TMainForm::STCButton2)
+        .Field("STCSubtract2", &TMainForm::STCSubtract2)
+        .Field("STCCount2", &TMainForm::STCCount2)
+        .Field("STCLabel2", &TMainForm::STCLabel2)
+        .Field("STCButton3", &TMainForm::STCButton3)
+        .Field("STCSubtract3", &TMainForm::STCSubtract3)
+        .Field("STCCount3", &TMainForm::STCCount3)
+        .Field("STCLabel3", &TMainForm::STCLabel3)
+        .Field("ButtonHome5", &TMainForm::ButtonHome5)
+        .Field("STCClearButton", &TMainForm::STCClearButton)
+        .Field("STCStartStop", &TMainForm::STCStartStop)
+        .Field("STCClock", &TMainForm::STCClock)
+        .Field("STCClockLabel", &TMainForm::STCClockLabel)
+        .Field("STCLog", &TMainForm::STCLog)
+        .Field("GridSTCPanel", &TMainForm::GridSTCPanel)
+        .Field("GridSTC", &TMainForm::GridSTC)
+        .Field("EnableSTCLog", &TMainForm::EnableSTCLog)
+        .Field("PanelDATC", &TMainForm::PanelDATC)
+        .Field("LabelDATCTitle", &TMainForm::LabelDATCTitle)
+        .Field("GridDATC", &TMainForm::GridDATC)
+        .Field("JudgeGrid", &TMainForm::JudgeGrid)
+        .Field("TestImage", &TMainForm::TestImage)
+        .Field("Timer1", &TMainForm::Timer1)
+        .Field("TimerPowerMeter", &TMainForm::TimerPowerMeter)
+        .Field("ReconnectTimer", &TMainForm::ReconnectTimer)
+        .Field("TestTimer", &TMainForm::TestTimer)
+        .Field("ThankYouConfirmationTimer", &TMainForm::ThankYouConfirmationTimer)
+        .Field("TimerRoutine", &TMainForm::TimerRoutine)
+        .Field("IdIPWatch", &TMainForm::IdIPWatch)
+        .Field("client", &TMainForm::client)
         .Handler("FormCreate", &TMainForm::FormCreate)
         .Handler("FormShow", &TMainForm::FormShow)
         .Handler("FormKeyDown", &TMainForm::FormKeyDown)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/net/IPWatch.h"
+#include "platform/net/TcpClient.h"
 #include "platform/ui/Buttons.h"
 #include "platform/ui/Edits.h"
 #include "platform/ui/Forms.h"
@@ -127,6 +128,118 @@ public:
                                   TGridDrawState State);
 
   void WndProc(TMessage& message) override;
+
+  // The three counting columns of the STC page, numbered 1 to 3.
+  TPanel& STCButton(int n) const;
+  TButton& STCSubtract(int n) const;
+  TLabel& STCCount(int n) const;
+  TLabel& STCLabel(int n) const;
+
+  // The form's components, in the order of its form data.
+  TLabel* LabelStart = nullptr;
+  TLabel* LabelClub = nullptr;
+  TLabel* LabelAthlete = nullptr;
+  TLabel* LabelEvent = nullptr;
+  TLabel* LabelPower = nullptr;
+  TImage* PowerLevel = nullptr;
+  TStatusBar* StatusBar1 = nullptr;
+  TNotebook* _Notebook = nullptr;
+  TRadioGroup* ClientChoice = nullptr;
+  TListBox* HostIP = nullptr;
+  TButton* ConnectConsoles = nullptr;
+  TButton* DisconnectConsoles = nullptr;
+  TButton* ButtonExit = nullptr;
+  TPanel* PanelMain = nullptr;
+  TImage* ZELLogo = nullptr;
+  TCheckBox* CheckBoxTest = nullptr;
+  TRadioGroup* DisciplineSelection = nullptr;
+  TPanel* PanelDetails = nullptr;
+  TMemo* LogFile = nullptr;
+  TListBox* ConnectedClients = nullptr;
+  TStringGrid* GridConnections = nullptr;
+  TMemo* ChatFile = nullptr;
+  TEdit* EditMessage = nullptr;
+  TPanel* PanelDET = nullptr;
+  TLabel* LabelDETMessage = nullptr;
+  TPanel* PanelRight = nullptr;
+  TLabel* LabelScoreTitle = nullptr;
+  TLabel* ScoreEdit = nullptr;
+  TButton* ButtonSendScore = nullptr;
+  TPanel* PanelScoreboard = nullptr;
+  TLabel* ScoreboardOrder = nullptr;
+  TLabel* Scoreboard1 = nullptr;
+  TLabel* Scoreboard2 = nullptr;
+  TLabel* Scoreboard3 = nullptr;
+  TLabel* JudgeNum = nullptr;
+  TLabel* LabelJudge = nullptr;
+  TPanel* PanelKeypadDetailed = nullptr;
+  TPanel* PanelElements = nullptr;
+  TStringGrid* GridDetailedScores = nullptr;
+  TPanel* PanelAI = nullptr;
+  TEdit* DETJ1AI = nullptr;
+  TEdit* DETJ2AI = nullptr;
+  TEdit* DETJ3AI = nullptr;
+  TStringGrid* GridPreviousScores = nullptr;
+  TPanel* ScoreConfirmMain = nullptr;
+  TLabel* ScoreConfirmTitle = nullptr;
+  TLabel* ScoreConfirmScore0 = nullptr;
+  TStringGrid* GridConfirm = nullptr;
+  TPanel* ScoreConfirmButtons = nullptr;
+  TButton* ScoreConfirmDecline = nullptr;
+  TButton* ScoreConfirmAccept = nullptr;
+  TPanel* PanelIND = nullptr;
+  TButton* ButtonHome2 = nullptr;
+  TPanel* PanelKeypad = nullptr;
+  TPanel* PanelTime = nullptr;
+  TPanel* PanelTimerKeypad = nullptr;
+  TButton* ButtonSendTime = nullptr;
+  TPanel* PanelTimerNavigation = nullptr;
+  TImage* Arrow = nullptr;
+  TPanel* PanelTimerRight = nullptr;
+  TLabel* WalkOnTime = nullptr;
+  TLabel* DeckTime = nullptr;
+  TLabel* RoutineTime = nullptr;
+  TPanel* HJDETScorePanel = nullptr;
+  TStringGrid* GridReferee = nullptr;
+  TLabel* TimePenalty = nullptr;
+  TLabel* TechnicalPenalty = nullptr;
+  TImage* HJArrow = nullptr;
+  TButton* ButtonSendHJ = nullptr;
+  TPanel* PanelSTC = nullptr;
+  TPanel* STCButton1 = nullptr;
+  TButton* STCSubtract1 = nullptr;
+  TLabel* STCCount1 = nullptr;
+  TLabel* STCLabel1 = nullptr;
+  TPanel* STCButton2 = nullptr;
+  TButton* STCSubtract2 = nullptr;
+  TLabel* STCCount2 = nullptr;
+  TLabel* STCLabel2 = nullptr;
+  TPanel* STCButton3 = nullptr;
+  TButton* STCSubtract3 = nullptr;
+  TLabel* STCCount3 = nullptr;
+  TLabel* STCLabel3 = nullptr;
+  TButton* ButtonHome5 = nullptr;
+  TButton* STCClearButton = nullptr;
+  TButton* STCStartStop = nullptr;
+  TLabel* STCClock = nullptr;
+  TLabel* STCClockLabel = nullptr;
+  TMemo* STCLog = nullptr;
+  TPanel* GridSTCPanel = nullptr;
+  TStringGrid* GridSTC = nullptr;
+  TCheckBox* EnableSTCLog = nullptr;
+  TPanel* PanelDATC = nullptr;
+  TLabel* LabelDATCTitle = nullptr;
+  TStringGrid* GridDATC = nullptr;
+  TStringGrid* JudgeGrid = nullptr;
+  TImage* TestImage = nullptr;
+  TTimer* Timer1 = nullptr;
+  TTimer* TimerPowerMeter = nullptr;
+  TTimer* ReconnectTimer = nullptr;
+  TTimer* TestTimer = nullptr;
+  TTimer* ThankYouConfirmationTimer = nullptr;
+  TTimer* TimerRoutine = nullptr;
+  TIdIPWatch* IdIPWatch = nullptr;
+  TIdTCPClient* client = nullptr;
 
   // Console state kept for the life of the form.
   std::string BaseFolder;

@@ -31,13 +31,13 @@ void FocusIfEnabled(TButton& button) {
 } // namespace
 
 void TMainForm::SendFrame(const std::string& code, const std::string& payload) {
-  auto& client = NamedComponent<TIdTCPClient>(*this, "client");
+  auto& client = *this->client;
   try {
     client.Write(BuildFrame(code, CurrentDisciplineCode, OwnRoleCode, payload));
   } catch (const std::exception&) {
     // A score that could not leave must not be lost: the console reconnects once and shows the
     // confirmation again. Other frames carry nothing the official would miss.
-    auto& reconnect = NamedComponent<TTimer>(*this, "ReconnectTimer");
+    auto& reconnect = *ReconnectTimer;
     if (code == "SD" && !reconnect.Enabled()) {
       if (InvalidElements)
         InvalidElements->ShowAgain();
@@ -47,20 +47,20 @@ void TMainForm::SendFrame(const std::string& code, const std::string& payload) {
 }
 
 void TMainForm::LogTraffic(const std::string& text) {
-  NamedComponent<TMemo>(*this, "LogFile").Lines().Add(TrafficLogLine(text));
+  LogFile->Lines().Add(TrafficLogLine(text));
 }
 
 void TMainForm::AddChatLine(const std::string& text) {
-  NamedComponent<TMemo>(*this, "ChatFile").Lines().Add(text);
+  ChatFile->Lines().Add(text);
 }
 
 std::string TMainForm::ServerHost() {
-  const std::string selected = SelectedText(NamedComponent<TListBox>(*this, "HostIP"));
+  const std::string selected = SelectedText(*HostIP);
   return Pos("This Computer", selected) > 0 ? OwnIP : selected;
 }
 
 void TMainForm::ConnectConsolesClick(TObject*) {
-  auto& client = NamedComponent<TIdTCPClient>(*this, "client");
+  auto& client = *this->client;
   client.SetHost(ServerHost());
   try {
     client.Connect();
@@ -68,22 +68,21 @@ void TMainForm::ConnectConsolesClick(TObject*) {
     ShowMessageBox(CouldNotConnect, Application ? Application->Title() : Caption(), MB_OK);
     return;
   }
-  LastIP = SelectedText(NamedComponent<TListBox>(*this, "HostIP"));
-  LastRoleIndex = NamedComponent<TRadioGroup>(*this, "ClientChoice").ItemIndex();
-  NamedComponent<TButton>(*this, "ConnectConsoles").SetEnabled(false);
-  NamedComponent<TButton>(*this, "DisconnectConsoles").SetEnabled(true);
+  LastIP = SelectedText(*HostIP);
+  LastRoleIndex = ClientChoice->ItemIndex();
+  ConnectConsoles->SetEnabled(false);
+  DisconnectConsoles->SetEnabled(true);
   ShowRolePage();
 }
 
 void TMainForm::clientConnected(TObject*) {
   SendFrame("CC", RoleCaption);
-  auto* reader =
-      new TClientReader(NamedComponent<TIdTCPClient>(*this, "client").Connection(), Handle());
+  auto* reader = new TClientReader(client->Connection(), Handle());
   reader->Start();
 }
 
 void TMainForm::DisconnectConsolesClick(TObject*) {
-  auto& client = NamedComponent<TIdTCPClient>(*this, "client");
+  auto& client = *this->client;
   if (!client.Connected())
     return;
   SendFrame("CS", "Off");
@@ -92,10 +91,10 @@ void TMainForm::DisconnectConsolesClick(TObject*) {
 }
 
 void TMainForm::clientDisconnected(TObject*) {
-  NamedComponent<TListBox>(*this, "ConnectedClients").Items().Clear();
-  NamedComponent<TButton>(*this, "ConnectConsoles").SetEnabled(true);
-  NamedComponent<TButton>(*this, "DisconnectConsoles").SetEnabled(false);
-  auto& connections = NamedComponent<TStringGrid>(*this, "GridConnections");
+  ConnectedClients->Items().Clear();
+  ConnectConsoles->SetEnabled(true);
+  DisconnectConsoles->SetEnabled(false);
+  auto& connections = *GridConnections;
   for (int row = 1; row <= 20; ++row)
     if (connections.Cells(1, row) == OwnHostName) {
       connections.SetCells(1, row, "");
@@ -105,14 +104,14 @@ void TMainForm::clientDisconnected(TObject*) {
 }
 
 void TMainForm::GoHome() {
-  NamedComponent<TNotebook>(*this, "_Notebook").SetPageIndex(OpeningPage);
-  if (NamedComponent<TButton>(*this, "DisconnectConsoles").Enabled())
+  _Notebook->SetPageIndex(OpeningPage);
+  if (DisconnectConsoles->Enabled())
     DisconnectConsolesClick(this);
 }
 
 void TMainForm::ButtonHomeClick(TObject*) {
   GoHome();
-  FocusIfEnabled(NamedComponent<TButton>(*this, "ConnectConsoles"));
+  FocusIfEnabled(*ConnectConsoles);
 }
 
 void TMainForm::StatusBar1DblClick(TObject*) {
@@ -120,8 +119,8 @@ void TMainForm::StatusBar1DblClick(TObject*) {
 }
 
 void TMainForm::ButtonSendMessageClick(TObject*) {
-  const std::string text = NamedComponent<TEdit>(*this, "EditMessage").Text();
-  if (!Trim(text).empty() && NamedComponent<TIdTCPClient>(*this, "client").Connected())
+  const std::string text = EditMessage->Text();
+  if (!Trim(text).empty() && client->Connected())
     SendFrame("CM", text);
 }
 
@@ -131,18 +130,18 @@ void TMainForm::ShowRetryCount() {
   GetLocalTime(&now);
   char time[16];
   std::snprintf(time, sizeof time, "%02u:%02u.%02u", now.wHour, now.wMinute, now.wSecond);
-  auto& status = NamedComponent<TStatusBar>(*this, "StatusBar1");
+  auto& status = *StatusBar1;
   if (status.Panels().Count() > 5)
     status.Panels().Items(5)->SetText("Retry Count: " + IntToStr(RetryCount) + "  " + time);
 }
 
 void TMainForm::ReconnectTimerTimer(TObject*) {
-  NamedComponent<TTimer>(*this, "ReconnectTimer").SetEnabled(false);
+  ReconnectTimer->SetEnabled(false);
   ShowRetryCount();
   GoHome();
-  auto& connect = NamedComponent<TButton>(*this, "ConnectConsoles");
+  auto& connect = *ConnectConsoles;
   FocusIfEnabled(connect);
-  auto& client = NamedComponent<TIdTCPClient>(*this, "client");
+  auto& client = *this->client;
   client.SetHost(ServerHost());
   try {
     client.Connect();
@@ -151,9 +150,9 @@ void TMainForm::ReconnectTimerTimer(TObject*) {
     return;
   }
   connect.SetEnabled(false);
-  NamedComponent<TButton>(*this, "DisconnectConsoles").SetEnabled(true);
+  DisconnectConsoles->SetEnabled(true);
   ShowRolePage();
-  NamedComponent<TButton>(*this, "ButtonSendScore").Click();
+  ButtonSendScore->Click();
 }
 
 void TMainForm::WndProc(TMessage& message) {
@@ -162,7 +161,7 @@ void TMainForm::WndProc(TMessage& message) {
     return;
   }
   // A reader of an earlier connection may still deliver what it read; that is stale now.
-  auto& client = NamedComponent<TIdTCPClient>(*this, "client");
+  auto& client = *this->client;
   const auto current = client.Connection();
   if (message.Msg == WM_READERLINE) {
     const auto* line = reinterpret_cast<const TReaderLine*>(message.WParam);

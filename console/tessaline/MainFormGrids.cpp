@@ -92,11 +92,11 @@ void DrawFittedCell(TStringGrid& grid, TCanvas& measuring, int col, int row, con
 } // namespace
 
 void TMainForm::BuildDATCGrid() {
-  auto& judge = NamedComponent<TStringGrid>(*this, "JudgeGrid");
+  auto& judge = *JudgeGrid;
   const int n = judge.RowCount();
 
-  auto& detailed = NamedComponent<TStringGrid>(*this, "GridDetailedScores");
-  const auto& elements = NamedComponent<TPanel>(*this, "PanelElements");
+  auto& detailed = *GridDetailedScores;
+  const auto& elements = *PanelElements;
   detailed.SetRowCount(n);
   detailed.SetBounds(0, 8, elements.Width(), elements.Height() - 8);
   SplitHeight(detailed, 2);
@@ -108,28 +108,27 @@ void TMainForm::BuildDATCGrid() {
     detailed.SetCells(0, i, judge.Cells(tre ? 2 : 1, i));
   }
 
-  auto& previous = NamedComponent<TStringGrid>(*this, "GridPreviousScores");
-  const auto& det = NamedComponent<TPanel>(*this, "PanelDET");
-  const auto& right = NamedComponent<TPanel>(*this, "PanelRight");
+  auto& previous = *GridPreviousScores;
+  const auto& det = *PanelDET;
+  const auto& right = *PanelRight;
   const auto placePrevious = [&](int width) {
     previous.SetColCount(n);
     previous.SetWidth(width);
     previous.SetLeft((det.Width() - right.Width() - previous.Width()) / 2);
-    previous.SetTop(det.Top() + det.Height() - previous.Height() -
-                    NamedComponent<TLabel>(*this, "LabelDETMessage").Height());
+    previous.SetTop(det.Top() + det.Height() - previous.Height() - LabelDETMessage->Height());
   };
   if (elements.Visible()) {
     placePrevious(n * (previous.DefaultColWidth() + 1));
     for (int i = 0; i < n; ++i)
       previous.SetCells(i, 0, std::to_string(i + 1));
-  } else if (NamedComponent<TPanel>(*this, "PanelAI").Visible()) {
+  } else if (PanelAI->Visible()) {
     placePrevious(3 * previous.DefaultColWidth() + 3);
     for (int i = 0; i < 3; ++i)
       previous.SetCells(i, 0, ImpressionHeadings[i]);
   }
 
-  auto& referee = NamedComponent<TStringGrid>(*this, "GridReferee");
-  const auto& scores = NamedComponent<TPanel>(*this, "HJDETScorePanel");
+  auto& referee = *GridReferee;
+  const auto& scores = *HJDETScorePanel;
   referee.SetRowCount(n + 8);
   referee.SetBounds(8, 8, scores.Width() - 16, scores.Height() - 16);
   SplitHeight(referee, 1);
@@ -162,16 +161,16 @@ void TMainForm::BuildDATCGrid() {
     referee.SetCells(2, r, RefereeFootLabels[i]);
   }
 
-  if (NamedComponent<TNotebook>(*this, "_Notebook").PageIndex() != STCPage) {
-    auto& events = NamedComponent<TPanel>(*this, "GridSTCPanel");
+  if (_Notebook->PageIndex() != STCPage) {
+    auto& events = *GridSTCPanel;
     events.SetBounds(referee.Left() + referee.Width() - events.Width() - 48,
                      referee.Top() + (referee.RowCount() - 6) * (referee.DefaultRowHeight() + 1),
                      events.Width(), 6 * referee.DefaultRowHeight() + 6);
   }
 
-  auto& datc = NamedComponent<TStringGrid>(*this, "GridDATC");
-  const auto& datcPanel = NamedComponent<TPanel>(*this, "PanelDATC");
-  const bool dtc = NamedComponent<TRadioGroup>(*this, "ClientChoice").ItemIndex() == DTCRoleIndex;
+  auto& datc = *GridDATC;
+  const auto& datcPanel = *PanelDATC;
+  const bool dtc = ClientChoice->ItemIndex() == DTCRoleIndex;
   datc.SetRowCount(n + 1);
   datc.SetBounds(8, 8, datcPanel.Width() - right.Width() - 16, datcPanel.Height() - 16);
   SplitHeight(datc, 1);
@@ -209,27 +208,25 @@ void TMainForm::GridDetailedScoresDrawCell(TObject*, int ACol, int ARow, const R
     brush = clGreen;
     font = clWhite;
   }
-  DrawFittedCell(NamedComponent<TStringGrid>(*this, "GridDetailedScores"),
-                 NamedComponent<TImage>(*this, "TestImage").Picture().Bitmap().Canvas(), ACol, ARow,
-                 Rect, brush, font);
+  DrawFittedCell(*GridDetailedScores, TestImage->Picture().Bitmap().Canvas(), ACol, ARow, Rect,
+                 brush, font);
 }
 
 void TMainForm::GridDetailedScoresSelectCell(TObject*, int, int ARow, bool& CanSelect) {
   ScoreCursor = ARow;
-  NamedComponent<TStringGrid>(*this, "GridDetailedScores").Repaint();
+  GridDetailedScores->Repaint();
   CanSelect = true;
 }
 
 void TMainForm::GridConfirmDrawCell(TObject*, int ACol, int ARow, const RECT& Rect,
                                     TGridDrawState) {
-  DrawFittedCell(NamedComponent<TStringGrid>(*this, "GridConfirm"),
-                 NamedComponent<TImage>(*this, "TestImage").Picture().Bitmap().Canvas(), ACol, ARow,
-                 Rect, NamedComponent<TPanel>(*this, "ScoreConfirmMain").Color(), clWhite);
+  DrawFittedCell(*GridConfirm, TestImage->Picture().Bitmap().Canvas(), ACol, ARow, Rect,
+                 ScoreConfirmMain->Color(), clWhite);
 }
 
 void TMainForm::GridPreviousScoresDrawCell(TObject*, int ACol, int ARow, const RECT& Rect,
                                            TGridDrawState) {
-  auto& grid = NamedComponent<TStringGrid>(*this, "GridPreviousScores");
+  auto& grid = *GridPreviousScores;
   const std::string text = grid.Cells(ACol, ARow);
   TCanvas& canvas = grid.Canvas();
   canvas.Font().SetName(grid.Font().Name());

@@ -18,22 +18,22 @@ constexpr TColor SendSilver = 0xC0C0C0;
 
 struct TRoleLayout {
   int Page;
-  const char* PanelsGoTo; // PanelRight and ScoreConfirmMain, or nullptr
+  TPanel* TMainForm::*PanelsGoTo; // PanelRight and ScoreConfirmMain, or nullptr
 };
 
 // Where each role works, in the order of the role table.
 TRoleLayout LayoutOf(int role) {
   if (role <= 9)
-    return {DetailedPage, "PanelDET"};
+    return {DetailedPage, &TMainForm::PanelDET};
   if (role <= 12)
-    return {STCPage, "PanelSTC"};
+    return {STCPage, &TMainForm::PanelSTC};
   if (role <= 15)
-    return {DATCPage, "PanelDATC"};
+    return {DATCPage, &TMainForm::PanelDATC};
   if (role == 16)
     return {TimersPage, nullptr};
   if (role <= 18)
     return {RefereePage, nullptr};
-  return {DATCPage, "PanelDATC"};
+  return {DATCPage, &TMainForm::PanelDATC};
 }
 
 void MoveTo(TControl& control, TWinControl& parent) {
@@ -43,12 +43,36 @@ void MoveTo(TControl& control, TWinControl& parent) {
 
 } // namespace
 
+namespace {
+
+template <class T> T& Numbered(std::array<T*, 3> columns, int n) {
+  return *columns[static_cast<std::size_t>(std::clamp(n, 1, 3) - 1)];
+}
+
+} // namespace
+
+TPanel& TMainForm::STCButton(int n) const {
+  return Numbered<TPanel>({STCButton1, STCButton2, STCButton3}, n);
+}
+
+TButton& TMainForm::STCSubtract(int n) const {
+  return Numbered<TButton>({STCSubtract1, STCSubtract2, STCSubtract3}, n);
+}
+
+TLabel& TMainForm::STCCount(int n) const {
+  return Numbered<TLabel>({STCCount1, STCCount2, STCCount3}, n);
+}
+
+TLabel& TMainForm::STCLabel(int n) const {
+  return Numbered<TLabel>({STCLabel1, STCLabel2, STCLabel3}, n);
+}
+
 int TMainForm::Page() const {
-  return NamedComponent<TNotebook>(*this, "_Notebook").PageIndex();
+  return _Notebook->PageIndex();
 }
 
 bool TMainForm::ImpressionJudging() {
-  return NamedComponent<TPanel>(*this, "PanelAI").Visible();
+  return PanelAI->Visible();
 }
 
 void TMainForm::ColourImpressionEdits() {
@@ -57,24 +81,24 @@ void TMainForm::ColourImpressionEdits() {
 }
 
 void TMainForm::ShowRolePage() {
-  auto& confirm = NamedComponent<TPanel>(*this, "ScoreConfirmMain");
+  auto& confirm = *ScoreConfirmMain;
   confirm.Hide();
-  NamedComponent<TPanel>(*this, "PanelKeypad").Show();
-  auto& scoreEdit = NamedComponent<TLabel>(*this, "ScoreEdit");
+  PanelKeypad->Show();
+  auto& scoreEdit = *ScoreEdit;
   scoreEdit.Show();
 
-  const int role = NamedComponent<TRadioGroup>(*this, "ClientChoice").ItemIndex();
+  const int role = ClientChoice->ItemIndex();
   if (role >= 0 && role <= 19) {
     const TRoleLayout layout = LayoutOf(role);
-    auto& right = NamedComponent<TPanel>(*this, "PanelRight");
+    auto& right = *PanelRight;
     if (layout.PanelsGoTo) {
-      auto& page = NamedComponent<TPanel>(*this, layout.PanelsGoTo);
+      auto& page = *(this->*layout.PanelsGoTo);
       MoveTo(right, page);
       MoveTo(confirm, page);
     }
-    auto& send = NamedComponent<TButton>(*this, "ButtonSendScore");
-    auto& title = NamedComponent<TLabel>(*this, "LabelScoreTitle");
-    auto& judge = NamedComponent<TLabel>(*this, "JudgeNum");
+    auto& send = *ButtonSendScore;
+    auto& title = *LabelScoreTitle;
+    auto& judge = *JudgeNum;
     const bool sendShown = role <= 15;
     if (sendShown)
       send.Show();
@@ -85,39 +109,36 @@ void TMainForm::ShowRolePage() {
     }
     if (role <= 4) {
       judge.SetCaption("ELEM " + IntToStr(role + 1));
-      NamedComponent<TPanel>(*this, "PanelElements").Show();
-      NamedComponent<TPanel>(*this, "PanelAI").Hide();
+      PanelElements->Show();
+      PanelAI->Hide();
       ScoreCursor = 0;
     } else if (role <= 9) {
       judge.SetCaption("A/I " + IntToStr(role - 4));
-      NamedComponent<TPanel>(*this, "PanelElements").Hide();
-      NamedComponent<TPanel>(*this, "PanelAI").Show();
+      PanelElements->Hide();
+      PanelAI->Show();
       ScoreCursor = 1;
       ColourImpressionEdits();
     } else if (role <= 12) {
       judge.SetCaption("STC " + IntToStr(role - 9));
-      MoveTo(NamedComponent<TPanel>(*this, "GridSTCPanel"),
-             NamedComponent<TPanel>(*this, "PanelSTC"));
+      MoveTo(*GridSTCPanel, *PanelSTC);
     } else if (role <= 15) {
       judge.SetCaption("DATC " + IntToStr(role - 12));
-      NamedComponent<TLabel>(*this, "LabelDATCTitle").SetCaption("DATC");
+      LabelDATCTitle->SetCaption("DATC");
       BuildDATCGrid();
       Application->ProcessMessages();
     } else if (role == 17 || role == 18) {
-      MoveTo(NamedComponent<TPanel>(*this, "GridSTCPanel"),
-             NamedComponent<TPanel>(*this, "HJDETScorePanel"));
+      MoveTo(*GridSTCPanel, *HJDETScorePanel);
       BuildDATCGrid();
     } else if (role == 19) {
       judge.SetCaption("DTC");
-      NamedComponent<TLabel>(*this, "LabelDATCTitle").SetCaption("DTC");
+      LabelDATCTitle->SetCaption("DTC");
       BuildDATCGrid();
       Application->ProcessMessages();
     }
-    NamedComponent<TNotebook>(*this, "_Notebook").SetPageIndex(layout.Page);
+    _Notebook->SetPageIndex(layout.Page);
   }
   ArrangePage();
-  NamedComponent<TTimer>(*this, "TestTimer")
-      .SetEnabled(NamedComponent<TCheckBox>(*this, "CheckBoxTest").Checked());
+  TestTimer->SetEnabled(CheckBoxTest->Checked());
 }
 
 void TMainForm::ArrangePage() {
@@ -128,33 +149,32 @@ void TMainForm::ArrangePage() {
     if (Width() < width)
       SetWidth(width);
   };
-  auto& right = NamedComponent<TPanel>(*this, "PanelRight");
+  auto& right = *PanelRight;
   switch (Page()) {
   case DetailedPage: {
     if (Height() < 643)
       SetHeight(643);
-    auto& keypad = NamedComponent<TPanel>(*this, "PanelKeypadDetailed");
-    auto& elements = NamedComponent<TPanel>(*this, "PanelElements");
+    auto& keypad = *PanelKeypadDetailed;
+    auto& elements = *PanelElements;
     const int w = keypad.Width() + right.Width() + elements.Width();
     widen(w);
-    const int left = (NamedComponent<TPanel>(*this, "PanelDET").Width() - w) / 2 + keypad.Width();
+    const int left = (PanelDET->Width() - w) / 2 + keypad.Width();
     elements.SetLeft(left);
-    NamedComponent<TPanel>(*this, "PanelAI").SetLeft(left);
+    PanelAI->SetLeft(left);
     break;
   }
   case IndividualPage: {
-    auto& keypad = NamedComponent<TPanel>(*this, "PanelKeypad");
+    auto& keypad = *PanelKeypad;
     const int w = keypad.Width() + right.Width();
     widen(w);
-    keypad.SetLeft((NamedComponent<TPanel>(*this, "PanelIND").Width() - w) / 2);
+    keypad.SetLeft((PanelIND->Width() - w) / 2);
     break;
   }
   case TimersPage: {
-    auto& keypad = NamedComponent<TPanel>(*this, "PanelTimerKeypad");
-    const int w = keypad.Width() + NamedComponent<TPanel>(*this, "PanelTimerNavigation").Width() +
-                  NamedComponent<TPanel>(*this, "PanelTimerRight").Width();
+    auto& keypad = *PanelTimerKeypad;
+    const int w = keypad.Width() + PanelTimerNavigation->Width() + PanelTimerRight->Width();
     widen(w);
-    keypad.SetLeft((NamedComponent<TPanel>(*this, "PanelTime").Width() - w) / 2);
+    keypad.SetLeft((PanelTime->Width() - w) / 2);
     break;
   }
   case RefereePage:
@@ -168,60 +188,54 @@ void TMainForm::ArrangePage() {
     break;
   }
   ArrangeConfirmButtons();
-  auto& logo = NamedComponent<TImage>(*this, "ZELLogo");
-  auto& main = NamedComponent<TPanel>(*this, "PanelMain");
+  auto& logo = *ZELLogo;
+  auto& main = *PanelMain;
   logo.SetLeft((main.Width() - logo.Width()) / 2);
   logo.SetTop((main.Height() - logo.Height()) / 2);
   ArrangeConfirmButtons();
 
-  auto& title = NamedComponent<TLabel>(*this, "LabelScoreTitle");
-  auto& score = NamedComponent<TLabel>(*this, "ScoreEdit");
-  auto& send = NamedComponent<TButton>(*this, "ButtonSendScore");
-  auto& board = NamedComponent<TPanel>(*this, "PanelScoreboard");
-  const int g =
-      (right.Height() - title.Height() - score.Height() -
-       NamedComponent<TLabel>(*this, "JudgeNum").Height() -
-       NamedComponent<TLabel>(*this, "LabelJudge").Height() - send.Height() - board.Height()) /
-      3;
+  auto& title = *LabelScoreTitle;
+  auto& score = *ScoreEdit;
+  auto& send = *ButtonSendScore;
+  auto& board = *PanelScoreboard;
+  const int g = (right.Height() - title.Height() - score.Height() - JudgeNum->Height() -
+                 LabelJudge->Height() - send.Height() - board.Height()) /
+                3;
   send.SetTop(score.Top() + score.Height() + g);
   board.SetTop(send.Top() + send.Height() + g);
 }
 
 void TMainForm::ArrangeSTCPage() {
-  auto& page = NamedComponent<TPanel>(*this, "PanelSTC");
-  const int a = (page.Width() - NamedComponent<TPanel>(*this, "PanelRight").Width()) / 16;
+  auto& page = *PanelSTC;
+  const int a = (page.Width() - PanelRight->Width()) / 16;
   const int h = page.Height();
   for (int n = 1; n <= 3; ++n) {
-    const std::string number = IntToStr(n);
-    auto& button = NamedComponent<TPanel>(*this, "STCButton" + number);
+    auto& button = STCButton(n);
     button.SetBounds((3 * n - 2) * a, 40, 2 * a, h - 271);
-    auto& subtract = NamedComponent<TButton>(*this, "STCSubtract" + number);
+    auto& subtract = STCSubtract(n);
     subtract.SetBounds(button.Left(), button.Top() + button.Height() + 20, button.Width(), 64);
-    auto& count = NamedComponent<TLabel>(*this, "STCCount" + number);
+    auto& count = STCCount(n);
     count.SetBounds(button.Left(), subtract.Top() + subtract.Height() + 20, button.Width(), 67);
-    NamedComponent<TLabel>(*this, "STCLabel" + number)
-        .SetBounds(button.Left(), count.Top() + count.Height(), button.Width(), 20);
+    STCLabel(n).SetBounds(button.Left(), count.Top() + count.Height(), button.Width(), 20);
   }
-  auto& home = NamedComponent<TButton>(*this, "ButtonHome5");
+  auto& home = *ButtonHome5;
   home.SetBounds(10 * a, 40, 97, 64);
-  NamedComponent<TButton>(*this, "STCClearButton")
-      .SetBounds(10 * a, home.Top() + 2 * home.Height(), 97, 80);
-  auto& first = NamedComponent<TPanel>(*this, "STCButton1");
-  auto& startStop = NamedComponent<TButton>(*this, "STCStartStop");
+  STCClearButton->SetBounds(10 * a, home.Top() + 2 * home.Height(), 97, 80);
+  auto& first = *STCButton1;
+  auto& startStop = *STCStartStop;
   startStop.SetBounds(10 * a - 24, first.Top() + first.Height() + 20, 145, 64);
-  auto& clock = NamedComponent<TLabel>(*this, "STCClock");
+  auto& clock = *STCClock;
   clock.SetBounds(10 * a - 24, startStop.Top() + startStop.Height() + 20, 145, 67);
-  NamedComponent<TLabel>(*this, "STCClockLabel")
-      .SetBounds(10 * a - 24, clock.Top() + clock.Height(), 145, 20);
-  auto& events = NamedComponent<TPanel>(*this, "GridSTCPanel");
+  STCClockLabel->SetBounds(10 * a - 24, clock.Top() + clock.Height(), 145, 20);
+  auto& events = *GridSTCPanel;
   events.SetBounds(12 * a, first.Top(), events.Width(), first.Height());
 }
 
 void TMainForm::ArrangeConfirmButtons() {
-  const int w = NamedComponent<TPanel>(*this, "ScoreConfirmMain").Width();
-  auto& decline = NamedComponent<TButton>(*this, "ScoreConfirmDecline");
+  const int w = ScoreConfirmMain->Width();
+  auto& decline = *ScoreConfirmDecline;
   decline.SetBounds(w / 5, decline.Top(), w / 4, decline.Height());
-  auto& accept = NamedComponent<TButton>(*this, "ScoreConfirmAccept");
+  auto& accept = *ScoreConfirmAccept;
   accept.SetBounds(3 * (w / 5), accept.Top(), w / 4, accept.Height());
 }
 
@@ -234,26 +248,25 @@ void TMainForm::_NotebookPageChanged(TObject*) {
 }
 
 void TMainForm::TestTimerTimer(TObject*) {
-  if (Page() != OpeningPage && NamedComponent<TIdTCPClient>(*this, "client").Connected())
-    NamedComponent<TButton>(*this, "ButtonSendScore").Click();
+  if (Page() != OpeningPage && client->Connected())
+    ButtonSendScore->Click();
 }
 
 // --- entry ------------------------------------------------------------------------------------
 
 void TMainForm::ResetSendButtons() {
-  for (const char* name : {"ButtonSendTime", "ButtonSendHJ"}) {
-    auto& button = NamedComponent<TButton>(*this, name);
-    button.SetCaption("Send / Enter");
-    button.SetColor(SendSilver);
+  for (TButton* button : {ButtonSendTime, ButtonSendHJ}) {
+    button->SetCaption("Send / Enter");
+    button->SetColor(SendSilver);
   }
-  NamedComponent<TLabel>(*this, "ScoreConfirmTitle").SetCaption("Score Confirmation");
-  NamedComponent<TPanel>(*this, "ScoreConfirmMain").Hide();
-  NamedComponent<TPanel>(*this, "PanelKeypad").Show();
-  NamedComponent<TButton>(*this, "ButtonSendScore").SetEnabled(true);
+  ScoreConfirmTitle->SetCaption("Score Confirmation");
+  ScoreConfirmMain->Hide();
+  PanelKeypad->Show();
+  ButtonSendScore->SetEnabled(true);
 }
 
 int TMainForm::ElementRows() {
-  return NamedComponent<TStringGrid>(*this, "GridDetailedScores").RowCount();
+  return GridDetailedScores->RowCount();
 }
 
 void TMainForm::KeepCursorInRange() {
@@ -268,7 +281,7 @@ void TMainForm::AdvanceCursor() {
     ColourImpressionEdits();
   } else {
     ScoreCursor = NextField(ScoreCursor, 0, ElementRows());
-    NamedComponent<TStringGrid>(*this, "GridDetailedScores").Invalidate();
+    GridDetailedScores->Invalidate();
   }
 }
 
@@ -282,7 +295,7 @@ void TMainForm::ScoreKeypadEntry(int value) {
       // The impression edits hold four characters: 10 shows and goes out as "10.0".
       edit.SetText(Copy(text, 1, 4));
     } else {
-      auto& grid = NamedComponent<TStringGrid>(*this, "GridDetailedScores");
+      auto& grid = *GridDetailedScores;
       grid.SetCells(1, ScoreCursor,
                     value == KeyClear ? std::string()
                                       : ScoreAfterKey(grid.Cells(1, ScoreCursor), value));
@@ -297,14 +310,13 @@ void TMainForm::ScoreKeypadEntry(int value) {
     TimeEntry(value, value == KeyTen ? "10" : IntToStr(value));
     return;
   }
-  auto& score = NamedComponent<TLabel>(*this, "ScoreEdit");
+  auto& score = *ScoreEdit;
   score.SetCaption(SingleScoreAfterKey(score.Caption(), value));
 }
 
 TLabel& TMainForm::SelectedTimeField() {
-  static const char* fields[] = {"WalkOnTime", "DeckTime", "RoutineTime"};
-  const int tag = static_cast<int>(NamedComponent<TImage>(*this, "Arrow").Tag());
-  return NamedComponent<TLabel>(*this, fields[std::clamp(tag, 1, 3) - 1]);
+  const int tag = static_cast<int>(Arrow->Tag());
+  return Numbered<TLabel>({WalkOnTime, DeckTime, RoutineTime}, tag);
 }
 
 void TMainForm::TimeEntry(int value, const std::string& digits) {
@@ -318,19 +330,19 @@ void TMainForm::TimeEntry(int value, const std::string& digits) {
 void TMainForm::TimeKeypadEntry(int value) {
   if (Page() == DetailedPage)
     return;
-  auto& send = NamedComponent<TButton>(*this, "ButtonSendTime");
+  auto& send = *ButtonSendTime;
   send.SetCaption("Send / Enter");
   send.SetColor(SendSilver);
-  NamedComponent<TPanel>(*this, "ScoreConfirmMain").Hide();
-  NamedComponent<TPanel>(*this, "PanelKeypad").Show();
-  NamedComponent<TButton>(*this, "ButtonSendScore").SetEnabled(true);
+  ScoreConfirmMain->Hide();
+  PanelKeypad->Show();
+  ButtonSendScore->SetEnabled(true);
   if (Page() == TimersPage)
     TimeEntry(value, IntToStr(value));
 }
 
 void TMainForm::MoveTimeSelection(int step) {
   const bool referee = Page() == RefereePage;
-  auto& arrow = NamedComponent<TImage>(*this, referee ? "HJArrow" : "Arrow");
+  auto& arrow = referee ? *HJArrow : *Arrow;
   int tag = static_cast<int>(arrow.Tag());
   if (step > 0) {
     tag = step;
@@ -369,7 +381,7 @@ void TMainForm::DETPreviousClick(TObject*) {
     ColourImpressionEdits();
   } else {
     ScoreCursor = PreviousField(ScoreCursor, 0, ElementRows());
-    NamedComponent<TStringGrid>(*this, "GridDetailedScores").Invalidate();
+    GridDetailedScores->Invalidate();
   }
 }
 
@@ -389,16 +401,15 @@ void TMainForm::ButtonSendScoreClick(TObject*) {
   // timer would make Enter send an empty score instead of the times.
   if (Page() == OpeningPage || Page() == TimersPage || Page() == RefereePage)
     return;
-  auto& confirm = NamedComponent<TPanel>(*this, "ScoreConfirmMain");
-  auto& bigScore = NamedComponent<TLabel>(*this, "ScoreConfirmScore0");
-  bigScore.SetCaption(NamedComponent<TLabel>(*this, "ScoreEdit").Caption());
+  auto& confirm = *ScoreConfirmMain;
+  auto& bigScore = *ScoreConfirmScore0;
+  bigScore.SetCaption(ScoreEdit->Caption());
   bigScore.SetVisible(Page() == IndividualPage);
 
-  auto& grid = NamedComponent<TStringGrid>(*this, "GridConfirm");
-  auto& det = NamedComponent<TPanel>(*this, "PanelDET");
-  const int h = det.Height() - NamedComponent<TPanel>(*this, "ScoreConfirmButtons").Height();
-  grid.SetBounds(16, h / 4, det.Width() - NamedComponent<TPanel>(*this, "PanelRight").Width() - 48,
-                 h / 2);
+  auto& grid = *GridConfirm;
+  auto& det = *PanelDET;
+  const int h = det.Height() - ScoreConfirmButtons->Height();
+  grid.SetBounds(16, h / 4, det.Width() - PanelRight->Width() - 48, h / 2);
   grid.SetDefaultRowHeight(std::max(1, h / 4 - 1));
   grid.SetRowCount(2);
   grid.Hide();
@@ -420,7 +431,7 @@ void TMainForm::ButtonSendScoreClick(TObject*) {
       grid.SetCells(i, 1, ImpressionEdits[i]->Text());
     }
   } else if (Page() == DetailedPage) {
-    auto& scores = NamedComponent<TStringGrid>(*this, "GridDetailedScores");
+    auto& scores = *GridDetailedScores;
     const int rows = scores.RowCount();
     grid.SetColCount(rows);
     for (int row = 0; row < rows; ++row) {
@@ -432,10 +443,10 @@ void TMainForm::ButtonSendScoreClick(TObject*) {
     }
     grid.Show();
   } else if (Page() == STCPage) {
-    NamedComponent<TTimer>(*this, "TimerRoutine").SetEnabled(false);
+    TimerRoutine->SetEnabled(false);
     threeColumns("Small", "Obvious", "Major");
     for (int i = 0; i < 3; ++i)
-      grid.SetCells(i, 1, NamedComponent<TLabel>(*this, "STCCount" + IntToStr(i + 1)).Caption());
+      grid.SetCells(i, 1, STCCount(i + 1).Caption());
   } else if (Page() == DATCPage) {
     SendDecisions();
     return;
@@ -443,17 +454,17 @@ void TMainForm::ButtonSendScoreClick(TObject*) {
   confirm.Show();
   confirm.BringToFront();
   ArrangeConfirmButtons();
-  NamedComponent<TPanel>(*this, "PanelKeypad").Hide();
-  NamedComponent<TButton>(*this, "ButtonSendScore").SetEnabled(false);
+  PanelKeypad->Hide();
+  ButtonSendScore->SetEnabled(false);
   confirm.SetColor(Waiting);
   if (grid.Visible())
     grid.Invalidate();
 }
 
 void TMainForm::SendDecisions() {
-  auto& send = NamedComponent<TButton>(*this, "ButtonSendScore");
-  const int role = NamedComponent<TRadioGroup>(*this, "ClientChoice").ItemIndex();
-  auto& grid = NamedComponent<TStringGrid>(*this, "GridDATC");
+  auto& send = *ButtonSendScore;
+  const int role = ClientChoice->ItemIndex();
+  auto& grid = *GridDATC;
   std::string payload = IntToStr(role + 1) + DC1;
   for (int row = 1; row < grid.RowCount(); ++row) {
     for (int col : {6, 7, 8})
@@ -477,19 +488,16 @@ std::string TMainForm::ScorePayload(bool zeros) {
     return payload;
   }
   if (Page() == DetailedPage) {
-    auto& grid = NamedComponent<TStringGrid>(*this, "GridConfirm");
+    auto& grid = *GridConfirm;
     std::string payload;
     for (int col = 0; col < grid.ColCount(); ++col)
       payload += (zeros ? std::string("0.00") : grid.Cells(col, 1)) + DC2;
     return payload;
   }
   if (Page() == STCPage) {
-    auto count = [this, zeros](int n) {
-      return zeros ? std::string("0")
-                   : NamedComponent<TLabel>(*this, "STCCount" + IntToStr(n)).Caption();
-    };
-    std::string payload = NamedComponent<TLabel>(*this, "ScoreEdit").Caption() + DC1 + count(1) +
-                          DC2 + count(2) + DC3 + count(3) + DC4;
+    auto count = [this, zeros](int n) { return zeros ? std::string("0") : STCCount(n).Caption(); };
+    std::string payload =
+        ScoreEdit->Caption() + DC1 + count(1) + DC2 + count(2) + DC3 + count(3) + DC4;
     // The three fields the server keeps for later use go out only with a score, not its
     // withdrawal.
     if (!zeros)
@@ -504,13 +512,13 @@ void TMainForm::ScoreConfirmAcceptClick(TObject*) {
 }
 
 void TMainForm::ScoreConfirmDeclineClick(TObject*) {
-  auto& confirm = NamedComponent<TPanel>(*this, "ScoreConfirmMain");
+  auto& confirm = *ScoreConfirmMain;
   confirm.Hide();
-  NamedComponent<TPanel>(*this, "PanelKeypad").Show();
-  NamedComponent<TButton>(*this, "ButtonSendScore").SetEnabled(true);
+  PanelKeypad->Show();
+  ButtonSendScore->SetEnabled(true);
   if (confirm.Color() != Received)
     return;
-  auto& score = NamedComponent<TLabel>(*this, "ScoreEdit");
+  auto& score = *ScoreEdit;
   if (score.Visible())
     score.SetCaption("0.0");
   const bool elements = Page() == DetailedPage && !ImpressionJudging();
@@ -520,9 +528,8 @@ void TMainForm::ScoreConfirmDeclineClick(TObject*) {
 }
 
 void TMainForm::ButtonSendTimeClick(TObject*) {
-  SendFrame("SD", NamedComponent<TLabel>(*this, "WalkOnTime").Caption() + DC1 +
-                      NamedComponent<TLabel>(*this, "DeckTime").Caption() + DC2 +
-                      NamedComponent<TLabel>(*this, "RoutineTime").Caption() + DC3);
+  SendFrame("SD",
+            WalkOnTime->Caption() + DC1 + DeckTime->Caption() + DC2 + RoutineTime->Caption() + DC3);
 }
 
 void TMainForm::ButtonNextClick(TObject*) {

@@ -52,19 +52,12 @@ class TServerView {
 public:
   explicit TServerView(TMainForm& form) : Form(form) {}
 
-  template <class T> T& Part(const std::string& name) const {
-    return NamedComponent<T>(Form, name);
-  }
-  TStringGrid& Grid(const std::string& name) const { return Part<TStringGrid>(name); }
-  void SetCaption(const std::string& name, const std::string& text) const {
-    Part<TControl>(name).SetCaption(text);
-  }
-  int RoleIndex() const { return Part<TRadioGroup>("ClientChoice").ItemIndex(); }
+  int RoleIndex() const { return Form.ClientChoice->ItemIndex(); }
   int OwnNumber() const { return RoleIndex() + 1; }
-  int Page() const { return Part<TNotebook>("_Notebook").PageIndex(); }
-  void ShowPage(int page) const { Part<TNotebook>("_Notebook").SetPageIndex(page); }
-  int ElementCount() const { return Grid("JudgeGrid").RowCount(); }
-  TCanvas& MeasuringCanvas() const { return Part<TImage>("TestImage").Picture().Bitmap().Canvas(); }
+  int Page() const { return Form._Notebook->PageIndex(); }
+  void ShowPage(int page) const { Form._Notebook->SetPageIndex(page); }
+  int ElementCount() const { return Form.JudgeGrid->RowCount(); }
+  TCanvas& MeasuringCanvas() const { return Form.TestImage->Picture().Bitmap().Canvas(); }
 
   TMainForm& Form;
 };
@@ -72,7 +65,7 @@ public:
 void ShowScoreTable(const std::string& payload) {
   if (!ScoresForm)
     return;
-  TStringGrid& grid = *ScoresForm->ScoresGrid();
+  TStringGrid& grid = *ScoresForm->ScoresGrid;
   const TScoreTable table = ParseScoreTable(payload);
   for (int row = 0; row < ScoreTableSize; ++row) {
     for (int col = 0; col < ScoreTableSize; ++col)
@@ -82,19 +75,20 @@ void ShowScoreTable(const std::string& payload) {
 }
 
 void ShowAthletes(const TServerView& view, const std::string& payload) {
-  for (const char* name : {"ButtonSendTime", "ButtonSendScore", "ButtonSendHJ"}) {
-    view.SetCaption(name, "Send / Enter");
-    view.Part<TButton>(name).SetColor(clSilver);
+  for (TButton* button :
+       {view.Form.ButtonSendTime, view.Form.ButtonSendScore, view.Form.ButtonSendHJ}) {
+    button->SetCaption("Send / Enter");
+    button->SetColor(clSilver);
   }
-  view.SetCaption("ScoreConfirmTitle", "Score Confirmation");
-  view.Part<TPanel>("ScoreConfirmMain").Hide();
-  view.Part<TPanel>("PanelKeypad").Show();
-  view.Part<TButton>("ButtonSendScore").SetEnabled(true);
+  view.Form.ScoreConfirmTitle->SetCaption("Score Confirmation");
+  view.Form.ScoreConfirmMain->Hide();
+  view.Form.PanelKeypad->Show();
+  view.Form.ButtonSendScore->SetEnabled(true);
 
   const TAthletes athletes = ParseAthletes(payload);
-  view.SetCaption("LabelStart", athletes.StartOrder);
-  FitLabelText(view.Part<TLabel>("LabelClub"), athletes.Club, 22, view.MeasuringCanvas());
-  FitLabelText(view.Part<TLabel>("LabelAthlete"), athletes.Athletes, 22, view.MeasuringCanvas());
+  view.Form.LabelStart->SetCaption(athletes.StartOrder);
+  FitLabelText(*view.Form.LabelClub, athletes.Club, 22, view.MeasuringCanvas());
+  FitLabelText(*view.Form.LabelAthlete, athletes.Athletes, 22, view.MeasuringCanvas());
 
   const int role = view.RoleIndex();
   bool showEvents = false;
@@ -102,16 +96,16 @@ void ShowAthletes(const TServerView& view, const std::string& payload) {
     showEvents = athletes.PanelFlag == "2";
   else if (role == 17 || role == 18)
     showEvents = true;
-  view.Part<TPanel>("GridSTCPanel").SetVisible(showEvents);
+  view.Form.GridSTCPanel->SetVisible(showEvents);
 }
 
 void ShowScoreboard(const TServerView& view, const std::string& payload) {
-  view.Part<TPanel>("PanelScoreboard").Show();
+  view.Form.PanelScoreboard->Show();
   const TScoreboard board = ParseScoreboard(payload);
-  view.SetCaption("ScoreboardOrder", "ORDER " + PadLeft(board.Order, 3));
-  view.SetCaption("Scoreboard1", PadLeft(board.Values[0], 9));
-  view.SetCaption("Scoreboard2", PadLeft(board.Values[1], 9));
-  view.SetCaption("Scoreboard3", PadLeft(board.Values[2], 9));
+  view.Form.ScoreboardOrder->SetCaption("ORDER " + PadLeft(board.Order, 3));
+  view.Form.Scoreboard1->SetCaption(PadLeft(board.Values[0], 9));
+  view.Form.Scoreboard2->SetCaption(PadLeft(board.Values[1], 9));
+  view.Form.Scoreboard3->SetCaption(PadLeft(board.Values[2], 9));
 }
 
 bool ConcernsThisConsole(const TServerView& view, int judge) {
@@ -123,7 +117,7 @@ void ShowPreviousScores(const TServerView& view, const std::string& payload) {
   const bool scored = IsElementJudge(scores.Judge) || IsImpressionJudge(scores.Judge);
   if (!scored || !ConcernsThisConsole(view, scores.Judge))
     return;
-  TStringGrid& grid = view.Grid("GridPreviousScores");
+  TStringGrid& grid = *view.Form.GridPreviousScores;
   grid.SetColCount(static_cast<int>(scores.Items.size()));
   for (std::size_t col = 0; col < scores.Items.size(); ++col)
     grid.SetCells(static_cast<int>(col), 1, scores.Items[col]);
@@ -153,9 +147,9 @@ void ShowFinalScores(const TServerView& view, const std::string& payload) {
   if (!ConcernsThisConsole(view, n))
     return;
   const auto& items = scores.Items;
-  TStringGrid& referee = view.Grid("GridReferee");
+  TStringGrid& referee = *view.Form.GridReferee;
   if (IsElementJudge(n)) {
-    TStringGrid& detailed = view.Grid("GridDetailedScores");
+    TStringGrid& detailed = *view.Form.GridDetailedScores;
     detailed.SetRowCount(k);
     for (int i = 1; i <= k + 1; ++i) {
       referee.SetCells(RefereeColumn(n), i, items[static_cast<std::size_t>(i - 1)]);
@@ -174,27 +168,26 @@ void ShowFinalScores(const TServerView& view, const std::string& payload) {
   } else if (IsSynchronizationJudge(n)) {
     int counts[3] = {};
     for (int i = 0; i < 3; ++i) {
-      const std::string number = std::to_string(i + 1);
-      view.SetCaption("STCCount" + number, items[static_cast<std::size_t>(i)]);
+      view.Form.STCCount(i + 1).SetCaption(items[static_cast<std::size_t>(i)]);
       counts[i] = StrToInt(items[static_cast<std::size_t>(i)]);
-      view.Part<TControl>("STCLabel" + number).SetTag(counts[i]);
+      view.Form.STCLabel(i + 1).SetTag(counts[i]);
     }
-    view.SetCaption("ScoreEdit",
-                    FormatFloat("0.0", counts[0] * 0.1 + counts[1] * 0.5 + counts[2] * 3.0));
+    view.Form.ScoreEdit->SetCaption(
+        FormatFloat("0.0", counts[0] * 0.1 + counts[1] * 0.5 + counts[2] * 3.0));
     SetRefereeFootRows(referee, RefereeColumn(n), 3, items);
   } else if (n == TimeKeeperNumber) {
-    view.SetCaption("WalkOnTime", items[0]);
-    view.SetCaption("DeckTime", items[1]);
-    view.SetCaption("RoutineTime", items[2]);
+    view.Form.WalkOnTime->SetCaption(items[0]);
+    view.Form.DeckTime->SetCaption(items[1]);
+    view.Form.RoutineTime->SetCaption(items[2]);
   } else if (IsReferee(n)) {
-    view.SetCaption("TimePenalty", items[0]);
-    view.SetCaption("TechnicalPenalty", items[1]);
+    view.Form.TimePenalty->SetCaption(items[0]);
+    view.Form.TechnicalPenalty->SetCaption(items[1]);
   }
 }
 
 void ShowElementList(const TServerView& view, const std::string& payload) {
   const std::vector<TElementRow> rows = ParseElementList(payload);
-  TStringGrid& grid = view.Grid("JudgeGrid");
+  TStringGrid& grid = *view.Form.JudgeGrid;
   grid.SetRowCount(static_cast<int>(rows.size()));
   for (std::size_t row = 0; row < rows.size(); ++row) {
     for (std::size_t col = 0; col < rows[row].size(); ++col)
@@ -203,14 +196,14 @@ void ShowElementList(const TServerView& view, const std::string& payload) {
 }
 
 void ShowDecisionFlags(const TServerView& view, const std::string& payload) {
-  TStringGrid& datc = view.Grid("GridDATC");
+  TStringGrid& datc = *view.Form.GridDATC;
   const TJudgeItems decisions = ParseDecisionFlags(payload, datc.RowCount() - 1);
   const int n = decisions.Judge;
   const int role = view.RoleIndex();
   const bool onReferee = view.Page() == RefereePage;
   if (!(role >= 13 && role <= 15) && role != DTCRoleIndex && !onReferee)
     return;
-  TStringGrid& referee = view.Grid("GridReferee");
+  TStringGrid& referee = *view.Form.GridReferee;
   for (int r = 1; r < datc.RowCount(); ++r) {
     const std::string& flags = decisions.Items[static_cast<std::size_t>(r - 1)];
     if (n == view.OwnNumber()) {
@@ -236,26 +229,25 @@ void ShowDecisionSheet(const TServerView& view, const std::string& payload) {
       grid.SetCells(DecisionColumn(sheet.Judge), r, sheet.Items[static_cast<std::size_t>(r - 1)]);
   };
   if (view.Page() == RefereePage)
-    fill(view.Grid("GridReferee"));
+    fill(*view.Form.GridReferee);
   if (view.RoleIndex() == DTCRoleIndex)
-    fill(view.Grid("GridDATC"));
+    fill(*view.Form.GridDATC);
 }
 
 // The scoring panels follow the page a judge scores on.
-void ShowScoringPage(const TServerView& view, int page, const std::string& host) {
+void ShowScoringPage(const TServerView& view, int page, TPanel& panel) {
   if (view.Page() == page)
     return;
   view.ShowPage(page);
-  auto& panel = view.Part<TWinControl>(host);
-  view.Part<TPanel>("PanelRight").SetParent(&panel);
-  view.Part<TPanel>("ScoreConfirmMain").SetParent(&panel);
+  view.Form.PanelRight->SetParent(&panel);
+  view.Form.ScoreConfirmMain->SetParent(&panel);
 }
 
 void ShowEventInfo(const TServerView& view, const std::string& payload) {
   const TEventInfo event = ParseEventInfo(payload);
   const std::optional<int> discipline = FindDisciplineIndex(event.Discipline);
   if (discipline) {
-    auto& selection = view.Part<TRadioGroup>("DisciplineSelection");
+    auto& selection = *view.Form.DisciplineSelection;
     if (selection.ItemIndex() != *discipline) {
       // Assigning the index is silent, so the discipline change is run here.
       selection.SetItemIndex(*discipline);
@@ -264,21 +256,21 @@ void ShowEventInfo(const TServerView& view, const std::string& payload) {
   }
   const int role = view.RoleIndex();
   if (role >= 0 && role <= 9 && discipline)
-    ShowScoringPage(view, DetailedPage, "PanelDET");
+    ShowScoringPage(view, DetailedPage, *view.Form.PanelDET);
   else if (role >= 10 && role <= 12 && discipline)
-    ShowScoringPage(view, STCPage, "PanelSTC");
+    ShowScoringPage(view, STCPage, *view.Form.PanelSTC);
   else if (role == 17 || role == 18) {
     view.Form.BuildDATCGrid();
     if (view.Page() != RefereePage)
       view.ShowPage(RefereePage);
   }
-  view.SetCaption("LabelEvent", event.EventName);
+  view.Form.LabelEvent->SetCaption(event.EventName);
 }
 
 void StartRoutineClock(const TServerView& view, const std::string& role,
                        const std::string& payload) {
-  view.Part<TMemo>("STCLog").Lines().Clear();
-  TStringGrid& events = view.Grid("GridSTC");
+  view.Form.STCLog->Lines().Clear();
+  TStringGrid& events = *view.Form.GridSTC;
   events.SetRowCount(2);
   for (int col = 0; col < events.ColCount(); ++col)
     events.SetCells(col, 1, "");
@@ -290,27 +282,27 @@ void StartRoutineClock(const TServerView& view, const std::string& role,
   const double start = ParseClockStart(payload);
   view.Form.RoutineStartTime = start;
   view.Form.ClockOffset = NowDateTime() - start;
-  view.SetCaption("STCClockLabel",
-                  "Time: Offset=" + MillisecondsPart(view.Form.ClockOffset) + "ms");
-  view.Part<TTimer>("TimerRoutine").SetEnabled(true);
+  view.Form.STCClockLabel->SetCaption("Time: Offset=" + MillisecondsPart(view.Form.ClockOffset) +
+                                      "ms");
+  view.Form.TimerRoutine->SetEnabled(true);
 }
 
 void ShowReceipt(const TServerView& view, const std::string& payload) {
   if (ParseReceiptAddressee(payload) != view.Form.OwnRoleCode)
     return;
-  view.SetCaption("ButtonSendTime", "Thank You");
+  view.Form.ButtonSendTime->SetCaption("Thank You");
   if (view.Page() == DATCPage) {
-    view.SetCaption("ButtonSendScore", "Thank You");
-    view.Part<TButton>("ButtonSendScore").SetColor(clLime);
+    view.Form.ButtonSendScore->SetCaption("Thank You");
+    view.Form.ButtonSendScore->SetColor(clLime);
   }
-  view.SetCaption("ScoreConfirmTitle", "Received - Thank You");
-  view.SetCaption("ButtonSendHJ", "Thank You");
-  view.Part<TPanel>("ScoreConfirmMain").SetColor(clGreen);
-  TStringGrid& confirm = view.Grid("GridConfirm");
+  view.Form.ScoreConfirmTitle->SetCaption("Received - Thank You");
+  view.Form.ButtonSendHJ->SetCaption("Thank You");
+  view.Form.ScoreConfirmMain->SetColor(clGreen);
+  TStringGrid& confirm = *view.Form.GridConfirm;
   if (confirm.Visible())
     confirm.Repaint();
-  view.Part<TButton>("ButtonSendTime").SetColor(clGreen);
-  view.Part<TButton>("ButtonSendHJ").SetColor(clGreen);
+  view.Form.ButtonSendTime->SetColor(clGreen);
+  view.Form.ButtonSendHJ->SetColor(clGreen);
 }
 
 void ShowRelayedScore(const TServerView& view, const std::string& role,
@@ -319,7 +311,7 @@ void ShowRelayedScore(const TServerView& view, const std::string& role,
   const int sender = SenderNumber(role);
   const int k = view.ElementCount();
   const std::vector<std::string> items = ParseRelayedScore(sender, payload, k);
-  TStringGrid& referee = view.Grid("GridReferee");
+  TStringGrid& referee = *view.Form.GridReferee;
   if (IsElementJudge(sender)) {
     for (int i = 1; i <= k; ++i)
       referee.SetCells(RefereeColumn(sender), i, items[static_cast<std::size_t>(i - 1)]);
@@ -328,12 +320,12 @@ void ShowRelayedScore(const TServerView& view, const std::string& role,
   } else if (IsSynchronizationJudge(sender)) {
     SetRefereeFootRows(referee, RefereeColumn(sender), 3, items);
   } else if (sender == TimeKeeperNumber) {
-    view.SetCaption("WalkOnTime", items[0]);
-    view.SetCaption("DeckTime", items[1]);
-    view.SetCaption("RoutineTime", items[2]);
+    view.Form.WalkOnTime->SetCaption(items[0]);
+    view.Form.DeckTime->SetCaption(items[1]);
+    view.Form.RoutineTime->SetCaption(items[2]);
   } else if (IsReferee(sender)) {
-    view.SetCaption("TimePenalty", items[0]);
-    view.SetCaption("TechnicalPenalty", items[1]);
+    view.Form.TimePenalty->SetCaption(items[0]);
+    view.Form.TechnicalPenalty->SetCaption(items[1]);
   }
 }
 
@@ -355,17 +347,17 @@ void TMainForm::DispatchFrame(const std::string& frame) {
   try {
     const TFrame parts = SplitFrame(frame);
     if (SameCode(parts.Code, "CC")) {
-      NamedComponent<TListBox>(*this, "ConnectedClients").Items().Add(parts.Payload);
+      ConnectedClients->Items().Add(parts.Payload);
       SendFrame("IP", OwnIP);
       SendFrame("CN", OwnHostName);
       SendFrame("CS", "Active");
     } else if (SameCode(parts.Code, "CD")) {
       if (parts.Payload == OwnRoleCode)
-        ButtonHomeClick(&NamedComponent<TButton>(*this, "ButtonHome2"));
+        ButtonHomeClick(ButtonHome2);
       else
-        RemoveConnectedClient(NamedComponent<TListBox>(*this, "ConnectedClients"), parts.Payload);
+        RemoveConnectedClient(*ConnectedClients, parts.Payload);
     } else if (SameCode(parts.Code, "TP")) {
-      SendFrame("CS", "Active " + NamedComponent<TLabel>(*this, "LabelPower").Caption());
+      SendFrame("CS", "Active " + LabelPower->Caption());
     } else if (SameCode(parts.Code, "CE")) {
       ShowMessageBox(parts.Payload, "Error", MB_OK | MB_ICONERROR);
     } else {
@@ -384,7 +376,7 @@ void TMainForm::HandleServerMessage(const std::string& header, const std::string
     AddChatLine(payload);
   } else if (SameCode(code, "IP") || SameCode(code, "CN") || SameCode(code, "CS")) {
     const int col = SameCode(code, "IP") ? 2 : SameCode(code, "CN") ? 1 : 3;
-    TStringGrid& connections = view.Grid("GridConnections");
+    TStringGrid& connections = *view.Form.GridConnections;
     for (int index = 0; index < RoleCount; ++index) {
       if (RoleCodes[static_cast<std::size_t>(index)] == role)
         connections.SetCells(col, index + 1, payload);

@@ -201,6 +201,17 @@ const THandlerInfo* TClassInfo::FindHandler(const std::string& name) const {
   return nullptr;
 }
 
+std::vector<const TFieldInfo*> TClassInfo::Fields() const {
+  std::vector<const TClassInfo*> chain;
+  for (const TClassInfo* info = this; info != nullptr; info = info->Parent())
+    chain.push_back(info);
+  std::vector<const TFieldInfo*> fields;
+  for (auto info = chain.rbegin(); info != chain.rend(); ++info)
+    for (const TFieldInfo& field : (*info)->Fields_)
+      fields.push_back(&field);
+  return fields;
+}
+
 TPropertyInfo& TClassInfo::AddProperty(TPropertyInfo property) {
   for (auto& existing : Properties_) {
     if (SameText(existing->Name, property.Name)) {
@@ -220,6 +231,16 @@ void TClassInfo::AddHandler(THandlerInfo handler) {
     }
   }
   Handlers_.push_back(std::move(handler));
+}
+
+void TClassInfo::AddField(TFieldInfo field) {
+  for (TFieldInfo& existing : Fields_) {
+    if (SameText(existing.Name, field.Name)) {
+      existing = std::move(field);
+      return;
+    }
+  }
+  Fields_.push_back(std::move(field));
 }
 
 TClassInfo& detail::AddClass(TClassDescription description) {
@@ -244,6 +265,11 @@ const TClassInfo& ClassInfoOf(const TObject& object) {
 std::string ClassNameOf(const TObject& object) {
   const TClassInfo* info = Registry().NearestOf(object);
   return info == nullptr ? "TObject" : info->Name();
+}
+
+std::string ClassNameOfType(std::type_index type) {
+  const TClassInfo* info = Registry().ByType(type);
+  return info == nullptr ? type.name() : info->Name();
 }
 
 } // namespace marivo

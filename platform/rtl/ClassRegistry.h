@@ -77,6 +77,15 @@ struct THandlerInfo {
   std::function<std::any(TComponent& root)> Bind;
 };
 
+// A published component field of the root class: bound to the root's component of that name
+// once its form data has been read.
+struct TFieldInfo {
+  std::string Name;
+  std::type_index Type; // the field's component class
+  std::function<bool(const TComponent& component)> Fits;
+  std::function<void(TComponent& root, TComponent& component)> Bind;
+};
+
 using TComponentFactory = std::function<TComponent*(TComponent* owner)>;
 
 struct TClassDescription {
@@ -108,15 +117,19 @@ public:
   // Ancestors' properties first; an overriding entry takes its ancestor's place.
   std::vector<const TPropertyInfo*> Properties() const;
   const THandlerInfo* FindHandler(const std::string& name) const;
+  // Ancestors' fields first.
+  std::vector<const TFieldInfo*> Fields() const;
 
   // An entry of the same name in this class is replaced.
   TPropertyInfo& AddProperty(TPropertyInfo property);
   void AddHandler(THandlerInfo handler);
+  void AddField(TFieldInfo field);
 
 private:
   TClassDescription Description_;
   std::vector<std::unique_ptr<TPropertyInfo>> Properties_;
   std::vector<THandlerInfo> Handlers_;
+  std::vector<TFieldInfo> Fields_;
 };
 
 namespace detail {
@@ -322,6 +335,20 @@ public:
     return *this;
   }
 
+  // A member of T (or of a base of T) that form data binds to the root's component of that name;
+  // a missing or differently classed component fails the load.
+  template <class C, class D> TClassBuilder& Field(const std::string& name, D* C::*member) {
+    static_assert(std::is_base_of_v<C, T> && std::is_base_of_v<TComponent, D>,
+                  "a field is a component pointer member of the class");
+    Info_.AddField(
+        {name, std::type_index(typeid(D)),
+         [](const TComponent& component) { return dynamic_cast<const D*>(&component) != nullptr; },
+         [member](TComponent& root, TComponent& component) {
+           dynamic_cast<T&>(root).*member = &dynamic_cast<D&>(component);
+         }});
+    return *this;
+  }
+
 private:
   TPropertyInfo Make(const std::string& name, TPropertyKind kind) const {
     TPropertyInfo property;
@@ -403,5 +430,7 @@ const TClassInfo* GetClass(const std::string& name);
 const TClassInfo& ClassInfoOf(const TObject& object);
 // The registered name of object's type, or of its nearest registered ancestor.
 std::string ClassNameOf(const TObject& object);
+// The registered name of a C++ class; its compiler's name when it is not registered.
+std::string ClassNameOfType(std::type_index type);
 
 } // namespace marivo

@@ -350,6 +350,7 @@ void TComponentReader::Finish() {
     }
   }
   Fixups_.clear();
+  BindFields();
   for (TComponent* component : Created_)
     component->ExcludeState(csLoading);
   if (RootRead_)
@@ -359,6 +360,28 @@ void TComponentReader::Finish() {
   if (RootRead_)
     Root_.Loaded();
   Finished_ = true;
+}
+
+// Every field is checked before any is bound, so a failed load binds nothing.
+void TComponentReader::BindFields() {
+  if (!RootRead_)
+    return;
+  const TClassInfo* info = GetClass(Root_.ClassName());
+  if (info == nullptr)
+    return;
+  const std::vector<const TFieldInfo*> fields = info->Fields();
+  std::vector<TComponent*> components;
+  for (const TFieldInfo* field : fields) {
+    TComponent* component = Root_.FindComponent(field->Name);
+    if (component == nullptr || !field->Fits(*component))
+      throw EReadError(
+          SourceName_ + ": " + Root_.ClassName() + " needs component '" + field->Name +
+          "' of class " + ClassNameOfType(field->Type) + ", " +
+          (component == nullptr ? std::string("found none") : "found a " + component->ClassName()));
+    components.push_back(component);
+  }
+  for (std::size_t i = 0; i < fields.size(); ++i)
+    fields[i]->Bind(Root_, *components[i]);
 }
 
 void ReadComponentFromText(TComponent& root, const std::string& text,

@@ -27,8 +27,8 @@ public:
   TComponent& ReadComponent(const TFormObject& object, TComponent& parent);
   // Applies properties in order; dotted names walk sub-objects.
   void ReadProperties(TPersistent& instance, const std::vector<TFormProperty>& properties);
-  // Resolves component references, ends loading and calls Loaded() on every component read,
-  // the root last.
+  // Resolves component references, binds the root's fields, ends loading and calls Loaded() on
+  // every component read, the root last.
   void Finish();
 
 private:
@@ -45,6 +45,7 @@ private:
   void ReadValue(TPersistent& target, const TPropertyInfo& info, const TFormProperty& property);
   void ReadCollection(TPersistent& target, const TPropertyInfo& info,
                       const TFormProperty& property);
+  void BindFields();
   void BindHandler(TPersistent& target, const TPropertyInfo& info, const TFormProperty& property);
   std::string Where(int line) const;
   [[noreturn]] void Fail(int line, const std::string& message) const;

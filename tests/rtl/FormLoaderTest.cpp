@@ -231,6 +231,18 @@ public:
   int ChildClicks = 0;
 };
 
+class TTestFieldForm : public TTestForm {
+public:
+  using TTestForm::TTestForm;
+  void Loaded() override {
+    TTestForm::Loaded();
+    BoundWhenLoaded = Connect != nullptr && Clock != nullptr;
+  }
+  TTestControl* Connect = nullptr;
+  TTestTimer* Clock = nullptr;
+  bool BoundWhenLoaded = false;
+};
+
 bool RegisterTestClasses() {
   const TIdentTable colors = {{"clBlack", clBlack}, {"clRed", clRed}, {"clBtnFace", clBtnFace}};
   RegisterPersistentClass<TTestFont, TPersistent>("TTestFont")
@@ -270,6 +282,9 @@ bool RegisterTestClasses() {
       .Handler("ScoreChanged", &TTestForm::ScoreChanged);
   RegisterComponentClass<TTestChildForm, TTestForm>("TTestChildForm")
       .Handler("ChildClick", &TTestChildForm::ChildClick);
+  RegisterComponentClass<TTestFieldForm, TTestForm>("TTestFieldForm")
+      .Field("Connect", &TTestFieldForm::Connect)
+      .Field("Clock", &TTestFieldForm::Clock);
   return true;
 }
 
@@ -511,6 +526,38 @@ TEST_F(FormLoaderTest, MalformedFormDataNamesLineAndIdentifierAndLeavesNothingBe
     EXPECT_TRUE(Form.Controls.empty());
     EXPECT_EQ(Form.ComponentState() & (csLoading | csReading), 0);
     EXPECT_TRUE(LoadedLog.empty());
+  }
+}
+
+TEST_F(FormLoaderTest, FieldsAreBoundBeforeLoadedOrTheLoadFailsNamingFormComponentAndClass) {
+  const auto form = [](const std::string& clock) {
+    return "object Fields: TTestFieldForm\n  object Connect: TTestButton end\n" + clock + "end\n";
+  };
+  TTestFieldForm good;
+  ReadComponentFromText(good, form("  object Clock: TTestTimer end\n"), "Fields.frm");
+  EXPECT_EQ(good.Connect, good.FindComponent("Connect")) << "a descendant of the field's class";
+  EXPECT_EQ(good.Clock, good.FindComponent("Clock"));
+  EXPECT_TRUE(good.BoundWhenLoaded);
+
+  const struct {
+    std::string Clock;
+    std::string Expected;
+  } cases[] = {
+      {"", "Fields.frm: TTestFieldForm needs component 'Clock' of class TTestTimer, found none"},
+      {"  object Clock: TTestButton end\n",
+       "Fields.frm: TTestFieldForm needs component 'Clock' of class TTestTimer, found a "
+       "TTestButton"},
+  };
+  for (const auto& c : cases) {
+    TTestFieldForm bad;
+    try {
+      ReadComponentFromText(bad, form(c.Clock), "Fields.frm");
+      ADD_FAILURE() << "no error";
+    } catch (const EReadError& error) {
+      EXPECT_EQ(error.Message(), c.Expected);
+    }
+    EXPECT_EQ(bad.Connect, nullptr);
+    EXPECT_EQ(bad.ComponentCount(), 0);
   }
 }
 

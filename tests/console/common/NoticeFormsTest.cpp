@@ -90,12 +90,12 @@ TEST_F(NoticeForms, NoticesShowTheirTextsAndWaitHidden) {
   EXPECT_FALSE(ObtainingIPAddress->Visible());
   EXPECT_FALSE(InvalidElements->Visible());
   EXPECT_FALSE(ScoresForm->Visible());
-  EXPECT_FALSE(InvalidElements->Timer1()->Enabled());
-  EXPECT_EQ(InvalidElements->Timer1()->Interval(), 2000u);
-  EXPECT_FALSE(ScoresForm->ScoresTimer()->Enabled());
-  EXPECT_EQ(ScoresForm->ScoresTimer()->Interval(), 6000u);
-  EXPECT_EQ(ScoresForm->ScoresGrid()->ColCount(), 7);
-  EXPECT_EQ(ScoresForm->ScoresGrid()->RowCount(), 8);
+  EXPECT_FALSE(InvalidElements->Timer1->Enabled());
+  EXPECT_EQ(InvalidElements->Timer1->Interval(), 2000u);
+  EXPECT_FALSE(ScoresForm->ScoresTimer->Enabled());
+  EXPECT_EQ(ScoresForm->ScoresTimer->Interval(), 6000u);
+  EXPECT_EQ(ScoresForm->ScoresGrid->ColCount(), 7);
+  EXPECT_EQ(ScoresForm->ScoresGrid->RowCount(), 8);
 }
 
 TEST_F(NoticeForms, LostConnectionStaysOnTopWithItsBlueStrips) {
@@ -117,13 +117,13 @@ TEST_F(NoticeForms, LostConnectionStaysOnTopWithItsBlueStrips) {
 }
 
 TEST_F(NoticeForms, LostConnectionClosesItselfAfterItsTimeAndCanComeBack) {
-  InvalidElements->Timer1()->SetInterval(150);
+  InvalidElements->Timer1->SetInterval(150);
   for (int showing = 1; showing <= 2; ++showing) {
     const auto shown = TClock::now();
     InvalidElements->Show();
     App->ProcessMessages();
     ASSERT_TRUE(Showing(*InvalidElements)) << "showing " << showing;
-    EXPECT_TRUE(InvalidElements->Timer1()->Enabled());
+    EXPECT_TRUE(InvalidElements->Timer1->Enabled());
     ASSERT_TRUE(PumpUntil([] { return !InvalidElements->Visible(); }, 3000))
         << "showing " << showing << " stayed up";
     EXPECT_GE(MillisecondsSince(shown), 100) << "closed before its time";
@@ -135,7 +135,7 @@ TEST_F(NoticeForms, LostConnectionClosesItselfAfterItsTimeAndCanComeBack) {
 // A second lost connection while the notice is up gives the official the full time again.
 TEST_F(NoticeForms, LostConnectionShownAgainStaysAFullIntervalFromTheSecondShowing) {
   constexpr int interval = 900;
-  InvalidElements->Timer1()->SetInterval(interval);
+  InvalidElements->Timer1->SetInterval(interval);
   InvalidElements->ShowAgain();
   const auto first = TClock::now();
   ASSERT_TRUE(Showing(*InvalidElements));
@@ -154,7 +154,7 @@ TEST_F(NoticeForms, LostConnectionShownAgainStaysAFullIntervalFromTheSecondShowi
 
 TEST_F(NoticeForms, ScoreTableCoversTheScreenAndHidesAfterItsTime) {
   // Long enough that a busy machine still sees the table before it hides.
-  ScoresForm->ScoresTimer()->SetInterval(1500);
+  ScoresForm->ScoresTimer->SetInterval(1500);
   ScoresForm->Show();
   App->ProcessMessages();
   ASSERT_TRUE(Showing(*ScoresForm));
@@ -178,7 +178,7 @@ TEST_F(NoticeForms, ScoreTableCoversTheScreenAndHidesAfterItsTime) {
 // Two score tables from the server 4 s apart (scaled down): the second gets its own 6 s.
 TEST_F(NoticeForms, ScoreTableShownAgainStaysAFullIntervalFromTheSecondShowing) {
   constexpr int interval = 900;
-  ScoresForm->ScoresTimer()->SetInterval(interval);
+  ScoresForm->ScoresTimer->SetInterval(interval);
   ScoresForm->ShowAgain();
   const auto first = TClock::now();
   ASSERT_TRUE(Showing(*ScoresForm));

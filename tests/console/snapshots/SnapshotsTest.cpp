@@ -70,7 +70,7 @@ TEST_F(Snapshots, OpeningPageDetailsPanelAndNotices) {
   ExpectSnapshot(*InvalidElements, "notice-lost-connection");
   EXPECT_TRUE(InvalidElements->Visible());
 
-  ScoresForm->ScoresGrid()->SetCells(0, 0, "Rank");
+  ScoresForm->ScoresGrid->SetCells(0, 0, "Rank");
   ScoresForm->ShowAgain();
   EXPECT_EQ(ScoresForm->Left(), 10);
   EXPECT_EQ(ScoresForm->Width(), 1346);

@@ -420,13 +420,13 @@ TEST_F(ServerMessages, ScoreTableFillsTheScoresWindowAndShowsIt) {
   for (int i = 0; i < 49; ++i)
     payload += "c" + std::to_string(i) + "^";
   Receive("XX", "ZEL ", payload);
-  TStringGrid& scores = *ScoresForm->ScoresGrid();
+  TStringGrid& scores = *ScoresForm->ScoresGrid;
   EXPECT_EQ(scores.Cells(0, 0), "c0");
   EXPECT_EQ(scores.Cells(6, 0), "c6");
   EXPECT_EQ(scores.Cells(0, 1), "c7");
   EXPECT_EQ(scores.Cells(6, 6), "c48");
   EXPECT_TRUE(ScoresForm->Visible());
-  EXPECT_TRUE(ScoresForm->ScoresTimer()->Enabled());
+  EXPECT_TRUE(ScoresForm->ScoresTimer->Enabled());
 
   // A shorter table empties what the last one showed.
   Receive("XX", "ZEL ", "#Rank^Team^tail");
