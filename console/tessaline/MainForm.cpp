@@ -12,6 +12,8 @@
 
 #include <windows.h>
 
+#include <optional>
+
 namespace marivo {
 
 TMainForm* MainForm = nullptr;
@@ -101,7 +103,7 @@ void TMainForm::FormShow(TObject*) {
   // The group clamps the index and stays silent: the second stage sets the role state.
   ClientChoice->SetItemIndex(LastRoleIndex);
   ClockOffset = 0;
-  if (screenWidth < Left())
+  if (screenWidth <= Left())
     SetLeft(screenWidth - Width());
   Timer1->SetEnabled(true);
 }
@@ -117,10 +119,15 @@ void TMainForm::Timer1Timer(TObject*) {
     ObtainingIPAddress->Show();
   Application->ProcessMessages();
 
-  auto& watch = *IdIPWatch;
-  watch.ForceCheck();
-  OwnIP = watch.LocalIP();
-  OwnHostName = watch.LocalName();
+  // Without its own name the console still opens: the official can pick the server by address.
+  std::optional<Exception> lookupFailure;
+  try {
+    IdIPWatch->ForceCheck();
+    OwnIP = IdIPWatch->LocalIP();
+    OwnHostName = IdIPWatch->LocalName();
+  } catch (const Exception& error) {
+    lookupFailure = error;
+  }
   LoadIpHelperLibrary();
   RefreshIPList();
 
@@ -144,6 +151,8 @@ void TMainForm::Timer1Timer(TObject*) {
   notebook.SetPageIndex(OpeningPage);
   notebook.Show();
   TimerPowerMeter->SetEnabled(true);
+  if (lookupFailure)
+    HandleApplicationException(*lookupFailure);
 }
 
 void TMainForm::RefreshIPList() {
@@ -221,15 +230,18 @@ int STCButtonOf(WORD key) {
 
 } // namespace
 
+// A key the form acts on is consumed: the control that has the focus (a keypad button the judge
+// just clicked, say) must not act on the same press again.
 void TMainForm::FormKeyDown(TObject*, WORD& Key, TShiftState) {
   auto& notebook = *_Notebook;
   const int page = notebook.PageIndex();
   if (Key == VK_F5) {
-    auto& details = *PanelDetails;
-    details.SetVisible(!details.Visible());
+    PanelDetails->SetVisible(!PanelDetails->Visible());
+    Key = 0;
     return;
   }
   if (Key == VK_F9) {
+    Key = 0;
     if (page == OpeningPage) {
       ButtonExit->Click();
       return;
@@ -239,40 +251,58 @@ void TMainForm::FormKeyDown(TObject*, WORD& Key, TShiftState) {
     ReconnectTimer->SetEnabled(false);
     if (DisconnectConsoles->Enabled())
       DisconnectConsoles->Click();
-    if (auto& connect = *ConnectConsoles; connect.Enabled() && connect.CanFocus())
-      connect.SetFocus();
+    if (ConnectConsoles->Enabled() && ConnectConsoles->CanFocus())
+      ConnectConsoles->SetFocus();
     return;
   }
+  // On the Opening page keys go to its buttons as on any window.
   if (page == OpeningPage)
     return;
 
+  bool acted = false;
   auto& confirm = *ScoreConfirmMain;
   if (Key == VK_RETURN) {
+    acted = true;
     if (confirm.Visible())
       ScoreConfirmAccept->Click();
-    else if (page == 3)
+    else if (page == TimersPage)
       ButtonSendTime->Click();
-    else if (page != 4)
+    else if (page != RefereePage)
       ButtonSendScore->Click();
+    else
+      acted = false;
   }
-  if (!confirm.Visible() && page != 5)
-    for (const TScoreKey& scoreKey : ScoreKeys)
+  if (!confirm.Visible() && page != STCPage) {
+    for (const TScoreKey& scoreKey : ScoreKeys) {
       if (scoreKey.Key == Key) {
         ScoreKeypadEntry(scoreKey.Value);
+        acted = true;
         break;
       }
-  if (Key == VK_ESCAPE && confirm.Visible())
-    ScoreConfirmDecline->Click();
-  if ((page == 3 || page == 4) && (Key == VK_NEXT || Key == VK_PRIOR))
-    MoveTimeSelection(Key == VK_NEXT ? 0 : -1);
-  if (page == 5) {
-    if (Key == VK_ESCAPE)
-      STCClearButton->Click();
-    else if (const int button = STCButtonOf(Key))
-      STCButton(button).Click();
-    else if (Key == VK_DECIMAL)
-      STCStartStop->Click();
+    }
   }
+  if (Key == VK_ESCAPE && confirm.Visible()) {
+    ScoreConfirmDecline->Click();
+    acted = true;
+  }
+  if ((page == TimersPage || page == RefereePage) && (Key == VK_NEXT || Key == VK_PRIOR)) {
+    MoveTimeSelection(Key == VK_NEXT ? 0 : -1);
+    acted = true;
+  }
+  if (page == STCPage) {
+    if (Key == VK_ESCAPE) {
+      STCClearButton->Click();
+      acted = true;
+    } else if (const int button = STCButtonOf(Key)) {
+      STCButton(button).Click();
+      acted = true;
+    } else if (Key == VK_DECIMAL) {
+      STCStartStop->Click();
+      acted = true;
+    }
+  }
+  if (acted)
+    Key = 0;
 }
 
 void TMainForm::FormCloseQuery(TObject*, bool& CanClose) {
@@ -301,8 +331,16 @@ void TMainForm::SaveSettings() {
   // With no address selected the last one used is kept rather than an empty one.
   settings.LastIP = hosts.ItemIndex() >= 0 ? hosts.Items().Strings(hosts.ItemIndex()) : LastIP;
   settings.Who = ClientChoice->ItemIndex();
-  SaveConsoleSettings(SettingsFileName(), settings);
+  // Settings that cannot be written must not keep the console on the server or on the screen.
+  std::optional<Exception> saveFailure;
+  try {
+    SaveConsoleSettings(SettingsFileName(), settings);
+  } catch (const Exception& error) {
+    saveFailure = error;
+  }
   DisconnectConsolesClick(this);
+  if (saveFailure)
+    HandleApplicationException(*saveFailure);
 }
 
 void TMainForm::Register() {

@@ -99,6 +99,8 @@ public:
   void ScoreKeypadEntry(int value);
   void TimeKeypadEntry(int value);
   void MoveTimeSelection(int step);
+  // After the server's times the next entry starts from the walk-on time.
+  void SelectWalkOnTime();
   void FormResize(TObject* Sender);
   void _NotebookPageChanged(TObject* Sender);
   void TestTimerTimer(TObject* Sender);
@@ -274,6 +276,7 @@ private:
   void KeepCursorInRange();
   void AdvanceCursor();
   TLabel& SelectedTimeField();
+  void PlaceArrow(TImage& arrow, int tag);
   void TimeEntry(int value, const std::string& digits);
   void SendDecisions();
   // The SD payload of the page's score, or its withdrawal with zeros.

@@ -307,7 +307,9 @@ void TMainForm::ScoreKeypadEntry(int value) {
   }
   ResetSendButtons();
   if (Page() == TimersPage) {
-    TimeEntry(value, value == KeyTen ? "10" : IntToStr(value));
+    // A time has no fraction: those keys only reset the send buttons.
+    if (value == KeyClear || (value >= 0 && value <= KeyTen))
+      TimeEntry(value, value == KeyTen ? "10" : IntToStr(value));
     return;
   }
   auto& score = *ScoreEdit;
@@ -342,7 +344,7 @@ void TMainForm::TimeKeypadEntry(int value) {
 
 void TMainForm::MoveTimeSelection(int step) {
   const bool referee = Page() == RefereePage;
-  auto& arrow = referee ? *HJArrow : *Arrow;
+  TImage& arrow = referee ? *HJArrow : *Arrow;
   int tag = static_cast<int>(arrow.Tag());
   if (step > 0) {
     tag = step;
@@ -351,6 +353,14 @@ void TMainForm::MoveTimeSelection(int step) {
   } else if (Page() == TimersPage && tag >= 1 && tag <= 3) {
     tag = step == 0 ? tag % 3 + 1 : (tag + 1) % 3 + 1;
   }
+  PlaceArrow(arrow, tag);
+}
+
+void TMainForm::SelectWalkOnTime() {
+  PlaceArrow(*Arrow, 1);
+}
+
+void TMainForm::PlaceArrow(TImage& arrow, int tag) {
   arrow.SetTag(tag);
   static const int tops[] = {16, 144, 288, 48, 184};
   if (tag >= 1 && tag <= 5)
@@ -456,6 +466,8 @@ void TMainForm::ButtonSendScoreClick(TObject*) {
   ArrangeConfirmButtons();
   PanelKeypad->Hide();
   ButtonSendScore->SetEnabled(false);
+  // A receipt of the last score must not title the one now waiting for Accept.
+  ScoreConfirmTitle->SetCaption("Score Confirmation");
   confirm.SetColor(Waiting);
   if (grid.Visible())
     grid.Invalidate();

@@ -179,6 +179,7 @@ void ShowFinalScores(const TServerView& view, const std::string& payload) {
     view.Form.WalkOnTime->SetCaption(items[0]);
     view.Form.DeckTime->SetCaption(items[1]);
     view.Form.RoutineTime->SetCaption(items[2]);
+    view.Form.SelectWalkOnTime();
   } else if (IsReferee(n)) {
     view.Form.TimePenalty->SetCaption(items[0]);
     view.Form.TechnicalPenalty->SetCaption(items[1]);

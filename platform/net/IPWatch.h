@@ -12,7 +12,8 @@ class TIdIPWatch : public TComponent {
 public:
   explicit TIdIPWatch(TComponent* owner);
 
-  void ForceCheck();
+  // Virtual so that a test can stand in for a socket stack whose lookup fails.
+  virtual void ForceCheck();
   // The first IPv4 address of the host name; "" when it has none.
   const std::string& LocalIP();
   const std::string& LocalName();

@@ -18,6 +18,7 @@
 #include <chrono>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace marivo {
 namespace {
@@ -69,6 +70,27 @@ protected:
     EXPECT_TRUE(Server.WaitForFrames(++Expected));
     const auto frames = Server.Frames();
     return frames.size() >= Expected ? frames[Expected - 1] : std::string();
+  }
+  // A key as Windows delivers it to the control that has the focus: the form previews it first.
+  void KeyTo(const std::string& control, WORD key) {
+    SendMessageA(NamedComponent<TWinControl>(*MainForm, control).Handle(), WM_KEYDOWN, key, 0);
+  }
+  // The frames written since the last look, in order; a marker written now closes the list, so
+  // nothing written earlier can still be on its way.
+  std::vector<std::string> NewFrames() {
+    MainForm->SendFrame("CM", "marker");
+    EXPECT_TRUE(Server.WaitForFrames(Expected));
+    auto end = std::chrono::steady_clock::now() + 5s;
+    auto frames = Server.Frames();
+    while (frames.back().find("marker") == std::string::npos &&
+           std::chrono::steady_clock::now() < end) {
+      Sleep(2);
+      frames = Server.Frames();
+    }
+    std::vector<std::string> fresh(frames.begin() + static_cast<long>(Expected - 1),
+                                   frames.end() - 1);
+    Expected = frames.size() + 1;
+    return fresh;
   }
   TPanel& Confirmation() { return NamedComponent<TPanel>(*MainForm, "ScoreConfirmMain"); }
   TLabel& Label(const std::string& name) { return NamedComponent<TLabel>(*MainForm, name); }
@@ -281,6 +303,73 @@ TEST_F(Scoring, AJudgeWhoChangesRoleFindsTheSendButtonOnTheNewPage) {
             NamedComponent<TPanel>(*MainForm, "PanelDET").Handle());
   Press("ButtonSendScore");
   EXPECT_TRUE(IsWindowVisible(Confirmation().Handle()));
+}
+
+// Keypad buttons keep the focus after a click; the key that follows must act once, through the
+// form, and never again through the focused button.
+TEST_F(Scoring, OneKeyPressIsOneActionWhateverHasTheFocus) {
+  ConnectAs(0);
+  NewFrames();
+  std::string elements = "2" + std::string(1, DC1);
+  for (int row = 1; row <= 2; ++row)
+    for (const char* item : {"a", "TRE", "1.2", "", "1.5000", "0.0"})
+      elements += std::string(item) + DC2;
+  Receive(ServerFrame("AE", elements));
+  Press("DETSCORE7");
+  Press("DETSCORE25");
+  KeyTo("DETSCORE25", VK_RETURN);
+  auto& scores = NamedComponent<TStringGrid>(*MainForm, "GridDetailedScores");
+  EXPECT_EQ(scores.Cells(1, 0), "7.25") << "the grid shows what Accept sends";
+  EXPECT_EQ(MainForm->ScoreCursor, 1);
+  KeyTo("ScoreConfirmAccept", VK_RETURN);
+  const std::string score = ConsoleFrame("J1  ", "7.25\x12"
+                                                 "0.00\x12");
+  EXPECT_EQ(NewFrames(), std::vector<std::string>{score}) << "one Enter, one score";
+
+  // After a receipt and its withdrawal, the next score waits for Accept under its own title.
+  Receive(ServerFrame("TX", "J1  " + std::string(1, DC1)));
+  KeyTo("ScoreConfirmAccept", VK_ESCAPE);
+  KeyTo("DETSCORE25", VK_RETURN);
+  EXPECT_EQ(Confirmation().Color(), 0x0000FF);
+  EXPECT_EQ(Label("ScoreConfirmTitle").Caption(), "Score Confirmation");
+
+  // F9 leaves for the Opening page, where Enter presses the button that has the focus.
+  KeyTo("ScoreConfirmAccept", VK_F9);
+  EXPECT_EQ(NamedComponent<TNotebook>(*MainForm, "_Notebook").PageIndex(), 0);
+  ASSERT_TRUE(Server.WaitForClientClose());
+  test::TFakeMeetServer second;
+  NamedComponent<TIdTCPClient>(*MainForm, "client").SetPort(second.Port());
+  KeyTo("ConnectConsoles", VK_RETURN);
+  EXPECT_TRUE(second.WaitForFrames(1)) << "Enter on Connect Console connects";
+}
+
+TEST_F(Scoring, TheTimeKeepersKeysActOnceAndTheServersTimesReturnToTheWalkOnTime) {
+  ConnectAs(16);
+  NewFrames();
+  Press("TIMESCORE5");
+  KeyTo("TIMESCORE5", VK_RETURN);
+  EXPECT_EQ(NewFrames(), std::vector<std::string>{ConsoleFrame("TIME", "0:00.5\x11"
+                                                                       "0:00.0\x12"
+                                                                       "0:00.0\x13")});
+  EXPECT_EQ(Label("WalkOnTime").Caption(), "0:00.5");
+
+  // Fraction keys have no meaning for a time: they only take back the receipt.
+  Receive(ServerFrame("TX", "TIME" + std::string(1, DC1)));
+  auto& send = NamedComponent<TButton>(*MainForm, "ButtonSendTime");
+  ASSERT_EQ(send.Caption(), "Thank You");
+  for (WORD key : {VK_MULTIPLY, VK_ADD, VK_SUBTRACT, VK_DIVIDE})
+    KeyTo("TIMESCORE5", key);
+  EXPECT_EQ(Label("WalkOnTime").Caption(), "0:00.5");
+  EXPECT_EQ(send.Caption(), "Send / Enter");
+
+  KeyTo("TIMESCORE5", VK_NEXT);
+  auto& arrow = NamedComponent<TImage>(*MainForm, "Arrow");
+  ASSERT_EQ(arrow.Tag(), 2);
+  Receive(ServerFrame("FS",
+                      "17" + std::string(1, DC1) + "1:02.3" + DC2 + "0:00" + DC3 + "2:50.1" + DC4));
+  EXPECT_EQ(Label("DeckTime").Caption(), "0:00.0");
+  EXPECT_EQ(arrow.Tag(), 1);
+  EXPECT_EQ(arrow.Top(), 16);
 }
 
 } // namespace

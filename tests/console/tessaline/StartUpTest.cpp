@@ -4,9 +4,12 @@
 #include "console/common/NoticeForms.h"
 #include "console/common/rules/BatteryMeter.h"
 #include "console/tessaline/MainForm.h"
+#include "platform/net/TcpClient.h"
+#include "platform/net/Winsock.h"
 #include "platform/rtl/IniFile.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Dialogs.h"
+#include "tests/support/FakeMeetServer.h"
 #include "tests/support/RunningConsole.h"
 #include "tests/support/TemporaryFolder.h"
 
@@ -201,18 +204,40 @@ TEST_F(Tessaline, SecondStageFindsTheConsoleAndOpensTheOpeningPage) {
   EXPECT_TRUE(Boxes.empty());
 }
 
-TEST_F(Tessaline, StoredLeftBeyondTheScreenBringsTheRightEdgeToTheScreensEdge) {
-  WriteSettings("Left=" + std::to_string(ScreenWidth + 200) +
-                "\r\nTop=20\r\nWidth=900\r\nHeight=650\r\n");
+TEST_F(Tessaline, StoredLeftAtOrBeyondTheScreenBringsTheRightEdgeToTheScreensEdge) {
+  for (const int left : {ScreenWidth + 200, ScreenWidth}) {
+    SCOPED_TRACE(left);
+    WriteSettings("Left=" + std::to_string(left) + "\r\nTop=20\r\nWidth=900\r\nHeight=650\r\n");
+    Console.Start();
+    MainForm->Show();
+    EXPECT_EQ(MainForm->Left(), ScreenWidth - 900);
+    EXPECT_EQ(MainForm->Top(), 20);
+    EXPECT_EQ(MainForm->Width(), 900);
+    EXPECT_EQ(MainForm->Height(), 650);
+    RECT bounds;
+    GetWindowRect(MainForm->Handle(), &bounds);
+    EXPECT_EQ(bounds.right, ScreenWidth);
+    Console.Close();
+  }
+}
+
+// A socket stack that cannot name this computer.
+class TNamelessIPWatch : public TIdIPWatch {
+public:
+  using TIdIPWatch::TIdIPWatch;
+  void ForceCheck() override { throw ESocketError(WSAHOST_NOT_FOUND); }
+};
+
+TEST_F(Tessaline, ConsoleWithoutAHostNameStillOpensAndSaysWhy) {
   Console.Start();
+  MainForm->IdIPWatch = new TNamelessIPWatch(MainForm);
   MainForm->Show();
-  EXPECT_EQ(MainForm->Left(), ScreenWidth - 900);
-  EXPECT_EQ(MainForm->Top(), 20);
-  EXPECT_EQ(MainForm->Width(), 900);
-  EXPECT_EQ(MainForm->Height(), 650);
-  RECT bounds;
-  GetWindowRect(MainForm->Handle(), &bounds);
-  EXPECT_EQ(bounds.right, ScreenWidth);
+  ASSERT_TRUE(PumpUntil([this] { return TimerOn("TimerPowerMeter"); }, 5000));
+  EXPECT_EQ(ObtainingIPAddress, nullptr);
+  EXPECT_TRUE(IsWindowVisible(Roles().Handle()));
+  EXPECT_EQ(Hosts().ItemIndex(), 0) << "This Computer stays selected";
+  ASSERT_EQ(Boxes.size(), 1u);
+  EXPECT_NE(Boxes[0].Text.find("11001"), std::string::npos) << Boxes[0].Text;
 }
 
 TEST_F(Tessaline, StoredPlaceOnTheScreenIsKept) {
@@ -423,6 +448,27 @@ TEST_F(Tessaline, ConfirmedExitWritesTheSettingsTheNextStartReads) {
   EXPECT_EQ(MainForm->Height(), 700);
   EXPECT_EQ(MainForm->OwnRoleCode, "J5  ");
   EXPECT_EQ(MainForm->RoleCaption, "Judge 5 (Elements)");
+}
+
+// The settings are only a convenience: a console that cannot write them still leaves the
+// server properly and closes.
+TEST_F(Tessaline, ConfirmedExitLeavesTheServerEvenWhenTheSettingsCannotBeWritten) {
+  std::filesystem::create_directory(SettingsFile());
+  StartConsole();
+  Console.ChooseLocalServer();
+  test::TFakeMeetServer server;
+  ASSERT_TRUE(Console.ConnectTo(server));
+  Answer = IDOK;
+  MainForm->Close();
+  EXPECT_TRUE(Console.App().Terminated());
+  ASSERT_TRUE(server.WaitForClientClose());
+  const auto frames = server.Frames();
+  ASSERT_EQ(frames.size(), 3u);
+  EXPECT_NE(frames[1].find("CS"), std::string::npos);
+  EXPECT_NE(frames[1].find("Off"), std::string::npos);
+  EXPECT_NE(frames[2].find("IP"), std::string::npos);
+  ASSERT_EQ(Boxes.size(), 2u) << "the exit question, then the error";
+  EXPECT_NE(Boxes[1].Text.find("Settings.ini"), std::string::npos) << Boxes[1].Text;
 }
 
 // A console closed while maximised comes back at the size the official last gave it.
