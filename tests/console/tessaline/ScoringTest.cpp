@@ -29,6 +29,16 @@ std::string ServerFrame(const std::string& code, const std::string& payload) {
   return std::string(1, SOH) + code + "FREEZEL " + STX + payload + EOT;
 }
 
+// An element list of identical rows whose timing text is `timing`.
+std::string ElementList(int rows, const std::string& timing) {
+  std::string payload = std::to_string(rows) + DC1;
+  for (int row = 1; row <= rows; ++row)
+    for (const std::string item : {timing, std::string("TRE"), std::string("1.2"), std::string(),
+                                   std::string("1.5000"), std::string("0.0")})
+      payload += item + DC2;
+  return payload;
+}
+
 std::string ConsoleFrame(const std::string& role, const std::string& payload) {
   return std::string(1, SOH) + "SD" + "FREE" + role + STX + payload + EOT;
 }
@@ -104,11 +114,7 @@ TEST_F(Scoring, AnElementJudgeScoresEveryElementAndSeesTheReceipt) {
   ConnectAs(0);
   EXPECT_EQ(NamedComponent<TNotebook>(*MainForm, "_Notebook").PageIndex(), 1);
   EXPECT_EQ(Label("JudgeNum").Caption(), "ELEM 1");
-  std::string elements = "3" + std::string(1, DC1);
-  for (int row = 1; row <= 3; ++row)
-    for (const char* item : {"0:10-0:20", "TRE", "1.2", "", "1.5000", "0.0"})
-      elements += std::string(item) + DC2;
-  Receive(ServerFrame("AE", elements));
+  Receive(ServerFrame("AE", ElementList(3, "0:10-0:20")));
   Receive(ServerFrame("AI", "0012" + std::string(1, DC1) + "Aqua Club;Anna Berg;" + DC2 + "1"));
   EXPECT_EQ(Label("LabelStart").Caption(), "12");
 
@@ -149,11 +155,7 @@ TEST_F(Scoring, AnElementJudgeScoresEveryElementAndSeesTheReceipt) {
 
 TEST_F(Scoring, EmptyElementScoresGoOutAsZeroAndCancelBeforeTheReceiptSendsNothing) {
   ConnectAs(2);
-  std::string elements = "2" + std::string(1, DC1);
-  for (int row = 1; row <= 2; ++row)
-    for (const char* item : {"a", "TRE", "1.2", "", "1.5000", "0.0"})
-      elements += std::string(item) + DC2;
-  Receive(ServerFrame("AE", elements));
+  Receive(ServerFrame("AE", ElementList(2, "a")));
   Press("DETSCORE50");
   auto& scores = NamedComponent<TStringGrid>(*MainForm, "GridDetailedScores");
   EXPECT_EQ(scores.Cells(1, 0), "50") << "a fraction on an empty row gives its digits";
@@ -310,11 +312,7 @@ TEST_F(Scoring, AJudgeWhoChangesRoleFindsTheSendButtonOnTheNewPage) {
 TEST_F(Scoring, OneKeyPressIsOneActionWhateverHasTheFocus) {
   ConnectAs(0);
   NewFrames();
-  std::string elements = "2" + std::string(1, DC1);
-  for (int row = 1; row <= 2; ++row)
-    for (const char* item : {"a", "TRE", "1.2", "", "1.5000", "0.0"})
-      elements += std::string(item) + DC2;
-  Receive(ServerFrame("AE", elements));
+  Receive(ServerFrame("AE", ElementList(2, "a")));
   Press("DETSCORE7");
   Press("DETSCORE25");
   KeyTo("DETSCORE25", VK_RETURN);
