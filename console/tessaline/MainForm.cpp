@@ -488,7 +488,12 @@ void TMainForm::Register() {
         .Handler("GridDetailedScoresDrawCell", &TMainForm::GridDetailedScoresDrawCell)
         .Handler("GridDetailedScoresSelectCell", &TMainForm::GridDetailedScoresSelectCell)
         .Handler("GridConfirmDrawCell", &TMainForm::GridConfirmDrawCell)
-        .Handler("GridPreviousScoresDrawCell", &TMainForm::GridPreviousScoresDrawCell);
+        .Handler("GridPreviousScoresDrawCell", &TMainForm::GridPreviousScoresDrawCell)
+        .Handler("GridRefereeDrawCell", &TMainForm::GridRefereeDrawCell)
+        .Handler("GridRefereeSelectCell", &TMainForm::GridRefereeSelectCell)
+        .Handler("GridDATCDrawCell", &TMainForm::GridDATCDrawCell)
+        .Handler("GridDATCSelectCell", &TMainForm::GridDATCSelectCell)
+        .Handler("GridDATCMouseDown", &TMainForm::GridDATCMouseDown);
     return true;
   }();
   (void)registered;

@@ -128,6 +128,15 @@ public:
                            TGridDrawState State);
   void GridPreviousScoresDrawCell(TObject* Sender, int ACol, int ARow, const RECT& Rect,
                                   TGridDrawState State);
+  void GridRefereeDrawCell(TObject* Sender, int ACol, int ARow, const RECT& Rect,
+                           TGridDrawState State);
+  void GridRefereeSelectCell(TObject* Sender, int ACol, int ARow, bool& CanSelect);
+  void GridDATCDrawCell(TObject* Sender, int ACol, int ARow, const RECT& Rect,
+                        TGridDrawState State);
+
+  // The difficulty controllers' decisions (MainFormDecisions.cpp).
+  void GridDATCSelectCell(TObject* Sender, int ACol, int ARow, bool& CanSelect);
+  void GridDATCMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
 
   void WndProc(TMessage& message) override;
 
@@ -277,6 +286,8 @@ private:
   void AdvanceCursor();
   TLabel& SelectedTimeField();
   void PlaceArrow(TImage& arrow, int tag);
+  // The largest bold size, from the grid's own, at which text fits the cell.
+  int FittedSize(TStringGrid& grid, int col, int row, const std::string& text);
   void TimeEntry(int value, const std::string& digits);
   void SendDecisions();
   // The SD payload of the page's score, or its withdrawal with zeros.

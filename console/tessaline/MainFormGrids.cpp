@@ -1,5 +1,6 @@
 #include "console/common/TextFitting.h"
 #include "console/tessaline/MainForm.h"
+#include "console/tessaline/rules/GridLooks.h"
 
 #include <cmath>
 #include <string>
@@ -87,6 +88,49 @@ void DrawFittedCell(TStringGrid& grid, TCanvas& measuring, int col, int row, con
   canvas.FillRect(rect);
   canvas.TextOut(CentredLeft(rect, columnWidth, canvas.TextWidth(text)) + 3,
                  rect.top + (rowHeight - fitted.Height) / 2, text);
+}
+
+TColor ColourOf(TGridColour colour) {
+  static constexpr TColor colours[] = {clBlue, clWhite,  clBlack,  clGreen, clLime,
+                                       clRed,  clYellow, clSilver, clGray};
+  return colours[static_cast<int>(colour)];
+}
+
+int Centred(int offset, int room, int size) {
+  return offset + static_cast<int>(std::nearbyint((room - size) / 2.0)) + 3;
+}
+
+// Fills the cell, then writes its text (one line, or the two lines of a long declaration) in the
+// look's colours, centred, at the given size.
+void PaintCell(TStringGrid& grid, int col, int row, const RECT& rect, const TCellLook& look,
+               int size) {
+  TCanvas& canvas = grid.Canvas();
+  canvas.Font().SetName(grid.Font().Name());
+  canvas.Font().SetSize(size);
+  canvas.Font().SetStyle(fsBold);
+  canvas.Brush().SetStyle(bsSolid);
+  canvas.Brush().SetColor(ColourOf(look.Fill));
+  canvas.FillRect(rect);
+  if (look.Text.empty())
+    return;
+  canvas.Brush().SetColor(ColourOf(look.TextBrush));
+  canvas.Font().SetColor(ColourOf(look.Font));
+  const int width = grid.ColWidths(col);
+  const int height = grid.RowHeights(row);
+  const auto lines = col == 3 ? SplitDeclaration(look.Text) : std::nullopt;
+  if (!lines) {
+    canvas.TextOut(Centred(rect.left, width, canvas.TextWidth(look.Text)),
+                   Centred(rect.top, height, canvas.TextHeight(look.Text)), look.Text);
+    return;
+  }
+  const int textHeight = canvas.TextHeight(lines->first);
+  canvas.TextOut(Centred(rect.left, width, canvas.TextWidth(lines->first)),
+                 rect.top + static_cast<int>(std::nearbyint((height - 2 * textHeight) / 3.0)) + 3,
+                 lines->first);
+  canvas.TextOut(Centred(rect.left, width, canvas.TextWidth(lines->second)),
+                 rect.top + static_cast<int>(std::nearbyint((2 * height - 4 * textHeight) / 3.0)) +
+                     textHeight + 3,
+                 lines->second);
 }
 
 } // namespace
@@ -236,6 +280,40 @@ void TMainForm::GridPreviousScoresDrawCell(TObject*, int ACol, int ARow, const R
   canvas.Brush().SetColor(clGray);
   canvas.FillRect(Rect);
   canvas.TextOut(CentredLeft(Rect, grid.ColWidths(ACol), canvas.TextWidth(text)), Rect.top, text);
+}
+
+int TMainForm::FittedSize(TStringGrid& grid, int col, int row, const std::string& text) {
+  return FitTextToWidth(text, grid.ColWidths(col), grid.Font().Size(), grid.RowHeights(row),
+                        TestImage->Picture().Bitmap().Canvas())
+      .Size;
+}
+
+void TMainForm::GridRefereeDrawCell(TObject*, int ACol, int ARow, const RECT& Rect,
+                                    TGridDrawState) {
+  auto& grid = *GridReferee;
+  const std::string text = grid.Cells(ACol, ARow);
+  const int size = ACol > 3 ? grid.Font().Size() : FittedSize(grid, ACol, ARow, text);
+  PaintCell(grid, ACol, ARow, Rect,
+            RefereeCellLook(ACol, ARow, grid.RowCount(), grid.ColCount(), text), size);
+}
+
+void TMainForm::GridRefereeSelectCell(TObject*, int ACol, int ARow, bool& CanSelect) {
+  CanSelect = ACol == 0 && ARow == 0;
+  if (CanSelect)
+    ButtonHomeClick(GridReferee);
+}
+
+void TMainForm::GridDATCDrawCell(TObject*, int ACol, int ARow, const RECT& Rect, TGridDrawState) {
+  auto& grid = *GridDATC;
+  const std::string text = grid.Cells(ACol, ARow);
+  // Every decision cell of one width shares the size of its longest word.
+  std::string fitted = ACol >= 6 ? std::string("Review") : text;
+  if (ACol == 3 && SplitDeclaration(text))
+    fitted = text.substr(0, 30);
+  PaintCell(grid, ACol, ARow, Rect,
+            DATCCellLook(ACol, ARow, text, grid.Cells(DATCColumnDeclaredDD, ARow),
+                         grid.Cells(DATCColumnFailedDD, ARow)),
+            FittedSize(grid, ACol, ARow, fitted));
 }
 
 } // namespace marivo

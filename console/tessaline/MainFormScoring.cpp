@@ -473,25 +473,6 @@ void TMainForm::ButtonSendScoreClick(TObject*) {
     grid.Invalidate();
 }
 
-void TMainForm::SendDecisions() {
-  auto& send = *ButtonSendScore;
-  const int role = ClientChoice->ItemIndex();
-  auto& grid = *GridDATC;
-  std::string payload = IntToStr(role + 1) + DC1;
-  for (int row = 1; row < grid.RowCount(); ++row) {
-    for (int col : {6, 7, 8})
-      if (Trim(grid.Cells(col, row)).empty())
-        grid.SetCells(col, row, "0");
-    for (int col : {6, 7, 8, 15, 16})
-      payload += grid.Cells(col, row);
-    payload += std::string(1, DC2) + grid.Cells(5, row) + DC2;
-  }
-  payload += std::string(send.Tag() != 0 ? "Working" : "Done") + DC3;
-  send.SetTag(0);
-  if (role != 19)
-    SendFrame("DS", payload);
-}
-
 std::string TMainForm::ScorePayload(bool zeros) {
   if (Page() == DetailedPage && ImpressionJudging()) {
     std::string payload;

@@ -1920,6 +1920,9 @@ object MainForm: TMainForm
             Font.Style = [fsBold]
             ParentFont = False
             Color = clWhite
+            DefaultDrawing = False
+            OnDrawCell = GridRefereeDrawCell
+            OnSelectCell = GridRefereeSelectCell
           end
         end
         object ButtonHome4: TButton
@@ -2637,6 +2640,10 @@ object MainForm: TMainForm
           Font.Style = [fsBold]
           ParentFont = False
           Color = clWhite
+          DefaultDrawing = False
+          OnDrawCell = GridDATCDrawCell
+          OnSelectCell = GridDATCSelectCell
+          OnMouseDown = GridDATCMouseDown
         end
       end
     end

@@ -414,6 +414,38 @@ TEST_F(ElementGridsDrawing, PreviousScoresAreWhiteOnGray) {
   EXPECT_LT((firstWhite - top.begin()) / width, (cell.bottom - cell.top) / 2);
 }
 
+TEST_F(ElementGridsDrawing, DecisionsShowAsColouredWordsOnTheRefereesAndControllersGrids) {
+  ChooseRole(17);
+  ShowPage(Referees);
+  Announce(ThreeElements);
+  TStringGrid& referee = Grid("GridReferee");
+  referee.SetCells(9, 1, "10000");
+  referee.SetCells(10, 1, "01000");
+  referee.SetCells(11, 1, "00100");
+  referee.SetCells(4, 1, "0.00");
+  const std::pair<int, TColor> refereeCells[] = {{9, clGreen}, {10, clRed},  {11, clYellow},
+                                                 {4, clRed},   {5, clWhite}, {0, clBlue}};
+  for (const auto& [col, colour] : refereeCells)
+    EXPECT_EQ(Most(CellPixels(referee, col, 1)), ColorToRGB(colour)) << "referee column " << col;
+  EXPECT_TRUE(Shows(CellPixels(referee, 11, 1), clBlack)) << "Review in black";
+  EXPECT_EQ(Most(CellPixels(referee, 5, referee.RowCount() - 7)), ColorToRGB(clGray));
+
+  ChooseRole(13);
+  ShowPage(DATC);
+  Announce(ThreeElements);
+  TStringGrid& datc = Grid("GridDATC");
+  datc.SetCells(6, 1, "1");
+  datc.SetCells(7, 2, "1");
+  datc.SetCells(5, 2, datc.Cells(DATCColumnFailedDD, 2));
+  datc.SetCells(5, 3, "1.4");
+  EXPECT_EQ(Most(CellPixels(datc, 6, 1)), ColorToRGB(clGreen));
+  EXPECT_EQ(Most(CellPixels(datc, 7, 2)), ColorToRGB(clRed));
+  EXPECT_EQ(Most(CellPixels(datc, 8, 1)), ColorToRGB(clWhite)) << "no decision shows nothing";
+  EXPECT_EQ(Most(CellPixels(datc, 5, 1)), ColorToRGB(clGreen)) << "the declared DD";
+  EXPECT_EQ(Most(CellPixels(datc, 5, 2)), ColorToRGB(clRed)) << "the DD on failure";
+  EXPECT_EQ(Most(CellPixels(datc, 5, 3)), ColorToRGB(clYellow)) << "a re-declared DD";
+}
+
 // --- Choosing a row ----------------------------------------------------------------------------
 
 using ElementGridsSelect = ElementGrids;

@@ -33,8 +33,8 @@ std::string ServerFrame(const std::string& code, const std::string& payload) {
 std::string ElementList(int rows, const std::string& timing) {
   std::string payload = std::to_string(rows) + DC1;
   for (int row = 1; row <= rows; ++row)
-    for (const std::string item : {timing, std::string("TRE"), std::string("1.2"), std::string(),
-                                   std::string("1.5000"), std::string("0.0")})
+    for (const std::string& item : {timing, std::string("TRE"), std::string("1.2"), std::string(),
+                                    std::string("1.5000"), std::string("0.0")})
       payload += item + DC2;
   return payload;
 }
@@ -368,6 +368,47 @@ TEST_F(Scoring, TheTimeKeepersKeysActOnceAndTheServersTimesReturnToTheWalkOnTime
   EXPECT_EQ(Label("DeckTime").Caption(), "0:00.0");
   EXPECT_EQ(arrow.Tag(), 1);
   EXPECT_EQ(arrow.Top(), 16);
+}
+
+// A difficulty controller's every touch goes out at once as work in progress; Send closes the
+// sheet. The technical controller only watches.
+TEST_F(Scoring, ADifficultyControllersDecisionsReachTheServerAsTheyAreMade) {
+  ConnectAs(13);
+  NewFrames();
+  Receive(ServerFrame("AE", ElementList(2, "0:10-0:20")));
+  auto& grid = NamedComponent<TStringGrid>(*MainForm, "GridDATC");
+  const auto touch = [&](int col, int row) {
+    const RECT cell = grid.CellRect(col, row);
+    const LPARAM at = MAKELPARAM((cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2);
+    SendMessageA(grid.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageA(grid.Handle(), WM_LBUTTONUP, 0, at);
+  };
+  const auto sheet = [](const std::string& row1, const std::string& dd1, const char* state) {
+    return std::string(1, SOH) + "DSFREEJ14 " + STX + "14" + DC1 + row1 + DC2 + dd1 + DC2 +
+           "00000" + DC2 + "1.5000" + DC2 + state + DC3 + EOT;
+  };
+  touch(7, 1);
+  EXPECT_EQ(grid.Cells(5, 1), "0.00") << "the DD on failure";
+  touch(15, 1);
+  touch(2, 1);
+  EXPECT_EQ(NewFrames(), (std::vector<std::string>{sheet("01000", "0.00", "Working"),
+                                                   sheet("01010", "1.5000", "Working")}));
+  EXPECT_EQ(NamedComponent<TButton>(*MainForm, "ButtonSendScore").Caption(), "Send / Enter");
+  Key(VK_RETURN);
+  EXPECT_EQ(NewFrames(), std::vector<std::string>{sheet("01010", "1.5000", "Done")});
+
+  touch(0, 0);
+  EXPECT_EQ(NamedComponent<TNotebook>(*MainForm, "_Notebook").PageIndex(), 0) << "the Home cell";
+  NamedComponent<TRadioGroup>(*MainForm, "ClientChoice").SetItemIndex(19);
+  MainForm->ClientChoiceChange(MainForm);
+  test::TFakeMeetServer second;
+  ASSERT_TRUE(Console.ConnectTo(second));
+  MainForm->DispatchFrame(ServerFrame("AE", ElementList(2, "0:10-0:20")));
+  touch(9, 1);
+  Key(VK_RETURN);
+  MainForm->SendFrame("CM", "marker");
+  ASSERT_TRUE(second.WaitForFrames(2));
+  EXPECT_NE(second.Frames()[1].find("marker"), std::string::npos) << "the DTC sent a sheet";
 }
 
 } // namespace

@@ -74,9 +74,11 @@ TEST(DifficultyDecisions, NoTouchFromAnyStateLeavesAContradiction) {
         EXPECT_FALSE(after[dcPass] == '1' && after[dcFail] == '1');
         EXPECT_FALSE(after[dcRevP] == '1' && after[dcRevF] == '1');
       } else if (!setNow) {
-        for (int other = 0; other < DecisionCount; ++other)
-          if (other != touched && !(touched == dcRev && other > dcRev))
+        for (int other = 0; other < DecisionCount; ++other) {
+          if (other != touched && !(touched == dcRev && other > dcRev)) {
             EXPECT_EQ(after[other], before[other]) << "clearing touches only its own";
+          }
+        }
       }
     }
   }
