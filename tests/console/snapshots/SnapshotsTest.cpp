@@ -99,5 +99,55 @@ TEST_F(Snapshots, AnElementJudgesPageWithItsConfirmation) {
   ExpectSnapshot(*MainForm, "element-judge-confirmation");
 }
 
+// The referee's, a difficulty controller's and the technical controller's pages, each with
+// decisions in every look they can take.
+TEST_F(Snapshots, DecisionPages) {
+  MainForm->Show();
+  MainForm->Timer1Timer(MainForm);
+  std::string elements = std::string(1, SOH) + "AEFREEZEL " + STX + "5" + DC1;
+  const char* parts[] = {"TRE", "HYBRID", "ACRO", "HYBRID", "TRE"};
+  for (const char* part : parts)
+    for (const std::string& item :
+         {std::string("0:10-0:20"), std::string(part),
+          std::string(part == std::string("HYBRID") ? "T5a C2c+ C2a+*0.5 F1 2PR S3b-4F1c 5PC"
+                                                    : "TRE2a"),
+          std::string("4PC"), std::string("1.5000"), std::string("0.4")})
+      elements += item + DC2;
+  elements += EOT;
+  const char* decisions[] = {"10000", "01000", "00100", "10001", "01010"};
+  const struct {
+    int Role;
+    int Page;
+    const char* Name;
+  } pages[] = {{17, 4, "referee-page"},
+               {13, 6, "difficulty-controller-page"},
+               {19, 6, "technical-controller-page"}};
+  auto& notebook = NamedComponent<TNotebook>(*MainForm, "_Notebook");
+  for (const auto& page : pages) {
+    NamedComponent<TRadioGroup>(*MainForm, "ClientChoice").SetItemIndex(page.Role);
+    MainForm->ShowRolePage();
+    notebook.SetPageIndex(page.Page);
+    MainForm->DispatchFrame(elements);
+    auto& referee = NamedComponent<TStringGrid>(*MainForm, "GridReferee");
+    auto& datc = NamedComponent<TStringGrid>(*MainForm, "GridDATC");
+    for (int row = 1; row <= 5; ++row) {
+      const std::string flags = decisions[row - 1];
+      for (int col = 9; col <= 11; ++col) {
+        referee.SetCells(col, row, flags);
+        if (page.Role == DTCRoleIndex)
+          datc.SetCells(col, row, flags);
+      }
+      referee.SetCells(3 + row, row, row == 2 ? "0.00" : "7.50");
+      if (page.Role != DTCRoleIndex)
+        for (int i = 0; i < 5; ++i)
+          datc.SetCells(DATCFlagColumns[i], row, flags.substr(static_cast<std::size_t>(i), 1));
+    }
+    datc.SetCells(0, 1, "*0:10-0:20");
+    referee.SetCells(0, 1, "*0:10-0:20");
+    EXPECT_EQ(notebook.PageIndex(), page.Page);
+    ExpectSnapshot(*MainForm, page.Name);
+  }
+}
+
 } // namespace
 } // namespace marivo
