@@ -38,8 +38,9 @@ bench: setup
 	@build/bench-native/bench/bench_frame_parsing
 	@cmake -S . -B build/bench-win -G Ninja -DCMAKE_BUILD_TYPE=Release -DMARIVO_BENCH=ON \
 	  -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake >/dev/null
-	@cmake --build build/bench-win --target bench_tp_latency
+	@cmake --build build/bench-win --target bench_tp_latency bench_referee_grid
 	@cd build/bench-win/bench && $(CURDIR)/scripts/wine-run ./bench_tp_latency.exe
+	@cd build/bench-win/bench && $(CURDIR)/scripts/wine-run ./bench_referee_grid.exe
 
 clean:
 	rm -rf $(NATIVE) $(WIN)

@@ -17,7 +17,9 @@
 #include "platform/ui/Timers.h"
 
 #include <array>
+#include <map>
 #include <string>
+#include <tuple>
 
 namespace marivo {
 
@@ -288,6 +290,9 @@ private:
   void PlaceArrow(TImage& arrow, int tag);
   // The largest bold size, from the grid's own, at which text fits the cell.
   int FittedSize(TStringGrid& grid, int col, int row, const std::string& text);
+  // Text, width, height and starting size of a fit, with the size found.
+  using TFitKey = std::tuple<std::string, int, int, int>;
+  std::map<TFitKey, int> FittedSizes_;
   void TimeEntry(int value, const std::string& digits);
   void SendDecisions();
   // The SD payload of the page's score, or its withdrawal with zeros.

@@ -282,10 +282,20 @@ void TMainForm::GridPreviousScoresDrawCell(TObject*, int ACol, int ARow, const R
   canvas.TextOut(CentredLeft(Rect, grid.ColWidths(ACol), canvas.TextWidth(text)), Rect.top, text);
 }
 
+// Measuring is the dearest part of painting a grid, and the texts of a routine repeat from cell to
+// cell and from paint to paint: each fit is measured once.
 int TMainForm::FittedSize(TStringGrid& grid, int col, int row, const std::string& text) {
-  return FitTextToWidth(text, grid.ColWidths(col), grid.Font().Size(), grid.RowHeights(row),
-                        TestImage->Picture().Bitmap().Canvas())
-      .Size;
+  constexpr std::size_t MaxRemembered = 4096;
+  TFitKey key{text, grid.ColWidths(col), grid.RowHeights(row), grid.Font().Size()};
+  if (const auto known = FittedSizes_.find(key); known != FittedSizes_.end())
+    return known->second;
+  if (FittedSizes_.size() >= MaxRemembered)
+    FittedSizes_.clear();
+  const int size = FitTextToWidth(text, std::get<1>(key), std::get<3>(key), std::get<2>(key),
+                                  TestImage->Picture().Bitmap().Canvas())
+                       .Size;
+  FittedSizes_.emplace(std::move(key), size);
+  return size;
 }
 
 void TMainForm::GridRefereeDrawCell(TObject*, int ACol, int ARow, const RECT& Rect,
