@@ -155,18 +155,19 @@ void TMainForm::BuildDATCGrid() {
   auto& previous = *GridPreviousScores;
   const auto& det = *PanelDET;
   const auto& right = *PanelRight;
-  const auto placePrevious = [&](int width) {
-    previous.SetColCount(n);
+  const auto placePrevious = [&](int columns, int width) {
+    previous.SetColCount(columns);
     previous.SetWidth(width);
     previous.SetLeft((det.Width() - right.Width() - previous.Width()) / 2);
     previous.SetTop(det.Top() + det.Height() - previous.Height() - LabelDETMessage->Height());
   };
   if (elements.Visible()) {
-    placePrevious(n * (previous.DefaultColWidth() + 1));
+    placePrevious(n, n * (previous.DefaultColWidth() + 1));
     for (int i = 0; i < n; ++i)
       previous.SetCells(i, 0, std::to_string(i + 1));
   } else if (PanelAI->Visible()) {
-    placePrevious(3 * previous.DefaultColWidth() + 3);
+    // The impression judge's three scores, whatever the element count.
+    placePrevious(3, 3 * previous.DefaultColWidth() + 3);
     for (int i = 0; i < 3; ++i)
       previous.SetCells(i, 0, ImpressionHeadings[i]);
   }
@@ -322,7 +323,8 @@ void TMainForm::GridDATCDrawCell(TObject*, int ACol, int ARow, const RECT& Rect,
     fitted = text.substr(0, 30);
   PaintCell(grid, ACol, ARow, Rect,
             DATCCellLook(ACol, ARow, text, grid.Cells(DATCColumnDeclaredDD, ARow),
-                         grid.Cells(DATCColumnFailedDD, ARow)),
+                         grid.Cells(DATCColumnFailedDD, ARow),
+                         ClientChoice->ItemIndex() == DTCRoleIndex),
             FittedSize(grid, ACol, ARow, fitted));
 }
 

@@ -81,7 +81,7 @@ TCellLook RefereeCellLook(int col, int row, int rowCount, int colCount, const st
 }
 
 TCellLook DATCCellLook(int col, int row, const std::string& text, const std::string& declaredDD,
-                       const std::string& failedDD) {
+                       const std::string& failedDD, bool technicalController) {
   if (row == 0)
     return HeadingLook(col, text);
   const auto word = [&](TGridColour brush, TGridColour font, const char* shown) {
@@ -96,8 +96,8 @@ TCellLook DATCCellLook(int col, int row, const std::string& text, const std::str
   case 4:
     return Plain(Blue, White, text);
   case 5:
-    // The DTC's grid is built with no declared DD to compare against.
-    if (declaredDD == "0")
+    // The DTC's grid holds a controller's decisions where the declared DD would be.
+    if (technicalController || declaredDD == "0")
       return Plain(Blue, White, text);
     if (text == declaredDD)
       return Plain(Green, White, text);

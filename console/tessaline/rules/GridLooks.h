@@ -25,9 +25,10 @@ struct TCellLook {
 TCellLook RefereeCellLook(int col, int row, int rowCount, int colCount, const std::string& text);
 
 // The difficulty controllers' grid; declaredDD and failedDD are the row's DD as declared and on
-// failure, against which the current DD (column 5) is coloured.
+// failure, against which the current DD (column 5) is coloured. The technical controller's DD
+// never changes, so it is not coloured by its source.
 TCellLook DATCCellLook(int col, int row, const std::string& text, const std::string& declaredDD,
-                       const std::string& failedDD);
+                       const std::string& failedDD, bool technicalController);
 
 // A declared difficulty too long for one line of its cell, as two lines: broken after the last
 // blank or "-" among its first 29 characters, else after the 29th. Nothing for 30 characters or

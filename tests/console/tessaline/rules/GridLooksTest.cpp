@@ -65,6 +65,7 @@ TEST(GridLooks, DifficultyCellsShowWordsAndColourTheDDByItsSource) {
     const char* Declared;
     const char* Failed;
     TCellLook Look;
+    bool Technical = false;
   } cases[] = {
       {0, 0, "<-- Home", "", "", Plain(Silver, Black, "<-- Home")},
       {6, 0, "Pass", "", "", Plain(Blue, White, "Pass")},
@@ -81,6 +82,7 @@ TEST(GridLooks, DifficultyCellsShowWordsAndColourTheDDByItsSource) {
       {8, 1, "0", "1.2", "0.6", Plain(White, White, "0")},
       {15, 1, "1", "1.2", "0.6", Plain(Green, White, "Passed")},
       {16, 1, "1", "1.2", "0.6", Plain(Red, White, "Failed")},
+      {5, 1, "1.2", "1.2", "0.6", Plain(Blue, White, "1.2"), true},
       {9, 1, "10001", "0", "0.6", Plain(Green, White, "Passed")},
       {10, 1, "01010", "0", "0.6", Plain(Red, White, "Failed")},
       {11, 1, "00101", "0", "0.6", {Yellow, Red, White, "Rev-F"}},
@@ -88,7 +90,7 @@ TEST(GridLooks, DifficultyCellsShowWordsAndColourTheDDByItsSource) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::to_string(c.Col) + "," + std::to_string(c.Row) + " " + c.Text);
-    EXPECT_EQ(DATCCellLook(c.Col, c.Row, c.Text, c.Declared, c.Failed), c.Look);
+    EXPECT_EQ(DATCCellLook(c.Col, c.Row, c.Text, c.Declared, c.Failed, c.Technical), c.Look);
   }
 }
 
