@@ -2267,6 +2267,7 @@ object MainForm: TMainForm
           ParentFont = False
         end
         object STCButton1: TPanel
+          OnClick = STCButton1Click
           Left = 65
           Top = 40
           Width = 130
@@ -2283,6 +2284,7 @@ object MainForm: TMainForm
           ParentFont = False
         end
         object STCSubtract1: TButton
+          OnClick = STCSubtract1Click
           Left = 65
           Top = 438
           Width = 130
@@ -2329,6 +2331,7 @@ object MainForm: TMainForm
           Tag = 0
         end
         object STCButton2: TPanel
+          OnClick = STCButton1Click
           Left = 260
           Top = 40
           Width = 130
@@ -2345,6 +2348,7 @@ object MainForm: TMainForm
           ParentFont = False
         end
         object STCSubtract2: TButton
+          OnClick = STCSubtract1Click
           Left = 260
           Top = 438
           Width = 130
@@ -2391,6 +2395,7 @@ object MainForm: TMainForm
           Tag = 0
         end
         object STCButton3: TPanel
+          OnClick = STCButton1Click
           Left = 455
           Top = 40
           Width = 130
@@ -2407,6 +2412,7 @@ object MainForm: TMainForm
           ParentFont = False
         end
         object STCSubtract3: TButton
+          OnClick = STCSubtract1Click
           Left = 455
           Top = 438
           Width = 130
@@ -2465,6 +2471,7 @@ object MainForm: TMainForm
           ParentFont = False
         end
         object STCClearButton: TButton
+          OnClick = STCClearButtonClick
           Left = 650
           Top = 168
           Width = 97
@@ -2476,6 +2483,7 @@ object MainForm: TMainForm
           ParentFont = False
         end
         object STCStartStop: TButton
+          OnClick = STCStartStopClick
           Left = 626
           Top = 438
           Width = 145
@@ -2556,6 +2564,8 @@ object MainForm: TMainForm
             ParentFont = False
           end
           object GridSTC: TStringGrid
+            DefaultDrawing = False
+            OnDrawCell = GridSTCDrawCell
             Left = 4
             Top = 48
             Width = 232
@@ -2693,10 +2703,12 @@ object MainForm: TMainForm
     Enabled = False
   end
   object TimerClick: TTimer
+    OnTimer = TimerClickTimer
     Interval = 500
     Enabled = False
   end
   object TimerRoutine: TTimer
+    OnTimer = TimerRoutineTimer
     Interval = 100
     Enabled = False
   end
