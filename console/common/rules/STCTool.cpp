@@ -54,8 +54,9 @@ int TimeTextToTenths(const std::string& text) {
   const std::string_view view(text);
   const std::size_t colon = view.find(':');
   const std::string_view minutes = view.substr(0, colon);
-  const std::string_view seconds = colon == view.npos ? "" : view.substr(colon + 1, 2);
-  const std::string_view tenth = colon == view.npos ? "" : view.substr(colon + 3);
+  const bool hasRest = colon != view.npos && colon + 3 <= view.size();
+  const std::string_view seconds = hasRest ? view.substr(colon + 1, 2) : "";
+  const std::string_view tenth = hasRest ? view.substr(colon + 3) : "";
   // Six digits of minutes keep the tenths within an int.
   if (!AllDigits(minutes) || minutes.size() > 6 || seconds.size() != 2 || !AllDigits(seconds) ||
       tenth.size() < 2 || tenth[0] != '.' || !IsDigit(tenth[1]))
