@@ -7,6 +7,7 @@
 #include "console/common/rules/BatteryMeter.h"
 #include "platform/net/IpHelper.h"
 #include "platform/rtl/ClassRegistry.h"
+#include "platform/rtl/TextUtils.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Dialogs.h"
 
@@ -58,7 +59,7 @@ void TMainForm::FormCreate(TObject*) {
   char folder[MAX_PATH] = {};
   GetCurrentDirectoryA(MAX_PATH, folder);
   BaseFolder = folder;
-  STCLogFileName = BaseFolder + "\\STCLog.txt";
+  STCLogFileName = IncludeTrailingPathDelimiter(BaseFolder) + "STCLog.txt";
   EnableSTCLog->SetHint(STCLogFileName);
 
   SetStatusPanel(*StatusBar1, 0, VersionText);
@@ -447,6 +448,7 @@ void TMainForm::Register() {
         .Field("ReconnectTimer", &TMainForm::ReconnectTimer)
         .Field("TestTimer", &TMainForm::TestTimer)
         .Field("ThankYouConfirmationTimer", &TMainForm::ThankYouConfirmationTimer)
+        .Field("TimerClick", &TMainForm::TimerClick)
         .Field("TimerRoutine", &TMainForm::TimerRoutine)
         .Field("IdIPWatch", &TMainForm::IdIPWatch)
         .Field("client", &TMainForm::client)
@@ -493,7 +495,14 @@ void TMainForm::Register() {
         .Handler("GridRefereeSelectCell", &TMainForm::GridRefereeSelectCell)
         .Handler("GridDATCDrawCell", &TMainForm::GridDATCDrawCell)
         .Handler("GridDATCSelectCell", &TMainForm::GridDATCSelectCell)
-        .Handler("GridDATCMouseDown", &TMainForm::GridDATCMouseDown);
+        .Handler("GridDATCMouseDown", &TMainForm::GridDATCMouseDown)
+        .Handler("STCButton1Click", &TMainForm::STCButton1Click)
+        .Handler("TimerClickTimer", &TMainForm::TimerClickTimer)
+        .Handler("STCSubtract1Click", &TMainForm::STCSubtract1Click)
+        .Handler("STCClearButtonClick", &TMainForm::STCClearButtonClick)
+        .Handler("STCStartStopClick", &TMainForm::STCStartStopClick)
+        .Handler("TimerRoutineTimer", &TMainForm::TimerRoutineTimer)
+        .Handler("GridSTCDrawCell", &TMainForm::GridSTCDrawCell);
     return true;
   }();
   (void)registered;

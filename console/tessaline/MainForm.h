@@ -1,5 +1,6 @@
 #pragma once
 
+#include "console/common/LocalTime.h"
 #include "platform/net/IPWatch.h"
 #include "platform/net/TcpClient.h"
 #include "platform/ui/Buttons.h"
@@ -17,6 +18,7 @@
 #include "platform/ui/Timers.h"
 
 #include <array>
+#include <functional>
 #include <map>
 #include <string>
 #include <tuple>
@@ -120,7 +122,7 @@ public:
   void ButtonPrevClick(TObject* Sender);
   void ButtonSendHJClick(TObject* Sender);
 
-  // The element grids built from the server's element list, and how three of them are drawn
+  // The element grids built from the server's element list, and how four grids are drawn
   // (MainFormGrids.cpp).
   void BuildDATCGrid();
   void GridDetailedScoresDrawCell(TObject* Sender, int ACol, int ARow, const RECT& Rect,
@@ -135,10 +137,27 @@ public:
   void GridRefereeSelectCell(TObject* Sender, int ACol, int ARow, bool& CanSelect);
   void GridDATCDrawCell(TObject* Sender, int ACol, int ARow, const RECT& Rect,
                         TGridDrawState State);
+  void GridSTCDrawCell(TObject* Sender, int ACol, int ARow, const RECT& Rect, TGridDrawState State);
 
   // The difficulty controllers' decisions (MainFormDecisions.cpp).
   void GridDATCSelectCell(TObject* Sender, int ACol, int ARow, bool& CanSelect);
   void GridDATCMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+
+  // The synchronization controllers' counting tool and routine clock (MainFormSTC.cpp).
+  void STCButton1Click(TObject* Sender);
+  void TimerClickTimer(TObject* Sender);
+  void STCSubtract1Click(TObject* Sender);
+  void STCClearButtonClick(TObject* Sender);
+  void STCStartStopClick(TObject* Sender);
+  void TimerRoutineTimer(TObject* Sender);
+  // One counted error: kind "s", "o" or "m", action "add" or "subtract", the clock's text and
+  // the STC number ("1" to "3"); one the server relayed from another console is not sent back.
+  void AddSTCEvent(const std::string& kind, const std::string& action, const std::string& time,
+                   const std::string& stcNumber, bool fromServer);
+  // Empties the event memo and the list of major errors.
+  void ClearSTCEvents();
+  // Another console started its routine clock at start: this one counts from the same moment.
+  void FollowRoutineClock(double start);
 
   void WndProc(TMessage& message) override;
 
@@ -250,6 +269,7 @@ public:
   TTimer* ReconnectTimer = nullptr;
   TTimer* TestTimer = nullptr;
   TTimer* ThankYouConfirmationTimer = nullptr;
+  TTimer* TimerClick = nullptr;
   TTimer* TimerRoutine = nullptr;
   TIdIPWatch* IdIPWatch = nullptr;
   TIdTCPClient* client = nullptr;
@@ -271,6 +291,8 @@ public:
   double ClockOffset = 0;
   int DATCMouseCol = 0;
   int DATCMouseRow = 0;
+  // The local date-time the routine clock and the STC log read; tests set a clock of their own.
+  std::function<double()> Clock = LocalDateTime;
 
 private:
   std::string SettingsFileName() const;
@@ -297,6 +319,10 @@ private:
   void SendDecisions();
   // The SD payload of the page's score, or its withdrawal with zeros.
   std::string ScorePayload(bool zeros);
+  std::string STCNumber();
+  // The three counts and the total, from the count labels' tags.
+  void ShowSTCCounts();
+  void MarkElementRows(TStringGrid& grid, int elementRows);
 };
 
 extern TMainForm* MainForm;

@@ -328,4 +328,34 @@ void TMainForm::GridDATCDrawCell(TObject*, int ACol, int ARow, const RECT& Rect,
             FittedSize(grid, ACol, ARow, fitted));
 }
 
+void TMainForm::GridSTCDrawCell(TObject*, int ACol, int ARow, const RECT& Rect, TGridDrawState) {
+  auto& grid = *GridSTC;
+  std::string text = grid.Cells(ACol, ARow);
+  TColor brush = clWhite;
+  TColor font = clBlack;
+  if (ARow == 0) {
+    brush = clBlue;
+    font = clWhite;
+  } else if (ACol == 0) {
+    text.clear();
+  } else if (ACol == 3 && text == "m") {
+    brush = clRed;
+    font = clWhite;
+    text = "Major";
+  }
+  TCanvas& canvas = grid.Canvas();
+  canvas.Font().SetName(grid.Font().Name());
+  canvas.Font().SetSize(grid.Font().Size());
+  canvas.Font().SetStyle(fsBold);
+  canvas.Font().SetColor(font);
+  canvas.Brush().SetStyle(bsSolid);
+  canvas.Brush().SetColor(brush);
+  canvas.FillRect(Rect);
+  const int rowHeight = grid.RowHeights(ARow);
+  canvas.TextOut(
+      CentredLeft(Rect, grid.ColWidths(ACol), canvas.TextWidth(text)) + 1,
+      Rect.top + static_cast<int>(std::nearbyint((rowHeight - canvas.TextHeight(text)) / 2.0)) + 1,
+      text);
+}
+
 } // namespace marivo

@@ -3,15 +3,13 @@
 #include "console/common/protocol/Protocol.h"
 #include "console/common/protocol/RoleCodes.h"
 #include "console/common/protocol/ServerMessages.h"
+#include "console/common/rules/STCTool.h"
 #include "console/tessaline/MainForm.h"
 #include "platform/rtl/TextUtils.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Dialogs.h"
 
 #include <windows.h>
-
-#include <cmath>
-#include <cstdio>
 
 namespace marivo {
 
@@ -24,27 +22,6 @@ int DecisionColumn(int judge) {
 
 std::string HeaderPart(const std::string& header, std::size_t from, std::size_t count) {
   return from < header.size() ? header.substr(from, count) : std::string();
-}
-
-// The local time as a date-time number: days since 1899-12-30, the time as fraction.
-double NowDateTime() {
-  SYSTEMTIME local;
-  GetLocalTime(&local);
-  FILETIME file;
-  SystemTimeToFileTime(&local, &file);
-  const double ticks = static_cast<double>(
-      (static_cast<unsigned long long>(file.dwHighDateTime) << 32) | file.dwLowDateTime);
-  constexpr double TicksPerDay = 864000000000.0;
-  constexpr double DaysFrom1601To1899 = 109205.0;
-  return ticks / TicksPerDay - DaysFrom1601To1899;
-}
-
-// The milliseconds of an offset in days, at least two digits.
-std::string MillisecondsPart(double days) {
-  const long long ms = std::llround(std::fabs(days) * 86400000.0) % 1000;
-  char text[8];
-  std::snprintf(text, sizeof text, "%02lld", ms);
-  return text;
 }
 
 // The console's parts the server's frames write into.
@@ -166,14 +143,14 @@ void ShowFinalScores(const TServerView& view, const std::string& payload) {
     }
     SetRefereeFootRows(referee, RefereeColumn(n), 6, texts);
   } else if (IsSynchronizationJudge(n)) {
+    view.Form.STCClearButton->Click();
     int counts[3] = {};
     for (int i = 0; i < 3; ++i) {
       view.Form.STCCount(i + 1).SetCaption(items[static_cast<std::size_t>(i)]);
       counts[i] = StrToInt(items[static_cast<std::size_t>(i)]);
       view.Form.STCLabel(i + 1).SetTag(counts[i]);
     }
-    view.Form.ScoreEdit->SetCaption(
-        FormatFloat("0.0", counts[0] * 0.1 + counts[1] * 0.5 + counts[2] * 3.0));
+    view.Form.ScoreEdit->SetCaption(STCTotalText(counts[0], counts[1], counts[2]));
     SetRefereeFootRows(referee, RefereeColumn(n), 3, items);
   } else if (n == TimeKeeperNumber) {
     view.Form.WalkOnTime->SetCaption(items[0]);
@@ -270,22 +247,22 @@ void ShowEventInfo(const TServerView& view, const std::string& payload) {
 
 void StartRoutineClock(const TServerView& view, const std::string& role,
                        const std::string& payload) {
-  view.Form.STCLog->Lines().Clear();
-  TStringGrid& events = *view.Form.GridSTC;
-  events.SetRowCount(2);
-  for (int col = 0; col < events.ColCount(); ++col)
-    events.SetCells(col, 1, "");
-
+  view.Form.ClearSTCEvents();
   const int sender = SenderNumber(role);
   const bool otherController = (sender >= 11 && sender <= 16) || (sender >= 18 && sender <= 20);
   if (sender == view.OwnNumber() || !otherController)
     return;
-  const double start = ParseClockStart(payload);
-  view.Form.RoutineStartTime = start;
-  view.Form.ClockOffset = NowDateTime() - start;
-  view.Form.STCClockLabel->SetCaption("Time: Offset=" + MillisecondsPart(view.Form.ClockOffset) +
-                                      "ms");
-  view.Form.TimerRoutine->SetEnabled(true);
+  view.Form.FollowRoutineClock(ParseClockStart(payload));
+}
+
+// Another controller's event reaches the referees, who list every controller's majors.
+void AddRelayedSTCEvent(const TServerView& view, const std::string& role,
+                        const std::string& payload) {
+  const int sender = SenderNumber(role);
+  if (view.Page() != RefereePage || !IsSynchronizationJudge(sender))
+    return;
+  const TSTCEvent event = ParseSTCEvent(payload);
+  view.Form.AddSTCEvent(event.Kind, event.Action, event.Time, IntToStr(sender - 10), true);
 }
 
 void ShowReceipt(const TServerView& view, const std::string& payload) {
@@ -396,6 +373,7 @@ void TMainForm::HandleServerMessage(const std::string& header, const std::string
     ShowElementList(view, payload);
     BuildDATCGrid();
   } else if (SameCode(code, "FD")) {
+    STCClearButton->Click();
     ShowDecisionFlags(view, payload);
   } else if (SameCode(code, "DS")) {
     ShowDecisionSheet(view, payload);
@@ -403,6 +381,8 @@ void TMainForm::HandleServerMessage(const std::string& header, const std::string
     ShowEventInfo(view, payload);
   } else if (SameCode(code, "ST")) {
     StartRoutineClock(view, role, payload);
+  } else if (SameCode(code, "SP")) {
+    AddRelayedSTCEvent(view, role, payload);
   } else if (SameCode(code, "TX")) {
     ShowReceipt(view, payload);
   } else if (SameCode(code, "SD")) {

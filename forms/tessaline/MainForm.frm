@@ -2270,6 +2270,7 @@ object MainForm: TMainForm
           ParentFont = False
         end
         object STCButton1: TPanel
+          OnClick = STCButton1Click
           Left = 65
           Top = 40
           Width = 130
@@ -2286,6 +2287,7 @@ object MainForm: TMainForm
           ParentFont = False
         end
         object STCSubtract1: TButton
+          OnClick = STCSubtract1Click
           Left = 65
           Top = 438
           Width = 130
@@ -2332,6 +2334,7 @@ object MainForm: TMainForm
           Tag = 0
         end
         object STCButton2: TPanel
+          OnClick = STCButton1Click
           Left = 260
           Top = 40
           Width = 130
@@ -2348,6 +2351,7 @@ object MainForm: TMainForm
           ParentFont = False
         end
         object STCSubtract2: TButton
+          OnClick = STCSubtract1Click
           Left = 260
           Top = 438
           Width = 130
@@ -2394,6 +2398,7 @@ object MainForm: TMainForm
           Tag = 0
         end
         object STCButton3: TPanel
+          OnClick = STCButton1Click
           Left = 455
           Top = 40
           Width = 130
@@ -2410,6 +2415,7 @@ object MainForm: TMainForm
           ParentFont = False
         end
         object STCSubtract3: TButton
+          OnClick = STCSubtract1Click
           Left = 455
           Top = 438
           Width = 130
@@ -2468,6 +2474,7 @@ object MainForm: TMainForm
           ParentFont = False
         end
         object STCClearButton: TButton
+          OnClick = STCClearButtonClick
           Left = 650
           Top = 168
           Width = 97
@@ -2479,6 +2486,7 @@ object MainForm: TMainForm
           ParentFont = False
         end
         object STCStartStop: TButton
+          OnClick = STCStartStopClick
           Left = 626
           Top = 438
           Width = 145
@@ -2559,6 +2567,8 @@ object MainForm: TMainForm
             ParentFont = False
           end
           object GridSTC: TStringGrid
+            DefaultDrawing = False
+            OnDrawCell = GridSTCDrawCell
             Left = 4
             Top = 48
             Width = 232
@@ -2700,10 +2710,12 @@ object MainForm: TMainForm
     Enabled = False
   end
   object TimerClick: TTimer
+    OnTimer = TimerClickTimer
     Interval = 500
     Enabled = False
   end
   object TimerRoutine: TTimer
+    OnTimer = TimerRoutineTimer
     Interval = 100
     Enabled = False
   end

@@ -344,4 +344,8 @@ std::string FloatToStr(double value) {
   return FormatFixed(decimal, 1, decimals);
 }
 
+std::string IncludeTrailingPathDelimiter(const std::string& folder) {
+  return !folder.empty() && folder.back() == '\\' ? folder : folder + '\\';
+}
+
 } // namespace marivo

@@ -40,4 +40,7 @@ std::string FormatFloat(const std::string& pattern, double value);
 // At most 15 significant digits, no trailing zeros; magnitudes >= 1E15 or < 1E-4 as "1.5E-7".
 std::string FloatToStr(double value);
 
+// The folder with a backslash at its end, unless it already ends in one (a drive's root).
+std::string IncludeTrailingPathDelimiter(const std::string& folder);
+
 } // namespace marivo

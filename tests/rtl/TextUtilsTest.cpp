@@ -278,5 +278,11 @@ TEST(TextUtilsTest, NumbersIgnoreTheGlobalLocale) {
   EXPECT_EQ(IntToStr(1234567), "1234567");
 }
 
+TEST(TextUtilsTest, FolderAndFileNameJoinWithOneBackslash) {
+  EXPECT_EQ(IncludeTrailingPathDelimiter("C:\\Meets\\2026"), "C:\\Meets\\2026\\");
+  EXPECT_EQ(IncludeTrailingPathDelimiter("C:\\"), "C:\\");
+  EXPECT_EQ(IncludeTrailingPathDelimiter("\\\\server\\share\\"), "\\\\server\\share\\");
+}
+
 } // namespace
 } // namespace marivo

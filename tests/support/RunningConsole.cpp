@@ -10,6 +10,10 @@
 #include "platform/net/TcpClient.h"
 #include "tests/support/FakeMeetServer.h"
 
+#include <windows.h>
+
+#include <chrono>
+
 namespace marivo::test {
 
 TRunningConsole::~TRunningConsole() {
@@ -47,6 +51,18 @@ bool TRunningConsole::ConnectTo(TFakeMeetServer& server) {
   NamedComponent<TIdTCPClient>(*MainForm, "client").SetPort(server.Port());
   NamedComponent<TButton>(*MainForm, "ConnectConsoles").Click();
   return server.WaitForFrames(1);
+}
+
+bool TRunningConsole::Receive(TFakeMeetServer& server, const std::string& frame) {
+  auto& log = NamedComponent<TMemo>(*MainForm, "LogFile").Lines();
+  const int before = log.Count();
+  server.Send(frame);
+  const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+  while (log.Count() == before && std::chrono::steady_clock::now() < end) {
+    App_->ProcessMessages();
+    Sleep(2);
+  }
+  return log.Count() > before;
 }
 
 } // namespace marivo::test

@@ -3,6 +3,7 @@
 #include "platform/ui/Application.h"
 
 #include <memory>
+#include <string>
 
 namespace marivo::test {
 
@@ -26,6 +27,9 @@ public:
   void ChooseLocalServer();
   // Connects on the server's port; false when the console's first frame never arrived.
   bool ConnectTo(TFakeMeetServer& server);
+  // The server sends the frame and the main thread pumps until the console has handled it, as
+  // the reader hands it over; false when it was not handled within seconds.
+  bool Receive(TFakeMeetServer& server, const std::string& frame);
 
 private:
   std::unique_ptr<TApplication> App_;

@@ -149,5 +149,30 @@ TEST_F(Snapshots, DecisionPages) {
   }
 }
 
+TEST_F(Snapshots, ASynchronizationControllersPageDuringTheRoutine) {
+  test::TFakeMeetServer server;
+  MainForm->Show();
+  MainForm->Timer1Timer(MainForm);
+  Console.ChooseLocalServer();
+  MainForm->ClientChoice->SetItemIndex(10);
+  MainForm->ClientChoiceChange(MainForm);
+  ASSERT_TRUE(Console.ConnectTo(server));
+  double now = 46095.5;
+  MainForm->Clock = [&now] { return now; };
+
+  MainForm->STCStartStop->Click();
+  for (const double seconds : {5.3, 7.1}) {
+    now += seconds / 86400;
+    MainForm->TimerRoutineTimer(MainForm->TimerRoutine);
+    MainForm->STCButton3->Click();
+    MainForm->TimerClickTimer(MainForm->TimerClick);
+  }
+  MainForm->STCButton1->Click();
+  EXPECT_EQ(MainForm->STCClock->Caption(), "0:12.4");
+  EXPECT_EQ(MainForm->GridSTC->RowCount(), 3);
+  EXPECT_EQ(MainForm->STCButton1->Color(), 0xC0C0C0);
+  ExpectSnapshot(*MainForm, "stc-page");
+}
+
 } // namespace
 } // namespace marivo

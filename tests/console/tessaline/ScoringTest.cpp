@@ -64,15 +64,7 @@ protected:
   }
   // Frames from the server are handled on the main thread as its messages are pumped.
   void Receive(const std::string& frame) {
-    auto& log = NamedComponent<TMemo>(*MainForm, "LogFile").Lines();
-    const int before = log.Count();
-    Server.Send(frame);
-    const auto end = std::chrono::steady_clock::now() + 5s;
-    while (log.Count() == before && std::chrono::steady_clock::now() < end) {
-      Console.App().ProcessMessages();
-      Sleep(2);
-    }
-    ASSERT_GT(log.Count(), before) << "the frame was not handled";
+    ASSERT_TRUE(Console.Receive(Server, frame)) << "the frame was not handled";
   }
   void Press(const std::string& button) { NamedComponent<TButton>(*MainForm, button).Click(); }
   void Key(WORD key) { MainForm->FormKeyDown(MainForm, key, 0); }
