@@ -56,6 +56,27 @@ private:
   bool Locked_ = false;
 };
 
+// Holds the update lock of a sub-object or component for a scope, so that a load that raises
+// does not leave it silenced for good: leaving without Release unlocks without notifying.
+template <class T> class TMVWUpdateGuard {
+public:
+  explicit TMVWUpdateGuard(T& object) : Object_(object) { object.BeginUpdate(); }
+  ~TMVWUpdateGuard() {
+    if (!Released_)
+      Object_.EndUpdate(false);
+  }
+  TMVWUpdateGuard(const TMVWUpdateGuard&) = delete;
+  TMVWUpdateGuard& operator=(const TMVWUpdateGuard&) = delete;
+  void Release(bool notify) {
+    Released_ = true;
+    Object_.EndUpdate(notify);
+  }
+
+private:
+  T& Object_;
+  bool Released_ = false;
+};
+
 // Makes the bases known to form data; the first call does it.
 void RegisterMVWBaseClasses();
 

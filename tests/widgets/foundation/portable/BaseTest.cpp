@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <stdexcept>
+#include <type_traits>
+#include <vector>
+
 namespace marivo {
 namespace {
 
@@ -48,6 +53,26 @@ TYPED_TEST(MVWBaseTest, ChangesWithoutHandlerAreSilent) {
   object->Change();
   object->EndUpdate(true);
   SUCCEED();
+}
+
+TYPED_TEST(MVWBaseTest, GuardReleasesTheLockWhenALoadRaises) {
+  auto object = Make<TypeParam>();
+  int changes = 0;
+  object->OnChange = [&](TObject*) { ++changes; };
+  try {
+    TMVWUpdateGuard<TypeParam> guard(*object);
+    object->Change();
+    throw std::runtime_error("corrupt data");
+  } catch (const std::runtime_error&) {
+  }
+  EXPECT_FALSE(object->Locked());
+  EXPECT_EQ(changes, 0);
+  {
+    TMVWUpdateGuard<TypeParam> guard(*object);
+    object->Change();
+    guard.Release(true);
+  }
+  EXPECT_EQ(changes, 1);
 }
 
 TEST(MVWBase, OwnedAndLinkedChangesReachTheOwner) {
