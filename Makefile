@@ -34,8 +34,9 @@ run: win
 bench: setup
 	@cmake -S . -B build/bench-native -G Ninja -DCMAKE_BUILD_TYPE=Release -DMARIVO_BENCH=ON \
 	  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null
-	@cmake --build build/bench-native --target bench_frame_parsing
+	@cmake --build build/bench-native --target bench_frame_parsing bench_codec
 	@build/bench-native/bench/bench_frame_parsing
+	@build/bench-native/bench/bench_codec
 	@cmake -S . -B build/bench-win -G Ninja -DCMAKE_BUILD_TYPE=Release -DMARIVO_BENCH=ON \
 	  -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake >/dev/null
 	@cmake --build build/bench-win --target bench_tp_latency bench_referee_grid

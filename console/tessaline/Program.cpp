@@ -3,11 +3,14 @@
 #include "console/tessaline/MainForm.h"
 #include "console/tessaline/Tessaline.h"
 #include "platform/ui/Application.h"
+#include "widgets/foundation/MVWUnits.h"
 
 #include <windows.h>
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   using namespace marivo;
+  // Before the application and its forms, so that it stops after them.
+  TMVWFoundation widgetFoundation;
   TApplication application;
   try {
     RegisterTessalineClasses();

@@ -30,6 +30,10 @@ MARIVO_EXCEPTION(EFilerError, EStreamError)
 MARIVO_EXCEPTION(EReadError, EFilerError)
 MARIVO_EXCEPTION(EWriteError, EFilerError)
 MARIVO_EXCEPTION(EClassNotFound, EFilerError)
+MARIVO_EXCEPTION(EInvalidPointer, Exception)
+MARIVO_EXCEPTION(EOutOfResources, Exception)
+// Picture data that cannot be decoded: a malformed header, corrupt or truncated pixels.
+MARIVO_EXCEPTION(EInvalidGraphic, Exception)
 
 #undef MARIVO_EXCEPTION
 

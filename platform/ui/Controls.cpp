@@ -375,6 +375,14 @@ void TWinControl::SetParent(TWinControl* parent) {
   TControl::SetParent(parent);
 }
 
+void TWinControl::Broadcast(TMessage& message) {
+  for (std::size_t i = 0; i < Controls_.size(); ++i) {
+    Controls_[i]->WndProc(message);
+    if (message.Result != 0)
+      return;
+  }
+}
+
 HWND TWinControl::Handle() {
   if (!Handle_)
     CreateWnd();

@@ -175,6 +175,8 @@ public:
   void WndProc(TMessage& message) override;
   void Invalidate() override;
   void GetChildren(const std::function<void(TComponent*)>& proc, TComponent* root) override;
+  // Runs the message through each direct child, windowed or not, until one gives a result.
+  void Broadcast(TMessage& message);
   // Lays the aligned children out in the client area: top, bottom, left, right, then client.
   void AlignControls();
   // The key handlers run the key events and return true when the key was consumed (set to 0).

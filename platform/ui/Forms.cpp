@@ -18,9 +18,19 @@ void TSizeConstraints::Apply(int& width, int& height) const {
   height = std::max(height, MinHeight_);
 }
 
+TScreen& Screen() {
+  static TScreen screen;
+  return screen;
+}
+
 TForm::TForm(TComponent* owner) : TWinControl(owner) {
   SetVisible(false);
   SetParentFont(false);
+  Screen().Forms_.push_back(this);
+}
+
+TForm::~TForm() {
+  std::erase(Screen().Forms_, this);
 }
 
 void TForm::LoadFromResource() {

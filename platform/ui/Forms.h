@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace marivo {
 
@@ -40,6 +41,7 @@ private:
 class TForm : public TWinControl {
 public:
   explicit TForm(TComponent* owner);
+  ~TForm() override;
 
   // Reads the form data of this form's class, then runs OnCreate.
   void LoadFromResource();
@@ -83,5 +85,18 @@ private:
   bool KeyPreview_ = false;
   TSizeConstraints Constraints_;
 };
+
+// The forms that exist, in the order they were created.
+class TScreen {
+public:
+  int FormCount() const { return static_cast<int>(Forms_.size()); }
+  TForm* Forms(int index) const { return Forms_.at(static_cast<std::size_t>(index)); }
+
+private:
+  friend class TForm;
+  std::vector<TForm*> Forms_;
+};
+
+TScreen& Screen();
 
 } // namespace marivo

@@ -54,7 +54,7 @@ const std::vector<std::pair<std::string, std::int64_t>>& ColorIdents() {
 }
 
 std::uint32_t ColorToRGB(TColor color) {
-  if ((color & clSystemColor) == clSystemColor)
+  if (color < 0)
     return GetSysColor(color & 0xFF);
   return static_cast<std::uint32_t>(color) & 0xFFFFFF;
 }

@@ -11,10 +11,11 @@
 
 namespace marivo {
 
-// 0x00BBGGRR, or a system colour: clSystemColor plus the COLOR_* index.
+// 0x00BBGGRR, or a system colour: clSystemColor or'ed with the COLOR_* index, the numbers stored
+// widget data carries (clBtnFace = 0x8000000F).
 using TColor = std::int32_t;
 
-constexpr TColor clSystemColor = static_cast<TColor>(0xFF000000);
+constexpr TColor clSystemColor = static_cast<TColor>(0x80000000);
 constexpr TColor clScrollBar = clSystemColor | 0;
 constexpr TColor clBackground = clSystemColor | 1;
 constexpr TColor clActiveCaption = clSystemColor | 2;
@@ -63,7 +64,7 @@ constexpr TColor clDefault = 0x20000000;
 // The colour names form data may use, in place of numbers.
 const std::vector<std::pair<std::string, std::int64_t>>& ColorIdents();
 
-// Resolves a system colour to its current RGB value.
+// Resolves a system colour (any negative value) to its current RGB value.
 std::uint32_t ColorToRGB(TColor color);
 
 using TFontStyles = std::uint8_t;

@@ -1,5 +1,6 @@
 #include "platform/ui/Pictures.h"
 
+#include "platform/rtl/BmpHeader.h"
 #include "platform/rtl/ClassRegistry.h"
 #include "platform/rtl/Streams.h"
 #include "platform/rtl/TextUtils.h"
@@ -103,14 +104,6 @@ std::uint32_t ReadU32(const std::uint8_t* bytes) {
          (static_cast<std::uint32_t>(bytes[3]) << 24);
 }
 
-std::uint32_t ReadU16(const TBytes& data, std::size_t offset) {
-  return ReadU16(data.data() + offset);
-}
-
-std::uint32_t ReadU32(const TBytes& data, std::size_t offset) {
-  return ReadU32(data.data() + offset);
-}
-
 // One colour channel of a bit-field pixel, widened or narrowed to 8 bits.
 struct TChannel {
   explicit TChannel(std::uint32_t mask)
@@ -128,95 +121,24 @@ struct TChannel {
   int Bits;
 };
 
-[[noreturn]] void BadBitmap(const std::string& reason) {
-  throw EInvalidGraphic("Bitmap image is not valid: " + reason);
-}
-
-// Every offset is checked against the data's size before it is read: the file may lie.
-TDibSection DecodeBmp(const TBytes& data) {
-  constexpr std::size_t fileHeaderSize = 14;
-  constexpr std::size_t infoHeaderSize = 40;
-  if (data.size() < fileHeaderSize + 4 || data[0] != 'B' || data[1] != 'M')
-    BadBitmap("no bitmap header");
-  const std::uint64_t fileSize = ReadU32(data, 2);
-  const std::uint64_t pixelOffset = ReadU32(data, 10);
-  const std::uint64_t headerSize = ReadU32(data, fileHeaderSize);
-  if (fileSize > data.size())
-    BadBitmap("the file is shorter than its header says");
-  if (headerSize < infoHeaderSize)
-    BadBitmap("unsupported header of " + IntToStr(static_cast<std::int64_t>(headerSize)) +
-              " bytes");
-  if (fileHeaderSize + headerSize > data.size())
-    BadBitmap("the header is truncated");
-
-  const auto width = static_cast<std::int32_t>(ReadU32(data, 18));
-  const auto height = static_cast<std::int32_t>(ReadU32(data, 22));
-  const std::uint32_t planes = ReadU16(data, 26);
-  const std::uint32_t bitCount = ReadU16(data, 28);
-  const std::uint32_t compression = ReadU32(data, 30);
-  const std::uint64_t imageSize = ReadU32(data, 34);
-  const std::uint64_t colorsUsed = ReadU32(data, 46);
-  if (width <= 0 || height == 0 || height == INT32_MIN)
-    BadBitmap("invalid size " + IntToStr(width) + " x " + IntToStr(height));
-  const bool topDown = height < 0;
-  const int rows = topDown ? -height : height;
-  if (planes != 1)
-    BadBitmap("invalid plane count");
-  if (bitCount != 1 && bitCount != 4 && bitCount != 8 && bitCount != 16 && bitCount != 24 &&
-      bitCount != 32)
-    BadBitmap("unsupported " + IntToStr(bitCount) + " bits per pixel");
-  const bool bitFields = compression == BI_BITFIELDS && (bitCount == 16 || bitCount == 32);
-  if (compression != BI_RGB && !bitFields)
-    BadBitmap("unsupported compression");
-
-  // Bit-field masks follow a 40-byte header and sit at the same place inside longer ones.
-  std::uint32_t masks[3] = {0x7C00, 0x03E0, 0x001F};
-  if (bitCount == 32) {
-    masks[0] = 0xFF0000;
-    masks[1] = 0xFF00;
-    masks[2] = 0xFF;
-  }
-  if (bitFields) {
-    if (fileHeaderSize + infoHeaderSize + 12 > data.size())
-      BadBitmap("the colour masks are truncated");
-    for (int i = 0; i < 3; ++i)
-      masks[i] = ReadU32(data, fileHeaderSize + infoHeaderSize + 4 * i);
-  }
-  const TChannel red(masks[0]), green(masks[1]), blue(masks[2]);
-
-  std::vector<std::uint32_t> palette;
-  if (bitCount <= 8) {
-    const std::uint64_t maxColors = 1u << bitCount;
-    if (colorsUsed > maxColors)
-      BadBitmap("too many palette colours");
-    const std::uint64_t paletteOffset = fileHeaderSize + headerSize;
-    const std::uint64_t colors = colorsUsed ? colorsUsed : maxColors;
-    if (paletteOffset + colors * 4 > data.size())
-      BadBitmap("the palette is truncated");
-    palette.assign(maxColors, 0);
-    for (std::uint64_t i = 0; i < colors; ++i)
-      palette[i] = ReadU32(data, paletteOffset + i * 4) & 0xFFFFFF;
-  }
-
-  const std::uint64_t stride = (static_cast<std::uint64_t>(width) * bitCount + 31) / 32 * 4;
-  const std::uint64_t available = pixelOffset <= data.size() ? data.size() - pixelOffset : 0;
-  // Divided, not multiplied: a huge width times a huge height must not wrap round.
-  if (pixelOffset < fileHeaderSize + headerSize ||
-      static_cast<std::uint64_t>(rows) > available / stride || imageSize > available)
-    BadBitmap("the pixels are truncated");
-
+TDibSection DecodeBmp(const TBytes& data, const TBmpLayout& layout) {
+  const TChannel red(layout.Masks[0]), green(layout.Masks[1]), blue(layout.Masks[2]);
+  const int bitCount = layout.BitCount;
+  const int width = layout.Width;
+  const int rows = layout.Rows;
   TDibSection dib(width, rows);
   for (int y = 0; y < rows; ++y) {
-    const std::uint8_t* source = data.data() + pixelOffset + stride * (topDown ? y : rows - 1 - y);
+    const std::uint8_t* source =
+        data.data() + layout.PixelOffset + layout.Stride * (layout.TopDown ? y : rows - 1 - y);
     auto* target = reinterpret_cast<std::uint32_t*>(dib.Row(y));
     for (int x = 0; x < width; ++x) {
       switch (bitCount) {
       case 1:
       case 4:
       case 8: {
-        const int bit = x * static_cast<int>(bitCount);
+        const int bit = x * bitCount;
         const int index = (source[bit / 8] >> (8 - bitCount - bit % 8)) & ((1 << bitCount) - 1);
-        target[x] = palette[index];
+        target[x] = layout.Palette[index];
         break;
       }
       case 16:
@@ -328,6 +250,8 @@ TBitmap::~TBitmap() {
   }
   if (Handle_)
     DeleteObject(Handle_);
+  if (Palette_)
+    DeleteObject(Palette_);
 }
 
 HDC TBitmap::MemoryDC() {
@@ -351,6 +275,55 @@ void TBitmap::AdoptHandle(HBITMAP bitmap, void* bits, int width, int height) {
   Bits_ = static_cast<std::uint8_t*>(bits);
   Width_ = width;
   Height_ = height;
+  Image_.clear();
+  SetPalette({}, 0);
+}
+
+void TBitmap::AdoptImage(TBytes image) {
+  const TBmpLayout layout = CheckBmpHeader(image.data(), image.size());
+  TDibSection dib = DecodeBmp(image, layout);
+  AdoptHandle(dib.Handle, dib.Bits, dib.Width, dib.Height);
+  dib.Release();
+  switch (layout.BitCount) {
+  case 1:
+    PixelFormat_ = pf1bit;
+    break;
+  case 4:
+    PixelFormat_ = pf4bit;
+    break;
+  case 8:
+    PixelFormat_ = pf8bit;
+    break;
+  case 16:
+    PixelFormat_ = layout.Masks[1] == 0x07E0 ? pf16bit : pf15bit;
+    break;
+  case 24:
+    PixelFormat_ = pf24bit;
+    break;
+  default:
+    PixelFormat_ = pf32bit;
+    break;
+  }
+  SetPalette(layout.Palette, layout.PaletteColors);
+  Image_ = std::move(image);
+}
+
+void TBitmap::SetPalette(const std::vector<std::uint32_t>& colors, int count) {
+  if (Palette_)
+    DeleteObject(Palette_);
+  Palette_ = nullptr;
+  if (count <= 0)
+    return;
+  std::vector<std::uint8_t> storage(sizeof(LOGPALETTE) + sizeof(PALETTEENTRY) * count);
+  auto* palette = reinterpret_cast<LOGPALETTE*>(storage.data());
+  palette->palVersion = 0x300;
+  palette->palNumEntries = static_cast<WORD>(count);
+  for (int i = 0; i < count; ++i) {
+    const std::uint32_t color = colors[static_cast<std::size_t>(i)];
+    palette->palPalEntry[i] = {static_cast<BYTE>(color >> 16), static_cast<BYTE>(color >> 8),
+                               static_cast<BYTE>(color), 0};
+  }
+  Palette_ = CreatePalette(palette);
 }
 
 void TBitmap::SetSize(int width, int height) {
@@ -370,8 +343,111 @@ void TBitmap::SetSize(int width, int height) {
 }
 
 TCanvas& TBitmap::Canvas() {
+  // Whoever takes the canvas may draw on it.
+  Image_.clear();
   Canvas_.SetHandle(MemoryDC());
   return Canvas_;
+}
+
+void TBitmap::SetPixels(int x, int y, TColor color) {
+  if (x < 0 || y < 0 || x >= Width_ || y >= Height_ || !Bits_)
+    throw EInvalidOperation("Pixel " + IntToStr(x) + ", " + IntToStr(y) + " is outside the bitmap");
+  GdiFlush();
+  const COLORREF rgb = ColorToRGB(color);
+  std::uint8_t* pixel = Bits_ + (static_cast<std::size_t>(y) * Width_ + x) * 4;
+  pixel[0] = GetBValue(rgb);
+  pixel[1] = GetGValue(rgb);
+  pixel[2] = GetRValue(rgb);
+  Image_.clear();
+  Changed();
+}
+
+HBITMAP TBitmap::Handle() const {
+  GdiFlush();
+  return Handle_;
+}
+
+namespace {
+
+int BitCountOf(TPixelFormat format) {
+  static constexpr int bitCounts[] = {1, 4, 8, 16, 16, 24, 32};
+  return bitCounts[format];
+}
+
+} // namespace
+
+void TBitmap::SetPixelFormat(TPixelFormat value) {
+  if (value == PixelFormat_)
+    return;
+  if (!Empty())
+    AdoptImage(BitmapFileImage(Handle(), Palette_, BitCountOf(value)));
+  PixelFormat_ = value;
+  Changed();
+}
+
+void TBitmap::SetMonochrome(bool value) {
+  if (value != Monochrome())
+    SetPixelFormat(value ? pf1bit : pf24bit);
+}
+
+void TBitmap::SaveToStream(TStream& stream) const {
+  if (Empty())
+    return;
+  const TBytes image =
+      Image_.empty() ? BitmapFileImage(Handle(), Palette_, BitCountOf(PixelFormat_)) : Image_;
+  stream.WriteBuffer(image.data(), static_cast<std::int64_t>(image.size()));
+}
+
+std::vector<std::uint8_t> BitmapFileImage(HBITMAP bitmap, HPALETTE palette, int bitCount) {
+  BITMAP description{};
+  if (!bitmap || !GetObjectA(bitmap, sizeof description, &description))
+    throw EInvalidGraphic("Bitmap image is not valid");
+  constexpr std::size_t fileHeaderSize = 14;
+  constexpr std::size_t infoHeaderSize = 40;
+  const std::size_t colorTableSize = bitCount <= 8 ? 4u << bitCount : 0;
+  const std::size_t rowSize =
+      (static_cast<std::size_t>(description.bmWidth) * bitCount + 31) / 32 * 4;
+  const std::size_t imageSize = rowSize * static_cast<std::size_t>(description.bmHeight);
+  const std::size_t pixelOffset = fileHeaderSize + infoHeaderSize + colorTableSize;
+  TBytes image(pixelOffset + imageSize, 0);
+  const auto put32 = [&image](std::size_t offset, std::uint32_t value) {
+    for (int i = 0; i < 4; ++i)
+      image[offset + i] = static_cast<std::uint8_t>(value >> (8 * i));
+  };
+  image[0] = 'B';
+  image[1] = 'M';
+  put32(2, static_cast<std::uint32_t>(image.size()));
+  put32(10, static_cast<std::uint32_t>(pixelOffset));
+  auto* info = reinterpret_cast<BITMAPINFO*>(image.data() + fileHeaderSize);
+  info->bmiHeader.biSize = infoHeaderSize;
+  info->bmiHeader.biWidth = description.bmWidth;
+  info->bmiHeader.biHeight = description.bmHeight;
+  info->bmiHeader.biPlanes = 1;
+  info->bmiHeader.biBitCount = static_cast<WORD>(bitCount);
+  info->bmiHeader.biCompression = BI_RGB;
+  info->bmiHeader.biSizeImage = static_cast<DWORD>(imageSize);
+
+  HWND window = GetFocus();
+  HDC dc = GetDC(window);
+  HPALETTE oldPalette = nullptr;
+  if (palette) {
+    oldPalette = SelectPalette(dc, palette, FALSE);
+    RealizePalette(dc);
+  }
+  const int rows = GetDIBits(dc, bitmap, 0, static_cast<UINT>(description.bmHeight),
+                             image.data() + pixelOffset, info, DIB_RGB_COLORS);
+  if (oldPalette)
+    SelectPalette(dc, oldPalette, FALSE);
+  ReleaseDC(window, dc);
+  // GetDIBits fills in what it chose; the file keeps the fields its header promises.
+  info->bmiHeader.biSizeImage = static_cast<DWORD>(imageSize);
+  info->bmiHeader.biXPelsPerMeter = 0;
+  info->bmiHeader.biYPelsPerMeter = 0;
+  info->bmiHeader.biClrUsed = 0;
+  info->bmiHeader.biClrImportant = 0;
+  if (rows != description.bmHeight)
+    throw EInvalidGraphic("Bitmap image is not valid");
+  return image;
 }
 
 TColor TBitmap::Pixels(int x, int y) const {
@@ -447,9 +523,11 @@ void TBitmap::DrawTransparent(HDC target, const RECT& rect) {
 }
 
 void TBitmap::LoadFromStream(TStream& stream) {
-  TDibSection dib = DecodeBmp(ReadRest(stream));
-  AdoptHandle(dib.Handle, dib.Bits, dib.Width, dib.Height);
-  dib.Release();
+  TBytes image = ReadRest(stream);
+  if (image.empty())
+    AdoptHandle(nullptr, nullptr, 0, 0);
+  else
+    AdoptImage(std::move(image));
   Changed();
 }
 
@@ -463,7 +541,9 @@ void TBitmap::Assign(const TPersistent& source) {
   }
   if (bitmap == this)
     return;
-  if (bitmap->Empty()) {
+  if (!bitmap->Image_.empty()) {
+    AdoptImage(bitmap->Image_);
+  } else if (bitmap->Empty()) {
     AdoptHandle(nullptr, nullptr, bitmap->Width_, bitmap->Height_);
   } else {
     TDibSection dib(bitmap->Width_, bitmap->Height_);
@@ -471,6 +551,7 @@ void TBitmap::Assign(const TPersistent& source) {
     std::memcpy(dib.Bits, bitmap->Bits_, static_cast<std::size_t>(dib.Width) * dib.Height * 4);
     AdoptHandle(dib.Handle, dib.Bits, dib.Width, dib.Height);
     dib.Release();
+    PixelFormat_ = bitmap->PixelFormat_;
   }
   if (dynamic_cast<const TBitmap*>(&source))
     SetTransparent(bitmap->Transparent());

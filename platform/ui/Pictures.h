@@ -3,18 +3,14 @@
 #include "platform/rtl/Exceptions.h"
 #include "platform/ui/Canvas.h"
 
+#include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace marivo {
 
 class TStream;
-
-// Picture data that cannot be decoded: a malformed header, corrupt or truncated pixels.
-class EInvalidGraphic : public Exception {
-public:
-  using Exception::Exception;
-};
 
 // A picture that can be loaded from a stream and drawn stretched into a rectangle.
 class TGraphic : public TPersistent {
@@ -41,7 +37,10 @@ private:
   bool Transparent_ = false;
 };
 
-// A 32-bit device-independent bitmap, top row first, with a canvas drawing on it.
+enum TPixelFormat { pf1bit, pf4bit, pf8bit, pf15bit, pf16bit, pf24bit, pf32bit };
+
+// A 32-bit device-independent bitmap, top row first, with a canvas drawing on it. PixelFormat
+// is the depth it is saved at; its pixels are reduced to that depth's colours when it changes.
 class TBitmap : public TGraphic {
 public:
   TBitmap();
@@ -59,24 +58,44 @@ public:
   TCanvas& Canvas();
   // The colour of a pixel; EInvalidOperation outside the bitmap.
   TColor Pixels(int x, int y) const;
+  void SetPixels(int x, int y, TColor color);
+  // The GDI bitmap, nullptr while empty.
+  HBITMAP Handle() const;
+  // The colours of a bitmap loaded or reduced to 8 bits per pixel or fewer; else nullptr.
+  HPALETTE Palette() const { return Palette_; }
+  TPixelFormat PixelFormat() const { return PixelFormat_; }
+  void SetPixelFormat(TPixelFormat value);
+  bool Monochrome() const { return PixelFormat_ == pf1bit; }
+  // Off again gives 24 bits per pixel.
+  void SetMonochrome(bool value);
   // The colour shown through when Transparent: the bottom-left pixel's.
   TColor TransparentColor() const;
 
   void Draw(TCanvas& canvas, const RECT& rect) override;
   // A BMP file: 1, 4, 8 (palette), 16, 24 or 32 bits per pixel, uncompressed or bit fields.
+  // No bytes make an empty bitmap.
   void LoadFromStream(TStream& stream) override;
+  // A BMP file: the very bytes it was loaded from while its pixels are untouched, else its
+  // pixels at PixelFormat's depth; no bytes for an empty bitmap.
+  void SaveToStream(TStream& stream) const;
   void Assign(const TPersistent& source) override;
   std::unique_ptr<TGraphic> NewEmpty() const override { return std::make_unique<TBitmap>(); }
 
 private:
   friend class TJPEGImage;
-  // Takes a top-down 32-bit DIB section, or nullptr for no pixels.
+  // Takes a top-down 32-bit DIB section, or nullptr for no pixels; forgets any loaded file.
   void AdoptHandle(HBITMAP bitmap, void* bits, int width, int height);
+  // Takes a checked BMP file image with its pixels, depth and colours.
+  void AdoptImage(std::vector<std::uint8_t> image);
+  void SetPalette(const std::vector<std::uint32_t>& colors, int count);
   HDC MemoryDC();
   void ReleaseHandle();
   void DrawTransparent(HDC target, const RECT& rect);
 
   HBITMAP Handle_ = nullptr;
+  HPALETTE Palette_ = nullptr;
+  TPixelFormat PixelFormat_ = pf24bit;
+  std::vector<std::uint8_t> Image_; // the file loaded, while the pixels are as it gave them
   std::uint8_t* Bits_ = nullptr;
   int Width_ = 0;
   int Height_ = 0;
@@ -136,6 +155,13 @@ private:
   std::unique_ptr<TGraphic> Graphic_;
   std::string File_;
 };
+
+// A BMP file image of the bitmap at 1, 4, 8, 16, 24 or 32 bits per pixel: a 14-byte file header,
+// a 40-byte info header (size, width, height, 1 plane, bit count, uncompressed, image size = rows
+// x row size, the rest 0), a colour table of 4 x 2^bits bytes for 8 bits or fewer, then the rows
+// bottom up as GetDIBits gives them with the palette realized in the focus window's DC.
+// EInvalidGraphic "Bitmap image is not valid" without a bitmap.
+std::vector<std::uint8_t> BitmapFileImage(HBITMAP bitmap, HPALETTE palette, int bitCount);
 
 // Makes the picture classes known to form data; the first call does it, later calls nothing.
 void RegisterPictureClasses();

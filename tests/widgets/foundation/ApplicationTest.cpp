@@ -1,0 +1,326 @@
+#include "widgets/foundation/MVWApplication.h"
+
+#include "platform/rtl/TextUtils.h"
+#include "platform/ui/Dialogs.h"
+#include "platform/ui/Forms.h"
+#include "platform/ui/Panels.h"
+#include "platform/ui/Pictures.h"
+#include "tests/support/MessageRecorder.h"
+#include "widgets/foundation/MVWMessages.h"
+#include "widgets/foundation/MVWOneInstance.h"
+#include "widgets/foundation/MVWSysIn.h"
+#include "widgets/foundation/MVWUnits.h"
+#include "widgets/foundation/MVWWndProc.h"
+#include "widgets/foundation/MVWXPStyles.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace marivo {
+namespace {
+
+using testing::TMessageRecorder;
+using testing::TRecording;
+
+// Dispatches messages until done() holds or the seconds run out.
+bool PumpUntil(const std::function<bool()>& done, int seconds = 10) {
+  const auto limit = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
+  while (!done()) {
+    if (std::chrono::steady_clock::now() > limit)
+      return false;
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&message);
+      DispatchMessageA(&message);
+    }
+    Sleep(5);
+  }
+  return true;
+}
+
+TEST(MVWFoundation, StartsInOrderAndStopsInReverse) {
+  {
+    TMVWFoundation foundation;
+    ASSERT_NE(MVWApplication, nullptr);
+    EXPECT_NE(MVWThemeManager, nullptr);
+    EXPECT_TRUE(XPStyles().Loaded());
+    EXPECT_TRUE(IsWinNT);
+    EXPECT_EQ(MVWApplication->TimerPool().MinInterval(), 50);
+  }
+  EXPECT_EQ(MVWApplication, nullptr);
+  EXPECT_EQ(MVWThemeManager, nullptr);
+  EXPECT_FALSE(XPStyles().Loaded());
+}
+
+TEST(MVWXPStyles, BindsByNameAndToleratesMissingEntries) {
+  BindXPStyles();
+  ASSERT_TRUE(XPStyles().Loaded());
+  EXPECT_EQ(XPStyles().BoundCount(), 31);
+  TMVWApplication application;
+  ASSERT_NE(XPStyles().IsThemeActive, nullptr);
+  EXPECT_EQ(application.ThemeActive(), XPStyles().IsThemeActive() != FALSE);
+
+  BindXPStyles("kernel32.dll"); // a library without any of those names
+  EXPECT_TRUE(XPStyles().Loaded());
+  EXPECT_EQ(XPStyles().BoundCount(), 0);
+  EXPECT_FALSE(application.ThemeActive());
+  EXPECT_FALSE(application.UseThemes());
+
+  BindXPStyles("no-such-library.dll");
+  EXPECT_FALSE(XPStyles().Loaded());
+  EXPECT_FALSE(application.ThemeActive());
+  UnbindXPStyles();
+}
+
+TEST(MVWApplication, ServicesAndDefaults) {
+  TMVWApplication application;
+  EXPECT_EQ(application.Options(), 0x36);
+  EXPECT_EQ(application.EditMode(), 0x01);
+  EXPECT_GT(application.CheckBoxWidth(), 0);
+  EXPECT_GT(application.CheckBoxHeight(), 0);
+  EXPECT_GT(application.PerformanceFrequency(), 0);
+  EXPECT_GT(ScreenColorDepth(), 8);
+  EXPECT_NE(GetNetUserName(), "");
+  std::string folder;
+  PathOfPrefix(ppProgram, true, folder);
+  EXPECT_EQ(UpperCase(application.LogFileName()),
+            UpperCase(folder + "test_widgets_foundation.LOG"));
+  EXPECT_EQ(application.IniCtrl().MaxEntries(), 16);
+
+  int changes = 0;
+  application.OnEditModeChange = [&](TObject* sender) {
+    EXPECT_EQ(sender, &application);
+    ++changes;
+  };
+  application.SetEditMode(0x01);
+  application.SetEditMode(0x05);
+  application.SetEditMode(0x05);
+  EXPECT_EQ(changes, 1);
+}
+
+TEST(MVWApplication, LogFileNames) {
+  std::string windows;
+  PathOfPrefix(ppWindows, true, windows);
+  EXPECT_EQ(MVWLogFileName("C:\\Logs\\run", ppFixed), "C:\\Logs\\run.LOG");
+  EXPECT_EQ(MVWLogFileName("C:\\Logs\\run.txt", ppFixed), "C:\\Logs\\run.txt");
+  EXPECT_EQ(MVWLogFileName("C:\\Logs\\run.txt", ppWindows), windows + "run.txt");
+}
+
+TEST(MVWApplication, SecondInstanceSeesTheMutex) {
+  TMVWApplication first;
+  TMVWApplication second;
+  EXPECT_TRUE(second.SecondInstance());
+}
+
+TEST(MVWApplication, WidgetTimersRunOnThePool) {
+  TMVWApplication application;
+  int fired = 0;
+  const std::uint16_t id = application.AddTimer(100, [&](TObject*) { ++fired; });
+  ASSERT_EQ(id, 0xFD01);
+  EXPECT_TRUE(application.TimerPool().Active());
+  EXPECT_NE(application.TimerPool().Window(), nullptr);
+  EXPECT_TRUE(PumpUntil([&] { return fired >= 3; }));
+  application.FindTimer(id)->SetEnabled(false);
+  const int stopped = fired;
+  application.RemoveTimer(id);
+  EXPECT_EQ(application.FindTimer(id), nullptr);
+  EXPECT_FALSE(application.TimerPool().Active());
+  EXPECT_GE(fired, stopped);
+}
+
+TEST(MVWApplication, HandlerErrorsGoToTheErrorBoxAndThePoolRunsOn) {
+  TMVWApplication application;
+  std::vector<std::string> boxes;
+  const TMessageBoxHandler previous =
+      SetMessageBoxHandler([&](const std::string& text, const std::string&, unsigned) {
+        boxes.push_back(text);
+        return IDOK;
+      });
+  int fired = 0;
+  application.AddTimer(50, [&](TObject*) {
+    if (++fired == 1)
+      throw std::runtime_error("handler failed");
+  });
+  EXPECT_TRUE(PumpUntil([&] { return fired >= 3; }));
+  SetMessageBoxHandler(previous);
+  EXPECT_EQ(boxes, std::vector<std::string>{"handler failed"});
+}
+
+TEST(MVWApplication, PatternBitmapIsACheckerDrawnOncePerColour) {
+  TMVWApplication application;
+  TBitmap* none = application.PatternBitmap(clNone);
+  ASSERT_NE(none, nullptr);
+  EXPECT_EQ(none->Width(), 8);
+  TBitmap* red = application.PatternBitmap(clRed);
+  EXPECT_EQ(red, none);
+  for (const POINT p : {POINT{0, 0}, POINT{1, 1}, POINT{7, 7}})
+    EXPECT_EQ(red->Pixels(p.x, p.y), clWhite);
+  for (const POINT p : {POINT{1, 0}, POINT{0, 1}, POINT{7, 6}})
+    EXPECT_EQ(red->Pixels(p.x, p.y), clRed);
+  red->SetPixels(1, 0, clBlue);
+  application.PatternBitmap(clRed);
+  EXPECT_EQ(red->Pixels(1, 0), clBlue); // the same colour is not drawn again
+  application.PatternBitmap(clBtnFace);
+  EXPECT_EQ(static_cast<COLORREF>(red->Pixels(1, 0)), ColorToRGB(clBtnFace));
+}
+
+TEST(MVWApplication, SetThemesTellsTheVisibleForms) {
+  BindXPStyles();
+  TMessageRecorder recorder;
+  auto* shown = new TRecording<TForm>(nullptr, recorder, "Shown");
+  auto* panel = new TRecording<TPanel>(shown, recorder, "Panel");
+  panel->SetParent(shown);
+  auto* inner = new TRecording<TPanel>(shown, recorder, "Inner");
+  inner->SetParent(panel);
+  auto* graphic = new TRecording<TGraphicControl>(shown, recorder, "Graphic");
+  graphic->SetParent(shown);
+  auto* hidden = new TRecording<TForm>(nullptr, recorder, "Hidden");
+  auto* hiddenPanel = new TRecording<TPanel>(hidden, recorder, "HiddenPanel");
+  hiddenPanel->SetParent(hidden);
+  shown->Show();
+  hidden->HandleNeeded();
+
+  TMVWApplication application;
+  application.SetThemeActiveSeam(true);
+  recorder.Clear();
+  application.SetThemes(true); // already wanted
+  EXPECT_TRUE(recorder.Receivers(CM_MVWTHEMECHANGED).empty());
+  application.SetThemes(false);
+  EXPECT_EQ(recorder.Receivers(CM_MVWTHEMECHANGED), (std::vector<std::string>{"Panel", "Graphic"}));
+  EXPECT_EQ(recorder.Receivers(WM_THEMECHANGED),
+            (std::vector<std::string>{"Panel", "Inner", "Shown"}));
+  EXPECT_FALSE(application.UseThemes());
+
+  recorder.Clear();
+  application.SetThemeActiveSeam(false);
+  application.SetThemes(true); // no active style: refused
+  EXPECT_TRUE(recorder.Receivers(CM_MVWTHEMECHANGED).empty());
+  application.SetThemeActiveSeam(true);
+  application.SetThemes(true);
+  EXPECT_EQ(recorder.Receivers(CM_MVWTHEMECHANGED).size(), 2u);
+  EXPECT_TRUE(application.UseThemes());
+
+  recorder.Clear();
+  UnbindXPStyles(); // the flag changes, but nothing is sent without the library
+  application.SetThemes(false);
+  EXPECT_TRUE(recorder.Receivers(CM_MVWTHEMECHANGED).empty());
+  delete hidden;
+  delete shown;
+}
+
+TEST(MVWApplication, ThemeManagerSwitchesThemesOffAndOn) {
+  TMVWFoundation foundation;
+  MVWApplication->SetThemeActiveSeam(true);
+  TMessageRecorder recorder;
+  auto* form = new TRecording<TForm>(nullptr, recorder, "Form");
+  auto* panel = new TRecording<TPanel>(form, recorder, "Panel");
+  panel->SetParent(form);
+  auto* manager = new TMVWXPThemeManager(form);
+  form->Show();
+  ASSERT_TRUE(manager->HookWndProc());
+  recorder.Clear();
+  SendMessageA(form->Handle(), WM_THEMECHANGED, 0, 0);
+  EXPECT_EQ(recorder.Receivers(CM_MVWTHEMECHANGED), (std::vector<std::string>{"Panel", "Panel"}));
+  EXPECT_TRUE(MVWApplication->UseThemes());
+  delete form;
+}
+
+TEST(MVWIniCtrl, Rules) {
+  TMVWIniCtrl ini(nullptr);
+  EXPECT_TRUE(ini.Common());
+  EXPECT_EQ(ini.IniPrefix(), ppWindows);
+  EXPECT_EQ(ini.RegRoot(), rpCurrentUser);
+  EXPECT_EQ(ini.Target(), itAuto);
+  EXPECT_EQ(ini.EffectiveTarget(), itRegistry);
+  EXPECT_EQ(ini.EncKey(), 58231);
+
+  ini.SetMaxEntries(40);
+  ini.SetAlphaCounter(true);
+  EXPECT_EQ(ini.MaxEntries(), 26);
+  ini.SetMaxEntries(30);
+  EXPECT_EQ(ini.MaxEntries(), 26);
+  ini.SetMaxEntries(10);
+  ini.SetAlphaCounter(false);
+  ini.SetMaxEntries(200);
+  EXPECT_EQ(ini.MaxEntries(), 200);
+  ini.SetAlphaCounter(true);
+  ini.SetAlphaCounter(false);
+  EXPECT_EQ(ini.MaxEntries(), 26);
+
+  ini.SetIniFile("Widgets");
+  EXPECT_EQ(ini.IniFile(), "Widgets.INI");
+  ini.SetIniFile("Widgets.cfg");
+  EXPECT_EQ(ini.IniFile(), "Widgets.cfg");
+  ini.SetTarget(itIniFile);
+  EXPECT_EQ(ini.EffectiveTarget(), itIniFile);
+  ini.SetNetUser(true);
+  EXPECT_EQ(ini.User(), GetNetUserName());
+}
+
+TEST(MVWOneInstance, ChecksOwnerAndCount) {
+  TForm form(nullptr);
+  TMVWIniCtrl stranger(nullptr);
+  new TMVWIniCtrl(&form);
+  EXPECT_FALSE(CheckOneInstance<TMVWIniCtrl>(&form));
+  EXPECT_TRUE(CheckOneInstance<TMVWIniCtrl>(&stranger));
+  EXPECT_TRUE(CheckOneInstance<TMVWIniCtrl>(nullptr));
+  new TMVWIniCtrl(&form);
+  EXPECT_TRUE(CheckOneInstance<TMVWIniCtrl>(&form));
+  EXPECT_EQ(MVWEOneInstError("TMVWFormShape", 0).Message(),
+            "TMVWFormShape:\rInvalid owner (<>TForm) or second instance on a form");
+  EXPECT_EQ(MVWEOneInstError("TMVWFormShape", 1).Message(),
+            "TMVWFormShape:\rAlready one TMVWFormShape control in this project!");
+}
+
+TEST(MVWProcs, RectanglesAndFolders) {
+  RECT fitted;
+  FitRectProportional({0, 0, 100, 50}, {10, 20, 60, 120}, fitted);
+  const RECT expected{10, 20, 60, 45};
+  EXPECT_TRUE(EqualRect(&fitted, &expected));
+  FitRectProportional({0, 0, 0, 50}, {10, 20, 60, 120}, fitted);
+  EXPECT_TRUE(IsRectEmpty(&fitted));
+  EXPECT_EQ(fitted.left, 10);
+  EXPECT_EQ(fitted.top, 20);
+  int width = 0, height = 0;
+  RectSize({5, 6, 15, 26}, width, height);
+  EXPECT_EQ(width, 10);
+  EXPECT_EQ(height, 20);
+  EXPECT_TRUE(RectInRect({1, 1, 5, 5}, {0, 0, 10, 10}));
+  EXPECT_FALSE(RectInRect({0, 0, 10, 10}, {0, 0, 10, 10}));
+
+  struct TTurn {
+    RECT Rect;
+    int Angle;
+    RECT Bounds;
+  };
+  for (const TTurn& t :
+       {TTurn{{5, 5, 15, 25}, 0, {5, 5, 15, 25}}, TTurn{{0, 0, 20, 10}, 90, {0, 0, 10, 20}},
+        TTurn{{0, 0, 20, 10}, 45, {0, 0, 22, 22}}, TTurn{{3, 4, 23, 14}, 180, {0, 0, 20, 10}}}) {
+    RECT r = t.Rect;
+    RotatedRectBounds(r, t.Angle);
+    EXPECT_TRUE(EqualRect(&r, &t.Bounds)) << t.Angle << ": " << r.right << " x " << r.bottom;
+  }
+
+  POINT points[] = {{1, 1}, {2, 2}};
+  OffsetPoints(points, 0, 3, -1);
+  EXPECT_EQ(points[0].x, 4);
+  EXPECT_EQ(points[0].y, 0);
+  EXPECT_EQ(points[1].x, 2);
+
+  std::string path = "unchanged";
+  PathOfPrefix(7, true, path);
+  EXPECT_EQ(path, "");
+  PathOfPrefix(ppSystem, false, path);
+  EXPECT_EQ(path, SystemDirectory());
+  EXPECT_NE(path.back(), '\\');
+  PathOfPrefix(ppWindows, true, path);
+  EXPECT_EQ(path, WindowsDirectory() + "\\");
+}
+
+} // namespace
+} // namespace marivo

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "widgets/foundation/mvwprocs.h"
+#include "widgets/foundation/portable/MVWBase.h"
+
+#include <cstdint>
+#include <string>
+
+namespace marivo {
+
+enum TMVWRegRootKey {
+  rpClassesRoot,
+  rpCurrentUser,
+  rpLocalMachine,
+  rpUsers,
+  rpCurrentConfig,
+  rpDynData
+};
+enum TMVWIniTarget { itIniFile, itRegistry, itAuto };
+
+// Where widget settings would be kept: properties only, the storage is not part of the library.
+class TMVWIniCtrl : public TMVWCustomComponent {
+public:
+  explicit TMVWIniCtrl(TComponent* owner) : TMVWCustomComponent(owner) {}
+
+  bool AlphaCounter() const { return AlphaCounter_; }
+  // Either way caps MaxEntries at 26.
+  void SetAlphaCounter(bool value);
+  bool Common() const { return Common_; }
+  void SetCommon(bool value) { Common_ = value; }
+  const std::string& IniFile() const { return IniFile_; }
+  // A name without extension gets ".INI".
+  void SetIniFile(const std::string& value);
+  TMVWPathPrefix IniPrefix() const { return IniPrefix_; }
+  void SetIniPrefix(TMVWPathPrefix value) { IniPrefix_ = value; }
+  std::uint8_t MaxEntries() const { return MaxEntries_; }
+  // Over 26 is refused while AlphaCounter is on.
+  void SetMaxEntries(std::uint8_t value);
+  bool NetUser() const { return NetUser_; }
+  // On fills User with the user's name.
+  void SetNetUser(bool value);
+  const std::string& User() const { return User_; }
+  void SetUser(const std::string& value) { User_ = value; }
+  const std::string& RegPath() const { return RegPath_; }
+  void SetRegPath(const std::string& value) { RegPath_ = value; }
+  TMVWRegRootKey RegRoot() const { return RegRoot_; }
+  void SetRegRoot(TMVWRegRootKey value) { RegRoot_ = value; }
+  TMVWIniTarget Target() const { return Target_; }
+  void SetTarget(TMVWIniTarget value);
+  // The registry when Target is itAuto.
+  TMVWIniTarget EffectiveTarget() const { return EffectiveTarget_; }
+  std::uint16_t EncKey() const { return EncKey_; }
+  void SetEncKey(std::uint16_t value) { EncKey_ = value; }
+  bool Encoded() const { return Encoded_; }
+  void SetEncoded(bool value) { Encoded_ = value; }
+
+  virtual std::string GetNetUserName();
+
+private:
+  static constexpr std::uint8_t AlphaLimit = 26;
+  bool AlphaCounter_ = false;
+  bool Common_ = true;
+  std::string IniFile_;
+  TMVWPathPrefix IniPrefix_ = ppWindows;
+  std::uint8_t MaxEntries_ = 16;
+  bool NetUser_ = false;
+  std::string User_;
+  std::string RegPath_;
+  TMVWRegRootKey RegRoot_ = rpCurrentUser;
+  TMVWIniTarget Target_ = itAuto;
+  TMVWIniTarget EffectiveTarget_ = itRegistry;
+  std::uint16_t EncKey_ = 58231;
+  bool Encoded_ = false;
+};
+
+} // namespace marivo

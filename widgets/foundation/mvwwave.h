@@ -1,0 +1,16 @@
+#pragma once
+
+#include "widgets/foundation/portable/mvwwave.h"
+
+namespace marivo {
+
+// Wave data that stops any sound playing before its bytes are replaced or freed.
+class TMVWWave : public TMVWCustomWave {
+public:
+  TMVWWave() = default;
+  explicit TMVWWave(const std::string& fileName) : TMVWCustomWave(fileName) {}
+  ~TMVWWave() override;
+  void Stop() override;
+};
+
+} // namespace marivo
