@@ -59,13 +59,18 @@ function(marivo_test target)
     FAIL_REGULAR_EXPRESSION "\\[  FAILED  \\]")
 endfunction()
 
-# A libFuzzer target, run by CTest for a bounded time in the native build only.
+# A libFuzzer target, run by CTest for a bounded time in the native build only. Inputs grow to
+# MARIVO_FUZZ_MAX_LEN bytes where the caller sets it, to libFuzzer's own limit otherwise.
 function(marivo_fuzz target source seconds)
   if(MARIVO_NATIVE AND NOT MARIVO_BENCH)
     add_executable(${target} ${source})
     target_link_libraries(${target} PRIVATE ${ARGN})
     target_link_options(${target} PRIVATE -fsanitize=fuzzer)
-    add_test(NAME ${target} COMMAND ${target} -max_total_time=${seconds} -rss_limit_mb=2048
+    set(max_len "")
+    if(MARIVO_FUZZ_MAX_LEN)
+      set(max_len -max_len=${MARIVO_FUZZ_MAX_LEN})
+    endif()
+    add_test(NAME ${target} COMMAND ${target} -max_total_time=${seconds} -rss_limit_mb=2048 ${max_len}
              -print_final_stats=0 WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
     set_tests_properties(${target} PROPERTIES TIMEOUT 300)
   endif()

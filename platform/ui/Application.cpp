@@ -17,6 +17,16 @@ void HandleApplicationException(const std::exception& error) {
     ShowMessageBox(error.what(), "Error", MB_OK | MB_ICONSTOP);
 }
 
+void HandleCurrentException() {
+  try {
+    throw;
+  } catch (const std::exception& error) {
+    HandleApplicationException(error);
+  } catch (...) {
+    HandleApplicationException(Exception("Unknown error"));
+  }
+}
+
 TApplication::TApplication() : TComponent(nullptr) {
   Application = this;
   RegisterStandardClasses();

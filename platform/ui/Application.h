@@ -53,5 +53,8 @@ extern TApplication* Application;
 
 // Reports an error that reached a window procedure or a timer; usable before Application exists.
 void HandleApplicationException(const std::exception& error);
+// For a catch (...) where a window procedure or a timer ends: whatever was thrown, standard or
+// not, is shown in the standard error box, and the message loop goes on.
+void HandleCurrentException();
 
 } // namespace marivo

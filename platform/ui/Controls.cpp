@@ -93,8 +93,8 @@ LRESULT CALLBACK ControlWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM 
   TMessage message{msg, wParam, lParam, 0};
   try {
     control->WndProc(message);
-  } catch (const std::exception& error) {
-    HandleApplicationException(error);
+  } catch (...) {
+    HandleCurrentException();
   }
   if (msg == WM_NCDESTROY) {
     RemovePropA(window, kControlProperty);

@@ -18,10 +18,8 @@ struct TTimerWindow {
       return DefWindowProcA(window, msg, wParam, lParam);
     try {
       Tick(static_cast<std::uintptr_t>(wParam));
-    } catch (const std::exception& error) {
-      HandleApplicationException(error);
     } catch (...) {
-      HandleApplicationException(Exception("Unknown error in a timer"));
+      HandleCurrentException();
     }
     return 0;
   }

@@ -16,8 +16,8 @@ constexpr const char* UtilityWindowClass = "MarivoUtilityWindow";
 void Dispatch(const TWndMethod& method, TMessage& message) {
   try {
     method(message);
-  } catch (const std::exception& error) {
-    HandleApplicationException(error);
+  } catch (...) {
+    HandleCurrentException();
   }
 }
 

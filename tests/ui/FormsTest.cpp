@@ -19,15 +19,18 @@ public:
   using TForm::TForm;
   std::vector<std::string> Events;
   bool AllowClose = true;
-  bool ThrowOnCloseQuery = false;
+  // 1: a system error, 2: something that is no standard exception at all.
+  int ThrowOnCloseQuery = 0;
 
   void FormCreate(TObject*) { Events.push_back("create:" + Caption()); }
   void FormShow(TObject*) { Events.push_back("show:" + std::to_string(HandleAllocated())); }
   void FormClose(TObject*, TCloseAction&) { Events.push_back("close"); }
   void FormCloseQuery(TObject*, bool& canClose) {
     Events.push_back("query");
-    if (ThrowOnCloseQuery)
+    if (ThrowOnCloseQuery == 1)
       throw EConvertError("'x' is not a valid integer value");
+    if (ThrowOnCloseQuery == 2)
+      throw 42;
     canClose = AllowClose;
   }
 };
@@ -123,14 +126,18 @@ TEST_F(FormsTest, ErrorInAHandlerShowsTheStandardErrorBoxAndTheWindowLivesOn) {
   TShowcaseForm* form = nullptr;
   App.CreateForm(form);
   form->Show();
-  form->ThrowOnCloseQuery = true;
-  SendMessageA(form->Handle(), WM_CLOSE, 0, 0);
-  ASSERT_EQ(Boxes.size(), 1u);
-  EXPECT_EQ(Boxes[0].Text, "'x' is not a valid integer value");
-  EXPECT_EQ(Boxes[0].Caption, "Marivo");
-  EXPECT_EQ(Boxes[0].Flags & MB_ICONMASK, static_cast<unsigned>(MB_ICONSTOP));
-  EXPECT_TRUE(IsWindow(form->Handle()));
-  EXPECT_FALSE(App.Terminated());
+  for (const auto& [kind, text] :
+       {std::pair{1, "'x' is not a valid integer value"}, std::pair{2, "Unknown error"}}) {
+    Boxes.clear();
+    form->ThrowOnCloseQuery = kind;
+    SendMessageA(form->Handle(), WM_CLOSE, 0, 0);
+    ASSERT_EQ(Boxes.size(), 1u) << text;
+    EXPECT_EQ(Boxes[0].Text, text);
+    EXPECT_EQ(Boxes[0].Caption, "Marivo");
+    EXPECT_EQ(Boxes[0].Flags & MB_ICONMASK, static_cast<unsigned>(MB_ICONSTOP));
+    EXPECT_TRUE(IsWindow(form->Handle()));
+    EXPECT_FALSE(App.Terminated());
+  }
 }
 
 TEST_F(FormsTest, BadOrMissingFormDataIsAReadErrorNamingWhereItIs) {

@@ -37,8 +37,8 @@ void TMVWTimerPool::WindowProc(TMessage& message) {
   InTick_ = true;
   try {
     Tick();
-  } catch (const std::exception& error) {
-    HandleApplicationException(error);
+  } catch (...) {
+    HandleCurrentException();
   }
   InTick_ = false;
 }
