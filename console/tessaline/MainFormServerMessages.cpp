@@ -147,7 +147,7 @@ void ShowFinalScores(const TServerView& view, const std::string& payload) {
     int counts[3] = {};
     for (int i = 0; i < 3; ++i) {
       view.Form.STCCount(i + 1).SetCaption(items[static_cast<std::size_t>(i)]);
-      counts[i] = StrToInt(items[static_cast<std::size_t>(i)]);
+      counts[i] = PayloadInteger(items[static_cast<std::size_t>(i)]);
       view.Form.STCLabel(i + 1).SetTag(counts[i]);
     }
     view.Form.ScoreEdit->SetCaption(STCTotalText(counts[0], counts[1], counts[2]));

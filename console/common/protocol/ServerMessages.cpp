@@ -59,7 +59,7 @@ std::vector<std::string> TrimmedItems(TPayloadWalk& walk, int count) {
 
 TJudgeItems ReadJudgeNumber(TPayloadWalk& walk) {
   TJudgeItems result;
-  result.Judge = StrToInt(walk.Next(DC1));
+  result.Judge = PayloadInteger(walk.Next(DC1));
   return result;
 }
 
@@ -165,10 +165,18 @@ TJudgeItems ParseFinalScores(std::string_view payload, int elementCount) {
   return result;
 }
 
+int PayloadInteger(const std::string& text) {
+  const std::string trimmed = Trim(text);
+  // The runtime's own conversion also reads "$" hex, which no server sends.
+  if (trimmed.find('$') != std::string::npos)
+    throw EConvertError("'" + text + "' is not a valid integer value");
+  return StrToInt(trimmed);
+}
+
 std::vector<TElementRow> ParseElementList(std::string_view payload) {
   TPayloadWalk walk(payload);
   const std::string countText = walk.Next(DC1);
-  const int count = StrToInt(countText);
+  const int count = PayloadInteger(countText);
   if (count < 0 || count > MaxElementCount)
     throw EConvertError("'" + countText + "' is not a valid element count");
   std::vector<TElementRow> rows(static_cast<std::size_t>(count));

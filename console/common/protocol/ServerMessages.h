@@ -23,6 +23,10 @@ bool IsReferee(int number); // 18, 19
 // The role's number, or 0 when it matches no role (a frame from an unknown sender).
 int SenderNumber(std::string_view roleCode);
 
+// A whole number in a payload: decimal digits with an optional sign, blanks around them allowed.
+// Anything else (hex, a blank after the sign, trailing text) is an EConvertError.
+int PayloadInteger(const std::string& text);
+
 // XX: the full-screen score table, 7 rows of 7 cells, Cells[row][col].
 inline constexpr int ScoreTableSize = 7;
 using TScoreTable = std::array<std::array<std::string, ScoreTableSize>, ScoreTableSize>;

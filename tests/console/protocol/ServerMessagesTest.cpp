@@ -180,6 +180,18 @@ TEST(ServerMessagesTest, ElementListRowsAndItsCountLimits) {
     EXPECT_THROW(ParseElementList(payload), EConvertError) << payload;
 }
 
+TEST(ServerMessagesTest, PayloadNumbersMayStandInBlanksButAreNothingElse) {
+  const std::pair<const char*, int> good[] = {{"7", 7},     {" 12", 12}, {"3  ", 3},
+                                              {" -1 ", -1}, {"+4", 4},   {"007", 7}};
+  for (const auto& [text, value] : good)
+    EXPECT_EQ(PayloadInteger(text), value) << "'" << text << "'";
+  for (const char* text : {"", " ", "$1F", "0x10", "- 3", "+ 3", "12x", "1 2", "1.0", "\t"})
+    EXPECT_THROW(PayloadInteger(text), EConvertError) << "'" << text << "'";
+  EXPECT_EQ(ParseElementList(W(" 1 [DC1]1[DC2]A")).size(), 1u);
+  EXPECT_EQ(ParseFinalScores(W(" 17[DC1]0:10.2[DC2]"), 0).Judge, 17);
+  EXPECT_THROW(ParseFinalScores(W("$11[DC1]"), 0), EConvertError);
+}
+
 TEST(ServerMessagesTest, DecisionFlagsAndSheetsPerRow) {
   const TJudgeItems flags = ParseDecisionFlags(W("15[DC1]10000[DC2] 01001 [DC2]"), 3);
   EXPECT_EQ(flags.Judge, 15);
