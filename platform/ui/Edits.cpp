@@ -154,22 +154,37 @@ void TMemo::CreateWnd() {
   ShowLines();
 }
 
-// A log memo only grows at its end: appending the new text, not rewriting the whole window,
-// keeps each added line cheap however long the log has become.
+int TMemo::TMemoLines::AddObject(const std::string& text, TObject* object) {
+  if (Sorted())
+    return TStringList::AddObject(text, object);
+  Memo_.Appended_ = &text;
+  try {
+    const int index = TStringList::AddObject(text, object);
+    Memo_.Appended_ = nullptr;
+    return index;
+  } catch (...) {
+    Memo_.Appended_ = nullptr;
+    throw;
+  }
+}
+
 void TMemo::ShowLines() {
   const std::string text = Lines_.Text();
   Writing_ = true;
-  if (!Shown_.empty() && text.size() >= Shown_.size() &&
-      text.compare(0, Shown_.size(), Shown_) == 0) {
-    const auto end = static_cast<WPARAM>(Shown_.size());
-    SendMessageA(Handle(), EM_SETSEL, end, static_cast<LPARAM>(end));
-    SendMessageA(Handle(), EM_REPLACESEL, FALSE,
-                 reinterpret_cast<LPARAM>(text.c_str() + Shown_.size()));
-  } else {
-    SetWindowTextA(Handle(), text.c_str());
-  }
+  SetWindowTextA(Handle(), text.c_str());
   Writing_ = false;
   Shown_ = text;
+}
+
+// The window shows every earlier line already: the new one goes after them.
+void TMemo::ShowAddedLine(const std::string& text) {
+  const std::string added = text + "\r\n";
+  const auto end = static_cast<WPARAM>(Shown_.size());
+  Writing_ = true;
+  SendMessageA(Handle(), EM_SETSEL, end, static_cast<LPARAM>(end));
+  SendMessageA(Handle(), EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(added.c_str()));
+  Writing_ = false;
+  Shown_ += added;
 }
 
 void TMemo::SetScrollBars(TScrollStyle value) {
@@ -189,7 +204,11 @@ void TMemo::SetWordWrap(bool value) {
 void TMemo::LinesChanged() {
   if (Syncing_)
     return;
-  if (HandleAllocated())
+  // Text the official typed may end without a line break; the next line must not join it.
+  const bool shownWhole = Shown_.empty() || Shown_.ends_with("\r\n");
+  if (HandleAllocated() && Appended_ != nullptr && shownWhole)
+    ShowAddedLine(*Appended_);
+  else if (HandleAllocated())
     ShowLines();
   if (!(ComponentState() & csLoading))
     Change();

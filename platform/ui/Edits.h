@@ -80,11 +80,24 @@ protected:
   void WindowTextChanged() override;
 
 private:
+  // A line added at the end reaches the window on its own, in time that does not grow with the
+  // lines before it: a traffic log grows by a line per frame for a whole event.
+  class TMemoLines : public TStringList {
+  public:
+    explicit TMemoLines(TMemo& memo) : Memo_(memo) {}
+    int AddObject(const std::string& text, TObject* object) override;
+
+  private:
+    TMemo& Memo_;
+  };
+
   void LinesChanged();
   void ShowLines();
+  void ShowAddedLine(const std::string& text);
 
-  TStringList Lines_;
-  std::string Shown_; // the text last put into or read from the window
+  TMemoLines Lines_{*this};
+  const std::string* Appended_ = nullptr; // the line being added at the end, during its change
+  std::string Shown_;                     // the text last put into or read from the window
   TScrollStyle ScrollBars_ = ssNone;
   bool WordWrap_ = true;
   bool Syncing_ = false;

@@ -452,6 +452,8 @@ TEST_F(StdCtrlsMemo, HoldsAHundredThousandCharacters) {
   ASSERT_EQ(notes.Lines().Count(), 1001);
   EXPECT_EQ(notes.Lines().Strings(999), "9" + line.substr(1));
   EXPECT_EQ(notes.Lines().Strings(1000), "z");
+  notes.Lines().Add("after");
+  EXPECT_EQ(WindowText(notes.Handle()), notes.Lines().Text()) << "a line after typed text";
 }
 
 // A traffic log grows a line per frame; lines added one by one, then a change in the middle,
