@@ -18,6 +18,7 @@ TRunningConsole::~TRunningConsole() {
 
 void TRunningConsole::Start() {
   RegisterTessalineClasses();
+  Clock_ = std::make_unique<TManualClock>();
   App_ = std::make_unique<TApplication>();
   App_->Initialize();
   App_->SetTitle("Marivo");
@@ -30,6 +31,7 @@ void TRunningConsole::Start() {
 
 void TRunningConsole::Close() {
   App_.reset();
+  Clock_.reset();
   MainForm = nullptr;
   ObtainingIPAddress = nullptr;
   InvalidElements = nullptr;

@@ -9,20 +9,17 @@
 #include "platform/ui/Application.h"
 #include "platform/ui/Dialogs.h"
 #include "tests/support/FakeMeetServer.h"
+#include "tests/support/MessagePump.h"
 #include "tests/support/RunningConsole.h"
 
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
-#include <chrono>
-#include <functional>
 #include <string>
 
 namespace marivo {
 namespace {
-
-using namespace std::chrono_literals;
 
 std::string ServerFrame(const std::string& code, const std::string& payload) {
   return std::string(1, SOH) + code + "FREEZEL " + STX + payload + EOT;
@@ -56,12 +53,8 @@ protected:
     auto& log = NamedComponent<TMemo>(*MainForm, "LogFile").Lines();
     const int before = log.Count();
     Server.Send(frame);
-    const auto end = std::chrono::steady_clock::now() + 5s;
-    while (log.Count() == before && std::chrono::steady_clock::now() < end) {
-      Console.App().ProcessMessages();
-      Sleep(2);
-    }
-    ASSERT_GT(log.Count(), before) << "the frame was not handled";
+    ASSERT_TRUE(test::PumpUntil([&] { return log.Count() > before; }))
+        << "the frame was not handled";
   }
   void Press(const std::string& button) { NamedComponent<TButton>(*MainForm, button).Click(); }
   void Key(WORD key) { MainForm->FormKeyDown(MainForm, key, 0); }
@@ -238,12 +231,8 @@ TEST_F(Scoring, AScoreThatCouldNotLeaveIsConfirmedAgainAfterTheReconnect) {
   Press("ButtonSendScore");
   Server.Close();
   // Only after the reader has seen the close does the write fail.
-  const auto end = std::chrono::steady_clock::now() + 5s;
-  while (!NamedComponent<TButton>(*MainForm, "ConnectConsoles").Enabled() &&
-         std::chrono::steady_clock::now() < end) {
-    Console.App().ProcessMessages();
-    Sleep(2);
-  }
+  ASSERT_TRUE(test::PumpUntil(
+      [] { return NamedComponent<TButton>(*MainForm, "ConnectConsoles").Enabled(); }));
   Press("ScoreConfirmAccept");
   auto& reconnect = NamedComponent<TTimer>(*MainForm, "ReconnectTimer");
   ASSERT_TRUE(reconnect.Enabled());
