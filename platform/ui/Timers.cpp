@@ -178,7 +178,7 @@ TManualClock::~TManualClock() {
 void TManualClock::Advance(unsigned milliseconds) {
   const unsigned long long until = Now_ + milliseconds;
   for (;;) {
-    // The first of equal moments is the timer started first, as the system orders them.
+    // Of timers due at one moment, the one started first ticks first.
     const auto next = std::min_element(Due_.begin(), Due_.end(), [](const auto& a, const auto& b) {
       return a.second.At < b.second.At;
     });
