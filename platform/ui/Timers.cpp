@@ -6,9 +6,17 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <map>
+#include <vector>
 
 namespace marivo {
+
+namespace {
+
+TManualClock* RunningClock = nullptr; // the source of every tick while one lives
+
+} // namespace
 
 // One hidden message-only window receives the ticks of every timer of the process; ticks are
 // mapped back to their timer by id, so a tick that was queued for a freed timer finds nothing.
@@ -16,12 +24,16 @@ struct TTimerWindow {
   static LRESULT CALLBACK WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg != WM_TIMER)
       return DefWindowProcA(window, msg, wParam, lParam);
+    Deliver(static_cast<std::uintptr_t>(wParam));
+    return 0;
+  }
+
+  static void Deliver(std::uintptr_t id) {
     try {
-      Tick(static_cast<std::uintptr_t>(wParam));
+      Tick(id);
     } catch (...) {
       HandleCurrentException();
     }
-    return 0;
   }
 
   static void Tick(std::uintptr_t id) {
@@ -75,6 +87,17 @@ struct TTimerWindow {
     static std::uintptr_t last = 0;
     return ++last;
   }
+
+  static void SwitchClock(TManualClock* clock) {
+    std::vector<TTimer*> running;
+    for (const auto& [id, timer] : Timers())
+      running.push_back(timer);
+    for (TTimer* timer : running)
+      timer->Stop();
+    RunningClock = clock;
+    for (TTimer* timer : running)
+      timer->UpdateTimer();
+  }
 };
 
 TTimer::TTimer(TComponent* owner) : TComponent(owner) {
@@ -121,7 +144,9 @@ void TTimer::UpdateTimer() {
   if (!Enabled_ || Interval_ == 0 || (ComponentState() & csLoading))
     return;
   const std::uintptr_t id = TTimerWindow::NextId();
-  if (!SetTimer(TTimerWindow::Handle(), id, Interval_, nullptr))
+  if (RunningClock)
+    RunningClock->Due_[id] = {RunningClock->Now_ + Interval_, Interval_};
+  else if (!SetTimer(TTimerWindow::Handle(), id, Interval_, nullptr))
     throw EInvalidOperation("Not enough timers available");
   Id_ = id;
   TTimerWindow::Timers()[id] = this;
@@ -130,9 +155,38 @@ void TTimer::UpdateTimer() {
 void TTimer::Stop() {
   if (Id_ == 0)
     return;
-  KillTimer(TTimerWindow::Handle(), Id_);
+  if (RunningClock)
+    RunningClock->Due_.erase(Id_);
+  else
+    KillTimer(TTimerWindow::Handle(), Id_);
   TTimerWindow::Timers().erase(Id_);
   Id_ = 0;
+}
+
+TManualClock::TManualClock() {
+  if (RunningClock)
+    throw EInvalidOperation("Another manual clock is running");
+  TTimerWindow::SwitchClock(this);
+}
+
+TManualClock::~TManualClock() {
+  TTimerWindow::SwitchClock(nullptr);
+}
+
+void TManualClock::Advance(unsigned milliseconds) {
+  const unsigned long long until = Now_ + milliseconds;
+  for (;;) {
+    // Of timers due at one moment, the one started first ticks first.
+    const auto next = std::min_element(Due_.begin(), Due_.end(), [](const auto& a, const auto& b) {
+      return a.second.At < b.second.At;
+    });
+    if (next == Due_.end() || next->second.At > until)
+      break;
+    Now_ = next->second.At;
+    next->second.At += next->second.Interval;
+    TTimerWindow::Deliver(next->first);
+  }
+  Now_ = until;
 }
 
 void RegisterTimerClasses() {

@@ -17,7 +17,7 @@ namespace marivo::test {
 class TFakeMeetServer {
 public:
   using TDuration = std::chrono::milliseconds;
-  static constexpr TDuration DefaultWait{5000};
+  static constexpr TDuration DefaultWait{10000};
 
   TFakeMeetServer();
   ~TFakeMeetServer();

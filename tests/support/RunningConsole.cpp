@@ -9,10 +9,9 @@
 #include "console/tessaline/Tessaline.h"
 #include "platform/net/TcpClient.h"
 #include "tests/support/FakeMeetServer.h"
+#include "tests/support/MessagePump.h"
 
 #include <windows.h>
-
-#include <chrono>
 
 namespace marivo::test {
 
@@ -22,6 +21,7 @@ TRunningConsole::~TRunningConsole() {
 
 void TRunningConsole::Start() {
   RegisterTessalineClasses();
+  Clock_ = std::make_unique<TManualClock>();
   App_ = std::make_unique<TApplication>();
   App_->Initialize();
   App_->SetTitle("Marivo");
@@ -34,6 +34,7 @@ void TRunningConsole::Start() {
 
 void TRunningConsole::Close() {
   App_.reset();
+  Clock_.reset();
   MainForm = nullptr;
   ObtainingIPAddress = nullptr;
   InvalidElements = nullptr;
@@ -57,12 +58,7 @@ bool TRunningConsole::Receive(TFakeMeetServer& server, const std::string& frame)
   auto& log = NamedComponent<TMemo>(*MainForm, "LogFile").Lines();
   const int before = log.Count();
   server.Send(frame);
-  const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-  while (log.Count() == before && std::chrono::steady_clock::now() < end) {
-    App_->ProcessMessages();
-    Sleep(2);
-  }
-  return log.Count() > before;
+  return PumpUntil([&] { return log.Count() > before; });
 }
 
 } // namespace marivo::test

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/ui/Application.h"
+#include "platform/ui/Timers.h"
 
 #include <memory>
 #include <string>
@@ -10,7 +11,8 @@ namespace marivo::test {
 class TFakeMeetServer;
 
 // The console as the program starts it: its classes registered, then the application and the
-// five forms in the program's order. Start is separate so a test can write settings first.
+// five forms in the program's order. Start is separate so a test can write settings first. Its
+// timers run on a manual clock: their time passes only as the test moves it on.
 class TRunningConsole {
 public:
   TRunningConsole() = default;
@@ -22,6 +24,7 @@ public:
   // The forms go with the application; the program's pointers must not outlive them.
   void Close();
   TApplication& App() { return *App_; }
+  TManualClock& Clock() { return *Clock_; }
 
   // Lists 127.0.0.1 among the servers and selects it, so no connect leaves the machine.
   void ChooseLocalServer();
@@ -32,6 +35,7 @@ public:
   bool Receive(TFakeMeetServer& server, const std::string& frame);
 
 private:
+  std::unique_ptr<TManualClock> Clock_;
   std::unique_ptr<TApplication> App_;
 };
 

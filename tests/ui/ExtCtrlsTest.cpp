@@ -9,12 +9,11 @@
 #include "platform/ui/Panels.h"
 #include "platform/ui/StatusBars.h"
 #include "platform/ui/Timers.h"
+#include "tests/support/MessagePump.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <chrono>
-#include <functional>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -41,22 +40,6 @@ struct TBox {
   std::string Text;
   std::string Caption;
 };
-
-// Handles messages until done() holds or the time is up; gives done()'s last answer.
-bool PumpUntil(const std::function<bool()>& done, std::chrono::milliseconds limit) {
-  const auto deadline = std::chrono::steady_clock::now() + limit;
-  while (!done()) {
-    if (std::chrono::steady_clock::now() >= deadline)
-      return false;
-    Application->ProcessMessages();
-    Sleep(5);
-  }
-  return true;
-}
-
-void PumpFor(std::chrono::milliseconds time) {
-  PumpUntil([] { return false; }, time);
-}
 
 // The pixels of a window's client area as they are on the screen, after it painted.
 class TScreenPixels {
@@ -470,41 +453,60 @@ TEST_F(ExtCtrlsStatusBarTest, DoubleClickAnywhereOnTheBarRunsOnDblClick) {
 
 // --- TTimer ---------------------------------------------------------------------------------
 
+// One test takes the system's ticks as they come; the others run on a manual clock, so that they
+// see each tick at its exact moment however busy the machine is.
 using ExtCtrlsTimerTest = ExtCtrlsTest;
-using namespace std::chrono_literals;
 
-TEST_F(ExtCtrlsTimerTest, FiresWhileMessagesArePumpedAndStopsWhenDisabled) {
+TEST_F(ExtCtrlsTimerTest, SystemTicksComeWhileMessagesArePumpedAndStopWhenDisabled) {
   auto* ticker = Find<TTimer>("Ticker");
-  PumpFor(150ms);
-  EXPECT_EQ(Form->TickerTicks, 0) << "a disabled timer ticked";
-
   ticker->SetEnabled(true);
-  EXPECT_TRUE(PumpUntil([&] { return Form->TickerTicks >= 3; }, 2s));
+  EXPECT_TRUE(test::PumpUntil([&] { return Form->TickerTicks >= 3; }));
   ticker->SetEnabled(false);
+  // The clock from the form data started once it was read; while it ticks twice more, the
+  // stopped ticker stays silent.
   const int ticks = Form->TickerTicks;
-  PumpFor(200ms);
+  const int clockTicks = Form->ClockTicks;
+  EXPECT_TRUE(test::PumpUntil([&] { return Form->ClockTicks >= clockTicks + 2; }));
   EXPECT_EQ(Form->TickerTicks, ticks);
-
-  // The clock from the form data started once it was read.
-  EXPECT_TRUE(PumpUntil([&] { return Form->ClockTicks >= 1; }, 2s));
 }
 
-TEST_F(ExtCtrlsTimerTest, IntervalChangesTakeEffectAndZeroStops) {
+TEST_F(ExtCtrlsTimerTest, EachTimerTicksAtItsIntervalOnlyWhileEnabled) {
+  TManualClock clock; // takes over the clock from the form data, which runs already
+  auto* ticker = Find<TTimer>("Ticker");
+  clock.Advance(1000);
+  EXPECT_EQ(Form->TickerTicks, 0) << "a disabled timer ticked";
+  EXPECT_EQ(Form->ClockTicks, 1000 / 60);
+
+  ticker->SetEnabled(true);
+  const std::vector<std::pair<unsigned, int>> steps = {{49, 0}, {1, 1}, {99, 2}, {1, 3}};
+  for (const auto& [milliseconds, ticks] : steps) {
+    clock.Advance(milliseconds);
+    EXPECT_EQ(Form->TickerTicks, ticks) << "after " << milliseconds << " ms more";
+  }
+  ticker->SetEnabled(false);
+  clock.Advance(1000);
+  EXPECT_EQ(Form->TickerTicks, 3);
+}
+
+TEST_F(ExtCtrlsTimerTest, IntervalChangesCountAgainFromTheChangeAndZeroStops) {
+  TManualClock clock;
   auto* ticker = Find<TTimer>("Ticker");
   ticker->SetInterval(60000);
   ticker->SetEnabled(true);
-  PumpFor(150ms);
-  EXPECT_EQ(Form->TickerTicks, 0);
+  clock.Advance(59990);
   ticker->SetInterval(40);
-  EXPECT_TRUE(PumpUntil([&] { return Form->TickerTicks >= 2; }, 2s));
+  clock.Advance(39);
+  EXPECT_EQ(Form->TickerTicks, 0);
+  clock.Advance(41);
+  EXPECT_EQ(Form->TickerTicks, 2);
 
   ticker->SetInterval(0);
-  const int ticks = Form->TickerTicks;
-  PumpFor(200ms);
-  EXPECT_EQ(Form->TickerTicks, ticks);
+  clock.Advance(60000);
+  EXPECT_EQ(Form->TickerTicks, 2);
 }
 
 TEST_F(ExtCtrlsTimerTest, ErrorInOnTimerShowsTheErrorBoxAndTicksGoOn) {
+  TManualClock clock;
   TTimer timer(nullptr);
   int ticks = 0;
   timer.SetInterval(30);
@@ -512,13 +514,15 @@ TEST_F(ExtCtrlsTimerTest, ErrorInOnTimerShowsTheErrorBoxAndTicksGoOn) {
     if (++ticks == 1)
       throw EInvalidOperation("Score table is locked");
   };
-  EXPECT_TRUE(PumpUntil([&] { return ticks >= 3; }, 2s));
+  clock.Advance(90);
+  EXPECT_EQ(ticks, 3);
   ASSERT_EQ(Boxes.size(), 1u);
   EXPECT_EQ(Boxes[0].Text, "Score table is locked");
   EXPECT_EQ(Boxes[0].Caption, "Marivo");
 }
 
 TEST_F(ExtCtrlsTimerTest, TimerFreedOrDisabledInItsOwnOnTimerIsSafe) {
+  TManualClock clock;
   auto* freed = new TTimer(Form);
   int freedTicks = 0;
   freed->SetInterval(20);
@@ -534,8 +538,7 @@ TEST_F(ExtCtrlsTimerTest, TimerFreedOrDisabledInItsOwnOnTimerIsSafe) {
     ++stoppedTicks;
     static_cast<TTimer*>(sender)->SetEnabled(false);
   };
-  PumpUntil([&] { return freedTicks > 0 && stoppedTicks > 0; }, 2s);
-  PumpFor(200ms);
+  clock.Advance(1000);
   EXPECT_EQ(freedTicks, 1);
   EXPECT_EQ(freed, nullptr);
   EXPECT_EQ(stoppedTicks, 1);
@@ -545,6 +548,7 @@ TEST_F(ExtCtrlsTimerTest, TimerFreedOrDisabledInItsOwnOnTimerIsSafe) {
 
 // The reconnect timer stops itself in its handler; the next lost score must start it again.
 TEST_F(ExtCtrlsTimerTest, TimerStoppedInItsOwnOnTimerRunsAgainWhenStartedAgain) {
+  TManualClock clock;
   auto* timer = new TTimer(Form);
   int ticks = 0;
   timer->SetInterval(20);
@@ -552,11 +556,21 @@ TEST_F(ExtCtrlsTimerTest, TimerStoppedInItsOwnOnTimerRunsAgainWhenStartedAgain) 
     ++ticks;
     static_cast<TTimer*>(sender)->SetEnabled(false);
   };
-  ASSERT_TRUE(PumpUntil([&] { return ticks == 1; }, 2s));
-  timer->SetEnabled(true);
-  EXPECT_TRUE(PumpUntil([&] { return ticks == 2; }, 2s));
-  timer->SetEnabled(true);
-  EXPECT_TRUE(PumpUntil([&] { return ticks == 3; }, 2s));
+  for (int round = 1; round <= 3; ++round) {
+    clock.Advance(19);
+    EXPECT_EQ(ticks, round - 1) << "round " << round;
+    clock.Advance(1000);
+    EXPECT_EQ(ticks, round) << "round " << round;
+    timer->SetEnabled(true);
+  }
+}
+
+TEST_F(ExtCtrlsTimerTest, OnlyOneManualClockRunsAndTimersGoBackToTheSystemAfterIt) {
+  {
+    TManualClock clock;
+    EXPECT_THROW(TManualClock(), EInvalidOperation);
+  }
+  EXPECT_TRUE(test::PumpUntil([&] { return Form->ClockTicks >= 2; }));
 }
 
 } // namespace

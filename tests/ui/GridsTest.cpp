@@ -4,6 +4,7 @@
 #include "platform/rtl/FormLoader.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Forms.h"
+#include "tests/support/MessagePump.h"
 
 #include <gtest/gtest.h>
 
@@ -446,8 +447,7 @@ TEST_F(GridsDrawCellTest, RunsOncePerVisibleCellWithItsRectangleAndState) {
   EXPECT_TRUE(std::none_of(drawn.begin(), drawn.end(), [](const auto& c) { return c.Row == 7; }));
 
   ClickCell(Grid, 4, 5);
-  Grid->SetFocus();
-  App.ProcessMessages();
+  ASSERT_TRUE(test::TakeFocus(Grid->Handle()));
   ASSERT_TRUE(Grid->Focused());
   for (const auto& cell : DrawnOnRepaint(*Form, *Grid)) {
     const bool current = cell.Col == 4 && cell.Row == 5;

@@ -9,6 +9,7 @@
 #include "platform/ui/Groups.h"
 #include "platform/ui/Labels.h"
 #include "platform/ui/Lists.h"
+#include "tests/support/MessagePump.h"
 
 #include <gtest/gtest.h>
 
@@ -76,14 +77,7 @@ protected:
   void ShowForm() {
     Form->Show();
     SetForegroundWindow(Form->Handle());
-    Pump();
-  }
-
-  void Pump() {
-    for (int i = 0; i < 5; ++i) {
-      App.ProcessMessages();
-      Sleep(10);
-    }
+    App.ProcessMessages();
   }
 
   template <class T> T& Find(const std::string& name) {
@@ -296,16 +290,16 @@ TEST_F(StdCtrlsButton, ARealClickSpaceOrEnterClicksOnce) {
   auto& send = Find<TButton>("SendButton");
   EXPECT_TRUE(GetWindowLongA(send.Handle(), GWL_STYLE) & BS_DEFPUSHBUTTON);
   SendMessageA(send.Handle(), BM_CLICK, 0, 0);
-  Pump();
+  App.ProcessMessages();
   EXPECT_EQ(Form->Fired["SendButton"], 1);
 
   send.SetFocus();
   PressKey(send.Handle(), VK_SPACE);
-  Pump();
+  App.ProcessMessages();
   EXPECT_EQ(Form->Fired["SendButton"], 2);
 
   SendMessageA(send.Handle(), WM_KEYDOWN, VK_RETURN, 1);
-  Pump();
+  App.ProcessMessages();
   EXPECT_EQ(Form->Fired["SendButton"], 3);
 }
 
@@ -332,7 +326,7 @@ TEST_F(StdCtrlsButton, CheckBoxFollowsTheUserAndTheCode) {
   EXPECT_EQ(SendMessageA(confirm.Handle(), BM_GETCHECK, 0, 0), BST_CHECKED);
 
   SendMessageA(confirm.Handle(), BM_CLICK, 0, 0);
-  Pump();
+  App.ProcessMessages();
   EXPECT_FALSE(confirm.Checked());
   EXPECT_EQ(Form->Fired["ConfirmCheck"], 1);
 
@@ -536,12 +530,12 @@ TEST_F(StdCtrlsLists, ListBoxReportsTheOfficialsSelection) {
   const LPARAM at = MAKELPARAM(item.left + 5, (item.top + item.bottom) / 2);
   SendMessageA(judges.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
   SendMessageA(judges.Handle(), WM_LBUTTONUP, 0, at);
-  Pump();
+  App.ProcessMessages();
   EXPECT_EQ(judges.ItemIndex(), 2);
   EXPECT_EQ(Form->Seen, std::vector<std::string>{"2"});
 
   PressKey(judges.Handle(), VK_UP);
-  Pump();
+  App.ProcessMessages();
   EXPECT_EQ(judges.ItemIndex(), 1);
   EXPECT_EQ(Form->Seen, (std::vector<std::string>{"2", "1"}));
 }
@@ -582,7 +576,7 @@ TEST_F(StdCtrlsLists, ComboBoxReportsPicksAndTyping) {
   auto& panel = Find<TComboBox>("PanelCombo");
   panel.SetFocus();
   PressKey(panel.Handle(), VK_DOWN);
-  Pump();
+  App.ProcessMessages();
   EXPECT_EQ(panel.ItemIndex(), 2);
   EXPECT_EQ(Form->Seen, std::vector<std::string>{"Panel C"});
 
@@ -750,7 +744,7 @@ TEST_F(StdCtrlsGroups, OfficialPicksWithMouseAndArrowKeys) {
   const std::vector<HWND> buttons = RadioButtons(element);
   ASSERT_EQ(buttons.size(), 3u);
   SendMessageA(buttons[1], BM_CLICK, 0, 0);
-  Pump();
+  App.ProcessMessages();
   EXPECT_EQ(element.ItemIndex(), 1);
   EXPECT_EQ(Form->Fired["ElementGroup.OnChange"], 1);
   EXPECT_EQ(Form->Fired["ElementGroup.OnClick"], 1);
@@ -758,14 +752,17 @@ TEST_F(StdCtrlsGroups, OfficialPicksWithMouseAndArrowKeys) {
   EXPECT_EQ(SendMessageA(buttons[0], BM_GETCHECK, 0, 0), BST_UNCHECKED);
 
   SendMessageA(buttons[1], BM_CLICK, 0, 0);
-  Pump();
+  App.ProcessMessages();
   EXPECT_EQ(Form->Fired["ElementGroup.OnChange"], 1);
 
+  // An arrow moves the focus with the pick: the form must hold the focus when the key comes, and
+  // no message may let another program take it before the focus is read.
+  ASSERT_TRUE(test::TakeFocus(buttons[1]));
   PressKey(buttons[1], VK_DOWN);
-  Pump();
   EXPECT_EQ(element.ItemIndex(), 2);
   EXPECT_EQ(GetFocus(), buttons[2]);
   PressKey(buttons[2], VK_DOWN);
+  App.ProcessMessages();
   EXPECT_EQ(element.ItemIndex(), 2);
   EXPECT_EQ(Form->Seen, (std::vector<std::string>{"1", "2"}));
 }

@@ -8,20 +8,11 @@
 
 #include <windows.h>
 
-#include <chrono>
-#include <functional>
 #include <memory>
 #include <string>
 
 namespace marivo {
 namespace {
-
-using TClock = std::chrono::steady_clock;
-using std::chrono::milliseconds;
-
-long long MillisecondsSince(TClock::time_point start) {
-  return std::chrono::duration_cast<milliseconds>(TClock::now() - start).count();
-}
 
 class NoticeForms : public ::testing::Test {
 protected:
@@ -43,21 +34,6 @@ protected:
     ScoresForm = nullptr;
   }
 
-  // Lets the notices' timers run until the condition holds or the time is up.
-  bool PumpUntil(const std::function<bool()>& condition, int timeoutMs) {
-    const auto start = TClock::now();
-    while (MillisecondsSince(start) < timeoutMs) {
-      App->ProcessMessages();
-      if (condition())
-        return true;
-      Sleep(5);
-    }
-    return condition();
-  }
-  void PumpFor(int ms) {
-    PumpUntil([] { return false; }, ms);
-  }
-
   static bool Showing(TForm& form) {
     return form.Visible() && form.HandleAllocated() && IsWindowVisible(form.Handle());
   }
@@ -75,6 +51,8 @@ protected:
     return pixel;
   }
 
+  // The notices' time passes only as a test moves it on.
+  TManualClock Clock;
   std::unique_ptr<TApplication> App;
 };
 
@@ -117,16 +95,14 @@ TEST_F(NoticeForms, LostConnectionStaysOnTopWithItsBlueStrips) {
 }
 
 TEST_F(NoticeForms, LostConnectionClosesItselfAfterItsTimeAndCanComeBack) {
-  InvalidElements->Timer1->SetInterval(150);
   for (int showing = 1; showing <= 2; ++showing) {
-    const auto shown = TClock::now();
     InvalidElements->Show();
     App->ProcessMessages();
     ASSERT_TRUE(Showing(*InvalidElements)) << "showing " << showing;
-    EXPECT_TRUE(InvalidElements->Timer1->Enabled());
-    ASSERT_TRUE(PumpUntil([] { return !InvalidElements->Visible(); }, 3000))
-        << "showing " << showing << " stayed up";
-    EXPECT_GE(MillisecondsSince(shown), 100) << "closed before its time";
+    Clock.Advance(1999);
+    EXPECT_TRUE(Showing(*InvalidElements)) << "showing " << showing << " closed before its time";
+    Clock.Advance(1);
+    EXPECT_FALSE(InvalidElements->Visible()) << "showing " << showing << " stayed up";
     EXPECT_FALSE(IsWindowVisible(InvalidElements->Handle()));
   }
   EXPECT_FALSE(App->Terminated()) << "a notice closing must not end the console";
@@ -134,27 +110,17 @@ TEST_F(NoticeForms, LostConnectionClosesItselfAfterItsTimeAndCanComeBack) {
 
 // A second lost connection while the notice is up gives the official the full time again.
 TEST_F(NoticeForms, LostConnectionShownAgainStaysAFullIntervalFromTheSecondShowing) {
-  constexpr int interval = 900;
-  InvalidElements->Timer1->SetInterval(interval);
   InvalidElements->ShowAgain();
-  const auto first = TClock::now();
   ASSERT_TRUE(Showing(*InvalidElements));
-  PumpFor(interval * 2 / 3);
-  ASSERT_TRUE(InvalidElements->Visible());
-
+  Clock.Advance(1500);
   InvalidElements->ShowAgain();
-  const auto second = TClock::now();
-  PumpFor(interval * 2 / 3);
-  ASSERT_GT(MillisecondsSince(first), interval);
+  Clock.Advance(1999);
   EXPECT_TRUE(Showing(*InvalidElements)) << "closed at the end of the first showing's time";
-
-  ASSERT_TRUE(PumpUntil([] { return !InvalidElements->Visible(); }, 5000));
-  EXPECT_GE(MillisecondsSince(second), interval - 50);
+  Clock.Advance(1);
+  EXPECT_FALSE(InvalidElements->Visible());
 }
 
 TEST_F(NoticeForms, ScoreTableCoversTheScreenAndHidesAfterItsTime) {
-  // Long enough that a busy machine still sees the table before it hides.
-  ScoresForm->ScoresTimer->SetInterval(1500);
   ScoresForm->Show();
   App->ProcessMessages();
   ASSERT_TRUE(Showing(*ScoresForm));
@@ -170,30 +136,25 @@ TEST_F(NoticeForms, ScoreTableCoversTheScreenAndHidesAfterItsTime) {
   EXPECT_EQ(bounds.bottom, 758);
   EXPECT_TRUE(GetWindowLongA(ScoresForm->Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
 
-  ASSERT_TRUE(PumpUntil([] { return !ScoresForm->Visible(); }, 3000));
+  Clock.Advance(5999);
+  EXPECT_TRUE(Showing(*ScoresForm)) << "hidden before its time";
+  Clock.Advance(1);
+  EXPECT_FALSE(ScoresForm->Visible());
   EXPECT_FALSE(IsWindowVisible(ScoresForm->Handle()));
   EXPECT_FALSE(App->Terminated());
 }
 
-// Two score tables from the server 4 s apart (scaled down): the second gets its own 6 s.
+// Two score tables from the server 4 s apart: the second gets its own 6 s.
 TEST_F(NoticeForms, ScoreTableShownAgainStaysAFullIntervalFromTheSecondShowing) {
-  constexpr int interval = 900;
-  ScoresForm->ScoresTimer->SetInterval(interval);
   ScoresForm->ShowAgain();
-  const auto first = TClock::now();
   ASSERT_TRUE(Showing(*ScoresForm));
-  PumpFor(interval * 2 / 3);
-  ASSERT_TRUE(ScoresForm->Visible());
-
+  Clock.Advance(4000);
   ScoresForm->ShowAgain();
-  const auto second = TClock::now();
-  PumpFor(interval * 2 / 3);
-  ASSERT_GT(MillisecondsSince(first), interval);
+  Clock.Advance(5999);
   EXPECT_TRUE(Showing(*ScoresForm)) << "hidden at the end of the first table's time";
   EXPECT_EQ(ScoresForm->Left(), 10);
-
-  ASSERT_TRUE(PumpUntil([] { return !ScoresForm->Visible(); }, 5000));
-  EXPECT_GE(MillisecondsSince(second), interval - 50);
+  Clock.Advance(1);
+  EXPECT_FALSE(ScoresForm->Visible());
 }
 
 } // namespace

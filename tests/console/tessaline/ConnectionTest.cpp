@@ -8,6 +8,7 @@
 #include "platform/ui/Application.h"
 #include "platform/ui/Dialogs.h"
 #include "tests/support/FakeMeetServer.h"
+#include "tests/support/MessagePump.h"
 #include "tests/support/RunningConsole.h"
 
 #include <gtest/gtest.h>
@@ -15,7 +16,6 @@
 #include <windows.h>
 
 #include <chrono>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -46,17 +46,6 @@ protected:
   }
 
   void ConnectTo(test::TFakeMeetServer& server) { ASSERT_TRUE(Console.ConnectTo(server)); }
-  // The reader hands frames over through the main thread's messages: they must be pumped.
-  bool PumpUntil(const std::function<bool()>& done, std::chrono::milliseconds wait = 5s) {
-    const auto end = std::chrono::steady_clock::now() + wait;
-    while (!done()) {
-      if (std::chrono::steady_clock::now() > end)
-        return false;
-      Console.App().ProcessMessages();
-      Sleep(5);
-    }
-    return true;
-  }
   TStrings& Log() { return NamedComponent<TMemo>(*MainForm, "LogFile").Lines(); }
   bool Connected() { return NamedComponent<TIdTCPClient>(*MainForm, "client").Connected(); }
   TButton& ConnectButton() { return NamedComponent<TButton>(*MainForm, "ConnectConsoles"); }
@@ -96,7 +85,7 @@ TEST_F(Connection, FramesAreLoggedWholeWhateverTheSegmentsAndInOrder) {
   server.SendInPieces({std::string(1, SOH) + "CM", "FREEZEL ", std::string(1, STX) + "th",
                        std::string("ree") + EOT},
                       30ms);
-  ASSERT_TRUE(PumpUntil([&] { return Log().Count() >= before + 3; }));
+  ASSERT_TRUE(test::PumpUntil([&] { return Log().Count() >= before + 3; }));
   EXPECT_EQ(Log().Strings(before), "client:[SOH]CMFREEZEL [STX]one[EOT]");
   EXPECT_EQ(Log().Strings(before + 1), "client:[SOH]CMFREEZEL [STX]two[EOT]");
   EXPECT_EQ(Log().Strings(before + 2), "client:[SOH]CMFREEZEL [STX]three[EOT]");
@@ -109,7 +98,7 @@ TEST_F(Connection, JunkBetweenFramesIsLoggedAndTheNextFrameStillCounts) {
   ConnectTo(server);
   const int before = Log().Count();
   server.Send(std::string("garbage\x01\x7F") + EOT + Frame("TX", "ZEL ", "J9  \x11"));
-  ASSERT_TRUE(PumpUntil([&] { return Log().Count() >= before + 2; }));
+  ASSERT_TRUE(test::PumpUntil([&] { return Log().Count() >= before + 2; }));
   EXPECT_EQ(Log().Strings(before), "client:garbage[SOH]\x7F[EOT]");
   EXPECT_TRUE(Connected());
 }
@@ -118,7 +107,7 @@ TEST_F(Connection, AnOverlongFrameEndsTheConnectionAndTheConsoleCanConnectAgain)
   test::TFakeMeetServer server;
   ConnectTo(server);
   server.Send(std::string(16385, 'x'));
-  ASSERT_TRUE(PumpUntil([&] { return ConnectButton().Enabled(); }));
+  ASSERT_TRUE(test::PumpUntil([&] { return ConnectButton().Enabled(); }));
   EXPECT_FALSE(DisconnectButton().Enabled());
   EXPECT_FALSE(Connected());
   EXPECT_TRUE(server.WaitForClientClose());
@@ -133,7 +122,7 @@ TEST_F(Connection, TheServerClosingMidFrameResetsTheButtonsAndTheOwnRow) {
   connections.SetCells(3, 1, "Active");
   server.Send(std::string(1, SOH) + "AIFREEZEL " + STX + "half a fra");
   server.Close();
-  ASSERT_TRUE(PumpUntil([&] { return ConnectButton().Enabled(); }));
+  ASSERT_TRUE(test::PumpUntil([&] { return ConnectButton().Enabled(); }));
   EXPECT_EQ(connections.Cells(1, 1), "");
   EXPECT_EQ(connections.Cells(2, 1), "");
   EXPECT_EQ(connections.Cells(3, 1), "Off");
@@ -176,7 +165,7 @@ TEST_F(Connection, FailedScoreWritesShowTheNoticeOnceAndReconnectOnce) {
   ConnectTo(server);
   server.Close();
   // Only after the reader has seen the close does every write fail.
-  ASSERT_TRUE(PumpUntil([&] { return ConnectButton().Enabled(); }));
+  ASSERT_TRUE(test::PumpUntil([&] { return ConnectButton().Enabled(); }));
   auto& reconnect = NamedComponent<TTimer>(*MainForm, "ReconnectTimer");
 
   MainForm->SendFrame("CS", "Active");

@@ -14,7 +14,6 @@
 
 #include <algorithm>
 #include <array>
-#include <chrono>
 #include <cstdlib>
 #include <map>
 #include <string>
@@ -51,11 +50,7 @@ protected:
     Console.Start();
     // Shown, then its second start-up stage, as after a double click on the program.
     MainForm->Show();
-    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-    while (!Part<TTimer>("TimerPowerMeter").Enabled() && std::chrono::steady_clock::now() < end) {
-      Console.App().ProcessMessages();
-      Sleep(5);
-    }
+    Console.Clock().Advance(100);
     ASSERT_TRUE(Part<TTimer>("TimerPowerMeter").Enabled()) << "the start-up did not finish";
   }
   void TearDown() override {

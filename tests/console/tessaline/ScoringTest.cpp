@@ -9,21 +9,18 @@
 #include "platform/ui/Application.h"
 #include "platform/ui/Dialogs.h"
 #include "tests/support/FakeMeetServer.h"
+#include "tests/support/MessagePump.h"
 #include "tests/support/RunningConsole.h"
 
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
-#include <chrono>
-#include <functional>
 #include <string>
 #include <vector>
 
 namespace marivo {
 namespace {
-
-using namespace std::chrono_literals;
 
 std::string ServerFrame(const std::string& code, const std::string& payload) {
   return std::string(1, SOH) + code + "FREEZEL " + STX + payload + EOT;
@@ -82,13 +79,11 @@ protected:
   std::vector<std::string> NewFrames() {
     MainForm->SendFrame("CM", "marker");
     EXPECT_TRUE(Server.WaitForFrames(Expected));
-    auto end = std::chrono::steady_clock::now() + 5s;
     auto frames = Server.Frames();
-    while (frames.back().find("marker") == std::string::npos &&
-           std::chrono::steady_clock::now() < end) {
-      Sleep(2);
+    test::PumpUntil([&] {
       frames = Server.Frames();
-    }
+      return frames.back().find("marker") != std::string::npos;
+    });
     std::vector<std::string> fresh(frames.begin() + static_cast<long>(Expected - 1),
                                    frames.end() - 1);
     Expected = frames.size() + 1;
@@ -254,12 +249,8 @@ TEST_F(Scoring, AScoreThatCouldNotLeaveIsConfirmedAgainAfterTheReconnect) {
   Press("ButtonSendScore");
   Server.Close();
   // Only after the reader has seen the close does the write fail.
-  const auto end = std::chrono::steady_clock::now() + 5s;
-  while (!NamedComponent<TButton>(*MainForm, "ConnectConsoles").Enabled() &&
-         std::chrono::steady_clock::now() < end) {
-    Console.App().ProcessMessages();
-    Sleep(2);
-  }
+  ASSERT_TRUE(test::PumpUntil(
+      [] { return NamedComponent<TButton>(*MainForm, "ConnectConsoles").Enabled(); }));
   Press("ScoreConfirmAccept");
   auto& reconnect = NamedComponent<TTimer>(*MainForm, "ReconnectTimer");
   ASSERT_TRUE(reconnect.Enabled());

@@ -14,7 +14,7 @@
 
 #include <windows.h>
 
-#include <cmath>
+#include <cstdio>
 #include <map>
 #include <string>
 #include <utility>
@@ -523,14 +523,24 @@ TEST_F(ServerMessages, RoutineClockStartsOnlyForAnotherController) {
   Receive("ST", "ZEL ", "[DC1]46000.5[DC2]");
   EXPECT_FALSE(Part<TTimer>("TimerRoutine").Enabled());
 
-  SYSTEMTIME now;
-  GetLocalTime(&now);
-  double today = 0;
-  ASSERT_TRUE(SystemTimeToVariantTime(&now, &today));
-  Receive("ST", "J12 ", "[DC1]" + std::to_string(today) + "[DC2]");
+  // The offset is the time from the start to its handling: between the clock readings taken
+  // around it (whole seconds here, hence one second more).
+  const auto now = [] {
+    SYSTEMTIME local;
+    GetLocalTime(&local);
+    double days = 0;
+    SystemTimeToVariantTime(&local, &days);
+    return days;
+  };
+  const double today = now();
+  char start[32];
+  std::snprintf(start, sizeof start, "%.10f", today);
+  Receive("ST", "J12 ", "[DC1]" + std::string(start) + "[DC2]");
+  const double handled = now();
   EXPECT_TRUE(Part<TTimer>("TimerRoutine").Enabled());
-  EXPECT_NEAR(MainForm->RoutineStartTime, today, 1e-6);
-  EXPECT_LT(std::abs(MainForm->ClockOffset), 10.0 / 86400) << "offset within ten seconds";
+  EXPECT_NEAR(MainForm->RoutineStartTime, today, 1e-9);
+  EXPECT_GE(MainForm->ClockOffset, -1e-9);
+  EXPECT_LE(MainForm->ClockOffset, handled - today + 1.001 / 86400);
   const std::string label = Caption("STCClockLabel");
   EXPECT_EQ(label.rfind("Time: Offset=", 0), 0u) << label;
   EXPECT_EQ(label.substr(label.size() - 2), "ms") << label;

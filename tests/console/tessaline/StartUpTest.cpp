@@ -10,6 +10,7 @@
 #include "platform/ui/Application.h"
 #include "platform/ui/Dialogs.h"
 #include "tests/support/FakeMeetServer.h"
+#include "tests/support/MessagePump.h"
 #include "tests/support/RunningConsole.h"
 #include "tests/support/TemporaryFolder.h"
 
@@ -17,7 +18,6 @@
 
 #include <windows.h>
 
-#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -51,24 +51,13 @@ protected:
     SetMessageBoxHandler(nullptr);
   }
 
-  // Runs the message loop until the condition holds or the time is up.
-  bool PumpUntil(const std::function<bool()>& condition, int timeoutMs) {
-    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-    while (std::chrono::steady_clock::now() < end) {
-      Console.App().ProcessMessages();
-      if (condition())
-        return true;
-      Sleep(5);
-    }
-    return condition();
-  }
-
-  // Showing the main form, then its 100 ms second stage, as after a double click on the program.
+  // Showing the main form, then its second stage 100 ms later, as after a double click on the
+  // program.
   void StartConsole() {
     Console.Start();
     MainForm->Show();
-    ASSERT_TRUE(PumpUntil([this] { return TimerOn("TimerPowerMeter"); }, 5000))
-        << "the second start-up stage did not run";
+    Console.Clock().Advance(100);
+    ASSERT_TRUE(TimerOn("TimerPowerMeter")) << "the second start-up stage did not run";
   }
 
   void WriteSettings(const std::string& text) {
@@ -165,7 +154,10 @@ TEST_F(Tessaline, FirstStartWithoutSettingsCoversTheScreenAsJudgeOne) {
   EXPECT_EQ(MainForm->LastIP, "This Computer");
   EXPECT_EQ(Roles().ItemIndex(), 0);
 
-  ASSERT_TRUE(PumpUntil([this] { return TimerOn("TimerPowerMeter"); }, 5000));
+  Console.Clock().Advance(99);
+  EXPECT_FALSE(TimerOn("TimerPowerMeter")) << "the second stage came early";
+  Console.Clock().Advance(1);
+  ASSERT_TRUE(TimerOn("TimerPowerMeter"));
   EXPECT_FALSE(TimerOn("Timer1")) << "the second stage runs once";
   EXPECT_EQ(MainForm->RoleCaption, "Judge 1 (Elements)");
   EXPECT_EQ(MainForm->OwnRoleCode, "J1  ");
@@ -232,7 +224,8 @@ TEST_F(Tessaline, ConsoleWithoutAHostNameStillOpensAndSaysWhy) {
   Console.Start();
   MainForm->IdIPWatch = new TNamelessIPWatch(MainForm);
   MainForm->Show();
-  ASSERT_TRUE(PumpUntil([this] { return TimerOn("TimerPowerMeter"); }, 5000));
+  Console.Clock().Advance(100);
+  ASSERT_TRUE(TimerOn("TimerPowerMeter"));
   EXPECT_EQ(ObtainingIPAddress, nullptr);
   EXPECT_TRUE(IsWindowVisible(Roles().Handle()));
   EXPECT_EQ(Hosts().ItemIndex(), 0) << "This Computer stays selected";
@@ -263,7 +256,8 @@ TEST_F(Tessaline, StoredRoleIsChosenSilentlyAndTakenUpByTheSecondStage) {
   EXPECT_EQ(SendMessageA(button, BM_GETCHECK, 0, 0), BST_CHECKED);
   EXPECT_EQ(SendMessageA(RoleButton("Judge 1 (Elements)"), BM_GETCHECK, 0, 0), BST_UNCHECKED);
 
-  ASSERT_TRUE(PumpUntil([this] { return TimerOn("TimerPowerMeter"); }, 5000));
+  Console.Clock().Advance(100);
+  ASSERT_TRUE(TimerOn("TimerPowerMeter"));
   EXPECT_EQ(MainForm->OwnRoleCode, "J8  ");
   EXPECT_EQ(MainForm->RoleCaption, "Judge 3 (Impression)");
 }
@@ -496,7 +490,7 @@ TEST_F(Tessaline, F5TogglesTheDetailsFromAnywhereOnTheForm) {
   const bool before = details.Visible();
 
   // With a list focused, the form still sees the key first.
-  Hosts().SetFocus();
+  ASSERT_TRUE(test::TakeFocus(Hosts().Handle()));
   SendMessageA(Hosts().Handle(), WM_KEYDOWN, VK_F5, 0);
   EXPECT_NE(details.Visible(), before);
   EXPECT_EQ(IsWindowVisible(details.Handle()) != 0, details.Visible());
@@ -509,7 +503,7 @@ TEST_F(Tessaline, F5TogglesTheDetailsFromAnywhereOnTheForm) {
 TEST_F(Tessaline, F9AsksToExitOnlyOnTheOpeningPage) {
   StartConsole();
   Answer = IDCANCEL;
-  Roles().SetFocus();
+  ASSERT_TRUE(test::TakeFocus(Roles().Handle()));
   SendMessageA(GetFocus(), WM_KEYDOWN, VK_F9, 0);
   ASSERT_EQ(Boxes.size(), 1u);
   EXPECT_EQ(Boxes[0].Text, "Press OK to confirm you want to exit this program.");

@@ -1,0 +1,35 @@
+#include "tests/support/MessagePump.h"
+
+#include "platform/ui/Application.h"
+
+namespace marivo::test {
+
+bool PumpUntil(const std::function<bool()>& done, std::chrono::milliseconds wait) {
+  const auto end = std::chrono::steady_clock::now() + wait;
+  while (!done()) {
+    if (std::chrono::steady_clock::now() > end)
+      return false;
+    Application->ProcessMessages();
+    Sleep(5);
+  }
+  return true;
+}
+
+bool TakeFocus(HWND window, std::chrono::milliseconds wait) {
+  const HWND form = GetAncestor(window, GA_ROOT);
+  const auto focused = [window] {
+    const HWND focus = GetFocus();
+    return focus && (focus == window || IsChild(window, focus));
+  };
+  return PumpUntil(
+      [&] {
+        if (GetForegroundWindow() != form)
+          SetForegroundWindow(form);
+        if (!focused())
+          SetFocus(window);
+        return GetForegroundWindow() == form && GetActiveWindow() == form && focused();
+      },
+      wait);
+}
+
+} // namespace marivo::test

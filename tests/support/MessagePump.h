@@ -1,0 +1,22 @@
+#pragma once
+
+#include <chrono>
+#include <functional>
+
+#include <windows.h>
+
+namespace marivo::test {
+
+// A wait that only a hung program runs out of, however busy the machine is.
+inline constexpr std::chrono::milliseconds GenerousWait{10000};
+
+// Handles the application's messages until done() holds or the wait runs out; gives done()'s
+// last answer. It returns as soon as done() holds, with no message handled after it.
+bool PumpUntil(const std::function<bool()>& done, std::chrono::milliseconds wait = GenerousWait);
+
+// Makes the window's form the foreground window and gives the window (or a child of it) the
+// focus, again while other programs on the display take them away, until both hold. Keys that
+// move the focus can then be sent before any message lets another program take it again.
+bool TakeFocus(HWND window, std::chrono::milliseconds wait = GenerousWait);
+
+} // namespace marivo::test
