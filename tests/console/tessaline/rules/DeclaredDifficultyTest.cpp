@@ -191,6 +191,23 @@ TEST_F(DeclaredDifficulty, AFactorThatIsNoNumberIsAConversionError) {
   EXPECT_EQ(result.Breakdown, "0.50 1.000");
 }
 
+// The files the console finds beside it when started by make run price the form's own examples.
+TEST(DeclarationTokens, TheSampleCoachCardsPriceTheFormsExamples) {
+  const std::string folder = MARIVO_SAMPLE_COACH_CARDS;
+  TCoachCardTables tables;
+  LoadCoachCardFiles(folder + DifficultyChartFile, folder + MovementsFile, tables);
+  EXPECT_EQ(tables.HybridTable.size(), 7u);
+  EXPECT_EQ(tables.BonusTable.size(), 4u);
+  EXPECT_EQ(tables.RequiredElementTable[rlMixedDuet].size(), 4u);
+  EXPECT_EQ(tables.MovementTable[asAcroP][5].Code, "P2");
+  EXPECT_EQ(tables.AcroPairsTable.Movements.size(), 4u);
+  TDDCalculation result;
+  CalculateDD(tables, 7, 4, "T5a C2c+ C2a+*0.5", "4PC", result);
+  EXPECT_EQ(result.Breakdown, "0.50 1.000 0.600 0.200");
+  EXPECT_EQ(FormatFloat("0.000", result.Total), "2.600");
+  EXPECT_EQ(result.Message, "");
+}
+
 TEST(DeclarationTokens, TokensAreCutAtEachBlankAndFactorsSplitOff) {
   using TTokens = std::vector<std::string>;
   EXPECT_EQ(SplitTokens("T5a C2c+"), (TTokens{"T5a", "C2c+"}));
