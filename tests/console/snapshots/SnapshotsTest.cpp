@@ -2,11 +2,13 @@
 
 #include "console/common/NoticeForms.h"
 #include "console/common/protocol/Protocol.h"
+#include "console/tessaline/EditorForm.h"
 #include "console/tessaline/MainForm.h"
 #include "platform/rtl/Streams.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Dialogs.h"
 #include "tests/support/FakeMeetServer.h"
+#include "tests/support/ModalScript.h"
 #include "tests/support/RunningConsole.h"
 #include "tests/support/Snapshot.h"
 #include "tests/support/TemporaryFolder.h"
@@ -15,6 +17,8 @@
 #include <windows.h>
 
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 
 namespace marivo {
 namespace {
@@ -97,6 +101,34 @@ TEST_F(Snapshots, AnElementJudgesPageWithItsConfirmation) {
   NamedComponent<TButton>(*MainForm, "ButtonSendScore").Click();
   EXPECT_TRUE(NamedComponent<TPanel>(*MainForm, "ScoreConfirmMain").Visible());
   ExpectSnapshot(*MainForm, "element-judge-confirmation");
+}
+
+TEST_F(Snapshots, TheDifficultyEditorWithABreakdownAndALimitMessage) {
+  const std::filesystem::path cards = Folder.Path() / "Coach Card";
+  std::filesystem::create_directory(cards);
+  std::ofstream(cards / DifficultyChartFile)
+      << "<?xml?>\n<HYBRIDS>\n<CODE>T</CODE>\n<CATEGORYCODE>T5a</CATEGORYCODE>\n<DD>1</DD>\n"
+         "</CATEGORY>\n</HYBRID>\n<CODE>C</CODE>\n<CATEGORYCODE>C2c+</CATEGORYCODE>\n<DD>0.6</DD>\n"
+         "</CATEGORY>\n<CATEGORYCODE>C2a+</CATEGORYCODE>\n<DD>0.4</DD>\n</CATEGORY>\n</HYBRID>\n"
+         "<BONUSES>\n<CODE>4</CODE>\n<CATEGORYCODE>PC</CATEGORYCODE>\n<DD>0.3</DD>\n</CATEGORY>\n"
+         "</BONUS>\n";
+  std::ofstream(cards / AcrobaticsFile) << "<?xml?>\n";
+  std::ofstream(cards / MovementsFile) << "<?xml?>\n";
+  EditorForm->EditBMDifficulty->SetText("T5a C2c+ C2a+*0.5 T5a T5a T5a");
+  EditorForm->EditBMBonus->SetText("4PC");
+  const TModalResult result =
+      test::ShowModalWith(*EditorForm, {[this] {
+                                          ExpectSnapshot(*EditorForm, "difficulty-editor");
+                                          return true;
+                                        },
+                                        [] {
+                                          EditorForm->SetModalResult(mrCancel);
+                                          return true;
+                                        }});
+  EXPECT_EQ(result, mrCancel);
+  EXPECT_EQ(EditorForm->EditBMDD->Text(), "0.50 1.000 0.600 0.200 1.000 1.000 1.000");
+  EXPECT_EQ(EditorForm->EditBMDDResults->Caption(), "5.600");
+  EXPECT_TRUE(EditorForm->LabelDDError->Visible());
 }
 
 } // namespace
