@@ -7,6 +7,7 @@
 #include "platform/rtl/Streams.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Dialogs.h"
+#include "tests/support/CoachCardText.h"
 #include "tests/support/FakeMeetServer.h"
 #include "tests/support/ModalScript.h"
 #include "tests/support/RunningConsole.h"
@@ -106,12 +107,8 @@ TEST_F(Snapshots, AnElementJudgesPageWithItsConfirmation) {
 TEST_F(Snapshots, TheDifficultyEditorWithABreakdownAndALimitMessage) {
   const std::filesystem::path cards = Folder.Path() / "Coach Card";
   std::filesystem::create_directory(cards);
-  std::ofstream(cards / DifficultyChartFile)
-      << "<?xml?>\n<HYBRIDS>\n<CODE>T</CODE>\n<CATEGORYCODE>T5a</CATEGORYCODE>\n<DD>1</DD>\n"
-         "</CATEGORY>\n</HYBRID>\n<CODE>C</CODE>\n<CATEGORYCODE>C2c+</CATEGORYCODE>\n<DD>0.6</DD>\n"
-         "</CATEGORY>\n<CATEGORYCODE>C2a+</CATEGORYCODE>\n<DD>0.4</DD>\n</CATEGORY>\n</HYBRID>\n"
-         "<BONUSES>\n<CODE>4</CODE>\n<CATEGORYCODE>PC</CATEGORYCODE>\n<DD>0.3</DD>\n</CATEGORY>\n"
-         "</BONUS>\n";
+  std::ofstream(cards / DifficultyChartFile) << test::ChartText(
+      {{"T", {{"T5a", "1"}}}, {"C", {{"C2c+", "0.6"}, {"C2a+", "0.4"}}}}, {{"4", {{"PC", "0.3"}}}});
   std::ofstream(cards / AcrobaticsFile) << "<?xml?>\n";
   std::ofstream(cards / MovementsFile) << "<?xml?>\n";
   EditorForm->EditBMDifficulty->SetText("T5a C2c+ C2a+*0.5 T5a T5a T5a");

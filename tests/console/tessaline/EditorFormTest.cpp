@@ -6,6 +6,7 @@
 #include "console/tessaline/MainForm.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Dialogs.h"
+#include "tests/support/CoachCardText.h"
 #include "tests/support/FakeMeetServer.h"
 #include "tests/support/ModalScript.h"
 #include "tests/support/RunningConsole.h"
@@ -26,33 +27,10 @@ namespace {
 
 using TSteps = std::vector<std::function<bool()>>;
 
-// LF-only, with the reader's quirks: indented and lower-case tags.
-const char Chart[] = "<?xml version=\"1.0\"?>\n"
-                     "<HYBRIDS>\n"
-                     "  <FAMILY>Thrust</FAMILY>\n"
-                     "  <code>T</code>\n"
-                     "    <CATEGORYDESC>T 5a</CATEGORYDESC>\n"
-                     "    <CATEGORYCODE>T5a</CATEGORYCODE>\n"
-                     "    <DD>1.000</DD>\n"
-                     "  </CATEGORY>\n"
-                     "</HYBRID>\n"
-                     "  <FAMILY>Combined</FAMILY>\n"
-                     "  <CODE>C</CODE>\n"
-                     "    <CATEGORYCODE>C2c+</CATEGORYCODE>\n"
-                     "    <DD>0.600</DD>\n"
-                     "  </CATEGORY>\n"
-                     "    <CATEGORYCODE>C2a+</CATEGORYCODE>\n"
-                     "    <DD>0.400</DD>\n"
-                     "  </CATEGORY>\n"
-                     "</HYBRID>\n"
-                     "<BONUSES>\n"
-                     "  <FAMILY>Pair</FAMILY>\n"
-                     "  <CODE>4</CODE>\n"
-                     "    <CATEGORYDESC>Pair contact</CATEGORYDESC>\n"
-                     "    <CATEGORYCODE>PC</CATEGORYCODE>\n"
-                     "    <DD>0.300</DD>\n"
-                     "  </CATEGORY>\n"
-                     "</BONUS>\n";
+const std::string Chart =
+    test::ChartText({{"T", {{"T5a", "1.000", "T 5a"}}, "Thrust"},
+                     {"C", {{"C2c+", "0.600"}, {"C2a+", "0.400"}}, "Combined"}},
+                    {{"4", {{"PC", "0.300", "Pair contact"}}, "Pair"}});
 const char Movements[] = "<?xml version=\"1.0\"?>\n<ACRO-A>\n<POSITIONS>\n<CODE>P</CODE>\n";
 
 // The console as started in a folder of its own, with the coach cards a test gives it.

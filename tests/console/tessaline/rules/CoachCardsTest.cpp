@@ -2,6 +2,8 @@
 
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Streams.h"
+#include "platform/rtl/TextUtils.h"
+#include "tests/support/CoachCardText.h"
 
 #include <gtest/gtest.h>
 
@@ -13,13 +15,30 @@
 namespace marivo {
 namespace {
 
+// Whole tables compared at once: "Family|Code: code=DD(description/long description) ...; ...".
+std::string Summary(const TFamilyTable& table) {
+  std::string text;
+  for (const THybrids& family : table) {
+    text += (text.empty() ? "" : "; ") + family.Family + "|" + family.Code + ":";
+    for (const THybridCategory& category : family.Categories) {
+      text += " " + category.CategoryCode + "=" + FloatToStr(category.DD);
+      if (!category.CategoryDesc.empty() || !category.Description.empty())
+        text += "(" + category.CategoryDesc + "/" + category.Description + ")";
+    }
+  }
+  return text;
+}
+
+std::string Summary(const TElementsCategory& group) {
+  std::string text = group.Family + "|" + group.Code + ":";
+  for (const TMovement& movement : group.Movements)
+    text += " " + movement.Code + "/" + movement.Description + "/" + movement.ImageName + "=" +
+            FloatToStr(movement.DD);
+  return text;
+}
+
 TEST(TagValue, TakesWhatLiesBetweenTheTagsOfTheTrimmedLine) {
-  struct TCase {
-    std::string Tag;
-    std::string Line;
-    std::string Expected;
-  };
-  const TCase cases[] = {
+  const std::vector<std::vector<std::string>> cases = {
       {"<FAMILY>", "<FAMILY>Thrust</FAMILY>", "Thrust"},
       {"<FAMILY>", "      <FAMILY>Thrust</FAMILY>   \t\r", "Thrust"},
       {"<FAMILY>", "<family>Thrust</family>", "Thrust"},
@@ -37,11 +56,9 @@ TEST(TagValue, TakesWhatLiesBetweenTheTagsOfTheTrimmedLine) {
       {"<DD>", "", ""},
       {"", "abc", "ab"},
   };
-  for (const TCase& c : cases)
-    EXPECT_EQ(TagValue(c.Tag, c.Line), c.Expected) << c.Tag << " in '" << c.Line << "'";
-}
+  for (const auto& c : cases)
+    EXPECT_EQ(TagValue(c[0], c[1]), c[2]) << c[0] << " in '" << c[1] << "'";
 
-TEST(TagValue, LinesEndWithCrLfOrLfAlone) {
   using TLines = std::vector<std::string>;
   EXPECT_EQ(SplitTextLines("a\r\nb\nc"), (TLines{"a", "b", "c"}));
   EXPECT_EQ(SplitTextLines("a\n\nb\r\n"), (TLines{"a", "", "b"}));
@@ -49,129 +66,55 @@ TEST(TagValue, LinesEndWithCrLfOrLfAlone) {
   EXPECT_EQ(SplitTextLines(""), TLines{});
 }
 
-const char Chart[] = "<?xml version=\"1.0\"?> <HYBRIDS><FAMILY>NotRead</FAMILY>\r\n"
-                     "<DATE>2024-01-01</DATE>\r\n"
-                     "<CREATOR>Federation</CREATOR>\r\n"
-                     "<CATEGORYCODE>Lost</CATEGORYCODE>\r\n"
-                     "<DD>9</DD>\r\n"
-                     "</CATEGORY>\r\n"
-                     "<BASE_MARKS>\r\n"
-                     "  <FAMILY>Legs</FAMILY>\r\n"
-                     "  <CODE>L</CODE>\r\n"
-                     "  <CATEGORY>\r\n"
-                     "    <CATEGORYDESC>Leg 1</CATEGORYDESC>\r\n"
-                     "    <CATEGORYCODE>L1</CATEGORYCODE>\r\n"
-                     "    <DESCRIPTION>One leg</DESCRIPTION>\r\n"
-                     "    <DD>0.100</DD>\r\n"
-                     "  </CATEGORY>\r\n"
-                     "</BASE_MARK>\r\n"
-                     "<HYBRIDS>\r\n"
-                     "  <family>Thrust</family>\r\n"
-                     "  <Code>T</Code>   \r\n"
-                     "    <CATEGORYDESC>T 5a</CATEGORYDESC>\r\n"
-                     "    <CATEGORYCODE>T5a</CATEGORYCODE>\r\n"
-                     "    <DD>1.000</DD>\r\n"
-                     "  </CATEGORY>\r\n"
-                     "    <CATEGORYCODE>T9</CATEGORYCODE>\r\n"
-                     "    <DD>lots</DD>\r\n"
-                     "  </category>\r\n"
-                     "    <CATEGORYDESC>Open\r\n"
-                     "    <DD>2,5</DD>\r\n"
-                     "  </CATEGORY>\r\n"
-                     "</HYBRID>\r\n"
-                     "  <FAMILY>Combined</FAMILY>\r\n"
-                     "  <CODE>C</CODE>\r\n"
-                     "    <CATEGORYCODE>C2c+</CATEGORYCODE>\r\n"
-                     "    <DD>0.600</DD>\r\n"
-                     "  </CATEGORY>\r\n"
-                     "<BONUSES>\r\n"
-                     "  <FAMILY>Pair</FAMILY>\r\n"
-                     "  <CODE>4</CODE>\r\n"
-                     "    <CATEGORYCODE>PC</CATEGORYCODE>\r\n"
-                     "    <DD>0.300</DD>\r\n"
-                     "  </CATEGORY>\r\n"
-                     "</HYBRID>\r\n"
-                     "</BONUS>\r\n"
-                     "</ELEMENT>\r\n"
-                     "<REQUIRED_ELEMENTS_MIXED_DUET>\r\n"
-                     "  <FAMILY>Required 1</FAMILY>\r\n"
-                     "  <CODE>TRE1</CODE>\r\n"
-                     "    <CATEGORYCODE>R1</CATEGORYCODE>\r\n"
-                     "  </CATEGORY>\r\n"
-                     "</ELEMENT>\r\n";
-
+// Indented and lower-case tags count; unconvertible DDs are 0; a line without its closing tag
+// gives an empty value; the first line and categories before any section are not read; a
+// family's end tag closes its own section's family wherever it stands; a family the file ends
+// in is not stored.
 TEST(CoachCards, TheChartFillsItsSectionsFamiliesAndCategories) {
+  const std::string chart =
+      "<?xml version=\"1.0\"?> <HYBRIDS><CODE>X</CODE>\r\n<DATE>2024-01-01</DATE>\r\n"
+      "<CATEGORYCODE>Lost</CATEGORYCODE>\r\n</CATEGORY>\r\n"
+      "<BASE_MARKS>\r\n  <FAMILY>Legs</FAMILY>\r\n  <CODE>L</CODE>\r\n  <CATEGORY>\r\n"
+      "    <CATEGORYDESC>Leg 1</CATEGORYDESC>\r\n    <CATEGORYCODE>L1</CATEGORYCODE>\r\n"
+      "    <DESCRIPTION>One leg</DESCRIPTION>\r\n    <DD>0.100</DD>\r\n  </CATEGORY>\r\n"
+      "</BASE_MARK>\r\n"
+      "<HYBRIDS>\r\n  <family>Thrust</family>\r\n  <Code>T</Code>   \r\n"
+      "    <CATEGORYCODE>T5a</CATEGORYCODE>\r\n    <DD>1.000</DD>\r\n  </CATEGORY>\r\n"
+      "    <CATEGORYCODE>T9</CATEGORYCODE>\r\n    <DD>lots</DD>\r\n  </category>\r\n"
+      "    <CATEGORYDESC>Open\r\n    <DD>2,5</DD>\r\n  </CATEGORY>\r\n</HYBRID>\r\n"
+      "  <FAMILY>Combined</FAMILY>\r\n  <CODE>C</CODE>\r\n"
+      "    <CATEGORYCODE>C2c+</CATEGORYCODE>\r\n    <DD>0.600</DD>\r\n  </CATEGORY>\r\n"
+      "<BONUSES>\r\n  <FAMILY>Pair</FAMILY>\r\n  <CODE>4</CODE>\r\n"
+      "    <CATEGORYCODE>PC</CATEGORYCODE>\r\n  </CATEGORY>\r\n"
+      "</HYBRID>\r\n</BONUS>\r\n</ELEMENT>\r\n"
+      "<REQUIRED_ELEMENTS_MIXED_DUET>\r\n  <CODE>TRE1</CODE>\r\n"
+      "    <CATEGORYCODE>R1</CATEGORYCODE>\r\n  </CATEGORY>\r\n</ELEMENT>\r\n"
+      "<REQUIRED_ELEMENTS_TEAM>\r\n  <CODE>TRE2</CODE>\r\n"
+      "    <CATEGORYCODE>R2</CATEGORYCODE>\r\n  </CATEGORY>\r\n";
   TCoachCardTables tables;
-  ReadDifficultyChart(Chart, tables);
-
-  ASSERT_EQ(tables.BaseMarkTable.size(), 1u);
-  const THybrids& legs = tables.BaseMarkTable[0];
-  EXPECT_EQ(legs.Family, "Legs");
-  EXPECT_EQ(legs.Code, "L");
-  ASSERT_EQ(legs.Categories.size(), 1u);
-  EXPECT_EQ(legs.Categories[0].CategoryDesc, "Leg 1");
-  EXPECT_EQ(legs.Categories[0].CategoryCode, "L1");
-  EXPECT_EQ(legs.Categories[0].Description, "One leg");
-  EXPECT_DOUBLE_EQ(legs.Categories[0].DD, 0.1);
-
-  // Indented and lower-case tags count; unconvertible DDs are 0; a line without its closing
-  // tag gives an empty value; the first line and categories before any section are not read.
-  ASSERT_EQ(tables.HybridTable.size(), 2u);
-  const THybrids& thrust = tables.HybridTable[0];
-  EXPECT_EQ(thrust.Family, "Thrust");
-  EXPECT_EQ(thrust.Code, "T");
-  ASSERT_EQ(thrust.Categories.size(), 3u);
-  EXPECT_EQ(thrust.Categories[0].CategoryCode, "T5a");
-  EXPECT_DOUBLE_EQ(thrust.Categories[0].DD, 1.0);
-  EXPECT_EQ(thrust.Categories[1].CategoryCode, "T9");
-  EXPECT_EQ(thrust.Categories[1].CategoryDesc, "");
-  EXPECT_EQ(thrust.Categories[1].DD, 0);
-  EXPECT_EQ(thrust.Categories[2].CategoryDesc, "");
-  EXPECT_EQ(thrust.Categories[2].DD, 0);
-
-  // "</HYBRID>" in the bonus section still closes the hybrid family being read.
-  const THybrids& combined = tables.HybridTable[1];
-  EXPECT_EQ(combined.Family, "Pair");
-  EXPECT_EQ(combined.Code, "4");
-  ASSERT_EQ(combined.Categories.size(), 1u);
-  EXPECT_EQ(combined.Categories[0].CategoryCode, "C2c+");
-  EXPECT_DOUBLE_EQ(combined.Categories[0].DD, 0.6);
-
-  ASSERT_EQ(tables.BonusTable.size(), 1u);
-  const THybrids& pair = tables.BonusTable[0];
-  EXPECT_EQ(pair.Family, "");
-  EXPECT_EQ(pair.Code, "");
-  ASSERT_EQ(pair.Categories.size(), 1u);
-  EXPECT_EQ(pair.Categories[0].CategoryCode, "PC");
-
-  // "</ELEMENT>" outside the required lists closes nothing.
+  ReadDifficultyChart(chart, tables);
+  EXPECT_EQ(Summary(tables.BaseMarkTable), "Legs|L: L1=0.1(Leg 1/One leg)");
+  EXPECT_EQ(Summary(tables.HybridTable), "Thrust|T: T5a=1 T9=0 =0; Pair|4: C2c+=0.6");
+  EXPECT_EQ(Summary(tables.BonusTable), "|: PC=0");
+  EXPECT_EQ(Summary(tables.RequiredElementTable[rlMixedDuet]), "|TRE1: R1=0");
   for (int list : {rlSolo, rlDuet, rlTeam})
     EXPECT_TRUE(tables.RequiredElementTable[list].empty()) << list;
-  const TFamilyTable& mixedDuet = tables.RequiredElementTable[rlMixedDuet];
-  ASSERT_EQ(mixedDuet.size(), 1u);
-  EXPECT_EQ(mixedDuet[0].Code, "TRE1");
-  ASSERT_EQ(mixedDuet[0].Categories.size(), 1u);
-  EXPECT_EQ(mixedDuet[0].Categories[0].CategoryCode, "R1");
-
   EXPECT_EQ(tables.LargestHybridCategoryCount, 3);
   EXPECT_EQ(tables.LargestBonusCategoryCount, 1);
 }
 
 // A chart past every limit of the format: the excess is skipped, nothing is written beyond.
 TEST(CoachCards, CountsStopAtTheLimitsOfTheFormat) {
-  std::string chart = "heading\n<HYBRIDS>\n";
-  for (int f = 1; f <= MaxFamilies + 3; ++f) {
-    chart += "<FAMILY>F" + std::to_string(f) + "</FAMILY>\n<CODE>T</CODE>\n";
+  std::vector<test::TCardFamily> families(MaxFamilies + 3);
+  for (std::size_t f = 0; f < families.size(); ++f) {
+    families[f] = {"T", {}, "F" + std::to_string(f + 1)};
     for (int c = 1; c <= MaxCategories + 4; ++c)
-      chart += "<CATEGORYCODE>T" + std::to_string(c) + "</CATEGORYCODE>\n<DD>1</DD>\n</CATEGORY>\n";
-    chart += "</HYBRID>\n";
+      families[f].Categories.push_back({"T" + std::to_string(c), "1"});
   }
-  chart += "<REQUIRED_ELEMENTS_TEAM>\n";
+  std::string chart = test::ChartText(families) + "<REQUIRED_ELEMENTS_TEAM>\n";
   for (int e = 1; e <= MaxRequiredElements + 2; ++e)
-    chart += "<CODE>E" + std::to_string(e) +
-             "</CODE>\n<CATEGORYCODE>X</CATEGORYCODE>\n"
-             "</CATEGORY>\n</ELEMENT>\n";
-  std::string movements = "heading\n<ACRO-B>\n<POSITIONS>\n<CODE>POS</CODE>\n";
+    chart += "<CODE>E" + std::to_string(e) + "</CODE>\n</CATEGORY>\n</ELEMENT>\n";
+  std::string movements = "heading\n<ACRO-B>\n<POSITIONS>\n";
   for (int m = 1; m <= MaxMovements + 5; ++m)
     movements += "<MOVEMENTCODE>M" + std::to_string(m) + "</MOVEMENTCODE>\n</MOVEMENT>\n";
 
@@ -186,102 +129,77 @@ TEST(CoachCards, CountsStopAtTheLimitsOfTheFormat) {
   ASSERT_EQ(tables.RequiredElementTable[rlTeam].size(), std::size_t{MaxRequiredElements});
   EXPECT_EQ(tables.RequiredElementTable[rlTeam].back().Code, "E5");
   for (int group : {4, 5}) {
-    const auto& movements = tables.MovementTable[asAcroB][group].Movements;
-    ASSERT_EQ(movements.size(), std::size_t{MaxMovements}) << group;
-    EXPECT_EQ(movements.back().Code, "M200") << group;
+    const auto& stored = tables.MovementTable[asAcroB][group].Movements;
+    ASSERT_EQ(stored.size(), std::size_t{MaxMovements}) << group;
+    EXPECT_EQ(stored.back().Code, "M200") << group;
   }
-
   const auto cells = FamilyGridCells(tables.HybridTable, tables.LargestHybridCategoryCount + 1);
   ASSERT_EQ(cells.size(), 50u);
   EXPECT_EQ(cells[0].size(), 51u);
-  EXPECT_EQ(cells[0][0], "F1 (T)");
   EXPECT_EQ(cells[0][50], "1.000");
 }
 
+// The current movement's values carry over to the next one; groups 5 and 9 are copied into 6
+// and 10 and the codes tell them apart; only the pairs keep their pictures.
 TEST(CoachCards, MovementsFillTheirGroupsAndTheCopiedGroupsGetTheirCodes) {
-  const std::string movements = "<?xml?>\n"
-                                "<DATE>2024</DATE>\n"
-                                "<ACRO-A>\n"
-                                "<GROUP_SUBGROUP>\n"
-                                "  <FAMILY>Groups</FAMILY>\n"
-                                "  <CODE>G</CODE>\n"
-                                "  <MOVEMENTCODE>G1</MOVEMENTCODE>\n"
-                                "  <DESCRIPTION>Stack</DESCRIPTION>\n"
-                                "  <IMAGE>g1.png</IMAGE>\n"
-                                "  <DD>0.25</DD>\n"
-                                "</MOVEMENT>\n"
-                                "<MOVEMENTCODE>G2</MOVEMENTCODE>\n"
-                                "</MOVEMENT>\n"
-                                "<POSITIONS>\n"
-                                "  <CODE>P</CODE>\n"
-                                "  <MOVEMENTCODE>P1</MOVEMENTCODE>\n"
-                                "  <DD>x</DD>\n"
-                                "</MOVEMENT>\n"
-                                "<ROTATION_BASE>\n"
-                                "  <CODE>RB</CODE>\n"
-                                "<ROTATION>\n"
-                                "  <CODE>R</CODE>\n"
-                                "<BONUS>\n"
-                                "  <CODE>B</CODE>\n"
-                                "  <MOVEMENTCODE>B1</MOVEMENTCODE>\n"
-                                "</MOVEMENT>\n"
-                                "<ACRO-PAIRS>\n"
-                                "  <FAMILY>Pairs</FAMILY>\n"
-                                "  <CODE>NotForPairs</CODE>\n"
-                                "  <MOVEMENTCODE>PR1</MOVEMENTCODE>\n"
-                                "  <IMAGE>pr1.png</IMAGE>\n"
-                                "</MOVEMENT>\n";
+  std::string movements = "<?xml?>\n<DATE>2024</DATE>\n<ACRO-A>\n";
+  for (const char* line : {"<GROUP_SUBGROUP>",
+                           "<FAMILY>Groups</FAMILY>",
+                           "<CODE>G</CODE>",
+                           "<MOVEMENTCODE>G1</MOVEMENTCODE>",
+                           "<DESCRIPTION>Stack</DESCRIPTION>",
+                           "<IMAGE>g1.png</IMAGE>",
+                           "<DD>0.25</DD>",
+                           "</MOVEMENT>",
+                           "<MOVEMENTCODE>G2</MOVEMENTCODE>",
+                           "</MOVEMENT>",
+                           "<POSITIONS>",
+                           "<CODE>P</CODE>",
+                           "<MOVEMENTCODE>P1</MOVEMENTCODE>",
+                           "<DD>x</DD>",
+                           "</MOVEMENT>",
+                           "<ROTATION_BASE>",
+                           "<CODE>RB</CODE>",
+                           "<ROTATION>",
+                           "<CODE>R</CODE>",
+                           "<BONUS>",
+                           "<CODE>B</CODE>",
+                           "<MOVEMENTCODE>B1</MOVEMENTCODE>",
+                           "</MOVEMENT>",
+                           "<ACRO-PAIRS>",
+                           "<FAMILY>Pairs</FAMILY>",
+                           "<CODE>NotForPairs</CODE>",
+                           "<MOVEMENTCODE>PR1</MOVEMENTCODE>",
+                           "<IMAGE>pr1.png</IMAGE>",
+                           "</MOVEMENT>"})
+    movements += std::string(line) + "\n";
   TCoachCardTables tables;
   ReadMovements(movements, tables);
-  const auto& acroA = tables.MovementTable[asAcroA];
-  EXPECT_EQ(acroA[0].Family, "Groups");
-  EXPECT_EQ(acroA[0].Code, "G");
-  // The current movement's values are kept for the next one; only the pairs keep pictures.
-  struct TStored {
-    int Group;
-    std::vector<std::string> Codes;
-    std::vector<std::string> Descriptions;
-    std::vector<double> DDs;
-  };
-  const TStored stored[] = {
-      {0, {"G1", "G2"}, {"Stack", "Stack"}, {0.25, 0.25}},
-      {4, {"P1"}, {"Stack"}, {0}},
-      {5, {"P1"}, {"Stack"}, {0}},
-      {6, {}, {}, {}},
-      {8, {"B1"}, {"Stack"}, {0}},
-      {9, {"B1"}, {"Stack"}, {0}},
-  };
-  for (const TStored& group : stored) {
-    const std::vector<TMovement>& movements = acroA[group.Group].Movements;
-    ASSERT_EQ(movements.size(), group.Codes.size()) << group.Group;
-    for (std::size_t m = 0; m < movements.size(); ++m) {
-      EXPECT_EQ(movements[m].Code, group.Codes[m]) << group.Group;
-      EXPECT_EQ(movements[m].Description, group.Descriptions[m]) << group.Group;
-      EXPECT_EQ(movements[m].DD, group.DDs[m]) << group.Group;
-      EXPECT_EQ(movements[m].ImageName, "") << group.Group;
-    }
-  }
-  const std::string codes[] = {"G", "", "", "", "P1", "P2", "RB", "R", "B1", "B2"};
+  const std::string expected[MaxGroups] = {"Groups|G: G1/Stack/=0.25 G2/Stack/=0.25",
+                                           "|:",
+                                           "|:",
+                                           "|:",
+                                           "|P1: P1/Stack/=0",
+                                           "|P2: P1/Stack/=0",
+                                           "|RB:",
+                                           "|R:",
+                                           "|B1: B1/Stack/=0",
+                                           "|B2: B1/Stack/=0"};
   for (int group = 0; group < MaxGroups; ++group)
-    EXPECT_EQ(acroA[group].Code, codes[group]) << group;
-  EXPECT_EQ(tables.MovementTable[asAcroP][4].Code, "1");
-  EXPECT_EQ(tables.MovementTable[asAcroP][5].Code, "2");
-  EXPECT_EQ(tables.AcroPairsTable.Family, "Pairs");
-  EXPECT_EQ(tables.AcroPairsTable.Code, "");
-  ASSERT_EQ(tables.AcroPairsTable.Movements.size(), 1u);
-  EXPECT_EQ(tables.AcroPairsTable.Movements[0].Code, "PR1");
-  EXPECT_EQ(tables.AcroPairsTable.Movements[0].ImageName, "pr1.png");
+    EXPECT_EQ(Summary(tables.MovementTable[asAcroA][group]), expected[group]) << group;
+  EXPECT_EQ(Summary(tables.MovementTable[asAcroP][4]), "|1:");
+  EXPECT_EQ(Summary(tables.MovementTable[asAcroP][5]), "|2:");
+  EXPECT_EQ(Summary(tables.AcroPairsTable), "Pairs|: PR1/Stack/pr1.png=0");
 }
 
 TEST(CoachCards, FamilyGridsShowFamiliesAndPricedCategories) {
   TCoachCardTables tables;
-  ReadDifficultyChart(Chart, tables);
-  const auto cells = FamilyGridCells(tables.HybridTable, tables.LargestHybridCategoryCount + 1);
-  const std::vector<std::vector<std::string>> expected = {
-      {"Thrust (T)", "T 5a 1.000", "", ""},
-      {"Pair (4)", "0.600", "", ""},
-  };
-  EXPECT_EQ(cells, expected);
+  ReadDifficultyChart(test::ChartText({{"T", {{"T5a", "1", "T 5a"}, {"T9", "0"}}, "Thrust"},
+                                       {"4", {{"C2c+", "0.6"}}, "Pair"}}),
+                      tables);
+  const std::vector<std::vector<std::string>> expected = {{"Thrust (T)", "T 5a 1.000", ""},
+                                                          {"Pair (4)", "0.600", ""}};
+  EXPECT_EQ(FamilyGridCells(tables.HybridTable, tables.LargestHybridCategoryCount + 1), expected);
   EXPECT_TRUE(FamilyGridCells(TFamilyTable(), 1).empty());
 }
 
@@ -296,20 +214,15 @@ TEST(CoachCards, FilesAreReadWholeOrLeaveTheTablesEmpty) {
   const auto write = [](const std::string& name, const std::string& text) {
     TFileStream(name, TFileMode::fmCreate).WriteBuffer(text.data(), text.size());
   };
-  write(chartFile, "h\n<HYBRIDS>\n<CODE>T</CODE>\n<CATEGORYCODE>T1</CATEGORYCODE>\n"
-                   "</CATEGORY>\n</HYBRID>\n");
+  write(chartFile, test::ChartText({{"T", {{"T1", "1"}}}}));
   write(movementsFile, "h\n<ACRO-C>\n<SUPPORT>\n<MOVEMENTCODE>S1</MOVEMENTCODE>\n</MOVEMENT>\n");
 
   TCoachCardTables tables;
-  ReadDifficultyChart(Chart, tables);
+  ReadDifficultyChart(test::ChartText({{"X", {}}}, {{"Y", {}}}), tables);
   LoadCoachCardFiles(chartFile, movementsFile, tables);
-  ASSERT_EQ(tables.HybridTable.size(), 1u);
-  EXPECT_EQ(tables.HybridTable[0].Categories[0].CategoryCode, "T1");
-  EXPECT_TRUE(tables.BaseMarkTable.empty());
+  EXPECT_EQ(Summary(tables.HybridTable), "|T: T1=1");
   EXPECT_TRUE(tables.BonusTable.empty());
-  EXPECT_EQ(tables.LargestHybridCategoryCount, 1);
-  ASSERT_EQ(tables.MovementTable[asAcroC][3].Movements.size(), 1u);
-  EXPECT_EQ(tables.MovementTable[asAcroC][3].Movements[0].Code, "S1");
+  EXPECT_EQ(Summary(tables.MovementTable[asAcroC][3]), "|: S1//=0");
 
   std::filesystem::remove(movementsFile);
   EXPECT_THROW(LoadCoachCardFiles(chartFile, movementsFile, tables), EStreamError);

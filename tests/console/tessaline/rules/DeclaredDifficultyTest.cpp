@@ -2,6 +2,7 @@
 
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/TextUtils.h"
+#include "tests/support/CoachCardText.h"
 
 #include <gtest/gtest.h>
 
@@ -13,69 +14,14 @@ namespace {
 
 // A small chart: Y is no declaration kind and prices S1 as well; AB shows that a longer family
 // code is cut from the token from its last character on; 4 has two PD bonuses and a free PZ.
-const char Chart[] = R"(<?xml version="1.0"?>
-<HYBRIDS>
-<FAMILY>Thrust</FAMILY>
-<CODE>T</CODE>
-<CATEGORYDESC>T 5a</CATEGORYDESC>
-<CATEGORYCODE>T5a</CATEGORYCODE>
-<DD>1.000</DD>
-</CATEGORY>
-<CATEGORYCODE>T1</CATEGORYCODE>
-<DD>0.200</DD>
-</CATEGORY>
-<CATEGORYCODE>T2</CATEGORYCODE>
-<DD>0.300</DD>
-</CATEGORY>
-</HYBRID>
-<FAMILY>Combined</FAMILY>
-<CODE>C</CODE>
-<CATEGORYCODE>C2c+</CATEGORYCODE>
-<DD>0.600</DD>
-</CATEGORY>
-<CATEGORYCODE>C2a+</CATEGORYCODE>
-<DD>0.400</DD>
-</CATEGORY>
-<CATEGORYCODE>C0</CATEGORYCODE>
-<DD>0</DD>
-</CATEGORY>
-</HYBRID>
-<CODE>S</CODE>
-<CATEGORYCODE>S1</CATEGORYCODE>
-<DD>0.500</DD>
-</CATEGORY>
-</HYBRID>
-<CODE>Y</CODE>
-<CATEGORYCODE>S1</CATEGORYCODE>
-<DD>0.250</DD>
-</CATEGORY>
-</HYBRID>
-<CODE>AB</CODE>
-<CATEGORYCODE>B9</CATEGORYCODE>
-<DD>0.900</DD>
-</CATEGORY>
-</HYBRID>
-<BONUSES>
-<CODE>4</CODE>
-<CATEGORYCODE>PC</CATEGORYCODE>
-<DD>0.300</DD>
-</CATEGORY>
-<CATEGORYCODE>PD</CATEGORYCODE>
-<DD>0.100</DD>
-</CATEGORY>
-<CATEGORYCODE>PD</CATEGORYCODE>
-<DD>0.050</DD>
-</CATEGORY>
-<CATEGORYCODE>PZ</CATEGORYCODE>
-<DD>0</DD>
-</CATEGORY>
-</BONUS>
-<CODE>LF</CODE>
-<CATEGORYCODE>X</CATEGORYCODE>
-<DD>0.250</DD>
-</CATEGORY>
-</BONUS>
-)";
+const std::string Chart =
+    test::ChartText({{"T", {{"T5a", "1.000"}, {"T1", "0.200"}, {"T2", "0.300"}}},
+                     {"C", {{"C2c+", "0.600"}, {"C2a+", "0.400"}, {"C0", "0"}}},
+                     {"S", {{"S1", "0.500"}}},
+                     {"Y", {{"S1", "0.250"}}},
+                     {"AB", {{"B9", "0.900"}}}},
+                    {{"4", {{"PC", "0.300"}, {"PD", "0.100"}, {"PD", "0.050"}, {"PZ", "0"}}},
+                     {"LF", {{"X", "0.250"}}}});
 
 class DeclaredDifficulty : public ::testing::Test {
 protected:

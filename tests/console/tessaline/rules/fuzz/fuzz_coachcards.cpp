@@ -2,12 +2,14 @@
 // bytes: the reader stays inside its tables, every count stays within its limit, and the family
 // grids are exactly as large as the tables say.
 #include "console/tessaline/rules/CoachCards.h"
+#include "console/tessaline/rules/DeclaredDifficulty.h"
 #include "platform/rtl/TextUtils.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -18,52 +20,20 @@ void Check(bool ok) {
     std::abort();
 }
 
-const char* const Tags[] = {
-    "FAMILY",
-    "CODE",
-    "CATEGORYDESC",
-    "CATEGORYCODE",
-    "DESCRIPTION",
-    "DD",
-    "BASE_MARKS",
-    "HYBRIDS",
-    "BONUSES",
-    "REQUIRED_ELEMENTS_SOLO",
-    "REQUIRED_ELEMENTS_DUET",
-    "REQUIRED_ELEMENTS_MIXED_DUET",
-    "REQUIRED_ELEMENTS_TEAM",
-    "/CATEGORY",
-    "/BASE_MARK",
-    "/HYBRID",
-    "/BONUS",
-    "/ELEMENT",
-    "ACRO-A",
-    "ACRO-B",
-    "ACRO-C",
-    "ACRO-P",
-    "ACRO-PAIRS",
-    "GROUP_SUBGROUP",
-    "CONSTRUCTION",
-    "DIRECTION",
-    "SUPPORT",
-    "POSITIONS",
-    "ROTATION_BASE",
-    "ROTATION",
-    "BONUS",
-    "MOVEMENTCODE",
-    "IMAGE",
-    "/MOVEMENT",
-    "DATE",
-    "CREATOR",
-};
-constexpr std::size_t TagCount = sizeof Tags / sizeof Tags[0];
+// Every tag either file knows, blank-separated.
+const std::vector<std::string> Tags = SplitTokens(
+    "FAMILY CODE CATEGORYDESC CATEGORYCODE DESCRIPTION DD BASE_MARKS HYBRIDS BONUSES "
+    "REQUIRED_ELEMENTS_SOLO REQUIRED_ELEMENTS_DUET REQUIRED_ELEMENTS_MIXED_DUET "
+    "REQUIRED_ELEMENTS_TEAM /CATEGORY /BASE_MARK /HYBRID /BONUS /ELEMENT ACRO-A ACRO-B ACRO-C "
+    "ACRO-P ACRO-PAIRS GROUP_SUBGROUP CONSTRUCTION DIRECTION SUPPORT POSITIONS ROTATION_BASE "
+    "ROTATION BONUS MOVEMENTCODE IMAGE /MOVEMENT DATE CREATOR");
 
 // A line of a chart: mostly one tag with a value, sometimes indented, lower-cased or cut.
 std::string Line(FuzzedDataProvider& provider) {
-  const std::size_t choice = provider.ConsumeIntegralInRange<std::size_t>(0, TagCount);
-  if (choice == TagCount)
+  const std::size_t choice = provider.ConsumeIntegralInRange<std::size_t>(0, Tags.size());
+  if (choice == Tags.size())
     return provider.ConsumeRandomLengthString(40);
-  std::string tag = std::string("<") + Tags[choice] + ">";
+  std::string tag = "<" + Tags[choice] + ">";
   const std::uint8_t layout = provider.ConsumeIntegral<std::uint8_t>();
   if (layout & 1)
     tag = LowerCase(tag);

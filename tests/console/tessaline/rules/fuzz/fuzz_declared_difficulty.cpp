@@ -4,6 +4,7 @@
 #include "console/tessaline/rules/DeclaredDifficulty.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/TextUtils.h"
+#include "tests/support/CoachCardText.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -19,16 +20,10 @@ void Check(bool ok) {
     std::abort();
 }
 
-const char Chart[] =
-    "<?xml?>\n<HYBRIDS>\n"
-    "<CODE>T</CODE>\n<CATEGORYCODE>T5a</CATEGORYCODE>\n<DD>1.0</DD>\n</CATEGORY>\n"
-    "<CATEGORYCODE>T1</CATEGORYCODE>\n<DD>0.2</DD>\n</CATEGORY>\n</HYBRID>\n"
-    "<CODE>C</CODE>\n<CATEGORYCODE>C2a+</CATEGORYCODE>\n<DD>0.4</DD>\n</CATEGORY>\n"
-    "<CATEGORYCODE>C0</CATEGORYCODE>\n<DD>0</DD>\n</CATEGORY>\n</HYBRID>\n"
-    "<CODE>AB</CODE>\n<CATEGORYCODE>B9</CATEGORYCODE>\n<DD>0.9</DD>\n</CATEGORY>\n"
-    "</HYBRID>\n<BONUSES>\n"
-    "<CODE>4</CODE>\n<CATEGORYCODE>PC</CATEGORYCODE>\n<DD>0.3</DD>\n</CATEGORY>\n"
-    "<CATEGORYCODE>PC</CATEGORYCODE>\n<DD>0.1</DD>\n</CATEGORY>\n</BONUS>\n";
+const std::string Chart = test::ChartText({{"T", {{"T5a", "1.0"}, {"T1", "0.2"}}},
+                                           {"C", {{"C2a+", "0.4"}, {"C0", "0"}}},
+                                           {"AB", {{"B9", "0.9"}}}},
+                                          {{"4", {{"PC", "0.3"}, {"PC", "0.1"}}}});
 
 const char* const Pieces[] = {"T5a",  "T1",   "C2a+",  "C0",     "AB9", "B9", "4PC", "4",  "PC",
                               "*0.5", "*0.3", "*0.55", "*0.3e5", "e",   "x",  " ",   "  ", "*"};
