@@ -10,6 +10,10 @@ object EditorForm: TEditorForm
   Font.Name = 'Verdana'
   Font.Height = -13
   ParentFont = False
+  KeyPreview = True
+  OnCreate = FormCreate
+  OnShow = FormShow
+  OnKeyDown = FormKeyDown
   object PanelEditor: TPanel
     Align = alClient
     Left = 0
@@ -47,6 +51,7 @@ object EditorForm: TEditorForm
       Font.Style = [fsBold]
       ParentFont = False
       TabStop = True
+      OnKeyUp = EditBMDifficultyKeyUp
     end
     object LabelEditBMBonus: TLabel
       Left = 16
@@ -76,6 +81,8 @@ object EditorForm: TEditorForm
       Font.Style = [fsBold]
       ParentFont = False
       TabStop = True
+      CharCase = ecUpperCase
+      OnKeyUp = EditBMDifficultyKeyUp
     end
     object LabelEditBMDD: TLabel
       Left = 16
@@ -105,6 +112,7 @@ object EditorForm: TEditorForm
       Font.Style = [fsBold]
       ParentFont = False
       ReadOnly = True
+      CharCase = ecUpperCase
       Color = clSilver
       TabStop = False
     end
@@ -164,8 +172,8 @@ object EditorForm: TEditorForm
       Width = 75
       Height = 25
       Caption = 'OK'
-      Default = True
       TabStop = True
+      OnClick = ButtonOKClick
     end
     object ButtonCancel: TButton
       Left = 693
@@ -173,8 +181,8 @@ object EditorForm: TEditorForm
       Width = 75
       Height = 25
       Caption = 'Cancel'
-      Cancel = True
       TabStop = True
+      OnClick = ButtonCancelClick
     end
     object GridDDElements: TStringGrid
       Left = 16

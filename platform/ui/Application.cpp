@@ -53,15 +53,8 @@ void TApplication::AdoptForm(TForm* form) {
 void TApplication::Run() {
   if (MainForm_)
     MainForm_->Show();
-  MSG message;
-  while (!Terminated_) {
-    const BOOL got = GetMessageA(&message, nullptr, 0, 0);
-    if (got == 0 || got == -1)
-      break;
-    TranslateMessage(&message);
-    DispatchMessageA(&message);
-  }
-  Terminated_ = true;
+  while (!Terminated_)
+    HandleMessage();
 }
 
 void TApplication::ProcessMessages() {
@@ -74,6 +67,17 @@ void TApplication::ProcessMessages() {
     TranslateMessage(&message);
     DispatchMessageA(&message);
   }
+}
+
+void TApplication::HandleMessage() {
+  MSG message;
+  const BOOL got = GetMessageA(&message, nullptr, 0, 0);
+  if (got == 0 || got == -1) {
+    Terminated_ = true;
+    return;
+  }
+  TranslateMessage(&message);
+  DispatchMessageA(&message);
 }
 
 void TApplication::Terminate() {

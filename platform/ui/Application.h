@@ -35,6 +35,9 @@ public:
   // Shows the main form and handles messages until Terminate or the main form closes.
   void Run();
   void ProcessMessages();
+  // Handles one message, waiting for it if none is there; the sent messages of other threads
+  // are handled while waiting.
+  void HandleMessage();
   void Terminate();
   bool Terminated() const { return Terminated_; }
 

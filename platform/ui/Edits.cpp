@@ -1,6 +1,7 @@
 #include "platform/ui/Edits.h"
 
 #include "platform/rtl/ClassRegistry.h"
+#include "platform/rtl/TextUtils.h"
 
 namespace marivo {
 
@@ -65,6 +66,17 @@ int TCustomEdit::SelLength() {
 void TCustomEdit::SetSelLength(int value) {
   const int start = SelStart();
   SendMessageA(Handle(), EM_SETSEL, static_cast<WPARAM>(start), start + value);
+}
+
+bool TCustomEdit::KeyPress(char& key) {
+  if (TWinControl::KeyPress(key))
+    return true;
+  const std::string typed(1, key);
+  if (CharCase_ == ecUpperCase)
+    key = UpperCase(typed)[0];
+  else if (CharCase_ == ecLowerCase)
+    key = LowerCase(typed)[0];
+  return false;
 }
 
 void TCustomEdit::Change() {
@@ -229,6 +241,8 @@ void RegisterEditClasses() {
     RegisterComponentClass<TCustomEdit, TWinControl>("TCustomEdit")
         .Boolean("ReadOnly", &TCustomEdit::ReadOnly, &TCustomEdit::SetReadOnly, false)
         .Integer("MaxLength", &TCustomEdit::MaxLength, &TCustomEdit::SetMaxLength, 0)
+        .Enumeration("CharCase", {"ecNormal", "ecUpperCase", "ecLowerCase"}, &TCustomEdit::CharCase,
+                     &TCustomEdit::SetCharCase, ecNormal)
         .Boolean("TabStop", &TWinControl::TabStop, &TWinControl::SetTabStop, true)
         .Integer("Color", ColorIdents(), &TControl::Color, &TControl::SetColor, clWindow)
         .Stored([](TCustomEdit& edit) { return !edit.ParentColor(); })

@@ -7,6 +7,7 @@
 namespace marivo {
 
 enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
+enum TEditCharCase { ecNormal, ecUpperCase, ecLowerCase };
 
 // What single- and multi-line platform edits share. OnChange runs whenever the text changes,
 // typed or set in code. The platform reports typing, but not always text set in code (a
@@ -20,6 +21,9 @@ public:
   // The most characters the user can type, 0 for no limit; text set in code is never cut.
   int MaxLength() const { return MaxLength_; }
   void SetMaxLength(int value);
+  // Typed letters take this case; text set in code keeps its own.
+  TEditCharCase CharCase() const { return CharCase_; }
+  void SetCharCase(TEditCharCase value) { CharCase_ = value; }
 
   void SelectAll();
   int SelStart();
@@ -28,6 +32,7 @@ public:
   void SetSelLength(int value);
 
   void WndProc(TMessage& message) override;
+  bool KeyPress(char& key) override;
 
   TNotifyEvent OnChange;
 
@@ -41,6 +46,7 @@ protected:
 private:
   bool ReadOnly_ = false;
   int MaxLength_ = 0;
+  TEditCharCase CharCase_ = ecNormal;
   TControlBrush Brush_;
 };
 

@@ -1,11 +1,13 @@
 #include "platform/ui/Forms.h"
 
+#include "platform/rtl/Exceptions.h"
 #include "platform/rtl/FormLoader.h"
 #include "platform/rtl/TextUtils.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Resources.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace marivo {
 
@@ -119,10 +121,79 @@ void TForm::Close() {
     OnClose(this, action);
   if (action == caNone)
     return;
-  if (Application && Application->MainForm() == this)
+  if (Modal_)
+    SetModalResult(mrCancel);
+  else if (Application && Application->MainForm() == this)
     Application->Terminate();
   else
     Hide();
+}
+
+namespace {
+
+// The program's visible top-level windows that take input, now disabled; enabled again when
+// this goes.
+class TDisabledWindows {
+public:
+  explicit TDisabledWindows(HWND keep) : Keep_(keep) {
+    EnumThreadWindows(GetCurrentThreadId(), &TDisabledWindows::Disable,
+                      reinterpret_cast<LPARAM>(this));
+  }
+  ~TDisabledWindows() {
+    for (HWND window : Windows_)
+      if (IsWindow(window))
+        EnableWindow(window, TRUE);
+  }
+  TDisabledWindows(const TDisabledWindows&) = delete;
+  TDisabledWindows& operator=(const TDisabledWindows&) = delete;
+
+private:
+  static BOOL CALLBACK Disable(HWND window, LPARAM self) {
+    auto* disabled = reinterpret_cast<TDisabledWindows*>(self);
+    if (window != disabled->Keep_ && IsWindowVisible(window) && IsWindowEnabled(window)) {
+      EnableWindow(window, FALSE);
+      disabled->Windows_.push_back(window);
+    }
+    return TRUE;
+  }
+
+  HWND Keep_;
+  std::vector<HWND> Windows_;
+};
+
+} // namespace
+
+TModalResult TForm::ShowModal() {
+  if (Visible() || Modal_)
+    throw EInvalidOperation("Cannot make a visible window modal");
+  ModalResult_ = mrNone;
+  Modal_ = true;
+  try {
+    // The other windows take input again before this one hides, so the one below gets the
+    // activation back.
+    const TDisabledWindows disabled(Handle());
+    Show();
+    while (ModalResult_ == mrNone) {
+      if (!Visible() || !Application || Application->Terminated())
+        ModalResult_ = mrCancel;
+      else
+        Application->HandleMessage();
+    }
+  } catch (...) {
+    Modal_ = false;
+    Hide();
+    throw;
+  }
+  Modal_ = false;
+  Hide();
+  return ModalResult_;
+}
+
+void TForm::SetModalResult(TModalResult value) {
+  ModalResult_ = value;
+  // Set while a sent message was handled, it must still wake the modal loop.
+  if (Modal_ && value != mrNone && HandleAllocated())
+    PostMessageA(Handle(), WM_NULL, 0, 0);
 }
 
 void TForm::PlaceForShowing() {

@@ -13,6 +13,12 @@ enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bs
 enum TFormStyle { fsNormal, fsStayOnTop };
 enum TPosition { poDesigned, poScreenCenter, poMainFormCenter };
 
+// What a modal form returns; other values are the program's own.
+using TModalResult = int;
+constexpr TModalResult mrNone = 0;
+constexpr TModalResult mrOk = 1;
+constexpr TModalResult mrCancel = 2;
+
 using TCloseEvent = std::function<void(TObject* Sender, TCloseAction& Action)>;
 using TCloseQueryEvent = std::function<void(TObject* Sender, bool& CanClose)>;
 
@@ -45,9 +51,17 @@ public:
 
   // Reads the form data of this form's class, then runs OnCreate.
   void LoadFromResource();
-  // Asks OnCloseQuery, then OnClose; closing the main form ends the application.
+  // Asks OnCloseQuery, then OnClose; closing the main form ends the application, closing a
+  // modal form gives mrCancel.
   void Close();
   bool CloseQuery();
+
+  // Shows the form and handles the program's messages, the other threads' sent ones included,
+  // until ModalResult is set, the form is hidden or the application ends (mrCancel); meanwhile
+  // the program's other windows take no input.
+  TModalResult ShowModal();
+  TModalResult ModalResult() const { return ModalResult_; }
+  void SetModalResult(TModalResult value);
 
   TFormBorderStyle BorderStyle() const { return BorderStyle_; }
   void SetBorderStyle(TFormBorderStyle value);
@@ -84,6 +98,8 @@ private:
   TPosition Position_ = poDesigned;
   bool KeyPreview_ = false;
   TSizeConstraints Constraints_;
+  bool Modal_ = false;
+  TModalResult ModalResult_ = mrNone;
 };
 
 // The forms that exist, in the order they were created.

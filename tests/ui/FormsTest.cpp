@@ -4,11 +4,14 @@
 #include "platform/ui/Application.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/Panels.h"
+#include "tests/support/ModalScript.h"
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <stdexcept>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace marivo {
@@ -177,6 +180,58 @@ TEST_F(FormsTest, AControlMovedToAParentWithoutAWindowAppearsThereWhenItIsShown)
   ASSERT_TRUE(shared->HandleAllocated());
   EXPECT_EQ(GetParent(shared->Handle()), laterPage->Handle());
   EXPECT_TRUE(IsWindowVisible(shared->Handle()));
+}
+
+// The reader thread hands frames to the main window with sent messages: a modal form must keep
+// handling them, while the windows below it take no input.
+TEST_F(FormsTest, AModalFormHandlesEveryMessageUntilItHasAResult) {
+  TShowcaseForm* main = nullptr;
+  App.CreateForm(main);
+  main->Show();
+  auto* dialog = new TForm(&App);
+  dialog->SetBounds(60, 60, 200, 100);
+  std::atomic<bool> handled = false;
+  std::thread reader;
+  const TModalResult result =
+      test::ShowModalWith(*dialog, {[&] {
+                                      EXPECT_TRUE(IsWindowVisible(dialog->Handle()));
+                                      EXPECT_FALSE(IsWindowEnabled(main->Handle()));
+                                      reader = std::thread([&] {
+                                        SendMessageA(main->Handle(), WM_NULL, 0, 0);
+                                        handled = true;
+                                      });
+                                      return true;
+                                    },
+                                    [&] { return handled.load(); },
+                                    [&] {
+                                      dialog->SetModalResult(7);
+                                      return true;
+                                    }});
+  App.ProcessMessages();
+  reader.join();
+  EXPECT_EQ(result, 7);
+  EXPECT_FALSE(dialog->Visible());
+  EXPECT_FALSE(IsWindowVisible(dialog->Handle()));
+  EXPECT_TRUE(IsWindowEnabled(main->Handle()));
+}
+
+TEST_F(FormsTest, ClosingOrHidingAModalFormCancelsIt) {
+  TShowcaseForm* main = nullptr;
+  App.CreateForm(main);
+  auto* dialog = new TForm(&App);
+  EXPECT_EQ(test::ShowModalWith(*dialog, {[&] {
+              PostMessageA(dialog->Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+              return true;
+            }}),
+            mrCancel);
+  EXPECT_EQ(test::ShowModalWith(*dialog, {[&] {
+              dialog->Hide();
+              return true;
+            }}),
+            mrCancel);
+  EXPECT_FALSE(App.Terminated());
+  dialog->Show();
+  EXPECT_THROW(dialog->ShowModal(), EInvalidOperation);
 }
 
 TEST_F(FormsTest, MessageBoxesGoThroughTheReplaceableHandler) {

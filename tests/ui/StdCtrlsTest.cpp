@@ -368,6 +368,20 @@ TEST_F(StdCtrlsEdit, TextSetInCodeIsKeptWholeButTypingStopsAtMaxLength) {
   EXPECT_EQ(Form->Seen, (std::vector<std::string>{"Annabelle", "Ann", "Anni", "Annik"}));
 }
 
+TEST_F(StdCtrlsEdit, CharCaseTurnsTypedLettersOnly) {
+  ShowForm();
+  auto& name = Find<TEdit>("NameEdit");
+  name.SetMaxLength(0);
+  name.SetCharCase(ecUpperCase);
+  name.SetText("ab");
+  name.SetSelStart(2);
+  Type(name.Handle(), "4pc");
+  EXPECT_EQ(name.Text(), "ab4PC");
+  name.SetCharCase(ecLowerCase);
+  Type(name.Handle(), "Xy");
+  EXPECT_EQ(name.Text(), "ab4PCxy");
+}
+
 TEST_F(StdCtrlsEdit, SelectionAndReadOnly) {
   ShowForm();
   auto& name = Find<TEdit>("NameEdit");

@@ -2,11 +2,14 @@
 
 #include "console/common/NoticeForms.h"
 #include "console/common/protocol/Protocol.h"
+#include "console/tessaline/EditorForm.h"
 #include "console/tessaline/MainForm.h"
 #include "platform/rtl/Streams.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Dialogs.h"
+#include "tests/support/CoachCardText.h"
 #include "tests/support/FakeMeetServer.h"
+#include "tests/support/ModalScript.h"
 #include "tests/support/RunningConsole.h"
 #include "tests/support/Snapshot.h"
 #include "tests/support/TemporaryFolder.h"
@@ -15,6 +18,8 @@
 #include <windows.h>
 
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 
 namespace marivo {
 namespace {
@@ -172,6 +177,30 @@ TEST_F(Snapshots, ASynchronizationControllersPageDuringTheRoutine) {
   EXPECT_EQ(MainForm->GridSTC->RowCount(), 3);
   EXPECT_EQ(MainForm->STCButton1->Color(), 0xC0C0C0);
   ExpectSnapshot(*MainForm, "stc-page");
+}
+
+TEST_F(Snapshots, TheDifficultyEditorWithABreakdownAndALimitMessage) {
+  const std::filesystem::path cards = Folder.Path() / "Coach Card";
+  std::filesystem::create_directory(cards);
+  std::ofstream(cards / DifficultyChartFile) << test::ChartText(
+      {{"T", {{"T5a", "1"}}}, {"C", {{"C2c+", "0.6"}, {"C2a+", "0.4"}}}}, {{"4", {{"PC", "0.3"}}}});
+  std::ofstream(cards / AcrobaticsFile) << "<?xml?>\n";
+  std::ofstream(cards / MovementsFile) << "<?xml?>\n";
+  EditorForm->EditBMDifficulty->SetText("T5a C2c+ C2a+*0.5 T5a T5a T5a");
+  EditorForm->EditBMBonus->SetText("4PC");
+  const TModalResult result =
+      test::ShowModalWith(*EditorForm, {[this] {
+                                          ExpectSnapshot(*EditorForm, "difficulty-editor");
+                                          return true;
+                                        },
+                                        [] {
+                                          EditorForm->SetModalResult(mrCancel);
+                                          return true;
+                                        }});
+  EXPECT_EQ(result, mrCancel);
+  EXPECT_EQ(EditorForm->EditBMDD->Text(), "0.50 1.000 0.600 0.200 1.000 1.000 1.000");
+  EXPECT_EQ(EditorForm->EditBMDDResults->Caption(), "5.600");
+  EXPECT_TRUE(EditorForm->LabelDDError->Visible());
 }
 
 } // namespace

@@ -1,0 +1,238 @@
+// The socket header must come before any header that brings in the rest of Windows.
+#include <winsock2.h>
+
+#include "console/common/protocol/Protocol.h"
+#include "console/tessaline/EditorForm.h"
+#include "console/tessaline/MainForm.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/Dialogs.h"
+#include "tests/support/CoachCardText.h"
+#include "tests/support/FakeMeetServer.h"
+#include "tests/support/ModalScript.h"
+#include "tests/support/RunningConsole.h"
+#include "tests/support/TemporaryFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace marivo {
+namespace {
+
+using TSteps = std::vector<std::function<bool()>>;
+
+const std::string Chart =
+    test::ChartText({{"T", {{"T5a", "1.000", "T 5a"}}, "Thrust"},
+                     {"C", {{"C2c+", "0.600"}, {"C2a+", "0.400"}}, "Combined"}},
+                    {{"4", {{"PC", "0.300", "Pair contact"}}, "Pair"}});
+const char Movements[] = "<?xml version=\"1.0\"?>\n<ACRO-A>\n<POSITIONS>\n<CODE>P</CODE>\n";
+
+// The console as started in a folder of its own, with the coach cards a test gives it.
+class Editor : public ::testing::Test {
+protected:
+  void SetUp() override {
+    SetMessageBoxHandler([this](const std::string& text, const std::string&, unsigned) {
+      Boxes.push_back(text);
+      return IDOK;
+    });
+    std::filesystem::create_directory(CoachCards());
+    WriteCoachCard(DifficultyChartFile, Chart);
+    WriteCoachCard(AcrobaticsFile, "<?xml version=\"1.0\"?>\n");
+    WriteCoachCard(MovementsFile, Movements);
+    Console.Start();
+  }
+  void TearDown() override {
+    Console.Close();
+    SetMessageBoxHandler(nullptr);
+  }
+
+  std::filesystem::path CoachCards() const { return Folder.Path() / "Coach Card"; }
+  void WriteCoachCard(const char* name, const std::string& text) {
+    std::ofstream(CoachCards() / name, std::ios::binary) << text;
+  }
+
+  // The editor opened on an element's declaration, as the difficulty grid opens it.
+  TModalResult Edit(const std::string& difficulty, const std::string& bonus, TSteps steps) {
+    EditorForm->EditBMDifficulty->SetText(difficulty);
+    EditorForm->EditBMBonus->SetText(bonus);
+    return test::ShowModalWith(*EditorForm, std::move(steps));
+  }
+  // Characters typed at the end of the text, each followed by its key's release. The loop
+  // makes the characters of key presses itself, so only these two are posted.
+  static bool Type(TEdit* edit, const std::string& text) {
+    SendMessageA(edit->Handle(), EM_SETSEL, edit->Text().size(), edit->Text().size());
+    for (char c : text) {
+      PostMessageA(edit->Handle(), WM_CHAR, static_cast<unsigned char>(c), 1);
+      PostMessageA(edit->Handle(), WM_KEYUP, LOBYTE(VkKeyScanA(c)), 0xC0000001);
+    }
+    return true;
+  }
+  static bool Press(WORD key) {
+    PostMessageA(EditorForm->EditBMDifficulty->Handle(), WM_KEYDOWN, key, 1);
+    PostMessageA(EditorForm->EditBMDifficulty->Handle(), WM_KEYUP, key, 0xC0000001);
+    return true;
+  }
+  static bool Click(const char* button) {
+    PostMessageA(NamedComponent<TButton>(*EditorForm, button).Handle(), BM_CLICK, 0, 0);
+    return true;
+  }
+  // What the controller sees: the breakdown, the total and the message if one shows.
+  static std::vector<std::string> Shown() {
+    std::vector<std::string> shown = {EditorForm->EditBMDD->Text(),
+                                      EditorForm->EditBMDDResults->Caption()};
+    if (EditorForm->LabelDDError->Visible())
+      shown.push_back(EditorForm->LabelDDError->Caption());
+    return shown;
+  }
+  static bool ExpectShown(const std::vector<std::string>& expected) {
+    EXPECT_EQ(Shown(), expected);
+    return true;
+  }
+
+  test::TTemporaryCurrentFolder Folder{"marivo-editor-"};
+  test::TRunningConsole Console;
+  std::vector<std::string> Boxes;
+};
+
+TEST_F(Editor, EveryKeyRecalculatesAndOKReturnsTheNewDeclarationAndItsDD) {
+  const TModalResult result =
+      Edit("T5a", "",
+           {[] {
+              return ExpectShown({"0.50 1.000", "1.500"});
+            },
+            [] { return Type(EditorForm->EditBMDifficulty, " C2c+ C2a+*0.5"); },
+            [] {
+              return ExpectShown({"0.50 1.000 0.600 0.200", "2.300"});
+            },
+            [] { return Type(EditorForm->EditBMBonus, "4pc"); },
+            [] {
+              return ExpectShown({"0.50 1.000 0.600 0.200", "2.600"});
+            },
+            [] { return Type(EditorForm->EditBMDifficulty, " T5a T5a T5a"); },
+            [] {
+              return ExpectShown({"0.50 1.000 0.600 0.200 1.000 1.000 1.000", "5.600",
+                                  "  \r Exceeds techniques (T5a)"});
+            },
+            [] { return Click("ButtonOK"); }});
+  EXPECT_EQ(result, mrOk);
+  EXPECT_EQ(EditorForm->EditBMDifficulty->Text(), "T5a C2c+ C2a+*0.5 T5a T5a T5a");
+  EXPECT_EQ(EditorForm->EditBMBonus->Text(), "4PC");
+  EXPECT_EQ(EditorForm->EditBMDDResults->Caption(), "5.600");
+  EXPECT_FALSE(IsWindowVisible(EditorForm->Handle()));
+  EXPECT_TRUE(Boxes.empty());
+  EXPECT_EQ(EditorForm->GridDDElements->RowCount(), 6);
+  EXPECT_EQ(EditorForm->GridDDElements->Cells(0, 0), "C2a+");
+  EXPECT_EQ(EditorForm->GridDDElements->Cells(1, 0), "0.5");
+  EXPECT_EQ(EditorForm->GridDDElements->Cells(0, 5), "T5a");
+}
+
+// A stale DD must never leave with new texts.
+TEST_F(Editor, AFactorThatIsNoNumberShowsItsErrorAndOKKeepsTheFormOpen) {
+  const TModalResult result = Edit(
+      "T5a C2a+*0.5", "",
+      {[] { return Type(EditorForm->EditBMDifficulty, "x"); },
+       [this] {
+         EXPECT_EQ(Boxes, std::vector<std::string>{"'0.5x' is not a valid floating point value"});
+         return ExpectShown({"0.50 1.000", "1.700"});
+       },
+       [] { return Click("ButtonOK"); },
+       [this] {
+         EXPECT_EQ(Boxes.size(), 2u);
+         EXPECT_TRUE(IsWindowVisible(EditorForm->Handle()));
+         return Type(EditorForm->EditBMDifficulty, "\b");
+       },
+       [] { return Click("ButtonOK"); }});
+  EXPECT_EQ(result, mrOk);
+  EXPECT_EQ(EditorForm->EditBMDifficulty->Text(), "T5a C2a+*0.5");
+  EXPECT_EQ(EditorForm->EditBMDDResults->Caption(), "1.700");
+}
+
+TEST_F(Editor, CancelEscAndTheCloseBoxReturnNothing) {
+  const std::pair<const char*, std::function<bool()>> ways[] = {
+      {"Cancel", [] { return Click("ButtonCancel"); }},
+      {"Esc", [] { return Press(VK_ESCAPE); }},
+      {"close box",
+       [] { return PostMessageA(EditorForm->Handle(), WM_SYSCOMMAND, SC_CLOSE, 0) != 0; }},
+  };
+  for (const auto& [name, close] : ways) {
+    EXPECT_EQ(Edit("T5a", "", {close}), mrCancel) << name;
+    EXPECT_FALSE(IsWindowVisible(EditorForm->Handle())) << name;
+  }
+  EXPECT_TRUE(Boxes.empty());
+}
+
+TEST_F(Editor, ServerFramesAreHandledWhileTheEditorIsOpen) {
+  MainForm->Show();
+  MainForm->Timer1Timer(MainForm);
+  Console.ChooseLocalServer();
+  test::TFakeMeetServer server;
+  ASSERT_TRUE(Console.ConnectTo(server));
+  TStrings& log = NamedComponent<TMemo>(*MainForm, "LogFile").Lines();
+  const int before = log.Count();
+  const std::string frame = std::string(1, SOH) + "CMFREEZEL " + STX + "while editing" + EOT;
+  const TModalResult result =
+      Edit("T5a", "",
+           {[&] {
+              EXPECT_FALSE(IsWindowEnabled(MainForm->Handle()));
+              server.Send(frame);
+              return true;
+            },
+            [&] { return log.Count() > before; }, [] { return Click("ButtonCancel"); }});
+  EXPECT_EQ(result, mrCancel);
+  EXPECT_EQ(log.Strings(before), "client:[SOH]CMFREEZEL [STX]while editing[EOT]");
+  EXPECT_TRUE(IsWindowEnabled(MainForm->Handle()));
+}
+
+TEST_F(Editor, TheCoachCardsAreReadOnceTheFirstTimeTheEditorIsShown) {
+  EXPECT_EQ(EditorForm->GridMovement->RowCount(), 1);
+  EXPECT_EQ(Edit("T5a C2c+", "4PC", {[] { return Click("ButtonCancel"); }}), mrCancel);
+  EXPECT_EQ(Shown(), (std::vector<std::string>{"0.50 1.000 0.600", "2.400"}));
+  EXPECT_EQ(EditorForm->GridMovement->RowCount(), 2);
+  EXPECT_EQ(EditorForm->GridMovement->ColCount(), 3);
+  EXPECT_EQ(EditorForm->GridMovement->ColWidths(0), 120);
+  EXPECT_EQ(EditorForm->GridMovement->Cells(0, 0), "Thrust (T)");
+  EXPECT_EQ(EditorForm->GridMovement->Cells(1, 0), "T 5a 1.000");
+  EXPECT_EQ(EditorForm->GridMovement->Cells(2, 1), "0.400");
+  EXPECT_EQ(EditorForm->GridBonus->RowCount(), 1);
+  EXPECT_EQ(EditorForm->GridBonus->Cells(1, 0), "Pair contact 0.300");
+
+  std::filesystem::remove(CoachCards() / DifficultyChartFile);
+  EXPECT_EQ(Edit("C2a+", "", {[] { return Click("ButtonCancel"); }}), mrCancel);
+  EXPECT_EQ(Shown(), (std::vector<std::string>{"0.50 0.400", "0.900"}));
+  EXPECT_TRUE(Boxes.empty());
+}
+
+TEST_F(Editor, WithAFileMissingTheEditorPricesTheBaseOnlyAndDoesNotLookAgain) {
+  std::filesystem::remove(CoachCards() / AcrobaticsFile);
+  EXPECT_EQ(Edit("T5a", "4PC", {[] { return Click("ButtonOK"); }}), mrOk);
+  EXPECT_EQ(Shown(), (std::vector<std::string>{"0.50", "0.500"}));
+
+  WriteCoachCard(AcrobaticsFile, "<?xml version=\"1.0\"?>\n");
+  EXPECT_EQ(Edit("T5a", "", {[] { return Click("ButtonOK"); }}), mrOk);
+  EXPECT_EQ(Shown(), (std::vector<std::string>{"0.50", "0.500"}));
+  EXPECT_TRUE(Boxes.empty());
+}
+
+TEST_F(Editor, AFileThatCannotBeReadShowsItsErrorAndTheEditorStillOpensEmpty) {
+  const std::string movements = (CoachCards() / MovementsFile).string();
+  const HANDLE locked = CreateFileA(movements.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(locked, INVALID_HANDLE_VALUE);
+  const TModalResult result = Edit("T5a", "", {[] { return Click("ButtonOK"); }});
+  CloseHandle(locked);
+  EXPECT_EQ(result, mrOk);
+  ASSERT_EQ(Boxes.size(), 1u);
+  EXPECT_NE(Boxes[0].find(MovementsFile), std::string::npos) << Boxes[0];
+  EXPECT_EQ(Shown(), (std::vector<std::string>{"0.50", "0.500"}));
+  EXPECT_EQ(EditorForm->GridMovement->RowCount(), 0);
+  EXPECT_TRUE(EditorForm->CoachCards().HybridTable.empty());
+}
+
+} // namespace
+} // namespace marivo
