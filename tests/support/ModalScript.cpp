@@ -1,5 +1,7 @@
 #include "tests/support/ModalScript.h"
 
+#include "tests/support/MessagePump.h"
+
 #include <windows.h>
 
 #include <chrono>
@@ -9,7 +11,7 @@ namespace marivo::test {
 namespace {
 
 using TClock = std::chrono::steady_clock;
-constexpr std::chrono::seconds StepLimit{5};
+constexpr auto StepLimit = GenerousWait;
 
 struct TScript {
   TForm* Form = nullptr;
