@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/ui/Application.h"
+#include "platform/ui/Forms.h"
 
 #include <memory>
 
@@ -9,7 +10,9 @@ namespace marivo::test {
 class TFakeMeetServer;
 
 // The console as the program starts it: its classes registered, then the application and the
-// five forms in the program's order. Start is separate so a test can write settings first.
+// forms in the program's order. Start is separate so a test can write settings first. Start and
+// Close are the program's own: each console's tests link the file for theirs
+// (RunningTessaline.cpp, RunningCorvella.cpp).
 class TRunningConsole {
 public:
   TRunningConsole() = default;
@@ -21,6 +24,7 @@ public:
   // The forms go with the application; the program's pointers must not outlive them.
   void Close();
   TApplication& App() { return *App_; }
+  TForm& MainWindow();
 
   // Lists 127.0.0.1 among the servers and selects it, so no connect leaves the machine.
   void ChooseLocalServer();
