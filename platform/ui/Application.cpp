@@ -66,6 +66,10 @@ void TApplication::ProcessMessages() {
   }
 }
 
+bool TApplication::Active() const {
+  return GetActiveWindow() != nullptr;
+}
+
 void TApplication::Terminate() {
   if (Terminated_)
     return;

@@ -30,6 +30,10 @@ public:
   void WndProc(TMessage& message) override;
 
   TNotifyEvent OnChange;
+  // Run one message after the focus came or went, once the focus change is complete: a handler
+  // may move the focus again without running into the change still under way.
+  TNotifyEvent OnAfterEnter;
+  TNotifyEvent OnAfterExit;
 
 protected:
   void CreateParams(TCreateParams& params) override;
