@@ -62,8 +62,12 @@ void TMainForm::FormCreate(TObject*) {
 
   auto& connections = *GridConnections;
   const char* headings[] = {"Job", "Name", "IP", "Status"};
-  for (int col = 0; col < 4; ++col)
+  // The job column holds the roles' whole captions.
+  const int widths[] = {160, 80, 80, 80};
+  for (int col = 0; col < 4; ++col) {
     connections.SetCells(col, 0, headings[col]);
+    connections.SetColWidths(col, widths[col]);
+  }
   // Each console's row is labelled with its role, so the official can read who is where.
   for (int index = 0; index < RoleCount(); ++index)
     connections.SetCells(0, index + 1, corvella::RoleCaption(index, false));

@@ -2240,7 +2240,7 @@ object MainForm: TMainForm
           ScrollBars = ssNone
           TabStop = False
           Font.Name = 'Verdana'
-          Font.Height = -20
+          Font.Height = -15
           Font.Style = [fsBold]
           ParentFont = False
           Enabled = False
