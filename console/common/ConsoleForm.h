@@ -195,6 +195,8 @@ protected:
   // Takes back a receipt: the send buttons with the given caption in silver, the confirmation
   // hidden, the keypad shown and Send enabled.
   void ResetSendButtons(const std::string& caption);
+  // The confirmation shown red, waiting for Accept, with the keypad and Send out of the way.
+  void ShowConfirmation();
   TLabel& SelectedTimeField();
   void PlaceArrow(TImage& arrow, int tag);
   void TimeEntry(int value, const std::string& digits);

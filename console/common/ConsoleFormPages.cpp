@@ -12,6 +12,7 @@ namespace marivo {
 namespace {
 
 constexpr TColor SendSilver = 0xC0C0C0;
+constexpr TColor Waiting = 0x0000FF;
 
 } // namespace
 
@@ -123,6 +124,18 @@ void TConsoleForm::ResetSendButtons(const std::string& caption) {
   ScoreConfirmMain->Hide();
   PanelKeypad->Show();
   ButtonSendScore->SetEnabled(true);
+}
+
+void TConsoleForm::ShowConfirmation() {
+  auto& confirm = *ScoreConfirmMain;
+  confirm.Show();
+  confirm.BringToFront();
+  ArrangeConfirmButtons();
+  PanelKeypad->Hide();
+  ButtonSendScore->SetEnabled(false);
+  // A receipt of the last score must not title the one now waiting for Accept.
+  ScoreConfirmTitle->SetCaption("Score Confirmation");
+  confirm.SetColor(Waiting);
 }
 
 TLabel& TConsoleForm::SelectedTimeField() {

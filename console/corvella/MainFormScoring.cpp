@@ -13,7 +13,6 @@ namespace marivo::corvella {
 
 namespace {
 
-constexpr TColor Waiting = 0x0000FF;
 constexpr TColor Received = 0x008000;
 constexpr TColor Accepted = 0x008000; // an element score that passed its check
 constexpr TColor Refused = 0x0000FF;
@@ -284,7 +283,6 @@ void TMainForm::ButtonSendScoreClick(TObject*) {
   // Only the single-score and element pages have a confirmation.
   if (Page() != DetailedPage && Page() != IndividualPage)
     return;
-  auto& confirm = *ScoreConfirmMain;
   auto& bigScore = *ScoreConfirmScore0;
   bigScore.SetCaption(ScoreEdit->Caption());
   bigScore.SetVisible(Page() == IndividualPage);
@@ -292,14 +290,7 @@ void TMainForm::ButtonSendScoreClick(TObject*) {
     ConfirmScoreLabels[i]->SetCaption(ElementEdits[i]->Text());
     ConfirmScoreLabels[i]->SetVisible(Page() == DetailedPage);
   }
-  confirm.Show();
-  confirm.BringToFront();
-  ArrangeConfirmButtons();
-  PanelKeypad->Hide();
-  ButtonSendScore->SetEnabled(false);
-  // A receipt of the last score must not title the one now waiting for Accept.
-  ScoreConfirmTitle->SetCaption("Score Confirmation");
-  confirm.SetColor(Waiting);
+  ShowConfirmation();
 }
 
 std::string TMainForm::ScorePayload() {

@@ -12,7 +12,6 @@ namespace marivo {
 namespace {
 
 constexpr TColor CursorColour = 0x008000;
-constexpr TColor Waiting = 0x0000FF;
 constexpr TColor Received = 0x008000;
 constexpr TColor SendSilver = 0xC0C0C0;
 
@@ -279,7 +278,6 @@ void TMainForm::ButtonSendScoreClick(TObject*) {
   // timer would make Enter send an empty score instead of the times.
   if (Page() == OpeningPage || Page() == TimersPage || Page() == RefereePage)
     return;
-  auto& confirm = *ScoreConfirmMain;
   auto& bigScore = *ScoreConfirmScore0;
   bigScore.SetCaption(ScoreEdit->Caption());
   bigScore.SetVisible(Page() == IndividualPage);
@@ -329,14 +327,7 @@ void TMainForm::ButtonSendScoreClick(TObject*) {
     SendDecisions();
     return;
   }
-  confirm.Show();
-  confirm.BringToFront();
-  ArrangeConfirmButtons();
-  PanelKeypad->Hide();
-  ButtonSendScore->SetEnabled(false);
-  // A receipt of the last score must not title the one now waiting for Accept.
-  ScoreConfirmTitle->SetCaption("Score Confirmation");
-  confirm.SetColor(Waiting);
+  ShowConfirmation();
   if (grid.Visible())
     grid.Invalidate();
 }

@@ -10,6 +10,7 @@
 #include "platform/ui/Application.h"
 #include "platform/ui/Dialogs.h"
 #include "tests/support/FakeMeetServer.h"
+#include "tests/support/PayloadText.h"
 #include "tests/support/RunningConsole.h"
 #include "tests/support/TemporaryFolder.h"
 
@@ -26,14 +27,8 @@
 namespace marivo::corvella::test {
 
 // Payloads written with separators by name, as the traffic log shows them.
-inline std::string W(std::string text) {
-  const std::pair<const char*, char> names[] = {
-      {"[DC1]", DC1}, {"[DC2]", DC2}, {"[DC3]", DC3}, {"[DC4]", DC4}, {"[DC5]", DC5}};
-  for (const auto& [name, byte] : names) {
-    for (std::size_t at = text.find(name); at != std::string::npos; at = text.find(name, at + 1))
-      text.replace(at, 5, 1, byte);
-  }
-  return text;
+inline std::string W(const std::string& text) {
+  return marivo::test::WithSeparators(text);
 }
 
 // A frame as the server sends it; role is the console it concerns.

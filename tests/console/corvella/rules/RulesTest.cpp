@@ -6,6 +6,7 @@
 #include "console/corvella/rules/CorvellaRoles.h"
 #include "console/corvella/rules/OneDecimalScores.h"
 #include "platform/rtl/Exceptions.h"
+#include "tests/support/PayloadText.h"
 
 #include <gtest/gtest.h>
 
@@ -15,16 +16,8 @@
 namespace marivo::corvella {
 namespace {
 
-// Payloads written with separators by name.
-std::string W(std::string text) {
-  const std::pair<const char*, char> names[] = {
-      {"[DC1]", DC1}, {"[DC2]", DC2}, {"[DC3]", DC3}, {"[DC4]", DC4}, {"[DC5]", DC5}};
-  for (const auto& [name, byte] : names) {
-    for (std::size_t at = text.find(name); at != std::string::npos; at = text.find(name, at + 1))
-      text.replace(at, 5, 1, byte);
-  }
-  return text;
-}
+using marivo::test::WithSeparators;
+constexpr auto W = WithSeparators;
 
 TEST(CorvellaRoles, CodesCaptionsLabelsAndSenders) {
   struct TRow {
