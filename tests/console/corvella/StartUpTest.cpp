@@ -65,6 +65,17 @@ TEST_F(StartUp, F5ShowsTheWholeDetailsPanelAndTheChatGoesOut) {
   NamedComponent<TButton>(*MainForm, "ButtonSendMessage").Click();
   ASSERT_TRUE(server.WaitForFrames(2));
   EXPECT_EQ(server.Frames()[1], std::string(1, SOH) + "CMFREEJ1  " + STX + " on deck " + EOT);
+
+  // The battery read-out is a percentage with a blank, or "??" when the system knows none; the
+  // presence poll is answered with it.
+  MainForm->TimerPowerMeterTimer(MainForm->TimerPowerMeter);
+  const std::string power = MainForm->LabelPower->Caption();
+  EXPECT_TRUE(power == "??" || power == "Power" ||
+              (power.size() > 2 && power.substr(power.size() - 2) == " %"))
+      << power;
+  server.Send(Frame("TP", "ZEL ", ""));
+  ASSERT_TRUE(PumpUntil([&server] { return server.Frames().size() >= 3; }));
+  EXPECT_EQ(server.Frames()[2], std::string(1, SOH) + "CSFREEJ1  " + STX + "Active " + power + EOT);
 }
 
 TEST_F(StartUp, F9ReturnsToTheOpeningPageAndNeverExits) {
