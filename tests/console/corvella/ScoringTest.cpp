@@ -281,8 +281,8 @@ TEST_F(Scoring, TypedElementScoresAreCheckedAndATenAndAHalfIsRefused) {
       return false;
     type(Element(2), "64");
     Settle();
-    return Element(3).Focused();
-  })) << "a whole score moves on to the next edit";
+    return Element(3).Focused() && Element(1).Color() == clWhite && Element(3).Color() == 0x008000;
+  })) << "a whole score moves on to the next edit, the one left white, the one entered green";
   EXPECT_EQ(Element(1).Text(), "10.0");
   EXPECT_EQ(Element(1).Color(), clWhite);
   EXPECT_EQ(Element(2).Text(), "6.4");
@@ -294,8 +294,8 @@ TEST_F(Scoring, TypedElementScoresAreCheckedAndATenAndAHalfIsRefused) {
     Element(3).SetText("10.5");
     Element(4).SetFocus();
     Settle();
-    return Element(3).Focused();
-  })) << "10.5 keeps the focus";
+    return Element(3).Focused() && Element(3).Color() == 0x0000FF;
+  })) << "10.5 stays red and keeps the focus";
   EXPECT_EQ(Element(3).Color(), 0x0000FF);
   EXPECT_EQ(Element(3).Font().Color(), clWhite);
   EXPECT_EQ(Element(3).Text(), "10.5");
@@ -317,8 +317,9 @@ TEST_F(Scoring, TwoInvalidElementEditsDoNotTakeTheFocusFromEachOtherForEver) {
       if (GetFocus() != focused)
         return false;
     }
-    return focused == Element(2).Handle();
-  })) << "the edit left takes the focus back once and keeps it";
+    return focused == Element(2).Handle() && Element(2).Color() == 0x0000FF &&
+           Element(3).Color() == 0x0000FF;
+  })) << "the edit left takes the focus back once and keeps it, both red";
   EXPECT_EQ(Element(2).Color(), 0x0000FF);
   EXPECT_EQ(Element(3).Color(), 0x0000FF);
 
