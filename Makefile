@@ -1,6 +1,9 @@
 # make test: install what is missing, build both configurations, run every test.
-# make run:  install what is missing, build, and start Tessaline under Wine.
+# make run:  install what is missing, build, and start a console under Wine: Tessaline, or the one
+#            named by CONSOLE (make run CONSOLE=Corvella).
 JOBS ?= $(shell nproc)
+CONSOLE ?= Tessaline
+console_folder := $(shell echo $(CONSOLE) | tr A-Z a-z)
 NATIVE := build/native
 WIN := build/win
 
@@ -28,7 +31,7 @@ test: native win
 	  scripts/wine-session ctest --test-dir build --output-on-failure -j $(JOBS)
 
 run: win
-	@cd $(WIN)/console/tessaline && $(CURDIR)/scripts/wine-run ./Tessaline.exe
+	@cd $(WIN)/console/$(console_folder) && $(CURDIR)/scripts/wine-run ./$(CONSOLE).exe
 
 # Benchmarks: optimised builds of their own, run once each; figures, not pass or fail.
 bench: setup

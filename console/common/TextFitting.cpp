@@ -14,7 +14,9 @@ void PrepareMeasuringFont(TCanvas& measuring, int size) {
   measuring.Font().SetSize(size);
 }
 
-int FitWidth(const std::string& text, int width, int startSize, TCanvas& measuring) {
+} // namespace
+
+int FitFontSize(const std::string& text, int width, int startSize, TCanvas& measuring) {
   int size = startSize;
   PrepareMeasuringFont(measuring, size);
   while (size > SmallestSize && measuring.TextWidth(text + " ") > width)
@@ -22,16 +24,14 @@ int FitWidth(const std::string& text, int width, int startSize, TCanvas& measuri
   return size;
 }
 
-} // namespace
-
 void FitLabelText(TLabel& label, const std::string& text, int startSize, TCanvas& measuring) {
-  label.Font().SetSize(FitWidth(text, label.Width(), startSize, measuring));
+  label.Font().SetSize(FitFontSize(text, label.Width(), startSize, measuring));
   label.SetCaption(text);
 }
 
 TFittedText FitTextToWidth(const std::string& text, int width, int startSize, int height,
                            TCanvas& measuring) {
-  int size = FitWidth(text, width, startSize, measuring);
+  int size = FitFontSize(text, width, startSize, measuring);
   while (size > SmallestSize && measuring.TextHeight(text + " ") > height)
     measuring.Font().SetSize(--size);
   return {size, measuring.TextHeight(text + " ")};

@@ -13,6 +13,10 @@ struct TFittedText {
   int Height;
 };
 
+// The largest bold Verdana size, from startSize down, at which the text and one blank fit the
+// width.
+int FitFontSize(const std::string& text, int width, int startSize, TCanvas& measuring);
+
 // Sets the caption and gives the label the largest bold Verdana size, from startSize down, at
 // which the text and one blank fit its width. Measured on the given canvas.
 void FitLabelText(TLabel& label, const std::string& text, int startSize, TCanvas& measuring);

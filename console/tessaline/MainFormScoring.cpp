@@ -12,7 +12,6 @@ namespace marivo {
 namespace {
 
 constexpr TColor CursorColour = 0x008000;
-constexpr TColor Waiting = 0x0000FF;
 constexpr TColor Received = 0x008000;
 constexpr TColor SendSilver = 0xC0C0C0;
 
@@ -65,10 +64,6 @@ TLabel& TMainForm::STCCount(int n) const {
 
 TLabel& TMainForm::STCLabel(int n) const {
   return Numbered<TLabel>({STCLabel1, STCLabel2, STCLabel3}, n);
-}
-
-int TMainForm::Page() const {
-  return _Notebook->PageIndex();
 }
 
 bool TMainForm::ImpressionJudging() {
@@ -141,68 +136,14 @@ void TMainForm::ShowRolePage() {
   TestTimer->SetEnabled(CheckBoxTest->Checked());
 }
 
-void TMainForm::ArrangePage() {
-  // Called from resizes while the form is still being read: nothing to arrange yet.
-  if (ComponentState() & csLoading || !FindComponent("_Notebook"))
-    return;
-  auto widen = [this](int width) {
-    if (Width() < width)
-      SetWidth(width);
-  };
-  auto& right = *PanelRight;
-  switch (Page()) {
-  case DetailedPage: {
-    if (Height() < 643)
-      SetHeight(643);
-    auto& keypad = *PanelKeypadDetailed;
-    auto& elements = *PanelElements;
-    const int w = keypad.Width() + right.Width() + elements.Width();
-    widen(w);
-    const int left = (PanelDET->Width() - w) / 2 + keypad.Width();
-    elements.SetLeft(left);
-    PanelAI->SetLeft(left);
-    break;
-  }
-  case IndividualPage: {
-    auto& keypad = *PanelKeypad;
-    const int w = keypad.Width() + right.Width();
-    widen(w);
-    keypad.SetLeft((PanelIND->Width() - w) / 2);
-    break;
-  }
-  case TimersPage: {
-    auto& keypad = *PanelTimerKeypad;
-    const int w = keypad.Width() + PanelTimerNavigation->Width() + PanelTimerRight->Width();
-    widen(w);
-    keypad.SetLeft((PanelTime->Width() - w) / 2);
-    break;
-  }
-  case RefereePage:
-    // The referee's page is made for one screen size; SetBounds keeps it from resizing itself.
-    SetBounds(0, 0, 1366, 768);
-    break;
-  case STCPage:
-    ArrangeSTCPage();
-    break;
-  default:
-    break;
-  }
-  ArrangeConfirmButtons();
-  auto& logo = *ZELLogo;
-  auto& main = *PanelMain;
-  logo.SetLeft((main.Width() - logo.Width()) / 2);
-  logo.SetTop((main.Height() - logo.Height()) / 2);
-  ArrangeConfirmButtons();
+void TMainForm::ArrangeDetailedPanels(int left) {
+  TConsoleForm::ArrangeDetailedPanels(left);
+  PanelAI->SetLeft(left);
+}
 
-  auto& title = *LabelScoreTitle;
-  auto& score = *ScoreEdit;
-  auto& send = *ButtonSendScore;
-  auto& board = *PanelScoreboard;
-  const int g = (right.Height() - title.Height() - score.Height() - JudgeNum->Height() -
-                 LabelJudge->Height() - send.Height() - board.Height()) /
-                3;
-  send.SetTop(score.Top() + score.Height() + g);
-  board.SetTop(send.Top() + send.Height() + g);
+void TMainForm::ArrangeFurtherPage(int page) {
+  if (page == STCPage)
+    ArrangeSTCPage();
 }
 
 void TMainForm::ArrangeSTCPage() {
@@ -231,39 +172,7 @@ void TMainForm::ArrangeSTCPage() {
   events.SetBounds(12 * a, first.Top(), events.Width(), first.Height());
 }
 
-void TMainForm::ArrangeConfirmButtons() {
-  const int w = ScoreConfirmMain->Width();
-  auto& decline = *ScoreConfirmDecline;
-  decline.SetBounds(w / 5, decline.Top(), w / 4, decline.Height());
-  auto& accept = *ScoreConfirmAccept;
-  accept.SetBounds(3 * (w / 5), accept.Top(), w / 4, accept.Height());
-}
-
-void TMainForm::FormResize(TObject*) {
-  ArrangePage();
-}
-
-void TMainForm::_NotebookPageChanged(TObject*) {
-  ArrangePage();
-}
-
-void TMainForm::TestTimerTimer(TObject*) {
-  if (Page() != OpeningPage && client->Connected())
-    ButtonSendScore->Click();
-}
-
 // --- entry ------------------------------------------------------------------------------------
-
-void TMainForm::ResetSendButtons() {
-  for (TButton* button : {ButtonSendTime, ButtonSendHJ}) {
-    button->SetCaption("Send / Enter");
-    button->SetColor(SendSilver);
-  }
-  ScoreConfirmTitle->SetCaption("Score Confirmation");
-  ScoreConfirmMain->Hide();
-  PanelKeypad->Show();
-  ButtonSendScore->SetEnabled(true);
-}
 
 int TMainForm::ElementRows() {
   return GridDetailedScores->RowCount();
@@ -305,7 +214,7 @@ void TMainForm::ScoreKeypadEntry(int value) {
       AdvanceCursor();
     return;
   }
-  ResetSendButtons();
+  ResetSendButtons("Send / Enter");
   if (Page() == TimersPage) {
     // A time has no fraction: those keys only reset the send buttons.
     if (value == KeyClear || (value >= 0 && value <= KeyTen))
@@ -314,19 +223,6 @@ void TMainForm::ScoreKeypadEntry(int value) {
   }
   auto& score = *ScoreEdit;
   score.SetCaption(SingleScoreAfterKey(score.Caption(), value));
-}
-
-TLabel& TMainForm::SelectedTimeField() {
-  const int tag = static_cast<int>(Arrow->Tag());
-  return Numbered<TLabel>({WalkOnTime, DeckTime, RoutineTime}, tag);
-}
-
-void TMainForm::TimeEntry(int value, const std::string& digits) {
-  TLabel& field = SelectedTimeField();
-  if (value == KeyClear || Trim(field.Caption()).empty())
-    field.SetCaption("0:00.0");
-  else
-    field.SetCaption(TimeAfterDigits(field.Caption(), digits));
 }
 
 void TMainForm::TimeKeypadEntry(int value) {
@@ -340,31 +236,6 @@ void TMainForm::TimeKeypadEntry(int value) {
   ButtonSendScore->SetEnabled(true);
   if (Page() == TimersPage)
     TimeEntry(value, IntToStr(value));
-}
-
-void TMainForm::MoveTimeSelection(int step) {
-  const bool referee = Page() == RefereePage;
-  TImage& arrow = referee ? *HJArrow : *Arrow;
-  int tag = static_cast<int>(arrow.Tag());
-  if (step > 0) {
-    tag = step;
-  } else if (referee) {
-    tag = tag == 4 ? 5 : tag == 5 ? 4 : tag;
-  } else if (Page() == TimersPage && tag >= 1 && tag <= 3) {
-    tag = step == 0 ? tag % 3 + 1 : (tag + 1) % 3 + 1;
-  }
-  PlaceArrow(arrow, tag);
-}
-
-void TMainForm::SelectWalkOnTime() {
-  PlaceArrow(*Arrow, 1);
-}
-
-void TMainForm::PlaceArrow(TImage& arrow, int tag) {
-  arrow.SetTag(tag);
-  static const int tops[] = {16, 144, 288, 48, 184};
-  if (tag >= 1 && tag <= 5)
-    arrow.SetTop(tops[tag - 1]);
 }
 
 void TMainForm::SetImpressionScore(int field, const std::string& text) {
@@ -395,10 +266,6 @@ void TMainForm::DETPreviousClick(TObject*) {
   }
 }
 
-void TMainForm::ActiveEditLabelClick(TObject* Sender) {
-  MoveTimeSelection(static_cast<int>(dynamic_cast<TComponent&>(*Sender).Tag()));
-}
-
 void TMainForm::DETJ3AIMouseDown(TObject* Sender, TMouseButton, TShiftState, int, int) {
   ScoreCursor = static_cast<int>(dynamic_cast<TComponent&>(*Sender).Tag());
   ColourImpressionEdits();
@@ -411,7 +278,6 @@ void TMainForm::ButtonSendScoreClick(TObject*) {
   // timer would make Enter send an empty score instead of the times.
   if (Page() == OpeningPage || Page() == TimersPage || Page() == RefereePage)
     return;
-  auto& confirm = *ScoreConfirmMain;
   auto& bigScore = *ScoreConfirmScore0;
   bigScore.SetCaption(ScoreEdit->Caption());
   bigScore.SetVisible(Page() == IndividualPage);
@@ -461,14 +327,7 @@ void TMainForm::ButtonSendScoreClick(TObject*) {
     SendDecisions();
     return;
   }
-  confirm.Show();
-  confirm.BringToFront();
-  ArrangeConfirmButtons();
-  PanelKeypad->Hide();
-  ButtonSendScore->SetEnabled(false);
-  // A receipt of the last score must not title the one now waiting for Accept.
-  ScoreConfirmTitle->SetCaption("Score Confirmation");
-  confirm.SetColor(Waiting);
+  ShowConfirmation();
   if (grid.Visible())
     grid.Invalidate();
 }
@@ -518,19 +377,6 @@ void TMainForm::ScoreConfirmDeclineClick(TObject*) {
   SendFrame("SD", ScorePayload(true));
   if (elements)
     ScoreCursor = 0;
-}
-
-void TMainForm::ButtonSendTimeClick(TObject*) {
-  SendFrame("SD",
-            WalkOnTime->Caption() + DC1 + DeckTime->Caption() + DC2 + RoutineTime->Caption() + DC3);
-}
-
-void TMainForm::ButtonNextClick(TObject*) {
-  SendFrame("MV", std::string("+1") + DC1);
-}
-
-void TMainForm::ButtonPrevClick(TObject*) {
-  SendFrame("MV", std::string("-1") + DC1);
 }
 
 // The head judge's panel belongs to the earlier rules; this console never shows it.

@@ -1,4 +1,3 @@
-#include "console/common/NoticeForms.h"
 #include "console/common/TextFitting.h"
 #include "console/common/protocol/Protocol.h"
 #include "console/common/protocol/RoleCodes.h"
@@ -6,8 +5,6 @@
 #include "console/common/rules/STCTool.h"
 #include "console/tessaline/MainForm.h"
 #include "platform/rtl/TextUtils.h"
-#include "platform/ui/Application.h"
-#include "platform/ui/Dialogs.h"
 
 #include <windows.h>
 
@@ -18,10 +15,6 @@ namespace {
 // Column of a difficulty controller's decisions (judges 14-16) in both grids.
 int DecisionColumn(int judge) {
   return judge - 5;
-}
-
-std::string HeaderPart(const std::string& header, std::size_t from, std::size_t count) {
-  return from < header.size() ? header.substr(from, count) : std::string();
 }
 
 // The console's parts the server's frames write into.
@@ -38,18 +31,6 @@ public:
 
   TMainForm& Form;
 };
-
-void ShowScoreTable(const std::string& payload) {
-  if (!ScoresForm)
-    return;
-  TStringGrid& grid = *ScoresForm->ScoresGrid;
-  const TScoreTable table = ParseScoreTable(payload);
-  for (int row = 0; row < ScoreTableSize; ++row) {
-    for (int col = 0; col < ScoreTableSize; ++col)
-      grid.SetCells(col, row, table[row][col]);
-  }
-  ScoresForm->ShowAgain();
-}
 
 void ShowAthletes(const TServerView& view, const std::string& payload) {
   for (TButton* button :
@@ -74,15 +55,6 @@ void ShowAthletes(const TServerView& view, const std::string& payload) {
   else if (role == 17 || role == 18)
     showEvents = true;
   view.Form.GridSTCPanel->SetVisible(showEvents);
-}
-
-void ShowScoreboard(const TServerView& view, const std::string& payload) {
-  view.Form.PanelScoreboard->Show();
-  const TScoreboard board = ParseScoreboard(payload);
-  view.Form.ScoreboardOrder->SetCaption("ORDER " + PadLeft(board.Order, 3));
-  view.Form.Scoreboard1->SetCaption(PadLeft(board.Values[0], 9));
-  view.Form.Scoreboard2->SetCaption(PadLeft(board.Values[1], 9));
-  view.Form.Scoreboard3->SetCaption(PadLeft(board.Values[2], 9));
 }
 
 bool ConcernsThisConsole(const TServerView& view, int judge) {
@@ -212,15 +184,6 @@ void ShowDecisionSheet(const TServerView& view, const std::string& payload) {
     fill(*view.Form.GridDATC);
 }
 
-// The scoring panels follow the page a judge scores on.
-void ShowScoringPage(const TServerView& view, int page, TPanel& panel) {
-  if (view.Page() == page)
-    return;
-  view.ShowPage(page);
-  view.Form.PanelRight->SetParent(&panel);
-  view.Form.ScoreConfirmMain->SetParent(&panel);
-}
-
 void ShowEventInfo(const TServerView& view, const std::string& payload) {
   const TEventInfo event = ParseEventInfo(payload);
   const std::optional<int> discipline = FindDisciplineIndex(event.Discipline);
@@ -234,9 +197,9 @@ void ShowEventInfo(const TServerView& view, const std::string& payload) {
   }
   const int role = view.RoleIndex();
   if (role >= 0 && role <= 9 && discipline)
-    ShowScoringPage(view, DetailedPage, *view.Form.PanelDET);
+    view.Form.ShowScoringPage(DetailedPage, *view.Form.PanelDET);
   else if (role >= 10 && role <= 12 && discipline)
-    ShowScoringPage(view, STCPage, *view.Form.PanelSTC);
+    view.Form.ShowScoringPage(STCPage, *view.Form.PanelSTC);
   else if (role == 17 || role == 18) {
     view.Form.BuildDATCGrid();
     if (view.Page() != RefereePage)
@@ -307,44 +270,7 @@ void ShowRelayedScore(const TServerView& view, const std::string& role,
   }
 }
 
-// The list's own search ignores case; a role code that left is removed only where it is equal.
-void RemoveConnectedClient(TListBox& clients, const std::string& roleCode) {
-  for (int i = 0; i < clients.Items().Count(); ++i) {
-    if (clients.Items().Strings(i) == roleCode) {
-      clients.Items().Delete(i);
-      return;
-    }
-  }
-}
-
 } // namespace
-
-void TMainForm::DispatchFrame(const std::string& frame) {
-  LogTraffic("client:" + frame);
-  // A frame that cannot be read is reported and stops here; the next one is handled as usual.
-  try {
-    const TFrame parts = SplitFrame(frame);
-    if (SameCode(parts.Code, "CC")) {
-      ConnectedClients->Items().Add(parts.Payload);
-      SendFrame("IP", OwnIP);
-      SendFrame("CN", OwnHostName);
-      SendFrame("CS", "Active");
-    } else if (SameCode(parts.Code, "CD")) {
-      if (parts.Payload == OwnRoleCode)
-        ButtonHomeClick(ButtonHome2);
-      else
-        RemoveConnectedClient(*ConnectedClients, parts.Payload);
-    } else if (SameCode(parts.Code, "TP")) {
-      SendFrame("CS", "Active " + LabelPower->Caption());
-    } else if (SameCode(parts.Code, "CE")) {
-      ShowMessageBox(parts.Payload, "Error", MB_OK | MB_ICONERROR);
-    } else {
-      HandleServerMessage(parts.Header, parts.Payload);
-    }
-  } catch (const std::exception& error) {
-    HandleApplicationException(error);
-  }
-}
 
 void TMainForm::HandleServerMessage(const std::string& header, const std::string& payload) {
   const std::string code = HeaderPart(header, 0, 2);
@@ -353,18 +279,13 @@ void TMainForm::HandleServerMessage(const std::string& header, const std::string
   if (SameCode(code, "CM")) {
     AddChatLine(payload);
   } else if (SameCode(code, "IP") || SameCode(code, "CN") || SameCode(code, "CS")) {
-    const int col = SameCode(code, "IP") ? 2 : SameCode(code, "CN") ? 1 : 3;
-    TStringGrid& connections = *view.Form.GridConnections;
-    for (int index = 0; index < RoleCount; ++index) {
-      if (RoleCodes[static_cast<std::size_t>(index)] == role)
-        connections.SetCells(col, index + 1, payload);
-    }
+    ShowConnectionDetail(code, role, payload);
   } else if (SameCode(code, "XX")) {
     ShowScoreTable(payload);
   } else if (SameCode(code, "AI")) {
     ShowAthletes(view, payload);
   } else if (SameCode(code, "PR")) {
-    ShowScoreboard(view, payload);
+    ShowScoreboard(payload);
   } else if (SameCode(code, "FP")) {
     ShowPreviousScores(view, payload);
   } else if (SameCode(code, "FS")) {

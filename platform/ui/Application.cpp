@@ -80,6 +80,10 @@ void TApplication::HandleMessage() {
   DispatchMessageA(&message);
 }
 
+bool TApplication::Active() const {
+  return GetActiveWindow() != nullptr;
+}
+
 void TApplication::Terminate() {
   if (Terminated_)
     return;

@@ -40,6 +40,8 @@ public:
   void HandleMessage();
   void Terminate();
   bool Terminated() const { return Terminated_; }
+  // One of the program's windows is the active one: the official is working in it.
+  bool Active() const;
 
   // The standard error box: the error's message, OK, the application's title.
   void HandleException(const std::exception& error);

@@ -94,6 +94,18 @@ void TCustomEdit::WndProc(TMessage& message) {
   case CN_CTLCOLORSTATIC:
     message.Result = Brush_.Apply(reinterpret_cast<HDC>(message.WParam), Color(), Font().Color());
     return;
+  case WM_SETFOCUS:
+  case WM_KILLFOCUS:
+    PostMessageA(Handle(), message.Msg == WM_SETFOCUS ? CM_AFTERENTER : CM_AFTEREXIT, 0, 0);
+    break;
+  case CM_AFTERENTER:
+    if (OnAfterEnter)
+      OnAfterEnter(this);
+    return;
+  case CM_AFTEREXIT:
+    if (OnAfterExit)
+      OnAfterExit(this);
+    return;
   }
   TWinControl::WndProc(message);
 }
@@ -246,7 +258,9 @@ void RegisterEditClasses() {
         .Boolean("TabStop", &TWinControl::TabStop, &TWinControl::SetTabStop, true)
         .Integer("Color", ColorIdents(), &TControl::Color, &TControl::SetColor, clWindow)
         .Stored([](TCustomEdit& edit) { return !edit.ParentColor(); })
-        .Event("OnChange", &TCustomEdit::OnChange);
+        .Event("OnChange", &TCustomEdit::OnChange)
+        .Event("OnAfterEnter", &TCustomEdit::OnAfterEnter)
+        .Event("OnAfterExit", &TCustomEdit::OnAfterExit);
     RegisterComponentClass<TEdit, TCustomEdit>("TEdit")
         .String("Text", &TEdit::Text, &TEdit::SetText, std::string())
         // Caption is the same text as Text; written once is enough.

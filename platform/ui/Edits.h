@@ -35,6 +35,10 @@ public:
   bool KeyPress(char& key) override;
 
   TNotifyEvent OnChange;
+  // Run one message after the focus came or went, once the focus change is complete: a handler
+  // may move the focus again without running into the change still under way.
+  TNotifyEvent OnAfterEnter;
+  TNotifyEvent OnAfterExit;
 
 protected:
   void CreateParams(TCreateParams& params) override;

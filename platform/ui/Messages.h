@@ -22,7 +22,9 @@ constexpr UINT CM_COLORCHANGED = CM_BASE + 4;      // Color changed
 constexpr UINT CM_FONTCHANGED = CM_BASE + 5;       // Font changed
 constexpr UINT CM_PARENTFONTCHANGED = CM_BASE + 6; // to every child when its parent's font changed
 constexpr UINT CM_PARENTCOLORCHANGED =
-    CM_BASE + 7; // to every child when its parent's colour changed
+    CM_BASE + 7;                            // to every child when its parent's colour changed
+constexpr UINT CM_AFTERENTER = CM_BASE + 8; // posted by an edit to itself when it got the focus
+constexpr UINT CM_AFTEREXIT = CM_BASE + 9;  // posted by an edit to itself when it lost the focus
 
 // Notifications a parent window receives from a child window, reflected to the child's control.
 constexpr UINT CN_BASE = 0xBC00;

@@ -3,11 +3,11 @@
 
 #include "tests/support/RunningConsole.h"
 
-#include "console/common/NoticeForms.h"
-#include "console/tessaline/EditorForm.h"
-#include "console/tessaline/MainForm.h"
-#include "console/tessaline/Tessaline.h"
 #include "platform/net/TcpClient.h"
+#include "platform/ui/Buttons.h"
+#include "platform/ui/Edits.h"
+#include "platform/ui/Forms.h"
+#include "platform/ui/Lists.h"
 #include "tests/support/FakeMeetServer.h"
 #include "tests/support/MessagePump.h"
 
@@ -19,43 +19,24 @@ TRunningConsole::~TRunningConsole() {
   Close();
 }
 
-void TRunningConsole::Start() {
-  RegisterTessalineClasses();
-  Clock_ = std::make_unique<TManualClock>();
-  App_ = std::make_unique<TApplication>();
-  App_->Initialize();
-  App_->SetTitle("Marivo");
-  App_->CreateForm(MainForm);
-  App_->CreateForm(ObtainingIPAddress);
-  App_->CreateForm(InvalidElements);
-  App_->CreateForm(ScoresForm);
-  App_->CreateForm(EditorForm);
-}
-
-void TRunningConsole::Close() {
-  App_.reset();
-  Clock_.reset();
-  MainForm = nullptr;
-  ObtainingIPAddress = nullptr;
-  InvalidElements = nullptr;
-  ScoresForm = nullptr;
-  EditorForm = nullptr;
+TForm& TRunningConsole::MainWindow() {
+  return *App_->MainForm();
 }
 
 void TRunningConsole::ChooseLocalServer() {
-  auto& hosts = NamedComponent<TListBox>(*MainForm, "HostIP");
+  auto& hosts = NamedComponent<TListBox>(MainWindow(), "HostIP");
   hosts.Items().Add("127.0.0.1");
   hosts.SetItemIndex(hosts.Items().Count() - 1);
 }
 
 bool TRunningConsole::ConnectTo(TFakeMeetServer& server) {
-  NamedComponent<TIdTCPClient>(*MainForm, "client").SetPort(server.Port());
-  NamedComponent<TButton>(*MainForm, "ConnectConsoles").Click();
+  NamedComponent<TIdTCPClient>(MainWindow(), "client").SetPort(server.Port());
+  NamedComponent<TButton>(MainWindow(), "ConnectConsoles").Click();
   return server.WaitForFrames(1);
 }
 
 bool TRunningConsole::Receive(TFakeMeetServer& server, const std::string& frame) {
-  auto& log = NamedComponent<TMemo>(*MainForm, "LogFile").Lines();
+  auto& log = NamedComponent<TMemo>(MainWindow(), "LogFile").Lines();
   const int before = log.Count();
   server.Send(frame);
   return PumpUntil([&] { return log.Count() > before; });

@@ -2,6 +2,7 @@
 
 #include "platform/ui/Application.h"
 #include "platform/ui/Timers.h"
+#include "platform/ui/Forms.h"
 
 #include <memory>
 #include <string>
@@ -11,8 +12,10 @@ namespace marivo::test {
 class TFakeMeetServer;
 
 // The console as the program starts it: its classes registered, then the application and the
-// five forms in the program's order. Start is separate so a test can write settings first. Its
-// timers run on a manual clock: their time passes only as the test moves it on.
+// forms in the program's order. Start is separate so a test can write settings first. Start and
+// Close are the program's own: each console's tests link the file for theirs
+// (RunningTessaline.cpp, RunningCorvella.cpp). Its timers run on a manual clock: their time
+// passes only as the test moves it on.
 class TRunningConsole {
 public:
   TRunningConsole() = default;
@@ -25,6 +28,7 @@ public:
   void Close();
   TApplication& App() { return *App_; }
   TManualClock& Clock() { return *Clock_; }
+  TForm& MainWindow();
 
   // Lists 127.0.0.1 among the servers and selects it, so no connect leaves the machine.
   void ChooseLocalServer();

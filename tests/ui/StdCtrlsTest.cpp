@@ -416,6 +416,31 @@ TEST_F(StdCtrlsEdit, EditWithoutAWindowReportsChangesAndPaintsItsColourOnceShown
   EXPECT_EQ(changes, 1);
 }
 
+// The after-events come one message after the focus moved, the one left before the one entered.
+TEST_F(StdCtrlsEdit, AfterEnterAndAfterExitArePostedInTheOrderOfTheFocusMoves) {
+  TEdit other(Form);
+  other.SetBounds(400, 120, 100, 24);
+  other.SetParent(Form);
+  ShowForm();
+  auto& name = Find<TEdit>("NameEdit");
+  std::vector<std::string> events;
+  for (TEdit* edit : {&name, &other}) {
+    const std::string who = edit == &name ? "name" : "other";
+    edit->OnEnter = [&events, who](TObject*) { events.push_back("enter " + who); };
+    edit->OnAfterEnter = [&events, who](TObject*) { events.push_back("after enter " + who); };
+    edit->OnAfterExit = [&events, who](TObject*) { events.push_back("after exit " + who); };
+  }
+  name.SetFocus();
+  other.SetFocus();
+  EXPECT_EQ(events, (std::vector<std::string>{"enter name", "enter other"}))
+      << "nothing runs before the messages are handled";
+  // Another program taking the active window may add an "after exit other" at the end.
+  const std::vector<std::string> expected = {"enter name", "enter other", "after enter name",
+                                             "after exit name", "after enter other"};
+  ASSERT_TRUE(test::PumpUntil([&] { return events.size() >= expected.size(); }));
+  EXPECT_EQ(std::vector<std::string>(events.begin(), events.begin() + 5), expected);
+}
+
 class StdCtrlsMemo : public StdCtrlsFixture {};
 
 TEST_F(StdCtrlsMemo, LinesAndTheWindowStayInStepBothWays) {

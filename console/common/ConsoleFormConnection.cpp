@@ -1,9 +1,9 @@
 #include "console/common/ClientReader.h"
+#include "console/common/ConsoleForm.h"
 #include "console/common/ConsoleMessages.h"
 #include "console/common/NoticeForms.h"
 #include "console/common/protocol/Protocol.h"
 #include "console/common/protocol/TrafficLog.h"
-#include "console/tessaline/MainForm.h"
 #include "platform/net/TcpClient.h"
 #include "platform/rtl/TextUtils.h"
 #include "platform/ui/Application.h"
@@ -30,7 +30,7 @@ void FocusIfEnabled(TButton& button) {
 
 } // namespace
 
-void TMainForm::SendFrame(const std::string& code, const std::string& payload) {
+void TConsoleForm::SendFrame(const std::string& code, const std::string& payload) {
   auto& client = *this->client;
   try {
     client.Write(BuildFrame(code, CurrentDisciplineCode, OwnRoleCode, payload));
@@ -46,20 +46,20 @@ void TMainForm::SendFrame(const std::string& code, const std::string& payload) {
   }
 }
 
-void TMainForm::LogTraffic(const std::string& text) {
+void TConsoleForm::LogTraffic(const std::string& text) {
   LogFile->Lines().Add(TrafficLogLine(text));
 }
 
-void TMainForm::AddChatLine(const std::string& text) {
+void TConsoleForm::AddChatLine(const std::string& text) {
   ChatFile->Lines().Add(text);
 }
 
-std::string TMainForm::ServerHost() {
+std::string TConsoleForm::ServerHost() {
   const std::string selected = SelectedText(*HostIP);
   return Pos("This Computer", selected) > 0 ? OwnIP : selected;
 }
 
-void TMainForm::ConnectConsolesClick(TObject*) {
+void TConsoleForm::ConnectConsolesClick(TObject*) {
   auto& client = *this->client;
   client.SetHost(ServerHost());
   try {
@@ -75,13 +75,13 @@ void TMainForm::ConnectConsolesClick(TObject*) {
   ShowRolePage();
 }
 
-void TMainForm::clientConnected(TObject*) {
+void TConsoleForm::clientConnected(TObject*) {
   SendFrame("CC", RoleCaption);
   auto* reader = new TClientReader(client->Connection(), Handle());
   reader->Start();
 }
 
-void TMainForm::DisconnectConsolesClick(TObject*) {
+void TConsoleForm::DisconnectConsolesClick(TObject*) {
   auto& client = *this->client;
   if (!client.Connected())
     return;
@@ -90,12 +90,12 @@ void TMainForm::DisconnectConsolesClick(TObject*) {
   client.Disconnect();
 }
 
-void TMainForm::clientDisconnected(TObject*) {
+void TConsoleForm::clientDisconnected(TObject*) {
   ConnectedClients->Items().Clear();
   ConnectConsoles->SetEnabled(true);
   DisconnectConsoles->SetEnabled(false);
   auto& connections = *GridConnections;
-  for (int row = 1; row <= 20; ++row)
+  for (int row = 1; row <= RoleCount(); ++row)
     if (connections.Cells(1, row) == OwnHostName) {
       connections.SetCells(1, row, "");
       connections.SetCells(2, row, "");
@@ -103,28 +103,28 @@ void TMainForm::clientDisconnected(TObject*) {
     }
 }
 
-void TMainForm::GoHome() {
+void TConsoleForm::GoHome() {
   _Notebook->SetPageIndex(OpeningPage);
   if (DisconnectConsoles->Enabled())
     DisconnectConsolesClick(this);
 }
 
-void TMainForm::ButtonHomeClick(TObject*) {
+void TConsoleForm::ButtonHomeClick(TObject*) {
   GoHome();
   FocusIfEnabled(*ConnectConsoles);
 }
 
-void TMainForm::StatusBar1DblClick(TObject*) {
+void TConsoleForm::StatusBar1DblClick(TObject*) {
   GoHome();
 }
 
-void TMainForm::ButtonSendMessageClick(TObject*) {
+void TConsoleForm::ButtonSendMessageClick(TObject*) {
   const std::string text = EditMessage->Text();
   if (!Trim(text).empty() && client->Connected())
     SendFrame("CM", text);
 }
 
-void TMainForm::ShowRetryCount() {
+void TConsoleForm::ShowRetryCount() {
   ++RetryCount;
   SYSTEMTIME now;
   GetLocalTime(&now);
@@ -135,7 +135,7 @@ void TMainForm::ShowRetryCount() {
     status.Panels().Items(5)->SetText("Retry Count: " + IntToStr(RetryCount) + "  " + time);
 }
 
-void TMainForm::ReconnectTimerTimer(TObject*) {
+void TConsoleForm::ReconnectTimerTimer(TObject*) {
   ReconnectTimer->SetEnabled(false);
   ShowRetryCount();
   GoHome();
@@ -155,7 +155,7 @@ void TMainForm::ReconnectTimerTimer(TObject*) {
   ButtonSendScore->Click();
 }
 
-void TMainForm::WndProc(TMessage& message) {
+void TConsoleForm::WndProc(TMessage& message) {
   if (message.Msg != WM_READERLINE && message.Msg != WM_READERENDED) {
     TForm::WndProc(message);
     return;

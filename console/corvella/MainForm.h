@@ -1,0 +1,99 @@
+#pragma once
+
+#include "console/common/ConsoleForm.h"
+
+#include <array>
+#include <string>
+
+namespace marivo::corvella {
+
+// The earlier rules' main window: the shared Opening page and score panel, the one-decimal
+// scoring pages, the five element edits and the head judge's grid.
+class TMainForm : public TConsoleForm {
+public:
+  explicit TMainForm(TComponent* owner);
+  // Makes the class, its published components and its handlers known to form data.
+  static void Register();
+
+  void FormCreate(TObject* Sender);
+  void FormShow(TObject* Sender);
+  void FormKeyDown(TObject* Sender, WORD& Key, TShiftState Shift);
+  void TimerPowerMeterTimer(TObject* Sender);
+  void DisciplineSelectionChange(TObject* Sender);
+  // Every discipline code but "FREE" counts as a technical routine.
+  bool Technical() const;
+
+  // What the server's frames do (MainFormServerMessages.cpp).
+  void HandleServerMessage(const std::string& header, const std::string& payload) override;
+
+  // Pages, entry, confirmation and sending (MainFormScoring.cpp).
+  void ShowRolePage() override;
+  void ArrangeConfirmButtons() override;
+  void SetupHeadJudgeGrid();
+  void KeypadEntry(int value);
+  void KeypadEntryClick(TObject* Sender);
+  void DETSCOREClick(TObject* Sender);
+  void DETPreviousClick(TObject* Sender);
+  void DETNextClick(TObject* Sender);
+  void J1DetEnter(TObject* Sender);
+  void J1DetAfterEnter(TObject* Sender);
+  void J1DetAfterExit(TObject* Sender);
+  void J1DetKeyUp(TObject* Sender, WORD& Key, TShiftState Shift);
+  // Colours the edit by its text; an invalid one takes the focus back. True when valid.
+  bool ValidateDetailEdit(TEdit& edit);
+  void ButtonSendScoreClick(TObject* Sender);
+  void ScoreConfirmAcceptClick(TObject* Sender);
+  void ScoreConfirmDeclineClick(TObject* Sender);
+  void ButtonSendHJClick(TObject* Sender);
+  void HJGridDrawCell(TObject* Sender, int ACol, int ARow, const RECT& Rect, TGridDrawState State);
+
+  // The components only this console has, in the order of its form data.
+  TLabel* LabelDisc = nullptr;
+  TLabel* DETJ1DetLabel = nullptr;
+  TEdit* DETJ1Det = nullptr;
+  TLabel* DETJ2DetLabel = nullptr;
+  TEdit* DETJ2Det = nullptr;
+  TLabel* DETJ3DetLabel = nullptr;
+  TEdit* DETJ3Det = nullptr;
+  TLabel* DETJ4DetLabel = nullptr;
+  TEdit* DETJ4Det = nullptr;
+  TLabel* DETJ5DetLabel = nullptr;
+  TEdit* DETJ5Det = nullptr;
+  TLabel* ScoreConfirmScore1 = nullptr;
+  TLabel* ScoreConfirmScore2 = nullptr;
+  TLabel* ScoreConfirmScore3 = nullptr;
+  TLabel* ScoreConfirmScore4 = nullptr;
+  TLabel* ScoreConfirmScore5 = nullptr;
+  TPanel* PanelHJScoring = nullptr;
+  TStringGrid* HJGrid = nullptr;
+
+  // This console's own state.
+  std::array<TEdit*, 5> ElementEdits{};
+  std::array<TLabel*, 5> ElementEditLabels{};
+  std::array<TLabel*, 5> ConfirmScoreLabels{};
+  // The element edit last entered; the keypad writes into it.
+  TEdit* CurrentElementEdit = nullptr;
+
+private:
+  void SetUpElementPage();
+  // The visible element edit step places after the given one, wrapping, its text selected.
+  void FocusElementEdit(TEdit& from, int step);
+  void FocusFirstElementEdit();
+  void TakeFocusBack(TEdit& edit);
+  // The SD payload of the page's score, or its withdrawal with zeros.
+  std::string ScorePayload();
+  // FS and SD: the scores of judge n into the head judge's grid.
+  void FileInGrid(int judge, const std::vector<std::string>& items);
+  void SetElementScores(const std::vector<std::string>& items);
+  void ShowFinalScores(const std::string& payload);
+  void ShowEventInfo(const std::string& payload);
+  void ShowReceipt(const std::string& payload);
+  void ShowRelayedScore(const std::string& role, const std::string& payload);
+
+  // The edit whose invalid text is taking the focus back, until it has it again.
+  TEdit* ReturningFocusTo_ = nullptr;
+};
+
+extern TMainForm* MainForm;
+
+} // namespace marivo::corvella

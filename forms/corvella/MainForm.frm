@@ -1,0 +1,2286 @@
+object MainForm: TMainForm
+  Left = 0
+  Top = 0
+  Width = 1366
+  Height = 768
+  Caption = 'Marivo v1.8.0'
+  Color = 16504755
+  Font.Name = 'Verdana'
+  Font.Height = -13
+  Font.Style = []
+  Font.Color = clBlack
+  ParentFont = False
+  KeyPreview = True
+  Position = poDesigned
+  BorderStyle = bsSizeable
+  Constraints.MinWidth = 800
+  Constraints.MinHeight = 640
+  OnCreate = FormCreate
+  OnShow = FormShow
+  OnClose = FormClose
+  OnCloseQuery = FormCloseQuery
+  OnKeyDown = FormKeyDown
+  OnResize = FormResize
+  object PanelInfo: TPanel
+    Align = alTop
+    Left = 0
+    Top = 0
+    Width = 1350
+    Height = 56
+    Color = clNavy
+    BevelOuter = bvNone
+    Caption = ''
+    object LabelStart: TLabel
+      Left = 8
+      Top = 4
+      Width = 120
+      Height = 48
+      AutoSize = False
+      Alignment = taCenter
+      Layout = tlCenter
+      Caption = ''
+      Transparent = True
+      Font.Name = 'Verdana'
+      Font.Height = -28
+      Font.Style = [fsBold]
+      Font.Color = clYellow
+      ParentFont = False
+    end
+    object LabelClub: TLabel
+      Left = 136
+      Top = 4
+      Width = 420
+      Height = 48
+      AutoSize = False
+      Alignment = taLeftJustify
+      Layout = tlCenter
+      Caption = ''
+      Transparent = True
+      Font.Name = 'Verdana'
+      Font.Height = -29
+      Font.Style = [fsBold]
+      Font.Color = clWhite
+      ParentFont = False
+    end
+    object LabelAthlete: TLabel
+      Left = 564
+      Top = 4
+      Width = 470
+      Height = 48
+      AutoSize = False
+      Alignment = taLeftJustify
+      Layout = tlCenter
+      Caption = ''
+      Transparent = True
+      Font.Name = 'Verdana'
+      Font.Height = -29
+      Font.Style = [fsBold]
+      Font.Color = clWhite
+      ParentFont = False
+    end
+    object LabelEvent: TLabel
+      Left = 1040
+      Top = 4
+      Width = 150
+      Height = 48
+      AutoSize = False
+      Alignment = taCenter
+      Layout = tlCenter
+      Caption = ''
+      Transparent = True
+      WordWrap = True
+      Font.Name = 'Verdana'
+      Font.Height = -14
+      Font.Style = [fsBold]
+      Font.Color = clAqua
+      ParentFont = False
+    end
+    object LabelDisc: TLabel
+      Left = 1196
+      Top = 4
+      Width = 60
+      Height = 48
+      AutoSize = False
+      Alignment = taCenter
+      Layout = tlCenter
+      Caption = ''
+      Transparent = True
+      WordWrap = False
+      Font.Name = 'Verdana'
+      Font.Height = -14
+      Font.Style = [fsBold]
+      Font.Color = clYellow
+      ParentFont = False
+    end
+    object LabelPower: TLabel
+      Left = 1262
+      Top = 4
+      Width = 80
+      Height = 48
+      AutoSize = False
+      Alignment = taRightJustify
+      Layout = tlCenter
+      Caption = 'Power'
+      Transparent = True
+      Font.Name = 'Verdana'
+      Font.Height = -13
+      Font.Style = [fsBold]
+      Font.Color = clWhite
+      ParentFont = False
+    end
+  end
+  object StatusBar1: TStatusBar
+    OnDblClick = StatusBar1DblClick
+    Align = alBottom
+    Left = 0
+    Top = 705
+    Width = 1350
+    Height = 24
+    SimplePanel = False
+    Panels = <
+      item
+        Text = '   Version 1.8.0'
+        Width = 160
+      end
+      item
+        Text = ''
+        Width = 160
+      end
+      item
+        Text = ''
+        Width = 160
+      end
+      item
+        Text = ''
+        Width = 170
+      end
+      item
+        Text = ''
+        Width = 240
+      end
+      item
+        Text = ''
+        Width = 300
+      end>
+  end
+  object _Notebook: TNotebook
+    OnPageChanged = _NotebookPageChanged
+    Align = alClient
+    Left = 0
+    Top = 56
+    Width = 1350
+    Height = 649
+    PageIndex = 0
+    Visible = False
+    object Opening: TPage
+      Caption = 'Opening'
+      object PanelOpening: TPanel
+        Align = alClient
+        Left = 0
+        Top = 0
+        Width = 1350
+        Height = 649
+        BevelOuter = bvNone
+        Caption = ''
+        ParentColor = True
+        object LabelOpeningTitle: TLabel
+          Left = 16
+          Top = 8
+          Width = 600
+          Height = 48
+          AutoSize = False
+          Alignment = taLeftJustify
+          Layout = tlCenter
+          Caption = 'Who are you?'
+          Transparent = True
+          Font.Name = 'Verdana'
+          Font.Height = -36
+          Font.Style = [fsBold]
+          Font.Color = clNavy
+          ParentFont = False
+        end
+        object ClientChoice: TRadioGroup
+          Left = 16
+          Top = 64
+          Width = 1000
+          Height = 330
+          Caption = 'Which Function?'
+          Columns = 4
+          Items.Strings = (
+            'Judge 1 (Execution)'
+            'Judge 2 (Execution)'
+            'Judge 3 (Execution)'
+            'Judge 4 (Execution)'
+            'Judge 5 (Execution)'
+            'Judge 1 (Art. Impression)'
+            'Judge 2 (Art. Impression)'
+            'Judge 3 (Art. Impression)'
+            'Judge 4 (Art. Impression)'
+            'Judge 5 (Art. Impression)'
+            'Judge 1 (Difficulty)'
+            'Judge 2 (Difficulty)'
+            'Judge 3 (Difficulty)'
+            'Judge 4 (Difficulty)'
+            'Judge 5 (Difficulty)'
+            'Timer'
+            'Head Judge')
+          ItemIndex = 0
+          TabStop = True
+          Font.Name = 'Verdana'
+          Font.Height = -17
+          Font.Style = [fsBold]
+          ParentFont = False
+          OnChange = ClientChoiceChange
+        end
+        object GroupBoxServer: TGroupBox
+          Left = 1032
+          Top = 64
+          Width = 302
+          Height = 250
+          Caption = 'Server IP Address'
+          Font.Name = 'Verdana'
+          Font.Height = -18
+          Font.Style = [fsBold]
+          ParentFont = False
+          object HostIP: TListBox
+            Left = 12
+            Top = 28
+            Width = 278
+            Height = 140
+            Items.Strings = (
+              'This Computer')
+            TabStop = True
+            Font.Name = 'Verdana'
+            Font.Height = -20
+            Font.Style = [fsBold]
+            ParentFont = False
+          end
+          object ButtonRefresh: TButton
+            Left = 12
+            Top = 176
+            Width = 278
+            Height = 64
+            Caption = 'Refresh IP List'
+            Font.Name = 'Verdana'
+            Font.Height = -20
+            Font.Style = [fsBold]
+            ParentFont = False
+            OnClick = ButtonRefreshClick
+          end
+        end
+        object ConnectConsoles: TButton
+          OnClick = ConnectConsolesClick
+          Left = 1032
+          Top = 330
+          Width = 302
+          Height = 72
+          Caption = 'Connect Console'
+          Font.Name = 'Verdana'
+          Font.Height = -24
+          Font.Style = [fsBold]
+          ParentFont = False
+          TabStop = True
+        end
+        object DisconnectConsoles: TButton
+          OnClick = DisconnectConsolesClick
+          Left = 1032
+          Top = 410
+          Width = 302
+          Height = 72
+          Caption = 'Disconnect Console'
+          Font.Name = 'Verdana'
+          Font.Height = -24
+          Font.Style = [fsBold]
+          ParentFont = False
+          Enabled = False
+          TabStop = True
+        end
+        object ButtonExit: TButton
+          Left = 1032
+          Top = 568
+          Width = 190
+          Height = 64
+          Caption = 'Exit'
+          Font.Name = 'Verdana'
+          Font.Height = -24
+          Font.Style = [fsBold]
+          ParentFont = False
+          TabStop = True
+          OnClick = ButtonExitClick
+        end
+        object PanelMain: TPanel
+          Left = 16
+          Top = 410
+          Width = 600
+          Height = 220
+          Color = clWhite
+          BevelOuter = bvLowered
+          Caption = ''
+          object ZELLogo: TImage
+            Left = 150
+            Top = 50
+            Width = 300
+            Height = 120
+            Picture.File = 'logo.jpg'
+            Center = True
+            Stretch = False
+          end
+        end
+        object GroupBoxTest: TGroupBox
+          Left = 632
+          Top = 410
+          Width = 284
+          Height = 110
+          Caption = 'Test Mode'
+          Visible = False
+          Font.Name = 'Verdana'
+          Font.Height = -14
+          Font.Style = [fsBold]
+          ParentFont = False
+          object LabelTestMode: TLabel
+            Left = 12
+            Top = 24
+            Width = 260
+            Height = 28
+            AutoSize = False
+            Alignment = taLeftJustify
+            Layout = tlCenter
+            Caption = 'Auto Send every 3 seconds'
+            Transparent = True
+            Font.Name = 'Verdana'
+            Font.Height = -13
+            Font.Style = [fsBold]
+            ParentFont = False
+          end
+          object CheckBoxTest: TCheckBox
+            Left = 12
+            Top = 60
+            Width = 260
+            Height = 32
+            Caption = 'Test Mode On if Checked'
+            Checked = False
+            Font.Name = 'Verdana'
+            Font.Height = -13
+            Font.Style = [fsBold]
+            ParentFont = False
+          end
+        end
+        object DisciplineSelection: TRadioGroup
+          Left = 632
+          Top = 530
+          Width = 284
+          Height = 100
+          Caption = 'Which Event'
+          Columns = 1
+          Items.Strings = (
+            'Free Routine'
+            'Technical Routine')
+          ItemIndex = 0
+          Visible = False
+          OnChange = DisciplineSelectionChange
+        end
+        object PanelDetails: TPanel
+          Left = 16
+          Top = 64
+          Width = 1004
+          Height = 568
+          Color = clWhite
+          BevelOuter = bvLowered
+          Caption = ''
+          Visible = False
+          object LabelConnected: TLabel
+            Left = 8
+            Top = 8
+            Width = 200
+            Height = 20
+            AutoSize = False
+            Alignment = taLeftJustify
+            Layout = tlCenter
+            Caption = 'Who''s Connected'
+            Transparent = True
+            Font.Name = 'Verdana'
+            Font.Height = -13
+            Font.Style = [fsBold]
+            Font.Color = clNavy
+            ParentFont = False
+          end
+          object ConnectedClients: TListBox
+            Left = 8
+            Top = 32
+            Width = 200
+            Height = 300
+            Items.Strings = (
+)
+          end
+          object GridConnections: TStringGrid
+            Left = 216
+            Top = 8
+            Width = 406
+            Height = 326
+            DefaultColWidth = 100
+            DefaultRowHeight = 16
+            ColCount = 4
+            RowCount = 19
+            FixedCols = 0
+            FixedRows = 1
+            Options = [goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine]
+            ScrollBars = ssNone
+            TabStop = False
+            Font.Name = 'Verdana'
+            Font.Height = -11
+            Font.Style = [fsBold]
+            ParentFont = False
+          end
+          object ChatFile: TMemo
+            Left = 630
+            Top = 8
+            Width = 366
+            Height = 282
+            Lines.Strings = (
+)
+            ReadOnly = True
+            ScrollBars = ssVertical
+            WordWrap = True
+          end
+          object EditMessage: TEdit
+            Left = 630
+            Top = 298
+            Width = 270
+            Height = 34
+            Text = ''
+            Font.Name = 'Verdana'
+            Font.Height = -16
+            Font.Style = []
+            ParentFont = False
+          end
+          object ButtonSendMessage: TButton
+            OnClick = ButtonSendMessageClick
+            Left = 906
+            Top = 298
+            Width = 90
+            Height = 34
+            Caption = 'Send'
+            Font.Name = 'Verdana'
+            Font.Height = -16
+            Font.Style = [fsBold]
+            ParentFont = False
+          end
+          object LogFile: TMemo
+            Left = 8
+            Top = 340
+            Width = 988
+            Height = 220
+            Lines.Strings = (
+)
+            ReadOnly = True
+            ScrollBars = ssBoth
+            WordWrap = False
+            TabStop = False
+            Font.Name = 'Courier New'
+            Font.Height = -13
+            Font.Style = []
+            ParentFont = False
+          end
+          end
+        end
+      end
+    object Detailed: TPage
+      Caption = 'Detailed'
+      object PanelDET: TPanel
+        Align = alClient
+        Left = 0
+        Top = 0
+        Width = 1350
+        Height = 649
+        BevelOuter = bvNone
+        Caption = ''
+        ParentColor = True
+        object LabelDETMessage: TLabel
+          Align = alBottom
+          Left = 0
+          Top = 617
+          Width = 1350
+          Height = 32
+          AutoSize = False
+          Alignment = taCenter
+          Layout = tlCenter
+          Caption = 'Enter two digit score (no decimal). Press Enter or Send when done.   - + or = for a 10.'
+          Font.Name = 'Verdana'
+          Font.Height = -16
+          Font.Style = [fsBold]
+          Font.Color = clNavy
+          ParentFont = False
+        end
+        object PanelRight: TPanel
+          Align = alRight
+          Left = 1050
+          Top = 0
+          Width = 300
+          Height = 617
+          Color = clSilver
+          BevelOuter = bvRaised
+          Caption = ''
+          object LabelScoreTitle: TLabel
+            Left = 16
+            Top = 8
+            Width = 268
+            Height = 32
+            AutoSize = False
+            Alignment = taCenter
+            Layout = tlCenter
+            Caption = 'Score'
+            Transparent = True
+            Font.Name = 'Verdana'
+            Font.Height = -24
+            Font.Style = [fsBold]
+            Font.Color = clNavy
+            ParentFont = False
+          end
+          object ScoreEdit: TLabel
+            Left = 16
+            Top = 40
+            Width = 268
+            Height = 104
+            AutoSize = False
+            Alignment = taCenter
+            Layout = tlCenter
+            Caption = '0.0'
+            Color = clWhite
+            Transparent = False
+            Font.Name = 'Verdana'
+            Font.Height = -80
+            Font.Style = [fsBold]
+            Font.Color = clBlack
+            ParentFont = False
+          end
+          object ButtonSendScore: TButton
+            OnClick = ButtonSendScoreClick
+            Left = 16
+            Top = 180
+            Width = 268
+            Height = 96
+            Caption = 'Send'
+            Font.Name = 'Verdana'
+            Font.Height = -28
+            Font.Style = [fsBold]
+            ParentFont = False
+            Color = clSilver
+          end
+          object PanelScoreboard: TPanel
+            Left = 16
+            Top = 308
+            Width = 268
+            Height = 208
+            Color = clBlack
+            BevelOuter = bvLowered
+            Caption = ''
+            Visible = False
+            object LabelScoreboardTitle: TLabel
+              Left = 0
+              Top = 4
+              Width = 268
+              Height = 28
+              AutoSize = False
+              Alignment = taCenter
+              Layout = tlCenter
+              Caption = 'Scoreboard'
+              Transparent = True
+              Font.Name = 'Verdana'
+              Font.Height = -18
+              Font.Style = [fsBold]
+              Font.Color = clWhite
+              ParentFont = False
+            end
+            object ScoreboardOrder: TLabel
+              Left = 8
+              Top = 36
+              Width = 252
+              Height = 40
+              AutoSize = False
+              Alignment = taLeftJustify
+              Layout = tlCenter
+              Caption = 'ORDER '
+              Transparent = True
+              Font.Name = 'Courier New'
+              Font.Height = -28
+              Font.Style = [fsBold]
+              Font.Color = clLime
+              ParentFont = False
+            end
+            object Scoreboard1: TLabel
+              Left = 8
+              Top = 80
+              Width = 252
+              Height = 40
+              AutoSize = False
+              Alignment = taLeftJustify
+              Layout = tlCenter
+              Caption = 'ORDER '
+              Transparent = True
+              Font.Name = 'Courier New'
+              Font.Height = -28
+              Font.Style = [fsBold]
+              Font.Color = clRed
+              ParentFont = False
+            end
+            object Scoreboard2: TLabel
+              Left = 8
+              Top = 120
+              Width = 252
+              Height = 40
+              AutoSize = False
+              Alignment = taLeftJustify
+              Layout = tlCenter
+              Caption = 'ORDER '
+              Transparent = True
+              Font.Name = 'Courier New'
+              Font.Height = -28
+              Font.Style = [fsBold]
+              Font.Color = clRed
+              ParentFont = False
+            end
+            object Scoreboard3: TLabel
+              Left = 8
+              Top = 160
+              Width = 252
+              Height = 40
+              AutoSize = False
+              Alignment = taLeftJustify
+              Layout = tlCenter
+              Caption = 'ORDER '
+              Transparent = True
+              Font.Name = 'Courier New'
+              Font.Height = -28
+              Font.Style = [fsBold]
+              Font.Color = clRed
+              ParentFont = False
+            end
+          end
+          object JudgeNum: TLabel
+            Align = alBottom
+            Left = 1
+            Top = 544
+            Width = 298
+            Height = 72
+            AutoSize = False
+            Alignment = taCenter
+            Layout = tlCenter
+            Caption = ''
+            Color = clWhite
+            Transparent = False
+            Font.Name = 'Verdana'
+            Font.Height = -48
+            Font.Style = [fsBold]
+            Font.Color = clNavy
+            ParentFont = False
+          end
+          object LabelJudge: TLabel
+            Align = alBottom
+            Left = 1
+            Top = 516
+            Width = 298
+            Height = 28
+            AutoSize = False
+            Alignment = taCenter
+            Layout = tlCenter
+            Caption = 'Judge'
+            Transparent = True
+            Font.Name = 'Verdana'
+            Font.Height = -18
+            Font.Style = [fsBold]
+            Font.Color = clNavy
+            ParentFont = False
+          end
+        end
+        object PanelKeypadDetailed: TPanel
+          Left = 21
+          Top = 8
+          Width = 360
+          Height = 360
+          BevelOuter = bvNone
+          Caption = ''
+          ParentColor = True
+          object DETPrevious: TButton
+            OnClick = DETPreviousClick
+            Left = 8
+            Top = 8
+            Width = 80
+            Height = 124
+            Caption = '<'
+            Font.Name = 'Verdana'
+            Font.Height = -40
+            Font.Style = [fsBold]
+            ParentFont = False
+          end
+          object DETNext: TButton
+            OnClick = DETNextClick
+            Left = 8
+            Top = 140
+            Width = 80
+            Height = 124
+            Caption = '>'
+            Font.Name = 'Verdana'
+            Font.Height = -40
+            Font.Style = [fsBold]
+            ParentFont = False
+          end
+          object ButtonHome: TButton
+            OnClick = ButtonHomeClick
+            Left = 8
+            Top = 272
+            Width = 80
+            Height = 80
+            Caption = 'Home'
+            Font.Name = 'Verdana'
+            Font.Height = -20
+            Font.Style = [fsBold]
+            ParentFont = False
+          end
+          object DETSCORE7: TButton
+            OnClick = DETSCOREClick
+            Left = 96
+            Top = 8
+            Width = 80
+            Height = 80
+            Caption = '7'
+            Tag = 7
+            Font.Name = 'Verdana'
+            Font.Height = -36
+            Font.Style = [fsBold]
+            ParentFont = False
+            TabStop = False
+          end
+          object DETSCORE8: TButton
+            OnClick = DETSCOREClick
+            Left = 184
+            Top = 8
+            Width = 80
+            Height = 80
+            Caption = '8'
+            Tag = 8
+            Font.Name = 'Verdana'
+            Font.Height = -36
+            Font.Style = [fsBold]
+            ParentFont = False
+            TabStop = False
+          end
+          object DETSCORE9: TButton
+            OnClick = DETSCOREClick
+            Left = 272
+            Top = 8
+            Width = 80
+            Height = 80
+            Caption = '9'
+            Tag = 9
+            Font.Name = 'Verdana'
+            Font.Height = -36
+            Font.Style = [fsBold]
+            ParentFont = False
+            TabStop = False
+          end
+          object DETSCORE4: TButton
+            OnClick = DETSCOREClick
+            Left = 96
+            Top = 96
+            Width = 80
+            Height = 80
+            Caption = '4'
+            Tag = 4
+            Font.Name = 'Verdana'
+            Font.Height = -36
+            Font.Style = [fsBold]
+            ParentFont = False
+            TabStop = False
+          end
+          object DETSCORE5: TButton
+            OnClick = DETSCOREClick
+            Left = 184
+            Top = 96
+            Width = 80
+            Height = 80
+            Caption = '5'
+            Tag = 5
+            Font.Name = 'Verdana'
+            Font.Height = -36
+            Font.Style = [fsBold]
+            ParentFont = False
+            TabStop = False
+          end
+          object DETSCORE6: TButton
+            OnClick = DETSCOREClick
+            Left = 272
+            Top = 96
+            Width = 80
+            Height = 80
+            Caption = '6'
+            Tag = 6
+            Font.Name = 'Verdana'
+            Font.Height = -36
+            Font.Style = [fsBold]
+            ParentFont = False
+            TabStop = False
+          end
+          object DETSCORE1: TButton
+            OnClick = DETSCOREClick
+            Left = 96
+            Top = 184
+            Width = 80
+            Height = 80
+            Caption = '1'
+            Tag = 1
+            Font.Name = 'Verdana'
+            Font.Height = -36
+            Font.Style = [fsBold]
+            ParentFont = False
+            TabStop = False
+          end
+          object DETSCORE2: TButton
+            OnClick = DETSCOREClick
+            Left = 184
+            Top = 184
+            Width = 80
+            Height = 80
+            Caption = '2'
+            Tag = 2
+            Font.Name = 'Verdana'
+            Font.Height = -36
+            Font.Style = [fsBold]
+            ParentFont = False
+            TabStop = False
+          end
+          object DETSCORE3: TButton
+            OnClick = DETSCOREClick
+            Left = 272
+            Top = 184
+            Width = 80
+            Height = 80
+            Caption = '3'
+            Tag = 3
+            Font.Name = 'Verdana'
+            Font.Height = -36
+            Font.Style = [fsBold]
+            ParentFont = False
+            TabStop = False
+          end
+          object DETSCORE0: TButton
+            OnClick = DETSCOREClick
+            Left = 96
+            Top = 272
+            Width = 80
+            Height = 80
+            Caption = '0'
+            Tag = 0
+            Font.Name = 'Verdana'
+            Font.Height = -36
+            Font.Style = [fsBold]
+            ParentFont = False
+            TabStop = False
+          end
+          object DETSCOREClear: TButton
+            OnClick = DETSCOREClick
+            Left = 184
+            Top = 272
+            Width = 80
+            Height = 80
+            Caption = 'Clear'#13#10' ESC'
+            Tag = -1
+            Font.Name = 'Verdana'
+            Font.Height = -20
+            Font.Style = [fsBold]
+            ParentFont = False
+            TabStop = False
+          end
+          object DETSCORE10: TButton
+            OnClick = DETSCOREClick
+            Left = 272
+            Top = 272
+            Width = 80
+            Height = 80
+            Caption = '10'
+            Tag = 10
+            Font.Name = 'Verdana'
+            Font.Height = -36
+            Font.Style = [fsBold]
+            ParentFont = False
+            TabStop = False
+          end
+        end
+        object PanelElements: TPanel
+          Left = 469
+          Top = 8
+          Width = 520
+          Height = 530
+          BevelOuter = bvNone
+          Caption = ''
+          ParentColor = True
+          object DETJ1DetLabel: TLabel
+            Left = 8
+            Top = 16
+            Width = 220
+            Height = 88
+            AutoSize = False
+            Alignment = taLeftJustify
+            Layout = tlCenter
+            Caption = 'Element 1'
+            Transparent = True
+            Font.Name = 'Verdana'
+            Font.Height = -26
+            Font.Style = [fsBold]
+            Font.Color = clNavy
+            ParentFont = False
+          end
+          object DETJ1Det: TEdit
+            OnEnter = J1DetEnter
+            OnAfterEnter = J1DetAfterEnter
+            OnAfterExit = J1DetAfterExit
+            OnKeyUp = J1DetKeyUp
+            Left = 236
+            Top = 16
+            Width = 236
+            Height = 88
+            Tag = 1
+            Text = ''
+            MaxLength = 4
+            TabStop = True
+            Color = clWhite
+            Font.Name = 'Verdana'
+            Font.Height = -48
+            Font.Style = [fsBold]
+            Font.Color = clBlack
+            ParentFont = False
+          end
+          object DETJ2DetLabel: TLabel
+            Left = 8
+            Top = 116
+            Width = 220
+            Height = 88
+            AutoSize = False
+            Alignment = taLeftJustify
+            Layout = tlCenter
+            Caption = 'Element 2'
+            Transparent = True
+            Font.Name = 'Verdana'
+            Font.Height = -26
+            Font.Style = [fsBold]
+            Font.Color = clNavy
+            ParentFont = False
+          end
+          object DETJ2Det: TEdit
+            OnEnter = J1DetEnter
+            OnAfterEnter = J1DetAfterEnter
+            OnAfterExit = J1DetAfterExit
+            OnKeyUp = J1DetKeyUp
+            Left = 236
+            Top = 116
+            Width = 236
+            Height = 88
+            Tag = 2
+            Text = ''
+            MaxLength = 4
+            TabStop = True
+            Color = clWhite
+            Font.Name = 'Verdana'
+            Font.Height = -48
+            Font.Style = [fsBold]
+            Font.Color = clBlack
+            ParentFont = False
+          end
+          object DETJ3DetLabel: TLabel
+            Left = 8
+            Top = 216
+            Width = 220
+            Height = 88
+            AutoSize = False
+            Alignment = taLeftJustify
+            Layout = tlCenter
+            Caption = 'Element 3'
+            Transparent = True
+            Font.Name = 'Verdana'
+            Font.Height = -26
+            Font.Style = [fsBold]
+            Font.Color = clNavy
+            ParentFont = False
+          end
+          object DETJ3Det: TEdit
+            OnEnter = J1DetEnter
+            OnAfterEnter = J1DetAfterEnter
+            OnAfterExit = J1DetAfterExit
+            OnKeyUp = J1DetKeyUp
+            Left = 236
+            Top = 216
+            Width = 236
+            Height = 88
+            Tag = 3
+            Text = ''
+            MaxLength = 4
+            TabStop = True
+            Color = clWhite
+            Font.Name = 'Verdana'
+            Font.Height = -48
+            Font.Style = [fsBold]
+            Font.Color = clBlack
+            ParentFont = False
+          end
+          object DETJ4DetLabel: TLabel
+            Left = 8
+            Top = 316
+            Width = 220
+            Height = 88
+            AutoSize = False
+            Alignment = taLeftJustify
+            Layout = tlCenter
+            Caption = 'Element 4'
+            Transparent = True
+            Font.Name = 'Verdana'
+            Font.Height = -26
+            Font.Style = [fsBold]
+            Font.Color = clNavy
+            ParentFont = False
+          end
+          object DETJ4Det: TEdit
+            OnEnter = J1DetEnter
+            OnAfterEnter = J1DetAfterEnter
+            OnAfterExit = J1DetAfterExit
+            OnKeyUp = J1DetKeyUp
+            Left = 236
+            Top = 316
+            Width = 236
+            Height = 88
+            Tag = 4
+            Text = ''
+            MaxLength = 4
+            TabStop = True
+            Color = clWhite
+            Font.Name = 'Verdana'
+            Font.Height = -48
+            Font.Style = [fsBold]
+            Font.Color = clBlack
+            ParentFont = False
+          end
+          object DETJ5DetLabel: TLabel
+            Left = 8
+            Top = 416
+            Width = 220
+            Height = 88
+            AutoSize = False
+            Alignment = taLeftJustify
+            Layout = tlCenter
+            Caption = 'Element 5'
+            Transparent = True
+            Font.Name = 'Verdana'
+            Font.Height = -26
+            Font.Style = [fsBold]
+            Font.Color = clNavy
+            ParentFont = False
+          end
+          object DETJ5Det: TEdit
+            OnEnter = J1DetEnter
+            OnAfterEnter = J1DetAfterEnter
+            OnAfterExit = J1DetAfterExit
+            OnKeyUp = J1DetKeyUp
+            Left = 236
+            Top = 416
+            Width = 236
+            Height = 88
+            Tag = 5
+            Text = ''
+            MaxLength = 4
+            TabStop = True
+            Color = clWhite
+            Font.Name = 'Verdana'
+            Font.Height = -48
+            Font.Style = [fsBold]
+            Font.Color = clBlack
+            ParentFont = False
+          end
+        end
+        object ScoreConfirmMain: TPanel
+          Align = alClient
+          Left = 0
+          Top = 0
+          Width = 1050
+          Height = 617
+          Color = clRed
+          BevelOuter = bvNone
+          Caption = ''
+          Visible = False
+          object ScoreConfirmTitle: TLabel
+            Align = alTop
+            Left = 0
+            Top = 0
+            Width = 1050
+            Height = 64
+            AutoSize = False
+            Alignment = taCenter
+            Layout = tlCenter
+            Caption = 'Score Confirmation'
+            Transparent = True
+            Font.Name = 'Verdana'
+            Font.Height = -37
+            Font.Style = [fsBold]
+            Font.Color = clWhite
+            ParentFont = False
+          end
+          object ScoreConfirmScore0: TLabel
+            Left = 16
+            Top = 72
+            Width = 1002
+            Height = 248
+            AutoSize = False
+            Alignment = taCenter
+            Layout = tlCenter
+            Caption = '0.0'
+            Transparent = True
+            Font.Name = 'Verdana'
+            Font.Height = -192
+            Font.Style = [fsBold]
+            Font.Color = clWhite
+            ParentFont = False
+            Visible = False
+          end
+          object ScoreConfirmScore1: TLabel
+            Left = 0
+            Top = 64
+            Width = 210
+            Height = 120
+            AutoSize = False
+            Alignment = taCenter
+            Layout = tlCenter
+            Caption = '0.0'
+            Transparent = True
+            Font.Name = 'Verdana'
+            Font.Height = -64
+            Font.Style = [fsBold]
+            Font.Color = clWhite
+            ParentFont = False
+            Visible = False
+          end
+          object ScoreConfirmScore2: TLabel
+            Left = 210
+            Top = 124
+            Width = 210
+            Height = 120
+            AutoSize = False
+            Alignment = taCenter
+            Layout = tlCenter
+            Caption = '0.0'
+            Transparent = True
+            Font.Name = 'Verdana'
+            Font.Height = -64
+            Font.Style = [fsBold]
+            Font.Color = clWhite
+            ParentFont = False
+            Visible = False
+          end
+          object ScoreConfirmScore3: TLabel
+            Left = 420
+            Top = 184
+            Width = 210
+            Height = 120
+            AutoSize = False
+            Alignment = taCenter
+            Layout = tlCenter
+            Caption = '0.0'
+            Transparent = True
+            Font.Name = 'Verdana'
+            Font.Height = -64
+            Font.Style = [fsBold]
+            Font.Color = clWhite
+            ParentFont = False
+            Visible = False
+          end
+          object ScoreConfirmScore4: TLabel
+            Left = 630
+            Top = 244
+            Width = 210
+            Height = 120
+            AutoSize = False
+            Alignment = taCenter
+            Layout = tlCenter
+            Caption = '0.0'
+            Transparent = True
+            Font.Name = 'Verdana'
+            Font.Height = -64
+            Font.Style = [fsBold]
+            Font.Color = clWhite
+            ParentFont = False
+            Visible = False
+          end
+          object ScoreConfirmScore5: TLabel
+            Left = 840
+            Top = 304
+            Width = 210
+            Height = 120
+            AutoSize = False
+            Alignment = taCenter
+            Layout = tlCenter
+            Caption = '0.0'
+            Transparent = True
+            Font.Name = 'Verdana'
+            Font.Height = -64
+            Font.Style = [fsBold]
+            Font.Color = clWhite
+            ParentFont = False
+            Visible = False
+          end
+          object ScoreConfirmButtons: TPanel
+            Align = alBottom
+            Left = 0
+            Top = 489
+            Width = 1050
+            Height = 128
+            BevelOuter = bvNone
+            Caption = ''
+            ParentColor = True
+            object ScoreConfirmDecline: TButton
+              OnClick = ScoreConfirmDeclineClick
+              Left = 210
+              Top = 16
+              Width = 262
+              Height = 96
+              Caption = 'Cancel / Change'#13#10'            Esc'
+              Font.Name = 'Verdana'
+              Font.Height = -24
+              Font.Style = [fsBold]
+              ParentFont = False
+            end
+            object ScoreConfirmAccept: TButton
+              OnClick = ScoreConfirmAcceptClick
+              Left = 630
+              Top = 16
+              Width = 262
+              Height = 96
+              Caption = 'Accept / Send'#13#10'        Enter'
+              Font.Name = 'Verdana'
+              Font.Height = -24
+              Font.Style = [fsBold]
+              ParentFont = False
+            end
+          end
+        end
+      end
+    end
+    object Individual: TPage
+      Caption = 'Individual'
+      object PanelIND: TPanel
+        Align = alClient
+        Left = 0
+        Top = 0
+        Width = 1350
+        Height = 649
+        BevelOuter = bvNone
+        Caption = ''
+        ParentColor = True
+        object LabelINDMessage: TLabel
+          Align = alBottom
+          Left = 0
+          Top = 617
+          Width = 1350
+          Height = 32
+          AutoSize = False
+          Alignment = taCenter
+          Layout = tlCenter
+          Caption = 'No need to enter a decimal. Press Enter or Send when done.'
+          Font.Name = 'Verdana'
+          Font.Height = -16
+          Font.Style = [fsBold]
+          Font.Color = clNavy
+          ParentFont = False
+        end
+        object ButtonHome2: TButton
+          OnClick = ButtonHomeClick
+          Left = 16
+          Top = 16
+          Width = 97
+          Height = 64
+          Caption = 'Home'
+          Font.Name = 'Verdana'
+          Font.Height = -20
+          Font.Style = [fsBold]
+          ParentFont = False
+        end
+        object PanelKeypad: TPanel
+          Left = 345
+          Top = 40
+          Width = 272
+          Height = 360
+          BevelOuter = bvNone
+          Caption = ''
+          ParentColor = True
+          object INDSCORE7: TButton
+            OnClick = KeypadEntryClick
+            Left = 8
+            Top = 8
+            Width = 80
+            Height = 80
+            Caption = '7'
+            Tag = 7
+            Font.Name = 'Verdana'
+            Font.Height = -36
+            Font.Style = [fsBold]
+            ParentFont = False
+            TabStop = False
+          end
+          object INDSCORE8: TButton
+            OnClick = KeypadEntryClick
+            Left = 96
+            Top = 8
+            Width = 80
+            Height = 80
+            Caption = '8'
+            Tag = 8
+            Font.Name = 'Verdana'
+            Font.Height = -36
+            Font.Style = [fsBold]
+            ParentFont = False
+            TabStop = False
+          end
+          object INDSCORE9: TButton
+            OnClick = KeypadEntryClick
+            Left = 184
+            Top = 8
+            Width = 80
+            Height = 80
+            Caption = '9'
+            Tag = 9
+            Font.Name = 'Verdana'
+            Font.Height = -36
+            Font.Style = [fsBold]
+            ParentFont = False
+            TabStop = False
+          end
+          object INDSCORE4: TButton
+            OnClick = KeypadEntryClick
+            Left = 8
+            Top = 96
+            Width = 80
+            Height = 80
+            Caption = '4'
+            Tag = 4
+            Font.Name = 'Verdana'
+            Font.Height = -36
+            Font.Style = [fsBold]
+            ParentFont = False
+            TabStop = False
+          end
+          object INDSCORE5: TButton
+            OnClick = KeypadEntryClick
+            Left = 96
+            Top = 96
+            Width = 80
+            Height = 80
+            Caption = '5'
+            Tag = 5
+            Font.Name = 'Verdana'
+            Font.Height = -36
+            Font.Style = [fsBold]
+            ParentFont = False
+            TabStop = False
+          end
+          object INDSCORE6: TButton
+            OnClick = KeypadEntryClick
+            Left = 184
+            Top = 96
+            Width = 80
+            Height = 80
+            Caption = '6'
+            Tag = 6
+            Font.Name = 'Verdana'
+            Font.Height = -36
+            Font.Style = [fsBold]
+            ParentFont = False
+            TabStop = False
+          end
+          object INDSCORE1: TButton
+            OnClick = KeypadEntryClick
+            Left = 8
+            Top = 184
+            Width = 80
+            Height = 80
+            Caption = '1'
+            Tag = 1
+            Font.Name = 'Verdana'
+            Font.Height = -36
+            Font.Style = [fsBold]
+            ParentFont = False
+            TabStop = False
+          end
+          object INDSCORE2: TButton
+            OnClick = KeypadEntryClick
+            Left = 96
+            Top = 184
+            Width = 80
+            Height = 80
+            Caption = '2'
+            Tag = 2
+            Font.Name = 'Verdana'
+            Font.Height = -36
+            Font.Style = [fsBold]
+            ParentFont = False
+            TabStop = False
+          end
+          object INDSCORE3: TButton
+            OnClick = KeypadEntryClick
+            Left = 184
+            Top = 184
+            Width = 80
+            Height = 80
+            Caption = '3'
+            Tag = 3
+            Font.Name = 'Verdana'
+            Font.Height = -36
+            Font.Style = [fsBold]
+            ParentFont = False
+            TabStop = False
+          end
+          object INDSCORE0: TButton
+            OnClick = KeypadEntryClick
+            Left = 8
+            Top = 272
+            Width = 80
+            Height = 80
+            Caption = '0'
+            Tag = 0
+            Font.Name = 'Verdana'
+            Font.Height = -36
+            Font.Style = [fsBold]
+            ParentFont = False
+            TabStop = False
+          end
+          object INDSCOREClear: TButton
+            OnClick = KeypadEntryClick
+            Left = 96
+            Top = 272
+            Width = 80
+            Height = 80
+            Caption = 'Clear'#13#10' ESC'
+            Tag = -1
+            Font.Name = 'Verdana'
+            Font.Height = -20
+            Font.Style = [fsBold]
+            ParentFont = False
+            TabStop = False
+          end
+          object INDSCORE10: TButton
+            OnClick = KeypadEntryClick
+            Left = 184
+            Top = 272
+            Width = 80
+            Height = 80
+            Caption = '10'
+            Tag = 10
+            Font.Name = 'Verdana'
+            Font.Height = -36
+            Font.Style = [fsBold]
+            ParentFont = False
+            TabStop = False
+          end
+        end
+      end
+    end
+    object Timers: TPage
+      Caption = 'Timers'
+      object PanelTime: TPanel
+        Align = alClient
+        Left = 0
+        Top = 0
+        Width = 1350
+        Height = 649
+        BevelOuter = bvNone
+        Caption = ''
+        ParentColor = True
+        object LabelTimeMessage: TLabel
+          Align = alBottom
+          Left = 0
+          Top = 617
+          Width = 1350
+          Height = 32
+          AutoSize = False
+          Alignment = taCenter
+          Layout = tlCenter
+          Caption = 'No need to enter a decimal. Press Enter or Send when done.'
+          Font.Name = 'Verdana'
+          Font.Height = -16
+          Font.Style = [fsBold]
+          Font.Color = clNavy
+          ParentFont = False
+        end
+        object ButtonHome3: TButton
+          OnClick = ButtonHomeClick
+          Left = 16
+          Top = 16
+          Width = 97
+          Height = 64
+          Caption = 'Home'
+          Font.Name = 'Verdana'
+          Font.Height = -20
+          Font.Style = [fsBold]
+          ParentFont = False
+        end
+        object PanelTimerKeypad: TPanel
+          Left = 159
+          Top = 16
+          Width = 272
+          Height = 456
+          BevelOuter = bvNone
+          Caption = ''
+          ParentColor = True
+          object TIMESCORE7: TButton
+            OnClick = KeypadEntryClick
+            Left = 8
+            Top = 8
+            Width = 80
+            Height = 80
+            Caption = '7'
+            Tag = 7
+            Font.Name = 'Verdana'
+            Font.Height = -36
+            Font.Style = [fsBold]
+            ParentFont = False
+            TabStop = False
+          end
+          object TIMESCORE8: TButton
+            OnClick = KeypadEntryClick
+            Left = 96
+            Top = 8
+            Width = 80
+            Height = 80
+            Caption = '8'
+            Tag = 8
+            Font.Name = 'Verdana'
+            Font.Height = -36
+            Font.Style = [fsBold]
+            ParentFont = False
+            TabStop = False
+          end
+          object TIMESCORE9: TButton
+            OnClick = KeypadEntryClick
+            Left = 184
+            Top = 8
+            Width = 80
+            Height = 80
+            Caption = '9'
+            Tag = 9
+            Font.Name = 'Verdana'
+            Font.Height = -36
+            Font.Style = [fsBold]
+            ParentFont = False
+            TabStop = False
+          end
+          object TIMESCORE4: TButton
+            OnClick = KeypadEntryClick
+            Left = 8
+            Top = 96
+            Width = 80
+            Height = 80
+            Caption = '4'
+            Tag = 4
+            Font.Name = 'Verdana'
+            Font.Height = -36
+            Font.Style = [fsBold]
+            ParentFont = False
+            TabStop = False
+          end
+          object TIMESCORE5: TButton
+            OnClick = KeypadEntryClick
+            Left = 96
+            Top = 96
+            Width = 80
+            Height = 80
+            Caption = '5'
+            Tag = 5
+            Font.Name = 'Verdana'
+            Font.Height = -36
+            Font.Style = [fsBold]
+            ParentFont = False
+            TabStop = False
+          end
+          object TIMESCORE6: TButton
+            OnClick = KeypadEntryClick
+            Left = 184
+            Top = 96
+            Width = 80
+            Height = 80
+            Caption = '6'
+            Tag = 6
+            Font.Name = 'Verdana'
+            Font.Height = -36
+            Font.Style = [fsBold]
+            ParentFont = False
+            TabStop = False
+          end
+          object TIMESCORE1: TButton
+            OnClick = KeypadEntryClick
+            Left = 8
+            Top = 184
+            Width = 80
+            Height = 80
+            Caption = '1'
+            Tag = 1
+            Font.Name = 'Verdana'
+            Font.Height = -36
+            Font.Style = [fsBold]
+            ParentFont = False
+            TabStop = False
+          end
+          object TIMESCORE2: TButton
+            OnClick = KeypadEntryClick
+            Left = 96
+            Top = 184
+            Width = 80
+            Height = 80
+            Caption = '2'
+            Tag = 2
+            Font.Name = 'Verdana'
+            Font.Height = -36
+            Font.Style = [fsBold]
+            ParentFont = False
+            TabStop = False
+          end
+          object TIMESCORE3: TButton
+            OnClick = KeypadEntryClick
+            Left = 184
+            Top = 184
+            Width = 80
+            Height = 80
+            Caption = '3'
+            Tag = 3
+            Font.Name = 'Verdana'
+            Font.Height = -36
+            Font.Style = [fsBold]
+            ParentFont = False
+            TabStop = False
+          end
+          object TIMESCORE0: TButton
+            OnClick = KeypadEntryClick
+            Left = 8
+            Top = 272
+            Width = 80
+            Height = 80
+            Caption = '0'
+            Tag = 0
+            Font.Name = 'Verdana'
+            Font.Height = -36
+            Font.Style = [fsBold]
+            ParentFont = False
+            TabStop = False
+          end
+          object TIMESCOREClear: TButton
+            OnClick = KeypadEntryClick
+            Left = 96
+            Top = 272
+            Width = 80
+            Height = 80
+            Caption = 'Clear'#13#10' ESC'
+            Tag = -1
+            Font.Name = 'Verdana'
+            Font.Height = -20
+            Font.Style = [fsBold]
+            ParentFont = False
+            TabStop = False
+          end
+          object ButtonSendTime: TButton
+            OnClick = ButtonSendTimeClick
+            Left = 8
+            Top = 360
+            Width = 256
+            Height = 88
+            Caption = 'Send'
+            Font.Name = 'Verdana'
+            Font.Height = -32
+            Font.Style = [fsBold]
+            ParentFont = False
+            Color = clSilver
+          end
+        end
+        object PanelTimerNavigation: TPanel
+          Left = 431
+          Top = 16
+          Width = 240
+          Height = 456
+          BevelOuter = bvNone
+          Caption = ''
+          ParentColor = True
+          object LabelClickBox: TLabel
+            Left = 8
+            Top = 16
+            Width = 152
+            Height = 96
+            AutoSize = False
+            Alignment = taCenter
+            Layout = tlCenter
+            Caption = 'Click a box'#13#10'to select'
+            Transparent = True
+            WordWrap = True
+            Font.Name = 'Verdana'
+            Font.Height = -16
+            Font.Style = [fsBold]
+            Font.Color = clNavy
+            ParentFont = False
+          end
+          object LabelPageUpDown: TLabel
+            Left = 8
+            Top = 144
+            Width = 152
+            Height = 240
+            AutoSize = False
+            Alignment = taCenter
+            Layout = tlCenter
+            Caption = 'Use Page Up / Down'#13#10'to move between'#13#10'Times'
+            Transparent = True
+            WordWrap = True
+            Font.Name = 'Verdana'
+            Font.Height = -16
+            Font.Style = [fsBold]
+            Font.Color = clNavy
+            ParentFont = False
+          end
+          object Arrow: TImage
+            Left = 168
+            Top = 16
+            Width = 64
+            Height = 96
+            Tag = 1
+            Picture.File = 'arrow.bmp'
+            Center = True
+          end
+        end
+        object PanelTimerRight: TPanel
+          Left = 671
+          Top = 16
+          Width = 520
+          Height = 456
+          BevelOuter = bvNone
+          Caption = ''
+          ParentColor = True
+          object LabelWalkOnTime: TLabel
+            OnClick = ActiveEditLabelClick
+            Left = 8
+            Top = 16
+            Width = 200
+            Height = 96
+            AutoSize = False
+            Alignment = taRightJustify
+            Layout = tlCenter
+            Caption = 'Walk On Time'
+            Transparent = True
+            WordWrap = True
+            Font.Name = 'Verdana'
+            Font.Height = -22
+            Font.Style = [fsBold]
+            Font.Color = clNavy
+            ParentFont = False
+            Tag = 1
+          end
+          object WalkOnTime: TLabel
+            OnClick = ActiveEditLabelClick
+            Left = 216
+            Top = 16
+            Width = 296
+            Height = 96
+            AutoSize = False
+            Alignment = taCenter
+            Layout = tlCenter
+            Caption = '0:00.0'
+            Color = clWhite
+            Transparent = False
+            Font.Name = 'Verdana'
+            Font.Height = -64
+            Font.Style = [fsBold]
+            Font.Color = clBlack
+            ParentFont = False
+            Tag = 1
+          end
+          object LabelDeckTime: TLabel
+            OnClick = ActiveEditLabelClick
+            Left = 8
+            Top = 144
+            Width = 200
+            Height = 96
+            AutoSize = False
+            Alignment = taRightJustify
+            Layout = tlCenter
+            Caption = 'Deck Time'
+            Transparent = True
+            WordWrap = True
+            Font.Name = 'Verdana'
+            Font.Height = -22
+            Font.Style = [fsBold]
+            Font.Color = clNavy
+            ParentFont = False
+            Tag = 2
+          end
+          object DeckTime: TLabel
+            OnClick = ActiveEditLabelClick
+            Left = 216
+            Top = 144
+            Width = 296
+            Height = 96
+            AutoSize = False
+            Alignment = taCenter
+            Layout = tlCenter
+            Caption = '0:00.0'
+            Color = clWhite
+            Transparent = False
+            Font.Name = 'Verdana'
+            Font.Height = -64
+            Font.Style = [fsBold]
+            Font.Color = clBlack
+            ParentFont = False
+            Tag = 2
+          end
+          object LabelRoutineTime: TLabel
+            OnClick = ActiveEditLabelClick
+            Left = 8
+            Top = 288
+            Width = 200
+            Height = 96
+            AutoSize = False
+            Alignment = taRightJustify
+            Layout = tlCenter
+            Caption = 'Routine Time'
+            Transparent = True
+            WordWrap = True
+            Font.Name = 'Verdana'
+            Font.Height = -22
+            Font.Style = [fsBold]
+            Font.Color = clNavy
+            ParentFont = False
+            Tag = 3
+          end
+          object RoutineTime: TLabel
+            OnClick = ActiveEditLabelClick
+            Left = 216
+            Top = 288
+            Width = 296
+            Height = 96
+            AutoSize = False
+            Alignment = taCenter
+            Layout = tlCenter
+            Caption = '0:00.0'
+            Color = clWhite
+            Transparent = False
+            Font.Name = 'Verdana'
+            Font.Height = -64
+            Font.Style = [fsBold]
+            Font.Color = clBlack
+            ParentFont = False
+            Tag = 3
+          end
+        end
+      end
+    end
+    object HeadJudgeDET: TPage
+      Caption = 'Head Judge DET'
+      object PanelHJDET: TPanel
+        Align = alClient
+        Left = 0
+        Top = 0
+        Width = 1350
+        Height = 649
+        Color = 16504755
+        BevelOuter = bvNone
+        Caption = ''
+        object LabelHJDETTitle: TLabel
+          Align = alTop
+          Left = 0
+          Top = 0
+          Width = 1350
+          Height = 72
+          AutoSize = False
+          Alignment = taCenter
+          Layout = tlCenter
+          Caption = 'Chief Referee'
+          Transparent = True
+          Font.Name = 'Verdana'
+          Font.Height = -36
+          Font.Style = [fsBold]
+          Font.Color = clNavy
+          ParentFont = False
+        end
+        object ButtonHome4: TButton
+          OnClick = ButtonHomeClick
+          Left = 8
+          Top = 4
+          Width = 97
+          Height = 64
+          Caption = 'Home'
+          Font.Name = 'Verdana'
+          Font.Height = -20
+          Font.Style = [fsBold]
+          ParentFont = False
+        end
+        object PanelHJScoring: TPanel
+          Left = 8
+          Top = 80
+          Width = 720
+          Height = 560
+          BevelOuter = bvRaised
+          Caption = ''
+          ParentColor = True
+          object HJSCORE7: TButton
+            OnClick = KeypadEntryClick
+            Left = 8
+            Top = 16
+            Width = 80
+            Height = 80
+            Caption = '7'
+            Tag = 7
+            Font.Name = 'Verdana'
+            Font.Height = -36
+            Font.Style = [fsBold]
+            ParentFont = False
+            TabStop = False
+          end
+          object HJSCORE8: TButton
+            OnClick = KeypadEntryClick
+            Left = 96
+            Top = 16
+            Width = 80
+            Height = 80
+            Caption = '8'
+            Tag = 8
+            Font.Name = 'Verdana'
+            Font.Height = -36
+            Font.Style = [fsBold]
+            ParentFont = False
+            TabStop = False
+          end
+          object HJSCORE9: TButton
+            OnClick = KeypadEntryClick
+            Left = 184
+            Top = 16
+            Width = 80
+            Height = 80
+            Caption = '9'
+            Tag = 9
+            Font.Name = 'Verdana'
+            Font.Height = -36
+            Font.Style = [fsBold]
+            ParentFont = False
+            TabStop = False
+          end
+          object HJSCORE4: TButton
+            OnClick = KeypadEntryClick
+            Left = 8
+            Top = 104
+            Width = 80
+            Height = 80
+            Caption = '4'
+            Tag = 4
+            Font.Name = 'Verdana'
+            Font.Height = -36
+            Font.Style = [fsBold]
+            ParentFont = False
+            TabStop = False
+          end
+          object HJSCORE5: TButton
+            OnClick = KeypadEntryClick
+            Left = 96
+            Top = 104
+            Width = 80
+            Height = 80
+            Caption = '5'
+            Tag = 5
+            Font.Name = 'Verdana'
+            Font.Height = -36
+            Font.Style = [fsBold]
+            ParentFont = False
+            TabStop = False
+          end
+          object HJSCORE6: TButton
+            OnClick = KeypadEntryClick
+            Left = 184
+            Top = 104
+            Width = 80
+            Height = 80
+            Caption = '6'
+            Tag = 6
+            Font.Name = 'Verdana'
+            Font.Height = -36
+            Font.Style = [fsBold]
+            ParentFont = False
+            TabStop = False
+          end
+          object HJSCORE1: TButton
+            OnClick = KeypadEntryClick
+            Left = 8
+            Top = 192
+            Width = 80
+            Height = 80
+            Caption = '1'
+            Tag = 1
+            Font.Name = 'Verdana'
+            Font.Height = -36
+            Font.Style = [fsBold]
+            ParentFont = False
+            TabStop = False
+          end
+          object HJSCORE2: TButton
+            OnClick = KeypadEntryClick
+            Left = 96
+            Top = 192
+            Width = 80
+            Height = 80
+            Caption = '2'
+            Tag = 2
+            Font.Name = 'Verdana'
+            Font.Height = -36
+            Font.Style = [fsBold]
+            ParentFont = False
+            TabStop = False
+          end
+          object HJSCORE3: TButton
+            OnClick = KeypadEntryClick
+            Left = 184
+            Top = 192
+            Width = 80
+            Height = 80
+            Caption = '3'
+            Tag = 3
+            Font.Name = 'Verdana'
+            Font.Height = -36
+            Font.Style = [fsBold]
+            ParentFont = False
+            TabStop = False
+          end
+          object HJSCORE0: TButton
+            OnClick = KeypadEntryClick
+            Left = 8
+            Top = 280
+            Width = 80
+            Height = 80
+            Caption = '0'
+            Tag = 0
+            Font.Name = 'Verdana'
+            Font.Height = -36
+            Font.Style = [fsBold]
+            ParentFont = False
+            TabStop = False
+          end
+          object HJSCORE10: TButton
+            OnClick = KeypadEntryClick
+            Left = 96
+            Top = 280
+            Width = 80
+            Height = 80
+            Caption = '10'
+            Tag = 10
+            Font.Name = 'Verdana'
+            Font.Height = -36
+            Font.Style = [fsBold]
+            ParentFont = False
+            TabStop = False
+          end
+          object HJSCOREClear: TButton
+            OnClick = KeypadEntryClick
+            Left = 184
+            Top = 280
+            Width = 80
+            Height = 80
+            Caption = 'Clear'#13#10' ESC'
+            Tag = -1
+            Font.Name = 'Verdana'
+            Font.Height = -20
+            Font.Style = [fsBold]
+            ParentFont = False
+            TabStop = False
+          end
+          object LabelTimePenalty: TLabel
+            OnClick = ActiveEditLabelClick
+            Left = 400
+            Top = 16
+            Width = 300
+            Height = 28
+            AutoSize = False
+            Alignment = taCenter
+            Layout = tlCenter
+            Caption = 'Time Penalty'
+            Transparent = True
+            Font.Name = 'Verdana'
+            Font.Height = -20
+            Font.Style = [fsBold]
+            Font.Color = clNavy
+            ParentFont = False
+            Tag = 4
+          end
+          object TimePenalty: TLabel
+            OnClick = ActiveEditLabelClick
+            Left = 400
+            Top = 48
+            Width = 300
+            Height = 96
+            AutoSize = False
+            Alignment = taCenter
+            Layout = tlCenter
+            Caption = '0.0'
+            Color = clWhite
+            Transparent = False
+            Font.Name = 'Verdana'
+            Font.Height = -64
+            Font.Style = [fsBold]
+            Font.Color = clRed
+            ParentFont = False
+            Tag = 4
+          end
+          object LabelTechnicalPenalty: TLabel
+            OnClick = ActiveEditLabelClick
+            Left = 400
+            Top = 152
+            Width = 300
+            Height = 28
+            AutoSize = False
+            Alignment = taCenter
+            Layout = tlCenter
+            Caption = 'Technical Penalty'
+            Transparent = True
+            Font.Name = 'Verdana'
+            Font.Height = -20
+            Font.Style = [fsBold]
+            Font.Color = clNavy
+            ParentFont = False
+            Tag = 5
+          end
+          object TechnicalPenalty: TLabel
+            OnClick = ActiveEditLabelClick
+            Left = 400
+            Top = 184
+            Width = 300
+            Height = 96
+            AutoSize = False
+            Alignment = taCenter
+            Layout = tlCenter
+            Caption = '0.0'
+            Color = clWhite
+            Transparent = False
+            Font.Name = 'Verdana'
+            Font.Height = -64
+            Font.Style = [fsBold]
+            Font.Color = clRed
+            ParentFont = False
+            Tag = 5
+          end
+          object HJArrow: TImage
+            Left = 328
+            Top = 48
+            Width = 64
+            Height = 96
+            Tag = 4
+            Picture.File = 'arrow.bmp'
+            Center = True
+          end
+          object ButtonSendHJ: TButton
+            OnClick = ButtonSendHJClick
+            Left = 400
+            Top = 300
+            Width = 300
+            Height = 88
+            Caption = 'Send'
+            Font.Name = 'Verdana'
+            Font.Height = -28
+            Font.Style = [fsBold]
+            ParentFont = False
+            Color = clSilver
+          end
+          object ButtonPrev: TButton
+            OnClick = ButtonPrevClick
+            Left = 8
+            Top = 380
+            Width = 168
+            Height = 88
+            Caption = 'Previous'#13#10' Routine'
+            Font.Name = 'Verdana'
+            Font.Height = -22
+            Font.Style = [fsBold]
+            ParentFont = False
+          end
+          object ButtonNext: TButton
+            OnClick = ButtonNextClick
+            Left = 184
+            Top = 380
+            Width = 168
+            Height = 88
+            Caption = '  Next'#13#10'Routine'
+            Font.Name = 'Verdana'
+            Font.Height = -22
+            Font.Style = [fsBold]
+            ParentFont = False
+          end
+          object LabelHJMessage: TLabel
+            Left = 8
+            Top = 496
+            Width = 704
+            Height = 40
+            AutoSize = False
+            Alignment = taCenter
+            Layout = tlCenter
+            Caption = 'No need to enter a decimal. Press Enter or Send when done.'
+            Transparent = True
+            Font.Name = 'Verdana'
+            Font.Height = -16
+            Font.Style = [fsBold]
+            Font.Color = clNavy
+            ParentFont = False
+          end
+        end
+        object HJGrid: TStringGrid
+          DefaultDrawing = False
+          OnDrawCell = HJGridDrawCell
+          Left = 740
+          Top = 88
+          Width = 600
+          Height = 197
+          DefaultColWidth = 78
+          DefaultRowHeight = 48
+          ColCount = 6
+          RowCount = 4
+          FixedCols = 0
+          FixedRows = 0
+          Options = [goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine]
+          ScrollBars = ssNone
+          TabStop = False
+          Font.Name = 'Verdana'
+          Font.Height = -15
+          Font.Style = [fsBold]
+          ParentFont = False
+          Enabled = False
+          Color = clWhite
+        end
+      end
+    end
+  end
+  object TestImage: TImage
+    Left = 8
+    Top = 192
+    Width = 64
+    Height = 32
+    Visible = False
+  end
+  object Timer1: TTimer
+    Interval = 100
+    Enabled = False
+    OnTimer = Timer1Timer
+  end
+  object TimerPowerMeter: TTimer
+    Interval = 10000
+    Enabled = False
+    OnTimer = TimerPowerMeterTimer
+  end
+  object ReconnectTimer: TTimer
+    OnTimer = ReconnectTimerTimer
+    Interval = 2000
+    Enabled = False
+  end
+  object TestTimer: TTimer
+    OnTimer = TestTimerTimer
+    Interval = 3000
+    Enabled = False
+  end
+  object IdIPWatch: TIdIPWatch
+  end
+  object client: TIdTCPClient
+    Port = 8963
+    OnConnected = clientConnected
+    OnDisconnected = clientDisconnected
+  end
+end

@@ -1,0 +1,118 @@
+// Corvella's start-up, roles, details panel and keys that leave a page.
+#include "tests/console/corvella/CorvellaFixture.h"
+
+#include "console/corvella/rules/CorvellaRoles.h"
+
+namespace marivo::corvella::test {
+namespace {
+
+using StartUp = CorvellaConsole;
+
+TEST_F(StartUp, TheConsoleOpensWithItsVersionRolesAndConnectionTable) {
+  EXPECT_EQ(Console.App().Title(), "Marivo");
+  EXPECT_EQ(MainForm->Caption(), "Marivo v1.8.0");
+  EXPECT_EQ(MainForm->StatusBar1->Panels().Items(0)->Text(), "   Version 1.8.0");
+  EXPECT_EQ(MainForm->LabelPower->Caption(), "Power");
+  EXPECT_EQ(Page(), OpeningPage);
+  EXPECT_TRUE(MainForm->_Notebook->Visible());
+  EXPECT_EQ(MainForm->CurrentElementEdit, MainForm->DETJ1Det);
+  EXPECT_EQ(MainForm->OwnRoleCode, "J1  ");
+  EXPECT_EQ(MainForm->RoleCaption, "Judge 1 (Execution)");
+
+  auto& connections = *MainForm->GridConnections;
+  EXPECT_EQ(connections.RowCount(), 19);
+  const char* headings[] = {"Job", "Name", "IP", "Status"};
+  for (int col = 0; col < 4; ++col)
+    EXPECT_EQ(connections.Cells(col, 0), headings[col]);
+
+  // Every role, its code and its caption in both disciplines; the table's rows follow.
+  auto& roles = MainForm->ClientChoice->Items();
+  ASSERT_EQ(roles.Count(), RoleCount);
+  for (const char* discipline : {"FREE", "TECH", "FREE"}) {
+    Discipline(discipline);
+    const bool technical = std::string(discipline) == "TECH";
+    EXPECT_EQ(MainForm->CurrentDisciplineCode, discipline);
+    for (int index = 0; index < RoleCount; ++index) {
+      EXPECT_EQ(roles.Strings(index), RoleCaption(index, technical)) << index;
+      EXPECT_EQ(connections.Cells(0, index + 1), RoleCaption(index, technical)) << index;
+      ChooseRole(index);
+      EXPECT_EQ(MainForm->OwnRoleCode, RoleCodes[static_cast<std::size_t>(index)]) << index;
+      EXPECT_EQ(MainForm->RoleCaption, RoleCaption(index, technical)) << index;
+    }
+  }
+  EXPECT_EQ(roles.Strings(5), "Judge 1 (Art. Impression)");
+  Discipline("TECH");
+  EXPECT_EQ(roles.Strings(14), "Judge 5 (Elements)");
+  EXPECT_EQ(MainForm->OwnRoleCode, "HJ  ") << "the role is kept through a discipline change";
+}
+
+TEST_F(StartUp, F5ShowsTheWholeDetailsPanelAndTheChatGoesOut) {
+  WORD key = VK_F5;
+  MainForm->FormKeyDown(MainForm, key, 0);
+  EXPECT_EQ(key, 0);
+  ASSERT_TRUE(MainForm->PanelDetails->Visible());
+  for (const char* part : {"LabelConnected", "ConnectedClients", "LogFile", "GridConnections",
+                           "ChatFile", "EditMessage", "ButtonSendMessage"}) {
+    auto& control = NamedComponent<TControl>(*MainForm, part);
+    EXPECT_TRUE(control.Showing()) << part;
+  }
+  EXPECT_EQ(NamedComponent<TLabel>(*MainForm, "LabelConnected").Caption(), "Who's Connected");
+
+  marivo::test::TFakeMeetServer server;
+  Console.ChooseLocalServer();
+  ASSERT_TRUE(Console.ConnectTo(server));
+  MainForm->EditMessage->SetText(" on deck ");
+  NamedComponent<TButton>(*MainForm, "ButtonSendMessage").Click();
+  ASSERT_TRUE(server.WaitForFrames(2));
+  EXPECT_EQ(server.Frames()[1], std::string(1, SOH) + "CMFREEJ1  " + STX + " on deck " + EOT);
+
+  // The battery read-out is a percentage with a blank, or "??" when the system knows none; the
+  // presence poll is answered with it.
+  MainForm->TimerPowerMeterTimer(MainForm->TimerPowerMeter);
+  const std::string power = MainForm->LabelPower->Caption();
+  EXPECT_TRUE(power == "??" || power == "Power" ||
+              (power.size() > 2 && power.substr(power.size() - 2) == " %"))
+      << power;
+  server.Send(Frame("TP", "ZEL ", ""));
+  ASSERT_TRUE(PumpUntil([&server] { return server.Frames().size() >= 3; }));
+  EXPECT_EQ(server.Frames()[2], std::string(1, SOH) + "CSFREEJ1  " + STX + "Active " + power + EOT);
+}
+
+TEST_F(StartUp, F9ReturnsToTheOpeningPageAndNeverExits) {
+  marivo::test::TFakeMeetServer server;
+  Console.ChooseLocalServer();
+  ChooseRole(3);
+  ASSERT_TRUE(Console.ConnectTo(server));
+  ASSERT_EQ(Page(), IndividualPage);
+  for (int press = 0; press < 2; ++press) {
+    WORD key = VK_F9;
+    MainForm->FormKeyDown(MainForm, key, 0);
+    EXPECT_EQ(key, 0);
+    EXPECT_EQ(Page(), OpeningPage);
+  }
+  EXPECT_TRUE(Boxes.empty()) << "no exit question";
+  EXPECT_FALSE(Console.App().Terminated());
+  EXPECT_TRUE(MainForm->ConnectConsoles->Enabled());
+  EXPECT_TRUE(server.WaitForClientClose());
+}
+
+TEST_F(StartUp, ConfirmedExitWritesTheSettingsTheNextStartReads) {
+  ChooseRole(16);
+  MainForm->SetBounds(40, 30, 1200, 700);
+  MainForm->Close();
+  ASSERT_EQ(Boxes.size(), 1u);
+  EXPECT_EQ(Boxes[0].Text, "Press OK to confirm you want to exit this program.");
+  EXPECT_TRUE(Console.App().Terminated());
+  Console.Close();
+
+  Console.Start();
+  MainForm->Show();
+  MainForm->Timer1Timer(MainForm);
+  EXPECT_EQ(MainForm->ClientChoice->ItemIndex(), 16);
+  EXPECT_EQ(MainForm->OwnRoleCode, "HJ  ");
+  EXPECT_EQ(MainForm->Left(), 40);
+  EXPECT_EQ(MainForm->Width(), 1200);
+}
+
+} // namespace
+} // namespace marivo::corvella::test
