@@ -272,6 +272,7 @@ void TMainForm::Register() {
         .Handler("GridDATCDrawCell", &TMainForm::GridDATCDrawCell)
         .Handler("GridDATCSelectCell", &TMainForm::GridDATCSelectCell)
         .Handler("GridDATCMouseDown", &TMainForm::GridDATCMouseDown)
+        .Handler("GridDATCDblClick", &TMainForm::GridDATCDblClick)
         .Handler("STCButton1Click", &TMainForm::STCButton1Click)
         .Handler("TimerClickTimer", &TMainForm::TimerClickTimer)
         .Handler("STCSubtract1Click", &TMainForm::STCSubtract1Click)

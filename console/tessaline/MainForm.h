@@ -20,6 +20,8 @@ constexpr int DTCRoleIndex = 19;
 
 // Columns of the difficulty controllers' grid.
 constexpr int DATCColumnCount = 17;
+constexpr int DATCColumnDifficulty = 3;
+constexpr int DATCColumnBonus = 4;
 constexpr int DATCColumnDD = 5;
 constexpr int DATCColumnFail = 7;
 constexpr int DATCColumnDeclaredDD = 11;
@@ -85,6 +87,8 @@ public:
   // The difficulty controllers' decisions (MainFormDecisions.cpp).
   void GridDATCSelectCell(TObject* Sender, int ACol, int ARow, bool& CanSelect);
   void GridDATCMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+  // A hybrid element re-declared through "Edit DD"; it goes out with the next decision sheet.
+  void GridDATCDblClick(TObject* Sender);
 
   // The synchronization controllers' counting tool and routine clock (MainFormSTC.cpp).
   void STCButton1Click(TObject* Sender);
@@ -184,6 +188,9 @@ private:
   // The three counts and the total, from the count labels' tags.
   void ShowSTCCounts();
   void MarkElementRows(TStringGrid& grid, int elementRows);
+
+  // Counts the element lists the difficulty grid was built from.
+  int DATCGridBuilds_ = 0;
 };
 
 extern TMainForm* MainForm;

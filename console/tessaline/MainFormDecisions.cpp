@@ -1,3 +1,4 @@
+#include "console/tessaline/EditorForm.h"
 #include "console/tessaline/MainForm.h"
 #include "console/tessaline/rules/DifficultyDecisions.h"
 #include "platform/rtl/TextUtils.h"
@@ -74,6 +75,39 @@ void TMainForm::GridDATCSelectCell(TObject*, int ACol, int ARow, bool& CanSelect
 
 void TMainForm::GridDATCMouseDown(TObject*, TMouseButton, TShiftState, int X, int Y) {
   GridDATC->MouseToCell(X, Y, DATCMouseCol, DATCMouseRow);
+}
+
+void TMainForm::GridDATCDblClick(TObject*) {
+  auto& grid = *GridDATC;
+  const int row = DATCMouseRow;
+  if (ClientChoice->ItemIndex() == DTCRoleIndex || row < 1 || row >= grid.RowCount() ||
+      grid.Cells(1, row) != "HYBRID")
+    return;
+  EditorForm->EditBMDifficulty->SetText(grid.Cells(DATCColumnDifficulty, row));
+  EditorForm->EditBMBonus->SetText(grid.Cells(DATCColumnBonus, row));
+  const int builds = DATCGridBuilds_;
+  if (EditorForm->ShowModal() == mrCancel)
+    return;
+  // The server's frames are handled while the editor is open: a new element list replaced the
+  // row the re-declaration was made for.
+  if (builds != DATCGridBuilds_)
+    return;
+  const std::string difficulty = EditorForm->EditBMDifficulty->Text();
+  const std::string bonus = EditorForm->EditBMBonus->Text();
+  if (difficulty == grid.Cells(DATCColumnDifficulty, row) &&
+      bonus == grid.Cells(DATCColumnBonus, row))
+    return;
+  // Going back to the declaration as received is no re-declaration to review.
+  if (difficulty != grid.Cells(DATCColumnReceivedDifficulty, row) ||
+      bonus != grid.Cells(DATCColumnReceivedBonus, row)) {
+    grid.SetCells(DATCFlagColumns[0], row, "0");
+    grid.SetCells(DATCFlagColumns[1], row, "0");
+    grid.SetCells(DATCFlagColumns[2], row, "1");
+  }
+  grid.SetCells(DATCColumnDifficulty, row, difficulty);
+  grid.SetCells(DATCColumnBonus, row, bonus);
+  grid.SetCells(DATCColumnDD, row, EditorForm->EditBMDDResults->Caption());
+  grid.Invalidate();
 }
 
 } // namespace marivo

@@ -136,6 +136,7 @@ void PaintCell(TStringGrid& grid, int col, int row, const RECT& rect, const TCel
 } // namespace
 
 void TMainForm::BuildDATCGrid() {
+  ++DATCGridBuilds_;
   auto& judge = *JudgeGrid;
   const int n = judge.RowCount();
 

@@ -2653,6 +2653,7 @@ object MainForm: TMainForm
           DefaultDrawing = False
           OnDrawCell = GridDATCDrawCell
           OnSelectCell = GridDATCSelectCell
+          OnDblClick = GridDATCDblClick
           OnMouseDown = GridDATCMouseDown
         end
       end

@@ -26,7 +26,8 @@ TScript* Running = nullptr;
 // A tick already queued when the script ended finds nothing to run; one that comes while a step
 // pumps messages itself waits for the next.
 void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-  if (!Running || Running->Busy || Running->Form->ModalResult() != mrNone)
+  if (!Running || Running->Busy || !Running->Form->Visible() ||
+      Running->Form->ModalResult() != mrNone)
     return;
   TScript& script = *Running;
   script.Busy = true;
@@ -42,7 +43,8 @@ void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
 
 } // namespace
 
-TModalResult ShowModalWith(TForm& form, std::vector<std::function<bool()>> steps) {
+void ScriptModal(TForm& form, std::vector<std::function<bool()>> steps,
+                 const std::function<void()>& action) {
   TScript script{&form, std::move(steps), 0, TClock::now() + StepLimit, false};
   struct TRun {
     UINT_PTR Timer;
@@ -53,7 +55,13 @@ TModalResult ShowModalWith(TForm& form, std::vector<std::function<bool()>> steps
   };
   Running = &script;
   const TRun run{SetTimer(nullptr, 0, 20, &Tick)};
-  return form.ShowModal();
+  action();
+}
+
+TModalResult ShowModalWith(TForm& form, std::vector<std::function<bool()>> steps) {
+  TModalResult result = mrNone;
+  ScriptModal(form, std::move(steps), [&] { result = form.ShowModal(); });
+  return result;
 }
 
 } // namespace marivo::test

@@ -15,5 +15,8 @@ constexpr TModalResult mrTimedOut = 99;
 // on the next tick; one that stays false for 5 s, or a form still open 5 s after the last step,
 // ends the loop with mrTimedOut.
 TModalResult ShowModalWith(TForm& form, std::vector<std::function<bool()>> steps);
+// The same steps for a form that the action may show modally, or may not show at all.
+void ScriptModal(TForm& form, std::vector<std::function<bool()>> steps,
+                 const std::function<void()>& action);
 
 } // namespace marivo::test

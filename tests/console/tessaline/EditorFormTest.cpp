@@ -234,5 +234,87 @@ TEST_F(Editor, AFileThatCannotBeReadShowsItsErrorAndTheEditorStillOpensEmpty) {
   EXPECT_TRUE(EditorForm->CoachCards().HybridTable.empty());
 }
 
+// A difficulty controller's double click on the grid: only a hybrid row opens the editor, and
+// only a changed declaration is stored, marked for review, for the next decision sheet.
+TEST_F(Editor, ADoubleClickOnAHybridRowReDeclaresItForTheNextSheet) {
+  MainForm->Show();
+  MainForm->Timer1Timer(MainForm);
+  MainForm->ClientChoice->SetItemIndex(12);
+  MainForm->ClientChoiceChange(MainForm);
+  std::string elements = "2" + std::string(1, DC1);
+  for (const char* item : {"0:10-0:20", "TRE", "TRE2a", "", "1.5000", "0.0", "0:30-0:40", "HYBRID",
+                           "T5a", "", "1.5000", "0.0"})
+    elements += item + std::string(1, DC2);
+  const auto receiveElements = [&] {
+    MainForm->DispatchFrame(std::string(1, SOH) + "AEFREEZEL " + STX + elements + EOT);
+  };
+  receiveElements();
+  MainForm->ShowRolePage();
+  TStringGrid& grid = *MainForm->GridDATC;
+  grid.SetCells(6, 2, "1");
+  const auto row = [&grid](int r) {
+    std::vector<std::string> cells;
+    for (int col : {3, 4, 5, 6, 7, 8, 15, 16})
+      cells.push_back(grid.Cells(col, r));
+    return cells;
+  };
+  using TRow = std::vector<std::string>;
+  const TRow received = {"T5a", "", "1.5000", "1", "0", "0", "0", "0"};
+  const TRow redeclared = {"T5a C2c+", "4PC", "2.400", "0", "0", "1", "0", "0"};
+  // The double click as the controller makes it: a press on the cell, then the second click.
+  const auto doubleClick = [&](int r, std::vector<std::function<bool()>> steps) {
+    bool opened = false;
+    steps.insert(steps.begin(), [&opened] { return opened = true; });
+    const RECT cell = grid.CellRect(1, r);
+    const LPARAM at = MAKELPARAM((cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2);
+    test::ScriptModal(*EditorForm, std::move(steps), [&] {
+      SendMessageA(grid.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+      SendMessageA(grid.Handle(), WM_LBUTTONUP, 0, at);
+      SendMessageA(grid.Handle(), WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+    });
+    return opened;
+  };
+  const auto cancel = [] { return Click("ButtonCancel"); };
+  const auto ok = [] { return Click("ButtonOK"); };
+
+  EXPECT_FALSE(doubleClick(1, {cancel})) << "a TRE row";
+  EXPECT_FALSE(doubleClick(0, {cancel})) << "the heading row";
+  ASSERT_TRUE(doubleClick(2, {[] {
+                                EXPECT_EQ(EditorForm->EditBMDifficulty->Text(), "T5a");
+                                return Type(EditorForm->EditBMDifficulty, " C2c+");
+                              },
+                              [] { return Type(EditorForm->EditBMBonus, "4pc"); }, cancel}));
+  EXPECT_EQ(row(2), received) << "cancelled";
+  ASSERT_TRUE(doubleClick(2, {[] { return Type(EditorForm->EditBMDifficulty, " C2c+"); },
+                              [] { return Type(EditorForm->EditBMBonus, "4pc"); }, ok}));
+  EXPECT_EQ(row(2), redeclared);
+  ASSERT_TRUE(doubleClick(2, {ok}));
+  EXPECT_EQ(row(2), redeclared) << "OK on the same texts";
+
+  // Back to the declaration as received: its texts and DD return, the decisions stay.
+  ASSERT_TRUE(doubleClick(2, {[] {
+                                EditorForm->EditBMDifficulty->SetText("T5a");
+                                EditorForm->EditBMBonus->SetText("");
+                                return true;
+                              },
+                              ok}));
+  EXPECT_EQ(row(2), (TRow{"T5a", "", "1.500", "0", "0", "1", "0", "0"}));
+
+  // A new element list while the editor is open: the old row's edit is not written over it.
+  ASSERT_TRUE(doubleClick(2, {[] { return Type(EditorForm->EditBMDifficulty, " C2c+"); },
+                              [&] {
+                                receiveElements();
+                                return true;
+                              },
+                              ok}));
+  EXPECT_EQ(row(2), (TRow{"T5a", "", "1.5000", "0", "0", "0", "0", "0"}));
+
+  MainForm->ClientChoice->SetItemIndex(DTCRoleIndex);
+  MainForm->ClientChoiceChange(MainForm);
+  MainForm->ShowRolePage();
+  EXPECT_FALSE(doubleClick(2, {cancel})) << "the technical controller";
+  EXPECT_TRUE(Boxes.empty());
+}
+
 } // namespace
 } // namespace marivo
