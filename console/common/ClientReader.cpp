@@ -17,11 +17,13 @@ void TClientReader::Execute() {
       TReaderLine line{Connection_->Id(), &frame};
       SendMessageA(Window_, WM_READERLINE, reinterpret_cast<WPARAM>(&line), 0);
     }
-  } catch (const std::exception&) {
-    Connection_->Close();
-    // Posted, not sent: the main thread may itself be closing this connection right now.
-    PostMessageA(Window_, WM_READERENDED, static_cast<WPARAM>(Connection_->Id()), 0);
+  } catch (...) {
+    // A failed read ends the loop as any other end does.
   }
+  // Reported however the loop ended: a write on the main thread may have closed the connection
+  // with no read error here. Posted, not sent: the main thread may be closing it right now.
+  Connection_->Close();
+  PostMessageA(Window_, WM_READERENDED, static_cast<WPARAM>(Connection_->Id()), 0);
 }
 
 } // namespace marivo

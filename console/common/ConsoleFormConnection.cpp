@@ -83,10 +83,11 @@ void TConsoleForm::clientConnected(TObject*) {
 
 void TConsoleForm::DisconnectConsolesClick(TObject*) {
   auto& client = *this->client;
-  if (!client.Connected())
-    return;
-  SendFrame("CS", "Off");
-  SendFrame("IP", "");
+  if (client.Connected()) {
+    SendFrame("CS", "Off");
+    SendFrame("IP", "");
+  }
+  // Also a connection that a failed write closed: the buttons and tables come back.
   client.Disconnect();
 }
 

@@ -10,12 +10,29 @@ TScoresForm* ScoresForm = nullptr;
 
 namespace {
 
+template <class T> void Forget(T*& notice, const T* freed) {
+  if (notice == freed)
+    notice = nullptr;
+}
+
 void Restart(TTimer& timer) {
   timer.SetEnabled(false);
   timer.SetEnabled(true);
 }
 
 } // namespace
+
+TObtainingIPAddress::~TObtainingIPAddress() {
+  Forget(ObtainingIPAddress, this);
+}
+
+TInvalidElements::~TInvalidElements() {
+  Forget(InvalidElements, this);
+}
+
+TScoresForm::~TScoresForm() {
+  Forget(ScoresForm, this);
+}
 
 void TInvalidElements::FormShow(TObject*) {
   Restart(*Timer1);

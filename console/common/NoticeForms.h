@@ -10,12 +10,14 @@ namespace marivo {
 class TObtainingIPAddress : public TForm {
 public:
   using TForm::TForm;
+  ~TObtainingIPAddress() override;
 };
 
 // "Lost Connection": closes itself 2 s after each showing.
 class TInvalidElements : public TForm {
 public:
   using TForm::TForm;
+  ~TInvalidElements() override;
   void FormShow(TObject* Sender);
   void Timer1Timer(TObject* Sender);
   // Shows the notice and starts its 2 s again, also when it is showing already.
@@ -28,6 +30,7 @@ public:
 class TScoresForm : public TForm {
 public:
   using TForm::TForm;
+  ~TScoresForm() override;
   void FormShow(TObject* Sender);
   void ScoresTimerTimer(TObject* Sender);
   // Shows the table and starts its 6 s again, also when it is showing already.
@@ -37,6 +40,8 @@ public:
   TTimer* ScoresTimer = nullptr;
 };
 
+// Each notice clears its pointer when it is freed: a frame handled while the program shuts down
+// finds no notice rather than a freed one.
 extern TObtainingIPAddress* ObtainingIPAddress;
 extern TInvalidElements* InvalidElements;
 extern TScoresForm* ScoresForm;

@@ -16,10 +16,9 @@ TIdTCPClient::~TIdTCPClient() {
 void TIdTCPClient::Connect() {
   if (Connected())
     throw ENetError("Already connected.");
-  // A connection that failed under its reader but was never disconnected is dropped quietly.
-  std::shared_ptr<TTcpConnection> stale = std::exchange(Connection_, nullptr);
-  if (stale != nullptr)
-    stale->Close();
+  // A connection that failed but was never disconnected ends properly first, so its owner
+  // takes back what it showed for it.
+  Disconnect();
   Connection_ = TTcpConnection::Open(Host_, Port_, ConnectTimeout);
   if (OnConnected)
     OnConnected(this);

@@ -34,7 +34,8 @@ public:
   std::uint16_t Port() const { return Port_; }
   void SetPort(std::uint16_t port) { Port_ = port; }
 
-  // Blocks until connected, then runs OnConnected. Raises ENetError "Already connected." while
+  // Disconnects a connection that already failed, then blocks until connected and runs
+  // OnConnected. Raises ENetError "Already connected." while
   // connected, ESocketError when the connection cannot be made within ConnectTimeout.
   void Connect();
   // Closes the current connection, also one that already failed, and runs OnDisconnected;

@@ -249,5 +249,21 @@ TEST_F(TcpClientTest, DisconnectStillReportsAConnectionItsReaderClosed) {
   EXPECT_EQ(Client.Connection(), nullptr);
 }
 
+// A connection that failed under a write and was never disconnected: the next Connect first
+// reports it, so its owner takes back what it showed for it.
+TEST_F(TcpClientTest, ConnectOverAFailedConnectionReportsItsEndFirst) {
+  ConnectToServer();
+  Server.Abort();
+  std::vector<std::string> events;
+  Client.OnDisconnected = [&](TObject*) { events.push_back("disconnected"); };
+  Client.OnConnected = [&](TObject*) { events.push_back("connected"); };
+  Client.Connection()->Close();
+  TFakeMeetServer next;
+  Client.SetPort(next.Port());
+  Client.Connect();
+  EXPECT_EQ(events, (std::vector<std::string>{"disconnected", "connected"}));
+  EXPECT_TRUE(Client.Connected());
+}
+
 } // namespace
 } // namespace marivo

@@ -16,6 +16,7 @@
 #include <windows.h>
 
 #include <chrono>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,8 @@ protected:
   void SetUp() override {
     SetMessageBoxHandler([this](const std::string& text, const std::string&, unsigned) {
       Boxes.push_back(text);
+      if (WhileBoxShows)
+        WhileBoxShows();
       return IDOK;
     });
     Console.Start();
@@ -53,6 +56,8 @@ protected:
 
   test::TRunningConsole Console;
   std::vector<std::string> Boxes;
+  // Runs while a message box holds the frame being handled, and with it the reader.
+  std::function<void()> WhileBoxShows;
 };
 
 TEST_F(Connection, ConnectAnnouncesTheRoleAndSwapsTheButtons) {
@@ -203,6 +208,51 @@ TEST_F(Connection, AFailedReconnectShowsTheErrorAndStaysOnTheOpeningPage) {
   EXPECT_NE(Boxes[0].find("Socket Error"), std::string::npos) << Boxes[0];
   EXPECT_TRUE(ConnectButton().Enabled());
   EXPECT_EQ(NamedComponent<TNotebook>(*MainForm, "_Notebook").PageIndex(), 0);
+}
+
+// The server resets while a CE box holds the reader, and the console's next write fails: the
+// write closes the connection, so the reader stops with no read error of its own.
+TEST_F(Connection, AWriteThatFailsWhileAFrameIsHandledStillEndsTheConnection) {
+  for (const bool clickDisconnect : {false, true}) {
+    SCOPED_TRACE(clickDisconnect ? "Disconnect clicked in the box" : "left to the reader");
+    test::TFakeMeetServer server;
+    ConnectTo(server);
+    bool closedByWrite = false;
+    bool resetInTheBox = false;
+    WhileBoxShows = [&] {
+      server.Abort();
+      closedByWrite = test::PumpUntil([&] {
+        MainForm->SendFrame("CM", "still there?");
+        return !Connected();
+      });
+      if (clickDisconnect) {
+        DisconnectButton().Click();
+        resetInTheBox = ConnectButton().Enabled();
+      }
+    };
+    server.Send(Frame("CE", "ZEL ", "Server error"));
+    ASSERT_TRUE(test::PumpUntil([&] { return !Boxes.empty(); }));
+    WhileBoxShows = nullptr;
+    EXPECT_TRUE(closedByWrite);
+    EXPECT_EQ(resetInTheBox, clickDisconnect);
+    EXPECT_TRUE(test::PumpUntil([&] { return ConnectButton().Enabled(); }));
+    EXPECT_FALSE(DisconnectButton().Enabled());
+    Boxes.clear();
+  }
+  test::TFakeMeetServer again;
+  ConnectTo(again);
+  EXPECT_TRUE(DisconnectButton().Enabled());
+}
+
+// The program frees its notices before its main form: frames handled meanwhile find none.
+TEST_F(Connection, FramesHandledAfterTheNoticesWereFreedFindNone) {
+  delete ScoresForm;
+  delete InvalidElements;
+  EXPECT_EQ(ScoresForm, nullptr);
+  EXPECT_EQ(InvalidElements, nullptr);
+  MainForm->DispatchFrame(Frame("XX", "ZEL ", "#Rank^Team^tail"));
+  MainForm->SendFrame("SD", "9.50\x12");
+  EXPECT_TRUE(NamedComponent<TTimer>(*MainForm, "ReconnectTimer").Enabled());
 }
 
 } // namespace
