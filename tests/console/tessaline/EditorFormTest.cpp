@@ -239,8 +239,11 @@ TEST_F(Editor, AFileThatCannotBeReadShowsItsErrorAndTheEditorStillOpensEmpty) {
 TEST_F(Editor, ADoubleClickOnAHybridRowReDeclaresItForTheNextSheet) {
   MainForm->Show();
   MainForm->Timer1Timer(MainForm);
-  MainForm->ClientChoice->SetItemIndex(12);
+  MainForm->ClientChoice->SetItemIndex(13);
   MainForm->ClientChoiceChange(MainForm);
+  Console.ChooseLocalServer();
+  test::TFakeMeetServer server;
+  ASSERT_TRUE(Console.ConnectTo(server));
   std::string elements = "2" + std::string(1, DC1);
   for (const char* item : {"0:10-0:20", "TRE", "TRE2a", "", "1.5000", "0.0", "0:30-0:40", "HYBRID",
                            "T5a", "", "1.5000", "0.0"})
@@ -288,6 +291,16 @@ TEST_F(Editor, ADoubleClickOnAHybridRowReDeclaresItForTheNextSheet) {
   ASSERT_TRUE(doubleClick(2, {[] { return Type(EditorForm->EditBMDifficulty, " C2c+"); },
                               [] { return Type(EditorForm->EditBMBonus, "4pc"); }, ok}));
   EXPECT_EQ(row(2), redeclared);
+  // Nothing is sent until the controller sends the sheet.
+  MainForm->SendFrame("CM", "marker");
+  ASSERT_TRUE(server.WaitForFrames(2));
+  EXPECT_NE(server.Frames()[1].find("marker"), std::string::npos);
+  WORD enter = VK_RETURN;
+  MainForm->FormKeyDown(MainForm, enter, 0);
+  ASSERT_TRUE(server.WaitForFrames(3));
+  EXPECT_NE(server.Frames()[2].find("00100" + std::string(1, DC2) + "2.400" + DC2),
+            std::string::npos)
+      << server.Frames()[2];
   ASSERT_TRUE(doubleClick(2, {ok}));
   EXPECT_EQ(row(2), redeclared) << "OK on the same texts";
 
