@@ -94,16 +94,12 @@ void TMainForm::GridDATCDblClick(TObject*) {
     return;
   const std::string difficulty = EditorForm->EditBMDifficulty->Text();
   const std::string bonus = EditorForm->EditBMBonus->Text();
-  if (difficulty == grid.Cells(DATCColumnDifficulty, row) &&
-      bonus == grid.Cells(DATCColumnBonus, row))
+  if (difficulty == grid.Cells(DATCColumnReceivedDifficulty, row) &&
+      bonus == grid.Cells(DATCColumnReceivedBonus, row))
     return;
-  // Going back to the declaration as received is no re-declaration to review.
-  if (difficulty != grid.Cells(DATCColumnReceivedDifficulty, row) ||
-      bonus != grid.Cells(DATCColumnReceivedBonus, row)) {
-    grid.SetCells(DATCFlagColumns[0], row, "0");
-    grid.SetCells(DATCFlagColumns[1], row, "0");
-    grid.SetCells(DATCFlagColumns[2], row, "1");
-  }
+  grid.SetCells(DATCFlagColumns[0], row, "0");
+  grid.SetCells(DATCFlagColumns[1], row, "0");
+  grid.SetCells(DATCFlagColumns[2], row, "1");
   grid.SetCells(DATCColumnDifficulty, row, difficulty);
   grid.SetCells(DATCColumnBonus, row, bonus);
   grid.SetCells(DATCColumnDD, row, EditorForm->EditBMDDResults->Caption());
