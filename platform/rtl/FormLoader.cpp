@@ -524,8 +524,8 @@ TFormObject WriteComponentAt(TComponent& component, TComponent& root, int depth)
       [&](TComponent* child) {
         // An unnamed component, made in code, cannot be written as an object of form data,
         // unless it is one its parent keeps for itself, as a container keeps its items.
-        const bool keptByParent = &component != &root && child != nullptr &&
-                                  child->Owner() == &component;
+        const bool keptByParent =
+            &component != &root && child != nullptr && child->Owner() == &component;
         if (child != nullptr && (!child->Name().empty() || keptByParent))
           object.Children.push_back(WriteComponentAt(*child, root, depth + 1));
       },

@@ -470,8 +470,9 @@ private:
           Fail("Integer expected but found a float");
         value.Numbers.push_back(number.Integer);
       } else {
-        Fail((value.Numbers.empty() ? "String expected but found " : "Integer expected but found ") +
-             Found());
+        Fail(
+            (value.Numbers.empty() ? "String expected but found " : "Integer expected but found ") +
+            Found());
       }
     }
   }

@@ -67,8 +67,8 @@ void TMVW3DCaption::Assign(const TPersistent& source) {
 
 std::string TMVW3DCaption::DescribeSettings() const {
   static const char* const words[] = {
-      "Disabled",      "sunken",         "raised", "sunken shadow", "raised shadow", "PColor sunken",
-      "PColor raised", "shadow",         "outline", "extrude",      "extrude enh"};
+      "Disabled",      "sunken", "raised",  "sunken shadow", "raised shadow", "PColor sunken",
+      "PColor raised", "shadow", "outline", "extrude",       "extrude enh"};
   return std::string("{") + words[Style_] + "}";
 }
 

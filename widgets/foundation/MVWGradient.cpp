@@ -201,8 +201,10 @@ void FillGradientRect(TCanvas& canvas, const RECT& rect, TMVWGradientStyle style
         case gstTopLeftDiagonal: {
           x *= 2;
           y *= 2;
-          const POINT points[] = {
-              {b.left, b.top}, {b.left + x, b.top}, {b.left, b.bottom + y}, {b.left - x, b.bottom + y}};
+          const POINT points[] = {{b.left, b.top},
+                                  {b.left + x, b.top},
+                                  {b.left, b.bottom + y},
+                                  {b.left - x, b.bottom + y}};
           ::Polygon(dc, points, 4);
           break;
         }
@@ -344,9 +346,9 @@ void TMVWGradient::Assign(const TPersistent& source) {
 }
 
 std::string TMVWGradient::DescribeSettings() const {
-  static const char* const names[] = {"horizontal", "vertical",      "square",        "elliptic",
-                                      "top left",   "top right",     "bottom left",   "bottom right",
-                                      "top left diag", "top right diag"};
+  static const char* const names[] = {
+      "horizontal", "vertical",    "square",       "elliptic",      "top left",
+      "top right",  "bottom left", "bottom right", "top left diag", "top right diag"};
   return std::string(names[Style_]) + ", Col: " + IntToStr(ColorCount_) +
          (TwoColors_ ? ", 2 col mode" : ", mult. col mode");
 }

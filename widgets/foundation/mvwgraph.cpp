@@ -97,8 +97,8 @@ void CopyThroughMask(HDC target, const RECT& cell, HDC mask, HDC image, const RE
   const COLORREF oldBack = SetBkColor(target, RGB(255, 255, 255));
   StretchBlt(target, cell.left, cell.top, Width(cell), Height(cell), mask, source.left, source.top,
              Width(source), Height(source), RopAnd);
-  StretchBlt(target, cell.left, cell.top, Width(cell), Height(cell), image, source.left,
-             source.top, Width(source), Height(source), RopPaint);
+  StretchBlt(target, cell.left, cell.top, Width(cell), Height(cell), image, source.left, source.top,
+             Width(source), Height(source), RopPaint);
   SetBkColor(target, oldBack);
   SetTextColor(target, oldText);
 }
@@ -507,7 +507,8 @@ void EmbossBitmap(TBitmap& target, TBitmap& source, int x, int y) {
   BitBlt(monoDC, 0, 0, w, h, sourceDC, 0, 0, SRCCOPY);
   SetBkColor(sourceDC, oldBack);
 
-  FillBitmap(target, {0, 0, target.Width() ? target.Width() : w, target.Height() ? target.Height() : h},
+  FillBitmap(target,
+             {0, 0, target.Width() ? target.Width() : w, target.Height() ? target.Height() : h},
              source.TransparentColor());
   HDC dc = target.Canvas().Handle();
   SetTextColor(dc, RGB(0, 0, 0));
@@ -1030,12 +1031,14 @@ bool DrawButtonFace(TControl* control, TCanvas& canvas, bool hot, TColor color,
       Frame(canvas, face, clBlack);
       RECT inner = face;
       InflateRect(&inner, -1, -1);
-      line(clBtnFace, {{inner.left, inner.bottom - 1}, {inner.left, inner.top}, {inner.right, inner.top}});
+      line(clBtnFace,
+           {{inner.left, inner.bottom - 1}, {inner.left, inner.top}, {inner.right, inner.top}});
       InflateRect(&inner, -1, -1);
       Frame(canvas, inner, clWhite);
       InflateRect(&inner, -1, -1);
-      line(clGray,
-           {{inner.right - 1, inner.top}, {inner.right - 1, inner.bottom - 1}, {inner.left - 1, inner.bottom - 1}});
+      line(clGray, {{inner.right - 1, inner.top},
+                    {inner.right - 1, inner.bottom - 1},
+                    {inner.left - 1, inner.bottom - 1}});
     }
     break;
   default:
