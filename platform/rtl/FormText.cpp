@@ -236,13 +236,15 @@ private:
     object.Name = ReadName();
     if (depth > MaxDepth)
       FailAt(object.Line, "Nesting too deep at '" + object.Name + "'");
+    const int nameLine = Line;
     SkipBlank();
-    if (At(':')) {
-      ++Pos;
-      object.ClassName = ReadName();
-    } else {
+    if (Line != nameLine || AtEnd()) {
+      // "object TClass" alone on its line: a component without a name.
       object.ClassName = std::move(object.Name);
       object.Name.clear();
+    } else {
+      Expect(':');
+      object.ClassName = ReadName();
     }
     ReadBody(object, depth, true);
     return object;
@@ -549,7 +551,7 @@ private:
   [[noreturn]] static void Fail(const std::string& message) { throw EWriteError(message); }
 
   void WriteObject(const TFormObject& object, int level) {
-    if (!object.Name.empty() && !IsName(object.Name))
+    if ((level == 0 || !object.Name.empty()) && !IsName(object.Name))
       Fail("Invalid component name '" + object.Name + "'");
     if (!IsName(object.ClassName))
       Fail("Invalid class name '" + object.ClassName + "'");
