@@ -335,6 +335,7 @@ TEST(MVWContainers, ItemsAreChildrenInFormData) {
   }();
   (void)registered;
   TListHolder holder(nullptr);
+  holder.SetName("Holder");
   auto* list = new TMVWStringList(&holder);
   list->SetName("Texts");
   TStringList lines;
