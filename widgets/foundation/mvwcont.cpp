@@ -2,7 +2,6 @@
 
 #include "platform/rtl/ClassRegistry.h"
 #include "platform/rtl/Streams.h"
-#include "platform/ui/Controls.h"
 #include "widgets/foundation/MVWStreamUtils.h"
 #include "widgets/foundation/mvwgraph.h"
 #include "widgets/foundation/mvwwave.h"
@@ -126,7 +125,6 @@ void TMVWImageListItem::ResetEntries(int count) {
   for (int i = 0; i < count; ++i)
     Entries_.push_back(static_cast<std::uint32_t>(i * Size_.Width) |
                        (Size_.Masked ? 0x10000u : 0u));
-  WidthInUse_ = count * Size_.Width;
 }
 
 void TMVWImageListItem::EnsureCapacity(int images) {
@@ -236,7 +234,6 @@ void TMVWImageListItem::DrawAt(TCanvas& canvas, int x, int y, int index) {
 
 void TMVWImageListItem::Clear() {
   Entries_.clear();
-  WidthInUse_ = 0;
   Strip_.SetSize(0, 0);
   MaskStrip_.SetSize(0, 0);
 }
@@ -301,7 +298,6 @@ void TMVWImageListItem::Assign(const TPersistent& source) {
     return;
   Size_ = item->Size_;
   Entries_ = item->Entries_;
-  WidthInUse_ = item->WidthInUse_;
   Strip_.Assign(item->Strip_);
   MaskStrip_.Assign(item->MaskStrip_);
   BkColor_ = item->BkColor_;

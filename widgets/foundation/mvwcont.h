@@ -99,7 +99,6 @@ private:
   std::vector<std::uint32_t> Entries_;
   TBitmap Strip_;
   TBitmap MaskStrip_;
-  int WidthInUse_ = 0;
   TColor BkColor_ = clNone;
   TColor BlendColor_ = clNone;
   int DrawingStyle_ = 2;

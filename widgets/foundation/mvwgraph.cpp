@@ -424,10 +424,8 @@ void DrawImageInRect(TCanvas& canvas, const RECT& target, TCanvas* source, RECT&
     for (const RECT& cell : cells)
       canvas.BrushCopy(cell, *maskOrBitmap, sourceRect, maskOrBitmap->TransparentColor());
   } else if ((flags & DrawMasked) && maskOrBitmap && source) {
-    const DWORD oldMode = canvas.CopyMode();
     for (const RECT& cell : cells)
       CopyThroughMask(dc, cell, maskOrBitmap->Canvas().Handle(), source->Handle(), sourceRect);
-    canvas.SetCopyMode(oldMode);
   } else if ((flags & DrawTransparent) && source) {
     TBitmap mask;
     TBitmap image;

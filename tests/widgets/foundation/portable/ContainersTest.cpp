@@ -26,25 +26,31 @@ TBytes Int32(std::int32_t value) {
 
 TEST(MVWItemHeader, FieldsFollowTheirFlags) {
   struct TCase {
-    TMVWItemHeader Header;
+    std::uint8_t Flags;
+    const char* Description;
+    std::uint16_t Ident;
     TBytes Bytes;
   };
   const TCase cases[] = {
-      {{0x00, "", 0}, {0x00}},
-      {{0x02, "ab", 0}, {0x02, 0x02, 'a', 'b'}},
-      {{0x04, "", 7}, Join({{0x04}, Int32(7)})},
-      {{0x0E, "x", 0xFFFF}, Join({{0x0E, 0x01, 'x'}, Int32(0xFFFF)})},
-      {{0x0D, "", 1}, Join({{0x0D}, Int32(1)})},
+      {0x00, "", 0, {0x00}},
+      {0x02, "ab", 0, {0x02, 0x02, 'a', 'b'}},
+      {0x04, "", 7, Join({{0x04}, Int32(7)})},
+      {0x0E, "x", 0xFFFF, Join({{0x0E, 0x01, 'x'}, Int32(0xFFFF)})},
+      {0x0D, "", 1, Join({{0x0D}, Int32(1)})},
   };
   for (const TCase& c : cases) {
+    TMVWItemHeader header;
+    header.Flags = c.Flags;
+    header.Description = c.Description;
+    header.Ident = c.Ident;
     TMemoryStream stream;
-    WriteItemHeader(stream, c.Header);
+    WriteItemHeader(stream, header);
     EXPECT_EQ(stream.Data(), c.Bytes);
     stream.SetPosition(0);
     const TMVWItemHeader back = ReadItemHeader(stream);
-    EXPECT_EQ(back.Flags, c.Header.Flags);
-    EXPECT_EQ(back.Description, c.Header.Description);
-    EXPECT_EQ(back.Ident, c.Header.Ident);
+    EXPECT_EQ(back.Flags, c.Flags);
+    EXPECT_EQ(back.Description, c.Description);
+    EXPECT_EQ(back.Ident, c.Ident);
   }
   // Only the ident's low 16 bits count; a description bit with too few bytes raises.
   TMemoryStream wide = StreamOf(Join({{0x04}, Int32(0x12345678)}));
