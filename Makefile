@@ -42,10 +42,12 @@ bench: setup
 	@build/bench-native/bench/bench_codec
 	@cmake -S . -B build/bench-win -G Ninja -DCMAKE_BUILD_TYPE=Release -DMARIVO_BENCH=ON \
 	  -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake >/dev/null
-	@cmake --build build/bench-win --target bench_tp_latency bench_referee_grid bench_traffic_log
+	@cmake --build build/bench-win --target bench_tp_latency bench_referee_grid bench_traffic_log \
+	  bench_gradient
 	@cd build/bench-win/bench && $(CURDIR)/scripts/wine-run ./bench_tp_latency.exe
 	@cd build/bench-win/bench && $(CURDIR)/scripts/wine-run ./bench_referee_grid.exe
 	@cd build/bench-win/bench && $(CURDIR)/scripts/wine-run ./bench_traffic_log.exe
+	@cd build/bench-win/bench && $(CURDIR)/scripts/wine-run ./bench_gradient.exe
 
 clean:
 	rm -rf $(NATIVE) $(WIN)

@@ -32,6 +32,7 @@ enum class TPropertyKind {
   Enumeration,
   Set,
   List,
+  IntegerList,
   Class,
   Collection,
   Component,
@@ -56,6 +57,8 @@ struct TPropertyInfo {
   std::function<void(TPersistent&, const std::string&)> SetString;
   std::function<std::vector<std::string>(TPersistent&)> GetList;
   std::function<void(TPersistent&, const std::vector<std::string>&)> SetList;
+  std::function<std::vector<std::int64_t>(TPersistent&)> GetIntegers;
+  std::function<void(TPersistent&, const std::vector<std::int64_t>&)> SetIntegers;
   std::function<TPersistent*(TPersistent&)> GetSubObject;
   std::function<TCollection*(TPersistent&)> GetCollection;
   std::function<TComponent*(TPersistent&)> GetComponent;
@@ -248,6 +251,17 @@ public:
     property.GetList = OnT([getter](T& o) { return std::invoke(getter, o); });
     property.SetList =
         OnT([setter](T& o, const std::vector<std::string>& v) { std::invoke(setter, o, v); });
+    property.IsDefault = OnT([getter](T& o) { return std::invoke(getter, o).empty(); });
+    return Add(std::move(property));
+  }
+
+  // A list of integers: getter gives std::vector<std::int64_t>; an empty list is not stored.
+  template <class G, class S>
+  TClassBuilder& IntegerList(const std::string& name, G getter, S setter) {
+    TPropertyInfo property = Make(name, TPropertyKind::IntegerList);
+    property.GetIntegers = OnT([getter](T& o) { return std::invoke(getter, o); });
+    property.SetIntegers =
+        OnT([setter](T& o, const std::vector<std::int64_t>& v) { std::invoke(setter, o, v); });
     property.IsDefault = OnT([getter](T& o) { return std::invoke(getter, o).empty(); });
     return Add(std::move(property));
   }

@@ -85,6 +85,10 @@ public:
   // The components the writer stores inside this one; the default lists, for the root, its owned
   // components that have no parent.
   virtual void GetChildren(const std::function<void(TComponent*)>& proc, TComponent* root);
+  // The owner of the children form data reads into this component; nullptr: the root.
+  virtual TComponent* GetChildOwner() { return nullptr; }
+  // Called by the reader once this component's properties and children are read.
+  virtual void ReadState(TComponent* readerParent) { (void)readerParent; }
 
 protected:
   // Sent on inserting and removing owned components and to free-notification listeners; the

@@ -34,6 +34,8 @@ MARIVO_EXCEPTION(EInvalidPointer, Exception)
 MARIVO_EXCEPTION(EOutOfResources, Exception)
 // Picture data that cannot be decoded: a malformed header, corrupt or truncated pixels.
 MARIVO_EXCEPTION(EInvalidGraphic, Exception)
+// A picture asked to do what its state does not allow: a wrong image size, too many images.
+MARIVO_EXCEPTION(EInvalidGraphicOperation, Exception)
 
 #undef MARIVO_EXCEPTION
 

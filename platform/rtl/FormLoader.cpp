@@ -120,13 +120,17 @@ TComponent& TComponentReader::ReadComponent(const TFormObject& object, TComponen
     Fail(object.Line, "Unknown class '" + object.ClassName + "'");
   if (!info->CanCreate())
     Fail(object.Line, "Class '" + object.ClassName + "' is not a component class");
-  TComponent* component = At(object.Line, [&] { return info->Create(&Root_); });
+  // A parent may keep its children for itself, as a container keeps its items.
+  TComponent* owner = parent.GetChildOwner();
+  if (owner == nullptr)
+    owner = &Root_;
+  TComponent* component = At(object.Line, [&] { return info->Create(owner); });
   if (component == nullptr)
     Fail(object.Line, "Class '" + object.ClassName + "' made no component");
-  if (component->Owner() != &Root_) {
+  if (component->Owner() != owner) {
     // Unowned, it would leak if the read failed.
     if (component->Owner() == nullptr)
-      Root_.InsertComponent(component);
+      owner->InsertComponent(component);
     else
       Fail(object.Line, "Class '" + object.ClassName + "' made a component of another owner");
   }
@@ -139,6 +143,7 @@ TComponent& TComponentReader::ReadComponent(const TFormObject& object, TComponen
   ReadProperties(*component, object.Properties);
   for (const TFormObject& child : object.Children)
     ReadComponent(child, *component);
+  At(object.Line, [&] { component->ReadState(&parent); });
   component->ExcludeState(csReading);
   return *component;
 }
@@ -253,9 +258,14 @@ void TComponentReader::ReadValue(TPersistent& target, const TPropertyInfo& info,
     set([&] { info.SetString(target, value.Text); });
     return;
   case TPropertyKind::List:
-    if (value.Kind != TKind::List)
-      wrongKind("list");
+    if (value.Kind != TKind::List || !value.Numbers.empty())
+      wrongKind("list of texts");
     set([&] { info.SetList(target, value.Items); });
+    return;
+  case TPropertyKind::IntegerList:
+    if (value.Kind != TKind::List || !value.Items.empty())
+      wrongKind("list of integers");
+    set([&] { info.SetIntegers(target, value.Numbers); });
     return;
   case TPropertyKind::Class:
     Fail(line, "Property '" + property.Name + "' takes no value; set its properties by name");
@@ -454,6 +464,10 @@ void WritePropertiesTo(TPersistent& instance, TComponent& root, const std::strin
       value.Kind = TKind::List;
       value.Items = info->GetList(instance);
       break;
+    case TPropertyKind::IntegerList:
+      value.Kind = TKind::List;
+      value.Numbers = info->GetIntegers(instance);
+      break;
     case TPropertyKind::Class:
       if (TPersistent* sub = info->GetSubObject(instance))
         WritePropertiesTo(*sub, root, name + ".", out, depth + 1);
@@ -508,8 +522,11 @@ TFormObject WriteComponentAt(TComponent& component, TComponent& root, int depth)
   WritePropertiesTo(component, root, "", object.Properties, 0);
   component.GetChildren(
       [&](TComponent* child) {
-        // An unnamed component, made in code, cannot be written as an object of form data.
-        if (child != nullptr && !child->Name().empty())
+        // An unnamed component, made in code, cannot be written as an object of form data,
+        // unless it is one its parent keeps for itself, as a container keeps its items.
+        const bool keptByParent =
+            &component != &root && child != nullptr && child->Owner() == &component;
+        if (child != nullptr && (!child->Name().empty() || keptByParent))
           object.Children.push_back(WriteComponentAt(*child, root, depth + 1));
       },
       &root);

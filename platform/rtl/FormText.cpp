@@ -236,9 +236,16 @@ private:
     object.Name = ReadName();
     if (depth > MaxDepth)
       FailAt(object.Line, "Nesting too deep at '" + object.Name + "'");
+    const int nameLine = Line;
     SkipBlank();
-    Expect(':');
-    object.ClassName = ReadName();
+    if (Line != nameLine || AtEnd()) {
+      // "object TClass" alone on its line: a component without a name.
+      object.ClassName = std::move(object.Name);
+      object.Name.clear();
+    } else {
+      Expect(':');
+      object.ClassName = ReadName();
+    }
     ReadBody(object, depth, true);
     return object;
   }
@@ -456,9 +463,19 @@ private:
         ++Pos;
         return;
       }
-      if (!AtStringPiece())
-        Fail("String expected but found " + Found());
-      value.Items.push_back(ReadString());
+      if (AtStringPiece() && value.Numbers.empty()) {
+        value.Items.push_back(ReadString());
+      } else if (!AtEnd() && IsNumberStart(Text[Pos]) && value.Items.empty()) {
+        TFormValue number;
+        ReadNumber(number);
+        if (number.Kind != TFormValue::TKind::Integer)
+          Fail("Integer expected but found a float");
+        value.Numbers.push_back(number.Integer);
+      } else {
+        Fail(
+            (value.Numbers.empty() ? "String expected but found " : "Integer expected but found ") +
+            Found());
+      }
     }
   }
 
@@ -534,12 +551,12 @@ private:
   [[noreturn]] static void Fail(const std::string& message) { throw EWriteError(message); }
 
   void WriteObject(const TFormObject& object, int level) {
-    if (!IsName(object.Name))
+    if ((level == 0 || !object.Name.empty()) && !IsName(object.Name))
       Fail("Invalid component name '" + object.Name + "'");
     if (!IsName(object.ClassName))
       Fail("Invalid class name '" + object.ClassName + "'");
     Indent(level);
-    Out += "object " + object.Name + ": " + object.ClassName + "\n";
+    Out += "object " + (object.Name.empty() ? "" : object.Name + ": ") + object.ClassName + "\n";
     for (const TFormProperty& property : object.Properties)
       WriteProperty(property, level + 1);
     for (const TFormObject& child : object.Children)
@@ -582,6 +599,11 @@ private:
         Out += '\n';
         Indent(level + 1);
         Out += QuotedText(item);
+      }
+      for (const std::int64_t number : value.Numbers) {
+        Out += '\n';
+        Indent(level + 1);
+        Out += std::to_string(number);
       }
       Out += ')';
       break;
@@ -695,7 +717,7 @@ bool TFormValue::operator==(const TFormValue& other) const {
     return Text == other.Text;
   case TKind::Set:
   case TKind::List:
-    return Items == other.Items;
+    return Items == other.Items && Numbers == other.Numbers;
   case TKind::Collection:
     return Collection == other.Collection;
   case TKind::Binary:

@@ -17,6 +17,7 @@ struct TFormValue {
   double Float = 0;
   std::string Text;                    // String and Identifier
   std::vector<std::string> Items;      // Set members (identifiers) and List items (texts)
+  std::vector<std::int64_t> Numbers;   // List items (integers); a list holds texts or integers
   std::vector<TFormObject> Collection; // Collection items: properties only, no name or class
   std::vector<std::uint8_t> Bytes;     // Binary
   bool operator==(const TFormValue&) const;
@@ -29,7 +30,8 @@ struct TFormProperty {
   bool operator==(const TFormProperty&) const;
 };
 
-// "object Name: TClass ... end"; collection items use only Properties.
+// "object Name: TClass ... end", or "object TClass ... end" without a name; collection items use
+// only Properties.
 struct TFormObject {
   std::string Name;
   std::string ClassName;

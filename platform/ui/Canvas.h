@@ -3,8 +3,12 @@
 #include "platform/ui/Graphics.h"
 
 #include <string>
+#include <vector>
 
 namespace marivo {
+
+class TBitmap;
+class TGraphic;
 
 enum TBrushStyle { bsSolid, bsClear };
 enum TPenStyle { psSolid, psDash, psDot, psClear };
@@ -15,10 +19,14 @@ public:
   void SetColor(TColor value) { Color_ = value; }
   TBrushStyle Style() const { return Style_; }
   void SetStyle(TBrushStyle value) { Style_ = value; }
+  // A pattern bitmap painting in place of the colour; the brush does not own it.
+  TBitmap* Bitmap() const { return Bitmap_; }
+  void SetBitmap(TBitmap* value) { Bitmap_ = value; }
 
 private:
   TColor Color_ = clWhite;
   TBrushStyle Style_ = bsSolid;
+  TBitmap* Bitmap_ = nullptr;
 };
 
 class TPen : public TPersistent {
@@ -54,8 +62,27 @@ public:
   void FillRect(const RECT& rect);
   void FrameRect(const RECT& rect);
   void Rectangle(int left, int top, int right, int bottom);
+  void Ellipse(int left, int top, int right, int bottom);
+  void Polygon(const std::vector<POINT>& points);
+  void Polyline(const std::vector<POINT>& points);
+  void DrawFocusRect(const RECT& rect);
   void MoveTo(int x, int y);
   void LineTo(int x, int y);
+  POINT PenPos();
+  void SetPenPos(POINT value) { MoveTo(value.x, value.y); }
+  TColor Pixels(int x, int y);
+  void SetPixels(int x, int y, TColor color);
+
+  // The raster operation of CopyRect and Draw (SRCCOPY at first).
+  DWORD CopyMode() const { return CopyMode_; }
+  void SetCopyMode(DWORD value) { CopyMode_ = value; }
+  // The graphic at its own size with its top-left corner at (x, y); bitmaps through CopyMode.
+  void Draw(int x, int y, TGraphic& graphic);
+  void StretchDraw(const RECT& rect, TGraphic& graphic);
+  // The source area stretched over dest through CopyMode.
+  void CopyRect(const RECT& dest, TCanvas& source, const RECT& sourceRect);
+  // The bitmap's area copied to dest with the pixels of color replaced by the brush.
+  void BrushCopy(const RECT& dest, TBitmap& bitmap, const RECT& source, TColor color);
   void TextOut(int x, int y, const std::string& text);
   // Text clipped to rect; flags are DT_* for DrawTextA.
   void TextRect(const RECT& rect, const std::string& text, UINT flags);
@@ -69,6 +96,7 @@ private:
 
   HDC Handle_ = nullptr;
   HDC MeasuringDC_ = nullptr;
+  DWORD CopyMode_ = SRCCOPY;
   TFont Font_;
   TBrush Brush_;
   TPen Pen_;

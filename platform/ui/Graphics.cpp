@@ -89,12 +89,13 @@ void TFont::Assign(const TPersistent& source) {
   Style_ = font->Style_;
   Color_ = font->Color_;
   Charset_ = font->Charset_;
+  Orientation_ = font->Orientation_;
   Changed();
 }
 
 bool TFont::Equals(const TFont& other) const {
   return Name_ == other.Name_ && Height_ == other.Height_ && Style_ == other.Style_ &&
-         Color_ == other.Color_ && Charset_ == other.Charset_;
+         Color_ == other.Color_ && Charset_ == other.Charset_ && Orientation_ == other.Orientation_;
 }
 
 void TFont::SetName(const std::string& value) {
@@ -140,10 +141,19 @@ void TFont::SetCharset(int value) {
   Changed();
 }
 
+void TFont::SetOrientation(int value) {
+  if (value == Orientation_)
+    return;
+  Orientation_ = value;
+  Changed();
+}
+
 HFONT TFont::Handle() {
   if (!Handle_) {
     LOGFONTA font{};
     font.lfHeight = Height_;
+    font.lfEscapement = Orientation_;
+    font.lfOrientation = Orientation_;
     font.lfWeight = (Style_ & fsBold) ? FW_BOLD : FW_NORMAL;
     font.lfItalic = (Style_ & fsItalic) != 0;
     font.lfUnderline = (Style_ & fsUnderline) != 0;

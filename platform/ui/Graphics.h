@@ -92,6 +92,9 @@ public:
   void SetColor(TColor value);
   int Charset() const { return Charset_; }
   void SetCharset(int value);
+  // The angle of the text's baseline in tenths of a degree, counter-clockwise.
+  int Orientation() const { return Orientation_; }
+  void SetOrientation(int value);
 
   HFONT Handle();
   bool Equals(const TFont& other) const;
@@ -108,6 +111,7 @@ private:
   TFontStyles Style_ = 0;
   TColor Color_ = clWindowText;
   int Charset_ = DEFAULT_CHARSET;
+  int Orientation_ = 0;
   HFONT Handle_ = nullptr;
 };
 

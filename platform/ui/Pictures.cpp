@@ -252,6 +252,8 @@ TBitmap::~TBitmap() {
     DeleteObject(Handle_);
   if (Palette_)
     DeleteObject(Palette_);
+  if (MaskHandle_)
+    DeleteObject(MaskHandle_);
 }
 
 HDC TBitmap::MemoryDC() {
@@ -461,6 +463,37 @@ TColor TBitmap::Pixels(int x, int y) const {
 
 TColor TBitmap::TransparentColor() const {
   return Empty() ? clNone : Pixels(0, Height_ - 1);
+}
+
+void TBitmap::Mask(TColor color) {
+  if (Empty())
+    return;
+  const COLORREF key = ColorToRGB(color);
+  GdiFlush();
+  for (int i = 0; i < Width_ * Height_; ++i) {
+    std::uint8_t* pixel = Bits_ + static_cast<std::size_t>(i) * 4;
+    const bool transparent = RGB(pixel[2], pixel[1], pixel[0]) == key;
+    const std::uint8_t value = transparent ? 0xFF : 0;
+    pixel[0] = pixel[1] = pixel[2] = value;
+  }
+  Image_.clear();
+  PixelFormat_ = pf1bit;
+  Changed();
+}
+
+HBITMAP TBitmap::MaskHandle() {
+  if (MaskHandle_)
+    DeleteObject(MaskHandle_);
+  MaskHandle_ = nullptr;
+  if (Empty())
+    return nullptr;
+  MaskHandle_ = CreateBitmap(Width_, Height_, 1, 1, nullptr);
+  TMemoryDC mask(MaskHandle_);
+  HDC source = MemoryDC();
+  const COLORREF oldBack = SetBkColor(source, ColorToRGB(TransparentColor()));
+  BitBlt(mask.DC, 0, 0, Width_, Height_, source, 0, 0, SRCCOPY);
+  SetBkColor(source, oldBack);
+  return MaskHandle_;
 }
 
 void TBitmap::Draw(TCanvas& canvas, const RECT& rect) {

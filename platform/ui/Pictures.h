@@ -70,6 +70,11 @@ public:
   void SetMonochrome(bool value);
   // The colour shown through when Transparent: the bottom-left pixel's.
   TColor TransparentColor() const;
+  // Turns the bitmap into a monochrome mask: white where it had color, black elsewhere.
+  void Mask(TColor color);
+  // A monochrome GDI bitmap, white where the pixels have the transparent colour; made anew at
+  // each call and kept by the bitmap until the next or its end.
+  HBITMAP MaskHandle();
 
   void Draw(TCanvas& canvas, const RECT& rect) override;
   // A BMP file: 1, 4, 8 (palette), 16, 24 or 32 bits per pixel, uncompressed or bit fields.
@@ -101,6 +106,7 @@ private:
   int Height_ = 0;
   HDC DC_ = nullptr;
   HGDIOBJ OldBitmap_ = nullptr;
+  HBITMAP MaskHandle_ = nullptr;
   TCanvas Canvas_;
 };
 

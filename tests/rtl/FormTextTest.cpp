@@ -338,3 +338,44 @@ TEST(FormTextWriter, RefusesTreesItCannotWriteReadably) {
 
 } // namespace
 } // namespace marivo
+
+namespace marivo {
+namespace {
+
+TEST(FormTextLists, IntegerListsAndUnnamedChildrenReadAndWriteBack) {
+  const std::string text = "object A: TA\n"
+                           "  Colors = (\n"
+                           "    255\n"
+                           "    -1\n"
+                           "    $10)\n"
+                           "  object TItem\n"
+                           "    Tag = 1\n"
+                           "  end\n"
+                           "end\n";
+  const TFormObject form = ParseFormText(text, "Lists.frm");
+  ASSERT_EQ(form.Properties.size(), 1u);
+  EXPECT_EQ(form.Properties[0].Value.Numbers, (std::vector<std::int64_t>{255, -1, 16}));
+  EXPECT_TRUE(form.Properties[0].Value.Items.empty());
+  ASSERT_EQ(form.Children.size(), 1u);
+  EXPECT_EQ(form.Children[0].Name, "");
+  EXPECT_EQ(form.Children[0].ClassName, "TItem");
+  const std::string written = FormatFormText(form);
+  EXPECT_EQ(ParseFormText(written, "again"), form);
+  EXPECT_NE(written.find("  object TItem\n"), std::string::npos) << written;
+
+  const std::pair<std::string, std::string> bad[] = {
+      {"object A: TA\n  L = (\n 1\n 'a')\nend", "Integer expected but found ''a''"},
+      {"object A: TA\n  L = (\n 1.5)\nend", "Integer expected but found a float"},
+  };
+  for (const auto& [source, message] : bad) {
+    try {
+      ParseFormText(source, "Bad.frm");
+      ADD_FAILURE() << source;
+    } catch (const EReadError& error) {
+      EXPECT_NE(std::string(error.what()).find(message), std::string::npos) << error.what();
+    }
+  }
+}
+
+} // namespace
+} // namespace marivo

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "platform/ui/Graphics.h"
+#include "widgets/foundation/portable/MVWBase.h"
+
+#include <cstdint>
+#include <string>
+
+namespace marivo {
+
+enum TMVWDisabledStyle : std::uint8_t { dsAuto, dsStandard, ds3d, dsNone };
+enum TMVWThreeDOrientation : std::uint8_t { toBottomLeft, toBottomRight, toTopLeft, toTopRight };
+enum TMVWThreeDStyle : std::uint8_t {
+  tdNone,
+  tdSunken,
+  tdRaised,
+  tdSunkenShadow,
+  tdRaisedShadow,
+  tdPColorSunken,
+  tdPColorRaised,
+  tdShadow,
+  tdOutline,
+  tdExtrude,
+  tdExtrudeEnh
+};
+
+// A three-dimensional text style with light and shadow.
+class TMVW3DCaption : public TMVWObject {
+public:
+  TMVW3DCaption() = default;
+
+  TMVWDisabledStyle DisabledStyle() const { return DisabledStyle_; }
+  void SetDisabledStyle(TMVWDisabledStyle value);
+  // Index 0 LightDepth, 1 ShadowDepth.
+  std::uint8_t Depth(int index) const { return index == 0 ? LightDepth_ : ShadowDepth_; }
+  void SetDepth(int index, std::uint8_t value);
+  std::uint8_t LightDepth() const { return LightDepth_; }
+  std::uint8_t ShadowDepth() const { return ShadowDepth_; }
+  void SetLightDepth(std::uint8_t value) { SetDepth(0, value); }
+  void SetShadowDepth(std::uint8_t value) { SetDepth(1, value); }
+  // Index 0 LightColor, 1 ShadowColor.
+  TColor Color(int index) const { return index == 0 ? LightColor_ : ShadowColor_; }
+  void SetColor(int index, TColor value);
+  TColor LightColor() const { return LightColor_; }
+  TColor ShadowColor() const { return ShadowColor_; }
+  void SetLightColor(TColor value) { SetColor(0, value); }
+  void SetShadowColor(TColor value) { SetColor(1, value); }
+  TMVWThreeDOrientation Orientation() const { return Orientation_; }
+  void SetOrientation(TMVWThreeDOrientation value);
+  TMVWThreeDStyle Style() const { return Style_; }
+  void SetStyle(TMVWThreeDStyle value);
+  std::int32_t Tracing() const { return Tracing_; }
+  void SetTracing(std::int32_t value);
+
+  void Assign(const TPersistent& source) override;
+  std::string DescribeSettings() const override;
+
+protected:
+  void CopyFrom(const TMVW3DCaption& caption);
+
+private:
+  TMVWDisabledStyle DisabledStyle_ = dsAuto;
+  std::uint8_t LightDepth_ = 1;
+  std::uint8_t ShadowDepth_ = 1;
+  TColor LightColor_ = clBtnHighlight;
+  TColor ShadowColor_ = clBtnShadow;
+  TMVWThreeDOrientation Orientation_ = toTopLeft;
+  TMVWThreeDStyle Style_ = tdNone;
+  std::int32_t Tracing_ = 0;
+};
+
+} // namespace marivo

@@ -1,0 +1,61 @@
+#include "widgets/foundation/MVWButtonLayout.h"
+
+namespace marivo {
+
+namespace {
+
+template <class V> bool Store(V& field, V value) {
+  if (field == value)
+    return false;
+  field = value;
+  return true;
+}
+
+} // namespace
+
+void TMVWButtonLayout::SetArrow(bool value) {
+  if (Store(Arrow_, value))
+    Change();
+}
+
+void TMVWButtonLayout::SetArrowColor(TColor value) {
+  if (Store(ArrowColor_, value))
+    Change();
+}
+
+void TMVWButtonLayout::SetArrowIndent(std::int32_t value) {
+  if (Store(ArrowIndent_, value))
+    Change();
+}
+
+void TMVWButtonLayout::SetArrowPosition(TMVWArrowPosition value) {
+  if (Store(ArrowPosition_, value))
+    Change();
+}
+
+void TMVWButtonLayout::SetArrowSize(TMVWDDArrowSize value) {
+  if (Store(ArrowSize_, value))
+    Change();
+}
+
+void TMVWButtonLayout::Assign(const TPersistent& source) {
+  const auto* layout = dynamic_cast<const TMVWButtonLayout*>(&source);
+  if (!layout) {
+    TMVWGlyphTextLayout::Assign(source);
+    return;
+  }
+  TMVWUpdateGuard<TMVWObject> update(*this);
+  SetAlignment(layout->Alignment());
+  SetAlignText2Glyph(layout->AlignText2Glyph());
+  SetOffsetX(layout->OffsetX());
+  SetOffsetY(layout->OffsetY());
+  SetSpacing(layout->Spacing());
+  Arrow_ = layout->Arrow_;
+  ArrowColor_ = layout->ArrowColor_;
+  ArrowIndent_ = layout->ArrowIndent_;
+  ArrowPosition_ = layout->ArrowPosition_;
+  ArrowSize_ = layout->ArrowSize_;
+  update.Release(true);
+}
+
+} // namespace marivo

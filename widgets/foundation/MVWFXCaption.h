@@ -1,0 +1,39 @@
+#pragma once
+
+#include "widgets/foundation/MVW3DCaption.h"
+
+#include <cstdint>
+
+namespace marivo {
+
+// 0..359 once stored.
+using TMVWAngle = std::uint16_t;
+
+// A 3D text style turned by an angle, with the text position the drawing recorded.
+class TMVWFxCaption : public TMVW3DCaption {
+public:
+  TMVWFxCaption() = default;
+
+  TMVWAngle Angle() const { return Angle_; }
+  // Taken modulo 360.
+  void SetAngle(TMVWAngle value);
+  // Index 0 PosX, 1 PosY; drawing reads them as signed 16-bit offsets.
+  std::uint16_t Pos(int index) const { return index == 0 ? PosX_ : PosY_; }
+  void SetPosIndex(int index, std::uint16_t value);
+  std::uint16_t PosX() const { return PosX_; }
+  std::uint16_t PosY() const { return PosY_; }
+  void SetPosX(std::uint16_t value) { SetPosIndex(0, value); }
+  void SetPosY(std::uint16_t value) { SetPosIndex(1, value); }
+  // Records the drawing's text position without telling the owner.
+  void SetPos(std::uint16_t x, std::uint16_t y);
+
+  void Assign(const TPersistent& source) override;
+  std::string DescribeSettings() const override;
+
+private:
+  TMVWAngle Angle_ = 0;
+  std::uint16_t PosX_ = 0;
+  std::uint16_t PosY_ = 0;
+};
+
+} // namespace marivo

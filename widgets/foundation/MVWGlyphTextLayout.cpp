@@ -1,0 +1,48 @@
+#include "widgets/foundation/MVWGlyphTextLayout.h"
+
+namespace marivo {
+
+void TMVWGlyphTextLayout::SetAlignment(TMVWAlignment value) {
+  if (value == Alignment_)
+    return;
+  Alignment_ = value;
+  Change();
+}
+
+void TMVWGlyphTextLayout::SetAlignText2Glyph(TMVWTextArrange value) {
+  if (value == AlignText2Glyph_)
+    return;
+  AlignText2Glyph_ = value;
+  Change();
+}
+
+void TMVWGlyphTextLayout::SetOffset(int index, std::int32_t value) {
+  std::int32_t& field = index == 0 ? OffsetX_ : OffsetY_;
+  if (value == field)
+    return;
+  field = value;
+  Change();
+}
+
+void TMVWGlyphTextLayout::SetSpacing(std::int32_t value) {
+  if (value == Spacing_)
+    return;
+  Spacing_ = value;
+  Change();
+}
+
+void TMVWGlyphTextLayout::Assign(const TPersistent& source) {
+  const auto* layout = dynamic_cast<const TMVWGlyphTextLayout*>(&source);
+  if (!layout) {
+    TMVWObject::Assign(source);
+    return;
+  }
+  Alignment_ = layout->Alignment_;
+  AlignText2Glyph_ = layout->AlignText2Glyph_;
+  OffsetX_ = layout->OffsetX_;
+  OffsetY_ = layout->OffsetY_;
+  Spacing_ = layout->Spacing_;
+  Change();
+}
+
+} // namespace marivo

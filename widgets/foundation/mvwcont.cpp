@@ -1,0 +1,881 @@
+#include "widgets/foundation/mvwcont.h"
+
+#include "platform/rtl/ClassRegistry.h"
+#include "platform/rtl/Streams.h"
+#include "widgets/foundation/MVWStreamUtils.h"
+#include "widgets/foundation/mvwgraph.h"
+#include "widgets/foundation/mvwwave.h"
+
+#include <algorithm>
+
+namespace marivo {
+
+TMVWContainer* MVWContainer = nullptr;
+
+namespace {
+
+constexpr TColor OutOfRangeColor = clWhite;
+constexpr DWORD DestAndNotSource = 0x00220326;
+
+[[noreturn]] void InvalidImageSize() {
+  throw EInvalidGraphicOperation("Invalid image size");
+}
+
+// Masked drawing: the mask keeps the destination where it is white, the image (black there)
+// is or'ed in.
+void DrawThroughMask(HDC target, int x, int y, int w, int h, HDC mask, HDC image, int sx, int sy) {
+  const COLORREF oldText = SetTextColor(target, RGB(0, 0, 0));
+  const COLORREF oldBack = SetBkColor(target, RGB(255, 255, 255));
+  BitBlt(target, x, y, w, h, mask, sx, sy, 0x8800C6);
+  BitBlt(target, x, y, w, h, image, sx, sy, 0xEE0086);
+  SetBkColor(target, oldBack);
+  SetTextColor(target, oldText);
+}
+
+// A copy of the bitmap widened to width, its pixels kept at the left.
+void Widen(TBitmap& bitmap, int width, int height, TColor fill) {
+  TBitmap wider;
+  wider.SetSize(width, height);
+  wider.Canvas().Brush().SetColor(fill);
+  wider.Canvas().FillRect({0, 0, width, height});
+  if (!bitmap.Empty())
+    BitBlt(wider.Canvas().Handle(), 0, 0, bitmap.Width(), bitmap.Height(), bitmap.Canvas().Handle(),
+           0, 0, SRCCOPY);
+  bitmap.Assign(wider);
+}
+
+} // namespace
+
+// --- Bitmap items -----------------------------------------------------------------------------
+
+void TMVWBitmapListItem::SetBitmap(const TBitmap& value) {
+  Bitmap_.Assign(value);
+  Change();
+}
+
+std::uint8_t TMVWBitmapListItem::GetFlags() const {
+  return TMVWListItem::GetFlags() | (IsEmpty() ? 0 : ItemHasData) | PixelFormatFlag(PixelFormat_);
+}
+
+void TMVWBitmapListItem::SaveToStream(TStream& stream) {
+  if (WriteHeader(stream))
+    WriteBitmap(stream, Bitmap_, Compressed(), PixelFormatCode(PixelFormat_));
+}
+
+void TMVWBitmapListItem::LoadFromStream(TStream& stream) {
+  Bitmap_.SetSize(0, 0);
+  if (ReadHeader(stream) & ItemHasData)
+    ReadBitmap(stream, Bitmap_, Compressed());
+}
+
+void TMVWBitmapListItem::Assign(const TPersistent& source) {
+  TMVWListItem::Assign(source);
+  if (auto* item = dynamic_cast<const TMVWBitmapListItem*>(&source))
+    Bitmap_.Assign(item->Bitmap_);
+}
+
+// --- Image-list items -------------------------------------------------------------------------
+
+TMVWImageListItem::TMVWImageListItem(TComponent* owner, int width, int height)
+    : TMVWListItem(owner) {
+  if (width < 1 || height < 1)
+    InvalidImageSize();
+  Size_.Width = width;
+  Size_.Height = height;
+}
+
+void TMVWImageListItem::SetAllocBy(std::int32_t value) {
+  if (value >= 1)
+    Size_.AllocBy = value;
+}
+
+void TMVWImageListItem::SetWidth(std::int32_t value) {
+  if (value <= 0 || value == Size_.Width)
+    return;
+  Size_.Width = value;
+  Clear();
+}
+
+void TMVWImageListItem::SetHeight(std::int32_t value) {
+  if (value <= 0 || value == Size_.Height)
+    return;
+  Size_.Height = value;
+  Clear();
+}
+
+void TMVWImageListItem::SetMasked(bool value) {
+  if (value == Size_.Masked)
+    return;
+  const int count = Count();
+  Size_.Masked = value;
+  Clear();
+  if (count > 0) {
+    EnsureCapacity(count);
+    ResetEntries(count);
+  }
+}
+
+RECT TMVWImageListItem::ImageRect(int index) const {
+  const int x = static_cast<int>(Entry(index) & 0xFFFF);
+  return {x, 0, x + Size_.Width, Size_.Height};
+}
+
+void TMVWImageListItem::ResetEntries(int count) {
+  Entries_.clear();
+  for (int i = 0; i < count; ++i)
+    Entries_.push_back(static_cast<std::uint32_t>(i * Size_.Width) |
+                       (Size_.Masked ? 0x10000u : 0u));
+}
+
+void TMVWImageListItem::EnsureCapacity(int images) {
+  const int w = Size_.Width;
+  if (std::int64_t{images} * w > MaxStripWidth)
+    throw EInvalidGraphicOperation("Too many images");
+  int capacity = Strip_.Empty() ? 0 : Strip_.Width() / w;
+  if (images <= capacity && !Strip_.Empty())
+    return;
+  while (capacity < images)
+    capacity += Size_.AllocBy;
+  capacity = std::min(capacity, MaxStripWidth / w);
+  Widen(Strip_, capacity * w, Size_.Height, clBlack);
+  if (Size_.Masked) {
+    Widen(MaskStrip_, capacity * w, Size_.Height, clWhite);
+    MaskStrip_.SetPixelFormat(pf1bit);
+  }
+}
+
+int TMVWImageListItem::AddImages(TBitmap& bitmap, TBitmap* mask) {
+  const int w = Size_.Width;
+  if (bitmap.Empty() || bitmap.Height() != Size_.Height || bitmap.Width() % w != 0)
+    InvalidImageSize();
+  if (mask && (mask->Width() != bitmap.Width() || mask->Height() != bitmap.Height()))
+    InvalidImageSize();
+  const int first = Count();
+  const int added = bitmap.Width() / w;
+  EnsureCapacity(first + added);
+  const int x = first * w;
+  HDC strip = Strip_.Canvas().Handle();
+  BitBlt(strip, x, 0, bitmap.Width(), bitmap.Height(), bitmap.Canvas().Handle(), 0, 0, SRCCOPY);
+  if (Size_.Masked) {
+    TBitmap own;
+    if (!mask) {
+      own.Assign(bitmap);
+      own.Mask(bitmap.TransparentColor());
+      mask = &own;
+    }
+    HDC maskDC = MaskStrip_.Canvas().Handle();
+    BitBlt(maskDC, x, 0, bitmap.Width(), bitmap.Height(), mask->Canvas().Handle(), 0, 0, SRCCOPY);
+    SetTextColor(strip, RGB(0, 0, 0));
+    ::SetBkColor(strip, RGB(255, 255, 255));
+    BitBlt(strip, x, 0, bitmap.Width(), bitmap.Height(), maskDC, x, 0, DestAndNotSource);
+  }
+  ResetEntries(first + added);
+  Change();
+  return first;
+}
+
+void TMVWImageListItem::AppendItem(TMVWImageListItem& other) {
+  if (other.Size_.Width != Size_.Width || other.Size_.Height != Size_.Height)
+    InvalidImageSize();
+  const int count = other.Count();
+  if (count == 0)
+    return;
+  TBitmap images;
+  images.SetSize(count * Size_.Width, Size_.Height);
+  BitBlt(images.Canvas().Handle(), 0, 0, images.Width(), images.Height(),
+         other.Strip_.Canvas().Handle(), 0, 0, SRCCOPY);
+  TBitmap mask;
+  if (other.Size_.Masked) {
+    mask.SetSize(images.Width(), images.Height());
+    BitBlt(mask.Canvas().Handle(), 0, 0, mask.Width(), mask.Height(),
+           other.MaskStrip_.Canvas().Handle(), 0, 0, SRCCOPY);
+  }
+  AddImages(images, other.Size_.Masked ? &mask : nullptr);
+}
+
+void TMVWImageListItem::DrawAt(TCanvas& canvas, int x, int y, int index) {
+  if (index < 0 || index >= Count())
+    return;
+  const RECT part = ImageRect(index);
+  const int w = Size_.Width;
+  const int h = Size_.Height;
+  HDC target = canvas.Handle();
+  if (!Size_.Masked || ImageType_ == 1) {
+    TBitmap& source = ImageType_ == 1 && Size_.Masked ? MaskStrip_ : Strip_;
+    BitBlt(target, x, y, w, h, source.Canvas().Handle(), part.left, 0, SRCCOPY);
+    return;
+  }
+  HDC mask = MaskStrip_.Canvas().Handle();
+  HDC image = Strip_.Canvas().Handle();
+  if (DrawingStyle_ == 3 || (DrawingStyle_ == 2 && BkColor_ == clNone)) {
+    DrawThroughMask(target, x, y, w, h, mask, image, part.left, 0);
+    return;
+  }
+  TBitmap work;
+  work.SetSize(w, h);
+  HDC workDC = work.Canvas().Handle();
+  if (BkColor_ == clNone) {
+    // Without a background colour the destination shows through.
+    BitBlt(workDC, 0, 0, w, h, target, x, y, SRCCOPY);
+  } else {
+    work.Canvas().Brush().SetColor(BkColor_);
+    work.Canvas().FillRect({0, 0, w, h});
+  }
+  DrawThroughMask(workDC, 0, 0, w, h, mask, image, part.left, 0);
+  if (DrawingStyle_ != 2 && BlendColor_ != clNone)
+    for (int py = 0; py < h; ++py)
+      for (int px = 0; px < w; ++px) {
+        const bool set = DrawingStyle_ == 1 ? (px + py) % 2 == 1 : (px % 2 == 0 || py % 2 == 0);
+        if (set)
+          work.SetPixels(px, py, BlendColor_);
+      }
+  BitBlt(target, x, y, w, h, workDC, 0, 0, SRCCOPY);
+}
+
+void TMVWImageListItem::Clear() {
+  Entries_.clear();
+  Strip_.SetSize(0, 0);
+  MaskStrip_.SetSize(0, 0);
+}
+
+std::uint8_t TMVWImageListItem::GetFlags() const {
+  return TMVWListItem::GetFlags() | (IsEmpty() ? 0 : ItemHasData) | PixelFormatFlag(PixelFormat_);
+}
+
+void TMVWImageListItem::WriteStrip(TStream& stream) {
+  WriteInt32(stream, Count());
+  if (Count() == 0)
+    return;
+  WriteBitmap(stream, Strip_, Compressed(), PixelFormatCode(PixelFormat_));
+  if (Size_.Masked)
+    WriteBitmap(stream, MaskStrip_, Compressed(), 2);
+}
+
+void TMVWImageListItem::ReadStrip(TStream& stream) {
+  const std::int32_t count = ReadInt32(stream);
+  CheckImageCount(Size_, count);
+  TBitmap strip;
+  TBitmap mask;
+  if (count > 0) {
+    ReadBitmap(stream, strip, Compressed());
+    if (strip.Height() != Size_.Height || strip.Width() < count * Size_.Width)
+      InvalidImageSize();
+    if (Size_.Masked) {
+      ReadBitmap(stream, mask, Compressed());
+      if (mask.Width() != strip.Width() || mask.Height() != strip.Height())
+        InvalidImageSize();
+    }
+  }
+  Strip_.Assign(strip);
+  MaskStrip_.Assign(mask);
+  ResetEntries(count);
+}
+
+void TMVWImageListItem::SaveToStream(TStream& stream) {
+  if (!WriteHeader(stream))
+    return;
+  WriteImageStripSize(stream, Size_);
+  WriteStrip(stream);
+}
+
+void TMVWImageListItem::LoadFromStream(TStream& stream) {
+  const std::uint8_t flags = ReadHeader(stream);
+  Clear();
+  if (flags & ItemHasData) {
+    Size_ = ReadImageStripSize(stream);
+    ReadStrip(stream);
+  }
+}
+
+void TMVWImageListItem::ReadLegacyBitmap(TStream& stream) {
+  ReadStrip(stream);
+}
+
+void TMVWImageListItem::Assign(const TPersistent& source) {
+  TMVWListItem::Assign(source);
+  const auto* item = dynamic_cast<const TMVWImageListItem*>(&source);
+  if (!item)
+    return;
+  Size_ = item->Size_;
+  Entries_ = item->Entries_;
+  Strip_.Assign(item->Strip_);
+  MaskStrip_.Assign(item->MaskStrip_);
+  BkColor_ = item->BkColor_;
+  BlendColor_ = item->BlendColor_;
+  DrawingStyle_ = item->DrawingStyle_;
+  ImageType_ = item->ImageType_;
+}
+
+// --- Image containers -------------------------------------------------------------------------
+
+void TMVWCustomImageList::AssignDefaults(const TMVWCustomContainer& source) {
+  TMVWCustomContainer::AssignDefaults(source);
+  if (auto* list = dynamic_cast<const TMVWCustomImageList*>(&source))
+    DefaultPixelFormat_ = list->DefaultPixelFormat_;
+}
+
+void TMVWCustomImageList::PrepareItem(TMVWListItem& item) {
+  TMVWCustomContainer::PrepareItem(item);
+  item.SetPixelFormat(DefaultPixelFormat_);
+}
+
+void TMVWCustomImageList::DrawCopied(TCanvas& canvas, const RECT& rect, int list, int image,
+                                     TColor color, std::uint32_t clipOffset, std::uint16_t flags) {
+  if (!IsValid(list, image))
+    return;
+  TBitmap copy;
+  GetBitmap(list, image, copy);
+  DrawBitmapInRect(canvas, rect, copy, color, clipOffset, flags);
+}
+
+TMVWBitmapList::TMVWBitmapList(TComponent* owner) : TMVWCustomImageList(owner) {
+  SetListKind(1);
+}
+
+TBitmap* TMVWBitmapList::BitmapOf(int list) const {
+  TMVWBitmapListItem* item = Item(list);
+  return item ? &item->Bitmap() : nullptr;
+}
+
+TCanvas* TMVWBitmapList::GetCanvas(int list) {
+  TBitmap* bitmap = BitmapOf(list);
+  return bitmap ? &bitmap->Canvas() : nullptr;
+}
+
+RECT TMVWBitmapList::GetPartRect(int list, int) {
+  TBitmap* bitmap = BitmapOf(list);
+  return bitmap ? RECT{0, 0, bitmap->Width(), bitmap->Height()} : RECT{};
+}
+
+int TMVWBitmapList::GetSize(int list, int which) {
+  TBitmap* bitmap = BitmapOf(list);
+  if (!bitmap)
+    return 0;
+  return which == 0 ? bitmap->Width() : bitmap->Height();
+}
+
+int TMVWBitmapList::GetImageCount(int list) {
+  TBitmap* bitmap = BitmapOf(list);
+  return bitmap && !bitmap->Empty() ? 1 : 0;
+}
+
+bool TMVWBitmapList::IsValid(int list, int) {
+  return GetImageCount(list) == 1;
+}
+
+void TMVWBitmapList::GetBitmap(int list, int, TBitmap& bitmap) {
+  if (TBitmap* source = BitmapOf(list))
+    bitmap.Assign(*source);
+}
+
+HPALETTE TMVWBitmapList::GetPalette(int list) {
+  TBitmap* bitmap = BitmapOf(list);
+  return bitmap ? bitmap->Palette() : nullptr;
+}
+
+TColor TMVWBitmapList::GetTransparentColor(int list, int) {
+  TBitmap* bitmap = BitmapOf(list);
+  return bitmap && !bitmap->Empty() ? bitmap->TransparentColor() : OutOfRangeColor;
+}
+
+TColor TMVWBitmapList::GetPixel(POINT point, int list, int) {
+  TBitmap* bitmap = BitmapOf(list);
+  if (!bitmap || point.x < 0 || point.y < 0 || point.x >= bitmap->Width() ||
+      point.y >= bitmap->Height())
+    return OutOfRangeColor;
+  return bitmap->Pixels(point.x, point.y);
+}
+
+void TMVWBitmapList::DrawAt(TCanvas& canvas, int x, int y, int list, int) {
+  TBitmap* bitmap = BitmapOf(list);
+  if (!bitmap || bitmap->Empty())
+    return;
+  RECT used;
+  DrawBitmapAligned(canvas, {x, y, x + bitmap->Width(), y + bitmap->Height()}, *bitmap, used,
+                    bitmap->TransparentColor(), 0);
+}
+
+void TMVWBitmapList::DrawInRect(TCanvas& canvas, const RECT& rect, int list, int,
+                                std::uint16_t flags) {
+  TBitmap* bitmap = BitmapOf(list);
+  if (!bitmap || bitmap->Empty())
+    return;
+  RECT used;
+  DrawBitmapAligned(canvas, rect, *bitmap, used, bitmap->TransparentColor(), flags);
+}
+
+void TMVWBitmapList::DrawExtended(TCanvas& canvas, const RECT& rect, int list, int, TColor color,
+                                  std::uint32_t clipOffset, std::uint16_t flags) {
+  if (TBitmap* bitmap = BitmapOf(list); bitmap && !bitmap->Empty())
+    DrawBitmapInRect(canvas, rect, *bitmap, color, clipOffset, flags);
+}
+
+TMVWImageList::TMVWImageList(TComponent* owner) : TMVWCustomImageList(owner) {
+  SetListKind(0);
+}
+
+TMVWImageListItem* TMVWImageList::Valid(int list, int image) const {
+  TMVWImageListItem* item = Item(list);
+  return item && image >= 0 && image < item->Count() ? item : nullptr;
+}
+
+TCanvas* TMVWImageList::GetCanvas(int list) {
+  TMVWImageListItem* item = Item(list);
+  return item ? &item->Strip().Canvas() : nullptr;
+}
+
+RECT TMVWImageList::GetPartRect(int list, int image) {
+  TMVWImageListItem* item = Valid(list, image);
+  return item ? item->ImageRect(image) : RECT{};
+}
+
+int TMVWImageList::GetSize(int list, int which) {
+  TMVWImageListItem* item = Item(list);
+  if (!item)
+    return 0;
+  return which == 0 ? item->Width() : item->Height();
+}
+
+int TMVWImageList::GetImageCount(int list) {
+  TMVWImageListItem* item = Item(list);
+  return item ? item->Count() : -1;
+}
+
+bool TMVWImageList::IsValid(int list, int image) {
+  return Valid(list, image) != nullptr;
+}
+
+void TMVWImageList::GetBitmap(int list, int image, TBitmap& bitmap) {
+  TMVWImageListItem* item = Valid(list, image);
+  if (!item)
+    return;
+  const RECT part = item->ImageRect(image);
+  bitmap.SetSize(item->Width(), item->Height());
+  BitBlt(bitmap.Canvas().Handle(), 0, 0, item->Width(), item->Height(),
+         item->Strip().Canvas().Handle(), part.left, 0, SRCCOPY);
+}
+
+bool TMVWImageList::IsMasked(int list) {
+  TMVWImageListItem* item = Item(list);
+  return item && item->Masked();
+}
+
+HPALETTE TMVWImageList::GetPalette(int list) {
+  TMVWImageListItem* item = Item(list);
+  return item ? item->Strip().Palette() : nullptr;
+}
+
+TColor TMVWImageList::GetTransparentColor(int list, int image) {
+  TMVWImageListItem* item = Valid(list, image);
+  if (!item)
+    return OutOfRangeColor;
+  return item->Strip().Pixels(item->ImageRect(image).left, item->Height() - 1);
+}
+
+TColor TMVWImageList::GetPixel(POINT point, int list, int image) {
+  TMVWImageListItem* item = Valid(list, image);
+  if (!item || point.x < 0 || point.y < 0 || point.x >= item->Width() || point.y >= item->Height())
+    return OutOfRangeColor;
+  return item->Strip().Pixels(item->ImageRect(image).left + point.x, point.y);
+}
+
+void TMVWImageList::DrawAt(TCanvas& canvas, int x, int y, int list, int image) {
+  if (TMVWImageListItem* item = Valid(list, image))
+    item->DrawAt(canvas, x, y, image);
+}
+
+void TMVWImageList::DrawInRect(TCanvas& canvas, const RECT& rect, int list, int image,
+                               std::uint16_t flags) {
+  TMVWImageListItem* item = Valid(list, image);
+  if (!item)
+    return;
+  RECT used;
+  const RECT part = item->ImageRect(image);
+  if (item->Masked())
+    DrawImageInRect(canvas, rect, &item->Strip().Canvas(), used, &item->MaskStrip(),
+                    item->Strip().Palette(), clNone, flags | DrawMasked, part);
+  else
+    DrawImageInRect(canvas, rect, &item->Strip().Canvas(), used, nullptr, item->Strip().Palette(),
+                    GetTransparentColor(list, image), flags, part);
+}
+
+void TMVWImageList::DrawExtended(TCanvas& canvas, const RECT& rect, int list, int image,
+                                 TColor color, std::uint32_t clipOffset, std::uint16_t flags) {
+  TMVWImageListItem* item = Valid(list, image);
+  if (!item)
+    return;
+  HRGN region = nullptr;
+  if (flags & DrawClip) {
+    RECT clip = rect;
+    OffsetRect(&clip, static_cast<std::int16_t>(clipOffset & 0xFFFF),
+               static_cast<std::int16_t>(clipOffset >> 16));
+    region = CreateRectRgnIndirect(&clip);
+    SelectClipRgn(canvas.Handle(), region);
+  }
+  RECT used;
+  TBitmap* mask = item->Masked() && (flags & DrawMasked) ? &item->MaskStrip() : nullptr;
+  DrawImageInRect(canvas, rect, &item->Strip().Canvas(), used, mask, item->Strip().Palette(), color,
+                  flags, item->ImageRect(image));
+  if (region) {
+    SelectClipRgn(canvas.Handle(), nullptr);
+    DeleteObject(region);
+  }
+}
+
+// --- Graphic lists ----------------------------------------------------------------------------
+
+TMVWGraphicListItem::TMVWGraphicListItem() {
+  Picture_.OnChange = [this](TObject*) { Changed(false); };
+}
+
+void TMVWGraphicListItem::SetName(const std::string& value) {
+  if (value == Name_)
+    return;
+  Name_ = value;
+  Changed(false);
+}
+
+void TMVWGraphicListItem::Assign(const TPersistent& source) {
+  const auto* item = dynamic_cast<const TMVWGraphicListItem*>(&source);
+  if (!item) {
+    TCollectionItem::Assign(source);
+    return;
+  }
+  Name_ = item->Name_;
+  Picture_.Assign(item->Picture_);
+}
+
+TMVWGraphicListItems::TMVWGraphicListItems(TMVWGraphicList& list)
+    : TCollection(&list, [] { return std::make_unique<TMVWGraphicListItem>(); }), List_(list) {}
+
+void TMVWGraphicListItems::Update(TCollectionItem*) {
+  List_.Change();
+}
+
+TMVWGraphicList::TMVWGraphicList(TComponent* owner)
+    : TMVWCustomImageList(owner), Graphics_(*this),
+      Shared_(std::make_unique<TMVWListItem>(nullptr)) {}
+
+TMVWListItem* TMVWGraphicList::Item(int index) const {
+  if (index < 0 || index >= Graphics_.Count())
+    return nullptr;
+  Shared_->SetDescription(Graphics_.Items(index)->Name());
+  return Shared_.get();
+}
+
+TPicture* TMVWGraphicList::PictureOf(int list) const {
+  if (list < 0 || list >= Graphics_.Count())
+    return nullptr;
+  TPicture& picture = Graphics_.Items(list)->Picture();
+  return picture.Graphic() && !picture.Graphic()->Empty() ? &picture : nullptr;
+}
+
+RECT TMVWGraphicList::GetPartRect(int list, int) {
+  TPicture* picture = PictureOf(list);
+  return picture ? RECT{0, 0, picture->Width(), picture->Height()} : RECT{};
+}
+
+int TMVWGraphicList::GetSize(int list, int which) {
+  TPicture* picture = PictureOf(list);
+  if (!picture)
+    return 0;
+  return which == 0 ? picture->Width() : picture->Height();
+}
+
+int TMVWGraphicList::GetImageCount(int list) {
+  return PictureOf(list) ? 1 : 0;
+}
+
+bool TMVWGraphicList::IsValid(int list, int) {
+  return PictureOf(list) != nullptr;
+}
+
+void TMVWGraphicList::GetBitmap(int list, int, TBitmap& bitmap) {
+  TPicture* picture = PictureOf(list);
+  if (!picture)
+    return;
+  if (auto* source = dynamic_cast<TBitmap*>(picture->Graphic())) {
+    bitmap.Assign(*source);
+    return;
+  }
+  bitmap.SetSize(picture->Width(), picture->Height());
+  bitmap.Canvas().Brush().SetColor(clWhite);
+  bitmap.Canvas().FillRect({0, 0, picture->Width(), picture->Height()});
+  picture->Graphic()->Draw(bitmap.Canvas(), {0, 0, picture->Width(), picture->Height()});
+}
+
+HPALETTE TMVWGraphicList::GetPalette(int list) {
+  TPicture* picture = PictureOf(list);
+  auto* bitmap = picture ? dynamic_cast<TBitmap*>(picture->Graphic()) : nullptr;
+  return bitmap ? bitmap->Palette() : nullptr;
+}
+
+TColor TMVWGraphicList::GetTransparentColor(int list, int image) {
+  if (!IsValid(list, image))
+    return clNone;
+  TBitmap copy;
+  GetBitmap(list, image, copy);
+  return copy.TransparentColor();
+}
+
+void TMVWGraphicList::DrawAt(TCanvas& canvas, int x, int y, int list, int) {
+  if (TPicture* picture = PictureOf(list))
+    picture->Graphic()->Draw(canvas, {x, y, x + picture->Width(), y + picture->Height()});
+}
+
+void TMVWGraphicList::DrawInRect(TCanvas& canvas, const RECT& rect, int list, int image,
+                                 std::uint16_t flags) {
+  DrawCopied(canvas, rect, list, image, GetTransparentColor(list, image), 0, flags);
+}
+
+void TMVWGraphicList::DrawExtended(TCanvas& canvas, const RECT& rect, int list, int image,
+                                   TColor color, std::uint32_t clipOffset, std::uint16_t flags) {
+  DrawCopied(canvas, rect, list, image, color, clipOffset, flags);
+}
+
+void TMVWGraphicList::Assign(const TPersistent& source) {
+  const auto* list = dynamic_cast<const TMVWGraphicList*>(&source);
+  if (!list) {
+    TMVWCustomImageList::Assign(source);
+    return;
+  }
+  Graphics_.Assign(list->Graphics_);
+  Change();
+}
+
+// --- Connectors -------------------------------------------------------------------------------
+
+TMVWBorImageListItem::TMVWBorImageListItem() {
+  Link_.OnChange = [this](TObject*) {
+    if (auto* items = dynamic_cast<TMVWBorImageListItems*>(Collection()))
+      items->Connector().Change();
+  };
+}
+
+void TMVWBorImageListItem::SetImageList(TCustomImageList* value) {
+  if (value == ImageList_)
+    return;
+  if (ImageList_)
+    ImageList_->UnRegisterChanges(&Link_);
+  ImageList_ = value;
+  if (value) {
+    value->RegisterChanges(&Link_);
+    if (auto* items = dynamic_cast<TMVWBorImageListItems*>(Collection()))
+      value->FreeNotification(&items->Connector());
+  }
+  Changed(false);
+}
+
+void TMVWBorImageListItem::Assign(const TPersistent& source) {
+  const auto* item = dynamic_cast<const TMVWBorImageListItem*>(&source);
+  if (!item) {
+    TCollectionItem::Assign(source);
+    return;
+  }
+  Name_ = item->Name_;
+  SetImageList(item->ImageList_);
+}
+
+TMVWBorImageListItems::TMVWBorImageListItems(TMVWImageListConnector& connector)
+    : TCollection(&connector, [] { return std::make_unique<TMVWBorImageListItem>(); }),
+      Connector_(connector) {}
+
+TMVWImageListConnector::TMVWImageListConnector(TComponent* owner)
+    : TMVWCustomImageList(owner), ImageLists_(*this) {}
+
+TCustomImageList* TMVWImageListConnector::ListOf(int list) const {
+  if (list < 0 || list >= ImageLists_.Count())
+    return nullptr;
+  return ImageLists_.Items(list)->ImageList();
+}
+
+RECT TMVWImageListConnector::GetPartRect(int list, int) {
+  TCustomImageList* images = ListOf(list);
+  return images ? RECT{0, 0, images->Width(), images->Height()} : RECT{};
+}
+
+int TMVWImageListConnector::GetSize(int list, int which) {
+  TCustomImageList* images = ListOf(list);
+  if (!images)
+    return 0;
+  return which == 0 ? images->Width() : images->Height();
+}
+
+int TMVWImageListConnector::GetImageCount(int list) {
+  TCustomImageList* images = ListOf(list);
+  return images ? images->Count() : -1;
+}
+
+bool TMVWImageListConnector::IsValid(int list, int image) {
+  TCustomImageList* images = ListOf(list);
+  return images && image >= 0 && image < images->Count();
+}
+
+void TMVWImageListConnector::GetBitmap(int list, int image, TBitmap& bitmap) {
+  if (IsValid(list, image))
+    ListOf(list)->GetBitmap(image, bitmap);
+}
+
+bool TMVWImageListConnector::IsMasked(int list) {
+  TCustomImageList* images = ListOf(list);
+  return images && images->Masked();
+}
+
+TColor TMVWImageListConnector::GetTransparentColor(int list, int image) {
+  if (!IsValid(list, image))
+    return OutOfRangeColor;
+  TBitmap copy;
+  GetBitmap(list, image, copy);
+  return copy.TransparentColor();
+}
+
+void TMVWImageListConnector::DrawAt(TCanvas& canvas, int x, int y, int list, int image) {
+  if (IsValid(list, image))
+    ListOf(list)->Draw(canvas, x, y, image);
+}
+
+void TMVWImageListConnector::DrawInRect(TCanvas& canvas, const RECT& rect, int list, int image,
+                                        std::uint16_t flags) {
+  DrawCopied(canvas, rect, list, image, GetTransparentColor(list, image), 0, flags);
+}
+
+void TMVWImageListConnector::DrawExtended(TCanvas& canvas, const RECT& rect, int list, int image,
+                                          TColor color, std::uint32_t clipOffset,
+                                          std::uint16_t flags) {
+  DrawCopied(canvas, rect, list, image, color, clipOffset, flags);
+}
+
+void TMVWImageListConnector::Assign(const TPersistent& source) {
+  const auto* connector = dynamic_cast<const TMVWImageListConnector*>(&source);
+  if (!connector) {
+    TMVWCustomImageList::Assign(source);
+    return;
+  }
+  ImageLists_.Assign(connector->ImageLists_);
+  Change();
+}
+
+void TMVWImageListConnector::Notification(TComponent* component, TOperation operation) {
+  TMVWCustomImageList::Notification(component, operation);
+  if (operation != opRemove)
+    return;
+  for (int i = 0; i < ImageLists_.Count(); ++i)
+    if (ImageLists_.Items(i)->ImageList() == component)
+      ImageLists_.Items(i)->SetImageList(nullptr);
+}
+
+// --- The global container and references ------------------------------------------------------
+
+TMVWContainer::TMVWContainer(TComponent* owner)
+    : TMVWBaseContainer(owner), BitmapList_(new TMVWBitmapList(this)),
+      ImageList_(new TMVWImageList(this)), WaveList_(new TMVWWaveList(this)),
+      StringList_(new TMVWStringList(this)) {
+  for (TMVWCustomComponent* list :
+       std::initializer_list<TMVWCustomComponent*>{BitmapList_, ImageList_, WaveList_, StringList_})
+    list->OnChange = [this](TObject* sender) { ContainerChanged(sender); };
+}
+
+void TMVWContainer::ContainerChanged(TObject* sender) {
+  TMVWBaseContainer::ContainerChanged(sender);
+}
+
+std::string WriteContainerListRef(const TMVWCustomImageList* list) {
+  if (!MVWContainer || !list)
+    return {};
+  if (list == &MVWContainer->BitmapList())
+    return ListSignatures()[1];
+  if (list == &MVWContainer->ImageList())
+    return ListSignatures()[0];
+  return {};
+}
+
+TMVWCustomImageList* ReadContainerListRef(const std::string& text) {
+  if (!MVWContainer)
+    return nullptr;
+  if (text == ListSignatures()[0])
+    return &MVWContainer->ImageList();
+  if (text == ListSignatures()[1])
+    return &MVWContainer->BitmapList();
+  return nullptr;
+}
+
+bool IsGlobalContainerList(const TMVWCustomImageList* list) {
+  return !WriteContainerListRef(list).empty();
+}
+
+bool IsImageListConnector(const TMVWCustomImageList* list) {
+  return dynamic_cast<const TMVWImageListConnector*>(list) != nullptr;
+}
+
+bool LoadBitmapFromListFile(const std::string& fileName, int ident, TBitmap& bitmap) {
+  TFileStream file(fileName, TFileMode::fmOpenRead);
+  std::int32_t count = 0;
+  std::vector<std::int32_t> positions;
+  if (ReadListKind(file, count, &positions) != 1)
+    throw Exception("Cannot open file %s: " + fileName);
+  if (ident < 0 || ident >= static_cast<int>(positions.size()))
+    return false;
+  file.SetPosition(positions[static_cast<std::size_t>(ident)]);
+  TMVWBitmapListItem item(nullptr);
+  item.LoadFromStream(file);
+  bitmap.Assign(item.Bitmap());
+  return !bitmap.Empty();
+}
+
+void RegisterContainerClasses() {
+  static const bool registered = [] {
+    RegisterPortableContainerClasses();
+    RegisterPictureClasses();
+    RegisterImageListClasses();
+    const std::vector<std::string> formats = {"spfDefault", "spfMono", "spf4bit", "spf8bit"};
+    RegisterComponentClass<TMVWCustomImageList, TMVWCustomContainer>("TMVWCustomImageList");
+    RegisterComponentClass<TMVWBitmapList, TMVWCustomImageList>("TMVWBitmapList")
+        .String("About", &TMVWBitmapList::About, &TMVWBitmapList::SetAbout, std::string())
+        .Boolean("DefaultCompressed", &TMVWBitmapList::DefaultCompressed,
+                 &TMVWBitmapList::SetDefaultCompressed, false)
+        .Enumeration("DefaultPixelFormat", formats, &TMVWBitmapList::DefaultPixelFormat,
+                     &TMVWBitmapList::SetDefaultPixelFormat, spfDefault);
+    RegisterComponentClass<TMVWImageList, TMVWCustomImageList>("TMVWImageList")
+        .String("About", &TMVWImageList::About, &TMVWImageList::SetAbout, std::string())
+        .Boolean("DefaultCompressed", &TMVWImageList::DefaultCompressed,
+                 &TMVWImageList::SetDefaultCompressed, false)
+        .Enumeration("DefaultPixelFormat", formats, &TMVWImageList::DefaultPixelFormat,
+                     &TMVWImageList::SetDefaultPixelFormat, spfDefault);
+    RegisterPersistentClass<TMVWGraphicListItem, TCollectionItem>("TMVWGraphicListItem")
+        .String("Name", &TMVWGraphicListItem::Name, &TMVWGraphicListItem::SetName, std::string())
+        .Class("Picture", &TMVWGraphicListItem::Picture);
+    RegisterComponentClass<TMVWGraphicList, TMVWCustomImageList>("TMVWGraphicList")
+        .String("About", &TMVWGraphicList::About, &TMVWGraphicList::SetAbout, std::string())
+        .Collection("Graphics", &TMVWGraphicList::Graphics);
+    RegisterPersistentClass<TMVWBorImageListItem, TCollectionItem>("TMVWBorImageListItem")
+        .String("Name", &TMVWBorImageListItem::Name, &TMVWBorImageListItem::SetName, std::string())
+        .Component("ImageList", &TMVWBorImageListItem::ImageList,
+                   &TMVWBorImageListItem::SetImageList);
+    RegisterComponentClass<TMVWImageListConnector, TMVWCustomImageList>("TMVWImageListConnector")
+        .String("About", &TMVWImageListConnector::About, &TMVWImageListConnector::SetAbout,
+                std::string())
+        .Collection("ImageLists", &TMVWImageListConnector::ImageLists);
+    RegisterComponentClass<TMVWBitmapListItem, TMVWListItem>("TMVWBitmapListItem")
+        .Binary("Internal", &TMVWListItem::ReadInternal, &TMVWListItem::WriteInternal,
+                &TMVWListItem::HasInternal);
+    RegisterComponentClass<TMVWImageListItem, TMVWListItem>("TMVWImageListItem")
+        .Integer("AllocBy", &TMVWImageListItem::AllocBy, &TMVWImageListItem::SetAllocBy,
+                 std::int32_t{4})
+        .String("Description", &TMVWImageListItem::Description, &TMVWImageListItem::SetDescription,
+                std::string())
+        .Boolean("Masked", &TMVWImageListItem::Masked, &TMVWImageListItem::SetMasked, false)
+        .Integer("Height", &TMVWImageListItem::Height, &TMVWImageListItem::SetHeight,
+                 std::int32_t{16})
+        .Integer("Width", &TMVWImageListItem::Width, &TMVWImageListItem::SetWidth, std::int32_t{16})
+        .Binary("Internal", &TMVWListItem::ReadInternal, &TMVWListItem::WriteInternal,
+                &TMVWListItem::HasInternal)
+        .Binary(
+            "Bitmap", &TMVWImageListItem::ReadLegacyBitmap, [](TMVWImageListItem&, TStream&) {},
+            [](TMVWImageListItem&) { return false; });
+    TMVWWaveListItem::SetWaveFactory([] { return std::make_unique<TMVWWave>(); });
+    return true;
+  }();
+  (void)registered;
+}
+
+} // namespace marivo
