@@ -40,6 +40,10 @@ HBRUSH MakeBrush(const TBrush& brush) {
     return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
   if (brush.Bitmap() && !brush.Bitmap()->Empty())
     return CreatePatternBrush(brush.Bitmap()->Handle());
+  static constexpr int hatches[] = {HS_HORIZONTAL, HS_VERTICAL, HS_FDIAGONAL,
+                                    HS_BDIAGONAL,  HS_CROSS,    HS_DIAGCROSS};
+  if (brush.Style() >= bsHorizontal)
+    return CreateHatchBrush(hatches[brush.Style() - bsHorizontal], ColorToRGB(brush.Color()));
   return CreateSolidBrush(ColorToRGB(brush.Color()));
 }
 
@@ -69,6 +73,46 @@ void TCanvas::PrepareText(HDC dc) {
     SetBkMode(dc, OPAQUE);
     SetBkColor(dc, ColorToRGB(Brush_.Color()));
   }
+}
+
+void TBrush::SetColor(TColor value) {
+  if (value == Color_)
+    return;
+  Color_ = value;
+  Changed();
+}
+
+void TBrush::SetStyle(TBrushStyle value) {
+  if (value == Style_)
+    return;
+  Style_ = value;
+  Changed();
+}
+
+void TBrush::SetBitmap(TBitmap* value) {
+  if (value == Bitmap_)
+    return;
+  Bitmap_ = value;
+  Changed();
+}
+
+void TBrush::Assign(const TPersistent& source) {
+  const auto* brush = dynamic_cast<const TBrush*>(&source);
+  if (!brush) {
+    TPersistent::Assign(source);
+    return;
+  }
+  if (brush->Color_ == Color_ && brush->Style_ == Style_ && brush->Bitmap_ == Bitmap_)
+    return;
+  Color_ = brush->Color_;
+  Style_ = brush->Style_;
+  Bitmap_ = brush->Bitmap_;
+  Changed();
+}
+
+void TBrush::Changed() {
+  if (TNotifyEvent handler = OnChange)
+    handler(this);
 }
 
 void TCanvas::FillRect(const RECT& rect) {

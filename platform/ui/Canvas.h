@@ -10,20 +10,37 @@ namespace marivo {
 class TBitmap;
 class TGraphic;
 
-enum TBrushStyle { bsSolid, bsClear };
+// The hatches paint lines in the brush colour over the canvas's background colour.
+enum TBrushStyle {
+  bsSolid,
+  bsClear,
+  bsHorizontal,
+  bsVertical,
+  bsFDiagonal,
+  bsBDiagonal,
+  bsCross,
+  bsDiagCross
+};
 enum TPenStyle { psSolid, psDash, psDot, psClear };
 
 class TBrush : public TPersistent {
 public:
   TColor Color() const { return Color_; }
-  void SetColor(TColor value) { Color_ = value; }
+  void SetColor(TColor value);
   TBrushStyle Style() const { return Style_; }
-  void SetStyle(TBrushStyle value) { Style_ = value; }
+  void SetStyle(TBrushStyle value);
   // A pattern bitmap painting in place of the colour; the brush does not own it.
   TBitmap* Bitmap() const { return Bitmap_; }
-  void SetBitmap(TBitmap* value) { Bitmap_ = value; }
+  void SetBitmap(TBitmap* value);
+  // Colour, style and pattern bitmap of another brush.
+  void Assign(const TPersistent& source) override;
+
+  // Fires when a setter or Assign changed something.
+  TNotifyEvent OnChange;
 
 private:
+  void Changed();
+
   TColor Color_ = clWhite;
   TBrushStyle Style_ = bsSolid;
   TBitmap* Bitmap_ = nullptr;

@@ -364,6 +364,14 @@ void TBitmap::SetPixels(int x, int y, TColor color) {
   Changed();
 }
 
+std::uint8_t* TBitmap::ScanLine(int y) {
+  if (y < 0 || y >= Height_ || !Bits_)
+    throw EInvalidOperation("Row " + IntToStr(y) + " is outside the bitmap");
+  GdiFlush();
+  Image_.clear();
+  return Bits_ + static_cast<std::size_t>(y) * Width_ * 4;
+}
+
 HBITMAP TBitmap::Handle() const {
   GdiFlush();
   return Handle_;
@@ -736,7 +744,10 @@ void TPicture::Assign(const TPersistent& source) {
 void RegisterPictureClasses() {
   static const bool registered = [] {
     RegisterPersistentClass<TGraphic, TPersistent>("TGraphic");
-    RegisterPersistentClass<TBitmap, TGraphic>("TBitmap");
+    RegisterPersistentClass<TBitmap, TGraphic>("TBitmap").Binary(
+        "Data", [](TBitmap& bitmap, TStream& stream) { bitmap.LoadFromStream(stream); },
+        [](TBitmap& bitmap, TStream& stream) { bitmap.SaveToStream(stream); },
+        [](TBitmap& bitmap) { return !bitmap.Empty(); });
     RegisterPersistentClass<TJPEGImage, TGraphic>("TJPEGImage");
     RegisterPersistentClass<TPicture, TPersistent>("TPicture")
         .String("File", &TPicture::File, &TPicture::SetFile, std::string());

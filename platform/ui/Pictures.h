@@ -59,6 +59,9 @@ public:
   // The colour of a pixel; EInvalidOperation outside the bitmap.
   TColor Pixels(int x, int y) const;
   void SetPixels(int x, int y, TColor color);
+  // Row y of the pixels, four bytes each (blue, green, red, unused), for routines that work on
+  // whole rows; the caller may change them. EInvalidOperation outside the bitmap.
+  std::uint8_t* ScanLine(int y);
   // The GDI bitmap, nullptr while empty.
   HBITMAP Handle() const;
   // The colours of a bitmap loaded or reduced to 8 bits per pixel or fewer; else nullptr.

@@ -28,6 +28,12 @@ void RegisterGraphics() {
       .Stored([](TFont&) { return false; })
       .Set("Style", {"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"}, &TFont::Style,
            &TFont::SetStyle, TFontStyles{0});
+  RegisterPersistentClass<TBrush, TPersistent>("TBrush")
+      .Integer("Color", ColorIdents(), &TBrush::Color, &TBrush::SetColor, clWhite)
+      .Enumeration("Style",
+                   {"bsSolid", "bsClear", "bsHorizontal", "bsVertical", "bsFDiagonal",
+                    "bsBDiagonal", "bsCross", "bsDiagCross"},
+                   &TBrush::Style, &TBrush::SetStyle, bsSolid);
   RegisterPersistentClass<TSizeConstraints, TPersistent>("TSizeConstraints")
       .Integer("MaxHeight", &TSizeConstraints::MaxHeight, &TSizeConstraints::SetMaxHeight, 0)
       .Integer("MaxWidth", &TSizeConstraints::MaxWidth, &TSizeConstraints::SetMaxWidth, 0)

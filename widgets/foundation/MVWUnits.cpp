@@ -2,13 +2,16 @@
 
 #include "platform/rtl/ClassRegistry.h"
 #include "widgets/foundation/MVW3DCaption.h"
+#include "widgets/foundation/MVWAlphaObject.h"
 #include "widgets/foundation/MVWApplication.h"
 #include "widgets/foundation/MVWBevel.h"
+#include "widgets/foundation/MVWBitmapEffectObject.h"
 #include "widgets/foundation/MVWButtonLayout.h"
 #include "widgets/foundation/MVWFXCaption.h"
 #include "widgets/foundation/MVWGlyphTextLayout.h"
 #include "widgets/foundation/MVWGradient.h"
 #include "widgets/foundation/MVWIniCtrl.h"
+#include "widgets/foundation/MVWShapeFill.h"
 #include "widgets/foundation/MVWSysIn.h"
 #include "widgets/foundation/MVWTimerPool.h"
 #include "widgets/foundation/MVWWndProc.h"
@@ -17,6 +20,7 @@
 #include "widgets/foundation/mvwwave.h"
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -54,10 +58,15 @@ const TUnit Units[] = {
      }},
 };
 
+const std::vector<std::string>& AlignmentNames() {
+  static const std::vector<std::string> names = {"agTopLeft",    "agTopCenter",    "agTopRight",
+                                                 "agCenterLeft", "agCenter",       "agCenterRight",
+                                                 "agBottomLeft", "agBottomCenter", "agBottomRight"};
+  return names;
+}
+
 void RegisterDrawingClasses() {
-  const std::vector<std::string> alignments = {"agTopLeft",    "agTopCenter",    "agTopRight",
-                                               "agCenterLeft", "agCenter",       "agCenterRight",
-                                               "agBottomLeft", "agBottomCenter", "agBottomRight"};
+  const std::vector<std::string>& alignments = AlignmentNames();
   RegisterPersistentClass<TMVWGlyphTextLayout, TMVWObject>("TMVWGlyphTextLayout")
       .Enumeration("Alignment", alignments, &TMVWGlyphTextLayout::Alignment,
                    &TMVWGlyphTextLayout::SetAlignment)
@@ -175,6 +184,60 @@ void RegisterDrawingClasses() {
                    bmWindows);
 }
 
+void RegisterFillClasses() {
+  const std::vector<std::string> fillStyles = {"sfNone",   "sfBrushBitmap", "sfBrush",
+                                               "sfBitmap", "sfBitmapList",  "sfGradient"};
+  RegisterPersistentClass<TMVWShapeFill, TMVWObject>("TMVWShapeFill")
+      .Class("Bitmap", &TMVWShapeFill::Bitmap)
+      .Enumeration("Style", fillStyles, &TMVWShapeFill::Style, &TMVWShapeFill::SetStyle, sfBrush)
+      .Class("Gradient", &TMVWShapeFill::Gradient)
+      .Enumeration("TileMode", {"tmNone", "tmCenter", "tmStretch", "tmTile"},
+                   &TMVWShapeFill::TileMode, &TMVWShapeFill::SetTileMode, tmTile);
+  RegisterPersistentClass<TMVWFillObject, TMVWShapeFill>("TMVWFillObject")
+      .Enumeration("Alignment", AlignmentNames(), &TMVWFillObject::Alignment,
+                   &TMVWFillObject::SetAlignment, agTopLeft)
+      .Class("Brush", &TMVWFillObject::Brush)
+      .Integer("OffsetX", &TMVWFillObject::OffsetX, &TMVWFillObject::SetOffsetX, std::int32_t{0})
+      .Integer("OffsetY", &TMVWFillObject::OffsetY, &TMVWFillObject::SetOffsetY, std::int32_t{0})
+      .Set("Options", {"foFillInner", "foQuickDraw", "foGrUseBitmap"}, &TMVWFillObject::Options,
+           &TMVWFillObject::SetOptions,
+           static_cast<TMVWFillOptions>(FillOption(foFillInner) | FillOption(foGrUseBitmap)))
+      .Enumeration("Style", fillStyles, &TMVWFillObject::Style, &TMVWFillObject::SetStyle, sfNone);
+  RegisterPersistentClass<TMVWAlphaObject, TMVWObject>("TMVWAlphaObject")
+      .Component("ImageList", &TMVWAlphaObject::ImageList, &TMVWAlphaObject::SetImageList)
+      .Stored([](TMVWAlphaObject& alpha) { return !IsGlobalContainerList(alpha.ImageList()); })
+      .Integer("ImageIndex", &TMVWAlphaObject::ImageIndex, &TMVWAlphaObject::SetImageIndex,
+               std::int32_t{0})
+      .Integer("ListIndex", &TMVWAlphaObject::ListIndex, &TMVWAlphaObject::SetListIndex,
+               std::int32_t{0})
+      .Float("Strength", &TMVWAlphaObject::Strength, &TMVWAlphaObject::SetStrength)
+      .Stored([](TMVWAlphaObject& alpha) {
+        return std::lround(alpha.Strength() * 1000000.0) != 600000;
+      })
+      .Class("FillObject", &TMVWAlphaObject::FillObject)
+      // A global list is named by its reference, as it belongs to no form.
+      .String(
+          "Internal",
+          [](TMVWAlphaObject& alpha) { return WriteContainerListRef(alpha.ImageList()); },
+          [](TMVWAlphaObject& alpha, const std::string& text) {
+            alpha.SetImageList(ReadContainerListRef(text));
+          },
+          std::string());
+  RegisterPersistentClass<TMVWBitmapEffectObject, TMVWObject>("TMVWBitmapEffectObject")
+      .Class("AlphaBlend", &TMVWBitmapEffectObject::AlphaBlend)
+      .Boolean("FlipVertical", &TMVWBitmapEffectObject::FlipVertical,
+               &TMVWBitmapEffectObject::SetFlipVertical, false)
+      .Boolean("FlipHorizontal", &TMVWBitmapEffectObject::FlipHorizontal,
+               &TMVWBitmapEffectObject::SetFlipHorizontal, false)
+      .Boolean("GrayScale", &TMVWBitmapEffectObject::GrayScale,
+               &TMVWBitmapEffectObject::SetGrayScale, false)
+      .Boolean("Invert", &TMVWBitmapEffectObject::Invert, &TMVWBitmapEffectObject::SetInvert, false)
+      .Boolean("Buffered", &TMVWBitmapEffectObject::Buffered, &TMVWBitmapEffectObject::SetBuffered,
+               false)
+      .Integer("Brightness", &TMVWBitmapEffectObject::Brightness,
+               &TMVWBitmapEffectObject::SetBrightness, TMVWBrightness{0});
+}
+
 } // namespace
 
 TMVWFoundation::TMVWFoundation() {
@@ -231,6 +294,7 @@ void RegisterFoundationClasses() {
     RegisterPersistentClass<TMVWWave, TMVWObject>("TMVWWave")
         .Binary("Data", &TMVWWave::ReadData, &TMVWWave::WriteData, &TMVWWave::HasData);
     RegisterDrawingClasses();
+    RegisterFillClasses();
     RegisterContainerClasses();
     return true;
   }();

@@ -1,0 +1,387 @@
+#include "platform/rtl/ClassRegistry.h"
+#include "platform/rtl/FormLoader.h"
+#include "platform/ui/StdClasses.h"
+#include "widgets/foundation/MVWAlphaObject.h"
+#include "widgets/foundation/MVWBitmapEffectObject.h"
+#include "widgets/foundation/MVWShapeFill.h"
+#include "widgets/foundation/MVWUnits.h"
+#include "widgets/foundation/mvwbmp.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace marivo {
+namespace {
+
+constexpr TColor Red = 0x0000FF;
+constexpr TColor Blue = 0xFF0000;
+
+// A bitmap whose pixel (x, y) has the colour colour(x, y).
+void Paint(TBitmap& bitmap, int width, int height, const std::function<TColor(int, int)>& colour) {
+  bitmap.SetSize(width, height);
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x)
+      bitmap.SetPixels(x, y, colour(x, y));
+}
+
+// Every pixel, row after row.
+std::vector<TColor> Pixels(const TBitmap& bitmap) {
+  std::vector<TColor> pixels;
+  for (int y = 0; y < bitmap.Height(); ++y)
+    for (int x = 0; x < bitmap.Width(); ++x)
+      pixels.push_back(bitmap.Pixels(x, y));
+  return pixels;
+}
+
+// A 3 x 2 picture with a different colour in every pixel.
+TColor Numbered(int x, int y) {
+  return static_cast<TColor>(RGB(10 * x + 1, 20 * y + 2, 40 + x + y));
+}
+
+std::string MessageOf(const std::function<void()>& action) {
+  try {
+    action();
+  } catch (const EMVWWrongPixelFormat& error) {
+    return error.what();
+  }
+  return "(nothing raised)";
+}
+
+TEST(MVWBitmapRoutines, EachRoutineWritesItsPixelsAtTheTargetPoint) {
+  const RECT whole{0, 0, 3, 2};
+  struct TCase {
+    const char* Name;
+    std::function<void(TBitmap&, TBitmap&)> Run;
+    std::function<TColor(int, int)> Expected;
+  };
+  const auto grey = [](TColor c) {
+    // 0.3 red + 0.59 green + 0.11 blue, each product rounded, ties to even.
+    const int value =
+        static_cast<int>(std::nearbyint(0.3 * GetRValue(c)) + std::nearbyint(0.59 * GetGValue(c)) +
+                         std::nearbyint(0.11 * GetBValue(c)));
+    return static_cast<TColor>(RGB(value, value, value));
+  };
+  const TCase cases[] = {
+      {"grey",
+       [&](TBitmap& s, TBitmap& t) {
+         GrayScaleRect(s, whole, t, {0, 0});
+       },
+       [&](int x, int y) { return grey(Numbered(x, y)); }},
+      {"mirrored columns",
+       [&](TBitmap& s, TBitmap& t) {
+         MirrorColumns(s, whole, t, {0, 0});
+       },
+       [](int x, int y) { return Numbered(2 - x, y); }},
+      {"mirrored rows",
+       [&](TBitmap& s, TBitmap& t) {
+         MirrorRows(s, whole, t, {0, 0});
+       },
+       [](int x, int y) { return Numbered(x, 1 - y); }},
+      {"inverted",
+       [&](TBitmap& s, TBitmap& t) {
+         InvertRect(s, whole, t, {0, 0});
+       },
+       [](int x, int y) { return static_cast<TColor>(Numbered(x, y) ^ 0xFFFFFF); }},
+      {"brightened",
+       [&](TBitmap& s, TBitmap& t) {
+         BrightenRect(s, whole, t, 30, {0, 0});
+       },
+       [](int x, int y) { return static_cast<TColor>(Numbered(x, y) + 0x1E1E1E); }},
+      {"moved by one",
+       [&](TBitmap& s, TBitmap& t) {
+         MirrorRows(s, {0, 0, 3, 1}, t, {0, 1});
+       },
+       [](int x, int y) { return y == 1 ? Numbered(x, 0) : Numbered(x, y); }},
+  };
+  for (const TCase& c : cases) {
+    TBitmap source;
+    Paint(source, 3, 2, Numbered);
+    TBitmap target;
+    Paint(target, 3, 2, Numbered);
+    c.Run(source, target);
+    TBitmap expected;
+    Paint(expected, 3, 2, c.Expected);
+    EXPECT_EQ(Pixels(target), Pixels(expected)) << c.Name;
+    // The same routine in place gives the same picture.
+    c.Run(source, source);
+    EXPECT_EQ(Pixels(source), Pixels(expected)) << c.Name << " in place";
+  }
+}
+
+TEST(MVWBitmapRoutines, ExtremesStayWithinTheChannelsAndAreasStayWithinTheBitmaps) {
+  TBitmap bitmap;
+  Paint(bitmap, 2, 1,
+        [](int x, int) { return x == 0 ? static_cast<TColor>(RGB(1, 128, 0)) : 0xFFFFFF; });
+  TBitmap work;
+  work.Assign(bitmap);
+  BrightenRect(work, {0, 0, 2, 1}, work, 255, {0, 0});
+  EXPECT_EQ(Pixels(work), (std::vector<TColor>{0xFFFFFF, 0xFFFFFF}));
+  BrightenRect(work, {0, 0, 2, 1}, work, -255, {0, 0});
+  EXPECT_EQ(Pixels(work), (std::vector<TColor>{0, 0}));
+  GrayScaleRect(bitmap, {1, 0, 2, 1}, bitmap, {1, 0});
+  EXPECT_EQ(bitmap.Pixels(1, 0), static_cast<TColor>(RGB(254, 254, 254))) << "white is 254";
+
+  // Areas and points reaching past either bitmap are cut, never read or written outside.
+  TBitmap small;
+  Paint(small, 2, 2, [](int, int) { return Red; });
+  TBitmap big;
+  Paint(big, 4, 4, [](int, int) { return Blue; });
+  // The point moves with the area's corner cut off: source (0, 0) lands on (3, 3).
+  InvertRect(small, {-1, -1, 50, 50}, big, {2, 2});
+  EXPECT_EQ(big.Pixels(3, 3), static_cast<TColor>(Red ^ 0xFFFFFF));
+  EXPECT_EQ(big.Pixels(2, 2), Blue);
+  MirrorColumns(big, {0, 0, 4, 4}, small, {-1, -1});
+  MirrorRows(big, {0, 0, 30000, 4}, big, {0, 0});
+  EXPECT_EQ(big.Pixels(3, 0), static_cast<TColor>(Red ^ 0xFFFFFF));
+}
+
+TEST(MVWBitmapRoutines, AlphaBlendWeighsTheFirstSourceAndChecksAllThreeFormats) {
+  TBitmap first;
+  Paint(first, 2, 1, [](int x, int) { return static_cast<TColor>(RGB(11, 13, x ? 255 : 200)); });
+  TBitmap second;
+  Paint(second, 3, 1, [](int, int) { return static_cast<TColor>(RGB(10, 10, 0)); });
+  const struct {
+    double Weight;
+    std::vector<TColor> Expected;
+  } cases[] = {
+      {1.0, {static_cast<TColor>(RGB(11, 13, 200)), static_cast<TColor>(RGB(11, 13, 255))}},
+      {0.0, {static_cast<TColor>(RGB(10, 10, 0)), static_cast<TColor>(RGB(10, 10, 0))}},
+      // 0.5 and 1.5 round to even.
+      {0.5, {static_cast<TColor>(RGB(10, 12, 100)), static_cast<TColor>(RGB(10, 12, 128))}},
+      // A weight beyond 1 from stored data stops at the channel's end.
+      {2.0, {static_cast<TColor>(RGB(12, 16, 255)), static_cast<TColor>(RGB(12, 16, 255))}},
+  };
+  for (const auto& c : cases) {
+    TBitmap target;
+    target.SetSize(2, 1);
+    AlphaBlend(first, second, {0, 0, 2, 1}, {0, 0}, c.Weight, target, {1, 0});
+    EXPECT_EQ(Pixels(target), c.Expected) << c.Weight;
+  }
+
+  TBitmap eightBits;
+  Paint(eightBits, 2, 1, [](int, int) { return Red; });
+  eightBits.SetPixelFormat(pf8bit);
+  EXPECT_EQ(MessageOf([&] {
+              AlphaBlend(first, second, {0, 0, 1, 1}, {0, 0}, 1, eightBits, {});
+            }),
+            "Wrong PixelFormat in Target bitmap!");
+  EXPECT_EQ(eightBits.Pixels(0, 0), Red) << "nothing written";
+  EXPECT_EQ(MessageOf([&] {
+              AlphaBlend(first, eightBits, {0, 0, 1, 1}, {0, 0}, 1, eightBits, {});
+            }),
+            "Wrong PixelFormat in Source 2 bitmap!");
+  EXPECT_EQ(MessageOf([&] {
+              AlphaBlend(eightBits, first, {0, 0, 1, 1}, {0, 0}, 1, first, {});
+            }),
+            "Wrong PixelFormat in Source 1 bitmap!");
+}
+
+class MVWFills : public ::testing::Test {
+protected:
+  void SetUp() override {
+    RegisterStandardClasses();
+    RegisterFoundationClasses();
+  }
+  // The fill painted over a grey bitmap; the answer of FillRect and the pixels.
+  std::pair<bool, std::vector<TColor>> Filled(TMVWFillObject& fill, int width, int height,
+                                              const RECT& rect) {
+    TBitmap canvas;
+    Paint(canvas, width, height, [](int, int) { return static_cast<TColor>(0x808080); });
+    const bool painted = fill.FillRect(canvas.Canvas(), rect, Red);
+    return {painted, Pixels(canvas)};
+  }
+  TMVWFoundation Foundation;
+};
+
+TEST_F(MVWFills, EachStylePaintsItsFillAndSaysWhetherItDid) {
+  const TColor grey = 0x808080;
+  TMVWFillObject fill;
+  EXPECT_EQ(Filled(fill, 2, 1, {0, 0, 2, 1}),
+            std::make_pair(false, std::vector<TColor>{grey, grey}));
+
+  fill.SetStyle(sfBitmap);
+  EXPECT_EQ(Filled(fill, 2, 1, {0, 0, 2, 1}), std::make_pair(false, std::vector<TColor>{Red, Red}))
+      << "an empty bitmap fills the background";
+  fill.SetOptions(0);
+  EXPECT_EQ(Filled(fill, 2, 1, {0, 0, 2, 1}),
+            std::make_pair(false, std::vector<TColor>{grey, grey}))
+      << "unless the inner fill is off";
+
+  fill.SetStyle(sfBrush);
+  fill.Brush().SetColor(Blue);
+  EXPECT_EQ(Filled(fill, 2, 1, {0, 0, 2, 1}),
+            std::make_pair(true, std::vector<TColor>{Blue, Blue}));
+  fill.Brush().SetStyle(bsVertical);
+  const std::vector<TColor> hatched = Filled(fill, 16, 1, {0, 0, 16, 1}).second;
+  EXPECT_NE(std::count(hatched.begin(), hatched.end(), Blue), 0);
+  EXPECT_NE(std::count(hatched.begin(), hatched.end(), Red), 0) << "gaps show the background";
+
+  fill.SetStyle(sfGradient);
+  fill.Gradient().SetStyle(gstHorizontal);
+  fill.Gradient().SetColor(clBlack);
+  fill.Gradient().SetEndColor(clWhite);
+  const std::vector<TColor> gradient = Filled(fill, 64, 1, {0, 0, 64, 1}).second;
+  EXPECT_EQ(gradient.front(), clBlack);
+  EXPECT_EQ(gradient.back(), clWhite);
+
+  // An unscaled bitmap placed by its alignment and offsets, on the background.
+  fill.SetStyle(sfBitmap);
+  fill.SetOptions(FillOption(foFillInner));
+  fill.SetTileMode(tmNone);
+  Paint(fill.Bitmap(), 1, 1, [](int, int) { return Blue; });
+  fill.SetAlignment(agBottomRight);
+  fill.SetOffsetX(-1);
+  EXPECT_EQ(Filled(fill, 3, 2, {0, 0, 3, 2}),
+            std::make_pair(true, std::vector<TColor>{Red, Red, Red, Red, Blue, Red}));
+  fill.SetTileMode(tmTile);
+  EXPECT_EQ(Filled(fill, 2, 1, {0, 0, 2, 1}),
+            std::make_pair(true, std::vector<TColor>{Blue, Blue}));
+  EXPECT_EQ(fill.DescribeSettings(), "{Bitmap}");
+}
+
+TEST_F(MVWFills, OwnersHearOfWhatShowsAndCopiesKeepTheirPlacement) {
+  TMVWFillObject fill;
+  int changes = 0;
+  fill.OnChange = [&](TObject*) { ++changes; };
+  fill.SetStyle(sfBitmap);
+  fill.SetAlignment(agCenter);
+  fill.SetOffsetY(4);
+  EXPECT_EQ(changes, 1) << "placement is not seen while the bitmap is tiled";
+  fill.SetTileMode(tmNone);
+  fill.SetAlignment(agBottomLeft);
+  fill.Gradient().SetColor(clLime);
+  Paint(fill.Bitmap(), 1, 1, [](int, int) { return Blue; });
+  fill.Brush().SetColor(clYellow);
+  EXPECT_GE(changes, 6);
+
+  TMVWFillObject copy;
+  copy.SetAlignment(agTopRight);
+  copy.SetOffsetX(7);
+  copy.Assign(fill);
+  EXPECT_EQ(copy.Style(), sfBitmap);
+  EXPECT_EQ(copy.TileMode(), tmNone);
+  EXPECT_EQ(copy.Brush().Color(), clYellow);
+  EXPECT_EQ(copy.Bitmap().Pixels(0, 0), Blue);
+  EXPECT_EQ(copy.Alignment(), agTopRight);
+  EXPECT_EQ(copy.OffsetX(), 7);
+  EXPECT_FALSE(copy.FillIsEmpty());
+  copy.SetStyle(sfBitmapList);
+  EXPECT_TRUE(copy.FillIsEmpty());
+}
+
+TEST_F(MVWFills, AnAlphaObjectBlendsItsFillAndFollowsItsImageList) {
+  TMVWAlphaObject alpha;
+  EXPECT_FALSE(alpha.IsEffective());
+  EXPECT_EQ(alpha.DescribeSettings(), "{Disabled}");
+  TBitmap picture;
+  Paint(picture, 2, 1, [](int, int) { return Blue; });
+  alpha.ApplyTo(picture);
+  EXPECT_EQ(Pixels(picture), (std::vector<TColor>{Blue, Blue})) << "no fill, no change";
+
+  alpha.FillObject().SetStyle(sfBrush);
+  alpha.FillObject().Brush().SetColor(Red);
+  alpha.SetStrength(0.5f);
+  EXPECT_TRUE(alpha.IsEffective());
+  EXPECT_EQ(alpha.DescribeSettings(), "{Enabled (brush), strength: 0.500}");
+  alpha.ApplyTo(picture);
+  // Halves round to even: 127.5 gives 128 up from blue's 0 and 128 down from red's 255.
+  EXPECT_EQ(Pixels(picture), (std::vector<TColor>(2, static_cast<TColor>(RGB(127, 0, 128)))));
+  alpha.SetStrength(1.0f);
+  EXPECT_FALSE(alpha.IsEffective());
+
+  TMVWBitmapList list(nullptr);
+  TBitmap item;
+  Paint(item, 1, 1, [](int, int) { return clLime; });
+  alpha.SetImageList(&list);
+  EXPECT_TRUE(alpha.FillObject().ListBitmap().Empty());
+  list.Item(list.AddItem())->SetBitmap(item);
+  list.Change();
+  EXPECT_EQ(alpha.FillObject().ListBitmap().Pixels(0, 0), clLime) << "the list told of its change";
+}
+
+TEST_F(MVWFills, TheEffectChainRunsInOrderAndItsBufferLastsUntilAChange) {
+  TMVWBitmapEffectObject effects;
+  effects.SetMonochrome(true);
+  EXPECT_FALSE(effects.HasEffect());
+  effects.SetMonochrome(false);
+  effects.SetFlipHorizontal(true);
+  effects.SetInvert(true);
+  EXPECT_TRUE(effects.HasEffect());
+  EXPECT_EQ(effects.DescribeSettings(), "{FH,INV}");
+
+  TBitmap picture;
+  Paint(picture, 3, 2, Numbered);
+  effects.SetBuffered(true);
+  effects.ApplyTo(picture);
+  TBitmap expected;
+  Paint(expected, 3, 2,
+        [](int x, int y) { return static_cast<TColor>(Numbered(x, 1 - y) ^ 0xFFFFFF); });
+  EXPECT_EQ(Pixels(picture), Pixels(expected));
+  EXPECT_TRUE(effects.BufferValid());
+
+  TBitmap other;
+  Paint(other, 3, 2, [](int, int) { return clBlack; });
+  effects.ApplyTo(other);
+  EXPECT_EQ(Pixels(other), Pixels(expected)) << "the buffered picture";
+  effects.SetFlipVertical(true);
+  effects.SetFlipVertical(false);
+  EXPECT_FALSE(effects.BufferValid());
+  Paint(other, 3, 2, [](int, int) { return clBlack; });
+  effects.ApplyTo(other);
+  EXPECT_EQ(other.Pixels(0, 0), static_cast<TColor>(0xFFFFFF));
+
+  TBitmap target;
+  target.SetSize(2, 2);
+  effects.SetBuffered(false);
+  effects.SetInvert(false);
+  Paint(picture, 3, 2, Numbered);
+  effects.DrawWithEffects(picture, {1, 0, 3, 2}, {0, 0, 2, 2}, target);
+  EXPECT_EQ(Pixels(target),
+            (std::vector<TColor>{Numbered(1, 1), Numbered(2, 1), Numbered(1, 0), Numbered(2, 0)}));
+}
+
+// A component owning an alpha object, as a control's effects will.
+class TAlphaHolder : public TComponent {
+public:
+  using TComponent::TComponent;
+  TMVWAlphaObject Alpha;
+};
+
+TEST_F(MVWFills, FormDataStoresWhatDiffersFromTheDefaults) {
+  static const bool registered = [] {
+    RegisterComponentClass<TAlphaHolder, TComponent>("TAlphaHolder")
+        .Class("Alpha", [](TAlphaHolder& holder) { return &holder.Alpha; });
+    return true;
+  }();
+  (void)registered;
+  const struct {
+    std::function<void(TMVWAlphaObject&)> Set;
+    const char* Present;
+    const char* Absent;
+  } cases[] = {
+      {[](TMVWAlphaObject&) {}, "", "Strength"},
+      {[](TMVWAlphaObject& a) { a.SetStrength(0.5f); }, "Strength = 0.5", ""},
+      {[](TMVWAlphaObject& a) { a.FillObject().SetStyle(sfGradient); },
+       "FillObject.Style = sfGradient", "Strength"},
+      {[](TMVWAlphaObject& a) { a.SetImageList(&MVWContainer->BitmapList()); },
+       "Internal = 'MVWBML30'", "ImageList ="},
+  };
+  for (const auto& c : cases) {
+    TAlphaHolder holder(nullptr);
+    holder.SetName("Holder");
+    c.Set(holder.Alpha);
+    const std::string text = WriteComponentToText(holder);
+    if (*c.Present)
+      EXPECT_NE(text.find(c.Present), std::string::npos) << text;
+    if (*c.Absent)
+      EXPECT_EQ(text.find(c.Absent), std::string::npos) << text;
+  }
+}
+
+} // namespace
+} // namespace marivo

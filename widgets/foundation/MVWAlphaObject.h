@@ -1,0 +1,53 @@
+#pragma once
+
+#include "widgets/foundation/MVWShapeFill.h"
+#include "widgets/foundation/mvwcont.h"
+#include "widgets/foundation/portable/MVWBase.h"
+#include "widgets/foundation/portable/mvwcont.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace marivo {
+
+// A fill blended over a picture: Strength is the weight of the picture itself (1 leaves it as it
+// is). The fill's list bitmap follows the image list, which tells of its changes through a link.
+class TMVWAlphaObject : public TMVWObject {
+public:
+  TMVWAlphaObject();
+  ~TMVWAlphaObject() override;
+  TMVWAlphaObject(const TMVWAlphaObject&) = delete;
+  TMVWAlphaObject& operator=(const TMVWAlphaObject&) = delete;
+
+  // None also once the list itself was freed.
+  TMVWCustomImageList* ImageList() const;
+  void SetImageList(TMVWCustomImageList* value);
+  std::int32_t ImageIndex() const { return ImageIndex_; }
+  void SetImageIndex(std::int32_t value);
+  std::int32_t ListIndex() const { return ListIndex_; }
+  void SetListIndex(std::int32_t value);
+  float Strength() const { return Strength_; }
+  void SetStrength(float value);
+  TMVWFillObject& FillObject() const { return *FillObject_; }
+  void SetFillObject(const TMVWFillObject& value) { FillObject_->Assign(value); }
+
+  // The fill's list bitmap from the image list, or cleared; then the owner hears of it.
+  void UpdateListBitmap();
+  bool IsEffective() const;
+  // Blends the fill over the whole bitmap, which ends with 24 bits per pixel.
+  void ApplyTo(TBitmap& bitmap);
+
+  void Assign(const TPersistent& source) override;
+  std::string DescribeSettings() const override;
+
+private:
+  TMVWCustomImageList* ImageList_ = nullptr;
+  std::int32_t ImageIndex_ = 0;
+  std::int32_t ListIndex_ = 0;
+  float Strength_ = 0.6f;
+  TMVWChangeLink Link_;
+  std::unique_ptr<TMVWFillObject> FillObject_;
+};
+
+} // namespace marivo
