@@ -11,6 +11,7 @@
 #include "widgets/foundation/MVWGlyphTextLayout.h"
 #include "widgets/foundation/MVWGradient.h"
 #include "widgets/foundation/MVWIniCtrl.h"
+#include "widgets/foundation/MVWShape.h"
 #include "widgets/foundation/MVWShapeFill.h"
 #include "widgets/foundation/MVWSysIn.h"
 #include "widgets/foundation/MVWTimerPool.h"
@@ -238,6 +239,36 @@ void RegisterFillClasses() {
                &TMVWBitmapEffectObject::SetBrightness, TMVWBrightness{0});
 }
 
+void RegisterShapeClasses() {
+  RegisterPersistentClass<TMVWSimpleBevel, TMVWObject>("TMVWSimpleBevel")
+      .Integer("Color", ColorIdents(), &TMVWSimpleBevel::Color, &TMVWSimpleBevel::SetColor, clBlack)
+      .Integer("Width", &TMVWSimpleBevel::Width, &TMVWSimpleBevel::SetWidth, TMVWBevelWidth{2})
+      .Enumeration("Style", {"sbNormal", "sbInset", "sbOffset"}, &TMVWSimpleBevel::Style,
+                   &TMVWSimpleBevel::SetStyle, sbNormal)
+      .Integer("LightColor", ColorIdents(), &TMVWSimpleBevel::LightColor,
+               &TMVWSimpleBevel::SetLightColor, clBtnHighlight)
+      .Integer("ShadowColor", ColorIdents(), &TMVWSimpleBevel::ShadowColor,
+               &TMVWSimpleBevel::SetShadowColor, clBtnShadow);
+  const std::vector<std::string> shadowStyles = {"hssNone", "hssSolid", "hssTracing"};
+  RegisterPersistentClass<TMVWShadow, TMVWObject>("TMVWShadow")
+      .Integer("Color", ColorIdents(), &TMVWShadow::Color, &TMVWShadow::SetColor, clBtnShadow)
+      .Integer("Depth", &TMVWShadow::Depth, &TMVWShadow::SetDepth, TMVWShadowDepth{6})
+      .Enumeration("Style", shadowStyles, &TMVWShadow::Style, &TMVWShadow::SetStyle, hssSolid);
+  RegisterPersistentClass<TMVWRgnShadow, TMVWShadow>("TMVWRgnShadow")
+      .Enumeration("Style", shadowStyles, &TMVWRgnShadow::Style, &TMVWRgnShadow::SetStyle, hssNone);
+  RegisterPersistentClass<TMVWShape, TMVWObject>("TMVWShape")
+      .Class("Bevel", &TMVWShape::Bevel)
+      .Class("Brush", &TMVWShape::Brush)
+      .Integer("RoundPercent", &TMVWShape::RoundPercent, &TMVWShape::SetRoundPercent,
+               TMVWPercent{33})
+      .Class("Shadow", &TMVWShape::Shadow)
+      .Enumeration("Shape",
+                   {"stEllipse", "stRectangle", "stRoundRect", "stDirectUp", "stDirectRight",
+                    "stDirectDown", "stDirectLeft", "stDiamond", "stComb", "stOctagon", "stStar"},
+                   &TMVWShape::Shape, &TMVWShape::SetShape, stRectangle)
+      .Boolean("Square", &TMVWShape::Square, &TMVWShape::SetSquare, false);
+}
+
 } // namespace
 
 TMVWFoundation::TMVWFoundation() {
@@ -295,6 +326,7 @@ void RegisterFoundationClasses() {
         .Binary("Data", &TMVWWave::ReadData, &TMVWWave::WriteData, &TMVWWave::HasData);
     RegisterDrawingClasses();
     RegisterFillClasses();
+    RegisterShapeClasses();
     RegisterContainerClasses();
     return true;
   }();

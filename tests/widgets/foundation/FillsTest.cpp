@@ -3,6 +3,7 @@
 #include "platform/ui/StdClasses.h"
 #include "widgets/foundation/MVWAlphaObject.h"
 #include "widgets/foundation/MVWBitmapEffectObject.h"
+#include "widgets/foundation/MVWShape.h"
 #include "widgets/foundation/MVWShapeFill.h"
 #include "widgets/foundation/MVWUnits.h"
 #include "widgets/foundation/mvwbmp.h"
@@ -343,6 +344,41 @@ TEST_F(MVWFills, TheEffectChainRunsInOrderAndItsBufferLastsUntilAChange) {
   effects.DrawWithEffects(picture, {1, 0, 3, 2}, {0, 0, 2, 2}, target);
   EXPECT_EQ(Pixels(target),
             (std::vector<TColor>{Numbered(1, 1), Numbered(2, 1), Numbered(1, 0), Numbered(2, 0)}));
+}
+
+TEST_F(MVWFills, ShapeSettingsTellOfChangesAndDescribeThemselves) {
+  TMVWShape shape;
+  int changes = 0;
+  shape.OnChange = [&](TObject*) { ++changes; };
+  shape.SetShape(stRectangle);
+  shape.Bevel().SetWidth(2);
+  shape.Shadow().SetDepth(6);
+  EXPECT_EQ(changes, 0) << "values it already has";
+  shape.Bevel().SetWidth(4);
+  shape.Shadow().SetStyle(hssTracing);
+  shape.Brush().SetColor(Red);
+  shape.SetShape(stStar);
+  shape.SetRoundPercent(250);
+  EXPECT_EQ(changes, 5);
+  EXPECT_EQ(shape.RoundPercent(), 100);
+
+  shape.Shadow().SetDepth(12);
+  EXPECT_EQ(shape.Shadow().DescribeSettings(), "{tracing, 12}");
+  EXPECT_EQ(TMVWShadow().DescribeSettings(), "{solid, 6}");
+  const TMVWRgnShadow region;
+  EXPECT_EQ(region.DescribeSettings(), "{Disabled}");
+  EXPECT_EQ(region.Depth(), 6);
+  EXPECT_EQ(region.EffectiveDepth(), 0);
+  EXPECT_EQ(region.Color(), clBtnShadow);
+
+  TMVWSimpleBevel bevel;
+  int bevelChanges = 0;
+  bevel.OnChange = [&](TObject*) { ++bevelChanges; };
+  bevel.Assign(shape.Bevel());
+  EXPECT_EQ(bevelChanges, 1);
+  EXPECT_EQ(bevel.Width(), 4);
+  bevel.SetStyle(sbInset);
+  EXPECT_EQ(bevel.DescribeSettings(), "{Inset}");
 }
 
 // A component owning an alpha object, as a control's effects will.

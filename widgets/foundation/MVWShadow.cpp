@@ -1,0 +1,50 @@
+#include "widgets/foundation/MVWShadow.h"
+
+#include <algorithm>
+
+namespace marivo {
+
+void TMVWShadow::SetColor(TColor value) {
+  if (value == Color_)
+    return;
+  Color_ = value;
+  Change();
+}
+
+void TMVWShadow::SetDepth(TMVWShadowDepth value) {
+  value = std::min<TMVWShadowDepth>(value, 40);
+  if (value == Depth_)
+    return;
+  Depth_ = value;
+  Change();
+}
+
+void TMVWShadow::SetStyle(TMVWShadowStyle value) {
+  if (value == Style_)
+    return;
+  Style_ = value;
+  Change();
+}
+
+void TMVWShadow::Assign(const TPersistent& source) {
+  if (&source == this)
+    return;
+  const auto* shadow = dynamic_cast<const TMVWShadow*>(&source);
+  if (!shadow) {
+    TMVWObject::Assign(source);
+    return;
+  }
+  Style_ = shadow->Style_;
+  Color_ = shadow->Color_;
+  Depth_ = shadow->Depth_;
+  Change();
+}
+
+std::string TMVWShadow::DescribeSettings() const {
+  if (Style_ == hssNone)
+    return "{Disabled}";
+  return std::string("{") + (Style_ == hssSolid ? "solid" : "tracing") + ", " +
+         std::to_string(Depth_) + "}";
+}
+
+} // namespace marivo

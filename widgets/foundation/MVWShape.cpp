@@ -1,0 +1,44 @@
+#include "widgets/foundation/MVWShape.h"
+
+#include <algorithm>
+
+namespace marivo {
+
+TMVWShape::TMVWShape()
+    : Shadow_(std::make_unique<TMVWShadow>()), Bevel_(std::make_unique<TMVWSimpleBevel>()),
+      Brush_(std::make_unique<TBrush>()) {
+  const auto changed = [this](TObject* sender) { SubObjectChanged(sender); };
+  Shadow_->OnChange = changed;
+  Bevel_->OnChange = changed;
+  Brush_->OnChange = changed;
+}
+
+TMVWShape::~TMVWShape() {
+  Shadow_->OnChange = nullptr;
+  Bevel_->OnChange = nullptr;
+  Brush_->OnChange = nullptr;
+}
+
+void TMVWShape::SetRoundPercent(TMVWPercent value) {
+  value = std::min<TMVWPercent>(value, 100);
+  if (value == RoundPercent_)
+    return;
+  RoundPercent_ = value;
+  Change();
+}
+
+void TMVWShape::SetShape(TMVWShapeType value) {
+  if (value == Shape_)
+    return;
+  Shape_ = value;
+  Change();
+}
+
+void TMVWShape::SetSquare(bool value) {
+  if (value == Square_)
+    return;
+  Square_ = value;
+  Change();
+}
+
+} // namespace marivo

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "platform/ui/Canvas.h"
+#include "widgets/foundation/MVWShadow.h"
+#include "widgets/foundation/MVWSimpleBevel.h"
+#include "widgets/foundation/portable/MVWBase.h"
+
+#include <cstdint>
+#include <memory>
+
+namespace marivo {
+
+enum TMVWShapeType : std::uint8_t {
+  stEllipse,
+  stRectangle,
+  stRoundRect,
+  stDirectUp,
+  stDirectRight,
+  stDirectDown,
+  stDirectLeft,
+  stDiamond,
+  stComb,
+  stOctagon,
+  stStar
+};
+
+// 0..100
+using TMVWPercent = std::uint8_t;
+
+// The kind of a shape with its outline, shadow, fill and rounding; any change inside them is a
+// change of the shape.
+class TMVWShape : public TMVWObject {
+public:
+  TMVWShape();
+  ~TMVWShape() override;
+  TMVWShape(const TMVWShape&) = delete;
+  TMVWShape& operator=(const TMVWShape&) = delete;
+
+  TMVWSimpleBevel& Bevel() const { return *Bevel_; }
+  void SetBevel(const TMVWSimpleBevel& value) { Bevel_->Assign(value); }
+  TBrush& Brush() const { return *Brush_; }
+  void SetBrush(const TBrush& value) { Brush_->Assign(value); }
+  TMVWPercent RoundPercent() const { return RoundPercent_; }
+  void SetRoundPercent(TMVWPercent value);
+  TMVWShadow& Shadow() const { return *Shadow_; }
+  void SetShadow(const TMVWShadow& value) { Shadow_->Assign(value); }
+  TMVWShapeType Shape() const { return Shape_; }
+  void SetShape(TMVWShapeType value);
+  bool Square() const { return Square_; }
+  void SetSquare(bool value);
+
+private:
+  std::unique_ptr<TMVWShadow> Shadow_;
+  std::unique_ptr<TMVWSimpleBevel> Bevel_;
+  std::unique_ptr<TBrush> Brush_;
+  TMVWPercent RoundPercent_ = 33;
+  TMVWShapeType Shape_ = stRectangle;
+  bool Square_ = false;
+};
+
+} // namespace marivo

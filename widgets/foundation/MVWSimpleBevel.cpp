@@ -1,0 +1,50 @@
+#include "widgets/foundation/MVWSimpleBevel.h"
+
+#include <algorithm>
+
+namespace marivo {
+
+void TMVWSimpleBevel::SetColour(TColor& field, TColor value) {
+  if (value == field)
+    return;
+  field = value;
+  Change();
+}
+
+void TMVWSimpleBevel::SetWidth(TMVWBevelWidth value) {
+  value = std::min<TMVWBevelWidth>(value, 50);
+  if (value == Width_)
+    return;
+  Width_ = value;
+  Change();
+}
+
+void TMVWSimpleBevel::SetStyle(TMVWSimpleBevelStyle value) {
+  if (value == Style_)
+    return;
+  Style_ = value;
+  Change();
+}
+
+void TMVWSimpleBevel::Assign(const TPersistent& source) {
+  if (&source == this)
+    return;
+  const auto* bevel = dynamic_cast<const TMVWSimpleBevel*>(&source);
+  if (!bevel) {
+    TMVWObject::Assign(source);
+    return;
+  }
+  Color_ = bevel->Color_;
+  LightColor_ = bevel->LightColor_;
+  ShadowColor_ = bevel->ShadowColor_;
+  Width_ = bevel->Width_;
+  Style_ = bevel->Style_;
+  Change();
+}
+
+std::string TMVWSimpleBevel::DescribeSettings() const {
+  static const char* const names[] = {"{Normal}", "{Inset}", "{Offset}"};
+  return names[Style_];
+}
+
+} // namespace marivo

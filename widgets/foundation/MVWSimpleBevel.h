@@ -1,0 +1,42 @@
+#pragma once
+
+#include "platform/ui/Graphics.h"
+#include "widgets/foundation/MVWBevel.h"
+#include "widgets/foundation/portable/MVWBase.h"
+
+#include <cstdint>
+#include <string>
+
+namespace marivo {
+
+enum TMVWSimpleBevelStyle : std::uint8_t { sbNormal, sbInset, sbOffset };
+
+// The outline of a shape (sbNormal) or its sunken or raised two-colour bevel.
+class TMVWSimpleBevel : public TMVWObject {
+public:
+  TColor Color() const { return Color_; }
+  void SetColor(TColor value) { SetColour(Color_, value); }
+  // 0 draws no outline.
+  TMVWBevelWidth Width() const { return Width_; }
+  void SetWidth(TMVWBevelWidth value);
+  TMVWSimpleBevelStyle Style() const { return Style_; }
+  void SetStyle(TMVWSimpleBevelStyle value);
+  TColor LightColor() const { return LightColor_; }
+  void SetLightColor(TColor value) { SetColour(LightColor_, value); }
+  TColor ShadowColor() const { return ShadowColor_; }
+  void SetShadowColor(TColor value) { SetColour(ShadowColor_, value); }
+
+  void Assign(const TPersistent& source) override;
+  std::string DescribeSettings() const override;
+
+private:
+  void SetColour(TColor& field, TColor value);
+
+  TColor Color_ = clBlack;
+  TMVWBevelWidth Width_ = 2;
+  TMVWSimpleBevelStyle Style_ = sbNormal;
+  TColor LightColor_ = clBtnHighlight;
+  TColor ShadowColor_ = clBtnShadow;
+};
+
+} // namespace marivo
