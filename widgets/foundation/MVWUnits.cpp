@@ -11,6 +11,7 @@
 #include "widgets/foundation/MVWGlyphTextLayout.h"
 #include "widgets/foundation/MVWGradient.h"
 #include "widgets/foundation/MVWIniCtrl.h"
+#include "widgets/foundation/MVWRegionMask.h"
 #include "widgets/foundation/MVWShape.h"
 #include "widgets/foundation/MVWShapeFill.h"
 #include "widgets/foundation/MVWSysIn.h"
@@ -23,6 +24,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace marivo {
@@ -267,6 +269,32 @@ void RegisterShapeClasses() {
                     "stDirectDown", "stDirectLeft", "stDiamond", "stComb", "stOctagon", "stStar"},
                    &TMVWShape::Shape, &TMVWShape::SetShape, stRectangle)
       .Boolean("Square", &TMVWShape::Square, &TMVWShape::SetSquare, false);
+  const auto picture = [](TBitmap& (TMVWRegionMask::*bitmap)() const) {
+    return std::make_tuple(
+        [bitmap](TMVWRegionMask& mask, TStream& stream) {
+          bool compressed = false;
+          TMVWRegionMask::ReadPicture(stream, (mask.*bitmap)(), compressed);
+          mask.SetCompressed(compressed);
+        },
+        [bitmap](TMVWRegionMask& mask, TStream& stream) {
+          TMVWRegionMask::WritePicture(stream, (mask.*bitmap)(), mask.Compressed());
+        },
+        [bitmap](TMVWRegionMask& mask) { return !(mask.*bitmap)().Empty(); });
+  };
+  const auto [readBorder, writeBorder, hasBorder] = picture(&TMVWRegionMask::BorderBitmap);
+  const auto [readUp, writeUp, hasUp] = picture(&TMVWRegionMask::UpBitmap);
+  const auto [readDown, writeDown, hasDown] = picture(&TMVWRegionMask::DownBitmap);
+  RegisterPersistentClass<TMVWRegionMask, TMVWObject>("TMVWRegionMask")
+      .Boolean("Compressed", &TMVWRegionMask::Compressed, &TMVWRegionMask::SetCompressed, false)
+      .Integer("RegionDataSize", &TMVWRegionMask::RegionDataSize,
+               &TMVWRegionMask::SetRegionDataSize)
+      .Enumeration("PixelFormat", {"spfDefault", "spfMono", "spf4bit", "spf8bit"},
+                   &TMVWRegionMask::PixelFormat, &TMVWRegionMask::SetPixelFormat, spfDefault)
+      .Binary("RegionData", &TMVWRegionMask::ReadRegionData, &TMVWRegionMask::WriteRegionData,
+              &TMVWRegionMask::HasRegionData)
+      .Binary("BorderBmp", readBorder, writeBorder, hasBorder)
+      .Binary("BorderUpBmp", readUp, writeUp, hasUp)
+      .Binary("BorderDnBmp", readDown, writeDown, hasDown);
 }
 
 } // namespace

@@ -1,0 +1,133 @@
+#include "platform/rtl/ClassRegistry.h"
+#include "platform/rtl/FormLoader.h"
+#include "platform/ui/StdClasses.h"
+#include "widgets/foundation/MVWPointList.h"
+#include "widgets/foundation/MVWRegionMask.h"
+#include "widgets/foundation/MVWUnits.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace marivo {
+namespace {
+
+TEST(MVWPointList, PointsPackIntoOneItemAndEveryChangeIsTold) {
+  TMVWPointList points;
+  int changes = 0;
+  points.OnChange = [&](TObject* sender) {
+    EXPECT_EQ(sender, &points);
+    ++changes;
+  };
+  for (const POINT point : {POINT{1000, 200}, POINT{0, 32767}, POINT{65535, 0}})
+    points.AddPoint(point);
+  EXPECT_EQ(changes, 6);
+  EXPECT_EQ(points.Item(0), 65536200u);
+  POINT point{-7, -7};
+  points.GetPoint(3, point);
+  EXPECT_EQ(point.x, -7) << "past the end the point stays as it was";
+  points.SetPoint(3, {1, 1});
+  EXPECT_EQ(points.Count(), 3);
+
+  OffsetPoints(&points, 5, -3);
+  EXPECT_EQ(changes, 9);
+  // X wraps at 65536, and a negative Y borrows one from the X half.
+  const std::vector<std::pair<LONG, LONG>> expected = {{1005, 197}, {5, 32764}, {3, -3}};
+  for (int i = 0; i < 3; ++i) {
+    points.GetPoint(i, point);
+    EXPECT_EQ(std::make_pair(point.x, point.y), expected[static_cast<std::size_t>(i)]) << i;
+  }
+  OffsetPoints(nullptr, 1, 1);
+  points.Clear();
+  EXPECT_EQ(changes, 9);
+}
+
+// A component owning a region mask, as a shaped form's region will.
+class TMaskHolder : public TComponent {
+public:
+  using TComponent::TComponent;
+  TMVWRegionMask Mask;
+};
+
+class MVWRegionMask : public ::testing::Test {
+protected:
+  void SetUp() override {
+    static const bool registered = [] {
+      RegisterStandardClasses();
+      RegisterFoundationClasses();
+      RegisterComponentClass<TMaskHolder, TComponent>("TMaskHolder")
+          .Class("Mask", [](TMaskHolder& holder) { return &holder.Mask; });
+      return true;
+    }();
+    (void)registered;
+    Holder.SetName("Holder");
+  }
+  static std::vector<std::uint8_t> RectangleRegionData() {
+    HRGN region = CreateRectRgn(0, 0, 30, 20);
+    std::vector<std::uint8_t> data(GetRegionData(region, 0, nullptr));
+    GetRegionData(region, static_cast<DWORD>(data.size()), reinterpret_cast<RGNDATA*>(data.data()));
+    DeleteObject(region);
+    return data;
+  }
+  TMaskHolder Holder{nullptr};
+};
+
+TEST_F(MVWRegionMask, RegionDataAndPicturesComeBackFromFormData) {
+  const std::string empty = WriteComponentToText(Holder);
+  EXPECT_NE(empty.find("Mask.RegionDataSize = 0"), std::string::npos) << "always stored";
+  for (const char* name : {"RegionData", "BorderBmp", "BorderUpBmp", "BorderDnBmp"})
+    EXPECT_EQ(empty.find(std::string("Mask.") + name + " ="), std::string::npos) << name;
+
+  for (const bool compressed : {false, true}) {
+    TMaskHolder holder(nullptr);
+    holder.SetName("Holder");
+    holder.Mask.SetRegionData(RectangleRegionData());
+    holder.Mask.SetCompressed(compressed);
+    holder.Mask.BorderBitmap().SetSize(4, 3);
+    holder.Mask.BorderBitmap().SetPixels(1, 1, clRed);
+    holder.Mask.DownBitmap().SetSize(2, 2);
+    const std::string text = WriteComponentToText(holder);
+    EXPECT_EQ(text.find("BorderUpBmp"), std::string::npos);
+
+    TMaskHolder back(nullptr);
+    ReadComponentFromText(back, text, "mask");
+    EXPECT_EQ(back.Mask.RegionData(), holder.Mask.RegionData());
+    EXPECT_EQ(back.Mask.Compressed(), compressed);
+    EXPECT_EQ(back.Mask.BorderBitmap().Pixels(1, 1), clRed);
+    EXPECT_EQ(back.Mask.DownBitmap().Width(), 2);
+    HRGN region = ExtCreateRegion(nullptr, static_cast<DWORD>(back.Mask.RegionData().size()),
+                                  reinterpret_cast<const RGNDATA*>(back.Mask.RegionData().data()));
+    ASSERT_NE(region, nullptr);
+    RECT box{};
+    GetRgnBox(region, &box);
+    DeleteObject(region);
+    EXPECT_EQ(box.right, 30);
+    EXPECT_EQ(box.bottom, 20);
+  }
+}
+
+TEST_F(MVWRegionMask, ASizeBeyondItsDataIsAReadErrorAndAnEmptySourceEmptiesOnlyTheData) {
+  Holder.Mask.SetRegionData({1, 2, 3, 4});
+  std::string text = WriteComponentToText(Holder);
+  const std::size_t size = text.find("RegionDataSize = 4");
+  ASSERT_NE(size, std::string::npos) << text;
+  text.replace(size, 18, "RegionDataSize = 4000");
+  TMaskHolder back(nullptr);
+  EXPECT_THROW(ReadComponentFromText(back, text, "mask"), EReadError);
+
+  Holder.Mask.BorderBitmap().SetSize(3, 3);
+  TMVWRegionMask none;
+  int changes = 0;
+  Holder.Mask.OnChange = [&](TObject*) { ++changes; };
+  Holder.Mask.Assign(none);
+  EXPECT_TRUE(Holder.Mask.RegionData().empty());
+  EXPECT_EQ(Holder.Mask.RegionDataSize(), 0);
+  EXPECT_EQ(Holder.Mask.BorderBitmap().Width(), 3);
+  EXPECT_EQ(changes, 0);
+}
+
+} // namespace
+} // namespace marivo

@@ -1,0 +1,64 @@
+#include "widgets/foundation/MVWRegionMask.h"
+
+#include "platform/rtl/Exceptions.h"
+#include "widgets/foundation/MVWStreamUtils.h"
+
+namespace marivo {
+
+TMVWRegionMask::TMVWRegionMask()
+    : Border_(std::make_unique<TBitmap>()), Up_(std::make_unique<TBitmap>()),
+      Down_(std::make_unique<TBitmap>()) {}
+
+void TMVWRegionMask::SetRegionData(std::vector<std::uint8_t> data) {
+  RegionData_ = std::move(data);
+  RegionDataSize_ = static_cast<std::int32_t>(RegionData_.size());
+}
+
+void TMVWRegionMask::ReadRegionData(TStream& stream) {
+  // The size read before is checked against the bytes there before anything is allocated.
+  if (RegionDataSize_ <= 0 || RegionDataSize_ > stream.Size() - stream.Position())
+    throw EReadError("Region data of " + std::to_string(RegionDataSize_) +
+                     " bytes does not fit its stream");
+  std::vector<std::uint8_t> data(static_cast<std::size_t>(RegionDataSize_));
+  stream.ReadBuffer(data.data(), RegionDataSize_);
+  RegionData_ = std::move(data);
+}
+
+void TMVWRegionMask::WriteRegionData(TStream& stream) const {
+  stream.WriteBuffer(RegionData_.data(), static_cast<std::int64_t>(RegionData_.size()));
+}
+
+void TMVWRegionMask::ReadPicture(TStream& stream, TBitmap& bitmap, bool& compressed) {
+  std::uint8_t flag = 0;
+  stream.ReadBuffer(&flag, 1);
+  compressed = flag != 0;
+  ReadBitmap(stream, bitmap, compressed);
+}
+
+void TMVWRegionMask::WritePicture(TStream& stream, TBitmap& bitmap, bool compressed) {
+  const std::uint8_t flag = compressed ? 1 : 0;
+  stream.WriteBuffer(&flag, 1);
+  WriteBitmap(stream, bitmap, compressed, MVWBitmapOwnFormat);
+}
+
+void TMVWRegionMask::Assign(const TPersistent& source) {
+  const auto* mask = dynamic_cast<const TMVWRegionMask*>(&source);
+  if (!mask) {
+    TMVWObject::Assign(source);
+    return;
+  }
+  if (mask == this)
+    return;
+  RegionData_.clear();
+  RegionDataSize_ = 0;
+  if (mask->RegionDataSize_ <= 0)
+    return;
+  Compressed_ = mask->Compressed_;
+  RegionData_ = mask->RegionData_;
+  RegionDataSize_ = mask->RegionDataSize_;
+  Border_->Assign(*mask->Border_);
+  Up_->Assign(*mask->Up_);
+  Down_->Assign(*mask->Down_);
+}
+
+} // namespace marivo

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "platform/rtl/Streams.h"
+#include "platform/ui/Pictures.h"
+#include "widgets/foundation/portable/MVWBase.h"
+#include "widgets/foundation/portable/mvwcont.h"
+
+#include <windows.h>
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+namespace marivo {
+
+// A ready window region as raw region data, with the window's picture and two state pictures,
+// all kept in form data.
+class TMVWRegionMask : public TMVWObject {
+public:
+  TMVWRegionMask();
+
+  bool Compressed() const { return Compressed_; }
+  void SetCompressed(bool value) { Compressed_ = value; }
+  // Only the number: the data comes with "RegionData".
+  std::int32_t RegionDataSize() const { return RegionDataSize_; }
+  void SetRegionDataSize(std::int32_t value) { RegionDataSize_ = value; }
+  TMVWSavePixelFormat PixelFormat() const { return PixelFormat_; }
+  void SetPixelFormat(TMVWSavePixelFormat value) { PixelFormat_ = value; }
+
+  // What GetRegionData gives and ExtCreateRegion takes; empty for none.
+  const std::vector<std::uint8_t>& RegionData() const { return RegionData_; }
+  void SetRegionData(std::vector<std::uint8_t> data);
+  TBitmap& BorderBitmap() const { return *Border_; }
+  TBitmap& UpBitmap() const { return *Up_; }
+  TBitmap& DownBitmap() const { return *Down_; }
+
+  // Form data: the region data after RegionDataSize, each picture after its compressed flag.
+  void ReadRegionData(TStream& stream);
+  void WriteRegionData(TStream& stream) const;
+  bool HasRegionData() const { return RegionDataSize_ != 0; }
+  static void ReadPicture(TStream& stream, TBitmap& bitmap, bool& compressed);
+  static void WritePicture(TStream& stream, TBitmap& bitmap, bool compressed);
+
+  // From a mask with region data; one without only empties this one's. Tells of no change.
+  void Assign(const TPersistent& source) override;
+
+private:
+  bool Compressed_ = false;
+  std::int32_t RegionDataSize_ = 0;
+  TMVWSavePixelFormat PixelFormat_ = spfDefault;
+  std::vector<std::uint8_t> RegionData_;
+  std::unique_ptr<TBitmap> Border_;
+  std::unique_ptr<TBitmap> Up_;
+  std::unique_ptr<TBitmap> Down_;
+};
+
+} // namespace marivo
