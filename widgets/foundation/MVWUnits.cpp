@@ -19,6 +19,7 @@
 #include "widgets/foundation/MVWWndProc.h"
 #include "widgets/foundation/MVWXPStyles.h"
 #include "widgets/foundation/mvwcont.h"
+#include "widgets/foundation/mvwregion.h"
 #include "widgets/foundation/mvwwave.h"
 
 #include <algorithm>
@@ -295,6 +296,35 @@ void RegisterShapeClasses() {
       .Binary("BorderBmp", readBorder, writeBorder, hasBorder)
       .Binary("BorderUpBmp", readUp, writeUp, hasUp)
       .Binary("BorderDnBmp", readDown, writeDown, hasDown);
+  RegisterPersistentClass<TMVWRegionBorder, TMVWObject>("TMVWRegionBorder")
+      .Enumeration("Style",
+                   {"rbNone", "rbLowered", "rbRaised", "rbSingle", "rbSingleRaised",
+                    "rbSingleLowered", "rbRaisedpsb", "rbLoweredpsb"},
+                   &TMVWRegionBorder::Style, &TMVWRegionBorder::SetStyle, rbSingle)
+      .Integer("LightColor", ColorIdents(), &TMVWRegionBorder::LightColor,
+               &TMVWRegionBorder::SetLightColor, clBtnHighlight)
+      .Integer("ShadowColor", ColorIdents(), &TMVWRegionBorder::ShadowColor,
+               &TMVWRegionBorder::SetShadowColor, clBtnShadow)
+      .Integer("SingleColor", ColorIdents(), &TMVWRegionBorder::SingleColor,
+               &TMVWRegionBorder::SetSingleColor, clBlack);
+  RegisterPersistentClass<TMVWRegion, TMVWObject>("TMVWRegion")
+      .IntegerList("PointList", &TMVWRegion::PointList, &TMVWRegion::ReadPointList)
+      .Enumeration("Shape",
+                   {"rsRect", "rsRoundRect", "rsBitmap", "rsNoseRect", "rsRoundNoseRect",
+                    "rsElliptic", "rsStar", "rsRoundShield", "rsSharpShield", "rsDiamond",
+                    "rsOctagon", "rsComb", "rsHalfRound", "rsUserRegion", "rsThinkBubble",
+                    "rsRoundThinkBubble", "rsEllipticThinkBubble", "rsPointList"},
+                   &TMVWRegion::Shape, &TMVWRegion::SetShape, rsRoundRect)
+      .Enumeration("ExtPos",
+                   {"epLeftTop", "epTopLeft", "epTopRight", "epRightTop", "epRightBottom",
+                    "epBottomRight", "epBottomLeft", "epLeftBottom"},
+                   &TMVWRegion::ExtPos, &TMVWRegion::SetExtPos, epLeftTop)
+      .Class("Mask", &TMVWRegion::Mask)
+      .Integer("RoundX", &TMVWRegion::RoundX, &TMVWRegion::SetRoundX, 20)
+      .Integer("RoundY", &TMVWRegion::RoundY, &TMVWRegion::SetRoundY, 20)
+      .Class("Shadow", &TMVWRegion::Shadow);
+  RegisterPersistentClass<TMVWBorderRegion, TMVWRegion>("TMVWBorderRegion")
+      .Class("Border", &TMVWBorderRegion::Border);
 }
 
 } // namespace

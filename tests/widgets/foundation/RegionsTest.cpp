@@ -1,0 +1,236 @@
+#include "platform/rtl/ClassRegistry.h"
+#include "platform/rtl/FormLoader.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/Forms.h"
+#include "platform/ui/Images.h"
+#include "platform/ui/StdClasses.h"
+#include "tests/support/Snapshot.h"
+#include "widgets/foundation/MVWUnits.h"
+#include "widgets/foundation/mvwgraph.h"
+#include "widgets/foundation/mvwregion.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace marivo {
+namespace {
+
+class MVWRegions : public ::testing::Test {
+protected:
+  void SetUp() override {
+    RegisterStandardClasses();
+    RegisterFoundationClasses();
+  }
+  static bool Inside(const TMVWRegion& region, int x, int y) {
+    return region.Handle() && PtInRegion(region.Handle(), x, y);
+  }
+  TMVWFoundation Foundation;
+};
+
+TEST_F(MVWRegions, EveryShapeCutsItsOwnOutline) {
+  const RECT rect{0, 0, 100, 80};
+  const struct {
+    TMVWRegionShape Shape;
+    POINT In;
+    POINT Out;
+  } cases[] = {
+      {rsRect, {99, 79}, {100, 80}},
+      {rsRoundRect, {50, 1}, {1, 1}},
+      {rsNoseRect, {5, 10}, {3, 60}},
+      {rsRoundNoseRect, {50, 40}, {3, 60}},
+      {rsElliptic, {50, 1}, {3, 3}},
+      {rsStar, {50, 2}, {10, 10}},
+      {rsRoundShield, {50, 40}, {2, 78}},
+      {rsSharpShield, {50, 40}, {2, 78}},
+      {rsDiamond, {50, 40}, {5, 5}},
+      {rsOctagon, {50, 40}, {1, 1}},
+      {rsComb, {50, 40}, {2, 2}},
+      {rsHalfRound, {50, 40}, {3, 78}},
+      {rsThinkBubble, {50, 40}, {5, 70}},
+      {rsRoundThinkBubble, {50, 40}, {5, 70}},
+      {rsEllipticThinkBubble, {60, 45}, {98, 78}},
+  };
+  for (const auto& c : cases) {
+    TMVWRegion region;
+    region.SetShape(c.Shape);
+    region.CreateRegion(rect);
+    EXPECT_TRUE(Inside(region, c.In.x, c.In.y)) << int{c.Shape};
+    EXPECT_FALSE(Inside(region, c.Out.x, c.Out.y)) << int{c.Shape};
+  }
+  // Shapes made from data have none until data comes.
+  for (const TMVWRegionShape shape : {rsBitmap, rsUserRegion, rsPointList}) {
+    TMVWRegion region;
+    region.SetShape(shape);
+    region.CreateRegion(rect);
+    EXPECT_EQ(region.Handle(), nullptr) << int{shape};
+  }
+}
+
+TEST_F(MVWRegions, ABubbleTrailGrowsFromTheCornerTowardsTheBody) {
+  const RECT body = ShrinkForExtension({0, 0, 300, 200}, 50, epLeftTop);
+  EXPECT_EQ(std::vector<LONG>({body.left, body.top, body.right, body.bottom}),
+            std::vector<LONG>({50, 50, 300, 200}));
+  std::vector<std::vector<int>> bubbles;
+  for (const TMVWBubble& bubble : BubbleTrail(body, 50, 4, epLeftTop))
+    bubbles.push_back({bubble.Centre.x, bubble.Centre.y, bubble.Diameter});
+  EXPECT_EQ(bubbles,
+            (std::vector<std::vector<int>>{
+                {0, 0, 0}, {2, 15, 5}, {10, 29, 10}, {21, 40, 15}, {35, 48, 20}, {50, 50, 25}}));
+}
+
+TEST_F(MVWRegions, AShadowTakesItsStripAndPointsRebuildWithoutAChange) {
+  TMVWRegion region;
+  region.SetShape(rsRect);
+  region.Shadow().SetStyle(hssSolid);
+  region.CreateRegion({0, 0, 100, 80});
+  EXPECT_TRUE(Inside(region, 93, 73));
+  EXPECT_FALSE(Inside(region, 95, 75));
+
+  int changes = 0;
+  region.OnChange = [&](TObject*) { ++changes; };
+  for (const POINT point : {POINT{0, 0}, POINT{100, 0}, POINT{50, 80}})
+    region.Points().AddPoint(point);
+  EXPECT_TRUE(region.UserRegionData().empty()) << "only a point-list region keeps them";
+  region.SetShape(rsPointList);
+  EXPECT_EQ(changes, 1);
+  region.CreateRegion({0, 0, 200, 200});
+  EXPECT_TRUE(Inside(region, 50, 10));
+  EXPECT_FALSE(Inside(region, 5, 70));
+  const std::vector<std::uint8_t> triangle = region.UserRegionData();
+  region.Points().SetPoint(2, {50, 20});
+  EXPECT_NE(region.UserRegionData(), triangle);
+  EXPECT_EQ(changes, 1) << "the window keeps its outline until the next region change";
+}
+
+// A bitmap with the region's border painted on white.
+std::unique_ptr<TBitmap> Painted(TMVWRegion& region, const RECT& rect) {
+  auto bitmap = std::make_unique<TBitmap>();
+  FillBitmap(*bitmap, {0, 0, rect.right + 2, rect.bottom + 2}, clWhite);
+  region.CreateRegion(rect);
+  region.PaintBorder(bitmap->Canvas(), rect);
+  return bitmap;
+}
+
+TEST_F(MVWRegions, BordersTakeTheirColoursByStyleAndFacing) {
+  TMVWBorderRegion region;
+  region.SetShape(rsRect);
+  region.Border().SetSingleColor(clRed);
+  region.Border().SetLightColor(clLime);
+  region.Border().SetShadowColor(clBlue);
+  const struct {
+    TMVWRegionBorderStyle Style;
+    TColor Top;
+    TColor Bottom;
+  } cases[] = {
+      {rbNone, clWhite, clWhite},  {rbSingle, clRed, clRed},     {rbRaised, clLime, clBlue},
+      {rbLowered, clBlue, clLime}, {rbRaisedpsb, clLime, clRed}, {rbLoweredpsb, clBlue, clRed},
+  };
+  for (const auto& c : cases) {
+    region.Border().SetStyle(c.Style);
+    const auto bitmap = Painted(region, {0, 0, 60, 40});
+    EXPECT_EQ(bitmap->Pixels(30, 0), c.Top) << int{c.Style};
+    EXPECT_EQ(bitmap->Pixels(30, 40), c.Bottom) << int{c.Style};
+  }
+
+  region.SetShape(rsPointList);
+  region.Border().SetStyle(rbRaised);
+  for (const POINT point : {POINT{2, 2}, POINT{50, 2}, POINT{50, 30}})
+    region.Points().AddPoint(point);
+  const auto bitmap = Painted(region, {0, 0, 60, 40});
+  EXPECT_EQ(bitmap->Pixels(25, 2), clLime) << "going right";
+  EXPECT_EQ(bitmap->Pixels(50, 15), clBlue) << "going down";
+
+  region.Shadow().SetStyle(hssSolid);
+  region.Shadow().SetColor(clGray);
+  region.SetShape(rsRect);
+  region.Border().SetStyle(rbNone);
+  const auto shadowed = Painted(region, {0, 0, 60, 40});
+  EXPECT_EQ(shadowed->Pixels(57, 37), clGray);
+  EXPECT_EQ(shadowed->Pixels(3, 37), clWhite);
+}
+
+class TRegionHolder : public TComponent {
+public:
+  using TComponent::TComponent;
+  TMVWBorderRegion Region;
+};
+
+TEST_F(MVWRegions, PointsAndBorderComeBackFromFormData) {
+  static const bool registered = [] {
+    RegisterComponentClass<TRegionHolder, TComponent>("TRegionHolder")
+        .Class("Region", [](TRegionHolder& holder) { return &holder.Region; });
+    return true;
+  }();
+  (void)registered;
+  TRegionHolder holder(nullptr);
+  holder.SetName("Holder");
+  EXPECT_EQ(WriteComponentToText(holder).find("PointList"), std::string::npos);
+  holder.Region.Points().AddPoint({0, 0});
+  holder.Region.Points().AddPoint({100, 0});
+  holder.Region.Points().AddPoint({50, 80});
+  holder.Region.SetShape(rsPointList);
+  holder.Region.Border().SetStyle(rbRaised);
+  const std::string text = WriteComponentToText(holder);
+  EXPECT_NE(text.find("Region.Border.Style = rbRaised"), std::string::npos) << text;
+  TRegionHolder back(nullptr);
+  ReadComponentFromText(back, text, "region");
+  EXPECT_EQ(back.Region.PointList(), (std::vector<std::int64_t>{0, 0, 100, 0, 50, 80}));
+  EXPECT_EQ(back.Region.UserRegionData(), holder.Region.UserRegionData());
+}
+
+// Every kind of region with each border style, and both shadows, for a person to look at.
+TEST_F(MVWRegions, SnapshotOfEveryKindStyleAndShadow) {
+  constexpr int Cell = 56;
+  constexpr int Kinds = 18;
+  constexpr int Rows = 8 + 2;
+  auto sheet = std::make_unique<TBitmap>();
+  FillBitmap(*sheet, {0, 0, Kinds * Cell, Rows * Cell}, clBtnFace);
+  for (int kind = 0; kind < Kinds; ++kind) {
+    for (int row = 0; row < Rows; ++row) {
+      TMVWBorderRegion region;
+      region.SetShape(static_cast<TMVWRegionShape>(kind));
+      region.SetRoundX(12);
+      region.SetRoundY(12);
+      region.Border().SetStyle(static_cast<TMVWRegionBorderStyle>(row < 8 ? row : rbRaised));
+      region.Border().SetSingleColor(clNavy);
+      if (row >= 8) {
+        region.Shadow().SetStyle(row == 8 ? hssSolid : hssTracing);
+        region.Shadow().SetDepth(4);
+      }
+      if (kind == rsPointList || kind == rsUserRegion) {
+        for (const POINT point : {POINT{2, 2}, POINT{48, 10}, POINT{30, 48}})
+          region.Points().AddPoint(point);
+        region.SetShape(rsPointList);
+      }
+      TBitmap cell;
+      FillBitmap(cell, {0, 0, Cell, Cell}, clBtnFace);
+      region.CreateRegion({2, 2, Cell - 2, Cell - 2});
+      if (region.Handle()) {
+        HBRUSH brush = CreateSolidBrush(ColorToRGB(clWhite));
+        FillRgn(cell.Canvas().Handle(), region.Handle(), brush);
+        DeleteObject(brush);
+      }
+      region.PaintBorder(cell.Canvas(), {2, 2, Cell - 2, Cell - 2});
+      sheet->Canvas().Draw(kind * Cell, row * Cell, cell);
+    }
+  }
+  TForm form(nullptr);
+  form.SetCaption("Regions");
+  form.SetClientWidth(Kinds * Cell);
+  form.SetClientHeight(Rows * Cell);
+  auto* image = new TImage(&form);
+  image->SetParent(&form);
+  image->SetBounds(0, 0, Kinds * Cell, Rows * Cell);
+  image->Picture().SetGraphic(sheet.get());
+  test::SnapshotForm(form, "widget-regions");
+  form.Hide();
+  EXPECT_NE(sheet->Pixels(Cell + Cell / 2, Cell / 2), clBtnFace) << "a rounded rect was filled";
+}
+
+} // namespace
+} // namespace marivo

@@ -1,0 +1,733 @@
+#include "widgets/foundation/mvwregion.h"
+
+#include "platform/ui/Controls.h"
+#include "widgets/foundation/MVWApplication.h"
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+
+namespace marivo {
+
+namespace {
+
+int Round(double value) {
+  return static_cast<int>(std::nearbyint(value));
+}
+
+HRGN PolygonRegion(const std::vector<POINT>& points) {
+  return CreatePolygonRgn(points.data(), static_cast<int>(points.size()), ALTERNATE);
+}
+
+// a := a op b, b deleted.
+void Combine(HRGN a, HRGN b, int mode) {
+  CombineRgn(a, a, b, mode);
+  DeleteObject(b);
+}
+
+HRGN RegionFromData(const std::vector<std::uint8_t>& data) {
+  if (data.empty())
+    return nullptr;
+  return ExtCreateRegion(nullptr, static_cast<DWORD>(data.size()),
+                         reinterpret_cast<const RGNDATA*>(data.data()));
+}
+
+bool OnTopSide(TMVWExtPos position) {
+  return position <= epRightTop;
+}
+
+bool OnLeftSide(TMVWExtPos position) {
+  return position == epLeftTop || position == epTopLeft || position == epBottomLeft ||
+         position == epLeftBottom;
+}
+
+// The shields in coordinates from 0: the outer body, then the three cuts at the top.
+HRGN ShieldRegion(int w, int h, bool sharp) {
+  HRGN body;
+  if (sharp) {
+    const int eightH = 8 * h / 7;
+    body = CreateEllipticRgn(-w, -eightH, w, eightH);
+    Combine(body, CreateEllipticRgn(0, -eightH, 2 * w, eightH), RGN_AND);
+  } else {
+    body = CreateEllipticRgn(0, h, w, -(h - h / 5));
+  }
+  Combine(body, CreateEllipticRgn(-(w / 2), -(h / 5), w / 2, h / 5), RGN_DIFF);
+  Combine(body, CreateEllipticRgn(w / 2, -(h / 5), w / 2 + w, h / 5), RGN_DIFF);
+  Combine(body, CreateRectRgn(0, -40, w, 0), RGN_DIFF);
+  return body;
+}
+
+int RoundNoseOffset(const TMVWRegion& region) {
+  switch (region.ExtPos()) {
+  case epLeftTop:
+  case epRightTop:
+  case epRightBottom:
+  case epLeftBottom:
+    return region.RoundY();
+  default:
+    return region.RoundX();
+  }
+}
+
+// A pen of the colour and width selected into the DC for a scope.
+class TPenScope {
+public:
+  TPenScope(HDC dc, TColor color, int width)
+      : DC_(dc), Pen_(CreatePen(PS_SOLID, width, ColorToRGB(color))), Old_(SelectObject(dc, Pen_)) {
+  }
+  ~TPenScope() {
+    SelectObject(DC_, Old_);
+    DeleteObject(Pen_);
+  }
+  TPenScope(const TPenScope&) = delete;
+  TPenScope& operator=(const TPenScope&) = delete;
+
+private:
+  HDC DC_;
+  HPEN Pen_;
+  HGDIOBJ Old_;
+};
+
+// Draws with the clip cut down to one side of the rect's rising diagonal: the upper-left half
+// (first) or the lower-right one.
+void DrawOnHalf(HDC dc, const RECT& rect, bool upperLeft, const std::function<void()>& draw) {
+  const int saved = SaveDC(dc);
+  const int pad = 8;
+  const POINT corner = upperLeft ? POINT{rect.left - pad, rect.top - pad}
+                                 : POINT{rect.right + pad, rect.bottom + pad};
+  const std::vector<POINT> half = {
+      {rect.right + pad, rect.top - pad}, corner, {rect.left - pad, rect.bottom + pad}};
+  HRGN clip = PolygonRegion(half);
+  ExtSelectClipRgn(dc, clip, RGN_AND);
+  DeleteObject(clip);
+  draw();
+  RestoreDC(dc, saved);
+}
+
+// The colour a segment takes: up and left facing parts the first, the others the second.
+using TSegmentColours = std::function<bool(std::size_t segment)>;
+
+void DrawPath(HDC dc, const std::vector<POINT>& points, TColor first, TColor second,
+              const TSegmentColours& isFirst, int width) {
+  for (std::size_t i = 0; i < points.size(); ++i) {
+    const TColor colour = isFirst(i) ? first : second;
+    if (colour == clNone)
+      continue;
+    const TPenScope pen(dc, colour, width);
+    const POINT from = points[i];
+    const POINT to = points[(i + 1) % points.size()];
+    MoveToEx(dc, from.x, from.y, nullptr);
+    LineTo(dc, to.x, to.y);
+  }
+}
+
+// One outline of a shape in two colours (clNone leaves that part out).
+using TOutline = std::function<void(HDC dc, const RECT& rect, TColor first, TColor second)>;
+
+void DrawCurve(HDC dc, const RECT& rect, TColor first, TColor second, int width,
+               const std::function<void()>& draw) {
+  if (first != clNone && first == second) {
+    const TPenScope pen(dc, first, width);
+    draw();
+    return;
+  }
+  for (const bool upperLeft : {true, false}) {
+    const TColor colour = upperLeft ? first : second;
+    if (colour == clNone)
+      continue;
+    const TPenScope pen(dc, colour, width);
+    DrawOnHalf(dc, rect, upperLeft, draw);
+  }
+}
+
+// The border styles over any outline: plain, two-coloured, single and framed.
+void DrawBorder(HDC dc, const RECT& rect, const TMVWRegionBorder& border, const TOutline& outline,
+                int inset, int framedInset) {
+  const TColor light = border.LightColor();
+  const TColor shadow = border.ShadowColor();
+  const TColor single = border.SingleColor();
+  RECT inner = rect;
+  InflateRect(&inner, -inset, -inset);
+  RECT framed = rect;
+  InflateRect(&framed, -framedInset, -framedInset);
+  switch (border.Style()) {
+  case rbNone:
+    break;
+  case rbRaised:
+    outline(dc, rect, light, shadow);
+    break;
+  case rbLowered:
+    outline(dc, rect, shadow, light);
+    break;
+  case rbSingle:
+    outline(dc, rect, single, single);
+    break;
+  case rbSingleRaised:
+    outline(dc, rect, single, single);
+    outline(dc, inner, light, shadow);
+    break;
+  case rbSingleLowered:
+    outline(dc, rect, single, single);
+    outline(dc, inner, shadow, light);
+    break;
+  case rbRaisedpsb:
+    outline(dc, rect, light, single);
+    outline(dc, framed, clNone, shadow);
+    break;
+  case rbLoweredpsb:
+    outline(dc, rect, shadow, single);
+    outline(dc, framed, clNone, light);
+    break;
+  }
+}
+
+TOutline PolygonOutline(const std::function<std::vector<POINT>(const RECT&)>& points,
+                        const TSegmentColours& isFirst) {
+  return [points, isFirst](HDC dc, const RECT& rect, TColor first, TColor second) {
+    DrawPath(dc, points(rect), first, second, isFirst, 2);
+  };
+}
+
+std::vector<POINT> RectPoints(const RECT& r) {
+  // From the top right along the top, down the left, along the bottom and up the right.
+  return {{r.right, r.top}, {r.left, r.top}, {r.left, r.bottom}, {r.right, r.bottom}};
+}
+
+// Segment i runs from point i to point i + 1, the last one back to the first.
+TSegmentColours FirstSegments(std::vector<std::size_t> firsts) {
+  return [firsts](std::size_t segment) {
+    return std::find(firsts.begin(), firsts.end(), segment) != firsts.end();
+  };
+}
+
+} // namespace
+
+void TMVWRegionBorder::SetStyle(TMVWRegionBorderStyle value) {
+  if (value == Style_)
+    return;
+  Style_ = value;
+  SubObjectChanged(this);
+}
+
+void TMVWRegionBorder::SetColour(TColor& field, TColor value) {
+  if (value == field)
+    return;
+  field = value;
+  SubObjectChanged(this);
+}
+
+void TMVWRegionBorder::Assign(const TPersistent& source) {
+  const auto* border = dynamic_cast<const TMVWRegionBorder*>(&source);
+  if (!border) {
+    TMVWObject::Assign(source);
+    return;
+  }
+  Style_ = border->Style_;
+  LightColor_ = border->LightColor_;
+  ShadowColor_ = border->ShadowColor_;
+  SingleColor_ = border->SingleColor_;
+  SubObjectChanged(this);
+}
+
+std::vector<POINT> StarPoints(const RECT& r) {
+  const int l = r.left, t = r.top, w = r.right - r.left, h = r.bottom - r.top;
+  return {{l + w / 2, t},
+          {l + Round(0.65 * w), t + Round(0.38 * h)},
+          {r.right, t + Round(0.38 * h)},
+          {l + Round(0.7 * w), t + Round(0.6 * h)},
+          {l + Round(0.85 * w), r.bottom},
+          {l + w / 2, t + Round(0.75 * h)},
+          {l + Round(0.15 * w), r.bottom},
+          {l + Round(0.3 * w), t + Round(0.6 * h)},
+          {l, t + Round(0.38 * h)},
+          {l + Round(0.35 * w), t + Round(0.38 * h)}};
+}
+
+std::vector<POINT> DiamondPoints(const RECT& r) {
+  const int w = r.right - r.left, h = r.bottom - r.top;
+  return {{r.left + w / 2, r.top},
+          {r.left, r.top + h / 2},
+          {r.left + w / 2, r.bottom},
+          {r.right, r.top + h / 2}};
+}
+
+std::vector<POINT> OctagonPoints(const RECT& r) {
+  const int w = r.right - r.left, h = r.bottom - r.top;
+  return {{r.left + w / 3 * 2, r.top},  {r.left + w / 3, r.top},    {r.left, r.top + h / 3},
+          {r.left, r.top + h / 3 * 2},  {r.left + w / 3, r.bottom}, {r.left + w / 3 * 2, r.bottom},
+          {r.right, r.top + h / 3 * 2}, {r.right, r.top + h / 3}};
+}
+
+std::vector<POINT> CombPoints(const RECT& r) {
+  const int w = r.right - r.left, h = r.bottom - r.top;
+  return {{r.left + w / 2, r.top},    {r.left, r.top + h / 4},      {r.left, r.top + h / 4 * 3},
+          {r.left + w / 2, r.bottom}, {r.right, r.top + h / 4 * 3}, {r.right, r.top + h / 4}};
+}
+
+RECT ShrinkForExtension(const RECT& rect, int a, TMVWExtPos position) {
+  RECT shrunk = rect;
+  if (OnTopSide(position))
+    shrunk.top += a;
+  else
+    shrunk.bottom -= a;
+  if (OnLeftSide(position))
+    shrunk.left += a;
+  else
+    shrunk.right -= a;
+  return shrunk;
+}
+
+std::vector<POINT> NosePoints(const RECT& s, int a, int b, TMVWExtPos position) {
+  const int x = Round(std::sqrt(2.0 * a * a));
+  const int l = s.left, t = s.top, r = s.right, bottom = s.bottom;
+  switch (position) {
+  case epLeftTop:
+    return {{l - a, t - a}, {l, t + b}, {l, t + b + x}};
+  case epTopLeft:
+    return {{l - a, t - a}, {l + b, t}, {l + b + x, t}};
+  case epTopRight:
+    return {{r + a, t - a}, {r - b, t}, {r - b - x, t}};
+  case epRightTop:
+    return {{r + a, t - a}, {r, t + b}, {r, t + b + x}};
+  case epRightBottom:
+    return {{r + a, bottom + a}, {r, bottom - b}, {r, bottom - b - x}};
+  case epBottomRight:
+    return {{r + a, bottom + a}, {r - b, bottom}, {r - b - x, bottom}};
+  case epBottomLeft:
+    return {{l - a, bottom + a}, {l + b, bottom}, {l + b + x, bottom}};
+  case epLeftBottom:
+    return {{l - a, bottom + a}, {l, bottom - b}, {l, bottom - b - x}};
+  }
+  return {};
+}
+
+std::vector<TMVWBubble> BubbleTrail(const RECT& s, int a, int n, TMVWExtPos position) {
+  const double e = a * 6.283185307179586 / 4 / n / n;
+  std::vector<TMVWBubble> bubbles;
+  for (int f = 0; f <= n + 1; ++f) {
+    const double g = f * (90.0 / (n + 1)) * 0.017453292519943295;
+    // 1.57, not the exact quarter turn: the trail has always been drawn so.
+    const double h = 1.57 - g;
+    POINT c{};
+    switch (position) {
+    case epLeftTop:
+      c = {s.left - Round(a * std::cos(g)), s.top - a + Round(a * std::sin(g))};
+      break;
+    case epTopLeft:
+      c = {s.left - a + Round(a * std::cos(h)), s.top - Round(a * std::sin(h))};
+      break;
+    case epTopRight:
+      c = {s.right + a - Round(a * std::cos(h)), s.top - Round(a * std::sin(g + 1.57))};
+      break;
+    case epRightTop:
+      c = {s.right + Round(a * std::cos(g)), s.top - a + Round(a * std::sin(g))};
+      break;
+    case epRightBottom:
+      c = {s.right + Round(a * std::cos(g)), s.bottom + a - Round(a * std::sin(g))};
+      break;
+    case epBottomRight:
+      c = {s.right + a - Round(a * std::cos(h)), s.bottom + Round(a * std::sin(h))};
+      break;
+    case epBottomLeft:
+      c = {s.left - a + Round(a * std::cos(h)), s.bottom + Round(a * std::sin(h))};
+      break;
+    case epLeftBottom:
+      c = {s.left - Round(a * std::cos(g)), s.bottom + a - Round(a * std::sin(g))};
+      break;
+    }
+    bubbles.push_back({c, Round(e * f)});
+  }
+  return bubbles;
+}
+
+TMVWRegion::TMVWRegion()
+    : Points_(std::make_unique<TMVWPointList>()), Mask_(std::make_unique<TMVWRegionMask>()),
+      Shadow_(std::make_unique<TMVWRgnShadow>()), Border_(std::make_unique<TMVWRegionBorder>()) {
+  const auto changed = [this](TObject* sender) { SubObjectChanged(sender); };
+  Border_->OnChange = changed;
+  Mask_->OnChange = changed;
+  Shadow_->OnChange = changed;
+  Points_->OnChange = [this](TObject*) { RebuildUserRegion(); };
+}
+
+TMVWRegion::~TMVWRegion() {
+  Points_->OnChange = nullptr;
+  Border_->OnChange = nullptr;
+  Mask_->OnChange = nullptr;
+  Shadow_->OnChange = nullptr;
+  if (Handle_)
+    DeleteObject(Handle_);
+  Owner_ = nullptr;
+}
+
+void TMVWRegion::SetShape(TMVWRegionShape value) {
+  if (value == Shape_)
+    return;
+  Shape_ = value;
+  RebuildUserRegion();
+  Change();
+}
+
+void TMVWRegion::SetExtPos(TMVWExtPos value) {
+  if (value == ExtPos_)
+    return;
+  ExtPos_ = value;
+  Change();
+}
+
+void TMVWRegion::SetRoundX(int value) {
+  if (value == RoundX_)
+    return;
+  RoundX_ = value;
+  Change();
+}
+
+void TMVWRegion::SetRoundY(int value) {
+  if (value == RoundY_)
+    return;
+  RoundY_ = value;
+  Change();
+}
+
+std::vector<std::int64_t> TMVWRegion::PointList() const {
+  std::vector<std::int64_t> values;
+  for (int i = 0; i < Points_->Count(); ++i) {
+    POINT point{};
+    Points_->GetPoint(i, point);
+    values.push_back(point.x);
+    values.push_back(point.y);
+  }
+  return values;
+}
+
+void TMVWRegion::ReadPointList(const std::vector<std::int64_t>& values) {
+  for (std::size_t i = 0; i + 1 < values.size(); i += 2)
+    Points_->AddPoint({static_cast<LONG>(values[i]), static_cast<LONG>(values[i + 1])});
+}
+
+void TMVWRegion::RebuildUserRegion() {
+  if (Points_->Count() == 0 || Shape_ != rsPointList)
+    return;
+  std::vector<POINT> points(static_cast<std::size_t>(Points_->Count()));
+  for (int i = 0; i < Points_->Count(); ++i)
+    Points_->GetPoint(i, points[static_cast<std::size_t>(i)]);
+  HRGN polygon = PolygonRegion(points);
+  if (!polygon)
+    return;
+  std::vector<std::uint8_t> data(GetRegionData(polygon, 0, nullptr));
+  GetRegionData(polygon, static_cast<DWORD>(data.size()), reinterpret_cast<RGNDATA*>(data.data()));
+  DeleteObject(polygon);
+  UserRegion_ = std::move(data);
+}
+
+bool TMVWRegion::OwnerDestroying() const {
+  return Owner_ && (Owner_->ComponentState() & csDestroying);
+}
+
+void TMVWRegion::ReplaceHandle(HRGN region) {
+  if (Handle_)
+    DeleteObject(Handle_);
+  Handle_ = region;
+}
+
+HRGN TMVWRegion::BuildRegion(const RECT& rect) const {
+  const int l = rect.left, t = rect.top, r = rect.right, b = rect.bottom;
+  const int w = r - l, h = b - t;
+  switch (Shape_) {
+  case rsRect:
+    return CreateRectRgn(l, t, r, b);
+  case rsRoundRect:
+    return CreateRoundRectRgn(l, t, r, b, RoundX_, RoundY_);
+  case rsBitmap:
+    return Mask_->RegionDataSize() == 0 ? nullptr : RegionFromData(Mask_->RegionData());
+  case rsNoseRect:
+  case rsRoundNoseRect: {
+    const int a = w / 10;
+    const RECT s = ShrinkForExtension(rect, a, ExtPos_);
+    const bool round = Shape_ == rsRoundNoseRect;
+    HRGN body = round ? CreateRoundRectRgn(s.left, s.top, s.right, s.bottom, RoundX_, RoundY_)
+                      : CreateRectRgn(s.left, s.top, s.right, s.bottom);
+    Combine(body, PolygonRegion(NosePoints(s, a, round ? RoundNoseOffset(*this) : 5, ExtPos_)),
+            RGN_OR);
+    return body;
+  }
+  case rsElliptic:
+    return CreateEllipticRgn(l, t, r, b);
+  case rsStar:
+    return PolygonRegion(StarPoints(rect));
+  case rsRoundShield:
+  case rsSharpShield: {
+    HRGN shield = ShieldRegion(w, h, Shape_ == rsSharpShield);
+    OffsetRgn(shield, l, t);
+    return shield;
+  }
+  case rsDiamond:
+    return PolygonRegion(DiamondPoints(rect));
+  case rsOctagon:
+    return PolygonRegion(OctagonPoints(rect));
+  case rsComb:
+    return PolygonRegion(CombPoints(rect));
+  case rsHalfRound:
+    return CreateEllipticRgn(l, 2 * t - b, r, b);
+  case rsUserRegion:
+  case rsPointList:
+    return RegionFromData(UserRegion_);
+  case rsThinkBubble:
+  case rsRoundThinkBubble:
+  case rsEllipticThinkBubble: {
+    const int a = w / 6;
+    const RECT s = ShrinkForExtension(rect, a, ExtPos_);
+    HRGN trail = CreateRectRgn(0, 0, 1, 1);
+    for (const TMVWBubble& bubble : BubbleTrail(s, a, BubbleCount_, ExtPos_)) {
+      const int half = bubble.Diameter / 2;
+      Combine(trail,
+              CreateEllipticRgn(bubble.Centre.x - half, bubble.Centre.y - half,
+                                bubble.Centre.x + half, bubble.Centre.y + half),
+              RGN_OR);
+    }
+    HRGN body = Shape_ == rsThinkBubble ? CreateRectRgn(s.left, s.top, s.right, s.bottom)
+                : Shape_ == rsRoundThinkBubble
+                    ? CreateRoundRectRgn(s.left, s.top, s.right, s.bottom, RoundX_, RoundY_)
+                    : CreateEllipticRgn(s.left, s.top, s.right, s.bottom);
+    Combine(trail, body, RGN_OR);
+    return trail;
+  }
+  }
+  return nullptr;
+}
+
+void TMVWRegion::CreateRegion(const RECT& rect) {
+  if (OwnerDestroying())
+    return;
+  RECT body = rect;
+  body.right -= Shadow_->EffectiveDepth();
+  body.bottom -= Shadow_->EffectiveDepth();
+  ReplaceHandle(BuildRegion(body));
+}
+
+void TMVWRegion::SetRectRegion(const RECT& rect) {
+  if (!OwnerDestroying())
+    ReplaceHandle(CreateRectRgnIndirect(&rect));
+}
+
+void TMVWRegion::PaintShadow(TCanvas& canvas) {
+  const int depth = Shadow_->EffectiveDepth();
+  if (depth == 0 || !Handle_)
+    return;
+  HDC dc = canvas.Handle();
+  HRGN shadow = CreateRectRgn(0, 0, 0, 0);
+  CombineRgn(shadow, Handle_, nullptr, RGN_COPY);
+  OffsetRgn(shadow, depth, depth);
+  CombineRgn(shadow, shadow, Handle_, RGN_DIFF);
+  HBRUSH brush = nullptr;
+  if (Shadow_->Style() == hssTracing && MVWApplication) {
+    TBitmap* pattern = MVWApplication->PatternBitmap(Shadow_->Color());
+    brush = pattern ? CreatePatternBrush(pattern->Handle()) : nullptr;
+    // Masked: the pattern's white pixels leave the background as it is.
+    if (brush) {
+      const int oldMix = SetROP2(dc, R2_MASKPEN);
+      const HGDIOBJ oldBrush = SelectObject(dc, brush);
+      PaintRgn(dc, shadow);
+      SelectObject(dc, oldBrush);
+      SetROP2(dc, oldMix);
+    }
+  } else {
+    brush = CreateSolidBrush(ColorToRGB(Shadow_->Color()));
+    FillRgn(dc, shadow, brush);
+  }
+  if (brush)
+    DeleteObject(brush);
+  DeleteObject(shadow);
+}
+
+void TMVWRegion::PaintBorder(TCanvas& canvas, const RECT& paintRect) {
+  canvas.Brush().SetStyle(bsClear);
+  canvas.Pen().SetWidth(2);
+  HDC dc = canvas.Handle();
+  const int saved = SaveDC(dc);
+  SelectObject(dc, GetStockObject(NULL_BRUSH));
+  RECT rect = paintRect;
+  if (Shadow_->Style() != hssNone) {
+    rect.right -= Shadow_->Depth();
+    rect.bottom -= Shadow_->Depth();
+  }
+  PaintShadow(canvas);
+  const int l = rect.left, t = rect.top, r = rect.right, b = rect.bottom;
+  const TMVWRegionBorder& border = *Border_;
+  const int roundX = RoundX_, roundY = RoundY_;
+  const auto ellipse = [](HDC d, const RECT& e, TColor first, TColor second) {
+    DrawCurve(d, e, first, second, 2, [&] { Ellipse(d, e.left, e.top, e.right, e.bottom); });
+  };
+  const auto roundRect = [roundX, roundY](HDC d, const RECT& e, TColor first, TColor second) {
+    const auto draw = [&] { RoundRect(d, e.left, e.top, e.right, e.bottom, roundX, roundY); };
+    if (first != clNone) {
+      const TPenScope pen(d, first, 2);
+      draw();
+    }
+    if (second != clNone && second != first) {
+      const TPenScope pen(d, second, 4);
+      DrawOnHalf(d, e, false, draw);
+    }
+  };
+  const TOutline rectangle = PolygonOutline(RectPoints, FirstSegments({0, 1}));
+  switch (Shape_) {
+  case rsRect:
+    DrawBorder(dc, rect, border, rectangle, 1, 1);
+    break;
+  case rsRoundRect:
+    DrawBorder(dc, rect, border, roundRect, 1, 1);
+    break;
+  case rsNoseRect:
+  case rsRoundNoseRect: {
+    const bool round = Shape_ == rsRoundNoseRect;
+    const int a = (r - l) / 10;
+    const RECT s = ShrinkForExtension(rect, a, ExtPos_);
+    const std::vector<POINT> nose = NosePoints(s, a, round ? RoundNoseOffset(*this) : 5, ExtPos_);
+    const int grow = round ? 4 : 2;
+    // The nose joins the body without a line across its base.
+    ExcludeClipRect(dc, std::min(nose[1].x, nose[2].x) - grow,
+                    std::min(nose[1].y, nose[2].y) - grow, std::max(nose[1].x, nose[2].x) + grow,
+                    std::max(nose[1].y, nose[2].y) + grow);
+    DrawBorder(dc, s, border, round ? TOutline(roundRect) : rectangle, 1, 1);
+    break;
+  }
+  case rsElliptic:
+    DrawBorder(dc, rect, border, ellipse, 1, 1);
+    break;
+  case rsStar:
+    DrawBorder(dc, rect, border, PolygonOutline(StarPoints, FirstSegments({1, 3, 6, 8, 9})), 2, 3);
+    break;
+  case rsDiamond:
+    // From the right corner over the top to the left, then over the bottom back.
+    DrawBorder(dc, rect, border,
+               PolygonOutline(
+                   [](const RECT& e) {
+                     std::vector<POINT> p = DiamondPoints(e);
+                     return std::vector<POINT>{p[3], p[0], p[1], p[2]};
+                   },
+                   FirstSegments({0, 1})),
+               1, 1);
+    break;
+  case rsOctagon:
+    // 8-1-2-3-4 in the first colour: segments from point 8 on.
+    DrawBorder(dc, rect, border,
+               PolygonOutline(
+                   [](const RECT& e) {
+                     std::vector<POINT> p = OctagonPoints(e);
+                     std::rotate(p.begin(), p.begin() + 7, p.end());
+                     return p;
+                   },
+                   FirstSegments({0, 1, 2, 3})),
+               1, 1);
+    break;
+  case rsComb:
+    DrawBorder(dc, rect, border,
+               PolygonOutline(
+                   [](const RECT& e) {
+                     std::vector<POINT> p = CombPoints(e);
+                     std::rotate(p.begin(), p.begin() + 5, p.end());
+                     return p;
+                   },
+                   FirstSegments({0, 1, 2})),
+               1, 1);
+    break;
+  case rsRoundShield:
+  case rsSharpShield:
+  case rsHalfRound: {
+    const auto curve = [this](HDC d, const RECT& e, TColor first, TColor second) {
+      HRGN outline = nullptr;
+      if (Shape_ == rsHalfRound) {
+        outline = CreateEllipticRgn(e.left, 2 * e.top - e.bottom, e.right, e.bottom);
+      } else {
+        outline = ShieldRegion(e.right - e.left, e.bottom - e.top, Shape_ == rsSharpShield);
+        OffsetRgn(outline, e.left, e.top);
+      }
+      for (const bool upperLeft : {true, false}) {
+        const TColor colour = upperLeft ? first : second;
+        if (colour == clNone)
+          continue;
+        HBRUSH brush = CreateSolidBrush(ColorToRGB(colour));
+        DrawOnHalf(d, e, upperLeft, [&] { FrameRgn(d, outline, brush, 2, 2); });
+        DeleteObject(brush);
+      }
+      DeleteObject(outline);
+    };
+    DrawBorder(dc, rect, border, curve, 1, 1);
+    break;
+  }
+  case rsThinkBubble:
+  case rsRoundThinkBubble:
+  case rsEllipticThinkBubble: {
+    const int a = (r - l) / 6;
+    const RECT s = ShrinkForExtension(rect, a, ExtPos_);
+    for (const TMVWBubble& bubble : BubbleTrail(s, a, BubbleCount_, ExtPos_)) {
+      const int half = bubble.Diameter / 2;
+      const RECT e{bubble.Centre.x - half, bubble.Centre.y - half, bubble.Centre.x + half,
+                   bubble.Centre.y + half};
+      DrawBorder(dc, e, border, ellipse, 1, 1);
+      ExcludeClipRect(dc, e.left, e.top, e.right, e.bottom);
+    }
+    const TOutline body = Shape_ == rsThinkBubble        ? rectangle
+                          : Shape_ == rsRoundThinkBubble ? TOutline(roundRect)
+                                                         : TOutline(ellipse);
+    DrawBorder(dc, s, border, body, 1, 1);
+    break;
+  }
+  case rsPointList: {
+    std::vector<POINT> points(static_cast<std::size_t>(Points_->Count()));
+    for (int i = 0; i < Points_->Count(); ++i)
+      Points_->GetPoint(i, points[static_cast<std::size_t>(i)]);
+    if (points.size() < 2 || border.Style() == rbNone)
+      break;
+    const bool swapped = border.Style() == rbLowered || border.Style() == rbSingleLowered ||
+                         border.Style() == rbLoweredpsb;
+    const bool single = border.Style() == rbSingle;
+    const TColor first = single    ? border.SingleColor()
+                         : swapped ? border.ShadowColor()
+                                   : border.LightColor();
+    const TColor second = single    ? border.SingleColor()
+                          : swapped ? border.LightColor()
+                                    : border.ShadowColor();
+    // Each segment's colour from its direction; the later test wins, a still one keeps it.
+    bool firstColour = true;
+    const TSegmentColours direction = [&](std::size_t i) {
+      const POINT from = points[i];
+      const POINT to = points[(i + 1) % points.size()];
+      if (to.y > from.y)
+        firstColour = false;
+      if (to.y < from.y)
+        firstColour = true;
+      if (to.x < from.x)
+        firstColour = false;
+      if (to.x > from.x)
+        firstColour = true;
+      return firstColour;
+    };
+    DrawPath(dc, points, first, second, direction, 2);
+    break;
+  }
+  case rsBitmap:
+  case rsUserRegion:
+    break;
+  }
+  RestoreDC(dc, saved);
+}
+
+void TMVWRegion::Assign(const TPersistent& source) {
+  const auto* region = dynamic_cast<const TMVWRegion*>(&source);
+  if (!region) {
+    TMVWObject::Assign(source);
+    return;
+  }
+  TMVWUpdateGuard<TMVWObject> update(*this);
+  SetShape(region->Shape_);
+  SetRoundX(region->RoundX_);
+  SetRoundY(region->RoundY_);
+  Shadow_->Assign(*region->Shadow_);
+  SetExtPos(region->ExtPos_);
+  Border_->Assign(*region->Border_);
+  Mask_->Assign(*region->Mask_);
+  update.Release(true);
+}
+
+} // namespace marivo

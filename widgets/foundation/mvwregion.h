@@ -1,0 +1,173 @@
+#pragma once
+
+#include "platform/rtl/Components.h"
+#include "platform/ui/Canvas.h"
+#include "widgets/foundation/MVWPointList.h"
+#include "widgets/foundation/MVWRegionMask.h"
+#include "widgets/foundation/MVWShadow.h"
+#include "widgets/foundation/portable/MVWBase.h"
+
+#include <windows.h>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace marivo {
+
+class TWinControl;
+
+enum TMVWRegionBorderStyle : std::uint8_t {
+  rbNone,
+  rbLowered,
+  rbRaised,
+  rbSingle,
+  rbSingleRaised,
+  rbSingleLowered,
+  rbRaisedpsb,
+  rbLoweredpsb
+};
+
+// How the outline of a region is drawn.
+class TMVWRegionBorder : public TMVWObject {
+public:
+  TMVWRegionBorderStyle Style() const { return Style_; }
+  void SetStyle(TMVWRegionBorderStyle value);
+  TColor LightColor() const { return LightColor_; }
+  void SetLightColor(TColor value) { SetColour(LightColor_, value); }
+  TColor ShadowColor() const { return ShadowColor_; }
+  void SetShadowColor(TColor value) { SetColour(ShadowColor_, value); }
+  TColor SingleColor() const { return SingleColor_; }
+  void SetSingleColor(TColor value) { SetColour(SingleColor_, value); }
+
+  void Assign(const TPersistent& source) override;
+
+private:
+  void SetColour(TColor& field, TColor value);
+
+  TMVWRegionBorderStyle Style_ = rbSingle;
+  TColor LightColor_ = clBtnHighlight;
+  TColor ShadowColor_ = clBtnShadow;
+  TColor SingleColor_ = clBlack;
+};
+
+enum TMVWRegionShape : std::uint8_t {
+  rsRect,
+  rsRoundRect,
+  rsBitmap,
+  rsNoseRect,
+  rsRoundNoseRect,
+  rsElliptic,
+  rsStar,
+  rsRoundShield,
+  rsSharpShield,
+  rsDiamond,
+  rsOctagon,
+  rsComb,
+  rsHalfRound,
+  rsUserRegion,
+  rsThinkBubble,
+  rsRoundThinkBubble,
+  rsEllipticThinkBubble,
+  rsPointList
+};
+
+// The side that carries a nose or a bubble trail, then the corner it is near.
+enum TMVWExtPos : std::uint8_t {
+  epLeftTop,
+  epTopLeft,
+  epTopRight,
+  epRightTop,
+  epRightBottom,
+  epBottomRight,
+  epBottomLeft,
+  epLeftBottom
+};
+
+// The outline of a shaped window: it builds the window region for a rectangle and paints the
+// region's shadow and border along it.
+class TMVWRegion : public TMVWObject {
+public:
+  TMVWRegion();
+  ~TMVWRegion() override;
+  TMVWRegion(const TMVWRegion&) = delete;
+  TMVWRegion& operator=(const TMVWRegion&) = delete;
+
+  TMVWPointList& Points() const { return *Points_; }
+  TMVWRegionShape Shape() const { return Shape_; }
+  void SetShape(TMVWRegionShape value);
+  TMVWExtPos ExtPos() const { return ExtPos_; }
+  void SetExtPos(TMVWExtPos value);
+  TMVWRegionMask& Mask() const { return *Mask_; }
+  void SetMask(const TMVWRegionMask& value) { Mask_->Assign(value); }
+  int RoundX() const { return RoundX_; }
+  void SetRoundX(int value);
+  int RoundY() const { return RoundY_; }
+  void SetRoundY(int value);
+  TMVWRgnShadow& Shadow() const { return *Shadow_; }
+  void SetShadow(const TMVWShadow& value) { Shadow_->Assign(value); }
+  TMVWRegionBorder& Border() const { return *Border_; }
+  void SetBorder(const TMVWRegionBorder& value) { Border_->Assign(value); }
+
+  // The window the region shapes; none detaches it.
+  TWinControl* OwnerControl() const { return Owner_; }
+  void SetOwnerControl(TWinControl* value) { Owner_ = value; }
+
+  // The region handle the last CreateRegion or SetRectRegion made; the region keeps it.
+  HRGN Handle() const { return Handle_; }
+  // The region data the points make, for rsPointList and rsUserRegion.
+  const std::vector<std::uint8_t>& UserRegionData() const { return UserRegion_; }
+
+  // "PointList" of form data: X1, Y1, X2, Y2...; reading appends the pairs.
+  std::vector<std::int64_t> PointList() const;
+  void ReadPointList(const std::vector<std::int64_t>& values);
+
+  void RebuildUserRegion();
+  virtual void CreateRegion(const RECT& rect);
+  void SetRectRegion(const RECT& rect);
+  virtual void PaintBorder(TCanvas& canvas, const RECT& rect);
+
+  // The points are not copied.
+  void Assign(const TPersistent& source) override;
+
+private:
+  bool OwnerDestroying() const;
+  void ReplaceHandle(HRGN region);
+  HRGN BuildRegion(const RECT& rect) const;
+  void PaintShadow(TCanvas& canvas);
+
+  std::unique_ptr<TMVWPointList> Points_;
+  TMVWRegionShape Shape_ = rsRoundRect;
+  TMVWExtPos ExtPos_ = epLeftTop;
+  std::unique_ptr<TMVWRegionMask> Mask_;
+  int RoundX_ = 20;
+  int RoundY_ = 20;
+  std::unique_ptr<TMVWRgnShadow> Shadow_;
+  std::unique_ptr<TMVWRegionBorder> Border_;
+  int BubbleCount_ = 4;
+  TWinControl* Owner_ = nullptr;
+  HRGN Handle_ = nullptr;
+  std::vector<std::uint8_t> UserRegion_;
+};
+
+// A region with its border published.
+class TMVWBorderRegion : public TMVWRegion {};
+
+// The geometry of the shapes, for drawing them as the region cuts them.
+std::vector<POINT> StarPoints(const RECT& rect);
+std::vector<POINT> DiamondPoints(const RECT& rect);
+std::vector<POINT> OctagonPoints(const RECT& rect);
+std::vector<POINT> CombPoints(const RECT& rect);
+// The rectangle left beside a nose or bubble trail of size a at the position.
+RECT ShrinkForExtension(const RECT& rect, int a, TMVWExtPos position);
+// Tip and the two base points of a nose of size a with base offset b, after the shrinking.
+std::vector<POINT> NosePoints(const RECT& shrunk, int a, int b, TMVWExtPos position);
+struct TMVWBubble {
+  POINT Centre;
+  int Diameter;
+};
+// The n + 2 bubbles of a trail of size a, after the shrinking.
+std::vector<TMVWBubble> BubbleTrail(const RECT& shrunk, int a, int n, TMVWExtPos position);
+
+} // namespace marivo
