@@ -1,6 +1,7 @@
 #include "console/common/NoticeForms.h"
 
 #include "platform/rtl/ClassRegistry.h"
+#include "widgets/foundation/MVWUnits.h"
 
 namespace marivo {
 
@@ -69,6 +70,8 @@ void TScoresForm::ShowAgain() {
 
 void RegisterNoticeForms() {
   static const bool registered = [] {
+    // The address notice is a shaped form.
+    RegisterFoundationClasses();
     RegisterComponentClass<TObtainingIPAddress, TForm>("TObtainingIPAddress");
     RegisterComponentClass<TInvalidElements, TForm>("TInvalidElements")
         .Handler("FormShow", &TInvalidElements::FormShow)

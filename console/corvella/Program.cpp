@@ -2,11 +2,14 @@
 #include "console/corvella/Corvella.h"
 #include "console/corvella/MainForm.h"
 #include "platform/ui/Application.h"
+#include "widgets/foundation/MVWUnits.h"
 
 #include <windows.h>
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   using namespace marivo;
+  // Before the application and its forms, so that it stops after them.
+  TMVWFoundation widgetFoundation;
   TApplication application;
   try {
     corvella::RegisterCorvellaClasses();

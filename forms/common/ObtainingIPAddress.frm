@@ -11,6 +11,13 @@ object ObtainingIPAddress: TObtainingIPAddress
   Font.Name = 'Verdana'
   Font.Height = -13
   ParentFont = False
+  object FormShape: TMVWFormShape
+    ShowFormCaption = False
+    FormDragable = False
+    FillObject.Style = sfGradient
+    FillObject.Gradient.ColorCount = 64
+    FillObject.Gradient.EndColor = clAqua
+  end
   object PanelTitle: TPanel
     Align = alTop
     Left = 0

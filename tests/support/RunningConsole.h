@@ -1,8 +1,9 @@
 #pragma once
 
 #include "platform/ui/Application.h"
-#include "platform/ui/Timers.h"
 #include "platform/ui/Forms.h"
+#include "platform/ui/Timers.h"
+#include "widgets/foundation/MVWUnits.h"
 
 #include <memory>
 #include <string>
@@ -39,6 +40,8 @@ public:
   bool Receive(TFakeMeetServer& server, const std::string& frame);
 
 private:
+  // As in the programs: the widget foundation outlives the application and its forms.
+  std::unique_ptr<TMVWFoundation> Foundation_;
   std::unique_ptr<TManualClock> Clock_;
   std::unique_ptr<TApplication> App_;
 };

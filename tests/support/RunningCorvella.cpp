@@ -7,6 +7,7 @@ namespace marivo::test {
 
 void TRunningConsole::Start() {
   corvella::RegisterCorvellaClasses();
+  Foundation_ = std::make_unique<TMVWFoundation>();
   Clock_ = std::make_unique<TManualClock>();
   App_ = std::make_unique<TApplication>();
   App_->Initialize();
@@ -20,6 +21,7 @@ void TRunningConsole::Start() {
 void TRunningConsole::Close() {
   App_.reset();
   Clock_.reset();
+  Foundation_.reset();
   corvella::MainForm = nullptr;
   ObtainingIPAddress = nullptr;
   InvalidElements = nullptr;

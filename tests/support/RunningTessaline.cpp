@@ -8,6 +8,7 @@ namespace marivo::test {
 
 void TRunningConsole::Start() {
   RegisterTessalineClasses();
+  Foundation_ = std::make_unique<TMVWFoundation>();
   Clock_ = std::make_unique<TManualClock>();
   App_ = std::make_unique<TApplication>();
   App_->Initialize();
@@ -22,6 +23,7 @@ void TRunningConsole::Start() {
 void TRunningConsole::Close() {
   App_.reset();
   Clock_.reset();
+  Foundation_.reset();
   MainForm = nullptr;
   ObtainingIPAddress = nullptr;
   InvalidElements = nullptr;

@@ -149,15 +149,16 @@ bool TMVWFillObject::FillWithBitmap(TCanvas& canvas, const RECT& rect, TColor ba
     DrawBitmapAligned(canvas, placed, bitmap, used, background, flags);
     break;
   }
+  // Placed or repeated pictures stay inside the rect.
   case tmCenter:
     FillBackground(canvas, rect, background);
-    DrawBitmapAligned(canvas, rect, bitmap, used, background, flags | DrawCenter);
+    DrawBitmapInRect(canvas, rect, bitmap, background, 0, flags | DrawCenter | DrawClip);
     break;
   case tmStretch:
-    DrawBitmapAligned(canvas, rect, bitmap, used, background, flags | DrawStretch);
+    DrawBitmapInRect(canvas, rect, bitmap, background, 0, flags | DrawStretch | DrawClip);
     break;
   case tmTile:
-    DrawBitmapAligned(canvas, rect, bitmap, used, background, flags | DrawTile);
+    DrawBitmapInRect(canvas, rect, bitmap, background, 0, flags | DrawTile | DrawClip);
     break;
   }
   return true;

@@ -8,6 +8,7 @@
 #include "widgets/foundation/MVWBitmapEffectObject.h"
 #include "widgets/foundation/MVWButtonLayout.h"
 #include "widgets/foundation/MVWFXCaption.h"
+#include "widgets/foundation/MVWFormShape.h"
 #include "widgets/foundation/MVWGlyphTextLayout.h"
 #include "widgets/foundation/MVWGradient.h"
 #include "widgets/foundation/MVWIniCtrl.h"
@@ -325,6 +326,27 @@ void RegisterShapeClasses() {
       .Class("Shadow", &TMVWRegion::Shadow);
   RegisterPersistentClass<TMVWBorderRegion, TMVWRegion>("TMVWBorderRegion")
       .Class("Border", &TMVWBorderRegion::Border);
+  RegisterComponentClass<TMVWFormShape, TMVWWndProcComponent>("TMVWFormShape")
+      .String("About", &TMVWFormShape::About, &TMVWFormShape::SetAbout, std::string())
+      .Boolean("Enabled", &TMVWFormShape::Enabled, &TMVWFormShape::SetEnabled, true)
+      .Class("Region", &TMVWFormShape::Region)
+      .Boolean("ShowFormCaption", &TMVWFormShape::ShowFormCaption,
+               &TMVWFormShape::SetShowFormCaption, true)
+      .Boolean("FormDragable", &TMVWFormShape::FormDragable, &TMVWFormShape::SetFormDragable, true)
+      .Boolean("UseRgnBitmap", &TMVWFormShape::UseRgnBitmap, &TMVWFormShape::SetUseRgnBitmap, true)
+      .Class("FillObject", &TMVWFormShape::FillObject)
+      .Component("ImageList", &TMVWFormShape::ImageList, &TMVWFormShape::SetImageList)
+      .Stored([](TMVWFormShape& shape) { return !IsGlobalContainerList(shape.ImageList()); })
+      .Integer("ListIndex", &TMVWFormShape::ListIndex, &TMVWFormShape::SetListIndex,
+               std::int32_t{0})
+      .Integer("ImageIndex", &TMVWFormShape::ImageIndex, &TMVWFormShape::SetImageIndex,
+               std::int32_t{0})
+      .String(
+          "Internal", [](TMVWFormShape& shape) { return WriteContainerListRef(shape.ImageList()); },
+          [](TMVWFormShape& shape, const std::string& text) {
+            shape.SetImageList(ReadContainerListRef(text));
+          },
+          std::string());
 }
 
 } // namespace

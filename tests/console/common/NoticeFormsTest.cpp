@@ -3,6 +3,7 @@
 #include "platform/ui/Images.h"
 #include "platform/ui/Panels.h"
 #include "platform/ui/StdClasses.h"
+#include "widgets/foundation/MVWFormShape.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +11,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace marivo {
 namespace {
@@ -74,6 +76,26 @@ TEST_F(NoticeForms, NoticesShowTheirTextsAndWaitHidden) {
   EXPECT_EQ(ScoresForm->ScoresTimer->Interval(), 6000u);
   EXPECT_EQ(ScoresForm->ScoresGrid->ColCount(), 7);
   EXPECT_EQ(ScoresForm->ScoresGrid->RowCount(), 8);
+}
+
+// The address notice has no border: the window is the rounded rectangle over its whole client
+// area, painted with the gradient to aqua and outlined in black.
+TEST_F(NoticeForms, TheAddressNoticeIsRounded) {
+  TForm& notice = *ObtainingIPAddress;
+  notice.Show();
+  HRGN region = CreateRectRgn(0, 0, 0, 0);
+  ASSERT_NE(GetWindowRgn(notice.Handle(), region), ERROR);
+  // The shape rectangle is the client area grown by a pixel on every side.
+  HRGN rounded = CreateRoundRectRgn(-1, -1, 414, 150, 20, 20);
+  HRGN difference = CreateRectRgn(0, 0, 0, 0);
+  EXPECT_EQ(CombineRgn(difference, region, rounded, RGN_XOR), NULLREGION);
+  DeleteObject(difference);
+  DeleteObject(rounded);
+  DeleteObject(region);
+  const auto& shape = NamedComponent<TMVWFormShape>(notice, "FormShape");
+  EXPECT_FALSE(shape.ShowFormCaption());
+  EXPECT_FALSE(shape.FormDragable());
+  EXPECT_EQ(shape.FillObject().Gradient().StepColors().back(), ColorToRGB(clAqua));
 }
 
 TEST_F(NoticeForms, LostConnectionStaysOnTopWithItsBlueStrips) {

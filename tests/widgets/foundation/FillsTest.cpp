@@ -1,18 +1,24 @@
 #include "platform/rtl/ClassRegistry.h"
 #include "platform/rtl/FormLoader.h"
+#include "platform/ui/Forms.h"
+#include "platform/ui/Images.h"
 #include "platform/ui/StdClasses.h"
+#include "tests/support/Snapshot.h"
 #include "widgets/foundation/MVWAlphaObject.h"
 #include "widgets/foundation/MVWBitmapEffectObject.h"
 #include "widgets/foundation/MVWShape.h"
 #include "widgets/foundation/MVWShapeFill.h"
 #include "widgets/foundation/MVWUnits.h"
 #include "widgets/foundation/mvwbmp.h"
+#include "widgets/foundation/mvwgraph.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <iterator>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -379,6 +385,58 @@ TEST_F(MVWFills, ShapeSettingsTellOfChangesAndDescribeThemselves) {
   EXPECT_EQ(bevel.Width(), 4);
   bevel.SetStyle(sbInset);
   EXPECT_EQ(bevel.DescribeSettings(), "{Inset}");
+}
+
+// Every fill style, the bitmap in every tile mode, a hatch and a blend, for a person to look at.
+TEST_F(MVWFills, SnapshotOfEveryFill) {
+  constexpr int Cell = 90;
+  TBitmap picture;
+  Paint(picture, 24, 16, [](int x, int y) { return (x / 4 + y / 4) % 2 ? Red : clYellow; });
+  struct TSample {
+    TMVWFillStyle Style;
+    TMVWTileMode Mode;
+    TBrushStyle Brush;
+  };
+  const TSample samples[] = {{sfNone, tmTile, bsSolid},          {sfBrushBitmap, tmTile, bsSolid},
+                             {sfBrush, tmTile, bsSolid},         {sfBrush, tmTile, bsDiagCross},
+                             {sfBitmap, tmNone, bsSolid},        {sfBitmap, tmCenter, bsSolid},
+                             {sfBitmap, tmStretch, bsSolid},     {sfBitmap, tmTile, bsSolid},
+                             {sfBitmapList, tmStretch, bsSolid}, {sfGradient, tmTile, bsSolid}};
+  const int count = static_cast<int>(std::size(samples));
+  auto sheet = std::make_unique<TBitmap>();
+  FillBitmap(*sheet, {0, 0, count * Cell, 2 * Cell}, clBtnFace);
+  for (int i = 0; i < count; ++i) {
+    TMVWFillObject fill;
+    fill.SetStyle(samples[i].Style);
+    fill.SetTileMode(samples[i].Mode);
+    fill.SetAlignment(agCenter);
+    fill.Brush().SetColor(Blue);
+    fill.Brush().SetStyle(samples[i].Brush);
+    fill.Bitmap().Assign(picture);
+    fill.SetListBitmap(&picture);
+    fill.Gradient().SetEndColor(clAqua);
+    const RECT rect{i * Cell + 4, 4, (i + 1) * Cell - 4, Cell - 4};
+    fill.FillRect(sheet->Canvas(), rect, clWhite);
+    // The same fill blended at 0.5 over a grey picture below it.
+    TMVWAlphaObject alpha;
+    alpha.SetFillObject(fill);
+    alpha.SetStrength(0.5f);
+    TBitmap blended;
+    Paint(blended, Cell - 8, Cell - 8, [](int, int) { return static_cast<TColor>(0x808080); });
+    alpha.ApplyTo(blended);
+    sheet->Canvas().Draw(i * Cell + 4, Cell + 4, blended);
+  }
+  TForm form(nullptr);
+  form.SetCaption("Fills");
+  form.SetClientWidth(count * Cell);
+  form.SetClientHeight(2 * Cell);
+  auto* image = new TImage(&form);
+  image->SetParent(&form);
+  image->SetBounds(0, 0, count * Cell, 2 * Cell);
+  image->Picture().SetGraphic(sheet.get());
+  test::SnapshotForm(form, "widget-fills");
+  form.Hide();
+  EXPECT_EQ(sheet->Pixels(2 * Cell + Cell / 2, Cell / 2), Blue);
 }
 
 // A component owning an alpha object, as a control's effects will.

@@ -1,0 +1,255 @@
+#include "widgets/foundation/MVWFormShape.h"
+
+#include "platform/ui/Forms.h"
+
+namespace marivo {
+
+namespace {
+
+constexpr LONG MinimisedStyle = 0x20000000;
+
+struct TFrame {
+  int Width = 0;
+  int Height = 0;
+  int Caption = 0;
+};
+
+TFrame FrameOf(TFormBorderStyle style) {
+  TFrame frame;
+  const bool sizing = style == bsSizeable || style == bsSizeToolWin;
+  frame.Width = GetSystemMetrics(sizing ? SM_CXFRAME : SM_CXDLGFRAME);
+  frame.Height = GetSystemMetrics(sizing ? SM_CYFRAME : SM_CYDLGFRAME);
+  switch (style) {
+  case bsNone:
+    frame = {};
+    break;
+  case bsToolWindow:
+  case bsSizeToolWin:
+    frame.Caption = GetSystemMetrics(SM_CYSMCAPTION);
+    break;
+  default:
+    frame.Caption = GetSystemMetrics(SM_CYCAPTION);
+    break;
+  }
+  return frame;
+}
+
+bool PicturesTheForm(const TMVWFormShape& shape) {
+  return shape.UseRgnBitmap() && shape.Region().Shape() == rsBitmap;
+}
+
+} // namespace
+
+TMVWFormShape::TMVWFormShape(TComponent* owner)
+    : TMVWWndProcComponent(owner), Region_(std::make_unique<TMVWBorderRegion>()),
+      FillObject_(std::make_unique<TMVWFillObject>()), BackBitmap_(std::make_unique<TBitmap>()) {
+  const auto changed = [this](TObject* sender) { ContainerChanged(sender); };
+  Region_->SetOwnerControl(dynamic_cast<TWinControl*>(owner));
+  Region_->OnChange = changed;
+  FillObject_->OnChange = changed;
+  Link_.OnChange = changed;
+}
+
+TMVWFormShape::~TMVWFormShape() {
+  if (TMVWCustomImageList* list = ImageList())
+    list->RemoveChangeLink(&Link_);
+  Link_.OnChange = nullptr;
+  FillObject_->OnChange = nullptr;
+  Region_->OnChange = nullptr;
+  Region_->SetOwnerControl(nullptr);
+}
+
+TForm* TMVWFormShape::OwnerForm() const {
+  return dynamic_cast<TForm*>(Owner());
+}
+
+void TMVWFormShape::SetShowFormCaption(bool value) {
+  if (value == ShowFormCaption_)
+    return;
+  ShowFormCaption_ = value;
+  UpdateRegion();
+}
+
+void TMVWFormShape::SetUseRgnBitmap(bool value) {
+  if (value == UseRgnBitmap_)
+    return;
+  UseRgnBitmap_ = value;
+  ContainerChanged(this);
+}
+
+TMVWCustomImageList* TMVWFormShape::ImageList() const {
+  return Link_.Sender() ? ImageList_ : nullptr;
+}
+
+void TMVWFormShape::SetImageList(TMVWCustomImageList* value) {
+  if (TMVWCustomImageList* old = ImageList())
+    old->RemoveChangeLink(&Link_);
+  ImageList_ = value;
+  if (value)
+    value->AddChangeLink(&Link_);
+  ContainerChanged(this);
+}
+
+void TMVWFormShape::ContainerChanged(TObject* sender) {
+  TMVWWndProcComponent::ContainerChanged(sender);
+  UpdateRegion();
+}
+
+void TMVWFormShape::Loaded() {
+  TMVWWndProcComponent::Loaded();
+  if (Enabled())
+    UpdateRegion();
+}
+
+void TMVWFormShape::UpdateRegion() {
+  TForm* form = OwnerForm();
+  if (!form || (ComponentState() & csLoading) || (form->ComponentState() & csLoading) ||
+      !form->HandleAllocated())
+    return;
+  const HWND window = form->Handle();
+  const bool minimised = (GetWindowLongA(window, GWL_STYLE) & MinimisedStyle) != 0;
+  const TFrame frame = FrameOf(form->BorderStyle());
+  if (!minimised && Region_->Shape() == rsBitmap) {
+    const TBitmap& picture = Region_->Mask().BorderBitmap();
+    const int depth = Region_->Shadow().Depth();
+    form->SetBounds(form->Left(), form->Top(), picture.Width() + depth + 2 * frame.Width,
+                    picture.Height() + frame.Caption + 2 * frame.Height + depth);
+  }
+  const RECT caption{0, 0, form->Width(), frame.Caption + frame.Height};
+  HRGN result = nullptr;
+  if (minimised) {
+    Region_->SetRectRegion(caption);
+    result = CreateRectRgnIndirect(&caption);
+  } else {
+    ShapeRect_ = {-1, -1, form->Width() - 2 * frame.Width + 1,
+                  form->Height() - 2 * frame.Height - frame.Caption + 1};
+    Region_->CreateRegion(ShapeRect_);
+    result = CreateRectRgn(0, 0, 0, 0);
+    if (Region_->Handle())
+      CombineRgn(result, Region_->Handle(), nullptr, RGN_COPY);
+    OffsetRgn(result, frame.Width, frame.Caption + frame.Height);
+    if (Region_->Shadow().Style() != hssNone) {
+      const int depth = Region_->Shadow().Depth();
+      HRGN shadow = CreateRectRgn(0, 0, 0, 0);
+      CombineRgn(shadow, result, nullptr, RGN_COPY);
+      OffsetRgn(shadow, depth, depth);
+      CombineRgn(result, result, shadow, RGN_OR);
+      DeleteObject(shadow);
+    }
+    HRGN captionRegion = CreateRectRgnIndirect(&caption);
+    const bool keepCaption = ShowFormCaption_ && form->BorderStyle() != bsNone;
+    CombineRgn(result, result, captionRegion, keepCaption ? RGN_OR : RGN_DIFF);
+    DeleteObject(captionRegion);
+  }
+  // The window owns the region it is given.
+  SetWindowRgn(window, nullptr, FALSE);
+  SetWindowRgn(window, result, TRUE);
+  CaptionHeight_ = frame.Caption;
+}
+
+void TMVWFormShape::PaintBackground(HDC dc) {
+  TForm* form = OwnerForm();
+  if (!form)
+    return;
+  TCanvas canvas;
+  HDC own = nullptr;
+  if (!dc)
+    dc = own = GetDC(form->Handle());
+  canvas.SetHandle(dc);
+  const RECT paint{0, 0, form->ClientWidth(), form->ClientHeight()};
+  if (PicturesTheForm(*this)) {
+    canvas.Draw(0, 0, Region_->Mask().BorderBitmap());
+  } else if (FillObject_->Style() != sfNone) {
+    BackBitmap_->SetSize(paint.right, paint.bottom);
+    TMVWCustomImageList* list = ImageList();
+    if (FillObject_->Style() == sfBitmapList && list && list->IsValid(ListIndex_, ImageIndex_))
+      list->GetBitmap(ListIndex_, ImageIndex_, FillObject_->ListBitmap());
+    FillObject_->FillRect(BackBitmap_->Canvas(), paint, 0xFFFFFF);
+    canvas.Draw(0, 0, *BackBitmap_);
+  }
+  Region_->PaintBorder(canvas, paint);
+  canvas.SetHandle(nullptr);
+  if (own)
+    ReleaseDC(form->Handle(), own);
+}
+
+bool TMVWFormShape::OnWindowlessControl(POINT client) const {
+  const TForm* form = OwnerForm();
+  for (int i = 0; form && i < form->ControlCount(); ++i) {
+    const TControl* control = form->Controls(i);
+    if (dynamic_cast<const TWinControl*>(control) || !control->Visible() || !control->Enabled())
+      continue;
+    const RECT bounds{control->Left(), control->Top(), control->Left() + control->Width(),
+                      control->Top() + control->Height()};
+    if (PtInRect(&bounds, client))
+      return true;
+  }
+  return false;
+}
+
+void TMVWFormShape::WndProc(TMessage& message) {
+  switch (message.Msg) {
+  case WM_SIZE:
+    // The form still lays out its aligned controls on its size.
+    CallPreviousWndProc(message);
+    UpdateRegion();
+    if (TForm* form = OwnerForm())
+      InvalidateRect(form->Handle(), nullptr, TRUE);
+    return;
+  case WM_ERASEBKGND:
+    if (FillObject_->Style() == sfNone && Region_->Shape() != rsBitmap)
+      CallPreviousWndProc(message);
+    PaintBackground(reinterpret_cast<HDC>(message.WParam));
+    message.Result = 1;
+    return;
+  case WM_NCHITTEST: {
+    CallPreviousWndProc(message);
+    TForm* form = OwnerForm();
+    if (!FormDragable_ || !form || message.Result != HTCLIENT || RightButton_)
+      return;
+    POINT point{static_cast<short>(LOWORD(message.LParam)),
+                static_cast<short>(HIWORD(message.LParam))};
+    ScreenToClient(form->Handle(), &point);
+    if (!OnWindowlessControl(point))
+      message.Result = HTCAPTION;
+    return;
+  }
+  case WM_NCRBUTTONDOWN:
+    CallPreviousWndProc(message);
+    RightButton_ = true;
+    return;
+  case WM_NCRBUTTONUP:
+  case WM_CAPTURECHANGED:
+    CallPreviousWndProc(message);
+    RightButton_ = false;
+    return;
+  default:
+    CallPreviousWndProc(message);
+  }
+}
+
+bool FormShapeHasBackground(const TMVWFormShape* formShape) {
+  return formShape && (PicturesTheForm(*formShape) || formShape->FillObject().Style() != sfNone);
+}
+
+TBitmap* FormShapeBackBitmap(const TMVWFormShape* formShape) {
+  if (!formShape)
+    return nullptr;
+  if (PicturesTheForm(*formShape))
+    return &formShape->Region().Mask().BorderBitmap();
+  if (formShape->FillObject().Style() != sfNone)
+    return &formShape->BackBitmap();
+  return nullptr;
+}
+
+bool DrawFormShapeBackground(const TMVWFormShape* formShape, TCanvas& canvas, const RECT& destRect,
+                             POINT origin) {
+  TBitmap* back = FormShapeBackBitmap(formShape);
+  if (!back)
+    return false;
+  BitBlt(canvas.Handle(), destRect.left, destRect.top, destRect.right - destRect.left,
+         destRect.bottom - destRect.top, back->Canvas().Handle(), origin.x, origin.y, SRCCOPY);
+  return true;
+}
+
+} // namespace marivo
