@@ -106,11 +106,19 @@ void TMVWFormShape::UpdateRegion() {
   if (!form || (ComponentState() & csLoading) || (form->ComponentState() & csLoading) ||
       !form->HandleAllocated())
     return;
+  // Resizing for a picture sends WM_SIZE, which asks for this again.
+  if (Updating_)
+    return;
+  const struct TUpdating {
+    bool& Flag;
+    explicit TUpdating(bool& flag) : Flag(flag) { Flag = true; }
+    ~TUpdating() { Flag = false; }
+  } updating(Updating_);
   const HWND window = form->Handle();
   const bool minimised = (GetWindowLongA(window, GWL_STYLE) & MinimisedStyle) != 0;
   const TFrame frame = FrameOf(form->BorderStyle());
-  if (!minimised && Region_->Shape() == rsBitmap) {
-    const TBitmap& picture = Region_->Mask().BorderBitmap();
+  const TBitmap& picture = Region_->Mask().BorderBitmap();
+  if (!minimised && Region_->Shape() == rsBitmap && !picture.Empty()) {
     const int depth = Region_->Shadow().Depth();
     form->SetBounds(form->Left(), form->Top(), picture.Width() + depth + 2 * frame.Width,
                     picture.Height() + frame.Caption + 2 * frame.Height + depth);
@@ -124,7 +132,8 @@ void TMVWFormShape::UpdateRegion() {
     ShapeRect_ = {-1, -1, form->Width() - 2 * frame.Width + 1,
                   form->Height() - 2 * frame.Height - frame.Caption + 1};
     Region_->CreateRegion(ShapeRect_);
-    result = CreateRectRgn(0, 0, 0, 0);
+    // Without a region of its own the window keeps the plain shape rectangle, never nothing.
+    result = Region_->Handle() ? CreateRectRgn(0, 0, 0, 0) : CreateRectRgnIndirect(&ShapeRect_);
     if (Region_->Handle())
       CombineRgn(result, Region_->Handle(), nullptr, RGN_COPY);
     OffsetRgn(result, frame.Width, frame.Caption + frame.Height);

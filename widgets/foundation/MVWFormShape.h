@@ -74,6 +74,7 @@ private:
   RECT ShapeRect_{};
   int CaptionHeight_ = 0;
   bool RightButton_ = false;
+  bool Updating_ = false;
 };
 
 // For see-through controls on a shaped form: whether it paints a background, the picture it

@@ -16,9 +16,9 @@ void TMVWRegionMask::SetRegionData(std::vector<std::uint8_t> data) {
 
 void TMVWRegionMask::ReadRegionData(TStream& stream) {
   // The size read before is checked against the bytes there before anything is allocated.
-  if (RegionDataSize_ <= 0 || RegionDataSize_ > stream.Size() - stream.Position())
-    throw EReadError("Region data of " + std::to_string(RegionDataSize_) +
-                     " bytes does not fit its stream");
+  if (RegionDataSize_ <= 0 || RegionDataSize_ != stream.Size() - stream.Position())
+    throw EReadError("RegionData: " + std::to_string(stream.Size() - stream.Position()) +
+                     " bytes where RegionDataSize says " + std::to_string(RegionDataSize_));
   std::vector<std::uint8_t> data(static_cast<std::size_t>(RegionDataSize_));
   stream.ReadBuffer(data.data(), RegionDataSize_);
   RegionData_ = std::move(data);

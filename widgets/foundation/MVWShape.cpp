@@ -41,4 +41,22 @@ void TMVWShape::SetSquare(bool value) {
   Change();
 }
 
+void TMVWShape::Assign(const TPersistent& source) {
+  const auto* shape = dynamic_cast<const TMVWShape*>(&source);
+  if (!shape) {
+    TMVWObject::Assign(source);
+    return;
+  }
+  if (shape == this)
+    return;
+  TMVWUpdateGuard<TMVWObject> update(*this);
+  Bevel_->Assign(*shape->Bevel_);
+  Brush_->Assign(*shape->Brush_);
+  Shadow_->Assign(*shape->Shadow_);
+  RoundPercent_ = shape->RoundPercent_;
+  Shape_ = shape->Shape_;
+  Square_ = shape->Square_;
+  update.Release(true);
+}
+
 } // namespace marivo

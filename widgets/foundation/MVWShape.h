@@ -49,6 +49,9 @@ public:
   bool Square() const { return Square_; }
   void SetSquare(bool value);
 
+  // All six settings, then one change.
+  void Assign(const TPersistent& source) override;
+
 private:
   std::unique_ptr<TMVWShadow> Shadow_;
   std::unique_ptr<TMVWSimpleBevel> Bevel_;

@@ -1,10 +1,12 @@
 #include "widgets/foundation/mvwregion.h"
 
+#include "platform/rtl/Exceptions.h"
 #include "platform/ui/Controls.h"
 #include "widgets/foundation/MVWApplication.h"
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <functional>
 
 namespace marivo {
@@ -25,8 +27,15 @@ void Combine(HRGN a, HRGN b, int mode) {
   DeleteObject(b);
 }
 
+// Stored region data is checked before the system reads it: a header of 32 bytes, rectangles,
+// and a count that lies within the data.
 HRGN RegionFromData(const std::vector<std::uint8_t>& data) {
-  if (data.empty())
+  if (data.size() < sizeof(RGNDATAHEADER))
+    return nullptr;
+  RGNDATAHEADER header;
+  std::memcpy(&header, data.data(), sizeof header);
+  if (header.dwSize != sizeof(RGNDATAHEADER) || header.iType != RDH_RECTANGLES ||
+      sizeof(RGNDATAHEADER) + std::uint64_t{header.nCount} * sizeof(RECT) > data.size())
     return nullptr;
   return ExtCreateRegion(nullptr, static_cast<DWORD>(data.size()),
                          reinterpret_cast<const RGNDATA*>(data.data()));
@@ -401,6 +410,8 @@ std::vector<std::int64_t> TMVWRegion::PointList() const {
 }
 
 void TMVWRegion::ReadPointList(const std::vector<std::int64_t>& values) {
+  if (values.size() % 2 != 0)
+    throw EReadError("PointList holds an X without its Y");
   for (std::size_t i = 0; i + 1 < values.size(); i += 2)
     Points_->AddPoint({static_cast<LONG>(values[i]), static_cast<LONG>(values[i + 1])});
 }

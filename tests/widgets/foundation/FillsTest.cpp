@@ -377,6 +377,15 @@ TEST_F(MVWFills, ShapeSettingsTellOfChangesAndDescribeThemselves) {
   EXPECT_EQ(region.EffectiveDepth(), 0);
   EXPECT_EQ(region.Color(), clBtnShadow);
 
+  TMVWShape copy;
+  int copyChanges = 0;
+  copy.OnChange = [&](TObject*) { ++copyChanges; };
+  copy.Assign(shape);
+  EXPECT_EQ(copyChanges, 1);
+  EXPECT_EQ(copy.Shape(), stStar);
+  EXPECT_EQ(copy.Bevel().Width(), 4);
+  EXPECT_EQ(copy.Brush().Color(), Red);
+
   TMVWSimpleBevel bevel;
   int bevelChanges = 0;
   bevel.OnChange = [&](TObject*) { ++bevelChanges; };

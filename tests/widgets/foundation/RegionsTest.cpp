@@ -1,4 +1,5 @@
 #include "platform/rtl/ClassRegistry.h"
+#include "platform/rtl/Exceptions.h"
 #include "platform/rtl/FormLoader.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Forms.h"
@@ -69,6 +70,37 @@ TEST_F(MVWRegions, EveryShapeCutsItsOwnOutline) {
     region.CreateRegion(rect);
     EXPECT_EQ(region.Handle(), nullptr) << int{shape};
   }
+}
+
+// Stored region data reaches the system only whole: a header of 32 bytes and its rectangles.
+TEST_F(MVWRegions, BadRegionDataMakesNoRegionAndAnOddPointListIsAReadError) {
+  HRGN source = CreateRectRgn(0, 0, 30, 20);
+  std::vector<std::uint8_t> good(GetRegionData(source, 0, nullptr));
+  GetRegionData(source, static_cast<DWORD>(good.size()), reinterpret_cast<RGNDATA*>(good.data()));
+  DeleteObject(source);
+  std::vector<std::uint8_t> truncated(good.begin(), good.end() - 1);
+  std::vector<std::uint8_t> miscounted = good;
+  miscounted[8] = 200;
+  std::vector<std::uint8_t> wrongType = good;
+  wrongType[4] = 2;
+  const struct {
+    const char* Name;
+    std::vector<std::uint8_t> Data;
+    bool Region;
+  } cases[] = {{"whole", good, true},
+               {"truncated", truncated, false},
+               {"count past the data", miscounted, false},
+               {"not rectangles", wrongType, false},
+               {"header only", std::vector<std::uint8_t>(good.begin(), good.begin() + 31), false}};
+  for (const auto& c : cases) {
+    TMVWRegion region;
+    region.SetShape(rsBitmap);
+    region.Mask().SetRegionData(c.Data);
+    region.CreateRegion({0, 0, 100, 100});
+    EXPECT_EQ(region.Handle() != nullptr, c.Region) << c.Name;
+  }
+  TMVWRegion region;
+  EXPECT_THROW(region.ReadPointList({1, 2, 3}), EReadError);
 }
 
 TEST_F(MVWRegions, ABubbleTrailGrowsFromTheCornerTowardsTheBody) {
