@@ -14,6 +14,7 @@
 #include "widgets/foundation/MVWWndProc.h"
 #include "widgets/foundation/MVWXPStyles.h"
 #include "widgets/foundation/mvwcont.h"
+#include "widgets/foundation/mvwglyph.h"
 #include "widgets/foundation/mvwwave.h"
 
 #include <algorithm>
@@ -52,6 +53,8 @@ const TUnit Units[] = {
        delete MVWContainer;
        MVWContainer = nullptr;
      }},
+    // The glyph cache comes with the first glyph; at the end only an empty one is left to free.
+    {[] {}, FreeEmptyGlyphCache},
 };
 
 void RegisterDrawingClasses() {
