@@ -11,7 +11,6 @@ TMVWGlyphCache* MVWGlyphCache = nullptr;
 // --- Glyph lists ------------------------------------------------------------------------------
 
 TMVWGlyphList::TMVWGlyphList(int width, int height) : TMVWImageListItem(nullptr, width, height) {
-  SetAllocBy(1);
   SetMasked(true);
 }
 
@@ -157,7 +156,7 @@ void TMVWGlyph::BuildImage(TBitmap& image, int slot, int cells, int w, int h) {
 }
 
 int TMVWGlyph::GetStateImage(std::uint8_t state) {
-  // A count of 0 cannot be set, but a strip read from old data may carry one.
+  // The setters never store 0; the division stays safe all the same.
   const int cells = std::max<int>(NumGlyphs_, 1);
   int slot = 0;
   if (state == 1 || state == 7)
@@ -181,11 +180,12 @@ int TMVWGlyph::GetStateImage(std::uint8_t state) {
   TMVWGlyphList* list = List_ ? List_ : MVWGlyphCache->GetList(w, h);
   try {
     image = list->AddGlyph(picture, TransparentColor_);
-  } catch (...) {
-    // A list this glyph holds no cell of must not stay with it: another glyph may free it.
+  } catch (const EInvalidGraphicOperation&) {
+    // A strip at its width limit: the button shows its caption alone rather than raising at
+    // every paint, and a list taken for nothing goes back.
     if (!List_)
       MVWGlyphCache->ReleaseList(list);
-    throw;
+    return -1;
   }
   List_ = list;
   return image;
