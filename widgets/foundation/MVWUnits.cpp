@@ -20,6 +20,7 @@
 #include "widgets/foundation/MVWWndProc.h"
 #include "widgets/foundation/MVWXPStyles.h"
 #include "widgets/foundation/mvwcont.h"
+#include "widgets/foundation/mvwglyph.h"
 #include "widgets/foundation/mvwregion.h"
 #include "widgets/foundation/mvwwave.h"
 
@@ -61,6 +62,8 @@ const TUnit Units[] = {
        delete MVWContainer;
        MVWContainer = nullptr;
      }},
+    // The glyph cache comes with the first glyph; at the end only an empty one is left to free.
+    {[] {}, FreeEmptyGlyphCache},
 };
 
 const std::vector<std::string>& AlignmentNames() {

@@ -153,25 +153,39 @@ int TMVWImageListItem::AddImages(TBitmap& bitmap, TBitmap* mask) {
   const int first = Count();
   const int added = bitmap.Width() / w;
   EnsureCapacity(first + added);
-  const int x = first * w;
-  HDC strip = Strip_.Canvas().Handle();
-  BitBlt(strip, x, 0, bitmap.Width(), bitmap.Height(), bitmap.Canvas().Handle(), 0, 0, SRCCOPY);
-  if (Size_.Masked) {
-    TBitmap own;
-    if (!mask) {
-      own.Assign(bitmap);
-      own.Mask(bitmap.TransparentColor());
-      mask = &own;
-    }
-    HDC maskDC = MaskStrip_.Canvas().Handle();
-    BitBlt(maskDC, x, 0, bitmap.Width(), bitmap.Height(), mask->Canvas().Handle(), 0, 0, SRCCOPY);
-    SetTextColor(strip, RGB(0, 0, 0));
-    ::SetBkColor(strip, RGB(255, 255, 255));
-    BitBlt(strip, x, 0, bitmap.Width(), bitmap.Height(), maskDC, x, 0, DestAndNotSource);
-  }
+  PutImages(first * w, bitmap, mask);
   ResetEntries(first + added);
   Change();
   return first;
+}
+
+void TMVWImageListItem::ReplaceImage(int index, TBitmap& bitmap, TBitmap* mask) {
+  if (index < 0 || index >= Count())
+    throw EListError("List index out of bounds (" + std::to_string(index) + ")");
+  if (bitmap.Width() != Size_.Width || bitmap.Height() != Size_.Height)
+    InvalidImageSize();
+  if (mask && (mask->Width() != bitmap.Width() || mask->Height() != bitmap.Height()))
+    InvalidImageSize();
+  PutImages(ImageRect(index).left, bitmap, mask);
+  Change();
+}
+
+void TMVWImageListItem::PutImages(int x, TBitmap& bitmap, TBitmap* mask) {
+  HDC strip = Strip_.Canvas().Handle();
+  BitBlt(strip, x, 0, bitmap.Width(), bitmap.Height(), bitmap.Canvas().Handle(), 0, 0, SRCCOPY);
+  if (!Size_.Masked)
+    return;
+  TBitmap own;
+  if (!mask) {
+    own.Assign(bitmap);
+    own.Mask(bitmap.TransparentColor());
+    mask = &own;
+  }
+  HDC maskDC = MaskStrip_.Canvas().Handle();
+  BitBlt(maskDC, x, 0, bitmap.Width(), bitmap.Height(), mask->Canvas().Handle(), 0, 0, SRCCOPY);
+  SetTextColor(strip, RGB(0, 0, 0));
+  ::SetBkColor(strip, RGB(255, 255, 255));
+  BitBlt(strip, x, 0, bitmap.Width(), bitmap.Height(), maskDC, x, 0, DestAndNotSource);
 }
 
 void TMVWImageListItem::AppendItem(TMVWImageListItem& other) {

@@ -74,6 +74,9 @@ public:
   // The images of a bitmap Height high and a multiple of Width wide, with a mask of the same
   // size or none; the index of the first. "Invalid image size", "Too many images".
   int AddImages(TBitmap& bitmap, TBitmap* mask);
+  // Overwrites one image with a bitmap of Width x Height and its mask or none. "Invalid image
+  // size"; EListError for an index outside the list.
+  void ReplaceImage(int index, TBitmap& bitmap, TBitmap* mask);
   // Appends another item's images; it must have the same size.
   void AppendItem(TMVWImageListItem& other);
   void DrawAt(TCanvas& canvas, int x, int y, int index);
@@ -91,6 +94,8 @@ public:
 private:
   void ReadStrip(TStream& stream);
   void WriteStrip(TStream& stream);
+  // Copies the images to x in the strip, masking them by the mask or their transparent colour.
+  void PutImages(int x, TBitmap& bitmap, TBitmap* mask);
   void EnsureCapacity(int images);
   void ResetEntries(int count);
 

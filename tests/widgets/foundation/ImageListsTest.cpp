@@ -115,9 +115,30 @@ TEST_F(MVWImageLists, ImageItemStripRules) {
   same.AppendItem(item);
   EXPECT_EQ(same.Count(), 3);
 
+  // One image replaced; its neighbours and the count stay.
+  auto blue = Strip(10, 8, 10, clBlue);
+  item.ReplaceImage(1, *blue, nullptr);
+  EXPECT_EQ(item.Count(), 3);
+  EXPECT_EQ(item.Strip().Pixels(15, 4), clBlue);
+  EXPECT_EQ(item.Strip().Pixels(25, 4), clWhite);
+  EXPECT_THROW(item.ReplaceImage(3, *blue, nullptr), EListError);
+  EXPECT_THROW(item.ReplaceImage(-1, *blue, nullptr), EListError);
+  EXPECT_THROW(item.ReplaceImage(0, *three, nullptr), EInvalidGraphicOperation);
+
   item.SetMasked(true);
   EXPECT_EQ(item.Count(), 3);
   EXPECT_EQ(item.Entry(1), 10u | 0x10000u);
+  // A masked replacement: the transparent colour goes to the mask, black in the strip.
+  auto masked = Strip(10, 8, 10, clBlue);
+  masked->SetPixels(4, 4, clYellow);
+  TBitmap mask;
+  mask.Assign(*masked);
+  mask.Mask(clBlue);
+  item.ReplaceImage(2, *masked, &mask);
+  EXPECT_EQ(item.MaskStrip().Pixels(21, 1), clWhite);
+  EXPECT_EQ(item.Strip().Pixels(21, 1), clBlack);
+  EXPECT_EQ(item.MaskStrip().Pixels(24, 4), clBlack);
+  EXPECT_EQ(item.Strip().Pixels(24, 4), clYellow);
   item.SetWidth(0);
   EXPECT_EQ(item.Width(), 10);
   item.SetWidth(5);
