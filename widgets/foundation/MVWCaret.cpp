@@ -163,16 +163,20 @@ HBITMAP TMVWCaret::MakePicture() {
   ReleaseDC(nullptr, screen);
   const HGDIOBJ old = SelectObject(dc, Picture_);
   PatBlt(dc, 0, 0, width, height, BLACKNESS);
-  TCanvas canvas;
-  canvas.SetHandle(dc);
-  if (CaretBmpMode_ == cbTile && !Bitmap_.Empty()) {
-    for (int y = 0; y < height; y += Bitmap_.Height())
-      for (int x = 0; x < width; x += Bitmap_.Width())
-        Bitmap_.Draw(canvas, {x, y, x + Bitmap_.Width(), y + Bitmap_.Height()});
-  } else {
-    Bitmap_.Draw(canvas, {0, 0, width, height});
+  if (!Bitmap_.Empty()) {
+    const HDC source = Bitmap_.Canvas().Handle();
+    const int sourceWidth = Bitmap_.Width();
+    const int sourceHeight = Bitmap_.Height();
+    if (CaretBmpMode_ == cbTile) {
+      for (int y = 0; y < height; y += sourceHeight)
+        for (int x = 0; x < width; x += sourceWidth)
+          BitBlt(dc, x, y, sourceWidth, sourceHeight, source, 0, 0, SRCCOPY);
+    } else {
+      // Whole pixels, not averaged ones: a caret inverts what lies under it.
+      SetStretchBltMode(dc, COLORONCOLOR);
+      StretchBlt(dc, 0, 0, width, height, source, 0, 0, sourceWidth, sourceHeight, SRCCOPY);
+    }
   }
-  canvas.SetHandle(nullptr);
   SelectObject(dc, old);
   DeleteDC(dc);
   return Picture_;

@@ -57,6 +57,8 @@ public:
   void SetPosField(int index, int value);
 
   bool Shown() const { return Shown_; }
+  // The picture the system caret of style csBitmap is made from; nullptr for the other styles.
+  HBITMAP Picture() const { return Picture_; }
   // Makes the system caret of the edit's window in the current shape and sets the blink time.
   // Nothing while the edit has no window. Setters never remake the shape: the edit asks.
   void CreateCaretShape();

@@ -98,6 +98,45 @@ TEST(MVWCaret, EachStyleGivesItsShapeAndBlinkTime) {
   }
 }
 
+COLORREF PixelOf(HBITMAP picture, int x, int y) {
+  const HDC dc = CreateCompatibleDC(nullptr);
+  const HGDIOBJ old = SelectObject(dc, picture);
+  const COLORREF color = GetPixel(dc, x, y);
+  SelectObject(dc, old);
+  DeleteDC(dc);
+  return color;
+}
+
+TEST(MVWCaret, BitmapsAreTiledOrStretchedToTheCaretSize) {
+  struct TCase {
+    TMVWCaretBitmap Mode;
+    COLORREF Row1, Row2, Row7;
+  };
+  // A 1 x 2 bitmap, white over black, on a 4 x 8 caret.
+  const TCase cases[] = {{cbTile, 0x000000, 0xFFFFFF, 0x000000},
+                         {cbStretch, 0xFFFFFF, 0xFFFFFF, 0x000000}};
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Mode);
+    TTwoHosts hosts;
+    TMVWCaret& caret = hosts.A->Caret;
+    caret.SetStyle(csBitmap);
+    caret.SetCaretBmpMode(c.Mode);
+    caret.SetWidth(4);
+    caret.SetHeight(8);
+    caret.Bitmap().SetSize(1, 2);
+    caret.Bitmap().SetPixels(0, 0, clWhite);
+    caret.Bitmap().SetPixels(0, 1, clBlack);
+    caret.CreateCaretShape();
+    ASSERT_NE(caret.Picture(), nullptr);
+    EXPECT_EQ(PixelOf(caret.Picture(), 0, 0), 0xFFFFFFu);
+    EXPECT_EQ(PixelOf(caret.Picture(), 3, 1), c.Row1);
+    EXPECT_EQ(PixelOf(caret.Picture(), 2, 2), c.Row2);
+    EXPECT_EQ(PixelOf(caret.Picture(), 1, 7), c.Row7);
+    caret.DestroyCaretShape();
+    EXPECT_EQ(caret.Picture(), nullptr);
+  }
+}
+
 TEST(MVWCaret, TheShapeFollowsOnlyWhenTheEditAsks) {
   const UINT system = GetCaretBlinkTime();
   TTwoHosts hosts;
