@@ -1,5 +1,6 @@
 #include "widgets/foundation/MVWCaret.h"
 
+#include "platform/rtl/ClassRegistry.h"
 #include "platform/ui/Controls.h"
 #include "widgets/foundation/MVWStreamUtils.h"
 
@@ -194,6 +195,23 @@ void TMVWCaret::ReadBitmapData(TStream& stream) {
 
 void TMVWCaret::WriteBitmapData(TStream& stream) {
   WriteBitmap(stream, Bitmap_, false, MVWBitmapOwnFormat);
+}
+
+// BlinkRate has no default: a new caret takes the system's blink time.
+void RegisterCaretClasses() {
+  RegisterPersistentClass<TMVWCaret, TMVWObject>("TMVWCaret")
+      .Integer("BlinkRate", &TMVWCaret::BlinkRate, &TMVWCaret::SetBlinkRate)
+      .Enumeration("Style",
+                   {"csDefault", "csBlock", "csUnder", "csOver", "csBitmap", "csUnderBlock"},
+                   &TMVWCaret::Style, &TMVWCaret::SetStyle, csDefault)
+      .Integer("Width", &TMVWCaret::Width, &TMVWCaret::SetWidth, std::uint16_t{2})
+      .Integer("Height", &TMVWCaret::Height, &TMVWCaret::SetHeight, std::uint16_t{10})
+      .Integer("ImageIndex", &TMVWCaret::ImageIndex, &TMVWCaret::SetImageIndex, std::uint16_t{0})
+      .Integer("ListIndex", &TMVWCaret::ListIndex, &TMVWCaret::SetListIndex, std::uint16_t{0})
+      .Enumeration("CaretBmpMode", {"cbBmpSize", "cbTile", "cbStretch"}, &TMVWCaret::CaretBmpMode,
+                   &TMVWCaret::SetCaretBmpMode, cbBmpSize)
+      .Binary("Bitmap", &TMVWCaret::ReadBitmapData, &TMVWCaret::WriteBitmapData,
+              &TMVWCaret::HasBitmapData);
 }
 
 } // namespace marivo

@@ -95,4 +95,7 @@ private:
   bool ShapeMade_ = false;
 };
 
+// Makes the caret known to form data; RegisterFoundationClasses calls it.
+void RegisterCaretClasses();
+
 } // namespace marivo

@@ -62,6 +62,7 @@ void TMVWFoundation::ShutDown() {
 void RegisterFoundationClasses() {
   static const bool registered = [] {
     RegisterMVWBaseClasses();
+    RegisterCaretClasses();
     RegisterComponentClass<TMVWWndProcComponent, TMVWCustomComponent>("TMVWWndProcComponent");
     RegisterComponentClass<TMVWXPThemeManager, TMVWWndProcComponent>("TMVWXPThemeManager");
     RegisterComponentClass<TMVWTimerPool, TMVWCustomComponent>("TMVWTimerPool")
@@ -91,20 +92,6 @@ void RegisterFoundationClasses() {
         .Boolean("Encoded", &TMVWIniCtrl::Encoded, &TMVWIniCtrl::SetEncoded, false);
     RegisterPersistentClass<TMVWWave, TMVWObject>("TMVWWave")
         .Binary("Data", &TMVWWave::ReadData, &TMVWWave::WriteData, &TMVWWave::HasData);
-    // BlinkRate has no default: a new caret takes the system's blink time.
-    RegisterPersistentClass<TMVWCaret, TMVWObject>("TMVWCaret")
-        .Integer("BlinkRate", &TMVWCaret::BlinkRate, &TMVWCaret::SetBlinkRate)
-        .Enumeration("Style",
-                     {"csDefault", "csBlock", "csUnder", "csOver", "csBitmap", "csUnderBlock"},
-                     &TMVWCaret::Style, &TMVWCaret::SetStyle, csDefault)
-        .Integer("Width", &TMVWCaret::Width, &TMVWCaret::SetWidth, std::uint16_t{2})
-        .Integer("Height", &TMVWCaret::Height, &TMVWCaret::SetHeight, std::uint16_t{10})
-        .Integer("ImageIndex", &TMVWCaret::ImageIndex, &TMVWCaret::SetImageIndex, std::uint16_t{0})
-        .Integer("ListIndex", &TMVWCaret::ListIndex, &TMVWCaret::SetListIndex, std::uint16_t{0})
-        .Enumeration("CaretBmpMode", {"cbBmpSize", "cbTile", "cbStretch"}, &TMVWCaret::CaretBmpMode,
-                     &TMVWCaret::SetCaretBmpMode, cbBmpSize)
-        .Binary("Bitmap", &TMVWCaret::ReadBitmapData, &TMVWCaret::WriteBitmapData,
-                &TMVWCaret::HasBitmapData);
     return true;
   }();
   (void)registered;
