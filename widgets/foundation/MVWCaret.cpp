@@ -44,7 +44,6 @@ TMVWCaret::~TMVWCaret() {
   TSystemCaret& state = SystemCaret();
   if (state.Owner == this)
     state.Owner = nullptr;
-  FreePicture();
   if (--state.Carets == 0)
     SetCaretBlinkTime(SystemBlinkTime());
 }
@@ -66,6 +65,10 @@ int TMVWCaret::PosField(int index) const {
 void TMVWCaret::SetPosField(int index, int value) {
   if (index == 0 || index == 1)
     PosFields_[static_cast<std::size_t>(index)] = value;
+}
+
+UINT TMVWCaret::OwnBlinkTime() const {
+  return BlinkRate_ != 0 ? BlinkRate_ : SystemBlinkTime();
 }
 
 HWND TMVWCaret::EditWindow() const {
@@ -116,7 +119,7 @@ void TMVWCaret::CreateCaretShape() {
     FreePicture(); // the caret it served is gone
   SystemCaret().Owner = this;
   ShapeMade_ = true;
-  SetCaretBlinkTime(BlinkRate_ != 0 ? BlinkRate_ : SystemBlinkTime());
+  SetCaretBlinkTime(OwnBlinkTime());
 }
 
 void TMVWCaret::Show() {
@@ -128,7 +131,7 @@ void TMVWCaret::Show() {
     CreateCaretShape();
   if (!OwnsSystemCaret())
     return;
-  SetCaretBlinkTime(BlinkRate_ != 0 ? BlinkRate_ : SystemBlinkTime());
+  SetCaretBlinkTime(OwnBlinkTime());
   ShowCaret(window);
 }
 

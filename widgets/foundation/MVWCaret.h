@@ -73,6 +73,7 @@ public:
   bool HasBitmapData() const { return !Bitmap_.Empty(); }
 
 private:
+  UINT OwnBlinkTime() const;
   HWND EditWindow() const;
   bool OwnsSystemCaret() const;
   // The picture of a csBitmap caret, kept until the system caret made from it is gone.

@@ -12,8 +12,6 @@ class TMVWDynLIFOBuffer : public TMVWBuffer {
 public:
   TMVWDynLIFOBuffer() = default;
   ~TMVWDynLIFOBuffer() override;
-  TMVWDynLIFOBuffer(const TMVWDynLIFOBuffer&) = delete;
-  TMVWDynLIFOBuffer& operator=(const TMVWDynLIFOBuffer&) = delete;
 
   bool OverwriteOldest() const { return OverwriteOldest_; }
   void SetOverwriteOldest(bool value) { OverwriteOldest_ = value; }
