@@ -7,6 +7,7 @@
 #include "widgets/foundation/MVWBevel.h"
 #include "widgets/foundation/MVWBitmapEffectObject.h"
 #include "widgets/foundation/MVWButtonLayout.h"
+#include "widgets/foundation/MVWCaret.h"
 #include "widgets/foundation/MVWFXCaption.h"
 #include "widgets/foundation/MVWFormShape.h"
 #include "widgets/foundation/MVWGlyphTextLayout.h"
@@ -378,6 +379,7 @@ void TMVWFoundation::ShutDown() {
 void RegisterFoundationClasses() {
   static const bool registered = [] {
     RegisterMVWBaseClasses();
+    RegisterCaretClasses();
     RegisterComponentClass<TMVWWndProcComponent, TMVWCustomComponent>("TMVWWndProcComponent");
     RegisterComponentClass<TMVWXPThemeManager, TMVWWndProcComponent>("TMVWXPThemeManager");
     RegisterComponentClass<TMVWTimerPool, TMVWCustomComponent>("TMVWTimerPool")
