@@ -81,11 +81,15 @@ void TMVWBitmapEffectObject::ApplyTo(TBitmap& bitmap) {
   if (DrawBuffer(bitmap))
     return;
   const RECT whole{0, 0, bitmap.Width(), bitmap.Height()};
+  // The row routines work on 24-bit pixels only.
+  bitmap.SetPixelFormat(pf24bit);
   ApplyPixelEffects(bitmap, whole);
   if (Monochrome_)
     bitmap.SetMonochrome(true);
-  if (Brightness_ != 0)
+  if (Brightness_ != 0) {
+    bitmap.SetPixelFormat(pf24bit);
     BrightenRect(bitmap, whole, bitmap, Brightness_, {0, 0});
+  }
   AlphaBlend_->ApplyTo(bitmap);
   KeepInBuffer(bitmap);
 }

@@ -39,6 +39,8 @@ std::vector<std::uint8_t> ReadArea(TBitmap& source, const RECT& cut) {
 template <class W>
 void Transform(TBitmap& source, const RECT& area, TBitmap& target, POINT at, bool mirrorColumns,
                bool mirrorRows, W write) {
+  CheckPixelFormat24(source, "Source");
+  CheckPixelFormat24(target, "Target");
   RECT cut;
   if (!CutToSource(source, area, at, cut))
     return;

@@ -488,7 +488,8 @@ HRGN TMVWRegion::BuildRegion(const RECT& rect) const {
   case rsEllipticThinkBubble: {
     const int a = w / 6;
     const RECT s = ShrinkForExtension(rect, a, ExtPos_);
-    HRGN trail = CreateRectRgn(0, 0, 1, 1);
+    // From nothing: a starting pixel at (0, 0) would stick out of the window.
+    HRGN trail = CreateRectRgn(0, 0, 0, 0);
     for (const TMVWBubble& bubble : BubbleTrail(s, a, BubbleCount_, ExtPos_)) {
       const int half = bubble.Diameter / 2;
       Combine(trail,
