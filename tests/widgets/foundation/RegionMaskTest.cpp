@@ -15,7 +15,7 @@
 namespace marivo {
 namespace {
 
-TEST(MVWPointList, PointsPackIntoOneItemAndEveryChangeIsTold) {
+TEST(MVWPointList, PointsStayExactAndEveryChangeIsTold) {
   TMVWPointList points;
   int changes = 0;
   points.OnChange = [&](TObject* sender) {
@@ -29,13 +29,17 @@ TEST(MVWPointList, PointsPackIntoOneItemAndEveryChangeIsTold) {
   POINT point{-7, -7};
   points.GetPoint(3, point);
   EXPECT_EQ(point.x, -7) << "past the end the point stays as it was";
+  points.GetPoint(-1, point);
+  EXPECT_EQ(point.x, -7) << "so it does before the start";
   points.SetPoint(3, {1, 1});
+  points.SetPoint(-1, {1, 1});
   EXPECT_EQ(points.Count(), 3);
+  EXPECT_EQ(changes, 6);
 
   OffsetPoints(&points, 5, -3);
   EXPECT_EQ(changes, 9);
-  // X wraps at 65536, and a negative Y borrows one from the X half.
-  const std::vector<std::pair<LONG, LONG>> expected = {{1005, 197}, {5, 32764}, {3, -3}};
+  // Past the packed range nothing wraps and a negative Y borrows nothing.
+  const std::vector<std::pair<LONG, LONG>> expected = {{1005, 197}, {5, 32764}, {65540, -3}};
   for (int i = 0; i < 3; ++i) {
     points.GetPoint(i, point);
     EXPECT_EQ(std::make_pair(point.x, point.y), expected[static_cast<std::size_t>(i)]) << i;

@@ -72,12 +72,12 @@ TEST_F(MVWRegions, EveryShapeCutsItsOwnOutline) {
 }
 
 TEST_F(MVWRegions, ABubbleTrailGrowsFromTheCornerTowardsTheBody) {
-  const RECT body = ShrinkForExtension({0, 0, 300, 200}, 50, epLeftTop);
-  EXPECT_EQ(std::vector<LONG>({body.left, body.top, body.right, body.bottom}),
-            std::vector<LONG>({50, 50, 300, 200}));
+  const TMVWRect body = ShrinkForExtension({0, 0, 300, 200}, 50, epLeftTop);
+  EXPECT_EQ(std::vector<int>({body.Left, body.Top, body.Right, body.Bottom}),
+            std::vector<int>({50, 50, 300, 200}));
   std::vector<std::vector<int>> bubbles;
   for (const TMVWBubble& bubble : BubbleTrail(body, 50, 4, epLeftTop))
-    bubbles.push_back({bubble.Centre.x, bubble.Centre.y, bubble.Diameter});
+    bubbles.push_back({bubble.Centre.X, bubble.Centre.Y, bubble.Diameter});
   EXPECT_EQ(bubbles,
             (std::vector<std::vector<int>>{
                 {0, 0, 0}, {2, 15, 5}, {10, 29, 10}, {21, 40, 15}, {35, 48, 20}, {50, 50, 25}}));
