@@ -133,5 +133,54 @@ TEST_F(MVWRegionMask, ASizeBeyondItsDataIsAReadErrorAndAnEmptySourceEmptiesOnlyT
   EXPECT_EQ(changes, 0);
 }
 
+// Each kind of bad stored data: a clear error naming its property, and what that property
+// holds in the mask read into left as it was.
+TEST_F(MVWRegionMask, BadStoredDataIsRefusedByNameAndChangesNothing) {
+  Holder.Mask.SetRegionData(RectangleRegionData());
+  Holder.Mask.BorderBitmap().SetSize(4, 3);
+  const std::string good = WriteComponentToText(Holder);
+  const auto edited = [&good](const std::string& from, const std::string& to) {
+    std::string text = good;
+    const std::size_t at = text.find(from);
+    EXPECT_NE(at, std::string::npos) << from;
+    if (at != std::string::npos)
+      text.replace(at, from.size(), to);
+    return text;
+  };
+  const std::size_t picture = good.find("Mask.BorderBmp = {");
+  ASSERT_NE(picture, std::string::npos) << good;
+  std::string truncated = good;
+  truncated.erase(picture + 30, 16);
+  const std::pair<std::string, std::string> cases[] = {
+      {edited("RegionDataSize = 48", "RegionDataSize = 40"), "RegionData"},
+      {edited("RegionDataSize = 48", "RegionDataSize = 56"), "RegionData"},
+      {edited("RegionDataSize = 48", "RegionDataSize = -48"), "RegionData"},
+      {truncated, "BorderBmp"},
+  };
+  for (const auto& [text, property] : cases) {
+    TMaskHolder back(nullptr);
+    back.Mask.SetRegionData({9, 9});
+    back.Mask.BorderBitmap().SetSize(7, 7);
+    try {
+      ReadComponentFromText(back, text, "mask");
+      ADD_FAILURE() << "no error for " << property << " in\n" << text;
+    } catch (const EReadError& error) {
+      EXPECT_NE(error.Message().find(property), std::string::npos) << error.Message();
+    }
+    if (property == "RegionData")
+      EXPECT_EQ(back.Mask.RegionData(), (std::vector<std::uint8_t>{9, 9}));
+    EXPECT_EQ(back.Mask.BorderBitmap().Width(), 7) << property;
+  }
+
+  // A size set without data is not written: what is stored always matches its block.
+  TMaskHolder sizeOnly(nullptr);
+  sizeOnly.SetName("Holder");
+  sizeOnly.Mask.SetRegionDataSize(100);
+  const std::string text = WriteComponentToText(sizeOnly);
+  EXPECT_NE(text.find("Mask.RegionDataSize = 0"), std::string::npos) << text;
+  TMaskHolder back(nullptr);
+  EXPECT_NO_THROW(ReadComponentFromText(back, text, "mask"));
+}
+
 } // namespace
 } // namespace marivo
