@@ -228,6 +228,26 @@ TEST_F(MVWRegions, BadPointsAndRegionDataGiveAnErrorOrNoRegion) {
   }
 }
 
+TEST_F(MVWRegions, EveryReplacedHandleIsDeleted) {
+  for (int shape = rsRect; shape <= rsPointList; ++shape) {
+    TMVWRegion region;
+    region.Points().AddPoint({0, 0});
+    region.Points().AddPoint({90, 10});
+    region.Points().AddPoint({40, 70});
+    region.SetShape(static_cast<TMVWRegionShape>(shape));
+    region.CreateRegion({0, 0, 100, 80});
+    HRGN first = region.Handle();
+    region.CreateRegion({0, 0, 120, 90});
+    if (first)
+      EXPECT_EQ(GetObjectType(first), 0u) << shape;
+    HRGN second = region.Handle();
+    region.SetRectRegion({0, 0, 10, 10});
+    if (second)
+      EXPECT_EQ(GetObjectType(second), 0u) << shape;
+    EXPECT_EQ(GetObjectType(region.Handle()), static_cast<DWORD>(OBJ_REGION)) << shape;
+  }
+}
+
 TEST_F(MVWRegions, BubbleTrailsLeaveNoStrayPixelAtTheOrigin) {
   for (const TMVWRegionShape shape : {rsThinkBubble, rsRoundThinkBubble, rsEllipticThinkBubble}) {
     TMVWRegion region;
