@@ -9,12 +9,12 @@
 
 namespace marivo {
 
-// Points packed one to a 32-bit item, (X shl 16) + Y with both cut to 16 bits: exact for X in
-// 0..65535 and Y in 0..32767, the range shapes and regions keep them in.
+// A list of points with a change event, each kept exactly; Item gives the packed 32-bit form,
+// (X shl 16) + Y with both cut to 16 bits, that shapes and regions once kept.
 class TMVWPointList : public TObject {
 public:
-  int Count() const { return static_cast<int>(Items_.size()); }
-  std::uint32_t Item(int index) const { return Items_[static_cast<std::size_t>(index)]; }
+  int Count() const { return static_cast<int>(Points_.size()); }
+  std::uint32_t Item(int index) const;
   // Past the end the point stays as it was.
   void GetPoint(int index, POINT& point) const;
   // Past the end nothing happens.
@@ -22,14 +22,14 @@ public:
   // Two notifications: the item set, then the list grown.
   void AddPoint(POINT point);
   // Without a notification.
-  void Clear() { Items_.clear(); }
+  void Clear() { Points_.clear(); }
 
   TNotifyEvent OnChange;
 
 private:
   void Changed();
 
-  std::vector<std::uint32_t> Items_;
+  std::vector<POINT> Points_;
 };
 
 // Moves every point of the list; no list, nothing.

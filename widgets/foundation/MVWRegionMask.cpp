@@ -2,6 +2,7 @@
 
 #include "platform/rtl/Exceptions.h"
 #include "widgets/foundation/MVWStreamUtils.h"
+#include "widgets/foundation/portable/MVWRegionData.h"
 
 namespace marivo {
 
@@ -15,24 +16,27 @@ void TMVWRegionMask::SetRegionData(std::vector<std::uint8_t> data) {
 }
 
 void TMVWRegionMask::ReadRegionData(TStream& stream) {
-  // The size read before is checked against the bytes there before anything is allocated.
-  if (RegionDataSize_ <= 0 || RegionDataSize_ != stream.Size() - stream.Position())
-    throw EReadError("RegionData: " + std::to_string(stream.Size() - stream.Position()) +
-                     " bytes where RegionDataSize says " + std::to_string(RegionDataSize_));
-  std::vector<std::uint8_t> data(static_cast<std::size_t>(RegionDataSize_));
-  stream.ReadBuffer(data.data(), RegionDataSize_);
-  RegionData_ = std::move(data);
+  RegionData_ = ReadRegionDataBlock(stream, RegionDataSize_);
 }
 
 void TMVWRegionMask::WriteRegionData(TStream& stream) const {
   stream.WriteBuffer(RegionData_.data(), static_cast<std::int64_t>(RegionData_.size()));
 }
 
-void TMVWRegionMask::ReadPicture(TStream& stream, TBitmap& bitmap, bool& compressed) {
-  std::uint8_t flag = 0;
-  stream.ReadBuffer(&flag, 1);
-  compressed = flag != 0;
-  ReadBitmap(stream, bitmap, compressed);
+void TMVWRegionMask::ReadPicture(TStream& stream, TBitmap& bitmap, bool& compressed,
+                                 const std::string& property) {
+  const TMVWMaskPicture picture = ReadMaskPicture(stream, property);
+  TMemoryStream image;
+  image.WriteBuffer(picture.Image.data(), static_cast<std::int64_t>(picture.Image.size()));
+  image.SetPosition(0);
+  TBitmap loaded;
+  try {
+    loaded.LoadFromStream(image);
+  } catch (const Exception& error) {
+    throw EReadError("Invalid property value " + property + ": " + error.Message());
+  }
+  bitmap.Assign(loaded);
+  compressed = picture.Compressed;
 }
 
 void TMVWRegionMask::WritePicture(TStream& stream, TBitmap& bitmap, bool compressed) {

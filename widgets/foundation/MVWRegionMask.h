@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace marivo {
@@ -35,10 +36,17 @@ public:
   TBitmap& DownBitmap() const { return *Down_; }
 
   // Form data: the region data after RegionDataSize, each picture after its compressed flag.
+  // Written, RegionDataSize is the length of the block there is, whatever was set; read, the
+  // block must be as long as RegionDataSize said. Bad data raises EReadError naming the
+  // property and leaves the mask as it was.
+  std::int32_t StoredRegionDataSize() const {
+    return static_cast<std::int32_t>(RegionData_.size());
+  }
   void ReadRegionData(TStream& stream);
   void WriteRegionData(TStream& stream) const;
-  bool HasRegionData() const { return RegionDataSize_ != 0; }
-  static void ReadPicture(TStream& stream, TBitmap& bitmap, bool& compressed);
+  bool HasRegionData() const { return !RegionData_.empty(); }
+  static void ReadPicture(TStream& stream, TBitmap& bitmap, bool& compressed,
+                          const std::string& property);
   static void WritePicture(TStream& stream, TBitmap& bitmap, bool compressed);
 
   // From a mask with region data; one without only empties this one's. Tells of no change.

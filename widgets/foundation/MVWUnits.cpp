@@ -275,11 +275,11 @@ void RegisterShapeClasses() {
                     "stDirectDown", "stDirectLeft", "stDiamond", "stComb", "stOctagon", "stStar"},
                    &TMVWShape::Shape, &TMVWShape::SetShape, stRectangle)
       .Boolean("Square", &TMVWShape::Square, &TMVWShape::SetSquare, false);
-  const auto picture = [](TBitmap& (TMVWRegionMask::*bitmap)() const) {
+  const auto picture = [](TBitmap& (TMVWRegionMask::*bitmap)() const, const char* property) {
     return std::make_tuple(
-        [bitmap](TMVWRegionMask& mask, TStream& stream) {
+        [bitmap, property](TMVWRegionMask& mask, TStream& stream) {
           bool compressed = false;
-          TMVWRegionMask::ReadPicture(stream, (mask.*bitmap)(), compressed);
+          TMVWRegionMask::ReadPicture(stream, (mask.*bitmap)(), compressed, property);
           mask.SetCompressed(compressed);
         },
         [bitmap](TMVWRegionMask& mask, TStream& stream) {
@@ -287,12 +287,13 @@ void RegisterShapeClasses() {
         },
         [bitmap](TMVWRegionMask& mask) { return !(mask.*bitmap)().Empty(); });
   };
-  const auto [readBorder, writeBorder, hasBorder] = picture(&TMVWRegionMask::BorderBitmap);
-  const auto [readUp, writeUp, hasUp] = picture(&TMVWRegionMask::UpBitmap);
-  const auto [readDown, writeDown, hasDown] = picture(&TMVWRegionMask::DownBitmap);
+  const auto [readBorder, writeBorder, hasBorder] =
+      picture(&TMVWRegionMask::BorderBitmap, "BorderBmp");
+  const auto [readUp, writeUp, hasUp] = picture(&TMVWRegionMask::UpBitmap, "BorderUpBmp");
+  const auto [readDown, writeDown, hasDown] = picture(&TMVWRegionMask::DownBitmap, "BorderDnBmp");
   RegisterPersistentClass<TMVWRegionMask, TMVWObject>("TMVWRegionMask")
       .Boolean("Compressed", &TMVWRegionMask::Compressed, &TMVWRegionMask::SetCompressed, false)
-      .Integer("RegionDataSize", &TMVWRegionMask::RegionDataSize,
+      .Integer("RegionDataSize", &TMVWRegionMask::StoredRegionDataSize,
                &TMVWRegionMask::SetRegionDataSize)
       .Enumeration("PixelFormat", {"spfDefault", "spfMono", "spf4bit", "spf8bit"},
                    &TMVWRegionMask::PixelFormat, &TMVWRegionMask::SetPixelFormat, spfDefault)

@@ -14,9 +14,10 @@ public:
   using Exception::Exception;
 };
 
-// Row routines on 24-bit pixels. Each reads an area of a source (right and bottom edges
-// excluded) and writes it at a point of a target, which may be the source itself. The area is
-// cut to what lies inside the source and, from the point, inside the target.
+// Row routines on 24-bit pixels. Each checks that both bitmaps have 24 bits per pixel before it
+// writes anything, then reads an area of a source (right and bottom edges excluded) and writes it
+// at a point of a target, which may be the source itself. The area is cut to what lies inside
+// the source and, from the point, inside the target.
 
 // True for 24 bits per pixel; otherwise EMVWWrongPixelFormat "Wrong PixelFormat in <name> bitmap!".
 bool CheckPixelFormat24(const TBitmap& bitmap, const std::string& name);

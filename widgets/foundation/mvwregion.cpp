@@ -3,6 +3,7 @@
 #include "platform/rtl/Exceptions.h"
 #include "platform/ui/Controls.h"
 #include "widgets/foundation/MVWApplication.h"
+#include "widgets/foundation/portable/MVWRegionData.h"
 
 #include <algorithm>
 #include <cmath>
@@ -13,8 +14,37 @@ namespace marivo {
 
 namespace {
 
-int Round(double value) {
-  return static_cast<int>(std::nearbyint(value));
+TMVWRect GeoRect(const RECT& rect) {
+  return {rect.left, rect.top, rect.right, rect.bottom};
+}
+
+RECT WinRect(const TMVWRect& rect) {
+  return {rect.Left, rect.Top, rect.Right, rect.Bottom};
+}
+
+std::vector<POINT> WinPoints(const std::vector<TMVWPoint>& points) {
+  std::vector<POINT> result;
+  result.reserve(points.size());
+  for (const TMVWPoint& point : points)
+    result.push_back({point.X, point.Y});
+  return result;
+}
+
+// The polygon shapes' outlines for a window rect.
+std::vector<POINT> StarOutline(const RECT& rect) {
+  return WinPoints(StarPoints(GeoRect(rect)));
+}
+
+std::vector<POINT> DiamondOutline(const RECT& rect) {
+  return WinPoints(DiamondPoints(GeoRect(rect)));
+}
+
+std::vector<POINT> OctagonOutline(const RECT& rect) {
+  return WinPoints(OctagonPoints(GeoRect(rect)));
+}
+
+std::vector<POINT> CombOutline(const RECT& rect) {
+  return WinPoints(CombPoints(GeoRect(rect)));
 }
 
 HRGN PolygonRegion(const std::vector<POINT>& points) {
@@ -27,27 +57,12 @@ void Combine(HRGN a, HRGN b, int mode) {
   DeleteObject(b);
 }
 
-// Stored region data is checked before the system reads it: a header of 32 bytes, rectangles,
-// and a count that lies within the data.
+// Stored data may be anything: only a whole rectangle block reaches the platform.
 HRGN RegionFromData(const std::vector<std::uint8_t>& data) {
-  if (data.size() < sizeof(RGNDATAHEADER))
-    return nullptr;
-  RGNDATAHEADER header;
-  std::memcpy(&header, data.data(), sizeof header);
-  if (header.dwSize != sizeof(RGNDATAHEADER) || header.iType != RDH_RECTANGLES ||
-      sizeof(RGNDATAHEADER) + std::uint64_t{header.nCount} * sizeof(RECT) > data.size())
+  if (!IsValidRegionData(data))
     return nullptr;
   return ExtCreateRegion(nullptr, static_cast<DWORD>(data.size()),
                          reinterpret_cast<const RGNDATA*>(data.data()));
-}
-
-bool OnTopSide(TMVWExtPos position) {
-  return position <= epRightTop;
-}
-
-bool OnLeftSide(TMVWExtPos position) {
-  return position == epLeftTop || position == epTopLeft || position == epBottomLeft ||
-         position == epLeftBottom;
 }
 
 // The shields in coordinates from 0: the outer body, then the three cuts at the top.
@@ -238,117 +253,6 @@ void TMVWRegionBorder::Assign(const TPersistent& source) {
   SubObjectChanged(this);
 }
 
-std::vector<POINT> StarPoints(const RECT& r) {
-  const int l = r.left, t = r.top, w = r.right - r.left, h = r.bottom - r.top;
-  return {{l + w / 2, t},
-          {l + Round(0.65 * w), t + Round(0.38 * h)},
-          {r.right, t + Round(0.38 * h)},
-          {l + Round(0.7 * w), t + Round(0.6 * h)},
-          {l + Round(0.85 * w), r.bottom},
-          {l + w / 2, t + Round(0.75 * h)},
-          {l + Round(0.15 * w), r.bottom},
-          {l + Round(0.3 * w), t + Round(0.6 * h)},
-          {l, t + Round(0.38 * h)},
-          {l + Round(0.35 * w), t + Round(0.38 * h)}};
-}
-
-std::vector<POINT> DiamondPoints(const RECT& r) {
-  const int w = r.right - r.left, h = r.bottom - r.top;
-  return {{r.left + w / 2, r.top},
-          {r.left, r.top + h / 2},
-          {r.left + w / 2, r.bottom},
-          {r.right, r.top + h / 2}};
-}
-
-std::vector<POINT> OctagonPoints(const RECT& r) {
-  const int w = r.right - r.left, h = r.bottom - r.top;
-  return {{r.left + w / 3 * 2, r.top},  {r.left + w / 3, r.top},    {r.left, r.top + h / 3},
-          {r.left, r.top + h / 3 * 2},  {r.left + w / 3, r.bottom}, {r.left + w / 3 * 2, r.bottom},
-          {r.right, r.top + h / 3 * 2}, {r.right, r.top + h / 3}};
-}
-
-std::vector<POINT> CombPoints(const RECT& r) {
-  const int w = r.right - r.left, h = r.bottom - r.top;
-  return {{r.left + w / 2, r.top},    {r.left, r.top + h / 4},      {r.left, r.top + h / 4 * 3},
-          {r.left + w / 2, r.bottom}, {r.right, r.top + h / 4 * 3}, {r.right, r.top + h / 4}};
-}
-
-RECT ShrinkForExtension(const RECT& rect, int a, TMVWExtPos position) {
-  RECT shrunk = rect;
-  if (OnTopSide(position))
-    shrunk.top += a;
-  else
-    shrunk.bottom -= a;
-  if (OnLeftSide(position))
-    shrunk.left += a;
-  else
-    shrunk.right -= a;
-  return shrunk;
-}
-
-std::vector<POINT> NosePoints(const RECT& s, int a, int b, TMVWExtPos position) {
-  const int x = Round(std::sqrt(2.0 * a * a));
-  const int l = s.left, t = s.top, r = s.right, bottom = s.bottom;
-  switch (position) {
-  case epLeftTop:
-    return {{l - a, t - a}, {l, t + b}, {l, t + b + x}};
-  case epTopLeft:
-    return {{l - a, t - a}, {l + b, t}, {l + b + x, t}};
-  case epTopRight:
-    return {{r + a, t - a}, {r - b, t}, {r - b - x, t}};
-  case epRightTop:
-    return {{r + a, t - a}, {r, t + b}, {r, t + b + x}};
-  case epRightBottom:
-    return {{r + a, bottom + a}, {r, bottom - b}, {r, bottom - b - x}};
-  case epBottomRight:
-    return {{r + a, bottom + a}, {r - b, bottom}, {r - b - x, bottom}};
-  case epBottomLeft:
-    return {{l - a, bottom + a}, {l + b, bottom}, {l + b + x, bottom}};
-  case epLeftBottom:
-    return {{l - a, bottom + a}, {l, bottom - b}, {l, bottom - b - x}};
-  }
-  return {};
-}
-
-std::vector<TMVWBubble> BubbleTrail(const RECT& s, int a, int n, TMVWExtPos position) {
-  const double e = a * 6.283185307179586 / 4 / n / n;
-  std::vector<TMVWBubble> bubbles;
-  for (int f = 0; f <= n + 1; ++f) {
-    const double g = f * (90.0 / (n + 1)) * 0.017453292519943295;
-    // 1.57, not the exact quarter turn: the trail has always been drawn so.
-    const double h = 1.57 - g;
-    POINT c{};
-    switch (position) {
-    case epLeftTop:
-      c = {s.left - Round(a * std::cos(g)), s.top - a + Round(a * std::sin(g))};
-      break;
-    case epTopLeft:
-      c = {s.left - a + Round(a * std::cos(h)), s.top - Round(a * std::sin(h))};
-      break;
-    case epTopRight:
-      c = {s.right + a - Round(a * std::cos(h)), s.top - Round(a * std::sin(g + 1.57))};
-      break;
-    case epRightTop:
-      c = {s.right + Round(a * std::cos(g)), s.top - a + Round(a * std::sin(g))};
-      break;
-    case epRightBottom:
-      c = {s.right + Round(a * std::cos(g)), s.bottom + a - Round(a * std::sin(g))};
-      break;
-    case epBottomRight:
-      c = {s.right + a - Round(a * std::cos(h)), s.bottom + Round(a * std::sin(h))};
-      break;
-    case epBottomLeft:
-      c = {s.left - a + Round(a * std::cos(h)), s.bottom + Round(a * std::sin(h))};
-      break;
-    case epLeftBottom:
-      c = {s.left - Round(a * std::cos(g)), s.bottom + a - Round(a * std::sin(g))};
-      break;
-    }
-    bubbles.push_back({c, Round(e * f)});
-  }
-  return bubbles;
-}
-
 TMVWRegion::TMVWRegion()
     : Points_(std::make_unique<TMVWPointList>()), Mask_(std::make_unique<TMVWRegionMask>()),
       Shadow_(std::make_unique<TMVWRgnShadow>()), Border_(std::make_unique<TMVWRegionBorder>()) {
@@ -399,21 +303,18 @@ void TMVWRegion::SetRoundY(int value) {
 }
 
 std::vector<std::int64_t> TMVWRegion::PointList() const {
-  std::vector<std::int64_t> values;
+  std::vector<TMVWPoint> points;
   for (int i = 0; i < Points_->Count(); ++i) {
     POINT point{};
     Points_->GetPoint(i, point);
-    values.push_back(point.x);
-    values.push_back(point.y);
+    points.push_back({point.x, point.y});
   }
-  return values;
+  return PointsToList(points);
 }
 
 void TMVWRegion::ReadPointList(const std::vector<std::int64_t>& values) {
-  if (values.size() % 2 != 0)
-    throw EReadError("PointList holds an X without its Y");
-  for (std::size_t i = 0; i + 1 < values.size(); i += 2)
-    Points_->AddPoint({static_cast<LONG>(values[i]), static_cast<LONG>(values[i + 1])});
+  for (const TMVWPoint& point : PointsFromList(values))
+    Points_->AddPoint({point.X, point.Y});
 }
 
 void TMVWRegion::RebuildUserRegion() {
@@ -454,18 +355,20 @@ HRGN TMVWRegion::BuildRegion(const RECT& rect) const {
   case rsNoseRect:
   case rsRoundNoseRect: {
     const int a = w / 10;
-    const RECT s = ShrinkForExtension(rect, a, ExtPos_);
+    const RECT s = WinRect(ShrinkForExtension(GeoRect(rect), a, ExtPos_));
     const bool round = Shape_ == rsRoundNoseRect;
     HRGN body = round ? CreateRoundRectRgn(s.left, s.top, s.right, s.bottom, RoundX_, RoundY_)
                       : CreateRectRgn(s.left, s.top, s.right, s.bottom);
-    Combine(body, PolygonRegion(NosePoints(s, a, round ? RoundNoseOffset(*this) : 5, ExtPos_)),
+    Combine(body,
+            PolygonRegion(
+                WinPoints(NosePoints(GeoRect(s), a, round ? RoundNoseOffset(*this) : 5, ExtPos_))),
             RGN_OR);
     return body;
   }
   case rsElliptic:
     return CreateEllipticRgn(l, t, r, b);
   case rsStar:
-    return PolygonRegion(StarPoints(rect));
+    return PolygonRegion(StarOutline(rect));
   case rsRoundShield:
   case rsSharpShield: {
     HRGN shield = ShieldRegion(w, h, Shape_ == rsSharpShield);
@@ -473,11 +376,11 @@ HRGN TMVWRegion::BuildRegion(const RECT& rect) const {
     return shield;
   }
   case rsDiamond:
-    return PolygonRegion(DiamondPoints(rect));
+    return PolygonRegion(DiamondOutline(rect));
   case rsOctagon:
-    return PolygonRegion(OctagonPoints(rect));
+    return PolygonRegion(OctagonOutline(rect));
   case rsComb:
-    return PolygonRegion(CombPoints(rect));
+    return PolygonRegion(CombOutline(rect));
   case rsHalfRound:
     return CreateEllipticRgn(l, 2 * t - b, r, b);
   case rsUserRegion:
@@ -487,15 +390,12 @@ HRGN TMVWRegion::BuildRegion(const RECT& rect) const {
   case rsRoundThinkBubble:
   case rsEllipticThinkBubble: {
     const int a = w / 6;
-    const RECT s = ShrinkForExtension(rect, a, ExtPos_);
-    // From nothing: a starting pixel at (0, 0) would stick out of the window.
+    const RECT s = WinRect(ShrinkForExtension(GeoRect(rect), a, ExtPos_));
+    // Empty at first: a 1 x 1 seed would leave a stray pixel at the origin.
     HRGN trail = CreateRectRgn(0, 0, 0, 0);
-    for (const TMVWBubble& bubble : BubbleTrail(s, a, BubbleCount_, ExtPos_)) {
-      const int half = bubble.Diameter / 2;
-      Combine(trail,
-              CreateEllipticRgn(bubble.Centre.x - half, bubble.Centre.y - half,
-                                bubble.Centre.x + half, bubble.Centre.y + half),
-              RGN_OR);
+    for (const TMVWBubble& bubble : BubbleTrail(GeoRect(s), a, BubbleCount_, ExtPos_)) {
+      const TMVWRect box = BubbleBox(bubble);
+      Combine(trail, CreateEllipticRgn(box.Left, box.Top, box.Right, box.Bottom), RGN_OR);
     }
     HRGN body = Shape_ == rsThinkBubble ? CreateRectRgn(s.left, s.top, s.right, s.bottom)
                 : Shape_ == rsRoundThinkBubble
@@ -593,8 +493,9 @@ void TMVWRegion::PaintBorder(TCanvas& canvas, const RECT& paintRect) {
   case rsRoundNoseRect: {
     const bool round = Shape_ == rsRoundNoseRect;
     const int a = (r - l) / 10;
-    const RECT s = ShrinkForExtension(rect, a, ExtPos_);
-    const std::vector<POINT> nose = NosePoints(s, a, round ? RoundNoseOffset(*this) : 5, ExtPos_);
+    const RECT s = WinRect(ShrinkForExtension(GeoRect(rect), a, ExtPos_));
+    const std::vector<POINT> nose =
+        WinPoints(NosePoints(GeoRect(s), a, round ? RoundNoseOffset(*this) : 5, ExtPos_));
     const int grow = round ? 4 : 2;
     // The nose joins the body without a line across its base.
     ExcludeClipRect(dc, std::min(nose[1].x, nose[2].x) - grow,
@@ -607,14 +508,14 @@ void TMVWRegion::PaintBorder(TCanvas& canvas, const RECT& paintRect) {
     DrawBorder(dc, rect, border, ellipse, 1, 1);
     break;
   case rsStar:
-    DrawBorder(dc, rect, border, PolygonOutline(StarPoints, FirstSegments({1, 3, 6, 8, 9})), 2, 3);
+    DrawBorder(dc, rect, border, PolygonOutline(StarOutline, FirstSegments({1, 3, 6, 8, 9})), 2, 3);
     break;
   case rsDiamond:
     // From the right corner over the top to the left, then over the bottom back.
     DrawBorder(dc, rect, border,
                PolygonOutline(
                    [](const RECT& e) {
-                     std::vector<POINT> p = DiamondPoints(e);
+                     std::vector<POINT> p = DiamondOutline(e);
                      return std::vector<POINT>{p[3], p[0], p[1], p[2]};
                    },
                    FirstSegments({0, 1})),
@@ -625,7 +526,7 @@ void TMVWRegion::PaintBorder(TCanvas& canvas, const RECT& paintRect) {
     DrawBorder(dc, rect, border,
                PolygonOutline(
                    [](const RECT& e) {
-                     std::vector<POINT> p = OctagonPoints(e);
+                     std::vector<POINT> p = OctagonOutline(e);
                      std::rotate(p.begin(), p.begin() + 7, p.end());
                      return p;
                    },
@@ -636,7 +537,7 @@ void TMVWRegion::PaintBorder(TCanvas& canvas, const RECT& paintRect) {
     DrawBorder(dc, rect, border,
                PolygonOutline(
                    [](const RECT& e) {
-                     std::vector<POINT> p = CombPoints(e);
+                     std::vector<POINT> p = CombOutline(e);
                      std::rotate(p.begin(), p.begin() + 5, p.end());
                      return p;
                    },
@@ -671,11 +572,9 @@ void TMVWRegion::PaintBorder(TCanvas& canvas, const RECT& paintRect) {
   case rsRoundThinkBubble:
   case rsEllipticThinkBubble: {
     const int a = (r - l) / 6;
-    const RECT s = ShrinkForExtension(rect, a, ExtPos_);
-    for (const TMVWBubble& bubble : BubbleTrail(s, a, BubbleCount_, ExtPos_)) {
-      const int half = bubble.Diameter / 2;
-      const RECT e{bubble.Centre.x - half, bubble.Centre.y - half, bubble.Centre.x + half,
-                   bubble.Centre.y + half};
+    const RECT s = WinRect(ShrinkForExtension(GeoRect(rect), a, ExtPos_));
+    for (const TMVWBubble& bubble : BubbleTrail(GeoRect(s), a, BubbleCount_, ExtPos_)) {
+      const RECT e = WinRect(BubbleBox(bubble));
       DrawBorder(dc, e, border, ellipse, 1, 1);
       ExcludeClipRect(dc, e.left, e.top, e.right, e.bottom);
     }

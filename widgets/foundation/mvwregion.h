@@ -6,6 +6,7 @@
 #include "widgets/foundation/MVWRegionMask.h"
 #include "widgets/foundation/MVWShadow.h"
 #include "widgets/foundation/portable/MVWBase.h"
+#include "widgets/foundation/portable/MVWRegionGeometry.h"
 
 #include <windows.h>
 
@@ -71,18 +72,6 @@ enum TMVWRegionShape : std::uint8_t {
   rsRoundThinkBubble,
   rsEllipticThinkBubble,
   rsPointList
-};
-
-// The side that carries a nose or a bubble trail, then the corner it is near.
-enum TMVWExtPos : std::uint8_t {
-  epLeftTop,
-  epTopLeft,
-  epTopRight,
-  epRightTop,
-  epRightBottom,
-  epBottomRight,
-  epBottomLeft,
-  epLeftBottom
 };
 
 // The outline of a shaped window: it builds the window region for a rectangle and paints the
@@ -153,21 +142,5 @@ private:
 
 // A region with its border published.
 class TMVWBorderRegion : public TMVWRegion {};
-
-// The geometry of the shapes, for drawing them as the region cuts them.
-std::vector<POINT> StarPoints(const RECT& rect);
-std::vector<POINT> DiamondPoints(const RECT& rect);
-std::vector<POINT> OctagonPoints(const RECT& rect);
-std::vector<POINT> CombPoints(const RECT& rect);
-// The rectangle left beside a nose or bubble trail of size a at the position.
-RECT ShrinkForExtension(const RECT& rect, int a, TMVWExtPos position);
-// Tip and the two base points of a nose of size a with base offset b, after the shrinking.
-std::vector<POINT> NosePoints(const RECT& shrunk, int a, int b, TMVWExtPos position);
-struct TMVWBubble {
-  POINT Centre;
-  int Diameter;
-};
-// The n + 2 bubbles of a trail of size a, after the shrinking.
-std::vector<TMVWBubble> BubbleTrail(const RECT& shrunk, int a, int n, TMVWExtPos position);
 
 } // namespace marivo

@@ -188,6 +188,46 @@ TEST(MVWBitmapRoutines, AlphaBlendWeighsTheFirstSourceAndChecksAllThreeFormats) 
             "Wrong PixelFormat in Source 1 bitmap!");
 }
 
+TEST(MVWBitmapRoutines, EveryRoutineChecksBothBitmapsBeforeWriting) {
+  using TRoutine = std::function<void(TBitmap&, TBitmap&)>;
+  const RECT area{0, 0, 2, 1};
+  const std::pair<const char*, TRoutine> routines[] = {
+      {"grey",
+       [&](TBitmap& s, TBitmap& t) {
+         GrayScaleRect(s, area, t, {0, 0});
+       }},
+      {"mirror columns",
+       [&](TBitmap& s, TBitmap& t) {
+         MirrorColumns(s, area, t, {0, 0});
+       }},
+      {"mirror rows",
+       [&](TBitmap& s, TBitmap& t) {
+         MirrorRows(s, area, t, {0, 0});
+       }},
+      {"invert",
+       [&](TBitmap& s, TBitmap& t) {
+         InvertRect(s, area, t, {0, 0});
+       }},
+      {"brighten",
+       [&](TBitmap& s, TBitmap& t) {
+         BrightenRect(s, area, t, 9, {0, 0});
+       }},
+  };
+  for (const auto& [name, routine] : routines) {
+    TBitmap good;
+    Paint(good, 2, 1, [](int, int) { return Blue; });
+    TBitmap eightBits;
+    Paint(eightBits, 2, 1, [](int, int) { return Red; });
+    eightBits.SetPixelFormat(pf8bit);
+    EXPECT_EQ(MessageOf([&] { routine(good, eightBits); }), "Wrong PixelFormat in Target bitmap!")
+        << name;
+    EXPECT_EQ(MessageOf([&] { routine(eightBits, good); }), "Wrong PixelFormat in Source bitmap!")
+        << name;
+    EXPECT_EQ(Pixels(good), (std::vector<TColor>{Blue, Blue})) << name << ": nothing written";
+    EXPECT_EQ(eightBits.Pixels(0, 0), Red) << name << ": nothing written";
+  }
+}
+
 class MVWFills : public ::testing::Test {
 protected:
   void SetUp() override {

@@ -15,7 +15,7 @@
 namespace marivo {
 namespace {
 
-TEST(MVWPointList, PointsPackIntoOneItemAndEveryChangeIsTold) {
+TEST(MVWPointList, PointsStayExactAndEveryChangeIsTold) {
   TMVWPointList points;
   int changes = 0;
   points.OnChange = [&](TObject* sender) {
@@ -29,13 +29,17 @@ TEST(MVWPointList, PointsPackIntoOneItemAndEveryChangeIsTold) {
   POINT point{-7, -7};
   points.GetPoint(3, point);
   EXPECT_EQ(point.x, -7) << "past the end the point stays as it was";
+  points.GetPoint(-1, point);
+  EXPECT_EQ(point.x, -7) << "so it does before the start";
   points.SetPoint(3, {1, 1});
+  points.SetPoint(-1, {1, 1});
   EXPECT_EQ(points.Count(), 3);
+  EXPECT_EQ(changes, 6);
 
   OffsetPoints(&points, 5, -3);
   EXPECT_EQ(changes, 9);
-  // X wraps at 65536, and a negative Y borrows one from the X half.
-  const std::vector<std::pair<LONG, LONG>> expected = {{1005, 197}, {5, 32764}, {3, -3}};
+  // Past the packed range nothing wraps and a negative Y borrows nothing.
+  const std::vector<std::pair<LONG, LONG>> expected = {{1005, 197}, {5, 32764}, {65540, -3}};
   for (int i = 0; i < 3; ++i) {
     points.GetPoint(i, point);
     EXPECT_EQ(std::make_pair(point.x, point.y), expected[static_cast<std::size_t>(i)]) << i;
@@ -127,6 +131,55 @@ TEST_F(MVWRegionMask, ASizeBeyondItsDataIsAReadErrorAndAnEmptySourceEmptiesOnlyT
   EXPECT_EQ(Holder.Mask.RegionDataSize(), 0);
   EXPECT_EQ(Holder.Mask.BorderBitmap().Width(), 3);
   EXPECT_EQ(changes, 0);
+}
+
+// Each kind of bad stored data: a clear error naming its property, and what that property
+// holds in the mask read into left as it was.
+TEST_F(MVWRegionMask, BadStoredDataIsRefusedByNameAndChangesNothing) {
+  Holder.Mask.SetRegionData(RectangleRegionData());
+  Holder.Mask.BorderBitmap().SetSize(4, 3);
+  const std::string good = WriteComponentToText(Holder);
+  const auto edited = [&good](const std::string& from, const std::string& to) {
+    std::string text = good;
+    const std::size_t at = text.find(from);
+    EXPECT_NE(at, std::string::npos) << from;
+    if (at != std::string::npos)
+      text.replace(at, from.size(), to);
+    return text;
+  };
+  const std::size_t picture = good.find("Mask.BorderBmp = {");
+  ASSERT_NE(picture, std::string::npos) << good;
+  std::string truncated = good;
+  truncated.erase(picture + 30, 16);
+  const std::pair<std::string, std::string> cases[] = {
+      {edited("RegionDataSize = 48", "RegionDataSize = 40"), "RegionData"},
+      {edited("RegionDataSize = 48", "RegionDataSize = 56"), "RegionData"},
+      {edited("RegionDataSize = 48", "RegionDataSize = -48"), "RegionData"},
+      {truncated, "BorderBmp"},
+  };
+  for (const auto& [text, property] : cases) {
+    TMaskHolder back(nullptr);
+    back.Mask.SetRegionData({9, 9});
+    back.Mask.BorderBitmap().SetSize(7, 7);
+    try {
+      ReadComponentFromText(back, text, "mask");
+      ADD_FAILURE() << "no error for " << property << " in\n" << text;
+    } catch (const EReadError& error) {
+      EXPECT_NE(error.Message().find(property), std::string::npos) << error.Message();
+    }
+    if (property == "RegionData")
+      EXPECT_EQ(back.Mask.RegionData(), (std::vector<std::uint8_t>{9, 9}));
+    EXPECT_EQ(back.Mask.BorderBitmap().Width(), 7) << property;
+  }
+
+  // A size set without data is not written: what is stored always matches its block.
+  TMaskHolder sizeOnly(nullptr);
+  sizeOnly.SetName("Holder");
+  sizeOnly.Mask.SetRegionDataSize(100);
+  const std::string text = WriteComponentToText(sizeOnly);
+  EXPECT_NE(text.find("Mask.RegionDataSize = 0"), std::string::npos) << text;
+  TMaskHolder back(nullptr);
+  EXPECT_NO_THROW(ReadComponentFromText(back, text, "mask"));
 }
 
 } // namespace

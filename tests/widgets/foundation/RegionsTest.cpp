@@ -21,11 +21,23 @@
 namespace marivo {
 namespace {
 
+class TRegionHolder : public TComponent {
+public:
+  using TComponent::TComponent;
+  TMVWBorderRegion Region;
+};
+
 class MVWRegions : public ::testing::Test {
 protected:
   void SetUp() override {
     RegisterStandardClasses();
     RegisterFoundationClasses();
+    static const bool registered = [] {
+      RegisterComponentClass<TRegionHolder, TComponent>("TRegionHolder")
+          .Class("Region", [](TRegionHolder& holder) { return &holder.Region; });
+      return true;
+    }();
+    (void)registered;
   }
   static bool Inside(const TMVWRegion& region, int x, int y) {
     return region.Handle() && PtInRegion(region.Handle(), x, y);
@@ -104,12 +116,12 @@ TEST_F(MVWRegions, BadRegionDataMakesNoRegionAndAnOddPointListIsAReadError) {
 }
 
 TEST_F(MVWRegions, ABubbleTrailGrowsFromTheCornerTowardsTheBody) {
-  const RECT body = ShrinkForExtension({0, 0, 300, 200}, 50, epLeftTop);
-  EXPECT_EQ(std::vector<LONG>({body.left, body.top, body.right, body.bottom}),
-            std::vector<LONG>({50, 50, 300, 200}));
+  const TMVWRect body = ShrinkForExtension({0, 0, 300, 200}, 50, epLeftTop);
+  EXPECT_EQ(std::vector<int>({body.Left, body.Top, body.Right, body.Bottom}),
+            std::vector<int>({50, 50, 300, 200}));
   std::vector<std::vector<int>> bubbles;
   for (const TMVWBubble& bubble : BubbleTrail(body, 50, 4, epLeftTop))
-    bubbles.push_back({bubble.Centre.x, bubble.Centre.y, bubble.Diameter});
+    bubbles.push_back({bubble.Centre.X, bubble.Centre.Y, bubble.Diameter});
   EXPECT_EQ(bubbles,
             (std::vector<std::vector<int>>{
                 {0, 0, 0}, {2, 15, 5}, {10, 29, 10}, {21, 40, 15}, {35, 48, 20}, {50, 50, 25}}));
@@ -186,19 +198,7 @@ TEST_F(MVWRegions, BordersTakeTheirColoursByStyleAndFacing) {
   EXPECT_EQ(shadowed->Pixels(3, 37), clWhite);
 }
 
-class TRegionHolder : public TComponent {
-public:
-  using TComponent::TComponent;
-  TMVWBorderRegion Region;
-};
-
 TEST_F(MVWRegions, PointsAndBorderComeBackFromFormData) {
-  static const bool registered = [] {
-    RegisterComponentClass<TRegionHolder, TComponent>("TRegionHolder")
-        .Class("Region", [](TRegionHolder& holder) { return &holder.Region; });
-    return true;
-  }();
-  (void)registered;
   TRegionHolder holder(nullptr);
   holder.SetName("Holder");
   EXPECT_EQ(WriteComponentToText(holder).find("PointList"), std::string::npos);
@@ -213,6 +213,83 @@ TEST_F(MVWRegions, PointsAndBorderComeBackFromFormData) {
   ReadComponentFromText(back, text, "region");
   EXPECT_EQ(back.Region.PointList(), (std::vector<std::int64_t>{0, 0, 100, 0, 50, 80}));
   EXPECT_EQ(back.Region.UserRegionData(), holder.Region.UserRegionData());
+}
+
+TEST_F(MVWRegions, BadPointsAndRegionDataGiveAnErrorOrNoRegion) {
+  TRegionHolder holder(nullptr);
+  holder.SetName("Holder");
+  holder.Region.Points().AddPoint({-5, 70000});
+  holder.Region.Points().AddPoint({100, -3});
+  std::string text = WriteComponentToText(holder);
+  TRegionHolder back(nullptr);
+  ReadComponentFromText(back, text, "region");
+  EXPECT_EQ(back.Region.PointList(), (std::vector<std::int64_t>{-5, 70000, 100, -3}))
+      << "points come back exactly";
+  const std::size_t last = text.find("-3");
+  ASSERT_NE(last, std::string::npos) << text;
+  text.erase(last, 2);
+  TRegionHolder odd(nullptr);
+  odd.Region.Points().AddPoint({1, 2});
+  try {
+    ReadComponentFromText(odd, text, "region");
+    ADD_FAILURE() << "an odd point list was read";
+  } catch (const EReadError& error) {
+    EXPECT_NE(error.Message().find("PointList"), std::string::npos) << error.Message();
+  }
+  EXPECT_EQ(odd.Region.PointList(), (std::vector<std::int64_t>{1, 2})) << "no half point added";
+
+  // Region data that the platform must never see: no region, and no fault.
+  HRGN rect = CreateRectRgn(0, 0, 30, 20);
+  std::vector<std::uint8_t> data(GetRegionData(rect, 0, nullptr));
+  GetRegionData(rect, static_cast<DWORD>(data.size()), reinterpret_cast<RGNDATA*>(data.data()));
+  DeleteObject(rect);
+  std::vector<std::uint8_t> countsPast = data;
+  countsPast[8] = 9;
+  std::vector<std::uint8_t> wrongType = data;
+  wrongType[4] = 2;
+  const std::vector<std::uint8_t> shortHeader(data.begin(), data.begin() + 20);
+  TMVWRegion region;
+  region.SetShape(rsBitmap);
+  region.Mask().SetRegionData(data);
+  region.CreateRegion({0, 0, 50, 50});
+  EXPECT_TRUE(Inside(region, 29, 19));
+  for (const auto& bad : {countsPast, wrongType, shortHeader}) {
+    region.Mask().SetRegionData(bad);
+    region.CreateRegion({0, 0, 50, 50});
+    EXPECT_EQ(region.Handle(), nullptr) << bad.size();
+  }
+}
+
+TEST_F(MVWRegions, EveryReplacedHandleIsDeleted) {
+  for (int shape = rsRect; shape <= rsPointList; ++shape) {
+    TMVWRegion region;
+    region.Points().AddPoint({0, 0});
+    region.Points().AddPoint({90, 10});
+    region.Points().AddPoint({40, 70});
+    region.SetShape(static_cast<TMVWRegionShape>(shape));
+    region.CreateRegion({0, 0, 100, 80});
+    HRGN first = region.Handle();
+    region.CreateRegion({0, 0, 120, 90});
+    if (first)
+      EXPECT_EQ(GetObjectType(first), 0u) << shape;
+    HRGN second = region.Handle();
+    region.SetRectRegion({0, 0, 10, 10});
+    if (second)
+      EXPECT_EQ(GetObjectType(second), 0u) << shape;
+    EXPECT_EQ(GetObjectType(region.Handle()), static_cast<DWORD>(OBJ_REGION)) << shape;
+  }
+}
+
+TEST_F(MVWRegions, BubbleTrailsLeaveNoStrayPixelAtTheOrigin) {
+  for (const TMVWRegionShape shape : {rsThinkBubble, rsRoundThinkBubble, rsEllipticThinkBubble}) {
+    TMVWRegion region;
+    region.SetShape(shape);
+    region.CreateRegion({0, 0, 300, 200});
+    // The trail runs from the empty bubble at (0, 0) to the body's corner at (50, 50).
+    EXPECT_FALSE(Inside(region, 0, 0)) << int{shape};
+    EXPECT_TRUE(Inside(region, 175, 125)) << int{shape};
+    EXPECT_TRUE(Inside(region, 40, 40)) << int{shape} << ": the last bubble";
+  }
 }
 
 // Every kind of region with each border style, and both shadows, for a person to look at.
