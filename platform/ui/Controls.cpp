@@ -830,7 +830,9 @@ void TWinControl::WndProc(TMessage& message) {
     ReleaseGraphicCapture(message);
     break;
   case WM_MOUSELEAVE:
-    if (MouseControl == this || (MouseControl && MouseControl->Parent() == this))
+    // A windowed child under the mouse took over from this window by itself.
+    if (MouseControl == this ||
+        (dynamic_cast<TGraphicControl*>(MouseControl) && MouseControl->Parent() == this))
       SetMouseControl(nullptr);
     break;
   case CM_DIALOGCHAR:

@@ -1,5 +1,5 @@
-#include "widgets/controls/MVWControls.h"
 #include "widgets/controls/MVWGraphicControl.h"
+#include "widgets/controls/MVWControls.h"
 
 #include "platform/ui/Forms.h"
 #include "widgets/foundation/MVWApplication.h"
