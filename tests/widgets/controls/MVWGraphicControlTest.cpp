@@ -1,8 +1,11 @@
 #include "widgets/controls/MVWGraphicControl.h"
 #include "widgets/controls/MVWControls.h"
 
+#include "platform/rtl/FormLoader.h"
 #include "platform/ui/Forms.h"
+#include "widgets/controls/MVWCustomControl.h"
 #include "widgets/foundation/MVWApplication.h"
+#include "widgets/foundation/MVWFormShape.h"
 #include "widgets/foundation/MVWUnits.h"
 #include "widgets/foundation/mvwcont.h"
 
@@ -23,8 +26,13 @@ public:
     ++ListChanges;
     TMVWGraphicControl::ImageListChanged();
   }
+  void Paint() override {
+    ++Paints;
+    TMVWGraphicControl::Paint();
+  }
   std::vector<int> Flags;
   int ListChanges = 0;
+  int Paints = 0;
 };
 
 class MVWGraphicBases : public ::testing::Test {
@@ -88,6 +96,84 @@ TEST_F(MVWGraphicBases, ImageIndexesIgnoreNegativesAndTellOnlyWithAList) {
   delete list;
   EXPECT_EQ(Control->ImageList(), nullptr);
   EXPECT_EQ(Control->ListChanges, 3);
+}
+
+// A windowed parent that says whether it keeps a background image.
+class TImagePanel : public TMVWCustomControl {
+public:
+  using TMVWCustomControl::TMVWCustomControl;
+  bool HasBackImage() override { return true; }
+};
+
+TEST_F(MVWGraphicBases, ParentBackgroundCountsOnlyForATransparentControlOnAParentThatKeepsOne) {
+  auto* panel = new TImagePanel(Form.get());
+  panel->SetParent(Form.get());
+  auto* onPanel = new TProbeGraphic(Form.get());
+  onPanel->SetParent(panel);
+  EXPECT_FALSE(Control->ParentBackActive()) << "a form without a shape keeps no background";
+  new TMVWFormShape(Form.get());
+  EXPECT_FALSE(Control->ParentBackActive()) << "a shape's form without a window shows nothing";
+  EXPECT_FALSE(onPanel->ParentBackActive()) << "a panel without a window shows nothing";
+  Form->HandleNeeded();
+  EXPECT_TRUE(onPanel->ParentBackActive());
+  onPanel->SetTransparent(false);
+  EXPECT_FALSE(onPanel->ParentBackActive());
+}
+
+TEST_F(MVWGraphicBases, OpaqueRepaintsAtOnceTransparentWaitsForTheParent) {
+  Form->SetBounds(0, 0, 200, 100);
+  Form->Show();
+  UpdateWindow(Form->Handle());
+  const int shown = Control->Paints;
+  EXPECT_GT(shown, 0);
+  Control->SetTransparent(false);
+  EXPECT_EQ(Control->Paints, shown + 1);
+  Control->SetTransparent(true);
+  EXPECT_EQ(Control->Paints, shown + 1);
+  UpdateWindow(Form->Handle());
+  EXPECT_EQ(Control->Paints, shown + 2);
+  Control->BackFX().SetGrayScale(true);
+  Control->SetTransparent(false);
+  Control->BackFX().SetInvert(true);
+  EXPECT_EQ(Control->Paints, shown + 4) << "an effect change repaints an opaque control at once";
+}
+
+class TListKey : public TMVWBaseGraphicControl {
+public:
+  using TMVWBaseGraphicControl::TMVWBaseGraphicControl;
+};
+
+TEST_F(MVWGraphicBases, AGlobalListIsStoredByItsSignatureAndAFormListByName) {
+  static const bool registered = [] {
+    auto builder = RegisterComponentClass<TListKey, TMVWBaseGraphicControl>("TListKey");
+    PublishImageLink(builder);
+    return true;
+  }();
+  (void)registered;
+  Form->SetName("Keys");
+  auto* formList = new TMVWBitmapList(Form.get());
+  formList->SetName("Pictures");
+  auto* global = new TListKey(Form.get());
+  global->SetName("Global");
+  global->SetParent(Form.get());
+  global->SetImageList(&MVWContainer->BitmapList());
+  auto* local = new TListKey(Form.get());
+  local->SetName("Local");
+  local->SetParent(Form.get());
+  local->SetImageList(formList);
+  local->SetImageIndex(2);
+  const std::string text = WriteComponentToText(*Form);
+  EXPECT_NE(text.find("Internal = 'MVWBML30'"), std::string::npos) << text;
+  EXPECT_NE(text.find("ImageList = Pictures"), std::string::npos) << text;
+  EXPECT_EQ(text.find("ImageList = "), text.rfind("ImageList = ")) << text;
+
+  TForm copy(nullptr);
+  copy.SetName("Keys");
+  ReadComponentFromText(copy, text, "keys");
+  EXPECT_EQ(NamedComponent<TListKey>(copy, "Global").ImageList(), &MVWContainer->BitmapList());
+  auto& localCopy = NamedComponent<TListKey>(copy, "Local");
+  EXPECT_EQ(localCopy.ImageList(), copy.FindComponent("Pictures"));
+  EXPECT_EQ(localCopy.ImageIndex(), 2);
 }
 
 } // namespace
