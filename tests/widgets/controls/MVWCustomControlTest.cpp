@@ -152,6 +152,53 @@ TEST_F(MVWCustomControlTest, FocusEventsRunExitEnterThenThePostedAfterEvents) {
   EXPECT_EQ(Form->ActiveControl(), nullptr);
 }
 
+// Another window taking the focus for a while (a message box) leaves the form's active control
+// as it is: only the after-events follow the real focus.
+TEST_F(MVWCustomControlTest, FocusVisitingAnotherWindowRunsOnlyTheAfterEvents) {
+  auto* a = Add<TRecording<TMVWCustomControl>>("A", *Form, {10, 10, 100, 40});
+  a->OnEnter = Log.Noting("A", "OnEnter");
+  a->OnExit = Log.Noting("A", "OnExit");
+  a->OnAfterEnter = Log.Noting("A", "OnAfterEnter");
+  a->OnAfterExit = Log.Noting("A", "OnAfterExit");
+  ShowForm();
+  ASSERT_TRUE(test::TakeFocus(a->Handle()));
+  ASSERT_TRUE(PumpPosted());
+  Log.Clear();
+  TForm box(nullptr);
+  box.SetBounds(150, 150, 200, 100);
+  box.Show();
+  ASSERT_TRUE(test::TakeFocus(box.Handle()));
+  ASSERT_TRUE(test::TakeFocus(a->Handle()));
+  ASSERT_TRUE(PumpPosted());
+  EXPECT_EQ(Log.Sequence(), (std::vector<std::string>{"A.OnAfterExit", "A.OnAfterEnter"}));
+  EXPECT_EQ(Form->ActiveControl(), a);
+}
+
+// A panel that keeps a 5-pixel margin around its aligned children.
+class TMarginPanel : public TMVWCustomControl {
+public:
+  using TMVWCustomControl::TMVWCustomControl;
+
+protected:
+  void AlignControls(TControl* control, RECT& rect) override {
+    InflateRect(&rect, -5, -5);
+    TMVWCustomControl::AlignControls(control, rect);
+  }
+};
+
+TEST_F(MVWCustomControlTest, AlignmentHappensInTheRectangleAPanelGives) {
+  auto* panel = new TMarginPanel(Form.get());
+  panel->SetBounds(0, 0, 100, 60);
+  panel->SetParent(Form.get());
+  auto* child = new TMVWCustomControl(Form.get());
+  child->SetParent(panel);
+  child->SetAlign(alClient);
+  EXPECT_EQ(child->Left(), 5);
+  EXPECT_EQ(child->Top(), 5);
+  EXPECT_EQ(child->Width(), 90);
+  EXPECT_EQ(child->Height(), 50);
+}
+
 TEST_F(MVWCustomControlTest, RecreatingTheWindowKeepsTheFocusWithoutFocusEvents) {
   auto* a = Add<TRecording<TMVWCustomControl>>("A", *Form, {10, 10, 100, 40});
   a->SetTransparent(true);
