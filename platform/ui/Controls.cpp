@@ -843,6 +843,7 @@ void TWinControl::WndProc(TMessage& message) {
       control->Perform(CM_SYSCOLORCHANGE, 0, 0);
     return;
   case CM_CTL3DCHANGED:
+    Invalidate();
     for (TControl* control : Controls_)
       control->Perform(CM_PARENTCTL3DCHANGED, 0, 0);
     return;

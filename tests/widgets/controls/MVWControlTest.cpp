@@ -182,12 +182,5 @@ TEST_F(MVWMouse, CharactersNobodyUsesAskTheControlsUntilOneAnswers) {
   EXPECT_TRUE(Log.Receivers(CM_DIALOGCHAR).empty()) << "a used character is no accelerator";
 }
 
-TEST_F(MVWMouse, CursorPositionCanBeSetForTests) {
-  SetCursorPosSeam(POINT{40, 50});
-  EXPECT_EQ(CursorPos().x, 40);
-  EXPECT_EQ(CursorPos().y, 50);
-  SetCursorPosSeam(std::nullopt);
-}
-
 } // namespace
 } // namespace marivo

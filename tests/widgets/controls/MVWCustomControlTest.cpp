@@ -84,6 +84,12 @@ protected:
     control->SetParent(&parent);
     return control;
   }
+  void NoteFocusEvents(TMVWCustomControl& control) {
+    control.OnEnter = Log.Noting(control.Name(), "OnEnter");
+    control.OnExit = Log.Noting(control.Name(), "OnExit");
+    control.OnAfterEnter = Log.Noting(control.Name(), "OnAfterEnter");
+    control.OnAfterExit = Log.Noting(control.Name(), "OnAfterExit");
+  }
   void ShowForm() {
     Form->Show();
     SetForegroundWindow(Form->Handle());
@@ -102,27 +108,11 @@ protected:
   std::unique_ptr<TForm> Form;
 };
 
-TEST_F(MVWCustomControlTest, StartsOpaqueOneHundredByFortyWithoutTabStop) {
-  TMVWCustomControl control(nullptr);
-  EXPECT_FALSE(control.Transparent());
-  EXPECT_TRUE(control.ControlStyle() & csOpaque);
-  EXPECT_EQ(control.Width(), 100);
-  EXPECT_EQ(control.Height(), 40);
-  EXPECT_FALSE(control.TabStop());
-  EXPECT_TRUE(control.CtlXP());
-  EXPECT_FALSE(control.Flat());
-}
-
 TEST_F(MVWCustomControlTest, FocusEventsRunExitEnterThenThePostedAfterEvents) {
   auto* a = Add<TRecording<TMVWCustomControl>>("A", *Form, {10, 10, 100, 40});
   auto* b = Add<TRecording<TMVWCustomControl>>("B", *Form, {10, 60, 100, 40});
-  for (TMVWCustomControl* control :
-       {static_cast<TMVWCustomControl*>(a), static_cast<TMVWCustomControl*>(b)}) {
-    control->OnEnter = Log.Noting(control->Name(), "OnEnter");
-    control->OnExit = Log.Noting(control->Name(), "OnExit");
-    control->OnAfterEnter = Log.Noting(control->Name(), "OnAfterEnter");
-    control->OnAfterExit = Log.Noting(control->Name(), "OnAfterExit");
-  }
+  NoteFocusEvents(*a);
+  NoteFocusEvents(*b);
   ShowForm();
   ASSERT_TRUE(test::TakeFocus(a->Handle()));
   ASSERT_TRUE(PumpPosted());
@@ -156,10 +146,7 @@ TEST_F(MVWCustomControlTest, FocusEventsRunExitEnterThenThePostedAfterEvents) {
 // as it is: only the after-events follow the real focus.
 TEST_F(MVWCustomControlTest, FocusVisitingAnotherWindowRunsOnlyTheAfterEvents) {
   auto* a = Add<TRecording<TMVWCustomControl>>("A", *Form, {10, 10, 100, 40});
-  a->OnEnter = Log.Noting("A", "OnEnter");
-  a->OnExit = Log.Noting("A", "OnExit");
-  a->OnAfterEnter = Log.Noting("A", "OnAfterEnter");
-  a->OnAfterExit = Log.Noting("A", "OnAfterExit");
+  NoteFocusEvents(*a);
   ShowForm();
   ASSERT_TRUE(test::TakeFocus(a->Handle()));
   ASSERT_TRUE(PumpPosted());
@@ -203,8 +190,7 @@ TEST_F(MVWCustomControlTest, RecreatingTheWindowKeepsTheFocusWithoutFocusEvents)
   auto* a = Add<TRecording<TMVWCustomControl>>("A", *Form, {10, 10, 100, 40});
   a->SetTransparent(true);
   EXPECT_FALSE(a->HandleAllocated()) << "no window is made only to be recreated";
-  a->OnEnter = Log.Noting("A", "OnEnter");
-  a->OnExit = Log.Noting("A", "OnExit");
+  NoteFocusEvents(*a);
   ShowForm();
   ASSERT_TRUE(test::TakeFocus(a->Handle()));
   Log.Clear();
