@@ -478,6 +478,9 @@ TEST_F(SpeedButtonTest, SnapshotsOfTheKeypadAndTheFourteenLooks) {
   EXPECT_EQ(key("INDSCORE00")->State(), gbsDisabled);
   test::SnapshotForm(*keypad, "speedbutton-keypad");
 
+  // The classic faces; the themed looks fall back to them without visual styles.
+  MVWApplication->SetThemeActiveSeam(false);
+  MVWApplication->RefreshThemeState();
   Form->SetBounds(40, 40, 7 * 110 + 30, 2 * 70 + 50);
   static const char* const names[] = {
       "AutoDetect", "Win31",         "Win40",      "Kestrin",  "KestrinFlat",
