@@ -8,6 +8,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace marivo {
@@ -134,6 +135,24 @@ protected:
   virtual void MouseMove(TShiftState shift, int x, int y);
   void Loaded() override;
   bool Clicking() const { return Clicking_; }
+  // Runs action and tells whether it freed this control, so that the caller leaves it alone.
+  template <class F> bool FreedBy(F action) {
+    bool freed = false;
+    bool* outer = std::exchange(Freed_, &freed);
+    struct TRestore {
+      bool& Freed;
+      bool* Outer;
+      bool*& Slot;
+      ~TRestore() {
+        if (!Freed)
+          Slot = Outer;
+        else if (Outer)
+          *Outer = true;
+      }
+    } restore{freed, outer, Freed_};
+    action();
+    return freed;
+  }
 
 private:
   friend class TWinControl;
@@ -155,6 +174,7 @@ private:
   bool ParentFont_ = true;
   bool SyncingFont_ = false;
   bool Clicking_ = false;
+  bool* Freed_ = nullptr; // set while handlers that may free the control run
   std::string Hint_;
   TControlStyle ControlStyle_ = csCaptureMouse | csClickEvents | csSetCaption | csDoubleClicks;
 };
