@@ -164,6 +164,23 @@ TEST_F(SpeedButtonTest, KeypadCycleLightsPressesAndClicksOnceOnReleaseInside) {
   EXPECT_EQ(key->TimerId(0), 0);
 }
 
+TEST_F(SpeedButtonTest, ButtonFreedByItsOwnClickIsLeftAlone) {
+  TProbe* key = AddKey("Key", 20);
+  key->SetNumGlyphs(3); // the release looks at the cursor again after the click
+  key->OnClick = [this](TObject* sender) {
+    Clicks.push_back("freed");
+    delete sender;
+  };
+  Show();
+  Mouse(WM_MOUSEMOVE, 40, 40);
+  Mouse(WM_LBUTTONDOWN, 40, 40);
+  Mouse(WM_LBUTTONUP, 40, 40);
+  EXPECT_EQ(Clicks, std::vector<std::string>{"freed"});
+  EXPECT_EQ(Form->ControlCount(), 0);
+  EXPECT_EQ(MVWApplication->TimerPool().Count(), 0) << "no hover check left for a freed button";
+  Mouse(WM_MOUSEMOVE, 60, 50);
+}
+
 TEST_F(SpeedButtonTest, GroupLatchesOneAndTheLatchedClickIsSilent) {
   TProbe* a = AddKey("A", 20);
   TProbe* b = AddKey("B", 100);
