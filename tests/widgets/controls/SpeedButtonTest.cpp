@@ -291,6 +291,8 @@ TEST_F(SpeedButtonTest, AcceleratorClicksAndLatches) {
   EXPECT_TRUE(grouped->Pressed());
   EXPECT_EQ(grouped->State(), gbsLatched);
   EXPECT_EQ(Clicks.back(), "Grouped");
+  SendMessageA(Form->Handle(), WM_SYSCHAR, 'g', 0);
+  EXPECT_EQ(Clicks.size(), 4u) << "Alt and the letter reach the button through its form";
   key->SetEnabled(false);
   EXPECT_EQ(key->Perform(CM_DIALOGCHAR, 'g', 0), 0) << "a disabled button takes no accelerator";
 }
@@ -500,6 +502,21 @@ TEST_F(SpeedButtonTest, KeypadFormDataReadsClicksAndWritesBackTheSame) {
                                      "end\n",
                                      "broken.frm"),
                EReadError);
+}
+
+TEST_F(SpeedButtonTest, GlobalImageListIsNamedByItsSignatureAndTheGlyphLeftOut) {
+  Form->SetName("SpeedForm");
+  TProbe* key = AddKey("Key", 20);
+  key->SetGlyph(TwoCellGlyph().get());
+  key->SetImageList(&MVWContainer->BitmapList());
+  const std::string text = WriteComponentToText(*Form);
+  EXPECT_NE(text.find("Internal = 'MVWBML30'"), std::string::npos) << text;
+  EXPECT_EQ(text.find("ImageList"), std::string::npos) << text;
+  TForm again(nullptr);
+  ReadComponentFromText(again, text, "again.frm");
+  auto* copy = dynamic_cast<TMVWSpeedButton*>(again.FindComponent("Key"));
+  ASSERT_NE(copy, nullptr);
+  EXPECT_EQ(copy->ImageList(), &MVWContainer->BitmapList());
 }
 
 // --- Snapshots ---------------------------------------------------------------------------------
