@@ -1,5 +1,6 @@
 #include "widgets/controls/MVWCustomBevelPanel.h"
 
+#include "widgets/controls/MVWControl.h"
 #include "widgets/foundation/MVWMessages.h"
 
 namespace marivo {
@@ -19,20 +20,16 @@ void TMVWCustomBevelPanel::SetBevel(const TMVWBevel& value) {
   Perform(CM_MVWBEVELCHANGED, 0, 0);
 }
 
-bool TMVWCustomBevelPanel::ShowDesignFrame() {
-  return Bevel_->Extent() == 0 && Bevel_->Mode() != bmWindows;
-}
-
 void TMVWCustomBevelPanel::ApplyBevelChange() {
   Bevel_->SetOwnerDrawsWindowsBorder(true);
   // Only a window that exists is made again; one made later takes the new style anyway.
   if (Bevel_->NeedsFullRepaint())
     RecreateWnd();
-  AlignControls();
+  TWinControl::AlignControls();
 }
 
 void TMVWCustomBevelPanel::ChildChanged(TObject* sender) {
-  if (ComponentState() & csLoading)
+  if (MVWControlLoading(*this))
     return;
   if (sender == Bevel_.get())
     ApplyBevelChange();
@@ -48,10 +45,7 @@ void TMVWCustomBevelPanel::CreateParams(TCreateParams& params) {
   TMVWCustomPanel::CreateParams(params);
   if (Bevel_->Mode() != bmWindows)
     return;
-  if (Ctl3D())
-    params.ExStyle |= WS_EX_CLIENTEDGE;
-  else
-    params.Style |= WS_BORDER;
+  AddWindowsBorder(params.Style, params.ExStyle, Ctl3D());
   if (ThemedDrawing()) {
     params.ExStyle &= ~static_cast<DWORD>(WS_EX_CLIENTEDGE);
     params.Style &= ~static_cast<DWORD>(WS_BORDER);

@@ -20,10 +20,10 @@ public:
   int GetBevelExtent2() const { return 2 * Bevel_->Extent(); }
 
   bool UsesThemes() override { return false; }
-  bool ShowDesignFrame() override;
   void WndProc(TMessage& message) override;
 
 protected:
+  using TMVWCustomPanel::ChildChanged;
   void ChildChanged(TObject* sender) override;
   void AlignControls(TControl* control, RECT& rect) override;
   void CreateParams(TCreateParams& params) override;

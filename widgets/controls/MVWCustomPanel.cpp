@@ -1,21 +1,11 @@
 #include "widgets/controls/MVWCustomPanel.h"
 
 #include "platform/ui/Forms.h"
+#include "widgets/controls/MVWControl.h"
 #include "widgets/controls/MVWCustomScrollBox.h"
 #include "widgets/foundation/MVWFormShape.h"
 
 namespace marivo {
-
-namespace {
-
-TMVWFormShape* FirstFormShape(TForm& form) {
-  for (int i = 0; i < form.ComponentCount(); ++i)
-    if (auto* shape = dynamic_cast<TMVWFormShape*>(form.Components(i)))
-      return shape;
-  return nullptr;
-}
-
-} // namespace
 
 TMVWParentBack ParentBackOf(TControl& control) {
   TMVWParentBack back;
@@ -27,9 +17,10 @@ TMVWParentBack ParentBackOf(TControl& control) {
   else if ((back.ScrollBox = dynamic_cast<TMVWCustomScrollBox*>(parent)))
     back.Supplies = parent->HandleAllocated() && back.ScrollBox->HasParentBack();
   else if (auto* form = dynamic_cast<TForm*>(parent)) {
-    back.FormShape = FirstFormShape(*form);
-    back.Supplies = back.FormShape && parent->HandleAllocated() &&
-                    FormShapeHasBackground(back.FormShape);
+    const int index = TMVWCustomControl::IndexOfComponentClass<TMVWFormShape>(form);
+    back.FormShape = index < 0 ? nullptr : static_cast<TMVWFormShape*>(form->Components(index));
+    back.Supplies =
+        back.FormShape && parent->HandleAllocated() && FormShapeHasBackground(back.FormShape);
   }
   return back;
 }
@@ -50,6 +41,13 @@ POINT TMVWParentBack::MapOrigin(POINT point) const {
   if (ScrollBox)
     return ScrollBox->MapBackOrigin(point);
   return point;
+}
+
+void AddWindowsBorder(DWORD& style, DWORD& exStyle, bool ctl3D) {
+  if (ctl3D)
+    exStyle |= WS_EX_CLIENTEDGE;
+  else
+    style |= WS_BORDER;
 }
 
 void CopyBackPart(TCanvas& canvas, const RECT& dest, TBitmap& picture, POINT source) {
@@ -75,6 +73,17 @@ TMVWCustomPanel::TMVWCustomPanel(TComponent* owner) : TMVWCustomControl(owner) {
   SetControlStyle(csAcceptsControls | csCaptureMouse | csClickEvents | csOpaque | csDoubleClicks |
                   csReplicatable);
   SetColor(clBtnFace);
+  // The panels tell their effects apart from their other parts.
+  BackFX().OnChange = [this](TObject* sender) { ChildChanged(sender); };
+}
+
+void TMVWCustomPanel::ChildChanged(TObject*) {
+  TMVWCustomControl::ChildChanged();
+}
+
+void TMVWCustomPanel::TellChildren(UINT msg) {
+  TMessage message{msg, 0, 0, 0};
+  Broadcast(message);
 }
 
 bool TMVWCustomPanel::HasBackImage() {
@@ -107,10 +116,9 @@ POINT TMVWCustomPanel::MapBackOrigin(POINT point) {
   return {position.x + point.x, position.y + point.y};
 }
 
-bool TMVWCustomPanel::PaintParentBack(TCanvas& canvas, const RECT& rect, std::uint32_t flags,
-                                      POINT origin) {
+bool TMVWCustomPanel::PaintParentBack(TCanvas& canvas, const RECT& rect, int flags, POINT origin) {
   const bool painted = TMVWCustomControl::PaintParentBack(canvas, rect, flags, origin);
-  if (ComponentState() & (csLoading | csDestroying))
+  if (MVWControlLoading(*this) || (ComponentState() & csDestroying))
     return painted;
   TBitmap* back = GetBackBitmap();
   if (!back)

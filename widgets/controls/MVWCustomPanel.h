@@ -23,6 +23,8 @@ struct TMVWParentBack {
 };
 
 TMVWParentBack ParentBackOf(TControl& control);
+// The platform's window border: a sunken client edge for a three-dimensional look, else a line.
+void AddWindowsBorder(DWORD& style, DWORD& exStyle, bool ctl3D);
 // Copies the part of the picture at source's corner into dest, with the rect's size.
 void CopyBackPart(TCanvas& canvas, const RECT& dest, TBitmap& picture, POINT source);
 
@@ -45,16 +47,27 @@ class TMVWCustomPanel : public TMVWCustomControl {
 public:
   explicit TMVWCustomPanel(TComponent* owner);
 
+  // Kept for form data; nothing here replaces a panel in place.
+  bool Locked() const { return Locked_; }
+  void SetLocked(bool value) { Locked_ = value; }
+
   bool HasBackImage() override;
   TBitmap* GetBackBitmap() override;
   POINT MapBackOrigin(POINT point) override;
-  bool PaintParentBack(TCanvas& canvas, const RECT& rect, std::uint32_t flags,
-                       POINT origin) override;
+  bool PaintParentBack(TCanvas& canvas, const RECT& rect, int flags, POINT origin) override;
+  void ChildChanged() override { ChildChanged(nullptr); }
+  // sender is the sub-object that changed, or none.
+  virtual void ChildChanged(TObject* sender);
   void WndProc(TMessage& message) override;
 
 protected:
+  // Sends msg to every child control.
+  void TellChildren(UINT msg);
   // The picture point under this panel's client corner.
   POINT PositionInParentBack();
+
+private:
+  bool Locked_ = false;
 };
 
 } // namespace marivo

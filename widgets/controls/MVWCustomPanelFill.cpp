@@ -1,5 +1,6 @@
 #include "widgets/controls/MVWCustomPanelFill.h"
 
+#include "widgets/controls/MVWControl.h"
 #include "widgets/foundation/MVWMessages.h"
 #include "widgets/foundation/mvwgraph.h"
 
@@ -39,7 +40,7 @@ void TMVWCustomPanelFill::SetTransparentBorder(bool value) {
 }
 
 void TMVWCustomPanelFill::UpdateBackBuffer(bool force) {
-  if (ComponentState() & (csLoading | csDestroying))
+  if (MVWControlLoading(*this) || (ComponentState() & csDestroying))
     return;
   const bool fill = !Transparent() && !FillObject_->FillIsEmpty();
   if (!fill && !KeepsEffectsBuffer()) {
@@ -61,18 +62,8 @@ void TMVWCustomPanelFill::UpdateBackBuffer(bool force) {
   BackFX().ApplyTo(*BackBuffer_);
 }
 
-bool TMVWCustomPanelFill::ShowDesignFrame() {
-  return TMVWCustomParentPanel::ShowDesignFrame() && Caption().empty() &&
-         FillObject_->FillIsEmpty();
-}
-
 HPALETTE TMVWCustomPanelFill::GetPalette() {
   return FillObject_->GetFillPalette();
-}
-
-void TMVWCustomPanelFill::TellChildren(UINT msg) {
-  for (int i = 0; i < ControlCount(); ++i)
-    Controls(i)->Perform(msg, 0, 0);
 }
 
 void TMVWCustomPanelFill::ChildChanged(TObject* sender) {
@@ -85,7 +76,7 @@ void TMVWCustomPanelFill::ChildChanged(TObject* sender) {
     TellChildren(CM_FONTCHANGED);
     return;
   }
-  if (ComponentState() & csLoading)
+  if (MVWControlLoading(*this))
     return;
   if (sender == FillObject_.get() || sender == &BackFX()) {
     UpdateBackBuffer(true);
@@ -113,11 +104,9 @@ void TMVWCustomPanelFill::Resized() {
 }
 
 void TMVWCustomPanelFill::Paint() {
-  if (ComponentState() & csLoading)
+  if (MVWControlLoading(*this))
     return;
   PaintBackground();
-  if (ShowDesignFrame())
-    return;
   RECT rect = ClientRect();
   if (!Flat() || HasFocus())
     rect = Bevel().PaintBevel(Canvas(), rect, TransparentBorder_);

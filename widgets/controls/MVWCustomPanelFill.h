@@ -26,17 +26,16 @@ public:
   void SetTransparentBorder(bool value);
 
   void UpdateBackBuffer(bool force) override;
-  bool ShowDesignFrame() override;
   HPALETTE GetPalette() override;
   void WndProc(TMessage& message) override;
 
 protected:
+  using TMVWCustomParentPanel::ChildChanged;
   virtual void PaintCaption(RECT rect, TMVWAlignment alignment);
   void ChildChanged(TObject* sender) override;
   void ImageListChanged() override;
   void Resized() override;
   void Paint() override;
-  void TellChildren(UINT msg);
 
 private:
   std::unique_ptr<TMVWFillObject> FillObject_;

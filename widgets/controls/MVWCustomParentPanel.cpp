@@ -1,5 +1,6 @@
 #include "widgets/controls/MVWCustomParentPanel.h"
 
+#include "widgets/controls/MVWControl.h"
 #include "widgets/foundation/MVWApplication.h"
 #include "widgets/foundation/MVWMessages.h"
 #include "widgets/foundation/mvwcont.h"
@@ -88,9 +89,9 @@ POINT TMVWCustomParentPanel::MapBackOrigin(POINT point) {
   return TMVWCustomBevelPanel::MapBackOrigin(point);
 }
 
-bool TMVWCustomParentPanel::PaintParentBack(TCanvas& canvas, const RECT& rect,
-                                            std::uint32_t flags, POINT origin) {
-  if (ComponentState() & csLoading)
+bool TMVWCustomParentPanel::PaintParentBack(TCanvas& canvas, const RECT& rect, int flags,
+                                            POINT origin) {
+  if (MVWControlLoading(*this))
     return false;
   if (!BackBuffer_)
     return TMVWCustomBevelPanel::PaintParentBack(canvas, rect, flags, origin);
@@ -113,21 +114,12 @@ bool TMVWCustomParentPanel::BackFromParent() {
   return BackBuffer_ || HasBackImage();
 }
 
-bool TMVWCustomParentPanel::ShowDesignFrame() {
-  return TMVWCustomBevelPanel::ShowDesignFrame() && ImageEmpty();
-}
-
 HPALETTE TMVWCustomParentPanel::GetPalette() {
   return ImageEmpty() ? nullptr : ImageList()->GetPalette(ListIndex());
 }
 
-void TMVWCustomParentPanel::TellChildrenBackChanged() {
-  for (int i = 0; i < ControlCount(); ++i)
-    Controls(i)->Perform(CM_MVWBACKCHANGED, 0, 0);
-}
-
 void TMVWCustomParentPanel::ChildChanged(TObject* sender) {
-  if (ComponentState() & csLoading)
+  if (MVWControlLoading(*this))
     return;
   UpdateBackBuffer(true);
   TMVWCustomBevelPanel::ChildChanged(sender);
@@ -140,13 +132,13 @@ void TMVWCustomParentPanel::BackFXPassChanged() {
 
 void TMVWCustomParentPanel::ImageListChanged() {
   ChildChanged(nullptr);
-  TellChildrenBackChanged();
+  TellChildren(CM_MVWBACKCHANGED);
 }
 
 void TMVWCustomParentPanel::Loaded() {
   TMVWCustomBevelPanel::Loaded();
   UpdateBackBuffer(true);
-  TellChildrenBackChanged();
+  TellChildren(CM_MVWBACKCHANGED);
 }
 
 void TMVWCustomParentPanel::Notification(TComponent* component, TOperation operation) {
@@ -162,23 +154,22 @@ void TMVWCustomParentPanel::Notification(TComponent* component, TOperation opera
 }
 
 void TMVWCustomParentPanel::Paint() {
-  if (ComponentState() & csLoading)
+  if (MVWControlLoading(*this))
     return;
   PaintBackground();
-  if (!ShowDesignFrame())
-    Bevel().PaintBevel(Canvas(), ClientRect(), true);
+  Bevel().PaintBevel(Canvas(), ClientRect(), true);
 }
 
 void TMVWCustomParentPanel::WndProc(TMessage& message) {
   switch (message.Msg) {
   case WM_SIZE:
-    if (!(ComponentState() & csLoading))
+    if (!MVWControlLoading(*this))
       UpdateBackBuffer(false);
     break;
   case WM_MOVE:
     if (BackFXPass()) {
       UpdateBackBuffer(true);
-      TellChildrenBackChanged();
+      TellChildren(CM_MVWBACKCHANGED);
     }
     break;
   case CM_MVWBACKCHANGED:

@@ -24,14 +24,13 @@ public:
   bool HasBackImage() override;
   TBitmap* GetBackBitmap() override;
   POINT MapBackOrigin(POINT point) override;
-  bool PaintParentBack(TCanvas& canvas, const RECT& rect, std::uint32_t flags,
-                       POINT origin) override;
+  bool PaintParentBack(TCanvas& canvas, const RECT& rect, int flags, POINT origin) override;
   bool BackFromParent() override;
-  bool ShowDesignFrame() override;
   HPALETTE GetPalette() override;
   void WndProc(TMessage& message) override;
 
 protected:
+  using TMVWCustomBevelPanel::ChildChanged;
   void ChildChanged(TObject* sender) override;
   void BackFXPassChanged() override;
   void ImageListChanged() override;
@@ -45,7 +44,6 @@ protected:
   void DropBackBuffer();
   // The parent's background through this panel's effects, or none without a parent picture.
   void TakeEffectsBuffer();
-  void TellChildrenBackChanged();
 
   std::unique_ptr<TBitmap> BackBuffer_;
 

@@ -1,5 +1,6 @@
 #include "widgets/controls/MVWCustomScrollBox.h"
 
+#include "widgets/controls/MVWControl.h"
 #include "widgets/controls/MVWCustomPanel.h"
 #include "widgets/foundation/MVWApplication.h"
 #include "widgets/foundation/MVWMessages.h"
@@ -72,16 +73,14 @@ POINT TMVWCustomScrollBox::MapBackOrigin(POINT point) {
     return point;
   POINT position = ParentBackOf(*this).MapOrigin({Left(), Top()});
   const int barWidth = VertScrollBar().IsScrollBarVisible() ? GetSystemMetrics(SM_CXVSCROLL) : 0;
-  const int barHeight =
-      HorzScrollBar().IsScrollBarVisible() ? GetSystemMetrics(SM_CYHSCROLL) : 0;
+  const int barHeight = HorzScrollBar().IsScrollBarVisible() ? GetSystemMetrics(SM_CYHSCROLL) : 0;
   position.x += point.x + Bevel_->Extent() + (Width() - ClientWidth() - barWidth) / 2;
   position.y += point.y + Bevel_->Extent() + (Height() - ClientHeight() - barHeight) / 2;
   return position;
 }
 
-bool TMVWCustomScrollBox::PaintParentBack(TCanvas& canvas, const RECT& rect, std::uint32_t,
-                                          POINT origin) {
-  if (ComponentState() & (csLoading | csDestroying))
+bool TMVWCustomScrollBox::PaintParentBack(TCanvas& canvas, const RECT& rect, int, POINT origin) {
+  if (MVWControlLoading(*this) || (ComponentState() & csDestroying))
     return false;
   TBitmap* back = ParentBackBitmap();
   if (!back)
@@ -108,8 +107,8 @@ void TMVWCustomScrollBox::ThemeChanged() {
 }
 
 void TMVWCustomScrollBox::TellChildren(UINT msg) {
-  for (int i = 0; i < ControlCount(); ++i)
-    Controls(i)->Perform(msg, 0, 0);
+  TMessage message{msg, 0, 0, 0};
+  Broadcast(message);
 }
 
 void TMVWCustomScrollBox::RepaintNow() {
@@ -123,16 +122,12 @@ void TMVWCustomScrollBox::CreateParams(TCreateParams& params) {
   TScrollBox::CreateParams(params);
   params.ClassStyle &= ~static_cast<UINT>(CS_HREDRAW | CS_VREDRAW);
   params.Style |= WS_CLIPCHILDREN;
-  if (Bevel_->Mode() != bmWindows)
-    return;
-  if (Ctl3D())
-    params.ExStyle |= WS_EX_CLIENTEDGE;
-  else
-    params.Style |= WS_BORDER;
+  if (Bevel_->Mode() == bmWindows)
+    AddWindowsBorder(params.Style, params.ExStyle, Ctl3D());
 }
 
 void TMVWCustomScrollBox::PaintWindow(HDC dc) {
-  if (ComponentState() & csLoading)
+  if (MVWControlLoading(*this))
     return;
   Canvas_.SetHandle(dc);
   PaintParentBack(Canvas_, ClientRect(), 0, {0, 0});
@@ -238,7 +233,7 @@ void TMVWCustomScrollBox::WndProc(TMessage& message) {
     }
     return;
   case WM_NCPAINT:
-    if ((ComponentState() & csLoading) && !IsWindowVisible(Handle()))
+    if (MVWControlLoading(*this) && !IsWindowVisible(Handle()))
       return;
     TScrollBox::WndProc(message);
     PaintNonClient();
@@ -277,7 +272,7 @@ void TMVWCustomScrollBox::WndProc(TMessage& message) {
     return;
   case CM_COLORCHANGED:
   case CM_PARENTCOLORCHANGED:
-    if (!Transparent_ && !(ComponentState() & csLoading)) {
+    if (!Transparent_ && !MVWControlLoading(*this)) {
       Invalidate();
       if (HorzScrollBar().IsScrollBarVisible() && VertScrollBar().IsScrollBarVisible())
         Perform(WM_NCPAINT, 1, 0);

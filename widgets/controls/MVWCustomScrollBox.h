@@ -46,8 +46,7 @@ public:
   virtual bool HasParentBack();
   virtual TBitmap* ParentBackBitmap();
   virtual POINT MapBackOrigin(POINT point);
-  virtual bool PaintParentBack(TCanvas& canvas, const RECT& rect, std::uint32_t flags,
-                               POINT origin);
+  virtual bool PaintParentBack(TCanvas& canvas, const RECT& rect, int flags, POINT origin);
   bool UsesParentBack() { return Transparent_ && HasParentBack(); }
 
   void WndProc(TMessage& message) override;
