@@ -25,6 +25,8 @@ constexpr UINT CM_PARENTCOLORCHANGED =
     CM_BASE + 7;                            // to every child when its parent's colour changed
 constexpr UINT CM_AFTERENTER = CM_BASE + 8; // posted by an edit to itself when it got the focus
 constexpr UINT CM_AFTEREXIT = CM_BASE + 9;  // posted by an edit to itself when it lost the focus
+// A grouped button went down; to every control of its parent, wParam the group, lParam the button.
+constexpr UINT CM_BUTTONPRESSED = 0xB018;
 
 // Notifications a parent window receives from a child window, reflected to the child's control.
 constexpr UINT CN_BASE = 0xBC00;
