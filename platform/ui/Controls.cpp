@@ -436,7 +436,8 @@ void TWinControl::CreateWnd() {
   // Asking for the parent's window may already have made this one as the parent's child.
   if (Handle_)
     return;
-  if (Visible())
+  // A window that must not be activated is shown once made: one made visible is activated.
+  if (Visible() && !(params.ExStyle & WS_EX_NOACTIVATE))
     params.Style |= WS_VISIBLE;
   if (!Enabled())
     params.Style |= WS_DISABLED;
