@@ -67,7 +67,6 @@ void TMVWEditModel::SetText(const std::string& value) {
   // The records describe a text that is gone.
   UndoHistory_.Clear();
   SetCursorPos(1);
-  SelStart_ = 1;
   SetSelLength(0);
   TextChanged();
 }
