@@ -409,6 +409,67 @@ TEST_F(EditTest, EnterMovesOnWithTabOnEnterAndCustomButtonsSitAtTheRight) {
   EXPECT_EQ(second.Left(), b->TextArea().right + 1 + 20);
 }
 
+TEST_F(EditTest, TheMouseSelectsDragsTheSelectionAndPicksWords) {
+  TProbeEdit* edit = AddEdit("Edit", 10, "ab cd");
+  Show();
+  ASSERT_TRUE(test::TakeFocus(edit->Handle()));
+  // Just inside the character at a position.
+  auto at = [&](int position) {
+    return edit->TextRect().left + edit->TextWidth(edit->TextValue().substr(0, position - 1)) + 1;
+  };
+  auto mouse = [&](UINT msg, int x) {
+    SendMessageA(edit->Handle(), msg, msg == WM_LBUTTONUP ? 0 : MK_LBUTTON, MAKELPARAM(x, 8));
+  };
+  mouse(WM_LBUTTONDOWN, at(1));
+  mouse(WM_MOUSEMOVE, at(3));
+  mouse(WM_LBUTTONUP, at(3));
+  EXPECT_EQ(edit->GetSelText(), "ab");
+
+  mouse(WM_LBUTTONDOWN, at(2));
+  EXPECT_EQ(Screen().Cursor(), crDrag);
+  mouse(WM_MOUSEMOVE, edit->TextRect().right - 2);
+  EXPECT_EQ(edit->GetSelText(), "ab"); // the selection stays while it is dragged
+  mouse(WM_LBUTTONUP, edit->TextRect().right - 2);
+  EXPECT_EQ(Screen().Cursor(), crDefault);
+  EXPECT_EQ(edit->TextValue(), " cdab");
+  EXPECT_EQ(edit->CursorPos(), 4);
+
+  mouse(WM_LBUTTONDOWN, at(3));
+  mouse(WM_LBUTTONUP, at(3));
+  mouse(WM_LBUTTONDBLCLK, at(3));
+  mouse(WM_LBUTTONUP, at(3));
+  EXPECT_EQ(edit->GetSelText(), "cdab");
+}
+
+TEST_F(EditTest, HeldOutsideTheMouseScrollsOnEachTickOfTheDragTimer) {
+  TProbeEdit* edit = AddEdit("Edit", 10, std::string(60, 'M'));
+  edit->Caret().SetStyle(csUnder);
+  Show();
+  ASSERT_TRUE(test::TakeFocus(edit->Handle()));
+  POINT caret{};
+  GetCaretPos(&caret);
+  EXPECT_EQ(caret.y, edit->TextRect().top + edit->TextHeight("Qp") - 3);
+  const int outside = edit->Width() + 40;
+  SendMessageA(edit->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 8));
+  SendMessageA(edit->Handle(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(outside, 8));
+  std::vector<int> carets{edit->CursorPos()};
+  for (int tick = 0; tick < 8; ++tick) {
+    MVWApplication->TimerPool().Tick(); // 50 ms each: the drag timer runs every fourth
+    carets.push_back(edit->CursorPos());
+  }
+  EXPECT_GT(carets[4], carets[0]);
+  EXPECT_GT(carets[8], carets[4]);
+  EXPECT_EQ(carets[3], carets[0]);
+  EXPECT_GT(edit->ScrollOffset(), 0);
+  SendMessageA(edit->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(outside, 8));
+  const int released = edit->CursorPos();
+  for (int tick = 0; tick < 8; ++tick)
+    MVWApplication->TimerPool().Tick();
+  EXPECT_EQ(edit->CursorPos(), released);
+  EXPECT_EQ(edit->SelStart(), 1);
+  EXPECT_EQ(edit->SelLength(), released - 1);
+}
+
 class AutoCompleteTest : public EditTest {
 protected:
   void Candidates(std::vector<std::string> lines) {

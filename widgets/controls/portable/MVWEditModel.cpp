@@ -350,7 +350,8 @@ void TMVWEditModel::SelectWordAtCaret() {
     --i;
   while (!IsWordDelimiter(CharAt(i)) && i > 1)
     --i;
-  SelStart_ = i <= 1 ? 1 : i + 1;
+  // A word right after a blank at the very start does not take the blank with it.
+  SelStart_ = IsWordDelimiter(CharAt(i)) ? i + 1 : std::max(i, 1);
   int j = CursorPos_;
   while (!IsWordDelimiter(CharAt(j)) && j < Length() + 1)
     ++j;

@@ -236,6 +236,8 @@ const TRow Rows[] = {
      "ab cd", 5, 4, 2, 0, ""},
     {"double click on the first word", "ab cd", 2, 2, 0, Ins, 0, ecNormal, false, "", "Dbl",
      "ab cd", 2, 1, 2, 0, ""},
+    {"double click after a leading blank", " cd", 3, 3, 0, Ins, 0, ecNormal, false, "", "Dbl",
+     " cd", 3, 2, 2, 0, ""},
     {"double click on the blank", "ab cd", 3, 3, 0, Ins, 0, ecNormal, false, "", "Dbl", "ab cd", 3,
      1, 2, 0, ""},
     {"a drag of the selection to the end", "ab cd", 1, 1, 2, Ins, 0, ecNormal, false, "",
