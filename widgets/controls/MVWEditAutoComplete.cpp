@@ -30,7 +30,18 @@ TMVWEditAutoComplete::TMVWEditAutoComplete(TComponent* owner) : TMVWComponent(ow
 
 TMVWEditAutoComplete::~TMVWEditAutoComplete() {
   ClosePopup();
+  SetStringList(nullptr);
   DeallocateHWnd(CloseWindow_);
+}
+
+void TMVWEditAutoComplete::SetStringList(TMVWStringList* value) {
+  if (value == StringList_)
+    return;
+  if (StringList_)
+    StringList_->RemoveFreeNotification(this);
+  StringList_ = value;
+  if (value)
+    value->FreeNotification(this);
 }
 
 void TMVWEditAutoComplete::SetStringListIndex(std::int32_t value) {
@@ -206,6 +217,8 @@ void TMVWEditAutoComplete::Notification(TComponent* component, TOperation operat
     return;
   if (component == ListBox_)
     ListBox_ = nullptr;
+  if (component == StringList_)
+    StringList_ = nullptr;
   if (HookedEdit_ && component == HookedEdit_) {
     // The edit is going: its window procedure goes with it, and so does the popup.
     ForgetEdit();

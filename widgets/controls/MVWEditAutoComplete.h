@@ -35,7 +35,8 @@ public:
   ~TMVWEditAutoComplete() override;
 
   TMVWStringList* StringList() const { return StringList_; }
-  void SetStringList(TMVWStringList* value) { StringList_ = value; }
+  // Forgotten when the list is freed.
+  void SetStringList(TMVWStringList* value);
   std::int32_t StringListIndex() const { return StringListIndex_; }
   // Ignored without a string list; lowered to the last item.
   void SetStringListIndex(std::int32_t value);

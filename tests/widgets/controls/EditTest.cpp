@@ -470,6 +470,34 @@ TEST_F(EditTest, HeldOutsideTheMouseScrollsOnEachTickOfTheDragTimer) {
   EXPECT_EQ(edit->SelLength(), released - 1);
 }
 
+TEST_F(EditTest, EachFocusedEditMakesItsOwnCaretAndAFontChangeLeavesTheOthers) {
+  TProbeEdit* block = AddEdit("Block", 10, "abc");
+  block->Caret().SetStyle(csBlock);
+  block->Caret().SetWidth(7);
+  block->Caret().SetHeight(9);
+  block->Caret().SetBlinkRate(530);
+  TProbeEdit* plain = AddEdit("Plain", 50, "abc");
+  plain->Caret().SetBlinkRate(300);
+  Show();
+  auto caret = [] {
+    GUITHREADINFO info{sizeof(GUITHREADINFO)};
+    GetGUIThreadInfo(GetCurrentThreadId(), &info);
+    return info;
+  };
+  ASSERT_TRUE(test::TakeFocus(block->Handle()));
+  EXPECT_EQ(caret().hwndCaret, block->Handle());
+  EXPECT_EQ(caret().rcCaret.right - caret().rcCaret.left, 7);
+  EXPECT_EQ(caret().rcCaret.bottom - caret().rcCaret.top, 9);
+  EXPECT_EQ(GetCaretBlinkTime(), 530u);
+  plain->Font().SetSize(20); // the other edit's caret is not touched
+  EXPECT_EQ(caret().hwndCaret, block->Handle());
+  EXPECT_EQ(caret().rcCaret.bottom - caret().rcCaret.top, 9);
+  ASSERT_TRUE(test::TakeFocus(plain->Handle()));
+  EXPECT_EQ(caret().hwndCaret, plain->Handle());
+  EXPECT_EQ(caret().rcCaret.bottom - caret().rcCaret.top, plain->TextHeight("Qp"));
+  EXPECT_EQ(GetCaretBlinkTime(), 300u);
+}
+
 class AutoCompleteTest : public EditTest {
 protected:
   void Candidates(std::vector<std::string> lines) {
@@ -515,6 +543,9 @@ TEST_F(AutoCompleteTest, InlineCompletionSelectsTheRestAndAddsUnknownTextOnEnter
   EXPECT_EQ(List->Item(0)->Items().IndexOf("banana"), 2);
   Complete->SetStringListIndex(5); // lowered to the last item
   EXPECT_EQ(Complete->StringListIndex(), 0);
+  delete List;
+  EXPECT_EQ(Complete->StringList(), nullptr);
+  Type(edit, "x"); // no candidates, no completion
   delete Complete;
   EXPECT_EQ(edit->AutoComplete(), nullptr);
 }
@@ -573,6 +604,11 @@ TEST_F(EditTest, ScoreFieldComesFromFormDataAndWritesBackOnlyItsSettings) {
                         "    Font.Style = [fsBold]\n"
                         "    PasswordChar = #0\n"
                         "    Text = '9.5'\n"
+                        "    CustomButtons = <\n"
+                        "      item\n"
+                        "        Caption = '+'\n"
+                        "        Hint = 'Add'\n"
+                        "      end>\n"
                         "  end\n"
                         "end\n",
                         "score");
@@ -585,9 +621,12 @@ TEST_F(EditTest, ScoreFieldComesFromFormDataAndWritesBackOnlyItsSettings) {
   EXPECT_EQ(score.Color(), clWhite);
   EXPECT_EQ(score.Cursor(), crIBeam);
   EXPECT_EQ(score.Bevel().Mode(), bmWindows);
+  ASSERT_EQ(score.CustomButtons().Count(), 1);
+  EXPECT_EQ(score.CustomButtons().Items(0)->Button().Caption(), "+");
+  EXPECT_EQ(score.CustomButtons().Items(0)->Button().Hint(), "Add");
   const std::string written = WriteComponentToText(form);
   for (const char* stored : {"MaxLength = 4", "CharCase = ecUpperCase", "ReadOnly = True",
-                             "Caret.BlinkRate = 530", "Text = '9.5'"})
+                             "Caret.BlinkRate = 530", "Text = '9.5'", "Caption = '+'"})
     EXPECT_NE(written.find(stored), std::string::npos) << stored << "\n" << written;
   for (const char* left : {"Color", "Cursor", "PasswordChar", "CustomButtonWidth", "TabStop"})
     EXPECT_EQ(written.find(left), std::string::npos) << left << "\n" << written;
