@@ -4,6 +4,7 @@
 #include "platform/ui/Canvas.h"
 #include "platform/ui/Graphics.h"
 #include "platform/ui/Messages.h"
+#include "platform/ui/WindowProcs.h"
 
 #include <functional>
 #include <optional>
@@ -47,6 +48,33 @@ enum : TControlStyle {
   csDoubleClicks = 1 << 5, // without it a double click is a second press
   csReplicatable = 1 << 6,
 };
+
+// Mouse cursor shapes by the class library's numbers; crDefault leaves the shape to the window
+// under the mouse.
+using TCursor = int;
+enum : TCursor {
+  crDefault = 0,
+  crNone = -1,
+  crArrow = -2,
+  crCross = -3,
+  crIBeam = -4,
+  crSizeNESW = -6,
+  crSizeNS = -7,
+  crSizeNWSE = -8,
+  crSizeWE = -9,
+  crUpArrow = -10,
+  crHourGlass = -11,
+  crDrag = -12,
+  crNo = -18,
+  crAppStart = -19,
+  crHelp = -20,
+  crHandPoint = -21,
+  crSizeAll = -22,
+};
+// The platform cursor of a shape; nullptr for crDefault and crNone.
+HCURSOR CursorHandle(TCursor cursor);
+// The shapes' identifiers for form data.
+const std::vector<std::pair<std::string, std::int64_t>>& CursorIdents();
 
 // Where the mouse cursor is on the screen; tests may put it anywhere (nullopt: the real one).
 POINT CursorPos();
@@ -96,6 +124,9 @@ public:
   void SetParentFont(bool value);
   const std::string& Hint() const { return Hint_; }
   void SetHint(const std::string& value) { Hint_ = value; }
+  // The shape of the mouse over the control while the screen's cursor is crDefault.
+  TCursor Cursor() const { return Cursor_; }
+  void SetCursor(TCursor value) { Cursor_ = value; }
   TControlStyle ControlStyle() const { return ControlStyle_; }
   void SetControlStyle(TControlStyle value) { ControlStyle_ = value; }
   RECT ClientRect() { return RECT{0, 0, ClientWidth(), ClientHeight()}; }
@@ -125,6 +156,9 @@ public:
   TMouseEvent OnMouseDown;
   TMouseEvent OnMouseUp;
   TMouseMoveEvent OnMouseMove;
+  // Where the window and Perform deliver every message: WndProc unless replaced. It belongs to
+  // the object, so a replacement stays when the window is made again.
+  TWndMethod WindowProc;
 
 protected:
   // The last stop of every message nobody handled.
@@ -176,6 +210,7 @@ private:
   bool Clicking_ = false;
   bool* Freed_ = nullptr; // set while handlers that may free the control run
   std::string Hint_;
+  TCursor Cursor_ = crDefault;
   TControlStyle ControlStyle_ = csCaptureMouse | csClickEvents | csSetCaption | csDoubleClicks;
 };
 
@@ -281,6 +316,8 @@ private:
   void TrackMouse(int x, int y);
   void ReleaseGraphicCapture(TMessage& message);
   bool DialogChar(TMessage& message);
+  bool TabToNext(WORD key, TShiftState shift);
+  bool SetCursorShape(TMessage& message);
   TGraphicControl* GraphicControlAt(int x, int y);
   bool PreviewKey(UINT msg, WORD& key, TShiftState shift);
 

@@ -59,6 +59,7 @@ void RegisterControlBases() {
       .Boolean("ParentFont", &TControl::ParentFont, &TControl::SetParentFont, true)
       .Boolean("Enabled", &TControl::Enabled, &TControl::SetEnabled, true)
       .String("Hint", &TControl::Hint, &TControl::SetHint, std::string())
+      .Integer("Cursor", CursorIdents(), &TControl::Cursor, &TControl::SetCursor, crDefault)
       .Boolean("Visible", &TControl::Visible, &TControl::SetVisible, true)
       .Event("OnClick", &TControl::OnClick)
       .Event("OnDblClick", &TControl::OnDblClick)
