@@ -6,7 +6,8 @@
 #include "platform/ui/StdClasses.h"
 #include "tests/support/MessageRecorder.h"
 #include "tests/support/Snapshot.h"
-#include "widgets/controls/MVWCustomControl.h"
+#include "widgets/controls/MVWBackPanel.h"
+#include "widgets/controls/MVWPanelClasses.h"
 #include "widgets/controls/MVWSpeedButton.h"
 #include "widgets/foundation/MVWApplication.h"
 #include "widgets/foundation/MVWUnits.h"
@@ -58,11 +59,24 @@ void RegisterTestClasses() {
     RegisterStandardClasses();
     RegisterFoundationClasses();
     RegisterSpeedButtonClasses();
+    RegisterWidgetPanelClasses();
     RegisterComponentClass<TKeypadForm, TForm>("TKeypadForm")
         .Handler("KeyClick", &TKeypadForm::KeyClick);
     return true;
   }();
   (void)registered;
+}
+
+// The back panels' picture: 10-pixel tiles, green and yellow, repeated from the corner.
+TColor TileAt(int x, int y) {
+  return (x % 20 < 10) == (y % 20 < 10) ? clGreen : clYellow;
+}
+
+void FillTiles(TBitmap& bitmap) {
+  bitmap.SetSize(20, 20);
+  for (int y = 0; y < 20; ++y)
+    for (int x = 0; x < 20; ++x)
+      bitmap.SetPixels(x, y, TileAt(x, y));
 }
 
 // A two-cell glyph: a red square up, a blue one disabled, on white.
@@ -74,6 +88,12 @@ std::unique_ptr<TBitmap> TwoCellGlyph() {
   glyph->Canvas().Brush().SetColor(clBlue);
   glyph->Canvas().FillRect({20, 4, 28, 12});
   return glyph;
+}
+
+TMVWBitmapList* TileList(TComponent& owner) {
+  auto* list = new TMVWBitmapList(&owner);
+  FillTiles(list->Item(list->AddItem())->Bitmap());
+  return list;
 }
 
 class SpeedButtonTest : public ::testing::Test {
@@ -416,25 +436,12 @@ TEST_F(SpeedButtonTest, CaptionTakesEnterColorFromHotToPressed) {
   EXPECT_EQ(redPixels(), 0);
 }
 
-// A parent keeping a background of 10-pixel tiles, green and yellow.
-class TTiledPanel : public TMVWCustomControl {
-public:
-  using TMVWCustomControl::TMVWCustomControl;
-  static TColor TileAt(int x, int y) { return (x / 10 + y / 10) % 2 ? clYellow : clGreen; }
-  bool HasBackImage() override { return true; }
-  bool PaintParentBack(TCanvas& canvas, const RECT& rect, int, POINT origin) override {
-    for (int y = rect.top; y < rect.bottom; ++y)
-      for (int x = rect.left; x < rect.right; ++x)
-        SetPixel(canvas.Handle(), x, y, TileAt(origin.x + x - rect.left, origin.y + y - rect.top));
-    return true;
-  }
-};
-
-TEST_F(SpeedButtonTest, ExplorerLookShowsTheParentsTilesAroundItsCaption) {
-  auto* panel = new TTiledPanel(Form.get());
+TEST_F(SpeedButtonTest, ExplorerLookShowsTheBackPanelsTilesAroundItsCaption) {
+  auto* panel = new TMVWBackPanel(Form.get());
   panel->SetParent(Form.get());
   panel->SetBounds(10, 10, 200, 120);
-  auto* key = new TProbe(panel, Recorder, "Explorer");
+  panel->SetImageList(TileList(*Form));
+  auto* key = new TProbe(Form.get(), Recorder, "Explorer");
   key->SetParent(panel);
   key->SetBounds(23, 17, 60, 40);
   key->SetCaption("");
@@ -447,8 +454,7 @@ TEST_F(SpeedButtonTest, ExplorerLookShowsTheParentsTilesAroundItsCaption) {
   ASSERT_TRUE(key->ParentBackActive());
   auto picture = key->Picture();
   for (const POINT p : {POINT{5, 5}, POINT{30, 20}, POINT{50, 30}})
-    EXPECT_EQ(picture->Pixels(p.x, p.y), TTiledPanel::TileAt(23 + p.x, 17 + p.y))
-        << p.x << "," << p.y;
+    EXPECT_EQ(picture->Pixels(p.x, p.y), TileAt(23 + p.x, 17 + p.y)) << p.x << "," << p.y;
 
   key->SetStyle(ubsWin40);
   EXPECT_FALSE(key->Transparent());
@@ -459,6 +465,7 @@ TEST_F(SpeedButtonTest, ExplorerLookShowsTheParentsTilesAroundItsCaption) {
 // --- Form data ---------------------------------------------------------------------------------
 
 TEST_F(SpeedButtonTest, KeypadFormDataReadsClicksAndWritesBackTheSame) {
+  FillTiles(MVWContainer->BitmapList().Item(MVWContainer->BitmapList().AddItem())->Bitmap());
   TKeypadForm* keypad = nullptr;
   App.CreateForm(keypad);
   std::unique_ptr<TKeypadForm> owned(keypad);
@@ -522,6 +529,7 @@ TEST_F(SpeedButtonTest, GlobalImageListIsNamedByItsSignatureAndTheGlyphLeftOut) 
 // --- Snapshots ---------------------------------------------------------------------------------
 
 TEST_F(SpeedButtonTest, SnapshotsOfTheKeypadAndTheFourteenLooks) {
+  FillTiles(MVWContainer->BitmapList().Item(MVWContainer->BitmapList().AddItem())->Bitmap());
   TKeypadForm* keypad = nullptr;
   App.CreateForm(keypad);
   std::unique_ptr<TKeypadForm> owned(keypad);
@@ -530,11 +538,13 @@ TEST_F(SpeedButtonTest, SnapshotsOfTheKeypadAndTheFourteenLooks) {
   const auto key = [&keypad](const std::string& name) {
     return dynamic_cast<TMVWSpeedButton*>(keypad->FindComponent(name));
   };
-  const POINT hot{keypad->ClientToScreen(POINT{key("INDSCORE8")->Left() + 40, 48})};
-  SetCursorPosSeam(hot);
-  SendMessageA(keypad->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(key("INDSCORE8")->Left() + 40, 48));
-  SendMessageA(keypad->Handle(), WM_LBUTTONDOWN, MK_LBUTTON,
-               MAKELPARAM(key("INDSCORE9")->Left() + 40, 48));
+  // The keys sit on the back panel: the mouse reaches them through its window.
+  HWND panel = dynamic_cast<TWinControl*>(keypad->FindComponent("PanelKeypad"))->Handle();
+  const POINT hot{key("INDSCORE8")->Left() + 40, 48};
+  SetCursorPosSeam(key("INDSCORE8")->ClientToScreen(POINT{40, 40}));
+  SendMessageA(panel, WM_MOUSEMOVE, 0, MAKELPARAM(hot.x, hot.y));
+  SendMessageA(panel, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(key("INDSCORE9")->Left() + 40, 48));
+  EXPECT_EQ(key("INDSCORE8")->State(), gbsHot);
   key("INDSCORE00")->SetEnabled(false);
   EXPECT_EQ(key("INDSCORE9")->State(), gbsPressed);
   EXPECT_EQ(key("INDSCORE00")->State(), gbsDisabled);
