@@ -1,6 +1,7 @@
 #include "platform/rtl/ClassRegistry.h"
 #include "platform/rtl/FormLoader.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/Dialogs.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Menus.h"
 #include "platform/ui/StdClasses.h"
@@ -199,6 +200,30 @@ TEST_F(SpeedButtonTest, ButtonFreedByItsOwnClickIsLeftAlone) {
   EXPECT_EQ(Form->ControlCount(), 0);
   EXPECT_EQ(MVWApplication->TimerPool().Count(), 0) << "no hover check left for a freed button";
   Mouse(WM_MOUSEMOVE, 60, 50);
+}
+
+TEST_F(SpeedButtonTest, NoFreeTimerIsReportedAndTheHotStateStays) {
+  TProbe* key = AddKey("Key", 20);
+  Show();
+  std::vector<std::uint16_t> taken;
+  while (const std::uint16_t id = MVWApplication->AddTimer(50, [](TObject*) {}))
+    taken.push_back(id);
+  std::vector<std::string> boxes;
+  SetMessageBoxHandler([&boxes](const std::string& text, const std::string&, unsigned) {
+    boxes.push_back(text);
+    return IDOK;
+  });
+  Mouse(WM_MOUSEMOVE, 40, 40);
+  SetMessageBoxHandler(nullptr);
+  EXPECT_EQ(boxes, std::vector<std::string>{"Not enough timers available"});
+  EXPECT_EQ(key->State(), gbsHot);
+  EXPECT_EQ(key->TimerId(0), 0);
+  for (std::uint16_t id : taken)
+    MVWApplication->RemoveTimer(id);
+  Mouse(WM_LBUTTONDOWN, 40, 40);
+  Mouse(WM_LBUTTONUP, 40, 40);
+  EXPECT_EQ(Clicks, std::vector<std::string>{"Key"}) << "the button stays usable";
+  EXPECT_NE(key->TimerId(0), 0);
 }
 
 TEST_F(SpeedButtonTest, GroupLatchesOneAndTheLatchedClickIsSilent) {
