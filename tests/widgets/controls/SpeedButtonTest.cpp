@@ -43,10 +43,10 @@ public:
     ++Paints;
     TMVWSpeedButton::Paint();
   }
-  // The button as it paints itself, on a bitmap of its size filled with fill first.
-  std::unique_ptr<TBitmap> Picture(TColor fill = clFuchsia) {
+  // The button as it paints itself, on a fuchsia bitmap of its size.
+  std::unique_ptr<TBitmap> Picture() {
     auto picture = std::make_unique<TBitmap>();
-    FillBitmap(*picture, {0, 0, Width(), Height()}, fill);
+    FillBitmap(*picture, {0, 0, Width(), Height()}, clFuchsia);
     Canvas().SetHandle(picture->Canvas().Handle());
     TMVWSpeedButton::Paint();
     Canvas().SetHandle(nullptr);
