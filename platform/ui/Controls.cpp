@@ -125,7 +125,7 @@ LRESULT CALLBACK ControlWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM 
 
   TMessage message{msg, wParam, lParam, 0};
   try {
-    control->WndProc(message);
+    control->WindowProc(message);
   } catch (...) {
     HandleCurrentException();
   }
@@ -136,13 +136,52 @@ LRESULT CALLBACK ControlWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM 
   return message.Result;
 }
 
+HCURSOR CursorHandle(TCursor cursor) {
+  // The drag cursor has no shape of the platform's own: four arrows tell the text moves.
+  static const std::pair<TCursor, LPCSTR> shapes[] = {
+      {crArrow, IDC_ARROW},       {crCross, IDC_CROSS},     {crIBeam, IDC_IBEAM},
+      {crSizeNESW, IDC_SIZENESW}, {crSizeNS, IDC_SIZENS},   {crSizeNWSE, IDC_SIZENWSE},
+      {crSizeWE, IDC_SIZEWE},     {crUpArrow, IDC_UPARROW}, {crHourGlass, IDC_WAIT},
+      {crDrag, IDC_SIZEALL},      {crNo, IDC_NO},           {crAppStart, IDC_APPSTARTING},
+      {crHelp, IDC_HELP},         {crHandPoint, IDC_HAND},  {crSizeAll, IDC_SIZEALL}};
+  for (const auto& [shape, id] : shapes)
+    if (shape == cursor)
+      return LoadCursorA(nullptr, id);
+  return nullptr;
+}
+
+const std::vector<std::pair<std::string, std::int64_t>>& CursorIdents() {
+  static const std::vector<std::pair<std::string, std::int64_t>> idents = {
+      {"crDefault", crDefault},
+      {"crNone", crNone},
+      {"crArrow", crArrow},
+      {"crCross", crCross},
+      {"crIBeam", crIBeam},
+      {"crSizeNESW", crSizeNESW},
+      {"crSizeNS", crSizeNS},
+      {"crSizeNWSE", crSizeNWSE},
+      {"crSizeWE", crSizeWE},
+      {"crUpArrow", crUpArrow},
+      {"crHourGlass", crHourGlass},
+      {"crDrag", crDrag},
+      {"crNo", crNo},
+      {"crAppStart", crAppStart},
+      {"crHelp", crHelp},
+      {"crHandPoint", crHandPoint},
+      {"crSizeAll", crSizeAll}};
+  return idents;
+}
+
 // --- TControl ---------------------------------------------------------------------------------
 
 TControl::TControl(TComponent* owner) : TComponent(owner) {
+  WindowProc = [this](TMessage& message) { WndProc(message); };
   Font_.OnChange = [this](TObject*) { FontChanged(); };
 }
 
 TControl::~TControl() {
+  if (Freed_)
+    *Freed_ = true;
   if (MouseControl == this)
     MouseControl = nullptr;
   SetParent(nullptr);
@@ -328,7 +367,7 @@ void TControl::MouseMove(TShiftState shift, int x, int y) {
 
 LRESULT TControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam) {
   TMessage message{msg, wParam, lParam, 0};
-  WndProc(message);
+  WindowProc(message);
   return message.Result;
 }
 
@@ -370,8 +409,11 @@ void TControl::HandleMouse(TMessage& message) {
 }
 
 void TControl::WndProc(TMessage& message) {
-  if (IsMouseMessage(message.Msg) && Enabled_)
-    HandleMouse(message);
+  if (IsMouseMessage(message.Msg) && Enabled_) {
+    // A click may free the control (its form closed from OnClick): nothing touches it after.
+    if (FreedBy([&] { HandleMouse(message); }))
+      return;
+  }
   switch (message.Msg) {
   case CM_TEXTCHANGED:
   case CM_COLORCHANGED:
@@ -521,7 +563,8 @@ void TWinControl::CreateWnd() {
   // Asking for the parent's window may already have made this one as the parent's child.
   if (Handle_)
     return;
-  if (Visible())
+  // A window that must not be activated is shown once made: one made visible is activated.
+  if (Visible() && !(params.ExStyle & WS_EX_NOACTIVATE))
     params.Style |= WS_VISIBLE;
   if (!Enabled())
     params.Style |= WS_DISABLED;
@@ -805,7 +848,7 @@ void TWinControl::WndProc(TMessage& message) {
       message.WParam = key;
       consumed = consumed || DialogChar(message);
     } else if (message.Msg == WM_KEYDOWN || message.Msg == WM_SYSKEYDOWN) {
-      consumed = KeyDown(key, shift);
+      consumed = KeyDown(key, shift) || TabToNext(key, shift);
     } else {
       consumed = KeyUp(key, shift);
     }
@@ -833,6 +876,10 @@ void TWinControl::WndProc(TMessage& message) {
     return;
   case WM_CAPTURECHANGED:
     ReleaseGraphicCapture(message);
+    break;
+  case WM_SETCURSOR:
+    if (SetCursorShape(message))
+      return;
     break;
   case WM_MOUSELEAVE:
     // A windowed child under the mouse took over from this window by itself.
@@ -915,6 +962,36 @@ void TWinControl::WndProc(TMessage& message) {
   if (IsMouseMessage(message.Msg) && ForwardMouse(message))
     return;
   TControl::WndProc(message);
+}
+
+// Tab and Shift+Tab move the focus through the form, unless the control asks for the key.
+bool TWinControl::TabToNext(WORD key, TShiftState shift) {
+  if (key != VK_TAB || (shift & (ssCtrl | ssAlt)) || !Handle_)
+    return false;
+  if (SendMessageA(Handle_, WM_GETDLGCODE, key, 0) & (DLGC_WANTTAB | DLGC_WANTALLKEYS))
+    return false;
+  TForm* form = ParentForm();
+  if (!form || form == this)
+    return false;
+  form->SelectNext(this, !(shift & ssShift));
+  return true;
+}
+
+bool TWinControl::SetCursorShape(TMessage& message) {
+  if (LOWORD(message.LParam) != HTCLIENT || reinterpret_cast<HWND>(message.WParam) != Handle_)
+    return false;
+  TCursor cursor = Screen().Cursor();
+  if (cursor == crDefault) {
+    POINT at = CursorPos();
+    ::ScreenToClient(Handle_, &at);
+    TControl* under = GraphicControlAt(at.x, at.y);
+    cursor = under && under->Cursor() != crDefault ? under->Cursor() : Cursor();
+  }
+  if (cursor == crDefault)
+    return false;
+  ::SetCursor(CursorHandle(cursor));
+  message.Result = 1;
+  return true;
 }
 
 void TWinControl::UpdateShowing() {

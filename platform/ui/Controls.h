@@ -4,10 +4,12 @@
 #include "platform/ui/Canvas.h"
 #include "platform/ui/Graphics.h"
 #include "platform/ui/Messages.h"
+#include "platform/ui/WindowProcs.h"
 
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace marivo {
@@ -46,6 +48,33 @@ enum : TControlStyle {
   csDoubleClicks = 1 << 5, // without it a double click is a second press
   csReplicatable = 1 << 6,
 };
+
+// Mouse cursor shapes by the class library's numbers; crDefault leaves the shape to the window
+// under the mouse.
+using TCursor = int;
+enum : TCursor {
+  crDefault = 0,
+  crNone = -1,
+  crArrow = -2,
+  crCross = -3,
+  crIBeam = -4,
+  crSizeNESW = -6,
+  crSizeNS = -7,
+  crSizeNWSE = -8,
+  crSizeWE = -9,
+  crUpArrow = -10,
+  crHourGlass = -11,
+  crDrag = -12,
+  crNo = -18,
+  crAppStart = -19,
+  crHelp = -20,
+  crHandPoint = -21,
+  crSizeAll = -22,
+};
+// The platform cursor of a shape; nullptr for crDefault and crNone.
+HCURSOR CursorHandle(TCursor cursor);
+// The shapes' identifiers for form data.
+const std::vector<std::pair<std::string, std::int64_t>>& CursorIdents();
 
 // Where the mouse cursor is on the screen; tests may put it anywhere (nullopt: the real one).
 POINT CursorPos();
@@ -95,6 +124,9 @@ public:
   void SetParentFont(bool value);
   const std::string& Hint() const { return Hint_; }
   void SetHint(const std::string& value) { Hint_ = value; }
+  // The shape of the mouse over the control while the screen's cursor is crDefault.
+  TCursor Cursor() const { return Cursor_; }
+  void SetCursor(TCursor value) { Cursor_ = value; }
   TControlStyle ControlStyle() const { return ControlStyle_; }
   void SetControlStyle(TControlStyle value) { ControlStyle_ = value; }
   RECT ClientRect() { return RECT{0, 0, ClientWidth(), ClientHeight()}; }
@@ -124,6 +156,9 @@ public:
   TMouseEvent OnMouseDown;
   TMouseEvent OnMouseUp;
   TMouseMoveEvent OnMouseMove;
+  // Where the window and Perform deliver every message: WndProc unless replaced. It belongs to
+  // the object, so a replacement stays when the window is made again.
+  TWndMethod WindowProc;
 
 protected:
   // The last stop of every message nobody handled.
@@ -134,6 +169,24 @@ protected:
   virtual void MouseMove(TShiftState shift, int x, int y);
   void Loaded() override;
   bool Clicking() const { return Clicking_; }
+  // Runs action and tells whether it freed this control, so that the caller leaves it alone.
+  template <class F> bool FreedBy(F action) {
+    bool freed = false;
+    bool* outer = std::exchange(Freed_, &freed);
+    struct TRestore {
+      bool& Freed;
+      bool* Outer;
+      bool*& Slot;
+      ~TRestore() {
+        if (!Freed)
+          Slot = Outer;
+        else if (Outer)
+          *Outer = true;
+      }
+    } restore{freed, outer, Freed_};
+    action();
+    return freed;
+  }
 
 private:
   friend class TWinControl;
@@ -155,7 +208,9 @@ private:
   bool ParentFont_ = true;
   bool SyncingFont_ = false;
   bool Clicking_ = false;
+  bool* Freed_ = nullptr; // set while handlers that may free the control run
   std::string Hint_;
+  TCursor Cursor_ = crDefault;
   TControlStyle ControlStyle_ = csCaptureMouse | csClickEvents | csSetCaption | csDoubleClicks;
 };
 
@@ -263,6 +318,8 @@ private:
   void TrackMouse(int x, int y);
   void ReleaseGraphicCapture(TMessage& message);
   bool DialogChar(TMessage& message);
+  bool TabToNext(WORD key, TShiftState shift);
+  bool SetCursorShape(TMessage& message);
   TGraphicControl* GraphicControlAt(int x, int y);
   bool PreviewKey(UINT msg, WORD& key, TShiftState shift);
 
