@@ -4,6 +4,7 @@
 #include "platform/ui/Menus.h"
 #include "widgets/foundation/MVWApplication.h"
 #include "widgets/foundation/MVWMessages.h"
+#include "widgets/foundation/MVWXPStyles.h"
 #include "widgets/foundation/mvwgraph.h"
 
 #include <windowsx.h>
@@ -214,6 +215,18 @@ int TMVWBaseEdit::TextWidthFx(const std::string& text) {
 }
 
 RECT TMVWBaseEdit::DeflateForBorder(const RECT& rect) {
+  if (ThemedDrawing() && Bevel_->Mode() == bmWindows) {
+    const TMVWXPStyles& styles = XPStyles();
+    if (styles.OpenThemeData && styles.GetThemeBackgroundContentRect && styles.CloseThemeData) {
+      if (HTHEME theme = styles.OpenThemeData(Handle(), L"EDIT")) {
+        RECT content = rect;
+        styles.GetThemeBackgroundContentRect(theme, nullptr, 1, GetThemeEditState(), &rect,
+                                             &content);
+        styles.CloseThemeData(theme);
+        return content;
+      }
+    }
+  }
   RECT inner = rect;
   const int extent = Bevel_->GetExtent();
   InflateRect(&inner, -extent, -extent);
@@ -248,6 +261,13 @@ void TMVWBaseEdit::PaintBack(const RECT& rect) {
   TCanvas& canvas = SurfaceCanvas();
   if (BackFromParent() && PaintParentBack(canvas, rect, 0, POINT{0, 0}))
     return;
+  if (ThemedDrawing()) {
+    TBitmap themed;
+    themed.SetSize(Width(), Height());
+    PaintThemeFrame(themed.Canvas(), ClientRect());
+    canvas.CopyRect(rect, themed.Canvas(), rect);
+    return;
+  }
   canvas.Brush().SetColor(Color());
   canvas.Brush().SetStyle(bsSolid);
   canvas.FillRect(rect);
@@ -274,6 +294,8 @@ void TMVWBaseEdit::Paint() {
   TMVWCustomControl::Paint();
   if (!Focused() && Flat() && !ThemedDrawing())
     PaintFlatBorder();
+  else if (ThemedDrawing() && Bevel_->Mode() == bmWindows)
+    PaintThemeFrame(Canvas(), ClientRect());
   else
     Bevel_->PaintBevel(Canvas(), ClientRect(), Transparent());
   UpdateCaretPos();

@@ -74,6 +74,9 @@ protected:
   void DragStarted() override;
   void DragEnded() override;
   bool Loading() const override { return (ComponentState() & csLoading) != 0; }
+  bool UsesThemes() override { return true; }
+  bool CanUseThemeBack() override { return false; }
+  bool IsReadOnlyLook() override { return ReadOnly(); }
 
   virtual void CalcTextRect();
   virtual void PrepareBackBuffer();
