@@ -180,6 +180,8 @@ TControl::TControl(TComponent* owner) : TComponent(owner) {
 }
 
 TControl::~TControl() {
+  if (Freed_)
+    *Freed_ = true;
   if (MouseControl == this)
     MouseControl = nullptr;
   SetParent(nullptr);
@@ -407,8 +409,11 @@ void TControl::HandleMouse(TMessage& message) {
 }
 
 void TControl::WndProc(TMessage& message) {
-  if (IsMouseMessage(message.Msg) && Enabled_)
-    HandleMouse(message);
+  if (IsMouseMessage(message.Msg) && Enabled_) {
+    // A click may free the control (its form closed from OnClick): nothing touches it after.
+    if (FreedBy([&] { HandleMouse(message); }))
+      return;
+  }
   switch (message.Msg) {
   case CM_TEXTCHANGED:
   case CM_COLORCHANGED:

@@ -9,6 +9,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace marivo {
@@ -168,6 +169,24 @@ protected:
   virtual void MouseMove(TShiftState shift, int x, int y);
   void Loaded() override;
   bool Clicking() const { return Clicking_; }
+  // Runs action and tells whether it freed this control, so that the caller leaves it alone.
+  template <class F> bool FreedBy(F action) {
+    bool freed = false;
+    bool* outer = std::exchange(Freed_, &freed);
+    struct TRestore {
+      bool& Freed;
+      bool* Outer;
+      bool*& Slot;
+      ~TRestore() {
+        if (!Freed)
+          Slot = Outer;
+        else if (Outer)
+          *Outer = true;
+      }
+    } restore{freed, outer, Freed_};
+    action();
+    return freed;
+  }
 
 private:
   friend class TWinControl;
@@ -189,6 +208,7 @@ private:
   bool ParentFont_ = true;
   bool SyncingFont_ = false;
   bool Clicking_ = false;
+  bool* Freed_ = nullptr; // set while handlers that may free the control run
   std::string Hint_;
   TCursor Cursor_ = crDefault;
   TControlStyle ControlStyle_ = csCaptureMouse | csClickEvents | csSetCaption | csDoubleClicks;

@@ -48,34 +48,11 @@ TMVWBaseGraphicButton::TMVWBaseGraphicButton(TComponent* owner) : TMVWBaseGraphi
 }
 
 TMVWBaseGraphicButton::~TMVWBaseGraphicButton() {
-  if (Freed_)
-    *Freed_ = true;
   StopTimer(0);
   StopTimer(1);
   FontFX_.OnChange = nullptr;
   Glyph_.OnChange = nullptr;
   ButtonLayout_.OnChange = nullptr;
-}
-
-template <class F> bool TMVWBaseGraphicButton::FreedBy(F action) {
-  bool freed = false;
-  bool* outer = std::exchange(Freed_, &freed);
-  try {
-    action();
-  } catch (...) {
-    if (!freed)
-      Freed_ = outer;
-    else if (outer)
-      *outer = true;
-    throw;
-  }
-  if (freed) {
-    if (outer)
-      *outer = true;
-    return true;
-  }
-  Freed_ = outer;
-  return false;
 }
 
 // --- Properties -------------------------------------------------------------------------------

@@ -146,8 +146,6 @@ private:
   // The client point inside the button by the mouse-move rule of AllowTransparency.
   bool InsideClient(int x, int y);
   TMVWFormShape* OwnerFormShape() const;
-  // Runs action and tells whether it freed the button, so nothing touches it afterwards.
-  template <class F> bool FreedBy(F action);
 
   TMVWButtonLayout ButtonLayout_;
   TMVWFxCaption FontFX_;
@@ -177,7 +175,6 @@ private:
   bool MouseIsDown_ = false;
   bool ComboActive_ = false;
   std::array<std::uint16_t, 2> Timers_{};
-  bool* Freed_ = nullptr;
 };
 
 } // namespace marivo

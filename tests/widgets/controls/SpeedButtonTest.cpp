@@ -164,6 +164,23 @@ TEST_F(SpeedButtonTest, KeypadCycleLightsPressesAndClicksOnceOnReleaseInside) {
   EXPECT_EQ(key->TimerId(0), 0);
 }
 
+TEST_F(SpeedButtonTest, ButtonFreedByItsOwnClickIsLeftAlone) {
+  TProbe* key = AddKey("Key", 20);
+  key->SetNumGlyphs(3); // the release looks at the cursor again after the click
+  key->OnClick = [this](TObject* sender) {
+    Clicks.push_back("freed");
+    delete sender;
+  };
+  Show();
+  Mouse(WM_MOUSEMOVE, 40, 40);
+  Mouse(WM_LBUTTONDOWN, 40, 40);
+  Mouse(WM_LBUTTONUP, 40, 40);
+  EXPECT_EQ(Clicks, std::vector<std::string>{"freed"});
+  EXPECT_EQ(Form->ControlCount(), 0);
+  EXPECT_EQ(MVWApplication->TimerPool().Count(), 0) << "no hover check left for a freed button";
+  Mouse(WM_MOUSEMOVE, 60, 50);
+}
+
 TEST_F(SpeedButtonTest, GroupLatchesOneAndTheLatchedClickIsSilent) {
   TProbe* a = AddKey("A", 20);
   TProbe* b = AddKey("B", 100);
@@ -274,6 +291,8 @@ TEST_F(SpeedButtonTest, AcceleratorClicksAndLatches) {
   EXPECT_TRUE(grouped->Pressed());
   EXPECT_EQ(grouped->State(), gbsLatched);
   EXPECT_EQ(Clicks.back(), "Grouped");
+  SendMessageA(Form->Handle(), WM_SYSCHAR, 'g', 0);
+  EXPECT_EQ(Clicks.size(), 4u) << "Alt and the letter reach the button through its form";
   key->SetEnabled(false);
   EXPECT_EQ(key->Perform(CM_DIALOGCHAR, 'g', 0), 0) << "a disabled button takes no accelerator";
 }
@@ -483,6 +502,21 @@ TEST_F(SpeedButtonTest, KeypadFormDataReadsClicksAndWritesBackTheSame) {
                                      "end\n",
                                      "broken.frm"),
                EReadError);
+}
+
+TEST_F(SpeedButtonTest, GlobalImageListIsNamedByItsSignatureAndTheGlyphLeftOut) {
+  Form->SetName("SpeedForm");
+  TProbe* key = AddKey("Key", 20);
+  key->SetGlyph(TwoCellGlyph().get());
+  key->SetImageList(&MVWContainer->BitmapList());
+  const std::string text = WriteComponentToText(*Form);
+  EXPECT_NE(text.find("Internal = 'MVWBML30'"), std::string::npos) << text;
+  EXPECT_EQ(text.find("ImageList"), std::string::npos) << text;
+  TForm again(nullptr);
+  ReadComponentFromText(again, text, "again.frm");
+  auto* copy = dynamic_cast<TMVWSpeedButton*>(again.FindComponent("Key"));
+  ASSERT_NE(copy, nullptr);
+  EXPECT_EQ(copy->ImageList(), &MVWContainer->BitmapList());
 }
 
 // --- Snapshots ---------------------------------------------------------------------------------
