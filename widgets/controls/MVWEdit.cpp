@@ -24,7 +24,8 @@ void RegisterEditClasses() {
         .Boolean("Enabled", &A::Enabled, &A::SetEnabled, true)
         .Event("OnAdd", &A::OnAdd);
     using E = TMVWEdit;
-    RegisterComponentClass<E, TMVWCustomControl>("TMVWEdit")
+    auto edit = RegisterComponentClass<E, TMVWCustomControl>("TMVWEdit");
+    PublishImageLink(edit)
         .Integer("Color", ColorIdents(), &TControl::Color, &TControl::SetColor, clWhite)
         .Stored([](TControl& control) { return !control.ParentColor(); })
         .Integer("Height", &TControl::Height, &TControl::SetHeight, 21)
@@ -33,9 +34,6 @@ void RegisterEditClasses() {
         .Boolean("CtlXP", &E::CtlXP, &E::SetCtlXP, true)
         .Boolean("Flat", &E::Flat, &E::SetFlat, false)
         .Boolean("Transparent", &E::Transparent, &E::SetTransparent, false)
-        .Component("ImageList", &E::ImageList, &E::SetImageList)
-        .Integer("ImageIndex", &E::ImageIndex, &E::SetImageIndex, 0)
-        .Integer("ListIndex", &E::ListIndex, &E::SetListIndex, 0)
         .Component("AutoComplete", &E::AutoComplete, &E::SetAutoComplete)
         .Boolean("AutoSelect", &E::AutoSelect, &E::SetAutoSelect, false)
         .Boolean("AutoSize", &E::AutoSize, &E::SetAutoSize, false)
