@@ -628,7 +628,8 @@ TEST_F(EditTest, ScoreFieldComesFromFormDataAndWritesBackOnlyItsSettings) {
   for (const char* stored : {"MaxLength = 4", "CharCase = ecUpperCase", "ReadOnly = True",
                              "Caret.BlinkRate = 530", "Text = '9.5'", "Caption = '+'"})
     EXPECT_NE(written.find(stored), std::string::npos) << stored << "\n" << written;
-  for (const char* left : {"Color", "Cursor", "PasswordChar", "CustomButtonWidth", "TabStop"})
+  for (const char* left :
+       {"Color", "Cursor", "PasswordChar", "CustomButtonWidth", "TabStop", "TMVWSpeedButton"})
     EXPECT_EQ(written.find(left), std::string::npos) << left << "\n" << written;
 
   score.SetAutoSize(true);
