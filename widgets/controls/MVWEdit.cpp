@@ -3,6 +3,7 @@
 #include "platform/rtl/ClassRegistry.h"
 #include "widgets/controls/MVWControls.h"
 #include "widgets/controls/MVWEditAutoComplete.h"
+#include "widgets/controls/MVWPanelClasses.h"
 #include "widgets/controls/mvwsbtn.h"
 #include "widgets/foundation/portable/mvwcont.h"
 
@@ -12,7 +13,7 @@ namespace marivo {
 
 void RegisterEditClasses() {
   static const bool registered = [] {
-    RegisterControlClasses();
+    RegisterWidgetPanelClasses();
     RegisterSpecialButtonClasses();
     using A = TMVWEditAutoComplete;
     RegisterComponentClass<A, TMVWComponent>("TMVWEditAutoComplete")
@@ -24,7 +25,7 @@ void RegisterEditClasses() {
         .Boolean("Enabled", &A::Enabled, &A::SetEnabled, true)
         .Event("OnAdd", &A::OnAdd);
     using E = TMVWEdit;
-    auto edit = RegisterComponentClass<E, TMVWCustomControl>("TMVWEdit");
+    auto edit = RegisterComponentClass<E, TMVWCustomBevelPanel>("TMVWEdit");
     PublishImageLink(edit)
         .Integer("Color", ColorIdents(), &TControl::Color, &TControl::SetColor, clWhite)
         .Stored([](TControl& control) { return !control.ParentColor(); })
