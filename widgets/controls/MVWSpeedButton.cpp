@@ -15,7 +15,8 @@ void RegisterSpeedButtonClasses() {
     RegisterPersistentClass<TMVWBaseGraphicButton, TMVWBaseGraphicControl>("TMVWBaseGraphicButton");
     RegisterPersistentClass<TMVWCustomSpeedButton, TMVWBaseGraphicButton>("TMVWCustomSpeedButton");
     using B = TMVWSpeedButton;
-    RegisterComponentClass<B, TMVWCustomSpeedButton>("TMVWSpeedButton")
+    auto button = RegisterComponentClass<B, TMVWCustomSpeedButton>("TMVWSpeedButton");
+    PublishImageLink(button)
         .String("About", &B::About, &B::SetAbout, std::string())
         .Boolean("AllowAllUp", &B::AllowAllUp, &B::SetAllowAllUp, false)
         .Class("ButtonLayout", &B::ButtonLayout)
@@ -32,9 +33,6 @@ void RegisterSpeedButtonClasses() {
         .Stored(&B::IsGlyphStored)
         .Integer("GroupIndex", &B::GroupIndex, &B::SetGroupIndex, 0)
         .Boolean("HideHint", &B::HideHint, &B::SetHideHint, true)
-        .Component("ImageList", &B::ImageList, &B::SetImageList)
-        .Integer("ImageIndex", &B::ImageIndex, &B::SetImageIndex, 0)
-        .Integer("ListIndex", &B::ListIndex, &B::SetListIndex, 0)
         .Boolean("MultiLine", &B::MultiLine, &B::SetMultiLine, false)
         .Integer("NumGlyphs", &B::NumGlyphs, &B::SetNumGlyphs, TMVWNumGlyphs{1})
         .Boolean("ParentShowHint", &B::ParentShowHint, &B::SetParentShowHint, true)

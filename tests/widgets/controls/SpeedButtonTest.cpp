@@ -1,12 +1,14 @@
 #include "platform/rtl/ClassRegistry.h"
 #include "platform/rtl/FormLoader.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/Dialogs.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Menus.h"
 #include "platform/ui/StdClasses.h"
 #include "tests/support/MessageRecorder.h"
 #include "tests/support/Snapshot.h"
-#include "widgets/controls/MVWCustomControl.h"
+#include "widgets/controls/MVWBackPanel.h"
+#include "widgets/controls/MVWPanelClasses.h"
 #include "widgets/controls/MVWSpeedButton.h"
 #include "widgets/foundation/MVWApplication.h"
 #include "widgets/foundation/MVWUnits.h"
@@ -41,10 +43,10 @@ public:
     ++Paints;
     TMVWSpeedButton::Paint();
   }
-  // The button as it paints itself, on a bitmap of its size filled with fill first.
-  std::unique_ptr<TBitmap> Picture(TColor fill = clFuchsia) {
+  // The button as it paints itself, on a fuchsia bitmap of its size.
+  std::unique_ptr<TBitmap> Picture() {
     auto picture = std::make_unique<TBitmap>();
-    FillBitmap(*picture, {0, 0, Width(), Height()}, fill);
+    FillBitmap(*picture, {0, 0, Width(), Height()}, clFuchsia);
     Canvas().SetHandle(picture->Canvas().Handle());
     TMVWSpeedButton::Paint();
     Canvas().SetHandle(nullptr);
@@ -58,11 +60,24 @@ void RegisterTestClasses() {
     RegisterStandardClasses();
     RegisterFoundationClasses();
     RegisterSpeedButtonClasses();
+    RegisterWidgetPanelClasses();
     RegisterComponentClass<TKeypadForm, TForm>("TKeypadForm")
         .Handler("KeyClick", &TKeypadForm::KeyClick);
     return true;
   }();
   (void)registered;
+}
+
+// The back panels' picture: 10-pixel tiles, green and yellow, repeated from the corner.
+TColor TileAt(int x, int y) {
+  return (x % 20 < 10) == (y % 20 < 10) ? clGreen : clYellow;
+}
+
+void FillTiles(TBitmap& bitmap) {
+  bitmap.SetSize(20, 20);
+  for (int y = 0; y < 20; ++y)
+    for (int x = 0; x < 20; ++x)
+      bitmap.SetPixels(x, y, TileAt(x, y));
 }
 
 // A two-cell glyph: a red square up, a blue one disabled, on white.
@@ -74,6 +89,12 @@ std::unique_ptr<TBitmap> TwoCellGlyph() {
   glyph->Canvas().Brush().SetColor(clBlue);
   glyph->Canvas().FillRect({20, 4, 28, 12});
   return glyph;
+}
+
+TMVWBitmapList* TileList(TComponent& owner) {
+  auto* list = new TMVWBitmapList(&owner);
+  FillTiles(list->Item(list->AddItem())->Bitmap());
+  return list;
 }
 
 class SpeedButtonTest : public ::testing::Test {
@@ -179,6 +200,30 @@ TEST_F(SpeedButtonTest, ButtonFreedByItsOwnClickIsLeftAlone) {
   EXPECT_EQ(Form->ControlCount(), 0);
   EXPECT_EQ(MVWApplication->TimerPool().Count(), 0) << "no hover check left for a freed button";
   Mouse(WM_MOUSEMOVE, 60, 50);
+}
+
+TEST_F(SpeedButtonTest, NoFreeTimerIsReportedAndTheHotStateStays) {
+  TProbe* key = AddKey("Key", 20);
+  Show();
+  std::vector<std::uint16_t> taken;
+  while (const std::uint16_t id = MVWApplication->AddTimer(50, [](TObject*) {}))
+    taken.push_back(id);
+  std::vector<std::string> boxes;
+  SetMessageBoxHandler([&boxes](const std::string& text, const std::string&, unsigned) {
+    boxes.push_back(text);
+    return IDOK;
+  });
+  Mouse(WM_MOUSEMOVE, 40, 40);
+  SetMessageBoxHandler(nullptr);
+  EXPECT_EQ(boxes, std::vector<std::string>{"Not enough timers available"});
+  EXPECT_EQ(key->State(), gbsHot);
+  EXPECT_EQ(key->TimerId(0), 0);
+  for (std::uint16_t id : taken)
+    MVWApplication->RemoveTimer(id);
+  Mouse(WM_LBUTTONDOWN, 40, 40);
+  Mouse(WM_LBUTTONUP, 40, 40);
+  EXPECT_EQ(Clicks, std::vector<std::string>{"Key"}) << "the button stays usable";
+  EXPECT_NE(key->TimerId(0), 0);
 }
 
 TEST_F(SpeedButtonTest, GroupLatchesOneAndTheLatchedClickIsSilent) {
@@ -416,25 +461,12 @@ TEST_F(SpeedButtonTest, CaptionTakesEnterColorFromHotToPressed) {
   EXPECT_EQ(redPixels(), 0);
 }
 
-// A parent keeping a background of 10-pixel tiles, green and yellow.
-class TTiledPanel : public TMVWCustomControl {
-public:
-  using TMVWCustomControl::TMVWCustomControl;
-  static TColor TileAt(int x, int y) { return (x / 10 + y / 10) % 2 ? clYellow : clGreen; }
-  bool HasBackImage() override { return true; }
-  bool PaintParentBack(TCanvas& canvas, const RECT& rect, int, POINT origin) override {
-    for (int y = rect.top; y < rect.bottom; ++y)
-      for (int x = rect.left; x < rect.right; ++x)
-        SetPixel(canvas.Handle(), x, y, TileAt(origin.x + x - rect.left, origin.y + y - rect.top));
-    return true;
-  }
-};
-
-TEST_F(SpeedButtonTest, ExplorerLookShowsTheParentsTilesAroundItsCaption) {
-  auto* panel = new TTiledPanel(Form.get());
+TEST_F(SpeedButtonTest, ExplorerLookShowsTheBackPanelsTilesAroundItsCaption) {
+  auto* panel = new TMVWBackPanel(Form.get());
   panel->SetParent(Form.get());
   panel->SetBounds(10, 10, 200, 120);
-  auto* key = new TProbe(panel, Recorder, "Explorer");
+  panel->SetImageList(TileList(*Form));
+  auto* key = new TProbe(Form.get(), Recorder, "Explorer");
   key->SetParent(panel);
   key->SetBounds(23, 17, 60, 40);
   key->SetCaption("");
@@ -447,8 +479,7 @@ TEST_F(SpeedButtonTest, ExplorerLookShowsTheParentsTilesAroundItsCaption) {
   ASSERT_TRUE(key->ParentBackActive());
   auto picture = key->Picture();
   for (const POINT p : {POINT{5, 5}, POINT{30, 20}, POINT{50, 30}})
-    EXPECT_EQ(picture->Pixels(p.x, p.y), TTiledPanel::TileAt(23 + p.x, 17 + p.y))
-        << p.x << "," << p.y;
+    EXPECT_EQ(picture->Pixels(p.x, p.y), TileAt(23 + p.x, 17 + p.y)) << p.x << "," << p.y;
 
   key->SetStyle(ubsWin40);
   EXPECT_FALSE(key->Transparent());
@@ -459,6 +490,7 @@ TEST_F(SpeedButtonTest, ExplorerLookShowsTheParentsTilesAroundItsCaption) {
 // --- Form data ---------------------------------------------------------------------------------
 
 TEST_F(SpeedButtonTest, KeypadFormDataReadsClicksAndWritesBackTheSame) {
+  FillTiles(MVWContainer->BitmapList().Item(MVWContainer->BitmapList().AddItem())->Bitmap());
   TKeypadForm* keypad = nullptr;
   App.CreateForm(keypad);
   std::unique_ptr<TKeypadForm> owned(keypad);
@@ -522,6 +554,7 @@ TEST_F(SpeedButtonTest, GlobalImageListIsNamedByItsSignatureAndTheGlyphLeftOut) 
 // --- Snapshots ---------------------------------------------------------------------------------
 
 TEST_F(SpeedButtonTest, SnapshotsOfTheKeypadAndTheFourteenLooks) {
+  FillTiles(MVWContainer->BitmapList().Item(MVWContainer->BitmapList().AddItem())->Bitmap());
   TKeypadForm* keypad = nullptr;
   App.CreateForm(keypad);
   std::unique_ptr<TKeypadForm> owned(keypad);
@@ -530,11 +563,13 @@ TEST_F(SpeedButtonTest, SnapshotsOfTheKeypadAndTheFourteenLooks) {
   const auto key = [&keypad](const std::string& name) {
     return dynamic_cast<TMVWSpeedButton*>(keypad->FindComponent(name));
   };
-  const POINT hot{keypad->ClientToScreen(POINT{key("INDSCORE8")->Left() + 40, 48})};
-  SetCursorPosSeam(hot);
-  SendMessageA(keypad->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(key("INDSCORE8")->Left() + 40, 48));
-  SendMessageA(keypad->Handle(), WM_LBUTTONDOWN, MK_LBUTTON,
-               MAKELPARAM(key("INDSCORE9")->Left() + 40, 48));
+  // The keys sit on the back panel: the mouse reaches them through its window.
+  HWND panel = dynamic_cast<TWinControl*>(keypad->FindComponent("PanelKeypad"))->Handle();
+  const POINT hot{key("INDSCORE8")->Left() + 40, 48};
+  SetCursorPosSeam(key("INDSCORE8")->ClientToScreen(POINT{40, 40}));
+  SendMessageA(panel, WM_MOUSEMOVE, 0, MAKELPARAM(hot.x, hot.y));
+  SendMessageA(panel, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(key("INDSCORE9")->Left() + 40, 48));
+  EXPECT_EQ(key("INDSCORE8")->State(), gbsHot);
   key("INDSCORE00")->SetEnabled(false);
   EXPECT_EQ(key("INDSCORE9")->State(), gbsPressed);
   EXPECT_EQ(key("INDSCORE00")->State(), gbsDisabled);
