@@ -121,9 +121,7 @@ void CalcShapeGeometry(const TMVWRect& rect, const TMVWShapeSettings& settings,
 bool IsFirstBevelEdge(TMVWPoint from, TMVWPoint to, bool clockwise) {
   if (!clockwise)
     std::swap(from, to);
-  if (to.X != from.X)
-    return to.X > from.X;
-  return to.Y < from.Y;
+  return to.X - from.X > to.Y - from.Y;
 }
 
 bool IsClockwise(const std::vector<TMVWPoint>& outline) {

@@ -52,7 +52,8 @@ TMVWRect ShapeBox(int width, int height, const TMVWShapeSettings& settings);
 void CalcShapeGeometry(const TMVWRect& rect, const TMVWShapeSettings& settings,
                        TMVWPointList& points);
 // Whether the bevel draws the edge between two points of an outline in its first colour (the one
-// of the faces up and left): walked clockwise on screen, edges going right, or straight up.
+// of the faces up and left): walked clockwise on screen, edges going more right than down or
+// more up than left; a slant at 45 degrees takes the second.
 bool IsFirstBevelEdge(TMVWPoint from, TMVWPoint to, bool clockwise);
 // Whether the outline turns clockwise on screen (y down).
 bool IsClockwise(const std::vector<TMVWPoint>& outline);

@@ -210,8 +210,8 @@ TEST(MVWShapeGeometry, EachPointTellsTheListTwice) {
   EXPECT_EQ(changes, 40);
 }
 
-// Walked clockwise, edges going right or straight up take the first colour; an outline listed the
-// other way round is judged walked backwards.
+// Walked clockwise, edges going mostly right or mostly up take the first colour; an outline listed
+// the other way round is judged walked backwards.
 TEST(MVWShapeGeometry, BevelEdgesFacingUpAndLeftTakeTheFirstColour) {
   struct TCase {
     TMVWPoint From, To;
@@ -220,6 +220,8 @@ TEST(MVWShapeGeometry, BevelEdgesFacingUpAndLeftTakeTheFirstColour) {
   const TCase cases[] = {{{0, 0}, {10, 0}, true, true},    {{10, 0}, {10, 10}, true, false},
                          {{10, 10}, {0, 10}, true, false}, {{0, 10}, {0, 0}, true, true},
                          {{0, 0}, {10, 5}, true, true},    {{10, 5}, {0, 0}, true, false},
+                         {{0, 0}, {5, 10}, true, false},   {{0, 10}, {5, 0}, true, true},
+                         {{5, 10}, {0, 0}, true, true},    {{10, 0}, {0, 10}, true, false},
                          {{10, 0}, {0, 5}, false, true},   {{0, 5}, {10, 10}, false, false},
                          {{10, 10}, {10, 0}, false, false}};
   for (const TCase& c : cases)

@@ -1,0 +1,300 @@
+#include "widgets/foundation/MVWShapePaint.h"
+
+#include "platform/rtl/Exceptions.h"
+#include "widgets/foundation/MVWApplication.h"
+#include "widgets/foundation/mvwgraph.h"
+
+#include <cmath>
+#include <vector>
+
+namespace marivo {
+
+namespace {
+
+// A pen or brush deleted however the drawing ends; stock objects ignore the deletion.
+class TGdiObject {
+public:
+  explicit TGdiObject(HGDIOBJ object) : Object_(object) {}
+  ~TGdiObject() { DeleteObject(Object_); }
+  TGdiObject(const TGdiObject&) = delete;
+  TGdiObject& operator=(const TGdiObject&) = delete;
+  HGDIOBJ Get() const { return Object_; }
+
+private:
+  HGDIOBJ Object_;
+};
+
+// Objects selected into a device context, and its modes and clipping, for a scope.
+class TSavedDC {
+public:
+  explicit TSavedDC(HDC dc) : DC_(dc), Saved_(SaveDC(dc)) {}
+  ~TSavedDC() { RestoreDC(DC_, Saved_); }
+  TSavedDC(const TSavedDC&) = delete;
+  TSavedDC& operator=(const TSavedDC&) = delete;
+
+private:
+  HDC DC_;
+  int Saved_;
+};
+
+// The caller's list goes back to the frame of its rectangle's corner, also on failure.
+class TListOffset {
+public:
+  explicit TListOffset(TMVWPointList& points) : Points_(points) {}
+  ~TListOffset() { OffsetPoints(&Points_, -X_, -Y_); }
+  TListOffset(const TListOffset&) = delete;
+  TListOffset& operator=(const TListOffset&) = delete;
+  void Move(int dx, int dy) {
+    OffsetPoints(&Points_, dx, dy);
+    X_ += dx;
+    Y_ += dy;
+  }
+
+private:
+  TMVWPointList& Points_;
+  int X_ = 0;
+  int Y_ = 0;
+};
+
+HGDIOBJ MakePen(bool visible, int width, TColor color) {
+  return visible ? CreatePen(PS_SOLID, width, ColorToRGB(color)) : GetStockObject(NULL_PEN);
+}
+
+HGDIOBJ MakeBrush(const TBrush& brush) {
+  if (brush.Style() == bsClear)
+    return GetStockObject(NULL_BRUSH);
+  if (brush.Bitmap() && !brush.Bitmap()->Empty())
+    return CreatePatternBrush(brush.Bitmap()->Handle());
+  static constexpr int hatches[] = {HS_HORIZONTAL, HS_VERTICAL, HS_FDIAGONAL,
+                                    HS_BDIAGONAL,  HS_CROSS,    HS_DIAGCROSS};
+  if (brush.Style() >= bsHorizontal)
+    return CreateHatchBrush(hatches[brush.Style() - bsHorizontal], ColorToRGB(brush.Color()));
+  return CreateSolidBrush(ColorToRGB(brush.Color()));
+}
+
+std::vector<POINT> Outline(const TMVWPointList& points, bool inner) {
+  const std::size_t half = points.Points().size() / 2;
+  const auto first = points.Points().begin() + (inner ? static_cast<std::ptrdiff_t>(half) : 0);
+  std::vector<POINT> outline;
+  for (auto point = first; point != first + static_cast<std::ptrdiff_t>(half); ++point)
+    outline.push_back({point->X, point->Y});
+  return outline;
+}
+
+// One outline filled with the selected brush and framed with the selected pen.
+void DrawFigure(HDC dc, TMVWShapeType shape, const std::vector<POINT>& outline) {
+  switch (shape) {
+  case stEllipse:
+    Ellipse(dc, outline[0].x, outline[0].y, outline[1].x, outline[1].y);
+    break;
+  case stRectangle:
+    Rectangle(dc, outline[0].x, outline[0].y, outline[1].x, outline[1].y);
+    break;
+  case stRoundRect:
+    RoundRect(dc, outline[0].x, outline[0].y, outline[1].x, outline[1].y, outline[2].x,
+              outline[2].y);
+    break;
+  default:
+    Polygon(dc, outline.data(), static_cast<int>(outline.size()));
+    break;
+  }
+}
+
+void DrawFigure(HDC dc, TMVWShapeType shape, const std::vector<POINT>& outline, HGDIOBJ pen,
+                HGDIOBJ brush) {
+  const TSavedDC saved(dc);
+  SelectObject(dc, pen);
+  SelectObject(dc, brush);
+  DrawFigure(dc, shape, outline);
+}
+
+void DrawShadow(TCanvas& canvas, TMVWShapeType shape, const TMVWShadow& shadow,
+                const std::vector<POINT>& outer) {
+  HDC dc = canvas.Handle();
+  const TSavedDC saved(dc);
+  canvas.Brush().SetStyle(bsSolid);
+  canvas.Brush().SetColor(shadow.Color());
+  if (shadow.Style() == hssTracing) {
+    // Without the application there is no pattern to trace with.
+    TBitmap* pattern = MVWApplication ? MVWApplication->PatternBitmap(shadow.Color()) : nullptr;
+    if (!pattern)
+      return;
+    canvas.Brush().SetBitmap(pattern);
+    SetROP2(dc, R2_MASKPEN);
+  } else {
+    canvas.Brush().SetBitmap(nullptr);
+  }
+  const TGdiObject brush(MakeBrush(canvas.Brush()));
+  DrawFigure(dc, shape, outer, GetStockObject(NULL_PEN), brush.Get());
+}
+
+// The body painted on a scratch bitmap white on the mask colour, then the picture copied through
+// it, so that only the inside shows.
+void DrawPictureBody(TCanvas& canvas, TMVWShapeType shape, const std::vector<POINT>& inner,
+                     int width, int height, int penWidth, bool outlined, TColor maskColor,
+                     const TBitmap& picture) {
+  TBitmap scratch;
+  scratch.SetSize(width, height);
+  scratch.Canvas().Brush().SetColor(maskColor);
+  scratch.Canvas().FillRect({0, 0, width, height});
+  const TGdiObject pen(MakePen(outlined, penWidth, clWhite));
+  const TGdiObject brush(CreateSolidBrush(RGB(255, 255, 255)));
+  DrawFigure(scratch.Canvas().Handle(), shape, inner, pen.Get(), brush.Get());
+  TBitmap copy;
+  copy.Assign(picture);
+  DrawMaskedComposite(canvas, {0, 0, width, height}, scratch, maskColor, clWhite, copy);
+}
+
+void DrawLine(HDC dc, const std::vector<POINT>& points) {
+  Polyline(dc, points.data(), static_cast<int>(points.size()));
+}
+
+// The rounded outline in two colours, split where the upper-right and lower-left corner arcs
+// turn half way.
+void DrawRoundRectBevel(HDC dc, const RECT& box, int corner, HGDIOBJ first, HGDIOBJ second) {
+  const int half = corner / 2;
+  const int off = static_cast<int>(std::lround(half * (1 - 1 / std::sqrt(2.0))));
+  const POINT upperRight{box.right - off, box.top + off};
+  const POINT lowerLeft{box.left + off, box.bottom - off};
+  const int dx = upperRight.x - lowerLeft.x, dy = upperRight.y - lowerLeft.y;
+  const int reach = (box.right - box.left) + (box.bottom - box.top) + 100;
+  const POINT upperLeftHalf[] = {{upperRight.x + dx, upperRight.y + dy},
+                                 {upperRight.x + dx, box.top - reach},
+                                 {box.left - reach, box.top - reach},
+                                 {box.left - reach, lowerLeft.y - dy},
+                                 {lowerLeft.x - dx, lowerLeft.y - dy}};
+  HRGN firstPart = CreatePolygonRgn(upperLeftHalf, 5, WINDING);
+  HRGN secondPart =
+      CreateRectRgn(box.left - reach, box.top - reach, box.right + reach, box.bottom + reach);
+  CombineRgn(secondPart, secondPart, firstPart, RGN_DIFF);
+  for (const auto& [part, pen] : {std::pair{firstPart, first}, std::pair{secondPart, second}}) {
+    const TSavedDC saved(dc);
+    ExtSelectClipRgn(dc, part, RGN_AND);
+    SelectObject(dc, pen);
+    SelectObject(dc, GetStockObject(NULL_BRUSH));
+    RoundRect(dc, box.left, box.top, box.right, box.bottom, corner, corner);
+  }
+  DeleteObject(firstPart);
+  DeleteObject(secondPart);
+}
+
+void DrawBevel(HDC dc, TMVWShapeType shape, const TMVWPointList& points, int penWidth,
+               int roundness, TColor firstColor, TColor secondColor) {
+  const TGdiObject first(MakePen(true, penWidth, firstColor));
+  const TGdiObject second(MakePen(true, penWidth, secondColor));
+  const TSavedDC saved(dc);
+  const int r = OuterHalf(penWidth), s = InnerHalf(penWidth);
+  const std::vector<POINT> outer = Outline(points, false);
+  const int l = outer[0].x, t = outer[0].y, rt = outer[1].x, b = outer[1].y;
+  switch (shape) {
+  case stRectangle:
+    SelectObject(dc, first.Get());
+    DrawLine(dc, {{l + r, b - s}, {l + r, t + r}, {rt - s, t + r}});
+    SelectObject(dc, second.Get());
+    DrawLine(dc, {{rt - s - 1, t + r}, {rt - s - 1, b - s - 1}, {l + r, b - s - 1}});
+    break;
+  case stEllipse: {
+    const RECT box{l + r, t + r, rt - s, b - s};
+    SetArcDirection(dc, AD_COUNTERCLOCKWISE);
+    SelectObject(dc, first.Get());
+    Arc(dc, box.left, box.top, box.right, box.bottom, box.right, box.top, box.left, box.bottom);
+    SelectObject(dc, second.Get());
+    Arc(dc, box.left, box.top, box.right, box.bottom, box.left, box.bottom, box.right, box.top);
+    break;
+  }
+  case stRoundRect:
+    DrawRoundRectBevel(dc, {l + r, t + r, rt - s, b - s}, roundness, first.Get(), second.Get());
+    break;
+  default: {
+    const std::vector<TMVWPoint> inner(points.Points().begin() + points.Count() / 2,
+                                       points.Points().end());
+    const bool clockwise = IsClockwise(inner);
+    for (std::size_t i = 0; i < inner.size(); ++i) {
+      const TMVWPoint from = inner[i], to = inner[(i + 1) % inner.size()];
+      SelectObject(dc, IsFirstBevelEdge(from, to, clockwise) ? first.Get() : second.Get());
+      DrawLine(dc, {{from.X, from.Y}, {to.X, to.Y}});
+    }
+    break;
+  }
+  }
+}
+
+} // namespace
+
+TMVWShapeSettings ShapeSettings(TMVWShapeType shape, const TMVWShadow* shadow,
+                                const TMVWSimpleBevel* bevel, TMVWPercent roundPercent,
+                                bool square) {
+  return {shape, shadow ? shadow->EffectiveDepth() : 0, bevel ? bevel->Width() : 1, roundPercent,
+          square};
+}
+
+void CalcShapeGeometry(const RECT& rect, TMVWShapeType shape, const TMVWShadow* shadow,
+                       const TMVWSimpleBevel* bevel, TMVWPercent roundPercent, bool square,
+                       TMVWPointList& points) {
+  CalcShapeGeometry({rect.left, rect.top, rect.right, rect.bottom},
+                    ShapeSettings(shape, shadow, bevel, roundPercent, square), points);
+}
+
+void PaintShape(TCanvas& canvas, const RECT& rect, TMVWShapeType shape, const TMVWShadow* shadow,
+                const TMVWSimpleBevel* bevel, TMVWPercent roundPercent, const TBrush& brush,
+                bool square, TColor backgroundColor, TColor maskColor, TBitmap* picture,
+                TMVWPointList* points) {
+  // The corner size of the rounded rectangle and the picture are taken in the rectangle's own
+  // frame, which painting moves the list away from.
+  if (rect.left != 0 || rect.top != 0)
+    throw EInvalidOperation("Shapes are painted in a rectangle at (0, 0)");
+  // A missing bevel outlines as a plain black one of width 1.
+  TMVWSimpleBevel plain;
+  plain.SetWidth(1);
+  const TMVWSimpleBevel& outline = bevel ? *bevel : plain;
+  const TMVWShapeSettings settings = ShapeSettings(shape, shadow, &outline, roundPercent, square);
+  const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+  const int d = settings.Depth, w = settings.PenWidth;
+  if (width - d < 1 || height - d < 1)
+    return;
+  TMVWPointList own;
+  if (!points) {
+    CalcShapeGeometry(rect, shape, shadow, &outline, roundPercent, square, own);
+    points = &own;
+  }
+  HDC dc = canvas.Handle();
+  const TSavedDC saved(dc);
+  TListOffset offset(*points);
+  offset.Move(rect.left, rect.top);
+  if (d > 0)
+    DrawShadow(canvas, shape, *shadow, Outline(*points, false));
+  offset.Move(-d, -d);
+
+  SetROP2(dc, R2_COPYPEN);
+  const std::vector<POINT> inner = Outline(*points, true);
+  const bool outlined = outline.Width() != 0;
+  if (picture)
+    DrawPictureBody(canvas, shape, inner, width, height, w, outlined, maskColor, *picture);
+  // Beside a bevel the outline takes the colour of the canvas brush: the body's without a
+  // picture, so the bevel lines alone frame it.
+  if (picture)
+    canvas.Brush().SetStyle(bsClear);
+  else
+    canvas.Brush().Assign(brush);
+  const TColor penColor = outline.Style() == sbNormal ? outline.Color()
+                          : picture                   ? canvas.Brush().Color()
+                                                      : brush.Color();
+  if (!picture && (brush.Style() != bsSolid || brush.Bitmap())) {
+    // Hatches show the background between their lines.
+    SetBkColor(dc, ColorToRGB(backgroundColor));
+    SetBkMode(dc, OPAQUE);
+  }
+  {
+    const TGdiObject pen(MakePen(outlined, w, penColor));
+    const TGdiObject body(MakeBrush(canvas.Brush()));
+    DrawFigure(dc, shape, inner, pen.Get(), body.Get());
+  }
+  if (w > 0 && outline.Style() != sbNormal) {
+    const bool inset = outline.Style() == sbInset;
+    DrawBevel(dc, shape, *points, w, ShapeRoundness(width, height, settings),
+              inset ? outline.ShadowColor() : outline.LightColor(),
+              inset ? outline.LightColor() : outline.ShadowColor());
+  }
+}
+
+} // namespace marivo
