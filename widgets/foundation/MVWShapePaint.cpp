@@ -2,6 +2,7 @@
 
 #include "platform/rtl/Exceptions.h"
 #include "widgets/foundation/MVWApplication.h"
+#include "widgets/foundation/MVWGdiHandles.h"
 #include "widgets/foundation/mvwgraph.h"
 
 #include <cmath>
@@ -10,19 +11,6 @@
 namespace marivo {
 
 namespace {
-
-// A pen or brush deleted however the drawing ends; stock objects ignore the deletion.
-class TGdiObject {
-public:
-  explicit TGdiObject(HGDIOBJ object) : Object_(object) {}
-  ~TGdiObject() { DeleteObject(Object_); }
-  TGdiObject(const TGdiObject&) = delete;
-  TGdiObject& operator=(const TGdiObject&) = delete;
-  HGDIOBJ Get() const { return Object_; }
-
-private:
-  HGDIOBJ Object_;
-};
 
 // Objects selected into a device context, and its modes and clipping, for a scope.
 class TSavedDC {
@@ -56,20 +44,36 @@ private:
   int Y_ = 0;
 };
 
-HGDIOBJ MakePen(bool visible, int width, TColor color) {
-  return visible ? CreatePen(PS_SOLID, width, ColorToRGB(color)) : GetStockObject(NULL_PEN);
+// A pen or brush deleted however the drawing ends; the stock ones for none.
+class TDrawingObject {
+public:
+  explicit TDrawingObject(HGDIOBJ stock) : Stock_(stock) {}
+  template <typename THandle>
+  explicit TDrawingObject(THandle handle) : Owned_(static_cast<HGDIOBJ>(handle)) {}
+  HGDIOBJ Get() const { return Owned_ ? Owned_.Get() : Stock_; }
+
+private:
+  TMVWGdiObject<HGDIOBJ> Owned_;
+  HGDIOBJ Stock_ = nullptr;
+};
+
+TDrawingObject MakePen(bool visible, int width, TColor color) {
+  if (!visible)
+    return TDrawingObject(GetStockObject(NULL_PEN));
+  return TDrawingObject(CreatePen(PS_SOLID, width, ColorToRGB(color)));
 }
 
-HGDIOBJ MakeBrush(const TBrush& brush) {
+TDrawingObject MakeBrush(const TBrush& brush) {
   if (brush.Style() == bsClear)
-    return GetStockObject(NULL_BRUSH);
+    return TDrawingObject(GetStockObject(NULL_BRUSH));
   if (brush.Bitmap() && !brush.Bitmap()->Empty())
-    return CreatePatternBrush(brush.Bitmap()->Handle());
+    return TDrawingObject(CreatePatternBrush(brush.Bitmap()->Handle()));
   static constexpr int hatches[] = {HS_HORIZONTAL, HS_VERTICAL, HS_FDIAGONAL,
                                     HS_BDIAGONAL,  HS_CROSS,    HS_DIAGCROSS};
   if (brush.Style() >= bsHorizontal)
-    return CreateHatchBrush(hatches[brush.Style() - bsHorizontal], ColorToRGB(brush.Color()));
-  return CreateSolidBrush(ColorToRGB(brush.Color()));
+    return TDrawingObject(
+        CreateHatchBrush(hatches[brush.Style() - bsHorizontal], ColorToRGB(brush.Color())));
+  return TDrawingObject(CreateSolidBrush(ColorToRGB(brush.Color())));
 }
 
 std::vector<POINT> Outline(const TMVWPointList& points, bool inner) {
@@ -124,7 +128,7 @@ void DrawShadow(TCanvas& canvas, TMVWShapeType shape, const TMVWShadow& shadow,
   } else {
     canvas.Brush().SetBitmap(nullptr);
   }
-  const TGdiObject brush(MakeBrush(canvas.Brush()));
+  const TDrawingObject brush = MakeBrush(canvas.Brush());
   DrawFigure(dc, shape, outer, GetStockObject(NULL_PEN), brush.Get());
 }
 
@@ -137,8 +141,8 @@ void DrawPictureBody(TCanvas& canvas, TMVWShapeType shape, const std::vector<POI
   scratch.SetSize(width, height);
   scratch.Canvas().Brush().SetColor(maskColor);
   scratch.Canvas().FillRect({0, 0, width, height});
-  const TGdiObject pen(MakePen(outlined, penWidth, clWhite));
-  const TGdiObject brush(CreateSolidBrush(RGB(255, 255, 255)));
+  const TDrawingObject pen = MakePen(outlined, penWidth, clWhite);
+  const TDrawingObject brush(CreateSolidBrush(RGB(255, 255, 255)));
   DrawFigure(scratch.Canvas().Handle(), shape, inner, pen.Get(), brush.Get());
   TBitmap copy;
   copy.Assign(picture);
@@ -163,25 +167,24 @@ void DrawRoundRectBevel(HDC dc, const RECT& box, int corner, HGDIOBJ first, HGDI
                                  {box.left - reach, box.top - reach},
                                  {box.left - reach, lowerLeft.y - dy},
                                  {lowerLeft.x - dx, lowerLeft.y - dy}};
-  HRGN firstPart = CreatePolygonRgn(upperLeftHalf, 5, WINDING);
-  HRGN secondPart =
-      CreateRectRgn(box.left - reach, box.top - reach, box.right + reach, box.bottom + reach);
-  CombineRgn(secondPart, secondPart, firstPart, RGN_DIFF);
-  for (const auto& [part, pen] : {std::pair{firstPart, first}, std::pair{secondPart, second}}) {
+  const TMVWRegionHandle firstPart(CreatePolygonRgn(upperLeftHalf, 5, WINDING));
+  const TMVWRegionHandle secondPart(
+      CreateRectRgn(box.left - reach, box.top - reach, box.right + reach, box.bottom + reach));
+  CombineRgn(secondPart.Get(), secondPart.Get(), firstPart.Get(), RGN_DIFF);
+  for (const auto& [part, pen] :
+       {std::pair{firstPart.Get(), first}, std::pair{secondPart.Get(), second}}) {
     const TSavedDC saved(dc);
     ExtSelectClipRgn(dc, part, RGN_AND);
     SelectObject(dc, pen);
     SelectObject(dc, GetStockObject(NULL_BRUSH));
     RoundRect(dc, box.left, box.top, box.right, box.bottom, corner, corner);
   }
-  DeleteObject(firstPart);
-  DeleteObject(secondPart);
 }
 
 void DrawBevel(HDC dc, TMVWShapeType shape, const TMVWPointList& points, int penWidth,
                int roundness, TColor firstColor, TColor secondColor) {
-  const TGdiObject first(MakePen(true, penWidth, firstColor));
-  const TGdiObject second(MakePen(true, penWidth, secondColor));
+  const TDrawingObject first = MakePen(true, penWidth, firstColor);
+  const TDrawingObject second = MakePen(true, penWidth, secondColor);
   const TSavedDC saved(dc);
   const int r = OuterHalf(penWidth), s = InnerHalf(penWidth);
   const std::vector<POINT> outer = Outline(points, false);
@@ -285,8 +288,8 @@ void PaintShape(TCanvas& canvas, const RECT& rect, TMVWShapeType shape, const TM
     SetBkMode(dc, OPAQUE);
   }
   {
-    const TGdiObject pen(MakePen(outlined, w, penColor));
-    const TGdiObject body(MakeBrush(canvas.Brush()));
+    const TDrawingObject pen = MakePen(outlined, w, penColor);
+    const TDrawingObject body = MakeBrush(canvas.Brush());
     DrawFigure(dc, shape, inner, pen.Get(), body.Get());
   }
   if (w > 0 && outline.Style() != sbNormal) {
