@@ -5,6 +5,7 @@
 #include "platform/ui/Forms.h"
 #include "platform/ui/Grids.h"
 #include "platform/ui/Images.h"
+#include "platform/ui/Menus.h"
 #include "platform/ui/Notebooks.h"
 #include "platform/ui/Panels.h"
 #include "platform/ui/StatusBars.h"
@@ -113,6 +114,7 @@ void RegisterStandardClasses() {
     RegisterNotebookClasses();
     RegisterStatusBarClasses();
     RegisterTimerClasses();
+    RegisterMenuClasses();
     RegisterImageClasses();
     RegisterGridsClasses();
     return true;
