@@ -39,7 +39,8 @@ bool IsAccel(WPARAM key, const std::string& caption) {
 } // namespace
 
 TMVWBaseGraphicButton::TMVWBaseGraphicButton(TComponent* owner) : TMVWBaseGraphicControl(owner) {
-  SetControlStyle((ControlStyle() & ~csSetCaption) | csCaptureMouse | csOpaque | csDoubleClicks);
+  SetControlStyle((ControlStyle() & ~csSetCaption) | csCaptureMouse | csDoubleClicks);
+  MakeOpaque();
   FontFX_.OnChange = [this](TObject* sender) { FontChanged(sender); };
   Glyph_.OnChange = [this](TObject*) { Changed(); };
   ButtonLayout_.OnChange = [this](TObject*) { Changed(); };

@@ -6,6 +6,7 @@
 #include "platform/ui/StdClasses.h"
 #include "tests/support/MessageRecorder.h"
 #include "tests/support/Snapshot.h"
+#include "widgets/controls/MVWCustomControl.h"
 #include "widgets/controls/MVWSpeedButton.h"
 #include "widgets/foundation/MVWApplication.h"
 #include "widgets/foundation/MVWUnits.h"
@@ -396,17 +397,44 @@ TEST_F(SpeedButtonTest, CaptionTakesEnterColorFromHotToPressed) {
   EXPECT_EQ(redPixels(), 0);
 }
 
-TEST_F(SpeedButtonTest, ExplorerLookIsSeeThroughAndKeepsTheColourAroundItsFace) {
-  TProbe* key = AddKey("", 20);
+// A parent keeping a background of 10-pixel tiles, green and yellow.
+class TTiledPanel : public TMVWCustomControl {
+public:
+  using TMVWCustomControl::TMVWCustomControl;
+  static TColor TileAt(int x, int y) { return (x / 10 + y / 10) % 2 ? clYellow : clGreen; }
+  bool HasBackImage() override { return true; }
+  bool PaintParentBack(TCanvas& canvas, const RECT& rect, int, POINT origin) override {
+    for (int y = rect.top; y < rect.bottom; ++y)
+      for (int x = rect.left; x < rect.right; ++x)
+        SetPixel(canvas.Handle(), x, y, TileAt(origin.x + x - rect.left, origin.y + y - rect.top));
+    return true;
+  }
+};
+
+TEST_F(SpeedButtonTest, ExplorerLookShowsTheParentsTilesAroundItsCaption) {
+  auto* panel = new TTiledPanel(Form.get());
+  panel->SetParent(Form.get());
+  panel->SetBounds(10, 10, 200, 120);
+  auto* key = new TProbe(panel, Recorder, "Explorer");
+  key->SetParent(panel);
+  key->SetBounds(23, 17, 60, 40);
+  key->SetCaption("");
+  key->SetColor(clSilver);
   key->SetStyle(ubsExplorer);
   EXPECT_TRUE(key->Transparent());
   EXPECT_EQ(key->ControlStyle() & csOpaque, 0u);
   EXPECT_EQ(key->GlyphImages().Style(), GlyphStyleShaded);
+  Show();
+  ASSERT_TRUE(key->ParentBackActive());
   auto picture = key->Picture();
-  EXPECT_NE(picture->Pixels(30, 30), clFuchsia) << "the background is painted";
+  for (const POINT p : {POINT{5, 5}, POINT{30, 20}, POINT{50, 30}})
+    EXPECT_EQ(picture->Pixels(p.x, p.y), TTiledPanel::TileAt(23 + p.x, 17 + p.y))
+        << p.x << "," << p.y;
+
   key->SetStyle(ubsWin40);
   EXPECT_FALSE(key->Transparent());
   EXPECT_NE(key->ControlStyle() & csOpaque, 0u);
+  EXPECT_EQ(key->Picture()->Pixels(30, 20), clSilver) << "an opaque look fills its colour";
 }
 
 // --- Form data ---------------------------------------------------------------------------------
@@ -478,6 +506,9 @@ TEST_F(SpeedButtonTest, SnapshotsOfTheKeypadAndTheFourteenLooks) {
   EXPECT_EQ(key("INDSCORE00")->State(), gbsDisabled);
   test::SnapshotForm(*keypad, "speedbutton-keypad");
 
+  // The classic faces; the themed looks fall back to them without visual styles.
+  MVWApplication->SetThemeActiveSeam(false);
+  MVWApplication->RefreshThemeState();
   Form->SetBounds(40, 40, 7 * 110 + 30, 2 * 70 + 50);
   static const char* const names[] = {
       "AutoDetect", "Win31",         "Win40",      "Kestrin",  "KestrinFlat",
