@@ -18,24 +18,45 @@ constexpr const char* kControlProperty = "MarivoControl";
 // The control whose own-class window is being created, until WM_NCCREATE binds it.
 thread_local TWinControl* CreatingControl = nullptr;
 
+// The control under the mouse, window-less or not, as the last mouse message placed it.
+TControl* MouseControl = nullptr;
+std::optional<POINT> CursorPosSeam;
+
+void SetMouseControl(TControl* control) {
+  if (control == MouseControl)
+    return;
+  TControl* left = MouseControl;
+  MouseControl = control;
+  if (left)
+    left->Perform(CM_MOUSELEAVE, 0, 0);
+  // The leave handler may have moved the mouse control on already.
+  if (control && MouseControl == control)
+    control->Perform(CM_MOUSEENTER, 0, 0);
+}
+
 } // namespace
 
 LRESULT CALLBACK ControlWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
 
 namespace {
 
-void RegisterWindowClass() {
-  static const bool registered = [] {
-    WNDCLASSA windowClass{};
-    windowClass.style = CS_DBLCLKS;
-    windowClass.lpfnWndProc = ControlWindowProc;
-    windowClass.hInstance = GetModuleHandleA(nullptr);
-    windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-    windowClass.lpszClassName = kWindowClass;
-    return RegisterClassA(&windowClass) != 0;
-  }();
-  if (!registered)
+// One window class per class style a control asks for; its name.
+std::string RegisterWindowClass(UINT classStyle) {
+  static std::vector<UINT> registered;
+  char name[32];
+  wsprintfA(name, "%s.%X", kWindowClass, classStyle);
+  if (std::find(registered.begin(), registered.end(), classStyle) != registered.end())
+    return name;
+  WNDCLASSA windowClass{};
+  windowClass.style = classStyle;
+  windowClass.lpfnWndProc = ControlWindowProc;
+  windowClass.hInstance = GetModuleHandleA(nullptr);
+  windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+  windowClass.lpszClassName = name;
+  if (!RegisterClassA(&windowClass))
     throw EInvalidOperation("Cannot register the window class");
+  registered.push_back(classStyle);
+  return name;
 }
 
 TShiftState MouseShiftState(WPARAM keys) {
@@ -63,6 +84,18 @@ bool IsMouseMessage(UINT msg) {
 
 TWinControl* FindControl(HWND window) {
   return window ? static_cast<TWinControl*>(GetPropA(window, kControlProperty)) : nullptr;
+}
+
+POINT CursorPos() {
+  if (CursorPosSeam)
+    return *CursorPosSeam;
+  POINT position{};
+  GetCursorPos(&position);
+  return position;
+}
+
+void SetCursorPosSeam(std::optional<POINT> position) {
+  CursorPosSeam = position;
 }
 
 TShiftState KeyboardShiftState() {
@@ -110,6 +143,8 @@ TControl::TControl(TComponent* owner) : TComponent(owner) {
 }
 
 TControl::~TControl() {
+  if (MouseControl == this)
+    MouseControl = nullptr;
   SetParent(nullptr);
 }
 
@@ -127,6 +162,7 @@ void TControl::SetParent(TWinControl* parent) {
       Perform(CM_PARENTFONTCHANGED, 0, 0);
     if (ParentColor_)
       Perform(CM_PARENTCOLORCHANGED, 0, 0);
+    Perform(CM_PARENTCTL3DCHANGED, 0, 0);
     if (Align_ != alNone)
       Parent_->AlignControls();
   }
@@ -139,6 +175,23 @@ void TControl::SetParentComponent(TComponent* parent) {
 
 TComponent* TControl::GetParentComponent() const {
   return Parent_;
+}
+
+POINT TControl::ClientToScreen(POINT point) {
+  for (TControl* control = this; control; control = control->Parent_) {
+    if (auto* window = dynamic_cast<TWinControl*>(control); window && window->HandleAllocated()) {
+      ::ClientToScreen(window->Handle(), &point);
+      break;
+    }
+    point.x += control->Left_;
+    point.y += control->Top_;
+  }
+  return point;
+}
+
+POINT TControl::ScreenToClient(POINT point) {
+  const POINT origin = ClientToScreen(POINT{0, 0});
+  return POINT{point.x - origin.x, point.y - origin.y};
 }
 
 TForm* TControl::ParentForm() {
@@ -283,13 +336,17 @@ void TControl::HandleMouse(TMessage& message) {
   const int x = GET_X_LPARAM(message.LParam);
   const int y = GET_Y_LPARAM(message.LParam);
   const TShiftState shift = MouseShiftState(message.WParam);
-  switch (message.Msg) {
+  UINT msg = message.Msg;
+  if (msg == WM_LBUTTONDBLCLK && !(ControlStyle_ & csDoubleClicks))
+    msg = WM_LBUTTONDOWN;
+  switch (msg) {
   case WM_LBUTTONDOWN:
-    Clicking_ = true;
+    Clicking_ = (ControlStyle_ & csClickEvents) != 0;
     MouseDown(mbLeft, shift, x, y);
     break;
   case WM_LBUTTONDBLCLK:
-    DblClick();
+    if (ControlStyle_ & csClickEvents)
+      DblClick();
     MouseDown(mbLeft, static_cast<TShiftState>(shift | ssDouble), x, y);
     break;
   case WM_RBUTTONDOWN:
@@ -341,10 +398,11 @@ void TControl::WndProc(TMessage& message) {
 
 void TControl::DefaultHandler(TMessage&) {}
 
+// An opaque control covers its bounds, so the parent's background need not be erased first.
 void TControl::Invalidate() {
   if (Parent_ && Parent_->HandleAllocated()) {
     RECT bounds{Left_, Top_, Left_ + Width_, Top_ + Height_};
-    InvalidateRect(Parent_->Handle(), &bounds, TRUE);
+    InvalidateRect(Parent_->Handle(), &bounds, !(ControlStyle_ & csOpaque));
   }
 }
 
@@ -365,7 +423,35 @@ TWinControl::~TWinControl() {
   // Children go with their parent, as owned components go with their owner.
   while (!Controls_.empty())
     delete Controls_.back();
+  if (TForm* form = ParentForm(); form && form != this)
+    form->ControlRemoved(this);
   DestroyHandle();
+}
+
+void TWinControl::SetCtl3D(bool value) {
+  if (value == Ctl3D_)
+    return;
+  Ctl3D_ = value;
+  ParentCtl3D_ = false;
+  Perform(CM_CTL3DCHANGED, 0, 0);
+}
+
+void TWinControl::SetParentCtl3D(bool value) {
+  if (value == ParentCtl3D_)
+    return;
+  ParentCtl3D_ = value;
+  if (value)
+    Perform(CM_PARENTCTL3DCHANGED, 0, 0);
+}
+
+void TWinControl::DoEnter() {
+  if (OnEnter)
+    OnEnter(this);
+}
+
+void TWinControl::DoExit() {
+  if (OnExit)
+    OnExit(this);
 }
 
 void TWinControl::SetParent(TWinControl* parent) {
@@ -430,7 +516,6 @@ void TWinControl::CreateParams(TCreateParams& params) {
 }
 
 void TWinControl::CreateWnd() {
-  RegisterWindowClass();
   TCreateParams params;
   CreateParams(params);
   // Asking for the parent's window may already have made this one as the parent's child.
@@ -441,11 +526,12 @@ void TWinControl::CreateWnd() {
   if (!Enabled())
     params.Style |= WS_DISABLED;
   const bool ownClass = params.WinClassName.empty();
+  const std::string className =
+      ownClass ? RegisterWindowClass(params.ClassStyle) : params.WinClassName;
   CreatingControl = ownClass ? this : nullptr;
-  HWND window =
-      CreateWindowExA(params.ExStyle, ownClass ? kWindowClass : params.WinClassName.c_str(),
-                      Caption().c_str(), params.Style, Left(), Top(), Width(), Height(),
-                      params.WndParent, nullptr, GetModuleHandleA(nullptr), nullptr);
+  HWND window = CreateWindowExA(params.ExStyle, className.c_str(), Caption().c_str(), params.Style,
+                                Left(), Top(), Width(), Height(), params.WndParent, nullptr,
+                                GetModuleHandleA(nullptr), nullptr);
   CreatingControl = nullptr;
   if (!window)
     throw EInvalidOperation("Cannot create the window of " + Name());
@@ -482,13 +568,19 @@ void TWinControl::PlaceInZOrder() {
 void TWinControl::RecreateWnd() {
   if (!Handle_)
     return;
+  HWND focus = GetFocus();
+  TWinControl* focused =
+      focus && (focus == Handle_ || IsChild(Handle_, focus)) ? FindControl(focus) : nullptr;
   // Children must not go down with the old window.
   for (TControl* control : Controls_)
     if (auto* child = dynamic_cast<TWinControl*>(control))
       child->DestroyHandle();
   DestroyHandle();
+  MouseCapture_ = nullptr;
   if (Visible() && (!Parent() || Parent()->HandleAllocated()))
     HandleNeeded();
+  if (focused && focused->HandleAllocated())
+    ::SetFocus(focused->Handle_);
 }
 
 void TWinControl::DestroyHandle() {
@@ -570,26 +662,68 @@ TGraphicControl* TWinControl::GraphicControlAt(int x, int y) {
 }
 
 // Graphic children have no window: their parent hands them its mouse messages, and keeps
-// handing them to the one pressed until the button is released.
+// handing them to the one pressed until the button is released, when it captures the mouse.
 bool TWinControl::ForwardMouse(TMessage& message) {
   const int x = GET_X_LPARAM(message.LParam);
   const int y = GET_Y_LPARAM(message.LParam);
+  if (message.Msg == WM_MOUSEMOVE)
+    TrackMouse(x, y);
   TGraphicControl* target = MouseCapture_ ? MouseCapture_ : GraphicControlAt(x, y);
   if (!target)
     return false;
-  if (message.Msg == WM_LBUTTONDOWN || message.Msg == WM_LBUTTONDBLCLK) {
+  if ((message.Msg == WM_LBUTTONDOWN || message.Msg == WM_LBUTTONDBLCLK) &&
+      (target->ControlStyle() & csCaptureMouse)) {
     MouseCapture_ = target;
     SetCapture(Handle_);
   }
   TMessage forwarded = message;
   forwarded.LParam = MAKELPARAM(x - target->Left(), y - target->Top());
-  if (message.Msg == WM_LBUTTONUP) {
+  if (message.Msg == WM_LBUTTONUP && MouseCapture_) {
+    // Cleared first: releasing sends WM_CAPTURECHANGED, which is no loss here.
     MouseCapture_ = nullptr;
     ReleaseCapture();
   }
   target->WndProc(forwarded);
   message.Result = forwarded.Result;
   return true;
+}
+
+// The control under the mouse: a graphic child, this window, or nothing once the captured
+// mouse is outside. Leaving the window is reported by WM_MOUSELEAVE.
+void TWinControl::TrackMouse(int x, int y) {
+  TControl* under = nullptr;
+  if (x >= 0 && y >= 0 && x < ClientWidth() && y < ClientHeight()) {
+    under = GraphicControlAt(x, y);
+    if (!under)
+      under = this;
+  }
+  if (under && Handle_) {
+    TRACKMOUSEEVENT track{sizeof(TRACKMOUSEEVENT), TME_LEAVE, Handle_, 0};
+    TrackMouseEvent(&track);
+  }
+  SetMouseControl(under);
+}
+
+// A pressed graphic child whose press ends elsewhere (a message box, another capture) is told,
+// so it does not stay down.
+void TWinControl::ReleaseGraphicCapture(TMessage& message) {
+  if (!MouseCapture_ || reinterpret_cast<HWND>(message.LParam) == Handle_)
+    return;
+  TGraphicControl* pressed = MouseCapture_;
+  MouseCapture_ = nullptr;
+  pressed->Perform(WM_CAPTURECHANGED, message.WParam, message.LParam);
+}
+
+// A character no control used goes to the form's controls as an accelerator; true when one
+// answered.
+bool TWinControl::DialogChar(TMessage& message) {
+  TForm* form = ParentForm();
+  if (!form)
+    return false;
+  if (message.Msg == WM_CHAR && Handle_ &&
+      (SendMessageA(Handle_, WM_GETDLGCODE, 0, 0) & (DLGC_WANTCHARS | DLGC_WANTALLKEYS)))
+    return false;
+  return form->Perform(CM_DIALOGCHAR, message.WParam, message.LParam) != 0;
 }
 
 bool TWinControl::PreviewKey(UINT msg, WORD& key, TShiftState shift) {
@@ -649,17 +783,22 @@ void TWinControl::WndProc(TMessage& message) {
   case WM_SYSKEYDOWN:
   case WM_KEYUP:
   case WM_SYSKEYUP:
-  case WM_CHAR: {
+  case WM_CHAR:
+  case WM_SYSCHAR: {
     // The form sees every key first when it asks to; a key set to 0 goes no further.
     WORD key = static_cast<WORD>(message.WParam);
     const TShiftState shift = KeyboardShiftState();
     if (PreviewKey(message.Msg, key, shift))
       return;
     bool consumed = false;
-    if (message.Msg == WM_CHAR) {
+    if (message.Msg == WM_SYSCHAR) {
+      consumed = DialogChar(message);
+    } else if (message.Msg == WM_CHAR) {
       char character = static_cast<char>(key);
       consumed = KeyPress(character);
       key = static_cast<unsigned char>(character);
+      message.WParam = key;
+      consumed = consumed || DialogChar(message);
     } else if (message.Msg == WM_KEYDOWN || message.Msg == WM_SYSKEYDOWN) {
       consumed = KeyDown(key, shift);
     } else {
@@ -671,13 +810,46 @@ void TWinControl::WndProc(TMessage& message) {
     break;
   }
   case WM_SETFOCUS:
-    if (OnEnter)
-      OnEnter(this);
+    // A control outside any form has no active control to follow: the focus decides.
+    if (TForm* form = ParentForm(); !form)
+      DoEnter();
+    else if (form != this)
+      form->SetFocusedControl(this);
     break;
   case WM_KILLFOCUS:
-    if (OnExit)
-      OnExit(this);
+    if (!ParentForm())
+      DoExit();
     break;
+  case CM_ENTER:
+    DoEnter();
+    return;
+  case CM_EXIT:
+    DoExit();
+    return;
+  case WM_CAPTURECHANGED:
+    ReleaseGraphicCapture(message);
+    break;
+  case WM_MOUSELEAVE:
+    if (MouseControl == this || (MouseControl && MouseControl->Parent() == this))
+      SetMouseControl(nullptr);
+    break;
+  case CM_DIALOGCHAR:
+    Broadcast(message);
+    return;
+  case CM_SYSCOLORCHANGE:
+    for (TControl* control : Controls_)
+      control->Perform(CM_SYSCOLORCHANGE, 0, 0);
+    return;
+  case CM_CTL3DCHANGED:
+    for (TControl* control : Controls_)
+      control->Perform(CM_PARENTCTL3DCHANGED, 0, 0);
+    return;
+  case CM_PARENTCTL3DCHANGED:
+    if (ParentCtl3D_ && Parent() && Ctl3D_ != Parent()->Ctl3D_) {
+      Ctl3D_ = Parent()->Ctl3D_;
+      Perform(CM_CTL3DCHANGED, 0, 0);
+    }
+    return;
   case WM_COMMAND:
   case WM_NOTIFY:
   case WM_DRAWITEM:
@@ -760,10 +932,14 @@ void TWinControl::SetBounds(int left, int top, int width, int height) {
 }
 
 void TWinControl::AlignControls() {
+  RECT rect = ClientRect();
+  AlignControls(nullptr, rect);
+}
+
+void TWinControl::AlignControls(TControl*, RECT& rest) {
   if (Aligning_ || (ComponentState() & csLoading))
     return;
   Aligning_ = true;
-  RECT rest{0, 0, ClientWidth(), ClientHeight()};
   for (TAlign kind : {alTop, alBottom, alLeft, alRight, alClient}) {
     std::vector<TControl*> aligned;
     for (TControl* control : Controls_)

@@ -6,6 +6,7 @@
 #include "platform/ui/Messages.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -33,6 +34,22 @@ using TMouseEvent =
 using TMouseMoveEvent = std::function<void(TObject* Sender, TShiftState Shift, int X, int Y)>;
 using TKeyEvent = std::function<void(TObject* Sender, WORD& Key, TShiftState Shift)>;
 using TKeyPressEvent = std::function<void(TObject* Sender, char& Key)>;
+
+// How a control takes part in the library's mouse and paint handling.
+using TControlStyle = std::uint32_t;
+enum : TControlStyle {
+  csAcceptsControls = 1 << 0,
+  csCaptureMouse = 1 << 1, // a window-less control keeps the mouse while its button is down
+  csClickEvents = 1 << 2,  // a press and release inside clicks; double clicks run DblClick
+  csSetCaption = 1 << 3,
+  csOpaque = 1 << 4,       // paints all of its bounds, so nothing is erased beneath it
+  csDoubleClicks = 1 << 5, // without it a double click is a second press
+  csReplicatable = 1 << 6,
+};
+
+// Where the mouse cursor is on the screen; tests may put it anywhere (nullopt: the real one).
+POINT CursorPos();
+void SetCursorPosSeam(std::optional<POINT> position);
 
 // A visible element with bounds in its parent's client coordinates.
 class TControl : public TComponent {
@@ -78,6 +95,13 @@ public:
   void SetParentFont(bool value);
   const std::string& Hint() const { return Hint_; }
   void SetHint(const std::string& value) { Hint_ = value; }
+  TControlStyle ControlStyle() const { return ControlStyle_; }
+  void SetControlStyle(TControlStyle value) { ControlStyle_ = value; }
+  RECT ClientRect() { return RECT{0, 0, ClientWidth(), ClientHeight()}; }
+  POINT ClientToScreen(POINT point);
+  POINT ScreenToClient(POINT point);
+  // The palette the control's pictures need realized, or none.
+  virtual HPALETTE GetPalette() { return nullptr; }
 
   void BringToFront();
   // Runs OnClick; like the class library, also for a disabled control.
@@ -132,6 +156,7 @@ private:
   bool SyncingFont_ = false;
   bool Clicking_ = false;
   std::string Hint_;
+  TControlStyle ControlStyle_ = csCaptureMouse | csClickEvents | csSetCaption | csDoubleClicks;
 };
 
 // A window-less control painted by its parent onto the parent's surface.
@@ -166,6 +191,11 @@ public:
   int ClientHeight() override;
   bool TabStop() const { return TabStop_; }
   void SetTabStop(bool value) { TabStop_ = value; }
+  // The three-dimensional look of borders; a child follows its parent while ParentCtl3D holds.
+  bool Ctl3D() const { return Ctl3D_; }
+  void SetCtl3D(bool value);
+  bool ParentCtl3D() const { return ParentCtl3D_; }
+  void SetParentCtl3D(bool value);
   bool Focused() const;
   bool CanFocus() const;
   virtual void SetFocus();
@@ -177,7 +207,7 @@ public:
   void GetChildren(const std::function<void(TComponent*)>& proc, TComponent* root) override;
   // Runs the message through each direct child, windowed or not, until one gives a result.
   void Broadcast(TMessage& message);
-  // Lays the aligned children out in the client area: top, bottom, left, right, then client.
+  // Lays the aligned children out in the client area.
   void AlignControls();
   // The key handlers run the key events and return true when the key was consumed (set to 0).
   virtual bool KeyDown(WORD& key, TShiftState shift);
@@ -196,10 +226,18 @@ protected:
     DWORD Style = WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
     DWORD ExStyle = 0;
     HWND WndParent = nullptr;
+    UINT ClassStyle = CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW; // of the library's own class
   };
   virtual void CreateParams(TCreateParams& params);
   virtual void CreateWnd();
+  // A new window in place of the old one, the focus and the children's windows kept.
   void RecreateWnd();
+  // Lays the aligned children out inside rect: top, bottom, left, right, then client; control
+  // is the one whose change asked for it, or none.
+  virtual void AlignControls(TControl* control, RECT& rect);
+  // OnEnter and OnExit, as the form's active control comes and goes.
+  virtual void DoEnter();
+  virtual void DoExit();
   void DestroyHandle();
   void DefaultHandler(TMessage& message) override;
   // Fills the background with Color; controls that paint all of themselves turn it off.
@@ -220,6 +258,9 @@ private:
   void PaintHandler(TMessage& message);
   void PaintControls(HDC dc);
   bool ForwardMouse(TMessage& message);
+  void TrackMouse(int x, int y);
+  void ReleaseGraphicCapture(TMessage& message);
+  bool DialogChar(TMessage& message);
   TGraphicControl* GraphicControlAt(int x, int y);
   bool PreviewKey(UINT msg, WORD& key, TShiftState shift);
 
@@ -229,6 +270,8 @@ private:
   TGraphicControl* MouseCapture_ = nullptr;
   bool TabStop_ = false;
   bool Aligning_ = false;
+  bool Ctl3D_ = true;
+  bool ParentCtl3D_ = true;
 };
 
 // A windowed control of the library's own class that paints itself on its Canvas.

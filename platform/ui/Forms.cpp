@@ -210,8 +210,28 @@ void TForm::PlaceForShowing() {
             area.top + (area.bottom - area.top - Height()) / 2, Width(), Height());
 }
 
+void TForm::SetFocusedControl(TWinControl* control) {
+  if (control == ActiveControl_)
+    return;
+  TWinControl* left = ActiveControl_;
+  ActiveControl_ = control;
+  if (left)
+    left->Perform(CM_EXIT, 0, 0);
+  // OnExit may have moved the focus on already.
+  if (control && ActiveControl_ == control)
+    control->Perform(CM_ENTER, 0, 0);
+}
+
+void TForm::ControlRemoved(TWinControl* control) {
+  if (ActiveControl_ == control)
+    ActiveControl_ = nullptr;
+}
+
 void TForm::WndProc(TMessage& message) {
   switch (message.Msg) {
+  case WM_SYSCOLORCHANGE:
+    Perform(CM_SYSCOLORCHANGE, 0, 0);
+    break;
   case WM_CLOSE:
     Close();
     return;

@@ -72,6 +72,12 @@ public:
   bool KeyPreview() const { return KeyPreview_; }
   void SetKeyPreview(bool value) { KeyPreview_ = value; }
   TSizeConstraints& Constraints() { return Constraints_; }
+  // The control that last took the focus on this form; focus leaving the form keeps it.
+  TWinControl* ActiveControl() const { return ActiveControl_; }
+  // Makes control the active one: CM_EXIT to the one before, then CM_ENTER to control.
+  void SetFocusedControl(TWinControl* control);
+  // control is going: it is no longer active.
+  void ControlRemoved(TWinControl* control);
   void SetClientWidth(int value);
   void SetClientHeight(int value);
   void SetBounds(int left, int top, int width, int height) override;
@@ -100,6 +106,7 @@ private:
   TSizeConstraints Constraints_;
   bool Modal_ = false;
   TModalResult ModalResult_ = mrNone;
+  TWinControl* ActiveControl_ = nullptr;
 };
 
 // The forms that exist, in the order they were created.

@@ -15,16 +15,28 @@ struct TMessage {
 // Control messages of the class library, numbered from its customary base. The widget library
 // owns 0xB0CD to 0xB0D6; nothing here may fall into that range.
 constexpr UINT CM_BASE = 0xB000;
-constexpr UINT CM_SHOWINGCHANGED = CM_BASE + 1;    // a control became visible or hidden
-constexpr UINT CM_ENABLEDCHANGED = CM_BASE + 2;    // Enabled changed; sent to the control itself
-constexpr UINT CM_TEXTCHANGED = CM_BASE + 3;       // Caption or Text changed
-constexpr UINT CM_COLORCHANGED = CM_BASE + 4;      // Color changed
-constexpr UINT CM_FONTCHANGED = CM_BASE + 5;       // Font changed
-constexpr UINT CM_PARENTFONTCHANGED = CM_BASE + 6; // to every child when its parent's font changed
-constexpr UINT CM_PARENTCOLORCHANGED =
-    CM_BASE + 7;                            // to every child when its parent's colour changed
-constexpr UINT CM_AFTERENTER = CM_BASE + 8; // posted by an edit to itself when it got the focus
-constexpr UINT CM_AFTEREXIT = CM_BASE + 9;  // posted by an edit to itself when it lost the focus
+constexpr UINT CM_DIALOGCHAR = CM_BASE + 6; // an unused character key, to the controls until one
+                                            // answers 1 (accelerators)
+constexpr UINT CM_PARENTFONTCHANGED = CM_BASE + 8;  // to every child when its parent's font changed
+constexpr UINT CM_PARENTCOLORCHANGED = CM_BASE + 9; // to every child when its parent's colour
+                                                    // changed
+constexpr UINT CM_ENABLEDCHANGED = CM_BASE + 12;    // Enabled changed; sent to the control itself
+constexpr UINT CM_COLORCHANGED = CM_BASE + 13;      // Color changed
+constexpr UINT CM_FONTCHANGED = CM_BASE + 14;       // Font changed
+constexpr UINT CM_CTL3DCHANGED = CM_BASE + 16;      // Ctl3D changed; sent to the control itself
+constexpr UINT CM_PARENTCTL3DCHANGED = CM_BASE + 17; // to every child when its parent's Ctl3D
+                                                     // changed
+constexpr UINT CM_TEXTCHANGED = CM_BASE + 18;        // Caption or Text changed
+constexpr UINT CM_MOUSEENTER = CM_BASE + 19; // the mouse came over the control, window-less or not
+constexpr UINT CM_MOUSELEAVE = CM_BASE + 20; // the mouse left it; always before the next enter
+constexpr UINT CM_BUTTONPRESSED = CM_BASE + 24;  // a grouped button went down: wParam its group,
+                                                 // lParam the button; to its siblings
+constexpr UINT CM_SHOWINGCHANGED = CM_BASE + 25; // a control became visible or hidden
+constexpr UINT CM_ENTER = CM_BASE + 26;          // the control became its form's active control
+constexpr UINT CM_EXIT = CM_BASE + 27; // the control stopped being its form's active control
+constexpr UINT CM_SYSCOLORCHANGE = CM_BASE + 31; // the system colours changed
+constexpr UINT CM_AFTERENTER = CM_BASE + 64; // posted by an edit to itself when it got the focus
+constexpr UINT CM_AFTEREXIT = CM_BASE + 65;  // posted by an edit to itself when it lost the focus
 
 // Notifications a parent window receives from a child window, reflected to the child's control.
 constexpr UINT CN_BASE = 0xBC00;
