@@ -49,6 +49,23 @@ std::optional<TMVWFaceEntry> FaceEntryOf(const TMVWFaceEntries& entries, int sta
   }
 }
 
+std::optional<TMVWPoint> FaceEntryPixel(TMVWPoint point, const TMVWRect& faceRect, int width,
+                                        int height, bool tiled) {
+  const int dx = point.X - faceRect.Left, dy = point.Y - faceRect.Top;
+  const int faceWidth = faceRect.Width(), faceHeight = faceRect.Height();
+  if (width <= 0 || height <= 0 || dx < 0 || dy < 0 || dx >= faceWidth || dy >= faceHeight)
+    return std::nullopt;
+  TMVWPoint pixel{dx, dy};
+  if (tiled)
+    pixel = {dx % width, dy % height};
+  else if (faceWidth != width || faceHeight != height)
+    pixel = {static_cast<int>(std::int64_t{dx} * width / faceWidth),
+             static_cast<int>(std::int64_t{dy} * height / faceHeight)};
+  if (pixel.X >= width || pixel.Y >= height)
+    return std::nullopt;
+  return pixel;
+}
+
 void WriteFaceIndicesNew2(TStream& stream, const TMVWFaceEntries& entries) {
   for (const TMVWFaceEntry& entry : entries)
     WriteInt32(stream, entry.Image);

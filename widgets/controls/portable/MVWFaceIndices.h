@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/rtl/Streams.h"
+#include "widgets/foundation/portable/MVWRegionGeometry.h"
 
 #include <array>
 #include <cstdint>
@@ -26,6 +27,12 @@ using TMVWFaceEntries = std::array<TMVWFaceEntry, FaceStateCount>;
 // nothing at all is painted, for an invalid up entry or one of state 8 or beyond.
 std::optional<TMVWFaceEntry> FaceEntryOf(const TMVWFaceEntries& entries, int state,
                                          const std::function<bool(const TMVWFaceEntry&)>& valid);
+
+// The pixel of a face entry of width x height under the point of a button whose face took
+// faceRect: a stretched or aspect-kept face is scaled back, a tiled one folded into its first
+// tile; none outside the face or the entry.
+std::optional<TMVWPoint> FaceEntryPixel(TMVWPoint point, const TMVWRect& faceRect, int width,
+                                        int height, bool tiled);
 
 // Form data, 32-bit little-endian, each block exactly its length or EReadError and nothing
 // read. "ButtonFaceIndicesNew2", 72 bytes: the images of states 0..8, then the lists of states

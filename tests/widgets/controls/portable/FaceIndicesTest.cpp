@@ -71,6 +71,34 @@ TEST(MVWFaceIndices, InvalidEntriesFallBackToTheUpOrPressedOne) {
   }
 }
 
+// An entry of 20 x 10.
+TEST(MVWFaceIndices, AHitPointIsReadFromTheEntryPixelUnderIt) {
+  struct TCase {
+    TMVWPoint Point;
+    TMVWRect Face;
+    bool Tiled;
+    std::optional<TMVWPoint> Pixel;
+  };
+  const TCase cases[] = {
+      {{5, 5}, {0, 0, 20, 10}, false, TMVWPoint{5, 5}},
+      {{25, 15}, {10, 10, 30, 20}, false, TMVWPoint{15, 5}},
+      {{9, 9}, {10, 10, 30, 20}, false, std::nullopt},
+      {{30, 15}, {10, 10, 30, 20}, false, std::nullopt},
+      // Stretched to 80 x 20 and kept in proportion at 40 x 20.
+      {{79, 19}, {0, 0, 80, 20}, false, TMVWPoint{19, 9}},
+      {{40, 10}, {0, 0, 80, 20}, false, TMVWPoint{10, 5}},
+      {{30, 12}, {10, 2, 50, 22}, false, TMVWPoint{10, 5}},
+      // A centred entry larger than the button starts left of it.
+      {{0, 0}, {-5, -2, 15, 8}, false, TMVWPoint{5, 2}},
+      {{47, 23}, {0, 0, 60, 30}, true, TMVWPoint{7, 3}},
+      {{60, 23}, {0, 0, 60, 30}, true, std::nullopt},
+  };
+  for (const TCase& c : cases)
+    EXPECT_EQ(FaceEntryPixel(c.Point, c.Face, 20, 10, c.Tiled), c.Pixel)
+        << c.Point.X << "," << c.Point.Y;
+  EXPECT_EQ(FaceEntryPixel({0, 0}, {0, 0, 20, 10}, 0, 10, false), std::nullopt);
+}
+
 TEST(MVWFaceIndices, BlocksKeepTheirByteLayouts) {
   const TMVWFaceEntries entries = Numbered();
   const TBytes new2 =
