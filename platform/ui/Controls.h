@@ -263,6 +263,7 @@ private:
   bool DialogChar(TMessage& message);
   TGraphicControl* GraphicControlAt(int x, int y);
   bool PreviewKey(UINT msg, WORD& key, TShiftState shift);
+  bool DialogKey(UINT msg, WORD key);
 
   HWND Handle_ = nullptr;
   WNDPROC DefWndProc_ = nullptr;

@@ -15,8 +15,12 @@ struct TMessage {
 // Control messages of the class library, numbered from its customary base. The widget library
 // owns 0xB0CD to 0xB0D6; nothing here may fall into that range.
 constexpr UINT CM_BASE = 0xB000;
-constexpr UINT CM_DIALOGCHAR = CM_BASE + 6; // an unused character key, to the controls until one
-                                            // answers 1 (accelerators)
+constexpr UINT CM_DIALOGKEY = CM_BASE + 5;    // Enter or Esc that the focused control left, to the
+                                              // controls until one answers 1 (Default, Cancel)
+constexpr UINT CM_DIALOGCHAR = CM_BASE + 6;   // an unused character key, to the controls until one
+                                              // answers 1 (accelerators)
+constexpr UINT CM_FOCUSCHANGED = CM_BASE + 7; // to every control of a form when its active control
+                                              // changed: lParam the new one (or none)
 constexpr UINT CM_PARENTFONTCHANGED = CM_BASE + 8;  // to every child when its parent's font changed
 constexpr UINT CM_PARENTCOLORCHANGED = CM_BASE + 9; // to every child when its parent's colour
                                                     // changed
@@ -43,6 +47,7 @@ constexpr UINT CN_BASE = 0xBC00;
 constexpr UINT CN_COMMAND = CN_BASE + WM_COMMAND;
 constexpr UINT CN_NOTIFY = CN_BASE + WM_NOTIFY;
 constexpr UINT CN_DRAWITEM = CN_BASE + WM_DRAWITEM;
+constexpr UINT CN_MEASUREITEM = CN_BASE + WM_MEASUREITEM;
 constexpr UINT CN_CTLCOLORBTN = CN_BASE + WM_CTLCOLORBTN;
 constexpr UINT CN_CTLCOLOREDIT = CN_BASE + WM_CTLCOLOREDIT;
 constexpr UINT CN_CTLCOLORLISTBOX = CN_BASE + WM_CTLCOLORLISTBOX;
