@@ -19,10 +19,6 @@ std::uint16_t PushButtonFaceFlags(bool defaultLook, std::uint32_t itemState, boo
   return flags;
 }
 
-bool PushButtonDefaultLook(bool focused, bool isDefault, bool focusOnAnotherButton) {
-  return focused || (isDefault && !focusOnAnotherButton);
-}
-
 std::uint8_t BoundsChangeFlags(bool moved, bool resized) {
   return static_cast<std::uint8_t>((moved ? 2 : 0) | (resized ? 1 : 0));
 }

@@ -16,10 +16,6 @@ TMVWButtonDrawState PushButtonDrawState(bool enabled, std::uint32_t itemState, b
 // Face flags: 1 plain or 3 as the default button, 0x0020 focused, 0x0040 hot.
 std::uint16_t PushButtonFaceFlags(bool defaultLook, std::uint32_t itemState, bool hot);
 
-// Whether a push button shows itself as the one Enter presses: when it has the focus, or when it
-// is the Default one while the focus is on something that is not a button.
-bool PushButtonDefaultLook(bool focused, bool isDefault, bool focusOnAnotherButton);
-
 // What the bounds-changed hook is told: 2 for a move, 1 for a new size.
 std::uint8_t BoundsChangeFlags(bool moved, bool resized);
 

@@ -31,16 +31,7 @@ TEST(MVWButtonDrawState, ItemStateAndHoverPickStateAndFlags) {
   }
 }
 
-TEST(MVWButtonDrawState, TheFocusedButtonOrTheDefaultOneLooksLikeEnterPressesIt) {
-  struct TCase {
-    bool Focused, Default, FocusOnAnotherButton, Expected;
-  };
-  const TCase cases[] = {{true, false, false, true},   {true, true, false, true},
-                         {false, true, false, true},   {false, true, true, false},
-                         {false, false, false, false}, {false, false, true, false}};
-  for (const TCase& c : cases)
-    EXPECT_EQ(PushButtonDefaultLook(c.Focused, c.Default, c.FocusOnAnotherButton), c.Expected)
-        << c.Focused << c.Default << c.FocusOnAnotherButton;
+TEST(MVWButtonDrawState, BoundsChangesAreToldAsFlags) {
   EXPECT_EQ(BoundsChangeFlags(false, false), 0);
   EXPECT_EQ(BoundsChangeFlags(false, true), 1);
   EXPECT_EQ(BoundsChangeFlags(true, false), 2);
