@@ -156,6 +156,10 @@ TEST_F(ButtonTest, TheItemStateAndHoverPickTheDrawState) {
   Connect->SetEnabled(false);
   Connect->DrawFor(ODS_SELECTED);
   EXPECT_EQ(Connect->States, (std::vector<std::uint8_t>{0, 4, 2, 1}));
+  MEASUREITEMSTRUCT measure{};
+  Connect->Perform(CN_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&measure));
+  EXPECT_EQ(measure.itemWidth, 120u);
+  EXPECT_EQ(measure.itemHeight, 30u);
 }
 
 TEST_F(ButtonTest, HoverTellsEnterAndExitAndTheRepeatEndsWithTheCapture) {
@@ -178,6 +182,14 @@ TEST_F(ButtonTest, HoverTellsEnterAndExitAndTheRepeatEndsWithTheCapture) {
   Hover(false);
   EXPECT_FALSE(Connect->Hot());
   EXPECT_EQ(events, (std::vector<std::string>{"enter", "exit"}));
+
+  // Hiding a pressed button ends its repeat and its hover.
+  Hover(true);
+  ButtonMessage(WM_LBUTTONDOWN);
+  EXPECT_NE(Connect->RepeatTimer(), 0);
+  Connect->SetVisible(false);
+  EXPECT_EQ(Connect->RepeatTimer(), 0);
+  EXPECT_FALSE(Connect->Hot());
 }
 
 TEST_F(ButtonTest, ADoubleClickIsTwoPresses) {

@@ -3,6 +3,8 @@
 #include "platform/ui/Application.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/StdClasses.h"
+#include "tests/support/MessagePump.h"
+#include "tests/support/Snapshot.h"
 #include "widgets/controls/MVWCustomMMButton.h"
 #include "widgets/foundation/MVWUnits.h"
 #include "widgets/foundation/mvwgraph.h"
@@ -166,6 +168,17 @@ TEST_F(MMButtonTest, FaceEntriesTravelInFormDataAtTheirExactLengths) {
                     "ButtonFaceTransColNew = {0000FF");
   TForm broken(nullptr);
   EXPECT_THROW(ReadComponentFromText(broken, shortened, "broken.frm"), EReadError) << shortened;
+}
+
+TEST_F(MMButtonTest, SnapshotOfAFaceOverItsForm) {
+  TMMProbe* button = AddButton(80, 40);
+  button->SetButtonFaceStyle(sbStretch);
+  button->SetCaption("Face");
+  Form->Show();
+  EXPECT_TRUE(test::PumpUntil([button] { return button->FaceRect().right == 80; }));
+  const std::string file = test::SnapshotForm(*Form, "multimedia_button");
+  if (std::getenv("MARIVO_SNAPSHOT_DIR"))
+    EXPECT_FALSE(file.empty());
 }
 
 } // namespace
