@@ -645,7 +645,8 @@ void DrawFxText(TCanvas& canvas, const std::string& text, TMVW3DCaption* caption
     turned.SetOrientation(fx->Angle() * 10);
     font = &turned;
   }
-  HGDIOBJ oldFont = SelectObject(dc, font->Handle());
+  // Put back on every path: a font still selected cannot be deleted with its TFont.
+  const TMVWSelection fontSelected(dc, font->Handle());
   RECT r = rect;
   if (fx) {
     r.left += static_cast<std::int16_t>(fx->PosX());
@@ -730,7 +731,6 @@ void DrawFxText(TCanvas& canvas, const std::string& text, TMVW3DCaption* caption
     step(0, 0, textColor);
     break;
   }
-  SelectObject(dc, oldFont);
   SetTextCharacterExtra(dc, 0);
 }
 
