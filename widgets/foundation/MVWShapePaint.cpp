@@ -12,7 +12,7 @@ namespace marivo {
 
 namespace {
 
-// Objects selected into a device context, and its modes and clipping, for a scope.
+// The device context's modes and clipping, for a scope.
 class TSavedDC {
 public:
   explicit TSavedDC(HDC dc) : DC_(dc), Saved_(SaveDC(dc)) {}
@@ -44,36 +44,12 @@ private:
   int Y_ = 0;
 };
 
-// A pen or brush deleted however the drawing ends; the stock ones for none.
-class TDrawingObject {
-public:
-  explicit TDrawingObject(HGDIOBJ stock) : Stock_(stock) {}
-  template <typename THandle>
-  explicit TDrawingObject(THandle handle) : Owned_(static_cast<HGDIOBJ>(handle)) {}
-  HGDIOBJ Get() const { return Owned_ ? Owned_.Get() : Stock_; }
-
-private:
-  TMVWGdiObject<HGDIOBJ> Owned_;
-  HGDIOBJ Stock_ = nullptr;
-};
-
-TDrawingObject MakePen(bool visible, int width, TColor color) {
-  if (!visible)
-    return TDrawingObject(GetStockObject(NULL_PEN));
-  return TDrawingObject(CreatePen(PS_SOLID, width, ColorToRGB(color)));
-}
-
-TDrawingObject MakeBrush(const TBrush& brush) {
-  if (brush.Style() == bsClear)
-    return TDrawingObject(GetStockObject(NULL_BRUSH));
-  if (brush.Bitmap() && !brush.Bitmap()->Empty())
-    return TDrawingObject(CreatePatternBrush(brush.Bitmap()->Handle()));
-  static constexpr int hatches[] = {HS_HORIZONTAL, HS_VERTICAL, HS_FDIAGONAL,
-                                    HS_BDIAGONAL,  HS_CROSS,    HS_DIAGCROSS};
-  if (brush.Style() >= bsHorizontal)
-    return TDrawingObject(
-        CreateHatchBrush(hatches[brush.Style() - bsHorizontal], ColorToRGB(brush.Color())));
-  return TDrawingObject(CreateSolidBrush(ColorToRGB(brush.Color())));
+void SetPen(TCanvas& canvas, bool visible, int width, TColor color) {
+  TPen& pen = canvas.Pen();
+  pen.SetMode(pmCopy);
+  pen.SetStyle(visible ? psSolid : psClear);
+  pen.SetWidth(width);
+  pen.SetColor(color);
 }
 
 std::vector<POINT> Outline(const TMVWPointList& points, bool inner) {
@@ -85,51 +61,42 @@ std::vector<POINT> Outline(const TMVWPointList& points, bool inner) {
   return outline;
 }
 
-// One outline filled with the selected brush and framed with the selected pen.
-void DrawFigure(HDC dc, TMVWShapeType shape, const std::vector<POINT>& outline) {
+// One outline filled with the canvas brush and framed with its pen.
+void DrawFigure(TCanvas& canvas, TMVWShapeType shape, const std::vector<POINT>& outline) {
   switch (shape) {
   case stEllipse:
-    Ellipse(dc, outline[0].x, outline[0].y, outline[1].x, outline[1].y);
+    canvas.Ellipse(outline[0].x, outline[0].y, outline[1].x, outline[1].y);
     break;
   case stRectangle:
-    Rectangle(dc, outline[0].x, outline[0].y, outline[1].x, outline[1].y);
+    canvas.Rectangle(outline[0].x, outline[0].y, outline[1].x, outline[1].y);
     break;
   case stRoundRect:
-    RoundRect(dc, outline[0].x, outline[0].y, outline[1].x, outline[1].y, outline[2].x,
-              outline[2].y);
+    canvas.RoundRect(outline[0].x, outline[0].y, outline[1].x, outline[1].y, outline[2].x,
+                     outline[2].y);
     break;
   default:
-    Polygon(dc, outline.data(), static_cast<int>(outline.size()));
+    canvas.Polygon(outline);
     break;
   }
 }
 
-void DrawFigure(HDC dc, TMVWShapeType shape, const std::vector<POINT>& outline, HGDIOBJ pen,
-                HGDIOBJ brush) {
-  const TSavedDC saved(dc);
-  SelectObject(dc, pen);
-  SelectObject(dc, brush);
-  DrawFigure(dc, shape, outline);
-}
-
 void DrawShadow(TCanvas& canvas, TMVWShapeType shape, const TMVWShadow& shadow,
                 const std::vector<POINT>& outer) {
-  HDC dc = canvas.Handle();
-  const TSavedDC saved(dc);
-  canvas.Brush().SetStyle(bsSolid);
-  canvas.Brush().SetColor(shadow.Color());
+  TBrush& brush = canvas.Brush();
+  brush.SetStyle(bsSolid);
+  brush.SetColor(shadow.Color());
+  brush.SetBitmap(nullptr);
+  SetPen(canvas, false, 1, shadow.Color());
   if (shadow.Style() == hssTracing) {
     // Without the application there is no pattern to trace with.
     TBitmap* pattern = MVWApplication ? MVWApplication->PatternBitmap(shadow.Color()) : nullptr;
     if (!pattern)
       return;
-    canvas.Brush().SetBitmap(pattern);
-    SetROP2(dc, R2_MASKPEN);
-  } else {
-    canvas.Brush().SetBitmap(nullptr);
+    brush.SetBitmap(pattern);
+    canvas.Pen().SetMode(pmMask);
   }
-  const TDrawingObject brush = MakeBrush(canvas.Brush());
-  DrawFigure(dc, shape, outer, GetStockObject(NULL_PEN), brush.Get());
+  DrawFigure(canvas, shape, outer);
+  canvas.Pen().SetMode(pmCopy);
 }
 
 // The body painted on a scratch bitmap white on the mask colour, then the picture copied through
@@ -139,23 +106,20 @@ void DrawPictureBody(TCanvas& canvas, TMVWShapeType shape, const std::vector<POI
                      const TBitmap& picture) {
   TBitmap scratch;
   scratch.SetSize(width, height);
-  scratch.Canvas().Brush().SetColor(maskColor);
-  scratch.Canvas().FillRect({0, 0, width, height});
-  const TDrawingObject pen = MakePen(outlined, penWidth, clWhite);
-  const TDrawingObject brush(CreateSolidBrush(RGB(255, 255, 255)));
-  DrawFigure(scratch.Canvas().Handle(), shape, inner, pen.Get(), brush.Get());
+  TCanvas& mask = scratch.Canvas();
+  mask.Brush().SetColor(maskColor);
+  mask.FillRect({0, 0, width, height});
+  SetPen(mask, outlined, penWidth, clWhite);
+  mask.Brush().SetColor(clWhite);
+  DrawFigure(mask, shape, inner);
   TBitmap copy;
   copy.Assign(picture);
   DrawMaskedComposite(canvas, {0, 0, width, height}, scratch, maskColor, clWhite, copy);
 }
 
-void DrawLine(HDC dc, const std::vector<POINT>& points) {
-  Polyline(dc, points.data(), static_cast<int>(points.size()));
-}
-
 // The rounded outline in two colours, split where the upper-right and lower-left corner arcs
 // turn half way.
-void DrawRoundRectBevel(HDC dc, const RECT& box, int corner, HGDIOBJ first, HGDIOBJ second) {
+void DrawRoundRectBevel(TCanvas& canvas, const RECT& box, int corner, TColor first, TColor second) {
   const int half = corner / 2;
   const int off = static_cast<int>(std::lround(half * (1 - 1 / std::sqrt(2.0))));
   const POINT upperRight{box.right - off, box.top + off};
@@ -171,42 +135,38 @@ void DrawRoundRectBevel(HDC dc, const RECT& box, int corner, HGDIOBJ first, HGDI
   const TMVWRegionHandle secondPart(
       CreateRectRgn(box.left - reach, box.top - reach, box.right + reach, box.bottom + reach));
   CombineRgn(secondPart.Get(), secondPart.Get(), firstPart.Get(), RGN_DIFF);
-  for (const auto& [part, pen] :
+  canvas.Brush().SetStyle(bsClear);
+  for (const auto& [part, color] :
        {std::pair{firstPart.Get(), first}, std::pair{secondPart.Get(), second}}) {
-    const TSavedDC saved(dc);
-    ExtSelectClipRgn(dc, part, RGN_AND);
-    SelectObject(dc, pen);
-    SelectObject(dc, GetStockObject(NULL_BRUSH));
-    RoundRect(dc, box.left, box.top, box.right, box.bottom, corner, corner);
+    const TSavedDC saved(canvas.Handle());
+    ExtSelectClipRgn(canvas.Handle(), part, RGN_AND);
+    canvas.Pen().SetColor(color);
+    canvas.RoundRect(box.left, box.top, box.right, box.bottom, corner, corner);
   }
 }
 
-void DrawBevel(HDC dc, TMVWShapeType shape, const TMVWPointList& points, int penWidth,
-               int roundness, TColor firstColor, TColor secondColor) {
-  const TDrawingObject first = MakePen(true, penWidth, firstColor);
-  const TDrawingObject second = MakePen(true, penWidth, secondColor);
-  const TSavedDC saved(dc);
+void DrawBevel(TCanvas& canvas, TMVWShapeType shape, const TMVWPointList& points, int penWidth,
+               int roundness, TColor first, TColor second) {
+  SetPen(canvas, true, penWidth, first);
   const int r = OuterHalf(penWidth), s = InnerHalf(penWidth);
   const std::vector<POINT> outer = Outline(points, false);
   const int l = outer[0].x, t = outer[0].y, rt = outer[1].x, b = outer[1].y;
   switch (shape) {
   case stRectangle:
-    SelectObject(dc, first.Get());
-    DrawLine(dc, {{l + r, b - s}, {l + r, t + r}, {rt - s, t + r}});
-    SelectObject(dc, second.Get());
-    DrawLine(dc, {{rt - s - 1, t + r}, {rt - s - 1, b - s - 1}, {l + r, b - s - 1}});
+    canvas.Polyline({{l + r, b - s}, {l + r, t + r}, {rt - s, t + r}});
+    canvas.Pen().SetColor(second);
+    canvas.Polyline({{rt - s - 1, t + r}, {rt - s - 1, b - s - 1}, {l + r, b - s - 1}});
     break;
   case stEllipse: {
     const RECT box{l + r, t + r, rt - s, b - s};
-    SetArcDirection(dc, AD_COUNTERCLOCKWISE);
-    SelectObject(dc, first.Get());
-    Arc(dc, box.left, box.top, box.right, box.bottom, box.right, box.top, box.left, box.bottom);
-    SelectObject(dc, second.Get());
-    Arc(dc, box.left, box.top, box.right, box.bottom, box.left, box.bottom, box.right, box.top);
+    SetArcDirection(canvas.Handle(), AD_COUNTERCLOCKWISE);
+    canvas.Arc(box.left, box.top, box.right, box.bottom, box.right, box.top, box.left, box.bottom);
+    canvas.Pen().SetColor(second);
+    canvas.Arc(box.left, box.top, box.right, box.bottom, box.left, box.bottom, box.right, box.top);
     break;
   }
   case stRoundRect:
-    DrawRoundRectBevel(dc, {l + r, t + r, rt - s, b - s}, roundness, first.Get(), second.Get());
+    DrawRoundRectBevel(canvas, {l + r, t + r, rt - s, b - s}, roundness, first, second);
     break;
   default: {
     const std::vector<TMVWPoint> inner(points.Points().begin() + points.Count() / 2,
@@ -214,8 +174,8 @@ void DrawBevel(HDC dc, TMVWShapeType shape, const TMVWPointList& points, int pen
     const bool clockwise = IsClockwise(inner);
     for (std::size_t i = 0; i < inner.size(); ++i) {
       const TMVWPoint from = inner[i], to = inner[(i + 1) % inner.size()];
-      SelectObject(dc, IsFirstBevelEdge(from, to, clockwise) ? first.Get() : second.Get());
-      DrawLine(dc, {{from.X, from.Y}, {to.X, to.Y}});
+      canvas.Pen().SetColor(IsFirstBevelEdge(from, to, clockwise) ? first : second);
+      canvas.Polyline({{from.X, from.Y}, {to.X, to.Y}});
     }
     break;
   }
@@ -260,41 +220,37 @@ void PaintShape(TCanvas& canvas, const RECT& rect, TMVWShapeType shape, const TM
     CalcShapeGeometry(rect, shape, shadow, &outline, roundPercent, square, own);
     points = &own;
   }
-  HDC dc = canvas.Handle();
-  const TSavedDC saved(dc);
+  const TSavedDC saved(canvas.Handle());
   TListOffset offset(*points);
   offset.Move(rect.left, rect.top);
   if (d > 0)
     DrawShadow(canvas, shape, *shadow, Outline(*points, false));
   offset.Move(-d, -d);
 
-  SetROP2(dc, R2_COPYPEN);
   const std::vector<POINT> inner = Outline(*points, true);
   const bool outlined = outline.Width() != 0;
   if (picture)
     DrawPictureBody(canvas, shape, inner, width, height, w, outlined, maskColor, *picture);
   // Beside a bevel the outline takes the colour of the canvas brush: the body's without a
   // picture, so the bevel lines alone frame it.
-  if (picture)
-    canvas.Brush().SetStyle(bsClear);
-  else
-    canvas.Brush().Assign(brush);
   const TColor penColor = outline.Style() == sbNormal ? outline.Color()
                           : picture                   ? canvas.Brush().Color()
                                                       : brush.Color();
-  if (!picture && (brush.Style() != bsSolid || brush.Bitmap())) {
-    // Hatches show the background between their lines.
-    SetBkColor(dc, ColorToRGB(backgroundColor));
-    SetBkMode(dc, OPAQUE);
+  if (picture) {
+    canvas.Brush().SetStyle(bsClear);
+  } else {
+    canvas.Brush().Assign(brush);
+    if (brush.Style() != bsSolid || brush.Bitmap()) {
+      // Hatches show the background between their lines.
+      SetBkColor(canvas.Handle(), ColorToRGB(backgroundColor));
+      SetBkMode(canvas.Handle(), OPAQUE);
+    }
   }
-  {
-    const TDrawingObject pen = MakePen(outlined, w, penColor);
-    const TDrawingObject body = MakeBrush(canvas.Brush());
-    DrawFigure(dc, shape, inner, pen.Get(), body.Get());
-  }
+  SetPen(canvas, outlined, w, penColor);
+  DrawFigure(canvas, shape, inner);
   if (w > 0 && outline.Style() != sbNormal) {
     const bool inset = outline.Style() == sbInset;
-    DrawBevel(dc, shape, *points, w, ShapeRoundness(width, height, settings),
+    DrawBevel(canvas, shape, *points, w, ShapeRoundness(width, height, settings),
               inset ? outline.ShadowColor() : outline.LightColor(),
               inset ? outline.LightColor() : outline.ShadowColor());
   }
