@@ -135,7 +135,10 @@ void TMVWCustomButton::FontChanged(TObject* sender) {
   if (MVWControlLoading(*this))
     return;
   if (sender == &Font() || sender == &FontFX_) {
-    SetParentFont(false);
+    // The platform drops ParentFont itself for a font set on the button, but not for the
+    // parent's font it follows.
+    if (sender == &FontFX_)
+      SetParentFont(false);
     if (FontFX_.Angle() != 0 && !IsTrueTypeFont(Font())) {
       // Rotated text needs an outline font; the font's own change comes back here.
       if (sender == &FontFX_) {

@@ -239,6 +239,19 @@ TEST_F(ButtonTest, TheMenuOpensBelowAfterOnClickWithTheButtonPushed) {
   EXPECT_EQ(order, std::vector<std::string>{"click"});
 }
 
+TEST_F(ButtonTest, TheFormFontIsFollowedUntilTheButtonGetsItsOwn) {
+  Form->Font().SetSize(14);
+  EXPECT_EQ(Connect->Font().Size(), 14);
+  EXPECT_TRUE(Connect->ParentFont());
+  Connect->FontFX().SetAngle(90);
+  EXPECT_FALSE(Connect->ParentFont());
+  Connect->SetParentFont(true);
+  Connect->Font().SetSize(9);
+  EXPECT_FALSE(Connect->ParentFont());
+  Form->Font().SetSize(16);
+  EXPECT_EQ(Connect->Font().Size(), 9);
+}
+
 TEST_F(ButtonTest, TheOlderStyleIsReadAndExtStyleWritten) {
   TForm form(nullptr);
   ReadComponentFromText(form,
