@@ -4,6 +4,7 @@
 #include "widgets/foundation/MVWShapePaint.h"
 #include "widgets/foundation/mvwgraph.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace marivo {
