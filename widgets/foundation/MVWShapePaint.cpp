@@ -100,21 +100,23 @@ void DrawShadow(TCanvas& canvas, TMVWShapeType shape, const TMVWShadow& shadow,
 }
 
 // The body painted on a scratch bitmap white on the mask colour, then the picture copied through
-// it, so that only the inside shows.
+// it, so that only the inside shows. A white mask colour (a white button) marks the inside black,
+// or inside and outside could not be told apart.
 void DrawPictureBody(TCanvas& canvas, TMVWShapeType shape, const std::vector<POINT>& inner,
                      int width, int height, int penWidth, bool outlined, TColor maskColor,
                      const TBitmap& picture) {
+  const TColor inside = ColorToRGB(maskColor) == ColorToRGB(clWhite) ? clBlack : clWhite;
   TBitmap scratch;
   scratch.SetSize(width, height);
   TCanvas& mask = scratch.Canvas();
   mask.Brush().SetColor(maskColor);
   mask.FillRect({0, 0, width, height});
-  SetPen(mask, outlined, penWidth, clWhite);
-  mask.Brush().SetColor(clWhite);
+  SetPen(mask, outlined, penWidth, inside);
+  mask.Brush().SetColor(inside);
   DrawFigure(mask, shape, inner);
   TBitmap copy;
   copy.Assign(picture);
-  DrawMaskedComposite(canvas, {0, 0, width, height}, scratch, maskColor, clWhite, copy);
+  DrawMaskedComposite(canvas, {0, 0, width, height}, scratch, maskColor, inside, copy);
 }
 
 // The rounded outline in two colours, split where the upper-right and lower-left corner arcs

@@ -152,6 +152,27 @@ TEST_F(ShapeButtonTest, DefaultButtonDropsOntoItsShadowWhenPressed) {
   EXPECT_EQ(raised->Pixels(30, 23), shadow);
 }
 
+TEST_F(ShapeButtonTest, FillModeShowsThePictureOnlyInsideTheFace) {
+  TShapeProbe* button = AddButton("Fill", 0, 0, 100, 60);
+  button->Shape().SetShape(stEllipse);
+  TBitmap red;
+  FillBitmap(red, {0, 0, 10, 10}, clRed);
+  button->ShapeFill().SetBitmap(red);
+  button->ShapeFill().SetTileMode(tmStretch);
+  button->ShapeFill().SetStyle(sfBitmap);
+  button->SetMode(sbmShapeFill);
+  auto picture = button->Picture();
+  EXPECT_EQ(picture->Pixels(47, 27), clRed);
+  EXPECT_EQ(picture->Pixels(2, 2), clWhite) << "outside the ellipse";
+  EXPECT_EQ(picture->Pixels(97, 33), static_cast<TColor>(ColorToRGB(clBtnShadow)));
+  EXPECT_EQ(picture->Pixels(1, 27), clBlack) << "the outline over the picture";
+
+  button->SetState(gbsPressed);
+  picture = button->Picture();
+  EXPECT_EQ(picture->Pixels(53, 33), clRed) << "pressed, the face and picture move by the depth";
+  EXPECT_EQ(picture->Pixels(3, 3), clWhite);
+}
+
 // A 100 x 60 button with the default shadow: a point of the face, one of the shadow only, one
 // outside the outline.
 TEST_F(ShapeButtonTest, OnlyAClickInsideTheDrawnFaceCounts) {
