@@ -171,6 +171,25 @@ TEST_F(ShapeButtonTest, FillModeShowsThePictureOnlyInsideTheFace) {
   picture = button->Picture();
   EXPECT_EQ(picture->Pixels(53, 33), clRed) << "pressed, the face and picture move by the depth";
   EXPECT_EQ(picture->Pixels(3, 3), clWhite);
+
+  // The second image of an image list, taken again when the list changes.
+  auto* list = new TMVWImageList(Form.get());
+  auto* item = list->Item(list->AddItem());
+  item->SetWidth(10);
+  item->SetHeight(10);
+  TBitmap strip;
+  FillBitmap(strip, {0, 0, 20, 10}, clRed);
+  strip.Canvas().Brush().SetColor(clBlue);
+  strip.Canvas().FillRect({10, 0, 20, 10});
+  item->AddImages(strip, nullptr);
+  button->SetState(gbsUp);
+  button->ShapeFill().SetStyle(sfBitmapList);
+  button->SetShapeFillImageList(list);
+  button->SetShapeFillImageIndex(1);
+  EXPECT_EQ(button->Picture()->Pixels(47, 27), clBlue);
+  delete list;
+  EXPECT_EQ(button->ShapeFillImageList(), nullptr);
+  EXPECT_TRUE(button->ShapeFill().ListBitmap().Empty());
 }
 
 // A 100 x 60 button with the default shadow: a point of the face, one of the shadow only, one
