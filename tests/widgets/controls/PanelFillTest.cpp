@@ -1,3 +1,4 @@
+#include "platform/rtl/FormLoader.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/StdClasses.h"
@@ -5,6 +6,7 @@
 #include "tests/support/OffScreen.h"
 #include "tests/support/Snapshot.h"
 #include "widgets/controls/MVWBackPanel.h"
+#include "widgets/controls/MVWButtonPanel.h"
 #include "widgets/controls/MVWPanelClasses.h"
 #include "widgets/controls/MVWPanelFill.h"
 #include "widgets/foundation/MVWMessages.h"
@@ -204,6 +206,142 @@ TEST_F(MVWPanelFill, ATurnedCaptionTakesAnOutlineFont) {
   EXPECT_EQ(panel->Font().Name(), "Arial");
   panel->Font().SetName("Verdana");
   EXPECT_EQ(panel->Font().Name(), "Verdana") << "an outline font stays";
+}
+
+// --- The button panel ---------------------------------------------------------------------------
+
+class MVWButtonPanel : public MVWPanelFill {
+protected:
+  TMVWButtonPanel* AddButtons(int count, int width, int height) {
+    auto* panel = new TMVWButtonPanel(Form.get());
+    panel->SetParent(Form.get());
+    panel->SetBounds(10, 10, width, height);
+    for (int i = 0; i < count; ++i) {
+      TMVWSpecialButton* item = panel->Buttons().Add();
+      item->SetCaption(std::to_string(i + 1));
+      item->Button().SetTag(i + 1);
+    }
+    panel->Perform(WM_SIZE, 0, 0);
+    return panel;
+  }
+};
+
+TEST_F(MVWButtonPanel, ButtonsStandInAGridThePanelTakesTheSizeOf) {
+  struct TGrid {
+    int Buttons;
+    int ClientWidth;
+    int ClientHeight;
+    SIZE Size;
+    POINT Last;
+  };
+  const TGrid grids[] = {
+      {5, 45, 40, {40, 60}, {0, 40}},  {3, 100, 20, {60, 20}, {40, 0}},
+      {4, 20, 100, {20, 80}, {0, 60}}, {6, 70, 10, {60, 40}, {40, 20}},
+      {0, 45, 40, {20, 20}, {0, 0}},
+  };
+  for (const TGrid& grid : grids) {
+    TMVWButtonPanel* panel = AddButtons(grid.Buttons, grid.ClientWidth, grid.ClientHeight);
+    EXPECT_EQ(panel->Width(), grid.Size.cx) << grid.Buttons << " in " << grid.ClientWidth;
+    EXPECT_EQ(panel->Height(), grid.Size.cy) << grid.Buttons << " in " << grid.ClientWidth;
+    if (grid.Buttons > 0) {
+      TMVWSpeedButton& last = panel->Buttons().Items(grid.Buttons - 1)->Button();
+      EXPECT_EQ(last.Left(), grid.Last.x) << grid.Buttons;
+      EXPECT_EQ(last.Top(), grid.Last.y) << grid.Buttons;
+      EXPECT_EQ(last.Width(), 20);
+    }
+    delete panel;
+  }
+}
+
+TEST_F(MVWButtonPanel, TheGridKeepsItsColumnsInsideAWindowBorderAndSizesBelowOneCountAsOne) {
+  TMVWButtonPanel* panel = AddButtons(5, 20, 20);
+  panel->Bevel().SetMode(bmWindows);
+  ShowForm();
+  panel->SetBounds(10, 10, 49, 44);
+  panel->Perform(WM_SIZE, 0, 0);
+  EXPECT_EQ(panel->ClientWidth(), 40) << "two columns inside the client edge";
+  EXPECT_EQ(panel->ClientHeight(), 60);
+  EXPECT_EQ(panel->Buttons().Items(4)->Button().Top(), 40);
+
+  panel->SetButtonWidth(0);
+  panel->SetButtonHeight(-5);
+  EXPECT_EQ(panel->ButtonWidth(), 1);
+  EXPECT_EQ(panel->ButtonHeight(), 1);
+  EXPECT_EQ(panel->Buttons().Items(4)->Button().Width(), 1);
+}
+
+TEST_F(MVWButtonPanel, AClickReachesTheHandlerAssignedAfterTheLayoutWithTheButtonsTag) {
+  TMVWButtonPanel* panel = AddButtons(3, 60, 20);
+  panel->SetButtonStyle(ubsFlat);
+  EXPECT_EQ(panel->Buttons().Items(2)->Button().Style(), ubsFlat);
+  std::vector<std::pair<TObject*, int>> clicks;
+  panel->OnButtonClick = [&](TObject* sender, TObject* button, int tag) {
+    EXPECT_EQ(sender, panel);
+    clicks.emplace_back(button, tag);
+  };
+  TMVWSpeedButton& second = panel->Buttons().Items(1)->Button();
+  second.Click();
+  ASSERT_EQ(clicks.size(), 1u);
+  EXPECT_EQ(clicks[0].first, &second);
+  EXPECT_EQ(clicks[0].second, 2);
+}
+
+TEST_F(MVWButtonPanel, FillAndButtonPanelsComeBackFromTheirFormData) {
+  Form->SetName("Host");
+  auto* tile = AddFill(Form.get(), {10, 10, 180, 80});
+  tile->SetName("Tile");
+  tile->SetCaption("Execution");
+  tile->SetAlignment(agBottomRight);
+  tile->SetTransparentBorder(true);
+  tile->FillObject().SetStyle(sfGradient);
+  tile->FillObject().Gradient().SetEndColor(clNavy);
+  tile->FontFX().SetAngle(90);
+  tile->Bevel().SetStyleOuter(bvRaised);
+  TMVWButtonPanel* keys = AddButtons(3, 60, 20);
+  keys->SetName("Keys");
+  keys->SetButtonWidth(30);
+  keys->SetButtonStyle(ubsFlat);
+  const std::string text = WriteComponentToText(*Form);
+
+  TForm read(nullptr);
+  ReadComponentFromText(read, text, "host");
+  auto* readTile = dynamic_cast<TMVWPanelFill*>(read.FindComponent("Tile"));
+  auto* readKeys = dynamic_cast<TMVWButtonPanel*>(read.FindComponent("Keys"));
+  ASSERT_NE(readTile, nullptr);
+  ASSERT_NE(readKeys, nullptr);
+  EXPECT_EQ(readTile->Alignment(), agBottomRight);
+  EXPECT_EQ(readTile->FillObject().Gradient().EndColor(), clNavy);
+  EXPECT_EQ(readTile->FontFX().Angle(), 90);
+  ASSERT_EQ(readKeys->Buttons().Count(), 3);
+  EXPECT_EQ(readKeys->Buttons().Items(2)->Caption(), "3");
+  EXPECT_EQ(readKeys->Buttons().Items(2)->Button().Top(), 20) << "laid out once read";
+  EXPECT_EQ(readKeys->Buttons().Items(2)->Button().Width(), 30);
+  EXPECT_EQ(WriteComponentToText(read), text);
+}
+
+TEST_F(MVWButtonPanel, SnapshotOfFillTilesAndAButtonGrid) {
+  const TColor ends[] = {clNavy, clMaroon, clGreen};
+  const TMVWAlignment places[] = {agTopLeft, agCenter, agBottomRight};
+  for (int i = 0; i < 3; ++i) {
+    auto* tile = AddFill(Back, {10 + 125 * i, 10, 115, 90});
+    tile->FillObject().SetStyle(sfGradient);
+    tile->FillObject().Gradient().SetEndColor(ends[i]);
+    tile->Bevel().SetStyleOuter(bvRaised);
+    tile->Bevel().SetWidthOuter(2);
+    tile->Font().SetHeight(-16);
+    tile->Font().SetColor(clWhite);
+    tile->SetCaption("Tile " + std::to_string(i + 1));
+    tile->SetAlignment(places[i]);
+  }
+  TMVWButtonPanel* keys = AddButtons(10, 100, 100);
+  keys->SetParent(Back);
+  keys->SetBounds(10, 120, 100, 100);
+  keys->SetButtonWidth(32);
+  keys->SetButtonHeight(24);
+  ShowForm();
+  EXPECT_EQ(keys->Width(), 96);
+  EXPECT_EQ(keys->Height(), 96);
+  test::SnapshotForm(*Form, "widget-fill-tiles-and-button-grid");
 }
 
 } // namespace
