@@ -10,6 +10,7 @@
 #include "widgets/controls/MVWCustomScrollBox.h"
 #include "widgets/controls/MVWPanelClasses.h"
 #include "widgets/controls/MVWSimplePanel.h"
+#include "widgets/controls/MVWSpeedButton.h"
 #include "widgets/foundation/MVWApplication.h"
 #include "widgets/foundation/MVWFormShape.h"
 #include "widgets/foundation/MVWMessages.h"
@@ -299,8 +300,12 @@ TEST_F(MVWPanels, TheScrollBoxRefreshesSeeThroughChildrenAsOftenAsItIsAsked) {
   auto* box = Add<TMVWCustomScrollBox>(back, {10, 10, 150, 100});
   box->SetTransparent(true);
   Add<TRecording<TMVWSimplePanel>>(box, {0, 0, 50, 400}, Recorder, "Tall");
+  auto* key = new TMVWSpeedButton(Form.get());
+  key->SetParent(box);
+  key->SetTransparent(true);
   ShowForm();
   ASSERT_TRUE(box->UsesParentBack());
+  EXPECT_TRUE(key->ParentBackActive()) << "window-less widgets see the box's background too";
   struct TRun {
     bool Throttle;
     std::uint8_t Every;
