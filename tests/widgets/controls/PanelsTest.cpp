@@ -167,6 +167,8 @@ TEST_F(MVWPanels, ASeeThroughPanelOnAShapedFormCopiesTheFormsGradient) {
   shape->FillObject().Gradient().SetEndColor(clAqua);
   auto* panel = Add<TOffScreen<TMVWSimplePanel>>(Form.get(), {40, 30, 60, 40});
   panel->SetTransparent(true);
+  auto* inner = Add<TOffScreen<TMVWSimplePanel>>(panel, {5, 4, 20, 10});
+  inner->SetTransparent(true);
   auto* plain = Add<TOffScreen<TMVWSimplePanel>>(Form.get(), {140, 30, 60, 40});
   plain->SetColor(clYellow);
   plain->SetTransparent(true);
@@ -179,6 +181,9 @@ TEST_F(MVWPanels, ASeeThroughPanelOnAShapedFormCopiesTheFormsGradient) {
   TBitmap picture;
   panel->PaintOn(picture);
   EXPECT_EQ(CountOther(picture, [&](int x, int y) { return gradient.Pixels(x + 40, y + 30); }), 0);
+  inner->PaintOn(picture);
+  EXPECT_EQ(CountOther(picture, [&](int x, int y) { return gradient.Pixels(x + 45, y + 34); }), 0)
+      << "through a see-through panel in between";
 
   delete shape;
   // With visual styles the theme paints the form behind it instead.
