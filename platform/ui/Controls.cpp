@@ -210,7 +210,11 @@ void TControl::Loaded() {
 void TControl::SetBounds(int left, int top, int width, int height) {
   if (left == Left_ && top == Top_ && width == Width_ && height == Height_)
     return;
-  Invalidate();
+  // The place left behind shows the parent again, however opaque the control was.
+  if (Parent_ && Parent_->HandleAllocated()) {
+    const RECT old{Left_, Top_, Left_ + Width_, Top_ + Height_};
+    InvalidateRect(Parent_->Handle(), &old, TRUE);
+  }
   Left_ = left;
   Top_ = top;
   Width_ = width;
@@ -502,6 +506,17 @@ bool TWinControl::CanFocus() const {
   return true;
 }
 
+bool TWinControl::SelectFirst() {
+  for (TControl* control : Controls_) {
+    auto* child = dynamic_cast<TWinControl*>(control);
+    if (child && child->CanFocus()) {
+      child->SetFocus();
+      return true;
+    }
+  }
+  return false;
+}
+
 void TWinControl::SetFocus() {
   if (!CanFocus())
     throw EInvalidOperation("Cannot focus a disabled or invisible window");
@@ -769,6 +784,18 @@ bool TWinControl::KeyPress(char& key) {
 
 void TWinControl::WndProc(TMessage& message) {
   switch (message.Msg) {
+  case WM_SETCURSOR:
+    if (LOWORD(message.LParam) == HTCLIENT && reinterpret_cast<HWND>(message.WParam) == Handle_) {
+      const POINT point = ScreenToClient(CursorPos());
+      TControl* under = GraphicControlAt(point.x, point.y);
+      const TCursor cursor = under ? under->Cursor() : Cursor();
+      if (cursor != crDefault) {
+        ::SetCursor(LoadCursorA(nullptr, cursor == crHandPoint ? IDC_HAND : IDC_ARROW));
+        message.Result = TRUE;
+        return;
+      }
+    }
+    break;
   case WM_ERASEBKGND:
     if (OwnWindowClass()) {
       EraseBackground(reinterpret_cast<HDC>(message.WParam));

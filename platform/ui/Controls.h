@@ -47,6 +47,12 @@ enum : TControlStyle {
   csReplicatable = 1 << 6,
 };
 
+// Mouse cursors by the class library's numbers; crDefault leaves the window class's own.
+using TCursor = int;
+constexpr TCursor crDefault = 0;
+constexpr TCursor crArrow = -2;
+constexpr TCursor crHandPoint = -21;
+
 // Where the mouse cursor is on the screen; tests may put it anywhere (nullopt: the real one).
 POINT CursorPos();
 void SetCursorPosSeam(std::optional<POINT> position);
@@ -95,6 +101,12 @@ public:
   void SetParentFont(bool value);
   const std::string& Hint() const { return Hint_; }
   void SetHint(const std::string& value) { Hint_ = value; }
+  // Shown while the mouse is over the control, window-less or not.
+  TCursor Cursor() const { return Cursor_; }
+  void SetCursor(TCursor value) { Cursor_ = value; }
+  // The help topic of the control; 0 for none.
+  int HelpContext() const { return HelpContext_; }
+  void SetHelpContext(int value) { HelpContext_ = value; }
   TControlStyle ControlStyle() const { return ControlStyle_; }
   void SetControlStyle(TControlStyle value) { ControlStyle_ = value; }
   RECT ClientRect() { return RECT{0, 0, ClientWidth(), ClientHeight()}; }
@@ -156,6 +168,8 @@ private:
   bool SyncingFont_ = false;
   bool Clicking_ = false;
   std::string Hint_;
+  TCursor Cursor_ = crDefault;
+  int HelpContext_ = 0;
   TControlStyle ControlStyle_ = csCaptureMouse | csClickEvents | csSetCaption | csDoubleClicks;
 };
 
@@ -199,6 +213,8 @@ public:
   bool Focused() const;
   bool CanFocus() const;
   virtual void SetFocus();
+  // Focuses the first child, in tab order, that can take the focus; false when none can.
+  bool SelectFirst();
 
   void SetParent(TWinControl* parent) override;
   void SetBounds(int left, int top, int width, int height) override;
