@@ -35,6 +35,24 @@ HPEN MakePen(const TPen& pen) {
   return CreatePen(styles[pen.Style()], pen.Width(), ColorToRGB(pen.Color()));
 }
 
+// The pen made, selected and mixed as its mode says for the length of one drawing call.
+class TPenSelection {
+public:
+  TPenSelection(HDC dc, const TPen& pen)
+      : DC_(dc), Selection_(dc, MakePen(pen)),
+        OldMix_(SetROP2(dc, pen.Mode() == pmMask ? R2_MASKPEN : R2_COPYPEN)) {
+    Selection_.Owned();
+  }
+  ~TPenSelection() { SetROP2(DC_, OldMix_); }
+  TPenSelection(const TPenSelection&) = delete;
+  TPenSelection& operator=(const TPenSelection&) = delete;
+
+private:
+  HDC DC_;
+  TSelection Selection_;
+  int OldMix_;
+};
+
 HBRUSH MakeBrush(const TBrush& brush) {
   if (brush.Style() == bsClear)
     return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
@@ -115,55 +133,104 @@ void TBrush::Changed() {
     handler(this);
 }
 
+void TPen::Assign(const TPersistent& source) {
+  const auto* pen = dynamic_cast<const TPen*>(&source);
+  if (!pen) {
+    TPersistent::Assign(source);
+    return;
+  }
+  if (pen->Color_ == Color_ && pen->Width_ == Width_ && pen->Style_ == Style_ &&
+      pen->Mode_ == Mode_)
+    return;
+  Color_ = pen->Color_;
+  Width_ = pen->Width_;
+  Style_ = pen->Style_;
+  Mode_ = pen->Mode_;
+  Changed();
+}
+
+void TPen::Changed() {
+  if (TNotifyEvent handler = OnChange)
+    handler(this);
+}
+
+void TCanvas::Changed() {
+  if (TNotifyEvent handler = OnChange)
+    handler(this);
+}
+
 void TCanvas::FillRect(const RECT& rect) {
   if (Brush_.Style() == bsClear)
     return;
   HBRUSH brush = MakeBrush(Brush_);
   ::FillRect(RequireHandle(), &rect, brush);
   DeleteObject(brush);
+  Changed();
 }
 
 void TCanvas::FrameRect(const RECT& rect) {
   HBRUSH brush = CreateSolidBrush(ColorToRGB(Brush_.Color()));
   ::FrameRect(RequireHandle(), &rect, brush);
   DeleteObject(brush);
+  Changed();
 }
 
 void TCanvas::Rectangle(int left, int top, int right, int bottom) {
   HDC dc = RequireHandle();
-  TSelection pen(dc, MakePen(Pen_));
-  pen.Owned();
+  const TPenSelection pen(dc, Pen_);
   TSelection brush(dc, MakeBrush(Brush_));
   if (Brush_.Style() != bsClear)
     brush.Owned();
   ::Rectangle(dc, left, top, right, bottom);
+  Changed();
 }
 
 void TCanvas::Ellipse(int left, int top, int right, int bottom) {
   HDC dc = RequireHandle();
-  TSelection pen(dc, MakePen(Pen_));
-  pen.Owned();
+  const TPenSelection pen(dc, Pen_);
   TSelection brush(dc, MakeBrush(Brush_));
   if (Brush_.Style() != bsClear)
     brush.Owned();
   ::Ellipse(dc, left, top, right, bottom);
+  Changed();
+}
+
+void TCanvas::RoundRect(int left, int top, int right, int bottom, int width, int height) {
+  HDC dc = RequireHandle();
+  {
+    const TPenSelection pen(dc, Pen_);
+    TSelection brush(dc, MakeBrush(Brush_));
+    if (Brush_.Style() != bsClear)
+      brush.Owned();
+    ::RoundRect(dc, left, top, right, bottom, width, height);
+  }
+  Changed();
+}
+
+void TCanvas::Arc(int left, int top, int right, int bottom, int x3, int y3, int x4, int y4) {
+  HDC dc = RequireHandle();
+  {
+    const TPenSelection pen(dc, Pen_);
+    ::Arc(dc, left, top, right, bottom, x3, y3, x4, y4);
+  }
+  Changed();
 }
 
 void TCanvas::Polygon(const std::vector<POINT>& points) {
   HDC dc = RequireHandle();
-  TSelection pen(dc, MakePen(Pen_));
-  pen.Owned();
+  const TPenSelection pen(dc, Pen_);
   TSelection brush(dc, MakeBrush(Brush_));
   if (Brush_.Style() != bsClear)
     brush.Owned();
   ::Polygon(dc, points.data(), static_cast<int>(points.size()));
+  Changed();
 }
 
 void TCanvas::Polyline(const std::vector<POINT>& points) {
   HDC dc = RequireHandle();
-  TSelection pen(dc, MakePen(Pen_));
-  pen.Owned();
+  const TPenSelection pen(dc, Pen_);
   ::Polyline(dc, points.data(), static_cast<int>(points.size()));
+  Changed();
 }
 
 void TCanvas::DrawFocusRect(const RECT& rect) {
@@ -174,6 +241,7 @@ void TCanvas::DrawFocusRect(const RECT& rect) {
   ::DrawFocusRect(dc, &rect);
   SetBkColor(dc, oldBack);
   SetTextColor(dc, oldText);
+  Changed();
 }
 
 POINT TCanvas::PenPos() {
@@ -188,6 +256,13 @@ TColor TCanvas::Pixels(int x, int y) {
 
 void TCanvas::SetPixels(int x, int y, TColor color) {
   SetPixel(RequireHandle(), x, y, ColorToRGB(color));
+  Changed();
+}
+
+RECT TCanvas::ClipRect() {
+  RECT clip{};
+  GetClipBox(RequireHandle(), &clip);
+  return clip;
 }
 
 void TCanvas::Draw(int x, int y, TGraphic& graphic) {
@@ -197,20 +272,24 @@ void TCanvas::Draw(int x, int y, TGraphic& graphic) {
   if (bitmap && !bitmap->Transparent()) {
     BitBlt(RequireHandle(), x, y, bitmap->Width(), bitmap->Height(), bitmap->Canvas().Handle(), 0,
            0, CopyMode_);
-    return;
+  } else {
+    graphic.Draw(*this, {x, y, x + graphic.Width(), y + graphic.Height()});
   }
-  graphic.Draw(*this, {x, y, x + graphic.Width(), y + graphic.Height()});
+  Changed();
 }
 
 void TCanvas::StretchDraw(const RECT& rect, TGraphic& graphic) {
-  if (!graphic.Empty())
-    graphic.Draw(*this, rect);
+  if (graphic.Empty())
+    return;
+  graphic.Draw(*this, rect);
+  Changed();
 }
 
 void TCanvas::CopyRect(const RECT& dest, TCanvas& source, const RECT& sourceRect) {
   StretchBlt(RequireHandle(), dest.left, dest.top, dest.right - dest.left, dest.bottom - dest.top,
              source.RequireHandle(), sourceRect.left, sourceRect.top,
              sourceRect.right - sourceRect.left, sourceRect.bottom - sourceRect.top, CopyMode_);
+  Changed();
 }
 
 void TCanvas::BrushCopy(const RECT& dest, TBitmap& bitmap, const RECT& source, TColor color) {
@@ -247,6 +326,7 @@ void TCanvas::BrushCopy(const RECT& dest, TBitmap& bitmap, const RECT& source, T
   DeleteObject(maskBitmap);
   StretchBlt(RequireHandle(), dest.left, dest.top, dest.right - dest.left, dest.bottom - dest.top,
              imageDC, 0, 0, width, height, SRCCOPY);
+  Changed();
 }
 
 void TCanvas::MoveTo(int x, int y) {
@@ -255,9 +335,11 @@ void TCanvas::MoveTo(int x, int y) {
 
 void TCanvas::LineTo(int x, int y) {
   HDC dc = RequireHandle();
-  TSelection pen(dc, MakePen(Pen_));
-  pen.Owned();
-  ::LineTo(dc, x, y);
+  {
+    const TPenSelection pen(dc, Pen_);
+    ::LineTo(dc, x, y);
+  }
+  Changed();
 }
 
 void TCanvas::TextOut(int x, int y, const std::string& text) {
@@ -265,6 +347,7 @@ void TCanvas::TextOut(int x, int y, const std::string& text) {
   TSelection font(dc, Font_.Handle());
   PrepareText(dc);
   ::TextOutA(dc, x, y, text.data(), static_cast<int>(text.size()));
+  Changed();
 }
 
 void TCanvas::TextRect(const RECT& rect, const std::string& text, UINT flags) {
@@ -273,6 +356,7 @@ void TCanvas::TextRect(const RECT& rect, const std::string& text, UINT flags) {
   PrepareText(dc);
   RECT bounds = rect;
   DrawTextA(dc, text.data(), static_cast<int>(text.size()), &bounds, flags);
+  Changed();
 }
 
 SIZE TCanvas::TextExtent(const std::string& text) {

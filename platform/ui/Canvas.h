@@ -22,6 +22,8 @@ enum TBrushStyle {
   bsDiagCross
 };
 enum TPenStyle { psSolid, psDash, psDot, psClear };
+// How the pen's colour meets what is there: replaces it, or is and'ed with it.
+enum TPenMode { pmCopy, pmMask };
 
 class TBrush : public TPersistent {
 public:
@@ -49,20 +51,37 @@ private:
 class TPen : public TPersistent {
 public:
   TColor Color() const { return Color_; }
-  void SetColor(TColor value) { Color_ = value; }
+  void SetColor(TColor value) { Set(Color_, value); }
   int Width() const { return Width_; }
-  void SetWidth(int value) { Width_ = value; }
+  void SetWidth(int value) { Set(Width_, value); }
   TPenStyle Style() const { return Style_; }
-  void SetStyle(TPenStyle value) { Style_ = value; }
+  void SetStyle(TPenStyle value) { Set(Style_, value); }
+  TPenMode Mode() const { return Mode_; }
+  void SetMode(TPenMode value) { Set(Mode_, value); }
+  // Colour, width, style and mode of another pen.
+  void Assign(const TPersistent& source) override;
+
+  // Fires when a setter or Assign changed something.
+  TNotifyEvent OnChange;
 
 private:
+  template <typename T> void Set(T& field, T value) {
+    if (value == field)
+      return;
+    field = value;
+    Changed();
+  }
+  void Changed();
+
   TColor Color_ = clBlack;
   int Width_ = 1;
   TPenStyle Style_ = psSolid;
+  TPenMode Mode_ = pmCopy;
 };
 
-// Drawing on a device context that someone else owns (a paint cycle, a bitmap). The font, brush
-// and pen are selected at each call, so they can change freely between calls.
+// Drawing on a device context that someone else owns (a paint cycle, a bitmap, a DC handed over by
+// the system): the canvas never deletes or releases it. The font, brush and pen are selected at
+// each call, so they can change freely between calls.
 class TCanvas : public TPersistent {
 public:
   TCanvas() = default;
@@ -80,6 +99,11 @@ public:
   void FrameRect(const RECT& rect);
   void Rectangle(int left, int top, int right, int bottom);
   void Ellipse(int left, int top, int right, int bottom);
+  // A rectangle with corners rounded by an ellipse of width x height.
+  void RoundRect(int left, int top, int right, int bottom, int width, int height);
+  // The ellipse's arc counter-clockwise from its crossing with the line from the centre to
+  // (x3, y3) to its crossing with the line to (x4, y4).
+  void Arc(int left, int top, int right, int bottom, int x3, int y3, int x4, int y4);
   void Polygon(const std::vector<POINT>& points);
   void Polyline(const std::vector<POINT>& points);
   void DrawFocusRect(const RECT& rect);
@@ -89,6 +113,8 @@ public:
   void SetPenPos(POINT value) { MoveTo(value.x, value.y); }
   TColor Pixels(int x, int y);
   void SetPixels(int x, int y, TColor color);
+  // The part of the surface drawing reaches, in logical coordinates.
+  RECT ClipRect();
 
   // The raster operation of CopyRect and Draw (SRCCOPY at first).
   DWORD CopyMode() const { return CopyMode_; }
@@ -107,9 +133,13 @@ public:
   int TextWidth(const std::string& text) { return TextExtent(text).cx; }
   int TextHeight(const std::string& text) { return TextExtent(text).cy; }
 
+  // Fires after each drawing call, so that a bitmap learns it was drawn on.
+  TNotifyEvent OnChange;
+
 private:
   HDC RequireHandle();
   void PrepareText(HDC dc);
+  void Changed();
 
   HDC Handle_ = nullptr;
   HDC MeasuringDC_ = nullptr;

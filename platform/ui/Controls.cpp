@@ -599,9 +599,14 @@ void TWinControl::RecreateWnd() {
 }
 
 void TWinControl::DestroyHandle() {
-  if (Handle_)
-    DestroyWindow(Handle_);
+  HWND window = Handle_;
+  if (!window)
+    return;
+  DestroyWindow(window);
   Handle_ = nullptr;
+  // A window of another thread outlives the call: its messages must find no control here.
+  if (IsWindow(window) && FindControl(window) == this)
+    RemovePropA(window, kControlProperty);
 }
 
 void TWinControl::DefaultHandler(TMessage& message) {

@@ -32,7 +32,43 @@ TForm::TForm(TComponent* owner) : TWinControl(owner) {
 }
 
 TForm::~TForm() {
+  ReleaseCanvas();
   std::erase(Screen().Forms_, this);
+}
+
+TCanvas& TForm::Canvas() {
+  if (!Canvas_.Handle()) {
+    CanvasWindow_ = Handle();
+    Canvas_.SetHandle(GetDC(CanvasWindow_));
+  }
+  return Canvas_;
+}
+
+void TForm::ReleaseCanvas() {
+  if (!Canvas_.Handle())
+    return;
+  ReleaseDC(CanvasWindow_, Canvas_.Handle());
+  Canvas_.SetHandle(nullptr);
+  CanvasWindow_ = nullptr;
+}
+
+POINT TForm::ScreenToClient(POINT screen) {
+  ::ScreenToClient(Handle(), &screen);
+  return screen;
+}
+
+TControl* TForm::ControlAtPos(POINT client, bool allowDisabled, bool allowWinControls) const {
+  for (int i = ControlCount() - 1; i >= 0; --i) {
+    TControl* control = Controls(i);
+    if (!control->Visible() || (!allowDisabled && !control->Enabled()) ||
+        (!allowWinControls && dynamic_cast<TWinControl*>(control)))
+      continue;
+    const RECT bounds{control->Left(), control->Top(), control->Left() + control->Width(),
+                      control->Top() + control->Height()};
+    if (PtInRect(&bounds, client))
+      return control;
+  }
+  return nullptr;
 }
 
 void TForm::LoadFromResource() {
@@ -235,6 +271,9 @@ void TForm::WndProc(TMessage& message) {
   case WM_CLOSE:
     Close();
     return;
+  case WM_NCDESTROY:
+    ReleaseCanvas();
+    break;
   case WM_GETMINMAXINFO: {
     auto* info = reinterpret_cast<MINMAXINFO*>(message.LParam);
     if (Constraints_.MinWidth() > 0)

@@ -82,6 +82,14 @@ public:
   void SetClientHeight(int value);
   void SetBounds(int left, int top, int width, int height) override;
 
+  // Draws on the client area through the window's DC, taken when first asked for (making the
+  // window) and given back when the window goes.
+  TCanvas& Canvas();
+  POINT ScreenToClient(POINT screen);
+  // The topmost visible child at a client point; disabled ones only with allowDisabled, windowed
+  // ones only with allowWinControls. nullptr when none is there.
+  TControl* ControlAtPos(POINT client, bool allowDisabled, bool allowWinControls = false) const;
+
   TNotifyEvent OnCreate;
   TNotifyEvent OnShow;
   TNotifyEvent OnHide;
@@ -98,6 +106,7 @@ protected:
 private:
   void PlaceForShowing();
   SIZE FrameSize();
+  void ReleaseCanvas();
 
   TFormBorderStyle BorderStyle_ = bsSizeable;
   TFormStyle FormStyle_ = fsNormal;
@@ -107,6 +116,8 @@ private:
   bool Modal_ = false;
   TModalResult ModalResult_ = mrNone;
   TWinControl* ActiveControl_ = nullptr;
+  TCanvas Canvas_;
+  HWND CanvasWindow_ = nullptr;
 };
 
 // The forms that exist, in the order they were created.

@@ -240,7 +240,9 @@ void TGraphic::Changed() {
 
 // --- TBitmap ----------------------------------------------------------------------------------
 
-TBitmap::TBitmap() = default;
+TBitmap::TBitmap() {
+  Canvas_.OnChange = [this](TObject*) { Changed(); };
+}
 
 TBitmap::~TBitmap() {
   Canvas_.SetHandle(nullptr);
@@ -470,7 +472,16 @@ TColor TBitmap::Pixels(int x, int y) const {
 }
 
 TColor TBitmap::TransparentColor() const {
+  if (TransparentColor_ != clDefault)
+    return TransparentColor_;
   return Empty() ? clNone : Pixels(0, Height_ - 1);
+}
+
+void TBitmap::SetTransparentColor(TColor value) {
+  if (value == TransparentColor_)
+    return;
+  TransparentColor_ = value;
+  Changed();
 }
 
 void TBitmap::Mask(TColor color) {
@@ -594,8 +605,10 @@ void TBitmap::Assign(const TPersistent& source) {
     dib.Release();
     PixelFormat_ = bitmap->PixelFormat_;
   }
-  if (dynamic_cast<const TBitmap*>(&source))
+  if (dynamic_cast<const TBitmap*>(&source)) {
     SetTransparent(bitmap->Transparent());
+    TransparentColor_ = bitmap->TransparentColor_;
+  }
   Changed();
 }
 

@@ -41,6 +41,7 @@ enum TPixelFormat { pf1bit, pf4bit, pf8bit, pf15bit, pf16bit, pf24bit, pf32bit }
 
 // A 32-bit device-independent bitmap, top row first, with a canvas drawing on it. PixelFormat
 // is the depth it is saved at; its pixels are reduced to that depth's colours when it changes.
+// OnChange fires when it is assigned, loaded or resized and after each drawing on its canvas.
 class TBitmap : public TGraphic {
 public:
   TBitmap();
@@ -71,8 +72,10 @@ public:
   bool Monochrome() const { return PixelFormat_ == pf1bit; }
   // Off again gives 24 bits per pixel.
   void SetMonochrome(bool value);
-  // The colour shown through when Transparent: the bottom-left pixel's.
+  // The colour shown through when Transparent: the one set, or while none is (clDefault) the
+  // bottom-left pixel's.
   TColor TransparentColor() const;
+  void SetTransparentColor(TColor value);
   // Turns the bitmap into a monochrome mask: white where it had color, black elsewhere.
   void Mask(TColor color);
   // A monochrome GDI bitmap, white where the pixels have the transparent colour; made anew at
@@ -110,6 +113,7 @@ private:
   HDC DC_ = nullptr;
   HGDIOBJ OldBitmap_ = nullptr;
   HBITMAP MaskHandle_ = nullptr;
+  TColor TransparentColor_ = clDefault;
   TCanvas Canvas_;
 };
 

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <vector>
+
 namespace marivo {
 namespace {
 
@@ -107,6 +110,156 @@ TEST(Canvas, MasksAndRotatedFonts) {
   TFont copy;
   copy.Assign(turned);
   EXPECT_EQ(copy.Orientation(), 900);
+}
+
+TEST(Canvas, RoundRectsArcsClipsAndPenModes) {
+  TBitmap bitmap;
+  Fill(bitmap, 40, 40, clWhite);
+  TCanvas& canvas = bitmap.Canvas();
+  canvas.Brush().SetColor(clLime);
+  canvas.RoundRect(0, 0, 40, 40, 20, 20);
+  EXPECT_EQ(bitmap.Pixels(20, 20), clLime);
+  EXPECT_EQ(bitmap.Pixels(20, 0), clBlack) << "the edge in the pen";
+  EXPECT_EQ(bitmap.Pixels(0, 0), clWhite) << "a rounded corner";
+
+  Fill(bitmap, 40, 40, clWhite);
+  canvas.Pen().SetColor(clRed);
+  // Counter-clockwise from the upper right to the upper left: the top of the circle only.
+  canvas.Arc(0, 0, 20, 20, 20, 0, 0, 0);
+  EXPECT_EQ(bitmap.Pixels(10, 0), clRed);
+  EXPECT_EQ(bitmap.Pixels(10, 19), clWhite);
+
+  EXPECT_EQ(canvas.ClipRect().right, 40);
+  IntersectClipRect(canvas.Handle(), 5, 6, 10, 12);
+  const RECT clip = canvas.ClipRect();
+  EXPECT_EQ((std::vector<LONG>{clip.left, clip.top, clip.right, clip.bottom}),
+            (std::vector<LONG>{5, 6, 10, 12}));
+  SelectClipRgn(canvas.Handle(), nullptr);
+
+  const struct {
+    TPenMode Mode;
+    TColor Seen;
+  } modes[] = {{pmCopy, clAqua}, {pmMask, clLime}};
+  for (const auto& m : modes) {
+    Fill(bitmap, 10, 10, clYellow);
+    canvas.Pen().SetColor(clAqua);
+    canvas.Pen().SetMode(m.Mode);
+    canvas.MoveTo(0, 5);
+    canvas.LineTo(10, 5);
+    EXPECT_EQ(bitmap.Pixels(5, 5), m.Seen) << "mode " << int{m.Mode};
+    EXPECT_EQ(bitmap.Pixels(5, 2), clYellow);
+  }
+}
+
+TEST(Canvas, HatchAndPatternBrushesAndAForeignDC) {
+  TBitmap bitmap;
+  Fill(bitmap, 16, 16, clWhite);
+  TCanvas& canvas = bitmap.Canvas();
+  canvas.Brush().SetStyle(bsHorizontal);
+  canvas.Brush().SetColor(clRed);
+  canvas.FillRect({0, 0, 16, 16});
+  int redRows = 0;
+  for (int y = 0; y < 16; ++y)
+    redRows += bitmap.Pixels(3, y) == clRed;
+  EXPECT_EQ(redRows, 2) << "a line every eight rows, white between";
+  EXPECT_EQ(bitmap.Pixels(3, 1) == clRed, bitmap.Pixels(12, 1) == clRed) << "lines run across";
+
+  TBitmap pattern;
+  Fill(pattern, 2, 2, clWhite);
+  pattern.SetPixels(0, 0, clBlue);
+  pattern.SetPixels(1, 1, clBlue);
+  canvas.Brush().SetStyle(bsSolid);
+  canvas.Brush().SetBitmap(&pattern);
+  canvas.FillRect({0, 0, 16, 16});
+  EXPECT_EQ(bitmap.Pixels(4, 4), clBlue);
+  EXPECT_EQ(bitmap.Pixels(5, 4), clWhite);
+  EXPECT_EQ(bitmap.Pixels(5, 5), clBlue);
+  canvas.Brush().SetBitmap(nullptr);
+
+  HDC foreign = CreateCompatibleDC(nullptr);
+  HBITMAP surface = CreateBitmap(8, 8, 1, 32, nullptr);
+  HGDIOBJ old = SelectObject(foreign, surface);
+  {
+    TCanvas borrowed;
+    borrowed.SetHandle(foreign);
+    borrowed.Brush().SetColor(clRed);
+    borrowed.FillRect({0, 0, 8, 8});
+  }
+  EXPECT_EQ(GetObjectType(foreign), static_cast<DWORD>(OBJ_MEMDC)) << "not the canvas's to delete";
+  EXPECT_EQ(GetPixel(foreign, 4, 4), RGB(255, 0, 0));
+  SelectObject(foreign, old);
+  DeleteObject(surface);
+  DeleteDC(foreign);
+}
+
+TEST(Canvas, PensAndBitmapsTellOfTheirChanges) {
+  TPen pen;
+  int penChanges = 0;
+  pen.OnChange = [&](TObject*) { ++penChanges; };
+  pen.SetColor(clBlack);
+  pen.SetWidth(3);
+  pen.SetStyle(psDot);
+  pen.SetMode(pmMask);
+  EXPECT_EQ(penChanges, 3) << "the colour was already black";
+  TPen copy;
+  int copyChanges = 0;
+  copy.OnChange = [&](TObject*) { ++copyChanges; };
+  copy.Assign(pen);
+  copy.Assign(pen);
+  EXPECT_EQ(copyChanges, 1);
+  EXPECT_EQ(copy.Width(), 3);
+  EXPECT_EQ(copy.Style(), psDot);
+  EXPECT_EQ(copy.Mode(), pmMask);
+
+  TBitmap bitmap;
+  int changes = 0;
+  bitmap.OnChange = [&](TObject*) { ++changes; };
+  TBitmap other;
+  Fill(other, 4, 4, clRed);
+  const struct {
+    const char* Action;
+    std::function<void()> Run;
+  } actions[] = {
+      {"resize", [&] { bitmap.SetSize(8, 8); }},
+      {"assign", [&] { bitmap.Assign(other); }},
+      {"fill",
+       [&] {
+         bitmap.Canvas().FillRect({0, 0, 2, 2});
+       }},
+      {"line", [&] { bitmap.Canvas().LineTo(3, 3); }},
+      {"text", [&] { bitmap.Canvas().TextOut(0, 0, "x"); }},
+      {"round rect", [&] { bitmap.Canvas().RoundRect(0, 0, 4, 4, 2, 2); }},
+      {"transparent colour", [&] { bitmap.SetTransparentColor(clLime); }},
+  };
+  for (const auto& a : actions) {
+    changes = 0;
+    a.Run();
+    EXPECT_EQ(changes, 1) << a.Action;
+  }
+  changes = 0;
+  bitmap.Canvas().Pixels(0, 0);
+  bitmap.Canvas().TextExtent("x");
+  EXPECT_EQ(changes, 0) << "reading and measuring draw nothing";
+}
+
+TEST(Canvas, ASetTransparentColourIsTheOneLeftOut) {
+  TBitmap picture;
+  Fill(picture, 4, 4, clRed);
+  picture.SetPixels(1, 1, clBlue);
+  EXPECT_EQ(picture.TransparentColor(), clRed) << "the bottom-left pixel's";
+  picture.SetTransparentColor(clBlue);
+  EXPECT_EQ(picture.TransparentColor(), clBlue);
+  TBitmap copy;
+  copy.Assign(picture);
+  EXPECT_EQ(copy.TransparentColor(), clBlue);
+  picture.SetTransparent(true);
+  TBitmap target;
+  Fill(target, 4, 4, clWhite);
+  target.Canvas().Draw(0, 0, picture);
+  EXPECT_EQ(target.Pixels(1, 1), clWhite) << "the set colour shows the target through";
+  EXPECT_EQ(target.Pixels(0, 3), clRed);
+  picture.SetTransparentColor(clDefault);
+  EXPECT_EQ(picture.TransparentColor(), clRed);
 }
 
 TEST(ImageList, AddsDrawsAndTellsItsLinks) {

@@ -2,13 +2,16 @@
 #include "platform/rtl/ClassRegistry.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/Buttons.h"
 #include "platform/ui/Dialogs.h"
+#include "platform/ui/Labels.h"
 #include "platform/ui/Panels.h"
 #include "tests/support/ModalScript.h"
 
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <thread>
@@ -243,6 +246,78 @@ TEST_F(FormsTest, MessageBoxesGoThroughTheReplaceableHandler) {
   EXPECT_EQ(Boxes[0].Flags, static_cast<unsigned>(MB_OKCANCEL));
   EXPECT_EQ(Boxes[1].Text, "Could not connect");
   EXPECT_EQ(Boxes[1].Caption, "Marivo");
+}
+
+TEST_F(FormsTest, TheFormCanvasScreenPointsAndTheControlAtAPoint) {
+  TForm form(nullptr);
+  form.SetBounds(40, 40, 300, 200);
+  auto* label = new TLabel(&form);
+  label->SetParent(&form);
+  label->SetBounds(10, 10, 60, 20);
+  auto* covering = new TLabel(&form);
+  covering->SetParent(&form);
+  covering->SetBounds(50, 10, 60, 20);
+  auto* button = new TButton(&form);
+  button->SetParent(&form);
+  button->SetBounds(10, 100, 80, 30);
+  form.Show();
+
+  HDC dc = form.Canvas().Handle();
+  EXPECT_EQ(WindowFromDC(dc), form.Handle());
+  EXPECT_EQ(form.Canvas().Handle(), dc) << "taken once";
+
+  POINT screen{7, 9};
+  ClientToScreen(form.Handle(), &screen);
+  const POINT back = form.ScreenToClient(screen);
+  EXPECT_EQ(back.x, 7);
+  EXPECT_EQ(back.y, 9);
+
+  const struct {
+    POINT Point;
+    bool AllowDisabled;
+    bool AllowWinControls;
+    TControl* Found;
+  } cases[] = {
+      {{20, 15}, false, false, label},    {{55, 15}, false, false, covering},
+      {{20, 110}, false, false, nullptr}, {{20, 110}, false, true, button},
+      {{200, 150}, true, true, nullptr},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(form.ControlAtPos(c.Point, c.AllowDisabled, c.AllowWinControls), c.Found)
+        << c.Point.x << ", " << c.Point.y;
+  covering->SetEnabled(false);
+  EXPECT_EQ(form.ControlAtPos({55, 15}, false), label) << "a disabled one is passed over";
+  EXPECT_EQ(form.ControlAtPos({55, 15}, true), covering);
+  covering->Hide();
+  EXPECT_EQ(form.ControlAtPos({55, 15}, true), label);
+
+  // A new window takes a new DC; the old one went back with its window.
+  form.SetBorderStyle(bsSingle);
+  EXPECT_EQ(WindowFromDC(form.Canvas().Handle()), form.Handle());
+}
+
+// DestroyWindow refuses a window of another thread: once its control is gone, the window's
+// messages (the last ones when its thread ends) must not reach the freed object.
+TEST_F(FormsTest, AControlWhoseWindowOutlivesItIsNoLongerFoundByTheWindow) {
+  auto form = std::make_unique<TForm>(nullptr);
+  HWND window = nullptr;
+  std::atomic<bool> made{false};
+  std::atomic<bool> release{false};
+  std::thread owner([&] {
+    window = form->Handle();
+    made = true;
+    while (!release)
+      Sleep(1);
+  });
+  while (!made)
+    Sleep(1);
+  ASSERT_EQ(FindControl(window), form.get());
+  form.reset();
+  EXPECT_TRUE(IsWindow(window)) << "still there, its thread lives";
+  EXPECT_EQ(FindControl(window), nullptr);
+  release = true;
+  owner.join();
+  EXPECT_FALSE(IsWindow(window));
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "platform/rtl/TextUtils.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Pictures.h"
+#include "widgets/foundation/MVWGdiHandles.h"
 #include "widgets/foundation/MVWMessages.h"
 #include "widgets/foundation/MVWXPStyles.h"
 
@@ -59,12 +60,11 @@ TMVWApplication::TMVWApplication(TComponent* owner)
   LARGE_INTEGER frequency;
   if (QueryPerformanceFrequency(&frequency))
     PerformanceFrequency_ = frequency.QuadPart;
-  if (HBITMAP checkBoxes = LoadBitmapA(nullptr, MAKEINTRESOURCEA(CheckBoxesBitmap))) {
+  if (const TMVWBitmapHandle checkBoxes{LoadBitmapA(nullptr, MAKEINTRESOURCEA(CheckBoxesBitmap))}) {
     BITMAP size{};
-    GetObjectA(checkBoxes, sizeof size, &size);
+    GetObjectA(checkBoxes.Get(), sizeof size, &size);
     CheckBoxWidth_ = size.bmWidth / 4;
     CheckBoxHeight_ = size.bmHeight / 3;
-    DeleteObject(checkBoxes);
   }
 }
 

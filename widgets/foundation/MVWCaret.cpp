@@ -162,10 +162,15 @@ HBITMAP TMVWCaret::MakePicture() {
   if (width <= 0 || height <= 0)
     return nullptr;
   const HDC screen = GetDC(nullptr);
-  Picture_ = CreateCompatibleBitmap(screen, width, height);
-  const HDC dc = CreateCompatibleDC(screen);
+  Picture_.Reset(CreateCompatibleBitmap(screen, width, height));
+  const TMVWMemoryDC memory(CreateCompatibleDC(screen));
   ReleaseDC(nullptr, screen);
-  const HGDIOBJ old = SelectObject(dc, Picture_);
+  if (!Picture_ || !memory) {
+    Picture_.Reset();
+    return nullptr;
+  }
+  const HDC dc = memory.Get();
+  const TMVWSelection selected(dc, Picture_.Get());
   PatBlt(dc, 0, 0, width, height, BLACKNESS);
   if (!Bitmap_.Empty()) {
     const HDC source = Bitmap_.Canvas().Handle();
@@ -181,15 +186,11 @@ HBITMAP TMVWCaret::MakePicture() {
       StretchBlt(dc, 0, 0, width, height, source, 0, 0, sourceWidth, sourceHeight, SRCCOPY);
     }
   }
-  SelectObject(dc, old);
-  DeleteDC(dc);
-  return Picture_;
+  return Picture_.Get();
 }
 
 void TMVWCaret::FreePicture() {
-  if (Picture_ != nullptr)
-    DeleteObject(Picture_);
-  Picture_ = nullptr;
+  Picture_.Reset();
 }
 
 void TMVWCaret::ReadBitmapData(TStream& stream) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/ui/Pictures.h"
+#include "widgets/foundation/MVWGdiHandles.h"
 #include "widgets/foundation/portable/MVWBase.h"
 
 #include <windows.h>
@@ -58,7 +59,7 @@ public:
 
   bool Shown() const { return Shown_; }
   // The picture the system caret of style csBitmap is made from; nullptr for the other styles.
-  HBITMAP Picture() const { return Picture_; }
+  HBITMAP Picture() const { return Picture_.Get(); }
   // Makes the system caret of the edit's window in the current shape and sets the blink time.
   // Nothing while the edit has no window. Setters never remake the shape: the edit asks.
   void CreateCaretShape();
@@ -91,7 +92,7 @@ private:
   TBitmap Bitmap_;
   int FontHeight_ = 0;
   std::array<int, 2> PosFields_{};
-  HBITMAP Picture_ = nullptr;
+  TMVWBitmapHandle Picture_;
   bool Shown_ = false;
   bool ShapeMade_ = false;
 };

@@ -124,35 +124,41 @@ void TMVWFormShape::UpdateRegion() {
                     picture.Height() + frame.Caption + 2 * frame.Height + depth);
   }
   const RECT caption{0, 0, form->Width(), frame.Caption + frame.Height};
-  HRGN result = nullptr;
+  TMVWRegionHandle result;
   if (minimised) {
     Region_->SetRectRegion(caption);
-    result = CreateRectRgnIndirect(&caption);
+    result.Reset(CreateRectRgnIndirect(&caption));
   } else {
     ShapeRect_ = {-1, -1, form->Width() - 2 * frame.Width + 1,
                   form->Height() - 2 * frame.Height - frame.Caption + 1};
     Region_->CreateRegion(ShapeRect_);
     // Without a region of its own the window keeps the plain shape rectangle, never nothing.
-    result = Region_->Handle() ? CreateRectRgn(0, 0, 0, 0) : CreateRectRgnIndirect(&ShapeRect_);
+    result.Reset(Region_->Handle() ? CreateRectRgn(0, 0, 0, 0)
+                                   : CreateRectRgnIndirect(&ShapeRect_));
+    if (!result)
+      return;
     if (Region_->Handle())
-      CombineRgn(result, Region_->Handle(), nullptr, RGN_COPY);
-    OffsetRgn(result, frame.Width, frame.Caption + frame.Height);
+      CombineRgn(result.Get(), Region_->Handle(), nullptr, RGN_COPY);
+    OffsetRgn(result.Get(), frame.Width, frame.Caption + frame.Height);
     if (Region_->Shadow().Style() != hssNone) {
       const int depth = Region_->Shadow().Depth();
-      HRGN shadow = CreateRectRgn(0, 0, 0, 0);
-      CombineRgn(shadow, result, nullptr, RGN_COPY);
-      OffsetRgn(shadow, depth, depth);
-      CombineRgn(result, result, shadow, RGN_OR);
-      DeleteObject(shadow);
+      if (const TMVWRegionHandle shadow{CreateRectRgn(0, 0, 0, 0)}) {
+        CombineRgn(shadow.Get(), result.Get(), nullptr, RGN_COPY);
+        OffsetRgn(shadow.Get(), depth, depth);
+        CombineRgn(result.Get(), result.Get(), shadow.Get(), RGN_OR);
+      }
     }
-    HRGN captionRegion = CreateRectRgnIndirect(&caption);
-    const bool keepCaption = ShowFormCaption_ && form->BorderStyle() != bsNone;
-    CombineRgn(result, result, captionRegion, keepCaption ? RGN_OR : RGN_DIFF);
-    DeleteObject(captionRegion);
+    if (const TMVWRegionHandle captionRegion{CreateRectRgnIndirect(&caption)}) {
+      const bool keepCaption = ShowFormCaption_ && form->BorderStyle() != bsNone;
+      CombineRgn(result.Get(), result.Get(), captionRegion.Get(), keepCaption ? RGN_OR : RGN_DIFF);
+    }
   }
-  // The window owns the region it is given.
+  if (!result)
+    return;
   SetWindowRgn(window, nullptr, FALSE);
-  SetWindowRgn(window, result, TRUE);
+  // The window owns the region it took; one it refused is still ours to delete.
+  if (SetWindowRgn(window, result.Get(), TRUE))
+    result.Release();
   CaptionHeight_ = frame.Caption;
 }
 
@@ -161,10 +167,7 @@ void TMVWFormShape::PaintBackground(HDC dc) {
   if (!form)
     return;
   TCanvas canvas;
-  HDC own = nullptr;
-  if (!dc)
-    dc = own = GetDC(form->Handle());
-  canvas.SetHandle(dc);
+  canvas.SetHandle(dc ? dc : form->Canvas().Handle());
   const RECT paint{0, 0, form->ClientWidth(), form->ClientHeight()};
   if (PicturesTheForm(*this)) {
     canvas.Draw(0, 0, Region_->Mask().BorderBitmap());
@@ -177,23 +180,6 @@ void TMVWFormShape::PaintBackground(HDC dc) {
     canvas.Draw(0, 0, *BackBitmap_);
   }
   Region_->PaintBorder(canvas, paint);
-  canvas.SetHandle(nullptr);
-  if (own)
-    ReleaseDC(form->Handle(), own);
-}
-
-bool TMVWFormShape::OnWindowlessControl(POINT client) const {
-  const TForm* form = OwnerForm();
-  for (int i = 0; form && i < form->ControlCount(); ++i) {
-    const TControl* control = form->Controls(i);
-    if (dynamic_cast<const TWinControl*>(control) || !control->Visible() || !control->Enabled())
-      continue;
-    const RECT bounds{control->Left(), control->Top(), control->Left() + control->Width(),
-                      control->Top() + control->Height()};
-    if (PtInRect(&bounds, client))
-      return true;
-  }
-  return false;
 }
 
 void TMVWFormShape::WndProc(TMessage& message) {
@@ -216,10 +202,10 @@ void TMVWFormShape::WndProc(TMessage& message) {
     TForm* form = OwnerForm();
     if (!FormDragable_ || !form || message.Result != HTCLIENT || RightButton_)
       return;
-    POINT point{static_cast<short>(LOWORD(message.LParam)),
-                static_cast<short>(HIWORD(message.LParam))};
-    ScreenToClient(form->Handle(), &point);
-    if (!OnWindowlessControl(point))
+    const POINT point = form->ScreenToClient(
+        {static_cast<short>(LOWORD(message.LParam)), static_cast<short>(HIWORD(message.LParam))});
+    // Windowed children answer their own hit tests; window-less ones sit on the form's.
+    if (!form->ControlAtPos(point, false))
       message.Result = HTCAPTION;
     return;
   }

@@ -59,7 +59,6 @@ protected:
 
 private:
   TForm* OwnerForm() const;
-  bool OnWindowlessControl(POINT client) const;
 
   std::unique_ptr<TMVWBorderRegion> Region_;
   bool ShowFormCaption_ = true;

@@ -16,25 +16,6 @@ int Channel(std::uint32_t rgb, int shift) {
   return static_cast<int>((rgb >> shift) & 0xFF);
 }
 
-// Whatever path the painting leaves by, the buffer goes and the clip region is reset.
-class TGradientClip {
-public:
-  TGradientClip(HDC dc, HRGN region) : DC_(dc), Region_(region) {
-    if (Region_)
-      SelectClipRgn(DC_, Region_);
-  }
-  ~TGradientClip() {
-    if (Region_ && DeleteObject(Region_))
-      SelectClipRgn(DC_, nullptr);
-  }
-  TGradientClip(const TGradientClip&) = delete;
-  TGradientClip& operator=(const TGradientClip&) = delete;
-
-private:
-  HDC DC_;
-  HRGN Region_;
-};
-
 void SelectAndRealize(HDC dc, HPALETTE palette) {
   SelectPalette(dc, palette, FALSE);
   RealizePalette(dc);
@@ -130,22 +111,22 @@ void FillGradientRect(TCanvas& canvas, const RECT& rect, TMVWGradientStyle style
 
   std::unique_ptr<TBitmap> buffer;
   HDC dc = canvas.Handle();
-  HRGN region = nullptr;
+  // Whatever path the painting leaves by, the buffer goes and the clip region is reset.
+  TMVWClip clip(canvas.Handle());
   if (buffered) {
     buffer = std::make_unique<TBitmap>();
     buffer->SetSize(w, h);
     dc = buffer->Canvas().Handle();
   } else {
     if (flags & GradientClip) {
-      RECT clip = rect;
+      RECT area = rect;
       if (clipOffset != 0)
-        OffsetRect(&clip, static_cast<std::int16_t>(clipOffset & 0xFFFF),
+        OffsetRect(&area, static_cast<std::int16_t>(clipOffset & 0xFFFF),
                    static_cast<std::int16_t>(clipOffset >> 16));
-      region = CreateRectRgnIndirect(&clip);
+      clip.Select(area);
     }
     OffsetRect(&b, rect.left, rect.top);
   }
-  TGradientClip clip(canvas.Handle(), region);
   if (usePalette)
     SelectAndRealize(dc, palette);
 
@@ -153,11 +134,10 @@ void FillGradientRect(TCanvas& canvas, const RECT& rect, TMVWGradientStyle style
   HGDIOBJ oldBrush = GetCurrentObject(dc, OBJ_BRUSH);
   const auto paint = [&](int i, auto draw) {
     const std::uint32_t rgb = (*colors)[static_cast<std::size_t>(i)];
-    HBRUSH brush = CreateSolidBrush(usePalette ? (rgb | 0x02000000) : rgb);
-    SelectObject(dc, brush);
-    draw(brush);
+    const TMVWBrushHandle brush(CreateSolidBrush(usePalette ? (rgb | 0x02000000) : rgb));
+    SelectObject(dc, brush.Get());
+    draw(brush.Get());
     SelectObject(dc, oldBrush);
-    DeleteObject(brush);
   };
   if (style == gstHorizontal) {
     for (int i = 0; i < n; ++i)
@@ -236,10 +216,7 @@ TMVWGradient::TMVWGradient() {
   BuildSteps();
 }
 
-TMVWGradient::~TMVWGradient() {
-  if (Palette_)
-    DeleteObject(Palette_);
-}
+TMVWGradient::~TMVWGradient() = default;
 
 void TMVWGradient::SetColor(TColor value) {
   if (value == Color_)
@@ -297,9 +274,7 @@ void TMVWGradient::ReadColorList(const std::vector<std::int64_t>& values) {
 }
 
 void TMVWGradient::BuildSteps() {
-  if (Palette_)
-    DeleteObject(Palette_);
-  Palette_ = nullptr;
+  Palette_.Reset();
   StepColors_.clear();
   if (TwoColors_) {
     AppendColorSteps(Color_, EndColor_, ColorCount_, true, &StepColors_);
@@ -310,17 +285,17 @@ void TMVWGradient::BuildSteps() {
                        i == 0, &StepColors_);
   }
   if (PaletteRealize_)
-    Palette_ = CreateStepPalette(&StepColors_);
+    Palette_.Reset(CreateStepPalette(&StepColors_));
 }
 
 void TMVWGradient::PaintGradient(TCanvas& canvas, const RECT& rect) {
-  FillGradientRect(canvas, rect, Style_, 0, PaletteRealize_ ? GradientUsePalette : 0, Palette_,
-                   &StepColors_);
+  FillGradientRect(canvas, rect, Style_, 0, PaletteRealize_ ? GradientUsePalette : 0,
+                   Palette_.Get(), &StepColors_);
 }
 
 void TMVWGradient::RealizeOnCanvas(TCanvas& canvas) {
   if (PaletteRealize_ && Palette_)
-    SelectAndRealize(canvas.Handle(), Palette_);
+    SelectAndRealize(canvas.Handle(), Palette_.Get());
 }
 
 void TMVWGradient::Change() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/ui/Canvas.h"
+#include "widgets/foundation/MVWGdiHandles.h"
 #include "widgets/foundation/portable/MVWBase.h"
 
 #include <windows.h>
@@ -58,7 +59,7 @@ public:
   // The colours of the multi-colour mode; call Change after editing them.
   TMVWColorList& Colors() { return Colors_; }
   const TMVWColorList& StepColors() const { return StepColors_; }
-  HPALETTE GetPalette() const { return Palette_; }
+  HPALETTE GetPalette() const { return Palette_.Get(); }
 
   // "ColorList" of form data: appended to Colors in one update.
   std::vector<std::int64_t> ColorList() const;
@@ -80,7 +81,7 @@ private:
   bool TwoColors_ = true;
   TMVWColorList Colors_;
   TMVWColorList StepColors_;
-  HPALETTE Palette_ = nullptr;
+  TMVWPaletteHandle Palette_;
 };
 
 // Appends count steps from one colour to another (both ends included) to list; first clears it

@@ -1,5 +1,7 @@
 #include "widgets/foundation/MVWSysIn.h"
 
+#include "widgets/foundation/MVWGdiHandles.h"
+
 #include <windows.h>
 
 namespace marivo {
@@ -7,11 +9,10 @@ namespace marivo {
 bool IsWinNT = false;
 
 std::uint8_t ScreenColorDepth() {
-  HDC display = CreateDCA("DISPLAY", nullptr, nullptr, nullptr);
+  const TMVWMemoryDC display(CreateDCA("DISPLAY", nullptr, nullptr, nullptr));
   if (!display)
     return 0;
-  const int depth = GetDeviceCaps(display, BITSPIXEL) * GetDeviceCaps(display, PLANES);
-  DeleteDC(display);
+  const int depth = GetDeviceCaps(display.Get(), BITSPIXEL) * GetDeviceCaps(display.Get(), PLANES);
   return static_cast<std::uint8_t>(depth);
 }
 

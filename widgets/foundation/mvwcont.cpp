@@ -2,6 +2,7 @@
 
 #include "platform/rtl/ClassRegistry.h"
 #include "platform/rtl/Streams.h"
+#include "widgets/foundation/MVWGdiHandles.h"
 #include "widgets/foundation/MVWStreamUtils.h"
 #include "widgets/foundation/mvwgraph.h"
 #include "widgets/foundation/mvwwave.h"
@@ -518,22 +519,17 @@ void TMVWImageList::DrawExtended(TCanvas& canvas, const RECT& rect, int list, in
   TMVWImageListItem* item = Valid(list, image);
   if (!item)
     return;
-  HRGN region = nullptr;
+  TMVWClip clip(canvas.Handle());
   if (flags & DrawClip) {
-    RECT clip = rect;
-    OffsetRect(&clip, static_cast<std::int16_t>(clipOffset & 0xFFFF),
+    RECT area = rect;
+    OffsetRect(&area, static_cast<std::int16_t>(clipOffset & 0xFFFF),
                static_cast<std::int16_t>(clipOffset >> 16));
-    region = CreateRectRgnIndirect(&clip);
-    SelectClipRgn(canvas.Handle(), region);
+    clip.Select(area);
   }
   RECT used;
   TBitmap* mask = item->Masked() && (flags & DrawMasked) ? &item->MaskStrip() : nullptr;
   DrawImageInRect(canvas, rect, &item->Strip().Canvas(), used, mask, item->Strip().Palette(), color,
                   flags, item->ImageRect(image));
-  if (region) {
-    SelectClipRgn(canvas.Handle(), nullptr);
-    DeleteObject(region);
-  }
 }
 
 // --- Graphic lists ----------------------------------------------------------------------------

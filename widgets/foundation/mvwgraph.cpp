@@ -3,6 +3,7 @@
 #include "platform/ui/Controls.h"
 #include "platform/ui/Pictures.h"
 #include "widgets/foundation/MVWApplication.h"
+#include "widgets/foundation/MVWGdiHandles.h"
 #include "widgets/foundation/MVWXPStyles.h"
 #include "widgets/foundation/mvwprocs.h"
 
@@ -74,22 +75,19 @@ int RotationDepth(const TMVW3DCaption& caption) {
 // A screen DC with the font selected, for measuring.
 class TScreenText {
 public:
-  explicit TScreenText(TFont& font)
-      : Screen_(GetDC(nullptr)), DC_(CreateCompatibleDC(Screen_)),
-        Old_(SelectObject(DC_, font.Handle())) {}
-  ~TScreenText() {
-    SelectObject(DC_, Old_);
-    DeleteDC(DC_);
-    ReleaseDC(nullptr, Screen_);
-  }
-  TScreenText(const TScreenText&) = delete;
-  TScreenText& operator=(const TScreenText&) = delete;
-  HDC DC() const { return DC_; }
+  explicit TScreenText(TFont& font) : DC_(ScreenCompatibleDC()), Font_(DC_.Get(), font.Handle()) {}
+  HDC DC() const { return DC_.Get(); }
 
 private:
-  HDC Screen_;
-  HDC DC_;
-  HGDIOBJ Old_;
+  static HDC ScreenCompatibleDC() {
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    ReleaseDC(nullptr, screen);
+    return dc;
+  }
+
+  TMVWMemoryDC DC_;
+  TMVWSelection Font_;
 };
 
 void CopyThroughMask(HDC target, const RECT& cell, HDC mask, HDC image, const RECT& source) {
@@ -468,20 +466,15 @@ void DrawBitmapInRect(TCanvas& canvas, const RECT& rect, TBitmap& bitmap, TColor
                       std::uint32_t clipOffset, std::uint16_t flags) {
   if (!PrepareBitmap(canvas, bitmap, flags))
     return;
-  HRGN region = nullptr;
+  TMVWClip clip(canvas.Handle());
   if (flags & DrawClip) {
-    RECT clip = rect;
-    OffsetRect(&clip, static_cast<std::int16_t>(clipOffset & 0xFFFF),
+    RECT area = rect;
+    OffsetRect(&area, static_cast<std::int16_t>(clipOffset & 0xFFFF),
                static_cast<std::int16_t>(clipOffset >> 16));
-    region = CreateRectRgnIndirect(&clip);
-    SelectClipRgn(canvas.Handle(), region);
+    clip.Select(area);
   }
   RECT used;
   DrawWholeBitmap(canvas, rect, bitmap, used, color, flags);
-  if (region) {
-    SelectClipRgn(canvas.Handle(), nullptr);
-    DeleteObject(region);
-  }
 }
 
 void DrawBitmapAligned(TCanvas& canvas, const RECT& rect, TBitmap& bitmap, RECT& used, TColor color,
@@ -497,12 +490,12 @@ void EmbossBitmap(TBitmap& target, TBitmap& source, int x, int y) {
   if (w <= 0 || h <= 0)
     return;
   // The monochrome copy is white where the source is black.
-  HBITMAP mono = CreateBitmap(w, h, 1, 1, nullptr);
-  HDC monoDC = CreateCompatibleDC(nullptr);
-  HGDIOBJ oldMono = SelectObject(monoDC, mono);
+  const TMVWBitmapHandle mono(CreateBitmap(w, h, 1, 1, nullptr));
+  const TMVWMemoryDC monoDC(CreateCompatibleDC(nullptr));
+  const TMVWSelection monoSelected(monoDC.Get(), mono.Get());
   HDC sourceDC = source.Canvas().Handle();
   const COLORREF oldBack = SetBkColor(sourceDC, RGB(0, 0, 0));
-  BitBlt(monoDC, 0, 0, w, h, sourceDC, 0, 0, SRCCOPY);
+  BitBlt(monoDC.Get(), 0, 0, w, h, sourceDC, 0, 0, SRCCOPY);
   SetBkColor(sourceDC, oldBack);
 
   FillBitmap(target,
@@ -512,17 +505,12 @@ void EmbossBitmap(TBitmap& target, TBitmap& source, int x, int y) {
   SetTextColor(dc, RGB(0, 0, 0));
   SetBkColor(dc, RGB(255, 255, 255));
   const auto stamp = [&](TColor color, int left, int top) {
-    HBRUSH brush = CreateSolidBrush(ColorToRGB(color));
-    HGDIOBJ old = SelectObject(dc, brush);
-    BitBlt(dc, left, top, w, h, monoDC, 0, 0, RopDSPDxax);
-    SelectObject(dc, old);
-    DeleteObject(brush);
+    const TMVWBrushHandle brush(CreateSolidBrush(ColorToRGB(color)));
+    const TMVWSelection selected(dc, brush.Get());
+    BitBlt(dc, left, top, w, h, monoDC.Get(), 0, 0, RopDSPDxax);
   };
   stamp(clBtnHighlight, x + 1, y + 1);
   stamp(clBtnShadow, x, y);
-  SelectObject(monoDC, oldMono);
-  DeleteDC(monoDC);
-  DeleteObject(mono);
 }
 
 void DrawMaskedComposite(TCanvas& canvas, const RECT& rect, TBitmap& first, TColor color,
@@ -634,11 +622,9 @@ void DrawFxText(TCanvas& canvas, const std::string& text, TMVW3DCaption* caption
     SelectObject(dc, oldFont);
     return;
   }
-  HRGN region = nullptr;
-  if (effectFlags & FxTextClip) {
-    region = CreateRectRgnIndirect(clipRect ? clipRect : &rect);
-    SelectClipRgn(dc, region);
-  }
+  TMVWClip clip(dc);
+  if (effectFlags & FxTextClip)
+    clip.Select(clipRect ? *clipRect : rect);
   TMVWThreeDStyle style = caption->Style();
   TColor textColor;
   if ((effectFlags & FxTextEnabled) || caption->DisabledStyle() == dsNone) {
@@ -659,7 +645,8 @@ void DrawFxText(TCanvas& canvas, const std::string& text, TMVW3DCaption* caption
     turned.SetOrientation(fx->Angle() * 10);
     font = &turned;
   }
-  HGDIOBJ oldFont = SelectObject(dc, font->Handle());
+  // Put back on every path: a font still selected cannot be deleted with its TFont.
+  const TMVWSelection fontSelected(dc, font->Handle());
   RECT r = rect;
   if (fx) {
     r.left += static_cast<std::int16_t>(fx->PosX());
@@ -723,11 +710,9 @@ void DrawFxText(TCanvas& canvas, const std::string& text, TMVW3DCaption* caption
     y = s / 2;
     step(0, 0, textColor);
     EndPath(dc);
-    HPEN pen = CreatePen(PS_SOLID, s, ColorToRGB(textColor));
-    HGDIOBJ oldPen = SelectObject(dc, pen);
+    const TMVWPenHandle pen(CreatePen(PS_SOLID, s, ColorToRGB(textColor)));
+    const TMVWSelection selected(dc, pen.Get());
     StrokePath(dc);
-    SelectObject(dc, oldPen);
-    DeleteObject(pen);
     break;
   }
   case tdExtrude:
@@ -745,11 +730,6 @@ void DrawFxText(TCanvas& canvas, const std::string& text, TMVW3DCaption* caption
   case tdNone:
     step(0, 0, textColor);
     break;
-  }
-  SelectObject(dc, oldFont);
-  if (region) {
-    SelectClipRgn(dc, nullptr);
-    DeleteObject(region);
   }
   SetTextCharacterExtra(dc, 0);
 }

@@ -47,37 +47,46 @@ std::vector<POINT> CombOutline(const RECT& rect) {
   return WinPoints(CombPoints(GeoRect(rect)));
 }
 
-HRGN PolygonRegion(const std::vector<POINT>& points) {
-  return CreatePolygonRgn(points.data(), static_cast<int>(points.size()), ALTERNATE);
+TMVWRegionHandle PolygonRegion(const std::vector<POINT>& points) {
+  return TMVWRegionHandle(
+      CreatePolygonRgn(points.data(), static_cast<int>(points.size()), ALTERNATE));
 }
 
-// a := a op b, b deleted.
-void Combine(HRGN a, HRGN b, int mode) {
-  CombineRgn(a, a, b, mode);
-  DeleteObject(b);
+TMVWRegionHandle RectRegion(int left, int top, int right, int bottom) {
+  return TMVWRegionHandle(CreateRectRgn(left, top, right, bottom));
+}
+
+TMVWRegionHandle EllipticRegion(int left, int top, int right, int bottom) {
+  return TMVWRegionHandle(CreateEllipticRgn(left, top, right, bottom));
+}
+
+// a := a op b; a region that could not be made takes no part.
+void Combine(const TMVWRegionHandle& a, const TMVWRegionHandle& b, int mode) {
+  if (a && b)
+    CombineRgn(a.Get(), a.Get(), b.Get(), mode);
 }
 
 // Stored data may be anything: only a whole rectangle block reaches the platform.
-HRGN RegionFromData(const std::vector<std::uint8_t>& data) {
+TMVWRegionHandle RegionFromData(const std::vector<std::uint8_t>& data) {
   if (!IsValidRegionData(data))
-    return nullptr;
-  return ExtCreateRegion(nullptr, static_cast<DWORD>(data.size()),
-                         reinterpret_cast<const RGNDATA*>(data.data()));
+    return {};
+  return TMVWRegionHandle(ExtCreateRegion(nullptr, static_cast<DWORD>(data.size()),
+                                          reinterpret_cast<const RGNDATA*>(data.data())));
 }
 
 // The shields in coordinates from 0: the outer body, then the three cuts at the top.
-HRGN ShieldRegion(int w, int h, bool sharp) {
-  HRGN body;
+TMVWRegionHandle ShieldRegion(int w, int h, bool sharp) {
+  TMVWRegionHandle body;
   if (sharp) {
     const int eightH = 8 * h / 7;
-    body = CreateEllipticRgn(-w, -eightH, w, eightH);
-    Combine(body, CreateEllipticRgn(0, -eightH, 2 * w, eightH), RGN_AND);
+    body = EllipticRegion(-w, -eightH, w, eightH);
+    Combine(body, EllipticRegion(0, -eightH, 2 * w, eightH), RGN_AND);
   } else {
-    body = CreateEllipticRgn(0, h, w, -(h - h / 5));
+    body = EllipticRegion(0, h, w, -(h - h / 5));
   }
-  Combine(body, CreateEllipticRgn(-(w / 2), -(h / 5), w / 2, h / 5), RGN_DIFF);
-  Combine(body, CreateEllipticRgn(w / 2, -(h / 5), w / 2 + w, h / 5), RGN_DIFF);
-  Combine(body, CreateRectRgn(0, -40, w, 0), RGN_DIFF);
+  Combine(body, EllipticRegion(-(w / 2), -(h / 5), w / 2, h / 5), RGN_DIFF);
+  Combine(body, EllipticRegion(w / 2, -(h / 5), w / 2 + w, h / 5), RGN_DIFF);
+  Combine(body, RectRegion(0, -40, w, 0), RGN_DIFF);
   return body;
 }
 
@@ -97,19 +106,11 @@ int RoundNoseOffset(const TMVWRegion& region) {
 class TPenScope {
 public:
   TPenScope(HDC dc, TColor color, int width)
-      : DC_(dc), Pen_(CreatePen(PS_SOLID, width, ColorToRGB(color))), Old_(SelectObject(dc, Pen_)) {
-  }
-  ~TPenScope() {
-    SelectObject(DC_, Old_);
-    DeleteObject(Pen_);
-  }
-  TPenScope(const TPenScope&) = delete;
-  TPenScope& operator=(const TPenScope&) = delete;
+      : Pen_(CreatePen(PS_SOLID, width, ColorToRGB(color))), Selection_(dc, Pen_.Get()) {}
 
 private:
-  HDC DC_;
-  HPEN Pen_;
-  HGDIOBJ Old_;
+  TMVWPenHandle Pen_;
+  TMVWSelection Selection_;
 };
 
 // Draws with the clip cut down to one side of the rect's rising diagonal: the upper-left half
@@ -121,9 +122,8 @@ void DrawOnHalf(HDC dc, const RECT& rect, bool upperLeft, const std::function<vo
                                  : POINT{rect.right + pad, rect.bottom + pad};
   const std::vector<POINT> half = {
       {rect.right + pad, rect.top - pad}, corner, {rect.left - pad, rect.bottom + pad}};
-  HRGN clip = PolygonRegion(half);
-  ExtSelectClipRgn(dc, clip, RGN_AND);
-  DeleteObject(clip);
+  if (const TMVWRegionHandle clip = PolygonRegion(half))
+    ExtSelectClipRgn(dc, clip.Get(), RGN_AND);
   draw();
   RestoreDC(dc, saved);
 }
@@ -268,8 +268,6 @@ TMVWRegion::~TMVWRegion() {
   Border_->OnChange = nullptr;
   Mask_->OnChange = nullptr;
   Shadow_->OnChange = nullptr;
-  if (Handle_)
-    DeleteObject(Handle_);
   Owner_ = nullptr;
 }
 
@@ -323,12 +321,12 @@ void TMVWRegion::RebuildUserRegion() {
   std::vector<POINT> points(static_cast<std::size_t>(Points_->Count()));
   for (int i = 0; i < Points_->Count(); ++i)
     Points_->GetPoint(i, points[static_cast<std::size_t>(i)]);
-  HRGN polygon = PolygonRegion(points);
+  const TMVWRegionHandle polygon = PolygonRegion(points);
   if (!polygon)
     return;
-  std::vector<std::uint8_t> data(GetRegionData(polygon, 0, nullptr));
-  GetRegionData(polygon, static_cast<DWORD>(data.size()), reinterpret_cast<RGNDATA*>(data.data()));
-  DeleteObject(polygon);
+  std::vector<std::uint8_t> data(GetRegionData(polygon.Get(), 0, nullptr));
+  GetRegionData(polygon.Get(), static_cast<DWORD>(data.size()),
+                reinterpret_cast<RGNDATA*>(data.data()));
   UserRegion_ = std::move(data);
 }
 
@@ -336,29 +334,28 @@ bool TMVWRegion::OwnerDestroying() const {
   return Owner_ && (Owner_->ComponentState() & csDestroying);
 }
 
-void TMVWRegion::ReplaceHandle(HRGN region) {
-  if (Handle_)
-    DeleteObject(Handle_);
-  Handle_ = region;
+void TMVWRegion::ReplaceHandle(TMVWRegionHandle region) {
+  Handle_ = std::move(region);
 }
 
-HRGN TMVWRegion::BuildRegion(const RECT& rect) const {
+TMVWRegionHandle TMVWRegion::BuildRegion(const RECT& rect) const {
   const int l = rect.left, t = rect.top, r = rect.right, b = rect.bottom;
   const int w = r - l, h = b - t;
   switch (Shape_) {
   case rsRect:
-    return CreateRectRgn(l, t, r, b);
+    return RectRegion(l, t, r, b);
   case rsRoundRect:
-    return CreateRoundRectRgn(l, t, r, b, RoundX_, RoundY_);
+    return TMVWRegionHandle(CreateRoundRectRgn(l, t, r, b, RoundX_, RoundY_));
   case rsBitmap:
-    return Mask_->RegionDataSize() == 0 ? nullptr : RegionFromData(Mask_->RegionData());
+    return Mask_->RegionDataSize() == 0 ? TMVWRegionHandle() : RegionFromData(Mask_->RegionData());
   case rsNoseRect:
   case rsRoundNoseRect: {
     const int a = w / 10;
     const RECT s = WinRect(ShrinkForExtension(GeoRect(rect), a, ExtPos_));
     const bool round = Shape_ == rsRoundNoseRect;
-    HRGN body = round ? CreateRoundRectRgn(s.left, s.top, s.right, s.bottom, RoundX_, RoundY_)
-                      : CreateRectRgn(s.left, s.top, s.right, s.bottom);
+    TMVWRegionHandle body(
+        round ? CreateRoundRectRgn(s.left, s.top, s.right, s.bottom, RoundX_, RoundY_)
+              : CreateRectRgn(s.left, s.top, s.right, s.bottom));
     Combine(body,
             PolygonRegion(
                 WinPoints(NosePoints(GeoRect(s), a, round ? RoundNoseOffset(*this) : 5, ExtPos_))),
@@ -366,13 +363,14 @@ HRGN TMVWRegion::BuildRegion(const RECT& rect) const {
     return body;
   }
   case rsElliptic:
-    return CreateEllipticRgn(l, t, r, b);
+    return EllipticRegion(l, t, r, b);
   case rsStar:
     return PolygonRegion(StarOutline(rect));
   case rsRoundShield:
   case rsSharpShield: {
-    HRGN shield = ShieldRegion(w, h, Shape_ == rsSharpShield);
-    OffsetRgn(shield, l, t);
+    TMVWRegionHandle shield = ShieldRegion(w, h, Shape_ == rsSharpShield);
+    if (shield)
+      OffsetRgn(shield.Get(), l, t);
     return shield;
   }
   case rsDiamond:
@@ -382,7 +380,7 @@ HRGN TMVWRegion::BuildRegion(const RECT& rect) const {
   case rsComb:
     return PolygonRegion(CombOutline(rect));
   case rsHalfRound:
-    return CreateEllipticRgn(l, 2 * t - b, r, b);
+    return EllipticRegion(l, 2 * t - b, r, b);
   case rsUserRegion:
   case rsPointList:
     return RegionFromData(UserRegion_);
@@ -392,20 +390,21 @@ HRGN TMVWRegion::BuildRegion(const RECT& rect) const {
     const int a = w / 6;
     const RECT s = WinRect(ShrinkForExtension(GeoRect(rect), a, ExtPos_));
     // Empty at first: a 1 x 1 seed would leave a stray pixel at the origin.
-    HRGN trail = CreateRectRgn(0, 0, 0, 0);
+    TMVWRegionHandle trail = RectRegion(0, 0, 0, 0);
     for (const TMVWBubble& bubble : BubbleTrail(GeoRect(s), a, BubbleCount_, ExtPos_)) {
       const TMVWRect box = BubbleBox(bubble);
-      Combine(trail, CreateEllipticRgn(box.Left, box.Top, box.Right, box.Bottom), RGN_OR);
+      Combine(trail, EllipticRegion(box.Left, box.Top, box.Right, box.Bottom), RGN_OR);
     }
-    HRGN body = Shape_ == rsThinkBubble ? CreateRectRgn(s.left, s.top, s.right, s.bottom)
-                : Shape_ == rsRoundThinkBubble
-                    ? CreateRoundRectRgn(s.left, s.top, s.right, s.bottom, RoundX_, RoundY_)
-                    : CreateEllipticRgn(s.left, s.top, s.right, s.bottom);
+    const TMVWRegionHandle body(
+        Shape_ == rsThinkBubble ? CreateRectRgn(s.left, s.top, s.right, s.bottom)
+        : Shape_ == rsRoundThinkBubble
+            ? CreateRoundRectRgn(s.left, s.top, s.right, s.bottom, RoundX_, RoundY_)
+            : CreateEllipticRgn(s.left, s.top, s.right, s.bottom));
     Combine(trail, body, RGN_OR);
     return trail;
   }
   }
-  return nullptr;
+  return {};
 }
 
 void TMVWRegion::CreateRegion(const RECT& rect) {
@@ -419,7 +418,7 @@ void TMVWRegion::CreateRegion(const RECT& rect) {
 
 void TMVWRegion::SetRectRegion(const RECT& rect) {
   if (!OwnerDestroying())
-    ReplaceHandle(CreateRectRgnIndirect(&rect));
+    ReplaceHandle(TMVWRegionHandle(CreateRectRgnIndirect(&rect)));
 }
 
 void TMVWRegion::PaintShadow(TCanvas& canvas) {
@@ -427,29 +426,29 @@ void TMVWRegion::PaintShadow(TCanvas& canvas) {
   if (depth == 0 || !Handle_)
     return;
   HDC dc = canvas.Handle();
-  HRGN shadow = CreateRectRgn(0, 0, 0, 0);
-  CombineRgn(shadow, Handle_, nullptr, RGN_COPY);
-  OffsetRgn(shadow, depth, depth);
-  CombineRgn(shadow, shadow, Handle_, RGN_DIFF);
-  HBRUSH brush = nullptr;
+  const TMVWRegionHandle shadow = RectRegion(0, 0, 0, 0);
+  if (!shadow)
+    return;
+  CombineRgn(shadow.Get(), Handle_.Get(), nullptr, RGN_COPY);
+  OffsetRgn(shadow.Get(), depth, depth);
+  CombineRgn(shadow.Get(), shadow.Get(), Handle_.Get(), RGN_DIFF);
   if (Shadow_->Style() == hssTracing && MVWApplication) {
     TBitmap* pattern = MVWApplication->PatternBitmap(Shadow_->Color());
-    brush = pattern ? CreatePatternBrush(pattern->Handle()) : nullptr;
+    if (!pattern)
+      return;
+    const TMVWBrushHandle brush(CreatePatternBrush(pattern->Handle()));
+    if (!brush)
+      return;
     // Masked: the pattern's white pixels leave the background as it is.
-    if (brush) {
-      const int oldMix = SetROP2(dc, R2_MASKPEN);
-      const HGDIOBJ oldBrush = SelectObject(dc, brush);
-      PaintRgn(dc, shadow);
-      SelectObject(dc, oldBrush);
-      SetROP2(dc, oldMix);
+    const int oldMix = SetROP2(dc, R2_MASKPEN);
+    {
+      const TMVWSelection selected(dc, brush.Get());
+      PaintRgn(dc, shadow.Get());
     }
-  } else {
-    brush = CreateSolidBrush(ColorToRGB(Shadow_->Color()));
-    FillRgn(dc, shadow, brush);
+    SetROP2(dc, oldMix);
+  } else if (const TMVWBrushHandle brush{CreateSolidBrush(ColorToRGB(Shadow_->Color()))}) {
+    FillRgn(dc, shadow.Get(), brush.Get());
   }
-  if (brush)
-    DeleteObject(brush);
-  DeleteObject(shadow);
 }
 
 void TMVWRegion::PaintBorder(TCanvas& canvas, const RECT& paintRect) {
@@ -548,22 +547,23 @@ void TMVWRegion::PaintBorder(TCanvas& canvas, const RECT& paintRect) {
   case rsSharpShield:
   case rsHalfRound: {
     const auto curve = [this](HDC d, const RECT& e, TColor first, TColor second) {
-      HRGN outline = nullptr;
+      TMVWRegionHandle outline;
       if (Shape_ == rsHalfRound) {
-        outline = CreateEllipticRgn(e.left, 2 * e.top - e.bottom, e.right, e.bottom);
+        outline = EllipticRegion(e.left, 2 * e.top - e.bottom, e.right, e.bottom);
       } else {
         outline = ShieldRegion(e.right - e.left, e.bottom - e.top, Shape_ == rsSharpShield);
-        OffsetRgn(outline, e.left, e.top);
+        if (outline)
+          OffsetRgn(outline.Get(), e.left, e.top);
       }
+      if (!outline)
+        return;
       for (const bool upperLeft : {true, false}) {
         const TColor colour = upperLeft ? first : second;
         if (colour == clNone)
           continue;
-        HBRUSH brush = CreateSolidBrush(ColorToRGB(colour));
-        DrawOnHalf(d, e, upperLeft, [&] { FrameRgn(d, outline, brush, 2, 2); });
-        DeleteObject(brush);
+        const TMVWBrushHandle brush(CreateSolidBrush(ColorToRGB(colour)));
+        DrawOnHalf(d, e, upperLeft, [&] { FrameRgn(d, outline.Get(), brush.Get(), 2, 2); });
       }
-      DeleteObject(outline);
     };
     DrawBorder(dc, rect, border, curve, 1, 1);
     break;

@@ -2,6 +2,7 @@
 
 #include "platform/rtl/Components.h"
 #include "platform/ui/Canvas.h"
+#include "widgets/foundation/MVWGdiHandles.h"
 #include "widgets/foundation/MVWPointList.h"
 #include "widgets/foundation/MVWRegionMask.h"
 #include "widgets/foundation/MVWShadow.h"
@@ -104,7 +105,7 @@ public:
   void SetOwnerControl(TWinControl* value) { Owner_ = value; }
 
   // The region handle the last CreateRegion or SetRectRegion made; the region keeps it.
-  HRGN Handle() const { return Handle_; }
+  HRGN Handle() const { return Handle_.Get(); }
   // The region data the points make, for rsPointList and rsUserRegion.
   const std::vector<std::uint8_t>& UserRegionData() const { return UserRegion_; }
 
@@ -122,8 +123,8 @@ public:
 
 private:
   bool OwnerDestroying() const;
-  void ReplaceHandle(HRGN region);
-  HRGN BuildRegion(const RECT& rect) const;
+  void ReplaceHandle(TMVWRegionHandle region);
+  TMVWRegionHandle BuildRegion(const RECT& rect) const;
   void PaintShadow(TCanvas& canvas);
 
   std::unique_ptr<TMVWPointList> Points_;
@@ -136,7 +137,7 @@ private:
   std::unique_ptr<TMVWRegionBorder> Border_;
   int BubbleCount_ = 4;
   TWinControl* Owner_ = nullptr;
-  HRGN Handle_ = nullptr;
+  TMVWRegionHandle Handle_;
   std::vector<std::uint8_t> UserRegion_;
 };
 

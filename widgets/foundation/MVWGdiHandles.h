@@ -1,0 +1,106 @@
+#pragma once
+
+#include <windows.h>
+
+#include <type_traits>
+#include <utility>
+
+namespace marivo {
+
+// GDI objects made through the owners below and not yet deleted or given away. Tests compare it
+// before and after a run: the system's own count (GetGuiResources) is not there under Wine.
+long MVWGdiLiveCount();
+void MVWGdiCountChange(long delta);
+
+// Owns one GDI object: takes the handle a Create call returned (nullptr holds nothing) and
+// deletes it when it goes, on every path; move-only. DCs made by CreateCompatibleDC or CreateDC
+// (TMVWMemoryDC) go by DeleteDC; never put a DC from GetDC or BeginPaint in one.
+template <typename THandle> class TMVWGdiObject {
+public:
+  TMVWGdiObject() = default;
+  explicit TMVWGdiObject(THandle handle) : Handle_(handle) {
+    if (Handle_)
+      MVWGdiCountChange(1);
+  }
+  ~TMVWGdiObject() { Reset(); }
+  TMVWGdiObject(TMVWGdiObject&& other) noexcept : Handle_(std::exchange(other.Handle_, nullptr)) {}
+  TMVWGdiObject& operator=(TMVWGdiObject&& other) noexcept {
+    if (this != &other) {
+      Reset();
+      Handle_ = std::exchange(other.Handle_, nullptr);
+    }
+    return *this;
+  }
+  TMVWGdiObject(const TMVWGdiObject&) = delete;
+  TMVWGdiObject& operator=(const TMVWGdiObject&) = delete;
+
+  THandle Get() const { return Handle_; }
+  explicit operator bool() const { return Handle_ != nullptr; }
+  // Deletes the object held, then holds handle.
+  void Reset(THandle handle = nullptr) {
+    if (Handle_) {
+      if constexpr (std::is_same_v<THandle, HDC>)
+        DeleteDC(Handle_);
+      else
+        DeleteObject(Handle_);
+      MVWGdiCountChange(-1);
+    }
+    Handle_ = handle;
+    if (Handle_)
+      MVWGdiCountChange(1);
+  }
+  // Hands the object to a new owner that deletes it (a window takes its region).
+  THandle Release() {
+    if (Handle_)
+      MVWGdiCountChange(-1);
+    return std::exchange(Handle_, nullptr);
+  }
+
+private:
+  THandle Handle_ = nullptr;
+};
+
+using TMVWRegionHandle = TMVWGdiObject<HRGN>;
+using TMVWBitmapHandle = TMVWGdiObject<HBITMAP>;
+using TMVWBrushHandle = TMVWGdiObject<HBRUSH>;
+using TMVWPenHandle = TMVWGdiObject<HPEN>;
+using TMVWFontHandle = TMVWGdiObject<HFONT>;
+using TMVWPaletteHandle = TMVWGdiObject<HPALETTE>;
+using TMVWMemoryDC = TMVWGdiObject<HDC>;
+
+// Selects an object into a DC for a scope and puts the old one back, so that the owner above
+// can delete it afterwards (GDI refuses to delete an object still selected).
+class TMVWSelection {
+public:
+  TMVWSelection(HDC dc, HGDIOBJ object) : DC_(dc), Old_(SelectObject(dc, object)) {}
+  ~TMVWSelection() { SelectObject(DC_, Old_); }
+  TMVWSelection(const TMVWSelection&) = delete;
+  TMVWSelection& operator=(const TMVWSelection&) = delete;
+
+private:
+  HDC DC_;
+  HGDIOBJ Old_;
+};
+
+// Clips a DC to a rectangle when asked, for a scope; afterwards the DC is left unclipped.
+class TMVWClip {
+public:
+  explicit TMVWClip(HDC dc) : DC_(dc) {}
+  ~TMVWClip() {
+    if (Region_)
+      SelectClipRgn(DC_, nullptr);
+  }
+  TMVWClip(const TMVWClip&) = delete;
+  TMVWClip& operator=(const TMVWClip&) = delete;
+  void Select(const RECT& rect) {
+    Region_.Reset(CreateRectRgnIndirect(&rect));
+    if (Region_)
+      SelectClipRgn(DC_, Region_.Get());
+  }
+
+private:
+  HDC DC_;
+  TMVWRegionHandle Region_;
+};
+
+} // namespace marivo
