@@ -87,8 +87,10 @@ void TMVWLEDCustomLabel::Paint() {
   canvas.FillRect(RECT{0, 0, width, height});
   LED_.SetBackgroundColor(Color());
   LED_.DrawText(&canvas, RECT{0, 0, width, height}, true, Enabled(), GetLEDText());
-  if (Transparent())
+  if (Transparent()) {
+    bitmap.SetTransparentColor(Color());
     bitmap.SetTransparent(true);
+  }
   Canvas().Draw(inner.left, inner.top, bitmap);
 }
 

@@ -1,5 +1,6 @@
 #include "tests/widgets/controls/OffScreen.h"
 #include "widgets/controls/MVWLEDLabel.h"
+#include "widgets/foundation/MVWGdiHandles.h"
 #include "widgets/foundation/MVWUnits.h"
 
 #include <gtest/gtest.h>
@@ -133,6 +134,17 @@ TEST_F(LEDLabel, ABlinkingLEDAlternatesAtEachDrawButNotWhenMeasured) {
   EXPECT_GT(lit[1], 0);
   EXPECT_EQ(lit[2], 0);
   EXPECT_EQ(lit[3], lit[1]);
+}
+
+TEST_F(LEDLabel, RepaintsLeaveNoGdiObjectBehind) {
+  Label.SetCaption("ORDER 12");
+  Label.SetTransparent(true);
+  Label.LED().BlinkOn();
+  Label.PaintInto(Picture, Parent);
+  const long before = MVWGdiLiveCount();
+  for (int paint = 0; paint < 1000; ++paint)
+    Label.PaintInto(Picture, Parent);
+  EXPECT_EQ(MVWGdiLiveCount(), before);
 }
 
 TEST_F(LEDLabel, AssigningCopiesSizesAndColoursButNotTheBackground) {

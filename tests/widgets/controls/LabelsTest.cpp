@@ -7,6 +7,7 @@
 #include "widgets/controls/MVWLabel.h"
 #include "widgets/controls/MVWSimpleLabel.h"
 #include "widgets/foundation/MVWApplication.h"
+#include "widgets/foundation/MVWGdiHandles.h"
 #include "widgets/foundation/MVWUnits.h"
 #include "widgets/foundation/mvwgraph.h"
 
@@ -69,6 +70,28 @@ TEST_F(Labels, BlinkingLeavesNoTimerBehind) {
   EXPECT_EQ(MVWApplication->TimerPool().Count(), before + 1);
   label.reset();
   EXPECT_EQ(MVWApplication->TimerPool().Count(), before) << "freed with its label";
+}
+
+TEST_F(Labels, RepaintsLeaveNoGdiObjectBehind) {
+  TSimpleLabel simple(nullptr);
+  simple.SetCaption("Judge 3");
+  simple.Font3D().SetStyle(tdRaised);
+  TBevelLabel bevel(nullptr);
+  bevel.SetAutoSize(false);
+  bevel.SetBounds(0, 0, 40, 80);
+  bevel.Bevel().SetStyleOuter(bvLowered);
+  bevel.Bevel().SetWidthOuter(2);
+  bevel.Font().SetName("Arial");
+  bevel.FontFX().SetAngle(90);
+  bevel.SetCaption("Turned");
+  simple.PaintInto(Picture, Parent);
+  bevel.PaintInto(Picture, Parent);
+  const long before = MVWGdiLiveCount();
+  for (int paint = 0; paint < 1000; ++paint) {
+    simple.PaintInto(Picture, Parent);
+    bevel.PaintInto(Picture, Parent);
+  }
+  EXPECT_EQ(MVWGdiLiveCount(), before);
 }
 
 TEST_F(Labels, NoFreeTimerRefusesToBlink) {
