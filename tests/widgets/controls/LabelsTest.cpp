@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -117,6 +118,41 @@ TEST_F(Labels, AnEmptyTransparentLabelLeavesItsParent) {
   label.SetTransparent(false);
   label.PaintInto(Picture, Parent);
   EXPECT_EQ(CountPixels(Picture, clRed), 40 * 20);
+}
+
+// The box around the pixels of a colour; empty when there are none.
+RECT Ink(const TBitmap& picture, TColor color) {
+  RECT box{picture.Width(), picture.Height(), 0, 0};
+  for (int y = 0; y < picture.Height(); ++y)
+    for (int x = 0; x < picture.Width(); ++x)
+      if (picture.Pixels(x, y) == color)
+        box = RECT{std::min<LONG>(box.left, x), std::min<LONG>(box.top, y),
+                   std::max<LONG>(box.right, x + 1), std::max<LONG>(box.bottom, y + 1)};
+  return box;
+}
+
+TEST_F(Labels, NineAlignmentsPlaceTheTextOnOneLineOrMany) {
+  for (const bool multiLine : {false, true}) {
+    TSimpleLabel label(nullptr);
+    label.SetAutoSize(false);
+    label.SetBounds(0, 0, 120, 60);
+    label.SetMultiLine(multiLine);
+    label.Font().SetColor(clBlack);
+    label.SetCaption("Judge");
+    for (int alignment = 0; alignment < 9; ++alignment) {
+      label.SetAlignment(static_cast<TMVWAlignment>(alignment));
+      label.PaintInto(Picture, Parent);
+      const RECT ink = Ink(Picture, clBlack);
+      const int column = alignment % 3;
+      const int row = alignment / 3;
+      const int slackX = 120 - (ink.right - ink.left);
+      const int slackY = 60 - (ink.bottom - ink.top);
+      const int expectedLeft = column == 0 ? 0 : column == 1 ? slackX / 2 : slackX;
+      const int expectedTop = row == 0 ? 0 : row == 1 ? slackY / 2 : slackY;
+      EXPECT_NEAR(ink.left, expectedLeft, 6) << "alignment " << alignment << " " << multiLine;
+      EXPECT_NEAR(ink.top, expectedTop, 6) << "alignment " << alignment << " " << multiLine;
+    }
+  }
 }
 
 TEST_F(Labels, AutoSizeKeepsTheCornerAndTakesTheMeasure) {
