@@ -385,7 +385,7 @@ void TControl::WndProc(TMessage& message) {
   case CM_PARENTFONTCHANGED:
     if (ParentFont_ && Parent_) {
       SyncingFont_ = true;
-      Font_.Assign(Parent_->Font());
+      Font_.Assign(message.WParam ? *reinterpret_cast<TFont*>(message.LParam) : Parent_->Font());
       SyncingFont_ = false;
     }
     break;
@@ -929,7 +929,7 @@ void TWinControl::WndProc(TMessage& message) {
     if (Handle_)
       SendMessageA(Handle_, WM_SETFONT, reinterpret_cast<WPARAM>(Font().Handle()), TRUE);
     for (TControl* control : Controls_)
-      control->Perform(CM_PARENTFONTCHANGED, 0, 0);
+      control->Perform(CM_PARENTFONTCHANGED, 1, reinterpret_cast<LPARAM>(&Font()));
     break;
   case CM_COLORCHANGED:
     for (TControl* control : Controls_)

@@ -17,6 +17,7 @@ struct TMessage {
 constexpr UINT CM_BASE = 0xB000;
 constexpr UINT CM_DIALOGCHAR = CM_BASE + 6; // an unused character key, to the controls until one
                                             // answers 1 (accelerators)
+// With wParam 1, lParam of CM_PARENTFONTCHANGED is the parent's new TFont*.
 constexpr UINT CM_PARENTFONTCHANGED = CM_BASE + 8;  // to every child when its parent's font changed
 constexpr UINT CM_PARENTCOLORCHANGED = CM_BASE + 9; // to every child when its parent's colour
                                                     // changed
