@@ -44,12 +44,13 @@ bench: setup
 	@cmake -S . -B build/bench-win -G Ninja -DCMAKE_BUILD_TYPE=Release -DMARIVO_BENCH=ON \
 	  -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake >/dev/null
 	@cmake --build build/bench-win --target bench_tp_latency bench_referee_grid bench_traffic_log \
-	  bench_gradient bench_regions
+	  bench_gradient bench_regions bench_fill_panel
 	@cd build/bench-win/bench && $(CURDIR)/scripts/wine-run ./bench_tp_latency.exe
 	@cd build/bench-win/bench && $(CURDIR)/scripts/wine-run ./bench_referee_grid.exe
 	@cd build/bench-win/bench && $(CURDIR)/scripts/wine-run ./bench_traffic_log.exe
 	@cd build/bench-win/bench && $(CURDIR)/scripts/wine-run ./bench_gradient.exe
 	@cd build/bench-win/bench && $(CURDIR)/scripts/wine-run ./bench_regions.exe
+	@cd build/bench-win/bench && $(CURDIR)/scripts/wine-run ./bench_fill_panel.exe
 
 clean:
 	rm -rf $(NATIVE) $(WIN)

@@ -70,8 +70,17 @@ function(marivo_fuzz target source seconds)
     if(MARIVO_FUZZ_MAX_LEN)
       set(max_len -max_len=${MARIVO_FUZZ_MAX_LEN})
     endif()
+    # Seeds kept beside the source in <name without "fuzz_">_seeds start the search; read only,
+    # so nothing found is written into the source tree.
+    string(REGEX REPLACE "^fuzz_" "" seed_name ${target})
+    file(GLOB seeds CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/fuzz/${seed_name}_seeds/*)
+    set(seed_inputs "")
+    if(seeds)
+      list(JOIN seeds "," seed_list)
+      set(seed_inputs -seed_inputs=${seed_list})
+    endif()
     add_test(NAME ${target} COMMAND ${target} -max_total_time=${seconds} -rss_limit_mb=2048 ${max_len}
-             -print_final_stats=0 WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
+             ${seed_inputs} -print_final_stats=0 WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
     set_tests_properties(${target} PROPERTIES TIMEOUT 300)
   endif()
 endfunction()

@@ -239,7 +239,10 @@ private:
     const int nameLine = Line;
     SkipBlank();
     if (Line != nameLine || AtEnd()) {
-      // "object TClass" alone on its line: a component without a name.
+      // "object TClass" alone on its line: a component without a name. The root names the
+      // form, and the writer could not put a nameless one back.
+      if (depth == 1)
+        FailAt(object.Line, "The root object needs a name");
       object.ClassName = std::move(object.Name);
       object.Name.clear();
     } else {

@@ -13,6 +13,9 @@ std::string Trim(const std::string& s);
 std::string TrimLeft(const std::string& s);
 std::string TrimRight(const std::string& s);
 
+// The case typed letters take in an edit: a to z and A to Z only.
+enum TEditCharCase { ecNormal, ecUpperCase, ecLowerCase };
+
 std::string UpperCase(const std::string& s);
 std::string LowerCase(const std::string& s);
 bool SameText(const std::string& a, const std::string& b);

@@ -125,7 +125,7 @@ LRESULT CALLBACK ControlWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM 
 
   TMessage message{msg, wParam, lParam, 0};
   try {
-    control->WndProc(message);
+    control->WindowProc(message);
   } catch (...) {
     HandleCurrentException();
   }
@@ -136,9 +136,46 @@ LRESULT CALLBACK ControlWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM 
   return message.Result;
 }
 
+HCURSOR CursorHandle(TCursor cursor) {
+  // The drag cursor has no shape of the platform's own: four arrows tell the text moves.
+  static const std::pair<TCursor, LPCSTR> shapes[] = {
+      {crArrow, IDC_ARROW},       {crCross, IDC_CROSS},     {crIBeam, IDC_IBEAM},
+      {crSizeNESW, IDC_SIZENESW}, {crSizeNS, IDC_SIZENS},   {crSizeNWSE, IDC_SIZENWSE},
+      {crSizeWE, IDC_SIZEWE},     {crUpArrow, IDC_UPARROW}, {crHourGlass, IDC_WAIT},
+      {crDrag, IDC_SIZEALL},      {crNo, IDC_NO},           {crAppStart, IDC_APPSTARTING},
+      {crHelp, IDC_HELP},         {crHandPoint, IDC_HAND},  {crSizeAll, IDC_SIZEALL}};
+  for (const auto& [shape, id] : shapes)
+    if (shape == cursor)
+      return LoadCursorA(nullptr, id);
+  return nullptr;
+}
+
+const std::vector<std::pair<std::string, std::int64_t>>& CursorIdents() {
+  static const std::vector<std::pair<std::string, std::int64_t>> idents = {
+      {"crDefault", crDefault},
+      {"crNone", crNone},
+      {"crArrow", crArrow},
+      {"crCross", crCross},
+      {"crIBeam", crIBeam},
+      {"crSizeNESW", crSizeNESW},
+      {"crSizeNS", crSizeNS},
+      {"crSizeNWSE", crSizeNWSE},
+      {"crSizeWE", crSizeWE},
+      {"crUpArrow", crUpArrow},
+      {"crHourGlass", crHourGlass},
+      {"crDrag", crDrag},
+      {"crNo", crNo},
+      {"crAppStart", crAppStart},
+      {"crHelp", crHelp},
+      {"crHandPoint", crHandPoint},
+      {"crSizeAll", crSizeAll}};
+  return idents;
+}
+
 // --- TControl ---------------------------------------------------------------------------------
 
 TControl::TControl(TComponent* owner) : TComponent(owner) {
+  WindowProc = [this](TMessage& message) { WndProc(message); };
   Font_.OnChange = [this](TObject*) { FontChanged(); };
 }
 
@@ -332,7 +369,7 @@ void TControl::MouseMove(TShiftState shift, int x, int y) {
 
 LRESULT TControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam) {
   TMessage message{msg, wParam, lParam, 0};
-  WndProc(message);
+  WindowProc(message);
   return message.Result;
 }
 
@@ -536,7 +573,8 @@ void TWinControl::CreateWnd() {
   // Asking for the parent's window may already have made this one as the parent's child.
   if (Handle_)
     return;
-  if (Visible())
+  // A window that must not be activated is shown once made: one made visible is activated.
+  if (Visible() && !(params.ExStyle & WS_EX_NOACTIVATE))
     params.Style |= WS_VISIBLE;
   if (!Enabled())
     params.Style |= WS_DISABLED;
@@ -789,18 +827,6 @@ bool TWinControl::KeyPress(char& key) {
 
 void TWinControl::WndProc(TMessage& message) {
   switch (message.Msg) {
-  case WM_SETCURSOR:
-    if (LOWORD(message.LParam) == HTCLIENT && reinterpret_cast<HWND>(message.WParam) == Handle_) {
-      const POINT point = ScreenToClient(CursorPos());
-      TControl* under = GraphicControlAt(point.x, point.y);
-      const TCursor cursor = under ? under->Cursor() : Cursor();
-      if (cursor != crDefault) {
-        ::SetCursor(LoadCursorA(nullptr, cursor == crHandPoint ? IDC_HAND : IDC_ARROW));
-        message.Result = TRUE;
-        return;
-      }
-    }
-    break;
   case WM_ERASEBKGND:
     if (OwnWindowClass()) {
       EraseBackground(reinterpret_cast<HDC>(message.WParam));
@@ -832,7 +858,7 @@ void TWinControl::WndProc(TMessage& message) {
       message.WParam = key;
       consumed = consumed || DialogChar(message);
     } else if (message.Msg == WM_KEYDOWN || message.Msg == WM_SYSKEYDOWN) {
-      consumed = KeyDown(key, shift);
+      consumed = KeyDown(key, shift) || TabToNext(key, shift);
     } else {
       consumed = KeyUp(key, shift);
     }
@@ -860,6 +886,10 @@ void TWinControl::WndProc(TMessage& message) {
     return;
   case WM_CAPTURECHANGED:
     ReleaseGraphicCapture(message);
+    break;
+  case WM_SETCURSOR:
+    if (SetCursorShape(message))
+      return;
     break;
   case WM_MOUSELEAVE:
     if (MouseControl == this || (MouseControl && MouseControl->Parent() == this))
@@ -939,6 +969,36 @@ void TWinControl::WndProc(TMessage& message) {
   if (IsMouseMessage(message.Msg) && ForwardMouse(message))
     return;
   TControl::WndProc(message);
+}
+
+// Tab and Shift+Tab move the focus through the form, unless the control asks for the key.
+bool TWinControl::TabToNext(WORD key, TShiftState shift) {
+  if (key != VK_TAB || (shift & (ssCtrl | ssAlt)) || !Handle_)
+    return false;
+  if (SendMessageA(Handle_, WM_GETDLGCODE, key, 0) & (DLGC_WANTTAB | DLGC_WANTALLKEYS))
+    return false;
+  TForm* form = ParentForm();
+  if (!form || form == this)
+    return false;
+  form->SelectNext(this, !(shift & ssShift));
+  return true;
+}
+
+bool TWinControl::SetCursorShape(TMessage& message) {
+  if (LOWORD(message.LParam) != HTCLIENT || reinterpret_cast<HWND>(message.WParam) != Handle_)
+    return false;
+  TCursor cursor = Screen().Cursor();
+  if (cursor == crDefault) {
+    POINT at = CursorPos();
+    ::ScreenToClient(Handle_, &at);
+    TControl* under = GraphicControlAt(at.x, at.y);
+    cursor = under && under->Cursor() != crDefault ? under->Cursor() : Cursor();
+  }
+  if (cursor == crDefault)
+    return false;
+  ::SetCursor(CursorHandle(cursor));
+  message.Result = 1;
+  return true;
 }
 
 void TWinControl::UpdateShowing() {

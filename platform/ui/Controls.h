@@ -4,6 +4,7 @@
 #include "platform/ui/Canvas.h"
 #include "platform/ui/Graphics.h"
 #include "platform/ui/Messages.h"
+#include "platform/ui/WindowProcs.h"
 
 #include <functional>
 #include <optional>
@@ -47,11 +48,32 @@ enum : TControlStyle {
   csReplicatable = 1 << 6,
 };
 
-// Mouse cursors by the class library's numbers; crDefault leaves the window class's own.
+// Mouse cursor shapes by the class library's numbers; crDefault leaves the shape to the window
+// under the mouse.
 using TCursor = int;
-constexpr TCursor crDefault = 0;
-constexpr TCursor crArrow = -2;
-constexpr TCursor crHandPoint = -21;
+enum : TCursor {
+  crDefault = 0,
+  crNone = -1,
+  crArrow = -2,
+  crCross = -3,
+  crIBeam = -4,
+  crSizeNESW = -6,
+  crSizeNS = -7,
+  crSizeNWSE = -8,
+  crSizeWE = -9,
+  crUpArrow = -10,
+  crHourGlass = -11,
+  crDrag = -12,
+  crNo = -18,
+  crAppStart = -19,
+  crHelp = -20,
+  crHandPoint = -21,
+  crSizeAll = -22,
+};
+// The platform cursor of a shape; nullptr for crDefault and crNone.
+HCURSOR CursorHandle(TCursor cursor);
+// The shapes' identifiers for form data.
+const std::vector<std::pair<std::string, std::int64_t>>& CursorIdents();
 
 // Where the mouse cursor is on the screen; tests may put it anywhere (nullopt: the real one).
 POINT CursorPos();
@@ -101,7 +123,7 @@ public:
   void SetParentFont(bool value);
   const std::string& Hint() const { return Hint_; }
   void SetHint(const std::string& value) { Hint_ = value; }
-  // Shown while the mouse is over the control, window-less or not.
+  // The shape of the mouse over the control while the screen's cursor is crDefault.
   TCursor Cursor() const { return Cursor_; }
   void SetCursor(TCursor value) { Cursor_ = value; }
   // The help topic of the control; 0 for none.
@@ -136,6 +158,9 @@ public:
   TMouseEvent OnMouseDown;
   TMouseEvent OnMouseUp;
   TMouseMoveEvent OnMouseMove;
+  // Where the window and Perform deliver every message: WndProc unless replaced. It belongs to
+  // the object, so a replacement stays when the window is made again.
+  TWndMethod WindowProc;
 
 protected:
   // The last stop of every message nobody handled.
@@ -277,6 +302,8 @@ private:
   void TrackMouse(int x, int y);
   void ReleaseGraphicCapture(TMessage& message);
   bool DialogChar(TMessage& message);
+  bool TabToNext(WORD key, TShiftState shift);
+  bool SetCursorShape(TMessage& message);
   TGraphicControl* GraphicControlAt(int x, int y);
   bool PreviewKey(UINT msg, WORD& key, TShiftState shift);
 

@@ -1,13 +1,13 @@
 #pragma once
 
 #include "platform/rtl/StringList.h"
+#include "platform/rtl/TextUtils.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/StdCtrls.h"
 
 namespace marivo {
 
 enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
-enum TEditCharCase { ecNormal, ecUpperCase, ecLowerCase };
 
 // What single- and multi-line platform edits share. OnChange runs whenever the text changes,
 // typed or set in code. The platform reports typing, but not always text set in code (a

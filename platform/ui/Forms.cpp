@@ -25,6 +25,56 @@ TScreen& Screen() {
   return screen;
 }
 
+void TScreen::SetCursor(TCursor value) {
+  if (value == Cursor_)
+    return;
+  Cursor_ = value;
+  if (value != crDefault) {
+    ::SetCursor(CursorHandle(value));
+    return;
+  }
+  // Back to the shape of the window under the mouse.
+  const POINT at = CursorPos();
+  if (HWND window = WindowFromPoint(at))
+    SendMessageA(
+        window, WM_SETCURSOR, reinterpret_cast<WPARAM>(window),
+        MAKELPARAM(SendMessageA(window, WM_NCHITTEST, 0, MAKELPARAM(at.x, at.y)), WM_MOUSEMOVE));
+}
+
+namespace {
+
+void CollectTabStops(TWinControl& parent, std::vector<TWinControl*>& order) {
+  for (int i = 0; i < parent.ControlCount(); ++i) {
+    auto* control = dynamic_cast<TWinControl*>(parent.Controls(i));
+    if (!control)
+      continue;
+    if (control->TabStop())
+      order.push_back(control);
+    CollectTabStops(*control, order);
+  }
+}
+
+} // namespace
+
+void TForm::SelectNext(TWinControl* current, bool forward) {
+  std::vector<TWinControl*> order;
+  CollectTabStops(*this, order);
+  if (order.empty())
+    return;
+  const std::size_t count = order.size();
+  const auto found = std::find(order.begin(), order.end(), current);
+  std::size_t index = found != order.end() ? static_cast<std::size_t>(found - order.begin())
+                      : forward            ? count - 1
+                                           : 0;
+  for (std::size_t step = 0; step < count; ++step) {
+    index = forward ? (index + 1) % count : (index + count - 1) % count;
+    if (order[index] != current && order[index]->CanFocus()) {
+      order[index]->SetFocus();
+      return;
+    }
+  }
+}
+
 TForm::TForm(TComponent* owner) : TWinControl(owner) {
   SetVisible(false);
   SetParentFont(false);
@@ -274,6 +324,19 @@ void TForm::WndProc(TMessage& message) {
   case WM_NCDESTROY:
     ReleaseCanvas();
     break;
+  case WM_NEXTDLGCTL: {
+    // lParam set: wParam is the window to focus; else wParam 0 is the next control, 1 the one
+    // before.
+    if (LOWORD(message.LParam)) {
+      if (TWinControl* control = FindControl(reinterpret_cast<HWND>(message.WParam));
+          control && control->CanFocus())
+        control->SetFocus();
+    } else {
+      TWinControl* current = FindControl(GetFocus());
+      SelectNext(current ? current : ActiveControl(), message.WParam == 0);
+    }
+    return;
+  }
   case WM_GETMINMAXINFO: {
     auto* info = reinterpret_cast<MINMAXINFO*>(message.LParam);
     if (Constraints_.MinWidth() > 0)

@@ -78,6 +78,9 @@ public:
   void SetFocusedControl(TWinControl* control);
   // control is going: it is no longer active.
   void ControlRemoved(TWinControl* control);
+  // Focuses the control after current in tab order (before it when not forward), going round:
+  // windowed controls with TabStop that can take the focus, each before its own children.
+  void SelectNext(TWinControl* current, bool forward);
   void SetClientWidth(int value);
   void SetClientHeight(int value);
   void SetBounds(int left, int top, int width, int height) override;
@@ -120,15 +123,19 @@ private:
   HWND CanvasWindow_ = nullptr;
 };
 
-// The forms that exist, in the order they were created.
+// The forms that exist, in the order they were created, and the cursor over all of them.
 class TScreen {
 public:
   int FormCount() const { return static_cast<int>(Forms_.size()); }
   TForm* Forms(int index) const { return Forms_.at(static_cast<std::size_t>(index)); }
+  // Any shape but crDefault shows over every control of the program until crDefault is back.
+  TCursor Cursor() const { return Cursor_; }
+  void SetCursor(TCursor value);
 
 private:
   friend class TForm;
   std::vector<TForm*> Forms_;
+  TCursor Cursor_ = crDefault;
 };
 
 TScreen& Screen();

@@ -38,11 +38,32 @@ void TListBox::CreateParams(TCreateParams& params) {
   params.WinClassName = "LISTBOX";
   params.Style |= LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL;
   params.ExStyle |= WS_EX_CLIENTEDGE;
+  if (Floating_) {
+    params.Style = (params.Style & ~WS_CHILD) | WS_POPUP | WS_BORDER;
+    params.ExStyle =
+        (params.ExStyle & ~WS_EX_CLIENTEDGE) | WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE;
+    // Owned by the parent's top-level window, so it goes with it.
+    params.WndParent = params.WndParent ? GetAncestor(params.WndParent, GA_ROOT) : nullptr;
+  }
 }
 
 void TListBox::CreateWnd() {
   TWinControl::CreateWnd();
+  if (Floating_)
+    SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | (Visible() ? SWP_SHOWWINDOW : 0));
   FillWindow();
+}
+
+void TListBox::SetFloating(bool value) {
+  if (value == Floating_)
+    return;
+  Floating_ = value;
+  RecreateWnd();
+}
+
+int TListBox::ItemHeight() {
+  return static_cast<int>(SendMessageA(Handle(), LB_GETITEMHEIGHT, 0, 0));
 }
 
 void TListBox::FillWindow() {

@@ -19,6 +19,13 @@ public:
   // -1 when nothing is selected; an index outside the items selects nothing.
   int ItemIndex() const { return ItemIndex_; }
   void SetItemIndex(int value);
+  // A floating list stands on the desktop above every window, Left and Top in screen
+  // coordinates, framed, and is never activated: a drop-down under a control that keeps the
+  // focus. Its Parent still gives it a font and closes it; the window is made again on a change.
+  bool Floating() const { return Floating_; }
+  void SetFloating(bool value);
+  // The height of one row in the list's font.
+  int ItemHeight();
 
   void WndProc(TMessage& message) override;
 
@@ -33,6 +40,7 @@ private:
   TStringList Items_;
   int ItemIndex_ = -1;
   TControlBrush Brush_;
+  bool Floating_ = false;
 };
 
 enum TComboBoxStyle { csDropDown, csDropDownList };

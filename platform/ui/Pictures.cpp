@@ -222,6 +222,18 @@ HBITMAP DecodeJpeg(const unsigned char* data, unsigned long size, void** bits, i
   return bitmap;
 }
 
+// The bytes of a picture file compiled into the program: "logo.jpg" is the RCDATA resource
+// LOGO_JPG.
+std::string PictureFileData(const std::string& file) {
+  std::string resource = UpperCase(file);
+  std::replace(resource.begin(), resource.end(), '.', '_');
+  try {
+    return LoadResourceText(resource);
+  } catch (const EResNotFound&) {
+    throw EResNotFound("Picture file " + file + " not found (no resource " + resource + ")");
+  }
+}
+
 } // namespace
 
 // --- TGraphic ---------------------------------------------------------------------------------
@@ -580,6 +592,26 @@ void TBitmap::LoadFromStream(TStream& stream) {
     AdoptHandle(nullptr, nullptr, 0, 0);
   else
     AdoptImage(std::move(image));
+  File_.clear();
+  Changed();
+}
+
+void TBitmap::SetFile(const std::string& value) {
+  if (!value.empty() && value == File())
+    return;
+  if (value.empty()) {
+    AdoptHandle(nullptr, nullptr, 0, 0);
+  } else {
+    const std::string data = PictureFileData(value);
+    if (data.empty())
+      throw EInvalidGraphic("Picture file " + value + " is empty");
+    try {
+      AdoptImage(TBytes(data.begin(), data.end()));
+    } catch (const EInvalidGraphic& error) {
+      throw EInvalidGraphic("Picture file " + value + ": " + error.Message());
+    }
+  }
+  File_ = value;
   Changed();
 }
 
@@ -595,6 +627,7 @@ void TBitmap::Assign(const TPersistent& source) {
     return;
   if (!bitmap->Image_.empty()) {
     AdoptImage(bitmap->Image_);
+    File_ = bitmap->File_;
   } else if (bitmap->Empty()) {
     AdoptHandle(nullptr, nullptr, bitmap->Width_, bitmap->Height_);
   } else {
@@ -717,14 +750,7 @@ void TPicture::SetFile(const std::string& value) {
     Replace(nullptr);
     return;
   }
-  std::string resource = UpperCase(value);
-  std::replace(resource.begin(), resource.end(), '.', '_');
-  std::string data;
-  try {
-    data = LoadResourceText(resource);
-  } catch (const EResNotFound&) {
-    throw EResNotFound("Picture file " + value + " not found (no resource " + resource + ")");
-  }
+  const std::string data = PictureFileData(value);
   TMemoryStream stream;
   stream.WriteBuffer(data.data(), static_cast<std::int64_t>(data.size()));
   stream.SetPosition(0);
@@ -757,10 +783,12 @@ void TPicture::Assign(const TPersistent& source) {
 void RegisterPictureClasses() {
   static const bool registered = [] {
     RegisterPersistentClass<TGraphic, TPersistent>("TGraphic");
-    RegisterPersistentClass<TBitmap, TGraphic>("TBitmap").Binary(
-        "Data", [](TBitmap& bitmap, TStream& stream) { bitmap.LoadFromStream(stream); },
-        [](TBitmap& bitmap, TStream& stream) { bitmap.SaveToStream(stream); },
-        [](TBitmap& bitmap) { return !bitmap.Empty(); });
+    RegisterPersistentClass<TBitmap, TGraphic>("TBitmap")
+        .String("File", &TBitmap::File, &TBitmap::SetFile, std::string())
+        .Binary(
+            "Data", [](TBitmap& bitmap, TStream& stream) { bitmap.LoadFromStream(stream); },
+            [](TBitmap& bitmap, TStream& stream) { bitmap.SaveToStream(stream); },
+            [](TBitmap& bitmap) { return !bitmap.Empty() && bitmap.File().empty(); });
     RegisterPersistentClass<TJPEGImage, TGraphic>("TJPEGImage");
     RegisterPersistentClass<TPicture, TPersistent>("TPicture")
         .String("File", &TPicture::File, &TPicture::SetFile, std::string());

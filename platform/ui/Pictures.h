@@ -89,6 +89,11 @@ public:
   // A BMP file: the very bytes it was loaded from while its pixels are untouched, else its
   // pixels at PixelFormat's depth; no bytes for an empty bitmap.
   void SaveToStream(TStream& stream) const;
+  // The picture file compiled into the program that the pixels came from, as form data names
+  // it ("key.bmp" is the RCDATA resource KEY_BMP); "" once they are drawn on or came otherwise.
+  std::string File() const { return Image_.empty() ? std::string() : File_; }
+  // "" empties the bitmap; EResNotFound naming the file when the program has none.
+  void SetFile(const std::string& value);
   void Assign(const TPersistent& source) override;
   std::unique_ptr<TGraphic> NewEmpty() const override { return std::make_unique<TBitmap>(); }
 
@@ -107,6 +112,7 @@ private:
   HPALETTE Palette_ = nullptr;
   TPixelFormat PixelFormat_ = pf24bit;
   std::vector<std::uint8_t> Image_; // the file loaded, while the pixels are as it gave them
+  std::string File_;
   std::uint8_t* Bits_ = nullptr;
   int Width_ = 0;
   int Height_ = 0;

@@ -5,6 +5,7 @@
 #include "platform/ui/Forms.h"
 #include "platform/ui/Grids.h"
 #include "platform/ui/Images.h"
+#include "platform/ui/Menus.h"
 #include "platform/ui/Notebooks.h"
 #include "platform/ui/Panels.h"
 #include "platform/ui/StatusBars.h"
@@ -58,6 +59,7 @@ void RegisterControlBases() {
       .Boolean("ParentFont", &TControl::ParentFont, &TControl::SetParentFont, true)
       .Boolean("Enabled", &TControl::Enabled, &TControl::SetEnabled, true)
       .String("Hint", &TControl::Hint, &TControl::SetHint, std::string())
+      .Integer("Cursor", CursorIdents(), &TControl::Cursor, &TControl::SetCursor, crDefault)
       .Boolean("Visible", &TControl::Visible, &TControl::SetVisible, true)
       .Event("OnClick", &TControl::OnClick)
       .Event("OnDblClick", &TControl::OnDblClick)
@@ -113,6 +115,7 @@ void RegisterStandardClasses() {
     RegisterNotebookClasses();
     RegisterStatusBarClasses();
     RegisterTimerClasses();
+    RegisterMenuClasses();
     RegisterImageClasses();
     RegisterGridsClasses();
     return true;

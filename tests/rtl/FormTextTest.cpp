@@ -209,6 +209,7 @@ TEST(FormTextReader, RejectsMalformedTextNamingSourceLineAndToken) {
       {"object A: TA\nend\nend\n", 3, "Expected end of file but found 'end'"},
       {"object A: TA\nend\nobject B: TB\nend\n", 3, "found 'object'"},
       {"object A TA\nend", 1, "Expected ':' but found 'TA'"},
+      {"object TA\n  Left = 1\nend\n", 1, "The root object needs a name"},
       {"object A: TA\r\n  Left 1\r\nend", 2, "Expected '=' but found '1'"},
       {"object A: TA\n\n  = 1\nend", 3, "Identifier expected but found '='"},
       {"object A: TA\n  Font..Size = 1\nend", 2, "Invalid property name 'Font..Size'"},

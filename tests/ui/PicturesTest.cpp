@@ -694,5 +694,41 @@ TEST_F(PicturesFormTest, MissingPictureFailsTheFormLoadNamingTheFile) {
   }
 }
 
+// A bitmap property names its picture file when the pixels came from one, else carries them.
+TEST(BitmapFileTest, FileNamesTheCompiledInBitmapUntilItsPixelsChange) {
+  RegisterPictureClasses();
+  TComponent root(nullptr);
+  TBitmap bitmap;
+  bitmap.SetFile("pictures_quads.bmp");
+  EXPECT_EQ(bitmap.Width(), 16);
+  EXPECT_EQ(bitmap.File(), "pictures_quads.bmp");
+  auto written = WriteProperties(bitmap, root);
+  ASSERT_EQ(written.size(), 1u);
+  EXPECT_EQ(written[0].Name, "File");
+
+  TBitmap copy;
+  copy.Assign(bitmap);
+  EXPECT_EQ(copy.File(), "pictures_quads.bmp") << "a copy of untouched pixels keeps the name";
+
+  bitmap.Canvas().FillRect(RECT{0, 0, 2, 2});
+  EXPECT_EQ(bitmap.File(), "") << "drawn on, the pixels are no longer the file's";
+  written = WriteProperties(bitmap, root);
+  ASSERT_EQ(written.size(), 1u);
+  EXPECT_EQ(written[0].Name, "Data");
+
+  TBitmap read;
+  TMemoryStream data =
+      StreamOf(std::string(written[0].Value.Bytes.begin(), written[0].Value.Bytes.end()));
+  read.LoadFromStream(data);
+  EXPECT_EQ(read.Width(), 16);
+  EXPECT_EQ(read.Pixels(0, 0), bitmap.Pixels(0, 0));
+  EXPECT_EQ(read.Pixels(15, 15), bitmap.Pixels(15, 15));
+
+  EXPECT_THROW(read.SetFile("nowhere.bmp"), EResNotFound);
+  EXPECT_EQ(read.Width(), 16) << "a missing file leaves the bitmap as it was";
+  read.SetFile("");
+  EXPECT_TRUE(read.Empty());
+}
+
 } // namespace
 } // namespace marivo

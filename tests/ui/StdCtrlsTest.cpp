@@ -579,6 +579,31 @@ TEST_F(StdCtrlsLists, ListBoxReportsTheOfficialsSelection) {
   EXPECT_EQ(Form->Seen, (std::vector<std::string>{"2", "1"}));
 }
 
+TEST_F(StdCtrlsLists, AFloatingListStandsOnTheDesktopWithoutTakingTheFocus) {
+  ShowForm();
+  auto& judges = Find<TListBox>("JudgesList");
+  ASSERT_TRUE(test::TakeFocus(Form->Handle()));
+  HWND active = GetActiveWindow();
+  judges.SetFloating(true);
+  judges.SetBounds(40, 50, 120, 3 * judges.ItemHeight() + 5);
+  HWND list = judges.Handle();
+  EXPECT_EQ(GetAncestor(list, GA_PARENT), GetDesktopWindow());
+  EXPECT_EQ(GetWindow(list, GW_OWNER), Form->Handle());
+  EXPECT_TRUE(GetWindowLongA(list, GWL_EXSTYLE) & WS_EX_TOPMOST);
+  EXPECT_TRUE(GetWindowLongA(list, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
+  EXPECT_TRUE(GetWindowLongA(list, GWL_STYLE) & WS_BORDER);
+  EXPECT_TRUE(IsWindowVisible(list));
+  RECT bounds;
+  GetWindowRect(list, &bounds);
+  EXPECT_EQ(bounds.left, 40);
+  EXPECT_EQ(bounds.top, 50);
+  EXPECT_EQ(GetActiveWindow(), active);
+  EXPECT_EQ(ListWindowItems(list, LB_GETCOUNT, LB_GETTEXT),
+            (std::vector<std::string>{"J1", "J2", "J3"}));
+  judges.SetFloating(false);
+  EXPECT_EQ(GetAncestor(judges.Handle(), GA_PARENT), Form->Handle());
+}
+
 TEST_F(StdCtrlsLists, SortedListBoxShowsItemsInOrder) {
   auto& judges = Find<TListBox>("JudgesList");
   judges.Items().Add("a0");

@@ -3,6 +3,7 @@
 #include "platform/rtl/ClassRegistry.h"
 #include "platform/ui/Controls.h"
 #include "widgets/foundation/MVWStreamUtils.h"
+#include "widgets/foundation/mvwcont.h"
 
 #include <optional>
 
@@ -193,6 +194,18 @@ void TMVWCaret::FreePicture() {
   Picture_.Reset();
 }
 
+TMVWCustomImageList* TMVWCaret::ImageList() const {
+  return Link_.Sender() ? ImageList_ : nullptr;
+}
+
+void TMVWCaret::SetImageList(TMVWCustomImageList* value) {
+  if (TMVWCustomImageList* old = ImageList())
+    old->RemoveChangeLink(&Link_);
+  ImageList_ = value;
+  if (value)
+    value->AddChangeLink(&Link_);
+}
+
 void TMVWCaret::ReadBitmapData(TStream& stream) {
   ReadBitmap(stream, Bitmap_, false);
 }
@@ -210,6 +223,8 @@ void RegisterCaretClasses() {
                    &TMVWCaret::Style, &TMVWCaret::SetStyle, csDefault)
       .Integer("Width", &TMVWCaret::Width, &TMVWCaret::SetWidth, std::uint16_t{2})
       .Integer("Height", &TMVWCaret::Height, &TMVWCaret::SetHeight, std::uint16_t{10})
+      .Component("ImageList", &TMVWCaret::ImageList, &TMVWCaret::SetImageList)
+      .Stored([](TMVWCaret& caret) { return !IsGlobalContainerList(caret.ImageList()); })
       .Integer("ImageIndex", &TMVWCaret::ImageIndex, &TMVWCaret::SetImageIndex, std::uint16_t{0})
       .Integer("ListIndex", &TMVWCaret::ListIndex, &TMVWCaret::SetListIndex, std::uint16_t{0})
       .Enumeration("CaretBmpMode", {"cbBmpSize", "cbTile", "cbStretch"}, &TMVWCaret::CaretBmpMode,

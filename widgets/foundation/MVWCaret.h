@@ -3,6 +3,7 @@
 #include "platform/ui/Pictures.h"
 #include "widgets/foundation/MVWGdiHandles.h"
 #include "widgets/foundation/portable/MVWBase.h"
+#include "widgets/foundation/portable/mvwcont.h"
 
 #include <windows.h>
 
@@ -12,6 +13,7 @@
 namespace marivo {
 
 class TWinControl;
+class TMVWCustomImageList;
 
 enum TMVWCaretStyles { csDefault, csBlock, csUnder, csOver, csBitmap, csUnderBlock };
 // How Bitmap becomes a csBitmap caret: at its own size, or tiled or stretched to Width x Height.
@@ -41,7 +43,9 @@ public:
   void SetWidth(std::uint16_t value) { Width_ = value; }
   std::uint16_t Height() const { return Height_; }
   void SetHeight(std::uint16_t value) { Height_ = value; }
-  // Kept with the form data; nothing draws them yet.
+  // Kept with the form data; nothing draws them yet. The list is none once it was freed.
+  TMVWCustomImageList* ImageList() const;
+  void SetImageList(TMVWCustomImageList* value);
   std::uint16_t ImageIndex() const { return ImageIndex_; }
   void SetImageIndex(std::uint16_t value) { ImageIndex_ = value; }
   std::uint16_t ListIndex() const { return ListIndex_; }
@@ -82,6 +86,8 @@ private:
   void FreePicture();
 
   TWinControl* Edit_;
+  TMVWCustomImageList* ImageList_ = nullptr;
+  TMVWChangeLink Link_;
   std::uint16_t BlinkRate_;
   TMVWCaretStyles Style_ = csDefault;
   std::uint16_t Width_ = 2;

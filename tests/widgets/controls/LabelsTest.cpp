@@ -1,5 +1,5 @@
 #include "platform/rtl/Exceptions.h"
-#include "platform/ui/Edits.h"
+#include "platform/ui/Buttons.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Shell.h"
 #include "tests/support/MessagePump.h"
@@ -194,21 +194,21 @@ TEST_F(Labels, ABevelLabelClipsItsTextInsideTheBevel) {
 
 TEST_F(Labels, TheAcceleratorFocusesItsControlWhileThereIsOne) {
   TForm form(nullptr);
-  auto* edit = new TEdit(&form);
-  edit->SetParent(&form);
+  auto* button = new TButton(&form);
+  button->SetParent(&form);
   auto* label = new TMVWSimpleLabel(&form);
   label->SetParent(&form);
   label->SetCaption("&Name");
   form.Show();
   EXPECT_EQ(label->Perform(CM_DIALOGCHAR, 'n', 0), 0) << "no focus control";
-  label->SetFocusControl(edit);
+  label->SetFocusControl(button);
   ASSERT_TRUE(test::TakeFocus(form.Handle()));
   EXPECT_EQ(form.Perform(CM_DIALOGCHAR, 'n', 0), 1);
-  EXPECT_TRUE(edit->Focused());
+  EXPECT_TRUE(button->Focused());
   EXPECT_EQ(form.Perform(CM_DIALOGCHAR, 'x', 0), 0);
   label->SetShowAccelChar(false);
   EXPECT_EQ(form.Perform(CM_DIALOGCHAR, 'n', 0), 0);
-  delete edit;
+  delete button;
   EXPECT_EQ(label->FocusControl(), nullptr);
   form.Hide();
 }

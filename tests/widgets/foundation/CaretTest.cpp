@@ -1,4 +1,5 @@
 #include "widgets/foundation/MVWCaret.h"
+#include "widgets/foundation/mvwcont.h"
 
 #include "platform/rtl/ClassRegistry.h"
 #include "platform/rtl/FormLoader.h"
@@ -281,6 +282,9 @@ TEST(MVWCaret, FormDataKeepsWhatDiffersFromTheDefaults) {
                         "    Caret.Style = csBitmap\n"
                         "    Caret.CaretBmpMode = cbTile\n"
                         "    Caret.ListIndex = 2\n"
+                        "    Caret.ImageList = Strips\n"
+                        "  end\n"
+                        "  object Strips: TMVWImageList\n"
                         "  end\n"
                         "end\n",
                         "caret");
@@ -290,11 +294,14 @@ TEST(MVWCaret, FormDataKeepsWhatDiffersFromTheDefaults) {
   EXPECT_EQ(caret.CaretBmpMode(), cbTile);
   EXPECT_EQ(caret.ListIndex(), 2);
   EXPECT_EQ(caret.Width(), 2);
+  ASSERT_NE(caret.ImageList(), nullptr);
+  EXPECT_EQ(caret.ImageList()->Name(), "Strips");
   Paint(caret.Bitmap(), 3, 2);
 
   const std::string written = WriteComponentToText(form);
-  for (const char* stored : {"Caret.BlinkRate = 530", "Caret.Style = csBitmap",
-                             "Caret.CaretBmpMode = cbTile", "Caret.ListIndex = 2", "Caret.Bitmap"})
+  for (const char* stored :
+       {"Caret.BlinkRate = 530", "Caret.Style = csBitmap", "Caret.CaretBmpMode = cbTile",
+        "Caret.ListIndex = 2", "Caret.Bitmap", "Caret.ImageList = Strips"})
     EXPECT_NE(written.find(stored), std::string::npos) << stored << "\n" << written;
   for (const char* left : {"Caret.Width", "Caret.Height", "Caret.ImageIndex"})
     EXPECT_EQ(written.find(left), std::string::npos) << left << "\n" << written;
@@ -307,6 +314,8 @@ TEST(MVWCaret, FormDataKeepsWhatDiffersFromTheDefaults) {
   for (int y = 0; y < 2; ++y)
     for (int x = 0; x < 3; ++x)
       EXPECT_EQ(bitmap.Pixels(x, y), caret.Bitmap().Pixels(x, y)) << x << "," << y;
+  delete form.FindComponent("Strips");
+  EXPECT_EQ(caret.ImageList(), nullptr); // a freed list is forgotten
 }
 
 } // namespace

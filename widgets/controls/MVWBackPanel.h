@@ -1,0 +1,13 @@
+#pragma once
+
+#include "widgets/controls/MVWCustomParentPanel.h"
+
+namespace marivo {
+
+// A container whose background is an image of an image list, tiled.
+class TMVWBackPanel : public TMVWCustomParentPanel {
+public:
+  explicit TMVWBackPanel(TComponent* owner) : TMVWCustomParentPanel(owner) {}
+};
+
+} // namespace marivo

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "platform/ui/Pictures.h"
+#include "widgets/controls/MVWCustomBevelPanel.h"
+
+#include <memory>
+
+namespace marivo {
+
+// A container panel that keeps its whole background in BackBuffer, so that its see-through
+// children copy from one picture instead of painting it again.
+class TMVWCustomParentPanel : public TMVWCustomBevelPanel {
+public:
+  explicit TMVWCustomParentPanel(TComponent* owner);
+
+  // Width x Height, or none while there is no picture to keep.
+  TBitmap* BackBuffer() const { return BackBuffer_.get(); }
+  // Skips selecting the palette when the background is copied.
+  bool QuickDraw() const { return QuickDraw_; }
+  void SetQuickDraw(bool value) { QuickDraw_ = value; }
+  // Builds the buffer again when forced or when the size changed; drops it when not needed.
+  virtual void UpdateBackBuffer(bool force);
+
+  bool HasBackImage() override;
+  TBitmap* GetBackBitmap() override;
+  POINT MapBackOrigin(POINT point) override;
+  bool PaintParentBack(TCanvas& canvas, const RECT& rect, int flags, POINT origin) override;
+  bool BackFromParent() override;
+  HPALETTE GetPalette() override;
+  void WndProc(TMessage& message) override;
+
+protected:
+  using TMVWCustomBevelPanel::ChildChanged;
+  void ChildChanged(TObject* sender) override;
+  void BackFXPassChanged() override;
+  void ImageListChanged() override;
+  void Loaded() override;
+  void Notification(TComponent* component, TOperation operation) override;
+  void Paint() override;
+  // The buffer is worth keeping: an own image, or effects over a see-through background.
+  bool KeepsImageBuffer();
+  bool KeepsEffectsBuffer();
+  // Drops the buffer and lets the children ask the parent again.
+  void DropBackBuffer();
+  // The parent's background through this panel's effects, or none without a parent picture.
+  void TakeEffectsBuffer();
+
+  std::unique_ptr<TBitmap> BackBuffer_;
+
+private:
+  bool QuickDraw_ = false;
+};
+
+} // namespace marivo

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "widgets/controls/MVWCustomEdit.h"
+
+namespace marivo {
+
+// The edit that forms create by name: the consoles' score and difficulty fields.
+class TMVWEdit : public TMVWCustomEdit {
+public:
+  explicit TMVWEdit(TComponent* owner) : TMVWCustomEdit(owner) {}
+};
+
+// Makes the edit, its auto-complete and its custom buttons known to form data; the first call
+// does it.
+void RegisterEditClasses();
+
+} // namespace marivo

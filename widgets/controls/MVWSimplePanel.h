@@ -1,0 +1,13 @@
+#pragma once
+
+#include "widgets/controls/MVWCustomBevelPanel.h"
+
+namespace marivo {
+
+// A panel with a bevel border, the plain frame of the console pages.
+class TMVWSimplePanel : public TMVWCustomBevelPanel {
+public:
+  explicit TMVWSimplePanel(TComponent* owner) : TMVWCustomBevelPanel(owner) {}
+};
+
+} // namespace marivo

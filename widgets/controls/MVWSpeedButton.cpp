@@ -1,0 +1,62 @@
+#include "widgets/controls/MVWSpeedButton.h"
+
+#include "platform/rtl/ClassRegistry.h"
+#include "platform/ui/Menus.h"
+#include "platform/ui/Pictures.h"
+#include "widgets/controls/MVWControls.h"
+
+namespace marivo {
+
+void RegisterSpeedButtonClasses() {
+  static const bool registered = [] {
+    RegisterControlClasses();
+    RegisterPictureClasses();
+    RegisterMenuClasses();
+    RegisterPersistentClass<TMVWBaseGraphicButton, TMVWBaseGraphicControl>("TMVWBaseGraphicButton");
+    RegisterPersistentClass<TMVWCustomSpeedButton, TMVWBaseGraphicButton>("TMVWCustomSpeedButton");
+    using B = TMVWSpeedButton;
+    RegisterComponentClass<B, TMVWCustomSpeedButton>("TMVWSpeedButton")
+        .String("About", &B::About, &B::SetAbout, std::string())
+        .Boolean("AllowAllUp", &B::AllowAllUp, &B::SetAllowAllUp, false)
+        .Class("ButtonLayout", &B::ButtonLayout)
+        .Boolean("DropDownCombo", &B::DropDownCombo, &B::SetDropDownCombo, false)
+        .Integer("DropDownComboWidth", &B::DropDownComboWidth, &B::SetDropDownComboWidth, 12)
+        .Integer("DropDownIndent", &B::DropDownIndent, &B::SetDropDownIndent, 0)
+        .Component("DropDownMenu", &B::DropDownMenu, &B::SetDropDownMenu)
+        .Boolean("DropDownRight", &B::DropDownRight, &B::SetDropDownRight, false)
+        .Integer("EnterColor", ColorIdents(), &B::EnterColor, &B::SetEnterColor,
+                 static_cast<TColor>(0x80000009))
+        .Boolean("EnterColorChange", &B::EnterColorChange, &B::SetEnterColorChange, false)
+        .Class("FontFX", &B::FontFX)
+        .Class("Glyph", &B::Glyph)
+        .Stored(&B::IsGlyphStored)
+        .Integer("GroupIndex", &B::GroupIndex, &B::SetGroupIndex, 0)
+        .Boolean("HideHint", &B::HideHint, &B::SetHideHint, true)
+        .Component("ImageList", &B::ImageList, &B::SetImageList)
+        .Integer("ImageIndex", &B::ImageIndex, &B::SetImageIndex, 0)
+        .Integer("ListIndex", &B::ListIndex, &B::SetListIndex, 0)
+        .Boolean("MultiLine", &B::MultiLine, &B::SetMultiLine, false)
+        .Integer("NumGlyphs", &B::NumGlyphs, &B::SetNumGlyphs, TMVWNumGlyphs{1})
+        .Boolean("ParentShowHint", &B::ParentShowHint, &B::SetParentShowHint, true)
+        .Boolean("Pressed", &B::Pressed, &B::SetPressed, false)
+        .Boolean("RepeatedClick", &B::RepeatedClick, &B::SetRepeatedClick, false)
+        .Integer("RepeatingDelay", &B::RepeatingDelay, &B::SetRepeatingDelay, std::uint16_t{500})
+        .Integer("RepeatingInterval", &B::RepeatingInterval, &B::SetRepeatingInterval,
+                 std::uint16_t{100})
+        .Boolean("ShowHint", &B::ShowHint, &B::SetShowHint, false)
+        .Enumeration("Style",
+                     {"ubsAutoDetect", "ubsWin31", "ubsWin40", "ubsKestrin", "ubsKestrinFlat",
+                      "ubsFlat", "ubsFlatUnColored", "ubsNavigator", "ubsExplorer",
+                      "ubsExplorerColored", "ubsIntegrated", "ubsWinXP", "ubsWinXPCombo",
+                      "ubsWinXPTool"},
+                     &B::Style, &B::SetStyle, ubsAutoDetect)
+        .Boolean("UseCaption", &B::UseCaption, &B::SetUseCaption, true)
+        .Event("OnDropDown", &B::OnDropDown)
+        .Event("OnMouseEnter", &B::OnMouseEnter)
+        .Event("OnMouseExit", &B::OnMouseExit);
+    return true;
+  }();
+  (void)registered;
+}
+
+} // namespace marivo

@@ -1,0 +1,107 @@
+#include "widgets/controls/mvwsbtn.h"
+
+#include "platform/rtl/ClassRegistry.h"
+#include "widgets/controls/MVWButtonPanel.h"
+#include "widgets/controls/MVWCustomEdit.h"
+
+namespace marivo {
+
+TMVWSpecialButton::TMVWSpecialButton(TWinControl* ownerControl)
+    : Button_(new TMVWSpeedButton(ownerControl)) {
+  Button_->SetParent(ownerControl);
+  Button_->SetColor(clBtnFace);
+  Button_->SetCursor(crArrow);
+  Button_->OnClick = [this](TObject*) { ButtonClicked(); };
+  const TNotifyEvent apply = [this](TObject*) { ApplyToButton(); };
+  Glyph_.OnChange = apply;
+  Layout_.OnChange = apply;
+  Font_.OnChange = apply;
+  FontFX_.OnChange = apply;
+}
+
+TMVWSpecialButton::~TMVWSpecialButton() {
+  Glyph_.OnChange = nullptr;
+  Layout_.OnChange = nullptr;
+  Font_.OnChange = nullptr;
+  FontFX_.OnChange = nullptr;
+  delete Button_;
+}
+
+std::string TMVWSpecialButton::DisplayName() const {
+  return Caption().empty() ? TCollectionItem::DisplayName() : Caption();
+}
+
+void TMVWSpecialButton::ApplyToButton() {
+  Button_->SetGlyph(&Glyph_);
+  Button_->SetButtonLayout(Layout_);
+  Button_->SetFontFX(FontFX_);
+  if (!Button_->ParentFont())
+    Button_->Font().Assign(Font_);
+  Changed(false);
+}
+
+void TMVWSpecialButton::ButtonClicked() {
+  const int index = Index();
+  if (TMVWOnCustomBtnClick handler = OnClick)
+    handler(this, index);
+  auto* buttons = static_cast<TMVWSpecialButtons*>(Collection());
+  if (auto* edit = buttons ? dynamic_cast<TMVWCustomEdit*>(buttons->OwnerControl()) : nullptr)
+    edit->DoButtonClick(Button_, index);
+  if (auto* panel = buttons ? dynamic_cast<TMVWButtonPanel*>(buttons->OwnerControl()) : nullptr)
+    panel->ButtonClicked(*Button_);
+}
+
+void TMVWSpecialButton::Assign(const TPersistent& source) {
+  const auto* other = dynamic_cast<const TMVWSpecialButton*>(&source);
+  if (!other) {
+    TCollectionItem::Assign(source);
+    return;
+  }
+  SetCaption(other->Caption());
+  SetHint(other->Hint());
+  Glyph_.Assign(other->Glyph_);
+  SetEnabled(other->Enabled());
+  SetCursor(other->Cursor());
+  SetGroupIndex(other->GroupIndex());
+  Layout_.Assign(other->Layout_);
+  Font_.Assign(other->Font_);
+  FontFX_.Assign(other->FontFX_);
+  SetParentFont(other->ParentFont());
+  OnClick = other->OnClick;
+}
+
+TMVWSpecialButtons::TMVWSpecialButtons(TWinControl* ownerControl, bool relayout)
+    : TCollection(ownerControl,
+                  [ownerControl] { return std::make_unique<TMVWSpecialButton>(ownerControl); }),
+      OwnerControl_(ownerControl), Relayout_(relayout) {}
+
+void TMVWSpecialButtons::Update(TCollectionItem*) {
+  if (!Relayout_)
+    return;
+  // Posted: the edit lays out once the change, whatever it was, is complete.
+  if (auto* edit = dynamic_cast<TMVWCustomEdit*>(OwnerControl_); edit && edit->HandleAllocated())
+    PostMessageA(edit->Handle(), WM_SIZE, 0, 0);
+}
+
+void RegisterSpecialButtonClasses() {
+  static const bool registered = [] {
+    RegisterSpeedButtonClasses();
+    using B = TMVWSpecialButton;
+    RegisterPersistentClass<B, TCollectionItem>("TMVWSpecialButton")
+        .String("Caption", &B::Caption, &B::SetCaption, std::string())
+        .Integer("Cursor", CursorIdents(), &B::Cursor, &B::SetCursor, crArrow)
+        .String("Hint", &B::Hint, &B::SetHint, std::string())
+        .Class("Glyph", &B::Glyph)
+        .Boolean("Enabled", &B::Enabled, &B::SetEnabled, true)
+        .Class("Layout", &B::Layout)
+        .Boolean("ParentFont", &B::ParentFont, &B::SetParentFont, true)
+        .Class("Font", &B::Font)
+        .Class("FontFX", &B::FontFX)
+        .Integer("GroupIndex", &B::GroupIndex, &B::SetGroupIndex, 0)
+        .Event("OnClick", &B::OnClick);
+    return true;
+  }();
+  (void)registered;
+}
+
+} // namespace marivo
