@@ -105,7 +105,7 @@ void RegisterLEDLabelClasses() {
         .Integer("Vertsize", &TMVWLED::Vertsize, &TMVWLED::SetVertsize, std::uint8_t{7})
         .Integer("Thickness", &TMVWLED::Thickness, &TMVWLED::SetThickness, std::uint8_t{2})
         .Boolean("DisabledDigits", &TMVWLED::DisabledDigits, &TMVWLED::SetDisabledDigits, true);
-    RegisterComponentClass<TMVWLEDLabel, TMVWGraphicControl>("TMVWLEDLabel")
+    RegisterComponentClass<TMVWLEDLabel, TMVWLEDCustomLabel>("TMVWLEDLabel")
         .Class("LED", &TMVWLEDLabel::LED)
         .Integer("Digits", &TMVWLEDLabel::Digits, &TMVWLEDLabel::SetDigits, std::uint8_t{2})
         .Boolean("AutoSize", &TMVWLEDLabel::AutoSize, &TMVWLEDLabel::SetAutoSize, false)

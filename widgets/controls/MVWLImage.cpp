@@ -132,7 +132,7 @@ void TMVWCustomLImage::Paint() {
 
 void RegisterLImageClasses() {
   static const bool registered = [] {
-    RegisterComponentClass<TMVWLImage, TMVWGraphicControl>("TMVWLImage")
+    RegisterComponentClass<TMVWLImage, TMVWCustomLImage>("TMVWLImage")
         .Boolean("ForceTransparent", &TMVWLImage::ForceTransparent,
                  &TMVWLImage::SetForceTransparent, false)
         .Boolean("SilentMove", &TMVWLImage::SilentMove, &TMVWLImage::SetSilentMove, false)

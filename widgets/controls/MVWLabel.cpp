@@ -73,7 +73,7 @@ void TMVWCustomLabel::Paint() {
 
 void RegisterLabelClasses() {
   static const bool registered = [] {
-    RegisterComponentClass<TMVWLabel, TMVWBaseGraphicControl>("TMVWLabel")
+    RegisterComponentClass<TMVWLabel, TMVWCustomLabel>("TMVWLabel")
         .Class("Bevel", &TMVWLabel::Bevel)
         .Class("FontFX", &TMVWLabel::FontFX)
         .Enumeration("Alignment", AlignmentNames(), &TMVWLabel::Alignment, &TMVWLabel::SetAlignment,

@@ -125,7 +125,7 @@ void TMVWCustomSimpleLabel::Paint() {
 
 void RegisterSimpleLabelClasses() {
   static const bool registered = [] {
-    RegisterComponentClass<TMVWSimpleLabel, TMVWBaseGraphicControl>("TMVWSimpleLabel")
+    RegisterComponentClass<TMVWSimpleLabel, TMVWCustomSimpleLabel>("TMVWSimpleLabel")
         .Enumeration("Alignment", AlignmentNames(), &TMVWSimpleLabel::Alignment,
                      &TMVWSimpleLabel::SetAlignment, agTopLeft)
         .Boolean("AutoSize", &TMVWSimpleLabel::AutoSize, &TMVWSimpleLabel::SetAutoSize, true)
