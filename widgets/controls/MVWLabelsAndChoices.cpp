@@ -12,6 +12,7 @@
 #include "widgets/controls/MVWRadioButton.h"
 #include "widgets/controls/MVWRadioGroup.h"
 #include "widgets/controls/MVWSimpleLabel.h"
+#include "widgets/controls/MVWStaticText.h"
 
 #include "platform/rtl/ClassRegistry.h"
 
@@ -42,6 +43,7 @@ void RegisterLabelAndChoiceClasses() {
     RegisterGroupBoxClasses();
     RegisterRadioGroupClasses();
     RegisterCheckGroupClasses();
+    RegisterStaticTextClasses();
     return true;
   }();
   (void)registered;

@@ -6,6 +6,7 @@
 #include "tests/widgets/controls/OffScreen.h"
 #include "widgets/controls/MVWLabel.h"
 #include "widgets/controls/MVWSimpleLabel.h"
+#include "widgets/controls/MVWStaticText.h"
 #include "widgets/foundation/MVWApplication.h"
 #include "widgets/foundation/MVWGdiHandles.h"
 #include "widgets/foundation/MVWUnits.h"
@@ -210,6 +211,29 @@ TEST_F(Labels, TheAcceleratorFocusesItsControlWhileThereIsOne) {
   EXPECT_EQ(form.Perform(CM_DIALOGCHAR, 'n', 0), 0);
   delete button;
   EXPECT_EQ(label->FocusControl(), nullptr);
+  form.Hide();
+}
+
+TEST_F(Labels, AStaticTextSizesItselfAndFocusesOnItsAccelerator) {
+  TForm form(nullptr);
+  auto* button = new TButton(&form);
+  button->SetParent(&form);
+  auto* text = new TMVWStaticText(&form);
+  text->SetParent(&form);
+  text->SetBounds(40, 50, 10, 10);
+  text->SetCaption("&Difficulty");
+  const int width = text->Width();
+  EXPECT_GT(width, 30);
+  EXPECT_EQ(text->Left(), 40);
+  EXPECT_EQ(text->Top(), 50);
+  text->SetCaption("&Difficulty of the routine");
+  EXPECT_GT(text->Width(), width);
+  EXPECT_FALSE(text->ControlStyle() & csAcceptsControls);
+  text->SetFocusControl(button);
+  form.Show();
+  ASSERT_TRUE(test::TakeFocus(form.Handle()));
+  EXPECT_EQ(form.Perform(CM_DIALOGCHAR, 'D', 0), 1);
+  EXPECT_TRUE(button->Focused());
   form.Hide();
 }
 

@@ -6,6 +6,7 @@
 #include "widgets/controls/MVWLabel.h"
 #include "widgets/controls/MVWRadioGroup.h"
 #include "widgets/controls/MVWSimpleLabel.h"
+#include "widgets/controls/MVWStaticText.h"
 #include "widgets/foundation/MVWApplication.h"
 #include "widgets/foundation/MVWUnits.h"
 
@@ -82,6 +83,8 @@ TEST(TextAndChoiceSheet, EveryLookOnOneForm) {
   turned->SetAlignment(agCenter);
   turned->FontFX().SetAngle(90);
   turned->SetCaption("Turned");
+  auto* statics = Place<TMVWStaticText>(form, 410, 330, 10, 10);
+  statics->SetCaption("Static text");
   auto* blinking = Place<TMVWSimpleLabel>(form, 410, 290, 120, 20);
   blinking->SetCaption("Hidden phase");
   blinking->SetTwinkleColor(clRed);
