@@ -3,6 +3,7 @@
 #include "platform/rtl/ClassRegistry.h"
 #include "widgets/controls/MVWButtonControl.h"
 #include "widgets/controls/MVWGroupBox.h"
+#include "widgets/foundation/mvwcont.h"
 
 namespace marivo {
 
@@ -42,6 +43,10 @@ template <class T> void AddButtonGroupProperties(TClassBuilder<T>& builder, bool
       .Integer("FocusColor", ColorIdents(), &T::FocusColor, &T::SetFocusColor, TColor{0x808080})
       .Boolean("UseFocusColor", &T::UseFocusColor, &T::SetUseFocusColor, false)
       .Component("GlyphImageList", &T::GlyphImageList, &T::SetGlyphImageList)
+      .Stored([](T& group) { return !IsGlobalContainerList(group.GlyphImageList()); })
+      .String("GlyphInternal", &T::GlyphInternalRef, &T::SetGlyphInternalRef, std::string())
+      .Enumeration("HelpContextBtn", {"ciDefault", "ciSameAsParent", "ciAutoNumbered"},
+                   &T::HelpContextBtn, &T::SetHelpContextBtn, ciDefault)
       .Integer("GlyphImageIndex", &T::GlyphImageIndex, &T::SetGlyphImageIndex, 0)
       .Integer("GlyphListIndex", &T::GlyphListIndex, &T::SetGlyphListIndex, 0)
       .Boolean("GlyphFlat", &T::GlyphFlat, &T::SetGlyphFlat, false)

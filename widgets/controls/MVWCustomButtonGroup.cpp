@@ -27,7 +27,6 @@ TMVWCustomButtonGroup::~TMVWCustomButtonGroup() {
   Font3D_.OnChange = nullptr;
   BtnAlignment_.OnChange = nullptr;
   SetButtonCount(0);
-  SetGlyphImageList(nullptr);
 }
 
 void TMVWCustomButtonGroup::SetColumns(int value) {
@@ -91,43 +90,32 @@ void TMVWCustomButtonGroup::SetUseFocusColor(bool value) {
   RefreshButtons();
 }
 
-void TMVWCustomButtonGroup::SetGlyphImageList(TMVWCustomImageList* value) {
-  if (GlyphImageList_ == value)
-    return;
-  if (GlyphImageList_)
-    GlyphImageList_->RemoveFreeNotification(this);
-  GlyphImageList_ = value;
-  if (GlyphImageList_)
-    GlyphImageList_->FreeNotification(this);
-  if (!(ComponentState() & csDestroying))
-    RefreshButtons();
-}
-
 void TMVWCustomButtonGroup::Notification(TComponent* component, TOperation operation) {
   TMVWCustomGroupBox::Notification(component, operation);
-  if (operation == opRemove && component == GlyphImageList_)
-    SetGlyphImageList(nullptr);
+  if (operation == opRemove)
+    GlyphLink_.Removed(component, BackFX());
 }
 
-void TMVWCustomButtonGroup::SetGlyphImageIndex(int value) {
-  if (value < 0 || GlyphImageIndex_ == value)
-    return;
-  GlyphImageIndex_ = value;
-  RefreshButtons();
+void TMVWCustomButtonGroup::SetHelpContextBtn(TMVWChildHelpContextID value) {
+  HelpContextBtn_ = value;
+  for (int i = 0; i < ButtonCount(); ++i)
+    ApplyHelpContext(i);
 }
 
-void TMVWCustomButtonGroup::SetGlyphListIndex(int value) {
-  if (value < 0 || GlyphListIndex_ == value)
-    return;
-  GlyphListIndex_ = value;
-  RefreshButtons();
+void TMVWCustomButtonGroup::ApplyHelpContext(int index) {
+  int context = 0;
+  if (HelpContextBtn_ == ciSameAsParent)
+    context = HelpContext();
+  else if (HelpContextBtn_ == ciAutoNumbered)
+    context = HelpContext() + index + 1;
+  Buttons_[static_cast<std::size_t>(index)]->SetHelpContext(context);
 }
 
 void TMVWCustomButtonGroup::SetGlyphFlat(bool value) {
   if (GlyphFlat_ == value)
     return;
   GlyphFlat_ = value;
-  if (!MVWControlLoading(*this) && !GlyphImageList_)
+  if (!MVWControlLoading(*this) && !GlyphImageList())
     ForEachButton([value](TMVWButtonControl& button) { button.SetGlyphFlat(value); });
 }
 
@@ -135,7 +123,7 @@ void TMVWCustomButtonGroup::SetGlyphSize(std::uint8_t value) {
   if (GlyphSize_ == value)
     return;
   GlyphSize_ = value;
-  if (!MVWControlLoading(*this) && !GlyphImageList_)
+  if (!MVWControlLoading(*this) && !GlyphImageList())
     ForEachButton([value](TMVWButtonControl& button) { button.SetGlyphSize(value); });
   Arrange();
 }
@@ -190,10 +178,10 @@ void TMVWCustomButtonGroup::RebuildButtons() {
     button.SetPaintSuppressed(true);
     button.SetCaption(Items_.Strings(i));
     button.SetAlignment(BtnAlignment_);
-    button.SetIndexProperty(0, GlyphImageIndex_);
-    button.SetIndexProperty(1, GlyphListIndex_);
+    button.SetIndexProperty(0, GlyphImageIndex());
+    button.SetIndexProperty(1, GlyphListIndex());
     button.SetParentColor(true);
-    button.SetImageList(GlyphImageList_);
+    button.SetImageList(GlyphImageList());
     button.SetGlyphTransparent(GlyphTransparent_);
     button.SetGlyphTransparentColor(GlyphTransparentColor_);
     button.SetGlyphSize(GlyphSize_);
@@ -205,6 +193,7 @@ void TMVWCustomButtonGroup::RebuildButtons() {
     button.SetUseBitmap(UseBitmap_);
     button.SetFlat(FlatGlyphs_);
     button.SetCtlXP(CtlXP());
+    ApplyHelpContext(i);
     button.SetPaintSuppressed(false);
   }
   ApplyItemIndex();

@@ -3,6 +3,7 @@
 #include "platform/rtl/StringList.h"
 #include "widgets/controls/MVWButtonControl.h"
 #include "widgets/controls/MVWGroupBox.h"
+#include "widgets/controls/MVWImageLink.h"
 
 #include <functional>
 #include <vector>
@@ -12,6 +13,9 @@ namespace marivo {
 class TMVWCustomImageList;
 
 using TMVWChildBtnClick = std::function<void(TObject* Sender, int ButtonIndex)>;
+
+// The child buttons' help contexts: none, the group's, or the group's numbered on.
+enum TMVWChildHelpContextID : std::uint8_t { ciDefault, ciSameAsParent, ciAutoNumbered };
 
 // A group box with one child button per line of Items, laid out column by column.
 class TMVWCustomButtonGroup : public TMVWCustomGroupBox {
@@ -43,13 +47,18 @@ public:
   void SetFocusColor(TColor value);
   bool UseFocusColor() const { return UseFocusColor_; }
   void SetUseFocusColor(bool value);
-  TMVWCustomImageList* GlyphImageList() const { return GlyphImageList_; }
-  void SetGlyphImageList(TMVWCustomImageList* value);
+  TMVWCustomImageList* GlyphImageList() const { return GlyphLink_.ImageList(); }
+  void SetGlyphImageList(TMVWCustomImageList* value) { GlyphLink_.SetImageList(value); }
   // Negative values are ignored.
-  int GlyphImageIndex() const { return GlyphImageIndex_; }
-  void SetGlyphImageIndex(int value);
-  int GlyphListIndex() const { return GlyphListIndex_; }
-  void SetGlyphListIndex(int value);
+  int GlyphImageIndex() const { return GlyphLink_.ImageIndex(); }
+  void SetGlyphImageIndex(int value) { GlyphLink_.SetIndexProperty(0, value); }
+  int GlyphListIndex() const { return GlyphLink_.ListIndex(); }
+  void SetGlyphListIndex(int value) { GlyphLink_.SetIndexProperty(1, value); }
+  // "GlyphInternal" of form data: the signature of a global glyph list.
+  std::string GlyphInternalRef() const { return GlyphLink_.InternalRef(); }
+  void SetGlyphInternalRef(const std::string& text) { GlyphLink_.SetInternalRef(text); }
+  TMVWChildHelpContextID HelpContextBtn() const { return HelpContextBtn_; }
+  void SetHelpContextBtn(TMVWChildHelpContextID value);
   bool GlyphFlat() const { return GlyphFlat_; }
   void SetGlyphFlat(bool value);
   std::uint8_t GlyphSize() const { return GlyphSize_; }
@@ -101,6 +110,7 @@ private:
   friend class TMVWCheckGroupButton;
   void AddButton(TMVWButtonControl* button) { Buttons_.push_back(button); }
   void RemoveButton(TMVWButtonControl* button);
+  void ApplyHelpContext(int index);
 
   TStringList Items_;
   std::vector<std::string> AcceptedItems_;
@@ -113,9 +123,8 @@ private:
   TMVWGlyphTextFocusStyle FocusStyle_ = fcText;
   TColor FocusColor_ = 0x808080;
   bool UseFocusColor_ = false;
-  TMVWCustomImageList* GlyphImageList_ = nullptr;
-  int GlyphImageIndex_ = 0;
-  int GlyphListIndex_ = 0;
+  TMVWImageLink GlyphLink_{*this, [this](TObject*) { RefreshButtons(); }};
+  TMVWChildHelpContextID HelpContextBtn_ = ciDefault;
   bool GlyphFlat_ = false;
   std::uint8_t GlyphSize_ = 13;
   bool GlyphTransparent_ = true;

@@ -98,6 +98,16 @@ TEST_F(RoleGroup, ArrowKeysMoveTheChoiceWithinTheGroup) {
   EXPECT_EQ(Group->ItemIndex(), 4);
 }
 
+TEST_F(RoleGroup, ButtonsTakeTheirHelpContextFromTheGroup) {
+  Group->SetHelpContext(100);
+  const std::pair<TMVWChildHelpContextID, int> rows[] = {
+      {ciSameAsParent, 100}, {ciAutoNumbered, 103}, {ciDefault, 0}};
+  for (const auto& [mode, context] : rows) {
+    Group->SetHelpContextBtn(mode);
+    EXPECT_EQ(Group->Buttons(2)->HelpContext(), context) << int(mode);
+  }
+}
+
 TEST_F(RoleGroup, FewerItemsLowerTheIndex) {
   Group->SetItemIndex(19);
   while (Group->Items().Count() > 10)

@@ -8,6 +8,7 @@
 #include "widgets/controls/MVWRadioGroup.h"
 #include "widgets/controls/MVWSimpleLabel.h"
 #include "widgets/foundation/MVWUnits.h"
+#include "widgets/foundation/mvwcont.h"
 
 #include <gtest/gtest.h>
 
@@ -90,11 +91,18 @@ TEST(ChoicesFormData, LoadsSilentlyAndWritesBackWithoutTheButtons) {
   EXPECT_EQ(written.find("TMVWRadioGroupButton"), std::string::npos) << written;
   EXPECT_EQ(written.find("UseAsJump"), std::string::npos) << written;
   EXPECT_NE(written.find("JumpMode = jmInternet"), std::string::npos) << written;
+  form.Roles->SetGlyphImageList(&MVWContainer->BitmapList());
+  const std::string global = WriteComponentToText(form);
+  EXPECT_NE(global.find("GlyphInternal = 'MVWBML30'"), std::string::npos) << global;
+  EXPECT_EQ(global.find("GlyphImageList"), std::string::npos) << global;
   TChoicesForm again(nullptr);
   ReadComponentFromText(again, written, "again");
   EXPECT_EQ(again.Roles->ItemIndex(), 2);
   EXPECT_EQ(again.Roles->ButtonCount(), 3);
   EXPECT_EQ(again.Scoreboard->Caption(), "ORDER");
+  TChoicesForm third(nullptr);
+  ReadComponentFromText(third, global, "global");
+  EXPECT_EQ(third.Roles->GlyphImageList(), &MVWContainer->BitmapList());
 }
 
 } // namespace

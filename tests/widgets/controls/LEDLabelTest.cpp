@@ -81,6 +81,18 @@ TEST_F(LEDLabel, NothingLightsWhereTheCellCannotShowIt) {
   EXPECT_EQ(CountPixels(Picture, Label.LED().ActiveColor()), 0) << "X in a low cell";
 }
 
+TEST_F(LEDLabel, ACellOfNoSizeDrawsNothing) {
+  Label.SetCaption("88");
+  Label.LED().SetHorzsize(0);
+  Label.LED().SetThickness(0);
+  EXPECT_EQ(Label.Width(), 1);
+  Label.SetAutoSize(false);
+  Label.SetBounds(0, 0, 20, 20);
+  Label.PaintInto(Picture, Parent);
+  EXPECT_EQ(CountPixels(Picture, Label.LED().ActiveColor()), 0);
+  EXPECT_EQ(CountPixels(Picture, clBlack), 20 * 20);
+}
+
 TEST_F(LEDLabel, ATransparentLabelShowsItsParentBetweenTheSegments) {
   Label.SetCaption("1");
   Label.PaintInto(Picture, Parent);
