@@ -892,7 +892,9 @@ void TWinControl::WndProc(TMessage& message) {
       return;
     break;
   case WM_MOUSELEAVE:
-    if (MouseControl == this || (MouseControl && MouseControl->Parent() == this))
+    // A windowed child under the mouse took over from this window by itself.
+    if (MouseControl == this ||
+        (dynamic_cast<TGraphicControl*>(MouseControl) && MouseControl->Parent() == this))
       SetMouseControl(nullptr);
     break;
   case CM_DIALOGCHAR:
@@ -903,6 +905,7 @@ void TWinControl::WndProc(TMessage& message) {
       control->Perform(CM_SYSCOLORCHANGE, 0, 0);
     return;
   case CM_CTL3DCHANGED:
+    Invalidate();
     for (TControl* control : Controls_)
       control->Perform(CM_PARENTCTL3DCHANGED, 0, 0);
     return;

@@ -198,7 +198,9 @@ private:
   TControlStyle ControlStyle_ = csCaptureMouse | csClickEvents | csSetCaption | csDoubleClicks;
 };
 
-// A window-less control painted by its parent onto the parent's surface.
+// A window-less control painted by its parent onto the parent's surface. Pressed with
+// csCaptureMouse, it gets the mouse until release; WM_CAPTURECHANGED tells it the press ended
+// elsewhere.
 class TGraphicControl : public TControl {
 public:
   explicit TGraphicControl(TComponent* owner) : TControl(owner) {}

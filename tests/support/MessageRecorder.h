@@ -2,28 +2,51 @@
 
 #include "platform/ui/Controls.h"
 
+#include <map>
 #include <string>
 #include <utility>
 #include <vector>
 
 namespace marivo::testing {
 
-// The messages that reached the recording controls of a test, in order, by control name.
+// The messages that reached the recording controls of a test and the events their handlers
+// noted, in one order, by control name.
 class TMessageRecorder {
 public:
-  void Record(const TControl& control, UINT msg) { Log_.emplace_back(control.Name(), msg); }
+  void Record(const TControl& control, UINT msg) { Log_.push_back({control.Name(), msg, {}}); }
+  void Note(const std::string& name, const std::string& event) { Log_.push_back({name, 0, event}); }
+  // A handler that notes the event of the control named name.
+  TNotifyEvent Noting(const std::string& name, const std::string& event) {
+    return [this, name, event](TObject*) { Note(name, event); };
+  }
   // The names of the controls that got msg, in order.
   std::vector<std::string> Receivers(UINT msg) const {
     std::vector<std::string> names;
-    for (const auto& [name, logged] : Log_)
-      if (logged == msg)
-        names.push_back(name);
+    for (const auto& entry : Log_)
+      if (entry.Msg == msg && entry.Event.empty())
+        names.push_back(entry.Name);
     return names;
+  }
+  // The named messages as "control message" and the notes as "control.event", in order.
+  std::vector<std::string> Sequence(const std::map<UINT, std::string>& messages = {}) const {
+    std::vector<std::string> sequence;
+    for (const auto& entry : Log_) {
+      if (!entry.Event.empty())
+        sequence.push_back(entry.Name + "." + entry.Event);
+      else if (auto found = messages.find(entry.Msg); found != messages.end())
+        sequence.push_back(entry.Name + " " + found->second);
+    }
+    return sequence;
   }
   void Clear() { Log_.clear(); }
 
 private:
-  std::vector<std::pair<std::string, UINT>> Log_;
+  struct TEntry {
+    std::string Name;
+    UINT Msg;
+    std::string Event;
+  };
+  std::vector<TEntry> Log_;
 };
 
 // A control of class TBase that records every message its WndProc sees.

@@ -1,6 +1,18 @@
 #pragma once
 
+#include "platform/rtl/ClassRegistry.h"
+#include "widgets/foundation/mvwcont.h"
+
 namespace marivo {
+
+// The image-list properties of a widget that publishes them. A global list belongs to no form,
+// so it is named by its signature in "Internal" rather than by reference.
+template <class T> TClassBuilder<T>& PublishImageLink(TClassBuilder<T>& builder) {
+  return builder.Component("ImageList", &T::ImageList, &T::SetImageList)
+      .Stored([](T& control) { return !IsGlobalContainerList(control.ImageList()); })
+      .Integer("ImageIndex", &T::ImageIndex, &T::SetImageIndex, 0)
+      .Integer("ListIndex", &T::ListIndex, &T::SetListIndex, 0);
+}
 
 // Makes the widget control classes known to form data (the foundation's too); the first call
 // does it.

@@ -24,14 +24,6 @@ template <class T> TClassBuilder<T>& PublishPanel(TClassBuilder<T>& builder) {
       .Event("OnMouseExit", &T::OnMouseExit);
 }
 
-// The image-list link; a global list is written as "Internal" instead of a reference.
-template <class T> TClassBuilder<T>& PublishImageLink(TClassBuilder<T>& builder) {
-  return builder.Component("ImageList", &T::ImageList, &T::SetImageList)
-      .Stored([](T& panel) { return !IsGlobalContainerList(panel.ImageList()); })
-      .Integer("ImageIndex", &T::ImageIndex, &T::SetImageIndex, 0)
-      .Integer("ListIndex", &T::ListIndex, &T::SetListIndex, 0);
-}
-
 } // namespace
 
 void RegisterWidgetPanelClasses() {
