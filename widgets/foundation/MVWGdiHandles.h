@@ -10,6 +10,7 @@ namespace marivo {
 // GDI objects made through the owners below and not yet deleted or given away. Tests compare it
 // before and after a run: the system's own count (GetGuiResources) is not there under Wine.
 long MVWGdiLiveCount();
+// For the owners alone.
 void MVWGdiCountChange(long delta);
 
 // Owns one GDI object: takes the handle a Create call returned (nullptr holds nothing) and
