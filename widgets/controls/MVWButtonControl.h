@@ -4,6 +4,7 @@
 #include "platform/ui/Buttons.h"
 #include "platform/ui/Pictures.h"
 #include "widgets/controls/MVWControl.h"
+#include "widgets/controls/MVWControls.h"
 #include "widgets/controls/MVWCustomPanel.h"
 #include "widgets/controls/portable/MVWButtonCells.h"
 #include "widgets/foundation/MVW3DCaption.h"
@@ -112,7 +113,8 @@ const std::vector<std::string>& FocusStyleNames();
 // The published properties every button control shares.
 template <class T>
 void AddButtonControlProperties(TClassBuilder<T>& builder, bool glyphTransparent) {
-  builder.Class("Alignment", &T::Alignment)
+  PublishImageLink(builder)
+      .Class("Alignment", &T::Alignment)
       .Class("Font3D", &T::Font3D)
       .Boolean("AutoSize", &T::AutoSize, &T::SetAutoSize, false)
       .Boolean("DownGlyph", &T::DownGlyph, &T::SetDownGlyph, false)
@@ -125,7 +127,13 @@ void AddButtonControlProperties(TClassBuilder<T>& builder, bool glyphTransparent
                &T::SetGlyphTransparentColor, TColor{0x008080})
       .Boolean("ReadOnly", &T::ReadOnly, &T::SetReadOnly, false)
       .Boolean("UseBitmap", &T::UseBitmap, &T::SetUseBitmap, false)
-      .Boolean("UseFocusColor", &T::UseFocusColor, &T::SetUseFocusColor, false);
+      .Boolean("UseFocusColor", &T::UseFocusColor, &T::SetUseFocusColor, false)
+      .Boolean("Transparent", &T::Transparent, &T::SetTransparent, false)
+      .Boolean("Flat", &T::Flat, &T::SetFlat, false)
+      .Boolean("CtlXP", &T::CtlXP, &T::SetCtlXP, true)
+      .Class("BackFX", &T::BackFX)
+      .Event("OnMouseEnter", &T::OnMouseEnter)
+      .Event("OnMouseExit", &T::OnMouseExit);
 }
 
 } // namespace marivo

@@ -2,6 +2,7 @@
 
 #include "platform/rtl/ClassRegistry.h"
 #include "widgets/controls/MVWButtonControl.h"
+#include "widgets/controls/MVWControls.h"
 #include "widgets/controls/MVWGroupBox.h"
 #include "widgets/foundation/mvwcont.h"
 
@@ -9,7 +10,11 @@ namespace marivo {
 
 // The published properties both button groups share, the group box's among them.
 template <class T> void AddButtonGroupProperties(TClassBuilder<T>& builder, bool glyphTransparent) {
-  builder
+  PublishImageLink(builder)
+      .Class("Bevel", &T::Bevel)
+      .Boolean("Transparent", &T::Transparent, &T::SetTransparent, false)
+      .Boolean("CtlXP", &T::CtlXP, &T::SetCtlXP, true)
+      .Class("BackFX", &T::BackFX)
       .Enumeration("Alignment", GroupCaptionAlignNames(), &T::Alignment, &T::SetAlignment,
                    gcaTopLeft)
       .Integer("CaptionOffset", &T::CaptionOffset, &T::SetCaptionOffset, std::int32_t{8})

@@ -3,6 +3,7 @@
 #include "platform/rtl/ClassRegistry.h"
 #include "platform/rtl/TextUtils.h"
 #include "platform/ui/Accelerators.h"
+#include "widgets/controls/MVWControls.h"
 #include "widgets/foundation/mvwgraph.h"
 
 namespace marivo {
@@ -198,7 +199,12 @@ const std::vector<std::string>& GroupCaptionAlignNames() {
 
 void RegisterGroupBoxClasses() {
   static const bool registered = [] {
-    RegisterComponentClass<TMVWGroupBox, TMVWCustomGroupBox>("TMVWGroupBox")
+    auto builder = RegisterComponentClass<TMVWGroupBox, TMVWCustomGroupBox>("TMVWGroupBox");
+    PublishImageLink(builder)
+        .Class("Bevel", &TMVWGroupBox::Bevel)
+        .Boolean("Transparent", &TMVWGroupBox::Transparent, &TMVWGroupBox::SetTransparent, false)
+        .Boolean("CtlXP", &TMVWGroupBox::CtlXP, &TMVWGroupBox::SetCtlXP, true)
+        .Class("BackFX", &TMVWGroupBox::BackFX)
         .Enumeration("Alignment", GroupCaptionAlignNames(), &TMVWGroupBox::Alignment,
                      &TMVWGroupBox::SetAlignment, gcaTopLeft)
         .Integer("CaptionOffset", &TMVWGroupBox::CaptionOffset, &TMVWGroupBox::SetCaptionOffset,

@@ -107,6 +107,9 @@ void RegisterLEDLabelClasses() {
         .Boolean("DisabledDigits", &TMVWLED::DisabledDigits, &TMVWLED::SetDisabledDigits, true);
     RegisterComponentClass<TMVWLEDLabel, TMVWLEDCustomLabel>("TMVWLEDLabel")
         .Class("LED", &TMVWLEDLabel::LED)
+        .Class("Bevel", &TMVWLEDLabel::Bevel)
+        .Event("OnMouseEnter", &TMVWLEDLabel::OnMouseEnter)
+        .Event("OnMouseExit", &TMVWLEDLabel::OnMouseExit)
         .Integer("Digits", &TMVWLEDLabel::Digits, &TMVWLEDLabel::SetDigits, std::uint8_t{2})
         .Boolean("AutoSize", &TMVWLEDLabel::AutoSize, &TMVWLEDLabel::SetAutoSize, false)
         .Enumeration("Style", {"lsString", "lsInteger"}, &TMVWLEDLabel::Style,

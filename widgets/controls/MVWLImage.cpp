@@ -3,6 +3,7 @@
 #include "platform/rtl/ClassRegistry.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/ui/Pictures.h"
+#include "widgets/controls/MVWControls.h"
 #include "widgets/controls/MVWCustomControl.h"
 #include "widgets/foundation/mvwcont.h"
 
@@ -132,7 +133,11 @@ void TMVWCustomLImage::Paint() {
 
 void RegisterLImageClasses() {
   static const bool registered = [] {
-    RegisterComponentClass<TMVWLImage, TMVWCustomLImage>("TMVWLImage")
+    auto builder = RegisterComponentClass<TMVWLImage, TMVWCustomLImage>("TMVWLImage");
+    PublishImageLink(builder)
+        .Class("Bevel", &TMVWLImage::Bevel)
+        .Event("OnMouseEnter", &TMVWLImage::OnMouseEnter)
+        .Event("OnMouseExit", &TMVWLImage::OnMouseExit)
         .Boolean("ForceTransparent", &TMVWLImage::ForceTransparent,
                  &TMVWLImage::SetForceTransparent, false)
         .Boolean("SilentMove", &TMVWLImage::SilentMove, &TMVWLImage::SetSilentMove, false)

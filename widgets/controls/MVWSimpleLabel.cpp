@@ -132,6 +132,8 @@ void RegisterSimpleLabelClasses() {
         .Component("FocusControl", &TMVWSimpleLabel::FocusControl,
                    &TMVWSimpleLabel::SetFocusControl)
         .Class("Font3D", &TMVWSimpleLabel::Font3D)
+        .Event("OnMouseEnter", &TMVWSimpleLabel::OnMouseEnter)
+        .Event("OnMouseExit", &TMVWSimpleLabel::OnMouseExit)
         .Boolean("MultiLine", &TMVWSimpleLabel::MultiLine, &TMVWSimpleLabel::SetMultiLine, false)
         .Boolean("ShowAccelChar", &TMVWSimpleLabel::ShowAccelChar,
                  &TMVWSimpleLabel::SetShowAccelChar, true)

@@ -4,9 +4,11 @@
 #include "platform/ui/StdClasses.h"
 #include "widgets/controls/MVWCheckBox.h"
 #include "widgets/controls/MVWLEDLabel.h"
+#include "widgets/controls/MVWLImage.h"
 #include "widgets/controls/MVWLabelsAndChoices.h"
 #include "widgets/controls/MVWRadioGroup.h"
 #include "widgets/controls/MVWSimpleLabel.h"
+#include "widgets/controls/MVWStaticText.h"
 #include "widgets/foundation/MVWUnits.h"
 #include "widgets/foundation/mvwcont.h"
 
@@ -68,6 +70,24 @@ const char* const FormText = "object ChoicesForm: TChoicesForm\n"
                              "    Caption = 'ORDER'\n"
                              "    LED.Horzsize = 9\n"
                              "  end\n"
+                             "  object Frame: TMVWGroupBox\n"
+                             "    Alignment = gcaLeftCenter\n"
+                             "    Caption = 'Server'\n"
+                             "    object Battery: TMVWLImage\n"
+                             "      ForceTransparent = True\n"
+                             "      ListIndex = 2\n"
+                             "      Style = sbCenter\n"
+                             "    end\n"
+                             "    object Title: TMVWLabel\n"
+                             "      Bevel.WidthOuter = 2\n"
+                             "      FontFX.Angle = 90\n"
+                             "      Twinkle = False\n"
+                             "    end\n"
+                             "    object Difficulty: TMVWStaticText\n"
+                             "      Caption = '&Difficulty'\n"
+                             "      FocusControl = Autosave\n"
+                             "    end\n"
+                             "  end\n"
                              "  object Link: TMVWSimpleLabel\n"
                              "    Caption = 'meet.example'\n"
                              "    UseAsJump = True\n"
@@ -86,6 +106,12 @@ TEST(ChoicesFormData, LoadsSilentlyAndWritesBackWithoutTheButtons) {
   EXPECT_TRUE(form.Autosave->Checked());
   EXPECT_EQ(form.Scoreboard->Width(), 19 * 5 + 1);
   EXPECT_EQ(form.Link->JumpMode(), jmInternet);
+  const auto* text = dynamic_cast<TMVWStaticText*>(form.FindComponent("Difficulty"));
+  ASSERT_NE(text, nullptr);
+  EXPECT_EQ(text->FocusControl(), form.Autosave);
+  auto* battery = dynamic_cast<TMVWLImage*>(form.FindComponent("Battery"));
+  ASSERT_NE(battery, nullptr);
+  EXPECT_EQ(battery->DrawFlags(), 0x0048);
 
   const std::string written = WriteComponentToText(form);
   EXPECT_EQ(written.find("TMVWRadioGroupButton"), std::string::npos) << written;
