@@ -18,6 +18,7 @@
 
 #include <windows.h>
 
+#include <cstring>
 #include <memory>
 #include <optional>
 #include <string>
@@ -590,6 +591,24 @@ TEST_F(AutoCompleteTest, ThePopupListsSortedCandidatesAndArrowsAndEscapeWorkIt) 
   delete edit; // freeing the edit with its popup open closes the popup
   EXPECT_EQ(Complete->Popup(), nullptr);
   Application->ProcessMessages();
+}
+
+TEST_F(AutoCompleteTest, FormDataKeepsWhichStringListItemHoldsTheCandidates) {
+  Candidates({"alpha"});
+  List->AddItem();
+  List->Item(1)->Items().Add("beta");
+  List->SetName("Lines");
+  Complete->SetName("Complete");
+  Complete->SetStringListIndex(1);
+  Form->SetName("Main");
+  const std::string text = WriteComponentToText(*Form);
+  ASSERT_NE(text.find("StringListIndex = 1"), std::string::npos) << text;
+  TForm read(nullptr);
+  ReadComponentFromText(read, text, "autocomplete");
+  auto* complete = dynamic_cast<TMVWEditAutoComplete*>(read.FindComponent("Complete"));
+  ASSERT_NE(complete, nullptr);
+  EXPECT_NE(complete->StringList(), nullptr);
+  EXPECT_EQ(complete->StringListIndex(), 1);
 }
 
 class TEditForm : public TForm {
