@@ -425,6 +425,43 @@ TEST_F(EditTest, EnterMovesOnWithTabOnEnterAndCustomButtonsSitAtTheRight) {
   EXPECT_EQ(second.Left(), b->TextArea().right + 1 + 20);
 }
 
+// An edit whose memory stays, filled with a mark, once it is freed: a use after the free reads
+// the mark and fails.
+class TMarkedEdit : public TMVWEdit {
+public:
+  using TMVWEdit::TMVWEdit;
+  static void operator delete(void* block, std::size_t size) {
+    std::memset(block, 0xA5, size);
+    Freed.push_back(block);
+  }
+  static inline std::vector<void*> Freed;
+};
+
+TEST_F(EditTest, AnEditFreedByAClickOnItsCustomButtonIsNotTouchedAfter) {
+  int clicks = 0;
+  for (bool byItem : {false, true}) {
+    auto* edit = new TMarkedEdit(Form.get());
+    edit->SetParent(Form.get());
+    TMVWSpecialButton* item = edit->CustomButtons().Add();
+    if (byItem) {
+      item->OnClick = [&](TObject*, int) {
+        ++clicks;
+        delete edit;
+      };
+    } else {
+      edit->OnBtnClick = [&](TObject*, TMVWSpeedButton*, int) {
+        ++clicks;
+        delete edit;
+      };
+    }
+    item->Button().Click();
+  }
+  EXPECT_EQ(clicks, 2);
+  for (void* block : TMarkedEdit::Freed)
+    ::operator delete(block);
+  TMarkedEdit::Freed.clear();
+}
+
 TEST_F(EditTest, TheMouseSelectsDragsTheSelectionAndPicksWords) {
   TProbeEdit* edit = AddEdit("Edit", 10, "ab cd");
   Show();
