@@ -270,6 +270,23 @@ TEST_F(ButtonTest, TheMenuOpensBelowAfterOnClickWithTheButtonPushed) {
   EXPECT_FALSE(Connect->MenuDropping());
   EXPECT_EQ(SendMessageA(Connect->Handle(), BM_GETSTATE, 0, 0) & BST_PUSHED, 0);
 
+  // A menu choice that fails leaves the button up, with its menu ready for the next click.
+  auto* failing = new TMenuItem(menu);
+  failing->OnClick = [](TObject*) { throw Exception("No connection"); };
+  menu->Items().Add(failing);
+  bool choose = true;
+  TPopupMenu::SetTracker([&](HMENU handle, int, int, HWND) -> UINT {
+    order.push_back("menu");
+    return choose ? GetMenuItemID(handle, 1) : 0;
+  });
+  order.clear();
+  EXPECT_THROW(Connect->Click(), Exception);
+  EXPECT_FALSE(Connect->MenuDropping());
+  EXPECT_EQ(SendMessageA(Connect->Handle(), BM_GETSTATE, 0, 0) & BST_PUSHED, 0);
+  choose = false;
+  Connect->Click();
+  EXPECT_EQ(order, (std::vector<std::string>{"click", "menu", "click", "menu"}));
+
   // A button its OnClick frees opens no menu.
   order.clear();
   Connect->OnClick = [&](TObject*) {
