@@ -696,7 +696,9 @@ void TMVWBaseEdit::WndProc(TMessage& message) {
   switch (message.Msg) {
   case WM_SETFOCUS:
     TMVWCustomBevelPanel::WndProc(message);
-    FocusGained();
+    // OnEnter may have moved the focus on: the caret then belongs to the field that has it.
+    if (Focused())
+      FocusGained();
     return;
   case WM_KILLFOCUS:
     if (HideSelection() && SelLength() > 0) {

@@ -551,6 +551,20 @@ TEST_F(EditTest, EachFocusedEditMakesItsOwnCaretAndAFontChangeLeavesTheOthers) {
   EXPECT_EQ(GetCaretBlinkTime(), 300u);
 }
 
+TEST_F(EditTest, AnOnEnterThatMovesTheFocusOnLeavesTheCaretToTheFieldWithTheFocus) {
+  TProbeEdit* skipped = AddEdit("Skipped", 10, "abc");
+  TProbeEdit* next = AddEdit("Next", 50, "def");
+  skipped->OnEnter = [&](TObject*) { next->SetFocus(); };
+  TProbeEdit* first = AddEdit("First", 90);
+  Show();
+  ASSERT_TRUE(test::TakeFocus(first->Handle()));
+  skipped->SetFocus();
+  EXPECT_TRUE(test::PumpUntil([&] { return GetFocus() == next->Handle(); }));
+  GUITHREADINFO info{sizeof(GUITHREADINFO)};
+  GetGUIThreadInfo(GetCurrentThreadId(), &info);
+  EXPECT_EQ(info.hwndCaret, next->Handle());
+}
+
 class AutoCompleteTest : public EditTest {
 protected:
   void Candidates(std::vector<std::string> lines) {
