@@ -496,7 +496,9 @@ void TMVWBaseEdit::FocusLost() {
 }
 
 void TMVWBaseEdit::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
-  TMVWCustomBevelPanel::MouseDown(button, shift, x, y);
+  // OnMouseDown may free the edit.
+  if (FreedBy([&] { TMVWCustomBevelPanel::MouseDown(button, shift, x, y); }))
+    return;
   if (button != mbLeft || !Enabled())
     return;
   LastMouse_ = MAKELPARAM(x, y);
@@ -524,7 +526,8 @@ void TMVWBaseEdit::MouseMove(TShiftState shift, int x, int y) {
 }
 
 void TMVWBaseEdit::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
-  TMVWCustomBevelPanel::MouseUp(button, shift, x, y);
+  if (FreedBy([&] { TMVWCustomBevelPanel::MouseUp(button, shift, x, y); }))
+    return;
   if (button == mbLeft) {
     StopDragTimer();
     if (MouseIsDown_ && GetCapture() == Handle())

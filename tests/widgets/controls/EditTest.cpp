@@ -18,10 +18,12 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace marivo {
@@ -431,10 +433,22 @@ class TMarkedEdit : public TMVWEdit {
 public:
   using TMVWEdit::TMVWEdit;
   static void operator delete(void* block, std::size_t size) {
-    std::memset(block, 0xA5, size);
-    Freed.push_back(block);
+    std::memset(block, Mark, size);
+    Freed.emplace_back(block, size);
   }
-  static inline std::vector<void*> Freed;
+  // Whether the freed edits still hold nothing but the mark; gives their memory back.
+  static bool UntouchedAfterFree() {
+    bool untouched = true;
+    for (const auto& [block, size] : Freed) {
+      const auto* bytes = static_cast<const unsigned char*>(block);
+      untouched = untouched && std::all_of(bytes, bytes + size, [](auto b) { return b == Mark; });
+      ::operator delete(block);
+    }
+    Freed.clear();
+    return untouched;
+  }
+  static constexpr unsigned char Mark = 0xA5;
+  static inline std::vector<std::pair<void*, std::size_t>> Freed;
 };
 
 TEST_F(EditTest, AnEditFreedByAClickOnItsCustomButtonIsNotTouchedAfter) {
@@ -457,9 +471,29 @@ TEST_F(EditTest, AnEditFreedByAClickOnItsCustomButtonIsNotTouchedAfter) {
     item->Button().Click();
   }
   EXPECT_EQ(clicks, 2);
-  for (void* block : TMarkedEdit::Freed)
-    ::operator delete(block);
-  TMarkedEdit::Freed.clear();
+  EXPECT_TRUE(TMarkedEdit::UntouchedAfterFree());
+}
+
+TEST_F(EditTest, AnEditFreedByItsMouseHandlersIsNotTouchedAfter) {
+  Show();
+  for (UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP}) {
+    auto* edit = new TMarkedEdit(Form.get());
+    edit->SetParent(Form.get());
+    edit->SetBounds(10, 10, 150, 24);
+    int handled = 0;
+    const TMouseEvent freeIt = [&](TObject*, TMouseButton, TShiftState, int, int) {
+      ++handled;
+      delete edit;
+    };
+    if (message == WM_LBUTTONDOWN)
+      edit->OnMouseDown = freeIt;
+    else
+      edit->OnMouseUp = freeIt;
+    SendMessageA(edit->Handle(), message, message == WM_LBUTTONDOWN ? MK_LBUTTON : 0,
+                 MAKELPARAM(5, 5));
+    EXPECT_EQ(handled, 1);
+  }
+  EXPECT_TRUE(TMarkedEdit::UntouchedAfterFree());
 }
 
 TEST_F(EditTest, TheMouseSelectsDragsTheSelectionAndPicksWords) {
