@@ -530,7 +530,8 @@ void TMVWBaseEdit::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
     return;
   if (button == mbLeft) {
     StopDragTimer();
-    if (MouseIsDown_ && GetCapture() == Handle())
+    // Also after a focus loss during the press, or every later click would come here.
+    if (GetCapture() == Handle())
       ReleaseCapture();
     MouseIsDown_ = false;
     EndMouseDrag();

@@ -597,6 +597,12 @@ TEST_F(EditTest, AnOnEnterThatMovesTheFocusOnLeavesTheCaretToTheFieldWithTheFocu
   GUITHREADINFO info{sizeof(GUITHREADINFO)};
   GetGUIThreadInfo(GetCurrentThreadId(), &info);
   EXPECT_EQ(info.hwndCaret, next->Handle());
+
+  // A click into the skipped field keeps no hold on the mouse after its release.
+  SendMessageA(skipped->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+  SendMessageA(skipped->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  EXPECT_EQ(GetFocus(), next->Handle());
+  EXPECT_EQ(GetCapture(), nullptr);
 }
 
 class AutoCompleteTest : public EditTest {
