@@ -89,7 +89,12 @@ void TMVWSpecialButton::Assign(const TPersistent& source) {
 
 TMVWSpecialButtons::TMVWSpecialButtons(TWinControl* ownerControl, bool relayout)
     : TCollection(ownerControl,
-                  [ownerControl] { return std::make_unique<TMVWSpecialButton>(ownerControl); }),
+                  [this, ownerControl] {
+                    // The button's tag tells its index to the panel's click handler.
+                    auto item = std::make_unique<TMVWSpecialButton>(ownerControl);
+                    item->Button().SetTag(Count());
+                    return item;
+                  }),
       OwnerControl_(ownerControl), Relayout_(relayout) {}
 
 void TMVWSpecialButtons::Update(TCollectionItem*) {
