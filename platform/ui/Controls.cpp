@@ -874,7 +874,8 @@ void TWinControl::WndProc(TMessage& message) {
       message.WParam = key;
       consumed = consumed || DialogChar(message);
     } else if (message.Msg == WM_KEYDOWN || message.Msg == WM_SYSKEYDOWN) {
-      consumed = KeyDown(key, shift) || TabToNext(key, shift) || DialogKey(message.Msg, key);
+      consumed = KeyDown(key, shift) || TabToNext(key, shift) || ArrowToSibling(key, shift) ||
+                 DialogKey(message.Msg, key);
     } else {
       consumed = KeyUp(key, shift);
     }
@@ -1003,6 +1004,35 @@ bool TWinControl::TabToNext(WORD key, TShiftState shift) {
     return false;
   form->SelectNext(this, !(shift & ssShift));
   return true;
+}
+
+// Arrow keys the focused control does not take move the focus to the next or previous sibling
+// that can take it, tab stop or not, going round.
+bool TWinControl::ArrowToSibling(WORD key, TShiftState shift) {
+  const bool forward = key == VK_RIGHT || key == VK_DOWN;
+  if ((!forward && key != VK_LEFT && key != VK_UP) || (shift & (ssCtrl | ssAlt)) || !Handle_ ||
+      !Parent() || GetFocus() != Handle_)
+    return false;
+  if (SendMessageA(Handle_, WM_GETDLGCODE, key, 0) & (DLGC_WANTARROWS | DLGC_WANTALLKEYS))
+    return false;
+  TForm* form = ParentForm();
+  if (!form || form == this)
+    return false;
+  std::vector<TWinControl*> siblings;
+  for (TControl* control : Parent()->Controls_)
+    if (auto* sibling = dynamic_cast<TWinControl*>(control))
+      siblings.push_back(sibling);
+  const std::size_t count = siblings.size();
+  std::size_t index = static_cast<std::size_t>(std::find(siblings.begin(), siblings.end(), this) -
+                                               siblings.begin());
+  for (std::size_t step = 1; step < count; ++step) {
+    index = forward ? (index + 1) % count : (index + count - 1) % count;
+    if (siblings[index]->CanFocus()) {
+      siblings[index]->SetFocus();
+      return true;
+    }
+  }
+  return false;
 }
 
 bool TWinControl::SetCursorShape(TMessage& message) {

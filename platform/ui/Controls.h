@@ -325,6 +325,7 @@ private:
   void ReleaseGraphicCapture(TMessage& message);
   bool DialogChar(TMessage& message);
   bool TabToNext(WORD key, TShiftState shift);
+  bool ArrowToSibling(WORD key, TShiftState shift);
   bool SetCursorShape(TMessage& message);
   TGraphicControl* GraphicControlAt(int x, int y);
   bool PreviewKey(UINT msg, WORD& key, TShiftState shift);

@@ -24,9 +24,12 @@ public:
     TCustomControl::WndProc(message);
     if (message.Msg == WM_GETDLGCODE && WantsTab)
       message.Result |= DLGC_WANTTAB;
+    if (message.Msg == WM_GETDLGCODE && WantsArrows)
+      message.Result |= DLGC_WANTARROWS;
   }
   using TWinControl::RecreateWnd;
   bool WantsTab = false;
+  bool WantsArrows = false;
 };
 
 class FocusTest : public ::testing::Test {
@@ -72,6 +75,33 @@ TEST_F(FocusTest, TabAndNextDialogControlGoRoundTheTabStops) {
   C->WantsTab = true;
   SendMessageA(C->Handle(), WM_KEYDOWN, VK_TAB, 0);
   EXPECT_EQ(FocusedName(), "C"); // the control asked for the key
+}
+
+TEST_F(FocusTest, ArrowKeysGoRoundTheSiblingsThatCanTakeTheFocus) {
+  const auto press = [this](WPARAM key) {
+    SendMessageA(GetFocus(), WM_KEYDOWN, key, 0);
+    return FocusedName();
+  };
+  std::vector<std::string> seen;
+  for (WPARAM key : {VK_RIGHT, VK_DOWN, VK_RIGHT, VK_DOWN, VK_LEFT, VK_UP})
+    seen.push_back(press(key));
+  // Not a tab stop is no matter; disabled is.
+  EXPECT_EQ(seen, (std::vector<std::string>{"B", "Skipped", "C", "A", "C", "Skipped"}));
+
+  Skipped->WantsArrows = true;
+  EXPECT_EQ(press(VK_RIGHT), "Skipped") << "the control asked for the key";
+  Skipped->WantsArrows = false;
+
+  // Only the siblings: a control inside another stays among its own.
+  auto* inner = new TField(B, "Inner", 0);
+  auto* alone = new TField(C, "Alone", 0);
+  ASSERT_TRUE(test::TakeFocus(inner->Handle()));
+  EXPECT_EQ(press(VK_DOWN), "Inner");
+  ASSERT_TRUE(test::TakeFocus(alone->Handle()));
+  EXPECT_EQ(press(VK_UP), "Alone");
+  // A key sent to a control without the focus moves nothing.
+  SendMessageA(A->Handle(), WM_KEYDOWN, VK_RIGHT, 0);
+  EXPECT_EQ(FocusedName(), "Alone");
 }
 
 TEST_F(FocusTest, AReplacedWindowProcSeesEveryMessageAndOutlivesTheWindow) {

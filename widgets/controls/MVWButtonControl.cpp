@@ -1,6 +1,7 @@
 #include "widgets/controls/MVWButtonControl.h"
 
 #include "widgets/foundation/MVWMessages.h"
+#include "widgets/foundation/MVWXPStyles.h"
 #include "widgets/foundation/mvwcont.h"
 
 namespace marivo {
@@ -118,23 +119,47 @@ void TMVWButtonControl::RecreateGlyphs() {
 }
 
 void TMVWButtonControl::BuildStrip(int cellsPerSet, TColor fill, UINT kind,
-                                   const std::vector<UINT>& states) {
+                                   const std::vector<UINT>& states, int themePart) {
   const int size = GlyphSize_;
-  const int sets = BuiltInGlyphSets(false, Flat());
+  const bool themed = ThemedLook();
+  const int sets = BuiltInGlyphSets(themed, Flat());
   Strip_->SetSize(size * cellsPerSet * sets, size);
-  CellWidth_ = BuiltInCellWidth(Strip_->Width(), cellsPerSet, false, Flat());
+  CellWidth_ = BuiltInCellWidth(Strip_->Width(), cellsPerSet, themed, Flat());
   if (size == 0)
     return;
   TCanvas& canvas = Strip_->Canvas();
   canvas.Brush().SetStyle(bsSolid);
   canvas.Brush().SetColor(fill);
   canvas.FillRect(RECT{0, 0, Strip_->Width(), size});
+  if (themed && DrawThemedCells(canvas, cellsPerSet, themePart))
+    return;
+  // Without a theme to draw with, every set shows the platform's images.
   const UINT flat = GlyphFlat_ ? DFCS_FLAT : 0;
   for (int cell = 0; cell < cellsPerSet * sets; ++cell) {
     RECT rect{cell * size, 0, (cell + 1) * size, size};
     DrawFrameControl(canvas.Handle(), &rect, DFC_BUTTON,
                      kind | flat | states[static_cast<std::size_t>(cell % cellsPerSet)]);
   }
+}
+
+bool TMVWButtonControl::DrawThemedCells(TCanvas& canvas, int cellsPerSet, int themePart) {
+  const TMVWXPStyles& styles = XPStyles();
+  if (!styles.OpenThemeData || !styles.DrawThemeBackground || !styles.CloseThemeData)
+    return false;
+  TWinControl* parent = Parent();
+  HTHEME theme = styles.OpenThemeData(
+      parent && parent->HandleAllocated() ? parent->Handle() : nullptr, L"BUTTON");
+  if (!theme)
+    return false;
+  const int size = GlyphSize_;
+  const std::vector<int> cells = ThemedGlyphStates(cellsPerSet, Flat());
+  for (std::size_t cell = 0; cell < cells.size(); ++cell) {
+    const int left = static_cast<int>(cell) * size;
+    RECT rect{left, 0, left + size, size};
+    styles.DrawThemeBackground(theme, canvas.Handle(), themePart, cells[cell], &rect, nullptr);
+  }
+  styles.CloseThemeData(theme);
+  return true;
 }
 
 TMVWGlyphCellState TMVWButtonControl::CellState() {
@@ -146,6 +171,7 @@ TMVWGlyphCellState TMVWButtonControl::CellState() {
   state.MouseOver = MouseAbove();
   state.FromImageList = ImageList() != nullptr;
   state.DownGlyph = UseDownGlyph();
+  state.Themed = ThemedLook();
   return state;
 }
 
@@ -248,16 +274,23 @@ void TMVWButtonControl::MouseDown(TMouseButton button, TShiftState shift, int x,
     if (!Focused())
       return;
   }
-  if (button == mbLeft)
+  if (button == mbLeft) {
     Pressed_ = true;
+    // Only the themed strip has pressed cells.
+    if (ThemedLook())
+      PaintGlyph();
+  }
   TMVWCustomPanel::MouseDown(button, shift, x, y);
 }
 
 void TMVWButtonControl::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
   const bool clicked =
       button == mbLeft && Pressed_ && x >= 0 && y >= 0 && x < Width() && y < Height();
-  if (button == mbLeft)
+  if (button == mbLeft) {
     Pressed_ = false;
+    if (ThemedLook())
+      PaintGlyph();
+  }
   TMVWCustomPanel::MouseUp(button, shift, x, y);
   // Drawn by the library, the button has no system click: a press and release inside is one.
   if (clicked)

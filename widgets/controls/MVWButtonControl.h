@@ -77,8 +77,10 @@ protected:
   void ImageListChanged() override;
   void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
   void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
-  // A strip of the built-in images: cells of GlyphSize in sets of cellsPerSet.
-  void BuildStrip(int cellsPerSet, TColor fill, UINT kind, const std::vector<UINT>& states);
+  // A strip of the built-in images: cells of GlyphSize in sets of cellsPerSet; themePart is
+  // the visual-style part drawn with the themed look.
+  void BuildStrip(int cellsPerSet, TColor fill, UINT kind, const std::vector<UINT>& states,
+                  int themePart);
   TMVWGlyphCellState CellState();
   void DrawFocusMark(TCanvas& canvas, RECT rect);
 
@@ -91,6 +93,8 @@ protected:
 
 private:
   void LayoutChanged();
+  // False when the theme could not be opened.
+  bool DrawThemedCells(TCanvas& canvas, int cellsPerSet, int themePart);
 
   TMVWGlyphTextLayout Alignment_;
   TMVW3DCaption Font3D_;

@@ -75,7 +75,8 @@ void TMVWCustomCheckBox::WndProc(TMessage& message) {
 void TMVWCustomCheckBox::CreateGlyphs() {
   BuildStrip(CheckBoxCellsPerSet, clBtnFace, DFCS_BUTTONCHECK,
              {0, DFCS_INACTIVE, DFCS_CHECKED, DFCS_CHECKED | DFCS_INACTIVE,
-              DFCS_BUTTON3STATE | DFCS_CHECKED, DFCS_BUTTON3STATE | DFCS_CHECKED | DFCS_INACTIVE});
+              DFCS_BUTTON3STATE | DFCS_CHECKED, DFCS_BUTTON3STATE | DFCS_CHECKED | DFCS_INACTIVE},
+             ThemeCheckBoxPart);
 }
 
 TColor TMVWCustomCheckBox::StripTransparentColor() {

@@ -75,8 +75,11 @@ bool TMVWCustomControl::ThemedTransparent() {
 }
 
 bool TMVWCustomControl::ThemedDrawing() {
-  return UsesThemes() && MVWApplication && MVWApplication->UseThemes() &&
-         MVWApplication->ThemeActive() && CtlXP_;
+  return UsesThemes() && ThemedLook();
+}
+
+bool TMVWCustomControl::ThemedLook() {
+  return MVWApplication && MVWApplication->UseThemes() && MVWApplication->ThemeActive() && CtlXP_;
 }
 
 void TMVWCustomControl::ChildChanged() {

@@ -82,6 +82,9 @@ public:
   virtual int GetThemeEditState();
 
   bool ThemedDrawing();
+  // Visual styles wanted, active and allowed here, whether or not the class draws its frame
+  // with them.
+  bool ThemedLook();
   void FillBackRect(const RECT& rect);
   void PaintThemeFrame(TCanvas& canvas, const RECT& rect);
   // Index of the first component of owner, a form, that is a T; -1 when there is none.

@@ -9,6 +9,9 @@ class TMVWCustomStatusBar : public TMVWCustomBevelPanel {
 public:
   explicit TMVWCustomStatusBar(TComponent* owner) : TMVWCustomBevelPanel(owner) {}
 
+  // How far the bevel labels inside move their text right, and grow for it.
+  int LabelOffset() const { return 0; }
+
 protected:
   virtual void StatusBarHook() {}
 };

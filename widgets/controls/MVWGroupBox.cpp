@@ -4,6 +4,8 @@
 #include "platform/rtl/TextUtils.h"
 #include "platform/ui/Accelerators.h"
 #include "widgets/controls/MVWControls.h"
+#include "widgets/controls/portable/MVWButtonCells.h"
+#include "widgets/foundation/MVWXPStyles.h"
 #include "widgets/foundation/mvwgraph.h"
 
 namespace marivo {
@@ -141,10 +143,10 @@ void TMVWCustomGroupBox::Paint() {
     places = GroupFrame(Alignment_, CaptionOffset_, CaptionHeight_, w, t);
     frame = ToRECT(places.Frame);
   }
-  if (Bevel().Mode() == bmWindows)
-    DrawStandardBorder(canvas, frame, lsFrameInset, 0);
-  else
+  if (Bevel().Mode() != bmWindows)
     Bevel().PaintBevel(canvas, frame, true);
+  else if (!ThemedLook() || !PaintThemedFrame(canvas, frame))
+    DrawStandardBorder(canvas, frame, lsFrameInset, 0);
   if (text.empty())
     return;
   const TMVWGroupCaptionPlace& place = GroupCaptionPlaces[Alignment_];
@@ -161,6 +163,19 @@ void TMVWCustomGroupBox::Paint() {
   canvas.Brush().SetStyle(bsClear);
   DrawFxText(canvas, text, &Fx_, nullptr, Enabled() ? FxTextEnabled : 0,
              GroupCaptionTextFlags(Alignment_, ShowAccelChar_), caption);
+}
+
+bool TMVWCustomGroupBox::PaintThemedFrame(TCanvas& canvas, const RECT& frame) {
+  const TMVWXPStyles& styles = XPStyles();
+  if (!styles.OpenThemeData || !styles.DrawThemeBackground || !styles.CloseThemeData)
+    return false;
+  HTHEME theme = styles.OpenThemeData(Handle(), L"BUTTON");
+  if (!theme)
+    return false;
+  styles.DrawThemeBackground(theme, canvas.Handle(), ThemeGroupBoxPart, Enabled() ? 1 : 2, &frame,
+                             nullptr);
+  styles.CloseThemeData(theme);
+  return true;
 }
 
 void TMVWCustomGroupBox::WndProc(TMessage& message) {

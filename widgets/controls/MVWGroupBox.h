@@ -42,6 +42,8 @@ protected:
 
 private:
   void CaptionFontChanged();
+  // False when the theme could not be opened.
+  bool PaintThemedFrame(TCanvas& canvas, const RECT& frame);
 
   TMVWGroupCaptionAlign Alignment_ = gcaTopLeft;
   std::int32_t CaptionOffset_ = 8;

@@ -66,6 +66,9 @@ void TMVWRadioGroupButton::WndProc(TMessage& message) {
   if (SwallowedByGroup(message, *Group_))
     return;
   TMVWRadioButton::WndProc(message);
+  // The group moves the choice with the arrow keys, not the form.
+  if (message.Msg == WM_GETDLGCODE)
+    message.Result |= DLGC_WANTARROWS;
   ForwardKeyToGroup(message, *Group_, true);
 }
 

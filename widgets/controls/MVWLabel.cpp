@@ -1,6 +1,7 @@
 #include "widgets/controls/MVWLabel.h"
 
 #include "platform/rtl/ClassRegistry.h"
+#include "widgets/controls/MVWCustomStatusBar.h"
 #include "widgets/foundation/mvwgraph.h"
 
 namespace marivo {
@@ -42,7 +43,12 @@ void TMVWCustomLabel::AdjustBounds() {
   RECT rect{0, 0, Width(), Height()};
   MeasureFxCaption(Canvas(), GetLabelText(), &FontFX_, LabelOptionFlags(Options()), Bevel_.Extent(),
                    ShowAccelChar(), MultiLine(), Font(), rect);
-  SetBounds(Left(), Top(), rect.right - rect.left, rect.bottom - rect.top);
+  SetBounds(Left(), Top(), rect.right - rect.left + StatusBarOffset(), rect.bottom - rect.top);
+}
+
+int TMVWCustomLabel::StatusBarOffset() {
+  const auto* bar = dynamic_cast<const TMVWCustomStatusBar*>(Parent());
+  return bar ? bar->LabelOffset() : 0;
 }
 
 void TMVWCustomLabel::Paint() {
@@ -55,7 +61,7 @@ void TMVWCustomLabel::Paint() {
   const std::string text = GetLabelText();
   TPaintingMark mark(Painting_);
   TCanvas& canvas = Canvas();
-  RECT rect{0, 0, Width(), Height()};
+  RECT rect{StatusBarOffset(), 0, Width(), Height()};
   if (!Transparent())
     FillBackground();
   std::uint8_t state = Enabled() ? FxTextEnabled : 0;

@@ -24,6 +24,9 @@ protected:
   bool CanPaintBack() override;
 
 private:
+  // The offset of the status bar the label sits in, else 0.
+  int StatusBarOffset();
+
   TMVWBevel Bevel_;
   TMVWFxCaption FontFX_;
 };

@@ -40,7 +40,7 @@ void TMVWRadioButton::Click() {
 
 void TMVWRadioButton::CreateGlyphs() {
   BuildStrip(RadioCellsPerSet, GlyphTransparentColor(), DFCS_BUTTONRADIO,
-             {0, DFCS_INACTIVE, DFCS_CHECKED, DFCS_CHECKED | DFCS_INACTIVE});
+             {0, DFCS_INACTIVE, DFCS_CHECKED, DFCS_CHECKED | DFCS_INACTIVE}, ThemeRadioButtonPart);
 }
 
 int TMVWRadioButton::CellIndex() {

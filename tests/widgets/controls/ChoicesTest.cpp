@@ -1,16 +1,21 @@
 #include "platform/rtl/Exceptions.h"
 #include "platform/ui/Forms.h"
 #include "tests/support/MessagePump.h"
+#include "tests/support/OffScreen.h"
 #include "widgets/controls/MVWCheckBox.h"
 #include "widgets/controls/MVWCustomCheckGroup.h"
 #include "widgets/controls/MVWGroupBox.h"
 #include "widgets/controls/MVWRadioButton.h"
 #include "widgets/controls/MVWRadioGroup.h"
+#include "widgets/foundation/MVWApplication.h"
 #include "widgets/foundation/MVWGdiHandles.h"
 #include "widgets/foundation/MVWUnits.h"
+#include "widgets/foundation/MVWXPStyles.h"
+#include "widgets/foundation/mvwgraph.h"
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -288,6 +293,118 @@ TEST(RadioButton, CheckingOneUnchecksItsSiblingsAndTheFocusChecks) {
   EXPECT_TRUE(radios[2]->Checked());
   EXPECT_FALSE(radios[1]->Checked());
   form.Hide();
+}
+
+// A check box or radio button whose glyph strip can be looked at.
+template <class T> class TStripProbe : public T {
+public:
+  using T::T;
+  int StripWidth() {
+    this->RecreateGlyphs();
+    return this->Strip_->Width();
+  }
+  // Cells holding more than one colour: something was drawn in them.
+  int DrawnCells() {
+    this->RecreateGlyphs();
+    const TBitmap& strip = *this->Strip_;
+    int drawn = 0;
+    for (int left = 0; left + this->CellWidth_ <= strip.Width(); left += this->CellWidth_) {
+      std::set<TColor> colours;
+      for (int y = 0; y < strip.Height(); ++y)
+        for (int x = left; x < left + this->CellWidth_; ++x)
+          colours.insert(strip.Pixels(x, y));
+      drawn += colours.size() > 1 ? 1 : 0;
+    }
+    return drawn;
+  }
+  int PressedCell() {
+    this->Pressed_ = true;
+    const int cell = this->CellIndex();
+    this->Pressed_ = false;
+    return cell;
+  }
+};
+
+class ThemedLook : public ::testing::Test {
+protected:
+  TMVWFoundation Foundation;
+  TForm Form{nullptr};
+  void TearDown() override {
+    Form.Hide();
+    MVWApplication->SetThemeActiveSeam(std::nullopt);
+  }
+};
+
+TEST_F(ThemedLook, StripsGainAPressedSetAndDrawEveryCell) {
+  auto* box = new TStripProbe<TMVWCheckBox>(&Form);
+  box->SetParent(&Form);
+  auto* radio = new TStripProbe<TMVWRadioButton>(&Form);
+  radio->SetParent(&Form);
+  radio->SetBounds(10, 30, 100, 17);
+  Form.Show();
+  struct Row {
+    bool Themes, CtlXP, Flat;
+    int Sets;
+  };
+  for (const Row& row :
+       {Row{false, true, false, 1}, Row{false, true, true, 2}, Row{true, true, false, 2},
+        Row{true, true, true, 3}, Row{true, false, false, 1}}) {
+    MVWApplication->SetThemeActiveSeam(row.Themes);
+    const bool pressedSet = row.Themes && row.CtlXP;
+    box->SetCtlXP(row.CtlXP);
+    box->SetFlat(row.Flat);
+    radio->SetCtlXP(row.CtlXP);
+    radio->SetFlat(row.Flat);
+    const std::string why = "themes " + std::to_string(row.Themes) + " CtlXP " +
+                            std::to_string(row.CtlXP) + " flat " + std::to_string(row.Flat);
+    EXPECT_EQ(box->StripWidth(), 13 * 6 * row.Sets) << why;
+    EXPECT_EQ(box->DrawnCells(), 6 * row.Sets) << why;
+    EXPECT_EQ(radio->StripWidth(), 13 * 4 * row.Sets) << why;
+    EXPECT_EQ(radio->DrawnCells(), 4 * row.Sets) << why;
+    if (!row.Flat) {
+      EXPECT_EQ(box->PressedCell(), pressedSet ? 6 : 0) << why;
+      EXPECT_EQ(radio->PressedCell(), pressedSet ? 4 : 0) << why;
+    }
+  }
+}
+
+TEST_F(ThemedLook, AWindowsFramedGroupBoxTakesTheThemedFrame) {
+  auto* group = new testing::TOffScreen<TMVWGroupBox>(&Form);
+  group->SetParent(&Form);
+  group->SetBounds(10, 10, 120, 60);
+  group->SetCaption("");
+  group->SetColor(clWhite);
+  group->Bevel().SetMode(bmWindows);
+  Form.Show();
+  // The frame as the theme draws it, or the standard border when there is no theme to open.
+  const auto expected = [&](bool themed, bool enabled) {
+    auto bitmap = std::make_unique<TBitmap>();
+    bitmap->SetSize(group->ClientWidth(), group->ClientHeight());
+    bitmap->Canvas().Brush().SetColor(clWhite);
+    RECT frame{0, 0, bitmap->Width(), bitmap->Height()};
+    bitmap->Canvas().FillRect(frame);
+    const TMVWXPStyles& styles = XPStyles();
+    HTHEME theme =
+        themed && styles.OpenThemeData ? styles.OpenThemeData(group->Handle(), L"BUTTON") : nullptr;
+    if (theme) {
+      styles.DrawThemeBackground(theme, bitmap->Canvas().Handle(), 4, enabled ? 1 : 2, &frame,
+                                 nullptr);
+      styles.CloseThemeData(theme);
+    } else {
+      DrawStandardBorder(bitmap->Canvas(), frame, lsFrameInset, 0);
+    }
+    return bitmap;
+  };
+  for (bool themed : {false, true})
+    for (bool enabled : {true, false}) {
+      MVWApplication->SetThemeActiveSeam(themed);
+      group->SetEnabled(enabled);
+      TBitmap picture;
+      group->PaintOn(picture);
+      auto want = expected(themed, enabled);
+      EXPECT_EQ(testing::CountOther(picture, [&](int x, int y) { return want->Pixels(x, y); }), 0)
+          << "themed " << themed << " enabled " << enabled;
+    }
 }
 
 } // namespace

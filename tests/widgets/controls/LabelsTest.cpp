@@ -4,8 +4,10 @@
 #include "platform/ui/Shell.h"
 #include "tests/support/MessagePump.h"
 #include "tests/widgets/controls/OffScreen.h"
+#include "widgets/controls/MVWCustomStatusBar.h"
 #include "widgets/controls/MVWLabel.h"
 #include "widgets/controls/MVWSimpleLabel.h"
+#include "widgets/controls/MVWSimplePanel.h"
 #include "widgets/controls/MVWStaticText.h"
 #include "widgets/foundation/MVWApplication.h"
 #include "widgets/foundation/MVWGdiHandles.h"
@@ -191,6 +193,28 @@ TEST_F(Labels, ABevelLabelClipsItsTextInsideTheBevel) {
       }
     }
   }
+}
+
+TEST_F(Labels, TheBaseStatusBarGivesItsBevelLabelsNoOffset) {
+  TMVWCustomStatusBar bar(nullptr);
+  TMVWSimplePanel panel(nullptr);
+  TBevelLabel inBar(nullptr);
+  TBevelLabel onPanel(nullptr);
+  TBitmap outside;
+  for (TBevelLabel* label : {&inBar, &onPanel}) {
+    label->SetParent(label == &inBar ? static_cast<TWinControl*>(&bar) : &panel);
+    label->Font().SetColor(clBlue);
+    label->Bevel().SetStyleOuter(bvLowered);
+    label->Bevel().SetWidthOuter(1);
+    label->SetCaption("Connected");
+  }
+  EXPECT_EQ(inBar.Width(), onPanel.Width());
+  inBar.PaintInto(Picture, Parent);
+  onPanel.PaintInto(outside, Parent);
+  ASSERT_GT(CountPixels(Picture, clBlue), 0);
+  for (int y = 0; y < Picture.Height(); ++y)
+    for (int x = 0; x < Picture.Width(); ++x)
+      ASSERT_EQ(Picture.Pixels(x, y), outside.Pixels(x, y)) << x << "," << y;
 }
 
 TEST_F(Labels, TheAcceleratorFocusesItsControlWhileThereIsOne) {

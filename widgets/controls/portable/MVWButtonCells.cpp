@@ -55,6 +55,18 @@ int RadioListCellWidth(int stripWidth, bool flat) {
   return stripWidth / (flat ? 8 : 4);
 }
 
+std::vector<int> ThemedGlyphStates(int cellsPerSet, bool flat) {
+  constexpr int Normal = 1, Hot = 2, Pressed = 3, Disabled = 4;
+  std::vector<int> look = {Normal, Pressed};
+  if (flat)
+    look.insert(look.begin(), Hot);
+  std::vector<int> states;
+  for (int set : look)
+    for (int cell = 0; cell < cellsPerSet; ++cell)
+      states.push_back(4 * (cell / 2) + (cell % 2 != 0 ? Disabled : set));
+  return states;
+}
+
 int ClampGlyphNumber(int value) {
   return std::clamp(value, 1, 3);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 namespace marivo {
 
@@ -23,6 +24,10 @@ struct TMVWGlyphCellState {
 
 constexpr int CheckBoxCellsPerSet = 6;
 constexpr int RadioCellsPerSet = 4;
+// The parts of the visual-style class "BUTTON" that the strips and the group box draw.
+constexpr int ThemeRadioButtonPart = 2;
+constexpr int ThemeCheckBoxPart = 3;
+constexpr int ThemeGroupBoxPart = 4;
 
 int CheckBoxCellIndex(const TMVWGlyphCellState& state);
 int RadioCellIndex(const TMVWGlyphCellState& state);
@@ -32,6 +37,9 @@ int BuiltInGlyphSets(bool themed, bool flat);
 int BuiltInCellWidth(int stripWidth, int cellsPerSet, bool themed, bool flat);
 int CheckBoxListCellWidth(int stripWidth, int glyphNumber, bool flat, bool downGlyph);
 int RadioListCellWidth(int stripWidth, bool flat);
+// The visual-style state of every cell of a themed built-in strip, set after set: hot (only
+// when flat), normal, pressed.
+std::vector<int> ThemedGlyphStates(int cellsPerSet, bool flat);
 // GlyphNumber kept within 1..3: a strip holds at most the three states.
 int ClampGlyphNumber(int value);
 

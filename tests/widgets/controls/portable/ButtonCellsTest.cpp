@@ -81,5 +81,16 @@ TEST(ButtonCells, CellWidths) {
   EXPECT_EQ(RadioListCellWidth(80, true), 10);
 }
 
+TEST(ButtonCells, ThemedStatesFollowTheSetsInOrder) {
+  using States = std::vector<int>;
+  EXPECT_EQ(ThemedGlyphStates(CheckBoxCellsPerSet, false),
+            (States{1, 4, 5, 8, 9, 12, 3, 4, 7, 8, 11, 12}));
+  EXPECT_EQ(ThemedGlyphStates(CheckBoxCellsPerSet, true),
+            (States{2, 4, 6, 8, 10, 12, 1, 4, 5, 8, 9, 12, 3, 4, 7, 8, 11, 12}));
+  EXPECT_EQ(ThemedGlyphStates(RadioCellsPerSet, false), (States{1, 4, 5, 8, 3, 4, 7, 8}));
+  EXPECT_EQ(ThemedGlyphStates(RadioCellsPerSet, true),
+            (States{2, 4, 6, 8, 1, 4, 5, 8, 3, 4, 7, 8}));
+}
+
 } // namespace
 } // namespace marivo
