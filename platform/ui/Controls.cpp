@@ -1108,8 +1108,12 @@ void TWinControl::InsertControl(TControl* control) {
 
 void TWinControl::RemoveControl(TControl* control) {
   control->Invalidate();
-  if (MouseCapture_ == control)
+  // The window holds the mouse for the pressed child only; kept, it would take every click.
+  if (MouseCapture_ == control) {
     MouseCapture_ = nullptr;
+    if (Handle_ && GetCapture() == Handle_)
+      ReleaseCapture();
+  }
   Controls_.erase(std::remove(Controls_.begin(), Controls_.end(), control), Controls_.end());
 }
 
