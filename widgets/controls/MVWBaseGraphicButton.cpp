@@ -309,7 +309,9 @@ void TMVWBaseGraphicButton::CheckMouseInside() {
 // --- Mouse ------------------------------------------------------------------------------------
 
 void TMVWBaseGraphicButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
-  TMVWBaseGraphicControl::MouseDown(button, shift, x, y);
+  // OnMouseDown may free the button.
+  if (FreedBy([&] { TMVWBaseGraphicControl::MouseDown(button, shift, x, y); }))
+    return;
   if (AllowTransparency_ && !PtInButton(x, y))
     return;
   std::uint8_t next = State_;
@@ -345,7 +347,8 @@ void TMVWBaseGraphicButton::MouseDown(TMouseButton button, TShiftState shift, in
 void TMVWBaseGraphicButton::MouseMove(TShiftState shift, int x, int y) {
   if (State_ == gbsDroppedDown)
     return;
-  TMVWBaseGraphicControl::MouseMove(shift, x, y);
+  if (FreedBy([&] { TMVWBaseGraphicControl::MouseMove(shift, x, y); }))
+    return;
   if (!Enabled())
     return;
   std::uint8_t next = State_;
@@ -377,7 +380,8 @@ void TMVWBaseGraphicButton::MouseMove(TShiftState shift, int x, int y) {
 void TMVWBaseGraphicButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
   if (State_ == gbsDroppedDown)
     return;
-  TMVWBaseGraphicControl::MouseUp(button, shift, x, y);
+  if (FreedBy([&] { TMVWBaseGraphicControl::MouseUp(button, shift, x, y); }))
+    return;
   if (!MouseIsDown_)
     return;
   MouseIsDown_ = false;
@@ -611,8 +615,8 @@ void TMVWBaseGraphicButton::WndProc(TMessage& message) {
       Invalidate();
     break;
   case WM_LBUTTONDBLCLK:
-    TMVWBaseGraphicControl::WndProc(message);
-    if (Pressed_)
+    // The press may have freed the button.
+    if (!FreedBy([&] { TMVWBaseGraphicControl::WndProc(message); }) && Pressed_)
       DblClick();
     break;
   case WM_CAPTURECHANGED:

@@ -19,8 +19,10 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace marivo {
@@ -200,6 +202,52 @@ TEST_F(SpeedButtonTest, ButtonFreedByItsOwnClickIsLeftAlone) {
   EXPECT_EQ(Form->ControlCount(), 0);
   EXPECT_EQ(MVWApplication->TimerPool().Count(), 0) << "no hover check left for a freed button";
   Mouse(WM_MOUSEMOVE, 60, 50);
+}
+
+// A key whose storage stays after it is freed, filled with 0xFF, so that a use after the free
+// reads nonsense (a flag set, a pointer that crashes) instead of the old values.
+class TPoisonedKey : public TMVWSpeedButton {
+public:
+  using TMVWSpeedButton::TMVWSpeedButton;
+  static void* operator new(std::size_t size) { return ::operator new(size); }
+  static void operator delete(void* storage, std::size_t size) {
+    std::memset(storage, 0xFF, size);
+    Graves().push_back(storage);
+  }
+  static std::vector<void*>& Graves() {
+    static std::vector<void*> graves;
+    return graves;
+  }
+};
+
+TEST_F(SpeedButtonTest, ButtonFreedByItsOwnMouseHandlerIsLeftAlone) {
+  enum { Press, DoublePress, Move, Release };
+  for (int freeing : {Press, DoublePress, Move, Release}) {
+    auto* key = new TPoisonedKey(Form.get());
+    key->SetParent(Form.get());
+    key->SetBounds(20, 20, 60, 60);
+    int freed = 0;
+    auto free = [&freed](TObject* sender) {
+      ++freed;
+      delete sender;
+    };
+    auto onButton = [free](TObject* sender, TMouseButton, TShiftState, int, int) { free(sender); };
+    if (freeing == Press || freeing == DoublePress)
+      key->OnMouseDown = onButton;
+    else if (freeing == Release)
+      key->OnMouseUp = onButton;
+    else
+      key->OnMouseMove = [free](TObject* sender, TShiftState, int, int) { free(sender); };
+    Show();
+    if (freeing != Move)
+      Mouse(freeing == DoublePress ? WM_LBUTTONDBLCLK : WM_LBUTTONDOWN, 40, 40);
+    Mouse(WM_MOUSEMOVE, 45, 45);
+    Mouse(WM_LBUTTONUP, 45, 45);
+    EXPECT_EQ(freed, 1) << "case " << freeing;
+    EXPECT_EQ(Form->ControlCount(), 0) << "case " << freeing;
+  }
+  for (void* storage : std::exchange(TPoisonedKey::Graves(), {}))
+    ::operator delete(storage);
 }
 
 TEST_F(SpeedButtonTest, NoFreeTimerIsReportedAndTheHotStateStays) {
