@@ -1115,6 +1115,13 @@ void TWinControl::RemoveControl(TControl* control) {
       ReleaseCapture();
   }
   Controls_.erase(std::remove(Controls_.begin(), Controls_.end(), control), Controls_.end());
+  // Off the form, the active control (or the one holding it) must get no later exit.
+  if (TForm* form = ParentForm())
+    for (TControl* active = form->ActiveControl(); active; active = active->Parent())
+      if (active == control) {
+        form->ControlRemoved(form->ActiveControl());
+        break;
+      }
 }
 
 // --- TCustomControl ---------------------------------------------------------------------------
