@@ -338,6 +338,9 @@ void TMVWBaseGraphicButton::MouseDown(TMouseButton button, TShiftState shift, in
     if (RepeatedClick_) {
       if (FreedBy([this] { RepeatClick(); }))
         return;
+      // The click may have ended the press: the button disabled, the mouse taken away.
+      if (!MouseIsDown_)
+        return;
       StartTimer(1, RepeatingDelay_, [this](TObject*) { RepeatTick(); });
     }
   }
@@ -597,6 +600,11 @@ void TMVWBaseGraphicButton::WndProc(TMessage& message) {
     break;
   case CM_ENABLEDCHANGED:
     TMVWBaseGraphicControl::WndProc(message);
+    // A disabled button hears no release, so its press and repeat end here.
+    if (!Enabled()) {
+      MouseIsDown_ = false;
+      StopTimer(1);
+    }
     State_ =
         Enabled() ? (Pressed_ ? gbsLatched : gbsUp) : (Pressed_ ? gbsDisabledLatched : gbsDisabled);
     Invalidate();

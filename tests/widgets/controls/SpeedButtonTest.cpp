@@ -347,6 +347,40 @@ TEST_F(SpeedButtonTest, RepeatClicksAtOnceAfterTheDelayAndEveryIntervalUntilRele
   EXPECT_EQ(Clicks.size(), 7u) << "one at the press, one at the plain release";
 }
 
+// A press that a click ends, by disabling the key or by taking the mouse away, repeats no more,
+// and the key keeps no press for the next time the mouse comes over it.
+TEST_F(SpeedButtonTest, RepeatEndsWhenAClickDisablesTheKeyOrTakesTheMouse) {
+  enum { DisableAtOnce, DisableThird, TakeMouse };
+  for (int ending : {DisableAtOnce, DisableThird, TakeMouse}) {
+    TProbe* key = AddKey("Key" + std::to_string(ending), 20);
+    key->SetRepeatedClick(true);
+    int clicks = 0;
+    key->OnClick = [&clicks, key, ending](TObject*) {
+      ++clicks;
+      if (ending == TakeMouse && clicks == 1)
+        ReleaseCapture();
+      else if ((ending == DisableAtOnce && clicks == 1) || (ending == DisableThird && clicks == 3))
+        key->SetEnabled(false);
+    };
+    const int expected = ending == DisableThird ? 3 : 1;
+    Show();
+    Mouse(WM_MOUSEMOVE, 40, 40);
+    Mouse(WM_LBUTTONDOWN, 40, 40);
+    Ticks(14);
+    Mouse(WM_LBUTTONUP, 40, 40);
+    Ticks(20);
+    EXPECT_EQ(clicks, expected) << "case " << ending;
+    EXPECT_EQ(key->TimerId(1), 0) << "case " << ending;
+    EXPECT_FALSE(key->MouseIsDown()) << "case " << ending;
+    key->SetEnabled(true);
+    Mouse(WM_MOUSEMOVE, 41, 41);
+    EXPECT_NE(key->State(), gbsPressed) << "case " << ending;
+    Ticks(20);
+    EXPECT_EQ(clicks, expected) << "case " << ending;
+    delete key;
+  }
+}
+
 TEST_F(SpeedButtonTest, DisablingShowsOneOrSevenAndEnablingUpOrLatched) {
   TProbe* plain = AddKey("Plain", 20);
   TProbe* latched = AddKey("Latched", 100);
