@@ -373,8 +373,8 @@ void TMVWBaseGraphicButton::MouseMove(TShiftState shift, int x, int y) {
   }
   SetState(next);
   if (inside && State_ != gbsHot) {
-    if (Enabled() && OnMouseEnter)
-      OnMouseEnter(this);
+    if (Enabled() && OnMouseEnter && FreedBy([this] { OnMouseEnter(this); }))
+      return;
     if (State_ == gbsUp && AllowMouseOver_)
       SetState(gbsHot);
   }
@@ -437,13 +437,15 @@ void TMVWBaseGraphicButton::CaptureLost() {
 void TMVWBaseGraphicButton::DoMouseEnter() {
   if (AllowTransparency_)
     return;
-  TMVWBaseGraphicControl::DoMouseEnter();
+  if (FreedBy([this] { TMVWBaseGraphicControl::DoMouseEnter(); }))
+    return;
   if (State_ == gbsUp && AllowMouseOver_ && Enabled())
     SetState(gbsHot);
 }
 
 void TMVWBaseGraphicButton::DoMouseExit() {
-  TMVWBaseGraphicControl::DoMouseExit();
+  if (FreedBy([this] { TMVWBaseGraphicControl::DoMouseExit(); }))
+    return;
   if (State_ == gbsHot)
     SetState(PreviousState_);
 }

@@ -19,8 +19,8 @@
 #include <windows.h>
 
 #include <cstdint>
-#include <cstring>
 #include <memory>
+#include <new>
 #include <string>
 #include <utility>
 #include <vector>
@@ -204,14 +204,19 @@ TEST_F(SpeedButtonTest, ButtonFreedByItsOwnClickIsLeftAlone) {
   Mouse(WM_MOUSEMOVE, 60, 50);
 }
 
-// A key whose storage stays after it is freed, filled with 0xFF, so that a use after the free
-// reads nonsense (a flag set, a pointer that crashes) instead of the old values.
-class TPoisonedKey : public TMVWSpeedButton {
+// A key on pages of its own that are made unreadable when it is freed, so that any use after the
+// free stops the test.
+class TGuardedKey : public TMVWSpeedButton {
 public:
   using TMVWSpeedButton::TMVWSpeedButton;
-  static void* operator new(std::size_t size) { return ::operator new(size); }
+  static void* operator new(std::size_t size) {
+    if (void* storage = VirtualAlloc(nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE))
+      return storage;
+    throw std::bad_alloc();
+  }
   static void operator delete(void* storage, std::size_t size) {
-    std::memset(storage, 0xFF, size);
+    DWORD old = 0;
+    VirtualProtect(storage, size, PAGE_NOACCESS, &old);
     Graves().push_back(storage);
   }
   static std::vector<void*>& Graves() {
@@ -221,9 +226,11 @@ public:
 };
 
 TEST_F(SpeedButtonTest, ButtonFreedByItsOwnMouseHandlerIsLeftAlone) {
-  enum { Press, DoublePress, Move, Release };
-  for (int freeing : {Press, DoublePress, Move, Release}) {
-    auto* key = new TPoisonedKey(Form.get());
+  // With AllowTransparency and without AllowMouseOver the move handler, not the enter message,
+  // runs OnMouseEnter.
+  enum { Press, DoublePress, Move, Release, Enter, EnterOnMove, Exit };
+  for (int freeing : {Press, DoublePress, Move, Release, Enter, EnterOnMove, Exit}) {
+    auto* key = new TGuardedKey(Form.get());
     key->SetParent(Form.get());
     key->SetBounds(20, 20, 60, 60);
     int freed = 0;
@@ -236,18 +243,25 @@ TEST_F(SpeedButtonTest, ButtonFreedByItsOwnMouseHandlerIsLeftAlone) {
       key->OnMouseDown = onButton;
     else if (freeing == Release)
       key->OnMouseUp = onButton;
-    else
+    else if (freeing == Move)
       key->OnMouseMove = [free](TObject* sender, TShiftState, int, int) { free(sender); };
+    else if (freeing == Enter || freeing == EnterOnMove)
+      key->OnMouseEnter = free;
+    else
+      key->OnMouseExit = free;
+    key->SetAllowTransparency(freeing == EnterOnMove);
+    key->SetAllowMouseOver(freeing != EnterOnMove);
     Show();
-    if (freeing != Move)
+    if (freeing == Press || freeing == DoublePress || freeing == Release)
       Mouse(freeing == DoublePress ? WM_LBUTTONDBLCLK : WM_LBUTTONDOWN, 40, 40);
     Mouse(WM_MOUSEMOVE, 45, 45);
     Mouse(WM_LBUTTONUP, 45, 45);
+    Mouse(WM_MOUSEMOVE, 300, 200);
     EXPECT_EQ(freed, 1) << "case " << freeing;
     EXPECT_EQ(Form->ControlCount(), 0) << "case " << freeing;
   }
-  for (void* storage : std::exchange(TPoisonedKey::Graves(), {}))
-    ::operator delete(storage);
+  for (void* storage : std::exchange(TGuardedKey::Graves(), {}))
+    VirtualFree(storage, 0, MEM_RELEASE);
 }
 
 TEST_F(SpeedButtonTest, NoFreeTimerIsReportedAndTheHotStateStays) {
