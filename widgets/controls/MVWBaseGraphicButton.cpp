@@ -607,6 +607,8 @@ void TMVWBaseGraphicButton::WndProc(TMessage& message) {
       MouseIsDown_ = false;
       StopTimer(1);
     }
+    // The state leaves hot without SetState, so its hover check stops here.
+    StopTimer(0);
     State_ =
         Enabled() ? (Pressed_ ? gbsLatched : gbsUp) : (Pressed_ ? gbsDisabledLatched : gbsDisabled);
     Invalidate();

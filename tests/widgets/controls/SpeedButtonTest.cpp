@@ -413,6 +413,21 @@ TEST_F(SpeedButtonTest, DisablingShowsOneOrSevenAndEnablingUpOrLatched) {
   }
 }
 
+// The state leaves hot at once, so the hover check must not go on for a key nobody hovers.
+TEST_F(SpeedButtonTest, DisablingAHotKeyStopsItsHoverCheck) {
+  TProbe* key = AddKey("Key", 20);
+  Show();
+  Mouse(WM_MOUSEMOVE, 40, 40);
+  ASSERT_NE(key->TimerId(0), 0);
+  key->SetEnabled(false);
+  EXPECT_EQ(key->TimerId(0), 0);
+  EXPECT_EQ(MVWApplication->TimerPool().Count(), 0);
+  key->SetEnabled(true);
+  Mouse(WM_MOUSEMOVE, 41, 41);
+  EXPECT_EQ(key->State(), gbsHot);
+  EXPECT_NE(key->TimerId(0), 0) << "a new hover checks again";
+}
+
 TEST_F(SpeedButtonTest, AcceleratorClicksAndLatches) {
   TProbe* key = AddKey("Key", 20);
   key->SetCaption("&Go");
