@@ -192,6 +192,7 @@ void TControl::SetParent(TWinControl* parent) {
     return;
   if (parent == this)
     throw EInvalidOperation("A control cannot be its own parent");
+  TForm* oldForm = Parent_ ? Parent_->ParentForm() : nullptr;
   if (Parent_)
     Parent_->RemoveControl(this);
   Parent_ = parent;
@@ -205,6 +206,13 @@ void TControl::SetParent(TWinControl* parent) {
     if (Align_ != alNone)
       Parent_->AlignControls();
   }
+  // Off its form, the active control (or the one holding it) must get no later exit.
+  if (oldForm && (!Parent_ || Parent_->ParentForm() != oldForm))
+    for (TControl* active = oldForm->ActiveControl(); active; active = active->Parent())
+      if (active == this) {
+        oldForm->ControlRemoved(oldForm->ActiveControl());
+        break;
+      }
 }
 
 void TControl::SetParentComponent(TComponent* parent) {
@@ -1115,13 +1123,6 @@ void TWinControl::RemoveControl(TControl* control) {
       ReleaseCapture();
   }
   Controls_.erase(std::remove(Controls_.begin(), Controls_.end(), control), Controls_.end());
-  // Off the form, the active control (or the one holding it) must get no later exit.
-  if (TForm* form = ParentForm())
-    for (TControl* active = form->ActiveControl(); active; active = active->Parent())
-      if (active == control) {
-        form->ControlRemoved(form->ActiveControl());
-        break;
-      }
 }
 
 // --- TCustomControl ---------------------------------------------------------------------------

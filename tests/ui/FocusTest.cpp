@@ -122,6 +122,9 @@ TEST_F(FocusTest, AControlTakenOffTheFormIsNoLongerItsActiveControl) {
   auto* inner = new TField(holder, "Inner", 0);
   ASSERT_TRUE(test::TakeFocus(inner->Handle()));
   ASSERT_EQ(Form.ActiveControl(), inner);
+  auto* other = new TField(&Form, "Other", 320);
+  holder->SetParent(other);
+  EXPECT_EQ(Form.ActiveControl(), inner) << "still on the form";
   holder->SetParent(nullptr);
   EXPECT_EQ(Form.ActiveControl(), nullptr) << "it went with its parent";
   delete holder;
