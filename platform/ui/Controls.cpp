@@ -192,6 +192,7 @@ void TControl::SetParent(TWinControl* parent) {
     return;
   if (parent == this)
     throw EInvalidOperation("A control cannot be its own parent");
+  TForm* oldForm = Parent_ ? Parent_->ParentForm() : nullptr;
   if (Parent_)
     Parent_->RemoveControl(this);
   Parent_ = parent;
@@ -205,6 +206,13 @@ void TControl::SetParent(TWinControl* parent) {
     if (Align_ != alNone)
       Parent_->AlignControls();
   }
+  // Off its form, the active control (or the one holding it) must get no later exit.
+  if (oldForm && (!Parent_ || Parent_->ParentForm() != oldForm))
+    for (TControl* active = oldForm->ActiveControl(); active; active = active->Parent())
+      if (active == this) {
+        oldForm->ControlRemoved(oldForm->ActiveControl());
+        break;
+      }
 }
 
 void TControl::SetParentComponent(TComponent* parent) {
@@ -1166,8 +1174,12 @@ void TWinControl::InsertControl(TControl* control) {
 
 void TWinControl::RemoveControl(TControl* control) {
   control->Invalidate();
-  if (MouseCapture_ == control)
+  // The window holds the mouse for the pressed child only; kept, it would take every click.
+  if (MouseCapture_ == control) {
     MouseCapture_ = nullptr;
+    if (Handle_ && GetCapture() == Handle_)
+      ReleaseCapture();
+  }
   Controls_.erase(std::remove(Controls_.begin(), Controls_.end(), control), Controls_.end());
 }
 

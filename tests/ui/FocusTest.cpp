@@ -141,5 +141,32 @@ TEST_F(FocusTest, TheScreenCursorWinsOverTheControlsOwn) {
   SetCursorPosSeam(std::nullopt);
 }
 
+// The form would later send the exit to a control that is elsewhere, or freed.
+TEST_F(FocusTest, AControlTakenOffTheFormIsNoLongerItsActiveControl) {
+  ASSERT_EQ(Form.ActiveControl(), A);
+  A->SetParent(nullptr);
+  EXPECT_EQ(Form.ActiveControl(), nullptr);
+  delete A;
+
+  auto* holder = new TField(&Form, "Holder", 260);
+  auto* inner = new TField(holder, "Inner", 0);
+  ASSERT_TRUE(test::TakeFocus(inner->Handle()));
+  ASSERT_EQ(Form.ActiveControl(), inner);
+  auto* other = new TField(&Form, "Other", 320);
+  holder->SetParent(other);
+  EXPECT_EQ(Form.ActiveControl(), inner) << "still on the form";
+  holder->SetParent(nullptr);
+  EXPECT_EQ(Form.ActiveControl(), nullptr) << "it went with its parent";
+  delete holder;
+
+  std::vector<std::string> exits;
+  B->OnExit = [&exits](TObject* sender) {
+    exits.push_back(static_cast<TControl*>(sender)->Name());
+  };
+  ASSERT_TRUE(test::TakeFocus(B->Handle()));
+  ASSERT_TRUE(test::TakeFocus(C->Handle()));
+  EXPECT_EQ(exits, std::vector<std::string>{"B"});
+}
+
 } // namespace
 } // namespace marivo

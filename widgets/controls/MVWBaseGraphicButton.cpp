@@ -309,7 +309,9 @@ void TMVWBaseGraphicButton::CheckMouseInside() {
 // --- Mouse ------------------------------------------------------------------------------------
 
 void TMVWBaseGraphicButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
-  TMVWBaseGraphicControl::MouseDown(button, shift, x, y);
+  // OnMouseDown may free the button.
+  if (FreedBy([&] { TMVWBaseGraphicControl::MouseDown(button, shift, x, y); }))
+    return;
   if (AllowTransparency_ && !PtInButton(x, y))
     return;
   std::uint8_t next = State_;
@@ -336,6 +338,9 @@ void TMVWBaseGraphicButton::MouseDown(TMouseButton button, TShiftState shift, in
     if (RepeatedClick_) {
       if (FreedBy([this] { RepeatClick(); }))
         return;
+      // The click may have ended the press: the button disabled, the mouse taken away.
+      if (!MouseIsDown_)
+        return;
       StartTimer(1, RepeatingDelay_, [this](TObject*) { RepeatTick(); });
     }
   }
@@ -345,7 +350,8 @@ void TMVWBaseGraphicButton::MouseDown(TMouseButton button, TShiftState shift, in
 void TMVWBaseGraphicButton::MouseMove(TShiftState shift, int x, int y) {
   if (State_ == gbsDroppedDown)
     return;
-  TMVWBaseGraphicControl::MouseMove(shift, x, y);
+  if (FreedBy([&] { TMVWBaseGraphicControl::MouseMove(shift, x, y); }))
+    return;
   if (!Enabled())
     return;
   std::uint8_t next = State_;
@@ -367,8 +373,8 @@ void TMVWBaseGraphicButton::MouseMove(TShiftState shift, int x, int y) {
   }
   SetState(next);
   if (inside && State_ != gbsHot) {
-    if (Enabled() && OnMouseEnter)
-      OnMouseEnter(this);
+    if (Enabled() && OnMouseEnter && FreedBy([this] { OnMouseEnter(this); }))
+      return;
     if (State_ == gbsUp && AllowMouseOver_)
       SetState(gbsHot);
   }
@@ -377,7 +383,8 @@ void TMVWBaseGraphicButton::MouseMove(TShiftState shift, int x, int y) {
 void TMVWBaseGraphicButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
   if (State_ == gbsDroppedDown)
     return;
-  TMVWBaseGraphicControl::MouseUp(button, shift, x, y);
+  if (FreedBy([&] { TMVWBaseGraphicControl::MouseUp(button, shift, x, y); }))
+    return;
   if (!MouseIsDown_)
     return;
   MouseIsDown_ = false;
@@ -430,13 +437,15 @@ void TMVWBaseGraphicButton::CaptureLost() {
 void TMVWBaseGraphicButton::DoMouseEnter() {
   if (AllowTransparency_)
     return;
-  TMVWBaseGraphicControl::DoMouseEnter();
+  if (FreedBy([this] { TMVWBaseGraphicControl::DoMouseEnter(); }))
+    return;
   if (State_ == gbsUp && AllowMouseOver_ && Enabled())
     SetState(gbsHot);
 }
 
 void TMVWBaseGraphicButton::DoMouseExit() {
-  TMVWBaseGraphicControl::DoMouseExit();
+  if (FreedBy([this] { TMVWBaseGraphicControl::DoMouseExit(); }))
+    return;
   if (State_ == gbsHot)
     SetState(PreviousState_);
 }
@@ -593,6 +602,13 @@ void TMVWBaseGraphicButton::WndProc(TMessage& message) {
     break;
   case CM_ENABLEDCHANGED:
     TMVWBaseGraphicControl::WndProc(message);
+    // A disabled button hears no release, so its press and repeat end here.
+    if (!Enabled()) {
+      MouseIsDown_ = false;
+      StopTimer(1);
+    }
+    // The state leaves hot without SetState, so its hover check stops here.
+    StopTimer(0);
     State_ =
         Enabled() ? (Pressed_ ? gbsLatched : gbsUp) : (Pressed_ ? gbsDisabledLatched : gbsDisabled);
     Invalidate();
@@ -611,8 +627,8 @@ void TMVWBaseGraphicButton::WndProc(TMessage& message) {
       Invalidate();
     break;
   case WM_LBUTTONDBLCLK:
-    TMVWBaseGraphicControl::WndProc(message);
-    if (Pressed_)
+    // The press may have freed the button.
+    if (!FreedBy([&] { TMVWBaseGraphicControl::WndProc(message); }) && Pressed_)
       DblClick();
     break;
   case WM_CAPTURECHANGED:

@@ -160,6 +160,18 @@ TEST_F(MVWMouse, OnlyACapturingControlKeepsTheMouseAndHearsWhenItIsTaken) {
       << "the press is over: the release goes to nobody";
 }
 
+// The form took the mouse for the pressed key: with the key gone it must give it back, or every
+// click of the program keeps landing on the form.
+TEST_F(MVWMouse, AKeyFreedByItsOwnPressLeavesTheMouseFree) {
+  Form->HandleNeeded();
+  A->OnMouseDown = [](TObject* sender, TMouseButton, TShiftState, int, int) { delete sender; };
+  Form->Perform(WM_LBUTTONDOWN, MK_LBUTTON, At(20, 20));
+  A = nullptr;
+  EXPECT_NE(GetCapture(), Form->Handle());
+  Form->Perform(WM_LBUTTONUP, 0, At(20, 20));
+  EXPECT_NE(GetCapture(), Form->Handle());
+}
+
 TEST_F(MVWMouse, CharactersNobodyUsesAskTheControlsUntilOneAnswers) {
   Form->HandleNeeded();
   const struct {

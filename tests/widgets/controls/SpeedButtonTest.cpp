@@ -20,7 +20,9 @@
 
 #include <cstdint>
 #include <memory>
+#include <new>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace marivo {
@@ -202,6 +204,66 @@ TEST_F(SpeedButtonTest, ButtonFreedByItsOwnClickIsLeftAlone) {
   Mouse(WM_MOUSEMOVE, 60, 50);
 }
 
+// A key on pages of its own that are made unreadable when it is freed, so that any use after the
+// free stops the test.
+class TGuardedKey : public TMVWSpeedButton {
+public:
+  using TMVWSpeedButton::TMVWSpeedButton;
+  static void* operator new(std::size_t size) {
+    if (void* storage = VirtualAlloc(nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE))
+      return storage;
+    throw std::bad_alloc();
+  }
+  static void operator delete(void* storage, std::size_t size) {
+    DWORD old = 0;
+    VirtualProtect(storage, size, PAGE_NOACCESS, &old);
+    Graves().push_back(storage);
+  }
+  static std::vector<void*>& Graves() {
+    static std::vector<void*> graves;
+    return graves;
+  }
+};
+
+TEST_F(SpeedButtonTest, ButtonFreedByItsOwnMouseHandlerIsLeftAlone) {
+  // With AllowTransparency and without AllowMouseOver the move handler, not the enter message,
+  // runs OnMouseEnter.
+  enum { Press, DoublePress, Move, Release, Enter, EnterOnMove, Exit };
+  for (int freeing : {Press, DoublePress, Move, Release, Enter, EnterOnMove, Exit}) {
+    auto* key = new TGuardedKey(Form.get());
+    key->SetParent(Form.get());
+    key->SetBounds(20, 20, 60, 60);
+    int freed = 0;
+    auto free = [&freed](TObject* sender) {
+      ++freed;
+      delete sender;
+    };
+    auto onButton = [free](TObject* sender, TMouseButton, TShiftState, int, int) { free(sender); };
+    if (freeing == Press || freeing == DoublePress)
+      key->OnMouseDown = onButton;
+    else if (freeing == Release)
+      key->OnMouseUp = onButton;
+    else if (freeing == Move)
+      key->OnMouseMove = [free](TObject* sender, TShiftState, int, int) { free(sender); };
+    else if (freeing == Enter || freeing == EnterOnMove)
+      key->OnMouseEnter = free;
+    else
+      key->OnMouseExit = free;
+    key->SetAllowTransparency(freeing == EnterOnMove);
+    key->SetAllowMouseOver(freeing != EnterOnMove);
+    Show();
+    if (freeing == Press || freeing == DoublePress || freeing == Release)
+      Mouse(freeing == DoublePress ? WM_LBUTTONDBLCLK : WM_LBUTTONDOWN, 40, 40);
+    Mouse(WM_MOUSEMOVE, 45, 45);
+    Mouse(WM_LBUTTONUP, 45, 45);
+    Mouse(WM_MOUSEMOVE, 300, 200);
+    EXPECT_EQ(freed, 1) << "case " << freeing;
+    EXPECT_EQ(Form->ControlCount(), 0) << "case " << freeing;
+  }
+  for (void* storage : std::exchange(TGuardedKey::Graves(), {}))
+    VirtualFree(storage, 0, MEM_RELEASE);
+}
+
 TEST_F(SpeedButtonTest, NoFreeTimerIsReportedAndTheHotStateStays) {
   TProbe* key = AddKey("Key", 20);
   Show();
@@ -299,6 +361,40 @@ TEST_F(SpeedButtonTest, RepeatClicksAtOnceAfterTheDelayAndEveryIntervalUntilRele
   EXPECT_EQ(Clicks.size(), 7u) << "one at the press, one at the plain release";
 }
 
+// A press that a click ends, by disabling the key or by taking the mouse away, repeats no more,
+// and the key keeps no press for the next time the mouse comes over it.
+TEST_F(SpeedButtonTest, RepeatEndsWhenAClickDisablesTheKeyOrTakesTheMouse) {
+  enum { DisableAtOnce, DisableThird, TakeMouse };
+  for (int ending : {DisableAtOnce, DisableThird, TakeMouse}) {
+    TProbe* key = AddKey("Key" + std::to_string(ending), 20);
+    key->SetRepeatedClick(true);
+    int clicks = 0;
+    key->OnClick = [&clicks, key, ending](TObject*) {
+      ++clicks;
+      if (ending == TakeMouse && clicks == 1)
+        ReleaseCapture();
+      else if ((ending == DisableAtOnce && clicks == 1) || (ending == DisableThird && clicks == 3))
+        key->SetEnabled(false);
+    };
+    const int expected = ending == DisableThird ? 3 : 1;
+    Show();
+    Mouse(WM_MOUSEMOVE, 40, 40);
+    Mouse(WM_LBUTTONDOWN, 40, 40);
+    Ticks(14);
+    Mouse(WM_LBUTTONUP, 40, 40);
+    Ticks(20);
+    EXPECT_EQ(clicks, expected) << "case " << ending;
+    EXPECT_EQ(key->TimerId(1), 0) << "case " << ending;
+    EXPECT_FALSE(key->MouseIsDown()) << "case " << ending;
+    key->SetEnabled(true);
+    Mouse(WM_MOUSEMOVE, 41, 41);
+    EXPECT_NE(key->State(), gbsPressed) << "case " << ending;
+    Ticks(20);
+    EXPECT_EQ(clicks, expected) << "case " << ending;
+    delete key;
+  }
+}
+
 TEST_F(SpeedButtonTest, DisablingShowsOneOrSevenAndEnablingUpOrLatched) {
   TProbe* plain = AddKey("Plain", 20);
   TProbe* latched = AddKey("Latched", 100);
@@ -315,6 +411,21 @@ TEST_F(SpeedButtonTest, DisablingShowsOneOrSevenAndEnablingUpOrLatched) {
     row.Key->SetEnabled(true);
     EXPECT_EQ(row.Key->State(), row.Enabled) << row.Key->Name();
   }
+}
+
+// The state leaves hot at once, so the hover check must not go on for a key nobody hovers.
+TEST_F(SpeedButtonTest, DisablingAHotKeyStopsItsHoverCheck) {
+  TProbe* key = AddKey("Key", 20);
+  Show();
+  Mouse(WM_MOUSEMOVE, 40, 40);
+  ASSERT_NE(key->TimerId(0), 0);
+  key->SetEnabled(false);
+  EXPECT_EQ(key->TimerId(0), 0);
+  EXPECT_EQ(MVWApplication->TimerPool().Count(), 0);
+  key->SetEnabled(true);
+  Mouse(WM_MOUSEMOVE, 41, 41);
+  EXPECT_EQ(key->State(), gbsHot);
+  EXPECT_NE(key->TimerId(0), 0) << "a new hover checks again";
 }
 
 TEST_F(SpeedButtonTest, AcceleratorClicksAndLatches) {
