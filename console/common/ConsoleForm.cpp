@@ -255,6 +255,7 @@ void TConsoleForm::ShowScoreboard(const std::string& payload) {
 
 void TConsoleForm::Register() {
   static const bool registered = [] {
+    RegisterSpeedButtonClasses();
     RegisterComponentClass<TConsoleForm, TForm>("TConsoleForm")
         .Field("LabelStart", &TConsoleForm::LabelStart)
         .Field("LabelClub", &TConsoleForm::LabelClub)

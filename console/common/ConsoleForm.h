@@ -15,6 +15,7 @@
 #include "platform/ui/StatusBars.h"
 #include "platform/ui/StdCtrls.h"
 #include "platform/ui/Timers.h"
+#include "widgets/controls/MVWSpeedButton.h"
 
 #include <span>
 #include <string>
@@ -130,11 +131,11 @@ public:
   TButton* ScoreConfirmDecline = nullptr;
   TButton* ScoreConfirmAccept = nullptr;
   TPanel* PanelIND = nullptr;
-  TButton* ButtonHome2 = nullptr;
+  TMVWSpeedButton* ButtonHome2 = nullptr;
   TPanel* PanelKeypad = nullptr;
   TPanel* PanelTime = nullptr;
   TPanel* PanelTimerKeypad = nullptr;
-  TButton* ButtonSendTime = nullptr;
+  TMVWSpeedButton* ButtonSendTime = nullptr;
   TPanel* PanelTimerNavigation = nullptr;
   TImage* Arrow = nullptr;
   TPanel* PanelTimerRight = nullptr;
@@ -144,7 +145,7 @@ public:
   TLabel* TimePenalty = nullptr;
   TLabel* TechnicalPenalty = nullptr;
   TImage* HJArrow = nullptr;
-  TButton* ButtonSendHJ = nullptr;
+  TMVWSpeedButton* ButtonSendHJ = nullptr;
   TImage* TestImage = nullptr;
   TTimer* Timer1 = nullptr;
   TTimer* TimerPowerMeter = nullptr;

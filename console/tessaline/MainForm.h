@@ -108,7 +108,7 @@ public:
 
   // The three counting columns of the STC page, numbered 1 to 3.
   TPanel& STCButton(int n) const;
-  TButton& STCSubtract(int n) const;
+  TMVWSpeedButton& STCSubtract(int n) const;
   TLabel& STCCount(int n) const;
   TLabel& STCLabel(int n) const;
 
@@ -126,20 +126,20 @@ public:
   TStringGrid* GridReferee = nullptr;
   TPanel* PanelSTC = nullptr;
   TPanel* STCButton1 = nullptr;
-  TButton* STCSubtract1 = nullptr;
+  TMVWSpeedButton* STCSubtract1 = nullptr;
   TLabel* STCCount1 = nullptr;
   TLabel* STCLabel1 = nullptr;
   TPanel* STCButton2 = nullptr;
-  TButton* STCSubtract2 = nullptr;
+  TMVWSpeedButton* STCSubtract2 = nullptr;
   TLabel* STCCount2 = nullptr;
   TLabel* STCLabel2 = nullptr;
   TPanel* STCButton3 = nullptr;
-  TButton* STCSubtract3 = nullptr;
+  TMVWSpeedButton* STCSubtract3 = nullptr;
   TLabel* STCCount3 = nullptr;
   TLabel* STCLabel3 = nullptr;
-  TButton* ButtonHome5 = nullptr;
-  TButton* STCClearButton = nullptr;
-  TButton* STCStartStop = nullptr;
+  TMVWSpeedButton* ButtonHome5 = nullptr;
+  TMVWSpeedButton* STCClearButton = nullptr;
+  TMVWSpeedButton* STCStartStop = nullptr;
   TLabel* STCClock = nullptr;
   TLabel* STCClockLabel = nullptr;
   TMemo* STCLog = nullptr;

@@ -54,8 +54,8 @@ TPanel& TMainForm::STCButton(int n) const {
   return Numbered<TPanel>({STCButton1, STCButton2, STCButton3}, n);
 }
 
-TButton& TMainForm::STCSubtract(int n) const {
-  return Numbered<TButton>({STCSubtract1, STCSubtract2, STCSubtract3}, n);
+TMVWSpeedButton& TMainForm::STCSubtract(int n) const {
+  return Numbered<TMVWSpeedButton>({STCSubtract1, STCSubtract2, STCSubtract3}, n);
 }
 
 TLabel& TMainForm::STCCount(int n) const {

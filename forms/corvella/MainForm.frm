@@ -700,7 +700,7 @@ object MainForm: TMainForm
           BevelOuter = bvNone
           Caption = ''
           ParentColor = True
-          object DETPrevious: TButton
+          object DETPrevious: TMVWSpeedButton
             OnClick = DETPreviousClick
             Left = 8
             Top = 8
@@ -711,8 +711,12 @@ object MainForm: TMainForm
             Font.Height = -40
             Font.Style = [fsBold]
             ParentFont = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object DETNext: TButton
+          object DETNext: TMVWSpeedButton
             OnClick = DETNextClick
             Left = 8
             Top = 140
@@ -723,8 +727,12 @@ object MainForm: TMainForm
             Font.Height = -40
             Font.Style = [fsBold]
             ParentFont = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object ButtonHome: TButton
+          object ButtonHome: TMVWSpeedButton
             OnClick = ButtonHomeClick
             Left = 8
             Top = 272
@@ -735,8 +743,12 @@ object MainForm: TMainForm
             Font.Height = -20
             Font.Style = [fsBold]
             ParentFont = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object DETSCORE7: TButton
+          object DETSCORE7: TMVWSpeedButton
             OnClick = DETSCOREClick
             Left = 96
             Top = 8
@@ -748,9 +760,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object DETSCORE8: TButton
+          object DETSCORE8: TMVWSpeedButton
             OnClick = DETSCOREClick
             Left = 184
             Top = 8
@@ -762,9 +777,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object DETSCORE9: TButton
+          object DETSCORE9: TMVWSpeedButton
             OnClick = DETSCOREClick
             Left = 272
             Top = 8
@@ -776,9 +794,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object DETSCORE4: TButton
+          object DETSCORE4: TMVWSpeedButton
             OnClick = DETSCOREClick
             Left = 96
             Top = 96
@@ -790,9 +811,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object DETSCORE5: TButton
+          object DETSCORE5: TMVWSpeedButton
             OnClick = DETSCOREClick
             Left = 184
             Top = 96
@@ -804,9 +828,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object DETSCORE6: TButton
+          object DETSCORE6: TMVWSpeedButton
             OnClick = DETSCOREClick
             Left = 272
             Top = 96
@@ -818,9 +845,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object DETSCORE1: TButton
+          object DETSCORE1: TMVWSpeedButton
             OnClick = DETSCOREClick
             Left = 96
             Top = 184
@@ -832,9 +862,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object DETSCORE2: TButton
+          object DETSCORE2: TMVWSpeedButton
             OnClick = DETSCOREClick
             Left = 184
             Top = 184
@@ -846,9 +879,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object DETSCORE3: TButton
+          object DETSCORE3: TMVWSpeedButton
             OnClick = DETSCOREClick
             Left = 272
             Top = 184
@@ -860,9 +896,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object DETSCORE0: TButton
+          object DETSCORE0: TMVWSpeedButton
             OnClick = DETSCOREClick
             Left = 96
             Top = 272
@@ -874,9 +913,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object DETSCOREClear: TButton
+          object DETSCOREClear: TMVWSpeedButton
             OnClick = DETSCOREClick
             Left = 184
             Top = 272
@@ -888,9 +930,13 @@ object MainForm: TMainForm
             Font.Height = -20
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            MultiLine = True
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object DETSCORE10: TButton
+          object DETSCORE10: TMVWSpeedButton
             OnClick = DETSCOREClick
             Left = 272
             Top = 272
@@ -902,7 +948,10 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
         end
         object PanelElements: TPanel
@@ -1287,7 +1336,7 @@ object MainForm: TMainForm
           Font.Color = clNavy
           ParentFont = False
         end
-        object ButtonHome2: TButton
+        object ButtonHome2: TMVWSpeedButton
           OnClick = ButtonHomeClick
           Left = 16
           Top = 16
@@ -1298,6 +1347,10 @@ object MainForm: TMainForm
           Font.Height = -20
           Font.Style = [fsBold]
           ParentFont = False
+          Color = clSilver
+          EnterColor = clBlue
+          EnterColorChange = True
+          Style = ubsIntegrated
         end
         object PanelKeypad: TPanel
           Left = 345
@@ -1307,7 +1360,7 @@ object MainForm: TMainForm
           BevelOuter = bvNone
           Caption = ''
           ParentColor = True
-          object INDSCORE7: TButton
+          object INDSCORE7: TMVWSpeedButton
             OnClick = KeypadEntryClick
             Left = 8
             Top = 8
@@ -1319,9 +1372,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object INDSCORE8: TButton
+          object INDSCORE8: TMVWSpeedButton
             OnClick = KeypadEntryClick
             Left = 96
             Top = 8
@@ -1333,9 +1389,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object INDSCORE9: TButton
+          object INDSCORE9: TMVWSpeedButton
             OnClick = KeypadEntryClick
             Left = 184
             Top = 8
@@ -1347,9 +1406,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object INDSCORE4: TButton
+          object INDSCORE4: TMVWSpeedButton
             OnClick = KeypadEntryClick
             Left = 8
             Top = 96
@@ -1361,9 +1423,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object INDSCORE5: TButton
+          object INDSCORE5: TMVWSpeedButton
             OnClick = KeypadEntryClick
             Left = 96
             Top = 96
@@ -1375,9 +1440,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object INDSCORE6: TButton
+          object INDSCORE6: TMVWSpeedButton
             OnClick = KeypadEntryClick
             Left = 184
             Top = 96
@@ -1389,9 +1457,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object INDSCORE1: TButton
+          object INDSCORE1: TMVWSpeedButton
             OnClick = KeypadEntryClick
             Left = 8
             Top = 184
@@ -1403,9 +1474,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object INDSCORE2: TButton
+          object INDSCORE2: TMVWSpeedButton
             OnClick = KeypadEntryClick
             Left = 96
             Top = 184
@@ -1417,9 +1491,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object INDSCORE3: TButton
+          object INDSCORE3: TMVWSpeedButton
             OnClick = KeypadEntryClick
             Left = 184
             Top = 184
@@ -1431,9 +1508,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object INDSCORE0: TButton
+          object INDSCORE0: TMVWSpeedButton
             OnClick = KeypadEntryClick
             Left = 8
             Top = 272
@@ -1445,9 +1525,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object INDSCOREClear: TButton
+          object INDSCOREClear: TMVWSpeedButton
             OnClick = KeypadEntryClick
             Left = 96
             Top = 272
@@ -1459,9 +1542,13 @@ object MainForm: TMainForm
             Font.Height = -20
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            MultiLine = True
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object INDSCORE10: TButton
+          object INDSCORE10: TMVWSpeedButton
             OnClick = KeypadEntryClick
             Left = 184
             Top = 272
@@ -1473,7 +1560,10 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
         end
       end
@@ -1505,7 +1595,7 @@ object MainForm: TMainForm
           Font.Color = clNavy
           ParentFont = False
         end
-        object ButtonHome3: TButton
+        object ButtonHome3: TMVWSpeedButton
           OnClick = ButtonHomeClick
           Left = 16
           Top = 16
@@ -1516,6 +1606,10 @@ object MainForm: TMainForm
           Font.Height = -20
           Font.Style = [fsBold]
           ParentFont = False
+          Color = clSilver
+          EnterColor = clBlue
+          EnterColorChange = True
+          Style = ubsIntegrated
         end
         object PanelTimerKeypad: TPanel
           Left = 159
@@ -1525,7 +1619,7 @@ object MainForm: TMainForm
           BevelOuter = bvNone
           Caption = ''
           ParentColor = True
-          object TIMESCORE7: TButton
+          object TIMESCORE7: TMVWSpeedButton
             OnClick = KeypadEntryClick
             Left = 8
             Top = 8
@@ -1537,9 +1631,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object TIMESCORE8: TButton
+          object TIMESCORE8: TMVWSpeedButton
             OnClick = KeypadEntryClick
             Left = 96
             Top = 8
@@ -1551,9 +1648,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object TIMESCORE9: TButton
+          object TIMESCORE9: TMVWSpeedButton
             OnClick = KeypadEntryClick
             Left = 184
             Top = 8
@@ -1565,9 +1665,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object TIMESCORE4: TButton
+          object TIMESCORE4: TMVWSpeedButton
             OnClick = KeypadEntryClick
             Left = 8
             Top = 96
@@ -1579,9 +1682,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object TIMESCORE5: TButton
+          object TIMESCORE5: TMVWSpeedButton
             OnClick = KeypadEntryClick
             Left = 96
             Top = 96
@@ -1593,9 +1699,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object TIMESCORE6: TButton
+          object TIMESCORE6: TMVWSpeedButton
             OnClick = KeypadEntryClick
             Left = 184
             Top = 96
@@ -1607,9 +1716,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object TIMESCORE1: TButton
+          object TIMESCORE1: TMVWSpeedButton
             OnClick = KeypadEntryClick
             Left = 8
             Top = 184
@@ -1621,9 +1733,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object TIMESCORE2: TButton
+          object TIMESCORE2: TMVWSpeedButton
             OnClick = KeypadEntryClick
             Left = 96
             Top = 184
@@ -1635,9 +1750,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object TIMESCORE3: TButton
+          object TIMESCORE3: TMVWSpeedButton
             OnClick = KeypadEntryClick
             Left = 184
             Top = 184
@@ -1649,9 +1767,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object TIMESCORE0: TButton
+          object TIMESCORE0: TMVWSpeedButton
             OnClick = KeypadEntryClick
             Left = 8
             Top = 272
@@ -1663,9 +1784,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object TIMESCOREClear: TButton
+          object TIMESCOREClear: TMVWSpeedButton
             OnClick = KeypadEntryClick
             Left = 96
             Top = 272
@@ -1677,9 +1801,13 @@ object MainForm: TMainForm
             Font.Height = -20
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            MultiLine = True
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object ButtonSendTime: TButton
+          object ButtonSendTime: TMVWSpeedButton
             OnClick = ButtonSendTimeClick
             Left = 8
             Top = 360
@@ -1691,6 +1819,9 @@ object MainForm: TMainForm
             Font.Style = [fsBold]
             ParentFont = False
             Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
         end
         object PanelTimerNavigation: TPanel
@@ -1898,7 +2029,7 @@ object MainForm: TMainForm
           Font.Color = clNavy
           ParentFont = False
         end
-        object ButtonHome4: TButton
+        object ButtonHome4: TMVWSpeedButton
           OnClick = ButtonHomeClick
           Left = 8
           Top = 4
@@ -1909,6 +2040,10 @@ object MainForm: TMainForm
           Font.Height = -20
           Font.Style = [fsBold]
           ParentFont = False
+          Color = clSilver
+          EnterColor = clBlue
+          EnterColorChange = True
+          Style = ubsIntegrated
         end
         object PanelHJScoring: TPanel
           Left = 8
@@ -1918,7 +2053,7 @@ object MainForm: TMainForm
           BevelOuter = bvRaised
           Caption = ''
           ParentColor = True
-          object HJSCORE7: TButton
+          object HJSCORE7: TMVWSpeedButton
             OnClick = KeypadEntryClick
             Left = 8
             Top = 16
@@ -1930,9 +2065,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object HJSCORE8: TButton
+          object HJSCORE8: TMVWSpeedButton
             OnClick = KeypadEntryClick
             Left = 96
             Top = 16
@@ -1944,9 +2082,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object HJSCORE9: TButton
+          object HJSCORE9: TMVWSpeedButton
             OnClick = KeypadEntryClick
             Left = 184
             Top = 16
@@ -1958,9 +2099,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object HJSCORE4: TButton
+          object HJSCORE4: TMVWSpeedButton
             OnClick = KeypadEntryClick
             Left = 8
             Top = 104
@@ -1972,9 +2116,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object HJSCORE5: TButton
+          object HJSCORE5: TMVWSpeedButton
             OnClick = KeypadEntryClick
             Left = 96
             Top = 104
@@ -1986,9 +2133,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object HJSCORE6: TButton
+          object HJSCORE6: TMVWSpeedButton
             OnClick = KeypadEntryClick
             Left = 184
             Top = 104
@@ -2000,9 +2150,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object HJSCORE1: TButton
+          object HJSCORE1: TMVWSpeedButton
             OnClick = KeypadEntryClick
             Left = 8
             Top = 192
@@ -2014,9 +2167,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object HJSCORE2: TButton
+          object HJSCORE2: TMVWSpeedButton
             OnClick = KeypadEntryClick
             Left = 96
             Top = 192
@@ -2028,9 +2184,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object HJSCORE3: TButton
+          object HJSCORE3: TMVWSpeedButton
             OnClick = KeypadEntryClick
             Left = 184
             Top = 192
@@ -2042,9 +2201,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object HJSCORE0: TButton
+          object HJSCORE0: TMVWSpeedButton
             OnClick = KeypadEntryClick
             Left = 8
             Top = 280
@@ -2056,9 +2218,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object HJSCORE10: TButton
+          object HJSCORE10: TMVWSpeedButton
             OnClick = KeypadEntryClick
             Left = 96
             Top = 280
@@ -2070,9 +2235,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object HJSCOREClear: TButton
+          object HJSCOREClear: TMVWSpeedButton
             OnClick = KeypadEntryClick
             Left = 184
             Top = 280
@@ -2084,7 +2252,11 @@ object MainForm: TMainForm
             Font.Height = -20
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            MultiLine = True
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
           object LabelTimePenalty: TLabel
             OnClick = ActiveEditLabelClick
@@ -2169,7 +2341,7 @@ object MainForm: TMainForm
             Picture.File = 'arrow.bmp'
             Center = True
           end
-          object ButtonSendHJ: TButton
+          object ButtonSendHJ: TMVWSpeedButton
             OnClick = ButtonSendHJClick
             Left = 400
             Top = 300
@@ -2181,8 +2353,11 @@ object MainForm: TMainForm
             Font.Style = [fsBold]
             ParentFont = False
             Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object ButtonPrev: TButton
+          object ButtonPrev: TMVWSpeedButton
             OnClick = ButtonPrevClick
             Left = 8
             Top = 380
@@ -2193,8 +2368,13 @@ object MainForm: TMainForm
             Font.Height = -22
             Font.Style = [fsBold]
             ParentFont = False
+            Color = clSilver
+            MultiLine = True
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object ButtonNext: TButton
+          object ButtonNext: TMVWSpeedButton
             OnClick = ButtonNextClick
             Left = 184
             Top = 380
@@ -2205,6 +2385,11 @@ object MainForm: TMainForm
             Font.Height = -22
             Font.Style = [fsBold]
             ParentFont = False
+            Color = clSilver
+            MultiLine = True
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
           object LabelHJMessage: TLabel
             Left = 8

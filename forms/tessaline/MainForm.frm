@@ -683,7 +683,7 @@ object MainForm: TMainForm
           BevelOuter = bvNone
           Caption = ''
           ParentColor = True
-          object DETPrevious: TButton
+          object DETPrevious: TMVWSpeedButton
             OnClick = DETPreviousClick
             Left = 8
             Top = 8
@@ -694,8 +694,12 @@ object MainForm: TMainForm
             Font.Height = -40
             Font.Style = [fsBold]
             ParentFont = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object DETNext: TButton
+          object DETNext: TMVWSpeedButton
             OnClick = DETNextClick
             Left = 8
             Top = 140
@@ -706,8 +710,12 @@ object MainForm: TMainForm
             Font.Height = -40
             Font.Style = [fsBold]
             ParentFont = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object ButtonHome: TButton
+          object ButtonHome: TMVWSpeedButton
             OnClick = ButtonHomeClick
             Left = 8
             Top = 272
@@ -718,8 +726,12 @@ object MainForm: TMainForm
             Font.Height = -20
             Font.Style = [fsBold]
             ParentFont = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object DETSCORE7: TButton
+          object DETSCORE7: TMVWSpeedButton
             OnClick = DETSCOREClick
             Left = 96
             Top = 8
@@ -731,9 +743,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object DETSCORE8: TButton
+          object DETSCORE8: TMVWSpeedButton
             OnClick = DETSCOREClick
             Left = 184
             Top = 8
@@ -745,9 +760,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object DETSCORE9: TButton
+          object DETSCORE9: TMVWSpeedButton
             OnClick = DETSCOREClick
             Left = 272
             Top = 8
@@ -759,9 +777,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object DETSCORE00: TButton
+          object DETSCORE00: TMVWSpeedButton
             OnClick = DETSCOREClick
             Left = 360
             Top = 8
@@ -773,9 +794,12 @@ object MainForm: TMainForm
             Font.Height = -30
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object DETSCORE4: TButton
+          object DETSCORE4: TMVWSpeedButton
             OnClick = DETSCOREClick
             Left = 96
             Top = 96
@@ -787,9 +811,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object DETSCORE5: TButton
+          object DETSCORE5: TMVWSpeedButton
             OnClick = DETSCOREClick
             Left = 184
             Top = 96
@@ -801,9 +828,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object DETSCORE6: TButton
+          object DETSCORE6: TMVWSpeedButton
             OnClick = DETSCOREClick
             Left = 272
             Top = 96
@@ -815,9 +845,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object DETSCORE25: TButton
+          object DETSCORE25: TMVWSpeedButton
             OnClick = DETSCOREClick
             Left = 360
             Top = 96
@@ -829,9 +862,12 @@ object MainForm: TMainForm
             Font.Height = -30
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object DETSCORE1: TButton
+          object DETSCORE1: TMVWSpeedButton
             OnClick = DETSCOREClick
             Left = 96
             Top = 184
@@ -843,9 +879,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object DETSCORE2: TButton
+          object DETSCORE2: TMVWSpeedButton
             OnClick = DETSCOREClick
             Left = 184
             Top = 184
@@ -857,9 +896,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object DETSCORE3: TButton
+          object DETSCORE3: TMVWSpeedButton
             OnClick = DETSCOREClick
             Left = 272
             Top = 184
@@ -871,9 +913,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object DETSCORE50: TButton
+          object DETSCORE50: TMVWSpeedButton
             OnClick = DETSCOREClick
             Left = 360
             Top = 184
@@ -885,9 +930,12 @@ object MainForm: TMainForm
             Font.Height = -30
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object DETSCORE0: TButton
+          object DETSCORE0: TMVWSpeedButton
             OnClick = DETSCOREClick
             Left = 96
             Top = 272
@@ -899,9 +947,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object DETSCOREClear: TButton
+          object DETSCOREClear: TMVWSpeedButton
             OnClick = DETSCOREClick
             Left = 184
             Top = 272
@@ -913,9 +964,13 @@ object MainForm: TMainForm
             Font.Height = -20
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            MultiLine = True
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object DETSCORE10: TButton
+          object DETSCORE10: TMVWSpeedButton
             OnClick = DETSCOREClick
             Left = 272
             Top = 272
@@ -927,9 +982,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object DETSCORE75: TButton
+          object DETSCORE75: TMVWSpeedButton
             OnClick = DETSCOREClick
             Left = 360
             Top = 272
@@ -941,7 +999,10 @@ object MainForm: TMainForm
             Font.Height = -30
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
         end
         object PanelElements: TPanel
@@ -1241,7 +1302,7 @@ object MainForm: TMainForm
           Font.Color = clNavy
           ParentFont = False
         end
-        object ButtonHome2: TButton
+        object ButtonHome2: TMVWSpeedButton
           OnClick = ButtonHomeClick
           Left = 16
           Top = 16
@@ -1252,6 +1313,10 @@ object MainForm: TMainForm
           Font.Height = -20
           Font.Style = [fsBold]
           ParentFont = False
+          Color = clSilver
+          EnterColor = clBlue
+          EnterColorChange = True
+          Style = ubsIntegrated
         end
         object PanelKeypad: TPanel
           Left = 345
@@ -1261,7 +1326,7 @@ object MainForm: TMainForm
           BevelOuter = bvNone
           Caption = ''
           ParentColor = True
-          object INDSCORE7: TButton
+          object INDSCORE7: TMVWSpeedButton
             Left = 8
             Top = 8
             Width = 80
@@ -1272,9 +1337,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object INDSCORE8: TButton
+          object INDSCORE8: TMVWSpeedButton
             Left = 96
             Top = 8
             Width = 80
@@ -1285,9 +1353,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object INDSCORE9: TButton
+          object INDSCORE9: TMVWSpeedButton
             Left = 184
             Top = 8
             Width = 80
@@ -1298,9 +1369,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object INDSCORE00: TButton
+          object INDSCORE00: TMVWSpeedButton
             Left = 272
             Top = 8
             Width = 80
@@ -1311,9 +1385,12 @@ object MainForm: TMainForm
             Font.Height = -30
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object INDSCORE4: TButton
+          object INDSCORE4: TMVWSpeedButton
             Left = 8
             Top = 96
             Width = 80
@@ -1324,9 +1401,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object INDSCORE5: TButton
+          object INDSCORE5: TMVWSpeedButton
             Left = 96
             Top = 96
             Width = 80
@@ -1337,9 +1417,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object INDSCORE6: TButton
+          object INDSCORE6: TMVWSpeedButton
             Left = 184
             Top = 96
             Width = 80
@@ -1350,9 +1433,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object INDSCORE25: TButton
+          object INDSCORE25: TMVWSpeedButton
             Left = 272
             Top = 96
             Width = 80
@@ -1363,9 +1449,12 @@ object MainForm: TMainForm
             Font.Height = -30
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object INDSCORE1: TButton
+          object INDSCORE1: TMVWSpeedButton
             Left = 8
             Top = 184
             Width = 80
@@ -1376,9 +1465,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object INDSCORE2: TButton
+          object INDSCORE2: TMVWSpeedButton
             Left = 96
             Top = 184
             Width = 80
@@ -1389,9 +1481,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object INDSCORE3: TButton
+          object INDSCORE3: TMVWSpeedButton
             Left = 184
             Top = 184
             Width = 80
@@ -1402,9 +1497,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object INDSCORE50: TButton
+          object INDSCORE50: TMVWSpeedButton
             Left = 272
             Top = 184
             Width = 80
@@ -1415,9 +1513,12 @@ object MainForm: TMainForm
             Font.Height = -30
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object INDSCORE0: TButton
+          object INDSCORE0: TMVWSpeedButton
             Left = 8
             Top = 272
             Width = 80
@@ -1428,9 +1529,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object INDSCOREClear: TButton
+          object INDSCOREClear: TMVWSpeedButton
             Left = 96
             Top = 272
             Width = 80
@@ -1441,9 +1545,13 @@ object MainForm: TMainForm
             Font.Height = -20
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            MultiLine = True
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object INDSCORE10: TButton
+          object INDSCORE10: TMVWSpeedButton
             Left = 184
             Top = 272
             Width = 80
@@ -1454,9 +1562,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object INDSCORE75: TButton
+          object INDSCORE75: TMVWSpeedButton
             Left = 272
             Top = 272
             Width = 80
@@ -1467,7 +1578,10 @@ object MainForm: TMainForm
             Font.Height = -30
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
         end
       end
@@ -1499,7 +1613,7 @@ object MainForm: TMainForm
           Font.Color = clNavy
           ParentFont = False
         end
-        object ButtonHome3: TButton
+        object ButtonHome3: TMVWSpeedButton
           OnClick = ButtonHomeClick
           Left = 16
           Top = 16
@@ -1510,6 +1624,10 @@ object MainForm: TMainForm
           Font.Height = -20
           Font.Style = [fsBold]
           ParentFont = False
+          Color = clSilver
+          EnterColor = clBlue
+          EnterColorChange = True
+          Style = ubsIntegrated
         end
         object PanelTimerKeypad: TPanel
           Left = 159
@@ -1519,7 +1637,7 @@ object MainForm: TMainForm
           BevelOuter = bvNone
           Caption = ''
           ParentColor = True
-          object TIMESCORE7: TButton
+          object TIMESCORE7: TMVWSpeedButton
             OnClick = FinalScoreClick
             Left = 8
             Top = 8
@@ -1531,9 +1649,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object TIMESCORE8: TButton
+          object TIMESCORE8: TMVWSpeedButton
             OnClick = FinalScoreClick
             Left = 96
             Top = 8
@@ -1545,9 +1666,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object TIMESCORE9: TButton
+          object TIMESCORE9: TMVWSpeedButton
             OnClick = FinalScoreClick
             Left = 184
             Top = 8
@@ -1559,9 +1683,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object TIMESCORE4: TButton
+          object TIMESCORE4: TMVWSpeedButton
             OnClick = FinalScoreClick
             Left = 8
             Top = 96
@@ -1573,9 +1700,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object TIMESCORE5: TButton
+          object TIMESCORE5: TMVWSpeedButton
             OnClick = FinalScoreClick
             Left = 96
             Top = 96
@@ -1587,9 +1717,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object TIMESCORE6: TButton
+          object TIMESCORE6: TMVWSpeedButton
             OnClick = FinalScoreClick
             Left = 184
             Top = 96
@@ -1601,9 +1734,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object TIMESCORE1: TButton
+          object TIMESCORE1: TMVWSpeedButton
             OnClick = FinalScoreClick
             Left = 8
             Top = 184
@@ -1615,9 +1751,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object TIMESCORE2: TButton
+          object TIMESCORE2: TMVWSpeedButton
             OnClick = FinalScoreClick
             Left = 96
             Top = 184
@@ -1629,9 +1768,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object TIMESCORE3: TButton
+          object TIMESCORE3: TMVWSpeedButton
             OnClick = FinalScoreClick
             Left = 184
             Top = 184
@@ -1643,9 +1785,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object TIMESCORE0: TButton
+          object TIMESCORE0: TMVWSpeedButton
             OnClick = FinalScoreClick
             Left = 8
             Top = 272
@@ -1657,9 +1802,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object TIMESCOREClear: TButton
+          object TIMESCOREClear: TMVWSpeedButton
             OnClick = FinalScoreClick
             Left = 96
             Top = 272
@@ -1671,9 +1819,13 @@ object MainForm: TMainForm
             Font.Height = -20
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            MultiLine = True
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object ButtonSendTime: TButton
+          object ButtonSendTime: TMVWSpeedButton
             OnClick = ButtonSendTimeClick
             Left = 8
             Top = 360
@@ -1685,6 +1837,9 @@ object MainForm: TMainForm
             Font.Style = [fsBold]
             ParentFont = False
             Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
         end
         object PanelTimerNavigation: TPanel
@@ -1925,7 +2080,7 @@ object MainForm: TMainForm
             OnSelectCell = GridRefereeSelectCell
           end
         end
-        object ButtonHome4: TButton
+        object ButtonHome4: TMVWSpeedButton
           OnClick = ButtonHomeClick
           Left = 8
           Top = 4
@@ -1936,6 +2091,10 @@ object MainForm: TMainForm
           Font.Height = -20
           Font.Style = [fsBold]
           ParentFont = False
+          Color = clSilver
+          EnterColor = clBlue
+          EnterColorChange = True
+          Style = ubsIntegrated
         end
         object PanelHJScoring: TPanel
           Left = 620
@@ -1946,7 +2105,7 @@ object MainForm: TMainForm
           Caption = ''
           ParentColor = True
           Visible = False
-          object HJSCORE7: TButton
+          object HJSCORE7: TMVWSpeedButton
             Left = 8
             Top = 16
             Width = 80
@@ -1957,9 +2116,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object HJSCORE8: TButton
+          object HJSCORE8: TMVWSpeedButton
             Left = 96
             Top = 16
             Width = 80
@@ -1970,9 +2132,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object HJSCORE9: TButton
+          object HJSCORE9: TMVWSpeedButton
             Left = 184
             Top = 16
             Width = 80
@@ -1983,9 +2148,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object HJSCORE4: TButton
+          object HJSCORE4: TMVWSpeedButton
             Left = 8
             Top = 104
             Width = 80
@@ -1996,9 +2164,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object HJSCORE5: TButton
+          object HJSCORE5: TMVWSpeedButton
             Left = 96
             Top = 104
             Width = 80
@@ -2009,9 +2180,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object HJSCORE6: TButton
+          object HJSCORE6: TMVWSpeedButton
             Left = 184
             Top = 104
             Width = 80
@@ -2022,9 +2196,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object HJSCORE1: TButton
+          object HJSCORE1: TMVWSpeedButton
             Left = 8
             Top = 192
             Width = 80
@@ -2035,9 +2212,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object HJSCORE2: TButton
+          object HJSCORE2: TMVWSpeedButton
             Left = 96
             Top = 192
             Width = 80
@@ -2048,9 +2228,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object HJSCORE3: TButton
+          object HJSCORE3: TMVWSpeedButton
             Left = 184
             Top = 192
             Width = 80
@@ -2061,9 +2244,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object HJSCORE0: TButton
+          object HJSCORE0: TMVWSpeedButton
             Left = 8
             Top = 280
             Width = 80
@@ -2074,9 +2260,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object HJSCORE10: TButton
+          object HJSCORE10: TMVWSpeedButton
             Left = 96
             Top = 280
             Width = 80
@@ -2087,10 +2276,13 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
             Visible = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object HJSCOREClear: TButton
+          object HJSCOREClear: TMVWSpeedButton
             Left = 184
             Top = 280
             Width = 80
@@ -2101,7 +2293,11 @@ object MainForm: TMainForm
             Font.Height = -20
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            MultiLine = True
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
           object LabelTimePenalty: TLabel
             OnClick = ActiveEditLabelClick
@@ -2186,7 +2382,7 @@ object MainForm: TMainForm
             Picture.File = 'arrow.bmp'
             Center = True
           end
-          object ButtonSendHJ: TButton
+          object ButtonSendHJ: TMVWSpeedButton
             OnClick = ButtonSendHJClick
             Left = 400
             Top = 300
@@ -2198,8 +2394,11 @@ object MainForm: TMainForm
             Font.Style = [fsBold]
             ParentFont = False
             Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object ButtonPrev: TButton
+          object ButtonPrev: TMVWSpeedButton
             OnClick = ButtonPrevClick
             Left = 8
             Top = 380
@@ -2210,8 +2409,13 @@ object MainForm: TMainForm
             Font.Height = -22
             Font.Style = [fsBold]
             ParentFont = False
+            Color = clSilver
+            MultiLine = True
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object ButtonNext: TButton
+          object ButtonNext: TMVWSpeedButton
             OnClick = ButtonNextClick
             Left = 184
             Top = 380
@@ -2222,6 +2426,11 @@ object MainForm: TMainForm
             Font.Height = -22
             Font.Style = [fsBold]
             ParentFont = False
+            Color = clSilver
+            MultiLine = True
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
           object LabelHJMessage: TLabel
             Left = 8
@@ -2286,7 +2495,7 @@ object MainForm: TMainForm
           Font.Color = clWhite
           ParentFont = False
         end
-        object STCSubtract1: TButton
+        object STCSubtract1: TMVWSpeedButton
           OnClick = STCSubtract1Click
           Left = 65
           Top = 438
@@ -2298,6 +2507,10 @@ object MainForm: TMainForm
           Font.Height = -32
           Font.Style = [fsBold]
           ParentFont = False
+          Color = clSilver
+          EnterColor = clBlue
+          EnterColorChange = True
+          Style = ubsIntegrated
         end
         object STCCount1: TLabel
           Left = 65
@@ -2350,7 +2563,7 @@ object MainForm: TMainForm
           Font.Color = clBlack
           ParentFont = False
         end
-        object STCSubtract2: TButton
+        object STCSubtract2: TMVWSpeedButton
           OnClick = STCSubtract1Click
           Left = 260
           Top = 438
@@ -2362,6 +2575,10 @@ object MainForm: TMainForm
           Font.Height = -32
           Font.Style = [fsBold]
           ParentFont = False
+          Color = clSilver
+          EnterColor = clBlue
+          EnterColorChange = True
+          Style = ubsIntegrated
         end
         object STCCount2: TLabel
           Left = 260
@@ -2414,7 +2631,7 @@ object MainForm: TMainForm
           Font.Color = clWhite
           ParentFont = False
         end
-        object STCSubtract3: TButton
+        object STCSubtract3: TMVWSpeedButton
           OnClick = STCSubtract1Click
           Left = 455
           Top = 438
@@ -2426,6 +2643,10 @@ object MainForm: TMainForm
           Font.Height = -32
           Font.Style = [fsBold]
           ParentFont = False
+          Color = clSilver
+          EnterColor = clBlue
+          EnterColorChange = True
+          Style = ubsIntegrated
         end
         object STCCount3: TLabel
           Left = 455
@@ -2461,7 +2682,7 @@ object MainForm: TMainForm
           ParentFont = False
           Tag = 0
         end
-        object ButtonHome5: TButton
+        object ButtonHome5: TMVWSpeedButton
           OnClick = ButtonHomeClick
           Left = 650
           Top = 40
@@ -2472,8 +2693,12 @@ object MainForm: TMainForm
           Font.Height = -20
           Font.Style = [fsBold]
           ParentFont = False
+          Color = clSilver
+          EnterColor = clBlue
+          EnterColorChange = True
+          Style = ubsIntegrated
         end
-        object STCClearButton: TButton
+        object STCClearButton: TMVWSpeedButton
           OnClick = STCClearButtonClick
           Left = 650
           Top = 168
@@ -2484,8 +2709,13 @@ object MainForm: TMainForm
           Font.Height = -20
           Font.Style = [fsBold]
           ParentFont = False
+          Color = clSilver
+          MultiLine = True
+          EnterColor = clBlue
+          EnterColorChange = True
+          Style = ubsIntegrated
         end
-        object STCStartStop: TButton
+        object STCStartStop: TMVWSpeedButton
           OnClick = STCStartStopClick
           Left = 626
           Top = 438
@@ -2496,6 +2726,11 @@ object MainForm: TMainForm
           Font.Height = -16
           Font.Style = [fsBold]
           ParentFont = False
+          Color = clSilver
+          MultiLine = True
+          EnterColor = clBlue
+          EnterColorChange = True
+          Style = ubsIntegrated
         end
         object STCClock: TLabel
           Left = 626

@@ -22,7 +22,7 @@ protected:
     MainForm->DisciplineSelectionChange(MainForm->DisciplineSelection);
     ASSERT_TRUE(Console.ConnectTo(Server));
   }
-  void Press(const std::string& button) { NamedComponent<TButton>(*MainForm, button).Click(); }
+  void Press(const std::string& button) { NamedComponent<TControl>(*MainForm, button).Click(); }
   void Key(WORD key) { MainForm->FormKeyDown(MainForm, key, 0); }
   // The frames written since the last look; a marker written now closes the list.
   std::vector<std::string> NewFrames() {

@@ -95,7 +95,7 @@ TEST_F(Snapshots, AnElementJudgesPageWithItsConfirmation) {
       elements += std::string(item) + DC2;
   MainForm->DispatchFrame(elements + EOT);
   for (const char* key : {"DETSCORE7", "DETSCORE25", "DETSCORE10", "DETSCORE8"})
-    NamedComponent<TButton>(*MainForm, key).Click();
+    NamedComponent<TControl>(*MainForm, key).Click();
   EXPECT_EQ(NamedComponent<TNotebook>(*MainForm, "_Notebook").PageIndex(), 1);
   ExpectSnapshot(*MainForm, "element-judge-page");
 

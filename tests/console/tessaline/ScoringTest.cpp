@@ -63,7 +63,7 @@ protected:
   void Receive(const std::string& frame) {
     ASSERT_TRUE(Console.Receive(Server, frame)) << "the frame was not handled";
   }
-  void Press(const std::string& button) { NamedComponent<TButton>(*MainForm, button).Click(); }
+  void Press(const std::string& button) { NamedComponent<TControl>(*MainForm, button).Click(); }
   void Key(WORD key) { MainForm->FormKeyDown(MainForm, key, 0); }
   std::string LastSent() {
     EXPECT_TRUE(Server.WaitForFrames(++Expected));
@@ -290,15 +290,15 @@ TEST_F(Scoring, AJudgeWhoChangesRoleFindsTheSendButtonOnTheNewPage) {
   EXPECT_TRUE(IsWindowVisible(Confirmation().Handle()));
 }
 
-// Keypad buttons keep the focus after a click; the key that follows must act once, through the
-// form, and never again through the focused button.
+// A keypad click leaves the focus where it was; the key that follows must act once, through the
+// form, and never again through the control that has the focus.
 TEST_F(Scoring, OneKeyPressIsOneActionWhateverHasTheFocus) {
   ConnectAs(0);
   NewFrames();
   Receive(ServerFrame("AE", ElementList(2, "a")));
   Press("DETSCORE7");
   Press("DETSCORE25");
-  KeyTo("DETSCORE25", VK_RETURN);
+  KeyTo("PanelKeypadDetailed", VK_RETURN);
   auto& scores = NamedComponent<TStringGrid>(*MainForm, "GridDetailedScores");
   EXPECT_EQ(scores.Cells(1, 0), "7.25") << "the grid shows what Accept sends";
   EXPECT_EQ(MainForm->ScoreCursor, 1);
@@ -310,7 +310,7 @@ TEST_F(Scoring, OneKeyPressIsOneActionWhateverHasTheFocus) {
   // After a receipt and its withdrawal, the next score waits for Accept under its own title.
   Receive(ServerFrame("TX", "J1  " + std::string(1, DC1)));
   KeyTo("ScoreConfirmAccept", VK_ESCAPE);
-  KeyTo("DETSCORE25", VK_RETURN);
+  KeyTo("PanelKeypadDetailed", VK_RETURN);
   EXPECT_EQ(Confirmation().Color(), 0x0000FF);
   EXPECT_EQ(Label("ScoreConfirmTitle").Caption(), "Score Confirmation");
 
@@ -328,7 +328,7 @@ TEST_F(Scoring, TheTimeKeepersKeysActOnceAndTheServersTimesReturnToTheWalkOnTime
   ConnectAs(16);
   NewFrames();
   Press("TIMESCORE5");
-  KeyTo("TIMESCORE5", VK_RETURN);
+  KeyTo("PanelTimerKeypad", VK_RETURN);
   EXPECT_EQ(NewFrames(), std::vector<std::string>{ConsoleFrame("TIME", "0:00.5\x11"
                                                                        "0:00.0\x12"
                                                                        "0:00.0\x13")});
@@ -336,14 +336,14 @@ TEST_F(Scoring, TheTimeKeepersKeysActOnceAndTheServersTimesReturnToTheWalkOnTime
 
   // Fraction keys have no meaning for a time: they only take back the receipt.
   Receive(ServerFrame("TX", "TIME" + std::string(1, DC1)));
-  auto& send = NamedComponent<TButton>(*MainForm, "ButtonSendTime");
+  auto& send = NamedComponent<TControl>(*MainForm, "ButtonSendTime");
   ASSERT_EQ(send.Caption(), "Thank You");
   for (WORD key : {VK_MULTIPLY, VK_ADD, VK_SUBTRACT, VK_DIVIDE})
-    KeyTo("TIMESCORE5", key);
+    KeyTo("PanelTimerKeypad", key);
   EXPECT_EQ(Label("WalkOnTime").Caption(), "0:00.5");
   EXPECT_EQ(send.Caption(), "Send / Enter");
 
-  KeyTo("TIMESCORE5", VK_NEXT);
+  KeyTo("PanelTimerKeypad", VK_NEXT);
   auto& arrow = NamedComponent<TImage>(*MainForm, "Arrow");
   ASSERT_EQ(arrow.Tag(), 2);
   Receive(ServerFrame("FS",
