@@ -8,6 +8,7 @@
 #include "platform/net/TcpClient.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Dialogs.h"
+#include "tests/support/AfterEvents.h"
 #include "tests/support/FakeMeetServer.h"
 #include "tests/support/MessagePump.h"
 #include "tests/support/RunningConsole.h"
@@ -185,6 +186,65 @@ TEST_F(Scoring, AnImpressionJudgeSendsThreeScoresOfFourCharacters) {
                                              "6.75\x12"
                                              "9.25\x12"))
       << "a second Accept sends the same score again";
+}
+
+// The official's own way: the mouse on the impression fields and on the keypad's speed buttons.
+// A keypad click takes no focus, so the only after-events are those of the fields clicked.
+TEST_F(Scoring, AnImpressionScoreMadeWithTheMouseOnTheKeypad) {
+  ConnectAs(5);
+  auto& fields = MainForm->ImpressionEdits;
+  std::vector<std::string> events;
+  test::RecordAfterEvents<TEdit>(fields, events);
+  const auto settle = [this] {
+    for (int round = 0; round < 10; ++round) {
+      Console.App().ProcessMessages();
+      Sleep(2);
+    }
+  };
+  const auto clickField = [](TEdit& field) {
+    SendMessageA(field.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
+    SendMessageA(field.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
+    return test::TakeFocus(field.Handle());
+  };
+  const auto click = [](const std::string& key) {
+    test::ClickWithMouse(NamedComponent<TControl>(*MainForm, key));
+  };
+  const std::vector<std::string> moves{"exit DETJ3AI", "enter DETJ2AI", "exit DETJ2AI",
+                                       "enter DETJ1AI"};
+  // Another program on the display may take the focus midway: the road then starts again.
+  const auto road = [&] {
+    for (TEdit* field : fields)
+      field->SetText("");
+    if (!test::TakeFocus(fields[2]->Handle()))
+      return false;
+    settle();
+    events.clear();
+    if (!clickField(*fields[1]) || MainForm->ScoreCursor != 2)
+      return false;
+    for (const char* key : {"DETSCORE7", "DETSCORE25", "DETSCORE10"})
+      click(key);
+    if (!clickField(*fields[0]))
+      return false;
+    click("DETSCORE8");
+    click("DETSCORE50");
+    test::PumpUntil([&] { return events.size() >= moves.size(); });
+    settle();
+    return events == moves && GetFocus() == fields[0]->Handle();
+  };
+  bool done = false;
+  for (int attempt = 0; attempt < 10 && !done; ++attempt)
+    done = road();
+  EXPECT_TRUE(done) << "the keypad left the focus in the field clicked";
+  EXPECT_EQ(events, moves);
+  EXPECT_EQ(fields[0]->Text(), "8.50");
+  EXPECT_EQ(fields[1]->Text(), "7.25");
+  EXPECT_EQ(fields[2]->Text(), "10.0");
+
+  Key(VK_RETURN);
+  Key(VK_RETURN);
+  EXPECT_EQ(LastSent(), ConsoleFrame("J6  ", "8.50\x12"
+                                             "7.25\x12"
+                                             "10.0\x12"));
 }
 
 TEST_F(Scoring, TheTimeKeeperSendsTimesAtOnce) {
