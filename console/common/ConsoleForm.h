@@ -15,6 +15,7 @@
 #include "platform/ui/StatusBars.h"
 #include "platform/ui/StdCtrls.h"
 #include "platform/ui/Timers.h"
+#include "widgets/controls/MVWSimplePanel.h"
 #include "widgets/controls/MVWSpeedButton.h"
 
 #include <span>
@@ -124,7 +125,7 @@ public:
   TLabel* LabelJudge = nullptr;
   TPanel* PanelKeypadDetailed = nullptr;
   TPanel* PanelElements = nullptr;
-  TPanel* ScoreConfirmMain = nullptr;
+  TMVWSimplePanel* ScoreConfirmMain = nullptr;
   TLabel* ScoreConfirmTitle = nullptr;
   TLabel* ScoreConfirmScore0 = nullptr;
   TPanel* ScoreConfirmButtons = nullptr;

@@ -1171,15 +1171,13 @@ object MainForm: TMainForm
           ParentFont = False
           Color = clGray
         end
-        object ScoreConfirmMain: TPanel
+        object ScoreConfirmMain: TMVWSimplePanel
           Align = alClient
           Left = 0
           Top = 0
           Width = 1050
           Height = 617
           Color = clRed
-          BevelOuter = bvNone
-          Caption = ''
           Visible = False
           object ScoreConfirmTitle: TLabel
             Align = alTop

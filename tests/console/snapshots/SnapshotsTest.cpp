@@ -100,7 +100,7 @@ TEST_F(Snapshots, AnElementJudgesPageWithItsConfirmation) {
   ExpectSnapshot(*MainForm, "element-judge-page");
 
   NamedComponent<TButton>(*MainForm, "ButtonSendScore").Click();
-  EXPECT_TRUE(NamedComponent<TPanel>(*MainForm, "ScoreConfirmMain").Visible());
+  EXPECT_TRUE(NamedComponent<TWinControl>(*MainForm, "ScoreConfirmMain").Visible());
   ExpectSnapshot(*MainForm, "element-judge-confirmation");
 }
 

@@ -90,7 +90,7 @@ protected:
     Expected = frames.size() + 1;
     return fresh;
   }
-  TPanel& Confirmation() { return NamedComponent<TPanel>(*MainForm, "ScoreConfirmMain"); }
+  TWinControl& Confirmation() { return NamedComponent<TWinControl>(*MainForm, "ScoreConfirmMain"); }
   TLabel& Label(const std::string& name) { return NamedComponent<TLabel>(*MainForm, name); }
 
   test::TFakeMeetServer Server;
