@@ -37,19 +37,24 @@ run: win
 bench: setup
 	@cmake -S . -B build/bench-native -G Ninja -DCMAKE_BUILD_TYPE=Release -DMARIVO_BENCH=ON \
 	  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null
-	@cmake --build build/bench-native --target bench_frame_parsing bench_codec bench_pixel_kernels
+	@cmake --build build/bench-native --target bench_frame_parsing bench_codec bench_pixel_kernels \
+	  bench_shape_geometry
 	@build/bench-native/bench/bench_frame_parsing
 	@build/bench-native/bench/bench_codec
 	@build/bench-native/bench/bench_pixel_kernels
+	@build/bench-native/bench/bench_shape_geometry
 	@cmake -S . -B build/bench-win -G Ninja -DCMAKE_BUILD_TYPE=Release -DMARIVO_BENCH=ON \
 	  -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake >/dev/null
 	@cmake --build build/bench-win --target bench_tp_latency bench_referee_grid bench_traffic_log \
-	  bench_gradient bench_regions
+	  bench_gradient bench_regions bench_edit_keystroke bench_shape_paint bench_fill_panel
 	@cd build/bench-win/bench && $(CURDIR)/scripts/wine-run ./bench_tp_latency.exe
 	@cd build/bench-win/bench && $(CURDIR)/scripts/wine-run ./bench_referee_grid.exe
 	@cd build/bench-win/bench && $(CURDIR)/scripts/wine-run ./bench_traffic_log.exe
 	@cd build/bench-win/bench && $(CURDIR)/scripts/wine-run ./bench_gradient.exe
 	@cd build/bench-win/bench && $(CURDIR)/scripts/wine-run ./bench_regions.exe
+	@cd build/bench-win/bench && $(CURDIR)/scripts/wine-run ./bench_edit_keystroke.exe
+	@cd build/bench-win/bench && $(CURDIR)/scripts/wine-run ./bench_shape_paint.exe
+	@cd build/bench-win/bench && $(CURDIR)/scripts/wine-run ./bench_fill_panel.exe
 
 clean:
 	rm -rf $(NATIVE) $(WIN)

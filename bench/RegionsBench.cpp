@@ -80,11 +80,11 @@ int main() {
     TMVWRegion region;
     for (int i = 0; i < count; ++i) {
       const double angle = 6.283185307179586 * i / count;
-      region.Points().AddPoint({static_cast<LONG>(200 + 190 * std::cos(angle)),
-                                static_cast<LONG>(150 + 140 * std::sin(angle))});
+      region.Points().AddPoint({static_cast<int>(200 + 190 * std::cos(angle)),
+                                static_cast<int>(150 + 140 * std::sin(angle))});
     }
     region.SetShape(rsPointList);
-    POINT first{};
+    TMVWPoint first{};
     region.Points().GetPoint(0, first);
     char name[64];
     std::snprintf(name, sizeof name, "point list of %d points, rebuilt", count);

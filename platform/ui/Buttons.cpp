@@ -1,5 +1,7 @@
 #include "platform/ui/Buttons.h"
 
+#include "platform/ui/Forms.h"
+
 #include "platform/rtl/ClassRegistry.h"
 
 namespace marivo {
@@ -15,15 +17,25 @@ void TButton::CreateParams(TCreateParams& params) {
   TWinControl::CreateParams(params);
   params.WinClassName = "BUTTON";
   // Captions such as "Clear" over "ESC" are two lines.
-  params.Style |= (Default_ ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | BS_MULTILINE;
+  params.Style |= (Active_ ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | BS_MULTILINE;
 }
 
 void TButton::SetDefault(bool value) {
   if (value == Default_)
     return;
   Default_ = value;
+  TForm* form = ParentForm();
+  FocusChanged(form ? form->ActiveControl() : nullptr);
+}
+
+void TButton::FocusChanged(TWinControl* focused) {
+  Active_ = focused == this || (Default_ && !dynamic_cast<TButton*>(focused));
+  SetButtonStyle(Active_);
+}
+
+void TButton::SetButtonStyle(bool active) {
   if (HandleAllocated())
-    SendMessageA(Handle(), BM_SETSTYLE, Default_ ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+    SendMessageA(Handle(), BM_SETSTYLE, active ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
 }
 
 // The platform button clicks on Space by itself; Enter on a focused button clicks it too, as an
@@ -38,12 +50,24 @@ bool TButton::KeyDown(WORD& key, TShiftState shift) {
 }
 
 void TButton::WndProc(TMessage& message) {
-  if (message.Msg == CN_COMMAND) {
+  switch (message.Msg) {
+  case CN_COMMAND:
     if (HIWORD(message.WParam) == BN_CLICKED)
       Click();
     return;
+  case CM_FOCUSCHANGED:
+    FocusChanged(reinterpret_cast<TWinControl*>(message.LParam));
+    return;
+  case CM_DIALOGKEY:
+    if (((message.WParam == VK_RETURN && Active_) || (message.WParam == VK_ESCAPE && Cancel_)) &&
+        Enabled() && Visible()) {
+      Click();
+      message.Result = 1;
+    }
+    return;
+  default:
+    TWinControl::WndProc(message);
   }
-  TWinControl::WndProc(message);
 }
 
 // --- TCheckBox --------------------------------------------------------------------------------

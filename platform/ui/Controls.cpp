@@ -774,6 +774,17 @@ bool TWinControl::DialogChar(TMessage& message) {
   return form->Perform(CM_DIALOGCHAR, message.WParam, message.LParam) != 0;
 }
 
+// Enter and Esc that the control does not take itself go to the form's Default and Cancel
+// buttons; true when one answered.
+bool TWinControl::DialogKey(UINT msg, WORD key) {
+  if (msg != WM_KEYDOWN || (key != VK_RETURN && key != VK_ESCAPE))
+    return false;
+  if (Handle_ && (SendMessageA(Handle_, WM_GETDLGCODE, 0, 0) & DLGC_WANTALLKEYS))
+    return false;
+  TForm* form = ParentForm();
+  return form && form->Perform(CM_DIALOGKEY, key, 0) != 0;
+}
+
 bool TWinControl::PreviewKey(UINT msg, WORD& key, TShiftState shift) {
   TForm* form = ParentForm();
   if (!form || form == this || !form->KeyPreview())
@@ -848,7 +859,7 @@ void TWinControl::WndProc(TMessage& message) {
       message.WParam = key;
       consumed = consumed || DialogChar(message);
     } else if (message.Msg == WM_KEYDOWN || message.Msg == WM_SYSKEYDOWN) {
-      consumed = KeyDown(key, shift) || TabToNext(key, shift);
+      consumed = KeyDown(key, shift) || TabToNext(key, shift) || DialogKey(message.Msg, key);
     } else {
       consumed = KeyUp(key, shift);
     }
@@ -888,6 +899,8 @@ void TWinControl::WndProc(TMessage& message) {
       SetMouseControl(nullptr);
     break;
   case CM_DIALOGCHAR:
+  case CM_DIALOGKEY:
+  case CM_FOCUSCHANGED:
     Broadcast(message);
     return;
   case CM_SYSCOLORCHANGE:

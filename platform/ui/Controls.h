@@ -322,6 +322,7 @@ private:
   bool SetCursorShape(TMessage& message);
   TGraphicControl* GraphicControlAt(int x, int y);
   bool PreviewKey(UINT msg, WORD& key, TShiftState shift);
+  bool DialogKey(UINT msg, WORD key);
 
   HWND Handle_ = nullptr;
   WNDPROC DefWndProc_ = nullptr;

@@ -301,6 +301,8 @@ void TForm::SetFocusedControl(TWinControl* control) {
   // OnExit may have moved the focus on already.
   if (control && ActiveControl_ == control)
     control->Perform(CM_ENTER, 0, 0);
+  if (ActiveControl_ == control)
+    Perform(CM_FOCUSCHANGED, 0, reinterpret_cast<LPARAM>(control));
 }
 
 void TForm::ControlRemoved(TWinControl* control) {

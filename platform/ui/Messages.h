@@ -15,23 +15,26 @@ struct TMessage {
 // Control messages of the class library, numbered from its customary base. The widget library
 // owns 0xB0CD to 0xB0D6; nothing here may fall into that range.
 constexpr UINT CM_BASE = 0xB000;
-// A character no control used, to the form's controls until one answers 1 (an accelerator).
-constexpr UINT CM_DIALOGCHAR = CM_BASE + 6;
-// To every child when its parent's font, colour or Ctl3D changed.
-constexpr UINT CM_PARENTFONTCHANGED = CM_BASE + 8;
-constexpr UINT CM_PARENTCOLORCHANGED = CM_BASE + 9;
-constexpr UINT CM_PARENTCTL3DCHANGED = CM_BASE + 17;
-// Sent to the control itself when the property changed.
-constexpr UINT CM_ENABLEDCHANGED = CM_BASE + 12;
-constexpr UINT CM_COLORCHANGED = CM_BASE + 13;
-constexpr UINT CM_FONTCHANGED = CM_BASE + 14;
-constexpr UINT CM_CTL3DCHANGED = CM_BASE + 16;
-constexpr UINT CM_TEXTCHANGED = CM_BASE + 18; // Caption or Text
-// The mouse came over a control, window-less or not, or left it; a leave always comes first.
-constexpr UINT CM_MOUSEENTER = CM_BASE + 19;
-constexpr UINT CM_MOUSELEAVE = CM_BASE + 20;
-// A grouped button went down; to its siblings, wParam its group, lParam the button.
-constexpr UINT CM_BUTTONPRESSED = CM_BASE + 24;
+constexpr UINT CM_DIALOGKEY = CM_BASE + 5;    // Enter or Esc that the focused control left, to the
+                                              // controls until one answers 1 (Default, Cancel)
+constexpr UINT CM_DIALOGCHAR = CM_BASE + 6;   // an unused character key, to the controls until one
+                                              // answers 1 (accelerators)
+constexpr UINT CM_FOCUSCHANGED = CM_BASE + 7; // to every control of a form when its active control
+                                              // changed: lParam the new one (or none)
+constexpr UINT CM_PARENTFONTCHANGED = CM_BASE + 8;  // to every child when its parent's font changed
+constexpr UINT CM_PARENTCOLORCHANGED = CM_BASE + 9; // to every child when its parent's colour
+                                                    // changed
+constexpr UINT CM_ENABLEDCHANGED = CM_BASE + 12;    // Enabled changed; sent to the control itself
+constexpr UINT CM_COLORCHANGED = CM_BASE + 13;      // Color changed
+constexpr UINT CM_FONTCHANGED = CM_BASE + 14;       // Font changed
+constexpr UINT CM_CTL3DCHANGED = CM_BASE + 16;      // Ctl3D changed; sent to the control itself
+constexpr UINT CM_PARENTCTL3DCHANGED = CM_BASE + 17; // to every child when its parent's Ctl3D
+                                                     // changed
+constexpr UINT CM_TEXTCHANGED = CM_BASE + 18;        // Caption or Text changed
+constexpr UINT CM_MOUSEENTER = CM_BASE + 19; // the mouse came over the control, window-less or not
+constexpr UINT CM_MOUSELEAVE = CM_BASE + 20; // the mouse left it; always before the next enter
+constexpr UINT CM_BUTTONPRESSED = CM_BASE + 24;  // a grouped button went down: wParam its group,
+                                                 // lParam the button; to its siblings
 constexpr UINT CM_SHOWINGCHANGED = CM_BASE + 25; // a control became visible or hidden
 // To the control that became, or stopped being, its form's active control.
 constexpr UINT CM_ENTER = CM_BASE + 26;
@@ -47,6 +50,7 @@ constexpr UINT CN_BASE = 0xBC00;
 constexpr UINT CN_COMMAND = CN_BASE + WM_COMMAND;
 constexpr UINT CN_NOTIFY = CN_BASE + WM_NOTIFY;
 constexpr UINT CN_DRAWITEM = CN_BASE + WM_DRAWITEM;
+constexpr UINT CN_MEASUREITEM = CN_BASE + WM_MEASUREITEM;
 constexpr UINT CN_CTLCOLORBTN = CN_BASE + WM_CTLCOLORBTN;
 constexpr UINT CN_CTLCOLOREDIT = CN_BASE + WM_CTLCOLOREDIT;
 constexpr UINT CN_CTLCOLORLISTBOX = CN_BASE + WM_CTLCOLORLISTBOX;

@@ -303,6 +303,35 @@ TEST_F(StdCtrlsButton, ARealClickSpaceOrEnterClicksOnce) {
   EXPECT_EQ(Form->Fired["SendButton"], 3);
 }
 
+TEST_F(StdCtrlsButton, EnterAndEscReachDefaultAndCancelFromOtherControls) {
+  ShowForm();
+  auto& send = Find<TButton>("SendButton");
+  auto& confirm = Find<TCheckBox>("ConfirmCheck");
+  confirm.SetFocus();
+  App.ProcessMessages();
+  EXPECT_TRUE(send.Active());
+  SendMessageA(confirm.Handle(), WM_KEYDOWN, VK_RETURN, 1);
+  EXPECT_EQ(Form->Fired["SendButton"], 1);
+  SendMessageA(confirm.Handle(), WM_KEYDOWN, VK_ESCAPE, 1);
+  EXPECT_EQ(Form->Fired["SendButton"], 1);
+  send.SetCancel(true);
+  SendMessageA(confirm.Handle(), WM_KEYDOWN, VK_ESCAPE, 1);
+  EXPECT_EQ(Form->Fired["SendButton"], 2);
+
+  // Another button with the focus is the one Enter stands for.
+  auto* other = new TButton(Form);
+  other->SetParent(Form);
+  other->SetBounds(300, 10, 75, 25);
+  other->SetFocus();
+  App.ProcessMessages();
+  EXPECT_FALSE(send.Active());
+  EXPECT_FALSE(GetWindowLongA(send.Handle(), GWL_STYLE) & BS_DEFPUSHBUTTON);
+  EXPECT_TRUE(GetWindowLongA(other->Handle(), GWL_STYLE) & BS_DEFPUSHBUTTON);
+  confirm.SetFocus();
+  App.ProcessMessages();
+  EXPECT_TRUE(GetWindowLongA(send.Handle(), GWL_STYLE) & BS_DEFPUSHBUTTON);
+}
+
 TEST_F(StdCtrlsButton, ClickInCodeRunsOnClickEvenWhenDisabled) {
   ShowForm();
   auto& send = Find<TButton>("SendButton");

@@ -4,6 +4,7 @@
 #include "platform/ui/Menus.h"
 #include "widgets/foundation/MVWApplication.h"
 #include "widgets/foundation/MVWMessages.h"
+#include "widgets/foundation/MVWXPStyles.h"
 #include "widgets/foundation/mvwgraph.h"
 
 #include <windowsx.h>
@@ -111,26 +112,14 @@ private:
 } // namespace
 
 TMVWBaseEdit::TMVWBaseEdit(TComponent* owner)
-    : TMVWCustomControl(owner), TMVWEditModel(this, KeyState),
-      Caret_(std::make_unique<TMVWCaret>(this)), Font3D_(std::make_unique<TMVW3DCaption>()),
-      Bevel_(std::make_unique<TMVWBevel>()) {
+    : TMVWCustomBevelPanel(owner), TMVWEditModel(this, KeyState),
+      Caret_(std::make_unique<TMVWCaret>(this)), Font3D_(std::make_unique<TMVW3DCaption>()) {
   SetControlStyle(ControlStyle() & ~csAcceptsControls);
   SetView(this);
   SetClipboard(&PlatformClipboard);
   SetOemConverter(&OemCodePage);
-  Bevel_->SetMode(bmWindows);
-  Font3D_->OnChange = [this](TObject*) {
-    Perform(CM_FONTCHANGED, 0, 0);
-    Invalidate();
-    if (OnChange)
-      OnChange(this);
-  };
-  Bevel_->OnChange = [this](TObject*) {
-    CalcTextRect();
-    Invalidate();
-    if (OnChange)
-      OnChange(this);
-  };
+  Bevel().SetMode(bmWindows);
+  Font3D_->OnChange = [this](TObject* sender) { ChildChanged(sender); };
   SetCursor(crIBeam);
   SetColor(clWhite);
   SetTabStop(true);
@@ -141,16 +130,22 @@ TMVWBaseEdit::~TMVWBaseEdit() {
   BackBuffer_.reset();
   StopDragTimer();
   Font3D_->OnChange = nullptr;
-  Bevel_->OnChange = nullptr;
 }
 
 void TMVWBaseEdit::SetFont3D(const TMVW3DCaption& value) {
   Font3D_->Assign(value);
 }
 
-void TMVWBaseEdit::SetBevel(const TMVWBevel& value) {
-  Bevel_->Assign(value);
-  Perform(CM_MVWBEVELCHANGED, 0, 0);
+// The bevel and the 3D font repaint as a bevel panel's sub-objects do, then tell of a change.
+void TMVWBaseEdit::ChildChanged(TObject* sender) {
+  if (sender == Font3D_.get())
+    Perform(CM_FONTCHANGED, 0, 0);
+  TMVWCustomBevelPanel::ChildChanged(sender);
+  if (sender == Font3D_.get() || sender == &Bevel()) {
+    CalcTextRect();
+    if (OnChange)
+      OnChange(this);
+  }
 }
 
 void TMVWBaseEdit::SetAlignment(TAlignment value) {
@@ -214,8 +209,21 @@ int TMVWBaseEdit::TextWidthFx(const std::string& text) {
 }
 
 RECT TMVWBaseEdit::DeflateForBorder(const RECT& rect) {
+  // The theme is asked for the window's own frame, which needs the window.
+  if (ThemedDrawing() && Bevel().Mode() == bmWindows && HandleAllocated()) {
+    const TMVWXPStyles& styles = XPStyles();
+    if (styles.OpenThemeData && styles.GetThemeBackgroundContentRect && styles.CloseThemeData) {
+      if (HTHEME theme = styles.OpenThemeData(Handle(), L"EDIT")) {
+        RECT content = rect;
+        styles.GetThemeBackgroundContentRect(theme, nullptr, 1, GetThemeEditState(), &rect,
+                                             &content);
+        styles.CloseThemeData(theme);
+        return content;
+      }
+    }
+  }
   RECT inner = rect;
-  const int extent = Bevel_->GetExtent();
+  const int extent = Bevel().GetExtent();
   InflateRect(&inner, -extent, -extent);
   return inner;
 }
@@ -248,6 +256,13 @@ void TMVWBaseEdit::PaintBack(const RECT& rect) {
   TCanvas& canvas = SurfaceCanvas();
   if (BackFromParent() && PaintParentBack(canvas, rect, 0, POINT{0, 0}))
     return;
+  if (ThemedDrawing()) {
+    TBitmap themed;
+    themed.SetSize(Width(), Height());
+    PaintThemeFrame(themed.Canvas(), ClientRect());
+    canvas.CopyRect(rect, themed.Canvas(), rect);
+    return;
+  }
   canvas.Brush().SetColor(Color());
   canvas.Brush().SetStyle(bsSolid);
   canvas.FillRect(rect);
@@ -259,7 +274,7 @@ bool TMVWBaseEdit::RepaintOnExit() {
 
 void TMVWBaseEdit::PaintFlatBorder() {
   if (!ThemedDrawing()) {
-    TMVWCustomControl::PaintFlatBorder();
+    TMVWCustomBevelPanel::PaintFlatBorder();
     return;
   }
   if (Transparent())
@@ -274,13 +289,15 @@ void TMVWBaseEdit::Paint() {
   TMVWCustomControl::Paint();
   if (!Focused() && Flat() && !ThemedDrawing())
     PaintFlatBorder();
+  else if (ThemedDrawing() && Bevel().Mode() == bmWindows)
+    PaintThemeFrame(Canvas(), ClientRect());
   else
-    Bevel_->PaintBevel(Canvas(), ClientRect(), Transparent());
+    Bevel().PaintBevel(Canvas(), ClientRect(), Transparent());
   UpdateCaretPos();
 }
 
 void TMVWBaseEdit::Loaded() {
-  TMVWCustomControl::Loaded();
+  TMVWCustomBevelPanel::Loaded();
   CalcTextRect();
   Invalidate();
 }
@@ -424,7 +441,7 @@ void TMVWBaseEdit::RefreshModifiers() {
 }
 
 bool TMVWBaseEdit::KeyDown(WORD& key, TShiftState shift) {
-  const bool consumed = TMVWCustomControl::KeyDown(key, shift);
+  const bool consumed = TMVWCustomBevelPanel::KeyDown(key, shift);
   RefreshModifiers();
   if (consumed || key == 0 || !Enabled())
     return consumed;
@@ -433,13 +450,13 @@ bool TMVWBaseEdit::KeyDown(WORD& key, TShiftState shift) {
 }
 
 bool TMVWBaseEdit::KeyUp(WORD& key, TShiftState shift) {
-  const bool consumed = TMVWCustomControl::KeyUp(key, shift);
+  const bool consumed = TMVWCustomBevelPanel::KeyUp(key, shift);
   RefreshModifiers();
   return consumed;
 }
 
 bool TMVWBaseEdit::KeyPress(char& key) {
-  if (TMVWCustomControl::KeyPress(key) || key == 0)
+  if (TMVWCustomBevelPanel::KeyPress(key) || key == 0)
     return true;
   TypeChar(key);
   return false;
@@ -479,7 +496,7 @@ void TMVWBaseEdit::FocusLost() {
 }
 
 void TMVWBaseEdit::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
-  TMVWCustomControl::MouseDown(button, shift, x, y);
+  TMVWCustomBevelPanel::MouseDown(button, shift, x, y);
   if (button != mbLeft || !Enabled())
     return;
   LastMouse_ = MAKELPARAM(x, y);
@@ -500,14 +517,14 @@ void TMVWBaseEdit::MouseDown(TMouseButton button, TShiftState shift, int x, int 
 }
 
 void TMVWBaseEdit::MouseMove(TShiftState shift, int x, int y) {
-  TMVWCustomControl::MouseMove(shift, x, y);
+  TMVWCustomBevelPanel::MouseMove(shift, x, y);
   LastMouse_ = MAKELPARAM(x, y);
   if (Enabled() && MouseIsDown_ && shift == ssLeft)
     MouseSelectTo(PosFromX(x));
 }
 
 void TMVWBaseEdit::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
-  TMVWCustomControl::MouseUp(button, shift, x, y);
+  TMVWCustomBevelPanel::MouseUp(button, shift, x, y);
   if (button == mbLeft) {
     StopDragTimer();
     if (MouseIsDown_ && GetCapture() == Handle())
@@ -678,7 +695,7 @@ void TMVWBaseEdit::AnswerEditMessage(TMessage& message) {
 void TMVWBaseEdit::WndProc(TMessage& message) {
   switch (message.Msg) {
   case WM_SETFOCUS:
-    TMVWCustomControl::WndProc(message);
+    TMVWCustomBevelPanel::WndProc(message);
     FocusGained();
     return;
   case WM_KILLFOCUS:
@@ -686,18 +703,18 @@ void TMVWBaseEdit::WndProc(TMessage& message) {
       SelectionHidden_ = true;
       RepaintText(-1);
     }
-    TMVWCustomControl::WndProc(message);
+    TMVWCustomBevelPanel::WndProc(message);
     FocusLost();
     return;
   case WM_GETDLGCODE:
-    TMVWCustomControl::WndProc(message);
+    TMVWCustomBevelPanel::WndProc(message);
     message.Result |= DLGC_WANTARROWS | DLGC_WANTCHARS;
     return;
   case WM_ERASEBKGND:
     message.Result = 1;
     return;
   case WM_SIZE:
-    TMVWCustomControl::WndProc(message);
+    TMVWCustomBevelPanel::WndProc(message);
     if (Focused())
       PrepareBackBuffer();
     else
@@ -707,13 +724,13 @@ void TMVWBaseEdit::WndProc(TMessage& message) {
     message.Result = static_cast<LRESULT>(TextValue().size());
     return;
   case WM_SETTEXT:
-    TMVWCustomControl::WndProc(message);
+    TMVWCustomBevelPanel::WndProc(message);
     TextChanged();
     if (OnChange)
       OnChange(this);
     return;
   case WM_GETTEXT:
-    TMVWCustomControl::WndProc(message);
+    TMVWCustomBevelPanel::WndProc(message);
     BeforeGetText();
     return;
   case WM_CUT:
@@ -729,26 +746,26 @@ void TMVWBaseEdit::WndProc(TMessage& message) {
     ClearSelection();
     return;
   case CM_FONTCHANGED:
-    TMVWCustomControl::WndProc(message);
+    TMVWCustomBevelPanel::WndProc(message);
     FontChanged();
     return;
   case CM_ENABLEDCHANGED:
-    TMVWCustomControl::WndProc(message);
+    TMVWCustomBevelPanel::WndProc(message);
     RepaintText(-1);
     return;
   case CM_MVWTHEMECHANGED:
-    TMVWCustomControl::WndProc(message);
+    TMVWCustomBevelPanel::WndProc(message);
     RecreateWnd();
     return;
   case CM_MOUSEENTER:
-    TMVWCustomControl::WndProc(message);
+    TMVWCustomBevelPanel::WndProc(message);
     if (FocusOnMouseAbove() && Enabled() && CanFocus())
       SetFocus();
     else if (ThemedDrawing() && Flat())
       Invalidate();
     return;
   case CM_MOUSELEAVE:
-    TMVWCustomControl::WndProc(message);
+    TMVWCustomBevelPanel::WndProc(message);
     if (ThemedDrawing() && Flat())
       RepaintText(-1);
     return;
@@ -757,7 +774,7 @@ void TMVWBaseEdit::WndProc(TMessage& message) {
       AnswerEditMessage(message);
       return;
     }
-    TMVWCustomControl::WndProc(message);
+    TMVWCustomBevelPanel::WndProc(message);
   }
 }
 

@@ -1,10 +1,9 @@
 #pragma once
 
 #include "platform/ui/Labels.h"
-#include "widgets/controls/MVWCustomControl.h"
+#include "widgets/controls/MVWCustomBevelPanel.h"
 #include "widgets/controls/portable/MVWEditModel.h"
 #include "widgets/foundation/MVW3DCaption.h"
-#include "widgets/foundation/MVWBevel.h"
 #include "widgets/foundation/MVWCaret.h"
 
 #include <cstdint>
@@ -25,7 +24,7 @@ inline constexpr const char* SMVWEditSelectAll = "Select all";
 // platform edit's messages, draws its text with 3D effects through a back buffer while focused,
 // scrolls to keep the caret in sight, drags the selection with the mouse and offers a context
 // menu. The display text, the caret placement and the hit test come from TMVWCustomEdit.
-class TMVWBaseEdit : public TMVWCustomControl, public TMVWEditModel, protected IMVWEditView {
+class TMVWBaseEdit : public TMVWCustomBevelPanel, public TMVWEditModel, protected IMVWEditView {
 public:
   explicit TMVWBaseEdit(TComponent* owner);
   ~TMVWBaseEdit() override;
@@ -34,8 +33,6 @@ public:
   void SetCaret(const TMVWCaret& value) { Caret_->Assign(value); }
   TMVW3DCaption& Font3D() { return *Font3D_; }
   void SetFont3D(const TMVW3DCaption& value);
-  TMVWBevel& Bevel() { return *Bevel_; }
-  void SetBevel(const TMVWBevel& value);
   TAlignment Alignment() const { return Alignment_; }
   void SetAlignment(TAlignment value);
   TColor HighlightText() const { return HighlightText_; }
@@ -74,6 +71,9 @@ protected:
   void DragStarted() override;
   void DragEnded() override;
   bool Loading() const override { return (ComponentState() & csLoading) != 0; }
+  bool UsesThemes() override { return true; }
+  bool CanUseThemeBack() override { return false; }
+  bool IsReadOnlyLook() override { return ReadOnly(); }
 
   virtual void CalcTextRect();
   virtual void PrepareBackBuffer();
@@ -92,6 +92,8 @@ protected:
   void Paint() override;
   void Loaded() override;
   void PaintFlatBorder() override;
+  using TMVWCustomBevelPanel::ChildChanged;
+  void ChildChanged(TObject* sender) override;
   void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
   void MouseMove(TShiftState shift, int x, int y) override;
   void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
@@ -121,7 +123,6 @@ private:
 
   std::unique_ptr<TMVWCaret> Caret_;
   std::unique_ptr<TMVW3DCaption> Font3D_;
-  std::unique_ptr<TMVWBevel> Bevel_;
   std::unique_ptr<TBitmap> BackBuffer_;
   TAlignment Alignment_ = taLeftJustify;
   TColor HighlightText_ = static_cast<TColor>(0x8000000E);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/ui/ScrollBoxes.h"
+#include "widgets/controls/MVWBaseGraphicControl.h"
 #include "widgets/foundation/MVWBevel.h"
 
 #include <cstdint>
@@ -12,7 +13,7 @@ class TBitmap;
 
 // A scroll box with a bevel in its non-client area that can show its parent's background and
 // pass it on to see-through children, refreshing them as it scrolls.
-class TMVWCustomScrollBox : public TScrollBox {
+class TMVWCustomScrollBox : public TScrollBox, public TMVWParentBackSource {
 public:
   explicit TMVWCustomScrollBox(TComponent* owner);
   ~TMVWCustomScrollBox() override;
@@ -43,7 +44,7 @@ public:
   virtual bool CanUseThemeBack() { return true; }
   virtual bool UsesThemes() { return true; }
   virtual bool ThemedTransparent();
-  virtual bool HasParentBack();
+  bool HasParentBack() override;
   virtual TBitmap* ParentBackBitmap();
   virtual POINT MapBackOrigin(POINT point);
   virtual bool PaintParentBack(TCanvas& canvas, const RECT& rect, int flags, POINT origin);

@@ -3,6 +3,7 @@
 #include "platform/rtl/ClassRegistry.h"
 #include "widgets/controls/MVWControls.h"
 #include "widgets/controls/MVWEditAutoComplete.h"
+#include "widgets/controls/MVWPanelClasses.h"
 #include "widgets/controls/mvwsbtn.h"
 #include "widgets/foundation/portable/mvwcont.h"
 
@@ -12,7 +13,7 @@ namespace marivo {
 
 void RegisterEditClasses() {
   static const bool registered = [] {
-    RegisterControlClasses();
+    RegisterWidgetPanelClasses();
     RegisterSpecialButtonClasses();
     using A = TMVWEditAutoComplete;
     RegisterComponentClass<A, TMVWComponent>("TMVWEditAutoComplete")
@@ -24,7 +25,8 @@ void RegisterEditClasses() {
         .Boolean("Enabled", &A::Enabled, &A::SetEnabled, true)
         .Event("OnAdd", &A::OnAdd);
     using E = TMVWEdit;
-    RegisterComponentClass<E, TMVWCustomControl>("TMVWEdit")
+    auto edit = RegisterComponentClass<E, TMVWCustomBevelPanel>("TMVWEdit");
+    PublishImageLink(edit)
         .Integer("Color", ColorIdents(), &TControl::Color, &TControl::SetColor, clWhite)
         .Stored([](TControl& control) { return !control.ParentColor(); })
         .Integer("Height", &TControl::Height, &TControl::SetHeight, 21)
@@ -33,9 +35,6 @@ void RegisterEditClasses() {
         .Boolean("CtlXP", &E::CtlXP, &E::SetCtlXP, true)
         .Boolean("Flat", &E::Flat, &E::SetFlat, false)
         .Boolean("Transparent", &E::Transparent, &E::SetTransparent, false)
-        .Component("ImageList", &E::ImageList, &E::SetImageList)
-        .Integer("ImageIndex", &E::ImageIndex, &E::SetImageIndex, 0)
-        .Integer("ListIndex", &E::ListIndex, &E::SetListIndex, 0)
         .Component("AutoComplete", &E::AutoComplete, &E::SetAutoComplete)
         .Boolean("AutoSelect", &E::AutoSelect, &E::SetAutoSelect, false)
         .Boolean("AutoSize", &E::AutoSize, &E::SetAutoSize, false)

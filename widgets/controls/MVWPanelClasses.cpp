@@ -2,6 +2,7 @@
 
 #include "platform/rtl/ClassRegistry.h"
 #include "widgets/controls/MVWBackPanel.h"
+#include "widgets/controls/MVWButtonPanel.h"
 #include "widgets/controls/MVWControls.h"
 #include "widgets/controls/MVWCustomStatusBar.h"
 #include "widgets/controls/MVWPanelFill.h"
@@ -58,6 +59,26 @@ void RegisterWidgetPanelClasses() {
         .Class("FontFX", &TMVWPanelFill::FontFX)
         .Boolean("TransparentBorder", &TMVWPanelFill::TransparentBorder,
                  &TMVWPanelFill::SetTransparentBorder, false);
+
+    RegisterSpecialButtonClasses();
+    using TButtons = TMVWButtonPanel;
+    auto buttonPanel = RegisterComponentClass<TButtons, TMVWCustomPanelFill>("TMVWButtonPanel");
+    PublishImageLink(buttonPanel)
+        .Boolean("Transparent", &TButtons::Transparent, &TButtons::SetTransparent, false)
+        .Boolean("Flat", &TButtons::Flat, &TButtons::SetFlat, false)
+        .Class("Bevel", &TButtons::Bevel)
+        .Class("BackFX", &TButtons::BackFX)
+        .Class("FillObject", &TButtons::FillObject)
+        .Collection("Buttons", &TButtons::Buttons)
+        .Integer("ButtonWidth", &TButtons::ButtonWidth, &TButtons::SetButtonWidth, 20)
+        .Integer("ButtonHeight", &TButtons::ButtonHeight, &TButtons::SetButtonHeight, 20)
+        .Enumeration("ButtonStyle",
+                     {"ubsAutoDetect", "ubsWin31", "ubsWin40", "ubsKestrin", "ubsKestrinFlat",
+                      "ubsFlat", "ubsFlatUnColored", "ubsNavigator", "ubsExplorer",
+                      "ubsExplorerColored", "ubsIntegrated", "ubsWinXP", "ubsWinXPCombo",
+                      "ubsWinXPTool"},
+                     &TButtons::ButtonStyle, &TButtons::SetButtonStyle, ubsAutoDetect)
+        .Event("OnButtonClick", &TButtons::OnButtonClick);
     return true;
   }();
   (void)registered;

@@ -1,6 +1,7 @@
 #include "widgets/controls/mvwsbtn.h"
 
 #include "platform/rtl/ClassRegistry.h"
+#include "widgets/controls/MVWButtonPanel.h"
 #include "widgets/controls/MVWCustomEdit.h"
 
 namespace marivo {
@@ -46,6 +47,8 @@ void TMVWSpecialButton::ButtonClicked() {
   auto* buttons = static_cast<TMVWSpecialButtons*>(Collection());
   if (auto* edit = buttons ? dynamic_cast<TMVWCustomEdit*>(buttons->OwnerControl()) : nullptr)
     edit->DoButtonClick(Button_, index);
+  if (auto* panel = buttons ? dynamic_cast<TMVWButtonPanel*>(buttons->OwnerControl()) : nullptr)
+    panel->ButtonClicked(*Button_);
 }
 
 void TMVWSpecialButton::Assign(const TPersistent& source) {

@@ -4,28 +4,12 @@
 #include "widgets/foundation/MVWShadow.h"
 #include "widgets/foundation/MVWSimpleBevel.h"
 #include "widgets/foundation/portable/MVWBase.h"
+#include "widgets/foundation/portable/MVWShapeGeometry.h"
 
 #include <cstdint>
 #include <memory>
 
 namespace marivo {
-
-enum TMVWShapeType : std::uint8_t {
-  stEllipse,
-  stRectangle,
-  stRoundRect,
-  stDirectUp,
-  stDirectRight,
-  stDirectDown,
-  stDirectLeft,
-  stDiamond,
-  stComb,
-  stOctagon,
-  stStar
-};
-
-// 0..100
-using TMVWPercent = std::uint8_t;
 
 // The kind of a shape with its outline, shadow, fill and rounding; any change inside them is a
 // change of the shape.

@@ -301,27 +301,18 @@ void TMVWRegion::SetRoundY(int value) {
 }
 
 std::vector<std::int64_t> TMVWRegion::PointList() const {
-  std::vector<TMVWPoint> points;
-  for (int i = 0; i < Points_->Count(); ++i) {
-    POINT point{};
-    Points_->GetPoint(i, point);
-    points.push_back({point.x, point.y});
-  }
-  return PointsToList(points);
+  return PointsToList(Points_->Points());
 }
 
 void TMVWRegion::ReadPointList(const std::vector<std::int64_t>& values) {
   for (const TMVWPoint& point : PointsFromList(values))
-    Points_->AddPoint({point.X, point.Y});
+    Points_->AddPoint(point);
 }
 
 void TMVWRegion::RebuildUserRegion() {
   if (Points_->Count() == 0 || Shape_ != rsPointList)
     return;
-  std::vector<POINT> points(static_cast<std::size_t>(Points_->Count()));
-  for (int i = 0; i < Points_->Count(); ++i)
-    Points_->GetPoint(i, points[static_cast<std::size_t>(i)]);
-  const TMVWRegionHandle polygon = PolygonRegion(points);
+  const TMVWRegionHandle polygon = PolygonRegion(WinPoints(Points_->Points()));
   if (!polygon)
     return;
   std::vector<std::uint8_t> data(GetRegionData(polygon.Get(), 0, nullptr));
@@ -585,9 +576,7 @@ void TMVWRegion::PaintBorder(TCanvas& canvas, const RECT& paintRect) {
     break;
   }
   case rsPointList: {
-    std::vector<POINT> points(static_cast<std::size_t>(Points_->Count()));
-    for (int i = 0; i < Points_->Count(); ++i)
-      Points_->GetPoint(i, points[static_cast<std::size_t>(i)]);
+    const std::vector<POINT> points = WinPoints(Points_->Points());
     if (points.size() < 2 || border.Style() == rbNone)
       break;
     const bool swapped = border.Style() == rbLowered || border.Style() == rbSingleLowered ||

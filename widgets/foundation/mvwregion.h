@@ -3,10 +3,10 @@
 #include "platform/rtl/Components.h"
 #include "platform/ui/Canvas.h"
 #include "widgets/foundation/MVWGdiHandles.h"
-#include "widgets/foundation/MVWPointList.h"
 #include "widgets/foundation/MVWRegionMask.h"
 #include "widgets/foundation/MVWShadow.h"
 #include "widgets/foundation/portable/MVWBase.h"
+#include "widgets/foundation/portable/MVWPointList.h"
 #include "widgets/foundation/portable/MVWRegionGeometry.h"
 
 #include <windows.h>

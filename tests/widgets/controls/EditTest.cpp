@@ -60,6 +60,7 @@ protected:
   }
   void TearDown() override {
     Form.reset();
+    MVWApplication->SetThemeActiveSeam(std::nullopt);
     TPopupMenu::SetTracker({});
     Clipboard().SetAsText(SavedClipboard.value_or(""));
   }
@@ -290,6 +291,20 @@ TEST_F(EditTest, TheSelectionIsHighlightedOnlyWhileFocused) {
   ASSERT_TRUE(test::TakeFocus(other->Handle()));
   EXPECT_EQ(edit->SelLength(), 4); // kept, only not shown
   EXPECT_EQ(CountColour(*edit->Picture(), clRed), 0);
+}
+
+TEST_F(EditTest, WithoutVisualStylesTheWindowBorderFramesTheTextAndTheHighlightShows) {
+  MVWApplication->SetThemeActiveSeam(false);
+  TProbeEdit* edit = AddEdit("Edit", 10, "WWWW");
+  edit->SetHighlightBack(clRed);
+  Show();
+  EXPECT_TRUE(GetWindowLongA(edit->Handle(), GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+  ASSERT_TRUE(test::TakeFocus(edit->Handle()));
+  edit->SelectAll();
+  EXPECT_GT(CountColour(*edit->Picture(), clRed), 0);
+  RECT client{};
+  GetClientRect(edit->Handle(), &client);
+  EXPECT_EQ(edit->TextRect().right, client.right - 2); // one for the area, one inside it
 }
 
 TEST_F(EditTest, AMaskedTextShowsNoLetterShapes) {
@@ -628,7 +643,8 @@ TEST_F(EditTest, ScoreFieldComesFromFormDataAndWritesBackOnlyItsSettings) {
   for (const char* stored : {"MaxLength = 4", "CharCase = ecUpperCase", "ReadOnly = True",
                              "Caret.BlinkRate = 530", "Text = '9.5'", "Caption = '+'"})
     EXPECT_NE(written.find(stored), std::string::npos) << stored << "\n" << written;
-  for (const char* left : {"Color", "Cursor", "PasswordChar", "CustomButtonWidth", "TabStop"})
+  for (const char* left :
+       {"Color", "Cursor", "PasswordChar", "CustomButtonWidth", "TabStop", "TMVWSpeedButton"})
     EXPECT_EQ(written.find(left), std::string::npos) << left << "\n" << written;
 
   score.SetAutoSize(true);

@@ -1,27 +1,20 @@
-#include "platform/ui/Application.h"
-#include "platform/ui/Forms.h"
-#include "platform/ui/StdClasses.h"
-#include "tests/support/MessageRecorder.h"
-#include "tests/support/OffScreen.h"
+#include "platform/rtl/FormLoader.h"
 #include "tests/support/Snapshot.h"
+#include "tests/widgets/controls/PanelTestForm.h"
 #include "widgets/controls/MVWBackPanel.h"
-#include "widgets/controls/MVWPanelClasses.h"
+#include "widgets/controls/MVWButtonPanel.h"
 #include "widgets/controls/MVWPanelFill.h"
 #include "widgets/foundation/MVWMessages.h"
-#include "widgets/foundation/MVWUnits.h"
 #include "widgets/foundation/mvwgraph.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
-#include <memory>
 #include <string>
 #include <vector>
 
 namespace marivo {
 namespace {
 
-using testing::TMessageRecorder;
+using testing::Tile;
 using testing::TOffScreen;
 using testing::TRecording;
 
@@ -41,44 +34,17 @@ RECT Ink(TBitmap& picture, TColor background) {
   return ink;
 }
 
-class MVWPanelFill : public ::testing::Test {
+// The fill panels stand on a back panel tiled with the test tile.
+class MVWPanelFill : public testing::TPanelTestForm {
 protected:
   void SetUp() override {
-    RegisterStandardClasses();
-    RegisterFoundationClasses();
-    RegisterWidgetPanelClasses();
-    Form = std::make_unique<TForm>(nullptr);
-    Form->SetBorderStyle(bsNone);
-    Form->SetBounds(60, 60, 400, 260);
-    Back = new TMVWBackPanel(Form.get());
-    Back->SetParent(Form.get());
-    Back->SetBounds(0, 0, 400, 260);
-    auto* list = new TMVWBitmapList(Form.get());
-    TBitmap& tile = list->Item(list->AddItem())->Bitmap();
-    tile.SetSize(2, 1);
-    tile.SetPixels(0, 0, clRed);
-    tile.SetPixels(1, 0, clBlue);
-    Back->SetImageList(list);
+    TPanelTestForm::SetUp();
+    Back = Add<TMVWBackPanel>(Form.get(), {0, 0, 400, 260});
+    Back->SetImageList(TileList());
   }
-  void TearDown() override { Form.reset(); }
+  TFillPanel* AddFill(TWinControl* parent, RECT bounds) { return Add<TFillPanel>(parent, bounds); }
 
-  TFillPanel* AddFill(TWinControl* parent, RECT bounds) {
-    auto* panel = new TFillPanel(Form.get());
-    panel->SetParent(parent);
-    panel->SetBounds(bounds.left, bounds.top, bounds.right, bounds.bottom);
-    return panel;
-  }
-  void ShowForm() {
-    Form->Show();
-    RedrawWindow(Form->Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-    App.ProcessMessages();
-  }
-
-  TMVWFoundation Foundation;
-  TApplication App;
-  std::unique_ptr<TForm> Form;
   TMVWBackPanel* Back = nullptr;
-  TMessageRecorder Recorder;
 };
 
 TEST_F(MVWPanelFill, TheBufferIsKeptForAFillOrForEffectsOverTheParentsBackground) {
@@ -111,13 +77,13 @@ TEST_F(MVWPanelFill, TheBufferIsKeptForAFillOrForEffectsOverTheParentsBackground
     EXPECT_EQ(panel->BackBuffer() != nullptr, c.Buffer) << c.What;
     if (c.Buffer && c.Transparent) {
       const TColor pixel = panel->BackBuffer()->Pixels(0, 0);
-      EXPECT_EQ(GetRValue(pixel), GetBValue(pixel)) << "the red tile turned grey: " << c.What;
+      EXPECT_EQ(GetRValue(pixel), GetBValue(pixel)) << "the tile turned grey: " << c.What;
     }
     if (!c.Buffer && c.Transparent && c.OnBackPanel) {
       TBitmap picture;
       panel->PaintOn(picture);
       const TColor pixel = picture.Pixels(0, 0);
-      EXPECT_EQ(pixel == clRed, !c.GrayScale) << "the parent's own tiles: " << c.What;
+      EXPECT_EQ(pixel == Tile(20, 20), !c.GrayScale) << "the parent's own tiles: " << c.What;
       EXPECT_EQ(GetRValue(pixel) == GetBValue(pixel), c.GrayScale) << "or grey: " << c.What;
     }
     delete panel;
@@ -204,6 +170,136 @@ TEST_F(MVWPanelFill, ATurnedCaptionTakesAnOutlineFont) {
   EXPECT_EQ(panel->Font().Name(), "Arial");
   panel->Font().SetName("Verdana");
   EXPECT_EQ(panel->Font().Name(), "Verdana") << "an outline font stays";
+}
+
+// --- The button panel ---------------------------------------------------------------------------
+
+class MVWButtonPanel : public MVWPanelFill {
+protected:
+  TMVWButtonPanel* AddButtons(int count, int width, int height) {
+    auto* panel = Add<TMVWButtonPanel>(Form.get(), {10, 10, width, height});
+    for (int i = 0; i < count; ++i) {
+      TMVWSpecialButton* item = panel->Buttons().Add();
+      item->SetCaption(std::to_string(i + 1));
+      item->Button().SetTag(i + 1);
+    }
+    panel->Perform(WM_SIZE, 0, 0);
+    return panel;
+  }
+};
+
+TEST_F(MVWButtonPanel, ButtonsStandInAGridThePanelTakesTheSizeOf) {
+  struct TGrid {
+    int Buttons;
+    int ClientWidth;
+    int ClientHeight;
+    SIZE Size;
+    POINT Last;
+  };
+  const TGrid grids[] = {
+      {5, 45, 40, {40, 60}, {0, 40}},  {3, 100, 20, {60, 20}, {40, 0}},
+      {4, 20, 100, {20, 80}, {0, 60}}, {6, 70, 10, {60, 40}, {40, 20}},
+      {0, 45, 40, {20, 20}, {0, 0}},
+  };
+  for (const TGrid& grid : grids) {
+    TMVWButtonPanel* panel = AddButtons(grid.Buttons, grid.ClientWidth, grid.ClientHeight);
+    EXPECT_EQ(panel->Width(), grid.Size.cx) << grid.Buttons << " in " << grid.ClientWidth;
+    EXPECT_EQ(panel->Height(), grid.Size.cy) << grid.Buttons << " in " << grid.ClientWidth;
+    if (grid.Buttons > 0) {
+      TMVWSpeedButton& last = panel->Buttons().Items(grid.Buttons - 1)->Button();
+      EXPECT_EQ(last.Left(), grid.Last.x) << grid.Buttons;
+      EXPECT_EQ(last.Top(), grid.Last.y) << grid.Buttons;
+      EXPECT_EQ(last.Width(), 20);
+    }
+    delete panel;
+  }
+}
+
+TEST_F(MVWButtonPanel, TheGridKeepsItsColumnsInsideAWindowBorderAndSizesBelowOneCountAsOne) {
+  TMVWButtonPanel* panel = AddButtons(5, 20, 20);
+  panel->Bevel().SetMode(bmWindows);
+  ShowForm();
+  panel->SetBounds(10, 10, 49, 44);
+  panel->Perform(WM_SIZE, 0, 0);
+  EXPECT_EQ(panel->ClientWidth(), 40) << "two columns inside the client edge";
+  EXPECT_EQ(panel->ClientHeight(), 60);
+  EXPECT_EQ(panel->Buttons().Items(4)->Button().Top(), 40);
+
+  panel->SetButtonWidth(0);
+  panel->SetButtonHeight(-5);
+  EXPECT_EQ(panel->ButtonWidth(), 1);
+  EXPECT_EQ(panel->ButtonHeight(), 1);
+  EXPECT_EQ(panel->Buttons().Items(4)->Button().Width(), 1);
+}
+
+TEST_F(MVWButtonPanel, AClickReachesTheHandlerAssignedAfterTheLayoutWithTheButtonsTag) {
+  TMVWButtonPanel* panel = AddButtons(3, 60, 20);
+  panel->SetButtonStyle(ubsFlat);
+  EXPECT_EQ(panel->Buttons().Items(2)->Button().Style(), ubsFlat);
+  std::vector<std::pair<TObject*, int>> clicks;
+  panel->OnButtonClick = [&](TObject* sender, TObject* button, int tag) {
+    EXPECT_EQ(sender, panel);
+    clicks.emplace_back(button, tag);
+  };
+  TMVWSpeedButton& second = panel->Buttons().Items(1)->Button();
+  second.Click();
+  ASSERT_EQ(clicks.size(), 1u);
+  EXPECT_EQ(clicks[0].first, &second);
+  EXPECT_EQ(clicks[0].second, 2);
+}
+
+TEST_F(MVWButtonPanel, FillAndButtonPanelsComeBackFromTheirFormData) {
+  Form->SetName("Host");
+  auto* tile = AddFill(Form.get(), {10, 10, 180, 80});
+  tile->SetName("Tile");
+  tile->SetCaption("Execution");
+  tile->SetAlignment(agBottomRight);
+  tile->SetTransparentBorder(true);
+  tile->FillObject().SetStyle(sfGradient);
+  tile->FillObject().Gradient().SetEndColor(clNavy);
+  tile->FontFX().SetAngle(90);
+  tile->Bevel().SetStyleOuter(bvRaised);
+  TMVWButtonPanel* keys = AddButtons(3, 60, 20);
+  keys->SetName("Keys");
+  keys->SetButtonWidth(30);
+  keys->SetButtonStyle(ubsFlat);
+  const std::string text = WriteComponentToText(*Form);
+  for (const char* property : {"Alignment = agBottomRight", "FontFX.Angle = 90",
+                               "TransparentBorder = True", "ButtonStyle = ubsFlat", "item"})
+    EXPECT_NE(text.find(property), std::string::npos) << property << " in\n" << text;
+
+  TForm read(nullptr);
+  ReadComponentFromText(read, text, "host");
+  auto* readKeys = dynamic_cast<TMVWButtonPanel*>(read.FindComponent("Keys"));
+  ASSERT_NE(readKeys, nullptr);
+  ASSERT_EQ(readKeys->Buttons().Count(), 3);
+  EXPECT_EQ(readKeys->Buttons().Items(2)->Button().Top(), 20) << "laid out once read";
+  EXPECT_EQ(WriteComponentToText(read), text);
+}
+
+TEST_F(MVWButtonPanel, SnapshotOfFillTilesAndAButtonGrid) {
+  const TColor ends[] = {clNavy, clMaroon, clGreen};
+  const TMVWAlignment places[] = {agTopLeft, agCenter, agBottomRight};
+  for (int i = 0; i < 3; ++i) {
+    auto* tile = AddFill(Back, {10 + 125 * i, 10, 115, 90});
+    tile->FillObject().SetStyle(sfGradient);
+    tile->FillObject().Gradient().SetEndColor(ends[i]);
+    tile->Bevel().SetStyleOuter(bvRaised);
+    tile->Bevel().SetWidthOuter(2);
+    tile->Font().SetHeight(-16);
+    tile->Font().SetColor(clWhite);
+    tile->SetCaption("Tile " + std::to_string(i + 1));
+    tile->SetAlignment(places[i]);
+  }
+  TMVWButtonPanel* keys = AddButtons(10, 100, 100);
+  keys->SetParent(Back);
+  keys->SetBounds(10, 120, 100, 100);
+  keys->SetButtonWidth(32);
+  keys->SetButtonHeight(24);
+  ShowForm();
+  EXPECT_EQ(keys->Width(), 96);
+  EXPECT_EQ(keys->Height(), 96);
+  test::SnapshotForm(*Form, "widget-fill-tiles-and-button-grid");
 }
 
 } // namespace

@@ -1,24 +1,15 @@
 #include "platform/rtl/FormLoader.h"
-#include "platform/ui/Application.h"
-#include "platform/ui/Forms.h"
-#include "platform/ui/StdClasses.h"
 #include "tests/support/MessagePump.h"
-#include "tests/support/MessageRecorder.h"
-#include "tests/support/OffScreen.h"
 #include "tests/support/Snapshot.h"
+#include "tests/widgets/controls/PanelTestForm.h"
 #include "widgets/controls/MVWBackPanel.h"
 #include "widgets/controls/MVWCustomScrollBox.h"
-#include "widgets/controls/MVWPanelClasses.h"
 #include "widgets/controls/MVWSimplePanel.h"
+#include "widgets/controls/MVWSpeedButton.h"
 #include "widgets/foundation/MVWApplication.h"
 #include "widgets/foundation/MVWFormShape.h"
 #include "widgets/foundation/MVWMessages.h"
-#include "widgets/foundation/MVWUnits.h"
-#include "widgets/foundation/mvwcont.h"
 
-#include <gtest/gtest.h>
-
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -26,69 +17,11 @@ namespace marivo {
 namespace {
 
 using testing::CountOther;
-using testing::TMessageRecorder;
+using testing::Tile;
 using testing::TOffScreen;
 using testing::TRecording;
 
-// Counts how often the background is drawn from it.
-class TCountingBitmapList : public TMVWBitmapList {
-public:
-  using TMVWBitmapList::TMVWBitmapList;
-  void DrawInRect(TCanvas& canvas, const RECT& rect, int list, int image,
-                  std::uint16_t flags) override {
-    ++Draws;
-    TMVWBitmapList::DrawInRect(canvas, rect, list, image, flags);
-  }
-  int Draws = 0;
-};
-
-// A tile of 3 x 2 pixels, each of its own colour.
-TColor Tile(int x, int y) {
-  static constexpr TColor colors[2][3] = {{0x0000C0, 0x00C000, 0xC00000},
-                                          {0x00C0C0, 0xC000C0, 0xC0C000}};
-  return colors[y % 2][x % 3];
-}
-
-class MVWPanels : public ::testing::Test {
-protected:
-  void SetUp() override {
-    RegisterStandardClasses();
-    RegisterFoundationClasses();
-    RegisterWidgetPanelClasses();
-    Form = std::make_unique<TForm>(nullptr);
-    Form->SetBorderStyle(bsNone);
-    Form->SetBounds(60, 60, 320, 240);
-  }
-  void TearDown() override { Form.reset(); }
-
-  template <class T, class... A> T* Add(TWinControl* parent, RECT bounds, A&&... args) {
-    auto* control = new T(Form.get(), std::forward<A>(args)...);
-    control->SetParent(parent);
-    control->SetBounds(bounds.left, bounds.top, bounds.right, bounds.bottom);
-    return control;
-  }
-  TCountingBitmapList* TileList() {
-    auto* list = new TCountingBitmapList(Form.get());
-    for (int item = 0; item < 2; ++item) {
-      TBitmap& bitmap = list->Item(list->AddItem())->Bitmap();
-      bitmap.SetSize(3, 2);
-      for (int y = 0; y < 2; ++y)
-        for (int x = 0; x < 3; ++x)
-          bitmap.SetPixels(x, y, item == 0 ? Tile(x, y) : clWhite);
-    }
-    return list;
-  }
-  void ShowForm() {
-    Form->Show();
-    RedrawWindow(Form->Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-    App.ProcessMessages();
-  }
-
-  TMVWFoundation Foundation;
-  TApplication App;
-  std::unique_ptr<TForm> Form;
-  TMessageRecorder Recorder;
-};
+using MVWPanels = testing::TPanelTestForm;
 
 TEST_F(MVWPanels, ABackPanelTilesItsImageAndItsSeeThroughChildrenShowTheTiles) {
   auto* back = Add<TOffScreen<TMVWBackPanel>>(Form.get(), {10, 10, 70, 50});
@@ -166,6 +99,8 @@ TEST_F(MVWPanels, ASeeThroughPanelOnAShapedFormCopiesTheFormsGradient) {
   shape->FillObject().Gradient().SetEndColor(clAqua);
   auto* panel = Add<TOffScreen<TMVWSimplePanel>>(Form.get(), {40, 30, 60, 40});
   panel->SetTransparent(true);
+  auto* inner = Add<TOffScreen<TMVWSimplePanel>>(panel, {5, 4, 20, 10});
+  inner->SetTransparent(true);
   auto* plain = Add<TOffScreen<TMVWSimplePanel>>(Form.get(), {140, 30, 60, 40});
   plain->SetColor(clYellow);
   plain->SetTransparent(true);
@@ -178,6 +113,9 @@ TEST_F(MVWPanels, ASeeThroughPanelOnAShapedFormCopiesTheFormsGradient) {
   TBitmap picture;
   panel->PaintOn(picture);
   EXPECT_EQ(CountOther(picture, [&](int x, int y) { return gradient.Pixels(x + 40, y + 30); }), 0);
+  inner->PaintOn(picture);
+  EXPECT_EQ(CountOther(picture, [&](int x, int y) { return gradient.Pixels(x + 45, y + 34); }), 0)
+      << "through a see-through panel in between";
 
   delete shape;
   // With visual styles the theme paints the form behind it instead.
@@ -299,8 +237,12 @@ TEST_F(MVWPanels, TheScrollBoxRefreshesSeeThroughChildrenAsOftenAsItIsAsked) {
   auto* box = Add<TMVWCustomScrollBox>(back, {10, 10, 150, 100});
   box->SetTransparent(true);
   Add<TRecording<TMVWSimplePanel>>(box, {0, 0, 50, 400}, Recorder, "Tall");
+  auto* key = new TMVWSpeedButton(Form.get());
+  key->SetParent(box);
+  key->SetTransparent(true);
   ShowForm();
   ASSERT_TRUE(box->UsesParentBack());
+  EXPECT_TRUE(key->ParentBackActive()) << "window-less widgets see the box's background too";
   struct TRun {
     bool Throttle;
     std::uint8_t Every;
@@ -374,17 +316,9 @@ TEST_F(MVWPanels, PanelsComeBackFromTheirFormData) {
   TForm read(nullptr);
   ReadComponentFromText(read, text, "host");
   auto* keys = dynamic_cast<TMVWBackPanel*>(read.FindComponent("Keys"));
-  auto* frame = dynamic_cast<TMVWSimplePanel*>(read.FindComponent("Frame"));
   ASSERT_NE(keys, nullptr);
-  ASSERT_NE(frame, nullptr);
   EXPECT_EQ(keys->ImageList(), &MVWContainer->BitmapList());
-  EXPECT_EQ(keys->ListIndex(), 2);
-  EXPECT_TRUE(keys->QuickDraw());
-  EXPECT_EQ(keys->Bevel().StyleOuter(), bvLowered);
-  EXPECT_EQ(frame->Parent(), keys);
-  EXPECT_TRUE(frame->Transparent());
-  EXPECT_FALSE(frame->Ctl3D());
-  EXPECT_EQ(frame->Bevel().Mode(), bmEdge);
+  EXPECT_EQ(read.FindComponent("Frame")->GetParentComponent(), keys);
   EXPECT_EQ(WriteComponentToText(read), text);
 }
 

@@ -88,7 +88,8 @@ protected:
   // A region of the kind with what it needs to build: points, region data, a shadow.
   static void Prepare(TMVWBorderRegion& region, int kind, const std::vector<std::uint8_t>& data) {
     region.Mask().SetRegionData(data);
-    for (const POINT point : {POINT{0, 0}, POINT{90, 10}, POINT{40, 70}, POINT{5, 50}})
+    for (const TMVWPoint point :
+         {TMVWPoint{0, 0}, TMVWPoint{90, 10}, TMVWPoint{40, 70}, TMVWPoint{5, 50}})
       region.Points().AddPoint(point);
     // Only a point list fills the user region that rsUserRegion shares.
     region.SetShape(rsPointList);

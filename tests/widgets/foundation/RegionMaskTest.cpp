@@ -1,7 +1,6 @@
 #include "platform/rtl/ClassRegistry.h"
 #include "platform/rtl/FormLoader.h"
 #include "platform/ui/StdClasses.h"
-#include "widgets/foundation/MVWPointList.h"
 #include "widgets/foundation/MVWRegionMask.h"
 #include "widgets/foundation/MVWUnits.h"
 
@@ -14,40 +13,6 @@
 
 namespace marivo {
 namespace {
-
-TEST(MVWPointList, PointsStayExactAndEveryChangeIsTold) {
-  TMVWPointList points;
-  int changes = 0;
-  points.OnChange = [&](TObject* sender) {
-    EXPECT_EQ(sender, &points);
-    ++changes;
-  };
-  for (const POINT point : {POINT{1000, 200}, POINT{0, 32767}, POINT{65535, 0}})
-    points.AddPoint(point);
-  EXPECT_EQ(changes, 6);
-  EXPECT_EQ(points.Item(0), 65536200u);
-  POINT point{-7, -7};
-  points.GetPoint(3, point);
-  EXPECT_EQ(point.x, -7) << "past the end the point stays as it was";
-  points.GetPoint(-1, point);
-  EXPECT_EQ(point.x, -7) << "so it does before the start";
-  points.SetPoint(3, {1, 1});
-  points.SetPoint(-1, {1, 1});
-  EXPECT_EQ(points.Count(), 3);
-  EXPECT_EQ(changes, 6);
-
-  OffsetPoints(&points, 5, -3);
-  EXPECT_EQ(changes, 9);
-  // Past the packed range nothing wraps and a negative Y borrows nothing.
-  const std::vector<std::pair<LONG, LONG>> expected = {{1005, 197}, {5, 32764}, {65540, -3}};
-  for (int i = 0; i < 3; ++i) {
-    points.GetPoint(i, point);
-    EXPECT_EQ(std::make_pair(point.x, point.y), expected[static_cast<std::size_t>(i)]) << i;
-  }
-  OffsetPoints(nullptr, 1, 1);
-  points.Clear();
-  EXPECT_EQ(changes, 9);
-}
 
 // A component owning a region mask, as a shaped form's region will.
 class TMaskHolder : public TComponent {

@@ -137,7 +137,7 @@ TEST_F(MVWRegions, AShadowTakesItsStripAndPointsRebuildWithoutAChange) {
 
   int changes = 0;
   region.OnChange = [&](TObject*) { ++changes; };
-  for (const POINT point : {POINT{0, 0}, POINT{100, 0}, POINT{50, 80}})
+  for (const TMVWPoint point : {TMVWPoint{0, 0}, TMVWPoint{100, 0}, TMVWPoint{50, 80}})
     region.Points().AddPoint(point);
   EXPECT_TRUE(region.UserRegionData().empty()) << "only a point-list region keeps them";
   region.SetShape(rsPointList);
@@ -183,7 +183,7 @@ TEST_F(MVWRegions, BordersTakeTheirColoursByStyleAndFacing) {
 
   region.SetShape(rsPointList);
   region.Border().SetStyle(rbRaised);
-  for (const POINT point : {POINT{2, 2}, POINT{50, 2}, POINT{50, 30}})
+  for (const TMVWPoint point : {TMVWPoint{2, 2}, TMVWPoint{50, 2}, TMVWPoint{50, 30}})
     region.Points().AddPoint(point);
   const auto bitmap = Painted(region, {0, 0, 60, 40});
   EXPECT_EQ(bitmap->Pixels(25, 2), clLime) << "going right";
@@ -312,7 +312,7 @@ TEST_F(MVWRegions, SnapshotOfEveryKindStyleAndShadow) {
         region.Shadow().SetDepth(4);
       }
       if (kind == rsPointList || kind == rsUserRegion) {
-        for (const POINT point : {POINT{2, 2}, POINT{48, 10}, POINT{30, 48}})
+        for (const TMVWPoint point : {TMVWPoint{2, 2}, TMVWPoint{48, 10}, TMVWPoint{30, 48}})
           region.Points().AddPoint(point);
         region.SetShape(rsPointList);
       }

@@ -1,8 +1,7 @@
 #pragma once
 
 #include "platform/rtl/Components.h"
-
-#include <windows.h>
+#include "widgets/foundation/portable/MVWRegionGeometry.h"
 
 #include <cstdint>
 #include <vector>
@@ -16,20 +15,21 @@ public:
   int Count() const { return static_cast<int>(Points_.size()); }
   std::uint32_t Item(int index) const;
   // Past the end the point stays as it was.
-  void GetPoint(int index, POINT& point) const;
+  void GetPoint(int index, TMVWPoint& point) const;
   // Past the end nothing happens.
-  void SetPoint(int index, POINT point);
+  void SetPoint(int index, TMVWPoint point);
   // Two notifications: the item set, then the list grown.
-  void AddPoint(POINT point);
+  void AddPoint(TMVWPoint point);
   // Without a notification.
   void Clear() { Points_.clear(); }
+  const std::vector<TMVWPoint>& Points() const { return Points_; }
 
   TNotifyEvent OnChange;
 
 private:
   void Changed();
 
-  std::vector<POINT> Points_;
+  std::vector<TMVWPoint> Points_;
 };
 
 // Moves every point of the list; no list, nothing.

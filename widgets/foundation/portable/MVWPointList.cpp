@@ -1,28 +1,25 @@
-#include "widgets/foundation/MVWPointList.h"
-
-#include "widgets/foundation/portable/MVWRegionGeometry.h"
+#include "widgets/foundation/portable/MVWPointList.h"
 
 namespace marivo {
 
 std::uint32_t TMVWPointList::Item(int index) const {
-  const POINT point = Points_.at(static_cast<std::size_t>(index));
-  return PackPoint({point.x, point.y});
+  return PackPoint(Points_.at(static_cast<std::size_t>(index)));
 }
 
-void TMVWPointList::GetPoint(int index, POINT& point) const {
+void TMVWPointList::GetPoint(int index, TMVWPoint& point) const {
   if (index < 0 || index >= Count())
     return;
   point = Points_[static_cast<std::size_t>(index)];
 }
 
-void TMVWPointList::SetPoint(int index, POINT point) {
+void TMVWPointList::SetPoint(int index, TMVWPoint point) {
   if (index < 0 || index >= Count())
     return;
   Points_[static_cast<std::size_t>(index)] = point;
   Changed();
 }
 
-void TMVWPointList::AddPoint(POINT point) {
+void TMVWPointList::AddPoint(TMVWPoint point) {
   Points_.push_back({0, 0});
   SetPoint(Count() - 1, point);
   Changed();
@@ -37,9 +34,9 @@ void OffsetPoints(TMVWPointList* list, int dx, int dy) {
   if (!list)
     return;
   for (int i = 0; i < list->Count(); ++i) {
-    POINT point{};
+    TMVWPoint point{};
     list->GetPoint(i, point);
-    list->SetPoint(i, {point.x + dx, point.y + dy});
+    list->SetPoint(i, {point.X + dx, point.Y + dy});
   }
 }
 

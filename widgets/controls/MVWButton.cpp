@@ -1,0 +1,116 @@
+#include "widgets/controls/MVWButton.h"
+
+#include "platform/rtl/ClassRegistry.h"
+#include "platform/ui/Pictures.h"
+#include "widgets/controls/MVWControls.h"
+
+#include <string>
+
+namespace marivo {
+
+void TMVWButton::SetDropDownMenu(TPopupMenu* value) {
+  if (value == DropDownMenu_)
+    return;
+  if (DropDownMenu_)
+    DropDownMenu_->RemoveFreeNotification(this);
+  DropDownMenu_ = value;
+  if (DropDownMenu_)
+    DropDownMenu_->FreeNotification(this);
+}
+
+void TMVWButton::Notification(TComponent* component, TOperation operation) {
+  TMVWCustomButton::Notification(component, operation);
+  if (operation == opRemove && component == DropDownMenu_)
+    DropDownMenu_ = nullptr;
+}
+
+void TMVWButton::Click() {
+  if (!DropDownMenu_ || MenuDropping_) {
+    TMVWCustomButton::Click();
+    return;
+  }
+  if (OnClick && FreedBy([this] { OnClick(this); }))
+    return;
+  DropDown();
+}
+
+void TMVWButton::DropDown() {
+  if (!DropDownMenu_ || MenuDropping_)
+    return;
+  if (!DefaultLook() && CanFocus())
+    SetFocus();
+  SendMessageA(Handle(), BM_SETSTATE, 1, 0);
+  UpdateWindow(Handle());
+  MenuDropping_ = true;
+  if (OnDropDown && FreedBy([this] { OnDropDown(this); }))
+    return;
+  if (DropDownMenu_) {
+    const POINT at =
+        DropDownRight_ ? POINT{Width(), DropDownIndent_} : POINT{DropDownIndent_, Height()};
+    const POINT screen = ClientToScreen(at);
+    if (FreedBy([this, screen] { DropDownMenu_->Popup(screen.x, screen.y); }))
+      return;
+  }
+  // The clicks that closed the menu must not press the button again.
+  MSG pending;
+  while (PeekMessageA(&pending, Handle(), WM_MOUSEFIRST, WM_MOUSEWHEEL, PM_REMOVE)) {
+  }
+  if (HWND capture = GetCapture())
+    SendMessageA(capture, WM_CANCELMODE, 0, 0);
+  MenuDropping_ = false;
+  SetDrawState(0);
+  SendMessageA(Handle(), BM_SETSTATE, 0, 0);
+}
+
+void RegisterButtonControlClasses() {
+  static const bool registered = [] {
+    RegisterControlClasses();
+    RegisterButtonClasses();
+    RegisterPictureClasses();
+    RegisterMenuClasses();
+    RegisterPersistentClass<TMVWCustomButton, TButton>("TMVWCustomButton")
+        .String("Internal", &TMVWCustomButton::InternalListRef,
+                &TMVWCustomButton::SetInternalListRef, std::string());
+    using B = TMVWButton;
+    RegisterComponentClass<B, TMVWCustomButton>("TMVWButton")
+        .String("About", &B::About, &B::SetAbout, std::string())
+        .Class("ButtonLayout", &B::ButtonLayout)
+        .Integer("DropDownIndent", &B::DropDownIndent, &B::SetDropDownIndent, 0)
+        .Component("DropDownMenu", &B::DropDownMenu, &B::SetDropDownMenu)
+        .Boolean("DropDownRight", &B::DropDownRight, &B::SetDropDownRight, false)
+        .Enumeration("ExtStyle",
+                     {"ubsAutoDetect", "ubsWin31", "ubsWin40", "ubsKestrin", "ubsKestrinFlat",
+                      "ubsFlat", "ubsFlatUnColored", "ubsNavigator", "ubsExplorer",
+                      "ubsExplorerColored", "ubsIntegrated", "ubsWinXP", "ubsWinXPCombo",
+                      "ubsWinXPTool"},
+                     &B::ExtStyle, &B::SetExtStyle, ubsAutoDetect)
+        .Class("FontFX", &B::FontFX)
+        .Class("Glyph", &B::Glyph)
+        .Stored(&B::IsGlyphStored)
+        .Boolean("HideHint", &B::HideHint, &B::SetHideHint, true)
+        .Component("ImageList", &B::ImageList, &B::SetImageList)
+        .Integer("ImageIndex", &B::ImageIndex, &B::SetImageIndex, 0)
+        .Integer("ListIndex", &B::ListIndex, &B::SetListIndex, 0)
+        .Boolean("MultiLine", &B::MultiLine, &B::SetMultiLine, false)
+        .Integer("NumGlyphs", &B::NumGlyphs, &B::SetNumGlyphs, TMVWNumGlyphs{1})
+        .Boolean("RepeatedClick", &B::RepeatedClick, &B::SetRepeatedClick, false)
+        .Integer("RepeatingDelay", &B::RepeatingDelay, &B::SetRepeatingDelay, std::uint16_t{500})
+        .Integer("RepeatingInterval", &B::RepeatingInterval, &B::SetRepeatingInterval,
+                 std::uint16_t{100})
+        .Boolean("UseCaption", &B::UseCaption, &B::SetUseCaption, true)
+        .Event("OnDropDown", &B::OnDropDown)
+        .Event("OnMouseEnter", &B::OnMouseEnter)
+        .Event("OnMouseExit", &B::OnMouseExit)
+        // Older form data named the look "Style"; it is read into ExtStyle and never written.
+        .Enumeration(
+            "Style", {"nbsAutoDetect", "nbsWin31", "nbsWin40"}, [](B&) { return 0; },
+            [](B& button, int look) {
+              button.SetExtStyle(LegacyButtonStyleNames.at(static_cast<std::size_t>(look)).Style);
+            })
+        .Stored([](B&) { return false; });
+    return true;
+  }();
+  (void)registered;
+}
+
+} // namespace marivo

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "platform/ui/Menus.h"
+#include "widgets/controls/MVWCustomButton.h"
+
+namespace marivo {
+
+// The push button of the forms, with a drop-down menu: "Connect Console" and its neighbours.
+class TMVWButton : public TMVWCustomButton {
+public:
+  explicit TMVWButton(TComponent* owner) : TMVWCustomButton(owner) {}
+
+  TPopupMenu* DropDownMenu() const { return DropDownMenu_; }
+  void SetDropDownMenu(TPopupMenu* value);
+  int DropDownIndent() const { return DropDownIndent_; }
+  void SetDropDownIndent(int value) { DropDownIndent_ = value; }
+  bool DropDownRight() const { return DropDownRight_; }
+  void SetDropDownRight(bool value) { DropDownRight_ = value; }
+
+  // With a menu, OnClick first, then the menu below the button (right of it with DropDownRight).
+  void Click() override;
+  // Shows the button pushed while its menu is open; returns when the menu has closed.
+  void DropDown();
+
+  TNotifyEvent OnDropDown;
+
+protected:
+  void Notification(TComponent* component, TOperation operation) override;
+
+private:
+  TPopupMenu* DropDownMenu_ = nullptr;
+  int DropDownIndent_ = 0;
+  bool DropDownRight_ = false;
+};
+
+// Makes the push button known to form data; the first call does it.
+void RegisterButtonControlClasses();
+
+} // namespace marivo

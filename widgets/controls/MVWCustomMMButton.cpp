@@ -1,0 +1,244 @@
+#include "widgets/controls/MVWCustomMMButton.h"
+
+#include "platform/rtl/ClassRegistry.h"
+#include "widgets/controls/MVWSpeedButton.h"
+#include "widgets/foundation/mvwgraph.h"
+
+namespace marivo {
+
+namespace {
+
+// Face placement by ButtonFaceStyle, in its order.
+constexpr std::uint16_t FaceStyleFlags[] = {0,        0,      DrawCenter, DrawStretch,
+                                            DrawTile, 0x0610, 0x0210,     0x0410};
+
+TMVWRect GeoRect(const RECT& rect) {
+  return {rect.left, rect.top, rect.right, rect.bottom};
+}
+
+} // namespace
+
+TMVWCustomMMButton::TMVWCustomMMButton(TComponent* owner) : TMVWBaseGraphicButton(owner) {
+  SetControlStyle((ControlStyle() & ~csClickEvents) | csOpaque | csReplicatable);
+  FaceLink_ = std::make_unique<TMVWImageLink>(*this, [this](TObject*) { FaceListChanged(); });
+}
+
+TMVWCustomMMButton::~TMVWCustomMMButton() {
+  FaceLink_.reset();
+}
+
+void TMVWCustomMMButton::SetButtonFaceStyle(TMVWBitmapStyle value) {
+  if (value == FaceStyle_)
+    return;
+  FaceStyle_ = value;
+  Invalidate();
+}
+
+void TMVWCustomMMButton::SetForceTransparent(bool value) {
+  if (value == ForceTransparent_)
+    return;
+  ForceTransparent_ = value;
+  Invalidate();
+}
+
+void TMVWCustomMMButton::SetQuickDraw(bool value) {
+  if (value == QuickDraw_)
+    return;
+  QuickDraw_ = value;
+  Invalidate();
+}
+
+void TMVWCustomMMButton::SetFaceEntries(const TMVWFaceEntries& value) {
+  Faces_ = value;
+  Changed();
+}
+
+void TMVWCustomMMButton::ReadFaceIndicesNew2(TStream& stream) {
+  SetFaceEntries(marivo::ReadFaceIndicesNew2(stream));
+}
+
+void TMVWCustomMMButton::WriteFaceIndicesNew2(TStream& stream) const {
+  marivo::WriteFaceIndicesNew2(stream, Faces_);
+}
+
+void TMVWCustomMMButton::ReadFaceIndicesNew(TStream& stream) {
+  SetFaceEntries(marivo::ReadFaceIndicesNew(stream, Faces_));
+}
+
+void TMVWCustomMMButton::ReadFaceIndices(TStream& stream) {
+  SetFaceEntries(marivo::ReadFaceIndices(stream, Faces_));
+}
+
+void TMVWCustomMMButton::ReadHitColor(TStream& stream) {
+  HitColor_ = static_cast<TColor>(ReadFaceColor(stream, "ButtonFaceTransCol"));
+}
+
+void TMVWCustomMMButton::ReadHitColorNew(TStream& stream) {
+  HitColor_ = static_cast<TColor>(ReadFaceColor(stream, "ButtonFaceTransColNew"));
+}
+
+void TMVWCustomMMButton::WriteHitColorNew(TStream& stream) const {
+  WriteFaceColor(stream, static_cast<std::uint32_t>(HitColor_));
+}
+
+bool TMVWCustomMMButton::IsValid(const TMVWFaceEntry& entry) const {
+  TMVWCustomImageList* list = ButtonFaceImageList();
+  return list && list->IsValid(entry.List, entry.Image);
+}
+
+const TMVWFaceEntry* TMVWCustomMMButton::OwnEntry() const {
+  if (State() >= FaceStateCount)
+    return nullptr;
+  const TMVWFaceEntry& entry = Faces_[State()];
+  return IsValid(entry) ? &entry : nullptr;
+}
+
+HPALETTE TMVWCustomMMButton::GetPalette() {
+  TMVWCustomImageList* list = ButtonFaceImageList();
+  if (!list || State() >= FaceStateCount)
+    return nullptr;
+  return list->GetPalette(Faces_[State()].List);
+}
+
+void TMVWCustomMMButton::Notification(TComponent* component, TOperation operation) {
+  TMVWBaseGraphicButton::Notification(component, operation);
+  if (operation == opRemove && FaceLink_)
+    FaceLink_->Removed(component, BackFX());
+}
+
+void TMVWCustomMMButton::Paint() {
+  if (MVWControlLoading(*this))
+    return;
+  FaceRect_ = {};
+  TMVWCustomImageList* list = ButtonFaceImageList();
+  if (!list) {
+    if (!Transparent())
+      FillBackground();
+    return;
+  }
+  const auto valid = [this](const TMVWFaceEntry& entry) { return IsValid(entry); };
+  const std::optional<TMVWFaceEntry> entry = FaceEntryOf(Faces_, State(), valid);
+  if (!entry)
+    return;
+  if (FaceStyle_ == sbAutosize) {
+    const int width = list->GetSize(entry->List, 0), height = list->GetSize(entry->List, 1);
+    const int w = width == 0 ? 20 : width, h = height == 0 ? 20 : height;
+    if (w != Width() || h != Height())
+      SetBounds(Left(), Top(), w, h);
+    return;
+  }
+  const RECT client = ClientRect();
+  TBitmap face;
+  face.SetSize(Width(), Height());
+  TCanvas& canvas = face.Canvas();
+  bool painted = false;
+  if (!Transparent()) {
+    canvas.Brush().SetStyle(bsSolid);
+    canvas.Brush().SetColor(Color());
+    canvas.FillRect(client);
+    painted = true;
+  } else if (ParentBackActive()) {
+    PaintParentBackground(canvas, client, POINT{Left(), Top()});
+    painted = true;
+  }
+  std::uint16_t flags = (QuickDraw_ ? 0 : DrawUsePalette) | FaceStyleFlags[FaceStyle_];
+  if (IsValid(*entry)) {
+    const TColor transparent = list->GetTransparentColor(entry->List, entry->Image);
+    if (Transparent()) {
+      if (!painted) {
+        canvas.Brush().SetStyle(bsSolid);
+        canvas.Brush().SetColor(transparent);
+        canvas.FillRect(client);
+      }
+      flags |= DrawTransparent;
+    } else if (ForceTransparent_) {
+      flags |= DrawTransparent;
+    }
+    TBitmap picture;
+    list->GetBitmap(entry->List, entry->Image, picture);
+    DrawImageInRect(canvas, client, &picture.Canvas(), FaceRect_, nullptr,
+                    list->GetPalette(entry->List), transparent, flags,
+                    {0, 0, picture.Width(), picture.Height()});
+  }
+  RECT content = client;
+  if (State() == gbsLatched || State() == gbsPressed || State() == gbsDroppedDown)
+    OffsetRect(&content, CaptionDown_, CaptionDown_);
+  DrawContent(canvas, content);
+  HPALETTE palette = list->GetPalette(entry->List);
+  if (painted) {
+    if (!QuickDraw_ && palette) {
+      SelectPalette(Canvas().Handle(), palette, FALSE);
+      RealizePalette(Canvas().Handle());
+    }
+    Canvas().Draw(0, 0, face);
+  } else {
+    RECT used;
+    DrawImageInRect(Canvas(), client, &canvas, used, nullptr, palette, face.TransparentColor(),
+                    DrawUsePalette | DrawTransparent, client);
+  }
+}
+
+bool TMVWCustomMMButton::PtInButton(int x, int y) {
+  TMVWCustomImageList* list = ButtonFaceImageList();
+  const TMVWFaceEntry* entry = OwnEntry();
+  if (!list || !entry)
+    return false;
+  const std::optional<TMVWPoint> pixel =
+      FaceEntryPixel({x, y}, GeoRect(FaceRect_), list->GetSize(entry->List, 0),
+                     list->GetSize(entry->List, 1), FaceStyle_ == sbTile);
+  return pixel && list->GetPixel({pixel->X, pixel->Y}, entry->List, entry->Image) != HitColor_;
+}
+
+void RegisterMMButtonClasses() {
+  static const bool registered = [] {
+    RegisterSpeedButtonClasses();
+    using B = TMVWCustomMMButton;
+    const auto always = [](B&) { return true; };
+    const auto never = [](B&) { return false; };
+    const auto ignore = [](B&, TStream&) {};
+    RegisterComponentClass<B, TMVWBaseGraphicButton>("TMVWCustomMMButton")
+        .String("About", &B::About, &B::SetAbout, std::string())
+        .Boolean("AllowAllUp", &B::AllowAllUp, &B::SetAllowAllUp, false)
+        .Boolean("AllowMouseOver", &B::AllowMouseOver, &B::SetAllowMouseOver)
+        .Boolean("AllowTransparency", &B::AllowTransparency, &B::SetAllowTransparency, true)
+        .Class("ButtonLayout", &B::ButtonLayout)
+        .Enumeration("ButtonFaceStyle",
+                     {"sbNone", "sbAutosize", "sbCenter", "sbStretch", "sbTile", "sbKeepAspRatio",
+                      "sbKeepWidth", "sbKeepHeight"},
+                     &B::ButtonFaceStyle, &B::SetButtonFaceStyle, sbNone)
+        .Component("ButtonFaceImageList", &B::ButtonFaceImageList, &B::SetButtonFaceImageList)
+        .Stored([](B& button) { return button.FaceListRef().empty(); })
+        .Integer("CaptionDown", &B::CaptionDown, &B::SetCaptionDown, 1)
+        .Integer("DropDownIndent", &B::DropDownIndent, &B::SetDropDownIndent, 0)
+        .Component("DropDownMenu", &B::DropDownMenu, &B::SetDropDownMenu)
+        .Boolean("DropDownRight", &B::DropDownRight, &B::SetDropDownRight, false)
+        .Boolean("ForceTransparent", &B::ForceTransparent, &B::SetForceTransparent, true)
+        .Class("FontFX", &B::FontFX)
+        .Class("Glyph", &B::Glyph)
+        .Stored(&B::IsGlyphStored)
+        .Integer("GroupIndex", &B::GroupIndex, &B::SetGroupIndex, 0)
+        .Boolean("HideHint", &B::HideHint, &B::SetHideHint, true)
+        .Component("ImageList", &B::ImageList, &B::SetImageList)
+        .Integer("ImageIndex", &B::ImageIndex, &B::SetImageIndex, 0)
+        .Integer("ListIndex", &B::ListIndex, &B::SetListIndex, 0)
+        .Boolean("MultiLine", &B::MultiLine, &B::SetMultiLine, false)
+        .Integer("NumGlyphs", &B::NumGlyphs, &B::SetNumGlyphs, TMVWNumGlyphs{1})
+        .Boolean("Pressed", &B::Pressed, &B::SetPressed, false)
+        .Boolean("QuickDraw", &B::QuickDraw, &B::SetQuickDraw, false)
+        .Boolean("Transparent", &B::Transparent, &B::SetTransparent, false)
+        .Boolean("UseCaption", &B::UseCaption, &B::SetUseCaption, true)
+        .Event("OnDropDown", &B::OnDropDown)
+        .Event("OnMouseEnter", &B::OnMouseEnter)
+        .Event("OnMouseExit", &B::OnMouseExit)
+        .String("ButtonFace", &B::FaceListRef, &B::SetFaceListRef, std::string())
+        .Binary("ButtonFaceIndices", &B::ReadFaceIndices, ignore, never)
+        .Binary("ButtonFaceIndicesNew", &B::ReadFaceIndicesNew, ignore, never)
+        .Binary("ButtonFaceIndicesNew2", &B::ReadFaceIndicesNew2, &B::WriteFaceIndicesNew2, always)
+        .Binary("ButtonFaceTransCol", &B::ReadHitColor, ignore, never)
+        .Binary("ButtonFaceTransColNew", &B::ReadHitColorNew, &B::WriteHitColorNew, always);
+    return true;
+  }();
+  (void)registered;
+}
+
+} // namespace marivo

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "widgets/controls/MVWCustomShapeButton.h"
+
+namespace marivo {
+
+// The shape button of the forms: the difficulty editor's "OK" and "Cancel".
+class TMVWShapeButton : public TMVWCustomShapeButton {
+public:
+  explicit TMVWShapeButton(TComponent* owner) : TMVWCustomShapeButton(owner) {}
+};
+
+// Makes the shape button and its colours known to form data; the first call does it.
+void RegisterShapeButtonClasses();
+
+} // namespace marivo
