@@ -256,6 +256,7 @@ void TConsoleForm::ShowScoreboard(const std::string& payload) {
 
 void TConsoleForm::Register() {
   static const bool registered = [] {
+    RegisterButtonControlClasses();
     RegisterSpeedButtonClasses();
     RegisterWidgetPanelClasses();
     RegisterComponentClass<TConsoleForm, TForm>("TConsoleForm")

@@ -15,6 +15,7 @@
 #include "platform/ui/StatusBars.h"
 #include "platform/ui/StdCtrls.h"
 #include "platform/ui/Timers.h"
+#include "widgets/controls/MVWButton.h"
 #include "widgets/controls/MVWSimplePanel.h"
 #include "widgets/controls/MVWSpeedButton.h"
 
@@ -98,7 +99,7 @@ public:
   TNotebook* _Notebook = nullptr;
   TRadioGroup* ClientChoice = nullptr;
   TListBox* HostIP = nullptr;
-  TButton* ConnectConsoles = nullptr;
+  TMVWButton* ConnectConsoles = nullptr;
   TButton* DisconnectConsoles = nullptr;
   TButton* ButtonExit = nullptr;
   TPanel* PanelMain = nullptr;

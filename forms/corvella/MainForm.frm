@@ -255,7 +255,7 @@ object MainForm: TMainForm
             Font.Style = [fsBold]
             ParentFont = False
           end
-          object ButtonRefresh: TButton
+          object ButtonRefresh: TMVWButton
             Left = 12
             Top = 176
             Width = 278
@@ -268,7 +268,7 @@ object MainForm: TMainForm
             OnClick = ButtonRefreshClick
           end
         end
-        object ConnectConsoles: TButton
+        object ConnectConsoles: TMVWButton
           OnClick = ConnectConsolesClick
           Left = 1032
           Top = 330
@@ -281,7 +281,7 @@ object MainForm: TMainForm
           ParentFont = False
           TabStop = True
         end
-        object DisconnectConsoles: TButton
+        object DisconnectConsoles: TMVWButton
           OnClick = DisconnectConsolesClick
           Left = 1032
           Top = 410

@@ -261,7 +261,7 @@ object MainForm: TMainForm
             OnClick = ButtonRefreshClick
           end
         end
-        object ConnectConsoles: TButton
+        object ConnectConsoles: TMVWButton
           OnClick = ConnectConsolesClick
           Left = 1032
           Top = 330
@@ -273,6 +273,7 @@ object MainForm: TMainForm
           Font.Style = [fsBold]
           ParentFont = False
           TabStop = True
+          ExtStyle = ubsIntegrated
         end
         object DisconnectConsoles: TButton
           OnClick = DisconnectConsolesClick
