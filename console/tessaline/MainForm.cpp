@@ -207,6 +207,7 @@ void TMainForm::FormCloseQuery(TObject* Sender, bool& CanClose) {
 void TMainForm::Register() {
   static const bool registered = [] {
     TConsoleForm::Register();
+    RegisterWidgetEditClasses();
     RegisterComponentClass<TMainForm, TConsoleForm>("TMainForm")
         .Field("PowerLevel", &TMainForm::PowerLevel)
         .Field("LabelDETMessage", &TMainForm::LabelDETMessage)

@@ -2,6 +2,7 @@
 
 #include "console/common/ConsoleForm.h"
 #include "console/common/LocalTime.h"
+#include "widgets/controls/MVWEdit.h"
 
 #include <array>
 #include <functional>
@@ -117,9 +118,9 @@ public:
   TLabel* LabelDETMessage = nullptr;
   TStringGrid* GridDetailedScores = nullptr;
   TPanel* PanelAI = nullptr;
-  TEdit* DETJ1AI = nullptr;
-  TEdit* DETJ2AI = nullptr;
-  TEdit* DETJ3AI = nullptr;
+  TMVWEdit* DETJ1AI = nullptr;
+  TMVWEdit* DETJ2AI = nullptr;
+  TMVWEdit* DETJ3AI = nullptr;
   TStringGrid* GridPreviousScores = nullptr;
   TStringGrid* GridConfirm = nullptr;
   TPanel* HJDETScorePanel = nullptr;
@@ -156,7 +157,7 @@ public:
 
   // This console's own state.
   std::string STCLogFileName;
-  std::array<TEdit*, 3> ImpressionEdits{};
+  std::array<TMVWEdit*, 3> ImpressionEdits{};
   int ScoreCursor = 1;
   double RoutineStartTime = 0;
   double ClockOffset = 0;

@@ -113,7 +113,7 @@ void ShowFinalScores(const TServerView& view, const std::string& payload) {
     std::vector<std::string> texts;
     for (std::size_t i = 0; i < 3; ++i) {
       view.Form.SetImpressionScore(static_cast<int>(i) + 1, items[i]);
-      texts.push_back(view.Form.ImpressionEdits[i]->Text());
+      texts.push_back(view.Form.ImpressionEdits[i]->GetText());
     }
     SetRefereeFootRows(referee, RefereeColumn(n), 6, texts);
   } else if (IsSynchronizationJudge(n)) {

@@ -1064,7 +1064,7 @@ object MainForm: TMainForm
             Font.Color = clNavy
             ParentFont = False
           end
-          object DETJ1AI: TEdit
+          object DETJ1AI: TMVWEdit
             OnMouseDown = DETJ3AIMouseDown
             Left = 316
             Top = 16
@@ -1080,6 +1080,9 @@ object MainForm: TMainForm
             Font.Height = -48
             Font.Style = [fsBold]
             ParentFont = False
+            CharCase = ecUpperCase
+            CtlXP = False
+            Bevel.Mode = bmWindows
           end
           object LabelDETJ2AI: TLabel
             Left = 8
@@ -1098,7 +1101,7 @@ object MainForm: TMainForm
             Font.Color = clNavy
             ParentFont = False
           end
-          object DETJ2AI: TEdit
+          object DETJ2AI: TMVWEdit
             OnMouseDown = DETJ3AIMouseDown
             Left = 316
             Top = 188
@@ -1114,6 +1117,9 @@ object MainForm: TMainForm
             Font.Height = -48
             Font.Style = [fsBold]
             ParentFont = False
+            CharCase = ecUpperCase
+            CtlXP = False
+            Bevel.Mode = bmWindows
           end
           object LabelDETJ3AI: TLabel
             Left = 8
@@ -1132,7 +1138,7 @@ object MainForm: TMainForm
             Font.Color = clNavy
             ParentFont = False
           end
-          object DETJ3AI: TEdit
+          object DETJ3AI: TMVWEdit
             OnMouseDown = DETJ3AIMouseDown
             Left = 316
             Top = 360
@@ -1148,6 +1154,9 @@ object MainForm: TMainForm
             Font.Height = -48
             Font.Style = [fsBold]
             ParentFont = False
+            CharCase = ecUpperCase
+            CtlXP = False
+            Bevel.Mode = bmWindows
           end
         end
         object GridPreviousScores: TStringGrid

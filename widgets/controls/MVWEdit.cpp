@@ -11,7 +11,7 @@
 
 namespace marivo {
 
-void RegisterEditClasses() {
+void RegisterWidgetEditClasses() {
   static const bool registered = [] {
     RegisterWidgetPanelClasses();
     RegisterSpecialButtonClasses();

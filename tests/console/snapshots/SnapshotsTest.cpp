@@ -104,6 +104,17 @@ TEST_F(Snapshots, AnElementJudgesPageWithItsConfirmation) {
   ExpectSnapshot(*MainForm, "element-judge-confirmation");
 }
 
+TEST_F(Snapshots, AnImpressionJudgesPage) {
+  MainForm->Show();
+  MainForm->Timer1Timer(MainForm);
+  NamedComponent<TRadioGroup>(*MainForm, "ClientChoice").SetItemIndex(6);
+  MainForm->ShowRolePage();
+  for (const char* key : {"DETSCORE8", "DETSCORE75", "DETSCORE10"})
+    NamedComponent<TControl>(*MainForm, key).Click();
+  EXPECT_EQ(MainForm->ImpressionEdits[1]->GetText(), "10.0");
+  ExpectSnapshot(*MainForm, "impression-judge-page");
+}
+
 // The referee's, a difficulty controller's and the technical controller's pages, each with
 // decisions in every look they can take.
 TEST_F(Snapshots, DecisionPages) {

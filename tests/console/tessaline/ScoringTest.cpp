@@ -163,18 +163,18 @@ TEST_F(Scoring, AnImpressionJudgeSendsThreeScoresOfFourCharacters) {
   // The server's refill goes through the same four characters as the keypad.
   Receive(
       ServerFrame("FS", "7" + std::string(1, DC1) + "10.00" + DC2 + "8.25" + DC2 + "0.00" + DC2));
-  EXPECT_EQ(MainForm->ImpressionEdits[0]->Text(), "10.0");
-  EXPECT_EQ(MainForm->ImpressionEdits[1]->Text(), "8.25");
-  EXPECT_EQ(MainForm->ImpressionEdits[2]->Text(), "");
+  EXPECT_EQ(MainForm->ImpressionEdits[0]->GetText(), "10.0");
+  EXPECT_EQ(MainForm->ImpressionEdits[1]->GetText(), "8.25");
+  EXPECT_EQ(MainForm->ImpressionEdits[2]->GetText(), "");
   MainForm->ScoreCursor = 1;
   Press("DETSCORE10");
   Press("DETSCORE6");
   Press("DETSCORE75");
   Key('9');
   Key(VK_MULTIPLY);
-  EXPECT_EQ(MainForm->ImpressionEdits[0]->Text(), "10.0");
-  EXPECT_EQ(MainForm->ImpressionEdits[1]->Text(), "6.75");
-  EXPECT_EQ(MainForm->ImpressionEdits[2]->Text(), "9.25");
+  EXPECT_EQ(MainForm->ImpressionEdits[0]->GetText(), "10.0");
+  EXPECT_EQ(MainForm->ImpressionEdits[1]->GetText(), "6.75");
+  EXPECT_EQ(MainForm->ImpressionEdits[2]->GetText(), "9.25");
   EXPECT_EQ(MainForm->ImpressionEdits[0]->Color(), 0x008000) << "the cursor is back on field 1";
   Press("ButtonSendScore");
   Press("ScoreConfirmAccept");
@@ -194,14 +194,14 @@ TEST_F(Scoring, AnImpressionScoreMadeWithTheMouseOnTheKeypad) {
   ConnectAs(5);
   auto& fields = MainForm->ImpressionEdits;
   std::vector<std::string> events;
-  test::RecordAfterEvents<TEdit>(fields, events);
+  test::RecordAfterEvents<TMVWEdit>(fields, events);
   const auto settle = [this] {
     for (int round = 0; round < 10; ++round) {
       Console.App().ProcessMessages();
       Sleep(2);
     }
   };
-  const auto clickField = [](TEdit& field) {
+  const auto clickField = [](TMVWEdit& field) {
     SendMessageA(field.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
     SendMessageA(field.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
     return test::TakeFocus(field.Handle());
@@ -213,7 +213,7 @@ TEST_F(Scoring, AnImpressionScoreMadeWithTheMouseOnTheKeypad) {
                                        "enter DETJ1AI"};
   // Another program on the display may take the focus midway: the road then starts again.
   const auto road = [&] {
-    for (TEdit* field : fields)
+    for (TMVWEdit* field : fields)
       field->SetText("");
     if (!test::TakeFocus(fields[2]->Handle()))
       return false;
@@ -236,9 +236,9 @@ TEST_F(Scoring, AnImpressionScoreMadeWithTheMouseOnTheKeypad) {
     done = road();
   EXPECT_TRUE(done) << "the keypad left the focus in the field clicked";
   EXPECT_EQ(events, moves);
-  EXPECT_EQ(fields[0]->Text(), "8.50");
-  EXPECT_EQ(fields[1]->Text(), "7.25");
-  EXPECT_EQ(fields[2]->Text(), "10.0");
+  EXPECT_EQ(fields[0]->GetText(), "8.50");
+  EXPECT_EQ(fields[1]->GetText(), "7.25");
+  EXPECT_EQ(fields[2]->GetText(), "10.0");
 
   Key(VK_RETURN);
   Key(VK_RETURN);
@@ -322,7 +322,7 @@ TEST_F(Scoring, AScoreThatCouldNotLeaveIsConfirmedAgainAfterTheReconnect) {
   ASSERT_TRUE(again.WaitForFrames(1));
   EXPECT_EQ(NamedComponent<TNotebook>(*MainForm, "_Notebook").PageIndex(), 1);
   ASSERT_TRUE(Confirmation().Visible()) << "the judge sees the score waiting again";
-  EXPECT_EQ(MainForm->ImpressionEdits[0]->Text(), "8.50");
+  EXPECT_EQ(MainForm->ImpressionEdits[0]->GetText(), "8.50");
   Press("ScoreConfirmAccept");
   ASSERT_TRUE(again.WaitForFrames(2));
   EXPECT_EQ(again.Frames()[1], ConsoleFrame("J6  ", "8.50\x12"

@@ -232,15 +232,15 @@ TEST_F(ServerMessages, FinalScoresOfOtherJudgesOnlyOnTheRefereesPage) {
   AnnounceElements(4);
   ShowPage(Detailed);
   Receive("FS", "ZEL ", "7[DC1]7.5[DC2]8.0[DC2]6.5[DC2]");
-  EXPECT_EQ(Part<TEdit>("DETJ1AI").Text(), "");
+  EXPECT_EQ(Part<TMVWEdit>("DETJ1AI").GetText(), "");
   std::vector<std::string> untouched(12, "");
   untouched[0] = "Jd 2";
   EXPECT_EQ(Column("GridReferee", 5), untouched);
 
   Receive("FS", "ZEL ", "6[DC1]7.5[DC2]0.00[DC2]6.5[DC2]");
-  EXPECT_EQ(Part<TEdit>("DETJ1AI").Text(), "7.5");
-  EXPECT_EQ(Part<TEdit>("DETJ2AI").Text(), "");
-  EXPECT_EQ(Part<TEdit>("DETJ3AI").Text(), "6.5");
+  EXPECT_EQ(Part<TMVWEdit>("DETJ1AI").GetText(), "7.5");
+  EXPECT_EQ(Part<TMVWEdit>("DETJ2AI").GetText(), "");
+  EXPECT_EQ(Part<TMVWEdit>("DETJ3AI").GetText(), "6.5");
   EXPECT_EQ(Grid("GridReferee").Cells(4, 6), "7.5");
   EXPECT_EQ(Grid("GridReferee").Cells(4, 8), "6.5");
 

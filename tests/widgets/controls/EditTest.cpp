@@ -48,7 +48,7 @@ protected:
   void SetUp() override {
     static const bool registered = [] {
       RegisterStandardClasses();
-      RegisterEditClasses();
+      RegisterWidgetEditClasses();
       return true;
     }();
     (void)registered;
