@@ -40,6 +40,8 @@ private:
   int ModalResult_ = 0;
 };
 
+enum TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
+
 // A platform check box. OnClick runs when the user toggles it and when Checked is set in code.
 class TCheckBox : public TWinControl {
 public:

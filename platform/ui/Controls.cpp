@@ -249,7 +249,11 @@ void TControl::Loaded() {
 void TControl::SetBounds(int left, int top, int width, int height) {
   if (left == Left_ && top == Top_ && width == Width_ && height == Height_)
     return;
-  Invalidate();
+  // The place left behind shows the parent again, however opaque the control was.
+  if (Parent_ && Parent_->HandleAllocated()) {
+    const RECT old{Left_, Top_, Left_ + Width_, Top_ + Height_};
+    InvalidateRect(Parent_->Handle(), &old, TRUE);
+  }
   Left_ = left;
   Top_ = top;
   Width_ = width;
@@ -423,7 +427,7 @@ void TControl::WndProc(TMessage& message) {
   case CM_PARENTFONTCHANGED:
     if (ParentFont_ && Parent_) {
       SyncingFont_ = true;
-      Font_.Assign(Parent_->Font());
+      Font_.Assign(message.WParam ? *reinterpret_cast<TFont*>(message.LParam) : Parent_->Font());
       SyncingFont_ = false;
     }
     break;
@@ -542,6 +546,17 @@ bool TWinControl::CanFocus() const {
     if (!control->Visible() || !control->Enabled())
       return false;
   return true;
+}
+
+bool TWinControl::SelectFirst() {
+  for (TControl* control : Controls_) {
+    auto* child = dynamic_cast<TWinControl*>(control);
+    if (child && child->CanFocus()) {
+      child->SetFocus();
+      return true;
+    }
+  }
+  return false;
 }
 
 void TWinControl::SetFocus() {
@@ -965,7 +980,7 @@ void TWinControl::WndProc(TMessage& message) {
     if (Handle_)
       SendMessageA(Handle_, WM_SETFONT, reinterpret_cast<WPARAM>(Font().Handle()), TRUE);
     for (TControl* control : Controls_)
-      control->Perform(CM_PARENTFONTCHANGED, 0, 0);
+      control->Perform(CM_PARENTFONTCHANGED, 1, reinterpret_cast<LPARAM>(&Font()));
     break;
   case CM_COLORCHANGED:
     for (TControl* control : Controls_)

@@ -127,6 +127,9 @@ public:
   // The shape of the mouse over the control while the screen's cursor is crDefault.
   TCursor Cursor() const { return Cursor_; }
   void SetCursor(TCursor value) { Cursor_ = value; }
+  // The help topic of the control; 0 for none.
+  int HelpContext() const { return HelpContext_; }
+  void SetHelpContext(int value) { HelpContext_ = value; }
   TControlStyle ControlStyle() const { return ControlStyle_; }
   void SetControlStyle(TControlStyle value) { ControlStyle_ = value; }
   RECT ClientRect() { return RECT{0, 0, ClientWidth(), ClientHeight()}; }
@@ -211,6 +214,7 @@ private:
   bool* Freed_ = nullptr; // set while handlers that may free the control run
   std::string Hint_;
   TCursor Cursor_ = crDefault;
+  int HelpContext_ = 0;
   TControlStyle ControlStyle_ = csCaptureMouse | csClickEvents | csSetCaption | csDoubleClicks;
 };
 
@@ -256,6 +260,8 @@ public:
   bool Focused() const;
   bool CanFocus() const;
   virtual void SetFocus();
+  // Focuses the first child, in tab order, that can take the focus; false when none can.
+  bool SelectFirst();
 
   void SetParent(TWinControl* parent) override;
   void SetBounds(int left, int top, int width, int height) override;

@@ -33,9 +33,11 @@ void TScreen::SetCursor(TCursor value) {
     ::SetCursor(CursorHandle(value));
     return;
   }
-  // Back to the shape of the window under the mouse.
+  // Back to the shape of the window under the mouse; only our own windows are asked, since a
+  // hung program's window would block us.
   const POINT at = CursorPos();
-  if (HWND window = WindowFromPoint(at))
+  HWND window = WindowFromPoint(at);
+  if (window && GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId())
     SendMessageA(
         window, WM_SETCURSOR, reinterpret_cast<WPARAM>(window),
         MAKELPARAM(SendMessageA(window, WM_NCHITTEST, 0, MAKELPARAM(at.x, at.y)), WM_MOUSEMOVE));

@@ -21,13 +21,14 @@ constexpr UINT CM_DIALOGCHAR = CM_BASE + 6;   // an unused character key, to the
                                               // answers 1 (accelerators)
 constexpr UINT CM_FOCUSCHANGED = CM_BASE + 7; // to every control of a form when its active control
                                               // changed: lParam the new one (or none)
-constexpr UINT CM_PARENTFONTCHANGED = CM_BASE + 8;  // to every child when its parent's font changed
-constexpr UINT CM_PARENTCOLORCHANGED = CM_BASE + 9; // to every child when its parent's colour
-                                                    // changed
-constexpr UINT CM_ENABLEDCHANGED = CM_BASE + 12;    // Enabled changed; sent to the control itself
-constexpr UINT CM_COLORCHANGED = CM_BASE + 13;      // Color changed
-constexpr UINT CM_FONTCHANGED = CM_BASE + 14;       // Font changed
-constexpr UINT CM_CTL3DCHANGED = CM_BASE + 16;      // Ctl3D changed; sent to the control itself
+// To every child when its parent's font changed; with wParam 1, lParam is the parent's new TFont*.
+constexpr UINT CM_PARENTFONTCHANGED = CM_BASE + 8;
+constexpr UINT CM_PARENTCOLORCHANGED = CM_BASE + 9;  // to every child when its parent's colour
+                                                     // changed
+constexpr UINT CM_ENABLEDCHANGED = CM_BASE + 12;     // Enabled changed; sent to the control itself
+constexpr UINT CM_COLORCHANGED = CM_BASE + 13;       // Color changed
+constexpr UINT CM_FONTCHANGED = CM_BASE + 14;        // Font changed
+constexpr UINT CM_CTL3DCHANGED = CM_BASE + 16;       // Ctl3D changed; sent to the control itself
 constexpr UINT CM_PARENTCTL3DCHANGED = CM_BASE + 17; // to every child when its parent's Ctl3D
                                                      // changed
 constexpr UINT CM_TEXTCHANGED = CM_BASE + 18;        // Caption or Text changed

@@ -496,7 +496,9 @@ void TMVWBaseEdit::FocusLost() {
 }
 
 void TMVWBaseEdit::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
-  TMVWCustomBevelPanel::MouseDown(button, shift, x, y);
+  // OnMouseDown may free the edit.
+  if (FreedBy([&] { TMVWCustomBevelPanel::MouseDown(button, shift, x, y); }))
+    return;
   if (button != mbLeft || !Enabled())
     return;
   LastMouse_ = MAKELPARAM(x, y);
@@ -524,10 +526,12 @@ void TMVWBaseEdit::MouseMove(TShiftState shift, int x, int y) {
 }
 
 void TMVWBaseEdit::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
-  TMVWCustomBevelPanel::MouseUp(button, shift, x, y);
+  if (FreedBy([&] { TMVWCustomBevelPanel::MouseUp(button, shift, x, y); }))
+    return;
   if (button == mbLeft) {
     StopDragTimer();
-    if (MouseIsDown_ && GetCapture() == Handle())
+    // Also after a focus loss during the press, or every later click would come here.
+    if (GetCapture() == Handle())
       ReleaseCapture();
     MouseIsDown_ = false;
     EndMouseDrag();
@@ -696,7 +700,9 @@ void TMVWBaseEdit::WndProc(TMessage& message) {
   switch (message.Msg) {
   case WM_SETFOCUS:
     TMVWCustomBevelPanel::WndProc(message);
-    FocusGained();
+    // OnEnter may have moved the focus on: the caret then belongs to the field that has it.
+    if (Focused())
+      FocusGained();
     return;
   case WM_KILLFOCUS:
     if (HideSelection() && SelLength() > 0) {

@@ -4,6 +4,7 @@
 #include "platform/ui/Pictures.h"
 #include "widgets/controls/MVWControls.h"
 
+#include <exception>
 #include <string>
 
 namespace marivo {
@@ -42,14 +43,26 @@ void TMVWButton::DropDown() {
   SendMessageA(Handle(), BM_SETSTATE, 1, 0);
   UpdateWindow(Handle());
   MenuDropping_ = true;
-  if (OnDropDown && FreedBy([this] { OnDropDown(this); }))
+  // A failing handler or menu choice must not leave the button pushed with its menu shut off.
+  std::exception_ptr error;
+  const bool freed = FreedBy([&] {
+    try {
+      if (OnDropDown && FreedBy([this] { OnDropDown(this); }))
+        return;
+      if (DropDownMenu_) {
+        const POINT at =
+            DropDownRight_ ? POINT{Width(), DropDownIndent_} : POINT{DropDownIndent_, Height()};
+        const POINT screen = ClientToScreen(at);
+        DropDownMenu_->Popup(screen.x, screen.y);
+      }
+    } catch (...) {
+      error = std::current_exception();
+    }
+  });
+  if (freed) {
+    if (error)
+      std::rethrow_exception(error);
     return;
-  if (DropDownMenu_) {
-    const POINT at =
-        DropDownRight_ ? POINT{Width(), DropDownIndent_} : POINT{DropDownIndent_, Height()};
-    const POINT screen = ClientToScreen(at);
-    if (FreedBy([this, screen] { DropDownMenu_->Popup(screen.x, screen.y); }))
-      return;
   }
   // The clicks that closed the menu must not press the button again.
   MSG pending;
@@ -60,6 +73,8 @@ void TMVWButton::DropDown() {
   MenuDropping_ = false;
   SetDrawState(0);
   SendMessageA(Handle(), BM_SETSTATE, 0, 0);
+  if (error)
+    std::rethrow_exception(error);
 }
 
 void RegisterButtonControlClasses() {

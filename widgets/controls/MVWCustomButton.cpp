@@ -271,7 +271,8 @@ void TMVWCustomButton::WndProc(TMessage& message) {
     WndProc(message);
     return;
   case WM_LBUTTONDOWN:
-    TButton::WndProc(message);
+    if (FreedBy([&] { TButton::WndProc(message); }))
+      return;
     if (RepeatedClick_ && RepeatTimer_ == 0 && MVWApplication) {
       RepeatTimer_ = MVWApplication->AddTimer(RepeatingDelay_, [this](TObject*) {
         if (Hot_)
@@ -283,7 +284,9 @@ void TMVWCustomButton::WndProc(TMessage& message) {
     }
     return;
   case WM_LBUTTONUP:
-    TButton::WndProc(message);
+    // The release clicks, and OnClick may free the button.
+    if (FreedBy([&] { TButton::WndProc(message); }))
+      return;
     if (RepeatedClick_)
       StopRepeat();
     return;

@@ -45,6 +45,11 @@ void TMVWEditAutoComplete::SetStringList(TMVWStringList* value) {
 }
 
 void TMVWEditAutoComplete::SetStringListIndex(std::int32_t value) {
+  // Form data reads the index before the reference to the list is resolved.
+  if (ComponentState() & csLoading) {
+    StringListIndex_ = value;
+    return;
+  }
   if (!StringList_)
     return;
   StringListIndex_ = std::min(value, StringList_->Count() - 1);

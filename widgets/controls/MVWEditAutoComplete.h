@@ -38,7 +38,7 @@ public:
   // Forgotten when the list is freed.
   void SetStringList(TMVWStringList* value);
   std::int32_t StringListIndex() const { return StringListIndex_; }
-  // Ignored without a string list; lowered to the last item.
+  // Ignored without a string list; lowered to the last item. Kept as read while loading.
   void SetStringListIndex(std::int32_t value);
   TMVWAutoCompleteModes Mode() const { return Mode_; }
   void SetMode(TMVWAutoCompleteModes value) { Mode_ = value; }

@@ -20,6 +20,8 @@ TMVWSpecialButton::TMVWSpecialButton(TWinControl* ownerControl)
 }
 
 TMVWSpecialButton::~TMVWSpecialButton() {
+  if (Freed_)
+    *Freed_ = true;
   Glyph_.OnChange = nullptr;
   Layout_.OnChange = nullptr;
   Font_.OnChange = nullptr;
@@ -41,14 +43,29 @@ void TMVWSpecialButton::ApplyToButton() {
 }
 
 void TMVWSpecialButton::ButtonClicked() {
-  const int index = Index();
-  if (TMVWOnCustomBtnClick handler = OnClick)
-    handler(this, index);
+  // A handler may free the edit or panel, and this item with it: nothing is touched after.
   auto* buttons = static_cast<TMVWSpecialButtons*>(Collection());
-  if (auto* edit = buttons ? dynamic_cast<TMVWCustomEdit*>(buttons->OwnerControl()) : nullptr)
-    edit->DoButtonClick(Button_, index);
-  if (auto* panel = buttons ? dynamic_cast<TMVWButtonPanel*>(buttons->OwnerControl()) : nullptr)
-    panel->ButtonClicked(*Button_);
+  TWinControl* owner = buttons ? buttons->OwnerControl() : nullptr;
+  TMVWSpeedButton* button = Button_;
+  const int index = Index();
+  if (TMVWOnCustomBtnClick handler = OnClick) {
+    bool freed = false;
+    Freed_ = &freed;
+    try {
+      handler(this, index);
+    } catch (...) {
+      if (!freed)
+        Freed_ = nullptr;
+      throw;
+    }
+    if (freed)
+      return;
+    Freed_ = nullptr;
+  }
+  if (auto* edit = dynamic_cast<TMVWCustomEdit*>(owner))
+    edit->DoButtonClick(button, index);
+  else if (auto* panel = dynamic_cast<TMVWButtonPanel*>(owner))
+    panel->ButtonClicked(*button);
 }
 
 void TMVWSpecialButton::Assign(const TPersistent& source) {
@@ -72,7 +89,12 @@ void TMVWSpecialButton::Assign(const TPersistent& source) {
 
 TMVWSpecialButtons::TMVWSpecialButtons(TWinControl* ownerControl, bool relayout)
     : TCollection(ownerControl,
-                  [ownerControl] { return std::make_unique<TMVWSpecialButton>(ownerControl); }),
+                  [this, ownerControl] {
+                    // The button's tag tells its index to the panel's click handler.
+                    auto item = std::make_unique<TMVWSpecialButton>(ownerControl);
+                    item->Button().SetTag(Count());
+                    return item;
+                  }),
       OwnerControl_(ownerControl), Relayout_(relayout) {}
 
 void TMVWSpecialButtons::Update(TCollectionItem*) {

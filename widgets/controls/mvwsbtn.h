@@ -56,6 +56,7 @@ private:
   void ButtonClicked();
 
   TMVWSpeedButton* Button_;
+  bool* Freed_ = nullptr; // set while a click handler runs, told when the item goes
   TBitmap Glyph_;
   TMVWButtonLayout Layout_;
   TFont Font_;

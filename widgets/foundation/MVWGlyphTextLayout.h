@@ -3,6 +3,8 @@
 #include "widgets/foundation/portable/MVWBase.h"
 
 #include <cstdint>
+#include <string>
+#include <vector>
 
 namespace marivo {
 
@@ -17,6 +19,9 @@ enum TMVWAlignment : std::uint8_t {
   agBottomCenter,
   agBottomRight
 };
+
+// The names form data uses for the alignments, in their order.
+const std::vector<std::string>& AlignmentNames();
 
 // Where the text sits beside the glyph.
 enum TMVWTextArrange : std::uint8_t {

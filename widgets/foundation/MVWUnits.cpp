@@ -35,6 +35,13 @@ namespace marivo {
 
 TMVWXPThemeManager* MVWThemeManager = nullptr;
 
+const std::vector<std::string>& AlignmentNames() {
+  static const std::vector<std::string> names = {"agTopLeft",    "agTopCenter",    "agTopRight",
+                                                 "agCenterLeft", "agCenter",       "agCenterRight",
+                                                 "agBottomLeft", "agBottomCenter", "agBottomRight"};
+  return names;
+}
+
 namespace {
 
 struct TUnit {
@@ -66,13 +73,6 @@ const TUnit Units[] = {
     // The glyph cache comes with the first glyph; at the end only an empty one is left to free.
     {[] {}, FreeEmptyGlyphCache},
 };
-
-const std::vector<std::string>& AlignmentNames() {
-  static const std::vector<std::string> names = {"agTopLeft",    "agTopCenter",    "agTopRight",
-                                                 "agCenterLeft", "agCenter",       "agCenterRight",
-                                                 "agBottomLeft", "agBottomCenter", "agBottomRight"};
-  return names;
-}
 
 void RegisterDrawingClasses() {
   const std::vector<std::string>& alignments = AlignmentNames();

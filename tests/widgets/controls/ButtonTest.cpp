@@ -16,6 +16,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
@@ -203,6 +204,46 @@ TEST_F(ButtonTest, ADoubleClickIsTwoPresses) {
   EXPECT_EQ(Clicks, 2);
 }
 
+// A button whose memory stays, filled with a mark, once it is freed: a write after the free
+// shows in the mark.
+class TMarkedButton : public TMVWButton {
+public:
+  using TMVWButton::TMVWButton;
+  static void operator delete(void* block, std::size_t size) {
+    std::memset(block, Mark, size);
+    FreedAt = block;
+    FreedSize = size;
+  }
+  static bool Untouched() {
+    const auto* bytes = static_cast<const unsigned char*>(FreedAt);
+    return std::all_of(bytes, bytes + FreedSize, [](unsigned char b) { return b == Mark; });
+  }
+  static constexpr unsigned char Mark = 0xA5;
+  static inline void* FreedAt = nullptr;
+  static inline std::size_t FreedSize = 0;
+};
+
+TEST_F(ButtonTest, AButtonFreedByItsMouseClickIsNotTouchedAfter) {
+  auto* button = new TMarkedButton(Form.get());
+  button->SetParent(Form.get());
+  button->SetBounds(200, 20, 120, 30);
+  button->SetRepeatedClick(true);
+  int clicks = 0;
+  button->OnClick = [&](TObject*) {
+    ++clicks;
+    delete button;
+  };
+  Show();
+  HWND window = button->Handle();
+  SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+  SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
+  Application->ProcessMessages();
+  EXPECT_EQ(clicks, 1);
+  ASSERT_NE(TMarkedButton::FreedAt, nullptr);
+  EXPECT_TRUE(TMarkedButton::Untouched());
+  ::operator delete(TMarkedButton::FreedAt);
+}
+
 TEST_F(ButtonTest, TheMenuOpensBelowAfterOnClickWithTheButtonPushed) {
   auto* menu = new TPopupMenu(Form.get());
   menu->Items().Add(new TMenuItem(menu));
@@ -228,6 +269,23 @@ TEST_F(ButtonTest, TheMenuOpensBelowAfterOnClickWithTheButtonPushed) {
   EXPECT_TRUE(pushed);
   EXPECT_FALSE(Connect->MenuDropping());
   EXPECT_EQ(SendMessageA(Connect->Handle(), BM_GETSTATE, 0, 0) & BST_PUSHED, 0);
+
+  // A menu choice that fails leaves the button up, with its menu ready for the next click.
+  auto* failing = new TMenuItem(menu);
+  failing->OnClick = [](TObject*) { throw Exception("No connection"); };
+  menu->Items().Add(failing);
+  bool choose = true;
+  TPopupMenu::SetTracker([&](HMENU handle, int, int, HWND) -> UINT {
+    order.push_back("menu");
+    return choose ? GetMenuItemID(handle, 1) : 0;
+  });
+  order.clear();
+  EXPECT_THROW(Connect->Click(), Exception);
+  EXPECT_FALSE(Connect->MenuDropping());
+  EXPECT_EQ(SendMessageA(Connect->Handle(), BM_GETSTATE, 0, 0) & BST_PUSHED, 0);
+  choose = false;
+  Connect->Click();
+  EXPECT_EQ(order, (std::vector<std::string>{"click", "menu", "click", "menu"}));
 
   // A button its OnClick frees opens no menu.
   order.clear();

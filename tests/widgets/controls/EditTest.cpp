@@ -18,9 +18,12 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <cstring>
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace marivo {
@@ -424,6 +427,75 @@ TEST_F(EditTest, EnterMovesOnWithTabOnEnterAndCustomButtonsSitAtTheRight) {
   EXPECT_EQ(second.Left(), b->TextArea().right + 1 + 20);
 }
 
+// An edit whose memory stays, filled with a mark, once it is freed: a use after the free reads
+// the mark and fails.
+class TMarkedEdit : public TMVWEdit {
+public:
+  using TMVWEdit::TMVWEdit;
+  static void operator delete(void* block, std::size_t size) {
+    std::memset(block, Mark, size);
+    Freed.emplace_back(block, size);
+  }
+  // Whether the freed edits still hold nothing but the mark; gives their memory back.
+  static bool UntouchedAfterFree() {
+    bool untouched = true;
+    for (const auto& [block, size] : Freed) {
+      const auto* bytes = static_cast<const unsigned char*>(block);
+      untouched = untouched && std::all_of(bytes, bytes + size, [](auto b) { return b == Mark; });
+      ::operator delete(block);
+    }
+    Freed.clear();
+    return untouched;
+  }
+  static constexpr unsigned char Mark = 0xA5;
+  static inline std::vector<std::pair<void*, std::size_t>> Freed;
+};
+
+TEST_F(EditTest, AnEditFreedByAClickOnItsCustomButtonIsNotTouchedAfter) {
+  int clicks = 0;
+  for (bool byItem : {false, true}) {
+    auto* edit = new TMarkedEdit(Form.get());
+    edit->SetParent(Form.get());
+    TMVWSpecialButton* item = edit->CustomButtons().Add();
+    if (byItem) {
+      item->OnClick = [&](TObject*, int) {
+        ++clicks;
+        delete edit;
+      };
+    } else {
+      edit->OnBtnClick = [&](TObject*, TMVWSpeedButton*, int) {
+        ++clicks;
+        delete edit;
+      };
+    }
+    item->Button().Click();
+  }
+  EXPECT_EQ(clicks, 2);
+  EXPECT_TRUE(TMarkedEdit::UntouchedAfterFree());
+}
+
+TEST_F(EditTest, AnEditFreedByItsMouseHandlersIsNotTouchedAfter) {
+  Show();
+  for (UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP}) {
+    auto* edit = new TMarkedEdit(Form.get());
+    edit->SetParent(Form.get());
+    edit->SetBounds(10, 10, 150, 24);
+    int handled = 0;
+    const TMouseEvent freeIt = [&](TObject*, TMouseButton, TShiftState, int, int) {
+      ++handled;
+      delete edit;
+    };
+    if (message == WM_LBUTTONDOWN)
+      edit->OnMouseDown = freeIt;
+    else
+      edit->OnMouseUp = freeIt;
+    SendMessageA(edit->Handle(), message, message == WM_LBUTTONDOWN ? MK_LBUTTON : 0,
+                 MAKELPARAM(5, 5));
+    EXPECT_EQ(handled, 1);
+  }
+  EXPECT_TRUE(TMarkedEdit::UntouchedAfterFree());
+}
+
 TEST_F(EditTest, TheMouseSelectsDragsTheSelectionAndPicksWords) {
   TProbeEdit* edit = AddEdit("Edit", 10, "ab cd");
   Show();
@@ -513,6 +585,26 @@ TEST_F(EditTest, EachFocusedEditMakesItsOwnCaretAndAFontChangeLeavesTheOthers) {
   EXPECT_EQ(GetCaretBlinkTime(), 300u);
 }
 
+TEST_F(EditTest, AnOnEnterThatMovesTheFocusOnLeavesTheCaretToTheFieldWithTheFocus) {
+  TProbeEdit* skipped = AddEdit("Skipped", 10, "abc");
+  TProbeEdit* next = AddEdit("Next", 50, "def");
+  skipped->OnEnter = [&](TObject*) { next->SetFocus(); };
+  TProbeEdit* first = AddEdit("First", 90);
+  Show();
+  ASSERT_TRUE(test::TakeFocus(first->Handle()));
+  skipped->SetFocus();
+  EXPECT_TRUE(test::PumpUntil([&] { return GetFocus() == next->Handle(); }));
+  GUITHREADINFO info{sizeof(GUITHREADINFO)};
+  GetGUIThreadInfo(GetCurrentThreadId(), &info);
+  EXPECT_EQ(info.hwndCaret, next->Handle());
+
+  // A click into the skipped field keeps no hold on the mouse after its release.
+  SendMessageA(skipped->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+  SendMessageA(skipped->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  EXPECT_EQ(GetFocus(), next->Handle());
+  EXPECT_EQ(GetCapture(), nullptr);
+}
+
 class AutoCompleteTest : public EditTest {
 protected:
   void Candidates(std::vector<std::string> lines) {
@@ -590,6 +682,24 @@ TEST_F(AutoCompleteTest, ThePopupListsSortedCandidatesAndArrowsAndEscapeWorkIt) 
   delete edit; // freeing the edit with its popup open closes the popup
   EXPECT_EQ(Complete->Popup(), nullptr);
   Application->ProcessMessages();
+}
+
+TEST_F(AutoCompleteTest, FormDataKeepsWhichStringListItemHoldsTheCandidates) {
+  Candidates({"alpha"});
+  List->AddItem();
+  List->Item(1)->Items().Add("beta");
+  List->SetName("Lines");
+  Complete->SetName("Complete");
+  Complete->SetStringListIndex(1);
+  Form->SetName("Main");
+  const std::string text = WriteComponentToText(*Form);
+  ASSERT_NE(text.find("StringListIndex = 1"), std::string::npos) << text;
+  TForm read(nullptr);
+  ReadComponentFromText(read, text, "autocomplete");
+  auto* complete = dynamic_cast<TMVWEditAutoComplete*>(read.FindComponent("Complete"));
+  ASSERT_NE(complete, nullptr);
+  EXPECT_NE(complete->StringList(), nullptr);
+  EXPECT_EQ(complete->StringListIndex(), 1);
 }
 
 class TEditForm : public TForm {

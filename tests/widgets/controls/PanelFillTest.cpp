@@ -246,6 +246,13 @@ TEST_F(MVWButtonPanel, AClickReachesTheHandlerAssignedAfterTheLayoutWithTheButto
   ASSERT_EQ(clicks.size(), 1u);
   EXPECT_EQ(clicks[0].first, &second);
   EXPECT_EQ(clicks[0].second, 2);
+
+  // Without a tag of its own a button tells its index, as buttons made from form data do.
+  TMVWSpecialButton* added = panel->Buttons().Add();
+  EXPECT_EQ(added->Button().Tag(), 3);
+  added->Button().Click();
+  ASSERT_EQ(clicks.size(), 2u);
+  EXPECT_EQ(clicks[1].second, 3);
 }
 
 TEST_F(MVWButtonPanel, FillAndButtonPanelsComeBackFromTheirFormData) {

@@ -252,7 +252,7 @@ void TMVWEditModel::ReplaceSelection(std::string text, const TPositions& before)
   if (length == 0) {
     if (CharAt(start) == '\n' && IsPairAt(start - 1))
       --start;
-    if ((EditMode() & MVWEditInsert) == 0)
+    if ((EditMode() & MVWEditInsert) == 0 && !Dropping_)
       length = IsPairAt(start) ? 2 : (start <= Length() ? 1 : 0);
   }
   const std::string removed =
@@ -557,7 +557,10 @@ void TMVWEditModel::EndMouseDrag() {
   // A Shift held while dropping must not turn the caret move into a selection to replace.
   SelStart_ = CursorPos_;
   SelLength_ = 0;
-  InsertText(moved);
+  {
+    const TFlagScope dropping(Dropping_);
+    InsertText(moved);
+  }
   RepaintText(drop);
   SetCursorPos(drop);
 }

@@ -242,6 +242,7 @@ private:
   bool TabOnEnter_ = false;
   bool DraggingSelection_ = false;
   bool MouseSelecting_ = false;
+  bool Dropping_ = false; // the dropped text goes in whole, whatever the insert mode
   int UpdateCount_ = 0;
   TEditCharCase CharCase_ = ecNormal;
   std::bitset<256> WordDelimiters_;

@@ -46,7 +46,7 @@ TMVWRect CaptionBackground(TMVWGroupCaptionAlign align, const TMVWRect& r) {
 
 std::uint32_t GroupCaptionTextFlags(TMVWGroupCaptionAlign align, bool showAccelChar) {
   std::uint32_t flags =
-      AlignmentTextFlags.at(Place(align).TextAlignment) | TextSingleLine | TextExpandTabs;
+      AlignmentDrawFlags.at(Place(align).TextAlignment) | TextSingleLine | TextExpandTabs;
   if (!showAccelChar)
     flags |= TextNoPrefix;
   return flags;

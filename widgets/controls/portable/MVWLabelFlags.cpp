@@ -5,7 +5,7 @@ namespace marivo {
 namespace {
 
 std::uint32_t CommonFlags(const TMVWLabelTextLook& look) {
-  std::uint32_t flags = AlignmentTextFlags.at(look.Alignment) | LabelOptionFlags(look.Options) |
+  std::uint32_t flags = AlignmentDrawFlags.at(look.Alignment) | LabelOptionFlags(look.Options) |
                         look.ReadingFlags | TextExpandTabs;
   if (!look.ShowAccelChar)
     flags |= TextNoPrefix;

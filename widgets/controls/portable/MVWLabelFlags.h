@@ -19,7 +19,7 @@ constexpr std::uint32_t TextPathEllipsis = 0x4000;
 constexpr std::uint32_t TextEndEllipsis = 0x8000;
 
 // In the order of TMVWAlignment, agTopLeft to agBottomRight.
-inline constexpr std::array<std::uint32_t, 9> AlignmentTextFlags = {0,
+inline constexpr std::array<std::uint32_t, 9> AlignmentDrawFlags = {0,
                                                                     TextCenter,
                                                                     TextRight,
                                                                     TextVCenter,

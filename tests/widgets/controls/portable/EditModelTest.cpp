@@ -248,6 +248,8 @@ const TRow Rows[] = {
      2, 2, 0, 0, "Drag Drop "},
     {"a drag with the limit lowered keeps the text", "ab cd", 1, 1, 2, Ins, 0, ecNormal, false, "",
      "Lim:3 Down:2 Move:6 Up", "ab cd", 6, 1, 2, 0, "Drag Drop "},
+    {"a drag in overwrite mode overwrites nothing", "ab cd", 1, 1, 2, Ovr, 0, ecNormal, false, "",
+     "Down:2 Move:4 Up", " abcd", 2, 2, 0, 2, "Drag Drop M T1 C T2 C "},
     {"a drag never drops between CR and LF", "ab|c", 1, 1, 2, Ins, 0, ecNormal, false, "",
      "Down:2 Move:4 Up", "ab|c", 1, 1, 0, 2, "Drag Drop M T1 C T1 C "},
     {"a press outside the selection moves the caret", "abcd", 1, 2, 2, Ins, 0, ecNormal, false, "",

@@ -22,7 +22,7 @@ void Check(TMVWLabelTextFlags (*flags)(const TMVWLabelTextLook&), const Row& row
 }
 
 TEST(LabelFlags, AlignmentsAndOptions) {
-  EXPECT_EQ(AlignmentTextFlags, (std::array<std::uint32_t, 9>{0, 1, 2, 4, 5, 6, 8, 9, 10}));
+  EXPECT_EQ(AlignmentDrawFlags, (std::array<std::uint32_t, 9>{0, 1, 2, 4, 5, 6, 8, 9, 10}));
   EXPECT_EQ(LabelOptionFlags(0), 0u);
   EXPECT_EQ(LabelOptionFlags(1u << loPathEllipsis), 0x4000u);
   EXPECT_EQ(LabelOptionFlags(EndEllipsis), 0x8000u);

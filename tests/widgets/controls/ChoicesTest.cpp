@@ -1,0 +1,294 @@
+#include "platform/rtl/Exceptions.h"
+#include "platform/ui/Forms.h"
+#include "tests/support/MessagePump.h"
+#include "widgets/controls/MVWCheckBox.h"
+#include "widgets/controls/MVWCustomCheckGroup.h"
+#include "widgets/controls/MVWGroupBox.h"
+#include "widgets/controls/MVWRadioButton.h"
+#include "widgets/controls/MVWRadioGroup.h"
+#include "widgets/foundation/MVWGdiHandles.h"
+#include "widgets/foundation/MVWUnits.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace marivo {
+namespace {
+
+// The role choice: twenty roles in four columns, as the console shows it.
+class RoleGroup : public ::testing::Test {
+protected:
+  TMVWFoundation Foundation;
+  TForm Form{nullptr};
+  TMVWRadioGroup* Group = nullptr;
+  std::vector<std::string> Events;
+
+  void SetUp() override {
+    Form.SetBounds(0, 0, 700, 320);
+    Group = new TMVWRadioGroup(&Form);
+    Group->SetParent(&Form);
+    Group->SetBounds(10, 10, 660, 260);
+    Group->SetCaption("Which Function?");
+    Group->SetColumns(4);
+    for (int role = 1; role <= 20; ++role)
+      Group->Items().Add("Role " + std::to_string(role));
+    Group->OnClick = [this](TObject*) { Events.push_back("click"); };
+    Group->OnChange = [this](TObject*, int index) {
+      Events.push_back("change " + std::to_string(index));
+    };
+    Form.Show();
+  }
+  void TearDown() override { Form.Hide(); }
+
+  std::vector<int> Checked() {
+    std::vector<int> checked;
+    for (int i = 0; i < Group->ButtonCount(); ++i)
+      if (Group->Buttons(i)->GetChecked())
+        checked.push_back(i);
+    return checked;
+  }
+  void ClickRole(int index) {
+    HWND button = Group->Buttons(index)->Handle();
+    SendMessageA(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    SendMessageA(button, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  }
+};
+
+TEST_F(RoleGroup, ButtonsFillFourColumnsOfFiveRows) {
+  ASSERT_EQ(Group->ButtonCount(), 20);
+  EXPECT_EQ(Group->Buttons(5)->Top(), Group->Buttons(0)->Top());
+  EXPECT_GT(Group->Buttons(5)->Left(), Group->Buttons(4)->Left());
+  EXPECT_EQ(Group->Buttons(19)->Left(), Group->Buttons(15)->Left());
+  EXPECT_EQ(Group->Buttons(19)->Top(), Group->Buttons(4)->Top());
+  for (int i = 0; i < 20; ++i)
+    EXPECT_TRUE(Group->Buttons(i)->Visible()) << i;
+}
+
+TEST_F(RoleGroup, AssigningTheIndexChecksTheClampedButtonSilently) {
+  const std::pair<int, int> rows[] = {{3, 3}, {25, 19}, {-5, -1}, {0, 0}};
+  for (const auto& [assigned, index] : rows) {
+    Group->SetItemIndex(assigned);
+    EXPECT_EQ(Group->ItemIndex(), index) << assigned;
+    EXPECT_EQ(Checked(), index < 0 ? std::vector<int>{} : std::vector<int>{index}) << assigned;
+  }
+  EXPECT_TRUE(Events.empty());
+}
+
+TEST_F(RoleGroup, ClickingAnotherRoleClicksThenChangesOnce) {
+  Group->SetItemIndex(2);
+  ClickRole(7);
+  EXPECT_EQ(Events, (std::vector<std::string>{"click", "change 7"}));
+  EXPECT_EQ(Group->ItemIndex(), 7);
+  EXPECT_EQ(Checked(), std::vector<int>{7});
+  Events.clear();
+  ClickRole(7);
+  EXPECT_TRUE(Events.empty()) << "the checked role";
+}
+
+TEST_F(RoleGroup, ArrowKeysMoveTheChoiceWithinTheGroup) {
+  Group->SetItemIndex(4);
+  ASSERT_TRUE(test::TakeFocus(Group->Buttons(4)->Handle()));
+  Events.clear();
+  SendMessageA(Group->Buttons(4)->Handle(), WM_KEYDOWN, VK_DOWN, 0);
+  EXPECT_EQ(Group->ItemIndex(), 5);
+  EXPECT_EQ(Events, (std::vector<std::string>{"click", "change 5"}));
+  SendMessageA(Group->Buttons(5)->Handle(), WM_KEYDOWN, VK_UP, 0);
+  EXPECT_EQ(Group->ItemIndex(), 4);
+}
+
+TEST_F(RoleGroup, ButtonsTakeTheirHelpContextFromTheGroup) {
+  Group->SetHelpContext(100);
+  const std::pair<TMVWChildHelpContextID, int> rows[] = {
+      {ciSameAsParent, 100}, {ciAutoNumbered, 103}, {ciDefault, 0}};
+  for (const auto& [mode, context] : rows) {
+    Group->SetHelpContextBtn(mode);
+    EXPECT_EQ(Group->Buttons(2)->HelpContext(), context) << int(mode);
+  }
+}
+
+TEST_F(RoleGroup, FewerItemsLowerTheIndex) {
+  Group->SetItemIndex(19);
+  while (Group->Items().Count() > 10)
+    Group->Items().Delete(Group->Items().Count() - 1);
+  EXPECT_EQ(Group->ButtonCount(), 10);
+  EXPECT_EQ(Group->ItemIndex(), 9);
+  EXPECT_EQ(Checked(), std::vector<int>{9});
+  EXPECT_TRUE(Events.empty());
+}
+
+TEST_F(RoleGroup, AReadOnlyGroupKeepsItsChoice) {
+  Group->SetItemIndex(1);
+  Group->SetReadOnly(true);
+  ClickRole(3);
+  EXPECT_EQ(Group->ItemIndex(), 1);
+  EXPECT_EQ(Checked(), std::vector<int>{1});
+  EXPECT_TRUE(Events.empty());
+}
+
+TEST(CheckGroup, BitsFollowTheButtonsAndTooManyLinesAreRefused) {
+  TMVWFoundation foundation;
+  TForm form(nullptr);
+  auto* group = new TMVWCustomCheckGroup(&form);
+  group->SetParent(&form);
+  for (const char* line : {"Free Routine", "Technical Routine", "Test"})
+    group->Items().Add(line);
+  group->SetItemIndex(0xFD);
+  EXPECT_TRUE(group->Buttons(0)->GetChecked());
+  EXPECT_FALSE(group->Buttons(1)->GetChecked());
+  EXPECT_TRUE(group->Buttons(2)->GetChecked());
+  std::vector<int> changes;
+  group->OnChange = [&changes](TObject*, int index) { changes.push_back(index); };
+  group->Buttons(1)->Click();
+  EXPECT_EQ(group->ItemIndex(), 7);
+  EXPECT_EQ(changes, std::vector<int>{1});
+  for (int i = 3; i < 31; ++i)
+    group->Items().Add("Item");
+  try {
+    group->Items().Add("One too many");
+    FAIL() << "32 lines taken";
+  } catch (const EListError& error) {
+    EXPECT_STREQ(error.what(), "List count out of bounds (32)");
+  }
+  EXPECT_EQ(group->Items().Count(), 31);
+  EXPECT_EQ(group->ButtonCount(), 31);
+}
+
+TEST(GroupBox, ChildrenStayOutOfTheCaptionBandOnEverySide) {
+  TMVWFoundation foundation;
+  TForm form(nullptr);
+  auto* box = new TMVWGroupBox(&form);
+  box->SetParent(&form);
+  box->SetBounds(0, 0, 200, 120);
+  box->SetCaption("Server");
+  auto* inside = new TMVWRadioButton(&form);
+  inside->SetParent(box);
+  inside->SetAlign(alClient);
+  struct Row {
+    TMVWGroupCaptionAlign Align;
+    bool Left, Top, Right, Bottom;
+  };
+  const Row rows[] = {{gcaTopLeft, false, true, false, false},
+                      {gcaLeftCenter, true, false, false, false},
+                      {gcaBottomRight, false, false, false, true},
+                      {gcaRightTop, false, false, true, false}};
+  const int h = box->CaptionHeight();
+  ASSERT_GT(h, 0);
+  for (const Row& row : rows) {
+    box->SetAlignment(row.Align);
+    const int extent = box->GetBevelExtent();
+    EXPECT_EQ(inside->Left(), extent + (row.Left ? h : 0)) << int(row.Align);
+    EXPECT_EQ(inside->Top(), extent + (row.Top ? h : 0)) << int(row.Align);
+    EXPECT_EQ(inside->Left() + inside->Width(), 200 - extent - (row.Right ? h : 0))
+        << int(row.Align);
+    EXPECT_EQ(inside->Top() + inside->Height(), 120 - extent - (row.Bottom ? h : 0))
+        << int(row.Align);
+  }
+  box->SetCaption("");
+  EXPECT_EQ(inside->Top(), box->GetBevelExtent()) << "no caption, no band";
+}
+
+TEST(Groups, RepaintsLeaveNoGdiObjectBehind) {
+  TMVWFoundation foundation;
+  TForm form(nullptr);
+  form.SetBounds(0, 0, 400, 200);
+  auto* group = new TMVWRadioGroup(&form);
+  group->SetParent(&form);
+  group->SetBounds(10, 10, 200, 100);
+  group->SetCaption("Which Event");
+  group->SetAlignment(gcaLeftCenter);
+  group->Items().Add("Free Routine");
+  group->Items().Add("Technical Routine");
+  group->SetItemIndex(1);
+  auto* box = new TMVWCheckBox(&form);
+  box->SetParent(&form);
+  box->SetBounds(220, 10, 150, 20);
+  box->SetCaption("Test Mode On if Checked");
+  form.Show();
+  const auto repaint = [&] {
+    RedrawWindow(form.Handle(), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  };
+  repaint();
+  const long before = MVWGdiLiveCount();
+  for (int paint = 0; paint < 1000; ++paint)
+    repaint();
+  EXPECT_EQ(MVWGdiLiveCount(), before);
+  form.Hide();
+}
+
+struct TCycle {
+  bool AllowGrayed;
+  std::vector<TCheckBoxState> States;
+};
+
+TEST(CheckBox, ClicksCycleThroughTheStatesItAllows) {
+  TMVWFoundation foundation;
+  const TCycle cycles[] = {
+      {false, {cbChecked, cbUnchecked, cbChecked}},
+      {true, {cbGrayed, cbChecked, cbUnchecked, cbGrayed}},
+  };
+  for (const TCycle& cycle : cycles) {
+    TMVWCheckBox box(nullptr);
+    box.SetAllowGrayed(cycle.AllowGrayed);
+    int changes = 0;
+    box.OnChange = [&changes](TObject*) { ++changes; };
+    for (TCheckBoxState state : cycle.States) {
+      box.Click();
+      EXPECT_EQ(box.State(), state) << cycle.AllowGrayed;
+    }
+    EXPECT_EQ(changes, static_cast<int>(cycle.States.size()));
+  }
+}
+
+TEST(CheckBox, ReadOnlyKeepsTheStateButStillClicks) {
+  TMVWFoundation foundation;
+  TForm form(nullptr);
+  auto* box = new TMVWCheckBox(&form);
+  box->SetParent(&form);
+  box->SetCaption("&Autosave to STCLog.txt");
+  int clicks = 0;
+  box->OnClick = [&clicks](TObject*) { ++clicks; };
+  form.Show();
+  ASSERT_TRUE(test::TakeFocus(box->Handle()));
+  SendMessageA(box->Handle(), WM_KEYDOWN, VK_SPACE, 0);
+  EXPECT_TRUE(box->Checked()) << "Space";
+  EXPECT_EQ(form.Perform(CM_DIALOGCHAR, 'a', 0), 1);
+  EXPECT_FALSE(box->Checked()) << "accelerator";
+  box->SetReadOnly(true);
+  box->Click();
+  SendMessageA(box->Handle(), WM_KEYDOWN, VK_SPACE, 0);
+  EXPECT_EQ(form.Perform(CM_DIALOGCHAR, 'a', 0), 1);
+  EXPECT_FALSE(box->Checked());
+  EXPECT_EQ(clicks, 1);
+  form.Hide();
+}
+
+TEST(RadioButton, CheckingOneUnchecksItsSiblingsAndTheFocusChecks) {
+  TMVWFoundation foundation;
+  TForm form(nullptr);
+  std::vector<TMVWRadioButton*> radios;
+  std::vector<int> clicks(3, 0);
+  for (int i = 0; i < 3; ++i) {
+    auto* radio = new TMVWRadioButton(&form);
+    radio->SetParent(&form);
+    radio->SetBounds(10, 10 + 20 * i, 100, 17);
+    radio->OnClick = [&clicks, i](TObject*) { ++clicks[static_cast<std::size_t>(i)]; };
+    radios.push_back(radio);
+  }
+  form.Show();
+  radios[0]->SetChecked(true);
+  radios[1]->SetChecked(true);
+  EXPECT_FALSE(radios[0]->Checked());
+  EXPECT_EQ(clicks, (std::vector<int>{1, 1, 0}));
+  radios[1]->SetChecked(true);
+  EXPECT_EQ(clicks, (std::vector<int>{1, 1, 0})) << "already checked";
+  ASSERT_TRUE(test::TakeFocus(radios[2]->Handle()));
+  EXPECT_TRUE(radios[2]->Checked());
+  EXPECT_FALSE(radios[1]->Checked());
+  form.Hide();
+}
+
+} // namespace
+} // namespace marivo

@@ -1,0 +1,72 @@
+#include "tests/widgets/controls/OffScreen.h"
+#include "widgets/controls/MVWLImage.h"
+#include "widgets/foundation/MVWUnits.h"
+#include "widgets/foundation/mvwcont.h"
+#include "widgets/foundation/mvwgraph.h"
+
+#include <gtest/gtest.h>
+
+namespace marivo {
+namespace {
+
+using testing::CountPixels;
+using TImage = testing::TOffScreen<TMVWLImage>;
+
+// Five battery pictures, level i with i + 1 green bars on a white body with a lime corner, the
+// list's transparent colour.
+void FillBatteries(TMVWBitmapList& list) {
+  for (int level = 0; level < 5; ++level) {
+    TBitmap& bitmap = list.Item(list.AddItem())->Bitmap();
+    FillBitmap(bitmap, {0, 0, 30, 12}, clWhite);
+    bitmap.Canvas().Brush().SetColor(clGreen);
+    for (int bar = 0; bar <= level; ++bar)
+      bitmap.Canvas().FillRect({2 + bar * 5, 2, 6 + bar * 5, 10});
+    bitmap.SetPixels(0, 11, clLime);
+  }
+}
+
+TEST(LImage, ShowsTheListEntryItPointsAt) {
+  TMVWFoundation foundation;
+  TMVWBitmapList batteries(nullptr);
+  FillBatteries(batteries);
+  TImage image(nullptr);
+  image.SetBounds(0, 0, 40, 20);
+  image.SetStyle(sbCenter);
+  image.SetForceTransparent(true);
+  EXPECT_EQ(image.DrawFlags(), 0x0048);
+  TBitmap picture;
+  image.PaintInto(picture, clRed);
+  EXPECT_EQ(CountPixels(picture, clGreen), 0) << "no list";
+  image.SetImageList(&batteries);
+  int bars = 0;
+  for (int level = 0; level < 5; ++level) {
+    image.SetListIndex(level);
+    image.PaintInto(picture, clRed);
+    const int green = CountPixels(picture, clGreen);
+    EXPECT_GT(green, bars) << "level " << level;
+    bars = green;
+    EXPECT_EQ(CountPixels(picture, clLime), 0) << "transparent corner";
+  }
+  image.SetListIndex(9);
+  image.PaintInto(picture, clRed);
+  EXPECT_EQ(CountPixels(picture, clGreen), 0) << "nothing at the index";
+}
+
+TEST(LImage, AutosizeFitsThePictureOrTwentyPixels) {
+  TMVWFoundation foundation;
+  TMVWBitmapList batteries(nullptr);
+  FillBatteries(batteries);
+  TMVWLImage image(nullptr);
+  image.Bevel().SetStyleOuter(bvRaised);
+  image.Bevel().SetWidthOuter(2);
+  const int space = 2 * image.BevelExtent();
+  image.SetStyle(sbAutosize);
+  EXPECT_EQ(image.Width(), 20 + space);
+  EXPECT_EQ(image.Height(), 20 + space);
+  image.SetImageList(&batteries);
+  EXPECT_EQ(image.Width(), 30 + space);
+  EXPECT_EQ(image.Height(), 12 + space);
+}
+
+} // namespace
+} // namespace marivo

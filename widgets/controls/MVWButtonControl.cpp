@@ -1,0 +1,295 @@
+#include "widgets/controls/MVWButtonControl.h"
+
+#include "widgets/foundation/MVWMessages.h"
+#include "widgets/foundation/mvwcont.h"
+
+namespace marivo {
+
+TMVWButtonControl::TMVWButtonControl(TComponent* owner) : TMVWCustomPanel(owner) {
+  SetControlStyle(csSetCaption | csOpaque | csClickEvents | csCaptureMouse);
+  SetBounds(Left(), Top(), 105, 17);
+  Alignment_.SetSpacing(4);
+  Alignment_.OnChange = [this](TObject*) { LayoutChanged(); };
+  Font3D_.OnChange = [this](TObject*) { LayoutChanged(); };
+}
+
+TMVWButtonControl::~TMVWButtonControl() {
+  Alignment_.OnChange = nullptr;
+  Font3D_.OnChange = nullptr;
+}
+
+void TMVWButtonControl::LayoutChanged() {
+  AdjustSize();
+  Invalidate();
+}
+
+void TMVWButtonControl::SetBooleanProperty(int index, bool value) {
+  bool& field = index == 0 ? AutoSize_ : index == 1 ? GlyphTransparent_ : GlyphFlat_;
+  if (field == value)
+    return;
+  field = value;
+  switch (index) {
+  case 0:
+    AdjustSize();
+    break;
+  case 1:
+    Invalidate();
+    break;
+  default:
+    if (!ImageList()) {
+      RecreateGlyphs();
+      Invalidate();
+    }
+  }
+}
+
+void TMVWButtonControl::SetDownGlyph(bool value) {
+  if (DownGlyph_ == value)
+    return;
+  DownGlyph_ = value;
+  Strip_.reset();
+  Invalidate();
+}
+
+void TMVWButtonControl::SetFocusColor(TColor value) {
+  if (FocusColor_ == value)
+    return;
+  FocusColor_ = value;
+  if (Focused())
+    Invalidate();
+}
+
+void TMVWButtonControl::SetFocusStyle(TMVWGlyphTextFocusStyle value) {
+  if (FocusStyle_ == value)
+    return;
+  FocusStyle_ = value;
+  if (Focused())
+    Invalidate();
+}
+
+void TMVWButtonControl::SetUseFocusColor(bool value) {
+  if (UseFocusColor_ == value)
+    return;
+  UseFocusColor_ = value;
+  if (Focused())
+    Invalidate();
+}
+
+void TMVWButtonControl::SetGlyphSize(std::uint8_t value) {
+  if (GlyphSize_ == value)
+    return;
+  GlyphSize_ = value;
+  if (!ImageList()) {
+    Strip_.reset();
+    Invalidate();
+  }
+}
+
+void TMVWButtonControl::SetGlyphTransparentColor(TColor value) {
+  if (GlyphTransparentColor_ == value)
+    return;
+  GlyphTransparentColor_ = value;
+  Invalidate();
+}
+
+void TMVWButtonControl::SetUseBitmap(bool value) {
+  if (UseBitmap_ == value)
+    return;
+  UseBitmap_ = value;
+  Invalidate();
+}
+
+void TMVWButtonControl::ImageListChanged() {
+  Strip_.reset();
+  TMVWCustomPanel::ImageListChanged();
+}
+
+void TMVWButtonControl::RecreateGlyphs() {
+  Strip_ = std::make_unique<TBitmap>();
+  CellWidth_ = 0;
+  if (!ImageList()) {
+    CreateGlyphs();
+    return;
+  }
+  if (!ImageList()->IsValid(ListIndex(), ImageIndex()))
+    return;
+  ImageList()->GetBitmap(ListIndex(), ImageIndex(), *Strip_);
+  CellWidth_ = CellWidthFromList(Strip_->Width());
+}
+
+void TMVWButtonControl::BuildStrip(int cellsPerSet, TColor fill, UINT kind,
+                                   const std::vector<UINT>& states) {
+  const int size = GlyphSize_;
+  const int sets = BuiltInGlyphSets(false, Flat());
+  Strip_->SetSize(size * cellsPerSet * sets, size);
+  CellWidth_ = BuiltInCellWidth(Strip_->Width(), cellsPerSet, false, Flat());
+  if (size == 0)
+    return;
+  TCanvas& canvas = Strip_->Canvas();
+  canvas.Brush().SetStyle(bsSolid);
+  canvas.Brush().SetColor(fill);
+  canvas.FillRect(RECT{0, 0, Strip_->Width(), size});
+  const UINT flat = GlyphFlat_ ? DFCS_FLAT : 0;
+  for (int cell = 0; cell < cellsPerSet * sets; ++cell) {
+    RECT rect{cell * size, 0, (cell + 1) * size, size};
+    DrawFrameControl(canvas.Handle(), &rect, DFC_BUTTON,
+                     kind | flat | states[static_cast<std::size_t>(cell % cellsPerSet)]);
+  }
+}
+
+TMVWGlyphCellState TMVWButtonControl::CellState() {
+  TMVWGlyphCellState state;
+  state.Enabled = Enabled();
+  state.Pressed = Pressed_;
+  state.Flat = Flat();
+  state.Focused = Focused();
+  state.MouseOver = MouseAbove();
+  state.FromImageList = ImageList() != nullptr;
+  state.DownGlyph = UseDownGlyph();
+  return state;
+}
+
+RECT TMVWButtonControl::TextArea() {
+  return RECT{1, 0, Width(), Height()};
+}
+
+void TMVWButtonControl::AdjustSize() {
+  if (!AutoSize_ || MVWControlLoading(*this))
+    return;
+  TMVWGlyphTextLayout topLeft;
+  topLeft.Assign(Alignment_);
+  topLeft.SetAlignment(agTopLeft);
+  if (!Strip_)
+    RecreateGlyphs();
+  TBitmap measure;
+  measure.Canvas().Font().Assign(Font());
+  TMVWLayoutRects rects{};
+  const RECT source{0, 0, CellWidth_, Strip_->Height()};
+  DrawGlyphTextLayout(measure.Canvas(), Caption(), &Font3D_, rects, 0,
+                      LayoutMeasureOnly | FxTextEnabled, GlyphTransparent_, true, false, topLeft,
+                      StripTransparentColor(), nullptr, source,
+                      CellWidth_ > 0 ? &Strip_->Canvas() : nullptr, TextArea());
+  SetBounds(Left(), Top(), rects.Union.right - rects.Union.left,
+            rects.Union.bottom - rects.Union.top);
+}
+
+void TMVWButtonControl::DrawFocusMark(TCanvas& canvas, RECT rect) {
+  if (!UseFocusColor_) {
+    canvas.DrawFocusRect(rect);
+    return;
+  }
+  canvas.Pen().SetStyle(psDot);
+  canvas.Pen().SetWidth(1);
+  canvas.Pen().SetColor(FocusColor_);
+  canvas.Brush().SetStyle(bsClear);
+  canvas.Rectangle(rect.left, rect.top, rect.right, rect.bottom);
+  canvas.Pen().SetStyle(psSolid);
+  canvas.Brush().SetStyle(bsSolid);
+}
+
+void TMVWButtonControl::PaintContent(TCanvas& canvas, bool withFocus) {
+  canvas.Brush().SetColor(Color());
+  canvas.Font().Assign(Font());
+  if (!Strip_)
+    RecreateGlyphs();
+  const int index = CellIndex();
+  const RECT source{index * CellWidth_, 0, (index + 1) * CellWidth_, Strip_->Height()};
+  std::uint16_t flags = (Enabled() ? FxTextEnabled : 0) | FxText3DDisabled;
+  if (withFocus)
+    flags |= FocusStyleToDrawFlags(FocusStyle_);
+  // A strip without cells (no size, or an image list entry too narrow) shows no glyph.
+  DrawGlyphTextLayout(canvas, Caption(), &Font3D_, Rects_, 0, flags, GlyphTransparent_, true, false,
+                      Alignment_, StripTransparentColor(), nullptr, source,
+                      CellWidth_ > 0 ? &Strip_->Canvas() : nullptr, TextArea());
+  if (withFocus && Focused() && FocusStyle_ != fcNone) {
+    RECT mark = Rects_.Union;
+    if (FocusStyle_ == fcControl)
+      mark = RECT{0, 0, Width(), Height()};
+    else if (FocusStyle_ == fcText)
+      mark = Rects_.Text;
+    else if (FocusStyle_ == fcGlyph)
+      mark = Rects_.Glyph;
+    DrawFocusMark(canvas, mark);
+  }
+  // The strip follows the state of the look; it is built again for the next paint.
+  Strip_.reset();
+}
+
+void TMVWButtonControl::Paint() {
+  if (!HandleAllocated() || PaintSuppressed_)
+    return;
+  if (!UseBitmap_) {
+    PaintBackground();
+    PaintContent(Canvas(), true);
+    return;
+  }
+  TBitmap bitmap;
+  bitmap.SetSize(Width(), Height());
+  const RECT all{0, 0, Width(), Height()};
+  if (!PaintParentBack(bitmap.Canvas(), all, 0, POINT{0, 0})) {
+    bitmap.Canvas().Brush().SetColor(Color());
+    bitmap.Canvas().FillRect(all);
+  }
+  PaintContent(bitmap.Canvas(), true);
+  Canvas().Draw(0, 0, bitmap);
+}
+
+void TMVWButtonControl::PaintGlyph() {
+  if (HandleAllocated() && !PaintSuppressed_)
+    InvalidateRect(Handle(), &Rects_.Glyph, FALSE);
+}
+
+void TMVWButtonControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+  if (button == mbLeft && !Focused() && CanFocus()) {
+    // The check that the focus brings must not click: the release does.
+    SuppressClick_ = true;
+    SetFocus();
+    SuppressClick_ = false;
+    if (!Focused())
+      return;
+  }
+  if (button == mbLeft)
+    Pressed_ = true;
+  TMVWCustomPanel::MouseDown(button, shift, x, y);
+}
+
+void TMVWButtonControl::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+  const bool clicked =
+      button == mbLeft && Pressed_ && x >= 0 && y >= 0 && x < Width() && y < Height();
+  if (button == mbLeft)
+    Pressed_ = false;
+  TMVWCustomPanel::MouseUp(button, shift, x, y);
+  // Drawn by the library, the button has no system click: a press and release inside is one.
+  if (clicked)
+    Click();
+}
+
+void TMVWButtonControl::WndProc(TMessage& message) {
+  switch (message.Msg) {
+  case WM_SETFOCUS:
+  case WM_KILLFOCUS:
+  case CM_ENABLEDCHANGED:
+  case CM_FONTCHANGED:
+    TMVWCustomPanel::WndProc(message);
+    Invalidate();
+    return;
+  case CM_TEXTCHANGED:
+    TMVWCustomPanel::WndProc(message);
+    StateChanged();
+    AdjustSize();
+    Invalidate();
+    return;
+  case CM_MVWTHEMECHANGED:
+    Strip_.reset();
+    break;
+  }
+  TMVWCustomPanel::WndProc(message);
+}
+
+const std::vector<std::string>& FocusStyleNames() {
+  static const std::vector<std::string> names = {"fcControl", "fcText", "fcGlyph", "fcGlyphText",
+                                                 "fcNone"};
+  return names;
+}
+
+} // namespace marivo

@@ -1,0 +1,297 @@
+#include "widgets/controls/MVWCustomButtonGroup.h"
+
+#include "widgets/foundation/MVWMessages.h"
+#include "widgets/foundation/mvwcont.h"
+
+#include <algorithm>
+
+namespace marivo {
+
+TMVWCustomButtonGroup::TMVWCustomButtonGroup(TComponent* owner) : TMVWCustomGroupBox(owner) {
+  SetControlStyle(csAcceptsControls | csCaptureMouse | csClickEvents | csSetCaption | csOpaque |
+                  csDoubleClicks);
+  Font3D_.OnChange = [this](TObject*) { RefreshButtons(); };
+  Items_.OnChange = [this](TObject*) { ItemsChanged(); };
+  BtnAlignment_.SetAlignment(agCenterLeft);
+  BtnAlignment_.OnChange = [this](TObject*) {
+    ForEachButton([this](TMVWButtonControl& button) { button.SetAlignment(BtnAlignment_); });
+    Arrange();
+  };
+}
+
+TMVWCustomButtonGroup::~TMVWCustomButtonGroup() {
+  // Unbound first, so that no event reaches a group half torn down.
+  OnChange = nullptr;
+  OnClick = nullptr;
+  Items_.OnChange = nullptr;
+  Font3D_.OnChange = nullptr;
+  BtnAlignment_.OnChange = nullptr;
+  SetButtonCount(0);
+}
+
+void TMVWCustomButtonGroup::SetColumns(int value) {
+  value = ClampColumns(value);
+  if (Columns_ == value)
+    return;
+  Columns_ = value;
+  Arrange();
+}
+
+void TMVWCustomButtonGroup::SetItemHeight(int value) {
+  if (ItemHeight_ == value)
+    return;
+  ItemHeight_ = value;
+  Arrange();
+}
+
+void TMVWCustomButtonGroup::SetItemOffset(int value) {
+  if (ItemOffset_ == value)
+    return;
+  ItemOffset_ = value;
+  Arrange();
+}
+
+void TMVWCustomButtonGroup::ForEachButton(const std::function<void(TMVWButtonControl&)>& action) {
+  for (TMVWButtonControl* button : Buttons_)
+    action(*button);
+}
+
+void TMVWCustomButtonGroup::RefreshButtons() {
+  RebuildButtons();
+  ForEachButton([](TMVWButtonControl& button) { button.Invalidate(); });
+}
+
+void TMVWCustomButtonGroup::SetFlatGlyphs(bool value) {
+  if (FlatGlyphs_ == value)
+    return;
+  FlatGlyphs_ = value;
+  RefreshButtons();
+  Arrange();
+}
+
+void TMVWCustomButtonGroup::SetFocusStyle(TMVWGlyphTextFocusStyle value) {
+  if (FocusStyle_ == value)
+    return;
+  FocusStyle_ = value;
+  RefreshButtons();
+}
+
+void TMVWCustomButtonGroup::SetFocusColor(TColor value) {
+  if (FocusColor_ == value)
+    return;
+  FocusColor_ = value;
+  RefreshButtons();
+}
+
+void TMVWCustomButtonGroup::SetUseFocusColor(bool value) {
+  if (UseFocusColor_ == value)
+    return;
+  UseFocusColor_ = value;
+  RefreshButtons();
+}
+
+void TMVWCustomButtonGroup::Notification(TComponent* component, TOperation operation) {
+  TMVWCustomGroupBox::Notification(component, operation);
+  if (operation == opRemove)
+    GlyphLink_.Removed(component, BackFX());
+}
+
+void TMVWCustomButtonGroup::SetHelpContextBtn(TMVWChildHelpContextID value) {
+  HelpContextBtn_ = value;
+  for (int i = 0; i < ButtonCount(); ++i)
+    ApplyHelpContext(i);
+}
+
+void TMVWCustomButtonGroup::ApplyHelpContext(int index) {
+  int context = 0;
+  if (HelpContextBtn_ == ciSameAsParent)
+    context = HelpContext();
+  else if (HelpContextBtn_ == ciAutoNumbered)
+    context = HelpContext() + index + 1;
+  Buttons_[static_cast<std::size_t>(index)]->SetHelpContext(context);
+}
+
+void TMVWCustomButtonGroup::SetGlyphFlat(bool value) {
+  if (GlyphFlat_ == value)
+    return;
+  GlyphFlat_ = value;
+  if (!MVWControlLoading(*this) && !GlyphImageList())
+    ForEachButton([value](TMVWButtonControl& button) { button.SetGlyphFlat(value); });
+}
+
+void TMVWCustomButtonGroup::SetGlyphSize(std::uint8_t value) {
+  if (GlyphSize_ == value)
+    return;
+  GlyphSize_ = value;
+  if (!MVWControlLoading(*this) && !GlyphImageList())
+    ForEachButton([value](TMVWButtonControl& button) { button.SetGlyphSize(value); });
+  Arrange();
+}
+
+void TMVWCustomButtonGroup::SetGlyphTransparent(bool value) {
+  if (GlyphTransparent_ == value)
+    return;
+  GlyphTransparent_ = value;
+  RefreshButtons();
+}
+
+void TMVWCustomButtonGroup::SetGlyphTransparentColor(TColor value) {
+  if (GlyphTransparentColor_ == value)
+    return;
+  GlyphTransparentColor_ = value;
+  RefreshButtons();
+}
+
+void TMVWCustomButtonGroup::SetUseBitmap(bool value) {
+  if (UseBitmap_ == value)
+    return;
+  UseBitmap_ = value;
+  RefreshButtons();
+}
+
+void TMVWCustomButtonGroup::RemoveButton(TMVWButtonControl* button) {
+  Buttons_.erase(std::remove(Buttons_.begin(), Buttons_.end(), button), Buttons_.end());
+}
+
+void TMVWCustomButtonGroup::SetButtonCount(int count) {
+  while (ButtonCount() < count)
+    CreateButton();
+  while (ButtonCount() > count) {
+    TMVWButtonControl* last = Buttons_.back();
+    if (last->HandleAllocated() && last->Focused()) {
+      if (CanFocus())
+        SetFocus();
+      else if (Parent() && Parent()->CanFocus())
+        Parent()->SetFocus();
+    }
+    delete last;
+  }
+}
+
+void TMVWCustomButtonGroup::RebuildButtons() {
+  if (MVWControlLoading(*this))
+    return;
+  SetButtonCount(Items_.Count());
+  Updating_ = true;
+  for (int i = 0; i < ButtonCount(); ++i) {
+    TMVWButtonControl& button = *Buttons_[static_cast<std::size_t>(i)];
+    button.SetPaintSuppressed(true);
+    button.SetCaption(Items_.Strings(i));
+    button.SetAlignment(BtnAlignment_);
+    button.SetIndexProperty(0, GlyphImageIndex());
+    button.SetIndexProperty(1, GlyphListIndex());
+    button.SetParentColor(true);
+    button.SetImageList(GlyphImageList());
+    button.SetGlyphTransparent(GlyphTransparent_);
+    button.SetGlyphTransparentColor(GlyphTransparentColor_);
+    button.SetGlyphSize(GlyphSize_);
+    button.SetGlyphFlat(GlyphFlat_);
+    button.SetFocusStyle(FocusStyle_);
+    button.SetFocusColor(FocusColor_);
+    button.SetUseFocusColor(UseFocusColor_);
+    button.SetFont3D(Font3D_);
+    button.SetUseBitmap(UseBitmap_);
+    button.SetFlat(FlatGlyphs_);
+    button.SetCtlXP(CtlXP());
+    ApplyHelpContext(i);
+    button.SetPaintSuppressed(false);
+  }
+  ApplyItemIndex();
+  Updating_ = false;
+  Arrange();
+}
+
+void TMVWCustomButtonGroup::Arrange() {
+  if (MVWControlLoading(*this) || Buttons_.empty())
+    return;
+  TMVWButtonGroupGeometry geometry;
+  geometry.Count = ButtonCount();
+  geometry.Columns = Columns_;
+  geometry.ItemHeight = ItemHeight_;
+  geometry.ItemOffset = ItemOffset_;
+  geometry.Width = Width();
+  geometry.Height = Height();
+  geometry.BevelExtent = GetBevelExtent();
+  geometry.CaptionHeight = CaptionHeight();
+  geometry.CaptionAlign = Alignment();
+  const std::vector<TMVWRect> bounds = ArrangeButtons(geometry);
+  for (std::size_t i = 0; i < bounds.size(); ++i) {
+    const TMVWRect& r = bounds[i];
+    Buttons_[i]->SetBounds(r.Left, r.Top, r.Width(), r.Height());
+    Buttons_[i]->SetVisible(true);
+  }
+}
+
+void TMVWCustomButtonGroup::CheckItemCount(int) {}
+
+void TMVWCustomButtonGroup::ItemsChanged() {
+  if (MVWControlLoading(*this))
+    return;
+  try {
+    CheckItemCount(Items_.Count());
+  } catch (const Exception&) {
+    // The lines go back to the last ones the buttons could show.
+    Items_.OnChange = nullptr;
+    Items_.Clear();
+    for (const std::string& line : AcceptedItems_)
+      Items_.Add(line);
+    Items_.OnChange = [this](TObject*) { ItemsChanged(); };
+    throw;
+  }
+  AcceptedItems_.clear();
+  for (int i = 0; i < Items_.Count(); ++i)
+    AcceptedItems_.push_back(Items_.Strings(i));
+  RebuildButtons();
+}
+
+void TMVWCustomButtonGroup::Loaded() {
+  TMVWCustomGroupBox::Loaded();
+  ItemsChanged();
+}
+
+void TMVWCustomButtonGroup::ChildClick(TObject* sender) {
+  if (Updating_)
+    return;
+  const auto found = std::find(Buttons_.begin(), Buttons_.end(), sender);
+  if (found == Buttons_.end())
+    return;
+  const int old = ItemIndex_;
+  ItemIndex_ = GetItemIndex();
+  if (ItemIndex_ == old)
+    return;
+  TMVWCustomGroupBox::Click();
+  if (OnChange)
+    OnChange(this, static_cast<int>(found - Buttons_.begin()));
+}
+
+void TMVWCustomButtonGroup::GetChildren(const std::function<void(TComponent*)>& proc,
+                                        TComponent* root) {
+  // The buttons come from Items; form data never holds them.
+  TMVWCustomGroupBox::GetChildren(
+      [this, &proc](TComponent* child) {
+        if (std::find(Buttons_.begin(), Buttons_.end(), child) == Buttons_.end())
+          proc(child);
+      },
+      root);
+}
+
+void TMVWCustomButtonGroup::WndProc(TMessage& message) {
+  switch (message.Msg) {
+  case CM_ENABLEDCHANGED:
+    TMVWCustomGroupBox::WndProc(message);
+    ForEachButton([this](TMVWButtonControl& button) { button.SetEnabled(Enabled()); });
+    return;
+  case CM_FONTCHANGED:
+  case WM_SIZE:
+    TMVWCustomGroupBox::WndProc(message);
+    Arrange();
+    return;
+  case CM_MVWTHEMECHANGED:
+    TMVWCustomGroupBox::WndProc(message);
+    RebuildButtons();
+    return;
+  }
+  TMVWCustomGroupBox::WndProc(message);
+}
+
+} // namespace marivo

@@ -1,0 +1,137 @@
+#pragma once
+
+#include "platform/rtl/StringList.h"
+#include "widgets/controls/MVWButtonControl.h"
+#include "widgets/controls/MVWGroupBox.h"
+#include "widgets/controls/MVWImageLink.h"
+
+#include <functional>
+#include <vector>
+
+namespace marivo {
+
+class TMVWCustomImageList;
+
+using TMVWChildBtnClick = std::function<void(TObject* Sender, int ButtonIndex)>;
+
+// The child buttons' help contexts: none, the group's, or the group's numbered on.
+enum TMVWChildHelpContextID : std::uint8_t { ciDefault, ciSameAsParent, ciAutoNumbered };
+
+// A group box with one child button per line of Items, laid out column by column.
+class TMVWCustomButtonGroup : public TMVWCustomGroupBox {
+public:
+  explicit TMVWCustomButtonGroup(TComponent* owner);
+  ~TMVWCustomButtonGroup() override;
+
+  TStringList& Items() { return Items_; }
+  void SetItems(const TStrings& value) { Items_.Assign(value); }
+  int Columns() const { return Columns_; }
+  // Kept within 1..12.
+  void SetColumns(int value);
+  // -1: the rows share the height.
+  int ItemHeight() const { return ItemHeight_; }
+  void SetItemHeight(int value);
+  int ItemOffset() const { return ItemOffset_; }
+  void SetItemOffset(int value);
+  int ItemIndex() const { return ItemIndex_; }
+  virtual void SetItemIndex(int value) = 0;
+  TMVWGlyphTextLayout& BtnAlignment() { return BtnAlignment_; }
+  void SetBtnAlignment(const TMVWGlyphTextLayout& value) { BtnAlignment_.Assign(value); }
+  TMVW3DCaption& Font3D() { return Font3D_; }
+  void SetFont3D(const TMVW3DCaption& value) { Font3D_.Assign(value); }
+  bool FlatGlyphs() const { return FlatGlyphs_; }
+  void SetFlatGlyphs(bool value);
+  TMVWGlyphTextFocusStyle FocusStyle() const { return FocusStyle_; }
+  void SetFocusStyle(TMVWGlyphTextFocusStyle value);
+  TColor FocusColor() const { return FocusColor_; }
+  void SetFocusColor(TColor value);
+  bool UseFocusColor() const { return UseFocusColor_; }
+  void SetUseFocusColor(bool value);
+  TMVWCustomImageList* GlyphImageList() const { return GlyphLink_.ImageList(); }
+  void SetGlyphImageList(TMVWCustomImageList* value) { GlyphLink_.SetImageList(value); }
+  // Negative values are ignored.
+  int GlyphImageIndex() const { return GlyphLink_.ImageIndex(); }
+  void SetGlyphImageIndex(int value) { GlyphLink_.SetIndexProperty(0, value); }
+  int GlyphListIndex() const { return GlyphLink_.ListIndex(); }
+  void SetGlyphListIndex(int value) { GlyphLink_.SetIndexProperty(1, value); }
+  // "GlyphInternal" of form data: the signature of a global glyph list.
+  std::string GlyphInternalRef() const { return GlyphLink_.InternalRef(); }
+  void SetGlyphInternalRef(const std::string& text) { GlyphLink_.SetInternalRef(text); }
+  TMVWChildHelpContextID HelpContextBtn() const { return HelpContextBtn_; }
+  void SetHelpContextBtn(TMVWChildHelpContextID value);
+  bool GlyphFlat() const { return GlyphFlat_; }
+  void SetGlyphFlat(bool value);
+  std::uint8_t GlyphSize() const { return GlyphSize_; }
+  void SetGlyphSize(std::uint8_t value);
+  bool GlyphTransparent() const { return GlyphTransparent_; }
+  void SetGlyphTransparent(bool value);
+  TColor GlyphTransparentColor() const { return GlyphTransparentColor_; }
+  void SetGlyphTransparentColor(TColor value);
+  bool ReadOnly() const { return ReadOnly_; }
+  void SetReadOnly(bool value) { ReadOnly_ = value; }
+  bool UseBitmap() const { return UseBitmap_; }
+  void SetUseBitmap(bool value);
+
+  int ButtonCount() const { return static_cast<int>(Buttons_.size()); }
+  TMVWButtonControl* Buttons(int index) const {
+    return Buttons_.at(static_cast<std::size_t>(index));
+  }
+  virtual bool CanModify() { return !ReadOnly_; }
+  // A button's click or change: the group takes its new index.
+  void ChildClick(TObject* button);
+  void Arrange();
+  void GetChildren(const std::function<void(TComponent*)>& proc, TComponent* root) override;
+  void WndProc(TMessage& message) override;
+
+  TMVWChildBtnClick OnChange;
+
+protected:
+  virtual TMVWButtonControl* CreateButton() = 0;
+  virtual void SetButtonCount(int count);
+  virtual void RebuildButtons();
+  // The group's index as its checked buttons give it.
+  virtual int GetItemIndex() = 0;
+  // The buttons' checks as the index gives them.
+  virtual void ApplyItemIndex() = 0;
+  // Items may not hold more lines than the index can tell apart.
+  virtual void CheckItemCount(int count);
+  virtual void ItemsChanged();
+  void Loaded() override;
+  void Notification(TComponent* component, TOperation operation) override;
+  void RefreshButtons();
+  void ForEachButton(const std::function<void(TMVWButtonControl&)>& action);
+  bool Updating() const { return Updating_; }
+
+  int ItemIndex_ = -1;
+  bool Updating_ = false;
+
+private:
+  friend class TMVWRadioGroupButton;
+  friend class TMVWCheckGroupButton;
+  void AddButton(TMVWButtonControl* button) { Buttons_.push_back(button); }
+  void RemoveButton(TMVWButtonControl* button);
+  void ApplyHelpContext(int index);
+
+  TStringList Items_;
+  std::vector<std::string> AcceptedItems_;
+  int Columns_ = 1;
+  int ItemHeight_ = -1;
+  int ItemOffset_ = 4;
+  TMVWGlyphTextLayout BtnAlignment_;
+  TMVW3DCaption Font3D_;
+  bool FlatGlyphs_ = false;
+  TMVWGlyphTextFocusStyle FocusStyle_ = fcText;
+  TColor FocusColor_ = 0x808080;
+  bool UseFocusColor_ = false;
+  TMVWImageLink GlyphLink_{*this, [this](TObject*) { RefreshButtons(); }};
+  TMVWChildHelpContextID HelpContextBtn_ = ciDefault;
+  bool GlyphFlat_ = false;
+  std::uint8_t GlyphSize_ = 13;
+  bool GlyphTransparent_ = true;
+  TColor GlyphTransparentColor_ = 0x008080;
+  bool ReadOnly_ = false;
+  bool UseBitmap_ = false;
+  std::vector<TMVWButtonControl*> Buttons_;
+};
+
+} // namespace marivo

@@ -1,0 +1,224 @@
+#include "widgets/controls/MVWGroupBox.h"
+
+#include "platform/rtl/ClassRegistry.h"
+#include "platform/rtl/TextUtils.h"
+#include "platform/ui/Accelerators.h"
+#include "widgets/controls/MVWControls.h"
+#include "widgets/foundation/mvwgraph.h"
+
+namespace marivo {
+
+namespace {
+
+RECT ToRECT(const TMVWRect& r) {
+  return RECT{r.Left, r.Top, r.Right, r.Bottom};
+}
+
+TMVWRect FromRECT(const RECT& r) {
+  return TMVWRect{r.left, r.top, r.right, r.bottom};
+}
+
+} // namespace
+
+TMVWCustomGroupBox::TMVWCustomGroupBox(TComponent* owner) : TMVWCustomParentPanel(owner) {
+  SetControlStyle(csAcceptsControls | csCaptureMouse | csClickEvents | csSetCaption |
+                  csDoubleClicks | csReplicatable);
+  CaptionFont3D_.OnChange = [this](TObject*) {
+    CaptionMetrics();
+    if (!MVWControlLoading(*this))
+      Invalidate();
+  };
+  CaptionFont_.OnChange = [this](TObject*) { CaptionFontChanged(); };
+  Bevel().SetOwnerDrawsWindowsBorder(false);
+  Bevel().SetMode(bmStandard);
+  Bevel().SetStandardStyle(lsFrameInset);
+  SetTabStop(false);
+  CaptionMetrics();
+  SetBounds(Left(), Top(), 185, 105);
+}
+
+TMVWCustomGroupBox::~TMVWCustomGroupBox() {
+  CaptionFont3D_.OnChange = nullptr;
+  CaptionFont_.OnChange = nullptr;
+}
+
+void TMVWCustomGroupBox::CaptionFontChanged() {
+  if (!FollowingParent_)
+    CaptionParentFont_ = false;
+  CaptionMetrics();
+  Invalidate();
+}
+
+void TMVWCustomGroupBox::SetAlignment(TMVWGroupCaptionAlign value) {
+  if (Alignment_ == value)
+    return;
+  Alignment_ = value;
+  CaptionMetrics();
+  Invalidate();
+  TWinControl::AlignControls();
+}
+
+void TMVWCustomGroupBox::SetCaptionOffset(std::int32_t value) {
+  if (CaptionOffset_ == value)
+    return;
+  CaptionOffset_ = value;
+  Invalidate();
+}
+
+void TMVWCustomGroupBox::SetShowAccelChar(bool value) {
+  if (ShowAccelChar_ == value)
+    return;
+  ShowAccelChar_ = value;
+  Invalidate();
+}
+
+void TMVWCustomGroupBox::SetCaptionParentFont(bool value) {
+  if (CaptionParentFont_ == value)
+    return;
+  CaptionParentFont_ = value;
+  if (value && Parent())
+    FollowParentFont(&Parent()->Font());
+}
+
+void TMVWCustomGroupBox::FollowParentFont(TFont* font) {
+  if (!CaptionParentFont_)
+    return;
+  FollowingParent_ = true;
+  CaptionFont_.Assign(font ? *font : Font());
+  FollowingParent_ = false;
+}
+
+void TMVWCustomGroupBox::CaptionMetrics() {
+  Fx_.Assign(CaptionFont3D_);
+  Fx_.SetAngle(static_cast<TMVWAngle>(GroupCaptionPlaces[Alignment_].Angle));
+  // Only TrueType fonts turn.
+  if (Fx_.Angle() != 0 && !IsTrueTypeFont(CaptionFont_)) {
+    FollowingParent_ = true;
+    CaptionFont_.SetName("Arial");
+    FollowingParent_ = false;
+  }
+  CaptionHeight_ = FxCaptionTextHeight(&Fx_, CaptionFont_);
+}
+
+bool TMVWCustomGroupBox::HasCaption() {
+  return !Trim(Caption()).empty();
+}
+
+int TMVWCustomGroupBox::CaptionHeight() {
+  return HasCaption() ? CaptionHeight_ : 0;
+}
+
+void TMVWCustomGroupBox::AlignControls(TControl* control, RECT& rect) {
+  const int h = CaptionHeight();
+  switch (GroupCaptionPlaces[Alignment_].Side) {
+  case csTop:
+    rect.top += h;
+    break;
+  case csLeft:
+    rect.left += h;
+    break;
+  case csBottom:
+    rect.bottom -= h;
+    break;
+  case csRight:
+    rect.right -= h;
+    break;
+  }
+  TMVWCustomParentPanel::AlignControls(control, rect);
+}
+
+void TMVWCustomGroupBox::Paint() {
+  if (MVWControlLoading(*this) || !HandleAllocated())
+    return;
+  PaintBackground();
+  TCanvas& canvas = Canvas();
+  const std::string text = Trim(Caption());
+  const int w = ClientWidth();
+  const int t = ClientHeight();
+  RECT frame{0, 0, w, t};
+  TMVWGroupFrame places{};
+  if (!text.empty()) {
+    places = GroupFrame(Alignment_, CaptionOffset_, CaptionHeight_, w, t);
+    frame = ToRECT(places.Frame);
+  }
+  if (Bevel().Mode() == bmWindows)
+    DrawStandardBorder(canvas, frame, lsFrameInset, 0);
+  else
+    Bevel().PaintBevel(canvas, frame, true);
+  if (text.empty())
+    return;
+  const TMVWGroupCaptionPlace& place = GroupCaptionPlaces[Alignment_];
+  RECT caption{};
+  DrawFxCaptionRect(static_cast<TMVWAlignment>(place.TextAlignment), text, &Fx_, caption, 0,
+                    ShowAccelChar_, false, CaptionFont_, ToRECT(places.CaptionBand));
+  const RECT back = ToRECT(CaptionBackground(Alignment_, FromRECT(caption)));
+  if (!HasBackImage() || !PaintParentBack(canvas, back, 0, POINT{0, 0})) {
+    canvas.Brush().SetStyle(bsSolid);
+    canvas.Brush().SetColor(Color());
+    canvas.FillRect(back);
+  }
+  canvas.Font().Assign(CaptionFont_);
+  canvas.Brush().SetStyle(bsClear);
+  DrawFxText(canvas, text, &Fx_, nullptr, Enabled() ? FxTextEnabled : 0,
+             GroupCaptionTextFlags(Alignment_, ShowAccelChar_), caption);
+}
+
+void TMVWCustomGroupBox::WndProc(TMessage& message) {
+  switch (message.Msg) {
+  case CM_PARENTFONTCHANGED:
+    TMVWCustomParentPanel::WndProc(message);
+    FollowParentFont(message.WParam ? reinterpret_cast<TFont*>(message.LParam) : nullptr);
+    return;
+  case CM_TEXTCHANGED:
+    TMVWCustomParentPanel::WndProc(message);
+    Invalidate();
+    TWinControl::AlignControls();
+    return;
+  case CM_ENABLEDCHANGED:
+    TMVWCustomParentPanel::WndProc(message);
+    Invalidate();
+    return;
+  case CM_DIALOGCHAR:
+    if (ShowAccelChar_ && IsAccel(static_cast<WORD>(message.WParam), Caption()) && CanFocus()) {
+      SelectFirst();
+      message.Result = 1;
+      return;
+    }
+    break;
+  }
+  TMVWCustomParentPanel::WndProc(message);
+}
+
+const std::vector<std::string>& GroupCaptionAlignNames() {
+  static const std::vector<std::string> names = {
+      "gcaTopLeft",     "gcaTopCenter", "gcaTopRight",    "gcaLeftBottom",
+      "gcaLeftCenter",  "gcaLeftTop",   "gcaBottomLeft",  "gcaBottomCenter",
+      "gcaBottomRight", "gcaRightTop",  "gcaRightCenter", "gcaRightBottom"};
+  return names;
+}
+
+void RegisterGroupBoxClasses() {
+  static const bool registered = [] {
+    auto builder = RegisterComponentClass<TMVWGroupBox, TMVWCustomGroupBox>("TMVWGroupBox");
+    PublishImageLink(builder)
+        .Class("Bevel", &TMVWGroupBox::Bevel)
+        .Boolean("Transparent", &TMVWGroupBox::Transparent, &TMVWGroupBox::SetTransparent, false)
+        .Boolean("CtlXP", &TMVWGroupBox::CtlXP, &TMVWGroupBox::SetCtlXP, true)
+        .Class("BackFX", &TMVWGroupBox::BackFX)
+        .Enumeration("Alignment", GroupCaptionAlignNames(), &TMVWGroupBox::Alignment,
+                     &TMVWGroupBox::SetAlignment, gcaTopLeft)
+        .Integer("CaptionOffset", &TMVWGroupBox::CaptionOffset, &TMVWGroupBox::SetCaptionOffset,
+                 std::int32_t{8})
+        .Class("CaptionFont", &TMVWGroupBox::CaptionFont)
+        .Class("CaptionFont3D", &TMVWGroupBox::CaptionFont3D)
+        .Boolean("CaptionParentFont", &TMVWGroupBox::CaptionParentFont,
+                 &TMVWGroupBox::SetCaptionParentFont, true)
+        .Boolean("ShowAccelChar", &TMVWGroupBox::ShowAccelChar, &TMVWGroupBox::SetShowAccelChar,
+                 true)
+        .Boolean("TabStop", &TWinControl::TabStop, &TWinControl::SetTabStop, false);
+    return true;
+  }();
+  (void)registered;
+}
+
+} // namespace marivo

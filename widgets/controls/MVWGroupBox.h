@@ -1,0 +1,65 @@
+#pragma once
+
+#include "widgets/controls/MVWControl.h"
+#include "widgets/controls/MVWCustomParentPanel.h"
+#include "widgets/controls/portable/MVWGroupLayout.h"
+#include "widgets/foundation/MVW3DCaption.h"
+#include "widgets/foundation/MVWFXCaption.h"
+
+namespace marivo {
+
+// A frame whose caption sits at one of twelve places around it, turned on the left and right.
+class TMVWCustomGroupBox : public TMVWCustomParentPanel {
+public:
+  explicit TMVWCustomGroupBox(TComponent* owner);
+  ~TMVWCustomGroupBox() override;
+
+  TMVWGroupCaptionAlign Alignment() const { return Alignment_; }
+  void SetAlignment(TMVWGroupCaptionAlign value);
+  std::int32_t CaptionOffset() const { return CaptionOffset_; }
+  void SetCaptionOffset(std::int32_t value);
+  // Follows the parent's font while CaptionParentFont holds.
+  TFont& CaptionFont() { return CaptionFont_; }
+  void SetCaptionFont(const TFont& value) { CaptionFont_.Assign(value); }
+  TMVW3DCaption& CaptionFont3D() { return CaptionFont3D_; }
+  void SetCaptionFont3D(const TMVW3DCaption& value) { CaptionFont3D_.Assign(value); }
+  bool CaptionParentFont() const { return CaptionParentFont_; }
+  void SetCaptionParentFont(bool value);
+  bool ShowAccelChar() const { return ShowAccelChar_; }
+  void SetShowAccelChar(bool value);
+  // 0 without caption text.
+  int CaptionHeight();
+  const TMVWFxCaption& CaptionStyle() const { return Fx_; }
+
+  void WndProc(TMessage& message) override;
+
+protected:
+  void AlignControls(TControl* control, RECT& rect) override;
+  void Paint() override;
+  void CaptionMetrics();
+  void FollowParentFont(TFont* font);
+  bool HasCaption();
+
+private:
+  void CaptionFontChanged();
+
+  TMVWGroupCaptionAlign Alignment_ = gcaTopLeft;
+  std::int32_t CaptionOffset_ = 8;
+  TFont CaptionFont_;
+  TMVW3DCaption CaptionFont3D_;
+  bool CaptionParentFont_ = true;
+  bool ShowAccelChar_ = true;
+  TMVWFxCaption Fx_;
+  int CaptionHeight_ = 0;
+  bool FollowingParent_ = false;
+};
+
+class TMVWGroupBox : public TMVWCustomGroupBox {
+public:
+  using TMVWCustomGroupBox::TMVWCustomGroupBox;
+};
+
+const std::vector<std::string>& GroupCaptionAlignNames();
+void RegisterGroupBoxClasses();
+
+} // namespace marivo

@@ -1,0 +1,98 @@
+#include "widgets/controls/MVWLabel.h"
+
+#include "platform/rtl/ClassRegistry.h"
+#include "widgets/foundation/mvwgraph.h"
+
+namespace marivo {
+
+TMVWCustomLabel::TMVWCustomLabel(TComponent* owner) : TMVWBaseLabel(owner) {
+  Bevel_.OnChange = [this](TObject*) { Changed(); };
+  FontFX_.OnChange = [this](TObject* sender) { FontChanged(sender); };
+}
+
+TMVWCustomLabel::~TMVWCustomLabel() {
+  Bevel_.OnChange = nullptr;
+  FontFX_.OnChange = nullptr;
+}
+
+bool TMVWCustomLabel::CanPaintBack() {
+  return TMVWBaseLabel::CanPaintBack() && Bevel_.Extent() == 0;
+}
+
+void TMVWCustomLabel::FontChanged(TObject* sender) {
+  if (MVWControlLoading(*this))
+    return;
+  if (sender == &Font())
+    SetParentFont(false);
+  Canvas().Font().Assign(Font());
+  // A turned text needs a TrueType font: a new font drops the turn, a new turn takes "Arial".
+  if (FontFX_.Angle() != 0 && !IsTrueTypeFont(Canvas().Font())) {
+    if (sender == &Font())
+      FontFX_.SetAngle(0);
+    else if (sender == &FontFX_)
+      Font().SetName("Arial");
+    return;
+  }
+  Changed();
+}
+
+void TMVWCustomLabel::AdjustBounds() {
+  if (!AutoSize() || MVWControlLoading(*this))
+    return;
+  RECT rect{0, 0, Width(), Height()};
+  MeasureFxCaption(Canvas(), GetLabelText(), &FontFX_, LabelOptionFlags(Options()), Bevel_.Extent(),
+                   ShowAccelChar(), MultiLine(), Font(), rect);
+  SetBounds(Left(), Top(), rect.right - rect.left, rect.bottom - rect.top);
+}
+
+void TMVWCustomLabel::Paint() {
+  if (Painting_ || MVWControlLoading(*this))
+    return;
+  if (CanPaintBack()) {
+    TMVWBaseLabel::Paint();
+    return;
+  }
+  const std::string text = GetLabelText();
+  TPaintingMark mark(Painting_);
+  TCanvas& canvas = Canvas();
+  RECT rect{0, 0, Width(), Height()};
+  if (!Transparent())
+    FillBackground();
+  std::uint8_t state = Enabled() ? FxTextEnabled : 0;
+  RECT clip{};
+  if (Bevel_.Extent() > 0) {
+    rect = Bevel_.PaintBevel(canvas, rect, Transparent() || Bevel_.BorderColor() == Color());
+    state |= FxTextClip;
+    clip = RECT{rect.left + Left(), rect.top + Top(), rect.right + Left(), rect.bottom + Top()};
+  }
+  TMVWLabelTextLook look = TextLook();
+  look.Angle = FontFX_.Angle();
+  DrawLabelText(text, &FontFX_, (state & FxTextClip) ? &clip : nullptr, state,
+                BevelLabelTextFlags(look), rect);
+}
+
+void RegisterLabelClasses() {
+  static const bool registered = [] {
+    RegisterComponentClass<TMVWLabel, TMVWCustomLabel>("TMVWLabel")
+        .Class("Bevel", &TMVWLabel::Bevel)
+        .Class("FontFX", &TMVWLabel::FontFX)
+        .Enumeration("Alignment", AlignmentNames(), &TMVWLabel::Alignment, &TMVWLabel::SetAlignment,
+                     agTopLeft)
+        .Boolean("AutoSize", &TMVWLabel::AutoSize, &TMVWLabel::SetAutoSize, true)
+        .Boolean("MultiLine", &TMVWLabel::MultiLine, &TMVWLabel::SetMultiLine, false)
+        .Set("Options", LabelOptionNames(), &TMVWLabel::Options, &TMVWLabel::SetOptions,
+             TMVWLabelOptions{0})
+        .Boolean("ShowAccelChar", &TMVWLabel::ShowAccelChar, &TMVWLabel::SetShowAccelChar, true)
+        .Boolean("Transparent", &TMVWLabel::Transparent, &TMVWLabel::SetTransparent, true)
+        .Boolean("Twinkle", &TMVWLabel::Twinkle, &TMVWLabel::SetTwinkle, false)
+        .Integer("TwinkleVisible", &TMVWLabel::TwinkleVisible, &TMVWLabel::SetTwinkleVisible, 700)
+        .Integer("TwinkleInVisible", &TMVWLabel::TwinkleInVisible, &TMVWLabel::SetTwinkleInVisible,
+                 700)
+        .Integer("TwinkleColor", ColorIdents(), &TMVWLabel::TwinkleColor,
+                 &TMVWLabel::SetTwinkleColor, clNone);
+    return true;
+  }();
+  (void)registered;
+}
+
+} // namespace marivo

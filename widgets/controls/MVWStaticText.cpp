@@ -1,0 +1,145 @@
+#include "widgets/controls/MVWStaticText.h"
+
+#include "platform/rtl/ClassRegistry.h"
+#include "platform/ui/Accelerators.h"
+#include "widgets/controls/MVWBaseLabel.h"
+#include "widgets/foundation/mvwgraph.h"
+
+namespace marivo {
+
+TMVWStaticText::TMVWStaticText(TComponent* owner) : TMVWCustomPanelFill(owner) {
+  // Text only: no child controls.
+  SetControlStyle(ControlStyle() & ~csAcceptsControls);
+}
+
+TMVWStaticText::~TMVWStaticText() {
+  SetFocusControl(nullptr);
+}
+
+void TMVWStaticText::SetAutoSize(bool value) {
+  if (AutoSize_ == value)
+    return;
+  AutoSize_ = value;
+  AdjustBounds();
+}
+
+void TMVWStaticText::SetMultiLine(bool value) {
+  if (MultiLine_ == value)
+    return;
+  MultiLine_ = value;
+  AdjustBounds();
+  Invalidate();
+}
+
+void TMVWStaticText::SetShowAccelChar(bool value) {
+  if (ShowAccelChar_ == value)
+    return;
+  ShowAccelChar_ = value;
+  AdjustBounds();
+  Invalidate();
+}
+
+void TMVWStaticText::SetOptions(TMVWLabelOptions value) {
+  if (Options_ == value)
+    return;
+  Options_ = value;
+  AdjustBounds();
+  ChildChanged(nullptr);
+}
+
+void TMVWStaticText::SetFocusControl(TWinControl* value) {
+  if (FocusControl_ == value)
+    return;
+  if (FocusControl_)
+    FocusControl_->RemoveFreeNotification(this);
+  FocusControl_ = value;
+  if (FocusControl_)
+    FocusControl_->FreeNotification(this);
+}
+
+void TMVWStaticText::Notification(TComponent* component, TOperation operation) {
+  TMVWCustomPanelFill::Notification(component, operation);
+  if (operation == opRemove && component == FocusControl_)
+    FocusControl_ = nullptr;
+}
+
+void TMVWStaticText::AdjustBounds() {
+  if (!Parent() || !AutoSize_ || MVWControlLoading(*this))
+    return;
+  RECT rect{0, 0, Width(), Height()};
+  MeasureFxCaption(Canvas(), Caption(), &FontFX(), LabelOptionFlags(Options_), GetBevelExtent(),
+                   ShowAccelChar_, MultiLine_, Font(), rect);
+  SetBounds(Left(), Top(), rect.right - rect.left, rect.bottom - rect.top);
+}
+
+void TMVWStaticText::Loaded() {
+  TMVWCustomPanelFill::Loaded();
+  AdjustBounds();
+}
+
+void TMVWStaticText::PaintCaption(RECT rect, TMVWAlignment alignment) {
+  TCanvas& canvas = Canvas();
+  canvas.Brush().SetStyle(bsClear);
+  canvas.Brush().SetColor(Color());
+  canvas.Font().Assign(Font());
+  TMVWLabelTextLook look;
+  look.Alignment = alignment;
+  look.MultiLine = MultiLine_;
+  look.ShowAccelChar = ShowAccelChar_;
+  look.Options = Options_;
+  look.Angle = FontFX().Angle();
+  const TMVWLabelTextFlags flags = StaticTextFlags(look);
+  if (flags.PlaceByCaption) {
+    RECT placed{};
+    DrawFxCaptionRect(alignment, Caption(), &FontFX(), placed, look.ReadingFlags, ShowAccelChar_,
+                      MultiLine_, Font(), rect);
+    rect = placed;
+  }
+  DrawFxText(canvas, Caption(), &FontFX(), nullptr, (Enabled() ? FxTextEnabled : 0) | FxTextClip,
+             flags.Flags, rect);
+}
+
+void TMVWStaticText::WndProc(TMessage& message) {
+  switch (message.Msg) {
+  case CM_DIALOGCHAR:
+    if (ShowAccelChar_ && FocusControl_ && Enabled() &&
+        IsAccel(static_cast<WORD>(message.WParam), Caption())) {
+      if (FocusControl_->CanFocus())
+        FocusControl_->SetFocus();
+      message.Result = 1;
+      return;
+    }
+    break;
+  case CM_TEXTCHANGED:
+    TMVWCustomPanelFill::WndProc(message);
+    AdjustBounds();
+    if (!AutoSize_)
+      Invalidate();
+    return;
+  }
+  TMVWCustomPanelFill::WndProc(message);
+}
+
+void RegisterStaticTextClasses() {
+  static const bool registered = [] {
+    RegisterComponentClass<TMVWStaticText, TMVWCustomPanelFill>("TMVWStaticText")
+        .Enumeration("Alignment", AlignmentNames(), &TMVWStaticText::Alignment,
+                     &TMVWStaticText::SetAlignment, agCenter)
+        .Boolean("AutoSize", &TMVWStaticText::AutoSize, &TMVWStaticText::SetAutoSize, true)
+        .Boolean("MultiLine", &TMVWStaticText::MultiLine, &TMVWStaticText::SetMultiLine, false)
+        .Boolean("ShowAccelChar", &TMVWStaticText::ShowAccelChar, &TMVWStaticText::SetShowAccelChar,
+                 true)
+        .Set("Options", LabelOptionNames(), &TMVWStaticText::Options, &TMVWStaticText::SetOptions,
+             TMVWLabelOptions{0})
+        .Component("FocusControl", &TMVWStaticText::FocusControl, &TMVWStaticText::SetFocusControl)
+        .Boolean("Transparent", &TMVWStaticText::Transparent, &TMVWStaticText::SetTransparent,
+                 false)
+        .Class("Bevel", &TMVWStaticText::Bevel)
+        .Class("FontFX", &TMVWStaticText::FontFX)
+        .Class("FillObject", &TMVWStaticText::FillObject);
+    return true;
+  }();
+  (void)registered;
+}
+
+} // namespace marivo
