@@ -11,6 +11,7 @@
 #include "platform/rtl/ClassRegistry.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Dialogs.h"
+#include "widgets/controls/MVWPanelClasses.h"
 
 #include <windows.h>
 
@@ -255,6 +256,9 @@ void TConsoleForm::ShowScoreboard(const std::string& payload) {
 
 void TConsoleForm::Register() {
   static const bool registered = [] {
+    RegisterButtonControlClasses();
+    RegisterSpeedButtonClasses();
+    RegisterWidgetPanelClasses();
     RegisterComponentClass<TConsoleForm, TForm>("TConsoleForm")
         .Field("LabelStart", &TConsoleForm::LabelStart)
         .Field("LabelClub", &TConsoleForm::LabelClub)

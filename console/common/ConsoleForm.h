@@ -15,6 +15,9 @@
 #include "platform/ui/StatusBars.h"
 #include "platform/ui/StdCtrls.h"
 #include "platform/ui/Timers.h"
+#include "widgets/controls/MVWButton.h"
+#include "widgets/controls/MVWSimplePanel.h"
+#include "widgets/controls/MVWSpeedButton.h"
 
 #include <span>
 #include <string>
@@ -96,7 +99,7 @@ public:
   TNotebook* _Notebook = nullptr;
   TRadioGroup* ClientChoice = nullptr;
   TListBox* HostIP = nullptr;
-  TButton* ConnectConsoles = nullptr;
+  TMVWButton* ConnectConsoles = nullptr;
   TButton* DisconnectConsoles = nullptr;
   TButton* ButtonExit = nullptr;
   TPanel* PanelMain = nullptr;
@@ -123,18 +126,18 @@ public:
   TLabel* LabelJudge = nullptr;
   TPanel* PanelKeypadDetailed = nullptr;
   TPanel* PanelElements = nullptr;
-  TPanel* ScoreConfirmMain = nullptr;
+  TMVWSimplePanel* ScoreConfirmMain = nullptr;
   TLabel* ScoreConfirmTitle = nullptr;
   TLabel* ScoreConfirmScore0 = nullptr;
   TPanel* ScoreConfirmButtons = nullptr;
   TButton* ScoreConfirmDecline = nullptr;
   TButton* ScoreConfirmAccept = nullptr;
   TPanel* PanelIND = nullptr;
-  TButton* ButtonHome2 = nullptr;
+  TMVWSpeedButton* ButtonHome2 = nullptr;
   TPanel* PanelKeypad = nullptr;
   TPanel* PanelTime = nullptr;
   TPanel* PanelTimerKeypad = nullptr;
-  TButton* ButtonSendTime = nullptr;
+  TMVWSpeedButton* ButtonSendTime = nullptr;
   TPanel* PanelTimerNavigation = nullptr;
   TImage* Arrow = nullptr;
   TPanel* PanelTimerRight = nullptr;
@@ -144,7 +147,7 @@ public:
   TLabel* TimePenalty = nullptr;
   TLabel* TechnicalPenalty = nullptr;
   TImage* HJArrow = nullptr;
-  TButton* ButtonSendHJ = nullptr;
+  TMVWSpeedButton* ButtonSendHJ = nullptr;
   TImage* TestImage = nullptr;
   TTimer* Timer1 = nullptr;
   TTimer* TimerPowerMeter = nullptr;

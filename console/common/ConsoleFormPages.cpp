@@ -116,7 +116,7 @@ void TConsoleForm::TestTimerTimer(TObject*) {
 // --- entry ------------------------------------------------------------------------------------
 
 void TConsoleForm::ResetSendButtons(const std::string& caption) {
-  for (TButton* button : {ButtonSendTime, ButtonSendHJ}) {
+  for (TMVWSpeedButton* button : {ButtonSendTime, ButtonSendHJ}) {
     button->SetCaption(caption);
     button->SetColor(SendSilver);
   }

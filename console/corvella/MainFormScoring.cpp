@@ -194,7 +194,8 @@ void TMainForm::DETSCOREClick(TObject* Sender) {
     FocusElementEdit(edit, 1);
     return;
   }
-  // The keypad button took the focus with the click: the typing goes on in the edit.
+  // The keypad takes no focus, but the official may have clicked elsewhere since: the typing goes
+  // on in the edit being scored.
   if (edit.CanFocus())
     edit.SetFocus();
 }

@@ -84,7 +84,7 @@ void TMainForm::ShowEventInfo(const std::string& payload) {
 void TMainForm::ShowReceipt(const std::string& payload) {
   if (ParseReceiptAddressee(payload) != OwnRoleCode)
     return;
-  for (TButton* button : {ButtonSendTime, ButtonSendHJ}) {
+  for (TMVWSpeedButton* button : {ButtonSendTime, ButtonSendHJ}) {
     button->SetCaption("Thank You");
     button->SetColor(clGreen);
   }

@@ -5,6 +5,7 @@
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/TextUtils.h"
 #include "platform/ui/Application.h"
+#include "widgets/controls/MVWShapeButton.h"
 
 #include <windows.h>
 
@@ -16,6 +17,7 @@ TEditorForm* EditorForm = nullptr;
 
 void TEditorForm::Register() {
   static const bool registered = [] {
+    RegisterShapeButtonClasses();
     RegisterComponentClass<TEditorForm, TForm>("TEditorForm")
         .Field("EditBMDifficulty", &TEditorForm::EditBMDifficulty)
         .Field("EditBMBonus", &TEditorForm::EditBMBonus)

@@ -2,6 +2,7 @@
 
 #include "console/common/ConsoleForm.h"
 #include "console/common/LocalTime.h"
+#include "widgets/controls/MVWEdit.h"
 
 #include <array>
 #include <functional>
@@ -108,7 +109,7 @@ public:
 
   // The three counting columns of the STC page, numbered 1 to 3.
   TPanel& STCButton(int n) const;
-  TButton& STCSubtract(int n) const;
+  TMVWSpeedButton& STCSubtract(int n) const;
   TLabel& STCCount(int n) const;
   TLabel& STCLabel(int n) const;
 
@@ -117,29 +118,29 @@ public:
   TLabel* LabelDETMessage = nullptr;
   TStringGrid* GridDetailedScores = nullptr;
   TPanel* PanelAI = nullptr;
-  TEdit* DETJ1AI = nullptr;
-  TEdit* DETJ2AI = nullptr;
-  TEdit* DETJ3AI = nullptr;
+  TMVWEdit* DETJ1AI = nullptr;
+  TMVWEdit* DETJ2AI = nullptr;
+  TMVWEdit* DETJ3AI = nullptr;
   TStringGrid* GridPreviousScores = nullptr;
   TStringGrid* GridConfirm = nullptr;
   TPanel* HJDETScorePanel = nullptr;
   TStringGrid* GridReferee = nullptr;
   TPanel* PanelSTC = nullptr;
   TPanel* STCButton1 = nullptr;
-  TButton* STCSubtract1 = nullptr;
+  TMVWSpeedButton* STCSubtract1 = nullptr;
   TLabel* STCCount1 = nullptr;
   TLabel* STCLabel1 = nullptr;
   TPanel* STCButton2 = nullptr;
-  TButton* STCSubtract2 = nullptr;
+  TMVWSpeedButton* STCSubtract2 = nullptr;
   TLabel* STCCount2 = nullptr;
   TLabel* STCLabel2 = nullptr;
   TPanel* STCButton3 = nullptr;
-  TButton* STCSubtract3 = nullptr;
+  TMVWSpeedButton* STCSubtract3 = nullptr;
   TLabel* STCCount3 = nullptr;
   TLabel* STCLabel3 = nullptr;
-  TButton* ButtonHome5 = nullptr;
-  TButton* STCClearButton = nullptr;
-  TButton* STCStartStop = nullptr;
+  TMVWSpeedButton* ButtonHome5 = nullptr;
+  TMVWSpeedButton* STCClearButton = nullptr;
+  TMVWSpeedButton* STCStartStop = nullptr;
   TLabel* STCClock = nullptr;
   TLabel* STCClockLabel = nullptr;
   TMemo* STCLog = nullptr;
@@ -156,7 +157,7 @@ public:
 
   // This console's own state.
   std::string STCLogFileName;
-  std::array<TEdit*, 3> ImpressionEdits{};
+  std::array<TMVWEdit*, 3> ImpressionEdits{};
   int ScoreCursor = 1;
   double RoutineStartTime = 0;
   double ClockOffset = 0;

@@ -54,8 +54,8 @@ TPanel& TMainForm::STCButton(int n) const {
   return Numbered<TPanel>({STCButton1, STCButton2, STCButton3}, n);
 }
 
-TButton& TMainForm::STCSubtract(int n) const {
-  return Numbered<TButton>({STCSubtract1, STCSubtract2, STCSubtract3}, n);
+TMVWSpeedButton& TMainForm::STCSubtract(int n) const {
+  return Numbered<TMVWSpeedButton>({STCSubtract1, STCSubtract2, STCSubtract3}, n);
 }
 
 TLabel& TMainForm::STCCount(int n) const {
@@ -198,9 +198,9 @@ void TMainForm::ScoreKeypadEntry(int value) {
   if (Page() == DetailedPage) {
     KeepCursorInRange();
     if (ImpressionJudging()) {
-      TEdit& edit = *ImpressionEdits[std::clamp(ScoreCursor, 1, 3) - 1];
+      TMVWEdit& edit = *ImpressionEdits[std::clamp(ScoreCursor, 1, 3) - 1];
       const std::string text =
-          value == KeyClear ? std::string() : ScoreAfterKey(edit.Text(), value);
+          value == KeyClear ? std::string() : ScoreAfterKey(edit.GetText(), value);
       // The impression edits hold four characters: 10 shows and goes out as "10.0".
       edit.SetText(Copy(text, 1, 4));
     } else {
@@ -302,9 +302,9 @@ void TMainForm::ButtonSendScoreClick(TObject*) {
   if (Page() == DetailedPage && ImpressionJudging()) {
     threeColumns("Choreo and Music", "Performance", "Transitions");
     for (int i = 0; i < 3; ++i) {
-      if (ImpressionEdits[i]->Text().empty())
+      if (ImpressionEdits[i]->GetText().empty())
         SetImpressionScore(i + 1, "0.00");
-      grid.SetCells(i, 1, ImpressionEdits[i]->Text());
+      grid.SetCells(i, 1, ImpressionEdits[i]->GetText());
     }
   } else if (Page() == DetailedPage) {
     auto& scores = *GridDetailedScores;
@@ -335,8 +335,8 @@ void TMainForm::ButtonSendScoreClick(TObject*) {
 std::string TMainForm::ScorePayload(bool zeros) {
   if (Page() == DetailedPage && ImpressionJudging()) {
     std::string payload;
-    for (TEdit* edit : ImpressionEdits)
-      payload += (zeros ? std::string("0.00") : edit->Text()) + DC2;
+    for (TMVWEdit* edit : ImpressionEdits)
+      payload += (zeros ? std::string("0.00") : edit->GetText()) + DC2;
     return payload;
   }
   if (Page() == DetailedPage) {

@@ -8,6 +8,8 @@
 
 #include <windows.h>
 
+#include <initializer_list>
+
 namespace marivo {
 
 namespace {
@@ -33,8 +35,8 @@ public:
 };
 
 void ShowAthletes(const TServerView& view, const std::string& payload) {
-  for (TButton* button :
-       {view.Form.ButtonSendTime, view.Form.ButtonSendScore, view.Form.ButtonSendHJ}) {
+  for (TControl* button : std::initializer_list<TControl*>{
+           view.Form.ButtonSendTime, view.Form.ButtonSendScore, view.Form.ButtonSendHJ}) {
     button->SetCaption("Send / Enter");
     button->SetColor(clSilver);
   }
@@ -111,7 +113,7 @@ void ShowFinalScores(const TServerView& view, const std::string& payload) {
     std::vector<std::string> texts;
     for (std::size_t i = 0; i < 3; ++i) {
       view.Form.SetImpressionScore(static_cast<int>(i) + 1, items[i]);
-      texts.push_back(view.Form.ImpressionEdits[i]->Text());
+      texts.push_back(view.Form.ImpressionEdits[i]->GetText());
     }
     SetRefereeFootRows(referee, RefereeColumn(n), 6, texts);
   } else if (IsSynchronizationJudge(n)) {

@@ -255,7 +255,7 @@ object MainForm: TMainForm
             Font.Style = [fsBold]
             ParentFont = False
           end
-          object ButtonRefresh: TButton
+          object ButtonRefresh: TMVWButton
             Left = 12
             Top = 176
             Width = 278
@@ -268,7 +268,7 @@ object MainForm: TMainForm
             OnClick = ButtonRefreshClick
           end
         end
-        object ConnectConsoles: TButton
+        object ConnectConsoles: TMVWButton
           OnClick = ConnectConsolesClick
           Left = 1032
           Top = 330
@@ -281,7 +281,7 @@ object MainForm: TMainForm
           ParentFont = False
           TabStop = True
         end
-        object DisconnectConsoles: TButton
+        object DisconnectConsoles: TMVWButton
           OnClick = DisconnectConsolesClick
           Left = 1032
           Top = 410
@@ -700,7 +700,7 @@ object MainForm: TMainForm
           BevelOuter = bvNone
           Caption = ''
           ParentColor = True
-          object DETPrevious: TButton
+          object DETPrevious: TMVWSpeedButton
             OnClick = DETPreviousClick
             Left = 8
             Top = 8
@@ -711,8 +711,12 @@ object MainForm: TMainForm
             Font.Height = -40
             Font.Style = [fsBold]
             ParentFont = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object DETNext: TButton
+          object DETNext: TMVWSpeedButton
             OnClick = DETNextClick
             Left = 8
             Top = 140
@@ -723,8 +727,12 @@ object MainForm: TMainForm
             Font.Height = -40
             Font.Style = [fsBold]
             ParentFont = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object ButtonHome: TButton
+          object ButtonHome: TMVWSpeedButton
             OnClick = ButtonHomeClick
             Left = 8
             Top = 272
@@ -735,8 +743,12 @@ object MainForm: TMainForm
             Font.Height = -20
             Font.Style = [fsBold]
             ParentFont = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object DETSCORE7: TButton
+          object DETSCORE7: TMVWSpeedButton
             OnClick = DETSCOREClick
             Left = 96
             Top = 8
@@ -748,9 +760,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object DETSCORE8: TButton
+          object DETSCORE8: TMVWSpeedButton
             OnClick = DETSCOREClick
             Left = 184
             Top = 8
@@ -762,9 +777,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object DETSCORE9: TButton
+          object DETSCORE9: TMVWSpeedButton
             OnClick = DETSCOREClick
             Left = 272
             Top = 8
@@ -776,9 +794,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object DETSCORE4: TButton
+          object DETSCORE4: TMVWSpeedButton
             OnClick = DETSCOREClick
             Left = 96
             Top = 96
@@ -790,9 +811,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object DETSCORE5: TButton
+          object DETSCORE5: TMVWSpeedButton
             OnClick = DETSCOREClick
             Left = 184
             Top = 96
@@ -804,9 +828,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object DETSCORE6: TButton
+          object DETSCORE6: TMVWSpeedButton
             OnClick = DETSCOREClick
             Left = 272
             Top = 96
@@ -818,9 +845,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object DETSCORE1: TButton
+          object DETSCORE1: TMVWSpeedButton
             OnClick = DETSCOREClick
             Left = 96
             Top = 184
@@ -832,9 +862,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object DETSCORE2: TButton
+          object DETSCORE2: TMVWSpeedButton
             OnClick = DETSCOREClick
             Left = 184
             Top = 184
@@ -846,9 +879,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object DETSCORE3: TButton
+          object DETSCORE3: TMVWSpeedButton
             OnClick = DETSCOREClick
             Left = 272
             Top = 184
@@ -860,9 +896,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object DETSCORE0: TButton
+          object DETSCORE0: TMVWSpeedButton
             OnClick = DETSCOREClick
             Left = 96
             Top = 272
@@ -874,9 +913,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object DETSCOREClear: TButton
+          object DETSCOREClear: TMVWSpeedButton
             OnClick = DETSCOREClick
             Left = 184
             Top = 272
@@ -888,9 +930,13 @@ object MainForm: TMainForm
             Font.Height = -20
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            MultiLine = True
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object DETSCORE10: TButton
+          object DETSCORE10: TMVWSpeedButton
             OnClick = DETSCOREClick
             Left = 272
             Top = 272
@@ -902,7 +948,10 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
         end
         object PanelElements: TPanel
@@ -1094,15 +1143,13 @@ object MainForm: TMainForm
             ParentFont = False
           end
         end
-        object ScoreConfirmMain: TPanel
+        object ScoreConfirmMain: TMVWSimplePanel
           Align = alClient
           Left = 0
           Top = 0
           Width = 1050
           Height = 617
           Color = clRed
-          BevelOuter = bvNone
-          Caption = ''
           Visible = False
           object ScoreConfirmTitle: TLabel
             Align = alTop
@@ -1287,7 +1334,7 @@ object MainForm: TMainForm
           Font.Color = clNavy
           ParentFont = False
         end
-        object ButtonHome2: TButton
+        object ButtonHome2: TMVWSpeedButton
           OnClick = ButtonHomeClick
           Left = 16
           Top = 16
@@ -1298,6 +1345,10 @@ object MainForm: TMainForm
           Font.Height = -20
           Font.Style = [fsBold]
           ParentFont = False
+          Color = clSilver
+          EnterColor = clBlue
+          EnterColorChange = True
+          Style = ubsIntegrated
         end
         object PanelKeypad: TPanel
           Left = 345
@@ -1307,7 +1358,7 @@ object MainForm: TMainForm
           BevelOuter = bvNone
           Caption = ''
           ParentColor = True
-          object INDSCORE7: TButton
+          object INDSCORE7: TMVWSpeedButton
             OnClick = KeypadEntryClick
             Left = 8
             Top = 8
@@ -1319,9 +1370,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object INDSCORE8: TButton
+          object INDSCORE8: TMVWSpeedButton
             OnClick = KeypadEntryClick
             Left = 96
             Top = 8
@@ -1333,9 +1387,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object INDSCORE9: TButton
+          object INDSCORE9: TMVWSpeedButton
             OnClick = KeypadEntryClick
             Left = 184
             Top = 8
@@ -1347,9 +1404,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object INDSCORE4: TButton
+          object INDSCORE4: TMVWSpeedButton
             OnClick = KeypadEntryClick
             Left = 8
             Top = 96
@@ -1361,9 +1421,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object INDSCORE5: TButton
+          object INDSCORE5: TMVWSpeedButton
             OnClick = KeypadEntryClick
             Left = 96
             Top = 96
@@ -1375,9 +1438,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object INDSCORE6: TButton
+          object INDSCORE6: TMVWSpeedButton
             OnClick = KeypadEntryClick
             Left = 184
             Top = 96
@@ -1389,9 +1455,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object INDSCORE1: TButton
+          object INDSCORE1: TMVWSpeedButton
             OnClick = KeypadEntryClick
             Left = 8
             Top = 184
@@ -1403,9 +1472,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object INDSCORE2: TButton
+          object INDSCORE2: TMVWSpeedButton
             OnClick = KeypadEntryClick
             Left = 96
             Top = 184
@@ -1417,9 +1489,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object INDSCORE3: TButton
+          object INDSCORE3: TMVWSpeedButton
             OnClick = KeypadEntryClick
             Left = 184
             Top = 184
@@ -1431,9 +1506,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object INDSCORE0: TButton
+          object INDSCORE0: TMVWSpeedButton
             OnClick = KeypadEntryClick
             Left = 8
             Top = 272
@@ -1445,9 +1523,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object INDSCOREClear: TButton
+          object INDSCOREClear: TMVWSpeedButton
             OnClick = KeypadEntryClick
             Left = 96
             Top = 272
@@ -1459,9 +1540,13 @@ object MainForm: TMainForm
             Font.Height = -20
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            MultiLine = True
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object INDSCORE10: TButton
+          object INDSCORE10: TMVWSpeedButton
             OnClick = KeypadEntryClick
             Left = 184
             Top = 272
@@ -1473,7 +1558,10 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
         end
       end
@@ -1505,7 +1593,7 @@ object MainForm: TMainForm
           Font.Color = clNavy
           ParentFont = False
         end
-        object ButtonHome3: TButton
+        object ButtonHome3: TMVWSpeedButton
           OnClick = ButtonHomeClick
           Left = 16
           Top = 16
@@ -1516,6 +1604,10 @@ object MainForm: TMainForm
           Font.Height = -20
           Font.Style = [fsBold]
           ParentFont = False
+          Color = clSilver
+          EnterColor = clBlue
+          EnterColorChange = True
+          Style = ubsIntegrated
         end
         object PanelTimerKeypad: TPanel
           Left = 159
@@ -1525,7 +1617,7 @@ object MainForm: TMainForm
           BevelOuter = bvNone
           Caption = ''
           ParentColor = True
-          object TIMESCORE7: TButton
+          object TIMESCORE7: TMVWSpeedButton
             OnClick = KeypadEntryClick
             Left = 8
             Top = 8
@@ -1537,9 +1629,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object TIMESCORE8: TButton
+          object TIMESCORE8: TMVWSpeedButton
             OnClick = KeypadEntryClick
             Left = 96
             Top = 8
@@ -1551,9 +1646,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object TIMESCORE9: TButton
+          object TIMESCORE9: TMVWSpeedButton
             OnClick = KeypadEntryClick
             Left = 184
             Top = 8
@@ -1565,9 +1663,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object TIMESCORE4: TButton
+          object TIMESCORE4: TMVWSpeedButton
             OnClick = KeypadEntryClick
             Left = 8
             Top = 96
@@ -1579,9 +1680,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object TIMESCORE5: TButton
+          object TIMESCORE5: TMVWSpeedButton
             OnClick = KeypadEntryClick
             Left = 96
             Top = 96
@@ -1593,9 +1697,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object TIMESCORE6: TButton
+          object TIMESCORE6: TMVWSpeedButton
             OnClick = KeypadEntryClick
             Left = 184
             Top = 96
@@ -1607,9 +1714,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object TIMESCORE1: TButton
+          object TIMESCORE1: TMVWSpeedButton
             OnClick = KeypadEntryClick
             Left = 8
             Top = 184
@@ -1621,9 +1731,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object TIMESCORE2: TButton
+          object TIMESCORE2: TMVWSpeedButton
             OnClick = KeypadEntryClick
             Left = 96
             Top = 184
@@ -1635,9 +1748,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object TIMESCORE3: TButton
+          object TIMESCORE3: TMVWSpeedButton
             OnClick = KeypadEntryClick
             Left = 184
             Top = 184
@@ -1649,9 +1765,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object TIMESCORE0: TButton
+          object TIMESCORE0: TMVWSpeedButton
             OnClick = KeypadEntryClick
             Left = 8
             Top = 272
@@ -1663,9 +1782,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object TIMESCOREClear: TButton
+          object TIMESCOREClear: TMVWSpeedButton
             OnClick = KeypadEntryClick
             Left = 96
             Top = 272
@@ -1677,9 +1799,13 @@ object MainForm: TMainForm
             Font.Height = -20
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            MultiLine = True
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object ButtonSendTime: TButton
+          object ButtonSendTime: TMVWSpeedButton
             OnClick = ButtonSendTimeClick
             Left = 8
             Top = 360
@@ -1691,6 +1817,9 @@ object MainForm: TMainForm
             Font.Style = [fsBold]
             ParentFont = False
             Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
         end
         object PanelTimerNavigation: TPanel
@@ -1898,7 +2027,7 @@ object MainForm: TMainForm
           Font.Color = clNavy
           ParentFont = False
         end
-        object ButtonHome4: TButton
+        object ButtonHome4: TMVWSpeedButton
           OnClick = ButtonHomeClick
           Left = 8
           Top = 4
@@ -1909,6 +2038,10 @@ object MainForm: TMainForm
           Font.Height = -20
           Font.Style = [fsBold]
           ParentFont = False
+          Color = clSilver
+          EnterColor = clBlue
+          EnterColorChange = True
+          Style = ubsIntegrated
         end
         object PanelHJScoring: TPanel
           Left = 8
@@ -1918,7 +2051,7 @@ object MainForm: TMainForm
           BevelOuter = bvRaised
           Caption = ''
           ParentColor = True
-          object HJSCORE7: TButton
+          object HJSCORE7: TMVWSpeedButton
             OnClick = KeypadEntryClick
             Left = 8
             Top = 16
@@ -1930,9 +2063,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object HJSCORE8: TButton
+          object HJSCORE8: TMVWSpeedButton
             OnClick = KeypadEntryClick
             Left = 96
             Top = 16
@@ -1944,9 +2080,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object HJSCORE9: TButton
+          object HJSCORE9: TMVWSpeedButton
             OnClick = KeypadEntryClick
             Left = 184
             Top = 16
@@ -1958,9 +2097,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object HJSCORE4: TButton
+          object HJSCORE4: TMVWSpeedButton
             OnClick = KeypadEntryClick
             Left = 8
             Top = 104
@@ -1972,9 +2114,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object HJSCORE5: TButton
+          object HJSCORE5: TMVWSpeedButton
             OnClick = KeypadEntryClick
             Left = 96
             Top = 104
@@ -1986,9 +2131,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object HJSCORE6: TButton
+          object HJSCORE6: TMVWSpeedButton
             OnClick = KeypadEntryClick
             Left = 184
             Top = 104
@@ -2000,9 +2148,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object HJSCORE1: TButton
+          object HJSCORE1: TMVWSpeedButton
             OnClick = KeypadEntryClick
             Left = 8
             Top = 192
@@ -2014,9 +2165,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object HJSCORE2: TButton
+          object HJSCORE2: TMVWSpeedButton
             OnClick = KeypadEntryClick
             Left = 96
             Top = 192
@@ -2028,9 +2182,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object HJSCORE3: TButton
+          object HJSCORE3: TMVWSpeedButton
             OnClick = KeypadEntryClick
             Left = 184
             Top = 192
@@ -2042,9 +2199,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object HJSCORE0: TButton
+          object HJSCORE0: TMVWSpeedButton
             OnClick = KeypadEntryClick
             Left = 8
             Top = 280
@@ -2056,9 +2216,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object HJSCORE10: TButton
+          object HJSCORE10: TMVWSpeedButton
             OnClick = KeypadEntryClick
             Left = 96
             Top = 280
@@ -2070,9 +2233,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object HJSCOREClear: TButton
+          object HJSCOREClear: TMVWSpeedButton
             OnClick = KeypadEntryClick
             Left = 184
             Top = 280
@@ -2084,7 +2250,11 @@ object MainForm: TMainForm
             Font.Height = -20
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            MultiLine = True
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
           object LabelTimePenalty: TLabel
             OnClick = ActiveEditLabelClick
@@ -2169,7 +2339,7 @@ object MainForm: TMainForm
             Picture.File = 'arrow.bmp'
             Center = True
           end
-          object ButtonSendHJ: TButton
+          object ButtonSendHJ: TMVWSpeedButton
             OnClick = ButtonSendHJClick
             Left = 400
             Top = 300
@@ -2181,8 +2351,11 @@ object MainForm: TMainForm
             Font.Style = [fsBold]
             ParentFont = False
             Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object ButtonPrev: TButton
+          object ButtonPrev: TMVWSpeedButton
             OnClick = ButtonPrevClick
             Left = 8
             Top = 380
@@ -2193,8 +2366,13 @@ object MainForm: TMainForm
             Font.Height = -22
             Font.Style = [fsBold]
             ParentFont = False
+            Color = clSilver
+            MultiLine = True
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object ButtonNext: TButton
+          object ButtonNext: TMVWSpeedButton
             OnClick = ButtonNextClick
             Left = 184
             Top = 380
@@ -2205,6 +2383,11 @@ object MainForm: TMainForm
             Font.Height = -22
             Font.Style = [fsBold]
             ParentFont = False
+            Color = clSilver
+            MultiLine = True
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
           object LabelHJMessage: TLabel
             Left = 8

@@ -166,22 +166,20 @@ object EditorForm: TEditorForm
       Font.Color = clWhite
       ParentFont = False
     end
-    object ButtonOK: TButton
+    object ButtonOK: TMVWShapeButton
       Left = 592
       Top = 322
       Width = 75
       Height = 25
       Caption = 'OK'
-      TabStop = True
       OnClick = ButtonOKClick
     end
-    object ButtonCancel: TButton
+    object ButtonCancel: TMVWShapeButton
       Left = 693
       Top = 322
       Width = 75
       Height = 25
       Caption = 'Cancel'
-      TabStop = True
       OnClick = ButtonCancelClick
     end
     object GridDDElements: TStringGrid

@@ -261,7 +261,7 @@ object MainForm: TMainForm
             OnClick = ButtonRefreshClick
           end
         end
-        object ConnectConsoles: TButton
+        object ConnectConsoles: TMVWButton
           OnClick = ConnectConsolesClick
           Left = 1032
           Top = 330
@@ -273,6 +273,7 @@ object MainForm: TMainForm
           Font.Style = [fsBold]
           ParentFont = False
           TabStop = True
+          ExtStyle = ubsIntegrated
         end
         object DisconnectConsoles: TButton
           OnClick = DisconnectConsolesClick
@@ -683,7 +684,7 @@ object MainForm: TMainForm
           BevelOuter = bvNone
           Caption = ''
           ParentColor = True
-          object DETPrevious: TButton
+          object DETPrevious: TMVWSpeedButton
             OnClick = DETPreviousClick
             Left = 8
             Top = 8
@@ -694,8 +695,12 @@ object MainForm: TMainForm
             Font.Height = -40
             Font.Style = [fsBold]
             ParentFont = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object DETNext: TButton
+          object DETNext: TMVWSpeedButton
             OnClick = DETNextClick
             Left = 8
             Top = 140
@@ -706,8 +711,12 @@ object MainForm: TMainForm
             Font.Height = -40
             Font.Style = [fsBold]
             ParentFont = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object ButtonHome: TButton
+          object ButtonHome: TMVWSpeedButton
             OnClick = ButtonHomeClick
             Left = 8
             Top = 272
@@ -718,8 +727,12 @@ object MainForm: TMainForm
             Font.Height = -20
             Font.Style = [fsBold]
             ParentFont = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object DETSCORE7: TButton
+          object DETSCORE7: TMVWSpeedButton
             OnClick = DETSCOREClick
             Left = 96
             Top = 8
@@ -731,9 +744,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object DETSCORE8: TButton
+          object DETSCORE8: TMVWSpeedButton
             OnClick = DETSCOREClick
             Left = 184
             Top = 8
@@ -745,9 +761,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object DETSCORE9: TButton
+          object DETSCORE9: TMVWSpeedButton
             OnClick = DETSCOREClick
             Left = 272
             Top = 8
@@ -759,9 +778,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object DETSCORE00: TButton
+          object DETSCORE00: TMVWSpeedButton
             OnClick = DETSCOREClick
             Left = 360
             Top = 8
@@ -773,9 +795,12 @@ object MainForm: TMainForm
             Font.Height = -30
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object DETSCORE4: TButton
+          object DETSCORE4: TMVWSpeedButton
             OnClick = DETSCOREClick
             Left = 96
             Top = 96
@@ -787,9 +812,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object DETSCORE5: TButton
+          object DETSCORE5: TMVWSpeedButton
             OnClick = DETSCOREClick
             Left = 184
             Top = 96
@@ -801,9 +829,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object DETSCORE6: TButton
+          object DETSCORE6: TMVWSpeedButton
             OnClick = DETSCOREClick
             Left = 272
             Top = 96
@@ -815,9 +846,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object DETSCORE25: TButton
+          object DETSCORE25: TMVWSpeedButton
             OnClick = DETSCOREClick
             Left = 360
             Top = 96
@@ -829,9 +863,12 @@ object MainForm: TMainForm
             Font.Height = -30
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object DETSCORE1: TButton
+          object DETSCORE1: TMVWSpeedButton
             OnClick = DETSCOREClick
             Left = 96
             Top = 184
@@ -843,9 +880,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object DETSCORE2: TButton
+          object DETSCORE2: TMVWSpeedButton
             OnClick = DETSCOREClick
             Left = 184
             Top = 184
@@ -857,9 +897,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object DETSCORE3: TButton
+          object DETSCORE3: TMVWSpeedButton
             OnClick = DETSCOREClick
             Left = 272
             Top = 184
@@ -871,9 +914,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object DETSCORE50: TButton
+          object DETSCORE50: TMVWSpeedButton
             OnClick = DETSCOREClick
             Left = 360
             Top = 184
@@ -885,9 +931,12 @@ object MainForm: TMainForm
             Font.Height = -30
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object DETSCORE0: TButton
+          object DETSCORE0: TMVWSpeedButton
             OnClick = DETSCOREClick
             Left = 96
             Top = 272
@@ -899,9 +948,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object DETSCOREClear: TButton
+          object DETSCOREClear: TMVWSpeedButton
             OnClick = DETSCOREClick
             Left = 184
             Top = 272
@@ -913,9 +965,13 @@ object MainForm: TMainForm
             Font.Height = -20
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            MultiLine = True
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object DETSCORE10: TButton
+          object DETSCORE10: TMVWSpeedButton
             OnClick = DETSCOREClick
             Left = 272
             Top = 272
@@ -927,9 +983,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object DETSCORE75: TButton
+          object DETSCORE75: TMVWSpeedButton
             OnClick = DETSCOREClick
             Left = 360
             Top = 272
@@ -941,7 +1000,10 @@ object MainForm: TMainForm
             Font.Height = -30
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
         end
         object PanelElements: TPanel
@@ -1002,7 +1064,7 @@ object MainForm: TMainForm
             Font.Color = clNavy
             ParentFont = False
           end
-          object DETJ1AI: TEdit
+          object DETJ1AI: TMVWEdit
             OnMouseDown = DETJ3AIMouseDown
             Left = 316
             Top = 16
@@ -1018,6 +1080,9 @@ object MainForm: TMainForm
             Font.Height = -48
             Font.Style = [fsBold]
             ParentFont = False
+            CharCase = ecUpperCase
+            CtlXP = False
+            Bevel.Mode = bmWindows
           end
           object LabelDETJ2AI: TLabel
             Left = 8
@@ -1036,7 +1101,7 @@ object MainForm: TMainForm
             Font.Color = clNavy
             ParentFont = False
           end
-          object DETJ2AI: TEdit
+          object DETJ2AI: TMVWEdit
             OnMouseDown = DETJ3AIMouseDown
             Left = 316
             Top = 188
@@ -1052,6 +1117,9 @@ object MainForm: TMainForm
             Font.Height = -48
             Font.Style = [fsBold]
             ParentFont = False
+            CharCase = ecUpperCase
+            CtlXP = False
+            Bevel.Mode = bmWindows
           end
           object LabelDETJ3AI: TLabel
             Left = 8
@@ -1070,7 +1138,7 @@ object MainForm: TMainForm
             Font.Color = clNavy
             ParentFont = False
           end
-          object DETJ3AI: TEdit
+          object DETJ3AI: TMVWEdit
             OnMouseDown = DETJ3AIMouseDown
             Left = 316
             Top = 360
@@ -1086,6 +1154,9 @@ object MainForm: TMainForm
             Font.Height = -48
             Font.Style = [fsBold]
             ParentFont = False
+            CharCase = ecUpperCase
+            CtlXP = False
+            Bevel.Mode = bmWindows
           end
         end
         object GridPreviousScores: TStringGrid
@@ -1110,15 +1181,13 @@ object MainForm: TMainForm
           ParentFont = False
           Color = clGray
         end
-        object ScoreConfirmMain: TPanel
+        object ScoreConfirmMain: TMVWSimplePanel
           Align = alClient
           Left = 0
           Top = 0
           Width = 1050
           Height = 617
           Color = clRed
-          BevelOuter = bvNone
-          Caption = ''
           Visible = False
           object ScoreConfirmTitle: TLabel
             Align = alTop
@@ -1241,7 +1310,7 @@ object MainForm: TMainForm
           Font.Color = clNavy
           ParentFont = False
         end
-        object ButtonHome2: TButton
+        object ButtonHome2: TMVWSpeedButton
           OnClick = ButtonHomeClick
           Left = 16
           Top = 16
@@ -1252,6 +1321,10 @@ object MainForm: TMainForm
           Font.Height = -20
           Font.Style = [fsBold]
           ParentFont = False
+          Color = clSilver
+          EnterColor = clBlue
+          EnterColorChange = True
+          Style = ubsIntegrated
         end
         object PanelKeypad: TPanel
           Left = 345
@@ -1261,7 +1334,7 @@ object MainForm: TMainForm
           BevelOuter = bvNone
           Caption = ''
           ParentColor = True
-          object INDSCORE7: TButton
+          object INDSCORE7: TMVWSpeedButton
             Left = 8
             Top = 8
             Width = 80
@@ -1272,9 +1345,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object INDSCORE8: TButton
+          object INDSCORE8: TMVWSpeedButton
             Left = 96
             Top = 8
             Width = 80
@@ -1285,9 +1361,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object INDSCORE9: TButton
+          object INDSCORE9: TMVWSpeedButton
             Left = 184
             Top = 8
             Width = 80
@@ -1298,9 +1377,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object INDSCORE00: TButton
+          object INDSCORE00: TMVWSpeedButton
             Left = 272
             Top = 8
             Width = 80
@@ -1311,9 +1393,12 @@ object MainForm: TMainForm
             Font.Height = -30
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object INDSCORE4: TButton
+          object INDSCORE4: TMVWSpeedButton
             Left = 8
             Top = 96
             Width = 80
@@ -1324,9 +1409,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object INDSCORE5: TButton
+          object INDSCORE5: TMVWSpeedButton
             Left = 96
             Top = 96
             Width = 80
@@ -1337,9 +1425,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object INDSCORE6: TButton
+          object INDSCORE6: TMVWSpeedButton
             Left = 184
             Top = 96
             Width = 80
@@ -1350,9 +1441,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object INDSCORE25: TButton
+          object INDSCORE25: TMVWSpeedButton
             Left = 272
             Top = 96
             Width = 80
@@ -1363,9 +1457,12 @@ object MainForm: TMainForm
             Font.Height = -30
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object INDSCORE1: TButton
+          object INDSCORE1: TMVWSpeedButton
             Left = 8
             Top = 184
             Width = 80
@@ -1376,9 +1473,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object INDSCORE2: TButton
+          object INDSCORE2: TMVWSpeedButton
             Left = 96
             Top = 184
             Width = 80
@@ -1389,9 +1489,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object INDSCORE3: TButton
+          object INDSCORE3: TMVWSpeedButton
             Left = 184
             Top = 184
             Width = 80
@@ -1402,9 +1505,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object INDSCORE50: TButton
+          object INDSCORE50: TMVWSpeedButton
             Left = 272
             Top = 184
             Width = 80
@@ -1415,9 +1521,12 @@ object MainForm: TMainForm
             Font.Height = -30
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object INDSCORE0: TButton
+          object INDSCORE0: TMVWSpeedButton
             Left = 8
             Top = 272
             Width = 80
@@ -1428,9 +1537,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object INDSCOREClear: TButton
+          object INDSCOREClear: TMVWSpeedButton
             Left = 96
             Top = 272
             Width = 80
@@ -1441,9 +1553,13 @@ object MainForm: TMainForm
             Font.Height = -20
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            MultiLine = True
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object INDSCORE10: TButton
+          object INDSCORE10: TMVWSpeedButton
             Left = 184
             Top = 272
             Width = 80
@@ -1454,9 +1570,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object INDSCORE75: TButton
+          object INDSCORE75: TMVWSpeedButton
             Left = 272
             Top = 272
             Width = 80
@@ -1467,7 +1586,10 @@ object MainForm: TMainForm
             Font.Height = -30
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
         end
       end
@@ -1499,7 +1621,7 @@ object MainForm: TMainForm
           Font.Color = clNavy
           ParentFont = False
         end
-        object ButtonHome3: TButton
+        object ButtonHome3: TMVWSpeedButton
           OnClick = ButtonHomeClick
           Left = 16
           Top = 16
@@ -1510,6 +1632,10 @@ object MainForm: TMainForm
           Font.Height = -20
           Font.Style = [fsBold]
           ParentFont = False
+          Color = clSilver
+          EnterColor = clBlue
+          EnterColorChange = True
+          Style = ubsIntegrated
         end
         object PanelTimerKeypad: TPanel
           Left = 159
@@ -1519,7 +1645,7 @@ object MainForm: TMainForm
           BevelOuter = bvNone
           Caption = ''
           ParentColor = True
-          object TIMESCORE7: TButton
+          object TIMESCORE7: TMVWSpeedButton
             OnClick = FinalScoreClick
             Left = 8
             Top = 8
@@ -1531,9 +1657,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object TIMESCORE8: TButton
+          object TIMESCORE8: TMVWSpeedButton
             OnClick = FinalScoreClick
             Left = 96
             Top = 8
@@ -1545,9 +1674,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object TIMESCORE9: TButton
+          object TIMESCORE9: TMVWSpeedButton
             OnClick = FinalScoreClick
             Left = 184
             Top = 8
@@ -1559,9 +1691,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object TIMESCORE4: TButton
+          object TIMESCORE4: TMVWSpeedButton
             OnClick = FinalScoreClick
             Left = 8
             Top = 96
@@ -1573,9 +1708,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object TIMESCORE5: TButton
+          object TIMESCORE5: TMVWSpeedButton
             OnClick = FinalScoreClick
             Left = 96
             Top = 96
@@ -1587,9 +1725,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object TIMESCORE6: TButton
+          object TIMESCORE6: TMVWSpeedButton
             OnClick = FinalScoreClick
             Left = 184
             Top = 96
@@ -1601,9 +1742,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object TIMESCORE1: TButton
+          object TIMESCORE1: TMVWSpeedButton
             OnClick = FinalScoreClick
             Left = 8
             Top = 184
@@ -1615,9 +1759,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object TIMESCORE2: TButton
+          object TIMESCORE2: TMVWSpeedButton
             OnClick = FinalScoreClick
             Left = 96
             Top = 184
@@ -1629,9 +1776,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object TIMESCORE3: TButton
+          object TIMESCORE3: TMVWSpeedButton
             OnClick = FinalScoreClick
             Left = 184
             Top = 184
@@ -1643,9 +1793,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object TIMESCORE0: TButton
+          object TIMESCORE0: TMVWSpeedButton
             OnClick = FinalScoreClick
             Left = 8
             Top = 272
@@ -1657,9 +1810,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object TIMESCOREClear: TButton
+          object TIMESCOREClear: TMVWSpeedButton
             OnClick = FinalScoreClick
             Left = 96
             Top = 272
@@ -1671,9 +1827,13 @@ object MainForm: TMainForm
             Font.Height = -20
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            MultiLine = True
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object ButtonSendTime: TButton
+          object ButtonSendTime: TMVWSpeedButton
             OnClick = ButtonSendTimeClick
             Left = 8
             Top = 360
@@ -1685,6 +1845,9 @@ object MainForm: TMainForm
             Font.Style = [fsBold]
             ParentFont = False
             Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
         end
         object PanelTimerNavigation: TPanel
@@ -1925,7 +2088,7 @@ object MainForm: TMainForm
             OnSelectCell = GridRefereeSelectCell
           end
         end
-        object ButtonHome4: TButton
+        object ButtonHome4: TMVWSpeedButton
           OnClick = ButtonHomeClick
           Left = 8
           Top = 4
@@ -1936,6 +2099,10 @@ object MainForm: TMainForm
           Font.Height = -20
           Font.Style = [fsBold]
           ParentFont = False
+          Color = clSilver
+          EnterColor = clBlue
+          EnterColorChange = True
+          Style = ubsIntegrated
         end
         object PanelHJScoring: TPanel
           Left = 620
@@ -1946,7 +2113,7 @@ object MainForm: TMainForm
           Caption = ''
           ParentColor = True
           Visible = False
-          object HJSCORE7: TButton
+          object HJSCORE7: TMVWSpeedButton
             Left = 8
             Top = 16
             Width = 80
@@ -1957,9 +2124,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object HJSCORE8: TButton
+          object HJSCORE8: TMVWSpeedButton
             Left = 96
             Top = 16
             Width = 80
@@ -1970,9 +2140,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object HJSCORE9: TButton
+          object HJSCORE9: TMVWSpeedButton
             Left = 184
             Top = 16
             Width = 80
@@ -1983,9 +2156,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object HJSCORE4: TButton
+          object HJSCORE4: TMVWSpeedButton
             Left = 8
             Top = 104
             Width = 80
@@ -1996,9 +2172,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object HJSCORE5: TButton
+          object HJSCORE5: TMVWSpeedButton
             Left = 96
             Top = 104
             Width = 80
@@ -2009,9 +2188,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object HJSCORE6: TButton
+          object HJSCORE6: TMVWSpeedButton
             Left = 184
             Top = 104
             Width = 80
@@ -2022,9 +2204,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object HJSCORE1: TButton
+          object HJSCORE1: TMVWSpeedButton
             Left = 8
             Top = 192
             Width = 80
@@ -2035,9 +2220,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object HJSCORE2: TButton
+          object HJSCORE2: TMVWSpeedButton
             Left = 96
             Top = 192
             Width = 80
@@ -2048,9 +2236,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object HJSCORE3: TButton
+          object HJSCORE3: TMVWSpeedButton
             Left = 184
             Top = 192
             Width = 80
@@ -2061,9 +2252,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object HJSCORE0: TButton
+          object HJSCORE0: TMVWSpeedButton
             Left = 8
             Top = 280
             Width = 80
@@ -2074,9 +2268,12 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object HJSCORE10: TButton
+          object HJSCORE10: TMVWSpeedButton
             Left = 96
             Top = 280
             Width = 80
@@ -2087,10 +2284,13 @@ object MainForm: TMainForm
             Font.Height = -36
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
             Visible = False
+            Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object HJSCOREClear: TButton
+          object HJSCOREClear: TMVWSpeedButton
             Left = 184
             Top = 280
             Width = 80
@@ -2101,7 +2301,11 @@ object MainForm: TMainForm
             Font.Height = -20
             Font.Style = [fsBold]
             ParentFont = False
-            TabStop = False
+            Color = clSilver
+            MultiLine = True
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
           object LabelTimePenalty: TLabel
             OnClick = ActiveEditLabelClick
@@ -2186,7 +2390,7 @@ object MainForm: TMainForm
             Picture.File = 'arrow.bmp'
             Center = True
           end
-          object ButtonSendHJ: TButton
+          object ButtonSendHJ: TMVWSpeedButton
             OnClick = ButtonSendHJClick
             Left = 400
             Top = 300
@@ -2198,8 +2402,11 @@ object MainForm: TMainForm
             Font.Style = [fsBold]
             ParentFont = False
             Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object ButtonPrev: TButton
+          object ButtonPrev: TMVWSpeedButton
             OnClick = ButtonPrevClick
             Left = 8
             Top = 380
@@ -2210,8 +2417,13 @@ object MainForm: TMainForm
             Font.Height = -22
             Font.Style = [fsBold]
             ParentFont = False
+            Color = clSilver
+            MultiLine = True
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
-          object ButtonNext: TButton
+          object ButtonNext: TMVWSpeedButton
             OnClick = ButtonNextClick
             Left = 184
             Top = 380
@@ -2222,6 +2434,11 @@ object MainForm: TMainForm
             Font.Height = -22
             Font.Style = [fsBold]
             ParentFont = False
+            Color = clSilver
+            MultiLine = True
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
           object LabelHJMessage: TLabel
             Left = 8
@@ -2286,7 +2503,7 @@ object MainForm: TMainForm
           Font.Color = clWhite
           ParentFont = False
         end
-        object STCSubtract1: TButton
+        object STCSubtract1: TMVWSpeedButton
           OnClick = STCSubtract1Click
           Left = 65
           Top = 438
@@ -2298,6 +2515,10 @@ object MainForm: TMainForm
           Font.Height = -32
           Font.Style = [fsBold]
           ParentFont = False
+          Color = clSilver
+          EnterColor = clBlue
+          EnterColorChange = True
+          Style = ubsIntegrated
         end
         object STCCount1: TLabel
           Left = 65
@@ -2350,7 +2571,7 @@ object MainForm: TMainForm
           Font.Color = clBlack
           ParentFont = False
         end
-        object STCSubtract2: TButton
+        object STCSubtract2: TMVWSpeedButton
           OnClick = STCSubtract1Click
           Left = 260
           Top = 438
@@ -2362,6 +2583,10 @@ object MainForm: TMainForm
           Font.Height = -32
           Font.Style = [fsBold]
           ParentFont = False
+          Color = clSilver
+          EnterColor = clBlue
+          EnterColorChange = True
+          Style = ubsIntegrated
         end
         object STCCount2: TLabel
           Left = 260
@@ -2414,7 +2639,7 @@ object MainForm: TMainForm
           Font.Color = clWhite
           ParentFont = False
         end
-        object STCSubtract3: TButton
+        object STCSubtract3: TMVWSpeedButton
           OnClick = STCSubtract1Click
           Left = 455
           Top = 438
@@ -2426,6 +2651,10 @@ object MainForm: TMainForm
           Font.Height = -32
           Font.Style = [fsBold]
           ParentFont = False
+          Color = clSilver
+          EnterColor = clBlue
+          EnterColorChange = True
+          Style = ubsIntegrated
         end
         object STCCount3: TLabel
           Left = 455
@@ -2461,7 +2690,7 @@ object MainForm: TMainForm
           ParentFont = False
           Tag = 0
         end
-        object ButtonHome5: TButton
+        object ButtonHome5: TMVWSpeedButton
           OnClick = ButtonHomeClick
           Left = 650
           Top = 40
@@ -2472,8 +2701,12 @@ object MainForm: TMainForm
           Font.Height = -20
           Font.Style = [fsBold]
           ParentFont = False
+          Color = clSilver
+          EnterColor = clBlue
+          EnterColorChange = True
+          Style = ubsIntegrated
         end
-        object STCClearButton: TButton
+        object STCClearButton: TMVWSpeedButton
           OnClick = STCClearButtonClick
           Left = 650
           Top = 168
@@ -2484,8 +2717,13 @@ object MainForm: TMainForm
           Font.Height = -20
           Font.Style = [fsBold]
           ParentFont = False
+          Color = clSilver
+          MultiLine = True
+          EnterColor = clBlue
+          EnterColorChange = True
+          Style = ubsIntegrated
         end
-        object STCStartStop: TButton
+        object STCStartStop: TMVWSpeedButton
           OnClick = STCStartStopClick
           Left = 626
           Top = 438
@@ -2496,6 +2734,11 @@ object MainForm: TMainForm
           Font.Height = -16
           Font.Style = [fsBold]
           ParentFont = False
+          Color = clSilver
+          MultiLine = True
+          EnterColor = clBlue
+          EnterColorChange = True
+          Style = ubsIntegrated
         end
         object STCClock: TLabel
           Left = 626

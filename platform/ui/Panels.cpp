@@ -8,12 +8,12 @@
 namespace marivo {
 
 void DrawBevel(HDC dc, RECT& rect, TBevelCut cut, int width) {
-  if (cut == bvNone || width <= 0)
+  if (cut == TBevelCut::bvNone || width <= 0)
     return;
   HBRUSH light = GetSysColorBrush(COLOR_BTNHIGHLIGHT);
   HBRUSH dark = GetSysColorBrush(COLOR_BTNSHADOW);
-  HBRUSH topLeft = cut == bvRaised ? light : dark;
-  HBRUSH bottomRight = cut == bvRaised ? dark : light;
+  HBRUSH topLeft = cut == TBevelCut::bvRaised ? light : dark;
+  HBRUSH bottomRight = cut == TBevelCut::bvRaised ? dark : light;
   for (int i = 0; i < width && rect.right - rect.left >= 2 && rect.bottom - rect.top >= 2; ++i) {
     const RECT top{rect.left, rect.top, rect.right - 1, rect.top + 1};
     const RECT left{rect.left, rect.top, rect.left + 1, rect.bottom - 1};
@@ -123,9 +123,9 @@ void RegisterPanelClasses() {
         .Enumeration("Alignment", {"taLeftJustify", "taRightJustify", "taCenter"},
                      &TPanel::Alignment, &TPanel::SetAlignment, taCenter)
         .Enumeration("BevelInner", {"bvNone", "bvLowered", "bvRaised"}, &TPanel::BevelInner,
-                     &TPanel::SetBevelInner, bvNone)
+                     &TPanel::SetBevelInner, TBevelCut::bvNone)
         .Enumeration("BevelOuter", {"bvNone", "bvLowered", "bvRaised"}, &TPanel::BevelOuter,
-                     &TPanel::SetBevelOuter, bvRaised)
+                     &TPanel::SetBevelOuter, TBevelCut::bvRaised)
         .Integer("BevelWidth", &TPanel::BevelWidth, &TPanel::SetBevelWidth, 1)
         .Integer("BorderWidth", &TPanel::BorderWidth, &TPanel::SetBorderWidth, 0)
         .Enumeration("BorderStyle", {"bsNone", "bsSingle"}, &TPanel::BorderStyle,

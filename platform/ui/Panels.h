@@ -6,7 +6,8 @@
 
 namespace marivo {
 
-enum TBevelCut { bvNone, bvLowered, bvRaised };
+// Scoped: the widget bevels use the same value names.
+enum class TBevelCut { bvNone, bvLowered, bvRaised };
 
 // Draws a bevel of the given width just inside rect and moves rect inside it.
 void DrawBevel(HDC dc, RECT& rect, TBevelCut cut, int width);
@@ -41,8 +42,8 @@ protected:
 
 private:
   TAlignment Alignment_ = taCenter;
-  TBevelCut BevelInner_ = bvNone;
-  TBevelCut BevelOuter_ = bvRaised;
+  TBevelCut BevelInner_ = TBevelCut::bvNone;
+  TBevelCut BevelOuter_ = TBevelCut::bvRaised;
   int BevelWidth_ = 1;
   int BorderWidth_ = 0;
   TFormBorderStyle BorderStyle_ = bsNone;

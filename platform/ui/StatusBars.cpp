@@ -16,11 +16,11 @@ constexpr int kEdge = 2;
 constexpr TBevelCut BevelCut(TStatusPanelBevel bevel) {
   switch (bevel) {
   case pbLowered:
-    return bvLowered;
+    return TBevelCut::bvLowered;
   case pbRaised:
-    return bvRaised;
+    return TBevelCut::bvRaised;
   default:
-    return bvNone;
+    return TBevelCut::bvNone;
   }
 }
 

@@ -1,6 +1,7 @@
 #include "tests/support/MessagePump.h"
 
 #include "platform/ui/Application.h"
+#include "platform/ui/Controls.h"
 
 namespace marivo::test {
 
@@ -30,6 +31,17 @@ bool TakeFocus(HWND window, std::chrono::milliseconds wait) {
         return GetForegroundWindow() == form && GetActiveWindow() == form && focused();
       },
       wait);
+}
+
+void ClickWithMouse(TControl& control) {
+  const POINT middle{control.Left() + control.Width() / 2, control.Top() + control.Height() / 2};
+  const HWND parent = control.Parent()->Handle();
+  const LPARAM at = MAKELPARAM(middle.x, middle.y);
+  SetCursorPosSeam(control.Parent()->ClientToScreen(middle));
+  SendMessageA(parent, WM_MOUSEMOVE, 0, at);
+  SendMessageA(parent, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  SendMessageA(parent, WM_LBUTTONUP, 0, at);
+  SetCursorPosSeam(std::nullopt);
 }
 
 } // namespace marivo::test

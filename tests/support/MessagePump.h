@@ -5,6 +5,10 @@
 
 #include <windows.h>
 
+namespace marivo {
+class TControl;
+}
+
 namespace marivo::test {
 
 // A wait that only a hung program runs out of, however busy the machine is.
@@ -18,5 +22,9 @@ bool PumpUntil(const std::function<bool()>& done, std::chrono::milliseconds wait
 // focus, again while other programs on the display take them away, until both hold. Keys that
 // move the focus can then be sent before any message lets another program take it again.
 bool TakeFocus(HWND window, std::chrono::milliseconds wait = GenerousWait);
+
+// A click as the mouse gives it: onto the control's middle, pressed and released there, through
+// its parent's window (a window-less control has none of its own). The mouse then moves away.
+void ClickWithMouse(TControl& control);
 
 } // namespace marivo::test

@@ -126,8 +126,8 @@ using ExtCtrlsFormDataTest = ExtCtrlsTest;
 TEST_F(ExtCtrlsFormDataTest, PropertiesReadBackAsWritten) {
   auto* frame = Find<TPanel>("Frame");
   EXPECT_EQ(frame->Caption(), "Frame");
-  EXPECT_EQ(frame->BevelOuter(), bvRaised);
-  EXPECT_EQ(frame->BevelInner(), bvLowered);
+  EXPECT_EQ(frame->BevelOuter(), TBevelCut::bvRaised);
+  EXPECT_EQ(frame->BevelInner(), TBevelCut::bvLowered);
   EXPECT_EQ(frame->BorderWidth(), 3);
   EXPECT_EQ(frame->Alignment(), taCenter);
   EXPECT_EQ(frame->BorderStyle(), bsNone);
@@ -249,8 +249,8 @@ TEST_F(ExtCtrlsPanelTest, BevelsFollowTheirSettings) {
   ShowForm();
   auto* holder = Find<TPanel>("Holder");
   holder->SetCaption("");
-  holder->SetBevelOuter(bvLowered);
-  holder->SetBevelInner(bvRaised);
+  holder->SetBevelOuter(TBevelCut::bvLowered);
+  holder->SetBevelInner(TBevelCut::bvRaised);
   holder->SetBevelWidth(2);
   holder->SetBorderWidth(4);
   const int width = holder->ClientWidth();

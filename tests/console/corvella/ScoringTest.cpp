@@ -1,6 +1,7 @@
 // Scores on the earlier rules' pages, from the keys to the bytes on the wire, against a meet
 // server in the test process on 127.0.0.1.
 #include "tests/console/corvella/CorvellaFixture.h"
+#include "tests/support/AfterEvents.h"
 
 namespace marivo::corvella::test {
 namespace {
@@ -22,7 +23,7 @@ protected:
     MainForm->DisciplineSelectionChange(MainForm->DisciplineSelection);
     ASSERT_TRUE(Console.ConnectTo(Server));
   }
-  void Press(const std::string& button) { NamedComponent<TButton>(*MainForm, button).Click(); }
+  void Press(const std::string& button) { NamedComponent<TControl>(*MainForm, button).Click(); }
   void Key(WORD key) { MainForm->FormKeyDown(MainForm, key, 0); }
   // The frames written since the last look; a marker written now closes the list.
   std::vector<std::string> NewFrames() {
@@ -183,6 +184,43 @@ TEST_F(Scoring, FiveElementScoresGoOutEachWithItsSeparator) {
                              Sent("J13 ", "0.0[DC1]0.0[DC2]0.0[DC3]0.0[DC4]0.0[DC5]", "TECH")});
   EXPECT_EQ(ElementTexts(), std::vector<std::string>(5, "0.0"));
   EXPECT_EQ(MainForm->CurrentElementEdit, &Element(1));
+}
+
+// The element keypad clicked with the mouse: its speed buttons take no focus, so only a whole
+// score moves the focus on, and the after-events run in the order of the moves.
+TEST_F(Scoring, ElementScoresMadeWithTheMouseOnTheKeypad) {
+  ConnectAs(10, "TECH");
+  NewFrames();
+  std::vector<std::string> events;
+  marivo::test::RecordAfterEvents<TEdit>(MainForm->ElementEdits, events);
+  const auto click = [](const std::string& key) {
+    marivo::test::ClickWithMouse(NamedComponent<TControl>(*MainForm, key));
+  };
+  ASSERT_TRUE(WhileActive([&] {
+    for (TEdit* edit : MainForm->ElementEdits)
+      edit->SetText("");
+    Element(1).SetFocus();
+    Settle();
+    events.clear();
+    click("DETSCORE7");
+    if (!Element(1).Focused() || Element(1).Text() != "7")
+      return false;
+    click("DETSCORE5");
+    click("DETSCORE10");
+    Settle();
+    return Element(3).Focused();
+  })) << "each whole score moves the focus to the next edit";
+  EXPECT_EQ(events, (std::vector<std::string>{"exit DETJ1Det", "enter DETJ2Det", "exit DETJ2Det",
+                                              "enter DETJ3Det"}));
+  EXPECT_EQ(Element(1).Text(), "7.5");
+  EXPECT_EQ(Element(2).Text(), "10.0");
+  EXPECT_EQ(Element(2).Color(), clWhite) << "the edit left is white";
+  EXPECT_EQ(Element(3).Color(), 0x008000) << "the edit entered is green";
+
+  Key(VK_RETURN);
+  Key(VK_RETURN);
+  EXPECT_EQ(NewFrames(),
+            std::vector<std::string>{Sent("J11 ", "7.5[DC1]10.0[DC2][DC3][DC4][DC5]", "TECH")});
 }
 
 TEST_F(Scoring, TheConfirmationLabelsShareTheWidthInAFittedFont) {

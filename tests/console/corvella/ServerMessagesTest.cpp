@@ -150,7 +150,7 @@ TEST_F(ServerMessages, EventsChooseTheJudgesPageAndReceiptsTurnGreen) {
   Receive("TX", "ZEL ", "J5  [DC1]");
   EXPECT_EQ(MainForm->ScoreConfirmMain->Color(), 0x008000);
   EXPECT_EQ(MainForm->ScoreConfirmTitle->Caption(), "Received - Thank You");
-  for (TButton* button : {MainForm->ButtonSendTime, MainForm->ButtonSendHJ}) {
+  for (TMVWSpeedButton* button : {MainForm->ButtonSendTime, MainForm->ButtonSendHJ}) {
     EXPECT_EQ(button->Caption(), "Thank You");
     EXPECT_EQ(button->Color(), 0x008000);
   }
@@ -160,7 +160,7 @@ TEST_F(ServerMessages, EventsChooseTheJudgesPageAndReceiptsTurnGreen) {
   EXPECT_EQ(MainForm->LabelStart->Caption(), " 12");
   EXPECT_EQ(MainForm->LabelClub->Caption(), "Team Blue");
   EXPECT_FALSE(MainForm->ScoreConfirmMain->Visible());
-  for (TButton* button : {MainForm->ButtonSendTime, MainForm->ButtonSendHJ}) {
+  for (TMVWSpeedButton* button : {MainForm->ButtonSendTime, MainForm->ButtonSendHJ}) {
     EXPECT_EQ(button->Caption(), "Send");
     EXPECT_EQ(button->Color(), 0xC0C0C0);
   }

@@ -95,13 +95,24 @@ TEST_F(Snapshots, AnElementJudgesPageWithItsConfirmation) {
       elements += std::string(item) + DC2;
   MainForm->DispatchFrame(elements + EOT);
   for (const char* key : {"DETSCORE7", "DETSCORE25", "DETSCORE10", "DETSCORE8"})
-    NamedComponent<TButton>(*MainForm, key).Click();
+    NamedComponent<TControl>(*MainForm, key).Click();
   EXPECT_EQ(NamedComponent<TNotebook>(*MainForm, "_Notebook").PageIndex(), 1);
   ExpectSnapshot(*MainForm, "element-judge-page");
 
   NamedComponent<TButton>(*MainForm, "ButtonSendScore").Click();
-  EXPECT_TRUE(NamedComponent<TPanel>(*MainForm, "ScoreConfirmMain").Visible());
+  EXPECT_TRUE(NamedComponent<TWinControl>(*MainForm, "ScoreConfirmMain").Visible());
   ExpectSnapshot(*MainForm, "element-judge-confirmation");
+}
+
+TEST_F(Snapshots, AnImpressionJudgesPage) {
+  MainForm->Show();
+  MainForm->Timer1Timer(MainForm);
+  NamedComponent<TRadioGroup>(*MainForm, "ClientChoice").SetItemIndex(6);
+  MainForm->ShowRolePage();
+  for (const char* key : {"DETSCORE8", "DETSCORE75", "DETSCORE10"})
+    NamedComponent<TControl>(*MainForm, key).Click();
+  EXPECT_EQ(MainForm->ImpressionEdits[1]->GetText(), "10.0");
+  ExpectSnapshot(*MainForm, "impression-judge-page");
 }
 
 // The referee's, a difficulty controller's and the technical controller's pages, each with

@@ -146,7 +146,7 @@ TEST_F(Connection, DisconnectConsoleSaysOffThenClosesAndHomeDoesTheSame) {
   test::TFakeMeetServer second;
   ConnectTo(second);
   NamedComponent<TNotebook>(*MainForm, "_Notebook").SetPageIndex(1);
-  NamedComponent<TButton>(*MainForm, "ButtonHome2").Click();
+  NamedComponent<TControl>(*MainForm, "ButtonHome2").Click();
   EXPECT_EQ(NamedComponent<TNotebook>(*MainForm, "_Notebook").PageIndex(), 0);
   EXPECT_TRUE(second.WaitForClientClose());
   EXPECT_TRUE(ConnectButton().Enabled());

@@ -78,8 +78,14 @@ protected:
     PostMessageA(EditorForm->EditBMDifficulty->Handle(), WM_KEYUP, key, 0xC0000001);
     return true;
   }
+  // The shape buttons have no window: the press and release go to their parent's, where they are.
   static bool Click(const char* button) {
-    PostMessageA(NamedComponent<TButton>(*EditorForm, button).Handle(), BM_CLICK, 0, 0);
+    auto& control = NamedComponent<TControl>(*EditorForm, button);
+    const HWND parent = control.Parent()->Handle();
+    const LPARAM middle =
+        MAKELPARAM(control.Left() + control.Width() / 2, control.Top() + control.Height() / 2);
+    PostMessageA(parent, WM_LBUTTONDOWN, MK_LBUTTON, middle);
+    PostMessageA(parent, WM_LBUTTONUP, 0, middle);
     return true;
   }
   // What the controller sees: the breakdown, the total and the message if one shows.

@@ -375,14 +375,14 @@ TEST_F(ElementGridsDrawing, ConfirmationCellsTakeThePanelsColour) {
   ChooseRole(0);
   ShowPage(Detailed);
   Announce(ThreeElements);
-  Part<TPanel>("ScoreConfirmMain").Show();
+  Part<TWinControl>("ScoreConfirmMain").Show();
   TStringGrid& confirm = Grid("GridConfirm");
   confirm.SetCells(0, 0, "TRE2a");
   confirm.SetCells(0, 1, "7.50");
   Console.App().ProcessMessages();
 
   for (TColor state : {clRed, clGreen}) {
-    Part<TPanel>("ScoreConfirmMain").SetColor(state);
+    Part<TWinControl>("ScoreConfirmMain").SetColor(state);
     for (int r = 0; r < 2; ++r) {
       const auto pixels = CellPixels(confirm, 0, r);
       EXPECT_EQ(Most(pixels), ColorToRGB(state)) << r;

@@ -8,6 +8,7 @@
 #include "platform/net/TcpClient.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Dialogs.h"
+#include "tests/support/AfterEvents.h"
 #include "tests/support/FakeMeetServer.h"
 #include "tests/support/MessagePump.h"
 #include "tests/support/RunningConsole.h"
@@ -63,7 +64,7 @@ protected:
   void Receive(const std::string& frame) {
     ASSERT_TRUE(Console.Receive(Server, frame)) << "the frame was not handled";
   }
-  void Press(const std::string& button) { NamedComponent<TButton>(*MainForm, button).Click(); }
+  void Press(const std::string& button) { NamedComponent<TControl>(*MainForm, button).Click(); }
   void Key(WORD key) { MainForm->FormKeyDown(MainForm, key, 0); }
   std::string LastSent() {
     EXPECT_TRUE(Server.WaitForFrames(++Expected));
@@ -89,7 +90,7 @@ protected:
     Expected = frames.size() + 1;
     return fresh;
   }
-  TPanel& Confirmation() { return NamedComponent<TPanel>(*MainForm, "ScoreConfirmMain"); }
+  TWinControl& Confirmation() { return NamedComponent<TWinControl>(*MainForm, "ScoreConfirmMain"); }
   TLabel& Label(const std::string& name) { return NamedComponent<TLabel>(*MainForm, name); }
 
   test::TFakeMeetServer Server;
@@ -162,18 +163,18 @@ TEST_F(Scoring, AnImpressionJudgeSendsThreeScoresOfFourCharacters) {
   // The server's refill goes through the same four characters as the keypad.
   Receive(
       ServerFrame("FS", "7" + std::string(1, DC1) + "10.00" + DC2 + "8.25" + DC2 + "0.00" + DC2));
-  EXPECT_EQ(MainForm->ImpressionEdits[0]->Text(), "10.0");
-  EXPECT_EQ(MainForm->ImpressionEdits[1]->Text(), "8.25");
-  EXPECT_EQ(MainForm->ImpressionEdits[2]->Text(), "");
+  EXPECT_EQ(MainForm->ImpressionEdits[0]->GetText(), "10.0");
+  EXPECT_EQ(MainForm->ImpressionEdits[1]->GetText(), "8.25");
+  EXPECT_EQ(MainForm->ImpressionEdits[2]->GetText(), "");
   MainForm->ScoreCursor = 1;
   Press("DETSCORE10");
   Press("DETSCORE6");
   Press("DETSCORE75");
   Key('9');
   Key(VK_MULTIPLY);
-  EXPECT_EQ(MainForm->ImpressionEdits[0]->Text(), "10.0");
-  EXPECT_EQ(MainForm->ImpressionEdits[1]->Text(), "6.75");
-  EXPECT_EQ(MainForm->ImpressionEdits[2]->Text(), "9.25");
+  EXPECT_EQ(MainForm->ImpressionEdits[0]->GetText(), "10.0");
+  EXPECT_EQ(MainForm->ImpressionEdits[1]->GetText(), "6.75");
+  EXPECT_EQ(MainForm->ImpressionEdits[2]->GetText(), "9.25");
   EXPECT_EQ(MainForm->ImpressionEdits[0]->Color(), 0x008000) << "the cursor is back on field 1";
   Press("ButtonSendScore");
   Press("ScoreConfirmAccept");
@@ -185,6 +186,65 @@ TEST_F(Scoring, AnImpressionJudgeSendsThreeScoresOfFourCharacters) {
                                              "6.75\x12"
                                              "9.25\x12"))
       << "a second Accept sends the same score again";
+}
+
+// The official's own way: the mouse on the impression fields and on the keypad's speed buttons.
+// A keypad click takes no focus, so the only after-events are those of the fields clicked.
+TEST_F(Scoring, AnImpressionScoreMadeWithTheMouseOnTheKeypad) {
+  ConnectAs(5);
+  auto& fields = MainForm->ImpressionEdits;
+  std::vector<std::string> events;
+  test::RecordAfterEvents<TMVWEdit>(fields, events);
+  const auto settle = [this] {
+    for (int round = 0; round < 10; ++round) {
+      Console.App().ProcessMessages();
+      Sleep(2);
+    }
+  };
+  const auto clickField = [](TMVWEdit& field) {
+    SendMessageA(field.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
+    SendMessageA(field.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
+    return test::TakeFocus(field.Handle());
+  };
+  const auto click = [](const std::string& key) {
+    test::ClickWithMouse(NamedComponent<TControl>(*MainForm, key));
+  };
+  const std::vector<std::string> moves{"exit DETJ3AI", "enter DETJ2AI", "exit DETJ2AI",
+                                       "enter DETJ1AI"};
+  // Another program on the display may take the focus midway: the road then starts again.
+  const auto road = [&] {
+    for (TMVWEdit* field : fields)
+      field->SetText("");
+    if (!test::TakeFocus(fields[2]->Handle()))
+      return false;
+    settle();
+    events.clear();
+    if (!clickField(*fields[1]) || MainForm->ScoreCursor != 2)
+      return false;
+    for (const char* key : {"DETSCORE7", "DETSCORE25", "DETSCORE10"})
+      click(key);
+    if (!clickField(*fields[0]))
+      return false;
+    click("DETSCORE8");
+    click("DETSCORE50");
+    test::PumpUntil([&] { return events.size() >= moves.size(); });
+    settle();
+    return events == moves && GetFocus() == fields[0]->Handle();
+  };
+  bool done = false;
+  for (int attempt = 0; attempt < 10 && !done; ++attempt)
+    done = road();
+  EXPECT_TRUE(done) << "the keypad left the focus in the field clicked";
+  EXPECT_EQ(events, moves);
+  EXPECT_EQ(fields[0]->GetText(), "8.50");
+  EXPECT_EQ(fields[1]->GetText(), "7.25");
+  EXPECT_EQ(fields[2]->GetText(), "10.0");
+
+  Key(VK_RETURN);
+  Key(VK_RETURN);
+  EXPECT_EQ(LastSent(), ConsoleFrame("J6  ", "8.50\x12"
+                                             "7.25\x12"
+                                             "10.0\x12"));
 }
 
 TEST_F(Scoring, TheTimeKeeperSendsTimesAtOnce) {
@@ -262,7 +322,7 @@ TEST_F(Scoring, AScoreThatCouldNotLeaveIsConfirmedAgainAfterTheReconnect) {
   ASSERT_TRUE(again.WaitForFrames(1));
   EXPECT_EQ(NamedComponent<TNotebook>(*MainForm, "_Notebook").PageIndex(), 1);
   ASSERT_TRUE(Confirmation().Visible()) << "the judge sees the score waiting again";
-  EXPECT_EQ(MainForm->ImpressionEdits[0]->Text(), "8.50");
+  EXPECT_EQ(MainForm->ImpressionEdits[0]->GetText(), "8.50");
   Press("ScoreConfirmAccept");
   ASSERT_TRUE(again.WaitForFrames(2));
   EXPECT_EQ(again.Frames()[1], ConsoleFrame("J6  ", "8.50\x12"
@@ -290,15 +350,15 @@ TEST_F(Scoring, AJudgeWhoChangesRoleFindsTheSendButtonOnTheNewPage) {
   EXPECT_TRUE(IsWindowVisible(Confirmation().Handle()));
 }
 
-// Keypad buttons keep the focus after a click; the key that follows must act once, through the
-// form, and never again through the focused button.
+// A keypad click leaves the focus where it was; the key that follows must act once, through the
+// form, and never again through the control that has the focus.
 TEST_F(Scoring, OneKeyPressIsOneActionWhateverHasTheFocus) {
   ConnectAs(0);
   NewFrames();
   Receive(ServerFrame("AE", ElementList(2, "a")));
   Press("DETSCORE7");
   Press("DETSCORE25");
-  KeyTo("DETSCORE25", VK_RETURN);
+  KeyTo("PanelKeypadDetailed", VK_RETURN);
   auto& scores = NamedComponent<TStringGrid>(*MainForm, "GridDetailedScores");
   EXPECT_EQ(scores.Cells(1, 0), "7.25") << "the grid shows what Accept sends";
   EXPECT_EQ(MainForm->ScoreCursor, 1);
@@ -310,7 +370,7 @@ TEST_F(Scoring, OneKeyPressIsOneActionWhateverHasTheFocus) {
   // After a receipt and its withdrawal, the next score waits for Accept under its own title.
   Receive(ServerFrame("TX", "J1  " + std::string(1, DC1)));
   KeyTo("ScoreConfirmAccept", VK_ESCAPE);
-  KeyTo("DETSCORE25", VK_RETURN);
+  KeyTo("PanelKeypadDetailed", VK_RETURN);
   EXPECT_EQ(Confirmation().Color(), 0x0000FF);
   EXPECT_EQ(Label("ScoreConfirmTitle").Caption(), "Score Confirmation");
 
@@ -328,7 +388,7 @@ TEST_F(Scoring, TheTimeKeepersKeysActOnceAndTheServersTimesReturnToTheWalkOnTime
   ConnectAs(16);
   NewFrames();
   Press("TIMESCORE5");
-  KeyTo("TIMESCORE5", VK_RETURN);
+  KeyTo("PanelTimerKeypad", VK_RETURN);
   EXPECT_EQ(NewFrames(), std::vector<std::string>{ConsoleFrame("TIME", "0:00.5\x11"
                                                                        "0:00.0\x12"
                                                                        "0:00.0\x13")});
@@ -336,14 +396,14 @@ TEST_F(Scoring, TheTimeKeepersKeysActOnceAndTheServersTimesReturnToTheWalkOnTime
 
   // Fraction keys have no meaning for a time: they only take back the receipt.
   Receive(ServerFrame("TX", "TIME" + std::string(1, DC1)));
-  auto& send = NamedComponent<TButton>(*MainForm, "ButtonSendTime");
+  auto& send = NamedComponent<TControl>(*MainForm, "ButtonSendTime");
   ASSERT_EQ(send.Caption(), "Thank You");
   for (WORD key : {VK_MULTIPLY, VK_ADD, VK_SUBTRACT, VK_DIVIDE})
-    KeyTo("TIMESCORE5", key);
+    KeyTo("PanelTimerKeypad", key);
   EXPECT_EQ(Label("WalkOnTime").Caption(), "0:00.5");
   EXPECT_EQ(send.Caption(), "Send / Enter");
 
-  KeyTo("TIMESCORE5", VK_NEXT);
+  KeyTo("PanelTimerKeypad", VK_NEXT);
   auto& arrow = NamedComponent<TImage>(*MainForm, "Arrow");
   ASSERT_EQ(arrow.Tag(), 2);
   Receive(ServerFrame("FS",

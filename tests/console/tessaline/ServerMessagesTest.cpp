@@ -120,7 +120,7 @@ TEST_F(ServerMessages, FramesAreLoggedAndUnknownCodesChangeNothing) {
 TEST_F(ServerMessages, NextAthleteShowsOrderTeamAndNamesAndResetsTheSendButtons) {
   Part<TButton>("ButtonSendScore").SetEnabled(false);
   Part<TButton>("ButtonSendScore").SetCaption("Thank You");
-  Part<TPanel>("ScoreConfirmMain").Show();
+  Part<TWinControl>("ScoreConfirmMain").Show();
   Part<TPanel>("PanelKeypad").Hide();
   Receive("AI", "ZEL ", "No 12[DC1]Team Blue;Anna Lee;Bea Moss;[DC2]2");
 
@@ -130,11 +130,11 @@ TEST_F(ServerMessages, NextAthleteShowsOrderTeamAndNamesAndResetsTheSendButtons)
   EXPECT_LE(Part<TLabel>("LabelAthlete").Font().Size(), 22);
   for (const char* button : {"ButtonSendTime", "ButtonSendScore", "ButtonSendHJ"}) {
     EXPECT_EQ(Caption(button), "Send / Enter") << button;
-    EXPECT_EQ(Part<TButton>(button).Color(), clSilver) << button;
+    EXPECT_EQ(Part<TControl>(button).Color(), clSilver) << button;
   }
   EXPECT_TRUE(Part<TButton>("ButtonSendScore").Enabled());
   EXPECT_EQ(Caption("ScoreConfirmTitle"), "Score Confirmation");
-  EXPECT_FALSE(Part<TPanel>("ScoreConfirmMain").Visible());
+  EXPECT_FALSE(Part<TWinControl>("ScoreConfirmMain").Visible());
   EXPECT_TRUE(Part<TPanel>("PanelKeypad").Visible());
   // An element judge never sees the STC events.
   EXPECT_FALSE(Part<TPanel>("GridSTCPanel").Visible());
@@ -232,15 +232,15 @@ TEST_F(ServerMessages, FinalScoresOfOtherJudgesOnlyOnTheRefereesPage) {
   AnnounceElements(4);
   ShowPage(Detailed);
   Receive("FS", "ZEL ", "7[DC1]7.5[DC2]8.0[DC2]6.5[DC2]");
-  EXPECT_EQ(Part<TEdit>("DETJ1AI").Text(), "");
+  EXPECT_EQ(Part<TMVWEdit>("DETJ1AI").GetText(), "");
   std::vector<std::string> untouched(12, "");
   untouched[0] = "Jd 2";
   EXPECT_EQ(Column("GridReferee", 5), untouched);
 
   Receive("FS", "ZEL ", "6[DC1]7.5[DC2]0.00[DC2]6.5[DC2]");
-  EXPECT_EQ(Part<TEdit>("DETJ1AI").Text(), "7.5");
-  EXPECT_EQ(Part<TEdit>("DETJ2AI").Text(), "");
-  EXPECT_EQ(Part<TEdit>("DETJ3AI").Text(), "6.5");
+  EXPECT_EQ(Part<TMVWEdit>("DETJ1AI").GetText(), "7.5");
+  EXPECT_EQ(Part<TMVWEdit>("DETJ2AI").GetText(), "");
+  EXPECT_EQ(Part<TMVWEdit>("DETJ3AI").GetText(), "6.5");
   EXPECT_EQ(Grid("GridReferee").Cells(4, 6), "7.5");
   EXPECT_EQ(Grid("GridReferee").Cells(4, 8), "6.5");
 
@@ -276,7 +276,7 @@ TEST_F(ServerMessages, EventChangesTheDisciplineAndTakesEachJudgeToItsPage) {
   EXPECT_EQ(Roles().Items().Strings(5), "Judge 1\r(Impression)");
   EXPECT_EQ(Page(), Detailed);
   EXPECT_EQ(Part<TPanel>("PanelRight").Parent(), &Part<TPanel>("PanelDET"));
-  EXPECT_EQ(Part<TPanel>("ScoreConfirmMain").Parent(), &Part<TPanel>("PanelDET"));
+  EXPECT_EQ(Part<TWinControl>("ScoreConfirmMain").Parent(), &Part<TPanel>("PanelDET"));
   EXPECT_EQ(Caption("LabelEvent"), " Senior Team ");
 
   ChooseRole(11);
@@ -284,7 +284,7 @@ TEST_F(ServerMessages, EventChangesTheDisciplineAndTakesEachJudgeToItsPage) {
   EXPECT_EQ(MainForm->CurrentDisciplineCode, "FREE");
   EXPECT_EQ(Page(), STC);
   EXPECT_EQ(Part<TPanel>("PanelRight").Parent(), &Part<TPanel>("PanelSTC"));
-  EXPECT_EQ(Part<TPanel>("ScoreConfirmMain").Parent(), &Part<TPanel>("PanelSTC"));
+  EXPECT_EQ(Part<TWinControl>("ScoreConfirmMain").Parent(), &Part<TPanel>("PanelSTC"));
 
   // An unknown discipline keeps the judge where it is but still names the event.
   ChooseRole(3);
@@ -306,15 +306,15 @@ TEST_F(ServerMessages, ReceiptForThisRoleTurnsTheConfirmationGreenAndOthersChang
   Receive("TX", "ZEL ", "J4  [DC1]");
   EXPECT_EQ(Caption("ScoreConfirmTitle"), "Score Confirmation");
   EXPECT_EQ(Caption("ButtonSendTime"), "Send / Enter");
-  EXPECT_NE(Part<TPanel>("ScoreConfirmMain").Color(), clGreen);
+  EXPECT_NE(Part<TWinControl>("ScoreConfirmMain").Color(), clGreen);
 
   ShowPage(DATC);
   Receive("tx", "ZEL ", "J3  [DC1]");
   EXPECT_EQ(Caption("ScoreConfirmTitle"), "Received - Thank You");
-  EXPECT_EQ(Part<TPanel>("ScoreConfirmMain").Color(), clGreen);
+  EXPECT_EQ(Part<TWinControl>("ScoreConfirmMain").Color(), clGreen);
   for (const char* button : {"ButtonSendTime", "ButtonSendHJ"}) {
     EXPECT_EQ(Caption(button), "Thank You") << button;
-    EXPECT_EQ(Part<TButton>(button).Color(), clGreen) << button;
+    EXPECT_EQ(Part<TControl>(button).Color(), clGreen) << button;
   }
   EXPECT_EQ(Caption("ButtonSendScore"), "Thank You");
   EXPECT_EQ(Part<TButton>("ButtonSendScore").Color(), clLime);

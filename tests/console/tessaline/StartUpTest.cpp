@@ -128,9 +128,9 @@ TEST_F(Tessaline, CreatingTheMainFormPreparesItsTablesAndState) {
   }
 
   EXPECT_EQ(Roles().ItemIndex(), 0);
-  EXPECT_EQ(MainForm->ImpressionEdits[0], &Part<TEdit>("DETJ1AI"));
-  EXPECT_EQ(MainForm->ImpressionEdits[1], &Part<TEdit>("DETJ2AI"));
-  EXPECT_EQ(MainForm->ImpressionEdits[2], &Part<TEdit>("DETJ3AI"));
+  EXPECT_EQ(MainForm->ImpressionEdits[0], &Part<TMVWEdit>("DETJ1AI"));
+  EXPECT_EQ(MainForm->ImpressionEdits[1], &Part<TMVWEdit>("DETJ2AI"));
+  EXPECT_EQ(MainForm->ImpressionEdits[2], &Part<TMVWEdit>("DETJ3AI"));
   EXPECT_FALSE(MainForm->Visible());
   EXPECT_FALSE(TimerOn("Timer1"));
 }
