@@ -77,7 +77,7 @@ void TMVWCustomLabel::Paint() {
                 BevelLabelTextFlags(look), rect);
 }
 
-void RegisterLabelClasses() {
+void RegisterWidgetLabelClasses() {
   static const bool registered = [] {
     RegisterComponentClass<TMVWLabel, TMVWCustomLabel>("TMVWLabel")
         .Class("Bevel", &TMVWLabel::Bevel)

@@ -36,6 +36,6 @@ public:
   using TMVWCustomLabel::TMVWCustomLabel;
 };
 
-void RegisterLabelClasses();
+void RegisterWidgetLabelClasses();
 
 } // namespace marivo

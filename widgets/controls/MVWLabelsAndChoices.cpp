@@ -35,7 +35,7 @@ void RegisterLabelAndChoiceClasses() {
     RegisterPersistentClass<TMVWCustomButtonGroup, TMVWCustomGroupBox>("TMVWCustomButtonGroup");
     RegisterPersistentClass<TMVWCustomRadioGroup, TMVWCustomButtonGroup>("TMVWCustomRadioGroup");
     RegisterSimpleLabelClasses();
-    RegisterLabelClasses();
+    RegisterWidgetLabelClasses();
     RegisterLEDLabelClasses();
     RegisterLImageClasses();
     RegisterCheckBoxClasses();
