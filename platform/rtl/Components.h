@@ -77,6 +77,18 @@ public:
   // `component` gets Notification(this, opRemove) when this is destroyed.
   void FreeNotification(TComponent* component);
   void RemoveFreeNotification(TComponent* component);
+  // Points a reference member at `value`, moving this component's free notification from the
+  // old one to the new; false when it pointed there already.
+  template <class T> bool ReplaceWatched(T*& reference, T* value) {
+    if (reference == value)
+      return false;
+    if (reference)
+      reference->RemoveFreeNotification(this);
+    reference = value;
+    if (value)
+      value->FreeNotification(this);
+    return true;
+  }
 
   virtual void Loaded() {}
   virtual void SetParentComponent(TComponent*) {}

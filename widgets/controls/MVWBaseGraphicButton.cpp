@@ -126,13 +126,8 @@ void TMVWBaseGraphicButton::SetPressed(bool value) {
 }
 
 void TMVWBaseGraphicButton::SetDropDownMenu(TPopupMenu* value) {
-  if (value == DropDownMenu_)
+  if (!ReplaceWatched(DropDownMenu_, value))
     return;
-  if (DropDownMenu_)
-    DropDownMenu_->RemoveFreeNotification(this);
-  DropDownMenu_ = value;
-  if (value)
-    value->FreeNotification(this);
   UpdateComboActive();
   if (DropDownCombo_)
     Changed();

@@ -62,13 +62,7 @@ void TMVWBaseLabel::SetOptions(TMVWLabelOptions value) {
 }
 
 void TMVWBaseLabel::SetFocusControl(TWinControl* value) {
-  if (FocusControl_ == value)
-    return;
-  if (FocusControl_)
-    FocusControl_->RemoveFreeNotification(this);
-  FocusControl_ = value;
-  if (FocusControl_)
-    FocusControl_->FreeNotification(this);
+  ReplaceWatched(FocusControl_, value);
 }
 
 void TMVWBaseLabel::Notification(TComponent* component, TOperation operation) {

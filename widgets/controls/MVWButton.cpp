@@ -10,13 +10,7 @@
 namespace marivo {
 
 void TMVWButton::SetDropDownMenu(TPopupMenu* value) {
-  if (value == DropDownMenu_)
-    return;
-  if (DropDownMenu_)
-    DropDownMenu_->RemoveFreeNotification(this);
-  DropDownMenu_ = value;
-  if (DropDownMenu_)
-    DropDownMenu_->FreeNotification(this);
+  ReplaceWatched(DropDownMenu_, value);
 }
 
 void TMVWButton::Notification(TComponent* component, TOperation operation) {

@@ -50,13 +50,7 @@ void TMVWCustomEdit::SetCustomButtonStyle(TMVWUserButtonStyle value) {
 }
 
 void TMVWCustomEdit::SetAutoComplete(TMVWEditAutoComplete* value) {
-  if (value == AutoComplete_)
-    return;
-  if (AutoComplete_)
-    AutoComplete_->RemoveFreeNotification(this);
-  AutoComplete_ = value;
-  if (value)
-    value->FreeNotification(this);
+  ReplaceWatched(AutoComplete_, value);
 }
 
 void TMVWCustomEdit::Notification(TComponent* component, TOperation operation) {

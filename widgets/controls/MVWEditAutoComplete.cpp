@@ -35,13 +35,7 @@ TMVWEditAutoComplete::~TMVWEditAutoComplete() {
 }
 
 void TMVWEditAutoComplete::SetStringList(TMVWStringList* value) {
-  if (value == StringList_)
-    return;
-  if (StringList_)
-    StringList_->RemoveFreeNotification(this);
-  StringList_ = value;
-  if (value)
-    value->FreeNotification(this);
+  ReplaceWatched(StringList_, value);
 }
 
 void TMVWEditAutoComplete::SetStringListIndex(std::int32_t value) {

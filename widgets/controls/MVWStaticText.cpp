@@ -48,13 +48,7 @@ void TMVWStaticText::SetOptions(TMVWLabelOptions value) {
 }
 
 void TMVWStaticText::SetFocusControl(TWinControl* value) {
-  if (FocusControl_ == value)
-    return;
-  if (FocusControl_)
-    FocusControl_->RemoveFreeNotification(this);
-  FocusControl_ = value;
-  if (FocusControl_)
-    FocusControl_->FreeNotification(this);
+  ReplaceWatched(FocusControl_, value);
 }
 
 void TMVWStaticText::Notification(TComponent* component, TOperation operation) {
