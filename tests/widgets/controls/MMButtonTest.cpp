@@ -5,6 +5,7 @@
 #include "platform/ui/StdClasses.h"
 #include "tests/support/MessagePump.h"
 #include "tests/support/Snapshot.h"
+#include "tests/widgets/controls/OffScreen.h"
 #include "widgets/controls/MVWCustomMMButton.h"
 #include "widgets/foundation/MVWUnits.h"
 #include "widgets/foundation/mvwgraph.h"
@@ -20,17 +21,14 @@
 namespace marivo {
 namespace {
 
-class TMMProbe : public TMVWCustomMMButton {
+class TMMProbe : public testing::TOffScreen<TMVWCustomMMButton> {
 public:
   using TMVWCustomMMButton::SetState;
-  using TMVWCustomMMButton::TMVWCustomMMButton;
+  using TOffScreen::TOffScreen;
   // The button as it paints itself on a fuchsia bitmap of its size.
   std::unique_ptr<TBitmap> Picture() {
     auto picture = std::make_unique<TBitmap>();
-    FillBitmap(*picture, {0, 0, Width(), Height()}, clFuchsia);
-    Canvas().SetHandle(picture->Canvas().Handle());
-    Paint();
-    Canvas().SetHandle(nullptr);
+    PaintInto(*picture, clFuchsia);
     return picture;
   }
 };
