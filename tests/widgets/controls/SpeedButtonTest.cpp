@@ -9,6 +9,7 @@
 #include "tests/support/Snapshot.h"
 #include "tests/widgets/controls/Guarded.h"
 #include "tests/widgets/controls/OffScreen.h"
+#include "tests/widgets/controls/WidgetForm.h"
 #include "widgets/controls/MVWBackPanel.h"
 #include "widgets/controls/MVWPanelClasses.h"
 #include "widgets/controls/MVWSpeedButton.h"
@@ -96,18 +97,11 @@ TMVWBitmapList* TileList(TComponent& owner) {
   return list;
 }
 
-class SpeedButtonTest : public ::testing::Test {
+class SpeedButtonTest : public testing::TWidgetForm {
 protected:
   void SetUp() override {
     RegisterTestClasses();
-    Form = std::make_unique<TForm>(nullptr);
-    Form->SetBounds(60, 60, 420, 240);
-    Form->SetColor(clWhite);
-  }
-  void TearDown() override {
-    Form.reset();
-    SetCursorPosSeam(std::nullopt);
-    TPopupMenu::SetTracker({});
+    TWidgetForm::SetUp();
   }
 
   // A keypad key as the consoles have them.
@@ -120,31 +114,9 @@ protected:
     key->SetStyle(ubsIntegrated);
     key->SetEnterColor(clRed);
     key->SetEnterColorChange(true);
-    key->OnClick = [this](TObject* sender) {
-      Clicks.push_back(dynamic_cast<TControl*>(sender)->Name());
-    };
+    key->OnClick = RecordClick();
     return key;
   }
-  void Show() {
-    Form->Show();
-    Application->ProcessMessages();
-  }
-  LRESULT Mouse(UINT msg, int x, int y) {
-    SetCursorPosSeam(Form->ClientToScreen(POINT{x, y}));
-    return SendMessageA(Form->Handle(), msg, msg == WM_LBUTTONDOWN ? MK_LBUTTON : 0,
-                        MAKELPARAM(x, y));
-  }
-  // Each tick of the pool is one MinInterval of 50 ms.
-  void Ticks(int count) {
-    for (int i = 0; i < count; ++i)
-      MVWApplication->TimerPool().Tick();
-  }
-
-  TMVWFoundation Foundation;
-  TApplication App;
-  std::unique_ptr<TForm> Form;
-  testing::TMessageRecorder Recorder;
-  std::vector<std::string> Clicks;
 };
 
 TEST_F(SpeedButtonTest, KeypadCycleLightsPressesAndClicksOnceOnReleaseInside) {
