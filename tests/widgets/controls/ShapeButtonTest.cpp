@@ -7,6 +7,7 @@
 #include "tests/support/ModalScript.h"
 #include "tests/support/Snapshot.h"
 #include "tests/widgets/controls/OffScreen.h"
+#include "tests/widgets/controls/WidgetForm.h"
 #include "widgets/controls/MVWShapeButton.h"
 #include "widgets/foundation/MVWApplication.h"
 #include "widgets/foundation/MVWUnits.h"
@@ -76,17 +77,12 @@ const TMVWShapeType AllKinds[] = {stEllipse,     stRectangle,  stRoundRect,  stD
                                   stDirectRight, stDirectDown, stDirectLeft, stDiamond,
                                   stComb,        stOctagon,    stStar};
 
-class ShapeButtonTest : public ::testing::Test {
+class ShapeButtonTest : public testing::TWidgetForm {
 protected:
   void SetUp() override {
     RegisterTestClasses();
-    Form = std::make_unique<TForm>(nullptr);
+    TWidgetForm::SetUp();
     Form->SetBounds(60, 60, 620, 400);
-    Form->SetColor(clWhite);
-  }
-  void TearDown() override {
-    Form.reset();
-    SetCursorPosSeam(std::nullopt);
   }
   TShapeProbe* AddButton(const std::string& name, int left, int top, int width = 75,
                          int height = 25) {
@@ -97,18 +93,8 @@ protected:
     button->Colors().SetUp(clLime);
     button->Colors().SetDown(clRed);
     button->Colors().SetMouseOver(clYellow);
-    button->OnClick = [this](TObject* sender) {
-      Clicks.push_back(dynamic_cast<TControl*>(sender)->Name());
-    };
+    button->OnClick = RecordClick();
     return button;
-  }
-  void Show() {
-    Form->Show();
-    Application->ProcessMessages();
-  }
-  void Mouse(UINT msg, int x, int y) {
-    SetCursorPosSeam(Form->ClientToScreen(POINT{x, y}));
-    SendMessageA(Form->Handle(), msg, msg == WM_LBUTTONDOWN ? MK_LBUTTON : 0, MAKELPARAM(x, y));
   }
   void Click(int x, int y) {
     Mouse(WM_MOUSEMOVE, x, y);
@@ -116,12 +102,6 @@ protected:
     Mouse(WM_LBUTTONUP, x, y);
     Mouse(WM_MOUSEMOVE, 610, 390);
   }
-
-  TMVWFoundation Foundation;
-  TApplication App;
-  std::unique_ptr<TForm> Form;
-  testing::TMessageRecorder Recorder;
-  std::vector<std::string> Clicks;
 };
 
 TEST_F(ShapeButtonTest, DefaultButtonDropsOntoItsShadowWhenPressed) {
