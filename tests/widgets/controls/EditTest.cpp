@@ -9,6 +9,7 @@
 #include "tests/support/Snapshot.h"
 #include "tests/widgets/controls/Guarded.h"
 #include "tests/widgets/controls/OffScreen.h"
+#include "tests/widgets/controls/WidgetForm.h"
 #include "widgets/controls/MVWEdit.h"
 #include "widgets/controls/MVWEditAutoComplete.h"
 #include "widgets/controls/mvwsbtn.h"
@@ -42,7 +43,7 @@ public:
 constexpr BYTE Ctrl = 1;
 constexpr BYTE Shift = 2;
 
-class EditTest : public ::testing::Test {
+class EditTest : public testing::TWidgetForm {
 protected:
   void SetUp() override {
     static const bool registered = [] {
@@ -53,14 +54,11 @@ protected:
     (void)registered;
     if (Clipboard().HasText())
       SavedClipboard = Clipboard().AsText();
-    Form = std::make_unique<TForm>(nullptr);
-    Form->SetBounds(60, 60, 420, 240);
-    Form->SetColor(clWhite);
+    TWidgetForm::SetUp();
   }
   void TearDown() override {
-    Form.reset();
+    TWidgetForm::TearDown();
     MVWApplication->SetThemeActiveSeam(std::nullopt);
-    TPopupMenu::SetTracker({});
     Clipboard().SetAsText(SavedClipboard.value_or(""));
   }
   TProbeEdit* AddEdit(const std::string& name, int top, const std::string& text = "") {
@@ -70,10 +68,6 @@ protected:
     edit->SetBounds(10, top, 150, 24);
     edit->SetText(text);
     return edit;
-  }
-  void Show() {
-    Form->Show();
-    Application->ProcessMessages();
   }
   // A key with modifiers held as far as the thread's keyboard state tells.
   void Key(TMVWEdit* edit, WORD key, BYTE modifiers = 0) {
@@ -98,9 +92,6 @@ protected:
     edit->SetSelLength(length);
   }
 
-  TMVWFoundation Foundation;
-  TApplication App;
-  std::unique_ptr<TForm> Form;
   std::optional<std::string> SavedClipboard;
 };
 
