@@ -9,7 +9,6 @@
 #include "tests/widgets/controls/Guarded.h"
 #include "tests/widgets/controls/WidgetForm.h"
 #include "widgets/controls/MVWButton.h"
-#include "widgets/foundation/MVWApplication.h"
 #include "widgets/foundation/MVWUnits.h"
 #include "widgets/foundation/mvwgraph.h"
 
