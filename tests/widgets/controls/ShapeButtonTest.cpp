@@ -9,7 +9,6 @@
 #include "tests/widgets/controls/OffScreen.h"
 #include "tests/widgets/controls/WidgetForm.h"
 #include "widgets/controls/MVWShapeButton.h"
-#include "widgets/foundation/MVWApplication.h"
 #include "widgets/foundation/MVWUnits.h"
 #include "widgets/foundation/mvwgraph.h"
 
