@@ -1,6 +1,5 @@
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/FormLoader.h"
-#include "platform/ui/Application.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/StdClasses.h"
 #include "tests/support/MessagePump.h"
