@@ -490,8 +490,7 @@ TEST_F(EditTest, HeldOutsideTheMouseScrollsOnEachTickOfTheDragTimer) {
   EXPECT_GT(edit->ScrollOffset(), 0);
   SendMessageA(edit->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(outside, 8));
   const int released = edit->CursorPos();
-  for (int tick = 0; tick < 8; ++tick)
-    MVWApplication->TimerPool().Tick();
+  Ticks(8);
   EXPECT_EQ(edit->CursorPos(), released);
   EXPECT_EQ(edit->SelStart(), 1);
   EXPECT_EQ(edit->SelLength(), released - 1);
