@@ -6,8 +6,9 @@
 #include "platform/ui/StdClasses.h"
 #include "tests/support/MessagePump.h"
 #include "tests/support/Snapshot.h"
+#include "tests/widgets/controls/Guarded.h"
+#include "tests/widgets/controls/WidgetForm.h"
 #include "widgets/controls/MVWButton.h"
-#include "widgets/foundation/MVWApplication.h"
 #include "widgets/foundation/MVWUnits.h"
 #include "widgets/foundation/mvwgraph.h"
 
@@ -16,7 +17,6 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
@@ -56,32 +56,24 @@ public:
   std::vector<std::uint8_t> States;
 };
 
-class ButtonTest : public ::testing::Test {
+class ButtonTest : public testing::TWidgetForm {
 protected:
   void SetUp() override {
     RegisterStandardClasses();
     RegisterFoundationClasses();
     RegisterButtonControlClasses();
-    Form = std::make_unique<TForm>(nullptr);
+    TWidgetForm::SetUp();
     Form->SetBounds(60, 60, 400, 200);
+    Form->SetColor(clBtnFace);
     Connect = new TButtonProbe(Form.get());
     Connect->SetName("ConnectConsoles");
     Connect->SetParent(Form.get());
     Connect->SetBounds(20, 20, 120, 30);
     Connect->SetCaption("Connect Console");
-    Connect->OnClick = [this](TObject*) { ++Clicks; };
+    Connect->OnClick = RecordClick();
     Check = new TCheckBox(Form.get());
     Check->SetParent(Form.get());
     Check->SetBounds(20, 100, 120, 20);
-  }
-  void TearDown() override {
-    Form.reset();
-    SetCursorPosSeam(std::nullopt);
-    TPopupMenu::SetTracker({});
-  }
-  void Show() {
-    Form->Show();
-    Application->ProcessMessages();
   }
   void ButtonMessage(UINT msg, int x = 10, int y = 10) {
     SendMessageA(Connect->Handle(), msg, msg == WM_LBUTTONUP ? 0 : MK_LBUTTON, MAKELPARAM(x, y));
@@ -95,48 +87,40 @@ protected:
     if (!over)
       SendMessageA(Connect->Handle(), WM_MOUSELEAVE, 0, 0);
   }
-  void Ticks(int count) {
-    for (int i = 0; i < count; ++i)
-      MVWApplication->TimerPool().Tick();
-  }
 
-  TMVWFoundation Foundation;
-  TApplication App;
-  std::unique_ptr<TForm> Form;
   TButtonProbe* Connect = nullptr;
   TCheckBox* Check = nullptr;
-  int Clicks = 0;
 };
 
-TEST_F(ButtonTest, AnOwnerDrawnButtonClicksOnceByMouseKeysAndItsRoles) {
+TEST_F(ButtonTest, AnOwnerDrawnButtonClicksOnceByMouseKeysAndItsRolesAndTwiceByADoubleClick) {
   Show();
   EXPECT_EQ(GetWindowLongA(Connect->Handle(), GWL_STYLE) & BS_TYPEMASK, BS_OWNERDRAW);
   SendMessageA(Connect->Handle(), BM_CLICK, 0, 0);
   Application->ProcessMessages();
-  EXPECT_EQ(Clicks, 1);
+  EXPECT_EQ(Clicks.size(), 1u);
   Connect->SetFocus();
   SendMessageA(Connect->Handle(), WM_KEYDOWN, VK_SPACE, 0);
   SendMessageA(Connect->Handle(), WM_KEYUP, VK_SPACE, 0);
   Application->ProcessMessages();
-  EXPECT_EQ(Clicks, 2) << "Space";
+  EXPECT_EQ(Clicks.size(), 2u) << "Space";
   SendMessageA(Connect->Handle(), WM_KEYDOWN, VK_RETURN, 0);
-  EXPECT_EQ(Clicks, 3) << "Enter on the focused button";
+  EXPECT_EQ(Clicks.size(), 3u) << "Enter on the focused button";
   EXPECT_TRUE(Connect->DefaultLook());
 
   Check->SetFocus();
   Application->ProcessMessages();
   EXPECT_FALSE(Connect->DefaultLook());
   SendMessageA(Check->Handle(), WM_KEYDOWN, VK_RETURN, 0);
-  EXPECT_EQ(Clicks, 3) << "not the Default button";
+  EXPECT_EQ(Clicks.size(), 3u) << "not the Default button";
   Connect->SetDefault(true);
   EXPECT_TRUE(Connect->DefaultLook()) << "the Default one while a non-button has the focus";
   SendMessageA(Check->Handle(), WM_KEYDOWN, VK_RETURN, 0);
-  EXPECT_EQ(Clicks, 4);
+  EXPECT_EQ(Clicks.size(), 4u);
   SendMessageA(Check->Handle(), WM_KEYDOWN, VK_ESCAPE, 0);
-  EXPECT_EQ(Clicks, 4) << "not the Cancel button";
+  EXPECT_EQ(Clicks.size(), 4u) << "not the Cancel button";
   Connect->SetCancel(true);
   SendMessageA(Check->Handle(), WM_KEYDOWN, VK_ESCAPE, 0);
-  EXPECT_EQ(Clicks, 5);
+  EXPECT_EQ(Clicks.size(), 5u);
 
   auto* other = new TButton(Form.get());
   other->SetParent(Form.get());
@@ -145,6 +129,12 @@ TEST_F(ButtonTest, AnOwnerDrawnButtonClicksOnceByMouseKeysAndItsRoles) {
   Application->ProcessMessages();
   EXPECT_FALSE(Connect->DefaultLook()) << "another button has the focus";
   EXPECT_EQ(GetWindowLongA(Connect->Handle(), GWL_STYLE) & BS_TYPEMASK, BS_OWNERDRAW);
+
+  Hover(true);
+  for (UINT msg : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
+    ButtonMessage(msg);
+  Application->ProcessMessages();
+  EXPECT_EQ(Clicks.size(), 7u) << "a double click is two presses";
 }
 
 TEST_F(ButtonTest, TheItemStateAndHoverPickTheDrawState) {
@@ -173,13 +163,13 @@ TEST_F(ButtonTest, HoverTellsEnterAndExitAndTheRepeatEndsWithTheCapture) {
   ButtonMessage(WM_LBUTTONDOWN);
   EXPECT_NE(Connect->RepeatTimer(), 0);
   Ticks(10);
-  EXPECT_EQ(Clicks, 1) << "after RepeatingDelay";
+  EXPECT_EQ(Clicks.size(), 1u) << "after RepeatingDelay";
   Ticks(2);
-  EXPECT_EQ(Clicks, 2) << "then every RepeatingInterval";
+  EXPECT_EQ(Clicks.size(), 2u) << "then every RepeatingInterval";
   ReleaseCapture();
   EXPECT_EQ(Connect->RepeatTimer(), 0) << "a press that lost the capture repeats no more";
   Ticks(10);
-  EXPECT_EQ(Clicks, 2);
+  EXPECT_EQ(Clicks.size(), 2u);
   Hover(false);
   EXPECT_FALSE(Connect->Hot());
   EXPECT_EQ(events, (std::vector<std::string>{"enter", "exit"}));
@@ -193,38 +183,9 @@ TEST_F(ButtonTest, HoverTellsEnterAndExitAndTheRepeatEndsWithTheCapture) {
   EXPECT_FALSE(Connect->Hot());
 }
 
-TEST_F(ButtonTest, ADoubleClickIsTwoPresses) {
-  Show();
-  Hover(true);
-  ButtonMessage(WM_LBUTTONDOWN);
-  ButtonMessage(WM_LBUTTONUP);
-  ButtonMessage(WM_LBUTTONDBLCLK);
-  ButtonMessage(WM_LBUTTONUP);
-  Application->ProcessMessages();
-  EXPECT_EQ(Clicks, 2);
-}
-
-// A button whose memory stays, filled with a mark, once it is freed: a write after the free
-// shows in the mark.
-class TMarkedButton : public TMVWButton {
-public:
-  using TMVWButton::TMVWButton;
-  static void operator delete(void* block, std::size_t size) {
-    std::memset(block, Mark, size);
-    FreedAt = block;
-    FreedSize = size;
-  }
-  static bool Untouched() {
-    const auto* bytes = static_cast<const unsigned char*>(FreedAt);
-    return std::all_of(bytes, bytes + FreedSize, [](unsigned char b) { return b == Mark; });
-  }
-  static constexpr unsigned char Mark = 0xA5;
-  static inline void* FreedAt = nullptr;
-  static inline std::size_t FreedSize = 0;
-};
-
 TEST_F(ButtonTest, AButtonFreedByItsMouseClickIsNotTouchedAfter) {
-  auto* button = new TMarkedButton(Form.get());
+  using TGuardedButton = testing::TGuarded<TMVWButton>;
+  auto* button = new TGuardedButton(Form.get());
   button->SetParent(Form.get());
   button->SetBounds(200, 20, 120, 30);
   button->SetRepeatedClick(true);
@@ -239,9 +200,7 @@ TEST_F(ButtonTest, AButtonFreedByItsMouseClickIsNotTouchedAfter) {
   SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
   Application->ProcessMessages();
   EXPECT_EQ(clicks, 1);
-  ASSERT_NE(TMarkedButton::FreedAt, nullptr);
-  EXPECT_TRUE(TMarkedButton::Untouched());
-  ::operator delete(TMarkedButton::FreedAt);
+  EXPECT_EQ(TGuardedButton::Release(), 1u);
 }
 
 TEST_F(ButtonTest, TheMenuOpensBelowAfterOnClickWithTheButtonPushed) {

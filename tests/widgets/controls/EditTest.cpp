@@ -7,6 +7,9 @@
 #include "platform/ui/StdClasses.h"
 #include "tests/support/MessagePump.h"
 #include "tests/support/Snapshot.h"
+#include "tests/widgets/controls/Guarded.h"
+#include "tests/widgets/controls/OffScreen.h"
+#include "tests/widgets/controls/WidgetForm.h"
 #include "widgets/controls/MVWEdit.h"
 #include "widgets/controls/MVWEditAutoComplete.h"
 #include "widgets/controls/mvwsbtn.h"
@@ -18,27 +21,21 @@
 
 #include <windows.h>
 
-#include <algorithm>
-#include <cstring>
 #include <memory>
 #include <optional>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace marivo {
 namespace {
 
 // An edit whose picture can be taken off screen.
-class TProbeEdit : public TMVWEdit {
+class TProbeEdit : public testing::TOffScreen<TMVWEdit> {
 public:
-  using TMVWEdit::TMVWEdit;
+  using TOffScreen::TOffScreen;
   std::unique_ptr<TBitmap> Picture() {
     auto picture = std::make_unique<TBitmap>();
-    picture->SetSize(Width(), Height());
-    Canvas().SetHandle(picture->Canvas().Handle());
-    Paint();
-    Canvas().SetHandle(nullptr);
+    PaintInto(*picture, clFuchsia);
     return picture;
   }
 };
@@ -46,7 +43,7 @@ public:
 constexpr BYTE Ctrl = 1;
 constexpr BYTE Shift = 2;
 
-class EditTest : public ::testing::Test {
+class EditTest : public testing::TWidgetForm {
 protected:
   void SetUp() override {
     static const bool registered = [] {
@@ -57,14 +54,11 @@ protected:
     (void)registered;
     if (Clipboard().HasText())
       SavedClipboard = Clipboard().AsText();
-    Form = std::make_unique<TForm>(nullptr);
-    Form->SetBounds(60, 60, 420, 240);
-    Form->SetColor(clWhite);
+    TWidgetForm::SetUp();
   }
   void TearDown() override {
-    Form.reset();
+    TWidgetForm::TearDown();
     MVWApplication->SetThemeActiveSeam(std::nullopt);
-    TPopupMenu::SetTracker({});
     Clipboard().SetAsText(SavedClipboard.value_or(""));
   }
   TProbeEdit* AddEdit(const std::string& name, int top, const std::string& text = "") {
@@ -74,10 +68,6 @@ protected:
     edit->SetBounds(10, top, 150, 24);
     edit->SetText(text);
     return edit;
-  }
-  void Show() {
-    Form->Show();
-    Application->ProcessMessages();
   }
   // A key with modifiers held as far as the thread's keyboard state tells.
   void Key(TMVWEdit* edit, WORD key, BYTE modifiers = 0) {
@@ -102,9 +92,6 @@ protected:
     edit->SetSelLength(length);
   }
 
-  TMVWFoundation Foundation;
-  TApplication App;
-  std::unique_ptr<TForm> Form;
   std::optional<std::string> SavedClipboard;
 };
 
@@ -274,40 +261,29 @@ TEST_F(EditTest, EveryEditMessageAnswersAsThePlatformEditDoes) {
   EXPECT_EQ(send(WM_GETTEXTLENGTH, 0, 0), 7);
 }
 
-int CountColour(TBitmap& picture, TColor colour) {
-  int count = 0;
-  for (int y = 0; y < picture.Height(); ++y)
-    for (int x = 0; x < picture.Width(); ++x)
-      count += picture.Canvas().Pixels(x, y) == colour;
-  return count;
-}
-
-TEST_F(EditTest, TheSelectionIsHighlightedOnlyWhileFocused) {
-  TProbeEdit* other = AddEdit("Other", 60);
-  TProbeEdit* edit = AddEdit("Edit", 10, "WWWW");
-  edit->SetHighlightBack(clRed);
-  Show();
-  edit->SelectAll();
-  EXPECT_EQ(CountColour(*edit->Picture(), clRed), 0);
-  ASSERT_TRUE(test::TakeFocus(edit->Handle()));
-  EXPECT_GT(CountColour(*edit->Picture(), clRed), 0);
-  ASSERT_TRUE(test::TakeFocus(other->Handle()));
-  EXPECT_EQ(edit->SelLength(), 4); // kept, only not shown
-  EXPECT_EQ(CountColour(*edit->Picture(), clRed), 0);
-}
-
-TEST_F(EditTest, WithoutVisualStylesTheWindowBorderFramesTheTextAndTheHighlightShows) {
-  MVWApplication->SetThemeActiveSeam(false);
-  TProbeEdit* edit = AddEdit("Edit", 10, "WWWW");
-  edit->SetHighlightBack(clRed);
-  Show();
-  EXPECT_TRUE(GetWindowLongA(edit->Handle(), GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
-  ASSERT_TRUE(test::TakeFocus(edit->Handle()));
-  edit->SelectAll();
-  EXPECT_GT(CountColour(*edit->Picture(), clRed), 0);
-  RECT client{};
-  GetClientRect(edit->Handle(), &client);
-  EXPECT_EQ(edit->TextRect().right, client.right - 2); // one for the area, one inside it
+TEST_F(EditTest, TheSelectionIsHighlightedOnlyWhileFocusedWithOrWithoutVisualStyles) {
+  for (const bool withoutStyles : {false, true}) {
+    SCOPED_TRACE(withoutStyles ? "without visual styles" : "as the system has it");
+    MVWApplication->SetThemeActiveSeam(withoutStyles ? std::optional<bool>(false) : std::nullopt);
+    auto other = std::unique_ptr<TProbeEdit>(AddEdit("Other", 60));
+    auto edit = std::unique_ptr<TProbeEdit>(AddEdit("Edit", 10, "WWWW"));
+    edit->SetHighlightBack(clRed);
+    Show();
+    edit->SelectAll();
+    EXPECT_EQ(testing::CountPixels(*edit->Picture(), clRed), 0);
+    ASSERT_TRUE(test::TakeFocus(edit->Handle()));
+    EXPECT_GT(testing::CountPixels(*edit->Picture(), clRed), 0);
+    if (withoutStyles) {
+      // The window border frames the text.
+      EXPECT_TRUE(GetWindowLongA(edit->Handle(), GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+      RECT client{};
+      GetClientRect(edit->Handle(), &client);
+      EXPECT_EQ(edit->TextRect().right, client.right - 2); // one for the area, one inside it
+    }
+    ASSERT_TRUE(test::TakeFocus(other->Handle()));
+    EXPECT_EQ(edit->SelLength(), 4); // kept, only not shown
+    EXPECT_EQ(testing::CountPixels(*edit->Picture(), clRed), 0);
+  }
 }
 
 TEST_F(EditTest, AMaskedTextShowsNoLetterShapes) {
@@ -427,73 +403,37 @@ TEST_F(EditTest, EnterMovesOnWithTabOnEnterAndCustomButtonsSitAtTheRight) {
   EXPECT_EQ(second.Left(), b->TextArea().right + 1 + 20);
 }
 
-// An edit whose memory stays, filled with a mark, once it is freed: a use after the free reads
-// the mark and fails.
-class TMarkedEdit : public TMVWEdit {
-public:
-  using TMVWEdit::TMVWEdit;
-  static void operator delete(void* block, std::size_t size) {
-    std::memset(block, Mark, size);
-    Freed.emplace_back(block, size);
-  }
-  // Whether the freed edits still hold nothing but the mark; gives their memory back.
-  static bool UntouchedAfterFree() {
-    bool untouched = true;
-    for (const auto& [block, size] : Freed) {
-      const auto* bytes = static_cast<const unsigned char*>(block);
-      untouched = untouched && std::all_of(bytes, bytes + size, [](auto b) { return b == Mark; });
-      ::operator delete(block);
-    }
-    Freed.clear();
-    return untouched;
-  }
-  static constexpr unsigned char Mark = 0xA5;
-  static inline std::vector<std::pair<void*, std::size_t>> Freed;
-};
-
-TEST_F(EditTest, AnEditFreedByAClickOnItsCustomButtonIsNotTouchedAfter) {
-  int clicks = 0;
-  for (bool byItem : {false, true}) {
-    auto* edit = new TMarkedEdit(Form.get());
-    edit->SetParent(Form.get());
-    TMVWSpecialButton* item = edit->CustomButtons().Add();
-    if (byItem) {
-      item->OnClick = [&](TObject*, int) {
-        ++clicks;
-        delete edit;
-      };
-    } else {
-      edit->OnBtnClick = [&](TObject*, TMVWSpeedButton*, int) {
-        ++clicks;
-        delete edit;
-      };
-    }
-    item->Button().Click();
-  }
-  EXPECT_EQ(clicks, 2);
-  EXPECT_TRUE(TMarkedEdit::UntouchedAfterFree());
-}
-
-TEST_F(EditTest, AnEditFreedByItsMouseHandlersIsNotTouchedAfter) {
+TEST_F(EditTest, AnEditFreedByItsCustomButtonOrMouseHandlersIsNotTouchedAfter) {
+  using TGuardedEdit = testing::TGuarded<TMVWEdit>;
+  enum { ButtonEvent, ItemEvent, Press, Release };
   Show();
-  for (UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP}) {
-    auto* edit = new TMarkedEdit(Form.get());
+  for (int freeing : {ButtonEvent, ItemEvent, Press, Release}) {
+    auto* edit = new TGuardedEdit(Form.get());
     edit->SetParent(Form.get());
     edit->SetBounds(10, 10, 150, 24);
     int handled = 0;
-    const TMouseEvent freeIt = [&](TObject*, TMouseButton, TShiftState, int, int) {
+    const auto freeIt = [&handled, edit] {
       ++handled;
       delete edit;
     };
-    if (message == WM_LBUTTONDOWN)
-      edit->OnMouseDown = freeIt;
-    else
-      edit->OnMouseUp = freeIt;
-    SendMessageA(edit->Handle(), message, message == WM_LBUTTONDOWN ? MK_LBUTTON : 0,
-                 MAKELPARAM(5, 5));
-    EXPECT_EQ(handled, 1);
+    if (freeing == ButtonEvent || freeing == ItemEvent) {
+      TMVWSpecialButton* item = edit->CustomButtons().Add();
+      if (freeing == ItemEvent)
+        item->OnClick = [freeIt](TObject*, int) { freeIt(); };
+      else
+        edit->OnBtnClick = [freeIt](TObject*, TMVWSpeedButton*, int) { freeIt(); };
+      item->Button().Click();
+    } else {
+      const TMouseEvent onMouse = [freeIt](TObject*, TMouseButton, TShiftState, int, int) {
+        freeIt();
+      };
+      (freeing == Press ? edit->OnMouseDown : edit->OnMouseUp) = onMouse;
+      SendMessageA(edit->Handle(), freeing == Press ? WM_LBUTTONDOWN : WM_LBUTTONUP,
+                   freeing == Press ? MK_LBUTTON : 0, MAKELPARAM(5, 5));
+    }
+    EXPECT_EQ(handled, 1) << "case " << freeing;
   }
-  EXPECT_TRUE(TMarkedEdit::UntouchedAfterFree());
+  EXPECT_EQ(TGuardedEdit::Release(), 4u);
 }
 
 TEST_F(EditTest, TheMouseSelectsDragsTheSelectionAndPicksWords) {
@@ -550,8 +490,7 @@ TEST_F(EditTest, HeldOutsideTheMouseScrollsOnEachTickOfTheDragTimer) {
   EXPECT_GT(edit->ScrollOffset(), 0);
   SendMessageA(edit->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(outside, 8));
   const int released = edit->CursorPos();
-  for (int tick = 0; tick < 8; ++tick)
-    MVWApplication->TimerPool().Tick();
+  Ticks(8);
   EXPECT_EQ(edit->CursorPos(), released);
   EXPECT_EQ(edit->SelStart(), 1);
   EXPECT_EQ(edit->SelLength(), released - 1);

@@ -1,10 +1,11 @@
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/FormLoader.h"
-#include "platform/ui/Application.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/StdClasses.h"
 #include "tests/support/MessagePump.h"
 #include "tests/support/Snapshot.h"
+#include "tests/widgets/controls/OffScreen.h"
+#include "tests/widgets/controls/WidgetForm.h"
 #include "widgets/controls/MVWCustomMMButton.h"
 #include "widgets/foundation/MVWUnits.h"
 #include "widgets/foundation/mvwgraph.h"
@@ -20,31 +21,27 @@
 namespace marivo {
 namespace {
 
-class TMMProbe : public TMVWCustomMMButton {
+class TMMProbe : public testing::TOffScreen<TMVWCustomMMButton> {
 public:
   using TMVWCustomMMButton::SetState;
-  using TMVWCustomMMButton::TMVWCustomMMButton;
+  using TOffScreen::TOffScreen;
   // The button as it paints itself on a fuchsia bitmap of its size.
   std::unique_ptr<TBitmap> Picture() {
     auto picture = std::make_unique<TBitmap>();
-    FillBitmap(*picture, {0, 0, Width(), Height()}, clFuchsia);
-    Canvas().SetHandle(picture->Canvas().Handle());
-    Paint();
-    Canvas().SetHandle(nullptr);
+    PaintInto(*picture, clFuchsia);
     return picture;
   }
 };
 
-class MMButtonTest : public ::testing::Test {
+class MMButtonTest : public testing::TWidgetForm {
 protected:
   void SetUp() override {
     RegisterStandardClasses();
     RegisterFoundationClasses();
     RegisterMMButtonClasses();
-    Form = std::make_unique<TForm>(nullptr);
+    TWidgetForm::SetUp();
     Form->SetName("MMForm");
     Form->SetBounds(60, 60, 300, 200);
-    Form->SetColor(clWhite);
     // Image 0: red left half, white right half; image 1 blue; each 40 x 20 with a white bottom
     // row, the colour they are drawn transparent by.
     Faces = new TMVWImageList(Form.get());
@@ -60,17 +57,13 @@ protected:
     strip.Canvas().FillRect({40, 0, 80, 19});
     item->AddImages(strip, nullptr);
   }
-  void TearDown() override {
-    Form.reset();
-    SetCursorPosSeam(std::nullopt);
-  }
   TMMProbe* AddButton(int width = 40, int height = 20) {
     auto* button = new TMMProbe(Form.get());
     button->SetName("Face");
     button->SetParent(Form.get());
     button->SetBounds(20, 20, width, height);
     button->SetButtonFaceImageList(Faces);
-    button->OnClick = [this](TObject*) { ++Clicks; };
+    button->OnClick = RecordClick();
     return button;
   }
   void Click(int x, int y) {
@@ -82,26 +75,21 @@ protected:
     }
   }
 
-  TMVWFoundation Foundation;
-  TApplication App;
-  std::unique_ptr<TForm> Form;
   TMVWImageList* Faces = nullptr;
-  int Clicks = 0;
 };
 
 TEST_F(MMButtonTest, ClicksCountOnlyOnPicturePixels) {
   TMMProbe* button = AddButton();
-  Form->Show();
-  Application->ProcessMessages();
+  Show();
   button->Picture();
   EXPECT_EQ(button->FaceRect().right, 40);
   Click(5, 5);
   Click(30, 5);
-  EXPECT_EQ(Clicks, 1) << "white is the hit colour";
+  EXPECT_EQ(Clicks.size(), 1u) << "white is the hit colour";
   button->SetHitColor(clRed);
   Click(5, 5);
   Click(30, 5);
-  EXPECT_EQ(Clicks, 2);
+  EXPECT_EQ(Clicks.size(), 2u);
 
   // Stretched to 80 x 40 a point is read from the entry pixel under it.
   button->SetHitColor(clWhite);
@@ -110,9 +98,9 @@ TEST_F(MMButtonTest, ClicksCountOnlyOnPicturePixels) {
   button->Picture();
   Click(30, 30);
   Click(70, 10);
-  EXPECT_EQ(Clicks, 3);
+  EXPECT_EQ(Clicks.size(), 3u);
   Click(45, 10);
-  EXPECT_EQ(Clicks, 3) << "(22, 5) of the entry is white";
+  EXPECT_EQ(Clicks.size(), 3u) << "(22, 5) of the entry is white";
 }
 
 TEST_F(MMButtonTest, InvalidEntriesFallBackAndAutosizeTakesTheEntrySize) {

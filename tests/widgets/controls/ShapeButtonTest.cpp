@@ -6,8 +6,9 @@
 #include "tests/support/MessageRecorder.h"
 #include "tests/support/ModalScript.h"
 #include "tests/support/Snapshot.h"
+#include "tests/widgets/controls/OffScreen.h"
+#include "tests/widgets/controls/WidgetForm.h"
 #include "widgets/controls/MVWShapeButton.h"
-#include "widgets/foundation/MVWApplication.h"
 #include "widgets/foundation/MVWUnits.h"
 #include "widgets/foundation/mvwgraph.h"
 
@@ -24,10 +25,10 @@ namespace {
 
 // A shape button whose paints and content rectangles are recorded and whose state a test may
 // set.
-class TShapeProbe : public testing::TRecording<TMVWShapeButton> {
+class TShapeProbe : public testing::TOffScreen<testing::TRecording<TMVWShapeButton>> {
 public:
   using TMVWShapeButton::SetState;
-  using TRecording::TRecording;
+  using TOffScreen::TOffScreen;
   void Paint() override {
     ++Paints;
     TMVWShapeButton::Paint();
@@ -39,10 +40,7 @@ public:
   // The button as it paints itself on a white bitmap of its size.
   std::unique_ptr<TBitmap> Picture() {
     auto picture = std::make_unique<TBitmap>();
-    FillBitmap(*picture, {0, 0, Width(), Height()}, clWhite);
-    Canvas().SetHandle(picture->Canvas().Handle());
-    TMVWShapeButton::Paint();
-    Canvas().SetHandle(nullptr);
+    PaintInto(*picture, clWhite);
     return picture;
   }
   int Paints = 0;
@@ -78,17 +76,12 @@ const TMVWShapeType AllKinds[] = {stEllipse,     stRectangle,  stRoundRect,  stD
                                   stDirectRight, stDirectDown, stDirectLeft, stDiamond,
                                   stComb,        stOctagon,    stStar};
 
-class ShapeButtonTest : public ::testing::Test {
+class ShapeButtonTest : public testing::TWidgetForm {
 protected:
   void SetUp() override {
     RegisterTestClasses();
-    Form = std::make_unique<TForm>(nullptr);
+    TWidgetForm::SetUp();
     Form->SetBounds(60, 60, 620, 400);
-    Form->SetColor(clWhite);
-  }
-  void TearDown() override {
-    Form.reset();
-    SetCursorPosSeam(std::nullopt);
   }
   TShapeProbe* AddButton(const std::string& name, int left, int top, int width = 75,
                          int height = 25) {
@@ -99,18 +92,8 @@ protected:
     button->Colors().SetUp(clLime);
     button->Colors().SetDown(clRed);
     button->Colors().SetMouseOver(clYellow);
-    button->OnClick = [this](TObject* sender) {
-      Clicks.push_back(dynamic_cast<TControl*>(sender)->Name());
-    };
+    button->OnClick = RecordClick();
     return button;
-  }
-  void Show() {
-    Form->Show();
-    Application->ProcessMessages();
-  }
-  void Mouse(UINT msg, int x, int y) {
-    SetCursorPosSeam(Form->ClientToScreen(POINT{x, y}));
-    SendMessageA(Form->Handle(), msg, msg == WM_LBUTTONDOWN ? MK_LBUTTON : 0, MAKELPARAM(x, y));
   }
   void Click(int x, int y) {
     Mouse(WM_MOUSEMOVE, x, y);
@@ -118,12 +101,6 @@ protected:
     Mouse(WM_LBUTTONUP, x, y);
     Mouse(WM_MOUSEMOVE, 610, 390);
   }
-
-  TMVWFoundation Foundation;
-  TApplication App;
-  std::unique_ptr<TForm> Form;
-  testing::TMessageRecorder Recorder;
-  std::vector<std::string> Clicks;
 };
 
 TEST_F(ShapeButtonTest, DefaultButtonDropsOntoItsShadowWhenPressed) {
@@ -237,23 +214,19 @@ TEST_F(ShapeButtonTest, OnlyAClickInsideTheDrawnFaceCounts) {
 TEST_F(ShapeButtonTest, HoverRepaintsOnlyWhenItsColourDiffers) {
   TShapeProbe* button = AddButton("Hover", 20, 20);
   Show();
-  button->Paints = 0;
-  Recorder.Clear();
-  Mouse(WM_MOUSEMOVE, 30, 30);
-  Mouse(WM_MOUSEMOVE, 300, 300);
-  Application->ProcessMessages();
-  EXPECT_EQ(Recorder.Receivers(CM_MOUSEENTER), std::vector<std::string>{"Hover"});
-  EXPECT_EQ(Recorder.Receivers(CM_MOUSELEAVE), std::vector<std::string>{"Hover"});
-  EXPECT_GT(button->Paints, 0) << "yellow over, lime up";
-
-  button->Colors().SetMouseOver(clLime);
-  Application->ProcessMessages();
-  button->Paints = 0;
-  Mouse(WM_MOUSEMOVE, 30, 30);
-  Application->ProcessMessages();
-  Mouse(WM_MOUSEMOVE, 300, 300);
-  Application->ProcessMessages();
-  EXPECT_EQ(button->Paints, 0);
+  for (const TColor over : {clYellow, clLime}) { // lime is the up colour
+    button->Colors().SetMouseOver(over);
+    Application->ProcessMessages();
+    button->Paints = 0;
+    Recorder.Clear();
+    Mouse(WM_MOUSEMOVE, 30, 30);
+    Application->ProcessMessages();
+    Mouse(WM_MOUSEMOVE, 300, 300);
+    Application->ProcessMessages();
+    EXPECT_EQ(Recorder.Receivers(CM_MOUSEENTER), std::vector<std::string>{"Hover"}) << over;
+    EXPECT_EQ(Recorder.Receivers(CM_MOUSELEAVE), std::vector<std::string>{"Hover"}) << over;
+    EXPECT_EQ(button->Paints > 0, over == clYellow) << over;
+  }
 }
 
 TEST_F(ShapeButtonTest, SettingsCopyWholeAndTheFillPictureFollowsTheMode) {

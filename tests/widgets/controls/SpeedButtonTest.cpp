@@ -7,6 +7,9 @@
 #include "platform/ui/StdClasses.h"
 #include "tests/support/MessageRecorder.h"
 #include "tests/support/Snapshot.h"
+#include "tests/widgets/controls/Guarded.h"
+#include "tests/widgets/controls/OffScreen.h"
+#include "tests/widgets/controls/WidgetForm.h"
 #include "widgets/controls/MVWBackPanel.h"
 #include "widgets/controls/MVWPanelClasses.h"
 #include "widgets/controls/MVWSpeedButton.h"
@@ -20,9 +23,7 @@
 
 #include <cstdint>
 #include <memory>
-#include <new>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace marivo {
@@ -37,10 +38,10 @@ public:
 
 // A speed button whose paints are counted, whose messages are recorded and whose state a
 // snapshot may set.
-class TProbe : public testing::TRecording<TMVWSpeedButton> {
+class TProbe : public testing::TOffScreen<testing::TRecording<TMVWSpeedButton>> {
 public:
   using TMVWSpeedButton::SetState;
-  using TRecording::TRecording;
+  using TOffScreen::TOffScreen;
   void Paint() override {
     ++Paints;
     TMVWSpeedButton::Paint();
@@ -48,10 +49,7 @@ public:
   // The button as it paints itself, on a fuchsia bitmap of its size.
   std::unique_ptr<TBitmap> Picture() {
     auto picture = std::make_unique<TBitmap>();
-    FillBitmap(*picture, {0, 0, Width(), Height()}, clFuchsia);
-    Canvas().SetHandle(picture->Canvas().Handle());
-    TMVWSpeedButton::Paint();
-    Canvas().SetHandle(nullptr);
+    PaintInto(*picture, clFuchsia);
     return picture;
   }
   int Paints = 0;
@@ -99,18 +97,11 @@ TMVWBitmapList* TileList(TComponent& owner) {
   return list;
 }
 
-class SpeedButtonTest : public ::testing::Test {
+class SpeedButtonTest : public testing::TWidgetForm {
 protected:
   void SetUp() override {
     RegisterTestClasses();
-    Form = std::make_unique<TForm>(nullptr);
-    Form->SetBounds(60, 60, 420, 240);
-    Form->SetColor(clWhite);
-  }
-  void TearDown() override {
-    Form.reset();
-    SetCursorPosSeam(std::nullopt);
-    TPopupMenu::SetTracker({});
+    TWidgetForm::SetUp();
   }
 
   // A keypad key as the consoles have them.
@@ -123,31 +114,9 @@ protected:
     key->SetStyle(ubsIntegrated);
     key->SetEnterColor(clRed);
     key->SetEnterColorChange(true);
-    key->OnClick = [this](TObject* sender) {
-      Clicks.push_back(dynamic_cast<TControl*>(sender)->Name());
-    };
+    key->OnClick = RecordClick();
     return key;
   }
-  void Show() {
-    Form->Show();
-    Application->ProcessMessages();
-  }
-  LRESULT Mouse(UINT msg, int x, int y) {
-    SetCursorPosSeam(Form->ClientToScreen(POINT{x, y}));
-    return SendMessageA(Form->Handle(), msg, msg == WM_LBUTTONDOWN ? MK_LBUTTON : 0,
-                        MAKELPARAM(x, y));
-  }
-  // Each tick of the pool is one MinInterval of 50 ms.
-  void Ticks(int count) {
-    for (int i = 0; i < count; ++i)
-      MVWApplication->TimerPool().Tick();
-  }
-
-  TMVWFoundation Foundation;
-  TApplication App;
-  std::unique_ptr<TForm> Form;
-  testing::TMessageRecorder Recorder;
-  std::vector<std::string> Clicks;
 };
 
 TEST_F(SpeedButtonTest, KeypadCycleLightsPressesAndClicksOnceOnReleaseInside) {
@@ -187,50 +156,12 @@ TEST_F(SpeedButtonTest, KeypadCycleLightsPressesAndClicksOnceOnReleaseInside) {
   EXPECT_EQ(key->TimerId(0), 0);
 }
 
-TEST_F(SpeedButtonTest, ButtonFreedByItsOwnClickIsLeftAlone) {
-  TProbe* key = AddKey("Key", 20);
-  key->SetNumGlyphs(3); // the release looks at the cursor again after the click
-  key->OnClick = [this](TObject* sender) {
-    Clicks.push_back("freed");
-    delete sender;
-  };
-  Show();
-  Mouse(WM_MOUSEMOVE, 40, 40);
-  Mouse(WM_LBUTTONDOWN, 40, 40);
-  Mouse(WM_LBUTTONUP, 40, 40);
-  EXPECT_EQ(Clicks, std::vector<std::string>{"freed"});
-  EXPECT_EQ(Form->ControlCount(), 0);
-  EXPECT_EQ(MVWApplication->TimerPool().Count(), 0) << "no hover check left for a freed button";
-  Mouse(WM_MOUSEMOVE, 60, 50);
-}
-
-// A key on pages of its own that are made unreadable when it is freed, so that any use after the
-// free stops the test.
-class TGuardedKey : public TMVWSpeedButton {
-public:
-  using TMVWSpeedButton::TMVWSpeedButton;
-  static void* operator new(std::size_t size) {
-    if (void* storage = VirtualAlloc(nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE))
-      return storage;
-    throw std::bad_alloc();
-  }
-  static void operator delete(void* storage, std::size_t size) {
-    DWORD old = 0;
-    VirtualProtect(storage, size, PAGE_NOACCESS, &old);
-    Graves().push_back(storage);
-  }
-  static std::vector<void*>& Graves() {
-    static std::vector<void*> graves;
-    return graves;
-  }
-};
-
-TEST_F(SpeedButtonTest, ButtonFreedByItsOwnMouseHandlerIsLeftAlone) {
+TEST_F(SpeedButtonTest, ButtonFreedByItsOwnClickOrMouseHandlerIsLeftAlone) {
   // With AllowTransparency and without AllowMouseOver the move handler, not the enter message,
   // runs OnMouseEnter.
-  enum { Press, DoublePress, Move, Release, Enter, EnterOnMove, Exit };
-  for (int freeing : {Press, DoublePress, Move, Release, Enter, EnterOnMove, Exit}) {
-    auto* key = new TGuardedKey(Form.get());
+  enum { Click, Press, DoublePress, Move, Release, Enter, EnterOnMove, Exit };
+  for (int freeing : {Click, Press, DoublePress, Move, Release, Enter, EnterOnMove, Exit}) {
+    auto* key = new testing::TGuarded<TMVWSpeedButton>(Form.get());
     key->SetParent(Form.get());
     key->SetBounds(20, 20, 60, 60);
     int freed = 0;
@@ -239,7 +170,12 @@ TEST_F(SpeedButtonTest, ButtonFreedByItsOwnMouseHandlerIsLeftAlone) {
       delete sender;
     };
     auto onButton = [free](TObject* sender, TMouseButton, TShiftState, int, int) { free(sender); };
-    if (freeing == Press || freeing == DoublePress)
+    if (freeing == Click) {
+      key->SetStyle(ubsIntegrated); // a keypad key, whose hover check runs
+      key->SetEnterColorChange(true);
+      key->SetNumGlyphs(3); // the release looks at the cursor again after the click
+      key->OnClick = free;
+    } else if (freeing == Press || freeing == DoublePress)
       key->OnMouseDown = onButton;
     else if (freeing == Release)
       key->OnMouseUp = onButton;
@@ -252,16 +188,21 @@ TEST_F(SpeedButtonTest, ButtonFreedByItsOwnMouseHandlerIsLeftAlone) {
     key->SetAllowTransparency(freeing == EnterOnMove);
     key->SetAllowMouseOver(freeing != EnterOnMove);
     Show();
-    if (freeing == Press || freeing == DoublePress || freeing == Release)
+    if (freeing == Click) {
+      Mouse(WM_MOUSEMOVE, 40, 40);
+      EXPECT_NE(key->TimerId(0), 0) << "the hover check runs";
+    }
+    if (freeing == Click || freeing == Press || freeing == DoublePress || freeing == Release)
       Mouse(freeing == DoublePress ? WM_LBUTTONDBLCLK : WM_LBUTTONDOWN, 40, 40);
     Mouse(WM_MOUSEMOVE, 45, 45);
     Mouse(WM_LBUTTONUP, 45, 45);
+    Mouse(WM_MOUSEMOVE, 60, 50);
     Mouse(WM_MOUSEMOVE, 300, 200);
     EXPECT_EQ(freed, 1) << "case " << freeing;
     EXPECT_EQ(Form->ControlCount(), 0) << "case " << freeing;
+    EXPECT_EQ(MVWApplication->TimerPool().Count(), 0) << "no hover check left, case " << freeing;
   }
-  for (void* storage : std::exchange(TGuardedKey::Graves(), {}))
-    VirtualFree(storage, 0, MEM_RELEASE);
+  EXPECT_EQ(testing::TGuarded<TMVWSpeedButton>::Release(), 8u);
 }
 
 TEST_F(SpeedButtonTest, NoFreeTimerIsReportedAndTheHotStateStays) {
@@ -395,37 +336,32 @@ TEST_F(SpeedButtonTest, RepeatEndsWhenAClickDisablesTheKeyOrTakesTheMouse) {
   }
 }
 
-TEST_F(SpeedButtonTest, DisablingShowsOneOrSevenAndEnablingUpOrLatched) {
-  TProbe* plain = AddKey("Plain", 20);
-  TProbe* latched = AddKey("Latched", 100);
+// A hot key leaves hot at once, so the hover check must not go on for a key nobody hovers.
+TEST_F(SpeedButtonTest, DisablingShowsOneOrSevenStopsTheHoverCheckAndEnablingUpOrLatched) {
+  TProbe* hot = AddKey("Hot", 20);
+  TProbe* plain = AddKey("Plain", 100);
+  TProbe* latched = AddKey("Latched", 180);
   latched->SetGroupIndex(3);
   latched->SetPressed(true);
+  Show();
+  Mouse(WM_MOUSEMOVE, 40, 40);
+  ASSERT_NE(hot->TimerId(0), 0);
   struct TRow {
     TProbe* Key;
     std::uint8_t Disabled, Enabled;
   };
-  for (const TRow& row :
-       {TRow{plain, gbsDisabled, gbsUp}, TRow{latched, gbsDisabledLatched, gbsLatched}}) {
+  for (const TRow& row : {TRow{hot, gbsDisabled, gbsUp}, TRow{plain, gbsDisabled, gbsUp},
+                          TRow{latched, gbsDisabledLatched, gbsLatched}}) {
     row.Key->SetEnabled(false);
     EXPECT_EQ(row.Key->State(), row.Disabled) << row.Key->Name();
+    EXPECT_EQ(row.Key->TimerId(0), 0) << row.Key->Name();
+    EXPECT_EQ(MVWApplication->TimerPool().Count(), 0) << row.Key->Name();
     row.Key->SetEnabled(true);
     EXPECT_EQ(row.Key->State(), row.Enabled) << row.Key->Name();
   }
-}
-
-// The state leaves hot at once, so the hover check must not go on for a key nobody hovers.
-TEST_F(SpeedButtonTest, DisablingAHotKeyStopsItsHoverCheck) {
-  TProbe* key = AddKey("Key", 20);
-  Show();
-  Mouse(WM_MOUSEMOVE, 40, 40);
-  ASSERT_NE(key->TimerId(0), 0);
-  key->SetEnabled(false);
-  EXPECT_EQ(key->TimerId(0), 0);
-  EXPECT_EQ(MVWApplication->TimerPool().Count(), 0);
-  key->SetEnabled(true);
   Mouse(WM_MOUSEMOVE, 41, 41);
-  EXPECT_EQ(key->State(), gbsHot);
-  EXPECT_NE(key->TimerId(0), 0) << "a new hover checks again";
+  EXPECT_EQ(hot->State(), gbsHot);
+  EXPECT_NE(hot->TimerId(0), 0) << "a new hover checks again";
 }
 
 TEST_F(SpeedButtonTest, AcceleratorClicksAndLatches) {
@@ -552,14 +488,7 @@ TEST_F(SpeedButtonTest, CaptionTakesEnterColorFromHotToPressed) {
   TProbe* key = AddKey("W", 20);
   key->Font().SetColor(clBlack);
   key->Font().SetHeight(-30);
-  const auto redPixels = [key] {
-    auto picture = key->Picture();
-    int count = 0;
-    for (int y = 0; y < picture->Height(); ++y)
-      for (int x = 0; x < picture->Width(); ++x)
-        count += picture->Pixels(x, y) == clRed;
-    return count;
-  };
+  const auto redPixels = [key] { return testing::CountPixels(*key->Picture(), clRed); };
   struct TRow {
     std::uint8_t State;
     bool Red;
