@@ -259,6 +259,7 @@ void TConsoleForm::Register() {
     RegisterButtonControlClasses();
     RegisterSpeedButtonClasses();
     RegisterWidgetPanelClasses();
+    RegisterWidgetEditClasses();
     RegisterComponentClass<TConsoleForm, TForm>("TConsoleForm")
         .Field("LabelStart", &TConsoleForm::LabelStart)
         .Field("LabelClub", &TConsoleForm::LabelClub)

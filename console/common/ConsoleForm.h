@@ -16,6 +16,7 @@
 #include "platform/ui/StdCtrls.h"
 #include "platform/ui/Timers.h"
 #include "widgets/controls/MVWButton.h"
+#include "widgets/controls/MVWEdit.h"
 #include "widgets/controls/MVWSimplePanel.h"
 #include "widgets/controls/MVWSpeedButton.h"
 
@@ -100,8 +101,9 @@ public:
   TRadioGroup* ClientChoice = nullptr;
   TListBox* HostIP = nullptr;
   TMVWButton* ConnectConsoles = nullptr;
-  TButton* DisconnectConsoles = nullptr;
-  TButton* ButtonExit = nullptr;
+  // A speed button in Tessaline, a push button in Corvella.
+  TControl* DisconnectConsoles = nullptr;
+  TMVWSpeedButton* ButtonExit = nullptr;
   TPanel* PanelMain = nullptr;
   TImage* ZELLogo = nullptr;
   TCheckBox* CheckBoxTest = nullptr;
@@ -111,12 +113,12 @@ public:
   TListBox* ConnectedClients = nullptr;
   TStringGrid* GridConnections = nullptr;
   TMemo* ChatFile = nullptr;
-  TEdit* EditMessage = nullptr;
+  TMVWEdit* EditMessage = nullptr;
   TPanel* PanelDET = nullptr;
   TPanel* PanelRight = nullptr;
   TLabel* LabelScoreTitle = nullptr;
   TLabel* ScoreEdit = nullptr;
-  TButton* ButtonSendScore = nullptr;
+  TMVWSpeedButton* ButtonSendScore = nullptr;
   TPanel* PanelScoreboard = nullptr;
   TLabel* ScoreboardOrder = nullptr;
   TLabel* Scoreboard1 = nullptr;
@@ -130,8 +132,8 @@ public:
   TLabel* ScoreConfirmTitle = nullptr;
   TLabel* ScoreConfirmScore0 = nullptr;
   TPanel* ScoreConfirmButtons = nullptr;
-  TButton* ScoreConfirmDecline = nullptr;
-  TButton* ScoreConfirmAccept = nullptr;
+  TMVWSpeedButton* ScoreConfirmDecline = nullptr;
+  TMVWSpeedButton* ScoreConfirmAccept = nullptr;
   TPanel* PanelIND = nullptr;
   TMVWSpeedButton* ButtonHome2 = nullptr;
   TPanel* PanelKeypad = nullptr;

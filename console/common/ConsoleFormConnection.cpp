@@ -120,7 +120,7 @@ void TConsoleForm::StatusBar1DblClick(TObject*) {
 }
 
 void TConsoleForm::ButtonSendMessageClick(TObject*) {
-  const std::string text = EditMessage->Text();
+  const std::string text = EditMessage->GetText();
   if (!Trim(text).empty() && client->Connected())
     SendFrame("CM", text);
 }

@@ -40,7 +40,7 @@ public:
   void J1DetAfterExit(TObject* Sender);
   void J1DetKeyUp(TObject* Sender, WORD& Key, TShiftState Shift);
   // Colours the edit by its text; an invalid one takes the focus back. True when valid.
-  bool ValidateDetailEdit(TEdit& edit);
+  bool ValidateDetailEdit(TMVWEdit& edit);
   void ButtonSendScoreClick(TObject* Sender);
   void ScoreConfirmAcceptClick(TObject* Sender);
   void ScoreConfirmDeclineClick(TObject* Sender);
@@ -50,15 +50,15 @@ public:
   // The components only this console has, in the order of its form data.
   TLabel* LabelDisc = nullptr;
   TLabel* DETJ1DetLabel = nullptr;
-  TEdit* DETJ1Det = nullptr;
+  TMVWEdit* DETJ1Det = nullptr;
   TLabel* DETJ2DetLabel = nullptr;
-  TEdit* DETJ2Det = nullptr;
+  TMVWEdit* DETJ2Det = nullptr;
   TLabel* DETJ3DetLabel = nullptr;
-  TEdit* DETJ3Det = nullptr;
+  TMVWEdit* DETJ3Det = nullptr;
   TLabel* DETJ4DetLabel = nullptr;
-  TEdit* DETJ4Det = nullptr;
+  TMVWEdit* DETJ4Det = nullptr;
   TLabel* DETJ5DetLabel = nullptr;
-  TEdit* DETJ5Det = nullptr;
+  TMVWEdit* DETJ5Det = nullptr;
   TLabel* ScoreConfirmScore1 = nullptr;
   TLabel* ScoreConfirmScore2 = nullptr;
   TLabel* ScoreConfirmScore3 = nullptr;
@@ -68,18 +68,18 @@ public:
   TStringGrid* HJGrid = nullptr;
 
   // This console's own state.
-  std::array<TEdit*, 5> ElementEdits{};
+  std::array<TMVWEdit*, 5> ElementEdits{};
   std::array<TLabel*, 5> ElementEditLabels{};
   std::array<TLabel*, 5> ConfirmScoreLabels{};
   // The element edit last entered; the keypad writes into it.
-  TEdit* CurrentElementEdit = nullptr;
+  TMVWEdit* CurrentElementEdit = nullptr;
 
 private:
   void SetUpElementPage();
   // The visible element edit step places after the given one, wrapping, its text selected.
-  void FocusElementEdit(TEdit& from, int step);
+  void FocusElementEdit(TMVWEdit& from, int step);
   void FocusFirstElementEdit();
-  void TakeFocusBack(TEdit& edit);
+  void TakeFocusBack(TMVWEdit& edit);
   // The SD payload of the page's score, or its withdrawal with zeros.
   std::string ScorePayload();
   // FS and SD: the scores of judge n into the head judge's grid.
@@ -91,7 +91,7 @@ private:
   void ShowRelayedScore(const std::string& role, const std::string& payload);
 
   // The edit whose invalid text is taking the focus back, until it has it again.
-  TEdit* ReturningFocusTo_ = nullptr;
+  TMVWEdit* ReturningFocusTo_ = nullptr;
 };
 
 extern TMainForm* MainForm;

@@ -22,7 +22,7 @@ void MoveTo(TControl& control, TWinControl& parent) {
   control.BringToFront();
 }
 
-void Paint(TEdit& edit, TColor back, TColor text) {
+void Paint(TMVWEdit& edit, TColor back, TColor text) {
   edit.SetColor(back);
   edit.Font().SetColor(text);
 }
@@ -85,13 +85,13 @@ void TMainForm::FocusFirstElementEdit() {
   first.SelectAll();
 }
 
-void TMainForm::FocusElementEdit(TEdit& from, int step) {
+void TMainForm::FocusElementEdit(TMVWEdit& from, int step) {
   const auto at = std::find(ElementEdits.begin(), ElementEdits.end(), &from);
   int index = at == ElementEdits.end() ? 0 : static_cast<int>(at - ElementEdits.begin());
   const int count = static_cast<int>(ElementEdits.size());
   for (int tried = 0; tried < count; ++tried) {
     index = (index + step + count) % count;
-    TEdit& edit = *ElementEdits[static_cast<std::size_t>(index)];
+    TMVWEdit& edit = *ElementEdits[static_cast<std::size_t>(index)];
     if (!edit.Visible())
       continue;
     CurrentElementEdit = &edit;
@@ -187,17 +187,18 @@ void TMainForm::KeypadEntryClick(TObject* Sender) {
 }
 
 void TMainForm::DETSCOREClick(TObject* Sender) {
-  TEdit& edit = *CurrentElementEdit;
-  const TElementStep step = ElementAfterKeypad(edit.Text(), TagOf(Sender));
+  TMVWEdit& edit = *CurrentElementEdit;
+  const TElementStep step = ElementAfterKeypad(edit.GetText(), TagOf(Sender));
   edit.SetText(step.Text);
   if (step.Complete) {
     FocusElementEdit(edit, 1);
     return;
   }
   // The keypad takes no focus, but the official may have clicked elsewhere since: the typing goes
-  // on in the edit being scored.
+  // on in the edit being scored, after the digit the keypad wrote, not before it.
   if (edit.CanFocus())
     edit.SetFocus();
+  edit.SetCursorPos(static_cast<int>(step.Text.size()) + 1);
 }
 
 void TMainForm::DETPreviousClick(TObject*) {
@@ -209,13 +210,13 @@ void TMainForm::DETNextClick(TObject*) {
 }
 
 void TMainForm::J1DetEnter(TObject* Sender) {
-  auto& edit = dynamic_cast<TEdit&>(*Sender);
+  auto& edit = dynamic_cast<TMVWEdit&>(*Sender);
   CurrentElementEdit = &edit;
   edit.SelectAll();
 }
 
 void TMainForm::J1DetAfterEnter(TObject* Sender) {
-  auto& edit = dynamic_cast<TEdit&>(*Sender);
+  auto& edit = dynamic_cast<TMVWEdit&>(*Sender);
   if (ReturningFocusTo_ == &edit)
     ReturningFocusTo_ = nullptr;
   ValidateDetailEdit(edit);
@@ -223,27 +224,27 @@ void TMainForm::J1DetAfterEnter(TObject* Sender) {
 
 // Drawn white only when valid: an invalid edit stays red and has taken the focus back.
 void TMainForm::J1DetAfterExit(TObject* Sender) {
-  auto& edit = dynamic_cast<TEdit&>(*Sender);
+  auto& edit = dynamic_cast<TMVWEdit&>(*Sender);
   if (ValidateDetailEdit(edit))
     Paint(edit, clWhite, clBlack);
 }
 
 void TMainForm::J1DetKeyUp(TObject* Sender, WORD& Key, TShiftState) {
-  auto& edit = dynamic_cast<TEdit&>(*Sender);
-  const TElementKeyUp typed = ElementAfterKeyUp(edit.Text(), Key);
-  if (typed.Text != edit.Text()) {
+  auto& edit = dynamic_cast<TMVWEdit&>(*Sender);
+  const TElementKeyUp typed = ElementAfterKeyUp(edit.GetText(), Key);
+  if (typed.Text != edit.GetText()) {
     edit.SetText(typed.Text);
-    edit.SetSelStart(static_cast<int>(typed.Text.size()));
+    edit.SetCursorPos(static_cast<int>(typed.Text.size()) + 1);
   }
   if (typed.Action == TKeyUpAction::SelectAll)
     edit.SelectAll();
   else if (typed.Action == TKeyUpAction::Validate && ValidateDetailEdit(edit) &&
-           edit.Text().size() > 1)
+           edit.GetText().size() > 1)
     FocusElementEdit(edit, 1);
 }
 
-bool TMainForm::ValidateDetailEdit(TEdit& edit) {
-  const TElementCheck check = CheckElementScore(edit.Text());
+bool TMainForm::ValidateDetailEdit(TMVWEdit& edit) {
+  const TElementCheck check = CheckElementScore(edit.GetText());
   switch (check.State) {
   case TElementState::Blank:
     if (edit.Focused())
@@ -252,7 +253,7 @@ bool TMainForm::ValidateDetailEdit(TEdit& edit) {
       Paint(edit, clWhite, clBlack);
     return true;
   case TElementState::Valid:
-    if (check.Text != edit.Text())
+    if (check.Text != edit.GetText())
       edit.SetText(check.Text);
     Paint(edit, Accepted, clWhite);
     return true;
@@ -267,7 +268,7 @@ bool TMainForm::ValidateDetailEdit(TEdit& edit) {
 // Two invalid edits would each take the focus back from the other for ever: while one return is
 // under way, the edit being left keeps its red and lets the focus go. Nor is the focus taken
 // from another program or a message box the official turned to.
-void TMainForm::TakeFocusBack(TEdit& edit) {
+void TMainForm::TakeFocusBack(TMVWEdit& edit) {
   if (ReturningFocusTo_ || edit.Focused() || !edit.CanFocus())
     return;
   if (!Application || !Application->Active())
@@ -288,7 +289,7 @@ void TMainForm::ButtonSendScoreClick(TObject*) {
   bigScore.SetCaption(ScoreEdit->Caption());
   bigScore.SetVisible(Page() == IndividualPage);
   for (std::size_t i = 0; i < ConfirmScoreLabels.size(); ++i) {
-    ConfirmScoreLabels[i]->SetCaption(ElementEdits[i]->Text());
+    ConfirmScoreLabels[i]->SetCaption(ElementEdits[i]->GetText());
     ConfirmScoreLabels[i]->SetVisible(Page() == DetailedPage);
   }
   ShowConfirmation();
@@ -299,7 +300,7 @@ std::string TMainForm::ScorePayload() {
     return SingleScorePayload(ScoreEdit->Caption());
   std::array<std::string, 5> scores;
   for (std::size_t i = 0; i < scores.size(); ++i)
-    scores[i] = ElementEdits[i]->Text();
+    scores[i] = ElementEdits[i]->GetText();
   return ElementScoresPayload(scores);
 }
 
@@ -314,7 +315,7 @@ void TMainForm::ScoreConfirmDeclineClick(TObject*) {
   ButtonSendScore->SetEnabled(true);
   if (confirm.Color() == Received) {
     ScoreEdit->SetCaption("0.0");
-    for (TEdit* edit : ElementEdits)
+    for (TMVWEdit* edit : ElementEdits)
       edit->SetText("0.0");
     SendFrame("SD", ScorePayload());
   }

@@ -18,6 +18,7 @@ TEditorForm* EditorForm = nullptr;
 void TEditorForm::Register() {
   static const bool registered = [] {
     RegisterShapeButtonClasses();
+    RegisterWidgetEditClasses();
     RegisterComponentClass<TEditorForm, TForm>("TEditorForm")
         .Field("EditBMDifficulty", &TEditorForm::EditBMDifficulty)
         .Field("EditBMBonus", &TEditorForm::EditBMBonus)
@@ -114,7 +115,7 @@ void TEditorForm::CalculateDD() {
   TDDCalculation result;
   try {
     marivo::CalculateDD(CoachCards_, GridMovement->RowCount(), GridBonus->RowCount(),
-                        EditBMDifficulty->Text(), EditBMBonus->Text(), result);
+                        EditBMDifficulty->GetText(), EditBMBonus->GetText(), result);
   } catch (const EConvertError&) {
     EditBMDD->SetText(result.Breakdown);
     throw;

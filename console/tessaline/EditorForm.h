@@ -2,11 +2,11 @@
 
 #include "console/tessaline/rules/CoachCards.h"
 #include "platform/ui/Buttons.h"
-#include "platform/ui/Edits.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Grids.h"
 #include "platform/ui/Labels.h"
 #include "platform/ui/Panels.h"
+#include "widgets/controls/MVWEdit.h"
 
 #include <string>
 
@@ -34,9 +34,9 @@ public:
   void CalculateDD();
   const TCoachCardTables& CoachCards() const { return CoachCards_; }
 
-  TEdit* EditBMDifficulty = nullptr;
-  TEdit* EditBMBonus = nullptr;
-  TEdit* EditBMDD = nullptr;
+  TMVWEdit* EditBMDifficulty = nullptr;
+  TMVWEdit* EditBMBonus = nullptr;
+  TMVWEdit* EditBMDD = nullptr;
   TLabel* LabelDDError = nullptr;
   TPanel* EditBMDDResults = nullptr;
   TStringGrid* GridDDElements = nullptr;

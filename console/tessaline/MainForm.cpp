@@ -124,8 +124,8 @@ int STCButtonOf(WORD key) {
 
 } // namespace
 
-// A key the form acts on is consumed: the control that has the focus (the Send button the judge
-// just clicked, say) must not act on the same press again.
+// A key the form acts on is consumed: the control that has the focus (a grid the judge just
+// clicked, say) must not act on the same press again.
 void TMainForm::FormKeyDown(TObject*, WORD& Key, TShiftState) {
   auto& notebook = *_Notebook;
   const int page = notebook.PageIndex();
@@ -207,7 +207,6 @@ void TMainForm::FormCloseQuery(TObject* Sender, bool& CanClose) {
 void TMainForm::Register() {
   static const bool registered = [] {
     TConsoleForm::Register();
-    RegisterWidgetEditClasses();
     RegisterComponentClass<TMainForm, TConsoleForm>("TMainForm")
         .Field("PowerLevel", &TMainForm::PowerLevel)
         .Field("LabelDETMessage", &TMainForm::LabelDETMessage)

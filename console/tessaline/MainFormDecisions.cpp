@@ -92,8 +92,8 @@ void TMainForm::GridDATCDblClick(TObject*) {
   // row the re-declaration was made for.
   if (builds != DATCGridBuilds_)
     return;
-  const std::string difficulty = EditorForm->EditBMDifficulty->Text();
-  const std::string bonus = EditorForm->EditBMBonus->Text();
+  const std::string difficulty = EditorForm->EditBMDifficulty->GetText();
+  const std::string bonus = EditorForm->EditBMBonus->GetText();
   if (difficulty == grid.Cells(DATCColumnReceivedDifficulty, row) &&
       bonus == grid.Cells(DATCColumnReceivedBonus, row))
     return;

@@ -8,8 +8,6 @@
 
 #include <windows.h>
 
-#include <initializer_list>
-
 namespace marivo {
 
 namespace {
@@ -35,8 +33,8 @@ public:
 };
 
 void ShowAthletes(const TServerView& view, const std::string& payload) {
-  for (TControl* button : std::initializer_list<TControl*>{
-           view.Form.ButtonSendTime, view.Form.ButtonSendScore, view.Form.ButtonSendHJ}) {
+  for (TMVWSpeedButton* button :
+       {view.Form.ButtonSendTime, view.Form.ButtonSendScore, view.Form.ButtonSendHJ}) {
     button->SetCaption("Send / Enter");
     button->SetColor(clSilver);
   }

@@ -295,7 +295,7 @@ object MainForm: TMainForm
           Enabled = False
           TabStop = True
         end
-        object ButtonExit: TButton
+        object ButtonExit: TMVWSpeedButton
           Left = 1032
           Top = 568
           Width = 190
@@ -305,8 +305,10 @@ object MainForm: TMainForm
           Font.Height = -24
           Font.Style = [fsBold]
           ParentFont = False
-          TabStop = True
           OnClick = ButtonExitClick
+          EnterColor = clBlue
+          EnterColorChange = True
+          Style = ubsIntegrated
         end
         object PanelMain: TPanel
           Left = 16
@@ -442,7 +444,7 @@ object MainForm: TMainForm
             ScrollBars = ssVertical
             WordWrap = True
           end
-          object EditMessage: TEdit
+          object EditMessage: TMVWEdit
             Left = 630
             Top = 298
             Width = 270
@@ -452,8 +454,10 @@ object MainForm: TMainForm
             Font.Height = -16
             Font.Style = []
             ParentFont = False
+            CtlXP = False
+            Bevel.Mode = bmWindows
           end
-          object ButtonSendMessage: TButton
+          object ButtonSendMessage: TMVWSpeedButton
             OnClick = ButtonSendMessageClick
             Left = 906
             Top = 298
@@ -464,6 +468,9 @@ object MainForm: TMainForm
             Font.Height = -16
             Font.Style = [fsBold]
             ParentFont = False
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
           object LogFile: TMemo
             Left = 8
@@ -553,7 +560,7 @@ object MainForm: TMainForm
             Font.Color = clBlack
             ParentFont = False
           end
-          object ButtonSendScore: TButton
+          object ButtonSendScore: TMVWSpeedButton
             OnClick = ButtonSendScoreClick
             Left = 16
             Top = 180
@@ -565,6 +572,9 @@ object MainForm: TMainForm
             Font.Style = [fsBold]
             ParentFont = False
             Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
           object PanelScoreboard: TPanel
             Left = 16
@@ -978,7 +988,7 @@ object MainForm: TMainForm
             Font.Color = clNavy
             ParentFont = False
           end
-          object DETJ1Det: TEdit
+          object DETJ1Det: TMVWEdit
             OnEnter = J1DetEnter
             OnAfterEnter = J1DetAfterEnter
             OnAfterExit = J1DetAfterExit
@@ -997,6 +1007,8 @@ object MainForm: TMainForm
             Font.Style = [fsBold]
             Font.Color = clBlack
             ParentFont = False
+            CtlXP = False
+            Bevel.Mode = bmWindows
           end
           object DETJ2DetLabel: TLabel
             Left = 8
@@ -1014,7 +1026,7 @@ object MainForm: TMainForm
             Font.Color = clNavy
             ParentFont = False
           end
-          object DETJ2Det: TEdit
+          object DETJ2Det: TMVWEdit
             OnEnter = J1DetEnter
             OnAfterEnter = J1DetAfterEnter
             OnAfterExit = J1DetAfterExit
@@ -1033,6 +1045,8 @@ object MainForm: TMainForm
             Font.Style = [fsBold]
             Font.Color = clBlack
             ParentFont = False
+            CtlXP = False
+            Bevel.Mode = bmWindows
           end
           object DETJ3DetLabel: TLabel
             Left = 8
@@ -1050,7 +1064,7 @@ object MainForm: TMainForm
             Font.Color = clNavy
             ParentFont = False
           end
-          object DETJ3Det: TEdit
+          object DETJ3Det: TMVWEdit
             OnEnter = J1DetEnter
             OnAfterEnter = J1DetAfterEnter
             OnAfterExit = J1DetAfterExit
@@ -1069,6 +1083,8 @@ object MainForm: TMainForm
             Font.Style = [fsBold]
             Font.Color = clBlack
             ParentFont = False
+            CtlXP = False
+            Bevel.Mode = bmWindows
           end
           object DETJ4DetLabel: TLabel
             Left = 8
@@ -1086,7 +1102,7 @@ object MainForm: TMainForm
             Font.Color = clNavy
             ParentFont = False
           end
-          object DETJ4Det: TEdit
+          object DETJ4Det: TMVWEdit
             OnEnter = J1DetEnter
             OnAfterEnter = J1DetAfterEnter
             OnAfterExit = J1DetAfterExit
@@ -1105,6 +1121,8 @@ object MainForm: TMainForm
             Font.Style = [fsBold]
             Font.Color = clBlack
             ParentFont = False
+            CtlXP = False
+            Bevel.Mode = bmWindows
           end
           object DETJ5DetLabel: TLabel
             Left = 8
@@ -1122,7 +1140,7 @@ object MainForm: TMainForm
             Font.Color = clNavy
             ParentFont = False
           end
-          object DETJ5Det: TEdit
+          object DETJ5Det: TMVWEdit
             OnEnter = J1DetEnter
             OnAfterEnter = J1DetAfterEnter
             OnAfterExit = J1DetAfterExit
@@ -1141,6 +1159,8 @@ object MainForm: TMainForm
             Font.Style = [fsBold]
             Font.Color = clBlack
             ParentFont = False
+            CtlXP = False
+            Bevel.Mode = bmWindows
           end
         end
         object ScoreConfirmMain: TMVWSimplePanel
@@ -1279,7 +1299,7 @@ object MainForm: TMainForm
             BevelOuter = bvNone
             Caption = ''
             ParentColor = True
-            object ScoreConfirmDecline: TButton
+            object ScoreConfirmDecline: TMVWSpeedButton
               OnClick = ScoreConfirmDeclineClick
               Left = 210
               Top = 16
@@ -1290,8 +1310,12 @@ object MainForm: TMainForm
               Font.Height = -24
               Font.Style = [fsBold]
               ParentFont = False
+              MultiLine = True
+              EnterColor = clBlue
+              EnterColorChange = True
+              Style = ubsIntegrated
             end
-            object ScoreConfirmAccept: TButton
+            object ScoreConfirmAccept: TMVWSpeedButton
               OnClick = ScoreConfirmAcceptClick
               Left = 630
               Top = 16
@@ -1302,6 +1326,10 @@ object MainForm: TMainForm
               Font.Height = -24
               Font.Style = [fsBold]
               ParentFont = False
+              MultiLine = True
+              EnterColor = clBlue
+              EnterColorChange = True
+              Style = ubsIntegrated
             end
           end
         end

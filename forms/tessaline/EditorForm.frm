@@ -39,7 +39,7 @@ object EditorForm: TEditorForm
       Font.Color = clWhite
       ParentFont = False
     end
-    object EditBMDifficulty: TEdit
+    object EditBMDifficulty: TMVWEdit
       Left = 16
       Top = 40
       Width = 752
@@ -52,6 +52,9 @@ object EditorForm: TEditorForm
       ParentFont = False
       TabStop = True
       OnKeyUp = EditBMDifficultyKeyUp
+      AutoSelect = True
+      CtlXP = False
+      Bevel.Mode = bmWindows
     end
     object LabelEditBMBonus: TLabel
       Left = 16
@@ -69,7 +72,7 @@ object EditorForm: TEditorForm
       Font.Color = clWhite
       ParentFont = False
     end
-    object EditBMBonus: TEdit
+    object EditBMBonus: TMVWEdit
       Left = 16
       Top = 116
       Width = 752
@@ -83,6 +86,9 @@ object EditorForm: TEditorForm
       TabStop = True
       CharCase = ecUpperCase
       OnKeyUp = EditBMDifficultyKeyUp
+      AutoSelect = True
+      CtlXP = False
+      Bevel.Mode = bmWindows
     end
     object LabelEditBMDD: TLabel
       Left = 16
@@ -100,7 +106,7 @@ object EditorForm: TEditorForm
       Font.Color = clWhite
       ParentFont = False
     end
-    object EditBMDD: TEdit
+    object EditBMDD: TMVWEdit
       Left = 16
       Top = 192
       Width = 752
@@ -115,6 +121,8 @@ object EditorForm: TEditorForm
       CharCase = ecUpperCase
       Color = clSilver
       TabStop = False
+      CtlXP = False
+      Bevel.Mode = bmWindows
     end
     object LabelDDError: TLabel
       Left = 16

@@ -248,7 +248,7 @@ object MainForm: TMainForm
             Font.Style = [fsBold]
             ParentFont = False
           end
-          object ButtonRefresh: TButton
+          object ButtonRefresh: TMVWSpeedButton
             Left = 12
             Top = 176
             Width = 278
@@ -259,6 +259,9 @@ object MainForm: TMainForm
             Font.Style = [fsBold]
             ParentFont = False
             OnClick = ButtonRefreshClick
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
         end
         object ConnectConsoles: TMVWButton
@@ -275,7 +278,7 @@ object MainForm: TMainForm
           TabStop = True
           ExtStyle = ubsIntegrated
         end
-        object DisconnectConsoles: TButton
+        object DisconnectConsoles: TMVWSpeedButton
           OnClick = DisconnectConsolesClick
           Left = 1032
           Top = 410
@@ -287,9 +290,11 @@ object MainForm: TMainForm
           Font.Style = [fsBold]
           ParentFont = False
           Enabled = False
-          TabStop = True
+          EnterColor = clBlue
+          EnterColorChange = True
+          Style = ubsIntegrated
         end
-        object ButtonExit: TButton
+        object ButtonExit: TMVWSpeedButton
           Left = 1032
           Top = 568
           Width = 190
@@ -299,8 +304,10 @@ object MainForm: TMainForm
           Font.Height = -24
           Font.Style = [fsBold]
           ParentFont = False
-          TabStop = True
           OnClick = ButtonExitClick
+          EnterColor = clBlue
+          EnterColorChange = True
+          Style = ubsIntegrated
         end
         object PanelMain: TPanel
           Left = 16
@@ -440,7 +447,7 @@ object MainForm: TMainForm
             WordWrap = True
             Visible = False
           end
-          object EditMessage: TEdit
+          object EditMessage: TMVWEdit
             Left = 644
             Top = 186
             Width = 560
@@ -451,8 +458,10 @@ object MainForm: TMainForm
             Font.Height = -16
             Font.Style = []
             ParentFont = False
+            CtlXP = False
+            Bevel.Mode = bmWindows
           end
-          object ButtonSendMessage: TButton
+          object ButtonSendMessage: TMVWSpeedButton
             OnClick = ButtonSendMessageClick
             Left = 1212
             Top = 186
@@ -464,6 +473,9 @@ object MainForm: TMainForm
             Font.Style = [fsBold]
             ParentFont = False
             Visible = False
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
         end
       end
@@ -537,7 +549,7 @@ object MainForm: TMainForm
             Font.Color = clBlack
             ParentFont = False
           end
-          object ButtonSendScore: TButton
+          object ButtonSendScore: TMVWSpeedButton
             OnClick = ButtonSendScoreClick
             Left = 16
             Top = 180
@@ -549,6 +561,9 @@ object MainForm: TMainForm
             Font.Style = [fsBold]
             ParentFont = False
             Color = clSilver
+            EnterColor = clBlue
+            EnterColorChange = True
+            Style = ubsIntegrated
           end
           object PanelScoreboard: TPanel
             Left = 16
@@ -1255,7 +1270,7 @@ object MainForm: TMainForm
             BevelOuter = bvNone
             Caption = ''
             ParentColor = True
-            object ScoreConfirmDecline: TButton
+            object ScoreConfirmDecline: TMVWSpeedButton
               OnClick = ScoreConfirmDeclineClick
               Left = 210
               Top = 16
@@ -1266,8 +1281,12 @@ object MainForm: TMainForm
               Font.Height = -24
               Font.Style = [fsBold]
               ParentFont = False
+              MultiLine = True
+              EnterColor = clBlue
+              EnterColorChange = True
+              Style = ubsIntegrated
             end
-            object ScoreConfirmAccept: TButton
+            object ScoreConfirmAccept: TMVWSpeedButton
               OnClick = ScoreConfirmAcceptClick
               Left = 630
               Top = 16
@@ -1278,6 +1297,10 @@ object MainForm: TMainForm
               Font.Height = -24
               Font.Style = [fsBold]
               ParentFont = False
+              MultiLine = True
+              EnterColor = clBlue
+              EnterColorChange = True
+              Style = ubsIntegrated
             end
           end
         end

@@ -82,8 +82,8 @@ protected:
   }
   std::vector<std::string> ElementTexts() {
     std::vector<std::string> texts;
-    for (TEdit* edit : MainForm->ElementEdits)
-      texts.push_back(edit->Text());
+    for (TMVWEdit* edit : MainForm->ElementEdits)
+      texts.push_back(edit->GetText());
     return texts;
   }
 

@@ -62,10 +62,30 @@ protected:
       Sleep(2);
     }
   }
-  TEdit& Element(int n) { return *MainForm->ElementEdits[static_cast<std::size_t>(n - 1)]; }
+  TMVWEdit& Element(int n) { return *MainForm->ElementEdits[static_cast<std::size_t>(n - 1)]; }
+  // Keys typed into the edit: each pressed, its character, released.
+  static void Type(TMVWEdit& edit, const std::string& keys) {
+    for (char key : keys) {
+      const WORD code = key == '+' ? VK_OEM_PLUS : static_cast<WORD>(key);
+      SendMessageA(edit.Handle(), WM_KEYDOWN, code, 1);
+      SendMessageA(edit.Handle(), WM_CHAR, static_cast<unsigned char>(key), 1);
+      SendMessageA(edit.Handle(), WM_KEYUP, code, 0xC0000001);
+    }
+  }
+  static void ClickKey(const std::string& key) {
+    marivo::test::ClickWithMouse(NamedComponent<TControl>(*MainForm, key));
+  }
+  // The element edits' after-events go to Events from now on.
+  void RecordElementEvents() {
+    marivo::test::RecordAfterEvents<TMVWEdit>(MainForm->ElementEdits, Events);
+  }
+  static bool SelectedWhole(TMVWEdit& edit) {
+    return edit.SelStart() == 1 && edit.SelLength() == static_cast<int>(edit.GetText().size());
+  }
 
   marivo::test::TFakeMeetServer Server;
   std::size_t Seen = 0;
+  std::vector<std::string> Events;
 };
 
 TEST_F(Scoring, EachRoleLandsOnItsPageWithItsLabel) {
@@ -147,15 +167,15 @@ TEST_F(Scoring, FiveElementScoresGoOutEachWithItsSeparator) {
   EXPECT_EQ(MainForm->CurrentElementEdit, &Element(1));
   // 10 on an empty edit is a whole score and moves on; two digits make the next one.
   Press("DETSCORE10");
-  EXPECT_EQ(Element(1).Text(), "10.0");
+  EXPECT_EQ(Element(1).GetText(), "10.0");
   EXPECT_EQ(MainForm->CurrentElementEdit, &Element(2));
   Press("DETSCORE7");
   EXPECT_EQ(MainForm->CurrentElementEdit, &Element(2));
   Press("DETSCORE5");
-  EXPECT_EQ(Element(2).Text(), "7.5");
+  EXPECT_EQ(Element(2).GetText(), "7.5");
   Press("DETSCORE0");
   Press("DETSCOREClear");
-  EXPECT_EQ(Element(3).Text(), "");
+  EXPECT_EQ(Element(3).GetText(), "");
   Press("DETSCORE8");
   Press("DETSCORE1");
   Press("DETPrevious");
@@ -166,7 +186,7 @@ TEST_F(Scoring, FiveElementScoresGoOutEachWithItsSeparator) {
   Press("DETSCORE6");
   EXPECT_EQ(MainForm->CurrentElementEdit, &Element(1)) << "after the fifth comes the first";
   Key('7');
-  EXPECT_EQ(Element(1).Text(), "10.0") << "digits go on to the edit as typed characters";
+  EXPECT_EQ(Element(1).GetText(), "10.0") << "digits go on to the edit as typed characters";
 
   Press("ButtonSendScore");
   ASSERT_TRUE(MainForm->ScoreConfirmMain->Visible());
@@ -191,29 +211,25 @@ TEST_F(Scoring, FiveElementScoresGoOutEachWithItsSeparator) {
 TEST_F(Scoring, ElementScoresMadeWithTheMouseOnTheKeypad) {
   ConnectAs(10, "TECH");
   NewFrames();
-  std::vector<std::string> events;
-  marivo::test::RecordAfterEvents<TEdit>(MainForm->ElementEdits, events);
-  const auto click = [](const std::string& key) {
-    marivo::test::ClickWithMouse(NamedComponent<TControl>(*MainForm, key));
-  };
+  RecordElementEvents();
   ASSERT_TRUE(WhileActive([&] {
-    for (TEdit* edit : MainForm->ElementEdits)
+    for (TMVWEdit* edit : MainForm->ElementEdits)
       edit->SetText("");
     Element(1).SetFocus();
     Settle();
-    events.clear();
-    click("DETSCORE7");
-    if (!Element(1).Focused() || Element(1).Text() != "7")
+    Events.clear();
+    ClickKey("DETSCORE7");
+    if (!Element(1).Focused() || Element(1).GetText() != "7")
       return false;
-    click("DETSCORE5");
-    click("DETSCORE10");
+    ClickKey("DETSCORE5");
+    ClickKey("DETSCORE10");
     Settle();
     return Element(3).Focused();
   })) << "each whole score moves the focus to the next edit";
-  EXPECT_EQ(events, (std::vector<std::string>{"exit DETJ1Det", "enter DETJ2Det", "exit DETJ2Det",
+  EXPECT_EQ(Events, (std::vector<std::string>{"exit DETJ1Det", "enter DETJ2Det", "exit DETJ2Det",
                                               "enter DETJ3Det"}));
-  EXPECT_EQ(Element(1).Text(), "7.5");
-  EXPECT_EQ(Element(2).Text(), "10.0");
+  EXPECT_EQ(Element(1).GetText(), "7.5");
+  EXPECT_EQ(Element(2).GetText(), "10.0");
   EXPECT_EQ(Element(2).Color(), clWhite) << "the edit left is white";
   EXPECT_EQ(Element(3).Color(), 0x008000) << "the edit entered is green";
 
@@ -221,6 +237,62 @@ TEST_F(Scoring, ElementScoresMadeWithTheMouseOnTheKeypad) {
   Key(VK_RETURN);
   EXPECT_EQ(NewFrames(),
             std::vector<std::string>{Sent("J11 ", "7.5[DC1]10.0[DC2][DC3][DC4][DC5]", "TECH")});
+}
+
+// One score over the server's earlier one, keypad and keyboard mixed: a digit typed after the
+// keypad's follows it; each edit entered has its whole text selected, so what is typed there
+// replaces it; Cancel after the receipt takes the judge back to the first edit, selected again.
+TEST_F(Scoring, AScoreOverTheEarlierOneFromTheKeypadToItsWithdrawal) {
+  ConnectAs(11, "TECH");
+  NewFrames();
+  RecordElementEvents();
+  ASSERT_TRUE(WhileActive([&] {
+    Receive("FS", "ZEL ", "12[DC1]7.5[DC2]8.0[DC3]9.0[DC4]6.0[DC5]5.0");
+    Element(1).SetFocus();
+    Settle();
+    Events.clear();
+    ClickKey("DETSCORE9");
+    Type(Element(1), "1");
+    Settle();
+    if (!Element(2).Focused() || !SelectedWhole(Element(2)) || Element(2).GetText() != "8.0")
+      return false;
+    Type(Element(2), "64");
+    Settle();
+    if (!Element(3).Focused())
+      return false;
+    ClickKey("DETSCORE10");
+    Settle();
+    return Element(4).Focused();
+  })) << "a whole score, typed or from the keypad, moves on to the next edit";
+  EXPECT_EQ(Events,
+            (std::vector<std::string>{"exit DETJ1Det", "enter DETJ2Det", "exit DETJ2Det",
+                                      "enter DETJ3Det", "exit DETJ3Det", "enter DETJ4Det"}));
+  EXPECT_TRUE(SelectedWhole(Element(4)));
+  Key(VK_RETURN);
+  Key(VK_RETURN);
+  EXPECT_EQ(NewFrames(), std::vector<std::string>{
+                             Sent("J12 ", "9.1[DC1]6.4[DC2]10.0[DC3]6.0[DC4]5.0[DC5]", "TECH")});
+
+  ASSERT_TRUE(WhileActive([&] {
+    Element(4).SetFocus();
+    if (!MainForm->ScoreConfirmMain->Visible())
+      Key(VK_RETURN);
+    Receive("TX", "ZEL ", "J12 [DC1]");
+    Settle();
+    Events.clear();
+    Key(VK_ESCAPE);
+    Settle();
+    return Element(1).Focused();
+  })) << "Cancel after the receipt returns to the first edit";
+  EXPECT_EQ(Events, (std::vector<std::string>{"exit DETJ4Det", "enter DETJ1Det"}));
+  EXPECT_EQ(ElementTexts(), std::vector<std::string>(5, "0.0"));
+  EXPECT_TRUE(SelectedWhole(Element(1)));
+  EXPECT_EQ(Element(1).Color(), 0x008000);
+  const std::vector<std::string> withdrawals = NewFrames();
+  EXPECT_FALSE(withdrawals.empty());
+  for (const std::string& frame : withdrawals)
+    EXPECT_EQ(frame, Sent("J12 ", "0.0[DC1]0.0[DC2]0.0[DC3]0.0[DC4]0.0[DC5]", "TECH"))
+        << "only withdrawals, one per try";
 }
 
 TEST_F(Scoring, TheConfirmationLabelsShareTheWidthInAFittedFont) {
@@ -298,30 +370,22 @@ TEST_F(Scoring, TheTimeKeeperTypesTimesAndSendsThemAtOnce) {
 // Typing goes through the edit's own keys; the after-events check what is left in an edit.
 TEST_F(Scoring, TypedElementScoresAreCheckedAndATenAndAHalfIsRefused) {
   ConnectAs(11, "TECH");
-  const auto type = [](TEdit& edit, const std::string& keys) {
-    for (char key : keys) {
-      const WORD code = key == '+' ? VK_OEM_PLUS : static_cast<WORD>(key);
-      SendMessageA(edit.Handle(), WM_KEYDOWN, code, 1);
-      SendMessageA(edit.Handle(), WM_CHAR, static_cast<unsigned char>(key), 1);
-      SendMessageA(edit.Handle(), WM_KEYUP, code, 0xC0000001);
-    }
-  };
   ASSERT_TRUE(WhileActive([&] {
-    for (TEdit* edit : MainForm->ElementEdits)
+    for (TMVWEdit* edit : MainForm->ElementEdits)
       edit->SetText("");
     Element(1).SetFocus();
     Settle();
-    type(Element(1), "+");
+    Type(Element(1), "+");
     Settle();
     if (!Element(2).Focused())
       return false;
-    type(Element(2), "64");
+    Type(Element(2), "64");
     Settle();
     return Element(3).Focused() && Element(1).Color() == clWhite && Element(3).Color() == 0x008000;
   })) << "a whole score moves on to the next edit, the one left white, the one entered green";
-  EXPECT_EQ(Element(1).Text(), "10.0");
+  EXPECT_EQ(Element(1).GetText(), "10.0");
   EXPECT_EQ(Element(1).Color(), clWhite);
-  EXPECT_EQ(Element(2).Text(), "6.4");
+  EXPECT_EQ(Element(2).GetText(), "6.4");
   EXPECT_EQ(Element(3).Color(), 0x008000) << "the edit entered is green";
 
   ASSERT_TRUE(WhileActive([this] {
@@ -334,7 +398,7 @@ TEST_F(Scoring, TypedElementScoresAreCheckedAndATenAndAHalfIsRefused) {
   })) << "10.5 stays red and keeps the focus";
   EXPECT_EQ(Element(3).Color(), 0x0000FF);
   EXPECT_EQ(Element(3).Font().Color(), clWhite);
-  EXPECT_EQ(Element(3).Text(), "10.5");
+  EXPECT_EQ(Element(3).GetText(), "10.5");
 }
 
 TEST_F(Scoring, TwoInvalidElementEditsDoNotTakeTheFocusFromEachOtherForEver) {
@@ -361,7 +425,7 @@ TEST_F(Scoring, TwoInvalidElementEditsDoNotTakeTheFocusFromEachOtherForEver) {
 
   // Esc empties the edit being scored and makes it green again.
   Key(VK_ESCAPE);
-  EXPECT_EQ(Element(2).Text(), "");
+  EXPECT_EQ(Element(2).GetText(), "");
   EXPECT_EQ(Element(2).Color(), 0x008000);
 }
 

@@ -62,7 +62,7 @@ TEST_F(StartUp, F5ShowsTheWholeDetailsPanelAndTheChatGoesOut) {
   Console.ChooseLocalServer();
   ASSERT_TRUE(Console.ConnectTo(server));
   MainForm->EditMessage->SetText(" on deck ");
-  NamedComponent<TButton>(*MainForm, "ButtonSendMessage").Click();
+  NamedComponent<TMVWSpeedButton>(*MainForm, "ButtonSendMessage").Click();
   ASSERT_TRUE(server.WaitForFrames(2));
   EXPECT_EQ(server.Frames()[1], std::string(1, SOH) + "CMFREEJ1  " + STX + " on deck " + EOT);
 

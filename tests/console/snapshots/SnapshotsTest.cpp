@@ -99,7 +99,7 @@ TEST_F(Snapshots, AnElementJudgesPageWithItsConfirmation) {
   EXPECT_EQ(NamedComponent<TNotebook>(*MainForm, "_Notebook").PageIndex(), 1);
   ExpectSnapshot(*MainForm, "element-judge-page");
 
-  NamedComponent<TButton>(*MainForm, "ButtonSendScore").Click();
+  NamedComponent<TMVWSpeedButton>(*MainForm, "ButtonSendScore").Click();
   EXPECT_TRUE(NamedComponent<TWinControl>(*MainForm, "ScoreConfirmMain").Visible());
   ExpectSnapshot(*MainForm, "element-judge-confirmation");
 }
@@ -209,7 +209,7 @@ TEST_F(Snapshots, TheDifficultyEditorWithABreakdownAndALimitMessage) {
                                           return true;
                                         }});
   EXPECT_EQ(result, mrCancel);
-  EXPECT_EQ(EditorForm->EditBMDD->Text(), "0.50 1.000 0.600 0.200 1.000 1.000 1.000");
+  EXPECT_EQ(EditorForm->EditBMDD->GetText(), "0.50 1.000 0.600 0.200 1.000 1.000 1.000");
   EXPECT_EQ(EditorForm->EditBMDDResults->Caption(), "5.600");
   EXPECT_TRUE(EditorForm->LabelDDError->Visible());
 }

@@ -52,7 +52,7 @@ protected:
   TStrings& Log() { return NamedComponent<TMemo>(*MainForm, "LogFile").Lines(); }
   bool Connected() { return NamedComponent<TIdTCPClient>(*MainForm, "client").Connected(); }
   TButton& ConnectButton() { return NamedComponent<TButton>(*MainForm, "ConnectConsoles"); }
-  TButton& DisconnectButton() { return NamedComponent<TButton>(*MainForm, "DisconnectConsoles"); }
+  TControl& DisconnectButton() { return NamedComponent<TControl>(*MainForm, "DisconnectConsoles"); }
 
   test::TRunningConsole Console;
   std::vector<std::string> Boxes;
@@ -155,14 +155,14 @@ TEST_F(Connection, DisconnectConsoleSaysOffThenClosesAndHomeDoesTheSame) {
 TEST_F(Connection, ChatOfBlanksSendsNothingAndTextIsSentUntrimmed) {
   test::TFakeMeetServer server;
   ConnectTo(server);
-  auto& edit = NamedComponent<TEdit>(*MainForm, "EditMessage");
+  auto& edit = NamedComponent<TMVWEdit>(*MainForm, "EditMessage");
   edit.SetText("   ");
   MainForm->ButtonSendMessageClick(MainForm);
   edit.SetText(" hello ");
   MainForm->ButtonSendMessageClick(MainForm);
   ASSERT_TRUE(server.WaitForFrames(2));
   EXPECT_EQ(server.Frames()[1], Frame("CM", "J1  ", " hello "));
-  EXPECT_EQ(edit.Text(), " hello ");
+  EXPECT_EQ(edit.GetText(), " hello ");
 }
 
 TEST_F(Connection, FailedScoreWritesShowTheNoticeOnceAndReconnectOnce) {

@@ -8,6 +8,7 @@
 #include "platform/ui/Dialogs.h"
 #include "tests/support/CoachCardText.h"
 #include "tests/support/FakeMeetServer.h"
+#include "tests/support/MessagePump.h"
 #include "tests/support/ModalScript.h"
 #include "tests/support/RunningConsole.h"
 #include "tests/support/TemporaryFolder.h"
@@ -63,15 +64,28 @@ protected:
     EditorForm->EditBMBonus->SetText(bonus);
     return test::ShowModalWith(*EditorForm, std::move(steps));
   }
-  // Characters typed at the end of the text, each followed by its key's release. The loop
-  // makes the characters of key presses itself, so only these two are posted.
-  static bool Type(TEdit* edit, const std::string& text) {
-    SendMessageA(edit->Handle(), EM_SETSEL, edit->Text().size(), edit->Text().size());
+  // Characters typed at the end of the text.
+  static bool Type(TMVWEdit* edit, const std::string& text) {
+    SendMessageA(edit->Handle(), EM_SETSEL, edit->GetText().size(), edit->GetText().size());
+    return TypeOver(edit, text);
+  }
+  // Characters typed where the caret is, over the selection, each followed by its key's release.
+  // Backspace goes as its key press, which is what erases; the others as their characters, since
+  // the loop would make a second character of their presses.
+  static bool TypeOver(TMVWEdit* edit, const std::string& text) {
     for (char c : text) {
-      PostMessageA(edit->Handle(), WM_CHAR, static_cast<unsigned char>(c), 1);
+      if (c == '\b')
+        PostMessageA(edit->Handle(), WM_KEYDOWN, VK_BACK, 1);
+      else
+        PostMessageA(edit->Handle(), WM_CHAR, static_cast<unsigned char>(c), 1);
       PostMessageA(edit->Handle(), WM_KEYUP, LOBYTE(VkKeyScanA(c)), 0xC0000001);
     }
     return true;
+  }
+  // The edit has the focus and its whole text is selected, as on entering it.
+  static bool EnteredWhole(TMVWEdit* edit) {
+    return test::TakeFocus(edit->Handle()) && edit->SelStart() == 1 &&
+           edit->SelLength() == static_cast<int>(edit->GetText().size());
   }
   static bool Press(WORD key) {
     PostMessageA(EditorForm->EditBMDifficulty->Handle(), WM_KEYDOWN, key, 1);
@@ -90,7 +104,7 @@ protected:
   }
   // What the controller sees: the breakdown, the total and the message if one shows.
   static std::vector<std::string> Shown() {
-    std::vector<std::string> shown = {EditorForm->EditBMDD->Text(),
+    std::vector<std::string> shown = {EditorForm->EditBMDD->GetText(),
                                       EditorForm->EditBMDDResults->Caption()};
     if (EditorForm->LabelDDError->Visible())
       shown.push_back(EditorForm->LabelDDError->Caption());
@@ -127,8 +141,8 @@ TEST_F(Editor, EveryKeyRecalculatesAndOKReturnsTheNewDeclarationAndItsDD) {
             },
             [] { return Click("ButtonOK"); }});
   EXPECT_EQ(result, mrOk);
-  EXPECT_EQ(EditorForm->EditBMDifficulty->Text(), "T5a C2c+ C2a+*0.5 T5a T5a T5a");
-  EXPECT_EQ(EditorForm->EditBMBonus->Text(), "4PC");
+  EXPECT_EQ(EditorForm->EditBMDifficulty->GetText(), "T5a C2c+ C2a+*0.5 T5a T5a T5a");
+  EXPECT_EQ(EditorForm->EditBMBonus->GetText(), "4PC");
   EXPECT_EQ(EditorForm->EditBMDDResults->Caption(), "5.600");
   EXPECT_FALSE(IsWindowVisible(EditorForm->Handle()));
   EXPECT_TRUE(Boxes.empty());
@@ -136,6 +150,26 @@ TEST_F(Editor, EveryKeyRecalculatesAndOKReturnsTheNewDeclarationAndItsDD) {
   EXPECT_EQ(EditorForm->GridDDElements->Cells(0, 0), "C2a+");
   EXPECT_EQ(EditorForm->GridDDElements->Cells(1, 0), "0.5");
   EXPECT_EQ(EditorForm->GridDDElements->Cells(0, 5), "T5a");
+}
+
+// The controller re-declares by typing over what the grid gave: entering an edit selects it all.
+TEST_F(Editor, EnteringAnEditSelectsItsTextSoTypingReplacesTheDeclaration) {
+  const TModalResult result = Edit("T5a C2c+", "4PC",
+                                   {[] { return EnteredWhole(EditorForm->EditBMDifficulty); },
+                                    [] { return TypeOver(EditorForm->EditBMDifficulty, "C2a+"); },
+                                    [] {
+                                      return ExpectShown({"0.50 0.400", "1.200"});
+                                    },
+                                    [] { return EnteredWhole(EditorForm->EditBMBonus); },
+                                    [] { return TypeOver(EditorForm->EditBMBonus, "x"); },
+                                    [] {
+                                      return ExpectShown({"0.50 0.400", "0.900"});
+                                    },
+                                    [] { return Click("ButtonOK"); }});
+  EXPECT_EQ(result, mrOk);
+  EXPECT_EQ(EditorForm->EditBMDifficulty->GetText(), "C2a+");
+  EXPECT_EQ(EditorForm->EditBMBonus->GetText(), "X");
+  EXPECT_EQ(EditorForm->EditBMDDResults->Caption(), "0.900");
 }
 
 // A stale DD must never leave with new texts.
@@ -155,7 +189,7 @@ TEST_F(Editor, AFactorThatIsNoNumberShowsItsErrorAndOKKeepsTheFormOpen) {
        },
        [] { return Click("ButtonOK"); }});
   EXPECT_EQ(result, mrOk);
-  EXPECT_EQ(EditorForm->EditBMDifficulty->Text(), "T5a C2a+*0.5");
+  EXPECT_EQ(EditorForm->EditBMDifficulty->GetText(), "T5a C2a+*0.5");
   EXPECT_EQ(EditorForm->EditBMDDResults->Caption(), "1.700");
 }
 
@@ -289,7 +323,7 @@ TEST_F(Editor, ADoubleClickOnAHybridRowReDeclaresItForTheNextSheet) {
   EXPECT_FALSE(doubleClick(1, {cancel})) << "a TRE row";
   EXPECT_FALSE(doubleClick(0, {cancel})) << "the heading row";
   ASSERT_TRUE(doubleClick(2, {[] {
-                                EXPECT_EQ(EditorForm->EditBMDifficulty->Text(), "T5a");
+                                EXPECT_EQ(EditorForm->EditBMDifficulty->GetText(), "T5a");
                                 return Type(EditorForm->EditBMDifficulty, " C2c+");
                               },
                               [] { return Type(EditorForm->EditBMBonus, "4pc"); }, cancel}));

@@ -121,7 +121,7 @@ TEST_F(Scoring, AnElementJudgeScoresEveryElementAndSeesTheReceipt) {
   Key(VK_RETURN);
   ASSERT_TRUE(Confirmation().Visible());
   EXPECT_EQ(Confirmation().Color(), 0x0000FF);
-  EXPECT_FALSE(NamedComponent<TButton>(*MainForm, "ButtonSendScore").Enabled());
+  EXPECT_FALSE(NamedComponent<TMVWSpeedButton>(*MainForm, "ButtonSendScore").Enabled());
   Key(VK_RETURN);
   EXPECT_EQ(LastSent(), ConsoleFrame("J1  ", "7.25\x12"
                                              "10.00\x12"
@@ -341,9 +341,9 @@ TEST_F(Scoring, AJudgeWhoChangesRoleFindsTheSendButtonOnTheNewPage) {
   Console.App().ProcessMessages();
 
   EXPECT_EQ(NamedComponent<TNotebook>(*MainForm, "_Notebook").PageIndex(), 1);
-  auto& send = NamedComponent<TButton>(*MainForm, "ButtonSendScore");
-  ASSERT_TRUE(send.HandleAllocated());
-  EXPECT_TRUE(IsWindowVisible(send.Handle()));
+  auto& send = NamedComponent<TMVWSpeedButton>(*MainForm, "ButtonSendScore");
+  EXPECT_TRUE(send.Visible());
+  EXPECT_TRUE(IsWindowVisible(send.Parent()->Handle()));
   EXPECT_EQ(GetParent(NamedComponent<TPanel>(*MainForm, "PanelRight").Handle()),
             NamedComponent<TPanel>(*MainForm, "PanelDET").Handle());
   Press("ButtonSendScore");
@@ -362,20 +362,20 @@ TEST_F(Scoring, OneKeyPressIsOneActionWhateverHasTheFocus) {
   auto& scores = NamedComponent<TStringGrid>(*MainForm, "GridDetailedScores");
   EXPECT_EQ(scores.Cells(1, 0), "7.25") << "the grid shows what Accept sends";
   EXPECT_EQ(MainForm->ScoreCursor, 1);
-  KeyTo("ScoreConfirmAccept", VK_RETURN);
+  KeyTo("ScoreConfirmButtons", VK_RETURN);
   const std::string score = ConsoleFrame("J1  ", "7.25\x12"
                                                  "0.00\x12");
   EXPECT_EQ(NewFrames(), std::vector<std::string>{score}) << "one Enter, one score";
 
   // After a receipt and its withdrawal, the next score waits for Accept under its own title.
   Receive(ServerFrame("TX", "J1  " + std::string(1, DC1)));
-  KeyTo("ScoreConfirmAccept", VK_ESCAPE);
+  KeyTo("ScoreConfirmButtons", VK_ESCAPE);
   KeyTo("PanelKeypadDetailed", VK_RETURN);
   EXPECT_EQ(Confirmation().Color(), 0x0000FF);
   EXPECT_EQ(Label("ScoreConfirmTitle").Caption(), "Score Confirmation");
 
   // F9 leaves for the Opening page, where Enter presses the button that has the focus.
-  KeyTo("ScoreConfirmAccept", VK_F9);
+  KeyTo("ScoreConfirmButtons", VK_F9);
   EXPECT_EQ(NamedComponent<TNotebook>(*MainForm, "_Notebook").PageIndex(), 0);
   ASSERT_TRUE(Server.WaitForClientClose());
   test::TFakeMeetServer second;
@@ -436,7 +436,8 @@ TEST_F(Scoring, ADifficultyControllersDecisionsReachTheServerAsTheyAreMade) {
   touch(2, 1);
   EXPECT_EQ(NewFrames(), (std::vector<std::string>{sheet("01000", "0.00", "Working"),
                                                    sheet("01010", "1.5000", "Working")}));
-  EXPECT_EQ(NamedComponent<TButton>(*MainForm, "ButtonSendScore").Caption(), "Send / Enter");
+  EXPECT_EQ(NamedComponent<TMVWSpeedButton>(*MainForm, "ButtonSendScore").Caption(),
+            "Send / Enter");
   Key(VK_RETURN);
   EXPECT_EQ(NewFrames(), std::vector<std::string>{sheet("01010", "1.5000", "Done")});
 

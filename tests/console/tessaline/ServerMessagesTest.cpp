@@ -118,8 +118,8 @@ TEST_F(ServerMessages, FramesAreLoggedAndUnknownCodesChangeNothing) {
 }
 
 TEST_F(ServerMessages, NextAthleteShowsOrderTeamAndNamesAndResetsTheSendButtons) {
-  Part<TButton>("ButtonSendScore").SetEnabled(false);
-  Part<TButton>("ButtonSendScore").SetCaption("Thank You");
+  Part<TMVWSpeedButton>("ButtonSendScore").SetEnabled(false);
+  Part<TMVWSpeedButton>("ButtonSendScore").SetCaption("Thank You");
   Part<TWinControl>("ScoreConfirmMain").Show();
   Part<TPanel>("PanelKeypad").Hide();
   Receive("AI", "ZEL ", "No 12[DC1]Team Blue;Anna Lee;Bea Moss;[DC2]2");
@@ -132,7 +132,7 @@ TEST_F(ServerMessages, NextAthleteShowsOrderTeamAndNamesAndResetsTheSendButtons)
     EXPECT_EQ(Caption(button), "Send / Enter") << button;
     EXPECT_EQ(Part<TControl>(button).Color(), clSilver) << button;
   }
-  EXPECT_TRUE(Part<TButton>("ButtonSendScore").Enabled());
+  EXPECT_TRUE(Part<TMVWSpeedButton>("ButtonSendScore").Enabled());
   EXPECT_EQ(Caption("ScoreConfirmTitle"), "Score Confirmation");
   EXPECT_FALSE(Part<TWinControl>("ScoreConfirmMain").Visible());
   EXPECT_TRUE(Part<TPanel>("PanelKeypad").Visible());
@@ -317,7 +317,7 @@ TEST_F(ServerMessages, ReceiptForThisRoleTurnsTheConfirmationGreenAndOthersChang
     EXPECT_EQ(Part<TControl>(button).Color(), clGreen) << button;
   }
   EXPECT_EQ(Caption("ButtonSendScore"), "Thank You");
-  EXPECT_EQ(Part<TButton>("ButtonSendScore").Color(), clLime);
+  EXPECT_EQ(Part<TMVWSpeedButton>("ButtonSendScore").Color(), clLime);
 }
 
 TEST_F(ServerMessages, ReceiptOffTheDifficultyPageLeavesTheScoreButton) {
@@ -327,7 +327,7 @@ TEST_F(ServerMessages, ReceiptOffTheDifficultyPageLeavesTheScoreButton) {
   Receive("TX", "ZEL ", "J3  [DC1]");
   EXPECT_EQ(Caption("ScoreConfirmTitle"), "Received - Thank You");
   EXPECT_EQ(Caption("ButtonSendScore"), "Send / Enter");
-  EXPECT_EQ(Part<TButton>("ButtonSendScore").Color(), clSilver);
+  EXPECT_EQ(Part<TMVWSpeedButton>("ButtonSendScore").Color(), clSilver);
 }
 
 TEST_F(ServerMessages, OtherConsolesScoresGoToTheirPlacesOnTheRefereesGrid) {
@@ -571,7 +571,7 @@ TEST_F(ServerMessages, AnswersToJoinAndPresenceReachTheServer) {
   EXPECT_EQ(frames[2], Frame("CN", "J1  ", MainForm->OwnHostName));
   EXPECT_EQ(frames[3], Frame("CS", "J1  ", "Active"));
   EXPECT_EQ(frames[4], Frame("CS", "J1  ", "Active 87%"));
-  Part<TButton>("DisconnectConsoles").Click();
+  Part<TControl>("DisconnectConsoles").Click();
 }
 
 } // namespace

@@ -288,7 +288,7 @@ TEST_F(Tessaline, RefreshingTheAddressListKeepsThisComputerFirstAndSelected) {
   StartConsole();
   const int count = Hosts().Items().Count();
   Hosts().SetItemIndex(-1);
-  SendMessageA(Part<TButton>("ButtonRefresh").Handle(), BM_CLICK, 0, 0);
+  test::ClickWithMouse(Part<TControl>("ButtonRefresh"));
   EXPECT_EQ(Hosts().Items().Count(), count) << "refreshing added or lost addresses";
   EXPECT_EQ(Hosts().Items().Strings(0), "This Computer");
   EXPECT_EQ(Hosts().ItemIndex(), 0);
@@ -393,8 +393,7 @@ TEST_F(Tessaline, CancellingTheExitQuestionKeepsTheConsoleButStopsTheRoutineCloc
   const TWay ways[] = {
       {"Close", [] { MainForm->Close(); }},
       {"close box", [] { SendMessageA(MainForm->Handle(), WM_CLOSE, 0, 0); }},
-      {"Exit button",
-       [this] { SendMessageA(Part<TButton>("ButtonExit").Handle(), BM_CLICK, 0, 0); }},
+      {"Exit button", [this] { test::ClickWithMouse(Part<TControl>("ButtonExit")); }},
   };
   for (const TWay& way : ways) {
     Boxes.clear();
