@@ -69,9 +69,10 @@ void TMVWRadioGroupButton::WndProc(TMessage& message) {
   if (SwallowedByGroup(message, *Group_))
     return;
   TMVWRadioButton::WndProc(message);
-  // The group moves the choice with the arrow keys, not the form.
+  // The group moves the choice with the arrow keys, and it alone passes Enter, Esc and
+  // accelerators on to the form, so that each acts once.
   if (message.Msg == WM_GETDLGCODE)
-    message.Result |= DLGC_WANTARROWS;
+    message.Result |= DLGC_WANTALLKEYS;
   PassKeysToGroup(message, *Group_, true);
 }
 

@@ -1,4 +1,5 @@
 #include "platform/rtl/Exceptions.h"
+#include "platform/ui/Buttons.h"
 #include "platform/ui/Forms.h"
 #include "tests/support/MessagePump.h"
 #include "tests/support/OffScreen.h"
@@ -227,7 +228,8 @@ TEST(Groups, RepaintsLeaveNoGdiObjectBehind) {
 }
 
 // Tab and Shift+Tab move the focus one control at a time: into a group that is a tab stop (its
-// checked button), out of it from that button, and past a group that is not.
+// checked button), out of it from that button, and past a group that is not; Enter on a button
+// reaches the form once.
 TEST(RadioGroupFocus, TabAndShiftTabStepOverTheGroupOnce) {
   TMVWFoundation foundation;
   TForm form(nullptr);
@@ -282,6 +284,15 @@ TEST(RadioGroupFocus, TabAndShiftTabStepOverTheGroupOnce) {
     ASSERT_TRUE(test::TakeFocus(step.From->Handle())) << i;
     EXPECT_EQ(press(*step.From, step.Shift), step.Entered) << "step " << i;
   }
+  auto* ok = new TButton(&form);
+  ok->SetParent(&form);
+  ok->SetBounds(220, 10, 60, 25);
+  ok->SetDefault(true);
+  int okClicks = 0;
+  ok->OnClick = [&okClicks](TObject*) { ++okClicks; };
+  ASSERT_TRUE(test::TakeFocus(group->Buttons(1)->Handle()));
+  SendMessageA(group->Buttons(1)->Handle(), WM_KEYDOWN, VK_RETURN, 0);
+  EXPECT_EQ(okClicks, 1) << "Enter clicks the default button once";
   form.Hide();
 }
 
