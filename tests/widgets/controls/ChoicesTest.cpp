@@ -228,8 +228,8 @@ TEST(Groups, RepaintsLeaveNoGdiObjectBehind) {
 }
 
 // Tab and Shift+Tab move the focus one control at a time: into a group that is a tab stop (its
-// checked button), out of it from that button, and past a group that is not; Enter on a button
-// reaches the form once.
+// checked button), out of it from that button, and past a group that is not; Enter and
+// accelerators typed on a button reach the form once.
 TEST(RadioGroupFocus, TabAndShiftTabStepOverTheGroupOnce) {
   TMVWFoundation foundation;
   TForm form(nullptr);
@@ -293,6 +293,12 @@ TEST(RadioGroupFocus, TabAndShiftTabStepOverTheGroupOnce) {
   ASSERT_TRUE(test::TakeFocus(group->Buttons(1)->Handle()));
   SendMessageA(group->Buttons(1)->Handle(), WM_KEYDOWN, VK_RETURN, 0);
   EXPECT_EQ(okClicks, 1) << "Enter clicks the default button once";
+  auto* autosave = new TMVWCheckBox(&form);
+  autosave->SetParent(&form);
+  autosave->SetBounds(220, 50, 70, 17);
+  autosave->SetCaption("&Autosave");
+  SendMessageA(group->Buttons(1)->Handle(), WM_CHAR, 'a', 0);
+  EXPECT_TRUE(autosave->Checked()) << "an accelerator toggles once";
   form.Hide();
 }
 
