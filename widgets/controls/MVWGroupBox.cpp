@@ -20,6 +20,20 @@ TMVWRect FromRECT(const RECT& r) {
   return TMVWRect{r.left, r.top, r.right, r.bottom};
 }
 
+// use(theme) with the "BUTTON" theme data of the window, closed again afterwards; false when
+// they cannot be opened.
+template <class F> bool WithButtonTheme(HWND window, F use) {
+  const TMVWXPStyles& styles = XPStyles();
+  if (!styles.OpenThemeData || !styles.CloseThemeData)
+    return false;
+  HTHEME theme = styles.OpenThemeData(window, L"BUTTON");
+  if (!theme)
+    return false;
+  const bool result = use(theme);
+  styles.CloseThemeData(theme);
+  return result;
+}
+
 } // namespace
 
 TMVWCustomGroupBox::TMVWCustomGroupBox(TComponent* owner) : TMVWCustomParentPanel(owner) {
@@ -154,7 +168,8 @@ void TMVWCustomGroupBox::Paint() {
   DrawFxCaptionRect(static_cast<TMVWAlignment>(place.TextAlignment), text, &Fx_, caption, 0,
                     ShowAccelChar_, false, CaptionFont_, ToRECT(places.CaptionBand));
   const RECT back = ToRECT(CaptionBackground(Alignment_, FromRECT(caption)));
-  if (!HasBackImage() || !PaintParentBack(canvas, back, 0, POINT{0, 0})) {
+  if ((!HasBackImage() || !PaintParentBack(canvas, back, 0, POINT{0, 0})) &&
+      !PaintThemedCaptionBack(canvas, back)) {
     canvas.Brush().SetStyle(bsSolid);
     canvas.Brush().SetColor(Color());
     canvas.FillRect(back);
@@ -167,15 +182,32 @@ void TMVWCustomGroupBox::Paint() {
 
 bool TMVWCustomGroupBox::PaintThemedFrame(TCanvas& canvas, const RECT& frame) {
   const TMVWXPStyles& styles = XPStyles();
-  if (!styles.OpenThemeData || !styles.DrawThemeBackground || !styles.CloseThemeData)
+  return styles.DrawThemeBackground && WithButtonTheme(Handle(), [&](HTHEME theme) {
+           styles.DrawThemeBackground(theme, canvas.Handle(), ThemeGroupBoxPart, ThemeState(),
+                                      &frame, nullptr);
+           return true;
+         });
+}
+
+bool TMVWCustomGroupBox::PaintThemedCaptionBack(TCanvas& canvas, const RECT& back) {
+  const TMVWXPStyles& styles = XPStyles();
+  if (!ThemedLook() || !styles.IsThemeBackgroundPartiallyTransparent ||
+      !styles.DrawThemeParentBackground)
     return false;
-  HTHEME theme = styles.OpenThemeData(Handle(), L"BUTTON");
-  if (!theme)
+  const bool seeThrough = WithButtonTheme(Handle(), [&](HTHEME theme) {
+    return styles.IsThemeBackgroundPartiallyTransparent(theme, ThemeGroupBoxPart, ThemeState()) !=
+           FALSE;
+  });
+  if (!seeThrough)
     return false;
-  styles.DrawThemeBackground(theme, canvas.Handle(), ThemeGroupBoxPart, Enabled() ? 1 : 2, &frame,
-                             nullptr);
-  styles.CloseThemeData(theme);
-  return true;
+  // The whole client area is asked for and clipped here, so the parent lands at the window's
+  // own offset whatever a library makes of a rectangle.
+  HDC dc = canvas.Handle();
+  const int saved = SaveDC(dc);
+  IntersectClipRect(dc, back.left, back.top, back.right, back.bottom);
+  const HRESULT drawn = styles.DrawThemeParentBackground(Handle(), dc, nullptr);
+  RestoreDC(dc, saved);
+  return SUCCEEDED(drawn);
 }
 
 void TMVWCustomGroupBox::WndProc(TMessage& message) {

@@ -44,6 +44,11 @@ private:
   void CaptionFontChanged();
   // False when the theme could not be opened.
   bool PaintThemedFrame(TCanvas& canvas, const RECT& frame);
+  // The group-box part's state: 1 enabled, 2 disabled.
+  int ThemeState() { return Enabled() ? 1 : 2; }
+  // The parent's background under the caption, where the themed frame lets it show; false
+  // when the theme has nothing to show through.
+  bool PaintThemedCaptionBack(TCanvas& canvas, const RECT& back);
 
   TMVWGroupCaptionAlign Alignment_ = gcaTopLeft;
   std::int32_t CaptionOffset_ = 8;

@@ -23,8 +23,11 @@ bool SwallowedByGroup(TMessage& message, TMVWCustomButtonGroup& group) {
   return true;
 }
 
-// Keys go on to the group after the button has handled them.
-void ForwardKeyToGroup(const TMessage& message, TMVWCustomButtonGroup& group, bool keyUpToo) {
+// Keys go on to the group after the button has handled them. Tab is the group's alone, so that
+// the focus moves once, from the group's place in the tab order.
+void PassKeysToGroup(TMessage& message, TMVWCustomButtonGroup& group, bool keyUpToo) {
+  if (message.Msg == WM_GETDLGCODE)
+    message.Result |= DLGC_WANTTAB;
   const bool key =
       message.Msg == WM_CHAR || message.Msg == WM_KEYDOWN || (keyUpToo && message.Msg == WM_KEYUP);
   if (key && group.HandleAllocated())
@@ -66,10 +69,11 @@ void TMVWRadioGroupButton::WndProc(TMessage& message) {
   if (SwallowedByGroup(message, *Group_))
     return;
   TMVWRadioButton::WndProc(message);
-  // The group moves the choice with the arrow keys, not the form.
+  // The group moves the choice with the arrow keys, and it alone passes Enter, Esc and
+  // accelerators on to the form, so that each acts once.
   if (message.Msg == WM_GETDLGCODE)
-    message.Result |= DLGC_WANTARROWS;
-  ForwardKeyToGroup(message, *Group_, true);
+    message.Result |= DLGC_WANTALLKEYS;
+  PassKeysToGroup(message, *Group_, true);
 }
 
 TMVWCheckGroupButton::TMVWCheckGroupButton(TMVWCustomButtonGroup* group)
@@ -92,7 +96,7 @@ void TMVWCheckGroupButton::WndProc(TMessage& message) {
   if (SwallowedByGroup(message, *Group_))
     return;
   TMVWCustomCheckBox::WndProc(message);
-  ForwardKeyToGroup(message, *Group_, false);
+  PassKeysToGroup(message, *Group_, false);
 }
 
 } // namespace marivo

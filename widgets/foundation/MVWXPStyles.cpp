@@ -76,4 +76,12 @@ void UnbindXPStyles() {
   Binding = TMVWXPStyles();
 }
 
+TMVWXPStylesSeam::TMVWXPStylesSeam(const TMVWXPStyles& entries) : Bound_(Binding) {
+  Binding = entries;
+}
+
+TMVWXPStylesSeam::~TMVWXPStylesSeam() {
+  Binding = Bound_;
+}
+
 } // namespace marivo

@@ -55,4 +55,17 @@ const TMVWXPStyles& XPStyles();
 void BindXPStyles(const char* libraryName = "UxTheme.dll");
 void UnbindXPStyles();
 
+// For tests: while it lives, its entries answer in place of the binding's (start from a copy of
+// XPStyles() and change the entries to force); the binding's come back when it goes.
+class TMVWXPStylesSeam {
+public:
+  explicit TMVWXPStylesSeam(const TMVWXPStyles& entries);
+  ~TMVWXPStylesSeam();
+  TMVWXPStylesSeam(const TMVWXPStylesSeam&) = delete;
+  TMVWXPStylesSeam& operator=(const TMVWXPStylesSeam&) = delete;
+
+private:
+  TMVWXPStyles Bound_;
+};
+
 } // namespace marivo

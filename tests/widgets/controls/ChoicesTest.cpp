@@ -1,13 +1,17 @@
 #include "platform/rtl/Exceptions.h"
+#include "platform/ui/Buttons.h"
 #include "platform/ui/Forms.h"
 #include "tests/support/MessagePump.h"
 #include "tests/support/OffScreen.h"
 #include "widgets/controls/MVWCheckBox.h"
 #include "widgets/controls/MVWCustomCheckGroup.h"
+#include "widgets/controls/MVWEdit.h"
 #include "widgets/controls/MVWGroupBox.h"
 #include "widgets/controls/MVWRadioButton.h"
 #include "widgets/controls/MVWRadioGroup.h"
+#include "widgets/controls/portable/MVWGroupLayout.h"
 #include "widgets/foundation/MVWApplication.h"
+#include "widgets/foundation/MVWFXCaption.h"
 #include "widgets/foundation/MVWGdiHandles.h"
 #include "widgets/foundation/MVWUnits.h"
 #include "widgets/foundation/MVWXPStyles.h"
@@ -223,6 +227,81 @@ TEST(Groups, RepaintsLeaveNoGdiObjectBehind) {
   form.Hide();
 }
 
+// Tab and Shift+Tab move the focus one control at a time: into a group that is a tab stop (its
+// checked button), out of it from that button, and past a group that is not; Enter and
+// accelerators typed on a button reach the form once.
+TEST(RadioGroupFocus, TabAndShiftTabStepOverTheGroupOnce) {
+  TMVWFoundation foundation;
+  TForm form(nullptr);
+  form.SetBounds(0, 0, 300, 220);
+  std::vector<std::string> entered;
+  const auto watch = [&entered](TWinControl& control, const std::string& name) {
+    control.OnEnter = [&entered, name](TObject*) { entered.push_back(name); };
+  };
+  auto* first = new TMVWEdit(&form);
+  first->SetParent(&form);
+  first->SetBounds(10, 10, 200, 21);
+  watch(*first, "first");
+  auto* group = new TMVWRadioGroup(&form);
+  group->SetParent(&form);
+  group->SetBounds(10, 40, 200, 100);
+  group->SetCaption("Which Event");
+  group->Items().Add("Free Routine");
+  group->Items().Add("Technical Routine");
+  group->SetItemIndex(1);
+  watch(*group->Buttons(0), "button 0");
+  watch(*group->Buttons(1), "button 1");
+  auto* last = new TMVWEdit(&form);
+  last->SetParent(&form);
+  last->SetBounds(10, 150, 200, 21);
+  watch(*last, "last");
+  form.Show();
+  const auto press = [&entered](TWinControl& from, bool shift) {
+    BYTE state[256];
+    GetKeyboardState(state);
+    state[VK_SHIFT] = shift ? 0x80 : 0;
+    SetKeyboardState(state);
+    entered.clear();
+    SendMessageA(from.Handle(), WM_KEYDOWN, VK_TAB, 0);
+    state[VK_SHIFT] = 0;
+    SetKeyboardState(state);
+    return entered;
+  };
+  using TEntered = std::vector<std::string>;
+  struct Step {
+    bool GroupTabStop;
+    TWinControl* From;
+    bool Shift;
+    TEntered Entered;
+  };
+  const Step steps[] = {
+      {true, first, false, {"button 1"}}, {true, group->Buttons(1), false, {"last"}},
+      {true, last, true, {"button 1"}},   {true, group->Buttons(1), true, {"first"}},
+      {false, first, false, {"last"}},    {false, last, true, {"first"}}};
+  for (std::size_t i = 0; i < std::size(steps); ++i) {
+    const Step& step = steps[i];
+    group->SetTabStop(step.GroupTabStop);
+    ASSERT_TRUE(test::TakeFocus(step.From->Handle())) << i;
+    EXPECT_EQ(press(*step.From, step.Shift), step.Entered) << "step " << i;
+  }
+  auto* ok = new TButton(&form);
+  ok->SetParent(&form);
+  ok->SetBounds(220, 10, 60, 25);
+  ok->SetDefault(true);
+  int okClicks = 0;
+  ok->OnClick = [&okClicks](TObject*) { ++okClicks; };
+  ASSERT_TRUE(test::TakeFocus(group->Buttons(1)->Handle()));
+  SendMessageA(group->Buttons(1)->Handle(), WM_KEYDOWN, VK_RETURN, 0);
+  EXPECT_EQ(okClicks, 1) << "Enter clicks the default button once";
+  auto* autosave = new TMVWCheckBox(&form);
+  autosave->SetParent(&form);
+  autosave->SetBounds(220, 50, 70, 17);
+  autosave->SetCaption("&Autosave");
+  SendMessageA(group->Buttons(1)->Handle(), WM_CHAR, 'a', 0);
+  EXPECT_TRUE(autosave->Checked()) << "an accelerator toggles once";
+  form.Hide();
+}
+
 struct TCycle {
   bool AllowGrayed;
   std::vector<TCheckBoxState> States;
@@ -404,6 +483,81 @@ TEST_F(ThemedLook, AWindowsFramedGroupBoxTakesTheThemedFrame) {
       auto want = expected(themed, enabled);
       EXPECT_EQ(testing::CountOther(picture, [&](int x, int y) { return want->Pixels(x, y); }), 0)
           << "themed " << themed << " enabled " << enabled;
+    }
+}
+
+BOOL WINAPI SeeThroughPart(HTHEME, int, int) {
+  return TRUE;
+}
+
+BOOL WINAPI OpaquePart(HTHEME, int, int) {
+  return FALSE;
+}
+
+// The caption's background: the parent shows through a see-through themed frame, only under the
+// caption; otherwise the group's own colour. The theme's answer is forced both ways.
+TEST_F(ThemedLook, TheCaptionBackShowsTheParentThroughASeeThroughThemedFrame) {
+  constexpr TColor parentColour = 0x0000FF00;
+  constexpr TColor groupColour = 0x00F0E0D0;
+  Form.SetColor(parentColour);
+  Form.SetBounds(0, 0, 300, 200);
+  auto* group = new testing::TOffScreen<TMVWGroupBox>(&Form);
+  group->SetParent(&Form);
+  group->SetBounds(20, 30, 180, 120);
+  group->SetCaption("Server");
+  group->SetColor(groupColour);
+  Form.Show();
+  enum TWidened { wLeft, wBottom, wTop };
+  const std::pair<TMVWGroupCaptionAlign, TWidened> sides[] = {{gcaTopLeft, wLeft},
+                                                              {gcaBottomCenter, wLeft},
+                                                              {gcaLeftCenter, wBottom},
+                                                              {gcaRightBottom, wTop}};
+  struct Look {
+    bool Themes, SeeThrough;
+  };
+  for (const auto& [align, widened] : sides)
+    for (const Look& look : {Look{true, true}, Look{true, false}, Look{false, true}}) {
+      group->SetAlignment(align);
+      MVWApplication->SetThemeActiveSeam(look.Themes);
+      TMVWXPStyles forced = XPStyles();
+      forced.IsThemeBackgroundPartiallyTransparent = look.SeeThrough ? SeeThroughPart : OpaquePart;
+      TMVWXPStylesSeam seam(forced);
+      TBitmap picture;
+      group->PaintOn(picture);
+
+      const TMVWRect band = GroupFrame(align, group->CaptionOffset(), group->CaptionHeight(),
+                                       group->ClientWidth(), group->ClientHeight())
+                                .CaptionBand;
+      TMVWFxCaption fx;
+      fx.Assign(group->CaptionStyle());
+      RECT caption{};
+      DrawFxCaptionRect(static_cast<TMVWAlignment>(GroupCaptionPlaces[align].TextAlignment),
+                        "Server", &fx, caption, 0, true, false, group->CaptionFont(),
+                        RECT{band.Left, band.Top, band.Right, band.Bottom});
+      const TMVWRect back = CaptionBackground(
+          align, TMVWRect{caption.left, caption.top, caption.right, caption.bottom});
+      // Where the background reaches beyond the caption: no text is drawn there.
+      const RECT strip = widened == wLeft ? RECT{back.Left, back.Top, back.Left + 2, back.Bottom}
+                         : widened == wBottom
+                             ? RECT{back.Left, back.Bottom - 2, back.Right, back.Bottom}
+                             : RECT{back.Left, back.Top, back.Right, back.Top + 2};
+      const bool parentShows = look.Themes && look.SeeThrough;
+      const std::string why = "align " + std::to_string(align) + " themes " +
+                              std::to_string(look.Themes) + " see-through " +
+                              std::to_string(look.SeeThrough);
+      const RECT under{back.Left, back.Top, back.Right, back.Bottom};
+      int stripOther = 0;
+      int parentOutside = 0;
+      for (int y = 0; y < picture.Height(); ++y)
+        for (int x = 0; x < picture.Width(); ++x) {
+          const TColor seen = picture.Pixels(x, y);
+          if (PtInRect(&strip, POINT{x, y}))
+            stripOther += seen != (parentShows ? parentColour : groupColour);
+          else if (!PtInRect(&under, POINT{x, y}))
+            parentOutside += seen == parentColour;
+        }
+      EXPECT_EQ(stripOther, 0) << why;
+      EXPECT_EQ(parentOutside, 0) << why << ": the parent shows under the caption only";
     }
 }
 
