@@ -23,11 +23,12 @@ bool SwallowedByGroup(TMessage& message, TMVWCustomButtonGroup& group) {
   return true;
 }
 
-// Keys go on to the group after the button has handled them.
+// Keys go on to the group after the button has handled them; a key the form took (now 0) does
+// not, or the form would see it twice.
 void ForwardKeyToGroup(const TMessage& message, TMVWCustomButtonGroup& group, bool keyUpToo) {
   const bool key =
       message.Msg == WM_CHAR || message.Msg == WM_KEYDOWN || (keyUpToo && message.Msg == WM_KEYUP);
-  if (key && group.HandleAllocated())
+  if (key && message.WParam != 0 && group.HandleAllocated())
     SendMessageA(group.Handle(), message.Msg, message.WParam, message.LParam);
 }
 
