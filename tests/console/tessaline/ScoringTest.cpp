@@ -98,6 +98,22 @@ protected:
   std::size_t Expected = 1;
 };
 
+// The hidden test mode: its box checked when the role's page comes up starts the 3-second timer,
+// which presses Send on the scoring page; unchecked at the next page, the timer stays off.
+TEST_F(Scoring, TheTestModeBoxDecidesWhetherSendIsPressedEveryThreeSeconds) {
+  auto& testMode = NamedComponent<TMVWCheckBox>(*MainForm, "CheckBoxTest");
+  auto& timer = NamedComponent<TTimer>(*MainForm, "TestTimer");
+  testMode.SetChecked(true);
+  ConnectAs(0);
+  EXPECT_TRUE(timer.Enabled());
+  EXPECT_FALSE(Confirmation().Visible());
+  Console.Clock().Advance(3000);
+  EXPECT_TRUE(Confirmation().Visible()) << "Send was not pressed";
+  testMode.SetChecked(false);
+  MainForm->ShowRolePage();
+  EXPECT_FALSE(timer.Enabled());
+}
+
 TEST_F(Scoring, AnElementJudgeScoresEveryElementAndSeesTheReceipt) {
   ConnectAs(0);
   EXPECT_EQ(NamedComponent<TNotebook>(*MainForm, "_Notebook").PageIndex(), 1);
