@@ -11,6 +11,7 @@
 #include "platform/rtl/ClassRegistry.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Dialogs.h"
+#include "widgets/controls/MVWGroupBox.h"
 #include "widgets/controls/MVWPanelClasses.h"
 
 #include <windows.h>
@@ -154,7 +155,7 @@ void TConsoleForm::ButtonExitClick(TObject*) {
   Close();
 }
 
-void TConsoleForm::ClientChoiceChange(TObject*) {
+void TConsoleForm::ClientChoiceChange(TObject*, int) {
   ReadRoleChoice();
 }
 
@@ -257,6 +258,9 @@ void TConsoleForm::ShowScoreboard(const std::string& payload) {
 void TConsoleForm::Register() {
   static const bool registered = [] {
     RegisterButtonControlClasses();
+    RegisterCheckBoxClasses();
+    RegisterGroupBoxClasses();
+    RegisterRadioGroupClasses();
     RegisterSpeedButtonClasses();
     RegisterWidgetPanelClasses();
     RegisterWidgetEditClasses();

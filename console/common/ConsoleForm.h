@@ -6,7 +6,6 @@
 #include "platform/ui/Edits.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Grids.h"
-#include "platform/ui/Groups.h"
 #include "platform/ui/Images.h"
 #include "platform/ui/Labels.h"
 #include "platform/ui/Lists.h"
@@ -17,6 +16,8 @@
 #include "platform/ui/Timers.h"
 #include "widgets/controls/MVWButton.h"
 #include "widgets/controls/MVWEdit.h"
+#include "widgets/controls/MVWCheckBox.h"
+#include "widgets/controls/MVWRadioGroup.h"
 #include "widgets/controls/MVWSimplePanel.h"
 #include "widgets/controls/MVWSpeedButton.h"
 
@@ -45,7 +46,7 @@ public:
   void Timer1Timer(TObject* Sender);
   void ButtonRefreshClick(TObject* Sender);
   void ButtonExitClick(TObject* Sender);
-  void ClientChoiceChange(TObject* Sender);
+  void ClientChoiceChange(TObject* Sender, int ButtonIndex);
   void RefreshIPList();
   void SaveSettings();
 
@@ -98,7 +99,7 @@ public:
   TLabel* LabelPower = nullptr;
   TStatusBar* StatusBar1 = nullptr;
   TNotebook* _Notebook = nullptr;
-  TRadioGroup* ClientChoice = nullptr;
+  TMVWRadioGroup* ClientChoice = nullptr;
   TListBox* HostIP = nullptr;
   TMVWButton* ConnectConsoles = nullptr;
   // A speed button in Tessaline, a push button in Corvella.
@@ -106,8 +107,8 @@ public:
   TMVWSpeedButton* ButtonExit = nullptr;
   TPanel* PanelMain = nullptr;
   TImage* ZELLogo = nullptr;
-  TCheckBox* CheckBoxTest = nullptr;
-  TRadioGroup* DisciplineSelection = nullptr;
+  TMVWCheckBox* CheckBoxTest = nullptr;
+  TMVWRadioGroup* DisciplineSelection = nullptr;
   TPanel* PanelDetails = nullptr;
   TMemo* LogFile = nullptr;
   TListBox* ConnectedClients = nullptr;

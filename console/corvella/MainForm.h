@@ -19,7 +19,7 @@ public:
   void FormShow(TObject* Sender);
   void FormKeyDown(TObject* Sender, WORD& Key, TShiftState Shift);
   void TimerPowerMeterTimer(TObject* Sender);
-  void DisciplineSelectionChange(TObject* Sender);
+  void DisciplineSelectionChange(TObject* Sender, int ButtonIndex);
   // Every discipline code but "FREE" counts as a technical routine.
   bool Technical() const;
 

@@ -57,7 +57,7 @@ void TMainForm::ShowEventInfo(const std::string& payload) {
     if (selection.ItemIndex() != *discipline) {
       // Assigning the index is silent, so the discipline change is run here.
       selection.SetItemIndex(*discipline);
-      DisciplineSelectionChange(&selection);
+      DisciplineSelectionChange(&selection, *discipline);
     }
   }
   const int role = ClientChoice->ItemIndex();

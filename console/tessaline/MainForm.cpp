@@ -75,7 +75,7 @@ void TMainForm::FormShow(TObject*) {
   Timer1->SetEnabled(true);
 }
 
-void TMainForm::DisciplineSelectionChange(TObject*) {
+void TMainForm::DisciplineSelectionChange(TObject*, int) {
   ReadDisciplineChoice();
   auto& roles = *ClientChoice;
   roles.Items().BeginUpdate();

@@ -46,7 +46,7 @@ public:
   void FormCloseQuery(TObject* Sender, bool& CanClose);
   void FormKeyDown(TObject* Sender, WORD& Key, TShiftState Shift);
   void TimerPowerMeterTimer(TObject* Sender);
-  void DisciplineSelectionChange(TObject* Sender);
+  void DisciplineSelectionChange(TObject* Sender, int ButtonIndex);
 
   // The impression edits hold four characters, whoever fills them: 10 shows as "10.0".
   void SetImpressionScore(int field, const std::string& text);
@@ -146,7 +146,7 @@ public:
   TMemo* STCLog = nullptr;
   TPanel* GridSTCPanel = nullptr;
   TStringGrid* GridSTC = nullptr;
-  TCheckBox* EnableSTCLog = nullptr;
+  TMVWCheckBox* EnableSTCLog = nullptr;
   TPanel* PanelDATC = nullptr;
   TLabel* LabelDATCTitle = nullptr;
   TStringGrid* GridDATC = nullptr;

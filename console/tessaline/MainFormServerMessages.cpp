@@ -192,7 +192,7 @@ void ShowEventInfo(const TServerView& view, const std::string& payload) {
     if (selection.ItemIndex() != *discipline) {
       // Assigning the index is silent, so the discipline change is run here.
       selection.SetItemIndex(*discipline);
-      view.Form.DisciplineSelectionChange(&selection);
+      view.Form.DisciplineSelectionChange(&selection, *discipline);
     }
   }
   const int role = view.RoleIndex();

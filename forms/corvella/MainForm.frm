@@ -199,14 +199,14 @@ object MainForm: TMainForm
           Font.Color = clNavy
           ParentFont = False
         end
-        object ClientChoice: TRadioGroup
+        object ClientChoice: TMVWRadioGroup
           Left = 16
           Top = 64
           Width = 1000
           Height = 330
           Caption = 'Which Function?'
           Columns = 4
-          Items.Strings = (
+          Items = (
             'Judge 1 (Execution)'
             'Judge 2 (Execution)'
             'Judge 3 (Execution)'
@@ -230,9 +230,13 @@ object MainForm: TMainForm
           Font.Height = -17
           Font.Style = [fsBold]
           ParentFont = False
+          CaptionFont.Name = 'Verdana'
+          CaptionFont.Height = -17
+          CaptionFont.Style = [fsBold]
+          CaptionParentFont = False
           OnChange = ClientChoiceChange
         end
-        object GroupBoxServer: TGroupBox
+        object GroupBoxServer: TMVWGroupBox
           Left = 1032
           Top = 64
           Width = 302
@@ -242,6 +246,10 @@ object MainForm: TMainForm
           Font.Height = -18
           Font.Style = [fsBold]
           ParentFont = False
+          CaptionFont.Name = 'Verdana'
+          CaptionFont.Height = -18
+          CaptionFont.Style = [fsBold]
+          CaptionParentFont = False
           object HostIP: TListBox
             Left = 12
             Top = 28
@@ -328,7 +336,7 @@ object MainForm: TMainForm
             Stretch = False
           end
         end
-        object GroupBoxTest: TGroupBox
+        object GroupBoxTest: TMVWGroupBox
           Left = 632
           Top = 410
           Width = 284
@@ -339,6 +347,10 @@ object MainForm: TMainForm
           Font.Height = -14
           Font.Style = [fsBold]
           ParentFont = False
+          CaptionFont.Name = 'Verdana'
+          CaptionFont.Height = -14
+          CaptionFont.Style = [fsBold]
+          CaptionParentFont = False
           object LabelTestMode: TLabel
             Left = 12
             Top = 24
@@ -354,7 +366,7 @@ object MainForm: TMainForm
             Font.Style = [fsBold]
             ParentFont = False
           end
-          object CheckBoxTest: TCheckBox
+          object CheckBoxTest: TMVWCheckBox
             Left = 12
             Top = 60
             Width = 260
@@ -367,14 +379,14 @@ object MainForm: TMainForm
             ParentFont = False
           end
         end
-        object DisciplineSelection: TRadioGroup
+        object DisciplineSelection: TMVWRadioGroup
           Left = 632
           Top = 530
           Width = 284
           Height = 100
           Caption = 'Which Event'
           Columns = 1
-          Items.Strings = (
+          Items = (
             'Free Routine'
             'Technical Routine')
           ItemIndex = 0

@@ -189,14 +189,14 @@ object MainForm: TMainForm
           Font.Color = clNavy
           ParentFont = False
         end
-        object ClientChoice: TRadioGroup
+        object ClientChoice: TMVWRadioGroup
           Left = 16
           Top = 64
           Width = 1000
           Height = 330
           Caption = 'Which Function?'
           Columns = 4
-          Items.Strings = (
+          Items = (
             'Judge 1 (Elements)'
             'Judge 2 (Elements)'
             'Judge 3 (Elements)'
@@ -223,9 +223,13 @@ object MainForm: TMainForm
           Font.Height = -17
           Font.Style = [fsBold]
           ParentFont = False
+          CaptionFont.Name = 'Verdana'
+          CaptionFont.Height = -17
+          CaptionFont.Style = [fsBold]
+          CaptionParentFont = False
           OnChange = ClientChoiceChange
         end
-        object GroupBoxServer: TGroupBox
+        object GroupBoxServer: TMVWGroupBox
           Left = 1032
           Top = 64
           Width = 302
@@ -235,6 +239,10 @@ object MainForm: TMainForm
           Font.Height = -18
           Font.Style = [fsBold]
           ParentFont = False
+          CaptionFont.Name = 'Verdana'
+          CaptionFont.Height = -18
+          CaptionFont.Style = [fsBold]
+          CaptionParentFont = False
           object HostIP: TListBox
             Left = 12
             Top = 28
@@ -327,7 +335,7 @@ object MainForm: TMainForm
             Stretch = False
           end
         end
-        object GroupBoxTest: TGroupBox
+        object GroupBoxTest: TMVWGroupBox
           Left = 632
           Top = 410
           Width = 284
@@ -338,6 +346,10 @@ object MainForm: TMainForm
           Font.Height = -14
           Font.Style = [fsBold]
           ParentFont = False
+          CaptionFont.Name = 'Verdana'
+          CaptionFont.Height = -14
+          CaptionFont.Style = [fsBold]
+          CaptionParentFont = False
           object LabelTestMode: TLabel
             Left = 12
             Top = 24
@@ -353,7 +365,7 @@ object MainForm: TMainForm
             Font.Style = [fsBold]
             ParentFont = False
           end
-          object CheckBoxTest: TCheckBox
+          object CheckBoxTest: TMVWCheckBox
             Left = 12
             Top = 60
             Width = 260
@@ -366,14 +378,14 @@ object MainForm: TMainForm
             ParentFont = False
           end
         end
-        object DisciplineSelection: TRadioGroup
+        object DisciplineSelection: TMVWRadioGroup
           Left = 632
           Top = 530
           Width = 284
           Height = 100
           Caption = 'Which Event'
           Columns = 1
-          Items.Strings = (
+          Items = (
             'Free Routine'
             'Technical Routine')
           ItemIndex = 0
@@ -2854,7 +2866,7 @@ object MainForm: TMainForm
             ParentFont = False
             Color = clWhite
           end
-          object EnableSTCLog: TCheckBox
+          object EnableSTCLog: TMVWCheckBox
             Left = 4
             Top = 346
             Width = 232

@@ -870,8 +870,12 @@ void TWinControl::WndProc(TMessage& message) {
     // The form sees every key first when it asks to; a key set to 0 goes no further.
     WORD key = static_cast<WORD>(message.WParam);
     const TShiftState shift = KeyboardShiftState();
-    if (PreviewKey(message.Msg, key, shift))
+    // The message keeps the key as the handlers left it, 0 when they took it, for any control
+    // that passes it on.
+    if (PreviewKey(message.Msg, key, shift)) {
+      message.WParam = key;
       return;
+    }
     bool consumed = false;
     if (message.Msg == WM_SYSCHAR) {
       consumed = DialogChar(message);
@@ -887,9 +891,9 @@ void TWinControl::WndProc(TMessage& message) {
     } else {
       consumed = KeyUp(key, shift);
     }
+    message.WParam = key;
     if (consumed)
       return;
-    message.WParam = key;
     break;
   }
   case WM_SETFOCUS:

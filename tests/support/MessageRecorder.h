@@ -2,6 +2,7 @@
 
 #include "platform/ui/Controls.h"
 
+#include <functional>
 #include <map>
 #include <string>
 #include <utility>
@@ -18,6 +19,15 @@ public:
   // A handler that notes the event of the control named name.
   TNotifyEvent Noting(const std::string& name, const std::string& event) {
     return [this, name, event](TObject*) { Note(name, event); };
+  }
+  // A button group's change handler that notes "change <button index>", then runs bound.
+  std::function<void(TObject*, int)> NotingChange(const std::string& name,
+                                                  std::function<void(TObject*, int)> bound) {
+    return [this, name, bound](TObject* sender, int index) {
+      Note(name, "change " + std::to_string(index));
+      if (bound)
+        bound(sender, index);
+    };
   }
   // The names of the controls that got msg, in order.
   std::vector<std::string> Receivers(UINT msg) const {

@@ -1,5 +1,6 @@
 #include "widgets/controls/MVWButtonControl.h"
 
+#include "widgets/controls/MVWPanelClasses.h"
 #include "widgets/foundation/MVWMessages.h"
 #include "widgets/foundation/MVWXPStyles.h"
 #include "widgets/foundation/mvwcont.h"
@@ -323,6 +324,15 @@ const std::vector<std::string>& FocusStyleNames() {
   static const std::vector<std::string> names = {"fcControl", "fcText", "fcGlyph", "fcGlyphText",
                                                  "fcNone"};
   return names;
+}
+
+void RegisterButtonControlBase() {
+  static const bool registered = [] {
+    RegisterWidgetPanelClasses();
+    RegisterPersistentClass<TMVWButtonControl, TMVWCustomPanel>("TMVWButtonControl");
+    return true;
+  }();
+  (void)registered;
 }
 
 } // namespace marivo

@@ -140,4 +140,7 @@ void AddButtonControlProperties(TClassBuilder<T>& builder, bool glyphTransparent
       .Event("OnMouseExit", &T::OnMouseExit);
 }
 
+// The base of check boxes and radio buttons, with the panels below it, for form data.
+void RegisterButtonControlBase();
+
 } // namespace marivo

@@ -96,6 +96,8 @@ int TMVWCustomCheckBox::CellWidthFromList(int stripWidth) {
 
 void RegisterCheckBoxClasses() {
   static const bool registered = [] {
+    RegisterButtonControlBase();
+    RegisterPersistentClass<TMVWCustomCheckBox, TMVWButtonControl>("TMVWCustomCheckBox");
     auto builder = RegisterComponentClass<TMVWCheckBox, TMVWCustomCheckBox>("TMVWCheckBox");
     builder.Boolean("AllowGrayed", &TMVWCheckBox::AllowGrayed, &TMVWCheckBox::SetAllowGrayed, false)
         .Boolean("Checked", &TMVWCheckBox::Checked, &TMVWCheckBox::SetChecked, false)

@@ -294,4 +294,13 @@ void TMVWCustomButtonGroup::WndProc(TMessage& message) {
   TMVWCustomGroupBox::WndProc(message);
 }
 
+void RegisterButtonGroupBase() {
+  static const bool registered = [] {
+    RegisterGroupBoxClasses();
+    RegisterPersistentClass<TMVWCustomButtonGroup, TMVWCustomGroupBox>("TMVWCustomButtonGroup");
+    return true;
+  }();
+  (void)registered;
+}
+
 } // namespace marivo

@@ -134,4 +134,7 @@ private:
   std::vector<TMVWButtonControl*> Buttons_;
 };
 
+// The base of radio and check groups, with the group box below it, for form data.
+void RegisterButtonGroupBase();
+
 } // namespace marivo

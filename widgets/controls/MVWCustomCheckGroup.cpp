@@ -61,6 +61,7 @@ void TMVWCustomCheckGroup::CheckItemCount(int count) {
 
 void RegisterCheckGroupClasses() {
   static const bool registered = [] {
+    RegisterButtonGroupBase();
     auto builder =
         RegisterComponentClass<TMVWCustomCheckGroup, TMVWCustomButtonGroup>("TMVWCustomCheckGroup");
     builder

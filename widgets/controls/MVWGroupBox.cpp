@@ -4,6 +4,7 @@
 #include "platform/rtl/TextUtils.h"
 #include "platform/ui/Accelerators.h"
 #include "widgets/controls/MVWControls.h"
+#include "widgets/controls/MVWPanelClasses.h"
 #include "widgets/controls/portable/MVWButtonCells.h"
 #include "widgets/foundation/MVWXPStyles.h"
 #include "widgets/foundation/mvwgraph.h"
@@ -246,6 +247,8 @@ const std::vector<std::string>& GroupCaptionAlignNames() {
 
 void RegisterGroupBoxClasses() {
   static const bool registered = [] {
+    RegisterWidgetPanelClasses();
+    RegisterPersistentClass<TMVWCustomGroupBox, TMVWCustomParentPanel>("TMVWCustomGroupBox");
     auto builder = RegisterComponentClass<TMVWGroupBox, TMVWCustomGroupBox>("TMVWGroupBox");
     PublishImageLink(builder)
         .Class("Bevel", &TMVWGroupBox::Bevel)

@@ -23,14 +23,15 @@ bool SwallowedByGroup(TMessage& message, TMVWCustomButtonGroup& group) {
   return true;
 }
 
-// Keys go on to the group after the button has handled them. Tab is the group's alone, so that
-// the focus moves once, from the group's place in the tab order.
+// Keys go on to the group after the button has handled them, but not a key the form took (now
+// 0), or the form would see it twice. Tab is the group's alone, so that the focus moves once,
+// from the group's place in the tab order.
 void PassKeysToGroup(TMessage& message, TMVWCustomButtonGroup& group, bool keyUpToo) {
   if (message.Msg == WM_GETDLGCODE)
     message.Result |= DLGC_WANTTAB;
   const bool key =
       message.Msg == WM_CHAR || message.Msg == WM_KEYDOWN || (keyUpToo && message.Msg == WM_KEYUP);
-  if (key && group.HandleAllocated())
+  if (key && message.WParam != 0 && group.HandleAllocated())
     SendMessageA(group.Handle(), message.Msg, message.WParam, message.LParam);
 }
 

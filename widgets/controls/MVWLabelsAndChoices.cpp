@@ -29,11 +29,6 @@ void RegisterLabelAndChoiceClasses() {
     RegisterPersistentClass<TMVWLEDCustomLabel, TMVWGraphicControl>("TMVWLEDCustomLabel");
     RegisterPersistentClass<TMVWBaseImage, TMVWGraphicControl>("TMVWBaseImage");
     RegisterPersistentClass<TMVWCustomLImage, TMVWBaseImage>("TMVWCustomLImage");
-    RegisterPersistentClass<TMVWButtonControl, TMVWCustomPanel>("TMVWButtonControl");
-    RegisterPersistentClass<TMVWCustomCheckBox, TMVWButtonControl>("TMVWCustomCheckBox");
-    RegisterPersistentClass<TMVWCustomGroupBox, TMVWCustomParentPanel>("TMVWCustomGroupBox");
-    RegisterPersistentClass<TMVWCustomButtonGroup, TMVWCustomGroupBox>("TMVWCustomButtonGroup");
-    RegisterPersistentClass<TMVWCustomRadioGroup, TMVWCustomButtonGroup>("TMVWCustomRadioGroup");
     RegisterSimpleLabelClasses();
     RegisterWidgetLabelClasses();
     RegisterLEDLabelClasses();

@@ -77,6 +77,7 @@ void TMVWRadioButton::WndProc(TMessage& message) {
 
 void RegisterRadioButtonClasses() {
   static const bool registered = [] {
+    RegisterButtonControlBase();
     auto builder = RegisterComponentClass<TMVWRadioButton, TMVWButtonControl>("TMVWRadioButton");
     builder.Boolean("Checked", &TMVWRadioButton::Checked, &TMVWRadioButton::SetChecked, false);
     AddButtonControlProperties(builder, true);

@@ -86,6 +86,8 @@ void TMVWCustomRadioGroup::WndProc(TMessage& message) {
 
 void RegisterRadioGroupClasses() {
   static const bool registered = [] {
+    RegisterButtonGroupBase();
+    RegisterPersistentClass<TMVWCustomRadioGroup, TMVWCustomButtonGroup>("TMVWCustomRadioGroup");
     auto builder = RegisterComponentClass<TMVWRadioGroup, TMVWCustomRadioGroup>("TMVWRadioGroup");
     builder.Integer("ItemIndex", &TMVWRadioGroup::ItemIndex, &TMVWRadioGroup::SetItemIndex, -1);
     AddButtonGroupProperties(builder, true);

@@ -66,7 +66,7 @@ protected:
   // The official's choice of role on the Opening page.
   void ChooseRole(int index) {
     MainForm->ClientChoice->SetItemIndex(index);
-    MainForm->ClientChoiceChange(MainForm->ClientChoice);
+    MainForm->ClientChoiceChange(MainForm->ClientChoice, index);
   }
   // The server's frames as the reader hands them over.
   void Receive(const std::string& code, const std::string& role, const std::string& payload) {

@@ -20,7 +20,8 @@ protected:
   void ConnectAs(int role, const std::string& discipline = "FREE") {
     ChooseRole(role);
     MainForm->DisciplineSelection->SetItemIndex(discipline == "FREE" ? 0 : 1);
-    MainForm->DisciplineSelectionChange(MainForm->DisciplineSelection);
+    MainForm->DisciplineSelectionChange(MainForm->DisciplineSelection,
+                                        MainForm->DisciplineSelection->ItemIndex());
     ASSERT_TRUE(Console.ConnectTo(Server));
   }
   void Press(const std::string& button) { NamedComponent<TControl>(*MainForm, button).Click(); }
@@ -108,7 +109,7 @@ TEST_F(Scoring, EachRoleLandsOnItsPageWithItsLabel) {
   for (const TRow& row : rows) {
     ChooseRole(row.Role);
     MainForm->DisciplineSelection->SetItemIndex(std::string(row.Discipline) == "FREE" ? 0 : 1);
-    MainForm->DisciplineSelectionChange(MainForm);
+    MainForm->DisciplineSelectionChange(MainForm, MainForm->DisciplineSelection->ItemIndex());
     MainForm->ShowRolePage();
     EXPECT_EQ(Page(), row.Page) << row.Role;
     EXPECT_EQ(MainForm->JudgeNum->Caption(), row.Label) << row.Role;

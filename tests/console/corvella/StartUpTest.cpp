@@ -2,6 +2,7 @@
 #include "tests/console/corvella/CorvellaFixture.h"
 
 #include "console/corvella/rules/CorvellaRoles.h"
+#include "tests/support/MessageRecorder.h"
 
 namespace marivo::corvella::test {
 namespace {
@@ -44,6 +45,37 @@ TEST_F(StartUp, TheConsoleOpensWithItsVersionRolesAndConnectionTable) {
   Discipline("TECH");
   EXPECT_EQ(roles.Strings(14), "Judge 5 (Elements)");
   EXPECT_EQ(MainForm->OwnRoleCode, "HJ  ") << "the role is kept through a discipline change";
+}
+
+// Seventeen roles in four columns of five; the official's mouse on one makes the group click and
+// then change, once, and the role picked is the one that connects.
+TEST_F(StartUp, RolePickedWithTheMouseIsTheRoleThatConnects) {
+  auto& roles = *MainForm->ClientChoice;
+  ASSERT_EQ(roles.ButtonCount(), RoleCount);
+  const struct {
+    int Index, Column, Row;
+  } places[] = {{4, 0, 4}, {5, 1, 0}, {14, 2, 4}, {15, 3, 0}, {16, 3, 1}};
+  for (const auto& place : places) {
+    EXPECT_EQ(roles.Buttons(place.Index)->Left(), roles.Buttons(place.Column * 5)->Left());
+    EXPECT_EQ(roles.Buttons(place.Index)->Top(), roles.Buttons(place.Row)->Top());
+  }
+  marivo::testing::TMessageRecorder recorder;
+  roles.OnClick = recorder.Noting("ClientChoice", "click");
+  roles.OnChange = recorder.NotingChange("ClientChoice", roles.OnChange);
+
+  for (int click = 0; click < 2; ++click)
+    marivo::test::ClickWithMouse(*roles.Buttons(16));
+  EXPECT_EQ(recorder.Sequence(),
+            (std::vector<std::string>{"ClientChoice.click", "ClientChoice.change 16"}));
+  EXPECT_EQ(MainForm->RoleCaption, "Head Judge");
+  EXPECT_EQ(MainForm->OwnRoleCode, "HJ  ");
+
+  Console.ChooseLocalServer();
+  marivo::test::TFakeMeetServer server;
+  ASSERT_TRUE(Console.ConnectTo(server));
+  EXPECT_EQ(server.Frames()[0], Frame("CC", "HJ  ", "Head Judge"));
+  EXPECT_EQ(MainForm->LastRoleIndex, 16);
+  EXPECT_EQ(Page(), RefereePage);
 }
 
 TEST_F(StartUp, F5ShowsTheWholeDetailsPanelAndTheChatGoesOut) {

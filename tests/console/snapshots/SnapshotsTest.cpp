@@ -82,6 +82,17 @@ TEST_F(Snapshots, OpeningPageDetailsPanelAndNotices) {
   ExpectSnapshot(*ScoresForm, "notice-scores");
 }
 
+// The roles as a technical routine labels them, the impression judges' on two lines.
+TEST_F(Snapshots, OpeningPageOfATechnicalRoutine) {
+  MainForm->Show();
+  MainForm->Timer1Timer(MainForm);
+  MainForm->DisciplineSelection->SetItemIndex(1);
+  MainForm->DisciplineSelectionChange(MainForm, 1);
+  MainForm->ClientChoice->SetItemIndex(6);
+  EXPECT_EQ(MainForm->ClientChoice->Items().Strings(6), "Judge 2\r(Impression)");
+  ExpectSnapshot(*MainForm, "opening-page-technical");
+}
+
 TEST_F(Snapshots, AnElementJudgesPageWithItsConfirmation) {
   test::TFakeMeetServer server;
   MainForm->Show();
@@ -107,7 +118,7 @@ TEST_F(Snapshots, AnElementJudgesPageWithItsConfirmation) {
 TEST_F(Snapshots, AnImpressionJudgesPage) {
   MainForm->Show();
   MainForm->Timer1Timer(MainForm);
-  NamedComponent<TRadioGroup>(*MainForm, "ClientChoice").SetItemIndex(6);
+  NamedComponent<TMVWRadioGroup>(*MainForm, "ClientChoice").SetItemIndex(6);
   MainForm->ShowRolePage();
   for (const char* key : {"DETSCORE8", "DETSCORE75", "DETSCORE10"})
     NamedComponent<TControl>(*MainForm, key).Click();
@@ -140,7 +151,7 @@ TEST_F(Snapshots, DecisionPages) {
                {19, 6, "technical-controller-page"}};
   auto& notebook = NamedComponent<TNotebook>(*MainForm, "_Notebook");
   for (const auto& page : pages) {
-    NamedComponent<TRadioGroup>(*MainForm, "ClientChoice").SetItemIndex(page.Role);
+    NamedComponent<TMVWRadioGroup>(*MainForm, "ClientChoice").SetItemIndex(page.Role);
     MainForm->ShowRolePage();
     notebook.SetPageIndex(page.Page);
     MainForm->DispatchFrame(elements);
@@ -171,7 +182,7 @@ TEST_F(Snapshots, ASynchronizationControllersPageDuringTheRoutine) {
   MainForm->Timer1Timer(MainForm);
   Console.ChooseLocalServer();
   MainForm->ClientChoice->SetItemIndex(10);
-  MainForm->ClientChoiceChange(MainForm);
+  MainForm->ClientChoiceChange(MainForm, 10);
   ASSERT_TRUE(Console.ConnectTo(server));
   double now = 46095.5;
   MainForm->Clock = [&now] { return now; };

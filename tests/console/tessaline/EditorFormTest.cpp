@@ -280,7 +280,7 @@ TEST_F(Editor, ADoubleClickOnAHybridRowReDeclaresItForTheNextSheet) {
   MainForm->Show();
   MainForm->Timer1Timer(MainForm);
   MainForm->ClientChoice->SetItemIndex(13);
-  MainForm->ClientChoiceChange(MainForm);
+  MainForm->ClientChoiceChange(MainForm, 13);
   Console.ChooseLocalServer();
   test::TFakeMeetServer server;
   ASSERT_TRUE(Console.ConnectTo(server));
@@ -363,7 +363,7 @@ TEST_F(Editor, ADoubleClickOnAHybridRowReDeclaresItForTheNextSheet) {
   EXPECT_EQ(row(2), (TRow{"T5a", "", "1.5000", "0", "0", "0", "0", "0"}));
 
   MainForm->ClientChoice->SetItemIndex(DTCRoleIndex);
-  MainForm->ClientChoiceChange(MainForm);
+  MainForm->ClientChoiceChange(MainForm, DTCRoleIndex);
   MainForm->ShowRolePage();
   EXPECT_FALSE(doubleClick(2, {cancel})) << "the technical controller";
   EXPECT_TRUE(Boxes.empty());

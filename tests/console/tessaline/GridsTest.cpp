@@ -59,8 +59,8 @@ protected:
   }
 
   void ChooseRole(int index) {
-    Part<TRadioGroup>("ClientChoice").SetItemIndex(index);
-    MainForm->ClientChoiceChange(&Part<TRadioGroup>("ClientChoice"));
+    Part<TMVWRadioGroup>("ClientChoice").SetItemIndex(index);
+    MainForm->ClientChoiceChange(&Part<TMVWRadioGroup>("ClientChoice"), index);
   }
   void Announce(const std::vector<TElement>& elements) {
     MainForm->DispatchFrame(ElementFrame(elements));

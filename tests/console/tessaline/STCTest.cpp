@@ -76,8 +76,8 @@ protected:
   }
 
   void ChooseRole(int role) {
-    NamedComponent<TRadioGroup>(*MainForm, "ClientChoice").SetItemIndex(role);
-    MainForm->ClientChoiceChange(MainForm);
+    NamedComponent<TMVWRadioGroup>(*MainForm, "ClientChoice").SetItemIndex(role);
+    MainForm->ClientChoiceChange(MainForm, role);
   }
   void ConnectAs(int role) {
     ChooseRole(role);

@@ -56,8 +56,8 @@ protected:
   }
 
   void ConnectAs(int role) {
-    NamedComponent<TRadioGroup>(*MainForm, "ClientChoice").SetItemIndex(role);
-    MainForm->ClientChoiceChange(MainForm);
+    NamedComponent<TMVWRadioGroup>(*MainForm, "ClientChoice").SetItemIndex(role);
+    MainForm->ClientChoiceChange(MainForm, role);
     ASSERT_TRUE(Console.ConnectTo(Server));
   }
   // Frames from the server are handled on the main thread as its messages are pumped.
@@ -97,6 +97,22 @@ protected:
   test::TRunningConsole Console;
   std::size_t Expected = 1;
 };
+
+// The hidden test mode: its box checked when the role's page comes up starts the 3-second timer,
+// which presses Send on the scoring page; unchecked at the next page, the timer stays off.
+TEST_F(Scoring, TheTestModeBoxDecidesWhetherSendIsPressedEveryThreeSeconds) {
+  auto& testMode = NamedComponent<TMVWCheckBox>(*MainForm, "CheckBoxTest");
+  auto& timer = NamedComponent<TTimer>(*MainForm, "TestTimer");
+  testMode.SetChecked(true);
+  ConnectAs(0);
+  EXPECT_TRUE(timer.Enabled());
+  EXPECT_FALSE(Confirmation().Visible());
+  Console.Clock().Advance(3000);
+  EXPECT_TRUE(Confirmation().Visible()) << "Send was not pressed";
+  testMode.SetChecked(false);
+  MainForm->ShowRolePage();
+  EXPECT_FALSE(timer.Enabled());
+}
 
 TEST_F(Scoring, AnElementJudgeScoresEveryElementAndSeesTheReceipt) {
   ConnectAs(0);
@@ -288,7 +304,7 @@ TEST_F(Scoring, EachRoleLandsOnItsPageAndLayoutFollowsTheWindow) {
   EXPECT_EQ(NamedComponent<TPanel>(*MainForm, "STCButton2").Left(), 4 * narrower);
 
   // The timer's role changes only the page.
-  NamedComponent<TRadioGroup>(*MainForm, "ClientChoice").SetItemIndex(16);
+  NamedComponent<TMVWRadioGroup>(*MainForm, "ClientChoice").SetItemIndex(16);
   MainForm->ShowRolePage();
   EXPECT_EQ(notebook.PageIndex(), 3);
   EXPECT_EQ(Label("JudgeNum").Caption(), "STC 2");
@@ -334,8 +350,8 @@ TEST_F(Scoring, AJudgeWhoChangesRoleFindsTheSendButtonOnTheNewPage) {
   ConnectAs(10);
   EXPECT_EQ(NamedComponent<TNotebook>(*MainForm, "_Notebook").PageIndex(), 5);
   Press("ButtonHome5");
-  NamedComponent<TRadioGroup>(*MainForm, "ClientChoice").SetItemIndex(0);
-  MainForm->ClientChoiceChange(MainForm);
+  NamedComponent<TMVWRadioGroup>(*MainForm, "ClientChoice").SetItemIndex(0);
+  MainForm->ClientChoiceChange(MainForm, 0);
   test::TFakeMeetServer second;
   ASSERT_TRUE(Console.ConnectTo(second));
   Console.App().ProcessMessages();
@@ -443,8 +459,8 @@ TEST_F(Scoring, ADifficultyControllersDecisionsReachTheServerAsTheyAreMade) {
 
   touch(0, 0);
   EXPECT_EQ(NamedComponent<TNotebook>(*MainForm, "_Notebook").PageIndex(), 0) << "the Home cell";
-  NamedComponent<TRadioGroup>(*MainForm, "ClientChoice").SetItemIndex(19);
-  MainForm->ClientChoiceChange(MainForm);
+  NamedComponent<TMVWRadioGroup>(*MainForm, "ClientChoice").SetItemIndex(19);
+  MainForm->ClientChoiceChange(MainForm, 19);
   test::TFakeMeetServer second;
   ASSERT_TRUE(Console.ConnectTo(second));
   MainForm->DispatchFrame(ServerFrame("AE", ElementList(2, "0:10-0:20")));

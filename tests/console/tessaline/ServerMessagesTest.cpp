@@ -69,7 +69,7 @@ protected:
   // The official's choice of role on the Opening page.
   void ChooseRole(int index) {
     Roles().SetItemIndex(index);
-    MainForm->ClientChoiceChange(&Roles());
+    MainForm->ClientChoiceChange(&Roles(), index);
   }
   void ShowPage(int page) { Part<TNotebook>("_Notebook").SetPageIndex(page); }
   int Page() { return Part<TNotebook>("_Notebook").PageIndex(); }
@@ -85,7 +85,7 @@ protected:
 
   template <class T> T& Part(const std::string& name) { return NamedComponent<T>(*MainForm, name); }
   TStringGrid& Grid(const std::string& name) { return Part<TStringGrid>(name); }
-  TRadioGroup& Roles() { return Part<TRadioGroup>("ClientChoice"); }
+  TMVWRadioGroup& Roles() { return Part<TMVWRadioGroup>("ClientChoice"); }
   std::string Caption(const std::string& name) { return Part<TControl>(name).Caption(); }
   std::vector<std::string> Column(const std::string& grid, int col) {
     std::vector<std::string> cells;
@@ -271,7 +271,7 @@ TEST_F(ServerMessages, EventChangesTheDisciplineAndTakesEachJudgeToItsPage) {
   ChooseRole(0);
   ShowPage(Opening);
   Receive("EI", "ZEL ", "TECH[DC1] Senior Team [DC2]");
-  EXPECT_EQ(Part<TRadioGroup>("DisciplineSelection").ItemIndex(), 1);
+  EXPECT_EQ(Part<TMVWRadioGroup>("DisciplineSelection").ItemIndex(), 1);
   EXPECT_EQ(MainForm->CurrentDisciplineCode, "TECH");
   EXPECT_EQ(Roles().Items().Strings(5), "Judge 1\r(Impression)");
   EXPECT_EQ(Page(), Detailed);

@@ -2,6 +2,7 @@
 #include <winsock2.h>
 
 #include "console/common/NoticeForms.h"
+#include "console/common/protocol/Protocol.h"
 #include "console/common/rules/BatteryMeter.h"
 #include "console/tessaline/MainForm.h"
 #include "platform/net/TcpClient.h"
@@ -11,6 +12,7 @@
 #include "platform/ui/Dialogs.h"
 #include "tests/support/FakeMeetServer.h"
 #include "tests/support/MessagePump.h"
+#include "tests/support/MessageRecorder.h"
 #include "tests/support/RunningConsole.h"
 #include "tests/support/TemporaryFolder.h"
 
@@ -67,22 +69,23 @@ protected:
 
   template <class T> T& Part(const std::string& name) { return NamedComponent<T>(*MainForm, name); }
   bool TimerOn(const std::string& name) { return Part<TTimer>(name).Enabled(); }
-  TRadioGroup& Roles() { return Part<TRadioGroup>("ClientChoice"); }
+  TMVWRadioGroup& Roles() { return Part<TMVWRadioGroup>("ClientChoice"); }
   TListBox& Hosts() { return Part<TListBox>("HostIP"); }
   std::string StatusPanel(int index) {
     return Part<TStatusBar>("StatusBar1").Panels().Items(index)->Text();
   }
 
   // The radio button of a role as the official sees it on the Opening page.
-  HWND RoleButton(const std::string& caption) {
-    for (HWND child = GetWindow(Roles().Handle(), GW_CHILD); child;
-         child = GetWindow(child, GW_HWNDNEXT)) {
-      char text[128] = {};
-      GetWindowTextA(child, text, sizeof text);
-      if (caption == text)
-        return child;
-    }
+  TMVWButtonControl* RoleButton(const std::string& caption) {
+    for (int i = 0; i < Roles().ButtonCount(); ++i)
+      if (Roles().Buttons(i)->Caption() == caption)
+        return Roles().Buttons(i);
     return nullptr;
+  }
+  void PickRole(const std::string& caption) {
+    TMVWButtonControl* button = RoleButton(caption);
+    ASSERT_NE(button, nullptr) << caption;
+    test::ClickWithMouse(*button);
   }
 
   test::TRunningConsole Console;
@@ -92,6 +95,39 @@ protected:
   int ScreenWidth = 0;
   int ScreenHeight = 0;
 };
+
+// The lines of text a button shows on the screen: bands of rows with dark pixels beside its glyph.
+// The screen takes the painting a moment later, so it is looked at until it shows some text.
+int ShownTextLines(TMVWButtonControl& button) {
+  const HWND form = GetAncestor(button.Handle(), GA_ROOT);
+  SetWindowPos(form, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  RedrawWindow(form, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+  RECT bounds;
+  GetWindowRect(button.Handle(), &bounds);
+  TBitmap shown;
+  shown.SetSize(bounds.right - bounds.left, bounds.bottom - bounds.top);
+  int lines = 0;
+  test::PumpUntil([&] {
+    UpdateWindow(form);
+    HDC screen = GetDC(nullptr);
+    BitBlt(shown.Canvas().Handle(), 0, 0, shown.Width(), shown.Height(), screen, bounds.left,
+           bounds.top, SRCCOPY);
+    ReleaseDC(nullptr, screen);
+    lines = 0;
+    bool inLine = false;
+    for (int y = 0; y < shown.Height(); ++y) {
+      bool ink = false;
+      for (int x = button.GlyphSize() + 3; x < shown.Width() && !ink; ++x) {
+        const TColor colour = shown.Pixels(x, y);
+        ink = GetRValue(colour) + GetGValue(colour) + GetBValue(colour) < 3 * 64;
+      }
+      lines += ink && !inLine;
+      inLine = ink;
+    }
+    return lines > 0;
+  });
+  return lines;
+}
 
 std::string CurrentFolder() {
   char folder[MAX_PATH] = {};
@@ -105,7 +141,7 @@ TEST_F(Tessaline, CreatingTheMainFormPreparesItsTablesAndState) {
   EXPECT_EQ(Console.App().MainForm(), MainForm);
   EXPECT_EQ(MainForm->BaseFolder, CurrentFolder());
   EXPECT_EQ(MainForm->STCLogFileName, CurrentFolder() + "\\STCLog.txt");
-  EXPECT_EQ(Part<TCheckBox>("EnableSTCLog").Hint(), CurrentFolder() + "\\STCLog.txt");
+  EXPECT_EQ(Part<TMVWCheckBox>("EnableSTCLog").Hint(), CurrentFolder() + "\\STCLog.txt");
   EXPECT_EQ(StatusPanel(0), "   Version 3.0.4");
   EXPECT_EQ(MainForm->ScoreCursor, 1);
   EXPECT_EQ(MainForm->RetryCount, 0);
@@ -251,10 +287,10 @@ TEST_F(Tessaline, StoredRoleIsChosenSilentlyAndTakenUpByTheSecondStage) {
   EXPECT_EQ(MainForm->LastRoleIndex, 7);
   EXPECT_EQ(MainForm->RoleCaption, "") << "choosing the stored role ran the change event";
   EXPECT_EQ(MainForm->OwnRoleCode, "");
-  HWND button = RoleButton("Judge 3 (Impression)");
+  TMVWButtonControl* button = RoleButton("Judge 3 (Impression)");
   ASSERT_NE(button, nullptr);
-  EXPECT_EQ(SendMessageA(button, BM_GETCHECK, 0, 0), BST_CHECKED);
-  EXPECT_EQ(SendMessageA(RoleButton("Judge 1 (Elements)"), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+  EXPECT_TRUE(button->GetChecked());
+  EXPECT_FALSE(RoleButton("Judge 1 (Elements)")->GetChecked());
 
   Console.Clock().Advance(100);
   ASSERT_TRUE(TimerOn("TimerPowerMeter"));
@@ -303,24 +339,24 @@ TEST_F(Tessaline, PickingARoleSetsTheFrameHeader) {
   };
   for (const TPick& pick : {TPick{"STC 2", 11, "J12 "}, TPick{"DTC", 19, "DTC "},
                             TPick{"Judge 5 (Impression)", 9, "J10 "}}) {
-    HWND button = RoleButton(pick.Caption);
+    TMVWButtonControl* button = RoleButton(pick.Caption);
     ASSERT_NE(button, nullptr) << pick.Caption;
-    SendMessageA(button, BM_CLICK, 0, 0);
+    test::ClickWithMouse(*button);
     EXPECT_EQ(Roles().ItemIndex(), pick.Index) << pick.Caption;
     EXPECT_EQ(MainForm->RoleCaption, pick.Caption);
     EXPECT_EQ(MainForm->OwnRoleCode, pick.Code) << pick.Caption;
-    EXPECT_EQ(SendMessageA(button, BM_GETCHECK, 0, 0), BST_CHECKED) << pick.Caption;
+    EXPECT_TRUE(button->GetChecked()) << pick.Caption;
   }
 }
 
 TEST_F(Tessaline, DisciplineChangeRelabelsTheRolesAndKeepsTheChosenOne) {
   StartConsole();
-  SendMessageA(RoleButton("Judge 2 (Impression)"), BM_CLICK, 0, 0);
+  PickRole("Judge 2 (Impression)");
   ASSERT_EQ(MainForm->RoleCaption, "Judge 2 (Impression)");
 
   // The server's event sets the discipline in code, which runs no change event of its own.
-  Part<TRadioGroup>("DisciplineSelection").SetItemIndex(1);
-  MainForm->DisciplineSelectionChange(MainForm);
+  Part<TMVWRadioGroup>("DisciplineSelection").SetItemIndex(1);
+  MainForm->DisciplineSelectionChange(MainForm, 1);
   EXPECT_EQ(MainForm->CurrentDisciplineCode, "TECH");
   EXPECT_EQ(MainForm->OwnRoleCode, "J7  ");
   EXPECT_EQ(MainForm->RoleCaption, "Judge 2 (Impression)") << "kept until the role changes";
@@ -338,20 +374,77 @@ TEST_F(Tessaline, DisciplineChangeRelabelsTheRolesAndKeepsTheChosenOne) {
   }
   EXPECT_EQ(items.Strings(16), "Timer");
   EXPECT_EQ(items.Strings(19), "DTC");
-  HWND chosen = RoleButton("Judge 2\r(Impression)");
+  TMVWButtonControl* chosen = RoleButton("Judge 2\r(Impression)");
   ASSERT_NE(chosen, nullptr) << "the button does not show the new label";
-  EXPECT_EQ(SendMessageA(chosen, BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_TRUE(chosen->GetChecked());
 
   // Only a new pick takes up the new label.
-  SendMessageA(RoleButton("DATC 1 (Impression)"), BM_CLICK, 0, 0);
+  PickRole("DATC 1 (Impression)");
   EXPECT_EQ(MainForm->RoleCaption, "DATC 1 (Impression)");
   EXPECT_EQ(MainForm->OwnRoleCode, "J14 ");
   EXPECT_EQ(MainForm->CurrentDisciplineCode, "TECH");
 
-  Part<TRadioGroup>("DisciplineSelection").SetItemIndex(0);
-  MainForm->DisciplineSelectionChange(MainForm);
+  Part<TMVWRadioGroup>("DisciplineSelection").SetItemIndex(0);
+  MainForm->DisciplineSelectionChange(MainForm, 0);
   EXPECT_EQ(MainForm->CurrentDisciplineCode, "FREE");
   EXPECT_EQ(Roles().ItemIndex(), 13);
+}
+
+// The official's mouse on a role: the group clicks, then changes, once for each new role, and
+// the role state follows the change, so the role picked is the one that connects.
+TEST_F(Tessaline, RolePickedWithTheMouseIsTheRoleThatConnects) {
+  StartConsole();
+  Console.ChooseLocalServer();
+  auto& roles = Roles();
+  ASSERT_EQ(roles.ButtonCount(), 20);
+  EXPECT_EQ(roles.Buttons(19)->Left(), roles.Buttons(15)->Left()) << "four columns of five";
+  EXPECT_EQ(roles.Buttons(19)->Top(), roles.Buttons(4)->Top());
+  testing::TMessageRecorder recorder;
+  roles.OnClick = recorder.Noting("ClientChoice", "click");
+  roles.OnChange = recorder.NotingChange("ClientChoice", roles.OnChange);
+  const std::vector<std::string> pickedSTC2{"ClientChoice.click", "ClientChoice.change 11"};
+
+  PickRole("STC 2");
+  EXPECT_EQ(recorder.Sequence(), pickedSTC2);
+  EXPECT_EQ(MainForm->RoleCaption, "STC 2");
+  EXPECT_EQ(MainForm->OwnRoleCode, "J12 ");
+
+  recorder.Clear();
+  PickRole("STC 2");
+  roles.SetItemIndex(3);
+  EXPECT_TRUE(recorder.Sequence().empty()) << "the chosen role again, or a role set in code";
+  EXPECT_EQ(MainForm->OwnRoleCode, "J12 ");
+  PickRole("STC 2");
+  EXPECT_EQ(recorder.Sequence(), pickedSTC2);
+
+  test::TFakeMeetServer server;
+  ASSERT_TRUE(Console.ConnectTo(server));
+  EXPECT_EQ(server.Frames()[0], std::string(1, SOH) + "CCFREEJ12 " + STX + "STC 2" + EOT);
+  EXPECT_EQ(MainForm->LastRoleIndex, 11);
+  EXPECT_EQ(Part<TNotebook>("_Notebook").PageIndex(), 5);
+  EXPECT_EQ(Part<TControl>("JudgeNum").Caption(), "STC 2");
+}
+
+// The server's technical routine puts a carriage return into the impression roles: they show on
+// two lines, and the role picked goes out with it.
+TEST_F(Tessaline, ImpressionRolesOfATechnicalRoutineShowOnTwoLinesAndConnectAsShown) {
+  StartConsole();
+  Console.ChooseLocalServer();
+  test::TFakeMeetServer first;
+  ASSERT_TRUE(Console.ConnectTo(first));
+  ASSERT_TRUE(Console.Receive(first, std::string(1, SOH) + "EIFREEZEL " + STX + "TECH" + DC1 +
+                                         "Team" + DC2 + EOT));
+  MainForm->Perform(WM_KEYDOWN, VK_F9, 0);
+  ASSERT_EQ(Part<TNotebook>("_Notebook").PageIndex(), 0);
+  EXPECT_EQ(ShownTextLines(*Roles().Buttons(0)), 1) << Roles().Buttons(0)->Caption();
+  EXPECT_EQ(ShownTextLines(*Roles().Buttons(5)), 2) << Roles().Buttons(5)->Caption();
+
+  PickRole("Judge 2\r(Impression)");
+  EXPECT_EQ(MainForm->RoleCaption, "Judge 2\r(Impression)");
+  test::TFakeMeetServer second;
+  ASSERT_TRUE(Console.ConnectTo(second));
+  EXPECT_EQ(second.Frames()[0],
+            std::string(1, SOH) + "CCTECHJ7  " + STX + "Judge 2\r(Impression)" + EOT);
 }
 
 TEST_F(Tessaline, BatteryReadingShowsWhatTheSystemReports) {
@@ -414,7 +507,7 @@ TEST_F(Tessaline, CancellingTheExitQuestionKeepsTheConsoleButStopsTheRoutineCloc
 TEST_F(Tessaline, ConfirmedExitWritesTheSettingsTheNextStartReads) {
   StartConsole();
   MainForm->SetBounds(30, 20, 1100, 700);
-  SendMessageA(RoleButton("Judge 5 (Elements)"), BM_CLICK, 0, 0);
+  PickRole("Judge 5 (Elements)");
   ASSERT_EQ(Roles().ItemIndex(), 4);
   Part<TTimer>("TimerRoutine").SetEnabled(true);
   Answer = IDOK;

@@ -107,6 +107,23 @@ TEST_F(RoleGroup, ArrowKeysMoveTheChoiceWithinTheGroup) {
   EXPECT_EQ(Group->ItemIndex(), 4);
 }
 
+// The button passes its keys on to the group, but not one the form took first.
+TEST_F(RoleGroup, AKeyTheFormTakesReachesTheFormOnce) {
+  std::vector<WORD> previewed;
+  Form.SetKeyPreview(true);
+  Form.OnKeyDown = [&previewed](TObject*, WORD& key, TShiftState) {
+    previewed.push_back(key);
+    if (key == VK_F9)
+      key = 0;
+  };
+  Group->SetItemIndex(4);
+  ASSERT_TRUE(test::TakeFocus(Group->Buttons(4)->Handle()));
+  SendMessageA(Group->Buttons(4)->Handle(), WM_KEYDOWN, VK_F9, 0);
+  EXPECT_EQ(previewed, std::vector<WORD>{VK_F9});
+  SendMessageA(Group->Buttons(4)->Handle(), WM_KEYDOWN, VK_DOWN, 0);
+  EXPECT_EQ(Group->ItemIndex(), 5) << "a key the form leaves still moves the choice";
+}
+
 TEST_F(RoleGroup, ButtonsTakeTheirHelpContextFromTheGroup) {
   Group->SetHelpContext(100);
   const std::pair<TMVWChildHelpContextID, int> rows[] = {
