@@ -11,6 +11,7 @@
 #include "platform/rtl/ClassRegistry.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Dialogs.h"
+#include "widgets/controls/MVWLabelsAndChoices.h"
 #include "widgets/controls/MVWPanelClasses.h"
 
 #include <windows.h>
@@ -257,6 +258,7 @@ void TConsoleForm::ShowScoreboard(const std::string& payload) {
 void TConsoleForm::Register() {
   static const bool registered = [] {
     RegisterButtonControlClasses();
+    RegisterLabelAndChoiceClasses();
     RegisterSpeedButtonClasses();
     RegisterWidgetPanelClasses();
     RegisterComponentClass<TConsoleForm, TForm>("TConsoleForm")

@@ -5,8 +5,8 @@
 #include "platform/ui/Edits.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Grids.h"
-#include "platform/ui/Labels.h"
-#include "platform/ui/Panels.h"
+#include "widgets/controls/MVWSimpleLabel.h"
+#include "widgets/controls/MVWStaticText.h"
 
 #include <string>
 
@@ -37,8 +37,8 @@ public:
   TEdit* EditBMDifficulty = nullptr;
   TEdit* EditBMBonus = nullptr;
   TEdit* EditBMDD = nullptr;
-  TLabel* LabelDDError = nullptr;
-  TPanel* EditBMDDResults = nullptr;
+  TMVWSimpleLabel* LabelDDError = nullptr;
+  TMVWStaticText* EditBMDDResults = nullptr;
   TStringGrid* GridDDElements = nullptr;
   TStringGrid* GridMovement = nullptr;
   TStringGrid* GridBonus = nullptr;

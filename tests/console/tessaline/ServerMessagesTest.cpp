@@ -8,6 +8,7 @@
 #include "platform/ui/Application.h"
 #include "platform/ui/Dialogs.h"
 #include "tests/support/FakeMeetServer.h"
+#include "tests/support/MessagePump.h"
 #include "tests/support/RunningConsole.h"
 
 #include <gtest/gtest.h>
@@ -127,7 +128,7 @@ TEST_F(ServerMessages, NextAthleteShowsOrderTeamAndNamesAndResetsTheSendButtons)
   EXPECT_EQ(Caption("LabelStart"), " 12");
   EXPECT_EQ(Caption("LabelClub"), "Team Blue");
   EXPECT_EQ(Caption("LabelAthlete"), " Anna Lee;Bea Moss");
-  EXPECT_LE(Part<TLabel>("LabelAthlete").Font().Size(), 22);
+  EXPECT_LE(Part<TMVWSimpleLabel>("LabelAthlete").Font().Size(), 22);
   for (const char* button : {"ButtonSendTime", "ButtonSendScore", "ButtonSendHJ"}) {
     EXPECT_EQ(Caption(button), "Send / Enter") << button;
     EXPECT_EQ(Part<TControl>(button).Color(), clSilver) << button;
@@ -144,7 +145,7 @@ TEST_F(ServerMessages, NextAthleteShowsOrderTeamAndNamesAndResetsTheSendButtons)
   Receive("AI", "ZEL ", "No3[DC1]" + name + "[DC2]1");
   EXPECT_EQ(Caption("LabelClub"), " ");
   EXPECT_EQ(Caption("LabelAthlete"), " " + name);
-  EXPECT_LT(Part<TLabel>("LabelAthlete").Font().Size(), 22);
+  EXPECT_LT(Part<TMVWSimpleLabel>("LabelAthlete").Font().Size(), 22);
 }
 
 TEST_F(ServerMessages, STCEventsPanelFollowsThePanelFlagOnlyOnSynchronizationConsoles) {
@@ -169,6 +170,40 @@ TEST_F(ServerMessages, ScoreboardShowsOrderAndValuesRightAligned) {
   EXPECT_EQ(Caption("Scoreboard1"), "  85.1234");
   EXPECT_EQ(Caption("Scoreboard2"), "     80.5");
   EXPECT_EQ(Caption("Scoreboard3"), " 165.6234");
+}
+
+// The read-outs are LED rows: each sizes itself to the server's text, and on screen the order's
+// digit lights up in its cell while the blanks before it stay dark.
+TEST_F(ServerMessages, ScoreboardLEDsShowTheServersTextInLitCells) {
+  MainForm->Show();
+  ShowPage(Detailed);
+  Receive("PR", "ZEL ", " 4 [DC1]85.1234^80.5^ 165.6234 [DC2]");
+  const int cellWidth = 19;
+  const int cellHeight = 28;
+  for (const char* name : {"ScoreboardOrder", "Scoreboard1", "Scoreboard2", "Scoreboard3"}) {
+    EXPECT_EQ(Part<TMVWLEDLabel>(name).Width(), 9 * cellWidth + 1) << name;
+    EXPECT_EQ(Part<TMVWLEDLabel>(name).Height(), cellHeight) << name;
+  }
+
+  auto& order = Part<TMVWLEDLabel>("ScoreboardOrder");
+  const TColor lit = order.LED().ActiveColor();
+  const auto litInCell = [&](int cell) {
+    POINT corner{order.Left() + cell * cellWidth, order.Top()};
+    ClientToScreen(order.Parent()->Handle(), &corner);
+    HDC screen = GetDC(nullptr);
+    int count = 0;
+    for (int y = 0; y < cellHeight; ++y)
+      for (int x = 0; x < cellWidth; ++x)
+        count += GetPixel(screen, corner.x + x, corner.y + y) == lit;
+    ReleaseDC(nullptr, screen);
+    return count;
+  };
+  EXPECT_TRUE(test::PumpUntil([&] {
+    RedrawWindow(MainForm->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+    Application->ProcessMessages();
+    return litInCell(8) > 0;
+  })) << "the order's digit is not lit";
+  EXPECT_EQ(litInCell(6) + litInCell(7), 0) << "the blanks before the digit";
 }
 
 TEST_F(ServerMessages, ElementListFillsTheHiddenElementGridAndRefusesAbsurdCounts) {
@@ -249,8 +284,8 @@ TEST_F(ServerMessages, FinalScoresOfOtherJudgesOnlyOnTheRefereesPage) {
   EXPECT_EQ(Caption("STCCount1"), "0");
   EXPECT_EQ(Caption("STCCount2"), "2");
   EXPECT_EQ(Caption("STCCount3"), "1");
-  EXPECT_EQ(Part<TLabel>("STCLabel2").Tag(), 2);
-  EXPECT_EQ(Part<TLabel>("STCLabel3").Tag(), 1);
+  EXPECT_EQ(Part<TMVWSimpleLabel>("STCLabel2").Tag(), 2);
+  EXPECT_EQ(Part<TMVWSimpleLabel>("STCLabel3").Tag(), 1);
   EXPECT_EQ(Caption("ScoreEdit"), "4.0");
   EXPECT_EQ(Grid("GridReferee").Cells(5, 9), "0");
   EXPECT_EQ(Grid("GridReferee").Cells(5, 10), "2");
@@ -562,7 +597,7 @@ TEST_F(ServerMessages, AnswersToJoinAndPresenceReachTheServer) {
   Part<TIdTCPClient>("client").SetPort(server.Port());
   Part<TButton>("ConnectConsoles").Click();
   ASSERT_TRUE(server.WaitForFrames(1));
-  Part<TLabel>("LabelPower").SetCaption("87%");
+  Part<TMVWSimpleLabel>("LabelPower").SetCaption("87%");
   Receive("CC", "ZEL ", "Judge 2 (Elements)");
   Receive("TP", "ZEL ", "");
   ASSERT_TRUE(server.WaitForFrames(5));
