@@ -7,8 +7,8 @@
 #include "platform/net/TcpClient.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Dialogs.h"
+#include "platform/ui/Pictures.h"
 #include "tests/support/FakeMeetServer.h"
-#include "tests/support/MessagePump.h"
 #include "tests/support/RunningConsole.h"
 
 #include <gtest/gtest.h>
@@ -172,37 +172,39 @@ TEST_F(ServerMessages, ScoreboardShowsOrderAndValuesRightAligned) {
   EXPECT_EQ(Caption("Scoreboard3"), " 165.6234");
 }
 
-// The read-outs are LED rows: each sizes itself to the server's text, and on screen the order's
-// digit lights up in its cell while the blanks before it stay dark.
+// The read-outs are LED rows: each sizes itself to the server's text, the order's digit lights
+// its cell while the blanks before it stay dark, and the values light in red.
 TEST_F(ServerMessages, ScoreboardLEDsShowTheServersTextInLitCells) {
-  MainForm->Show();
-  ShowPage(Detailed);
   Receive("PR", "ZEL ", " 4 [DC1]85.1234^80.5^ 165.6234 [DC2]");
   const int cellWidth = 19;
   const int cellHeight = 28;
-  for (const char* name : {"ScoreboardOrder", "Scoreboard1", "Scoreboard2", "Scoreboard3"}) {
-    EXPECT_EQ(Part<TMVWLEDLabel>(name).Width(), 9 * cellWidth + 1) << name;
-    EXPECT_EQ(Part<TMVWLEDLabel>(name).Height(), cellHeight) << name;
+  const struct {
+    const char* Name;
+    TColor Lit;
+  } readOuts[] = {{"ScoreboardOrder", clLime},
+                  {"Scoreboard1", clRed},
+                  {"Scoreboard2", clRed},
+                  {"Scoreboard3", clRed}};
+  for (const auto& readOut : readOuts) {
+    auto& led = Part<TMVWLEDLabel>(readOut.Name);
+    EXPECT_EQ(led.Width(), 9 * cellWidth + 1) << readOut.Name;
+    EXPECT_EQ(led.Height(), cellHeight) << readOut.Name;
+    EXPECT_EQ(led.LED().ActiveColor(), readOut.Lit) << readOut.Name;
   }
 
   auto& order = Part<TMVWLEDLabel>("ScoreboardOrder");
-  const TColor lit = order.LED().ActiveColor();
+  TBitmap picture;
+  picture.SetSize(order.Width(), order.Height());
+  order.LED().DrawText(&picture.Canvas(), RECT{0, 0, order.Width(), order.Height()}, true,
+                       order.Enabled(), order.GetLEDText());
   const auto litInCell = [&](int cell) {
-    POINT corner{order.Left() + cell * cellWidth, order.Top()};
-    ClientToScreen(order.Parent()->Handle(), &corner);
-    HDC screen = GetDC(nullptr);
     int count = 0;
     for (int y = 0; y < cellHeight; ++y)
       for (int x = 0; x < cellWidth; ++x)
-        count += GetPixel(screen, corner.x + x, corner.y + y) == lit;
-    ReleaseDC(nullptr, screen);
+        count += picture.Pixels(cell * cellWidth + x, y) == clLime;
     return count;
   };
-  EXPECT_TRUE(test::PumpUntil([&] {
-    RedrawWindow(MainForm->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
-    Application->ProcessMessages();
-    return litInCell(8) > 0;
-  })) << "the order's digit is not lit";
+  EXPECT_GT(litInCell(8), 0) << "the order's digit";
   EXPECT_EQ(litInCell(6) + litInCell(7), 0) << "the blanks before the digit";
 }
 
