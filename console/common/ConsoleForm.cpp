@@ -11,7 +11,7 @@
 #include "platform/rtl/ClassRegistry.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Dialogs.h"
-#include "widgets/controls/MVWGroupBox.h"
+#include "widgets/controls/MVWLabelsAndChoices.h"
 #include "widgets/controls/MVWPanelClasses.h"
 
 #include <windows.h>
@@ -258,9 +258,7 @@ void TConsoleForm::ShowScoreboard(const std::string& payload) {
 void TConsoleForm::Register() {
   static const bool registered = [] {
     RegisterButtonControlClasses();
-    RegisterCheckBoxClasses();
-    RegisterGroupBoxClasses();
-    RegisterRadioGroupClasses();
+    RegisterLabelAndChoiceClasses();
     RegisterSpeedButtonClasses();
     RegisterWidgetPanelClasses();
     RegisterWidgetEditClasses();

@@ -7,7 +7,6 @@
 #include "platform/ui/Forms.h"
 #include "platform/ui/Grids.h"
 #include "platform/ui/Images.h"
-#include "platform/ui/Labels.h"
 #include "platform/ui/Lists.h"
 #include "platform/ui/Notebooks.h"
 #include "platform/ui/Panels.h"
@@ -18,6 +17,8 @@
 #include "widgets/controls/MVWEdit.h"
 #include "widgets/controls/MVWCheckBox.h"
 #include "widgets/controls/MVWRadioGroup.h"
+#include "widgets/controls/MVWLEDLabel.h"
+#include "widgets/controls/MVWSimpleLabel.h"
 #include "widgets/controls/MVWSimplePanel.h"
 #include "widgets/controls/MVWSpeedButton.h"
 
@@ -92,11 +93,11 @@ public:
   void WndProc(TMessage& message) override;
 
   // The shared components, in the order of the form data.
-  TLabel* LabelStart = nullptr;
-  TLabel* LabelClub = nullptr;
-  TLabel* LabelAthlete = nullptr;
-  TLabel* LabelEvent = nullptr;
-  TLabel* LabelPower = nullptr;
+  TMVWSimpleLabel* LabelStart = nullptr;
+  TMVWSimpleLabel* LabelClub = nullptr;
+  TMVWSimpleLabel* LabelAthlete = nullptr;
+  TMVWSimpleLabel* LabelEvent = nullptr;
+  TMVWSimpleLabel* LabelPower = nullptr;
   TStatusBar* StatusBar1 = nullptr;
   TNotebook* _Notebook = nullptr;
   TMVWRadioGroup* ClientChoice = nullptr;
@@ -117,21 +118,21 @@ public:
   TMVWEdit* EditMessage = nullptr;
   TPanel* PanelDET = nullptr;
   TPanel* PanelRight = nullptr;
-  TLabel* LabelScoreTitle = nullptr;
-  TLabel* ScoreEdit = nullptr;
+  TMVWSimpleLabel* LabelScoreTitle = nullptr;
+  TMVWSimpleLabel* ScoreEdit = nullptr;
   TMVWSpeedButton* ButtonSendScore = nullptr;
   TPanel* PanelScoreboard = nullptr;
-  TLabel* ScoreboardOrder = nullptr;
-  TLabel* Scoreboard1 = nullptr;
-  TLabel* Scoreboard2 = nullptr;
-  TLabel* Scoreboard3 = nullptr;
-  TLabel* JudgeNum = nullptr;
-  TLabel* LabelJudge = nullptr;
+  TMVWLEDLabel* ScoreboardOrder = nullptr;
+  TMVWLEDLabel* Scoreboard1 = nullptr;
+  TMVWLEDLabel* Scoreboard2 = nullptr;
+  TMVWLEDLabel* Scoreboard3 = nullptr;
+  TMVWSimpleLabel* JudgeNum = nullptr;
+  TMVWSimpleLabel* LabelJudge = nullptr;
   TPanel* PanelKeypadDetailed = nullptr;
   TPanel* PanelElements = nullptr;
   TMVWSimplePanel* ScoreConfirmMain = nullptr;
-  TLabel* ScoreConfirmTitle = nullptr;
-  TLabel* ScoreConfirmScore0 = nullptr;
+  TMVWSimpleLabel* ScoreConfirmTitle = nullptr;
+  TMVWSimpleLabel* ScoreConfirmScore0 = nullptr;
   TPanel* ScoreConfirmButtons = nullptr;
   TMVWSpeedButton* ScoreConfirmDecline = nullptr;
   TMVWSpeedButton* ScoreConfirmAccept = nullptr;
@@ -144,11 +145,11 @@ public:
   TPanel* PanelTimerNavigation = nullptr;
   TImage* Arrow = nullptr;
   TPanel* PanelTimerRight = nullptr;
-  TLabel* WalkOnTime = nullptr;
-  TLabel* DeckTime = nullptr;
-  TLabel* RoutineTime = nullptr;
-  TLabel* TimePenalty = nullptr;
-  TLabel* TechnicalPenalty = nullptr;
+  TMVWSimpleLabel* WalkOnTime = nullptr;
+  TMVWSimpleLabel* DeckTime = nullptr;
+  TMVWSimpleLabel* RoutineTime = nullptr;
+  TMVWSimpleLabel* TimePenalty = nullptr;
+  TMVWSimpleLabel* TechnicalPenalty = nullptr;
   TImage* HJArrow = nullptr;
   TMVWSpeedButton* ButtonSendHJ = nullptr;
   TImage* TestImage = nullptr;
@@ -203,7 +204,7 @@ protected:
   void ResetSendButtons(const std::string& caption);
   // The confirmation shown red, waiting for Accept, with the keypad and Send out of the way.
   void ShowConfirmation();
-  TLabel& SelectedTimeField();
+  TMVWSimpleLabel& SelectedTimeField();
   void PlaceArrow(TImage& arrow, int tag);
   void TimeEntry(int value, const std::string& digits);
 

@@ -138,13 +138,13 @@ void TConsoleForm::ShowConfirmation() {
   confirm.SetColor(Waiting);
 }
 
-TLabel& TConsoleForm::SelectedTimeField() {
-  const std::array<TLabel*, 3> fields = {WalkOnTime, DeckTime, RoutineTime};
+TMVWSimpleLabel& TConsoleForm::SelectedTimeField() {
+  const std::array<TMVWSimpleLabel*, 3> fields = {WalkOnTime, DeckTime, RoutineTime};
   return *fields[static_cast<std::size_t>(std::clamp(static_cast<int>(Arrow->Tag()), 1, 3) - 1)];
 }
 
 void TConsoleForm::TimeEntry(int value, const std::string& digits) {
-  TLabel& field = SelectedTimeField();
+  TMVWSimpleLabel& field = SelectedTimeField();
   if (value == KeyClear || Trim(field.Caption()).empty())
     field.SetCaption("0:00.0");
   else

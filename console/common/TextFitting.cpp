@@ -24,7 +24,7 @@ int FitFontSize(const std::string& text, int width, int startSize, TCanvas& meas
   return size;
 }
 
-void FitLabelText(TLabel& label, const std::string& text, int startSize, TCanvas& measuring) {
+void FitLabelText(TControl& label, const std::string& text, int startSize, TCanvas& measuring) {
   label.Font().SetSize(FitFontSize(text, label.Width(), startSize, measuring));
   label.SetCaption(text);
 }

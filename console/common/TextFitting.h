@@ -2,7 +2,7 @@
 
 #include "console/common/rules/TextPadding.h"
 #include "platform/ui/Canvas.h"
-#include "platform/ui/Labels.h"
+#include "platform/ui/Controls.h"
 
 #include <string>
 
@@ -19,7 +19,7 @@ int FitFontSize(const std::string& text, int width, int startSize, TCanvas& meas
 
 // Sets the caption and gives the label the largest bold Verdana size, from startSize down, at
 // which the text and one blank fit its width. Measured on the given canvas.
-void FitLabelText(TLabel& label, const std::string& text, int startSize, TCanvas& measuring);
+void FitLabelText(TControl& label, const std::string& text, int startSize, TCanvas& measuring);
 
 // The largest bold Verdana size, from startSize down, at which the text and one blank fit both
 // width and height, with the height of that text at that size.

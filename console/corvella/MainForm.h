@@ -48,29 +48,29 @@ public:
   void HJGridDrawCell(TObject* Sender, int ACol, int ARow, const RECT& Rect, TGridDrawState State);
 
   // The components only this console has, in the order of its form data.
-  TLabel* LabelDisc = nullptr;
-  TLabel* DETJ1DetLabel = nullptr;
+  TMVWSimpleLabel* LabelDisc = nullptr;
+  TMVWSimpleLabel* DETJ1DetLabel = nullptr;
   TMVWEdit* DETJ1Det = nullptr;
-  TLabel* DETJ2DetLabel = nullptr;
+  TMVWSimpleLabel* DETJ2DetLabel = nullptr;
   TMVWEdit* DETJ2Det = nullptr;
-  TLabel* DETJ3DetLabel = nullptr;
+  TMVWSimpleLabel* DETJ3DetLabel = nullptr;
   TMVWEdit* DETJ3Det = nullptr;
-  TLabel* DETJ4DetLabel = nullptr;
+  TMVWSimpleLabel* DETJ4DetLabel = nullptr;
   TMVWEdit* DETJ4Det = nullptr;
-  TLabel* DETJ5DetLabel = nullptr;
+  TMVWSimpleLabel* DETJ5DetLabel = nullptr;
   TMVWEdit* DETJ5Det = nullptr;
-  TLabel* ScoreConfirmScore1 = nullptr;
-  TLabel* ScoreConfirmScore2 = nullptr;
-  TLabel* ScoreConfirmScore3 = nullptr;
-  TLabel* ScoreConfirmScore4 = nullptr;
-  TLabel* ScoreConfirmScore5 = nullptr;
+  TMVWSimpleLabel* ScoreConfirmScore1 = nullptr;
+  TMVWSimpleLabel* ScoreConfirmScore2 = nullptr;
+  TMVWSimpleLabel* ScoreConfirmScore3 = nullptr;
+  TMVWSimpleLabel* ScoreConfirmScore4 = nullptr;
+  TMVWSimpleLabel* ScoreConfirmScore5 = nullptr;
   TPanel* PanelHJScoring = nullptr;
   TStringGrid* HJGrid = nullptr;
 
   // This console's own state.
   std::array<TMVWEdit*, 5> ElementEdits{};
-  std::array<TLabel*, 5> ElementEditLabels{};
-  std::array<TLabel*, 5> ConfirmScoreLabels{};
+  std::array<TMVWSimpleLabel*, 5> ElementEditLabels{};
+  std::array<TMVWSimpleLabel*, 5> ConfirmScoreLabels{};
   // The element edit last entered; the keypad writes into it.
   TMVWEdit* CurrentElementEdit = nullptr;
 

@@ -111,7 +111,7 @@ void TMainForm::ArrangeConfirmButtons() {
   // One size for all five: each label is as wide as the others.
   const int size = FitFontSize("8.8", w, 96, TestImage->Picture().Bitmap().Canvas());
   for (int i = 1; i <= 5; ++i) {
-    TLabel& label = *ConfirmScoreLabels[static_cast<std::size_t>(i - 1)];
+    TMVWSimpleLabel& label = *ConfirmScoreLabels[static_cast<std::size_t>(i - 1)];
     label.SetBounds((i - 1) * w, (h / 2) * (i - 1) + titleHeight, w, h);
     label.Font().SetStyle(fsBold);
     label.Font().SetSize(size);
@@ -176,9 +176,9 @@ void TMainForm::KeypadEntry(int value) {
       TimeEntry(value, std::to_string(value));
     return;
   }
-  TLabel& field = Page() != RefereePage ? *ScoreEdit
-                  : HJArrow->Tag() == 5 ? *TechnicalPenalty
-                                        : *TimePenalty;
+  TMVWSimpleLabel& field = Page() != RefereePage ? *ScoreEdit
+                           : HJArrow->Tag() == 5 ? *TechnicalPenalty
+                                                 : *TimePenalty;
   field.SetCaption(OneDecimalAfterKey(field.Caption(), value));
 }
 

@@ -5,6 +5,7 @@
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/TextUtils.h"
 #include "platform/ui/Application.h"
+#include "widgets/controls/MVWLabelsAndChoices.h"
 #include "widgets/controls/MVWShapeButton.h"
 
 #include <windows.h>
@@ -17,6 +18,7 @@ TEditorForm* EditorForm = nullptr;
 
 void TEditorForm::Register() {
   static const bool registered = [] {
+    RegisterLabelAndChoiceClasses();
     RegisterShapeButtonClasses();
     RegisterWidgetEditClasses();
     RegisterComponentClass<TEditorForm, TForm>("TEditorForm")

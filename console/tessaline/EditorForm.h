@@ -4,9 +4,9 @@
 #include "platform/ui/Buttons.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Grids.h"
-#include "platform/ui/Labels.h"
-#include "platform/ui/Panels.h"
 #include "widgets/controls/MVWEdit.h"
+#include "widgets/controls/MVWSimpleLabel.h"
+#include "widgets/controls/MVWStaticText.h"
 
 #include <string>
 
@@ -37,8 +37,8 @@ public:
   TMVWEdit* EditBMDifficulty = nullptr;
   TMVWEdit* EditBMBonus = nullptr;
   TMVWEdit* EditBMDD = nullptr;
-  TLabel* LabelDDError = nullptr;
-  TPanel* EditBMDDResults = nullptr;
+  TMVWSimpleLabel* LabelDDError = nullptr;
+  TMVWStaticText* EditBMDDResults = nullptr;
   TStringGrid* GridDDElements = nullptr;
   TStringGrid* GridMovement = nullptr;
   TStringGrid* GridBonus = nullptr;

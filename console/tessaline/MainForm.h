@@ -110,12 +110,12 @@ public:
   // The three counting columns of the STC page, numbered 1 to 3.
   TPanel& STCButton(int n) const;
   TMVWSpeedButton& STCSubtract(int n) const;
-  TLabel& STCCount(int n) const;
-  TLabel& STCLabel(int n) const;
+  TMVWSimpleLabel& STCCount(int n) const;
+  TMVWSimpleLabel& STCLabel(int n) const;
 
   // The components only this console has, in the order of its form data.
   TImage* PowerLevel = nullptr;
-  TLabel* LabelDETMessage = nullptr;
+  TMVWSimpleLabel* LabelDETMessage = nullptr;
   TStringGrid* GridDetailedScores = nullptr;
   TPanel* PanelAI = nullptr;
   TMVWEdit* DETJ1AI = nullptr;
@@ -128,27 +128,27 @@ public:
   TPanel* PanelSTC = nullptr;
   TPanel* STCButton1 = nullptr;
   TMVWSpeedButton* STCSubtract1 = nullptr;
-  TLabel* STCCount1 = nullptr;
-  TLabel* STCLabel1 = nullptr;
+  TMVWSimpleLabel* STCCount1 = nullptr;
+  TMVWSimpleLabel* STCLabel1 = nullptr;
   TPanel* STCButton2 = nullptr;
   TMVWSpeedButton* STCSubtract2 = nullptr;
-  TLabel* STCCount2 = nullptr;
-  TLabel* STCLabel2 = nullptr;
+  TMVWSimpleLabel* STCCount2 = nullptr;
+  TMVWSimpleLabel* STCLabel2 = nullptr;
   TPanel* STCButton3 = nullptr;
   TMVWSpeedButton* STCSubtract3 = nullptr;
-  TLabel* STCCount3 = nullptr;
-  TLabel* STCLabel3 = nullptr;
+  TMVWSimpleLabel* STCCount3 = nullptr;
+  TMVWSimpleLabel* STCLabel3 = nullptr;
   TMVWSpeedButton* ButtonHome5 = nullptr;
   TMVWSpeedButton* STCClearButton = nullptr;
   TMVWSpeedButton* STCStartStop = nullptr;
-  TLabel* STCClock = nullptr;
-  TLabel* STCClockLabel = nullptr;
+  TMVWSimpleLabel* STCClock = nullptr;
+  TMVWSimpleLabel* STCClockLabel = nullptr;
   TMemo* STCLog = nullptr;
   TPanel* GridSTCPanel = nullptr;
   TStringGrid* GridSTC = nullptr;
   TMVWCheckBox* EnableSTCLog = nullptr;
   TPanel* PanelDATC = nullptr;
-  TLabel* LabelDATCTitle = nullptr;
+  TMVWSimpleLabel* LabelDATCTitle = nullptr;
   TStringGrid* GridDATC = nullptr;
   TStringGrid* JudgeGrid = nullptr;
   TTimer* ThankYouConfirmationTimer = nullptr;

@@ -79,7 +79,7 @@ void TMainForm::STCButton1Click(TObject* Sender) {
   if (!IsCountingColumn(n))
     return;
   flash.SetTag(n);
-  TLabel& count = STCLabel(n);
+  TMVWSimpleLabel& count = STCLabel(n);
   count.SetTag(count.Tag() + 1);
   TPanel& button = STCButton(n);
   button.SetColor(Flash);
@@ -106,7 +106,7 @@ void TMainForm::STCSubtract1Click(TObject* Sender) {
   const int n = ColumnOf(Sender);
   if (!IsCountingColumn(n))
     return;
-  TLabel& count = STCLabel(n);
+  TMVWSimpleLabel& count = STCLabel(n);
   if (count.Tag() <= 0)
     return;
   count.SetTag(count.Tag() - 1);
@@ -115,7 +115,7 @@ void TMainForm::STCSubtract1Click(TObject* Sender) {
   // A major error taken back was an obvious one after all.
   if (n == 3) {
     AddSTCEvent("o", "add", time, STCNumber(), false);
-    TLabel& obvious = STCLabel(2);
+    TMVWSimpleLabel& obvious = STCLabel(2);
     obvious.SetTag(obvious.Tag() + 1);
   }
   ShowSTCCounts();

@@ -58,12 +58,12 @@ TMVWSpeedButton& TMainForm::STCSubtract(int n) const {
   return Numbered<TMVWSpeedButton>({STCSubtract1, STCSubtract2, STCSubtract3}, n);
 }
 
-TLabel& TMainForm::STCCount(int n) const {
-  return Numbered<TLabel>({STCCount1, STCCount2, STCCount3}, n);
+TMVWSimpleLabel& TMainForm::STCCount(int n) const {
+  return Numbered<TMVWSimpleLabel>({STCCount1, STCCount2, STCCount3}, n);
 }
 
-TLabel& TMainForm::STCLabel(int n) const {
-  return Numbered<TLabel>({STCLabel1, STCLabel2, STCLabel3}, n);
+TMVWSimpleLabel& TMainForm::STCLabel(int n) const {
+  return Numbered<TMVWSimpleLabel>({STCLabel1, STCLabel2, STCLabel3}, n);
 }
 
 bool TMainForm::ImpressionJudging() {

@@ -30,15 +30,15 @@ object MainForm: TMainForm
     Color = clNavy
     BevelOuter = bvNone
     Caption = ''
-    object LabelStart: TLabel
+    object LabelStart: TMVWSimpleLabel
       Left = 8
       Top = 4
       Width = 120
       Height = 48
       AutoSize = False
-      Alignment = taCenter
-      Layout = tlCenter
+      Alignment = agCenter
       Caption = ''
+      ShowAccelChar = False
       Transparent = True
       Font.Name = 'Verdana'
       Font.Height = -28
@@ -46,15 +46,15 @@ object MainForm: TMainForm
       Font.Color = clYellow
       ParentFont = False
     end
-    object LabelClub: TLabel
+    object LabelClub: TMVWSimpleLabel
       Left = 136
       Top = 4
       Width = 420
       Height = 48
       AutoSize = False
-      Alignment = taLeftJustify
-      Layout = tlCenter
+      Alignment = agCenterLeft
       Caption = ''
+      ShowAccelChar = False
       Transparent = True
       Font.Name = 'Verdana'
       Font.Height = -29
@@ -62,15 +62,15 @@ object MainForm: TMainForm
       Font.Color = clWhite
       ParentFont = False
     end
-    object LabelAthlete: TLabel
+    object LabelAthlete: TMVWSimpleLabel
       Left = 564
       Top = 4
       Width = 470
       Height = 48
       AutoSize = False
-      Alignment = taLeftJustify
-      Layout = tlCenter
+      Alignment = agCenterLeft
       Caption = ''
+      ShowAccelChar = False
       Transparent = True
       Font.Name = 'Verdana'
       Font.Height = -29
@@ -78,48 +78,46 @@ object MainForm: TMainForm
       Font.Color = clWhite
       ParentFont = False
     end
-    object LabelEvent: TLabel
+    object LabelEvent: TMVWSimpleLabel
       Left = 1040
       Top = 4
       Width = 150
       Height = 48
       AutoSize = False
-      Alignment = taCenter
-      Layout = tlCenter
+      Alignment = agCenter
       Caption = ''
+      ShowAccelChar = False
       Transparent = True
-      WordWrap = True
+      MultiLine = True
       Font.Name = 'Verdana'
       Font.Height = -14
       Font.Style = [fsBold]
       Font.Color = clAqua
       ParentFont = False
     end
-    object LabelDisc: TLabel
+    object LabelDisc: TMVWSimpleLabel
       Left = 1196
       Top = 4
       Width = 60
       Height = 48
       AutoSize = False
-      Alignment = taCenter
-      Layout = tlCenter
+      Alignment = agCenter
       Caption = ''
+      ShowAccelChar = False
       Transparent = True
-      WordWrap = False
       Font.Name = 'Verdana'
       Font.Height = -14
       Font.Style = [fsBold]
       Font.Color = clYellow
       ParentFont = False
     end
-    object LabelPower: TLabel
+    object LabelPower: TMVWSimpleLabel
       Left = 1262
       Top = 4
       Width = 80
       Height = 48
       AutoSize = False
-      Alignment = taRightJustify
-      Layout = tlCenter
+      Alignment = agCenterRight
       Caption = 'Power'
       Transparent = True
       Font.Name = 'Verdana'
@@ -183,14 +181,13 @@ object MainForm: TMainForm
         BevelOuter = bvNone
         Caption = ''
         ParentColor = True
-        object LabelOpeningTitle: TLabel
+        object LabelOpeningTitle: TMVWSimpleLabel
           Left = 16
           Top = 8
           Width = 600
           Height = 48
           AutoSize = False
-          Alignment = taLeftJustify
-          Layout = tlCenter
+          Alignment = agCenterLeft
           Caption = 'Who are you?'
           Transparent = True
           Font.Name = 'Verdana'
@@ -351,14 +348,13 @@ object MainForm: TMainForm
           CaptionFont.Height = -14
           CaptionFont.Style = [fsBold]
           CaptionParentFont = False
-          object LabelTestMode: TLabel
+          object LabelTestMode: TMVWSimpleLabel
             Left = 12
             Top = 24
             Width = 260
             Height = 28
             AutoSize = False
-            Alignment = taLeftJustify
-            Layout = tlCenter
+            Alignment = agCenterLeft
             Caption = 'Auto Send every 3 seconds'
             Transparent = True
             Font.Name = 'Verdana'
@@ -402,14 +398,13 @@ object MainForm: TMainForm
           BevelOuter = bvLowered
           Caption = ''
           Visible = False
-          object LabelConnected: TLabel
+          object LabelConnected: TMVWSimpleLabel
             Left = 8
             Top = 8
             Width = 200
             Height = 20
             AutoSize = False
-            Alignment = taLeftJustify
-            Layout = tlCenter
+            Alignment = agCenterLeft
             Caption = 'Who''s Connected'
             Transparent = True
             Font.Name = 'Verdana'
@@ -514,16 +509,17 @@ object MainForm: TMainForm
         BevelOuter = bvNone
         Caption = ''
         ParentColor = True
-        object LabelDETMessage: TLabel
+        object LabelDETMessage: TMVWSimpleLabel
           Align = alBottom
           Left = 0
           Top = 617
           Width = 1350
           Height = 32
           AutoSize = False
-          Alignment = taCenter
-          Layout = tlCenter
+          Alignment = agCenter
           Caption = 'Enter two digit score (no decimal). Press Enter or Send when done.   - + or = for a 10.'
+          Transparent = False
+          ParentColor = True
           Font.Name = 'Verdana'
           Font.Height = -16
           Font.Style = [fsBold]
@@ -539,14 +535,13 @@ object MainForm: TMainForm
           Color = clSilver
           BevelOuter = bvRaised
           Caption = ''
-          object LabelScoreTitle: TLabel
+          object LabelScoreTitle: TMVWSimpleLabel
             Left = 16
             Top = 8
             Width = 268
             Height = 32
             AutoSize = False
-            Alignment = taCenter
-            Layout = tlCenter
+            Alignment = agCenter
             Caption = 'Score'
             Transparent = True
             Font.Name = 'Verdana'
@@ -555,14 +550,13 @@ object MainForm: TMainForm
             Font.Color = clNavy
             ParentFont = False
           end
-          object ScoreEdit: TLabel
+          object ScoreEdit: TMVWSimpleLabel
             Left = 16
             Top = 40
             Width = 268
             Height = 104
             AutoSize = False
-            Alignment = taCenter
-            Layout = tlCenter
+            Alignment = agCenter
             Caption = '0.0'
             Color = clWhite
             Transparent = False
@@ -597,14 +591,13 @@ object MainForm: TMainForm
             BevelOuter = bvLowered
             Caption = ''
             Visible = False
-            object LabelScoreboardTitle: TLabel
+            object LabelScoreboardTitle: TMVWSimpleLabel
               Left = 0
               Top = 4
               Width = 268
               Height = 28
               AutoSize = False
-              Alignment = taCenter
-              Layout = tlCenter
+              Alignment = agCenter
               Caption = 'Scoreboard'
               Transparent = True
               Font.Name = 'Verdana'
@@ -613,80 +606,61 @@ object MainForm: TMainForm
               Font.Color = clWhite
               ParentFont = False
             end
-            object ScoreboardOrder: TLabel
+            object ScoreboardOrder: TMVWLEDLabel
               Left = 8
               Top = 36
               Width = 252
               Height = 40
-              AutoSize = False
-              Alignment = taLeftJustify
-              Layout = tlCenter
+              AutoSize = True
               Caption = 'ORDER '
-              Transparent = True
-              Font.Name = 'Courier New'
-              Font.Height = -28
-              Font.Style = [fsBold]
-              Font.Color = clLime
-              ParentFont = False
+              LED.Horzsize = 9
+              LED.Vertsize = 7
             end
-            object Scoreboard1: TLabel
+            object Scoreboard1: TMVWLEDLabel
               Left = 8
               Top = 80
               Width = 252
               Height = 40
-              AutoSize = False
-              Alignment = taLeftJustify
-              Layout = tlCenter
+              AutoSize = True
               Caption = 'ORDER '
-              Transparent = True
-              Font.Name = 'Courier New'
-              Font.Height = -28
-              Font.Style = [fsBold]
-              Font.Color = clRed
-              ParentFont = False
+              LED.Horzsize = 9
+              LED.Vertsize = 7
+              LED.ActiveColor = clRed
+              LED.InActiveColor = clMaroon
             end
-            object Scoreboard2: TLabel
+            object Scoreboard2: TMVWLEDLabel
               Left = 8
               Top = 120
               Width = 252
               Height = 40
-              AutoSize = False
-              Alignment = taLeftJustify
-              Layout = tlCenter
+              AutoSize = True
               Caption = 'ORDER '
-              Transparent = True
-              Font.Name = 'Courier New'
-              Font.Height = -28
-              Font.Style = [fsBold]
-              Font.Color = clRed
-              ParentFont = False
+              LED.Horzsize = 9
+              LED.Vertsize = 7
+              LED.ActiveColor = clRed
+              LED.InActiveColor = clMaroon
             end
-            object Scoreboard3: TLabel
+            object Scoreboard3: TMVWLEDLabel
               Left = 8
               Top = 160
               Width = 252
               Height = 40
-              AutoSize = False
-              Alignment = taLeftJustify
-              Layout = tlCenter
+              AutoSize = True
               Caption = 'ORDER '
-              Transparent = True
-              Font.Name = 'Courier New'
-              Font.Height = -28
-              Font.Style = [fsBold]
-              Font.Color = clRed
-              ParentFont = False
+              LED.Horzsize = 9
+              LED.Vertsize = 7
+              LED.ActiveColor = clRed
+              LED.InActiveColor = clMaroon
             end
           end
-          object JudgeNum: TLabel
+          object JudgeNum: TMVWSimpleLabel
             Align = alBottom
             Left = 1
             Top = 544
             Width = 298
             Height = 72
             AutoSize = False
-            Alignment = taCenter
-            Layout = tlCenter
+            Alignment = agCenter
             Caption = ''
             Color = clWhite
             Transparent = False
@@ -696,15 +670,14 @@ object MainForm: TMainForm
             Font.Color = clNavy
             ParentFont = False
           end
-          object LabelJudge: TLabel
+          object LabelJudge: TMVWSimpleLabel
             Align = alBottom
             Left = 1
             Top = 516
             Width = 298
             Height = 28
             AutoSize = False
-            Alignment = taCenter
-            Layout = tlCenter
+            Alignment = agCenter
             Caption = 'Judge'
             Transparent = True
             Font.Name = 'Verdana'
@@ -984,14 +957,13 @@ object MainForm: TMainForm
           BevelOuter = bvNone
           Caption = ''
           ParentColor = True
-          object DETJ1DetLabel: TLabel
+          object DETJ1DetLabel: TMVWSimpleLabel
             Left = 8
             Top = 16
             Width = 220
             Height = 88
             AutoSize = False
-            Alignment = taLeftJustify
-            Layout = tlCenter
+            Alignment = agCenterLeft
             Caption = 'Element 1'
             Transparent = True
             Font.Name = 'Verdana'
@@ -1022,14 +994,13 @@ object MainForm: TMainForm
             CtlXP = False
             Bevel.Mode = bmWindows
           end
-          object DETJ2DetLabel: TLabel
+          object DETJ2DetLabel: TMVWSimpleLabel
             Left = 8
             Top = 116
             Width = 220
             Height = 88
             AutoSize = False
-            Alignment = taLeftJustify
-            Layout = tlCenter
+            Alignment = agCenterLeft
             Caption = 'Element 2'
             Transparent = True
             Font.Name = 'Verdana'
@@ -1060,14 +1031,13 @@ object MainForm: TMainForm
             CtlXP = False
             Bevel.Mode = bmWindows
           end
-          object DETJ3DetLabel: TLabel
+          object DETJ3DetLabel: TMVWSimpleLabel
             Left = 8
             Top = 216
             Width = 220
             Height = 88
             AutoSize = False
-            Alignment = taLeftJustify
-            Layout = tlCenter
+            Alignment = agCenterLeft
             Caption = 'Element 3'
             Transparent = True
             Font.Name = 'Verdana'
@@ -1098,14 +1068,13 @@ object MainForm: TMainForm
             CtlXP = False
             Bevel.Mode = bmWindows
           end
-          object DETJ4DetLabel: TLabel
+          object DETJ4DetLabel: TMVWSimpleLabel
             Left = 8
             Top = 316
             Width = 220
             Height = 88
             AutoSize = False
-            Alignment = taLeftJustify
-            Layout = tlCenter
+            Alignment = agCenterLeft
             Caption = 'Element 4'
             Transparent = True
             Font.Name = 'Verdana'
@@ -1136,14 +1105,13 @@ object MainForm: TMainForm
             CtlXP = False
             Bevel.Mode = bmWindows
           end
-          object DETJ5DetLabel: TLabel
+          object DETJ5DetLabel: TMVWSimpleLabel
             Left = 8
             Top = 416
             Width = 220
             Height = 88
             AutoSize = False
-            Alignment = taLeftJustify
-            Layout = tlCenter
+            Alignment = agCenterLeft
             Caption = 'Element 5'
             Transparent = True
             Font.Name = 'Verdana'
@@ -1183,15 +1151,14 @@ object MainForm: TMainForm
           Height = 617
           Color = clRed
           Visible = False
-          object ScoreConfirmTitle: TLabel
+          object ScoreConfirmTitle: TMVWSimpleLabel
             Align = alTop
             Left = 0
             Top = 0
             Width = 1050
             Height = 64
             AutoSize = False
-            Alignment = taCenter
-            Layout = tlCenter
+            Alignment = agCenter
             Caption = 'Score Confirmation'
             Transparent = True
             Font.Name = 'Verdana'
@@ -1200,14 +1167,13 @@ object MainForm: TMainForm
             Font.Color = clWhite
             ParentFont = False
           end
-          object ScoreConfirmScore0: TLabel
+          object ScoreConfirmScore0: TMVWSimpleLabel
             Left = 16
             Top = 72
             Width = 1002
             Height = 248
             AutoSize = False
-            Alignment = taCenter
-            Layout = tlCenter
+            Alignment = agCenter
             Caption = '0.0'
             Transparent = True
             Font.Name = 'Verdana'
@@ -1217,14 +1183,13 @@ object MainForm: TMainForm
             ParentFont = False
             Visible = False
           end
-          object ScoreConfirmScore1: TLabel
+          object ScoreConfirmScore1: TMVWSimpleLabel
             Left = 0
             Top = 64
             Width = 210
             Height = 120
             AutoSize = False
-            Alignment = taCenter
-            Layout = tlCenter
+            Alignment = agCenter
             Caption = '0.0'
             Transparent = True
             Font.Name = 'Verdana'
@@ -1234,14 +1199,13 @@ object MainForm: TMainForm
             ParentFont = False
             Visible = False
           end
-          object ScoreConfirmScore2: TLabel
+          object ScoreConfirmScore2: TMVWSimpleLabel
             Left = 210
             Top = 124
             Width = 210
             Height = 120
             AutoSize = False
-            Alignment = taCenter
-            Layout = tlCenter
+            Alignment = agCenter
             Caption = '0.0'
             Transparent = True
             Font.Name = 'Verdana'
@@ -1251,14 +1215,13 @@ object MainForm: TMainForm
             ParentFont = False
             Visible = False
           end
-          object ScoreConfirmScore3: TLabel
+          object ScoreConfirmScore3: TMVWSimpleLabel
             Left = 420
             Top = 184
             Width = 210
             Height = 120
             AutoSize = False
-            Alignment = taCenter
-            Layout = tlCenter
+            Alignment = agCenter
             Caption = '0.0'
             Transparent = True
             Font.Name = 'Verdana'
@@ -1268,14 +1231,13 @@ object MainForm: TMainForm
             ParentFont = False
             Visible = False
           end
-          object ScoreConfirmScore4: TLabel
+          object ScoreConfirmScore4: TMVWSimpleLabel
             Left = 630
             Top = 244
             Width = 210
             Height = 120
             AutoSize = False
-            Alignment = taCenter
-            Layout = tlCenter
+            Alignment = agCenter
             Caption = '0.0'
             Transparent = True
             Font.Name = 'Verdana'
@@ -1285,14 +1247,13 @@ object MainForm: TMainForm
             ParentFont = False
             Visible = False
           end
-          object ScoreConfirmScore5: TLabel
+          object ScoreConfirmScore5: TMVWSimpleLabel
             Left = 840
             Top = 304
             Width = 210
             Height = 120
             AutoSize = False
-            Alignment = taCenter
-            Layout = tlCenter
+            Alignment = agCenter
             Caption = '0.0'
             Transparent = True
             Font.Name = 'Verdana'
@@ -1358,16 +1319,17 @@ object MainForm: TMainForm
         BevelOuter = bvNone
         Caption = ''
         ParentColor = True
-        object LabelINDMessage: TLabel
+        object LabelINDMessage: TMVWSimpleLabel
           Align = alBottom
           Left = 0
           Top = 617
           Width = 1350
           Height = 32
           AutoSize = False
-          Alignment = taCenter
-          Layout = tlCenter
+          Alignment = agCenter
           Caption = 'No need to enter a decimal. Press Enter or Send when done.'
+          Transparent = False
+          ParentColor = True
           Font.Name = 'Verdana'
           Font.Height = -16
           Font.Style = [fsBold]
@@ -1617,16 +1579,17 @@ object MainForm: TMainForm
         BevelOuter = bvNone
         Caption = ''
         ParentColor = True
-        object LabelTimeMessage: TLabel
+        object LabelTimeMessage: TMVWSimpleLabel
           Align = alBottom
           Left = 0
           Top = 617
           Width = 1350
           Height = 32
           AutoSize = False
-          Alignment = taCenter
-          Layout = tlCenter
+          Alignment = agCenter
           Caption = 'No need to enter a decimal. Press Enter or Send when done.'
+          Transparent = False
+          ParentColor = True
           Font.Name = 'Verdana'
           Font.Height = -16
           Font.Style = [fsBold]
@@ -1870,34 +1833,32 @@ object MainForm: TMainForm
           BevelOuter = bvNone
           Caption = ''
           ParentColor = True
-          object LabelClickBox: TLabel
+          object LabelClickBox: TMVWSimpleLabel
             Left = 8
             Top = 16
             Width = 152
             Height = 96
             AutoSize = False
-            Alignment = taCenter
-            Layout = tlCenter
+            Alignment = agCenter
             Caption = 'Click a box'#13#10'to select'
             Transparent = True
-            WordWrap = True
+            MultiLine = True
             Font.Name = 'Verdana'
             Font.Height = -16
             Font.Style = [fsBold]
             Font.Color = clNavy
             ParentFont = False
           end
-          object LabelPageUpDown: TLabel
+          object LabelPageUpDown: TMVWSimpleLabel
             Left = 8
             Top = 144
             Width = 152
             Height = 240
             AutoSize = False
-            Alignment = taCenter
-            Layout = tlCenter
+            Alignment = agCenter
             Caption = 'Use Page Up / Down'#13#10'to move between'#13#10'Times'
             Transparent = True
-            WordWrap = True
+            MultiLine = True
             Font.Name = 'Verdana'
             Font.Height = -16
             Font.Style = [fsBold]
@@ -1922,18 +1883,17 @@ object MainForm: TMainForm
           BevelOuter = bvNone
           Caption = ''
           ParentColor = True
-          object LabelWalkOnTime: TLabel
+          object LabelWalkOnTime: TMVWSimpleLabel
             OnClick = ActiveEditLabelClick
             Left = 8
             Top = 16
             Width = 200
             Height = 96
             AutoSize = False
-            Alignment = taRightJustify
-            Layout = tlCenter
+            Alignment = agCenterRight
             Caption = 'Walk On Time'
             Transparent = True
-            WordWrap = True
+            MultiLine = True
             Font.Name = 'Verdana'
             Font.Height = -22
             Font.Style = [fsBold]
@@ -1941,15 +1901,14 @@ object MainForm: TMainForm
             ParentFont = False
             Tag = 1
           end
-          object WalkOnTime: TLabel
+          object WalkOnTime: TMVWSimpleLabel
             OnClick = ActiveEditLabelClick
             Left = 216
             Top = 16
             Width = 296
             Height = 96
             AutoSize = False
-            Alignment = taCenter
-            Layout = tlCenter
+            Alignment = agCenter
             Caption = '0:00.0'
             Color = clWhite
             Transparent = False
@@ -1960,18 +1919,17 @@ object MainForm: TMainForm
             ParentFont = False
             Tag = 1
           end
-          object LabelDeckTime: TLabel
+          object LabelDeckTime: TMVWSimpleLabel
             OnClick = ActiveEditLabelClick
             Left = 8
             Top = 144
             Width = 200
             Height = 96
             AutoSize = False
-            Alignment = taRightJustify
-            Layout = tlCenter
+            Alignment = agCenterRight
             Caption = 'Deck Time'
             Transparent = True
-            WordWrap = True
+            MultiLine = True
             Font.Name = 'Verdana'
             Font.Height = -22
             Font.Style = [fsBold]
@@ -1979,15 +1937,14 @@ object MainForm: TMainForm
             ParentFont = False
             Tag = 2
           end
-          object DeckTime: TLabel
+          object DeckTime: TMVWSimpleLabel
             OnClick = ActiveEditLabelClick
             Left = 216
             Top = 144
             Width = 296
             Height = 96
             AutoSize = False
-            Alignment = taCenter
-            Layout = tlCenter
+            Alignment = agCenter
             Caption = '0:00.0'
             Color = clWhite
             Transparent = False
@@ -1998,18 +1955,17 @@ object MainForm: TMainForm
             ParentFont = False
             Tag = 2
           end
-          object LabelRoutineTime: TLabel
+          object LabelRoutineTime: TMVWSimpleLabel
             OnClick = ActiveEditLabelClick
             Left = 8
             Top = 288
             Width = 200
             Height = 96
             AutoSize = False
-            Alignment = taRightJustify
-            Layout = tlCenter
+            Alignment = agCenterRight
             Caption = 'Routine Time'
             Transparent = True
-            WordWrap = True
+            MultiLine = True
             Font.Name = 'Verdana'
             Font.Height = -22
             Font.Style = [fsBold]
@@ -2017,15 +1973,14 @@ object MainForm: TMainForm
             ParentFont = False
             Tag = 3
           end
-          object RoutineTime: TLabel
+          object RoutineTime: TMVWSimpleLabel
             OnClick = ActiveEditLabelClick
             Left = 216
             Top = 288
             Width = 296
             Height = 96
             AutoSize = False
-            Alignment = taCenter
-            Layout = tlCenter
+            Alignment = agCenter
             Caption = '0:00.0'
             Color = clWhite
             Transparent = False
@@ -2050,15 +2005,14 @@ object MainForm: TMainForm
         Color = 16504755
         BevelOuter = bvNone
         Caption = ''
-        object LabelHJDETTitle: TLabel
+        object LabelHJDETTitle: TMVWSimpleLabel
           Align = alTop
           Left = 0
           Top = 0
           Width = 1350
           Height = 72
           AutoSize = False
-          Alignment = taCenter
-          Layout = tlCenter
+          Alignment = agCenter
           Caption = 'Chief Referee'
           Transparent = True
           Font.Name = 'Verdana'
@@ -2296,15 +2250,14 @@ object MainForm: TMainForm
             EnterColorChange = True
             Style = ubsIntegrated
           end
-          object LabelTimePenalty: TLabel
+          object LabelTimePenalty: TMVWSimpleLabel
             OnClick = ActiveEditLabelClick
             Left = 400
             Top = 16
             Width = 300
             Height = 28
             AutoSize = False
-            Alignment = taCenter
-            Layout = tlCenter
+            Alignment = agCenter
             Caption = 'Time Penalty'
             Transparent = True
             Font.Name = 'Verdana'
@@ -2314,15 +2267,14 @@ object MainForm: TMainForm
             ParentFont = False
             Tag = 4
           end
-          object TimePenalty: TLabel
+          object TimePenalty: TMVWSimpleLabel
             OnClick = ActiveEditLabelClick
             Left = 400
             Top = 48
             Width = 300
             Height = 96
             AutoSize = False
-            Alignment = taCenter
-            Layout = tlCenter
+            Alignment = agCenter
             Caption = '0.0'
             Color = clWhite
             Transparent = False
@@ -2333,15 +2285,14 @@ object MainForm: TMainForm
             ParentFont = False
             Tag = 4
           end
-          object LabelTechnicalPenalty: TLabel
+          object LabelTechnicalPenalty: TMVWSimpleLabel
             OnClick = ActiveEditLabelClick
             Left = 400
             Top = 152
             Width = 300
             Height = 28
             AutoSize = False
-            Alignment = taCenter
-            Layout = tlCenter
+            Alignment = agCenter
             Caption = 'Technical Penalty'
             Transparent = True
             Font.Name = 'Verdana'
@@ -2351,15 +2302,14 @@ object MainForm: TMainForm
             ParentFont = False
             Tag = 5
           end
-          object TechnicalPenalty: TLabel
+          object TechnicalPenalty: TMVWSimpleLabel
             OnClick = ActiveEditLabelClick
             Left = 400
             Top = 184
             Width = 300
             Height = 96
             AutoSize = False
-            Alignment = taCenter
-            Layout = tlCenter
+            Alignment = agCenter
             Caption = '0.0'
             Color = clWhite
             Transparent = False
@@ -2429,14 +2379,13 @@ object MainForm: TMainForm
             EnterColorChange = True
             Style = ubsIntegrated
           end
-          object LabelHJMessage: TLabel
+          object LabelHJMessage: TMVWSimpleLabel
             Left = 8
             Top = 496
             Width = 704
             Height = 40
             AutoSize = False
-            Alignment = taCenter
-            Layout = tlCenter
+            Alignment = agCenter
             Caption = 'No need to enter a decimal. Press Enter or Send when done.'
             Transparent = True
             Font.Name = 'Verdana'

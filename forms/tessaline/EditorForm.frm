@@ -23,14 +23,13 @@ object EditorForm: TEditorForm
     Caption = ''
     Color = 12615744
     BevelOuter = bvNone
-    object LabelEditBMDifficulty: TLabel
+    object LabelEditBMDifficulty: TMVWSimpleLabel
       Left = 16
       Top = 12
       Width = 752
       Height = 24
       AutoSize = False
-      Alignment = taLeftJustify
-      Layout = tlCenter
+      Alignment = agCenterLeft
       Caption = 'Difficulty   (Example : T5a C2c+ C2a+*0.5)'
       Transparent = True
       Font.Name = 'Verdana'
@@ -56,14 +55,13 @@ object EditorForm: TEditorForm
       CtlXP = False
       Bevel.Mode = bmWindows
     end
-    object LabelEditBMBonus: TLabel
+    object LabelEditBMBonus: TMVWSimpleLabel
       Left = 16
       Top = 88
       Width = 752
       Height = 24
       AutoSize = False
-      Alignment = taLeftJustify
-      Layout = tlCenter
+      Alignment = agCenterLeft
       Caption = 'Bonus (Example: 4PC)'
       Transparent = True
       Font.Name = 'Verdana'
@@ -90,14 +88,13 @@ object EditorForm: TEditorForm
       CtlXP = False
       Bevel.Mode = bmWindows
     end
-    object LabelEditBMDD: TLabel
+    object LabelEditBMDD: TMVWSimpleLabel
       Left = 16
       Top = 164
       Width = 752
       Height = 24
       AutoSize = False
-      Alignment = taLeftJustify
-      Layout = tlCenter
+      Alignment = agCenterLeft
       Caption = 'DD Calculator'
       Transparent = True
       Font.Name = 'Verdana'
@@ -124,16 +121,16 @@ object EditorForm: TEditorForm
       CtlXP = False
       Bevel.Mode = bmWindows
     end
-    object LabelDDError: TLabel
+    object LabelDDError: TMVWSimpleLabel
       Left = 16
       Top = 244
       Width = 552
       Height = 64
       AutoSize = False
-      Alignment = taLeftJustify
-      Layout = tlTop
-      WordWrap = True
+      Alignment = agTopLeft
+      MultiLine = True
       Caption = ''
+      ShowAccelChar = False
       Color = clRed
       Transparent = False
       Visible = False
@@ -143,14 +140,13 @@ object EditorForm: TEditorForm
       Font.Color = clWhite
       ParentFont = False
     end
-    object LabelDD: TLabel
+    object LabelDD: TMVWSimpleLabel
       Left = 584
       Top = 244
       Width = 48
       Height = 56
       AutoSize = False
-      Alignment = taRightJustify
-      Layout = tlCenter
+      Alignment = agCenterRight
       Caption = 'DD'
       Transparent = True
       Font.Name = 'Verdana'
@@ -159,15 +155,16 @@ object EditorForm: TEditorForm
       Font.Color = clWhite
       ParentFont = False
     end
-    object EditBMDDResults: TPanel
+    object EditBMDDResults: TMVWStaticText
       Left = 640
       Top = 244
       Width = 128
       Height = 56
+      AutoSize = False
       Caption = '0.500'
-      Alignment = taCenter
+      Alignment = agCenter
       Color = clBlue
-      BevelOuter = bvLowered
+      Bevel.StyleOuter = bvLowered
       Font.Name = 'Verdana'
       Font.Height = -24
       Font.Style = [fsBold]

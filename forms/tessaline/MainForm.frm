@@ -30,15 +30,15 @@ object MainForm: TMainForm
     Color = clNavy
     BevelOuter = bvNone
     Caption = ''
-    object LabelStart: TLabel
+    object LabelStart: TMVWSimpleLabel
       Left = 8
       Top = 4
       Width = 120
       Height = 48
       AutoSize = False
-      Alignment = taCenter
-      Layout = tlCenter
+      Alignment = agCenter
       Caption = ''
+      ShowAccelChar = False
       Transparent = True
       Font.Name = 'Verdana'
       Font.Height = -28
@@ -46,15 +46,15 @@ object MainForm: TMainForm
       Font.Color = clYellow
       ParentFont = False
     end
-    object LabelClub: TLabel
+    object LabelClub: TMVWSimpleLabel
       Left = 136
       Top = 4
       Width = 420
       Height = 48
       AutoSize = False
-      Alignment = taLeftJustify
-      Layout = tlCenter
+      Alignment = agCenterLeft
       Caption = ''
+      ShowAccelChar = False
       Transparent = True
       Font.Name = 'Verdana'
       Font.Height = -29
@@ -62,15 +62,15 @@ object MainForm: TMainForm
       Font.Color = clWhite
       ParentFont = False
     end
-    object LabelAthlete: TLabel
+    object LabelAthlete: TMVWSimpleLabel
       Left = 564
       Top = 4
       Width = 470
       Height = 48
       AutoSize = False
-      Alignment = taLeftJustify
-      Layout = tlCenter
+      Alignment = agCenterLeft
       Caption = ''
+      ShowAccelChar = False
       Transparent = True
       Font.Name = 'Verdana'
       Font.Height = -29
@@ -78,31 +78,30 @@ object MainForm: TMainForm
       Font.Color = clWhite
       ParentFont = False
     end
-    object LabelEvent: TLabel
+    object LabelEvent: TMVWSimpleLabel
       Left = 1040
       Top = 4
       Width = 206
       Height = 48
       AutoSize = False
-      Alignment = taCenter
-      Layout = tlCenter
+      Alignment = agCenter
       Caption = ''
+      ShowAccelChar = False
       Transparent = True
-      WordWrap = True
+      MultiLine = True
       Font.Name = 'Verdana'
       Font.Height = -14
       Font.Style = [fsBold]
       Font.Color = clAqua
       ParentFont = False
     end
-    object LabelPower: TLabel
+    object LabelPower: TMVWSimpleLabel
       Left = 1250
       Top = 4
       Width = 44
       Height = 48
       AutoSize = False
-      Alignment = taRightJustify
-      Layout = tlCenter
+      Alignment = agCenterRight
       Caption = 'Pwr'
       Transparent = True
       Font.Name = 'Verdana'
@@ -173,14 +172,13 @@ object MainForm: TMainForm
         BevelOuter = bvNone
         Caption = ''
         ParentColor = True
-        object LabelOpeningTitle: TLabel
+        object LabelOpeningTitle: TMVWSimpleLabel
           Left = 16
           Top = 8
           Width = 600
           Height = 48
           AutoSize = False
-          Alignment = taLeftJustify
-          Layout = tlCenter
+          Alignment = agCenterLeft
           Caption = 'Who are you?'
           Transparent = True
           Font.Name = 'Verdana'
@@ -350,14 +348,13 @@ object MainForm: TMainForm
           CaptionFont.Height = -14
           CaptionFont.Style = [fsBold]
           CaptionParentFont = False
-          object LabelTestMode: TLabel
+          object LabelTestMode: TMVWSimpleLabel
             Left = 12
             Top = 24
             Width = 260
             Height = 28
             AutoSize = False
-            Alignment = taLeftJustify
-            Layout = tlCenter
+            Alignment = agCenterLeft
             Caption = 'Auto Send every 3 seconds'
             Transparent = True
             Font.Name = 'Verdana'
@@ -503,16 +500,17 @@ object MainForm: TMainForm
         BevelOuter = bvNone
         Caption = ''
         ParentColor = True
-        object LabelDETMessage: TLabel
+        object LabelDETMessage: TMVWSimpleLabel
           Align = alBottom
           Left = 0
           Top = 617
           Width = 1350
           Height = 32
           AutoSize = False
-          Alignment = taCenter
-          Layout = tlCenter
+          Alignment = agCenter
           Caption = 'Enter two button score (no decimal). Press Enter or Send when done.   - + or = for a 10.'
+          Transparent = False
+          ParentColor = True
           Font.Name = 'Verdana'
           Font.Height = -16
           Font.Style = [fsBold]
@@ -528,14 +526,13 @@ object MainForm: TMainForm
           Color = clSilver
           BevelOuter = bvRaised
           Caption = ''
-          object LabelScoreTitle: TLabel
+          object LabelScoreTitle: TMVWSimpleLabel
             Left = 16
             Top = 8
             Width = 268
             Height = 32
             AutoSize = False
-            Alignment = taCenter
-            Layout = tlCenter
+            Alignment = agCenter
             Caption = 'Score'
             Transparent = True
             Font.Name = 'Verdana'
@@ -544,14 +541,13 @@ object MainForm: TMainForm
             Font.Color = clNavy
             ParentFont = False
           end
-          object ScoreEdit: TLabel
+          object ScoreEdit: TMVWSimpleLabel
             Left = 16
             Top = 40
             Width = 268
             Height = 104
             AutoSize = False
-            Alignment = taCenter
-            Layout = tlCenter
+            Alignment = agCenter
             Caption = '0.0'
             Color = clWhite
             Transparent = False
@@ -586,14 +582,13 @@ object MainForm: TMainForm
             BevelOuter = bvLowered
             Caption = ''
             Visible = False
-            object LabelScoreboardTitle: TLabel
+            object LabelScoreboardTitle: TMVWSimpleLabel
               Left = 0
               Top = 4
               Width = 268
               Height = 28
               AutoSize = False
-              Alignment = taCenter
-              Layout = tlCenter
+              Alignment = agCenter
               Caption = 'Scoreboard'
               Transparent = True
               Font.Name = 'Verdana'
@@ -602,80 +597,61 @@ object MainForm: TMainForm
               Font.Color = clWhite
               ParentFont = False
             end
-            object ScoreboardOrder: TLabel
+            object ScoreboardOrder: TMVWLEDLabel
               Left = 8
               Top = 36
               Width = 252
               Height = 40
-              AutoSize = False
-              Alignment = taLeftJustify
-              Layout = tlCenter
+              AutoSize = True
               Caption = 'ORDER '
-              Transparent = True
-              Font.Name = 'Courier New'
-              Font.Height = -28
-              Font.Style = [fsBold]
-              Font.Color = clLime
-              ParentFont = False
+              LED.Horzsize = 9
+              LED.Vertsize = 7
             end
-            object Scoreboard1: TLabel
+            object Scoreboard1: TMVWLEDLabel
               Left = 8
               Top = 80
               Width = 252
               Height = 40
-              AutoSize = False
-              Alignment = taLeftJustify
-              Layout = tlCenter
+              AutoSize = True
               Caption = 'ORDER '
-              Transparent = True
-              Font.Name = 'Courier New'
-              Font.Height = -28
-              Font.Style = [fsBold]
-              Font.Color = clRed
-              ParentFont = False
+              LED.Horzsize = 9
+              LED.Vertsize = 7
+              LED.ActiveColor = clRed
+              LED.InActiveColor = clMaroon
             end
-            object Scoreboard2: TLabel
+            object Scoreboard2: TMVWLEDLabel
               Left = 8
               Top = 120
               Width = 252
               Height = 40
-              AutoSize = False
-              Alignment = taLeftJustify
-              Layout = tlCenter
+              AutoSize = True
               Caption = 'ORDER '
-              Transparent = True
-              Font.Name = 'Courier New'
-              Font.Height = -28
-              Font.Style = [fsBold]
-              Font.Color = clRed
-              ParentFont = False
+              LED.Horzsize = 9
+              LED.Vertsize = 7
+              LED.ActiveColor = clRed
+              LED.InActiveColor = clMaroon
             end
-            object Scoreboard3: TLabel
+            object Scoreboard3: TMVWLEDLabel
               Left = 8
               Top = 160
               Width = 252
               Height = 40
-              AutoSize = False
-              Alignment = taLeftJustify
-              Layout = tlCenter
+              AutoSize = True
               Caption = 'ORDER '
-              Transparent = True
-              Font.Name = 'Courier New'
-              Font.Height = -28
-              Font.Style = [fsBold]
-              Font.Color = clRed
-              ParentFont = False
+              LED.Horzsize = 9
+              LED.Vertsize = 7
+              LED.ActiveColor = clRed
+              LED.InActiveColor = clMaroon
             end
           end
-          object JudgeNum: TLabel
+          object JudgeNum: TMVWSimpleLabel
             Align = alBottom
             Left = 1
             Top = 544
             Width = 298
             Height = 72
             AutoSize = False
-            Alignment = taCenter
-            Layout = tlCenter
+            Alignment = agCenter
             Caption = ''
             Color = clWhite
             Transparent = False
@@ -685,15 +661,14 @@ object MainForm: TMainForm
             Font.Color = clNavy
             ParentFont = False
           end
-          object LabelJudge: TLabel
+          object LabelJudge: TMVWSimpleLabel
             Align = alBottom
             Left = 1
             Top = 516
             Width = 298
             Height = 28
             AutoSize = False
-            Alignment = taCenter
-            Layout = tlCenter
+            Alignment = agCenter
             Caption = 'Role'
             Transparent = True
             Font.Name = 'Verdana'
@@ -1074,17 +1049,16 @@ object MainForm: TMainForm
           Caption = ''
           ParentColor = True
           Visible = False
-          object LabelDETJ1AI: TLabel
+          object LabelDETJ1AI: TMVWSimpleLabel
             Left = 8
             Top = 16
             Width = 300
             Height = 96
             AutoSize = False
-            Alignment = taLeftJustify
-            Layout = tlCenter
+            Alignment = agCenterLeft
             Caption = 'Choreography'#13#10'  Musicality'
             Transparent = True
-            WordWrap = True
+            MultiLine = True
             Font.Name = 'Verdana'
             Font.Height = -26
             Font.Style = [fsBold]
@@ -1111,17 +1085,16 @@ object MainForm: TMainForm
             CtlXP = False
             Bevel.Mode = bmWindows
           end
-          object LabelDETJ2AI: TLabel
+          object LabelDETJ2AI: TMVWSimpleLabel
             Left = 8
             Top = 188
             Width = 300
             Height = 96
             AutoSize = False
-            Alignment = taLeftJustify
-            Layout = tlCenter
+            Alignment = agCenterLeft
             Caption = 'Performance'
             Transparent = True
-            WordWrap = True
+            MultiLine = True
             Font.Name = 'Verdana'
             Font.Height = -26
             Font.Style = [fsBold]
@@ -1148,17 +1121,16 @@ object MainForm: TMainForm
             CtlXP = False
             Bevel.Mode = bmWindows
           end
-          object LabelDETJ3AI: TLabel
+          object LabelDETJ3AI: TMVWSimpleLabel
             Left = 8
             Top = 360
             Width = 300
             Height = 96
             AutoSize = False
-            Alignment = taLeftJustify
-            Layout = tlCenter
+            Alignment = agCenterLeft
             Caption = 'Transitions'
             Transparent = True
-            WordWrap = True
+            MultiLine = True
             Font.Name = 'Verdana'
             Font.Height = -26
             Font.Style = [fsBold]
@@ -1216,15 +1188,14 @@ object MainForm: TMainForm
           Height = 617
           Color = clRed
           Visible = False
-          object ScoreConfirmTitle: TLabel
+          object ScoreConfirmTitle: TMVWSimpleLabel
             Align = alTop
             Left = 0
             Top = 0
             Width = 1050
             Height = 64
             AutoSize = False
-            Alignment = taCenter
-            Layout = tlCenter
+            Alignment = agCenter
             Caption = 'Score Confirmation'
             Transparent = True
             Font.Name = 'Verdana'
@@ -1233,14 +1204,13 @@ object MainForm: TMainForm
             Font.Color = clWhite
             ParentFont = False
           end
-          object ScoreConfirmScore0: TLabel
+          object ScoreConfirmScore0: TMVWSimpleLabel
             Left = 16
             Top = 72
             Width = 1002
             Height = 248
             AutoSize = False
-            Alignment = taCenter
-            Layout = tlCenter
+            Alignment = agCenter
             Caption = '0.0'
             Transparent = True
             Font.Name = 'Verdana'
@@ -1329,16 +1299,17 @@ object MainForm: TMainForm
         BevelOuter = bvNone
         Caption = ''
         ParentColor = True
-        object LabelINDMessage: TLabel
+        object LabelINDMessage: TMVWSimpleLabel
           Align = alBottom
           Left = 0
           Top = 617
           Width = 1350
           Height = 32
           AutoSize = False
-          Alignment = taCenter
-          Layout = tlCenter
+          Alignment = agCenter
           Caption = 'No need to enter a decimal. Press Enter or Send when done.'
+          Transparent = False
+          ParentColor = True
           Font.Name = 'Verdana'
           Font.Height = -16
           Font.Style = [fsBold]
@@ -1640,16 +1611,17 @@ object MainForm: TMainForm
         BevelOuter = bvNone
         Caption = ''
         ParentColor = True
-        object LabelTimeMessage: TLabel
+        object LabelTimeMessage: TMVWSimpleLabel
           Align = alBottom
           Left = 0
           Top = 617
           Width = 1350
           Height = 32
           AutoSize = False
-          Alignment = taCenter
-          Layout = tlCenter
+          Alignment = agCenter
           Caption = 'No need to enter a decimal. Press Enter or Send when done.'
+          Transparent = False
+          ParentColor = True
           Font.Name = 'Verdana'
           Font.Height = -16
           Font.Style = [fsBold]
@@ -1893,34 +1865,32 @@ object MainForm: TMainForm
           BevelOuter = bvNone
           Caption = ''
           ParentColor = True
-          object LabelClickBox: TLabel
+          object LabelClickBox: TMVWSimpleLabel
             Left = 8
             Top = 16
             Width = 152
             Height = 96
             AutoSize = False
-            Alignment = taCenter
-            Layout = tlCenter
+            Alignment = agCenter
             Caption = 'Click a box'#13#10'to select'
             Transparent = True
-            WordWrap = True
+            MultiLine = True
             Font.Name = 'Verdana'
             Font.Height = -16
             Font.Style = [fsBold]
             Font.Color = clNavy
             ParentFont = False
           end
-          object LabelPageUpDown: TLabel
+          object LabelPageUpDown: TMVWSimpleLabel
             Left = 8
             Top = 144
             Width = 152
             Height = 240
             AutoSize = False
-            Alignment = taCenter
-            Layout = tlCenter
+            Alignment = agCenter
             Caption = 'Use Page Up / Down'#13#10'to move between'#13#10'Times'
             Transparent = True
-            WordWrap = True
+            MultiLine = True
             Font.Name = 'Verdana'
             Font.Height = -16
             Font.Style = [fsBold]
@@ -1945,18 +1915,17 @@ object MainForm: TMainForm
           BevelOuter = bvNone
           Caption = ''
           ParentColor = True
-          object LabelWalkOnTime: TLabel
+          object LabelWalkOnTime: TMVWSimpleLabel
             OnClick = ActiveEditLabelClick
             Left = 8
             Top = 16
             Width = 200
             Height = 96
             AutoSize = False
-            Alignment = taRightJustify
-            Layout = tlCenter
+            Alignment = agCenterRight
             Caption = 'Walk On Time'
             Transparent = True
-            WordWrap = True
+            MultiLine = True
             Font.Name = 'Verdana'
             Font.Height = -22
             Font.Style = [fsBold]
@@ -1964,15 +1933,14 @@ object MainForm: TMainForm
             ParentFont = False
             Tag = 1
           end
-          object WalkOnTime: TLabel
+          object WalkOnTime: TMVWSimpleLabel
             OnClick = ActiveEditLabelClick
             Left = 216
             Top = 16
             Width = 296
             Height = 96
             AutoSize = False
-            Alignment = taCenter
-            Layout = tlCenter
+            Alignment = agCenter
             Caption = '0:00.0'
             Color = clWhite
             Transparent = False
@@ -1983,18 +1951,17 @@ object MainForm: TMainForm
             ParentFont = False
             Tag = 1
           end
-          object LabelDeckTime: TLabel
+          object LabelDeckTime: TMVWSimpleLabel
             OnClick = ActiveEditLabelClick
             Left = 8
             Top = 144
             Width = 200
             Height = 96
             AutoSize = False
-            Alignment = taRightJustify
-            Layout = tlCenter
+            Alignment = agCenterRight
             Caption = 'Deck Time'
             Transparent = True
-            WordWrap = True
+            MultiLine = True
             Font.Name = 'Verdana'
             Font.Height = -22
             Font.Style = [fsBold]
@@ -2002,15 +1969,14 @@ object MainForm: TMainForm
             ParentFont = False
             Tag = 2
           end
-          object DeckTime: TLabel
+          object DeckTime: TMVWSimpleLabel
             OnClick = ActiveEditLabelClick
             Left = 216
             Top = 144
             Width = 296
             Height = 96
             AutoSize = False
-            Alignment = taCenter
-            Layout = tlCenter
+            Alignment = agCenter
             Caption = '0:00.0'
             Color = clWhite
             Transparent = False
@@ -2021,18 +1987,17 @@ object MainForm: TMainForm
             ParentFont = False
             Tag = 2
           end
-          object LabelRoutineTime: TLabel
+          object LabelRoutineTime: TMVWSimpleLabel
             OnClick = ActiveEditLabelClick
             Left = 8
             Top = 288
             Width = 200
             Height = 96
             AutoSize = False
-            Alignment = taRightJustify
-            Layout = tlCenter
+            Alignment = agCenterRight
             Caption = 'Routine Time'
             Transparent = True
-            WordWrap = True
+            MultiLine = True
             Font.Name = 'Verdana'
             Font.Height = -22
             Font.Style = [fsBold]
@@ -2040,15 +2005,14 @@ object MainForm: TMainForm
             ParentFont = False
             Tag = 3
           end
-          object RoutineTime: TLabel
+          object RoutineTime: TMVWSimpleLabel
             OnClick = ActiveEditLabelClick
             Left = 216
             Top = 288
             Width = 296
             Height = 96
             AutoSize = False
-            Alignment = taCenter
-            Layout = tlCenter
+            Alignment = agCenter
             Caption = '0:00.0'
             Color = clWhite
             Transparent = False
@@ -2073,15 +2037,14 @@ object MainForm: TMainForm
         Color = 16504755
         BevelOuter = bvNone
         Caption = ''
-        object LabelHJDETTitle: TLabel
+        object LabelHJDETTitle: TMVWSimpleLabel
           Align = alTop
           Left = 0
           Top = 0
           Width = 1350
           Height = 72
           AutoSize = False
-          Alignment = taCenter
-          Layout = tlCenter
+          Alignment = agCenter
           Caption = 'Referee'
           Transparent = True
           Font.Name = 'Verdana'
@@ -2342,15 +2305,14 @@ object MainForm: TMainForm
             EnterColorChange = True
             Style = ubsIntegrated
           end
-          object LabelTimePenalty: TLabel
+          object LabelTimePenalty: TMVWSimpleLabel
             OnClick = ActiveEditLabelClick
             Left = 400
             Top = 16
             Width = 300
             Height = 28
             AutoSize = False
-            Alignment = taCenter
-            Layout = tlCenter
+            Alignment = agCenter
             Caption = 'Time Penalty'
             Transparent = True
             Font.Name = 'Verdana'
@@ -2360,15 +2322,14 @@ object MainForm: TMainForm
             ParentFont = False
             Tag = 4
           end
-          object TimePenalty: TLabel
+          object TimePenalty: TMVWSimpleLabel
             OnClick = ActiveEditLabelClick
             Left = 400
             Top = 48
             Width = 300
             Height = 96
             AutoSize = False
-            Alignment = taCenter
-            Layout = tlCenter
+            Alignment = agCenter
             Caption = '0.0'
             Color = clWhite
             Transparent = False
@@ -2379,15 +2340,14 @@ object MainForm: TMainForm
             ParentFont = False
             Tag = 4
           end
-          object LabelTechnicalPenalty: TLabel
+          object LabelTechnicalPenalty: TMVWSimpleLabel
             OnClick = ActiveEditLabelClick
             Left = 400
             Top = 152
             Width = 300
             Height = 28
             AutoSize = False
-            Alignment = taCenter
-            Layout = tlCenter
+            Alignment = agCenter
             Caption = 'Technical Penalty'
             Transparent = True
             Font.Name = 'Verdana'
@@ -2397,15 +2357,14 @@ object MainForm: TMainForm
             ParentFont = False
             Tag = 5
           end
-          object TechnicalPenalty: TLabel
+          object TechnicalPenalty: TMVWSimpleLabel
             OnClick = ActiveEditLabelClick
             Left = 400
             Top = 184
             Width = 300
             Height = 96
             AutoSize = False
-            Alignment = taCenter
-            Layout = tlCenter
+            Alignment = agCenter
             Caption = '0.0'
             Color = clWhite
             Transparent = False
@@ -2475,14 +2434,13 @@ object MainForm: TMainForm
             EnterColorChange = True
             Style = ubsIntegrated
           end
-          object LabelHJMessage: TLabel
+          object LabelHJMessage: TMVWSimpleLabel
             Left = 8
             Top = 496
             Width = 704
             Height = 40
             AutoSize = False
-            Alignment = taCenter
-            Layout = tlCenter
+            Alignment = agCenter
             Caption = 'No need to enter a decimal. Press Enter or Send when done.'
             Transparent = True
             Font.Name = 'Verdana'
@@ -2505,14 +2463,13 @@ object MainForm: TMainForm
         BevelOuter = bvNone
         Caption = ''
         ParentColor = True
-        object LabelSTCTitle: TLabel
+        object LabelSTCTitle: TMVWSimpleLabel
           Left = 8
           Top = 4
           Width = 300
           Height = 32
           AutoSize = False
-          Alignment = taLeftJustify
-          Layout = tlCenter
+          Alignment = agCenterLeft
           Caption = 'STC'
           Transparent = True
           Font.Name = 'Verdana'
@@ -2555,14 +2512,13 @@ object MainForm: TMainForm
           EnterColorChange = True
           Style = ubsIntegrated
         end
-        object STCCount1: TLabel
+        object STCCount1: TMVWSimpleLabel
           Left = 65
           Top = 522
           Width = 130
           Height = 67
           AutoSize = False
-          Alignment = taCenter
-          Layout = tlCenter
+          Alignment = agCenter
           Caption = '0'
           Color = clWhite
           Transparent = False
@@ -2572,14 +2528,13 @@ object MainForm: TMainForm
           Font.Color = clBlack
           ParentFont = False
         end
-        object STCLabel1: TLabel
+        object STCLabel1: TMVWSimpleLabel
           Left = 65
           Top = 589
           Width = 130
           Height = 20
           AutoSize = False
-          Alignment = taCenter
-          Layout = tlCenter
+          Alignment = agCenter
           Caption = 'Small 0.1'
           Transparent = True
           Font.Name = 'Verdana'
@@ -2623,14 +2578,13 @@ object MainForm: TMainForm
           EnterColorChange = True
           Style = ubsIntegrated
         end
-        object STCCount2: TLabel
+        object STCCount2: TMVWSimpleLabel
           Left = 260
           Top = 522
           Width = 130
           Height = 67
           AutoSize = False
-          Alignment = taCenter
-          Layout = tlCenter
+          Alignment = agCenter
           Caption = '0'
           Color = clWhite
           Transparent = False
@@ -2640,14 +2594,13 @@ object MainForm: TMainForm
           Font.Color = clBlack
           ParentFont = False
         end
-        object STCLabel2: TLabel
+        object STCLabel2: TMVWSimpleLabel
           Left = 260
           Top = 589
           Width = 130
           Height = 20
           AutoSize = False
-          Alignment = taCenter
-          Layout = tlCenter
+          Alignment = agCenter
           Caption = 'Obvious 0.5'
           Transparent = True
           Font.Name = 'Verdana'
@@ -2691,14 +2644,13 @@ object MainForm: TMainForm
           EnterColorChange = True
           Style = ubsIntegrated
         end
-        object STCCount3: TLabel
+        object STCCount3: TMVWSimpleLabel
           Left = 455
           Top = 522
           Width = 130
           Height = 67
           AutoSize = False
-          Alignment = taCenter
-          Layout = tlCenter
+          Alignment = agCenter
           Caption = '0'
           Color = clWhite
           Transparent = False
@@ -2708,14 +2660,13 @@ object MainForm: TMainForm
           Font.Color = clBlack
           ParentFont = False
         end
-        object STCLabel3: TLabel
+        object STCLabel3: TMVWSimpleLabel
           Left = 455
           Top = 589
           Width = 130
           Height = 20
           AutoSize = False
-          Alignment = taCenter
-          Layout = tlCenter
+          Alignment = agCenter
           Caption = 'Major 3.0'
           Transparent = True
           Font.Name = 'Verdana'
@@ -2775,14 +2726,13 @@ object MainForm: TMainForm
           EnterColorChange = True
           Style = ubsIntegrated
         end
-        object STCClock: TLabel
+        object STCClock: TMVWSimpleLabel
           Left = 626
           Top = 522
           Width = 145
           Height = 67
           AutoSize = False
-          Alignment = taCenter
-          Layout = tlCenter
+          Alignment = agCenter
           Caption = '0:00.0'
           Color = clWhite
           Transparent = False
@@ -2792,14 +2742,13 @@ object MainForm: TMainForm
           Font.Color = clBlack
           ParentFont = False
         end
-        object STCClockLabel: TLabel
+        object STCClockLabel: TMVWSimpleLabel
           Left = 626
           Top = 589
           Width = 145
           Height = 20
           AutoSize = False
-          Alignment = taCenter
-          Layout = tlCenter
+          Alignment = agCenter
           Caption = 'Time'
           Transparent = True
           Font.Name = 'Verdana'
@@ -2827,17 +2776,16 @@ object MainForm: TMainForm
           Color = clSilver
           BevelOuter = bvRaised
           Caption = ''
-          object LabelGridSTC: TLabel
+          object LabelGridSTC: TMVWSimpleLabel
             Left = 4
             Top = 4
             Width = 232
             Height = 40
             AutoSize = False
-            Alignment = taCenter
-            Layout = tlCenter
+            Alignment = agCenter
             Caption = 'STC starts the clock'#13#10'Major errors are displayed'
             Transparent = True
-            WordWrap = True
+            MultiLine = True
             Font.Name = 'Verdana'
             Font.Height = -12
             Font.Style = [fsBold]
@@ -2893,14 +2841,13 @@ object MainForm: TMainForm
         BevelOuter = bvNone
         Caption = ''
         ParentColor = True
-        object LabelDATCTitle: TLabel
+        object LabelDATCTitle: TMVWSimpleLabel
           Left = 8
           Top = 8
           Width = 400
           Height = 40
           AutoSize = False
-          Alignment = taLeftJustify
-          Layout = tlCenter
+          Alignment = agCenterLeft
           Caption = 'DATC'
           Transparent = True
           Font.Name = 'Verdana'

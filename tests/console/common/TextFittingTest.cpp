@@ -1,6 +1,6 @@
 #include "console/common/TextFitting.h"
-#include "platform/ui/Labels.h"
 #include "platform/ui/Pictures.h"
+#include "widgets/controls/MVWSimpleLabel.h"
 
 #include <gtest/gtest.h>
 
@@ -33,8 +33,8 @@ protected:
   void SetUp() override { Measuring.SetSize(16, 16); }
 
   // A label as a page holds it: fixed bounds, so the caption does not resize it.
-  std::unique_ptr<TLabel> MakeLabel(int width) {
-    auto label = std::make_unique<TLabel>(nullptr);
+  std::unique_ptr<TMVWSimpleLabel> MakeLabel(int width) {
+    auto label = std::make_unique<TMVWSimpleLabel>(nullptr);
     label->SetAutoSize(false);
     label->SetBounds(0, 0, width, 40);
     return label;
@@ -84,7 +84,7 @@ TEST_F(TextFitting, LabelOfWidthZeroEndsAtTheSmallestSize) {
   std::thread([result] {
     TBitmap measuring;
     measuring.SetSize(16, 16);
-    TLabel label(nullptr);
+    TMVWSimpleLabel label(nullptr);
     label.SetAutoSize(false);
     label.SetBounds(0, 0, 0, 20);
     FitLabelText(label, "Routine", 20, measuring.Canvas());

@@ -305,7 +305,7 @@ TEST_F(Scoring, TheConfirmationLabelsShareTheWidthInAFittedFont) {
                  MainForm->ScoreConfirmButtons->Height() - 5) /
                 3;
   for (int i = 1; i <= 5; ++i) {
-    TLabel& label = *MainForm->ConfirmScoreLabels[static_cast<std::size_t>(i - 1)];
+    TMVWSimpleLabel& label = *MainForm->ConfirmScoreLabels[static_cast<std::size_t>(i - 1)];
     EXPECT_EQ(label.Left(), (i - 1) * w) << i;
     EXPECT_EQ(label.Width(), w) << i;
     EXPECT_EQ(label.Height(), h) << i;
@@ -330,7 +330,7 @@ TEST_F(Scoring, TheHeadJudgeSendsPenaltiesAndMovesTheRoutine) {
   EXPECT_EQ(MainForm->HJGrid->RowCount(), 4);
   EXPECT_EQ(MainForm->HJGrid->Cells(0, 2), "Art. Impression");
   Press("HJSCORE5");
-  NamedComponent<TLabel>(*MainForm, "LabelTechnicalPenalty").Click();
+  NamedComponent<TMVWSimpleLabel>(*MainForm, "LabelTechnicalPenalty").Click();
   Press("HJSCORE10");
   Key(VK_PRIOR);
   Key('3');

@@ -88,7 +88,8 @@ TEST_F(StartUp, F5ShowsTheWholeDetailsPanelAndTheChatGoesOut) {
     auto& control = NamedComponent<TControl>(*MainForm, part);
     EXPECT_TRUE(control.Showing()) << part;
   }
-  EXPECT_EQ(NamedComponent<TLabel>(*MainForm, "LabelConnected").Caption(), "Who's Connected");
+  EXPECT_EQ(NamedComponent<TMVWSimpleLabel>(*MainForm, "LabelConnected").Caption(),
+            "Who's Connected");
 
   marivo::test::TFakeMeetServer server;
   Console.ChooseLocalServer();

@@ -20,6 +20,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <vector>
 
 namespace marivo {
 namespace {
@@ -124,6 +125,32 @@ TEST_F(Snapshots, AnImpressionJudgesPage) {
     NamedComponent<TControl>(*MainForm, key).Click();
   EXPECT_EQ(MainForm->ImpressionEdits[1]->GetText(), "10.0");
   ExpectSnapshot(*MainForm, "impression-judge-page");
+}
+
+// The time keeper's page with three times, then a judge's page with the athlete strip and the
+// LED scoreboard as the server's frames fill them.
+TEST_F(Snapshots, TheTimeKeepersPageAndTheScoreboard) {
+  MainForm->Show();
+  MainForm->Timer1Timer(MainForm);
+  const auto frame = [](const std::string& code, const std::string& payload) {
+    return std::string(1, SOH) + code + "FREEZEL " + STX + payload + EOT;
+  };
+  MainForm->DispatchFrame(
+      frame("AI", "No 12" + std::string(1, DC1) + "Aqua & Sun;Anna Lee;Bea Moss;" + DC2 + "2"));
+  MainForm->DispatchFrame(frame("PR", " 4 " + std::string(1, DC1) + "85.1234^80.5^165.6234" + DC2));
+  auto& roles = NamedComponent<TRadioGroup>(*MainForm, "ClientChoice");
+  roles.SetItemIndex(16);
+  MainForm->ShowRolePage();
+  const std::vector<WORD> keys = {'4', '5', '3', VK_NEXT, '1', '2', VK_NEXT, '3', '1', '0', '7'};
+  for (WORD key : keys)
+    MainForm->FormKeyDown(MainForm, key, 0);
+  EXPECT_EQ(NamedComponent<TControl>(*MainForm, "RoutineTime").Caption(), "3:10.7");
+  ExpectSnapshot(*MainForm, "time-keeper-page");
+
+  roles.SetItemIndex(0);
+  MainForm->ShowRolePage();
+  EXPECT_TRUE(NamedComponent<TControl>(*MainForm, "PanelScoreboard").Visible());
+  ExpectSnapshot(*MainForm, "scoreboard-and-athlete");
 }
 
 // The referee's, a difficulty controller's and the technical controller's pages, each with

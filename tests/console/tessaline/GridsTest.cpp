@@ -168,7 +168,7 @@ TEST_F(ElementGridsBuild, TheElementJudgesGridsListEveryElementAndFitTheirPanel)
   const auto& det = Part<TPanel>("PanelDET");
   EXPECT_EQ(previous.Left(),
             (det.Width() - Part<TPanel>("PanelRight").Width() - previous.Width()) / 2);
-  EXPECT_EQ(previous.Top() + previous.Height() + Part<TLabel>("LabelDETMessage").Height(),
+  EXPECT_EQ(previous.Top() + previous.Height() + Part<TMVWSimpleLabel>("LabelDETMessage").Height(),
             det.Top() + det.Height());
 }
 

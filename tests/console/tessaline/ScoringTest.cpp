@@ -18,6 +18,7 @@
 #include <windows.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace marivo {
@@ -91,7 +92,9 @@ protected:
     return fresh;
   }
   TWinControl& Confirmation() { return NamedComponent<TWinControl>(*MainForm, "ScoreConfirmMain"); }
-  TLabel& Label(const std::string& name) { return NamedComponent<TLabel>(*MainForm, name); }
+  TMVWSimpleLabel& Label(const std::string& name) {
+    return NamedComponent<TMVWSimpleLabel>(*MainForm, name);
+  }
 
   test::TFakeMeetServer Server;
   test::TRunningConsole Console;
@@ -283,6 +286,23 @@ TEST_F(Scoring, TheTimeKeeperSendsTimesAtOnce) {
   EXPECT_FALSE(Confirmation().Visible());
   Press("ButtonSendScore");
   EXPECT_FALSE(Confirmation().Visible()) << "no confirmation panel lives on the Timers page";
+}
+
+// The time keeper picks a time by clicking the time itself or its title with the mouse.
+TEST_F(Scoring, AMouseClickOnATimeOrItsTitleSelectsThatTime) {
+  ConnectAs(16);
+  const std::vector<std::tuple<std::string, int, std::string, std::string>> clicks = {
+      {"DeckTime", 2, "DeckTime", "0:00.5"},
+      {"LabelRoutineTime", 3, "RoutineTime", "0:00.5"},
+      {"LabelWalkOnTime", 1, "WalkOnTime", "0:00.5"},
+      {"RoutineTime", 3, "RoutineTime", "0:05.5"},
+  };
+  for (const auto& [clicked, tag, field, shown] : clicks) {
+    test::ClickWithMouse(Label(clicked));
+    EXPECT_EQ(NamedComponent<TControl>(*MainForm, "Arrow").Tag(), tag) << clicked;
+    Key('5');
+    EXPECT_EQ(Label(field).Caption(), shown) << clicked;
+  }
 }
 
 TEST_F(Scoring, EachRoleLandsOnItsPageAndLayoutFollowsTheWindow) {

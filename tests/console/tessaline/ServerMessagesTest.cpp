@@ -7,6 +7,7 @@
 #include "platform/net/TcpClient.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Dialogs.h"
+#include "platform/ui/Pictures.h"
 #include "tests/support/FakeMeetServer.h"
 #include "tests/support/RunningConsole.h"
 
@@ -127,7 +128,7 @@ TEST_F(ServerMessages, NextAthleteShowsOrderTeamAndNamesAndResetsTheSendButtons)
   EXPECT_EQ(Caption("LabelStart"), " 12");
   EXPECT_EQ(Caption("LabelClub"), "Team Blue");
   EXPECT_EQ(Caption("LabelAthlete"), " Anna Lee;Bea Moss");
-  EXPECT_LE(Part<TLabel>("LabelAthlete").Font().Size(), 22);
+  EXPECT_LE(Part<TMVWSimpleLabel>("LabelAthlete").Font().Size(), 22);
   for (const char* button : {"ButtonSendTime", "ButtonSendScore", "ButtonSendHJ"}) {
     EXPECT_EQ(Caption(button), "Send / Enter") << button;
     EXPECT_EQ(Part<TControl>(button).Color(), clSilver) << button;
@@ -144,7 +145,7 @@ TEST_F(ServerMessages, NextAthleteShowsOrderTeamAndNamesAndResetsTheSendButtons)
   Receive("AI", "ZEL ", "No3[DC1]" + name + "[DC2]1");
   EXPECT_EQ(Caption("LabelClub"), " ");
   EXPECT_EQ(Caption("LabelAthlete"), " " + name);
-  EXPECT_LT(Part<TLabel>("LabelAthlete").Font().Size(), 22);
+  EXPECT_LT(Part<TMVWSimpleLabel>("LabelAthlete").Font().Size(), 22);
 }
 
 TEST_F(ServerMessages, STCEventsPanelFollowsThePanelFlagOnlyOnSynchronizationConsoles) {
@@ -169,6 +170,42 @@ TEST_F(ServerMessages, ScoreboardShowsOrderAndValuesRightAligned) {
   EXPECT_EQ(Caption("Scoreboard1"), "  85.1234");
   EXPECT_EQ(Caption("Scoreboard2"), "     80.5");
   EXPECT_EQ(Caption("Scoreboard3"), " 165.6234");
+}
+
+// The read-outs are LED rows: each sizes itself to the server's text, the order's digit lights
+// its cell while the blanks before it stay dark, and the values light in red.
+TEST_F(ServerMessages, ScoreboardLEDsShowTheServersTextInLitCells) {
+  Receive("PR", "ZEL ", " 4 [DC1]85.1234^80.5^ 165.6234 [DC2]");
+  const int cellWidth = 19;
+  const int cellHeight = 28;
+  const struct {
+    const char* Name;
+    TColor Lit;
+  } readOuts[] = {{"ScoreboardOrder", clLime},
+                  {"Scoreboard1", clRed},
+                  {"Scoreboard2", clRed},
+                  {"Scoreboard3", clRed}};
+  for (const auto& readOut : readOuts) {
+    auto& led = Part<TMVWLEDLabel>(readOut.Name);
+    EXPECT_EQ(led.Width(), 9 * cellWidth + 1) << readOut.Name;
+    EXPECT_EQ(led.Height(), cellHeight) << readOut.Name;
+    EXPECT_EQ(led.LED().ActiveColor(), readOut.Lit) << readOut.Name;
+  }
+
+  auto& order = Part<TMVWLEDLabel>("ScoreboardOrder");
+  TBitmap picture;
+  picture.SetSize(order.Width(), order.Height());
+  order.LED().DrawText(&picture.Canvas(), RECT{0, 0, order.Width(), order.Height()}, true,
+                       order.Enabled(), order.GetLEDText());
+  const auto litInCell = [&](int cell) {
+    int count = 0;
+    for (int y = 0; y < cellHeight; ++y)
+      for (int x = 0; x < cellWidth; ++x)
+        count += picture.Pixels(cell * cellWidth + x, y) == clLime;
+    return count;
+  };
+  EXPECT_GT(litInCell(8), 0) << "the order's digit";
+  EXPECT_EQ(litInCell(6) + litInCell(7), 0) << "the blanks before the digit";
 }
 
 TEST_F(ServerMessages, ElementListFillsTheHiddenElementGridAndRefusesAbsurdCounts) {
@@ -249,8 +286,8 @@ TEST_F(ServerMessages, FinalScoresOfOtherJudgesOnlyOnTheRefereesPage) {
   EXPECT_EQ(Caption("STCCount1"), "0");
   EXPECT_EQ(Caption("STCCount2"), "2");
   EXPECT_EQ(Caption("STCCount3"), "1");
-  EXPECT_EQ(Part<TLabel>("STCLabel2").Tag(), 2);
-  EXPECT_EQ(Part<TLabel>("STCLabel3").Tag(), 1);
+  EXPECT_EQ(Part<TMVWSimpleLabel>("STCLabel2").Tag(), 2);
+  EXPECT_EQ(Part<TMVWSimpleLabel>("STCLabel3").Tag(), 1);
   EXPECT_EQ(Caption("ScoreEdit"), "4.0");
   EXPECT_EQ(Grid("GridReferee").Cells(5, 9), "0");
   EXPECT_EQ(Grid("GridReferee").Cells(5, 10), "2");
@@ -562,7 +599,7 @@ TEST_F(ServerMessages, AnswersToJoinAndPresenceReachTheServer) {
   Part<TIdTCPClient>("client").SetPort(server.Port());
   Part<TButton>("ConnectConsoles").Click();
   ASSERT_TRUE(server.WaitForFrames(1));
-  Part<TLabel>("LabelPower").SetCaption("87%");
+  Part<TMVWSimpleLabel>("LabelPower").SetCaption("87%");
   Receive("CC", "ZEL ", "Judge 2 (Elements)");
   Receive("TP", "ZEL ", "");
   ASSERT_TRUE(server.WaitForFrames(5));

@@ -227,7 +227,8 @@ TEST_F(Tessaline, SecondStageFindsTheConsoleAndOpensTheOpeningPage) {
   EXPECT_TRUE(IsWindowVisible(notebook.Page(0)->Handle()));
   EXPECT_TRUE(IsWindowVisible(Roles().Handle()));
   EXPECT_EQ(Part<TTimer>("TimerPowerMeter").Interval(), 10000u);
-  EXPECT_EQ(Part<TLabel>("LabelPower").Caption(), "Pwr") << "no reading before the first tick";
+  EXPECT_EQ(Part<TMVWSimpleLabel>("LabelPower").Caption(), "Pwr")
+      << "no reading before the first tick";
   EXPECT_FALSE(Console.App().Terminated());
   EXPECT_TRUE(Boxes.empty());
 }
@@ -449,7 +450,7 @@ TEST_F(Tessaline, ImpressionRolesOfATechnicalRoutineShowOnTwoLinesAndConnectAsSh
 
 TEST_F(Tessaline, BatteryReadingShowsWhatTheSystemReports) {
   StartConsole();
-  auto& label = Part<TLabel>("LabelPower");
+  auto& label = Part<TMVWSimpleLabel>("LabelPower");
   auto& image = Part<TImage>("PowerLevel");
   MainForm->TimerPowerMeterTimer(MainForm);
   SYSTEM_POWER_STATUS power;
