@@ -861,6 +861,15 @@ void TWinControl::WndProc(TMessage& message) {
   case WM_PAINT:
     PaintHandler(message);
     return;
+  case WM_PRINTCLIENT:
+    // Painting into a given device context, away from the screen and the windows over it.
+    if (OwnWindowClass()) {
+      const HDC dc = reinterpret_cast<HDC>(message.WParam);
+      PaintWindow(dc);
+      PaintControls(dc);
+      return;
+    }
+    break;
   case WM_KEYDOWN:
   case WM_SYSKEYDOWN:
   case WM_KEYUP:

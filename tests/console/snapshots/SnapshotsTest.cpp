@@ -138,7 +138,7 @@ TEST_F(Snapshots, TheTimeKeepersPageAndTheScoreboard) {
   MainForm->DispatchFrame(
       frame("AI", "No 12" + std::string(1, DC1) + "Aqua & Sun;Anna Lee;Bea Moss;" + DC2 + "2"));
   MainForm->DispatchFrame(frame("PR", " 4 " + std::string(1, DC1) + "85.1234^80.5^165.6234" + DC2));
-  auto& roles = NamedComponent<TRadioGroup>(*MainForm, "ClientChoice");
+  auto& roles = NamedComponent<TMVWRadioGroup>(*MainForm, "ClientChoice");
   roles.SetItemIndex(16);
   MainForm->ShowRolePage();
   const std::vector<WORD> keys = {'4', '5', '3', VK_NEXT, '1', '2', VK_NEXT, '3', '1', '0', '7'};

@@ -96,36 +96,26 @@ protected:
   int ScreenHeight = 0;
 };
 
-// The lines of text a button shows on the screen: bands of rows with dark pixels beside its glyph.
-// The screen takes the painting a moment later, so it is looked at until it shows some text.
+// The lines of text a button paints: bands of rows with dark pixels beside its glyph. Painted
+// into a bitmap, so that other windows on the display cannot cover it.
 int ShownTextLines(TMVWButtonControl& button) {
-  const HWND form = GetAncestor(button.Handle(), GA_ROOT);
-  SetWindowPos(form, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-  RedrawWindow(form, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
-  RECT bounds;
-  GetWindowRect(button.Handle(), &bounds);
   TBitmap shown;
-  shown.SetSize(bounds.right - bounds.left, bounds.bottom - bounds.top);
+  shown.SetSize(button.Width(), button.Height());
+  shown.Canvas().Brush().SetColor(clWhite);
+  shown.Canvas().FillRect(RECT{0, 0, shown.Width(), shown.Height()});
+  SendMessageA(button.Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(shown.Canvas().Handle()),
+               PRF_CLIENT);
   int lines = 0;
-  test::PumpUntil([&] {
-    UpdateWindow(form);
-    HDC screen = GetDC(nullptr);
-    BitBlt(shown.Canvas().Handle(), 0, 0, shown.Width(), shown.Height(), screen, bounds.left,
-           bounds.top, SRCCOPY);
-    ReleaseDC(nullptr, screen);
-    lines = 0;
-    bool inLine = false;
-    for (int y = 0; y < shown.Height(); ++y) {
-      bool ink = false;
-      for (int x = button.GlyphSize() + 3; x < shown.Width() && !ink; ++x) {
-        const TColor colour = shown.Pixels(x, y);
-        ink = GetRValue(colour) + GetGValue(colour) + GetBValue(colour) < 3 * 64;
-      }
-      lines += ink && !inLine;
-      inLine = ink;
+  bool inLine = false;
+  for (int y = 0; y < shown.Height(); ++y) {
+    bool ink = false;
+    for (int x = button.GlyphSize() + 3; x < shown.Width() && !ink; ++x) {
+      const TColor colour = shown.Pixels(x, y);
+      ink = GetRValue(colour) + GetGValue(colour) + GetBValue(colour) < 3 * 64;
     }
-    return lines > 0;
-  });
+    lines += ink && !inLine;
+    inLine = ink;
+  }
   return lines;
 }
 
