@@ -224,7 +224,7 @@ object MainForm: TMainForm
           ItemIndex = 0
           TabStop = True
           Font.Name = 'Verdana'
-          Font.Height = -17
+          Font.Height = -15
           Font.Style = [fsBold]
           ParentFont = False
           CaptionFont.Name = 'Verdana'
