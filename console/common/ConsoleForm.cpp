@@ -11,6 +11,7 @@
 #include "platform/rtl/ClassRegistry.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Dialogs.h"
+#include "widgets/controls/MVWLabelsAndChoices.h"
 #include "widgets/controls/MVWPanelClasses.h"
 
 #include <windows.h>
@@ -259,6 +260,7 @@ void TConsoleForm::Register() {
     RegisterButtonControlClasses();
     RegisterSpeedButtonClasses();
     RegisterWidgetPanelClasses();
+    RegisterLabelAndChoiceClasses();
     RegisterComponentClass<TConsoleForm, TForm>("TConsoleForm")
         .Field("LabelStart", &TConsoleForm::LabelStart)
         .Field("LabelClub", &TConsoleForm::LabelClub)

@@ -16,6 +16,7 @@
 #include "platform/ui/StdCtrls.h"
 #include "platform/ui/Timers.h"
 #include "widgets/controls/MVWButton.h"
+#include "widgets/controls/MVWLImage.h"
 #include "widgets/controls/MVWSimplePanel.h"
 #include "widgets/controls/MVWSpeedButton.h"
 
@@ -139,14 +140,14 @@ public:
   TPanel* PanelTimerKeypad = nullptr;
   TMVWSpeedButton* ButtonSendTime = nullptr;
   TPanel* PanelTimerNavigation = nullptr;
-  TImage* Arrow = nullptr;
+  TMVWLImage* Arrow = nullptr;
   TPanel* PanelTimerRight = nullptr;
   TLabel* WalkOnTime = nullptr;
   TLabel* DeckTime = nullptr;
   TLabel* RoutineTime = nullptr;
   TLabel* TimePenalty = nullptr;
   TLabel* TechnicalPenalty = nullptr;
-  TImage* HJArrow = nullptr;
+  TMVWLImage* HJArrow = nullptr;
   TMVWSpeedButton* ButtonSendHJ = nullptr;
   TImage* TestImage = nullptr;
   TTimer* Timer1 = nullptr;
@@ -201,7 +202,7 @@ protected:
   // The confirmation shown red, waiting for Accept, with the keypad and Send out of the way.
   void ShowConfirmation();
   TLabel& SelectedTimeField();
-  void PlaceArrow(TImage& arrow, int tag);
+  void PlaceArrow(TMVWLImage& arrow, int tag);
   void TimeEntry(int value, const std::string& digits);
 
 private:
