@@ -14,10 +14,11 @@
 #include "platform/ui/StdCtrls.h"
 #include "platform/ui/Timers.h"
 #include "widgets/controls/MVWButton.h"
-#include "widgets/controls/MVWEdit.h"
 #include "widgets/controls/MVWCheckBox.h"
-#include "widgets/controls/MVWRadioGroup.h"
+#include "widgets/controls/MVWEdit.h"
 #include "widgets/controls/MVWLEDLabel.h"
+#include "widgets/controls/MVWLImage.h"
+#include "widgets/controls/MVWRadioGroup.h"
 #include "widgets/controls/MVWSimpleLabel.h"
 #include "widgets/controls/MVWSimplePanel.h"
 #include "widgets/controls/MVWSpeedButton.h"
@@ -143,14 +144,14 @@ public:
   TPanel* PanelTimerKeypad = nullptr;
   TMVWSpeedButton* ButtonSendTime = nullptr;
   TPanel* PanelTimerNavigation = nullptr;
-  TImage* Arrow = nullptr;
+  TMVWLImage* Arrow = nullptr;
   TPanel* PanelTimerRight = nullptr;
   TMVWSimpleLabel* WalkOnTime = nullptr;
   TMVWSimpleLabel* DeckTime = nullptr;
   TMVWSimpleLabel* RoutineTime = nullptr;
   TMVWSimpleLabel* TimePenalty = nullptr;
   TMVWSimpleLabel* TechnicalPenalty = nullptr;
-  TImage* HJArrow = nullptr;
+  TMVWLImage* HJArrow = nullptr;
   TMVWSpeedButton* ButtonSendHJ = nullptr;
   TImage* TestImage = nullptr;
   TTimer* Timer1 = nullptr;
@@ -205,7 +206,7 @@ protected:
   // The confirmation shown red, waiting for Accept, with the keypad and Send out of the way.
   void ShowConfirmation();
   TMVWSimpleLabel& SelectedTimeField();
-  void PlaceArrow(TImage& arrow, int tag);
+  void PlaceArrow(TMVWLImage& arrow, int tag);
   void TimeEntry(int value, const std::string& digits);
 
 private:

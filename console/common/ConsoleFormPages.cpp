@@ -153,7 +153,7 @@ void TConsoleForm::TimeEntry(int value, const std::string& digits) {
 
 void TConsoleForm::MoveTimeSelection(int step) {
   const bool referee = Page() == RefereePage;
-  TImage& arrow = referee ? *HJArrow : *Arrow;
+  TMVWLImage& arrow = referee ? *HJArrow : *Arrow;
   int tag = static_cast<int>(arrow.Tag());
   if (step > 0) {
     tag = step;
@@ -169,7 +169,7 @@ void TConsoleForm::SelectWalkOnTime() {
   PlaceArrow(*Arrow, 1);
 }
 
-void TConsoleForm::PlaceArrow(TImage& arrow, int tag) {
+void TConsoleForm::PlaceArrow(TMVWLImage& arrow, int tag) {
   arrow.SetTag(tag);
   static const int tops[] = {16, 144, 288, 48, 184};
   if (tag >= 1 && tag <= 5)

@@ -1,6 +1,7 @@
 #include "console/common/NoticeForms.h"
 
 #include "platform/rtl/ClassRegistry.h"
+#include "widgets/controls/MVWLabelsAndChoices.h"
 #include "widgets/foundation/MVWUnits.h"
 
 namespace marivo {
@@ -70,8 +71,9 @@ void TScoresForm::ShowAgain() {
 
 void RegisterNoticeForms() {
   static const bool registered = [] {
-    // The address notice is a shaped form.
+    // The address notice is a shaped form; the notices are drawn with widget panels and images.
     RegisterFoundationClasses();
+    RegisterLabelAndChoiceClasses();
     RegisterComponentClass<TObtainingIPAddress, TForm>("TObtainingIPAddress");
     RegisterComponentClass<TInvalidElements, TForm>("TInvalidElements")
         .Handler("FormShow", &TInvalidElements::FormShow)

@@ -86,12 +86,15 @@ void TMainForm::DisciplineSelectionChange(TObject*, int) {
 
 void TMainForm::TimerPowerMeterTimer(TObject*) {
   SYSTEM_POWER_STATUS power;
-  if (!GetSystemPowerStatus(&power))
-    return;
-  const auto reading = ReadBatteryPercentage(power.BatteryLifePercent);
+  if (GetSystemPowerStatus(&power))
+    ShowBatteryPercentage(power.BatteryLifePercent);
+}
+
+void TMainForm::ShowBatteryPercentage(int percentage) {
+  const auto reading = ReadBatteryPercentage(percentage);
   if (!reading)
     return;
-  PowerLevel->Picture().SetFile("battery" + std::to_string(reading->ImageIndex) + ".bmp");
+  PowerLevel->SetListIndex(reading->ImageIndex);
   LabelPower->SetCaption(reading->Caption);
 }
 

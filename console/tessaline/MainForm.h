@@ -3,6 +3,7 @@
 #include "console/common/ConsoleForm.h"
 #include "console/common/LocalTime.h"
 #include "widgets/controls/MVWEdit.h"
+#include "widgets/controls/MVWPanelFill.h"
 
 #include <array>
 #include <functional>
@@ -46,6 +47,8 @@ public:
   void FormCloseQuery(TObject* Sender, bool& CanClose);
   void FormKeyDown(TObject* Sender, WORD& Key, TShiftState Shift);
   void TimerPowerMeterTimer(TObject* Sender);
+  // The battery image and caption for a percentage as the system reports it.
+  void ShowBatteryPercentage(int percentage);
   void DisciplineSelectionChange(TObject* Sender, int ButtonIndex);
 
   // The impression edits hold four characters, whoever fills them: 10 shows as "10.0".
@@ -108,13 +111,13 @@ public:
   void FollowRoutineClock(double start);
 
   // The three counting columns of the STC page, numbered 1 to 3.
-  TPanel& STCButton(int n) const;
+  TMVWPanelFill& STCButton(int n) const;
   TMVWSpeedButton& STCSubtract(int n) const;
   TMVWSimpleLabel& STCCount(int n) const;
   TMVWSimpleLabel& STCLabel(int n) const;
 
   // The components only this console has, in the order of its form data.
-  TImage* PowerLevel = nullptr;
+  TMVWLImage* PowerLevel = nullptr;
   TMVWSimpleLabel* LabelDETMessage = nullptr;
   TStringGrid* GridDetailedScores = nullptr;
   TPanel* PanelAI = nullptr;
@@ -126,15 +129,15 @@ public:
   TPanel* HJDETScorePanel = nullptr;
   TStringGrid* GridReferee = nullptr;
   TPanel* PanelSTC = nullptr;
-  TPanel* STCButton1 = nullptr;
+  TMVWPanelFill* STCButton1 = nullptr;
   TMVWSpeedButton* STCSubtract1 = nullptr;
   TMVWSimpleLabel* STCCount1 = nullptr;
   TMVWSimpleLabel* STCLabel1 = nullptr;
-  TPanel* STCButton2 = nullptr;
+  TMVWPanelFill* STCButton2 = nullptr;
   TMVWSpeedButton* STCSubtract2 = nullptr;
   TMVWSimpleLabel* STCCount2 = nullptr;
   TMVWSimpleLabel* STCLabel2 = nullptr;
-  TPanel* STCButton3 = nullptr;
+  TMVWPanelFill* STCButton3 = nullptr;
   TMVWSpeedButton* STCSubtract3 = nullptr;
   TMVWSimpleLabel* STCCount3 = nullptr;
   TMVWSimpleLabel* STCLabel3 = nullptr;
@@ -144,7 +147,7 @@ public:
   TMVWSimpleLabel* STCClock = nullptr;
   TMVWSimpleLabel* STCClockLabel = nullptr;
   TMemo* STCLog = nullptr;
-  TPanel* GridSTCPanel = nullptr;
+  TMVWPanelFill* GridSTCPanel = nullptr;
   TStringGrid* GridSTC = nullptr;
   TMVWCheckBox* EnableSTCLog = nullptr;
   TPanel* PanelDATC = nullptr;

@@ -81,7 +81,7 @@ void TMainForm::STCButton1Click(TObject* Sender) {
   flash.SetTag(n);
   TMVWSimpleLabel& count = STCLabel(n);
   count.SetTag(count.Tag() + 1);
-  TPanel& button = STCButton(n);
+  TMVWPanelFill& button = STCButton(n);
   button.SetColor(Flash);
   button.Repaint();
   flash.SetEnabled(true);
@@ -97,7 +97,7 @@ void TMainForm::TimerClickTimer(TObject*) {
   const int n = static_cast<int>(flash.Tag());
   if (!IsCountingColumn(n))
     return;
-  TPanel& button = STCButton(n);
+  TMVWPanelFill& button = STCButton(n);
   button.SetColor(ButtonColours[n - 1]);
   button.Repaint();
 }

@@ -50,8 +50,8 @@ template <class T> T& Numbered(std::array<T*, 3> columns, int n) {
 
 } // namespace
 
-TPanel& TMainForm::STCButton(int n) const {
-  return Numbered<TPanel>({STCButton1, STCButton2, STCButton3}, n);
+TMVWPanelFill& TMainForm::STCButton(int n) const {
+  return Numbered<TMVWPanelFill>({STCButton1, STCButton2, STCButton3}, n);
 }
 
 TMVWSpeedButton& TMainForm::STCSubtract(int n) const {

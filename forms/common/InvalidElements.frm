@@ -12,7 +12,7 @@ object InvalidElements: TInvalidElements
   Font.Height = -13
   ParentFont = False
   OnShow = FormShow
-  object PanelBackground: TPanel
+  object PanelBackground: TMVWPanelFill
     Align = alClient
     Left = 0
     Top = 0
@@ -20,31 +20,33 @@ object InvalidElements: TInvalidElements
     Height = 121
     Caption = ''
     Color = 33023
-    BevelOuter = bvRaised
-    object PanelLostConnection: TPanel
+    FillObject.Style = sfGradient
+    FillObject.Gradient.Color = clRed
+    FillObject.Gradient.EndColor = clYellow
+    FillObject.Gradient.ColorCount = 64
+    Bevel.StyleOuter = bvRaised
+    object PanelLostConnection: TMVWPanelFill
       Left = 16
       Top = 16
       Width = 430
       Height = 32
       Caption = 'Lost Connection'
-      Alignment = taCenter
       Color = clBlue
-      BevelOuter = bvNone
+      FillObject.Style = sfNone
       Font.Name = 'Verdana'
       Font.Height = -16
       Font.Style = [fsBold]
       Font.Color = clWhite
       ParentFont = False
     end
-    object PanelReconnecting: TPanel
+    object PanelReconnecting: TMVWPanelFill
       Left = 16
       Top = 64
       Width = 430
       Height = 40
       Caption = 'Reconnecting in 2 seconds.'
-      Alignment = taCenter
       Color = clBlue
-      BevelOuter = bvNone
+      FillObject.Style = sfNone
       Font.Name = 'Verdana'
       Font.Height = -19
       Font.Style = [fsBold]

@@ -18,23 +18,29 @@ object ObtainingIPAddress: TObtainingIPAddress
     FillObject.Gradient.ColorCount = 64
     FillObject.Gradient.EndColor = clAqua
   end
-  object PanelTitle: TPanel
+  object NoticePictures: TMVWGraphicList
+    Graphics = <
+      item
+        Name = 'notice'
+        Picture.File = 'notice.bmp'
+      end>
+  end
+  object PanelTitle: TMVWPanelFill
     Align = alTop
     Left = 0
     Top = 0
     Width = 413
     Height = 32
     Caption = 'Retrieving your IP Address'
-    Alignment = taCenter
     Color = clBlue
-    BevelOuter = bvNone
+    FillObject.Style = sfNone
     Font.Name = 'Verdana'
     Font.Height = -16
     Font.Style = [fsBold]
     Font.Color = clWhite
     ParentFont = False
   end
-  object PanelPictures: TPanel
+  object PanelPictures: TMVWPanelFill
     Align = alClient
     Left = 0
     Top = 32
@@ -42,27 +48,35 @@ object ObtainingIPAddress: TObtainingIPAddress
     Height = 117
     Caption = ''
     Color = clAqua
-    BevelOuter = bvNone
-    object Image1: TImage
+    FillObject.Style = sfGradient
+    FillObject.Gradient.ColorCount = 64
+    FillObject.Gradient.EndColor = clAqua
+    object Image1: TMVWLImage
       Left = 55
       Top = 26
       Width = 64
       Height = 64
-      Picture.File = 'notice.bmp'
+      ImageList = NoticePictures
+      Style = sbCenter
+      ForceTransparent = True
     end
-    object Image2: TImage
+    object Image2: TMVWLImage
       Left = 174
       Top = 26
       Width = 64
       Height = 64
-      Picture.File = 'notice.bmp'
+      ImageList = NoticePictures
+      Style = sbCenter
+      ForceTransparent = True
     end
-    object Image3: TImage
+    object Image3: TMVWLImage
       Left = 294
       Top = 26
       Width = 64
       Height = 64
-      Picture.File = 'notice.bmp'
+      ImageList = NoticePictures
+      Style = sbCenter
+      ForceTransparent = True
     end
   end
 end

@@ -14,17 +14,17 @@ object ScoresForm: TScoresForm
   Font.Color = clWhite
   ParentFont = False
   OnShow = FormShow
-  object PanelScores: TPanel
+  object PanelScores: TMVWSimplePanel
     Align = alClient
     Left = 0
     Top = 0
     Width = 1346
     Height = 748
-    Caption = ''
     Color = clBlue
-    BevelOuter = bvLowered
-    BevelInner = bvLowered
-    BevelWidth = 3
+    Bevel.StyleOuter = bvLowered
+    Bevel.StyleInner = bvLowered
+    Bevel.WidthOuter = 3
+    Bevel.WidthInner = 3
     object ScoresGrid: TStringGrid
       Left = 219
       Top = 174

@@ -21,6 +21,13 @@ object MainForm: TMainForm
   OnCloseQuery = FormCloseQuery
   OnKeyDown = FormKeyDown
   OnResize = FormResize
+  object MVWBitmapList1: TMVWBitmapList
+    object TMVWBitmapListItem
+    end
+    object TMVWBitmapListItem
+      Bitmap.File = 'arrow.bmp'
+    end
+  end
   object PanelInfo: TPanel
     Align = alTop
     Left = 0
@@ -1865,14 +1872,16 @@ object MainForm: TMainForm
             Font.Color = clNavy
             ParentFont = False
           end
-          object Arrow: TImage
+          object Arrow: TMVWLImage
             Left = 168
             Top = 16
             Width = 64
             Height = 96
             Tag = 1
-            Picture.File = 'arrow.bmp'
-            Center = True
+            ImageList = MVWBitmapList1
+            ListIndex = 1
+            Style = sbKeepAspRatio
+            ForceTransparent = True
           end
         end
         object PanelTimerRight: TPanel
@@ -2320,14 +2329,16 @@ object MainForm: TMainForm
             ParentFont = False
             Tag = 5
           end
-          object HJArrow: TImage
+          object HJArrow: TMVWLImage
             Left = 328
             Top = 48
             Width = 64
             Height = 96
             Tag = 4
-            Picture.File = 'arrow.bmp'
-            Center = True
+            ImageList = MVWBitmapList1
+            ListIndex = 1
+            Style = sbKeepAspRatio
+            ForceTransparent = True
           end
           object ButtonSendHJ: TMVWSpeedButton
             OnClick = ButtonSendHJClick

@@ -21,6 +21,30 @@ object MainForm: TMainForm
   OnCloseQuery = FormCloseQuery
   OnKeyDown = FormKeyDown
   OnResize = FormResize
+  object BatteryMeter: TMVWBitmapList
+    object TMVWBitmapListItem
+      Bitmap.File = 'battery0.bmp'
+    end
+    object TMVWBitmapListItem
+      Bitmap.File = 'battery1.bmp'
+    end
+    object TMVWBitmapListItem
+      Bitmap.File = 'battery2.bmp'
+    end
+    object TMVWBitmapListItem
+      Bitmap.File = 'battery3.bmp'
+    end
+    object TMVWBitmapListItem
+      Bitmap.File = 'battery4.bmp'
+    end
+  end
+  object MVWBitmapList1: TMVWBitmapList
+    object TMVWBitmapListItem
+    end
+    object TMVWBitmapListItem
+      Bitmap.File = 'arrow.bmp'
+    end
+  end
   object PanelInfo: TPanel
     Align = alTop
     Left = 0
@@ -110,12 +134,15 @@ object MainForm: TMainForm
       Font.Color = clWhite
       ParentFont = False
     end
-    object PowerLevel: TImage
+    object PowerLevel: TMVWLImage
       Left = 1298
       Top = 16
       Width = 48
       Height = 24
-      Picture.File = 'battery4.bmp'
+      ImageList = BatteryMeter
+      ListIndex = 4
+      Style = sbCenter
+      ForceTransparent = True
     end
   end
   object StatusBar1: TStatusBar
@@ -1897,14 +1924,16 @@ object MainForm: TMainForm
             Font.Color = clNavy
             ParentFont = False
           end
-          object Arrow: TImage
+          object Arrow: TMVWLImage
             Left = 168
             Top = 16
             Width = 64
             Height = 96
             Tag = 1
-            Picture.File = 'arrow.bmp'
-            Center = True
+            ImageList = MVWBitmapList1
+            ListIndex = 1
+            Style = sbKeepAspRatio
+            ForceTransparent = True
           end
         end
         object PanelTimerRight: TPanel
@@ -2375,14 +2404,16 @@ object MainForm: TMainForm
             ParentFont = False
             Tag = 5
           end
-          object HJArrow: TImage
+          object HJArrow: TMVWLImage
             Left = 328
             Top = 48
             Width = 64
             Height = 96
             Tag = 4
-            Picture.File = 'arrow.bmp'
-            Center = True
+            ImageList = MVWBitmapList1
+            ListIndex = 1
+            Style = sbKeepAspRatio
+            ForceTransparent = True
           end
           object ButtonSendHJ: TMVWSpeedButton
             OnClick = ButtonSendHJClick
@@ -2478,7 +2509,7 @@ object MainForm: TMainForm
           Font.Color = clNavy
           ParentFont = False
         end
-        object STCButton1: TPanel
+        object STCButton1: TMVWPanelFill
           OnClick = STCButton1Click
           Left = 65
           Top = 40
@@ -2487,8 +2518,9 @@ object MainForm: TMainForm
           Tag = 1
           Caption = '0.1'
           Color = clGreen
-          BevelOuter = bvRaised
-          BevelWidth = 3
+          FillObject.Style = sfNone
+          Bevel.StyleOuter = bvRaised
+          Bevel.WidthOuter = 3
           Font.Name = 'Verdana'
           Font.Height = -56
           Font.Style = [fsBold]
@@ -2544,7 +2576,7 @@ object MainForm: TMainForm
           ParentFont = False
           Tag = 0
         end
-        object STCButton2: TPanel
+        object STCButton2: TMVWPanelFill
           OnClick = STCButton1Click
           Left = 260
           Top = 40
@@ -2553,8 +2585,9 @@ object MainForm: TMainForm
           Tag = 2
           Caption = '0.5'
           Color = clYellow
-          BevelOuter = bvRaised
-          BevelWidth = 3
+          FillObject.Style = sfNone
+          Bevel.StyleOuter = bvRaised
+          Bevel.WidthOuter = 3
           Font.Name = 'Verdana'
           Font.Height = -56
           Font.Style = [fsBold]
@@ -2610,7 +2643,7 @@ object MainForm: TMainForm
           ParentFont = False
           Tag = 0
         end
-        object STCButton3: TPanel
+        object STCButton3: TMVWPanelFill
           OnClick = STCButton1Click
           Left = 455
           Top = 40
@@ -2619,8 +2652,9 @@ object MainForm: TMainForm
           Tag = 3
           Caption = '3.0'
           Color = clRed
-          BevelOuter = bvRaised
-          BevelWidth = 3
+          FillObject.Style = sfNone
+          Bevel.StyleOuter = bvRaised
+          Bevel.WidthOuter = 3
           Font.Name = 'Verdana'
           Font.Height = -56
           Font.Style = [fsBold]
@@ -2768,13 +2802,14 @@ object MainForm: TMainForm
           ScrollBars = ssVertical
           Visible = False
         end
-        object GridSTCPanel: TPanel
+        object GridSTCPanel: TMVWPanelFill
           Left = 780
           Top = 40
           Width = 240
           Height = 378
           Color = clSilver
-          BevelOuter = bvRaised
+          FillObject.Style = sfNone
+          Bevel.StyleOuter = bvRaised
           Caption = ''
           object LabelGridSTC: TMVWSimpleLabel
             Left = 4

@@ -4,6 +4,8 @@
 #include "widgets/foundation/MVWMessages.h"
 #include "widgets/foundation/mvwgraph.h"
 
+#include <windowsx.h>
+
 namespace marivo {
 
 namespace {
@@ -129,7 +131,15 @@ void TMVWCustomPanelFill::PaintCaption(RECT rect, TMVWAlignment alignment) {
 }
 
 void TMVWCustomPanelFill::WndProc(TMessage& message) {
+  // Drawn by the library, the panel has no system click: a press and release inside is one, or
+  // a counting tile would never count a touch.
+  const int x = GET_X_LPARAM(message.LParam);
+  const int y = GET_Y_LPARAM(message.LParam);
+  const bool clicked =
+      message.Msg == WM_LBUTTONUP && Clicking() && x >= 0 && y >= 0 && x < Width() && y < Height();
   TMVWCustomParentPanel::WndProc(message);
+  if (clicked)
+    Click();
   switch (message.Msg) {
   case CM_ENABLEDCHANGED:
   case CM_TEXTCHANGED:

@@ -89,18 +89,29 @@ public:
   explicit TMVWClip(HDC dc) : DC_(dc) {}
   ~TMVWClip() {
     if (Region_)
-      SelectClipRgn(DC_, nullptr);
+      SelectClipRgn(DC_, HadClip_ ? Old_.Get() : nullptr);
   }
   TMVWClip(const TMVWClip&) = delete;
   TMVWClip& operator=(const TMVWClip&) = delete;
+  // Narrows the DC's clipping to rect, in its logical units. A window-less control paints on its
+  // parent's DC moved to its origin, within a clipping of its own bounds: the rect must be moved
+  // to device units and the clipping kept, or the control draws nowhere or over its neighbours.
   void Select(const RECT& rect) {
-    Region_.Reset(CreateRectRgnIndirect(&rect));
+    RECT device = rect;
+    LPtoDP(DC_, reinterpret_cast<POINT*>(&device), 2);
+    if (!Old_) {
+      Old_.Reset(CreateRectRgn(0, 0, 0, 0));
+      HadClip_ = Old_ && GetClipRgn(DC_, Old_.Get()) == 1;
+    }
+    Region_.Reset(CreateRectRgnIndirect(&device));
     if (Region_)
-      SelectClipRgn(DC_, Region_.Get());
+      ExtSelectClipRgn(DC_, Region_.Get(), RGN_AND);
   }
 
 private:
   HDC DC_;
+  TMVWRegionHandle Old_;
+  bool HadClip_ = false;
   TMVWRegionHandle Region_;
 };
 

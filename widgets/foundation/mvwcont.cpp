@@ -54,6 +54,11 @@ void TMVWBitmapListItem::SetBitmap(const TBitmap& value) {
   Change();
 }
 
+bool TMVWBitmapListItem::NamesPictureFile() const {
+  return !Bitmap_.File().empty() && Description().empty() && Ident() == 0 && !Compressed() &&
+         PixelFormat_ == spfDefault;
+}
+
 std::uint8_t TMVWBitmapListItem::GetFlags() const {
   return TMVWListItem::GetFlags() | (IsEmpty() ? 0 : ItemHasData) | PixelFormatFlag(PixelFormat_);
 }
@@ -866,8 +871,10 @@ void RegisterContainerClasses() {
                 std::string())
         .Collection("ImageLists", &TMVWImageListConnector::ImageLists);
     RegisterComponentClass<TMVWBitmapListItem, TMVWListItem>("TMVWBitmapListItem")
+        .Class("Bitmap", &TMVWBitmapListItem::Bitmap)
+        .Stored(&TMVWBitmapListItem::NamesPictureFile)
         .Binary("Internal", &TMVWListItem::ReadInternal, &TMVWListItem::WriteInternal,
-                &TMVWListItem::HasInternal);
+                [](const TMVWBitmapListItem& item) { return !item.NamesPictureFile(); });
     RegisterComponentClass<TMVWImageListItem, TMVWListItem>("TMVWImageListItem")
         .Integer("AllocBy", &TMVWImageListItem::AllocBy, &TMVWImageListItem::SetAllocBy,
                  std::int32_t{4})

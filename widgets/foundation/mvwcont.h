@@ -20,6 +20,9 @@ public:
 
   TBitmap& Bitmap() { return Bitmap_; }
   void SetBitmap(const TBitmap& value);
+  // The bitmap is a picture file compiled into the program and the item holds nothing else, so
+  // form data names the file instead of holding the item's stream.
+  bool NamesPictureFile() const;
   TMVWSavePixelFormat PixelFormat() const override { return PixelFormat_; }
   void SetPixelFormat(TMVWSavePixelFormat value) override { PixelFormat_ = value; }
 

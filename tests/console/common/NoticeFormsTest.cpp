@@ -1,15 +1,17 @@
 #include "console/common/NoticeForms.h"
 #include "platform/ui/Application.h"
-#include "platform/ui/Images.h"
-#include "platform/ui/Panels.h"
 #include "platform/ui/StdClasses.h"
+#include "tests/support/ScreenPixels.h"
+#include "widgets/controls/MVWLImage.h"
 #include "widgets/foundation/MVWFormShape.h"
+#include "widgets/foundation/MVWGdiHandles.h"
 
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -41,7 +43,7 @@ protected:
   }
 
   static std::string PanelCaption(TForm& form, const std::string& name) {
-    return NamedComponent<TPanel>(form, name).Caption();
+    return NamedComponent<TControl>(form, name).Caption();
   }
 
   static COLORREF PixelAt(TForm& form, int x, int y) {
@@ -63,8 +65,8 @@ TEST_F(NoticeForms, NoticesShowTheirTextsAndWaitHidden) {
   EXPECT_EQ(PanelCaption(*InvalidElements, "PanelLostConnection"), "Lost Connection");
   EXPECT_EQ(PanelCaption(*InvalidElements, "PanelReconnecting"), "Reconnecting in 2 seconds.");
   for (const char* name : {"Image1", "Image2", "Image3"}) {
-    const TPicture& picture = NamedComponent<TImage>(*ObtainingIPAddress, name).Picture();
-    EXPECT_GT(picture.Width(), 0) << name << " has no picture";
+    EXPECT_FALSE(NamedComponent<TMVWLImage>(*ObtainingIPAddress, name).IsEmpty())
+        << name << " has no picture";
   }
 
   EXPECT_FALSE(ObtainingIPAddress->Visible());
@@ -109,11 +111,94 @@ TEST_F(NoticeForms, LostConnectionStaysOnTopWithItsBlueStrips) {
   EXPECT_EQ(bounds.bottom - bounds.top, 121);
 
   // The corners of the strips hold no text: the strip's own blue shows there.
-  const auto& strip = NamedComponent<TPanel>(*InvalidElements, "PanelLostConnection");
+  const auto& strip = NamedComponent<TControl>(*InvalidElements, "PanelLostConnection");
   EXPECT_EQ(PixelAt(*InvalidElements, strip.Left() + 3, strip.Top() + 3), RGB(0, 0, 255));
-  const auto& second = NamedComponent<TPanel>(*InvalidElements, "PanelReconnecting");
+  const auto& second = NamedComponent<TControl>(*InvalidElements, "PanelReconnecting");
   EXPECT_EQ(PixelAt(*InvalidElements, second.Left() + second.Width() - 4, second.Top() + 3),
             RGB(0, 0, 255));
+}
+
+// The colours of a column of a notice, top to bottom, as on screen.
+std::vector<COLORREF> Column(TForm& form, int x, int top, int bottom) {
+  return test::RepaintedPixels(form.Handle(), {x, top, x + 1, bottom});
+}
+
+int DistinctColours(const std::vector<COLORREF>& pixels) {
+  return static_cast<int>(std::set<COLORREF>(pixels.begin(), pixels.end()).size());
+}
+
+TEST_F(NoticeForms, EachNoticeShowsItsStripsGradientsAndPictures) {
+  TForm& address = *ObtainingIPAddress;
+  address.Show();
+  App->ProcessMessages();
+  const auto& title = NamedComponent<TControl>(address, "PanelTitle");
+  EXPECT_EQ(PixelAt(address, title.Width() / 2, 2), RGB(0, 0, 255)) << "blue title strip";
+  const auto& pictures = NamedComponent<TControl>(address, "PanelPictures");
+  const int top = pictures.Top();
+  const int bottom = pictures.Top() + pictures.Height();
+  // Left of the first picture the gradient runs from top to bottom in its 64 colours to aqua.
+  const auto gradient = Column(address, 20, top, bottom);
+  EXPECT_EQ(DistinctColours(gradient), 64);
+  EXPECT_EQ(gradient.back(), RGB(0, 255, 255));
+  for (const char* name : {"Image1", "Image2", "Image3"}) {
+    const auto& image = NamedComponent<TMVWLImage>(address, name);
+    EXPECT_EQ(image.Width(), 64);
+    EXPECT_EQ(image.Height(), 64);
+    const int x = image.Left();
+    const int y = top + image.Top();
+    EXPECT_EQ(PixelAt(address, x + 32, y + 32), RGB(255, 255, 255)) << name << ": its picture";
+    // The picture's aqua ground is transparent: the gradient shows through.
+    EXPECT_EQ(PixelAt(address, x, y), gradient[static_cast<std::size_t>(image.Top())]) << name;
+  }
+  address.Hide();
+
+  InvalidElements->Show();
+  App->ProcessMessages();
+  // Beside the strips, inside the raised edge: red at the top to yellow at the bottom.
+  const auto warning = Column(*InvalidElements, 8, 1, 120);
+  EXPECT_EQ(warning.front(), RGB(255, 0, 0));
+  EXPECT_EQ(GetRValue(warning.back()), 255);
+  EXPECT_GE(GetGValue(warning.back()), 240);
+  EXPECT_EQ(GetBValue(warning.back()), 0);
+  EXPECT_GE(DistinctColours(warning), 60);
+  InvalidElements->Close();
+
+  ScoresForm->Show();
+  App->ProcessMessages();
+  // Two lowered rings of 3 pixels: shadow at the top left, light at the bottom right.
+  const COLORREF shadow = GetSysColor(COLOR_BTNSHADOW);
+  const COLORREF light = GetSysColor(COLOR_BTNHIGHLIGHT);
+  const int right = ScoresForm->ClientWidth() - 1;
+  const int low = ScoresForm->ClientHeight() - 1;
+  for (int ring : {0, 2, 3, 5}) {
+    EXPECT_EQ(PixelAt(*ScoresForm, ring, 100), shadow) << "left, pixel " << ring;
+    EXPECT_EQ(PixelAt(*ScoresForm, 100, ring), shadow) << "top, pixel " << ring;
+    EXPECT_EQ(PixelAt(*ScoresForm, right - ring, 100), light) << "right, pixel " << ring;
+    EXPECT_EQ(PixelAt(*ScoresForm, 100, low - ring), light) << "bottom, pixel " << ring;
+  }
+  EXPECT_EQ(PixelAt(*ScoresForm, 6, 100), RGB(0, 0, 255)) << "the blue inside the rings";
+}
+
+// Graphics resources stay flat however often the notices come and go.
+TEST_F(NoticeForms, HundredShowingsOfTheNoticesLeaveNoGraphicsObjectsBehind) {
+  auto showAll = [this] {
+    ObtainingIPAddress->Show();
+    App->ProcessMessages();
+    ObtainingIPAddress->Hide();
+    InvalidElements->ShowAgain();
+    App->ProcessMessages();
+    Clock.Advance(2000);
+    ScoresForm->ShowAgain();
+    App->ProcessMessages();
+    Clock.Advance(6000);
+  };
+  showAll();
+  const long before = MVWGdiLiveCount();
+  for (int showing = 0; showing < 100; ++showing)
+    showAll();
+  EXPECT_FALSE(InvalidElements->Visible());
+  EXPECT_FALSE(ScoresForm->Visible());
+  EXPECT_EQ(MVWGdiLiveCount(), before);
 }
 
 TEST_F(NoticeForms, LostConnectionClosesItselfAfterItsTimeAndCanComeBack) {

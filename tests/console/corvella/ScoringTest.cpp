@@ -2,6 +2,7 @@
 // server in the test process on 127.0.0.1.
 #include "tests/console/corvella/CorvellaFixture.h"
 #include "tests/support/AfterEvents.h"
+#include "tests/support/ScreenPixels.h"
 
 namespace marivo::corvella::test {
 namespace {
@@ -348,6 +349,27 @@ TEST_F(Scoring, TheHeadJudgeSendsPenaltiesAndMovesTheRoutine) {
   Key('1');
   EXPECT_EQ(MainForm->ButtonSendHJ->Caption(), "Send");
   EXPECT_EQ(MainForm->ButtonSendHJ->Color(), 0xC0C0C0);
+}
+
+// The head judge's arrow swaps between the two penalties and is drawn beside the chosen one only.
+TEST_F(Scoring, TheHeadJudgesArrowShowsOnlyBesideTheSelectedPenalty) {
+  ConnectAs(16);
+  ASSERT_EQ(Page(), RefereePage);
+  auto& arrow = *MainForm->HJArrow;
+  HWND parent = arrow.Parent()->Handle();
+  const RECT column{arrow.Left(), 0, arrow.Left() + arrow.Width(), 300};
+  for (const int tag : {4, 5, 4, 5}) {
+    if (tag != arrow.Tag())
+      Key(VK_NEXT);
+    ASSERT_EQ(arrow.Tag(), tag);
+    // Only what the move itself asked to repaint is painted.
+    RedrawWindow(parent, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    const auto green =
+        marivo::test::CountColorInRows(marivo::test::ScreenPixels(parent, column), arrow.Width(),
+                                       arrow.Top(), arrow.Top() + arrow.Height(), RGB(0, 0xA0, 0));
+    EXPECT_GT(green.Inside, 500) << "no arrow beside penalty " << tag;
+    EXPECT_EQ(green.Outside, 0) << "a trail after moving to penalty " << tag;
+  }
 }
 
 TEST_F(Scoring, TheTimeKeeperTypesTimesAndSendsThemAtOnce) {

@@ -6,6 +6,7 @@
 #include "platform/ui/Application.h"
 #include "platform/ui/Dialogs.h"
 #include "tests/support/RunningConsole.h"
+#include "tests/support/ScreenPixels.h"
 #include "tests/support/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
@@ -89,32 +90,7 @@ protected:
   std::vector<COLORREF> CellPixels(TStringGrid& grid, int col, int row, bool repaint = true) {
     if (repaint)
       RedrawWindow(grid.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-    const RECT cell = grid.CellRect(col, row);
-    const int width = cell.right - cell.left;
-    const int height = cell.bottom - cell.top;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HDC dc = GetDC(grid.Handle());
-    HDC copy = CreateCompatibleDC(dc);
-    HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(copy, bitmap);
-    BitBlt(copy, 0, 0, width, height, dc, cell.left, cell.top, SRCCOPY);
-    GdiFlush();
-    std::vector<COLORREF> pixels;
-    const auto* quads = static_cast<const RGBQUAD*>(bits);
-    for (int i = 0; i < width * height; ++i)
-      pixels.push_back(RGB(quads[i].rgbRed, quads[i].rgbGreen, quads[i].rgbBlue));
-    SelectObject(copy, old);
-    DeleteObject(bitmap);
-    DeleteDC(copy);
-    ReleaseDC(grid.Handle(), dc);
-    return pixels;
+    return test::ScreenPixels(grid.Handle(), grid.CellRect(col, row));
   }
   // The background is what most of a cell shows.
   static COLORREF Most(const std::vector<COLORREF>& pixels) {
@@ -230,7 +206,7 @@ TEST_F(ElementGridsBuild, TheRefereesGridHasElementsASeparatorAndTheSixMarkRows)
   }
 
   // The synchronization events panel covers the last six rows, at the grid's right.
-  const auto& events = Part<TPanel>("GridSTCPanel");
+  const auto& events = Part<TMVWPanelFill>("GridSTCPanel");
   EXPECT_EQ(events.Left() + events.Width() + 48, referee.Left() + referee.Width());
   EXPECT_EQ(events.Top(), referee.Top() + 5 * (referee.DefaultRowHeight() + 1));
   EXPECT_EQ(events.Height(), 6 * referee.DefaultRowHeight() + 6);

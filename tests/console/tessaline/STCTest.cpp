@@ -12,6 +12,7 @@
 #include "platform/ui/Dialogs.h"
 #include "tests/support/FakeMeetServer.h"
 #include "tests/support/RunningConsole.h"
+#include "tests/support/ScreenPixels.h"
 #include "tests/support/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
@@ -230,6 +231,35 @@ TEST_F(STCTool, CountingDuringTheRoutineSendsEveryEventAndListsTheMajors) {
   EXPECT_EQ(Listed(), (std::vector<TRow>{{"", "", "", ""}}));
   ExpectNothingSent("J11 ");
   EXPECT_TRUE(Boxes.empty());
+}
+
+// Each counting button counts a mouse click and shows it at once as a silver flash of its own;
+// the others keep their colours, and the flash's end gives the button its colour back.
+TEST_F(STCTool, AClickOnACountingButtonCountsAndFlashesIt) {
+  ConnectAs(10);
+  const COLORREF silver = RGB(192, 192, 192);
+  const COLORREF colours[] = {RGB(0, 128, 0), RGB(255, 255, 0), RGB(255, 0, 0)};
+  auto button = [this](int n) -> TMVWPanelFill& {
+    return NamedComponent<TMVWPanelFill>(*MainForm, "STCButton" + std::to_string(n));
+  };
+  // A corner inside the bevel, where the caption never reaches.
+  auto shown = [&](int n) {
+    RedrawWindow(button(n).Handle(), nullptr, nullptr, RDW_UPDATENOW);
+    return test::ScreenPixels(button(n).Handle(), {8, 8, 9, 9}).at(0);
+  };
+  TRow counts{"0", "0", "0"};
+  for (int n = 1; n <= 3; ++n) {
+    const LPARAM middle = MAKELPARAM(button(n).Width() / 2, button(n).Height() / 2);
+    SendMessageA(button(n).Handle(), WM_LBUTTONDOWN, MK_LBUTTON, middle);
+    SendMessageA(button(n).Handle(), WM_LBUTTONUP, 0, middle);
+    counts[static_cast<std::size_t>(n - 1)] = "1";
+    EXPECT_EQ(Counts(), counts) << "button " << n;
+    for (int other = 1; other <= 3; ++other)
+      EXPECT_EQ(shown(other), other == n ? silver : colours[other - 1])
+          << "button " << other << " after a click on " << n;
+    EndFlash();
+    EXPECT_EQ(shown(n), colours[n - 1]) << "button " << n << " after the flash";
+  }
 }
 
 TEST_F(STCTool, AnotherConsolesStartRunsThisClockFromTheMomentItArrived) {

@@ -12,6 +12,7 @@
 #include "tests/support/FakeMeetServer.h"
 #include "tests/support/MessagePump.h"
 #include "tests/support/RunningConsole.h"
+#include "tests/support/ScreenPixels.h"
 
 #include <gtest/gtest.h>
 
@@ -314,14 +315,14 @@ TEST_F(Scoring, EachRoleLandsOnItsPageAndLayoutFollowsTheWindow) {
   const int a = (NamedComponent<TPanel>(*MainForm, "PanelSTC").Width() -
                  NamedComponent<TPanel>(*MainForm, "PanelRight").Width()) /
                 16;
-  EXPECT_EQ(NamedComponent<TPanel>(*MainForm, "STCButton2").Left(), 4 * a);
+  EXPECT_EQ(NamedComponent<TMVWPanelFill>(*MainForm, "STCButton2").Left(), 4 * a);
 
   MainForm->SetBounds(0, 0, 1200, 700);
   Console.App().ProcessMessages();
   const int narrower = (NamedComponent<TPanel>(*MainForm, "PanelSTC").Width() -
                         NamedComponent<TPanel>(*MainForm, "PanelRight").Width()) /
                        16;
-  EXPECT_EQ(NamedComponent<TPanel>(*MainForm, "STCButton2").Left(), 4 * narrower);
+  EXPECT_EQ(NamedComponent<TMVWPanelFill>(*MainForm, "STCButton2").Left(), 4 * narrower);
 
   // The timer's role changes only the page.
   NamedComponent<TMVWRadioGroup>(*MainForm, "ClientChoice").SetItemIndex(16);
@@ -440,13 +441,38 @@ TEST_F(Scoring, TheTimeKeepersKeysActOnceAndTheServersTimesReturnToTheWalkOnTime
   EXPECT_EQ(send.Caption(), "Send / Enter");
 
   KeyTo("PanelTimerKeypad", VK_NEXT);
-  auto& arrow = NamedComponent<TImage>(*MainForm, "Arrow");
+  auto& arrow = NamedComponent<TMVWLImage>(*MainForm, "Arrow");
   ASSERT_EQ(arrow.Tag(), 2);
   Receive(ServerFrame("FS",
                       "17" + std::string(1, DC1) + "1:02.3" + DC2 + "0:00" + DC3 + "2:50.1" + DC4));
   EXPECT_EQ(Label("DeckTime").Caption(), "0:00.0");
   EXPECT_EQ(arrow.Tag(), 1);
   EXPECT_EQ(arrow.Top(), 16);
+}
+
+// The arrow moves beside the field chosen and is drawn there alone: no trail where it was.
+TEST_F(Scoring, TheArrowShowsOnlyBesideTheSelectedTime) {
+  MainForm->_Notebook->SetPageIndex(TimersPage);
+  auto& arrow = NamedComponent<TMVWLImage>(*MainForm, "Arrow");
+  HWND parent = arrow.Parent()->Handle();
+  const RECT column{arrow.Left(), 0, arrow.Left() + arrow.Width(), 400};
+  const int width = column.right - column.left;
+  const struct {
+    WORD Key;
+    int Tag;
+  } steps[] = {{0, 1}, {VK_NEXT, 2}, {VK_NEXT, 3}, {VK_NEXT, 1}, {VK_PRIOR, 3}, {VK_PRIOR, 2}};
+  for (const auto& step : steps) {
+    if (step.Key)
+      Key(step.Key);
+    ASSERT_EQ(arrow.Tag(), step.Tag);
+    // Only what the move itself asked to repaint is painted.
+    RedrawWindow(parent, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    const auto green =
+        test::CountColorInRows(test::ScreenPixels(parent, column), width, arrow.Top(),
+                               arrow.Top() + arrow.Height(), RGB(0, 0xA0, 0));
+    EXPECT_GT(green.Inside, 500) << "no arrow beside field " << step.Tag;
+    EXPECT_EQ(green.Outside, 0) << "a trail after moving to field " << step.Tag;
+  }
 }
 
 // A difficulty controller's every touch goes out at once as work in progress; Send closes the

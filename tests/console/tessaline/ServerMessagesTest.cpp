@@ -138,7 +138,7 @@ TEST_F(ServerMessages, NextAthleteShowsOrderTeamAndNamesAndResetsTheSendButtons)
   EXPECT_FALSE(Part<TWinControl>("ScoreConfirmMain").Visible());
   EXPECT_TRUE(Part<TPanel>("PanelKeypad").Visible());
   // An element judge never sees the STC events.
-  EXPECT_FALSE(Part<TPanel>("GridSTCPanel").Visible());
+  EXPECT_FALSE(Part<TMVWPanelFill>("GridSTCPanel").Visible());
 
   // A solo swimmer without a team; a long name gets a smaller font to fit.
   const std::string name = "Alexandra Konstantinopoulou-Vanderberghe Montgomery-Smythe";
@@ -151,15 +151,15 @@ TEST_F(ServerMessages, NextAthleteShowsOrderTeamAndNamesAndResetsTheSendButtons)
 TEST_F(ServerMessages, STCEventsPanelFollowsThePanelFlagOnlyOnSynchronizationConsoles) {
   ChooseRole(11);
   Receive("AI", "ZEL ", "No1[DC1]Solo[DC2]2");
-  EXPECT_TRUE(Part<TPanel>("GridSTCPanel").Visible());
+  EXPECT_TRUE(Part<TMVWPanelFill>("GridSTCPanel").Visible());
   Receive("AI", "ZEL ", "No1[DC1]Solo[DC2]1");
-  EXPECT_FALSE(Part<TPanel>("GridSTCPanel").Visible());
+  EXPECT_FALSE(Part<TMVWPanelFill>("GridSTCPanel").Visible());
   ChooseRole(17);
   Receive("AI", "ZEL ", "No1[DC1]Solo[DC2]1");
-  EXPECT_TRUE(Part<TPanel>("GridSTCPanel").Visible());
+  EXPECT_TRUE(Part<TMVWPanelFill>("GridSTCPanel").Visible());
   ChooseRole(16);
   Receive("AI", "ZEL ", "No1[DC1]Solo[DC2]2");
-  EXPECT_FALSE(Part<TPanel>("GridSTCPanel").Visible());
+  EXPECT_FALSE(Part<TMVWPanelFill>("GridSTCPanel").Visible());
 }
 
 TEST_F(ServerMessages, ScoreboardShowsOrderAndValuesRightAligned) {

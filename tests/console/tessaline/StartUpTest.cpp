@@ -14,6 +14,7 @@
 #include "tests/support/MessagePump.h"
 #include "tests/support/MessageRecorder.h"
 #include "tests/support/RunningConsole.h"
+#include "tests/support/ScreenPixels.h"
 #include "tests/support/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
@@ -441,7 +442,7 @@ TEST_F(Tessaline, ImpressionRolesOfATechnicalRoutineShowOnTwoLinesAndConnectAsSh
 TEST_F(Tessaline, BatteryReadingShowsWhatTheSystemReports) {
   StartConsole();
   auto& label = Part<TMVWSimpleLabel>("LabelPower");
-  auto& image = Part<TImage>("PowerLevel");
+  auto& image = Part<TMVWLImage>("PowerLevel");
   MainForm->TimerPowerMeterTimer(MainForm);
   SYSTEM_POWER_STATUS power;
   if (!GetSystemPowerStatus(&power)) {
@@ -454,7 +455,40 @@ TEST_F(Tessaline, BatteryReadingShowsWhatTheSystemReports) {
     return;
   }
   EXPECT_EQ(label.Caption(), reading->Caption);
-  EXPECT_GT(image.Picture().Width(), 0) << "no battery image shown";
+  EXPECT_FALSE(image.IsEmpty()) << "no battery image shown";
+}
+
+// The meter shows the list's picture for each reading; a reading the system should not give
+// leaves it as it was.
+TEST_F(Tessaline, BatteryMeterShowsTheListPictureOfEachReading) {
+  StartConsole();
+  auto& image = Part<TMVWLImage>("PowerLevel");
+  auto& meter = Part<TMVWBitmapList>("BatteryMeter");
+  ASSERT_EQ(meter.Count(), 5);
+  const struct {
+    int Percent;
+    int Image;
+    std::string Caption;
+  } readings[] = {{0, 0, "0%"},    {20, 0, "20%"},   {21, 1, "21%"}, {40, 1, "40%"},
+                  {41, 2, "41%"},  {60, 2, "60%"},   {61, 3, "61%"}, {80, 3, "80%"},
+                  {81, 4, "81%"},  {100, 4, "100%"}, {35, 1, "35%"}, {101, 1, "35%"},
+                  {254, 1, "35%"}, {255, 4, "??"}};
+  const RECT shown{image.Left(), image.Top(), image.Left() + image.Width(),
+                   image.Top() + image.Height()};
+  for (const auto& reading : readings) {
+    MainForm->ShowBatteryPercentage(reading.Percent);
+    EXPECT_EQ(image.ListIndex(), reading.Image) << reading.Percent << "%";
+    EXPECT_EQ(Part<TControl>("LabelPower").Caption(), reading.Caption) << reading.Percent << "%";
+    // The pictures' navy corner is their transparent colour and the panel's own.
+    TBitmap& picture = meter.Item(reading.Image)->Bitmap();
+    const auto pixels = test::RepaintedPixels(image.Parent()->Handle(), shown);
+    int other = 0;
+    for (int y = 0; y < picture.Height(); ++y)
+      for (int x = 0; x < picture.Width(); ++x)
+        other += pixels[static_cast<std::size_t>(y * image.Width() + x)] !=
+                 ColorToRGB(picture.Pixels(x, y));
+    EXPECT_EQ(other, 0) << reading.Percent << "% shows another picture";
+  }
 }
 
 TEST_F(Tessaline, NoticesAreCentredOnTheMainForm) {

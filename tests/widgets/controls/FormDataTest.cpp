@@ -131,5 +131,43 @@ TEST(ChoicesFormData, LoadsSilentlyAndWritesBackWithoutTheButtons) {
   EXPECT_EQ(third.Roles->GlyphImageList(), &MVWContainer->BitmapList());
 }
 
+// Pictures stay files beside the form: a bitmap-list item reads its bitmap from one and is written
+// back naming it; an item with more to keep than its picture keeps its stream.
+TEST(BitmapListFormData, ItemsNameTheirPictureFiles) {
+  TMVWFoundation foundation;
+  Register();
+  const std::string text = "object KeysForm: TForm\n"
+                           "  object Keys: TMVWBitmapList\n"
+                           "    object TMVWBitmapListItem\n"
+                           "    end\n"
+                           "    object TMVWBitmapListItem\n"
+                           "      Bitmap.File = 'keypad_key.bmp'\n"
+                           "    end\n"
+                           "  end\n"
+                           "end\n";
+  TForm form(nullptr);
+  ReadComponentFromText(form, text, "keys");
+  auto& keys = dynamic_cast<TMVWBitmapList&>(*form.FindComponent("Keys"));
+  ASSERT_EQ(keys.Count(), 2);
+  EXPECT_FALSE(keys.IsValid(0, 0));
+  TBitmap file;
+  file.SetFile("keypad_key.bmp");
+  ASSERT_TRUE(keys.IsValid(1, 0));
+  EXPECT_EQ(keys.GetSize(1, 0), file.Width());
+  EXPECT_EQ(keys.GetPixel({3, 3}, 1, 0), file.Pixels(3, 3));
+  const std::string named = WriteComponentToText(form);
+  EXPECT_NE(named.find("Bitmap.File = 'keypad_key.bmp'"), std::string::npos) << named;
+  EXPECT_EQ(named.find("Internal"), named.rfind("Internal")) << "only the empty item's stream";
+
+  keys.Item(1)->SetIdent(2);
+  const std::string written = WriteComponentToText(form);
+  EXPECT_EQ(written.find("Bitmap.File"), std::string::npos) << written;
+  TForm again(nullptr);
+  ReadComponentFromText(again, written, "again");
+  auto& kept = dynamic_cast<TMVWBitmapList&>(*again.FindComponent("Keys"));
+  EXPECT_EQ(kept.Item(1)->Ident(), 2);
+  EXPECT_EQ(kept.GetPixel({3, 3}, 1, 0), file.Pixels(3, 3));
+}
+
 } // namespace
 } // namespace marivo

@@ -52,6 +52,43 @@ TEST(LImage, ShowsTheListEntryItPointsAt) {
   EXPECT_EQ(CountPixels(picture, clGreen), 0) << "nothing at the index";
 }
 
+// A window-less image paints on its parent's DC moved to its own place and clipped to its
+// bounds: a style that clips keeps to both, so it shows where it stands and nowhere else.
+TEST(LImage, AClippingStyleDrawsWhereTheImageStandsOnItsParent) {
+  TMVWFoundation foundation;
+  TMVWBitmapList batteries(nullptr);
+  FillBatteries(batteries);
+  struct TPaintedImage : TMVWLImage {
+    using TMVWLImage::Paint;
+    using TMVWLImage::TMVWLImage;
+  } image(nullptr);
+  image.SetBounds(0, 0, 30, 24);
+  image.SetImageList(&batteries);
+  image.SetListIndex(4);
+  image.SetStyle(sbKeepAspRatio);
+  image.SetForceTransparent(true);
+  ASSERT_TRUE(image.DrawFlags() & 0x0001) << "the style must clip";
+  TBitmap parent;
+  parent.SetSize(100, 60);
+  FillBitmap(parent, {0, 0, 100, 60}, clRed);
+  HDC dc = parent.Canvas().Handle();
+  // The parent's own clipping leaves out the image's right half.
+  IntersectClipRect(dc, 40, 30, 55, 54);
+  SetViewportOrgEx(dc, 40, 30, nullptr);
+  image.Canvas().SetHandle(dc);
+  image.Paint();
+  image.Canvas().SetHandle(nullptr);
+  SetViewportOrgEx(dc, 0, 0, nullptr);
+  SelectClipRgn(dc, nullptr);
+  int inside = 0;
+  int outside = 0;
+  for (int y = 0; y < 60; ++y)
+    for (int x = 0; x < 100; ++x)
+      (x >= 40 && x < 55 && y >= 30 && y < 54 ? inside : outside) += parent.Pixels(x, y) == clGreen;
+  EXPECT_GT(inside, 0) << "nothing drawn where the image stands";
+  EXPECT_EQ(outside, 0) << "drawn outside its place or over the parent's clipping";
+}
+
 TEST(LImage, AutosizeFitsThePictureOrTwentyPixels) {
   TMVWFoundation foundation;
   TMVWBitmapList batteries(nullptr);

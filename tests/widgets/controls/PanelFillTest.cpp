@@ -157,6 +157,28 @@ TEST_F(MVWPanelFill, TheCaptionStandsWhereItsAlignmentPutsIt) {
   test::SnapshotForm(*Form, "widget-fill-panel");
 }
 
+// A fill panel used as a tile clicks once for a press and release inside it, never for a release
+// outside or for a press alone.
+TEST_F(MVWPanelFill, APressAndReleaseInsideIsOneClick) {
+  auto* panel = AddFill(Form.get(), {10, 10, 150, 90});
+  int clicks = 0;
+  panel->OnClick = [&clicks](TObject*) { ++clicks; };
+  ShowForm();
+  const int right = panel->Width();
+  const int bottom = panel->Height();
+  const struct {
+    POINT Up;
+    int Clicks;
+  } presses[] = {{{70, 40}, 1}, {{right - 1, bottom - 1}, 2}, {{right, 40}, 2}, {{70, -1}, 2}};
+  for (const auto& press : presses) {
+    SendMessageA(panel->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(70, 40));
+    SendMessageA(panel->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(press.Up.x, press.Up.y));
+    EXPECT_EQ(clicks, press.Clicks) << "released at " << press.Up.x << ", " << press.Up.y;
+  }
+  SendMessageA(panel->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(70, 40));
+  EXPECT_EQ(clicks, 2) << "a press alone";
+}
+
 TEST_F(MVWPanelFill, ATurnedCaptionTakesAnOutlineFont) {
   auto* panel = AddFill(Form.get(), {10, 10, 150, 90});
   const char* bitmapFonts[] = {"MS Sans Serif", "Small Fonts", "Fixedsys", "Terminal", "System"};
