@@ -34,13 +34,16 @@ bool TakeFocus(HWND window, std::chrono::milliseconds wait) {
 }
 
 void ClickWithMouse(TControl& control) {
-  const POINT middle{control.Left() + control.Width() / 2, control.Top() + control.Height() / 2};
-  const HWND parent = control.Parent()->Handle();
+  auto* windowed = dynamic_cast<TWinControl*>(&control);
+  TWinControl& receiver = windowed ? *windowed : *control.Parent();
+  const POINT middle =
+      windowed ? POINT{control.Width() / 2, control.Height() / 2}
+               : POINT{control.Left() + control.Width() / 2, control.Top() + control.Height() / 2};
   const LPARAM at = MAKELPARAM(middle.x, middle.y);
-  SetCursorPosSeam(control.Parent()->ClientToScreen(middle));
-  SendMessageA(parent, WM_MOUSEMOVE, 0, at);
-  SendMessageA(parent, WM_LBUTTONDOWN, MK_LBUTTON, at);
-  SendMessageA(parent, WM_LBUTTONUP, 0, at);
+  SetCursorPosSeam(receiver.ClientToScreen(middle));
+  SendMessageA(receiver.Handle(), WM_MOUSEMOVE, 0, at);
+  SendMessageA(receiver.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+  SendMessageA(receiver.Handle(), WM_LBUTTONUP, 0, at);
   SetCursorPosSeam(std::nullopt);
 }
 

@@ -24,7 +24,7 @@ bool PumpUntil(const std::function<bool()>& done, std::chrono::milliseconds wait
 bool TakeFocus(HWND window, std::chrono::milliseconds wait = GenerousWait);
 
 // A click as the mouse gives it: onto the control's middle, pressed and released there, through
-// its parent's window (a window-less control has none of its own). The mouse then moves away.
+// its own window or, for a window-less control, through its parent's. The mouse then moves away.
 void ClickWithMouse(TControl& control);
 
 } // namespace marivo::test
