@@ -279,6 +279,7 @@ TEST_F(Scoring, AThousandKeypadCyclesLeaveNoGdiObjectNorTimerBehind) {
   auto& pool = MVWApplication->TimerPool();
   const POINT away = keypad.ClientToScreen(POINT{-400, -400});
 
+  int hoverChecks = 0;
   int unreleased = 0;
   const auto cycle = [&](TControl& key, int idleTimers) {
     const POINT middle{key.Left() + key.Width() / 2, key.Top() + key.Height() / 2};
@@ -286,6 +287,8 @@ TEST_F(Scoring, AThousandKeypadCyclesLeaveNoGdiObjectNorTimerBehind) {
     SetCursorPosSeam(keypad.ClientToScreen(middle));
     SendMessageA(keypad.Handle(), WM_MOUSEMOVE, 0, at);
     pool.Tick();
+    if (pool.Count() > idleTimers)
+      ++hoverChecks;
     SendMessageA(keypad.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
     SendMessageA(keypad.Handle(), WM_LBUTTONUP, 0, at);
     SetCursorPosSeam(away);
@@ -301,6 +304,7 @@ TEST_F(Scoring, AThousandKeypadCyclesLeaveNoGdiObjectNorTimerBehind) {
     cycle(*key, idleTimers);
   Console.App().ProcessMessages();
   clicks = 0;
+  hoverChecks = 0;
   const long gdiBefore = MVWGdiLiveCount();
   const int timersBefore = pool.Count();
   for (int i = 0; i < 1000; ++i)
@@ -315,6 +319,7 @@ TEST_F(Scoring, AThousandKeypadCyclesLeaveNoGdiObjectNorTimerBehind) {
   EXPECT_EQ(pool.Count(), timersBefore);
   EXPECT_EQ(pool.Count(), idleTimers);
   EXPECT_EQ(clicks, 1000) << "each cycle one click";
+  EXPECT_EQ(hoverChecks, 1000) << "each hover kept its check in the pool over a tick";
 }
 
 TEST_F(Scoring, TheTimeKeeperSendsTimesAtOnce) {
