@@ -54,6 +54,8 @@ int main() {
     MainForm->ScoreCursor = 1;
     console.App().ProcessMessages();
     for (const char* key : round) {
+      if (milliseconds.size() == Presses)
+        break;
       TMVWEdit& field = *MainForm->ImpressionEdits.at(MainForm->ScoreCursor - 1);
       const std::string before = field.GetText();
       LARGE_INTEGER start;
