@@ -34,16 +34,16 @@ bool TakeFocus(HWND window, std::chrono::milliseconds wait) {
 }
 
 void ClickWithMouse(TControl& control) {
-  const POINT middle{control.Left() + control.Width() / 2, control.Top() + control.Height() / 2};
-  // The mouse lands on the topmost window under it: a windowed control's own.
   auto* windowed = dynamic_cast<TWinControl*>(&control);
-  const HWND target = windowed ? windowed->Handle() : control.Parent()->Handle();
-  const POINT at = windowed ? POINT{control.Width() / 2, control.Height() / 2} : middle;
-  const LPARAM position = MAKELPARAM(at.x, at.y);
-  SetCursorPosSeam(control.Parent()->ClientToScreen(middle));
-  SendMessageA(target, WM_MOUSEMOVE, 0, position);
-  SendMessageA(target, WM_LBUTTONDOWN, MK_LBUTTON, position);
-  SendMessageA(target, WM_LBUTTONUP, 0, position);
+  TWinControl& receiver = windowed ? *windowed : *control.Parent();
+  const POINT middle =
+      windowed ? POINT{control.Width() / 2, control.Height() / 2}
+               : POINT{control.Left() + control.Width() / 2, control.Top() + control.Height() / 2};
+  const LPARAM at = MAKELPARAM(middle.x, middle.y);
+  SetCursorPosSeam(receiver.ClientToScreen(middle));
+  SendMessageA(receiver.Handle(), WM_MOUSEMOVE, 0, at);
+  SendMessageA(receiver.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+  SendMessageA(receiver.Handle(), WM_LBUTTONUP, 0, at);
   SetCursorPosSeam(std::nullopt);
 }
 

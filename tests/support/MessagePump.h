@@ -23,9 +23,8 @@ bool PumpUntil(const std::function<bool()>& done, std::chrono::milliseconds wait
 // move the focus can then be sent before any message lets another program take it again.
 bool TakeFocus(HWND window, std::chrono::milliseconds wait = GenerousWait);
 
-// A click as the mouse gives it: onto the control's middle, pressed and released there, on the
-// control's own window or, for a window-less control, through its parent's. The mouse then moves
-// away.
+// A click as the mouse gives it: onto the control's middle, pressed and released there, through
+// its own window or, for a window-less control, through its parent's. The mouse then moves away.
 void ClickWithMouse(TControl& control);
 
 } // namespace marivo::test

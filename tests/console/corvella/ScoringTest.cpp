@@ -161,6 +161,31 @@ TEST_F(Scoring, ASingleScoreIsShiftedInSentWithdrawnWithZeros) {
   EXPECT_FALSE(MainForm->ScoreConfirmMain->Visible());
 }
 
+// The single-score page worked with the mouse alone: keypad speed buttons, Send, Accept.
+TEST_F(Scoring, ASingleScoreMadeWithTheMouseGoesOutOnAccept) {
+  ConnectAs(6);
+  NewFrames();
+  ASSERT_EQ(Page(), IndividualPage);
+  const auto click = [](const std::string& name) {
+    marivo::test::ClickWithMouse(NamedComponent<TControl>(*MainForm, name));
+  };
+  const struct {
+    const char* Key;
+    const char* Shown;
+  } presses[] = {{"INDSCORE8", "0.8"}, {"INDSCORE2", "8.2"},     {"INDSCORE10", "10.0"},
+                 {"INDSCORE6", "0.6"}, {"INDSCOREClear", "0.0"}, {"INDSCORE9", "0.9"},
+                 {"INDSCORE0", "9.0"}};
+  for (const auto& press : presses) {
+    click(press.Key);
+    EXPECT_EQ(MainForm->ScoreEdit->Caption(), press.Shown) << press.Key;
+  }
+  click("ButtonSendScore");
+  ASSERT_TRUE(MainForm->ScoreConfirmMain->Visible());
+  EXPECT_EQ(MainForm->ScoreConfirmScore0->Caption(), "9.0");
+  click("ScoreConfirmAccept");
+  EXPECT_EQ(NewFrames(), std::vector<std::string>{Sent("J7  ", "9.0[DC1]")});
+}
+
 TEST_F(Scoring, FiveElementScoresGoOutEachWithItsSeparator) {
   ConnectAs(12, "TECH");
   NewFrames();

@@ -13,11 +13,14 @@
 #include "tests/support/MessagePump.h"
 #include "tests/support/RunningConsole.h"
 #include "tests/support/ScreenPixels.h"
+#include "widgets/foundation/MVWApplication.h"
+#include "widgets/foundation/MVWGdiHandles.h"
 
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
+#include <cstdio>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -208,8 +211,9 @@ TEST_F(Scoring, AnImpressionJudgeSendsThreeScoresOfFourCharacters) {
       << "a second Accept sends the same score again";
 }
 
-// The official's own way: the mouse on the impression fields and on the keypad's speed buttons.
-// A keypad click takes no focus, so the only after-events are those of the fields clicked.
+// The official's own way: the mouse on the impression fields, on the keypad's speed buttons and on
+// Send and Accept. A keypad click takes no focus, so the only after-events are those of the
+// fields clicked.
 TEST_F(Scoring, AnImpressionScoreMadeWithTheMouseOnTheKeypad) {
   ConnectAs(5);
   auto& fields = MainForm->ImpressionEdits;
@@ -260,11 +264,82 @@ TEST_F(Scoring, AnImpressionScoreMadeWithTheMouseOnTheKeypad) {
   EXPECT_EQ(fields[1]->GetText(), "7.25");
   EXPECT_EQ(fields[2]->GetText(), "10.0");
 
-  Key(VK_RETURN);
-  Key(VK_RETURN);
+  // Send and Accept by the mouse as well: the server gets the score the fields show.
+  click("ButtonSendScore");
+  ASSERT_TRUE(Confirmation().Visible());
+  EXPECT_EQ(Confirmation().Color(), 0x0000FF);
+  click("ScoreConfirmAccept");
   EXPECT_EQ(LastSent(), ConsoleFrame("J6  ", "8.50\x12"
                                              "7.25\x12"
                                              "10.0\x12"));
+}
+
+// A competition day of mouse work on the keypad must not use up the console's graphics
+// resources: the widget library's GDI objects and the timer pool's items stay where they were.
+// Each cycle: the mouse onto a key and held there over a pool tick, pressed, released, then
+// gone without a leave message, so that only the hover check, ticked through the pool, lets the
+// key go.
+TEST_F(Scoring, AThousandKeypadCyclesLeaveNoGdiObjectNorTimerBehind) {
+  MainForm->ClientChoice->SetItemIndex(5);
+  MainForm->ClientChoiceChange(MainForm);
+  MainForm->ShowRolePage();
+  auto& keypad = NamedComponent<TWinControl>(*MainForm, "PanelKeypadDetailed");
+  std::vector<TControl*> keys;
+  for (int i = 0; i < keypad.ControlCount(); ++i)
+    if (!dynamic_cast<TWinControl*>(keypad.Controls(i)))
+      keys.push_back(keypad.Controls(i));
+  ASSERT_GE(keys.size(), 15u) << "the keypad's window-less keys";
+  int clicks = 0;
+  for (TControl* key : keys)
+    key->OnClick = [&clicks, bound = key->OnClick](TObject* sender) {
+      ++clicks;
+      if (bound)
+        bound(sender);
+    };
+  auto& pool = MVWApplication->TimerPool();
+  const POINT away = keypad.ClientToScreen(POINT{-400, -400});
+
+  int hoverChecks = 0;
+  int unreleased = 0;
+  const auto cycle = [&](TControl& key, int idleTimers) {
+    const POINT middle{key.Left() + key.Width() / 2, key.Top() + key.Height() / 2};
+    const LPARAM at = MAKELPARAM(middle.x, middle.y);
+    SetCursorPosSeam(keypad.ClientToScreen(middle));
+    SendMessageA(keypad.Handle(), WM_MOUSEMOVE, 0, at);
+    pool.Tick();
+    if (pool.Count() > idleTimers)
+      ++hoverChecks;
+    SendMessageA(keypad.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageA(keypad.Handle(), WM_LBUTTONUP, 0, at);
+    SetCursorPosSeam(away);
+    for (int tick = 0; tick < 100 && pool.Count() > idleTimers; ++tick)
+      pool.Tick();
+    if (pool.Count() > idleTimers)
+      ++unreleased;
+    UpdateWindow(MainForm->Handle());
+  };
+  // One round first, so that what the first paints make once for good is already there.
+  const int idleTimers = pool.Count();
+  for (TControl* key : keys)
+    cycle(*key, idleTimers);
+  Console.App().ProcessMessages();
+  clicks = 0;
+  hoverChecks = 0;
+  const long gdiBefore = MVWGdiLiveCount();
+  const int timersBefore = pool.Count();
+  for (int i = 0; i < 1000; ++i)
+    cycle(*keys[static_cast<std::size_t>(i) % keys.size()], idleTimers);
+  Console.App().ProcessMessages();
+  SetCursorPosSeam(std::nullopt);
+  std::printf("1,000 keypad cycles: GDI live count %ld before, %ld after; timer pool items %d "
+              "before, %d after\n",
+              gdiBefore, MVWGdiLiveCount(), timersBefore, pool.Count());
+  EXPECT_EQ(unreleased, 0) << "cycles whose hover check never ended";
+  EXPECT_EQ(MVWGdiLiveCount(), gdiBefore);
+  EXPECT_EQ(pool.Count(), timersBefore);
+  EXPECT_EQ(pool.Count(), idleTimers);
+  EXPECT_EQ(clicks, 1000) << "each cycle one click";
+  EXPECT_EQ(hoverChecks, 1000) << "each hover kept its check in the pool over a tick";
 }
 
 TEST_F(Scoring, TheTimeKeeperSendsTimesAtOnce) {

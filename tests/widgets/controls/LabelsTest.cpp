@@ -1,4 +1,5 @@
 #include "platform/rtl/Exceptions.h"
+#include "platform/ui/Application.h"
 #include "platform/ui/Buttons.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Shell.h"
@@ -17,6 +18,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <memory>
 #include <string>
 #include <vector>
@@ -74,6 +76,51 @@ TEST_F(Labels, BlinkingLeavesNoTimerBehind) {
   EXPECT_EQ(MVWApplication->TimerPool().Count(), before + 1);
   label.reset();
   EXPECT_EQ(MVWApplication->TimerPool().Count(), before) << "freed with its label";
+}
+
+// Blinking labels on a shown form, each phase painted through the window as the display gets it.
+TEST_F(Labels, AThousandPaintedBlinkPhasesLeaveNoGdiObjectNorTimerBehind) {
+  TApplication app;
+  TForm form(nullptr);
+  auto* simple = new TMVWSimpleLabel(&form);
+  auto* bevel = new TMVWLabel(&form);
+  simple->Font3D().SetStyle(tdRaised);
+  simple->SetCaption("Received");
+  bevel->SetAutoSize(false);
+  bevel->Bevel().SetStyleOuter(bvLowered);
+  bevel->Bevel().SetWidthOuter(2);
+  bevel->Font().SetName("Arial");
+  bevel->FontFX().SetAngle(90);
+  bevel->SetTwinkleColor(clRed);
+  bevel->SetCaption("9.5");
+  form.SetBounds(40, 40, 320, 160);
+  int left = 10;
+  for (TMVWBaseLabel* label : std::initializer_list<TMVWBaseLabel*>{simple, bevel}) {
+    label->SetParent(&form);
+    label->SetBounds(left, 10, 140, 100);
+    label->SetTwinkle(true);
+    left += 150;
+  }
+  form.Show();
+  UpdateWindow(form.Handle());
+  PassPhase(*simple);
+  UpdateWindow(form.Handle());
+  const long gdiBefore = MVWGdiLiveCount();
+  const int timersBefore = MVWApplication->TimerPool().Count();
+  int phases = 0;
+  for (; phases < 1000; ++phases) {
+    const bool shown = simple->TwinkleShown();
+    PassPhase(*simple);
+    if (simple->TwinkleShown() == shown)
+      break;
+    UpdateWindow(form.Handle());
+  }
+  std::printf("1,000 painted blink phases: GDI live count %ld before, %ld after; timer pool items "
+              "%d before, %d after\n",
+              gdiBefore, MVWGdiLiveCount(), timersBefore, MVWApplication->TimerPool().Count());
+  EXPECT_EQ(phases, 1000) << "every phase came through the pool";
+  EXPECT_EQ(MVWGdiLiveCount(), gdiBefore);
+  EXPECT_EQ(MVWApplication->TimerPool().Count(), timersBefore);
 }
 
 TEST_F(Labels, RepaintsLeaveNoGdiObjectBehind) {
