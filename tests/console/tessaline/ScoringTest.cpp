@@ -281,7 +281,7 @@ TEST_F(Scoring, AnImpressionScoreMadeWithTheMouseOnTheKeypad) {
 // key go.
 TEST_F(Scoring, AThousandKeypadCyclesLeaveNoGdiObjectNorTimerBehind) {
   MainForm->ClientChoice->SetItemIndex(5);
-  MainForm->ClientChoiceChange(MainForm);
+  MainForm->ClientChoiceChange(MainForm, MainForm->ClientChoice->ItemIndex());
   MainForm->ShowRolePage();
   auto& keypad = NamedComponent<TWinControl>(*MainForm, "PanelKeypadDetailed");
   std::vector<TControl*> keys;
