@@ -14,7 +14,7 @@ object EditorForm: TEditorForm
   OnCreate = FormCreate
   OnShow = FormShow
   OnKeyDown = FormKeyDown
-  object PanelEditor: TPanel
+  object PanelEditor: TMVWPanelFill
     Align = alClient
     Left = 0
     Top = 0
@@ -22,7 +22,10 @@ object EditorForm: TEditorForm
     Height = 361
     Caption = ''
     Color = 12615744
-    BevelOuter = bvNone
+    FillObject.Style = sfGradient
+    FillObject.Gradient.Color = 12615744
+    FillObject.Gradient.EndColor = clNavy
+    FillObject.Gradient.ColorCount = 64
     object LabelEditBMDifficulty: TMVWSimpleLabel
       Left = 16
       Top = 12
