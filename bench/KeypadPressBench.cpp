@@ -39,7 +39,7 @@ int main() {
   MainForm->Timer1Timer(MainForm);
   console.ChooseLocalServer();
   MainForm->ClientChoice->SetItemIndex(5);
-  MainForm->ClientChoiceChange(MainForm);
+  MainForm->ClientChoiceChange(MainForm, MainForm->ClientChoice->ItemIndex());
   test::TFakeMeetServer server;
   if (!console.ConnectTo(server)) {
     std::fprintf(stderr, "the console did not connect\n");
