@@ -16,7 +16,8 @@ std::string SnapshotForm(TForm& form, const std::string& name) {
     return {};
   CreateDirectoryA(folder, nullptr);
   form.Show();
-  // Printing the window would give its background only; the screen holds the real picture.
+  // Printing the window would give its background only; the window's own surface holds the real
+  // picture, whatever other test windows stand over it on the shared display.
   HWND window = form.Handle();
   SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
@@ -41,17 +42,17 @@ std::string SnapshotForm(TForm& form, const std::string& name) {
   header.biSizeImage = static_cast<DWORD>(stride * height);
   std::vector<char> pixels(header.biSizeImage);
 
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+  HDC windowDC = GetWindowDC(window);
+  HDC memory = CreateCompatibleDC(windowDC);
+  HBITMAP bitmap = CreateCompatibleBitmap(windowDC, width, height);
   HGDIOBJ old = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, width, height, screen, bounds.left, bounds.top, SRCCOPY);
+  BitBlt(memory, 0, 0, width, height, windowDC, 0, 0, SRCCOPY);
   SelectObject(memory, old);
   GetDIBits(memory, bitmap, 0, height, pixels.data(), reinterpret_cast<BITMAPINFO*>(&header),
             DIB_RGB_COLORS);
   DeleteObject(bitmap);
   DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
+  ReleaseDC(window, windowDC);
 
   BITMAPFILEHEADER file{};
   file.bfType = 0x4D42;
