@@ -6,8 +6,6 @@
 
 namespace marivo {
 
-// --- TButton ----------------------------------------------------------------------------------
-
 TButton::TButton(TComponent* owner) : TWinControl(owner) {
   SetTabStop(true);
   SetBounds(0, 0, 75, 25);
@@ -70,63 +68,12 @@ void TButton::WndProc(TMessage& message) {
   }
 }
 
-// --- TCheckBox --------------------------------------------------------------------------------
-
-TCheckBox::TCheckBox(TComponent* owner) : TWinControl(owner) {
-  SetTabStop(true);
-  SetBounds(0, 0, 97, 17);
-}
-
-void TCheckBox::CreateParams(TCreateParams& params) {
-  TWinControl::CreateParams(params);
-  params.WinClassName = "BUTTON";
-  params.Style |= BS_AUTOCHECKBOX;
-}
-
-void TCheckBox::CreateWnd() {
-  TWinControl::CreateWnd();
-  SendMessageA(Handle(), BM_SETCHECK, Checked_ ? BST_CHECKED : BST_UNCHECKED, 0);
-}
-
-void TCheckBox::SetChecked(bool value) {
-  if (value == Checked_)
-    return;
-  Checked_ = value;
-  if (HandleAllocated())
-    SendMessageA(Handle(), BM_SETCHECK, Checked_ ? BST_CHECKED : BST_UNCHECKED, 0);
-  // Form data sets the state a form starts with; nobody clicked.
-  if (!(ComponentState() & csLoading))
-    Click();
-}
-
-void TCheckBox::WndProc(TMessage& message) {
-  switch (message.Msg) {
-  case CN_COMMAND:
-    if (HIWORD(message.WParam) == BN_CLICKED) {
-      const bool checked = SendMessageA(Handle(), BM_GETCHECK, 0, 0) == BST_CHECKED;
-      if (checked != Checked_) {
-        Checked_ = checked;
-        Click();
-      }
-    }
-    return;
-  case CN_CTLCOLORBTN:
-  case CN_CTLCOLORSTATIC:
-    message.Result = Brush_.Apply(reinterpret_cast<HDC>(message.WParam), Color(), Font().Color());
-    return;
-  }
-  TWinControl::WndProc(message);
-}
-
 void RegisterButtonClasses() {
   static const bool registered = [] {
     RegisterComponentClass<TButton, TWinControl>("TButton")
         .Boolean("Default", &TButton::Default, &TButton::SetDefault, false)
         .Boolean("Cancel", &TButton::Cancel, &TButton::SetCancel, false)
         .Integer("ModalResult", &TButton::ModalResult, &TButton::SetModalResult, 0)
-        .Boolean("TabStop", &TWinControl::TabStop, &TWinControl::SetTabStop, true);
-    RegisterComponentClass<TCheckBox, TWinControl>("TCheckBox")
-        .Boolean("Checked", &TCheckBox::Checked, &TCheckBox::SetChecked, false)
         .Boolean("TabStop", &TWinControl::TabStop, &TWinControl::SetTabStop, true);
     return true;
   }();

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "platform/ui/Controls.h"
-#include "platform/ui/StdCtrls.h"
 
 namespace marivo {
 
@@ -40,26 +39,8 @@ private:
   int ModalResult_ = 0;
 };
 
+// The states a check box shows.
 enum TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
-
-// A platform check box. OnClick runs when the user toggles it and when Checked is set in code.
-class TCheckBox : public TWinControl {
-public:
-  explicit TCheckBox(TComponent* owner);
-
-  bool Checked() const { return Checked_; }
-  void SetChecked(bool value);
-
-  void WndProc(TMessage& message) override;
-
-protected:
-  void CreateParams(TCreateParams& params) override;
-  void CreateWnd() override;
-
-private:
-  bool Checked_ = false;
-  TControlBrush Brush_;
-};
 
 void RegisterButtonClasses();
 

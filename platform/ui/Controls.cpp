@@ -958,7 +958,6 @@ void TWinControl::WndProc(TMessage& message) {
   case WM_COMMAND:
   case WM_NOTIFY:
   case WM_DRAWITEM:
-  case WM_CTLCOLORBTN:
   case WM_CTLCOLOREDIT:
   case WM_CTLCOLORLISTBOX:
   case WM_CTLCOLORSTATIC: {

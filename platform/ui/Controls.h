@@ -18,6 +18,7 @@ class TWinControl;
 class TForm;
 
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
+enum TAlignment { taLeftJustify, taRightJustify, taCenter };
 enum TMouseButton { mbLeft, mbRight, mbMiddle };
 
 using TShiftState = std::uint8_t;

@@ -1,7 +1,6 @@
 #include "platform/ui/Edits.h"
 
 #include "platform/rtl/ClassRegistry.h"
-#include "platform/rtl/TextUtils.h"
 
 namespace marivo {
 
@@ -20,63 +19,12 @@ void TCustomEdit::CreateParams(TCreateParams& params) {
     params.Style |= ES_READONLY;
 }
 
-void TCustomEdit::CreateWnd() {
-  TWinControl::CreateWnd();
-  SendMessageA(Handle(), EM_SETLIMITTEXT, static_cast<WPARAM>(MaxLength_), 0);
-}
-
 void TCustomEdit::SetReadOnly(bool value) {
   if (value == ReadOnly_)
     return;
   ReadOnly_ = value;
   if (HandleAllocated())
     SendMessageA(Handle(), EM_SETREADONLY, ReadOnly_, 0);
-}
-
-void TCustomEdit::SetMaxLength(int value) {
-  if (value == MaxLength_)
-    return;
-  MaxLength_ = value;
-  if (HandleAllocated())
-    SendMessageA(Handle(), EM_SETLIMITTEXT, static_cast<WPARAM>(MaxLength_), 0);
-}
-
-void TCustomEdit::SelectAll() {
-  SendMessageA(Handle(), EM_SETSEL, 0, -1);
-}
-
-int TCustomEdit::SelStart() {
-  DWORD start = 0;
-  SendMessageA(Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), 0);
-  return static_cast<int>(start);
-}
-
-void TCustomEdit::SetSelStart(int value) {
-  SendMessageA(Handle(), EM_SETSEL, static_cast<WPARAM>(value), value);
-}
-
-int TCustomEdit::SelLength() {
-  DWORD start = 0;
-  DWORD end = 0;
-  SendMessageA(Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
-               reinterpret_cast<LPARAM>(&end));
-  return static_cast<int>(end - start);
-}
-
-void TCustomEdit::SetSelLength(int value) {
-  const int start = SelStart();
-  SendMessageA(Handle(), EM_SETSEL, static_cast<WPARAM>(start), start + value);
-}
-
-bool TCustomEdit::KeyPress(char& key) {
-  if (TWinControl::KeyPress(key))
-    return true;
-  const std::string typed(1, key);
-  if (CharCase_ == ecUpperCase)
-    key = UpperCase(typed)[0];
-  else if (CharCase_ == ecLowerCase)
-    key = LowerCase(typed)[0];
-  return false;
 }
 
 void TCustomEdit::Change() {
@@ -94,60 +42,8 @@ void TCustomEdit::WndProc(TMessage& message) {
   case CN_CTLCOLORSTATIC:
     message.Result = Brush_.Apply(reinterpret_cast<HDC>(message.WParam), Color(), Font().Color());
     return;
-  case WM_SETFOCUS:
-  case WM_KILLFOCUS:
-    PostMessageA(Handle(), message.Msg == WM_SETFOCUS ? CM_AFTERENTER : CM_AFTEREXIT, 0, 0);
-    break;
-  case CM_AFTERENTER:
-    if (OnAfterEnter)
-      OnAfterEnter(this);
-    return;
-  case CM_AFTEREXIT:
-    if (OnAfterExit)
-      OnAfterExit(this);
-    return;
   }
   TWinControl::WndProc(message);
-}
-
-// --- TEdit ------------------------------------------------------------------------------------
-
-TEdit::TEdit(TComponent* owner) : TCustomEdit(owner) {
-  SetBounds(0, 0, 121, 21);
-}
-
-void TEdit::CreateParams(TCreateParams& params) {
-  TCustomEdit::CreateParams(params);
-  params.Style |= ES_AUTOHSCROLL;
-}
-
-void TEdit::WndProc(TMessage& message) {
-  if (message.Msg != CM_TEXTCHANGED) {
-    TCustomEdit::WndProc(message);
-    return;
-  }
-  // Text read back from the window is in the window already; writing it again would put the
-  // caret back at the start while the official types.
-  if (Syncing_)
-    return;
-  if (HandleAllocated()) {
-    Writing_ = true;
-    SetWindowTextA(Handle(), Caption().c_str());
-    Writing_ = false;
-  }
-  if (!(ComponentState() & csLoading))
-    Change();
-}
-
-void TEdit::WindowTextChanged() {
-  const std::string text = WindowText(Handle());
-  // The platform may report a key it refused at the length limit: nothing changed then.
-  if (Writing_ || text == Caption())
-    return;
-  Syncing_ = true;
-  SetCaption(text);
-  Syncing_ = false;
-  Change();
 }
 
 // --- TMemo ------------------------------------------------------------------------------------
@@ -252,20 +148,10 @@ void RegisterEditClasses() {
   static const bool registered = [] {
     RegisterComponentClass<TCustomEdit, TWinControl>("TCustomEdit")
         .Boolean("ReadOnly", &TCustomEdit::ReadOnly, &TCustomEdit::SetReadOnly, false)
-        .Integer("MaxLength", &TCustomEdit::MaxLength, &TCustomEdit::SetMaxLength, 0)
-        .Enumeration("CharCase", {"ecNormal", "ecUpperCase", "ecLowerCase"}, &TCustomEdit::CharCase,
-                     &TCustomEdit::SetCharCase, ecNormal)
         .Boolean("TabStop", &TWinControl::TabStop, &TWinControl::SetTabStop, true)
         .Integer("Color", ColorIdents(), &TControl::Color, &TControl::SetColor, clWindow)
         .Stored([](TCustomEdit& edit) { return !edit.ParentColor(); })
-        .Event("OnChange", &TCustomEdit::OnChange)
-        .Event("OnAfterEnter", &TCustomEdit::OnAfterEnter)
-        .Event("OnAfterExit", &TCustomEdit::OnAfterExit);
-    RegisterComponentClass<TEdit, TCustomEdit>("TEdit")
-        .String("Text", &TEdit::Text, &TEdit::SetText, std::string())
-        // Caption is the same text as Text; written once is enough.
-        .String("Caption", &TEdit::Caption, &TEdit::SetCaption)
-        .Stored([](TEdit&) { return false; });
+        .Event("OnChange", &TCustomEdit::OnChange);
     RegisterComponentClass<TMemo, TCustomEdit>("TMemo")
         .Class("Lines", &TMemo::Lines)
         .Enumeration("ScrollBars", {"ssNone", "ssHorizontal", "ssVertical", "ssBoth"},

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "platform/rtl/StringList.h"
-#include "platform/rtl/TextUtils.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/StdCtrls.h"
 
@@ -9,68 +8,29 @@ namespace marivo {
 
 enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
 
-// What single- and multi-line platform edits share. OnChange runs whenever the text changes,
-// typed or set in code. The platform reports typing, but not always text set in code (a
-// multi-line edit never does), so code changes are reported by the object itself.
+// A platform edit. OnChange runs whenever the text changes, typed or set in code. The platform
+// reports typing, but not text set in code in a multi-line edit, so code changes are reported by
+// the object itself.
 class TCustomEdit : public TWinControl {
 public:
   explicit TCustomEdit(TComponent* owner);
 
   bool ReadOnly() const { return ReadOnly_; }
   void SetReadOnly(bool value);
-  // The most characters the user can type, 0 for no limit; text set in code is never cut.
-  int MaxLength() const { return MaxLength_; }
-  void SetMaxLength(int value);
-  // Typed letters take this case; text set in code keeps its own.
-  TEditCharCase CharCase() const { return CharCase_; }
-  void SetCharCase(TEditCharCase value) { CharCase_ = value; }
-
-  void SelectAll();
-  int SelStart();
-  void SetSelStart(int value);
-  int SelLength();
-  void SetSelLength(int value);
 
   void WndProc(TMessage& message) override;
-  bool KeyPress(char& key) override;
 
   TNotifyEvent OnChange;
-  // Run one message after the focus came or went, once the focus change is complete: a handler
-  // may move the focus again without running into the change still under way.
-  TNotifyEvent OnAfterEnter;
-  TNotifyEvent OnAfterExit;
 
 protected:
   void CreateParams(TCreateParams& params) override;
-  void CreateWnd() override;
   void Change();
   // The window's text changed, by typing or by the program.
   virtual void WindowTextChanged() = 0;
 
 private:
   bool ReadOnly_ = false;
-  int MaxLength_ = 0;
-  TEditCharCase CharCase_ = ecNormal;
   TControlBrush Brush_;
-};
-
-// A single-line edit; Text and Caption are the same text.
-class TEdit : public TCustomEdit {
-public:
-  explicit TEdit(TComponent* owner);
-
-  const std::string& Text() const { return Caption(); }
-  void SetText(const std::string& value) { SetCaption(value); }
-
-  void WndProc(TMessage& message) override;
-
-protected:
-  void CreateParams(TCreateParams& params) override;
-  void WindowTextChanged() override;
-
-private:
-  bool Syncing_ = false;
-  bool Writing_ = false;
 };
 
 // A multi-line edit whose text is Lines, in step with the window both ways. It holds any length.

@@ -43,51 +43,6 @@ private:
   bool Floating_ = false;
 };
 
-enum TComboBoxStyle { csDropDown, csDropDownList };
-
-// A platform combo box. In csDropDown the official may type any text; in csDropDownList the
-// text is the selected item's. OnChange runs when the official picks an item or types.
-class TComboBox : public TWinControl {
-public:
-  explicit TComboBox(TComponent* owner);
-
-  TComboBoxStyle Style() const { return Style_; }
-  void SetStyle(TComboBoxStyle value);
-  TStringList& Items() { return Items_; }
-  // -1 when nothing is selected; an index outside the items selects nothing. Setting it in code
-  // runs no OnChange.
-  int ItemIndex() const { return ItemIndex_; }
-  void SetItemIndex(int value);
-  std::string Text() const;
-  void SetText(const std::string& value);
-  // How many items the dropped-down list shows without scrolling.
-  int DropDownCount() const { return DropDownCount_; }
-  void SetDropDownCount(int value);
-
-  void SetBounds(int left, int top, int width, int height) override;
-  void WndProc(TMessage& message) override;
-
-  TNotifyEvent OnChange;
-
-protected:
-  void CreateParams(TCreateParams& params) override;
-  void CreateWnd() override;
-  void Loaded() override;
-
-private:
-  void FillWindow();
-  void PlaceWindow();
-  void SetEditText(const std::string& text);
-  void Change();
-
-  TStringList Items_;
-  TComboBoxStyle Style_ = csDropDown;
-  int ItemIndex_ = -1;
-  int DropDownCount_ = 8;
-  bool Syncing_ = false;
-  TControlBrush Brush_;
-};
-
 void RegisterListClasses();
 
 } // namespace marivo

@@ -42,9 +42,6 @@ constexpr UINT CM_ENTER = CM_BASE + 26;
 constexpr UINT CM_EXIT = CM_BASE + 27;
 // The system colours changed; the form passes it to every control.
 constexpr UINT CM_SYSCOLORCHANGE = CM_BASE + 31;
-// Posted by an edit to itself when it got or lost the focus.
-constexpr UINT CM_AFTERENTER = CM_BASE + 64;
-constexpr UINT CM_AFTEREXIT = CM_BASE + 65;
 
 // Notifications a parent window receives from a child window, reflected to the child's control.
 constexpr UINT CN_BASE = 0xBC00;
@@ -52,7 +49,6 @@ constexpr UINT CN_COMMAND = CN_BASE + WM_COMMAND;
 constexpr UINT CN_NOTIFY = CN_BASE + WM_NOTIFY;
 constexpr UINT CN_DRAWITEM = CN_BASE + WM_DRAWITEM;
 constexpr UINT CN_MEASUREITEM = CN_BASE + WM_MEASUREITEM;
-constexpr UINT CN_CTLCOLORBTN = CN_BASE + WM_CTLCOLORBTN;
 constexpr UINT CN_CTLCOLOREDIT = CN_BASE + WM_CTLCOLOREDIT;
 constexpr UINT CN_CTLCOLORLISTBOX = CN_BASE + WM_CTLCOLORLISTBOX;
 constexpr UINT CN_CTLCOLORSTATIC = CN_BASE + WM_CTLCOLORSTATIC;

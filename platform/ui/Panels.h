@@ -2,7 +2,6 @@
 
 #include "platform/ui/Controls.h"
 #include "platform/ui/Forms.h"
-#include "platform/ui/Labels.h"
 
 namespace marivo {
 

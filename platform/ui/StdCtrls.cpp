@@ -2,18 +2,14 @@
 
 #include "platform/ui/Buttons.h"
 #include "platform/ui/Edits.h"
-#include "platform/ui/Groups.h"
-#include "platform/ui/Labels.h"
 #include "platform/ui/Lists.h"
 
 namespace marivo {
 
 void RegisterStdCtrlsClasses() {
-  RegisterLabelClasses();
   RegisterButtonClasses();
   RegisterEditClasses();
   RegisterListClasses();
-  RegisterGroupClasses();
 }
 
 TControlBrush::~TControlBrush() {

@@ -8,7 +8,7 @@
 
 namespace marivo {
 
-// Makes the standard controls (labels, buttons, edits, lists, group boxes) known to form data;
+// Makes the standard controls (buttons, memos, list boxes) known to form data;
 // the first call does it, later calls nothing.
 void RegisterStdCtrlsClasses();
 

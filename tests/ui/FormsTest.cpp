@@ -4,7 +4,7 @@
 #include "platform/ui/Application.h"
 #include "platform/ui/Buttons.h"
 #include "platform/ui/Dialogs.h"
-#include "platform/ui/Labels.h"
+#include "platform/ui/Images.h"
 #include "platform/ui/Panels.h"
 #include "tests/support/ModalScript.h"
 
@@ -251,10 +251,10 @@ TEST_F(FormsTest, MessageBoxesGoThroughTheReplaceableHandler) {
 TEST_F(FormsTest, TheFormCanvasScreenPointsAndTheControlAtAPoint) {
   TForm form(nullptr);
   form.SetBounds(40, 40, 300, 200);
-  auto* label = new TLabel(&form);
-  label->SetParent(&form);
-  label->SetBounds(10, 10, 60, 20);
-  auto* covering = new TLabel(&form);
+  auto* image = new TImage(&form);
+  image->SetParent(&form);
+  image->SetBounds(10, 10, 60, 20);
+  auto* covering = new TImage(&form);
   covering->SetParent(&form);
   covering->SetBounds(50, 10, 60, 20);
   auto* button = new TButton(&form);
@@ -278,7 +278,7 @@ TEST_F(FormsTest, TheFormCanvasScreenPointsAndTheControlAtAPoint) {
     bool AllowWinControls;
     TControl* Found;
   } cases[] = {
-      {{20, 15}, false, false, label},    {{55, 15}, false, false, covering},
+      {{20, 15}, false, false, image},    {{55, 15}, false, false, covering},
       {{20, 110}, false, false, nullptr}, {{20, 110}, false, true, button},
       {{200, 150}, true, true, nullptr},
   };
@@ -286,10 +286,10 @@ TEST_F(FormsTest, TheFormCanvasScreenPointsAndTheControlAtAPoint) {
     EXPECT_EQ(form.ControlAtPos(c.Point, c.AllowDisabled, c.AllowWinControls), c.Found)
         << c.Point.x << ", " << c.Point.y;
   covering->SetEnabled(false);
-  EXPECT_EQ(form.ControlAtPos({55, 15}, false), label) << "a disabled one is passed over";
+  EXPECT_EQ(form.ControlAtPos({55, 15}, false), image) << "a disabled one is passed over";
   EXPECT_EQ(form.ControlAtPos({55, 15}, true), covering);
   covering->Hide();
-  EXPECT_EQ(form.ControlAtPos({55, 15}, true), label);
+  EXPECT_EQ(form.ControlAtPos({55, 15}, true), image);
 
   // A new window takes a new DC; the old one went back with its window.
   form.SetBorderStyle(bsSingle);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/ui/Labels.h"
+#include "platform/ui/Controls.h"
 #include "widgets/controls/MVWCustomBevelPanel.h"
 #include "widgets/controls/portable/MVWEditModel.h"
 #include "widgets/foundation/MVW3DCaption.h"

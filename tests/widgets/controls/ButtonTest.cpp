@@ -2,6 +2,7 @@
 #include "platform/ui/Application.h"
 #include "platform/ui/Buttons.h"
 #include "platform/ui/Forms.h"
+#include "platform/ui/Lists.h"
 #include "platform/ui/Menus.h"
 #include "platform/ui/StdClasses.h"
 #include "tests/support/MessagePump.h"
@@ -71,9 +72,9 @@ protected:
     Connect->SetBounds(20, 20, 120, 30);
     Connect->SetCaption("Connect Console");
     Connect->OnClick = RecordClick();
-    Check = new TCheckBox(Form.get());
-    Check->SetParent(Form.get());
-    Check->SetBounds(20, 100, 120, 20);
+    List = new TListBox(Form.get());
+    List->SetParent(Form.get());
+    List->SetBounds(20, 100, 120, 40);
   }
   void ButtonMessage(UINT msg, int x = 10, int y = 10) {
     SendMessageA(Connect->Handle(), msg, msg == WM_LBUTTONUP ? 0 : MK_LBUTTON, MAKELPARAM(x, y));
@@ -89,7 +90,7 @@ protected:
   }
 
   TButtonProbe* Connect = nullptr;
-  TCheckBox* Check = nullptr;
+  TListBox* List = nullptr;
 };
 
 TEST_F(ButtonTest, AnOwnerDrawnButtonClicksOnceByMouseKeysAndItsRolesAndTwiceByADoubleClick) {
@@ -107,19 +108,19 @@ TEST_F(ButtonTest, AnOwnerDrawnButtonClicksOnceByMouseKeysAndItsRolesAndTwiceByA
   EXPECT_EQ(Clicks.size(), 3u) << "Enter on the focused button";
   EXPECT_TRUE(Connect->DefaultLook());
 
-  Check->SetFocus();
+  List->SetFocus();
   Application->ProcessMessages();
   EXPECT_FALSE(Connect->DefaultLook());
-  SendMessageA(Check->Handle(), WM_KEYDOWN, VK_RETURN, 0);
+  SendMessageA(List->Handle(), WM_KEYDOWN, VK_RETURN, 0);
   EXPECT_EQ(Clicks.size(), 3u) << "not the Default button";
   Connect->SetDefault(true);
   EXPECT_TRUE(Connect->DefaultLook()) << "the Default one while a non-button has the focus";
-  SendMessageA(Check->Handle(), WM_KEYDOWN, VK_RETURN, 0);
+  SendMessageA(List->Handle(), WM_KEYDOWN, VK_RETURN, 0);
   EXPECT_EQ(Clicks.size(), 4u);
-  SendMessageA(Check->Handle(), WM_KEYDOWN, VK_ESCAPE, 0);
+  SendMessageA(List->Handle(), WM_KEYDOWN, VK_ESCAPE, 0);
   EXPECT_EQ(Clicks.size(), 4u) << "not the Cancel button";
   Connect->SetCancel(true);
-  SendMessageA(Check->Handle(), WM_KEYDOWN, VK_ESCAPE, 0);
+  SendMessageA(List->Handle(), WM_KEYDOWN, VK_ESCAPE, 0);
   EXPECT_EQ(Clicks.size(), 5u);
 
   auto* other = new TButton(Form.get());

@@ -1,7 +1,8 @@
 #include "platform/ui/Application.h"
 #include "platform/ui/Buttons.h"
 #include "platform/ui/Forms.h"
-#include "platform/ui/Labels.h"
+#include "platform/ui/Images.h"
+#include "platform/ui/Panels.h"
 #include "platform/ui/StdClasses.h"
 #include "tests/support/Snapshot.h"
 #include "widgets/foundation/MVWFormShape.h"
@@ -72,9 +73,9 @@ TEST_F(MVWFormShape, TheWindowTakesTheRegionItsShadowAndOnlyAKeptCaption) {
 }
 
 TEST_F(MVWFormShape, EmptySpotsDragTheFormAndControlsStillTakeTheirPresses) {
-  auto* label = new TLabel(Form.get());
-  label->SetParent(Form.get());
-  label->SetBounds(10, 10, 50, 20);
+  auto* image = new TImage(Form.get());
+  image->SetParent(Form.get());
+  image->SetBounds(10, 10, 50, 20);
   auto* button = new TButton(Form.get());
   button->SetParent(Form.get());
   button->SetBounds(100, 100, 80, 30);
@@ -120,10 +121,10 @@ TEST_F(MVWFormShape, SnapshotOfARoundedDraggableForm) {
   Shape->FillObject().Gradient().SetEndColor(clAqua);
   Shape->Region().Shadow().SetStyle(hssSolid);
   Shape->Region().Border().SetStyle(rbSingleRaised);
-  auto* label = new TLabel(Form.get());
-  label->SetParent(Form.get());
-  label->SetBounds(40, 80, 220, 24);
-  label->SetCaption("Drag me by any empty spot");
+  auto* panel = new TPanel(Form.get());
+  panel->SetParent(Form.get());
+  panel->SetBounds(40, 80, 220, 24);
+  panel->SetCaption("Drag me by any empty spot");
   test::SnapshotForm(*Form, "widget-form-shape");
   EXPECT_EQ(HitTest(150, 40), HTCAPTION);
 }
