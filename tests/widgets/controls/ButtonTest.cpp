@@ -309,8 +309,9 @@ TEST_F(ButtonTest, SnapshotOfTheFourteenLooks) {
                        [](TButtonProbe* button) { return button->Paints > 0; });
   })) << "every look drawn by the widget";
   const std::string file = test::SnapshotForm(*Form, "push_buttons");
-  if (std::getenv("MARIVO_SNAPSHOT_DIR"))
+  if (std::getenv("MARIVO_SNAPSHOT_DIR")) {
     EXPECT_FALSE(file.empty());
+  }
 }
 
 } // namespace

@@ -506,7 +506,8 @@ TEST_F(EditTest, EachFocusedEditMakesItsOwnCaretAndAFontChangeLeavesTheOthers) {
   plain->Caret().SetBlinkRate(300);
   Show();
   auto caret = [] {
-    GUITHREADINFO info{sizeof(GUITHREADINFO)};
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
     GetGUIThreadInfo(GetCurrentThreadId(), &info);
     return info;
   };
@@ -533,7 +534,8 @@ TEST_F(EditTest, AnOnEnterThatMovesTheFocusOnLeavesTheCaretToTheFieldWithTheFocu
   ASSERT_TRUE(test::TakeFocus(first->Handle()));
   skipped->SetFocus();
   EXPECT_TRUE(test::PumpUntil([&] { return GetFocus() == next->Handle(); }));
-  GUITHREADINFO info{sizeof(GUITHREADINFO)};
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
   GetGUIThreadInfo(GetCurrentThreadId(), &info);
   EXPECT_EQ(info.hwndCaret, next->Handle());
 

@@ -165,8 +165,9 @@ TEST_F(MMButtonTest, SnapshotOfAFaceOverItsForm) {
   Form->Show();
   EXPECT_TRUE(test::PumpUntil([button] { return button->FaceRect().right == 80; }));
   const std::string file = test::SnapshotForm(*Form, "multimedia_button");
-  if (std::getenv("MARIVO_SNAPSHOT_DIR"))
+  if (std::getenv("MARIVO_SNAPSHOT_DIR")) {
     EXPECT_FALSE(file.empty());
+  }
 }
 
 } // namespace

@@ -354,8 +354,9 @@ TEST_F(ShapeButtonTest, SnapshotOfEveryKindUpPressedAndDisabledInBothStyles) {
   for (TShapeProbe* button : buttons)
     EXPECT_GT(button->Paints, 0);
   const std::string file = test::SnapshotForm(*Form, "shape_buttons");
-  if (std::getenv("MARIVO_SNAPSHOT_DIR"))
+  if (std::getenv("MARIVO_SNAPSHOT_DIR")) {
     EXPECT_FALSE(file.empty());
+  }
 }
 
 } // namespace
