@@ -163,16 +163,21 @@ void TMVWBaseLabel::FontChanged(TObject* sender) {
   Changed();
 }
 
+bool FocusByAccel(TControl& label, TWinControl* focusControl, TMessage& message) {
+  if (!focusControl || !label.Enabled() ||
+      !IsAccel(static_cast<WORD>(message.WParam), label.Caption()))
+    return false;
+  if (focusControl->CanFocus())
+    focusControl->SetFocus();
+  message.Result = 1;
+  return true;
+}
+
 void TMVWBaseLabel::WndProc(TMessage& message) {
   switch (message.Msg) {
   case CM_DIALOGCHAR:
-    if (ShowAccelChar_ && FocusControl_ && Enabled() &&
-        IsAccel(static_cast<WORD>(message.WParam), Caption())) {
-      if (FocusControl_->CanFocus())
-        FocusControl_->SetFocus();
-      message.Result = 1;
+    if (ShowAccelChar_ && FocusByAccel(*this, FocusControl_, message))
       return;
-    }
     break;
   case CM_FONTCHANGED:
     TMVWBaseGraphicControl::WndProc(message);

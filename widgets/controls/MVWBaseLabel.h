@@ -10,6 +10,10 @@
 
 namespace marivo {
 
+// A CM_DIALOGCHAR for the accelerator of an enabled label's caption moves the focus to
+// focusControl and is answered; false when it is not the label's.
+bool FocusByAccel(TControl& label, TWinControl* focusControl, TMessage& message);
+
 // The labels' common ground: nine alignments, sizing to the text, an accelerator that focuses
 // FocusControl, text trimming and blinking on the application's timer pool.
 class TMVWBaseLabel : public TMVWBaseGraphicControl {

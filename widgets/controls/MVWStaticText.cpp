@@ -1,7 +1,6 @@
 #include "widgets/controls/MVWStaticText.h"
 
 #include "platform/rtl/ClassRegistry.h"
-#include "platform/ui/Accelerators.h"
 #include "widgets/controls/MVWBaseLabel.h"
 #include "widgets/foundation/mvwgraph.h"
 
@@ -96,13 +95,8 @@ void TMVWStaticText::PaintCaption(RECT rect, TMVWAlignment alignment) {
 void TMVWStaticText::WndProc(TMessage& message) {
   switch (message.Msg) {
   case CM_DIALOGCHAR:
-    if (ShowAccelChar_ && FocusControl_ && Enabled() &&
-        IsAccel(static_cast<WORD>(message.WParam), Caption())) {
-      if (FocusControl_->CanFocus())
-        FocusControl_->SetFocus();
-      message.Result = 1;
+    if (ShowAccelChar_ && FocusByAccel(*this, FocusControl_, message))
       return;
-    }
     break;
   case CM_TEXTCHANGED:
     TMVWCustomPanelFill::WndProc(message);
