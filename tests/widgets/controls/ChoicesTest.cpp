@@ -3,6 +3,7 @@
 #include "platform/ui/Forms.h"
 #include "tests/support/MessagePump.h"
 #include "tests/support/OffScreen.h"
+#include "tests/widgets/controls/WidgetForm.h"
 #include "widgets/controls/MVWCheckBox.h"
 #include "widgets/controls/MVWCustomCheckGroup.h"
 #include "widgets/controls/MVWEdit.h"
@@ -26,19 +27,35 @@
 namespace marivo {
 namespace {
 
-// The role choice: twenty roles in four columns, as the console shows it.
-class RoleGroup : public ::testing::Test {
+using testing::Place;
+
+// A form of its own, hidden again at the end.
+class OnAForm : public ::testing::Test {
 protected:
   TMVWFoundation Foundation;
   TForm Form{nullptr};
+  void TearDown() override { Form.Hide(); }
+};
+
+// The event choice: Free or Technical Routine, the latter checked.
+TMVWRadioGroup* EventGroup(TForm& form, int top) {
+  auto* group = Place<TMVWRadioGroup>(form, 10, top, 200, 100);
+  group->SetCaption("Which Event");
+  group->Items().Add("Free Routine");
+  group->Items().Add("Technical Routine");
+  group->SetItemIndex(1);
+  return group;
+}
+
+// The role choice: twenty roles in four columns, as the console shows it.
+class RoleGroup : public OnAForm {
+protected:
   TMVWRadioGroup* Group = nullptr;
   std::vector<std::string> Events;
 
   void SetUp() override {
     Form.SetBounds(0, 0, 700, 320);
-    Group = new TMVWRadioGroup(&Form);
-    Group->SetParent(&Form);
-    Group->SetBounds(10, 10, 660, 260);
+    Group = Place<TMVWRadioGroup>(Form, 10, 10, 660, 260);
     Group->SetCaption("Which Function?");
     Group->SetColumns(4);
     for (int role = 1; role <= 20; ++role)
@@ -49,7 +66,6 @@ protected:
     };
     Form.Show();
   }
-  void TearDown() override { Form.Hide(); }
 
   std::vector<int> Checked() {
     std::vector<int> checked;
@@ -57,6 +73,18 @@ protected:
       if (Group->Buttons(i)->GetChecked())
         checked.push_back(i);
     return checked;
+  }
+  // The group's index is index and only its button is checked (none below 0); at tells where.
+  void ExpectChoice(int index, int at) {
+    EXPECT_EQ(Group->ItemIndex(), index) << at;
+    EXPECT_EQ(Checked(), index < 0 ? std::vector<int>{} : std::vector<int>{index}) << at;
+  }
+  [[nodiscard]] bool FocusRole(int index) {
+    Group->SetItemIndex(index);
+    return test::TakeFocus(Group->Buttons(index)->Handle());
+  }
+  void KeyOn(int index, WPARAM key) {
+    SendMessageA(Group->Buttons(index)->Handle(), WM_KEYDOWN, key, 0);
   }
   void ClickRole(int index) {
     HWND button = Group->Buttons(index)->Handle();
@@ -79,8 +107,7 @@ TEST_F(RoleGroup, AssigningTheIndexChecksTheClampedButtonSilently) {
   const std::pair<int, int> rows[] = {{3, 3}, {25, 19}, {-5, -1}, {0, 0}};
   for (const auto& [assigned, index] : rows) {
     Group->SetItemIndex(assigned);
-    EXPECT_EQ(Group->ItemIndex(), index) << assigned;
-    EXPECT_EQ(Checked(), index < 0 ? std::vector<int>{} : std::vector<int>{index}) << assigned;
+    ExpectChoice(index, assigned);
   }
   EXPECT_TRUE(Events.empty());
 }
@@ -89,21 +116,19 @@ TEST_F(RoleGroup, ClickingAnotherRoleClicksThenChangesOnce) {
   Group->SetItemIndex(2);
   ClickRole(7);
   EXPECT_EQ(Events, (std::vector<std::string>{"click", "change 7"}));
-  EXPECT_EQ(Group->ItemIndex(), 7);
-  EXPECT_EQ(Checked(), std::vector<int>{7});
+  ExpectChoice(7, __LINE__);
   Events.clear();
   ClickRole(7);
   EXPECT_TRUE(Events.empty()) << "the checked role";
 }
 
 TEST_F(RoleGroup, ArrowKeysMoveTheChoiceWithinTheGroup) {
-  Group->SetItemIndex(4);
-  ASSERT_TRUE(test::TakeFocus(Group->Buttons(4)->Handle()));
+  ASSERT_TRUE(FocusRole(4));
   Events.clear();
-  SendMessageA(Group->Buttons(4)->Handle(), WM_KEYDOWN, VK_DOWN, 0);
+  KeyOn(4, VK_DOWN);
   EXPECT_EQ(Group->ItemIndex(), 5);
   EXPECT_EQ(Events, (std::vector<std::string>{"click", "change 5"}));
-  SendMessageA(Group->Buttons(5)->Handle(), WM_KEYDOWN, VK_UP, 0);
+  KeyOn(5, VK_UP);
   EXPECT_EQ(Group->ItemIndex(), 4);
 }
 
@@ -116,11 +141,10 @@ TEST_F(RoleGroup, AKeyTheFormTakesReachesTheFormOnce) {
     if (key == VK_F9)
       key = 0;
   };
-  Group->SetItemIndex(4);
-  ASSERT_TRUE(test::TakeFocus(Group->Buttons(4)->Handle()));
-  SendMessageA(Group->Buttons(4)->Handle(), WM_KEYDOWN, VK_F9, 0);
+  ASSERT_TRUE(FocusRole(4));
+  KeyOn(4, VK_F9);
   EXPECT_EQ(previewed, std::vector<WORD>{VK_F9});
-  SendMessageA(Group->Buttons(4)->Handle(), WM_KEYDOWN, VK_DOWN, 0);
+  KeyOn(4, VK_DOWN);
   EXPECT_EQ(Group->ItemIndex(), 5) << "a key the form leaves still moves the choice";
 }
 
@@ -139,8 +163,7 @@ TEST_F(RoleGroup, FewerItemsLowerTheIndex) {
   while (Group->Items().Count() > 10)
     Group->Items().Delete(Group->Items().Count() - 1);
   EXPECT_EQ(Group->ButtonCount(), 10);
-  EXPECT_EQ(Group->ItemIndex(), 9);
-  EXPECT_EQ(Checked(), std::vector<int>{9});
+  ExpectChoice(9, __LINE__);
   EXPECT_TRUE(Events.empty());
 }
 
@@ -148,22 +171,24 @@ TEST_F(RoleGroup, AReadOnlyGroupKeepsItsChoice) {
   Group->SetItemIndex(1);
   Group->SetReadOnly(true);
   ClickRole(3);
-  EXPECT_EQ(Group->ItemIndex(), 1);
-  EXPECT_EQ(Checked(), std::vector<int>{1});
+  ExpectChoice(1, __LINE__);
   EXPECT_TRUE(Events.empty());
 }
 
-TEST(CheckGroup, BitsFollowTheButtonsAndTooManyLinesAreRefused) {
-  TMVWFoundation foundation;
-  TForm form(nullptr);
-  auto* group = new TMVWCustomCheckGroup(&form);
-  group->SetParent(&form);
+using CheckGroup = OnAForm;
+using GroupBox = OnAForm;
+using Groups = OnAForm;
+using RadioGroupFocus = OnAForm;
+using CheckBox = OnAForm;
+using RadioButton = OnAForm;
+
+TEST_F(CheckGroup, BitsFollowTheButtonsAndTooManyLinesAreRefused) {
+  auto* group = Place<TMVWCustomCheckGroup>(Form);
   for (const char* line : {"Free Routine", "Technical Routine", "Test"})
     group->Items().Add(line);
   group->SetItemIndex(0xFD);
-  EXPECT_TRUE(group->Buttons(0)->GetChecked());
-  EXPECT_FALSE(group->Buttons(1)->GetChecked());
-  EXPECT_TRUE(group->Buttons(2)->GetChecked());
+  for (int i = 0; i < 3; ++i)
+    EXPECT_EQ(group->Buttons(i)->GetChecked(), i != 1) << i;
   std::vector<int> changes;
   group->OnChange = [&changes](TObject*, int index) { changes.push_back(index); };
   group->Buttons(1)->Click();
@@ -181,15 +206,10 @@ TEST(CheckGroup, BitsFollowTheButtonsAndTooManyLinesAreRefused) {
   EXPECT_EQ(group->ButtonCount(), 31);
 }
 
-TEST(GroupBox, ChildrenStayOutOfTheCaptionBandOnEverySide) {
-  TMVWFoundation foundation;
-  TForm form(nullptr);
-  auto* box = new TMVWGroupBox(&form);
-  box->SetParent(&form);
-  box->SetBounds(0, 0, 200, 120);
+TEST_F(GroupBox, ChildrenStayOutOfTheCaptionBandOnEverySide) {
+  auto* box = Place<TMVWGroupBox>(Form, 0, 0, 200, 120);
   box->SetCaption("Server");
-  auto* inside = new TMVWRadioButton(&form);
-  inside->SetParent(box);
+  auto* inside = Place<TMVWRadioButton>(*box, &Form);
   inside->SetAlign(alClient);
   struct Row {
     TMVWGroupCaptionAlign Align;
@@ -215,25 +235,13 @@ TEST(GroupBox, ChildrenStayOutOfTheCaptionBandOnEverySide) {
   EXPECT_EQ(inside->Top(), box->GetBevelExtent()) << "no caption, no band";
 }
 
-TEST(Groups, RepaintsLeaveNoGdiObjectBehind) {
-  TMVWFoundation foundation;
-  TForm form(nullptr);
-  form.SetBounds(0, 0, 400, 200);
-  auto* group = new TMVWRadioGroup(&form);
-  group->SetParent(&form);
-  group->SetBounds(10, 10, 200, 100);
-  group->SetCaption("Which Event");
-  group->SetAlignment(gcaLeftCenter);
-  group->Items().Add("Free Routine");
-  group->Items().Add("Technical Routine");
-  group->SetItemIndex(1);
-  auto* box = new TMVWCheckBox(&form);
-  box->SetParent(&form);
-  box->SetBounds(220, 10, 150, 20);
-  box->SetCaption("Test Mode On if Checked");
-  form.Show();
+TEST_F(Groups, RepaintsLeaveNoGdiObjectBehind) {
+  Form.SetBounds(0, 0, 400, 200);
+  EventGroup(Form, 10)->SetAlignment(gcaLeftCenter);
+  Place<TMVWCheckBox>(Form, 220, 10, 150, 20)->SetCaption("Test Mode On if Checked");
+  Form.Show();
   const auto repaint = [&] {
-    RedrawWindow(form.Handle(), nullptr, nullptr,
+    RedrawWindow(Form.Handle(), nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
   };
   repaint();
@@ -241,38 +249,24 @@ TEST(Groups, RepaintsLeaveNoGdiObjectBehind) {
   for (int paint = 0; paint < 1000; ++paint)
     repaint();
   EXPECT_EQ(MVWGdiLiveCount(), before);
-  form.Hide();
 }
 
 // Tab and Shift+Tab move the focus one control at a time: into a group that is a tab stop (its
 // checked button), out of it from that button, and past a group that is not; Enter and
 // accelerators typed on a button reach the form once.
-TEST(RadioGroupFocus, TabAndShiftTabStepOverTheGroupOnce) {
-  TMVWFoundation foundation;
-  TForm form(nullptr);
-  form.SetBounds(0, 0, 300, 220);
+TEST_F(RadioGroupFocus, TabAndShiftTabStepOverTheGroupOnce) {
+  Form.SetBounds(0, 0, 300, 220);
   std::vector<std::string> entered;
-  const auto watch = [&entered](TWinControl& control, const std::string& name) {
-    control.OnEnter = [&entered, name](TObject*) { entered.push_back(name); };
+  const auto watch = [&entered](TWinControl* control, const std::string& name) {
+    control->OnEnter = [&entered, name](TObject*) { entered.push_back(name); };
+    return control;
   };
-  auto* first = new TMVWEdit(&form);
-  first->SetParent(&form);
-  first->SetBounds(10, 10, 200, 21);
-  watch(*first, "first");
-  auto* group = new TMVWRadioGroup(&form);
-  group->SetParent(&form);
-  group->SetBounds(10, 40, 200, 100);
-  group->SetCaption("Which Event");
-  group->Items().Add("Free Routine");
-  group->Items().Add("Technical Routine");
-  group->SetItemIndex(1);
-  watch(*group->Buttons(0), "button 0");
-  watch(*group->Buttons(1), "button 1");
-  auto* last = new TMVWEdit(&form);
-  last->SetParent(&form);
-  last->SetBounds(10, 150, 200, 21);
-  watch(*last, "last");
-  form.Show();
+  TWinControl* first = watch(Place<TMVWEdit>(Form, 10, 10, 200, 21), "first");
+  auto* group = EventGroup(Form, 40);
+  watch(group->Buttons(0), "button 0");
+  watch(group->Buttons(1), "button 1");
+  TWinControl* last = watch(Place<TMVWEdit>(Form, 10, 150, 200, 21), "last");
+  Form.Show();
   const auto press = [&entered](TWinControl& from, bool shift) {
     BYTE state[256];
     GetKeyboardState(state);
@@ -301,22 +295,17 @@ TEST(RadioGroupFocus, TabAndShiftTabStepOverTheGroupOnce) {
     ASSERT_TRUE(test::TakeFocus(step.From->Handle())) << i;
     EXPECT_EQ(press(*step.From, step.Shift), step.Entered) << "step " << i;
   }
-  auto* ok = new TButton(&form);
-  ok->SetParent(&form);
-  ok->SetBounds(220, 10, 60, 25);
+  auto* ok = Place<TButton>(Form, 220, 10, 60, 25);
   ok->SetDefault(true);
   int okClicks = 0;
   ok->OnClick = [&okClicks](TObject*) { ++okClicks; };
   ASSERT_TRUE(test::TakeFocus(group->Buttons(1)->Handle()));
   SendMessageA(group->Buttons(1)->Handle(), WM_KEYDOWN, VK_RETURN, 0);
   EXPECT_EQ(okClicks, 1) << "Enter clicks the default button once";
-  auto* autosave = new TMVWCheckBox(&form);
-  autosave->SetParent(&form);
-  autosave->SetBounds(220, 50, 70, 17);
+  auto* autosave = Place<TMVWCheckBox>(Form, 220, 50, 70, 17);
   autosave->SetCaption("&Autosave");
   SendMessageA(group->Buttons(1)->Handle(), WM_CHAR, 'a', 0);
   EXPECT_TRUE(autosave->Checked()) << "an accelerator toggles once";
-  form.Hide();
 }
 
 struct TCycle {
@@ -324,8 +313,7 @@ struct TCycle {
   std::vector<TCheckBoxState> States;
 };
 
-TEST(CheckBox, ClicksCycleThroughTheStatesItAllows) {
-  TMVWFoundation foundation;
+TEST_F(CheckBox, ClicksCycleThroughTheStatesItAllows) {
   const TCycle cycles[] = {
       {false, {cbChecked, cbUnchecked, cbChecked}},
       {true, {cbGrayed, cbChecked, cbUnchecked, cbGrayed}},
@@ -343,42 +331,34 @@ TEST(CheckBox, ClicksCycleThroughTheStatesItAllows) {
   }
 }
 
-TEST(CheckBox, ReadOnlyKeepsTheStateButStillClicks) {
-  TMVWFoundation foundation;
-  TForm form(nullptr);
-  auto* box = new TMVWCheckBox(&form);
-  box->SetParent(&form);
+TEST_F(CheckBox, ReadOnlyKeepsTheStateButStillClicks) {
+  auto* box = Place<TMVWCheckBox>(Form);
   box->SetCaption("&Autosave to STCLog.txt");
   int clicks = 0;
   box->OnClick = [&clicks](TObject*) { ++clicks; };
-  form.Show();
+  Form.Show();
   ASSERT_TRUE(test::TakeFocus(box->Handle()));
   SendMessageA(box->Handle(), WM_KEYDOWN, VK_SPACE, 0);
   EXPECT_TRUE(box->Checked()) << "Space";
-  EXPECT_EQ(form.Perform(CM_DIALOGCHAR, 'a', 0), 1);
+  EXPECT_EQ(Form.Perform(CM_DIALOGCHAR, 'a', 0), 1);
   EXPECT_FALSE(box->Checked()) << "accelerator";
   box->SetReadOnly(true);
   box->Click();
   SendMessageA(box->Handle(), WM_KEYDOWN, VK_SPACE, 0);
-  EXPECT_EQ(form.Perform(CM_DIALOGCHAR, 'a', 0), 1);
+  EXPECT_EQ(Form.Perform(CM_DIALOGCHAR, 'a', 0), 1);
   EXPECT_FALSE(box->Checked());
   EXPECT_EQ(clicks, 1);
-  form.Hide();
 }
 
-TEST(RadioButton, CheckingOneUnchecksItsSiblingsAndTheFocusChecks) {
-  TMVWFoundation foundation;
-  TForm form(nullptr);
+TEST_F(RadioButton, CheckingOneUnchecksItsSiblingsAndTheFocusChecks) {
   std::vector<TMVWRadioButton*> radios;
   std::vector<int> clicks(3, 0);
   for (int i = 0; i < 3; ++i) {
-    auto* radio = new TMVWRadioButton(&form);
-    radio->SetParent(&form);
-    radio->SetBounds(10, 10 + 20 * i, 100, 17);
+    auto* radio = Place<TMVWRadioButton>(Form, 10, 10 + 20 * i, 100, 17);
     radio->OnClick = [&clicks, i](TObject*) { ++clicks[static_cast<std::size_t>(i)]; };
     radios.push_back(radio);
   }
-  form.Show();
+  Form.Show();
   radios[0]->SetChecked(true);
   radios[1]->SetChecked(true);
   EXPECT_FALSE(radios[0]->Checked());
@@ -388,7 +368,6 @@ TEST(RadioButton, CheckingOneUnchecksItsSiblingsAndTheFocusChecks) {
   ASSERT_TRUE(test::TakeFocus(radios[2]->Handle()));
   EXPECT_TRUE(radios[2]->Checked());
   EXPECT_FALSE(radios[1]->Checked());
-  form.Hide();
 }
 
 // A check box or radio button whose glyph strip can be looked at.
@@ -421,22 +400,17 @@ public:
   }
 };
 
-class ThemedLook : public ::testing::Test {
+class ThemedLook : public OnAForm {
 protected:
-  TMVWFoundation Foundation;
-  TForm Form{nullptr};
   void TearDown() override {
-    Form.Hide();
+    OnAForm::TearDown();
     MVWApplication->SetThemeActiveSeam(std::nullopt);
   }
 };
 
 TEST_F(ThemedLook, StripsGainAPressedSetAndDrawEveryCell) {
-  auto* box = new TStripProbe<TMVWCheckBox>(&Form);
-  box->SetParent(&Form);
-  auto* radio = new TStripProbe<TMVWRadioButton>(&Form);
-  radio->SetParent(&Form);
-  radio->SetBounds(10, 30, 100, 17);
+  auto* box = Place<TStripProbe<TMVWCheckBox>>(Form);
+  auto* radio = Place<TStripProbe<TMVWRadioButton>>(Form, 10, 30, 100, 17);
   Form.Show();
   struct Row {
     bool Themes, CtlXP, Flat;
@@ -447,10 +421,10 @@ TEST_F(ThemedLook, StripsGainAPressedSetAndDrawEveryCell) {
         Row{true, true, true, 3}, Row{true, false, false, 1}}) {
     MVWApplication->SetThemeActiveSeam(row.Themes);
     const bool pressedSet = row.Themes && row.CtlXP;
-    box->SetCtlXP(row.CtlXP);
-    box->SetFlat(row.Flat);
-    radio->SetCtlXP(row.CtlXP);
-    radio->SetFlat(row.Flat);
+    for (TMVWButtonControl* control : std::initializer_list<TMVWButtonControl*>{box, radio}) {
+      control->SetCtlXP(row.CtlXP);
+      control->SetFlat(row.Flat);
+    }
     const std::string why = "themes " + std::to_string(row.Themes) + " CtlXP " +
                             std::to_string(row.CtlXP) + " flat " + std::to_string(row.Flat);
     EXPECT_EQ(box->StripWidth(), 13 * 6 * row.Sets) << why;
@@ -465,9 +439,7 @@ TEST_F(ThemedLook, StripsGainAPressedSetAndDrawEveryCell) {
 }
 
 TEST_F(ThemedLook, AWindowsFramedGroupBoxTakesTheThemedFrame) {
-  auto* group = new testing::TOffScreen<TMVWGroupBox>(&Form);
-  group->SetParent(&Form);
-  group->SetBounds(10, 10, 120, 60);
+  auto* group = Place<testing::TOffScreen<TMVWGroupBox>>(Form, 10, 10, 120, 60);
   group->SetCaption("");
   group->SetColor(clWhite);
   group->Bevel().SetMode(bmWindows);
@@ -518,9 +490,7 @@ TEST_F(ThemedLook, TheCaptionBackShowsTheParentThroughASeeThroughThemedFrame) {
   constexpr TColor groupColour = 0x00F0E0D0;
   Form.SetColor(parentColour);
   Form.SetBounds(0, 0, 300, 200);
-  auto* group = new testing::TOffScreen<TMVWGroupBox>(&Form);
-  group->SetParent(&Form);
-  group->SetBounds(20, 30, 180, 120);
+  auto* group = Place<testing::TOffScreen<TMVWGroupBox>>(Form, 20, 30, 180, 120);
   group->SetCaption("Server");
   group->SetColor(groupColour);
   Form.Show();

@@ -36,6 +36,11 @@ protected:
   TBitmap Picture;
 
   void SetUp() override { Label.SetAutoSize(true); }
+  // The label painted: how many of its pixels are lit.
+  int LitPixels() {
+    Label.PaintInto(Picture, Parent);
+    return CountPixels(Picture, Label.LED().ActiveColor());
+  }
 };
 
 TEST_F(LEDLabel, LitSegmentsAreAllActiveAndUnlitOnesCheckered) {
@@ -44,14 +49,13 @@ TEST_F(LEDLabel, LitSegmentsAreAllActiveAndUnlitOnesCheckered) {
   ASSERT_EQ(Label.Height(), 28);
   Label.PaintInto(Picture, Parent);
   const TMVWLEDSegments segments = LEDSegments(Label.LED().CellSize());
-  for (int segment = 0; segment < 7; ++segment)
-    for (const POINT& p : Inside(segments[segment]))
-      ASSERT_EQ(Picture.Pixels(p.x, p.y), Label.LED().ActiveColor())
-          << "segment " << segment << " at " << p.x << "," << p.y;
   std::set<std::pair<int, int>> lit;
   for (int segment = 0; segment < 7; ++segment)
-    for (const POINT& p : Inside(segments[segment]))
+    for (const POINT& p : Inside(segments[segment])) {
+      ASSERT_EQ(Picture.Pixels(p.x, p.y), Label.LED().ActiveColor())
+          << "segment " << segment << " at " << p.x << "," << p.y;
       lit.insert({p.x, p.y});
+    }
   // The dots overlap the bars: only what no lit segment covers counts.
   std::set<TColor> unlit;
   for (int segment = 7; segment < LEDSegmentCount; ++segment)
@@ -64,21 +68,17 @@ TEST_F(LEDLabel, LitSegmentsAreAllActiveAndUnlitOnesCheckered) {
 TEST_F(LEDLabel, NothingLightsWhereTheCellCannotShowIt) {
   Label.SetCaption("8X");
   Label.SetEnabled(false);
-  Label.PaintInto(Picture, Parent);
-  EXPECT_EQ(CountPixels(Picture, Label.LED().ActiveColor()), 0) << "disabled";
+  EXPECT_EQ(LitPixels(), 0) << "disabled";
   Label.LED().SetDisabledDigits(false);
-  Label.PaintInto(Picture, Parent);
-  EXPECT_GT(CountPixels(Picture, Label.LED().ActiveColor()), 0) << "disabled, digits shown";
+  EXPECT_GT(LitPixels(), 0) << "disabled, digits shown";
 
   Label.SetEnabled(true);
   Label.SetCaption("X");
   Label.LED().SetHorzsize(3);
-  Label.PaintInto(Picture, Parent);
-  EXPECT_EQ(CountPixels(Picture, Label.LED().ActiveColor()), 0) << "X in a narrow cell";
+  EXPECT_EQ(LitPixels(), 0) << "X in a narrow cell";
   Label.LED().SetHorzsize(9);
   Label.LED().SetVertsize(3);
-  Label.PaintInto(Picture, Parent);
-  EXPECT_EQ(CountPixels(Picture, Label.LED().ActiveColor()), 0) << "X in a low cell";
+  EXPECT_EQ(LitPixels(), 0) << "X in a low cell";
 }
 
 TEST_F(LEDLabel, ACellOfNoSizeDrawsNothing) {
@@ -88,8 +88,7 @@ TEST_F(LEDLabel, ACellOfNoSizeDrawsNothing) {
   EXPECT_EQ(Label.Width(), 1);
   Label.SetAutoSize(false);
   Label.SetBounds(0, 0, 20, 20);
-  Label.PaintInto(Picture, Parent);
-  EXPECT_EQ(CountPixels(Picture, Label.LED().ActiveColor()), 0);
+  EXPECT_EQ(LitPixels(), 0);
   EXPECT_EQ(CountPixels(Picture, clBlack), 20 * 20);
 }
 
@@ -139,8 +138,7 @@ TEST_F(LEDLabel, ABlinkingLEDAlternatesAtEachDrawButNotWhenMeasured) {
   int lit[4];
   for (int& count : lit) {
     Label.LED().TextExtent("8", 0);
-    Label.PaintInto(Picture, Parent);
-    count = CountPixels(Picture, Label.LED().ActiveColor());
+    count = LitPixels();
   }
   EXPECT_EQ(lit[0], 0);
   EXPECT_GT(lit[1], 0);

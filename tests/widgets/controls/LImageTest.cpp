@@ -25,10 +25,14 @@ void FillBatteries(TMVWBitmapList& list) {
   }
 }
 
-TEST(LImage, ShowsTheListEntryItPointsAt) {
-  TMVWFoundation foundation;
-  TMVWBitmapList batteries(nullptr);
-  FillBatteries(batteries);
+class LImage : public ::testing::Test {
+protected:
+  void SetUp() override { FillBatteries(Batteries); }
+  TMVWFoundation Foundation;
+  TMVWBitmapList Batteries{nullptr};
+};
+
+TEST_F(LImage, ShowsTheListEntryItPointsAt) {
   TImage image(nullptr);
   image.SetBounds(0, 0, 40, 20);
   image.SetStyle(sbCenter);
@@ -37,7 +41,7 @@ TEST(LImage, ShowsTheListEntryItPointsAt) {
   TBitmap picture;
   image.PaintInto(picture, clRed);
   EXPECT_EQ(CountPixels(picture, clGreen), 0) << "no list";
-  image.SetImageList(&batteries);
+  image.SetImageList(&Batteries);
   int bars = 0;
   for (int level = 0; level < 5; ++level) {
     image.SetListIndex(level);
@@ -54,16 +58,13 @@ TEST(LImage, ShowsTheListEntryItPointsAt) {
 
 // A window-less image paints on its parent's DC moved to its own place and clipped to its
 // bounds: a style that clips keeps to both, so it shows where it stands and nowhere else.
-TEST(LImage, AClippingStyleDrawsWhereTheImageStandsOnItsParent) {
-  TMVWFoundation foundation;
-  TMVWBitmapList batteries(nullptr);
-  FillBatteries(batteries);
+TEST_F(LImage, AClippingStyleDrawsWhereTheImageStandsOnItsParent) {
   struct TPaintedImage : TMVWLImage {
     using TMVWLImage::Paint;
     using TMVWLImage::TMVWLImage;
   } image(nullptr);
   image.SetBounds(0, 0, 30, 24);
-  image.SetImageList(&batteries);
+  image.SetImageList(&Batteries);
   image.SetListIndex(4);
   image.SetStyle(sbKeepAspRatio);
   image.SetForceTransparent(true);
@@ -89,10 +90,7 @@ TEST(LImage, AClippingStyleDrawsWhereTheImageStandsOnItsParent) {
   EXPECT_EQ(outside, 0) << "drawn outside its place or over the parent's clipping";
 }
 
-TEST(LImage, AutosizeFitsThePictureOrTwentyPixels) {
-  TMVWFoundation foundation;
-  TMVWBitmapList batteries(nullptr);
-  FillBatteries(batteries);
+TEST_F(LImage, AutosizeFitsThePictureOrTwentyPixels) {
   TMVWLImage image(nullptr);
   image.Bevel().SetStyleOuter(bvRaised);
   image.Bevel().SetWidthOuter(2);
@@ -100,7 +98,7 @@ TEST(LImage, AutosizeFitsThePictureOrTwentyPixels) {
   image.SetStyle(sbAutosize);
   EXPECT_EQ(image.Width(), 20 + space);
   EXPECT_EQ(image.Height(), 20 + space);
-  image.SetImageList(&batteries);
+  image.SetImageList(&Batteries);
   EXPECT_EQ(image.Width(), 30 + space);
   EXPECT_EQ(image.Height(), 12 + space);
 }

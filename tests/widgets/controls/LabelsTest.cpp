@@ -5,6 +5,7 @@
 #include "platform/ui/Shell.h"
 #include "tests/support/MessagePump.h"
 #include "tests/widgets/controls/OffScreen.h"
+#include "tests/widgets/controls/WidgetForm.h"
 #include "widgets/controls/MVWCustomStatusBar.h"
 #include "widgets/controls/MVWLabel.h"
 #include "widgets/controls/MVWSimpleLabel.h"
@@ -27,6 +28,7 @@ namespace marivo {
 namespace {
 
 using testing::CountPixels;
+using testing::Place;
 using TSimpleLabel = testing::TOffScreen<TMVWSimpleLabel>;
 using TBevelLabel = testing::TOffScreen<TMVWLabel>;
 constexpr TColor Parent = clWhite;
@@ -35,6 +37,18 @@ class Labels : public ::testing::Test {
 protected:
   TMVWFoundation Foundation;
   TBitmap Picture;
+  TForm Form{nullptr};
+
+  void TearDown() override { Form.Hide(); }
+  // A raised caption on the simple label, a lowered bevel and a turned Arial one on the other.
+  static void Dress(TMVWSimpleLabel& simple, TMVWLabel& bevel) {
+    simple.Font3D().SetStyle(tdRaised);
+    bevel.SetAutoSize(false);
+    bevel.Bevel().SetStyleOuter(bvLowered);
+    bevel.Bevel().SetWidthOuter(2);
+    bevel.Font().SetName("Arial");
+    bevel.FontFX().SetAngle(90);
+  }
 
   // One phase of blinking, through the pool's tick.
   static void PassPhase(const TMVWBaseLabel& label) {
@@ -84,13 +98,8 @@ TEST_F(Labels, AThousandPaintedBlinkPhasesLeaveNoGdiObjectNorTimerBehind) {
   TForm form(nullptr);
   auto* simple = new TMVWSimpleLabel(&form);
   auto* bevel = new TMVWLabel(&form);
-  simple->Font3D().SetStyle(tdRaised);
+  Dress(*simple, *bevel);
   simple->SetCaption("Received");
-  bevel->SetAutoSize(false);
-  bevel->Bevel().SetStyleOuter(bvLowered);
-  bevel->Bevel().SetWidthOuter(2);
-  bevel->Font().SetName("Arial");
-  bevel->FontFX().SetAngle(90);
   bevel->SetTwinkleColor(clRed);
   bevel->SetCaption("9.5");
   form.SetBounds(40, 40, 320, 160);
@@ -125,15 +134,10 @@ TEST_F(Labels, AThousandPaintedBlinkPhasesLeaveNoGdiObjectNorTimerBehind) {
 
 TEST_F(Labels, RepaintsLeaveNoGdiObjectBehind) {
   TSimpleLabel simple(nullptr);
-  simple.SetCaption("Judge 3");
-  simple.Font3D().SetStyle(tdRaised);
   TBevelLabel bevel(nullptr);
-  bevel.SetAutoSize(false);
+  Dress(simple, bevel);
+  simple.SetCaption("Judge 3");
   bevel.SetBounds(0, 0, 40, 80);
-  bevel.Bevel().SetStyleOuter(bvLowered);
-  bevel.Bevel().SetWidthOuter(2);
-  bevel.Font().SetName("Arial");
-  bevel.FontFX().SetAngle(90);
   bevel.SetCaption("Turned");
   simple.PaintInto(Picture, Parent);
   bevel.PaintInto(Picture, Parent);
@@ -265,33 +269,25 @@ TEST_F(Labels, TheBaseStatusBarGivesItsBevelLabelsNoOffset) {
 }
 
 TEST_F(Labels, TheAcceleratorFocusesItsControlWhileThereIsOne) {
-  TForm form(nullptr);
-  auto* button = new TButton(&form);
-  button->SetParent(&form);
-  auto* label = new TMVWSimpleLabel(&form);
-  label->SetParent(&form);
+  auto* button = Place<TButton>(Form);
+  auto* label = Place<TMVWSimpleLabel>(Form);
   label->SetCaption("&Name");
-  form.Show();
+  Form.Show();
   EXPECT_EQ(label->Perform(CM_DIALOGCHAR, 'n', 0), 0) << "no focus control";
   label->SetFocusControl(button);
-  ASSERT_TRUE(test::TakeFocus(form.Handle()));
-  EXPECT_EQ(form.Perform(CM_DIALOGCHAR, 'n', 0), 1);
+  ASSERT_TRUE(test::TakeFocus(Form.Handle()));
+  EXPECT_EQ(Form.Perform(CM_DIALOGCHAR, 'n', 0), 1);
   EXPECT_TRUE(button->Focused());
-  EXPECT_EQ(form.Perform(CM_DIALOGCHAR, 'x', 0), 0);
+  EXPECT_EQ(Form.Perform(CM_DIALOGCHAR, 'x', 0), 0);
   label->SetShowAccelChar(false);
-  EXPECT_EQ(form.Perform(CM_DIALOGCHAR, 'n', 0), 0);
+  EXPECT_EQ(Form.Perform(CM_DIALOGCHAR, 'n', 0), 0);
   delete button;
   EXPECT_EQ(label->FocusControl(), nullptr);
-  form.Hide();
 }
 
 TEST_F(Labels, AStaticTextSizesItselfAndFocusesOnItsAccelerator) {
-  TForm form(nullptr);
-  auto* button = new TButton(&form);
-  button->SetParent(&form);
-  auto* text = new TMVWStaticText(&form);
-  text->SetParent(&form);
-  text->SetBounds(40, 50, 10, 10);
+  auto* button = Place<TButton>(Form);
+  auto* text = Place<TMVWStaticText>(Form, 40, 50, 10, 10);
   text->SetCaption("&Difficulty");
   const int width = text->Width();
   EXPECT_GT(width, 30);
@@ -301,34 +297,30 @@ TEST_F(Labels, AStaticTextSizesItselfAndFocusesOnItsAccelerator) {
   EXPECT_GT(text->Width(), width);
   EXPECT_FALSE(text->ControlStyle() & csAcceptsControls);
   text->SetFocusControl(button);
-  form.Show();
-  ASSERT_TRUE(test::TakeFocus(form.Handle()));
-  EXPECT_EQ(form.Perform(CM_DIALOGCHAR, 'D', 0), 1);
+  Form.Show();
+  ASSERT_TRUE(test::TakeFocus(Form.Handle()));
+  EXPECT_EQ(Form.Perform(CM_DIALOGCHAR, 'D', 0), 1);
   EXPECT_TRUE(button->Focused());
-  form.Hide();
 }
 
 TEST_F(Labels, AClickableLabelClicksOnceThroughItsParent) {
-  TForm form(nullptr);
-  form.SetBounds(0, 0, 300, 200);
-  auto* label = new TMVWSimpleLabel(&form);
-  label->SetParent(&form);
-  label->SetBounds(20, 30, 100, 20);
+  Form.SetBounds(0, 0, 300, 200);
+  auto* label = Place<TMVWSimpleLabel>(Form, 20, 30, 100, 20);
   label->SetCaption("Technical Routine");
   label->SetTag(7);
   std::vector<std::int64_t> clicks;
   label->OnClick = [&clicks](TObject* sender) {
     clicks.push_back(static_cast<TComponent*>(sender)->Tag());
   };
-  form.Show();
-  const LPARAM inside = MAKELPARAM(30, 35);
-  SendMessageA(form.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, inside);
-  SendMessageA(form.Handle(), WM_LBUTTONUP, 0, inside);
+  Form.Show();
+  const auto press = [this](int upX, int upY) {
+    SendMessageA(Form.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(30, 35));
+    SendMessageA(Form.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(upX, upY));
+  };
+  press(30, 35);
   EXPECT_EQ(clicks, std::vector<std::int64_t>{7});
-  SendMessageA(form.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, inside);
-  SendMessageA(form.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(250, 150));
+  press(250, 150);
   EXPECT_EQ(clicks.size(), 1u) << "released outside";
-  form.Hide();
 }
 
 TEST_F(Labels, ALinkOpensItsTargetAndAFailedShellTurnsItOff) {

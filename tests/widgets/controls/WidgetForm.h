@@ -18,6 +18,18 @@
 
 namespace marivo::testing {
 
+// A control of class T on parent, owned by owner or else by its parent.
+template <class T> T* Place(TWinControl& parent, TComponent* owner = nullptr) {
+  auto* control = new T(owner ? owner : &parent);
+  control->SetParent(&parent);
+  return control;
+}
+template <class T> T* Place(TWinControl& parent, int left, int top, int width, int height) {
+  T* control = Place<T>(parent);
+  control->SetBounds(left, top, width, height);
+  return control;
+}
+
 // A white form for widgets, the mouse sent through its window with the cursor where the message
 // says, and the timer pool ticked by hand.
 class TWidgetForm : public ::testing::Test {
