@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace marivo {
@@ -53,8 +54,7 @@ TEST_F(MVWGraphicBases, StartTransparentAndThirtyPixelsSquare) {
   EXPECT_TRUE(Control->Transparent());
   EXPECT_FALSE(Control->ControlStyle() & csOpaque);
   EXPECT_TRUE(Control->ControlStyle() & csReplicatable);
-  EXPECT_EQ(Control->Width(), 30);
-  EXPECT_EQ(Control->Height(), 30);
+  EXPECT_EQ((std::pair{Control->Width(), Control->Height()}), (std::pair{30, 30}));
   Control->SetTransparent(false);
   EXPECT_TRUE(Control->ControlStyle() & csOpaque);
 }
@@ -144,12 +144,11 @@ public:
 };
 
 TEST_F(MVWGraphicBases, AGlobalListIsStoredByItsSignatureAndAFormListByName) {
-  static const bool registered = [] {
+  [[maybe_unused]] static const bool registered = [] {
     auto builder = RegisterComponentClass<TListKey, TMVWBaseGraphicControl>("TListKey");
     PublishImageLink(builder);
     return true;
   }();
-  (void)registered;
   Form->SetName("Keys");
   auto* formList = new TMVWBitmapList(Form.get());
   formList->SetName("Pictures");
