@@ -99,8 +99,7 @@ TEST_F(MVWGraphicBases, ImageIndexesIgnoreNegativesAndTellOnlyWithAList) {
 }
 
 // A windowed parent that says whether it keeps a background image.
-class TImagePanel : public TMVWCustomControl {
-public:
+struct TImagePanel : TMVWCustomControl {
   using TMVWCustomControl::TMVWCustomControl;
   bool HasBackImage() override { return true; }
 };
@@ -138,8 +137,7 @@ TEST_F(MVWGraphicBases, OpaqueRepaintsAtOnceTransparentWaitsForTheParent) {
   EXPECT_EQ(Control->Paints, shown + 4) << "an effect change repaints an opaque control at once";
 }
 
-class TListKey : public TMVWBaseGraphicControl {
-public:
+struct TListKey : TMVWBaseGraphicControl {
   using TMVWBaseGraphicControl::TMVWBaseGraphicControl;
 };
 
