@@ -94,12 +94,10 @@ protected:
 
 TEST_F(MVWMouse, LeaveComesBeforeEnterOverWindowLessAndWindowedControlsAndEventsNeedEnabled) {
   B->SetEnabled(false);
-  Form->Perform(WM_MOUSEMOVE, 0, At(20, 20));
-  Form->Perform(WM_MOUSEMOVE, 0, At(25, 25));
-  Form->Perform(WM_MOUSEMOVE, 0, At(60, 20));
-  Form->Perform(WM_MOUSEMOVE, 0, At(150, 150));
-  W->Perform(WM_MOUSEMOVE, 0, At(10, 10));
-  W->Perform(WM_MOUSEMOVE, 0, At(50, 30));
+  for (const POINT at : {POINT{20, 20}, {25, 25}, {60, 20}, {150, 150}})
+    Form->Perform(WM_MOUSEMOVE, 0, At(at.x, at.y));
+  for (const POINT at : {POINT{10, 10}, {50, 30}})
+    W->Perform(WM_MOUSEMOVE, 0, At(at.x, at.y));
   Form->Perform(WM_MOUSELEAVE, 0, 0);
   EXPECT_EQ(W->MouseAbove(), true) << "the form's own leave is not the child window's";
   W->Perform(WM_MOUSELEAVE, 0, 0);

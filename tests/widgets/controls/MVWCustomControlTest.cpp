@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <memory>
 #include <string>
 #include <vector>
@@ -62,13 +63,12 @@ class MVWCustomControlTest : public ::testing::Test {
 protected:
   void SetUp() override {
     RegisterControlClasses();
-    static const bool registered = [] {
+    [[maybe_unused]] static const bool registered = [] {
       RegisterComponentClass<TBackPanel, TMVWCustomControl>("TBackPanel");
       RegisterComponentClass<TPingKey, TMVWBaseGraphicControl>("TPingKey")
           .Integer("Ping", &TPingKey::Ping, &TPingKey::SetPing, 0);
       return true;
     }();
-    (void)registered;
     LoadLog = &Log;
     MVWApplication->SetThemeActiveSeam(false);
     Form = std::make_unique<TRecording<TForm>>(nullptr, Log, "Form");
@@ -78,22 +78,31 @@ protected:
     Form.reset();
     LoadLog = nullptr;
   }
-  template <class T> T* Add(const std::string& name, TWinControl& parent, RECT bounds) {
+  template <class T = TRecording<TMVWCustomControl>>
+  T* Add(const std::string& name, TWinControl& parent, RECT bounds) {
     auto* control = new T(Form.get(), Log, name);
     control->SetBounds(bounds.left, bounds.top, bounds.right, bounds.bottom);
     control->SetParent(&parent);
     return control;
   }
-  void NoteFocusEvents(TMVWCustomControl& control) {
-    control.OnEnter = Log.Noting(control.Name(), "OnEnter");
-    control.OnExit = Log.Noting(control.Name(), "OnExit");
-    control.OnAfterEnter = Log.Noting(control.Name(), "OnAfterEnter");
-    control.OnAfterExit = Log.Noting(control.Name(), "OnAfterExit");
+  // A widget on the form that notes its four focus events.
+  TMVWCustomControl* Focusable(const std::string& name, RECT bounds) {
+    auto* control = Add(name, *Form, bounds);
+    control->OnEnter = Log.Noting(name, "OnEnter");
+    control->OnExit = Log.Noting(name, "OnExit");
+    control->OnAfterEnter = Log.Noting(name, "OnAfterEnter");
+    control->OnAfterExit = Log.Noting(name, "OnAfterExit");
+    return control;
   }
   void ShowForm() {
     Form->Show();
     SetForegroundWindow(Form->Handle());
     App.ProcessMessages();
+  }
+  // The form shown with the focus on control and every posted focus event handled.
+  bool ShowFocused(TWinControl& control) {
+    ShowForm();
+    return test::TakeFocus(control.Handle()) && PumpPosted();
   }
   // Every message posted before now has been handled.
   bool PumpPosted() {
@@ -109,13 +118,9 @@ protected:
 };
 
 TEST_F(MVWCustomControlTest, FocusEventsRunExitEnterThenThePostedAfterEvents) {
-  auto* a = Add<TRecording<TMVWCustomControl>>("A", *Form, {10, 10, 100, 40});
-  auto* b = Add<TRecording<TMVWCustomControl>>("B", *Form, {10, 60, 100, 40});
-  NoteFocusEvents(*a);
-  NoteFocusEvents(*b);
-  ShowForm();
-  ASSERT_TRUE(test::TakeFocus(a->Handle()));
-  ASSERT_TRUE(PumpPosted());
+  auto* a = Focusable("A", {10, 10, 100, 40});
+  auto* b = Focusable("B", {10, 60, 100, 40});
+  ASSERT_TRUE(ShowFocused(*a));
   EXPECT_TRUE(a->HasFocus());
   Log.Clear();
 
@@ -145,11 +150,8 @@ TEST_F(MVWCustomControlTest, FocusEventsRunExitEnterThenThePostedAfterEvents) {
 // Another window taking the focus for a while (a message box) leaves the form's active control
 // as it is: only the after-events follow the real focus.
 TEST_F(MVWCustomControlTest, FocusVisitingAnotherWindowRunsOnlyTheAfterEvents) {
-  auto* a = Add<TRecording<TMVWCustomControl>>("A", *Form, {10, 10, 100, 40});
-  NoteFocusEvents(*a);
-  ShowForm();
-  ASSERT_TRUE(test::TakeFocus(a->Handle()));
-  ASSERT_TRUE(PumpPosted());
+  auto* a = Focusable("A", {10, 10, 100, 40});
+  ASSERT_TRUE(ShowFocused(*a));
   Log.Clear();
   TForm box(nullptr);
   box.SetBounds(150, 150, 200, 100);
@@ -180,19 +182,15 @@ TEST_F(MVWCustomControlTest, AlignmentHappensInTheRectangleAPanelGives) {
   auto* child = new TMVWCustomControl(Form.get());
   child->SetParent(panel);
   child->SetAlign(alClient);
-  EXPECT_EQ(child->Left(), 5);
-  EXPECT_EQ(child->Top(), 5);
-  EXPECT_EQ(child->Width(), 90);
-  EXPECT_EQ(child->Height(), 50);
+  EXPECT_EQ((std::array{child->Left(), child->Top(), child->Width(), child->Height()}),
+            (std::array{5, 5, 90, 50}));
 }
 
 TEST_F(MVWCustomControlTest, RecreatingTheWindowKeepsTheFocusWithoutFocusEvents) {
-  auto* a = Add<TRecording<TMVWCustomControl>>("A", *Form, {10, 10, 100, 40});
+  auto* a = Focusable("A", {10, 10, 100, 40});
   a->SetTransparent(true);
   EXPECT_FALSE(a->HandleAllocated()) << "no window is made only to be recreated";
-  NoteFocusEvents(*a);
-  ShowForm();
-  ASSERT_TRUE(test::TakeFocus(a->Handle()));
+  ASSERT_TRUE(ShowFocused(*a));
   Log.Clear();
   const HWND before = a->Handle();
   a->SetTransparent(false);
@@ -207,7 +205,7 @@ TEST_F(MVWCustomControlTest, RecreatingTheWindowKeepsTheFocusWithoutFocusEvents)
 TEST_F(MVWCustomControlTest, WidgetMessagesReachTheChildrenAsTheBackgroundAndThemeSay) {
   auto* panel = Add<TBackPanel>("P", *Form, {10, 10, 200, 100});
   auto* key = Add<TPingKey>("K", *panel, {5, 5, 30, 30});
-  Add<TRecording<TMVWCustomControl>>("C", *panel, {50, 5, 100, 40});
+  Add("C", *panel, {50, 5, 100, 40});
   panel->SetTransparent(true);
   Form->HandleNeeded();
   const struct {
@@ -272,9 +270,9 @@ TEST_F(MVWCustomControlTest, NoBackgroundChangeTravelsWhileTheFormLoads) {
 }
 
 TEST_F(MVWCustomControlTest, ChildrenFollowTheParentsCtl3DUnlessTheyChoseTheirOwn) {
-  auto* panel = Add<TRecording<TMVWCustomControl>>("P", *Form, {10, 10, 200, 100});
-  auto* follows = Add<TRecording<TMVWCustomControl>>("F", *panel, {5, 5, 50, 20});
-  auto* own = Add<TRecording<TMVWCustomControl>>("O", *panel, {5, 30, 50, 20});
+  auto* panel = Add("P", *Form, {10, 10, 200, 100});
+  auto* follows = Add("F", *panel, {5, 5, 50, 20});
+  auto* own = Add("O", *panel, {5, 30, 50, 20});
   own->SetParentCtl3D(false);
   Log.Clear();
   panel->SetCtl3D(false);
@@ -293,9 +291,9 @@ TColor PixelOf(HWND window, int x, int y) {
 }
 
 TEST_F(MVWCustomControlTest, OpaqueAndPlainTransparentWidgetsFillTheirColour) {
-  auto* opaque = Add<TRecording<TMVWCustomControl>>("O", *Form, {10, 10, 100, 40});
+  auto* opaque = Add("O", *Form, {10, 10, 100, 40});
   opaque->SetColor(clLime);
-  auto* plain = Add<TRecording<TMVWCustomControl>>("T", *Form, {10, 60, 100, 40});
+  auto* plain = Add("T", *Form, {10, 60, 100, 40});
   plain->SetColor(clAqua);
   plain->SetTransparent(true);
   ShowForm();
@@ -306,14 +304,13 @@ TEST_F(MVWCustomControlTest, OpaqueAndPlainTransparentWidgetsFillTheirColour) {
 }
 
 TEST_F(MVWCustomControlTest, FlatBorderIsButtonFaceColdAndSunkenWhenFocused) {
-  auto* other = Add<TRecording<TMVWCustomControl>>("X", *Form, {10, 10, 100, 40});
-  auto* flat = Add<TRecording<TMVWCustomControl>>("F", *Form, {10, 60, 100, 40});
+  auto* other = Add("X", *Form, {10, 10, 100, 40});
+  auto* flat = Add("F", *Form, {10, 60, 100, 40});
   flat->SetColor(clYellow);
   flat->SetFlat(true);
   ShowForm();
   ASSERT_TRUE(test::TakeFocus(other->Handle()));
   RedrawWindow(flat->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-  const HWND window = flat->Handle();
   const TColor face = GetSysColor(COLOR_BTNFACE);
   const struct {
     POINT At;
@@ -327,10 +324,10 @@ TEST_F(MVWCustomControlTest, FlatBorderIsButtonFaceColdAndSunkenWhenFocused) {
       {{50, 20}, ColorToRGB(clYellow), ColorToRGB(clYellow)},
   };
   for (const auto& ring : rings)
-    EXPECT_EQ(PixelOf(window, ring.At.x, ring.At.y), ring.Cold) << "cold " << ring.At.x;
+    EXPECT_EQ(PixelOf(flat->Handle(), ring.At.x, ring.At.y), ring.Cold) << "cold " << ring.At.x;
   flat->SetFocus();
   for (const auto& ring : rings)
-    EXPECT_EQ(PixelOf(window, ring.At.x, ring.At.y), ring.Hot) << "hot " << ring.At.x;
+    EXPECT_EQ(PixelOf(flat->Handle(), ring.At.x, ring.At.y), ring.Hot) << "hot " << ring.At.x;
 }
 
 TEST_F(MVWCustomControlTest, WindowsBevelDrawsTheSunkenClientEdge) {

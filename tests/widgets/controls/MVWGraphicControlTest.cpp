@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace marivo {
@@ -53,8 +54,7 @@ TEST_F(MVWGraphicBases, StartTransparentAndThirtyPixelsSquare) {
   EXPECT_TRUE(Control->Transparent());
   EXPECT_FALSE(Control->ControlStyle() & csOpaque);
   EXPECT_TRUE(Control->ControlStyle() & csReplicatable);
-  EXPECT_EQ(Control->Width(), 30);
-  EXPECT_EQ(Control->Height(), 30);
+  EXPECT_EQ((std::pair{Control->Width(), Control->Height()}), (std::pair{30, 30}));
   Control->SetTransparent(false);
   EXPECT_TRUE(Control->ControlStyle() & csOpaque);
 }
@@ -99,8 +99,7 @@ TEST_F(MVWGraphicBases, ImageIndexesIgnoreNegativesAndTellOnlyWithAList) {
 }
 
 // A windowed parent that says whether it keeps a background image.
-class TImagePanel : public TMVWCustomControl {
-public:
+struct TImagePanel : TMVWCustomControl {
   using TMVWCustomControl::TMVWCustomControl;
   bool HasBackImage() override { return true; }
 };
@@ -138,18 +137,16 @@ TEST_F(MVWGraphicBases, OpaqueRepaintsAtOnceTransparentWaitsForTheParent) {
   EXPECT_EQ(Control->Paints, shown + 4) << "an effect change repaints an opaque control at once";
 }
 
-class TListKey : public TMVWBaseGraphicControl {
-public:
+struct TListKey : TMVWBaseGraphicControl {
   using TMVWBaseGraphicControl::TMVWBaseGraphicControl;
 };
 
 TEST_F(MVWGraphicBases, AGlobalListIsStoredByItsSignatureAndAFormListByName) {
-  static const bool registered = [] {
+  [[maybe_unused]] static const bool registered = [] {
     auto builder = RegisterComponentClass<TListKey, TMVWBaseGraphicControl>("TListKey");
     PublishImageLink(builder);
     return true;
   }();
-  (void)registered;
   Form->SetName("Keys");
   auto* formList = new TMVWBitmapList(Form.get());
   formList->SetName("Pictures");

@@ -249,8 +249,7 @@ TEST_F(MVWButtonPanel, TheGridKeepsItsColumnsInsideAWindowBorderAndSizesBelowOne
 
   panel->SetButtonWidth(0);
   panel->SetButtonHeight(-5);
-  EXPECT_EQ(panel->ButtonWidth(), 1);
-  EXPECT_EQ(panel->ButtonHeight(), 1);
+  EXPECT_EQ((std::pair{panel->ButtonWidth(), panel->ButtonHeight()}), (std::pair{1, 1}));
   EXPECT_EQ(panel->Buttons().Items(4)->Button().Width(), 1);
 }
 
@@ -326,8 +325,7 @@ TEST_F(MVWButtonPanel, SnapshotOfFillTilesAndAButtonGrid) {
   keys->SetButtonWidth(32);
   keys->SetButtonHeight(24);
   ShowForm();
-  EXPECT_EQ(keys->Width(), 96);
-  EXPECT_EQ(keys->Height(), 96);
+  EXPECT_EQ((std::pair{keys->Width(), keys->Height()}), (std::pair{96, 96}));
   test::SnapshotForm(*Form, "widget-fill-tiles-and-button-grid");
 }
 

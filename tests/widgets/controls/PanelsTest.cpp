@@ -23,6 +23,11 @@ using testing::TRecording;
 
 using MVWPanels = testing::TPanelTestForm;
 
+// Every pixel of one colour.
+auto Plain(TColor color) {
+  return [color](int, int) { return color; };
+}
+
 TEST_F(MVWPanels, ABackPanelTilesItsImageAndItsSeeThroughChildrenShowTheTiles) {
   auto* back = Add<TOffScreen<TMVWBackPanel>>(Form.get(), {10, 10, 70, 50});
   back->SetImageList(TileList());
@@ -40,7 +45,7 @@ TEST_F(MVWPanels, ABackPanelTilesItsImageAndItsSeeThroughChildrenShowTheTiles) {
 
   child->SetTransparent(false);
   child->PaintOn(picture);
-  EXPECT_EQ(CountOther(picture, [](int, int) { return ColorToRGB(clBtnFace); }), 0)
+  EXPECT_EQ(CountOther(picture, Plain(ColorToRGB(clBtnFace))), 0)
       << "an opaque panel fills its colour";
 }
 
@@ -61,7 +66,7 @@ TEST_F(MVWPanels, AFreedImageListDropsTheBufferRepaintsAndTellsTheChildren) {
   EXPECT_TRUE(GetUpdateRect(back->Handle(), nullptr, FALSE));
   TBitmap picture;
   back->PaintOn(picture);
-  EXPECT_EQ(CountOther(picture, [](int, int) { return clTeal; }), 0);
+  EXPECT_EQ(CountOther(picture, Plain(clTeal)), 0);
 }
 
 TEST_F(MVWPanels, TheBufferIsRebuiltOnlyWhenItsPictureChanges) {
@@ -122,7 +127,7 @@ TEST_F(MVWPanels, ASeeThroughPanelOnAShapedFormCopiesTheFormsGradient) {
   MVWApplication->SetThemeActiveSeam(false);
   plain->PaintOn(picture);
   MVWApplication->SetThemeActiveSeam(std::nullopt);
-  EXPECT_EQ(CountOther(picture, [](int, int) { return clYellow; }), 0)
+  EXPECT_EQ(CountOther(picture, Plain(clYellow)), 0)
       << "a form without a shape leaves the panel its own colour";
 }
 
@@ -140,12 +145,12 @@ TEST_F(MVWPanels, AFlatPanelShowsItsBevelOnlyWhileTheMouseIsOver) {
 
   TBitmap cold;
   panel->PaintOn(cold);
-  EXPECT_EQ(CountOther(cold, [](int, int) { return clSilver; }), 0);
+  EXPECT_EQ(CountOther(cold, Plain(clSilver)), 0);
   TBitmap framed;
   hot->SetFlat(false);
   hot->PaintOn(framed);
   hot->SetFlat(true);
-  ASSERT_GT(CountOther(framed, [](int, int) { return clSilver; }), 0);
+  ASSERT_GT(CountOther(framed, Plain(clSilver)), 0);
   const auto asFramed = [&](int x, int y) { return framed.Pixels(x, y); };
   TBitmap entered;
   panel->PaintOn(entered);
@@ -156,7 +161,7 @@ TEST_F(MVWPanels, AFlatPanelShowsItsBevelOnlyWhileTheMouseIsOver) {
   EXPECT_EQ(CountOther(repainted, asFramed), 0) << "a repaint under the mouse keeps the bevel";
   panel->Perform(CM_MOUSELEAVE, 0, 0);
   panel->PaintOn(repainted);
-  EXPECT_EQ(CountOther(repainted, [](int, int) { return clSilver; }), 0);
+  EXPECT_EQ(CountOther(repainted, Plain(clSilver)), 0);
 
   hot->Perform(CM_MOUSEENTER, 0, 0);
   test::SnapshotForm(*Form, "widget-flat-panel-cold-and-hot");
@@ -198,8 +203,8 @@ TEST_F(MVWPanels, SimplePanelsInEachBevelMode) {
     EXPECT_EQ(GetWindowLongA(window, GWL_STYLE) & WS_BORDER, looks[i].Style) << i;
     TBitmap picture;
     panels[i]->PaintOn(picture);
-    const int painted = CountOther(picture, [](int, int) { return ColorToRGB(clBtnFace); });
-    EXPECT_EQ(painted == 0, looks[i].Mode == bmWindows) << "bevel drawn in the client area: " << i;
+    EXPECT_EQ(CountOther(picture, Plain(ColorToRGB(clBtnFace))) == 0, looks[i].Mode == bmWindows)
+        << "bevel drawn in the client area: " << i;
   }
   test::SnapshotForm(*Form, "widget-simple-panels");
 }
@@ -243,30 +248,25 @@ TEST_F(MVWPanels, TheScrollBoxRefreshesSeeThroughChildrenAsOftenAsItIsAsked) {
   ShowForm();
   ASSERT_TRUE(box->UsesParentBack());
   EXPECT_TRUE(key->ParentBackActive()) << "window-less widgets see the box's background too";
-  struct TRun {
+  // Moves scrolls of one code and then the end of the scroll.
+  const struct {
     bool Throttle;
     std::uint8_t Every;
-    std::vector<WORD> Codes;
-    int Refreshes;
-  };
-  const std::vector<TRun> runs = {
-      {true, 1, {SB_LINEDOWN, SB_LINEDOWN, SB_ENDSCROLL}, 3},
-      {true,
-       3,
-       {SB_LINEDOWN, SB_LINEDOWN, SB_LINEDOWN, SB_LINEDOWN, SB_LINEDOWN, SB_LINEDOWN, SB_ENDSCROLL},
-       2},
-      {false, 3, {SB_LINEUP, SB_LINEUP, SB_LINEUP, SB_ENDSCROLL}, 1},
-  };
+    WORD Code;
+    int Moves;
+    std::size_t Refreshes;
+  } runs[] = {
+      {true, 1, SB_LINEDOWN, 2, 3}, {true, 3, SB_LINEDOWN, 6, 2}, {false, 3, SB_LINEUP, 3, 1}};
   int scrolls = 0;
   box->OnScroll = [&](TObject*) { ++scrolls; };
-  for (const TRun& run : runs) {
+  for (const auto& run : runs) {
     box->SetScrollRepaintThrottle(run.Throttle);
     box->SetScrollRepaintEvery(run.Every);
     Recorder.Clear();
-    for (WORD code : run.Codes)
-      SendMessageA(box->Handle(), WM_VSCROLL, MAKEWPARAM(code, 0), 0);
-    EXPECT_EQ(Recorder.Receivers(CM_MVWPARENTBACKCHANGED).size(),
-              static_cast<std::size_t>(run.Refreshes))
+    for (int move = 0; move <= run.Moves; ++move)
+      SendMessageA(box->Handle(), WM_VSCROLL,
+                   MAKEWPARAM(move < run.Moves ? run.Code : SB_ENDSCROLL, 0), 0);
+    EXPECT_EQ(Recorder.Receivers(CM_MVWPARENTBACKCHANGED).size(), run.Refreshes)
         << run.Throttle << int{run.Every};
   }
   EXPECT_EQ(scrolls, 2 + 6 + 3) << "OnScroll only for moves";
