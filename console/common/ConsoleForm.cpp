@@ -45,8 +45,9 @@ void RemoveConnectedClient(TListBox& clients, const std::string& roleCode) {
 
 } // namespace
 
-TConsoleForm::TConsoleForm(TComponent* owner, std::span<const std::string_view> roleCodes)
-    : TForm(owner), RoleCodes_(roleCodes) {}
+TConsoleForm::TConsoleForm(TComponent* owner, std::span<const std::string_view> roleCodes,
+                           std::span<const TRoleKind> roleKinds)
+    : TForm(owner), RoleCodes_(roleCodes), RoleKinds_(roleKinds) {}
 
 std::string TConsoleForm::SettingsFileName() const {
   return BaseFolder + "\\Settings.ini";
@@ -54,6 +55,18 @@ std::string TConsoleForm::SettingsFileName() const {
 
 std::string TConsoleForm::RoleCodeOf(int index) const {
   return TableEntry(RoleCodes_, index);
+}
+
+std::optional<TRoleKind> TConsoleForm::OwnRoleKind() const {
+  return RoleKind(ClientChoice->ItemIndex(), RoleKinds_);
+}
+
+int TConsoleForm::OwnNumber() const {
+  return ClientChoice->ItemIndex() + 1;
+}
+
+int TConsoleForm::OwnNumberInKind() const {
+  return NumberInKind(ClientChoice->ItemIndex(), RoleKinds_);
 }
 
 void TConsoleForm::ReadRoleChoice() {
@@ -222,6 +235,21 @@ void TConsoleForm::DispatchFrame(const std::string& frame) {
   } catch (const std::exception& error) {
     HandleApplicationException(error);
   }
+}
+
+void TConsoleForm::HandleServerMessage(const std::string& header, const std::string& payload) {
+  const std::string code = HeaderPart(header, 0, 2);
+  const std::string role = HeaderPart(header, 6, 4);
+  if (SameCode(code, "CM"))
+    AddChatLine(payload);
+  else if (SameCode(code, "IP") || SameCode(code, "CN") || SameCode(code, "CS"))
+    ShowConnectionDetail(code, role, payload);
+  else if (SameCode(code, "XX"))
+    ShowScoreTable(payload);
+  else if (SameCode(code, "PR"))
+    ShowScoreboard(payload);
+  else
+    HandleOwnServerCode(code, role, payload);
 }
 
 void TConsoleForm::ShowConnectionDetail(const std::string& code, const std::string& role,

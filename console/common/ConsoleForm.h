@@ -1,5 +1,7 @@
 #pragma once
 
+#include "console/common/protocol/Protocol.h"
+#include "console/common/protocol/RoleCodes.h"
 #include "platform/net/IPWatch.h"
 #include "platform/net/TcpClient.h"
 #include "platform/ui/Buttons.h"
@@ -23,6 +25,7 @@
 #include "widgets/controls/MVWSimplePanel.h"
 #include "widgets/controls/MVWSpeedButton.h"
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -32,13 +35,30 @@ namespace marivo {
 // The pages both consoles' notebooks begin with, by index.
 enum TConsolePage { OpeningPage, DetailedPage, IndividualPage, TimersPage, RefereePage };
 
+// A server code one console acts on in a way of its own, and the handler it runs.
+template <class Handler> struct TServerCode {
+  std::string_view Code;
+  Handler Handle;
+};
+
+// The handler a console's table holds for a server code, or nullptr when it has none.
+template <class Handler, std::size_t N>
+const Handler* FindServerCode(const TServerCode<Handler> (&codes)[N], std::string_view code) {
+  for (const TServerCode<Handler>& entry : codes) {
+    if (SameCode(code, entry.Code))
+      return &entry.Handle;
+  }
+  return nullptr;
+}
+
 // What the main windows of both consoles share: the Opening page with the connection and its
 // details, the athlete strip, the right-hand score panel and its confirmation, the time and
 // penalty fields, and the console's state. Each console's main form adds its own pages and rules.
 class TConsoleForm : public TForm {
 public:
-  // roleCodes: the console's role codes by role index, without the server's own.
-  TConsoleForm(TComponent* owner, std::span<const std::string_view> roleCodes);
+  // roleCodes and roleKinds: the console's role table by role index, without the server.
+  TConsoleForm(TComponent* owner, std::span<const std::string_view> roleCodes,
+               std::span<const TRoleKind> roleKinds);
   // Makes the shared components and handlers known to form data.
   static void Register();
 
@@ -68,10 +88,15 @@ public:
   void AddChatLine(const std::string& text);
   void ShowRetryCount();
 
-  // Logs the frame (EOT included), answers CC, CD, TP and CE, and hands the rest to the
-  // console's HandleServerMessage.
+  // Logs the frame (EOT included), answers CC, CD, TP and CE, and hands the rest to
+  // HandleServerMessage.
   void DispatchFrame(const std::string& frame);
-  virtual void HandleServerMessage(const std::string& header, const std::string& payload) = 0;
+  // Acts on the codes both consoles handle alike (CM, IP, CN, CS, XX, PR) and hands every other
+  // code to the console's own table.
+  void HandleServerMessage(const std::string& header, const std::string& payload);
+  // role: the header's role field. A code the console does not know does nothing.
+  virtual void HandleOwnServerCode(const std::string& code, const std::string& role,
+                                   const std::string& payload) = 0;
 
   // The role's scoring page, after a connect or a reconnect.
   virtual void ShowRolePage() = 0;
@@ -92,6 +117,13 @@ public:
   void ButtonPrevClick(TObject* Sender);
 
   void WndProc(TMessage& message) override;
+
+  // The kind of the role chosen; none when no role is.
+  std::optional<TRoleKind> OwnRoleKind() const;
+  // The judge number of the role chosen, as payloads give it.
+  int OwnNumber() const;
+  // The role chosen, counted among the roles of its kind from 1.
+  int OwnNumberInKind() const;
 
   // The shared components, in the order of the form data.
   TMVWSimpleLabel* LabelStart = nullptr;
@@ -185,12 +217,6 @@ protected:
   std::string RoleCodeOf(int index) const;
   static std::string HeaderPart(const std::string& header, std::size_t from, std::size_t count);
 
-  // The server's chat line, connection details, score table and scoreboard.
-  void ShowConnectionDetail(const std::string& code, const std::string& role,
-                            const std::string& payload);
-  void ShowScoreTable(const std::string& payload);
-  void ShowScoreboard(const std::string& payload);
-
   // The address the connection goes to: the selected server, or the console's own address.
   std::string ServerHost();
   // The Opening page, disconnected.
@@ -210,7 +236,14 @@ protected:
   void TimeEntry(int value, const std::string& digits);
 
 private:
+  // The server's connection details, score table and scoreboard.
+  void ShowConnectionDetail(const std::string& code, const std::string& role,
+                            const std::string& payload);
+  void ShowScoreTable(const std::string& payload);
+  void ShowScoreboard(const std::string& payload);
+
   std::span<const std::string_view> RoleCodes_;
+  std::span<const TRoleKind> RoleKinds_;
 };
 
 } // namespace marivo

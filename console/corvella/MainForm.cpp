@@ -47,7 +47,7 @@ constexpr TScoreKey ScoreKeys[] = {
 
 } // namespace
 
-TMainForm::TMainForm(TComponent* owner) : TConsoleForm(owner, LookupRoleCodes) {}
+TMainForm::TMainForm(TComponent* owner) : TConsoleForm(owner, LookupRoleCodes, RoleKinds) {}
 
 bool TMainForm::Technical() const {
   return CurrentDisciplineCode != "FREE";
@@ -91,8 +91,10 @@ void TMainForm::DisciplineSelectionChange(TObject*, int) {
   ReadDisciplineChoice();
   auto& roles = *ClientChoice;
   roles.Items().BeginUpdate();
-  for (int index = 5; index < 15 && index < roles.Items().Count(); ++index)
-    roles.Items().SetStrings(index, corvella::RoleCaption(index, Technical()));
+  for (int index = 0; index < roles.Items().Count(); ++index) {
+    if (NamedByDiscipline(index))
+      roles.Items().SetStrings(index, corvella::RoleCaption(index, Technical()));
+  }
   roles.Items().EndUpdate();
   for (int index = 0; index < RoleCount(); ++index)
     GridConnections->SetCells(0, index + 1, corvella::RoleCaption(index, Technical()));

@@ -3,6 +3,7 @@
 #include "console/common/ConsoleForm.h"
 
 #include <array>
+#include <optional>
 #include <string>
 
 namespace marivo::corvella {
@@ -24,7 +25,8 @@ public:
   bool Technical() const;
 
   // What the server's frames do (MainFormServerMessages.cpp).
-  void HandleServerMessage(const std::string& header, const std::string& payload) override;
+  void HandleOwnServerCode(const std::string& code, const std::string& role,
+                           const std::string& payload) override;
 
   // Pages, entry, confirmation and sending (MainFormScoring.cpp).
   void ShowRolePage() override;
@@ -75,6 +77,8 @@ public:
   TMVWEdit* CurrentElementEdit = nullptr;
 
 private:
+  // The page the chosen role works on in the current discipline; none without a role.
+  std::optional<int> OwnPage() const;
   void SetUpElementPage();
   // The visible element edit step places after the given one, wrapping, its text selected.
   void FocusElementEdit(TMVWEdit& from, int step);
@@ -85,9 +89,11 @@ private:
   // FS and SD: the scores of judge n into the head judge's grid.
   void FileInGrid(int judge, const std::vector<std::string>& items);
   void SetElementScores(const std::vector<std::string>& items);
-  void ShowFinalScores(const std::string& payload);
-  void ShowEventInfo(const std::string& payload);
-  void ShowReceipt(const std::string& payload);
+  // The server's codes only this console acts on; role is the header's role field.
+  void ShowAthletes(const std::string& role, const std::string& payload);
+  void ShowFinalScores(const std::string& role, const std::string& payload);
+  void ShowEventInfo(const std::string& role, const std::string& payload);
+  void ShowReceipt(const std::string& role, const std::string& payload);
   void ShowRelayedScore(const std::string& role, const std::string& payload);
 
   // The edit whose invalid text is taking the focus back, until it has it again.

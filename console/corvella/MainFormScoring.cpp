@@ -31,7 +31,32 @@ int TagOf(TObject* sender) {
   return static_cast<int>(dynamic_cast<TComponent&>(*sender).Tag());
 }
 
+// Where the roles of each kind work in a free and in a technical routine, in the order of the
+// role table.
+struct TRolePage {
+  TRoleKind Kind;
+  int FreePage;
+  int TechnicalPage;
+};
+
+constexpr TRolePage RolePages[] = {
+    {TRoleKind::ExecutionJudge, IndividualPage, IndividualPage},
+    {TRoleKind::ImpressionJudge, IndividualPage, IndividualPage},
+    {TRoleKind::DifficultyJudge, IndividualPage, DetailedPage},
+    {TRoleKind::TimeKeeper, TimersPage, TimersPage},
+    {TRoleKind::Referee, RefereePage, RefereePage},
+};
+
 } // namespace
+
+std::optional<int> TMainForm::OwnPage() const {
+  const std::optional<TRoleKind> kind = OwnRoleKind();
+  for (const TRolePage& entry : RolePages) {
+    if (entry.Kind == kind)
+      return Technical() ? entry.TechnicalPage : entry.FreePage;
+  }
+  return std::nullopt;
+}
 
 void TMainForm::ShowRolePage() {
   LabelDisc->SetCaption(CurrentDisciplineCode);
@@ -42,25 +67,24 @@ void TMainForm::ShowRolePage() {
   auto& scoreEdit = *ScoreEdit;
   scoreEdit.Show();
 
-  const int role = ClientChoice->ItemIndex();
-  if (role >= 0 && role < 15) {
-    const bool elements = role >= 10 && Technical();
-    TPanel& page = elements ? *PanelDET : *PanelIND;
-    MoveTo(*PanelRight, page);
-    MoveTo(confirm, page);
-    JudgeNum->SetCaption(JudgeLabel(role, Technical()).value_or(""));
+  const std::optional<int> page = OwnPage();
+  if (page == DetailedPage || page == IndividualPage) {
+    const bool elements = page == DetailedPage;
+    TPanel& panel = elements ? *PanelDET : *PanelIND;
+    MoveTo(*PanelRight, panel);
+    MoveTo(confirm, panel);
+    JudgeNum->SetCaption(JudgeLabel(ClientChoice->ItemIndex(), Technical()).value_or(""));
     if (elements) {
       scoreEdit.Hide();
       LabelScoreTitle->Hide();
     }
-    _Notebook->SetPageIndex(elements ? DetailedPage : IndividualPage);
+    _Notebook->SetPageIndex(*page);
     if (elements)
       SetUpElementPage();
-  } else if (role == TimerRoleIndex) {
-    _Notebook->SetPageIndex(TimersPage);
-  } else if (role == HeadJudgeRoleIndex) {
-    _Notebook->SetPageIndex(RefereePage);
-    SetupHeadJudgeGrid();
+  } else if (page) {
+    _Notebook->SetPageIndex(*page);
+    if (page == RefereePage)
+      SetupHeadJudgeGrid();
   }
   ArrangePage();
   TestTimer->SetEnabled(CheckBoxTest->Checked());

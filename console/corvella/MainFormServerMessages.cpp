@@ -1,6 +1,5 @@
 #include "console/common/TextFitting.h"
 #include "console/common/protocol/Protocol.h"
-#include "console/common/protocol/RoleCodes.h"
 #include "console/common/protocol/ServerMessages.h"
 #include "console/corvella/MainForm.h"
 #include "console/corvella/rules/CorvellaPayloads.h"
@@ -26,21 +25,31 @@ void TMainForm::SetElementScores(const std::vector<std::string>& items) {
   DETJ1Det->SelectAll();
 }
 
-void TMainForm::ShowFinalScores(const std::string& payload) {
+void TMainForm::ShowAthletes(const std::string&, const std::string& payload) {
+  ResetSendButtons("Send");
+  const TAthletes athletes = ParseAthletes(payload);
+  TCanvas& measuring = TestImage->Picture().Bitmap().Canvas();
+  LabelStart->SetCaption(athletes.StartOrder);
+  FitLabelText(*LabelClub, athletes.Club, 22, measuring);
+  FitLabelText(*LabelAthlete, athletes.Athletes, 22, measuring);
+}
+
+void TMainForm::ShowFinalScores(const std::string&, const std::string& payload) {
   const TFinalScores scores = ParseFinalScores(payload, Technical());
   const int n = scores.Judge;
   const auto& items = scores.Items;
   FileInGrid(n, items);
-  if (n != ClientChoice->ItemIndex() + 1 || items.empty())
+  if (n != OwnNumber() || items.empty())
     return;
-  if (IsDifficultyJudge(n) && Technical()) {
+  const std::optional<TRoleKind> kind = JudgeKind(n);
+  if (kind == TRoleKind::DifficultyJudge && Technical()) {
     SetElementScores(items);
-  } else if (n == TimeKeeperNumber) {
+  } else if (kind == TRoleKind::TimeKeeper) {
     WalkOnTime->SetCaption(items[0]);
     DeckTime->SetCaption(items[1]);
     RoutineTime->SetCaption(items[2]);
     SelectWalkOnTime();
-  } else if (n == HeadJudgeNumber) {
+  } else if (kind == TRoleKind::Referee) {
     TimePenalty->SetCaption(items[0]);
     TechnicalPenalty->SetCaption(items[1]);
   } else {
@@ -48,7 +57,7 @@ void TMainForm::ShowFinalScores(const std::string& payload) {
   }
 }
 
-void TMainForm::ShowEventInfo(const std::string& payload) {
+void TMainForm::ShowEventInfo(const std::string&, const std::string& payload) {
   const TEventInfo event = ParseEventInfo(payload);
   LabelDisc->SetCaption(event.Discipline);
   const std::optional<int> discipline = FindDisciplineIndex(event.Discipline);
@@ -61,19 +70,17 @@ void TMainForm::ShowEventInfo(const std::string& payload) {
     }
   }
   const int role = ClientChoice->ItemIndex();
-  if (role >= 5 && role < 15)
+  if (NamedByDiscipline(role))
     JudgeNum->SetCaption(JudgeLabel(role, Technical()).value_or(""));
-  if (role >= 0 && role < 15 && discipline) {
-    const bool elements = role >= 10 && Technical();
-    if (elements)
-      ShowScoringPage(DetailedPage, *PanelDET);
-    else
-      ShowScoringPage(IndividualPage, *PanelIND);
+  const std::optional<int> page = OwnPage();
+  if ((page == DetailedPage || page == IndividualPage) && discipline) {
+    const bool elements = page == DetailedPage;
+    ShowScoringPage(*page, elements ? *PanelDET : *PanelIND);
     ScoreEdit->SetVisible(!elements);
     LabelScoreTitle->SetVisible(!elements);
     if (elements)
       SetUpElementPage();
-  } else if (role == HeadJudgeRoleIndex) {
+  } else if (page == RefereePage) {
     SetupHeadJudgeGrid();
     if (Page() != RefereePage)
       _Notebook->SetPageIndex(RefereePage);
@@ -81,7 +88,7 @@ void TMainForm::ShowEventInfo(const std::string& payload) {
   LabelEvent->SetCaption(event.EventName);
 }
 
-void TMainForm::ShowReceipt(const std::string& payload) {
+void TMainForm::ShowReceipt(const std::string&, const std::string& payload) {
   if (ParseReceiptAddressee(payload) != OwnRoleCode)
     return;
   for (TMVWSpeedButton* button : {ButtonSendTime, ButtonSendHJ}) {
@@ -98,13 +105,14 @@ void TMainForm::ShowRelayedScore(const std::string& role, const std::string& pay
   if (items.empty())
     return;
   FileInGrid(sender, items);
-  if (IsDifficultyJudge(sender) && Technical() && sender == ClientChoice->ItemIndex() + 1) {
+  const std::optional<TRoleKind> kind = JudgeKind(sender);
+  if (kind == TRoleKind::DifficultyJudge && Technical() && sender == OwnNumber()) {
     SetElementScores(items);
-  } else if (sender == TimeKeeperNumber) {
+  } else if (kind == TRoleKind::TimeKeeper) {
     WalkOnTime->SetCaption(items[0]);
     DeckTime->SetCaption(items[1]);
     RoutineTime->SetCaption(items[2]);
-  } else if (sender == HeadJudgeNumber) {
+  } else if (kind == TRoleKind::Referee) {
     TimePenalty->SetCaption(items[0]);
     TechnicalPenalty->SetCaption(items[1]);
   }
@@ -112,33 +120,16 @@ void TMainForm::ShowRelayedScore(const std::string& role, const std::string& pay
 
 // The earlier rules know no element list, decisions or routine clock: FP, AE, FD, DS, ST and SP
 // change nothing here.
-void TMainForm::HandleServerMessage(const std::string& header, const std::string& payload) {
-  const std::string code = HeaderPart(header, 0, 2);
-  const std::string role = HeaderPart(header, 6, 4);
-  if (SameCode(code, "CM")) {
-    AddChatLine(payload);
-  } else if (SameCode(code, "IP") || SameCode(code, "CN") || SameCode(code, "CS")) {
-    ShowConnectionDetail(code, role, payload);
-  } else if (SameCode(code, "XX")) {
-    ShowScoreTable(payload);
-  } else if (SameCode(code, "AI")) {
-    ResetSendButtons("Send");
-    const TAthletes athletes = ParseAthletes(payload);
-    TCanvas& measuring = TestImage->Picture().Bitmap().Canvas();
-    LabelStart->SetCaption(athletes.StartOrder);
-    FitLabelText(*LabelClub, athletes.Club, 22, measuring);
-    FitLabelText(*LabelAthlete, athletes.Athletes, 22, measuring);
-  } else if (SameCode(code, "PR")) {
-    ShowScoreboard(payload);
-  } else if (SameCode(code, "FS")) {
-    ShowFinalScores(payload);
-  } else if (SameCode(code, "EI")) {
-    ShowEventInfo(payload);
-  } else if (SameCode(code, "TX")) {
-    ShowReceipt(payload);
-  } else if (SameCode(code, "SD")) {
-    ShowRelayedScore(role, payload);
-  }
+void TMainForm::HandleOwnServerCode(const std::string& code, const std::string& role,
+                                    const std::string& payload) {
+  using THandler = void (TMainForm::*)(const std::string&, const std::string&);
+  static constexpr TServerCode<THandler> ServerCodes[] = {
+      {"AI", &TMainForm::ShowAthletes},     {"FS", &TMainForm::ShowFinalScores},
+      {"EI", &TMainForm::ShowEventInfo},    {"TX", &TMainForm::ShowReceipt},
+      {"SD", &TMainForm::ShowRelayedScore},
+  };
+  if (const THandler* handle = FindServerCode(ServerCodes, code))
+    (this->**handle)(role, payload);
 }
 
 } // namespace marivo::corvella

@@ -17,20 +17,25 @@ namespace {
 
 constexpr const char* VersionText = "   Version 3.0.4";
 
-// The role captions for either discipline, as the server's event relabels them.
-std::string RelabelledRoleCaption(int index) {
-  if (index < 5)
-    return "Judge " + std::to_string(index + 1) + " (Elements)";
-  if (index < 10)
-    return "Judge " + std::to_string(index - 4) + "\r(Impression)";
-  if (index < 13)
-    return "STC " + std::to_string(index - 9);
-  return "DATC " + std::to_string(index - 12) + " (Impression)";
+// The role captions for either discipline, as the server's event relabels them; the time
+// keeper's, the referees' and the technical controller's stay.
+std::optional<std::string> RelabelledRoleCaption(int index) {
+  const std::optional<TRoleKind> kind = RoleKind(index);
+  const std::string n = std::to_string(NumberInKind(index));
+  if (kind == TRoleKind::ElementJudge)
+    return "Judge " + n + " (Elements)";
+  if (kind == TRoleKind::ImpressionJudge)
+    return "Judge " + n + "\r(Impression)";
+  if (kind == TRoleKind::SynchronizationController)
+    return "STC " + n;
+  if (kind == TRoleKind::DifficultyController)
+    return "DATC " + n + " (Impression)";
+  return std::nullopt;
 }
 
 } // namespace
 
-TMainForm::TMainForm(TComponent* owner) : TConsoleForm(owner, LookupRoleCodes) {}
+TMainForm::TMainForm(TComponent* owner) : TConsoleForm(owner, LookupRoleCodes, RoleKinds) {}
 
 void TMainForm::FormCreate(TObject*) {
   char folder[MAX_PATH] = {};
@@ -79,8 +84,10 @@ void TMainForm::DisciplineSelectionChange(TObject*, int) {
   ReadDisciplineChoice();
   auto& roles = *ClientChoice;
   roles.Items().BeginUpdate();
-  for (int index = 0; index < 16 && index < roles.Items().Count(); ++index)
-    roles.Items().SetStrings(index, RelabelledRoleCaption(index));
+  for (int index = 0; index < roles.Items().Count(); ++index) {
+    if (const std::optional<std::string> caption = RelabelledRoleCaption(index))
+      roles.Items().SetStrings(index, *caption);
+  }
   roles.Items().EndUpdate();
 }
 

@@ -8,6 +8,7 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <tuple>
 
@@ -16,9 +17,6 @@ namespace marivo {
 // The pages after the ones both consoles have.
 constexpr int STCPage = 5;
 constexpr int DATCPage = 6;
-
-// The role index of the difficulty technical controller, who sees every controller's decisions.
-constexpr int DTCRoleIndex = 19;
 
 // Columns of the difficulty controllers' grid.
 constexpr int DATCColumnCount = 17;
@@ -55,7 +53,8 @@ public:
   void SetImpressionScore(int field, const std::string& text);
 
   // What the server's frames do (MainFormServerMessages.cpp).
-  void HandleServerMessage(const std::string& header, const std::string& payload) override;
+  void HandleOwnServerCode(const std::string& code, const std::string& role,
+                           const std::string& payload) override;
 
   // Roles, pages, layout, score and time entry, confirmation and sending (MainFormScoring.cpp).
   void ShowRolePage() override;
@@ -198,5 +197,22 @@ private:
 };
 
 extern TMainForm* MainForm;
+
+// Where the roles of a kind work: the page, the panel the score panel and the confirmation move
+// to (none: they stay where they are), whether Send is shown (else left as it was), whether the
+// score and its title show (none: left as they were), and the caption of the role label, followed
+// by the role's number within its kind when Numbered (none: left as it was).
+struct TRolePage {
+  TRoleKind Kind;
+  int Page;
+  TPanel* TMainForm::*Panel;
+  bool SendShown;
+  std::optional<bool> ScoreShown;
+  const char* Label;
+  bool Numbered;
+};
+
+// The entry for a kind of role, or nullptr for a kind this console does not have.
+const TRolePage* PageOf(std::optional<TRoleKind> kind);
 
 } // namespace marivo

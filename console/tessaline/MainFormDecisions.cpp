@@ -33,7 +33,6 @@ std::optional<TDecision> DecisionIn(int col) {
 
 void TMainForm::SendDecisions() {
   auto& send = *ButtonSendScore;
-  const int role = ClientChoice->ItemIndex();
   auto& grid = *GridDATC;
   std::vector<TDecisionRow> rows;
   for (int row = 1; row < grid.RowCount(); ++row) {
@@ -45,8 +44,8 @@ void TMainForm::SendDecisions() {
   const bool working = send.Tag() != 0;
   send.SetTag(0);
   // The technical controller only watches the controllers' decisions.
-  if (role != DTCRoleIndex)
-    SendFrame("DS", DecisionSheetPayload(role + 1, rows, working));
+  if (OwnRoleKind() != TRoleKind::TechnicalController)
+    SendFrame("DS", DecisionSheetPayload(OwnNumber(), rows, working));
 }
 
 void TMainForm::GridDATCSelectCell(TObject*, int ACol, int ARow, bool& CanSelect) {
@@ -54,7 +53,7 @@ void TMainForm::GridDATCSelectCell(TObject*, int ACol, int ARow, bool& CanSelect
   CanSelect = (ACol == 0 && ARow == 0) || (ARow > 0 && decision);
   if (ACol == 0 && ARow == 0)
     ButtonHomeClick(GridDATC);
-  if (ClientChoice->ItemIndex() == DTCRoleIndex || ARow == 0 || !decision)
+  if (OwnRoleKind() == TRoleKind::TechnicalController || ARow == 0 || !decision)
     return;
   auto& grid = *GridDATC;
   const TToggledDecision toggled = ToggleDecision(RowFlags(grid, ARow), *decision);
@@ -80,7 +79,7 @@ void TMainForm::GridDATCMouseDown(TObject*, TMouseButton, TShiftState, int X, in
 void TMainForm::GridDATCDblClick(TObject*) {
   auto& grid = *GridDATC;
   const int row = DATCMouseRow;
-  if (ClientChoice->ItemIndex() == DTCRoleIndex || row < 1 || row >= grid.RowCount() ||
+  if (OwnRoleKind() == TRoleKind::TechnicalController || row < 1 || row >= grid.RowCount() ||
       grid.Cells(1, row) != "HYBRID")
     return;
   EditorForm->EditBMDifficulty->SetText(grid.Cells(DATCColumnDifficulty, row));

@@ -216,7 +216,7 @@ void TMainForm::BuildDATCGrid() {
 
   auto& datc = *GridDATC;
   const auto& datcPanel = *PanelDATC;
-  const bool dtc = ClientChoice->ItemIndex() == DTCRoleIndex;
+  const bool dtc = OwnRoleKind() == TRoleKind::TechnicalController;
   datc.SetRowCount(n + 1);
   datc.SetBounds(8, 8, datcPanel.Width() - right.Width() - 16, datcPanel.Height() - 16);
   SplitHeight(datc, 1);
@@ -325,7 +325,7 @@ void TMainForm::GridDATCDrawCell(TObject*, int ACol, int ARow, const RECT& Rect,
   PaintCell(grid, ACol, ARow, Rect,
             DATCCellLook(ACol, ARow, text, grid.Cells(DATCColumnDeclaredDD, ARow),
                          grid.Cells(DATCColumnFailedDD, ARow),
-                         ClientChoice->ItemIndex() == DTCRoleIndex),
+                         OwnRoleKind() == TRoleKind::TechnicalController),
             FittedSize(grid, ACol, ARow, fitted));
 }
 

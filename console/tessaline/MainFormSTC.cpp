@@ -61,7 +61,7 @@ void AppendToSTCLog(const std::string& fileName, const std::string& line) {
 } // namespace
 
 std::string TMainForm::STCNumber() {
-  return IntToStr(ClientChoice->ItemIndex() - 9);
+  return IntToStr(OwnNumberInKind());
 }
 
 void TMainForm::ShowSTCCounts() {

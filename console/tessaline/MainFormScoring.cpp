@@ -15,25 +15,16 @@ constexpr TColor CursorColour = 0x008000;
 constexpr TColor Received = 0x008000;
 constexpr TColor SendSilver = 0xC0C0C0;
 
-struct TRoleLayout {
-  int Page;
-  TPanel* TMainForm::*PanelsGoTo; // PanelRight and ScoreConfirmMain, or nullptr
+// In the order of the role table.
+constexpr TRolePage RolePages[] = {
+    {TRoleKind::ElementJudge, DetailedPage, &TMainForm::PanelDET, true, false, "ELEM ", true},
+    {TRoleKind::ImpressionJudge, DetailedPage, &TMainForm::PanelDET, true, false, "A/I ", true},
+    {TRoleKind::SynchronizationController, STCPage, &TMainForm::PanelSTC, true, true, "STC ", true},
+    {TRoleKind::DifficultyController, DATCPage, &TMainForm::PanelDATC, true, false, "DATC ", true},
+    {TRoleKind::TimeKeeper, TimersPage, nullptr, false, std::nullopt, nullptr, false},
+    {TRoleKind::Referee, RefereePage, nullptr, false, std::nullopt, nullptr, false},
+    {TRoleKind::TechnicalController, DATCPage, &TMainForm::PanelDATC, false, false, "DTC", false},
 };
-
-// Where each role works, in the order of the role table.
-TRoleLayout LayoutOf(int role) {
-  if (role <= 9)
-    return {DetailedPage, &TMainForm::PanelDET};
-  if (role <= 12)
-    return {STCPage, &TMainForm::PanelSTC};
-  if (role <= 15)
-    return {DATCPage, &TMainForm::PanelDATC};
-  if (role == 16)
-    return {TimersPage, nullptr};
-  if (role <= 18)
-    return {RefereePage, nullptr};
-  return {DATCPage, &TMainForm::PanelDATC};
-}
 
 void MoveTo(TControl& control, TWinControl& parent) {
   control.SetParent(&parent);
@@ -41,6 +32,14 @@ void MoveTo(TControl& control, TWinControl& parent) {
 }
 
 } // namespace
+
+const TRolePage* PageOf(std::optional<TRoleKind> kind) {
+  for (const TRolePage& entry : RolePages) {
+    if (entry.Kind == kind)
+      return &entry;
+  }
+  return nullptr;
+}
 
 namespace {
 
@@ -82,55 +81,49 @@ void TMainForm::ShowRolePage() {
   auto& scoreEdit = *ScoreEdit;
   scoreEdit.Show();
 
-  const int role = ClientChoice->ItemIndex();
-  if (role >= 0 && role <= 19) {
-    const TRoleLayout layout = LayoutOf(role);
-    auto& right = *PanelRight;
-    if (layout.PanelsGoTo) {
-      auto& page = *(this->*layout.PanelsGoTo);
-      MoveTo(right, page);
+  if (const TRolePage* role = PageOf(OwnRoleKind())) {
+    if (role->Panel) {
+      auto& page = *(this->*role->Panel);
+      MoveTo(*PanelRight, page);
       MoveTo(confirm, page);
     }
-    auto& send = *ButtonSendScore;
-    auto& title = *LabelScoreTitle;
-    auto& judge = *JudgeNum;
-    const bool sendShown = role <= 15;
-    if (sendShown)
-      send.Show();
-    if (role <= 19 && role != 16 && role != 17 && role != 18) {
-      const bool scoreShown = role >= 10 && role <= 12;
-      scoreEdit.SetVisible(scoreShown);
-      title.SetVisible(scoreShown);
+    if (role->SendShown)
+      ButtonSendScore->Show();
+    if (role->ScoreShown) {
+      scoreEdit.SetVisible(*role->ScoreShown);
+      LabelScoreTitle->SetVisible(*role->ScoreShown);
     }
-    if (role <= 4) {
-      judge.SetCaption("ELEM " + IntToStr(role + 1));
+    if (role->Label)
+      JudgeNum->SetCaption(role->Label + (role->Numbered ? IntToStr(OwnNumberInKind()) : ""));
+    switch (role->Kind) {
+    case TRoleKind::ElementJudge:
       PanelElements->Show();
       PanelAI->Hide();
       ScoreCursor = 0;
-    } else if (role <= 9) {
-      judge.SetCaption("A/I " + IntToStr(role - 4));
+      break;
+    case TRoleKind::ImpressionJudge:
       PanelElements->Hide();
       PanelAI->Show();
       ScoreCursor = 1;
       ColourImpressionEdits();
-    } else if (role <= 12) {
-      judge.SetCaption("STC " + IntToStr(role - 9));
+      break;
+    case TRoleKind::SynchronizationController:
       MoveTo(*GridSTCPanel, *PanelSTC);
-    } else if (role <= 15) {
-      judge.SetCaption("DATC " + IntToStr(role - 12));
-      LabelDATCTitle->SetCaption("DATC");
+      break;
+    case TRoleKind::DifficultyController:
+    case TRoleKind::TechnicalController:
+      LabelDATCTitle->SetCaption(role->Kind == TRoleKind::TechnicalController ? "DTC" : "DATC");
       BuildDATCGrid();
       Application->ProcessMessages();
-    } else if (role == 17 || role == 18) {
+      break;
+    case TRoleKind::Referee:
       MoveTo(*GridSTCPanel, *HJDETScorePanel);
       BuildDATCGrid();
-    } else if (role == 19) {
-      judge.SetCaption("DTC");
-      LabelDATCTitle->SetCaption("DTC");
-      BuildDATCGrid();
-      Application->ProcessMessages();
+      break;
+    default:
+      break;
     }
-    _Notebook->SetPageIndex(layout.Page);
+    _Notebook->SetPageIndex(role->Page);
   }
   ArrangePage();
   TestTimer->SetEnabled(CheckBoxTest->Checked());

@@ -22,8 +22,8 @@ class TServerView {
 public:
   explicit TServerView(TMainForm& form) : Form(form) {}
 
-  int RoleIndex() const { return Form.ClientChoice->ItemIndex(); }
-  int OwnNumber() const { return RoleIndex() + 1; }
+  std::optional<TRoleKind> Kind() const { return Form.OwnRoleKind(); }
+  int OwnNumber() const { return Form.OwnNumber(); }
   int Page() const { return Form._Notebook->PageIndex(); }
   void ShowPage(int page) const { Form._Notebook->SetPageIndex(page); }
   int ElementCount() const { return Form.JudgeGrid->RowCount(); }
@@ -32,7 +32,7 @@ public:
   TMainForm& Form;
 };
 
-void ShowAthletes(const TServerView& view, const std::string& payload) {
+void ShowAthletes(const TServerView& view, const std::string&, const std::string& payload) {
   for (TMVWSpeedButton* button :
        {view.Form.ButtonSendTime, view.Form.ButtonSendScore, view.Form.ButtonSendHJ}) {
     button->SetCaption("Send / Enter");
@@ -48,22 +48,20 @@ void ShowAthletes(const TServerView& view, const std::string& payload) {
   FitLabelText(*view.Form.LabelClub, athletes.Club, 22, view.MeasuringCanvas());
   FitLabelText(*view.Form.LabelAthlete, athletes.Athletes, 22, view.MeasuringCanvas());
 
-  const int role = view.RoleIndex();
-  bool showEvents = false;
-  if (role >= 10 && role <= 12)
-    showEvents = athletes.PanelFlag == "2";
-  else if (role == 17 || role == 18)
-    showEvents = true;
-  view.Form.GridSTCPanel->SetVisible(showEvents);
+  const std::optional<TRoleKind> kind = view.Kind();
+  view.Form.GridSTCPanel->SetVisible(
+      kind == TRoleKind::Referee ||
+      (kind == TRoleKind::SynchronizationController && athletes.PanelFlag == "2"));
 }
 
 bool ConcernsThisConsole(const TServerView& view, int judge) {
   return judge == view.OwnNumber() || view.Page() == RefereePage;
 }
 
-void ShowPreviousScores(const TServerView& view, const std::string& payload) {
+void ShowPreviousScores(const TServerView& view, const std::string&, const std::string& payload) {
   const TJudgeItems scores = ParsePreviousScores(payload, view.ElementCount());
-  const bool scored = IsElementJudge(scores.Judge) || IsImpressionJudge(scores.Judge);
+  const std::optional<TRoleKind> kind = JudgeKind(scores.Judge);
+  const bool scored = kind == TRoleKind::ElementJudge || kind == TRoleKind::ImpressionJudge;
   if (!scored || !ConcernsThisConsole(view, scores.Judge))
     return;
   TStringGrid& grid = *view.Form.GridPreviousScores;
@@ -72,13 +70,9 @@ void ShowPreviousScores(const TServerView& view, const std::string& payload) {
     grid.SetCells(static_cast<int>(col), 1, scores.Items[col]);
 }
 
-// Column n + 3 for element judges, n - 2 for impression judges, n - 7 for STC.
+// Element judges, impression judges and STC each take the columns from 4 on, in their order.
 int RefereeColumn(int judge) {
-  if (IsElementJudge(judge))
-    return judge + 3;
-  if (IsImpressionJudge(judge))
-    return judge - 2;
-  return judge - 7;
+  return 3 + NumberInKind(judge - 1);
 }
 
 // The three impression rows, or the three STC rows, at the foot of the referees' grid.
@@ -89,7 +83,7 @@ void SetRefereeFootRows(TStringGrid& referee, int col, int firstFromEnd,
                      items[static_cast<std::size_t>(i)]);
 }
 
-void ShowFinalScores(const TServerView& view, const std::string& payload) {
+void ShowFinalScores(const TServerView& view, const std::string&, const std::string& payload) {
   const int k = view.ElementCount();
   const TJudgeItems scores = ParseFinalScores(payload, k);
   const int n = scores.Judge;
@@ -97,7 +91,8 @@ void ShowFinalScores(const TServerView& view, const std::string& payload) {
     return;
   const auto& items = scores.Items;
   TStringGrid& referee = *view.Form.GridReferee;
-  if (IsElementJudge(n)) {
+  const std::optional<TRoleKind> kind = JudgeKind(n);
+  if (kind == TRoleKind::ElementJudge) {
     TStringGrid& detailed = *view.Form.GridDetailedScores;
     detailed.SetRowCount(k);
     for (int i = 1; i <= k + 1; ++i) {
@@ -107,14 +102,14 @@ void ShowFinalScores(const TServerView& view, const std::string& payload) {
     }
     view.Form.ScoreCursor = 0;
     detailed.Invalidate();
-  } else if (IsImpressionJudge(n)) {
+  } else if (kind == TRoleKind::ImpressionJudge) {
     std::vector<std::string> texts;
     for (std::size_t i = 0; i < 3; ++i) {
       view.Form.SetImpressionScore(static_cast<int>(i) + 1, items[i]);
       texts.push_back(view.Form.ImpressionEdits[i]->GetText());
     }
     SetRefereeFootRows(referee, RefereeColumn(n), 6, texts);
-  } else if (IsSynchronizationJudge(n)) {
+  } else if (kind == TRoleKind::SynchronizationController) {
     view.Form.STCClearButton->Click();
     int counts[3] = {};
     for (int i = 0; i < 3; ++i) {
@@ -124,18 +119,18 @@ void ShowFinalScores(const TServerView& view, const std::string& payload) {
     }
     view.Form.ScoreEdit->SetCaption(STCTotalText(counts[0], counts[1], counts[2]));
     SetRefereeFootRows(referee, RefereeColumn(n), 3, items);
-  } else if (n == TimeKeeperNumber) {
+  } else if (kind == TRoleKind::TimeKeeper) {
     view.Form.WalkOnTime->SetCaption(items[0]);
     view.Form.DeckTime->SetCaption(items[1]);
     view.Form.RoutineTime->SetCaption(items[2]);
     view.Form.SelectWalkOnTime();
-  } else if (IsReferee(n)) {
+  } else if (kind == TRoleKind::Referee) {
     view.Form.TimePenalty->SetCaption(items[0]);
     view.Form.TechnicalPenalty->SetCaption(items[1]);
   }
 }
 
-void ShowElementList(const TServerView& view, const std::string& payload) {
+void ShowElementList(const TServerView& view, const std::string&, const std::string& payload) {
   const std::vector<TElementRow> rows = ParseElementList(payload);
   TStringGrid& grid = *view.Form.JudgeGrid;
   grid.SetRowCount(static_cast<int>(rows.size()));
@@ -143,15 +138,19 @@ void ShowElementList(const TServerView& view, const std::string& payload) {
     for (std::size_t col = 0; col < rows[row].size(); ++col)
       grid.SetCells(static_cast<int>(col), static_cast<int>(row), rows[row][col]);
   }
+  view.Form.BuildDATCGrid();
 }
 
-void ShowDecisionFlags(const TServerView& view, const std::string& payload) {
+void ShowDecisionFlags(const TServerView& view, const std::string&, const std::string& payload) {
+  view.Form.STCClearButton->Click();
   TStringGrid& datc = *view.Form.GridDATC;
   const TJudgeItems decisions = ParseDecisionFlags(payload, datc.RowCount() - 1);
   const int n = decisions.Judge;
-  const int role = view.RoleIndex();
+  const bool fromController = JudgeKind(n) == TRoleKind::DifficultyController;
+  const std::optional<TRoleKind> kind = view.Kind();
+  const bool technical = kind == TRoleKind::TechnicalController;
   const bool onReferee = view.Page() == RefereePage;
-  if (!(role >= 13 && role <= 15) && role != DTCRoleIndex && !onReferee)
+  if (kind != TRoleKind::DifficultyController && !technical && !onReferee)
     return;
   TStringGrid& referee = *view.Form.GridReferee;
   for (int r = 1; r < datc.RowCount(); ++r) {
@@ -162,17 +161,17 @@ void ShowDecisionFlags(const TServerView& view, const std::string& payload) {
       if (datc.Cells(DATCColumnFail, r) == "1" || datc.Cells(DATCColumnRevF, r) == "1")
         datc.SetCells(DATCColumnDD, r, datc.Cells(DATCColumnFailedDD, r));
     }
-    if (role == DTCRoleIndex && IsDifficultyJudge(n))
+    if (technical && fromController)
       datc.SetCells(DecisionColumn(n), r, flags);
-    if (onReferee && IsDifficultyJudge(n))
+    if (onReferee && fromController)
       referee.SetCells(DecisionColumn(n), r, flags);
   }
 }
 
-void ShowDecisionSheet(const TServerView& view, const std::string& payload) {
+void ShowDecisionSheet(const TServerView& view, const std::string&, const std::string& payload) {
   const int k = view.ElementCount();
   const TJudgeItems sheet = ParseDecisionSheet(payload, k);
-  if (!IsDifficultyJudge(sheet.Judge))
+  if (JudgeKind(sheet.Judge) != TRoleKind::DifficultyController)
     return;
   const auto fill = [&](TStringGrid& grid) {
     for (int r = 1; r <= k; ++r)
@@ -180,11 +179,11 @@ void ShowDecisionSheet(const TServerView& view, const std::string& payload) {
   };
   if (view.Page() == RefereePage)
     fill(*view.Form.GridReferee);
-  if (view.RoleIndex() == DTCRoleIndex)
+  if (view.Kind() == TRoleKind::TechnicalController)
     fill(*view.Form.GridDATC);
 }
 
-void ShowEventInfo(const TServerView& view, const std::string& payload) {
+void ShowEventInfo(const TServerView& view, const std::string&, const std::string& payload) {
   const TEventInfo event = ParseEventInfo(payload);
   const std::optional<int> discipline = FindDisciplineIndex(event.Discipline);
   if (discipline) {
@@ -195,12 +194,14 @@ void ShowEventInfo(const TServerView& view, const std::string& payload) {
       view.Form.DisciplineSelectionChange(&selection, *discipline);
     }
   }
-  const int role = view.RoleIndex();
-  if (role >= 0 && role <= 9 && discipline)
-    view.Form.ShowScoringPage(DetailedPage, *view.Form.PanelDET);
-  else if (role >= 10 && role <= 12 && discipline)
-    view.Form.ShowScoringPage(STCPage, *view.Form.PanelSTC);
-  else if (role == 17 || role == 18) {
+  // The judges and the synchronization controllers score on the page of the event's discipline.
+  const std::optional<TRoleKind> kind = view.Kind();
+  const bool scoring = kind == TRoleKind::ElementJudge || kind == TRoleKind::ImpressionJudge ||
+                       kind == TRoleKind::SynchronizationController;
+  if (scoring && discipline) {
+    const TRolePage& page = *PageOf(kind);
+    view.Form.ShowScoringPage(page.Page, *(view.Form.*page.Panel));
+  } else if (kind == TRoleKind::Referee) {
     view.Form.BuildDATCGrid();
     if (view.Page() != RefereePage)
       view.ShowPage(RefereePage);
@@ -212,7 +213,11 @@ void StartRoutineClock(const TServerView& view, const std::string& role,
                        const std::string& payload) {
   view.Form.ClearSTCEvents();
   const int sender = SenderNumber(role);
-  const bool otherController = (sender >= 11 && sender <= 16) || (sender >= 18 && sender <= 20);
+  const std::optional<TRoleKind> kind = JudgeKind(sender);
+  // Only the controllers and the referees run the routine clock.
+  const bool otherController = kind == TRoleKind::SynchronizationController ||
+                               kind == TRoleKind::DifficultyController ||
+                               kind == TRoleKind::Referee || kind == TRoleKind::TechnicalController;
   if (sender == view.OwnNumber() || !otherController)
     return;
   view.Form.FollowRoutineClock(ParseClockStart(payload));
@@ -222,13 +227,14 @@ void StartRoutineClock(const TServerView& view, const std::string& role,
 void AddRelayedSTCEvent(const TServerView& view, const std::string& role,
                         const std::string& payload) {
   const int sender = SenderNumber(role);
-  if (view.Page() != RefereePage || !IsSynchronizationJudge(sender))
+  if (view.Page() != RefereePage || JudgeKind(sender) != TRoleKind::SynchronizationController)
     return;
   const TSTCEvent event = ParseSTCEvent(payload);
-  view.Form.AddSTCEvent(event.Kind, event.Action, event.Time, IntToStr(sender - 10), true);
+  view.Form.AddSTCEvent(event.Kind, event.Action, event.Time, IntToStr(NumberInKind(sender - 1)),
+                        true);
 }
 
-void ShowReceipt(const TServerView& view, const std::string& payload) {
+void ShowReceipt(const TServerView& view, const std::string&, const std::string& payload) {
   if (ParseReceiptAddressee(payload) != view.Form.OwnRoleCode)
     return;
   view.Form.ButtonSendTime->SetCaption("Thank You");
@@ -253,18 +259,19 @@ void ShowRelayedScore(const TServerView& view, const std::string& role,
   const int k = view.ElementCount();
   const std::vector<std::string> items = ParseRelayedScore(sender, payload, k);
   TStringGrid& referee = *view.Form.GridReferee;
-  if (IsElementJudge(sender)) {
+  const std::optional<TRoleKind> kind = JudgeKind(sender);
+  if (kind == TRoleKind::ElementJudge) {
     for (int i = 1; i <= k; ++i)
       referee.SetCells(RefereeColumn(sender), i, items[static_cast<std::size_t>(i - 1)]);
-  } else if (IsImpressionJudge(sender)) {
+  } else if (kind == TRoleKind::ImpressionJudge) {
     SetRefereeFootRows(referee, RefereeColumn(sender), 6, items);
-  } else if (IsSynchronizationJudge(sender)) {
+  } else if (kind == TRoleKind::SynchronizationController) {
     SetRefereeFootRows(referee, RefereeColumn(sender), 3, items);
-  } else if (sender == TimeKeeperNumber) {
+  } else if (kind == TRoleKind::TimeKeeper) {
     view.Form.WalkOnTime->SetCaption(items[0]);
     view.Form.DeckTime->SetCaption(items[1]);
     view.Form.RoutineTime->SetCaption(items[2]);
-  } else if (IsReferee(sender)) {
+  } else if (kind == TRoleKind::Referee) {
     view.Form.TimePenalty->SetCaption(items[0]);
     view.Form.TechnicalPenalty->SetCaption(items[1]);
   }
@@ -272,43 +279,17 @@ void ShowRelayedScore(const TServerView& view, const std::string& role,
 
 } // namespace
 
-void TMainForm::HandleServerMessage(const std::string& header, const std::string& payload) {
-  const std::string code = HeaderPart(header, 0, 2);
-  const std::string role = HeaderPart(header, 6, 4);
-  const TServerView view(*this);
-  if (SameCode(code, "CM")) {
-    AddChatLine(payload);
-  } else if (SameCode(code, "IP") || SameCode(code, "CN") || SameCode(code, "CS")) {
-    ShowConnectionDetail(code, role, payload);
-  } else if (SameCode(code, "XX")) {
-    ShowScoreTable(payload);
-  } else if (SameCode(code, "AI")) {
-    ShowAthletes(view, payload);
-  } else if (SameCode(code, "PR")) {
-    ShowScoreboard(payload);
-  } else if (SameCode(code, "FP")) {
-    ShowPreviousScores(view, payload);
-  } else if (SameCode(code, "FS")) {
-    ShowFinalScores(view, payload);
-  } else if (SameCode(code, "AE")) {
-    ShowElementList(view, payload);
-    BuildDATCGrid();
-  } else if (SameCode(code, "FD")) {
-    STCClearButton->Click();
-    ShowDecisionFlags(view, payload);
-  } else if (SameCode(code, "DS")) {
-    ShowDecisionSheet(view, payload);
-  } else if (SameCode(code, "EI")) {
-    ShowEventInfo(view, payload);
-  } else if (SameCode(code, "ST")) {
-    StartRoutineClock(view, role, payload);
-  } else if (SameCode(code, "SP")) {
-    AddRelayedSTCEvent(view, role, payload);
-  } else if (SameCode(code, "TX")) {
-    ShowReceipt(view, payload);
-  } else if (SameCode(code, "SD")) {
-    ShowRelayedScore(view, role, payload);
-  }
+void TMainForm::HandleOwnServerCode(const std::string& code, const std::string& role,
+                                    const std::string& payload) {
+  using THandler = void (*)(const TServerView&, const std::string&, const std::string&);
+  static constexpr TServerCode<THandler> ServerCodes[] = {
+      {"AI", ShowAthletes},    {"FP", ShowPreviousScores}, {"FS", ShowFinalScores},
+      {"AE", ShowElementList}, {"FD", ShowDecisionFlags},  {"DS", ShowDecisionSheet},
+      {"EI", ShowEventInfo},   {"ST", StartRoutineClock},  {"SP", AddRelayedSTCEvent},
+      {"TX", ShowReceipt},     {"SD", ShowRelayedScore},
+  };
+  if (const THandler* handle = FindServerCode(ServerCodes, code))
+    (*handle)(TServerView(*this), role, payload);
 }
 
 } // namespace marivo

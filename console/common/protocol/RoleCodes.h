@@ -41,6 +41,44 @@ inline constexpr std::array<std::string_view, RoleCount> RoleCaptions = {
     "DTC",
 };
 
+// What a role does. Each console maps the kinds its roles have to its pages and panels.
+enum class TRoleKind {
+  ElementJudge,
+  ImpressionJudge,
+  SynchronizationController,
+  DifficultyController,
+  TimeKeeper,
+  Referee,
+  TechnicalController,
+  // Only the earlier rules have these.
+  ExecutionJudge,
+  DifficultyJudge,
+};
+
+// The kind of each role, by role index.
+inline constexpr std::array<TRoleKind, RoleCount> RoleKinds = {
+    TRoleKind::ElementJudge,
+    TRoleKind::ElementJudge,
+    TRoleKind::ElementJudge,
+    TRoleKind::ElementJudge,
+    TRoleKind::ElementJudge,
+    TRoleKind::ImpressionJudge,
+    TRoleKind::ImpressionJudge,
+    TRoleKind::ImpressionJudge,
+    TRoleKind::ImpressionJudge,
+    TRoleKind::ImpressionJudge,
+    TRoleKind::SynchronizationController,
+    TRoleKind::SynchronizationController,
+    TRoleKind::SynchronizationController,
+    TRoleKind::DifficultyController,
+    TRoleKind::DifficultyController,
+    TRoleKind::DifficultyController,
+    TRoleKind::TimeKeeper,
+    TRoleKind::Referee,
+    TRoleKind::Referee,
+    TRoleKind::TechnicalController,
+};
+
 // Discipline field of frame headers, by item index of the discipline radio group.
 inline constexpr std::array<std::string_view, 2> DisciplineCodes = {"FREE", "TECH"};
 
@@ -54,6 +92,16 @@ std::optional<int> FindRoleIndex(std::string_view roleCode,
 // Judge number of a role code, index + 1; a code that matches no role counts as judge 1.
 int RoleJudgeNumber(std::string_view roleCode,
                     std::span<const std::string_view> roles = LookupRoleCodes);
+
+// The kind of the role at index; none for an index outside the table.
+std::optional<TRoleKind> RoleKind(int index, std::span<const TRoleKind> kinds = RoleKinds);
+
+// The kind of a judge number of payloads (index + 1).
+std::optional<TRoleKind> JudgeKind(int number, std::span<const TRoleKind> kinds = RoleKinds);
+
+// The role's place among the roles of its kind, from 1 ("STC 2" is the second); 0 for an index
+// outside the table.
+int NumberInKind(int index, std::span<const TRoleKind> kinds = RoleKinds);
 
 // Index of a discipline code (exact), if it is one.
 std::optional<int> FindDisciplineIndex(std::string_view disciplineCode);

@@ -65,26 +65,6 @@ TJudgeItems ReadJudgeNumber(TPayloadWalk& walk) {
 
 } // namespace
 
-bool IsElementJudge(int number) {
-  return number >= 1 && number <= 5;
-}
-
-bool IsImpressionJudge(int number) {
-  return number >= 6 && number <= 10;
-}
-
-bool IsSynchronizationJudge(int number) {
-  return number >= 11 && number <= 13;
-}
-
-bool IsDifficultyJudge(int number) {
-  return number >= 14 && number <= 16;
-}
-
-bool IsReferee(int number) {
-  return number == 18 || number == 19;
-}
-
 int SenderNumber(std::string_view roleCode) {
   const std::optional<int> index = FindRoleIndex(roleCode);
   return index ? *index + 1 : 0;
@@ -135,9 +115,10 @@ TScoreboard ParseScoreboard(std::string_view payload) {
 TJudgeItems ParsePreviousScores(std::string_view payload, int elementCount) {
   TPayloadWalk walk(payload);
   TJudgeItems result = ReadJudgeNumber(walk);
-  if (IsElementJudge(result.Judge))
+  const std::optional<TRoleKind> kind = JudgeKind(result.Judge);
+  if (kind == TRoleKind::ElementJudge)
     result.Items = TrimmedItems(walk, elementCount);
-  else if (IsImpressionJudge(result.Judge))
+  else if (kind == TRoleKind::ImpressionJudge)
     result.Items = TrimmedItems(walk, 3);
   return result;
 }
@@ -145,20 +126,20 @@ TJudgeItems ParsePreviousScores(std::string_view payload, int elementCount) {
 TJudgeItems ParseFinalScores(std::string_view payload, int elementCount) {
   TPayloadWalk walk(payload);
   TJudgeItems result = ReadJudgeNumber(walk);
-  const int n = result.Judge;
+  const std::optional<TRoleKind> kind = JudgeKind(result.Judge);
   auto& items = result.Items;
-  if (IsElementJudge(n) || IsImpressionJudge(n)) {
-    items = TrimmedItems(walk, IsElementJudge(n) ? elementCount + 1 : 3);
+  if (kind == TRoleKind::ElementJudge || kind == TRoleKind::ImpressionJudge) {
+    items = TrimmedItems(walk, kind == TRoleKind::ElementJudge ? elementCount + 1 : 3);
     for (auto& item : items)
       item = ScoreOrEmpty(item);
-  } else if (IsSynchronizationJudge(n)) {
+  } else if (kind == TRoleKind::SynchronizationController) {
     items = TrimmedItems(walk, 3);
     items[0] = ScoreOrEmpty(items[0]);
-  } else if (n == TimeKeeperNumber) {
+  } else if (kind == TRoleKind::TimeKeeper) {
     items.push_back(FullTime(ScoreOrEmpty(walk.NextTrimmed(DC2))));
     items.push_back(FullTime(walk.NextTrimmed(DC3)));
     items.push_back(FullTime(walk.NextTrimmed(DC4)));
-  } else if (IsReferee(n)) {
+  } else if (kind == TRoleKind::Referee) {
     items.push_back(ScoreOrEmpty(walk.NextTrimmed(DC2)));
     items.push_back(walk.NextTrimmed(DC3));
   }
@@ -239,11 +220,12 @@ std::string ParseReceiptAddressee(std::string_view payload) {
 
 std::vector<std::string> ParseRelayedScore(int sender, std::string_view payload, int elementCount) {
   TPayloadWalk walk(payload);
-  if (IsElementJudge(sender) || IsImpressionJudge(sender)) {
+  const std::optional<TRoleKind> kind = JudgeKind(sender);
+  if (kind == TRoleKind::ElementJudge || kind == TRoleKind::ImpressionJudge) {
     walk.Skip(DC1);
-    return TrimmedItems(walk, IsElementJudge(sender) ? elementCount : 3);
+    return TrimmedItems(walk, kind == TRoleKind::ElementJudge ? elementCount : 3);
   }
-  if (IsSynchronizationJudge(sender)) {
+  if (kind == TRoleKind::SynchronizationController) {
     walk.Skip(DC1);
     std::vector<std::string> items;
     items.push_back(walk.NextTrimmed(DC2));
@@ -251,14 +233,14 @@ std::vector<std::string> ParseRelayedScore(int sender, std::string_view payload,
     items.push_back(walk.NextTrimmed(DC4));
     return items;
   }
-  if (sender == TimeKeeperNumber) {
+  if (kind == TRoleKind::TimeKeeper) {
     std::vector<std::string> items;
     items.push_back(walk.Next(DC1));
     items.push_back(walk.NextTrimmed(DC2));
     items.push_back(walk.NextTrimmed(DC3));
     return items;
   }
-  if (IsReferee(sender)) {
+  if (kind == TRoleKind::Referee) {
     std::vector<std::string> items;
     items.push_back(walk.Next(DC1));
     items.push_back(walk.NextTrimmed(DC2));

@@ -12,14 +12,6 @@ namespace marivo {
 // integer raises EConvertError, which the console reports as a conversion error. No reader looks
 // past the end of its payload, whatever bytes arrive.
 
-// Judge numbers of the role kinds a payload can concern.
-bool IsElementJudge(int number);         // 1-5
-bool IsImpressionJudge(int number);      // 6-10
-bool IsSynchronizationJudge(int number); // 11-13 (STC)
-bool IsDifficultyJudge(int number);      // 14-16 (DATC)
-inline constexpr int TimeKeeperNumber = 17;
-bool IsReferee(int number); // 18, 19
-
 // The role's number, or 0 when it matches no role (a frame from an unknown sender).
 int SenderNumber(std::string_view roleCode);
 

@@ -39,51 +39,55 @@ TFinalScores ParseFinalScores(std::string_view payload, bool technical) {
   TWalk walk(payload);
   TFinalScores result;
   result.Judge = PayloadInteger(std::string(walk.Next(DC1)));
-  const int n = result.Judge;
+  const std::optional<TRoleKind> kind = JudgeKind(result.Judge);
   auto& items = result.Items;
-  if (IsDifficultyJudge(n) && technical) {
+  if (kind == TRoleKind::DifficultyJudge && technical) {
     items.push_back(walk.NextTrimmed(DC2));
     items.push_back(walk.NextTrimmed(DC3));
     items.push_back(walk.NextTrimmed(DC4));
     items.push_back(walk.NextTrimmed(DC5));
     items.push_back(walk.Rest());
-  } else if (n >= 1 && n <= 15) {
-    items.push_back(walk.NextTrimmed(DC2));
-  } else if (n == TimeKeeperNumber) {
+  } else if (kind == TRoleKind::TimeKeeper) {
     items.push_back(FullTime(walk.NextTrimmed(DC2)));
     items.push_back(FullTime(walk.NextTrimmed(DC3)));
     items.push_back(FullTime(walk.NextTrimmed(DC4)));
-  } else if (n == HeadJudgeNumber) {
+  } else if (kind == TRoleKind::Referee) {
     items.push_back(walk.NextTrimmed(DC2));
     items.push_back(walk.NextTrimmed(DC3));
+  } else if (kind) {
+    items.push_back(walk.NextTrimmed(DC2));
   }
   return result;
 }
 
 std::vector<std::string> ParseRelayedScore(int sender, std::string_view payload, bool technical) {
-  if (sender < 1 || sender > HeadJudgeNumber)
+  const std::optional<TRoleKind> kind = JudgeKind(sender);
+  if (!kind)
     return {};
   TWalk walk(payload);
   std::vector<std::string> items{walk.Next(DC1)};
-  if (IsDifficultyJudge(sender) && technical) {
+  if (kind == TRoleKind::DifficultyJudge && technical) {
     for (char separator : {DC2, DC3, DC4, DC5})
       items.push_back(walk.NextTrimmed(separator));
-  } else if (sender == TimeKeeperNumber) {
+  } else if (kind == TRoleKind::TimeKeeper) {
     items.push_back(walk.NextTrimmed(DC2));
     items.push_back(walk.NextTrimmed(DC3));
-  } else if (sender == HeadJudgeNumber) {
+  } else if (kind == TRoleKind::Referee) {
     items.push_back(walk.NextTrimmed(DC2));
   }
   return items;
 }
 
 std::optional<TGridSpan> HeadJudgeCells(int judge, bool technical) {
-  if (IsExecutionJudge(judge))
-    return TGridSpan{judge, 1, 1};
-  if (IsArtisticJudge(judge))
-    return TGridSpan{judge - 5, 2, 1};
-  if (IsDifficultyJudge(judge))
-    return TGridSpan{judge - 10, FirstElementRow, technical ? ElementRows : 1};
+  // Each panel's judges take columns 1 to 5 in their order.
+  const std::optional<TRoleKind> kind = JudgeKind(judge);
+  const int col = NumberInKind(judge - 1);
+  if (kind == TRoleKind::ExecutionJudge)
+    return TGridSpan{col, 1, 1};
+  if (kind == TRoleKind::ImpressionJudge)
+    return TGridSpan{col, 2, 1};
+  if (kind == TRoleKind::DifficultyJudge)
+    return TGridSpan{col, FirstElementRow, technical ? ElementRows : 1};
   return std::nullopt;
 }
 

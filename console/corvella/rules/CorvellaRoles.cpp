@@ -1,19 +1,17 @@
 #include "console/corvella/rules/CorvellaRoles.h"
 
-#include "console/common/protocol/RoleCodes.h"
-
 namespace marivo::corvella {
 
-bool IsExecutionJudge(int number) {
-  return number >= 1 && number <= 5;
+std::optional<TRoleKind> RoleKind(int index) {
+  return marivo::RoleKind(index, RoleKinds);
 }
 
-bool IsArtisticJudge(int number) {
-  return number >= 6 && number <= 10;
+std::optional<TRoleKind> JudgeKind(int number) {
+  return marivo::JudgeKind(number, RoleKinds);
 }
 
-bool IsDifficultyJudge(int number) {
-  return number >= 11 && number <= 15;
+int NumberInKind(int index) {
+  return marivo::NumberInKind(index, RoleKinds);
 }
 
 int SenderNumber(std::string_view roleCode) {
@@ -22,23 +20,30 @@ int SenderNumber(std::string_view roleCode) {
 }
 
 std::string RoleCaption(int index, bool technical) {
-  const std::string n = std::to_string(index % 5 + 1);
-  if (index < 5)
-    return "Judge " + n + " (Execution)";
-  if (index < 10)
-    return "Judge " + n + (technical ? " (Impression)" : " (Art. Impression)");
-  if (index < 15)
-    return "Judge " + n + (technical ? " (Elements)" : " (Difficulty)");
-  return index == TimerRoleIndex ? "Timer" : "Head Judge";
+  const std::optional<TRoleKind> kind = RoleKind(index);
+  const std::string judge = "Judge " + std::to_string(NumberInKind(index));
+  if (kind == TRoleKind::ExecutionJudge)
+    return judge + " (Execution)";
+  if (kind == TRoleKind::ImpressionJudge)
+    return judge + (technical ? " (Impression)" : " (Art. Impression)");
+  if (kind == TRoleKind::DifficultyJudge)
+    return judge + (technical ? " (Elements)" : " (Difficulty)");
+  return kind == TRoleKind::TimeKeeper ? "Timer" : "Head Judge";
+}
+
+bool NamedByDiscipline(int index) {
+  const std::optional<TRoleKind> kind = RoleKind(index);
+  return kind == TRoleKind::ImpressionJudge || kind == TRoleKind::DifficultyJudge;
 }
 
 std::optional<std::string> JudgeLabel(int index, bool technical) {
-  const std::string n = std::to_string(index % 5 + 1);
-  if (index >= 0 && index < 5)
+  const std::optional<TRoleKind> kind = RoleKind(index);
+  const std::string n = std::to_string(NumberInKind(index));
+  if (kind == TRoleKind::ExecutionJudge)
     return "EXEC: " + n;
-  if (index >= 5 && index < 10)
+  if (kind == TRoleKind::ImpressionJudge)
     return (technical ? "IMP: " : "A/I: ") + n;
-  if (index >= 10 && index < 15)
+  if (kind == TRoleKind::DifficultyJudge)
     return (technical ? "ELEM: " : "DIFF: ") + n;
   return std::nullopt;
 }

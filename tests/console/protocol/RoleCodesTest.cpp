@@ -30,6 +30,25 @@ TEST(RoleCodesTest, LookupIsExactAndNeverFindsServer) {
   }
 }
 
+TEST(RoleCodesTest, EveryRoleHasTheKindOfItsGroupAndItsNumberInIt) {
+  using enum TRoleKind;
+  const struct {
+    int First;
+    int Last;
+    TRoleKind Kind;
+  } groups[] = {
+      {0, 4, ElementJudge},           {5, 9, ImpressionJudge}, {10, 12, SynchronizationController},
+      {13, 15, DifficultyController}, {16, 16, TimeKeeper},    {17, 18, Referee},
+      {19, 19, TechnicalController}};
+  for (const auto& group : groups) {
+    for (int index = group.First; index <= group.Last; ++index) {
+      EXPECT_EQ(RoleKind(index), group.Kind) << index;
+      EXPECT_EQ(NumberInKind(index), index - group.First + 1) << index;
+    }
+  }
+  EXPECT_EQ(RoleKind(ServerRoleIndex), std::nullopt);
+}
+
 TEST(RoleCodesTest, LastMatchWinsWithinGivenRoles) {
   const std::vector<std::string_view> roles = {"J1  ", "J2  ", "J1  ", "J3  "};
   EXPECT_EQ(FindRoleIndex("J1  ", roles), 2);

@@ -188,11 +188,11 @@ TEST_F(Snapshots, DecisionPages) {
       const std::string flags = decisions[row - 1];
       for (int col = 9; col <= 11; ++col) {
         referee.SetCells(col, row, flags);
-        if (page.Role == DTCRoleIndex)
+        if (page.Role == 19)
           datc.SetCells(col, row, flags);
       }
       referee.SetCells(3 + row, row, row == 2 ? "0.00" : "7.50");
-      if (page.Role != DTCRoleIndex)
+      if (page.Role != 19)
         for (int i = 0; i < 5; ++i)
           datc.SetCells(DATCFlagColumns[i], row, flags.substr(static_cast<std::size_t>(i), 1));
     }

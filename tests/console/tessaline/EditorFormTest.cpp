@@ -362,8 +362,8 @@ TEST_F(Editor, ADoubleClickOnAHybridRowReDeclaresItForTheNextSheet) {
                               ok}));
   EXPECT_EQ(row(2), (TRow{"T5a", "", "1.5000", "0", "0", "0", "0", "0"}));
 
-  MainForm->ClientChoice->SetItemIndex(DTCRoleIndex);
-  MainForm->ClientChoiceChange(MainForm, DTCRoleIndex);
+  MainForm->ClientChoice->SetItemIndex(19);
+  MainForm->ClientChoiceChange(MainForm, 19);
   MainForm->ShowRolePage();
   EXPECT_FALSE(doubleClick(2, {cancel})) << "the technical controller";
   EXPECT_TRUE(Boxes.empty());
