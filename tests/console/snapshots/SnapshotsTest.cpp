@@ -80,7 +80,7 @@ TEST_F(Snapshots, OpeningPageDetailsPanelAndNotices) {
   ExpectSnapshot(*InvalidElements, "notice-lost-connection", "PanelLostConnection", clWhite);
   EXPECT_TRUE(InvalidElements->Visible());
 
-  ScoresForm->ScoresGrid->SetCells(0, 0, "Rank");
+  ScoresForm->ScoresGrid->SetCells(1, 0, "Rank");
   ScoresForm->ShowAgain();
   EXPECT_EQ(ScoresForm->Left(), 10);
   EXPECT_EQ(ScoresForm->Width(), 1346);
@@ -154,7 +154,7 @@ TEST_F(Snapshots, TheTimeKeepersPageAndTheScoreboard) {
   roles.SetItemIndex(0);
   MainForm->ShowRolePage();
   EXPECT_TRUE(NamedComponent<TControl>(*MainForm, "PanelScoreboard").Visible());
-  ExpectSnapshot(*MainForm, "scoreboard-and-athlete", "LabelScoreboardTitle", clWhite);
+  ExpectSnapshot(*MainForm, "scoreboard-and-athlete", "LabelAthlete", clWhite);
 }
 
 // The referee's, a difficulty controller's and the technical controller's pages, each with
