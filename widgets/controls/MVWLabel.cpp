@@ -65,15 +65,15 @@ void TMVWCustomLabel::Paint() {
   if (!Transparent())
     FillBackground();
   std::uint8_t state = Enabled() ? FxTextEnabled : 0;
-  RECT clip{};
   if (Bevel_.Extent() > 0) {
     rect = Bevel_.PaintBevel(canvas, rect, Transparent() || Bevel_.BorderColor() == Color());
     state |= FxTextClip;
-    clip = RECT{rect.left + Left(), rect.top + Top(), rect.right + Left(), rect.bottom + Top()};
   }
   TMVWLabelTextLook look = TextLook();
   look.Angle = FontFX_.Angle();
-  DrawLabelText(text, &FontFX_, (state & FxTextClip) ? &clip : nullptr, state,
+  // The clip stays in the label's own units: the clipping moves it onto the parent itself, and a
+  // clip moved twice hid the caption of every label away from its parent's corner.
+  DrawLabelText(text, &FontFX_, (state & FxTextClip) ? &rect : nullptr, state,
                 BevelLabelTextFlags(look), rect);
 }
 

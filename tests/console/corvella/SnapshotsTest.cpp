@@ -9,15 +9,18 @@ namespace {
 
 class Snapshots : public CorvellaConsole {
 protected:
-  // With a snapshot folder set, the picture is the form's whole window.
-  void ExpectSnapshot(const std::string& name) {
-    const std::string file = marivo::test::SnapshotForm(*MainForm, "corvella-" + name);
-    if (file.empty())
+  // The page's title shows in its colour; with a snapshot folder set, the picture is the form's
+  // whole window.
+  void ExpectSnapshot(const std::string& name, const std::string& title, TColor color) {
+    const marivo::test::TSnapshot snapshot =
+        marivo::test::SnapshotForm(*MainForm, "corvella-" + name);
+    EXPECT_TRUE(snapshot.Shows(NamedComponent<TControl>(*MainForm, title), color)) << name;
+    if (snapshot.File.empty())
       return;
-    TFileStream stream(file, TFileMode::fmOpenRead);
+    TFileStream stream(snapshot.File, TFileMode::fmOpenRead);
     const std::int64_t pixels =
         ((MainForm->Width() * 3 + 3) & ~3) * std::int64_t{MainForm->Height()};
-    EXPECT_EQ(stream.Size(), 54 + pixels) << file;
+    EXPECT_EQ(stream.Size(), 54 + pixels) << snapshot.File;
   }
   void ShowRole(int role, const std::string& discipline) {
     ChooseRole(role);
@@ -27,11 +30,11 @@ protected:
 };
 
 TEST_F(Snapshots, EveryKindOfPage) {
-  ExpectSnapshot("opening-page");
+  ExpectSnapshot("opening-page", "LabelOpeningTitle", clNavy);
   WORD key = VK_F5;
   MainForm->FormKeyDown(MainForm, key, 0);
   ASSERT_TRUE(MainForm->PanelDetails->Visible());
-  ExpectSnapshot("details-panel");
+  ExpectSnapshot("details-panel", "LabelOpeningTitle", clNavy);
   key = VK_F5;
   MainForm->FormKeyDown(MainForm, key, 0);
 
@@ -39,10 +42,10 @@ TEST_F(Snapshots, EveryKindOfPage) {
   ASSERT_EQ(Page(), IndividualPage);
   MainForm->KeypadEntry(8);
   MainForm->KeypadEntry(5);
-  ExpectSnapshot("single-score-page");
+  ExpectSnapshot("single-score-page", "JudgeNum", clNavy);
   MainForm->ButtonSendScore->Click();
   ASSERT_TRUE(MainForm->ScoreConfirmMain->Visible());
-  ExpectSnapshot("single-score-confirmation");
+  ExpectSnapshot("single-score-confirmation", "ScoreConfirmTitle", clWhite);
 
   ShowRole(10, "TECH");
   ASSERT_EQ(Page(), DetailedPage);
@@ -50,13 +53,13 @@ TEST_F(Snapshots, EveryKindOfPage) {
   for (std::size_t i = 0; i < 5; ++i)
     MainForm->ElementEdits[i]->SetText(scores[i]);
   MainForm->ValidateDetailEdit(*MainForm->DETJ3Det);
-  ExpectSnapshot("element-page");
+  ExpectSnapshot("element-page", "JudgeNum", clNavy);
   MainForm->ButtonSendScore->Click();
-  ExpectSnapshot("element-confirmation");
+  ExpectSnapshot("element-confirmation", "ScoreConfirmTitle", clWhite);
 
   ShowRole(15, "TECH");
   ASSERT_EQ(Page(), TimersPage);
-  ExpectSnapshot("timers-page");
+  ExpectSnapshot("timers-page", "LabelRoutineTime", clNavy);
 
   ShowRole(16, "TECH");
   ASSERT_EQ(Page(), RefereePage);
@@ -64,7 +67,7 @@ TEST_F(Snapshots, EveryKindOfPage) {
                             "12[DC1]1.0[DC2]0.0[DC3]3.0[DC4]4.0[DC5]5.0"})
     Receive("FS", "ZEL ", frame);
   EXPECT_EQ(MainForm->HJGrid->Cells(2, 4), "0.0");
-  ExpectSnapshot("head-judge-page");
+  ExpectSnapshot("head-judge-page", "LabelHJDETTitle", clNavy);
 }
 
 } // namespace

@@ -37,14 +37,17 @@ protected:
     SetMessageBoxHandler(nullptr);
   }
 
-  // With a snapshot folder set, the picture is the form's whole window.
-  void ExpectSnapshot(TForm& form, const std::string& name) {
-    const std::string file = test::SnapshotForm(form, name);
-    if (file.empty())
+  // The page's title shows in its colour; with a snapshot folder set, the picture is the form's
+  // whole window.
+  void ExpectSnapshot(TForm& form, const std::string& name, const std::string& title,
+                      TColor color) {
+    const test::TSnapshot snapshot = test::SnapshotForm(form, name);
+    EXPECT_TRUE(snapshot.Shows(NamedComponent<TControl>(form, title), color)) << name;
+    if (snapshot.File.empty())
       return;
-    TFileStream stream(file, TFileMode::fmOpenRead);
+    TFileStream stream(snapshot.File, TFileMode::fmOpenRead);
     const std::int64_t pixels = ((form.Width() * 3 + 3) & ~3) * std::int64_t{form.Height()};
-    EXPECT_EQ(stream.Size(), 54 + pixels) << file;
+    EXPECT_EQ(stream.Size(), 54 + pixels) << snapshot.File;
   }
 
   test::TRunningConsole Console;
@@ -57,30 +60,31 @@ TEST_F(Snapshots, OpeningPageDetailsPanelAndNotices) {
   auto& notebook = NamedComponent<TNotebook>(*MainForm, "_Notebook");
   ASSERT_TRUE(notebook.Visible());
   ASSERT_EQ(notebook.PageIndex(), 0);
-  ExpectSnapshot(*MainForm, "opening-page");
+  ExpectSnapshot(*MainForm, "opening-page", "LabelOpeningTitle", clNavy);
 
   auto& details = NamedComponent<TPanel>(*MainForm, "PanelDetails");
   const bool detailsShown = details.Visible();
   WORD key = VK_F5;
   MainForm->FormKeyDown(MainForm, key, 0);
   EXPECT_NE(details.Visible(), detailsShown);
-  ExpectSnapshot(*MainForm, detailsShown ? "opening-page-without-details" : "details-panel");
+  ExpectSnapshot(*MainForm, detailsShown ? "opening-page-without-details" : "details-panel",
+                 "LabelOpeningTitle", clNavy);
 
   TObtainingIPAddress* notice = nullptr;
   Console.App().CreateForm(notice);
   notice->Show();
-  ExpectSnapshot(*notice, "notice-retrieving-address");
+  ExpectSnapshot(*notice, "notice-retrieving-address", "PanelTitle", clWhite);
   EXPECT_TRUE(IsWindowVisible(notice->Handle()));
 
   InvalidElements->ShowAgain();
-  ExpectSnapshot(*InvalidElements, "notice-lost-connection");
+  ExpectSnapshot(*InvalidElements, "notice-lost-connection", "PanelLostConnection", clWhite);
   EXPECT_TRUE(InvalidElements->Visible());
 
-  ScoresForm->ScoresGrid->SetCells(0, 0, "Rank");
+  ScoresForm->ScoresGrid->SetCells(1, 0, "Rank");
   ScoresForm->ShowAgain();
   EXPECT_EQ(ScoresForm->Left(), 10);
   EXPECT_EQ(ScoresForm->Width(), 1346);
-  ExpectSnapshot(*ScoresForm, "notice-scores");
+  ExpectSnapshot(*ScoresForm, "notice-scores", "ScoresGrid", clWhite);
 }
 
 // The roles as a technical routine labels them, the impression judges' on two lines.
@@ -91,7 +95,7 @@ TEST_F(Snapshots, OpeningPageOfATechnicalRoutine) {
   MainForm->DisciplineSelectionChange(MainForm, 1);
   MainForm->ClientChoice->SetItemIndex(6);
   EXPECT_EQ(MainForm->ClientChoice->Items().Strings(6), "Judge 2\r(Impression)");
-  ExpectSnapshot(*MainForm, "opening-page-technical");
+  ExpectSnapshot(*MainForm, "opening-page-technical", "LabelOpeningTitle", clNavy);
 }
 
 TEST_F(Snapshots, AnElementJudgesPageWithItsConfirmation) {
@@ -109,11 +113,11 @@ TEST_F(Snapshots, AnElementJudgesPageWithItsConfirmation) {
   for (const char* key : {"DETSCORE7", "DETSCORE25", "DETSCORE10", "DETSCORE8"})
     NamedComponent<TControl>(*MainForm, key).Click();
   EXPECT_EQ(NamedComponent<TNotebook>(*MainForm, "_Notebook").PageIndex(), 1);
-  ExpectSnapshot(*MainForm, "element-judge-page");
+  ExpectSnapshot(*MainForm, "element-judge-page", "JudgeNum", clNavy);
 
   NamedComponent<TMVWSpeedButton>(*MainForm, "ButtonSendScore").Click();
   EXPECT_TRUE(NamedComponent<TWinControl>(*MainForm, "ScoreConfirmMain").Visible());
-  ExpectSnapshot(*MainForm, "element-judge-confirmation");
+  ExpectSnapshot(*MainForm, "element-judge-confirmation", "ScoreConfirmTitle", clWhite);
 }
 
 TEST_F(Snapshots, AnImpressionJudgesPage) {
@@ -124,7 +128,7 @@ TEST_F(Snapshots, AnImpressionJudgesPage) {
   for (const char* key : {"DETSCORE8", "DETSCORE75", "DETSCORE10"})
     NamedComponent<TControl>(*MainForm, key).Click();
   EXPECT_EQ(MainForm->ImpressionEdits[1]->GetText(), "10.0");
-  ExpectSnapshot(*MainForm, "impression-judge-page");
+  ExpectSnapshot(*MainForm, "impression-judge-page", "JudgeNum", clNavy);
 }
 
 // The time keeper's page with three times, then a judge's page with the athlete strip and the
@@ -145,12 +149,12 @@ TEST_F(Snapshots, TheTimeKeepersPageAndTheScoreboard) {
   for (WORD key : keys)
     MainForm->FormKeyDown(MainForm, key, 0);
   EXPECT_EQ(NamedComponent<TControl>(*MainForm, "RoutineTime").Caption(), "3:10.7");
-  ExpectSnapshot(*MainForm, "time-keeper-page");
+  ExpectSnapshot(*MainForm, "time-keeper-page", "LabelRoutineTime", clNavy);
 
   roles.SetItemIndex(0);
   MainForm->ShowRolePage();
   EXPECT_TRUE(NamedComponent<TControl>(*MainForm, "PanelScoreboard").Visible());
-  ExpectSnapshot(*MainForm, "scoreboard-and-athlete");
+  ExpectSnapshot(*MainForm, "scoreboard-and-athlete", "LabelAthlete", clWhite);
 }
 
 // The referee's, a difficulty controller's and the technical controller's pages, each with
@@ -173,9 +177,10 @@ TEST_F(Snapshots, DecisionPages) {
     int Role;
     int Page;
     const char* Name;
-  } pages[] = {{17, 4, "referee-page"},
-               {13, 6, "difficulty-controller-page"},
-               {19, 6, "technical-controller-page"}};
+    const char* Title;
+  } pages[] = {{17, 4, "referee-page", "LabelHJDETTitle"},
+               {13, 6, "difficulty-controller-page", "JudgeNum"},
+               {19, 6, "technical-controller-page", "JudgeNum"}};
   auto& notebook = NamedComponent<TNotebook>(*MainForm, "_Notebook");
   for (const auto& page : pages) {
     NamedComponent<TMVWRadioGroup>(*MainForm, "ClientChoice").SetItemIndex(page.Role);
@@ -199,7 +204,7 @@ TEST_F(Snapshots, DecisionPages) {
     datc.SetCells(0, 1, "*0:10-0:20");
     referee.SetCells(0, 1, "*0:10-0:20");
     EXPECT_EQ(notebook.PageIndex(), page.Page);
-    ExpectSnapshot(*MainForm, page.Name);
+    ExpectSnapshot(*MainForm, page.Name, page.Title, clNavy);
   }
 }
 
@@ -225,7 +230,7 @@ TEST_F(Snapshots, ASynchronizationControllersPageDuringTheRoutine) {
   EXPECT_EQ(MainForm->STCClock->Caption(), "0:12.4");
   EXPECT_EQ(MainForm->GridSTC->RowCount(), 3);
   EXPECT_EQ(MainForm->STCButton1->Color(), 0xC0C0C0);
-  ExpectSnapshot(*MainForm, "stc-page");
+  ExpectSnapshot(*MainForm, "stc-page", "LabelSTCTitle", clNavy);
 }
 
 TEST_F(Snapshots, TheDifficultyEditorWithABreakdownAndALimitMessage) {
@@ -239,7 +244,8 @@ TEST_F(Snapshots, TheDifficultyEditorWithABreakdownAndALimitMessage) {
   EditorForm->EditBMBonus->SetText("4PC");
   const TModalResult result =
       test::ShowModalWith(*EditorForm, {[this] {
-                                          ExpectSnapshot(*EditorForm, "difficulty-editor");
+                                          ExpectSnapshot(*EditorForm, "difficulty-editor",
+                                                         "LabelEditBMDifficulty", clWhite);
                                           return true;
                                         },
                                         [] {

@@ -716,9 +716,11 @@ TEST_F(EditTest, SnapshotOfEditsInTheirStates) {
   ASSERT_TRUE(test::TakeFocus(selected->Handle()));
   selected->SelectAll();
   Application->ProcessMessages();
-  (void)plain;
-  test::SnapshotForm(*Form, "edits");
+  const test::TSnapshot snapshot = test::SnapshotForm(*Form, "edits");
   EXPECT_EQ(masked->DisplayText(), "******");
+  EXPECT_TRUE(snapshot.Shows(*plain, plain->Font().Color()));
+  EXPECT_FALSE(snapshot.Shows(*right, right->Font().Color(), {0, 0, 70, 24})) << "right-justified";
+  EXPECT_TRUE(snapshot.Shows(*right, right->Font().Color(), {70, 0, 150, 24}));
 }
 
 } // namespace

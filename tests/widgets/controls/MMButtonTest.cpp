@@ -164,10 +164,10 @@ TEST_F(MMButtonTest, SnapshotOfAFaceOverItsForm) {
   button->SetCaption("Face");
   Form->Show();
   EXPECT_TRUE(test::PumpUntil([button] { return button->FaceRect().right == 80; }));
-  const std::string file = test::SnapshotForm(*Form, "multimedia_button");
-  if (std::getenv("MARIVO_SNAPSHOT_DIR")) {
-    EXPECT_FALSE(file.empty());
-  }
+  const test::TSnapshot snapshot = test::SnapshotForm(*Form, "multimedia_button");
+  EXPECT_EQ(snapshot.At(*button, {10, 20}), ColorToRGB(clRed)) << "the face stretched";
+  EXPECT_EQ(snapshot.At(*button, {70, 10}), ColorToRGB(clBtnFace)) << "seen through the face";
+  EXPECT_TRUE(snapshot.Shows(*button, button->Font().Color()));
 }
 
 } // namespace

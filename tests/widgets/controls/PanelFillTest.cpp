@@ -308,6 +308,7 @@ TEST_F(MVWButtonPanel, FillAndButtonPanelsComeBackFromTheirFormData) {
 TEST_F(MVWButtonPanel, SnapshotOfFillTilesAndAButtonGrid) {
   const TColor ends[] = {clNavy, clMaroon, clGreen};
   const TMVWAlignment places[] = {agTopLeft, agCenter, agBottomRight};
+  std::vector<TFillPanel*> tiles;
   for (int i = 0; i < 3; ++i) {
     auto* tile = AddFill(Back, {10 + 125 * i, 10, 115, 90});
     tile->FillObject().SetStyle(sfGradient);
@@ -318,6 +319,7 @@ TEST_F(MVWButtonPanel, SnapshotOfFillTilesAndAButtonGrid) {
     tile->Font().SetColor(clWhite);
     tile->SetCaption("Tile " + std::to_string(i + 1));
     tile->SetAlignment(places[i]);
+    tiles.push_back(tile);
   }
   TMVWButtonPanel* keys = AddButtons(10, 100, 100);
   keys->SetParent(Back);
@@ -326,7 +328,12 @@ TEST_F(MVWButtonPanel, SnapshotOfFillTilesAndAButtonGrid) {
   keys->SetButtonHeight(24);
   ShowForm();
   EXPECT_EQ((std::pair{keys->Width(), keys->Height()}), (std::pair{96, 96}));
-  test::SnapshotForm(*Form, "widget-fill-tiles-and-button-grid");
+  const test::TSnapshot snapshot = test::SnapshotForm(*Form, "widget-fill-tiles-and-button-grid");
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(snapshot.At(*tiles[i], {20, 84}), ColorToRGB(ends[i])) << "the gradient's end " << i;
+    EXPECT_TRUE(snapshot.Shows(*tiles[i], clWhite, {3, 3, 112, 87})) << "the caption " << i;
+  }
+  EXPECT_TRUE(snapshot.Shows(keys->Buttons().Items(9)->Button(), clBtnText)) << "the last caption";
 }
 
 } // namespace

@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace marivo {
 namespace {
@@ -59,12 +60,14 @@ TEST(TextAndChoiceSheet, EveryLookOnOneForm) {
   }
 
   const char* scores[] = {"ORDER 12", "8.5", "-7.25", "1:05"};
+  TMVWLEDLabel* board = nullptr;
   for (int i = 0; i < 4; ++i) {
-    auto* board = Place<TMVWLEDLabel>(form, 560, 160 + i * 34, 10, 10);
+    board = Place<TMVWLEDLabel>(form, 560, 160 + i * 34, 10, 10);
     board->SetAutoSize(true);
     board->SetCaption(scores[i]);
   }
 
+  std::vector<TMVWSimpleLabel*> judges;
   for (int alignment = 0; alignment < 9; ++alignment) {
     auto* label = Place<TMVWSimpleLabel>(form, 10 + (alignment % 3) * 110,
                                          290 + (alignment / 3) * 40, 100, 34);
@@ -74,6 +77,7 @@ TEST(TextAndChoiceSheet, EveryLookOnOneForm) {
     label->SetAlignment(static_cast<TMVWAlignment>(alignment));
     label->SetMultiLine(true);
     label->SetCaption("Judge " + std::to_string(alignment + 1));
+    judges.push_back(label);
   }
   auto* turned = Place<TMVWLabel>(form, 350, 290, 40, 120);
   turned->SetAutoSize(false);
@@ -92,10 +96,14 @@ TEST(TextAndChoiceSheet, EveryLookOnOneForm) {
   while (blinking->TwinkleShown())
     MVWApplication->TimerPool().Tick();
 
-  const std::string file = test::SnapshotForm(form, "labels-and-choices");
-  if (file.empty())
-    GTEST_SKIP() << "MARIVO_SNAPSHOT_DIR is not set";
+  const test::TSnapshot snapshot = test::SnapshotForm(form, "labels-and-choices");
   EXPECT_EQ(roles->ItemIndex(), 6);
+  for (TMVWSimpleLabel* judge : judges)
+    EXPECT_TRUE(snapshot.Shows(*judge, judge->Font().Color())) << judge->Caption();
+  EXPECT_TRUE(snapshot.Shows(*turned, turned->Font().Color(), {3, 3, 37, 117}))
+      << "the turned caption";
+  EXPECT_TRUE(snapshot.Shows(*blinking, clRed)) << "the hidden phase's colour";
+  EXPECT_TRUE(snapshot.Shows(*board, board->LED().ActiveColor()));
   form.Hide();
 }
 

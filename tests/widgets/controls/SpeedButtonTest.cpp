@@ -613,7 +613,15 @@ TEST_F(SpeedButtonTest, SnapshotsOfTheKeypadAndTheFourteenLooks) {
   key("INDSCORE00")->SetEnabled(false);
   EXPECT_EQ(key("INDSCORE9")->State(), gbsPressed);
   EXPECT_EQ(key("INDSCORE00")->State(), gbsDisabled);
-  test::SnapshotForm(*keypad, "speedbutton-keypad");
+  const test::TSnapshot keys = test::SnapshotForm(*keypad, "speedbutton-keypad");
+  TMVWSpeedButton& up = *key("INDSCORE7");
+  EXPECT_TRUE(keys.Shows(up, up.Font().Color(), {10, 10, 70, 50})) << "caption";
+  EXPECT_EQ(keys.At(up, {8, 40}), ColorToRGB(clSilver)) << "face";
+  EXPECT_TRUE(keys.Shows(*key("INDSCORE9"), clRed, {10, 10, 70, 50})) << "pressed caption";
+  EXPECT_TRUE(keys.Shows(*key("INDSCORE00"), clBlue)) << "the disabled glyph";
+  EXPECT_EQ(keys.At(NamedComponent<TControl>(*keypad, "PanelKeypad"), {2, 2}),
+            ColorToRGB(TileAt(2, 2)))
+      << "the back panel's tiles";
 
   // The classic faces; the themed looks fall back to them without visual styles.
   MVWApplication->SetThemeActiveSeam(false);
@@ -623,13 +631,19 @@ TEST_F(SpeedButtonTest, SnapshotsOfTheKeypadAndTheFourteenLooks) {
       "AutoDetect", "Win31",         "Win40",      "Kestrin",  "KestrinFlat",
       "Flat",       "FlatUnColored", "Navigator",  "Explorer", "ExplorerColored",
       "Integrated", "WinXP",         "WinXPCombo", "WinXPTool"};
+  std::vector<TProbe*> looks;
   for (int look = 0; look < 14; ++look) {
     TProbe* button = AddKey(names[look], 10 + look % 7 * 110, 10 + look / 7 * 70);
     button->SetWidth(100);
     button->SetStyle(static_cast<TMVWUserButtonStyle>(look));
     EXPECT_EQ(button->Style(), look);
+    looks.push_back(button);
   }
-  test::SnapshotForm(*Form, "speedbutton-looks");
+  const test::TSnapshot faces = test::SnapshotForm(*Form, "speedbutton-looks");
+  for (TProbe* button : looks) {
+    EXPECT_EQ(faces.At(*button, {8, 30}), ColorToRGB(clSilver)) << button->Name();
+    EXPECT_TRUE(faces.Shows(*button, clBlack, {20, 20, 80, 40})) << button->Name();
+  }
 }
 
 } // namespace

@@ -229,7 +229,7 @@ TEST(MVWDrawingSheet, EveryRoutineOnOneForm) {
   image->SetParent(&form);
   image->SetBounds(0, 0, SheetWidth, SheetHeight);
   image->Picture().SetGraphic(sheet.get());
-  const std::string file = test::SnapshotForm(form, "widget-drawing");
+  const std::string file = test::SnapshotForm(form, "widget-drawing").File;
   if (!file.empty()) {
     TFileStream stream(file, TFileMode::fmOpenRead);
     const std::int64_t pixels = ((form.Width() * 3 + 3) & ~3) * std::int64_t{form.Height()};

@@ -125,7 +125,9 @@ TEST_F(MVWFormShape, SnapshotOfARoundedDraggableForm) {
   panel->SetParent(Form.get());
   panel->SetBounds(40, 80, 220, 24);
   panel->SetCaption("Drag me by any empty spot");
-  test::SnapshotForm(*Form, "widget-form-shape");
+  const test::TSnapshot snapshot = test::SnapshotForm(*Form, "widget-form-shape");
+  EXPECT_TRUE(snapshot.Shows(*Form, clBlue, {100, 0, 200, 10})) << "the gradient's first colour";
+  EXPECT_EQ(snapshot.At(*Form, {295, 100}), ColorToRGB(clBtnShadow)) << "the shadow";
   EXPECT_EQ(HitTest(150, 40), HTCAPTION);
 }
 
