@@ -11,7 +11,7 @@
 namespace marivo {
 namespace {
 
-using namespace marivo::testing;
+using namespace marivo::test;
 
 // Little-endian 32-bit values.
 TBytes Values(std::initializer_list<std::int32_t> values) {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace marivo::testing {
+namespace marivo::test {
 
 using TBytes = std::vector<std::uint8_t>;
 
@@ -30,4 +30,4 @@ inline TMemoryStream StreamOf(const TBytes& bytes) {
   return stream;
 }
 
-} // namespace marivo::testing
+} // namespace marivo::test

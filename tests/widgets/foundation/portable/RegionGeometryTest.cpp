@@ -25,7 +25,7 @@ std::ostream& operator<<(std::ostream& out, const TMVWRect& rect) {
 
 namespace {
 
-using namespace marivo::testing;
+using namespace marivo::test;
 
 TEST(MVWRegionGeometry, RatiosRoundTiesToEvenExactly) {
   struct TCase {
