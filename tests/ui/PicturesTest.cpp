@@ -7,6 +7,7 @@
 #include "platform/ui/Forms.h"
 #include "platform/ui/Images.h"
 #include "platform/ui/Resources.h"
+#include "tests/support/StreamOf.h"
 
 #include <gtest/gtest.h>
 
@@ -21,6 +22,8 @@
 namespace marivo {
 namespace {
 
+using test::StreamOf;
+
 class TPicturesForm : public TForm {
 public:
   using TForm::TForm;
@@ -33,13 +36,6 @@ void RegisterTestClasses() {
     return true;
   }();
   (void)registered;
-}
-
-TMemoryStream StreamOf(const std::string& bytes) {
-  TMemoryStream stream;
-  stream.WriteBuffer(bytes.data(), static_cast<std::int64_t>(bytes.size()));
-  stream.SetPosition(0);
-  return stream;
 }
 
 ::testing::AssertionResult Near(COLORREF actual, COLORREF expected, int tolerance) {
@@ -461,7 +457,7 @@ TEST(PicturesPicture, PicksTheClassBySignatureAndTellsOfEveryChange) {
   EXPECT_EQ(picture.Height(), 2);
   EXPECT_EQ(changes, 2);
 
-  TMemoryStream unknown = StreamOf("GIF89a");
+  TMemoryStream unknown = StreamOf(std::string("GIF89a"));
   EXPECT_THROW(picture.LoadFromStream(unknown), EInvalidGraphic);
   EXPECT_EQ(picture.Width(), 3);
   EXPECT_EQ(changes, 2);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/rtl/Streams.h"
+#include "tests/support/StreamOf.h"
 
 #include <cstdint>
 #include <initializer_list>
@@ -20,14 +20,6 @@ inline TBytes Join(std::initializer_list<TBytes> parts) {
   for (const TBytes& part : parts)
     all.insert(all.end(), part.begin(), part.end());
   return all;
-}
-
-// A stream holding the bytes, at its start.
-inline TMemoryStream StreamOf(const TBytes& bytes) {
-  TMemoryStream stream;
-  stream.WriteBuffer(bytes.data(), static_cast<std::int64_t>(bytes.size()));
-  stream.SetPosition(0);
-  return stream;
 }
 
 } // namespace marivo::test
