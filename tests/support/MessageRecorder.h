@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-namespace marivo::testing {
+namespace marivo::test {
 
 // The messages that reached the recording controls of a test and the events their handlers
 // noted, in one order, by control name.
@@ -75,4 +75,4 @@ private:
   TMessageRecorder& Recorder_;
 };
 
-} // namespace marivo::testing
+} // namespace marivo::test

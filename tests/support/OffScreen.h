@@ -5,7 +5,7 @@
 
 #include <functional>
 
-namespace marivo::testing {
+namespace marivo::test {
 
 // A windowed control of class T whose own painting is taken on a bitmap, away from the screen
 // and from whatever other windows stand over it.
@@ -36,4 +36,4 @@ inline int CountOther(TBitmap& picture, const std::function<TColor(int, int)>& e
   return other;
 }
 
-} // namespace marivo::testing
+} // namespace marivo::test

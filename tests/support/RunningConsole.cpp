@@ -19,8 +19,8 @@ TRunningConsole::~TRunningConsole() {
   Close();
 }
 
-TForm& TRunningConsole::MainWindow() {
-  return *App_->MainForm();
+TConsoleForm& TRunningConsole::MainWindow() {
+  return static_cast<TConsoleForm&>(*App_->MainForm());
 }
 
 void TRunningConsole::ChooseLocalServer() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "console/common/ConsoleForm.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Timers.h"
@@ -29,7 +30,7 @@ public:
   void Close();
   TApplication& App() { return *App_; }
   TManualClock& Clock() { return *Clock_; }
-  TForm& MainWindow();
+  TConsoleForm& MainWindow();
 
   // Lists 127.0.0.1 among the servers and selects it, so no connect leaves the machine.
   void ChooseLocalServer();

@@ -7,6 +7,7 @@
 #include "platform/ui/Forms.h"
 #include "platform/ui/Images.h"
 #include "platform/ui/Resources.h"
+#include "tests/support/StreamOf.h"
 
 #include <gtest/gtest.h>
 
@@ -21,6 +22,8 @@
 namespace marivo {
 namespace {
 
+using test::StreamOf;
+
 class TPicturesForm : public TForm {
 public:
   using TForm::TForm;
@@ -33,13 +36,6 @@ void RegisterTestClasses() {
     return true;
   }();
   (void)registered;
-}
-
-TMemoryStream StreamOf(const std::string& bytes) {
-  TMemoryStream stream;
-  stream.WriteBuffer(bytes.data(), static_cast<std::int64_t>(bytes.size()));
-  stream.SetPosition(0);
-  return stream;
 }
 
 ::testing::AssertionResult Near(COLORREF actual, COLORREF expected, int tolerance) {
@@ -77,7 +73,7 @@ void Put32(std::string& bytes, std::size_t offset, std::uint32_t value) {
   Put16(bytes, offset + 2, value >> 16);
 }
 
-struct TBmpSpec {
+struct TBitmapRecipe {
   std::int32_t Width;
   std::int32_t Height;
   std::uint16_t BitCount;
@@ -87,25 +83,25 @@ struct TBmpSpec {
 };
 
 // A BMP file whose header fields all agree with its contents.
-std::string MakeBmp(const TBmpSpec& spec) {
-  const std::size_t pixelOffset = 14 + 40 + spec.Table.size() * 4;
+std::string MakeBmp(const TBitmapRecipe& recipe) {
+  const std::size_t pixelOffset = 14 + 40 + recipe.Table.size() * 4;
   std::string bytes(pixelOffset, '\0');
   bytes[0] = 'B';
   bytes[1] = 'M';
-  Put32(bytes, 2, static_cast<std::uint32_t>(pixelOffset + spec.Pixels.size()));
+  Put32(bytes, 2, static_cast<std::uint32_t>(pixelOffset + recipe.Pixels.size()));
   Put32(bytes, 10, static_cast<std::uint32_t>(pixelOffset));
   Put32(bytes, 14, 40);
-  Put32(bytes, 18, static_cast<std::uint32_t>(spec.Width));
-  Put32(bytes, 22, static_cast<std::uint32_t>(spec.Height));
+  Put32(bytes, 18, static_cast<std::uint32_t>(recipe.Width));
+  Put32(bytes, 22, static_cast<std::uint32_t>(recipe.Height));
   Put16(bytes, 26, 1);
-  Put16(bytes, 28, spec.BitCount);
-  Put32(bytes, 30, spec.Compression);
-  Put32(bytes, 34, static_cast<std::uint32_t>(spec.Pixels.size()));
-  if (spec.BitCount <= 8)
-    Put32(bytes, 46, static_cast<std::uint32_t>(spec.Table.size()));
-  for (std::size_t i = 0; i < spec.Table.size(); ++i)
-    Put32(bytes, 54 + i * 4, spec.Table[i]);
-  return bytes + spec.Pixels;
+  Put16(bytes, 28, recipe.BitCount);
+  Put32(bytes, 30, recipe.Compression);
+  Put32(bytes, 34, static_cast<std::uint32_t>(recipe.Pixels.size()));
+  if (recipe.BitCount <= 8)
+    Put32(bytes, 46, static_cast<std::uint32_t>(recipe.Table.size()));
+  for (std::size_t i = 0; i < recipe.Table.size(); ++i)
+    Put32(bytes, 54 + i * 4, recipe.Table[i]);
+  return bytes + recipe.Pixels;
 }
 
 std::string Bytes(std::initializer_list<int> values) {
@@ -321,12 +317,12 @@ TEST(PicturesBitmap, MalformedFilesRaiseAndLeaveTheBitmapAsItWas) {
     EXPECT_EQ(static_cast<COLORREF>(bitmap.Pixels(0, 1)), RGB(3, 2, 1));
   }
 
-  const std::vector<TBmpSpec> brokenPalettes = {
+  const std::vector<TBitmapRecipe> brokenPalettes = {
       {1, 1, 8, BI_RGB, std::vector<std::uint32_t>(257, 0), Bytes({0, 0, 0, 0})},
       {1, 1, 1, BI_RGB, {0, 0, 0}, Bytes({0, 0, 0, 0})},
   };
-  for (const TBmpSpec& spec : brokenPalettes) {
-    TMemoryStream stream = StreamOf(MakeBmp(spec));
+  for (const TBitmapRecipe& recipe : brokenPalettes) {
+    TMemoryStream stream = StreamOf(MakeBmp(recipe));
     EXPECT_THROW(bitmap.LoadFromStream(stream), EInvalidGraphic);
   }
   std::string shortPalette = MakeBmp({1, 1, 8, BI_RGB, {0, 0}, Bytes({0, 0, 0, 0})});
@@ -461,7 +457,7 @@ TEST(PicturesPicture, PicksTheClassBySignatureAndTellsOfEveryChange) {
   EXPECT_EQ(picture.Height(), 2);
   EXPECT_EQ(changes, 2);
 
-  TMemoryStream unknown = StreamOf("GIF89a");
+  TMemoryStream unknown = StreamOf(std::string("GIF89a"));
   EXPECT_THROW(picture.LoadFromStream(unknown), EInvalidGraphic);
   EXPECT_EQ(picture.Width(), 3);
   EXPECT_EQ(changes, 2);

@@ -4,7 +4,7 @@
 #include "tests/support/AfterEvents.h"
 #include "tests/support/ScreenPixels.h"
 
-namespace marivo::corvella::test {
+namespace marivo::corvella {
 namespace {
 
 std::string Sent(const std::string& role, const std::string& payload,
@@ -478,4 +478,4 @@ TEST_F(Scoring, TwoInvalidElementEditsDoNotTakeTheFocusFromEachOtherForEver) {
 }
 
 } // namespace
-} // namespace marivo::corvella::test
+} // namespace marivo::corvella

@@ -1,7 +1,7 @@
 // What the server's frames do on the earlier rules' console, fed as the reader hands them over.
 #include "tests/console/corvella/CorvellaFixture.h"
 
-namespace marivo::corvella::test {
+namespace marivo::corvella {
 namespace {
 
 using ServerMessages = CorvellaConsole;
@@ -167,4 +167,4 @@ TEST_F(ServerMessages, EventsChooseTheJudgesPageAndReceiptsTurnGreen) {
 }
 
 } // namespace
-} // namespace marivo::corvella::test
+} // namespace marivo::corvella

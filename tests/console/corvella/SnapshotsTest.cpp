@@ -4,7 +4,7 @@
 #include "platform/rtl/Streams.h"
 #include "tests/support/Snapshot.h"
 
-namespace marivo::corvella::test {
+namespace marivo::corvella {
 namespace {
 
 class Snapshots : public CorvellaConsole {
@@ -71,4 +71,4 @@ TEST_F(Snapshots, EveryKindOfPage) {
 }
 
 } // namespace
-} // namespace marivo::corvella::test
+} // namespace marivo::corvella

@@ -4,7 +4,7 @@
 #include "console/corvella/rules/CorvellaRoles.h"
 #include "tests/support/MessageRecorder.h"
 
-namespace marivo::corvella::test {
+namespace marivo::corvella {
 namespace {
 
 using StartUp = CorvellaConsole;
@@ -59,7 +59,7 @@ TEST_F(StartUp, RolePickedWithTheMouseIsTheRoleThatConnects) {
     EXPECT_EQ(roles.Buttons(place.Index)->Left(), roles.Buttons(place.Column * 5)->Left());
     EXPECT_EQ(roles.Buttons(place.Index)->Top(), roles.Buttons(place.Row)->Top());
   }
-  marivo::testing::TMessageRecorder recorder;
+  marivo::test::TMessageRecorder recorder;
   roles.OnClick = recorder.Noting("ClientChoice", "click");
   roles.OnChange = recorder.NotingChange("ClientChoice", roles.OnChange);
 
@@ -148,4 +148,4 @@ TEST_F(StartUp, ConfirmedExitWritesTheSettingsTheNextStartReads) {
 }
 
 } // namespace
-} // namespace marivo::corvella::test
+} // namespace marivo::corvella

@@ -2,6 +2,7 @@
 
 #include "console/common/protocol/Protocol.h"
 #include "platform/rtl/Exceptions.h"
+#include "tests/support/PayloadText.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -11,16 +12,7 @@
 namespace marivo {
 namespace {
 
-// Payloads written with separators by name, as the traffic log shows them.
-std::string W(std::string text) {
-  const std::vector<std::pair<std::string, char>> names = {
-      {"[NUL]", '\0'}, {"[DC1]", DC1}, {"[DC2]", DC2}, {"[DC3]", DC3}, {"[DC4]", DC4}};
-  for (const auto& [name, byte] : names) {
-    for (std::size_t at = text.find(name); at != std::string::npos; at = text.find(name, at + 1))
-      text.replace(at, name.size(), 1, byte);
-  }
-  return text;
-}
+constexpr auto W = test::WithSeparators;
 
 using TItems = std::vector<std::string>;
 

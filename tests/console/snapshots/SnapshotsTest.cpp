@@ -6,11 +6,10 @@
 #include "console/tessaline/MainForm.h"
 #include "platform/rtl/Streams.h"
 #include "platform/ui/Application.h"
-#include "platform/ui/Dialogs.h"
 #include "tests/support/CoachCardText.h"
+#include "tests/support/ConsoleTest.h"
 #include "tests/support/FakeMeetServer.h"
 #include "tests/support/ModalScript.h"
-#include "tests/support/RunningConsole.h"
 #include "tests/support/Snapshot.h"
 #include "tests/support/TemporaryFolder.h"
 
@@ -26,15 +25,11 @@ namespace marivo {
 namespace {
 
 // Pictures of what the official sees at start-up, for a person to look at after `make test`.
-class Snapshots : public ::testing::Test {
+class Snapshots : public test::ConsoleTest {
 protected:
   void SetUp() override {
-    SetMessageBoxHandler([](const std::string&, const std::string&, unsigned) { return IDOK; });
+    ConsoleTest::SetUp();
     Console.Start();
-  }
-  void TearDown() override {
-    Console.Close();
-    SetMessageBoxHandler(nullptr);
   }
 
   // The page's title shows in its colour; with a snapshot folder set, the picture is the form's
@@ -50,7 +45,6 @@ protected:
     EXPECT_EQ(stream.Size(), 54 + pixels) << snapshot.File;
   }
 
-  test::TRunningConsole Console;
   test::TTemporaryCurrentFolder Folder{"marivo-snapshots-"};
 };
 

@@ -6,10 +6,9 @@
 #include "console/tessaline/MainForm.h"
 #include "platform/net/TcpClient.h"
 #include "platform/ui/Application.h"
-#include "platform/ui/Dialogs.h"
+#include "tests/support/ConsoleTest.h"
 #include "tests/support/FakeMeetServer.h"
 #include "tests/support/MessagePump.h"
-#include "tests/support/RunningConsole.h"
 
 #include <gtest/gtest.h>
 
@@ -25,27 +24,16 @@ namespace {
 
 using namespace std::chrono_literals;
 
-std::string Frame(const std::string& code, const std::string& role, const std::string& payload) {
-  return std::string(1, SOH) + code + "FREE" + role + STX + payload + EOT;
-}
+using test::Frame;
 
 // The console connected to a meet server in the test process, on 127.0.0.1 only.
-class Connection : public ::testing::Test {
+class Connection : public test::ConsoleTest {
 protected:
   void SetUp() override {
-    SetMessageBoxHandler([this](const std::string& text, const std::string&, unsigned) {
-      Boxes.push_back(text);
-      if (WhileBoxShows)
-        WhileBoxShows();
-      return IDOK;
-    });
+    ConsoleTest::SetUp();
     Console.Start();
     MainForm->Timer1Timer(MainForm);
     Console.ChooseLocalServer();
-  }
-  void TearDown() override {
-    Console.Close();
-    SetMessageBoxHandler(nullptr);
   }
 
   void ConnectTo(test::TFakeMeetServer& server) { ASSERT_TRUE(Console.ConnectTo(server)); }
@@ -53,11 +41,6 @@ protected:
   bool Connected() { return NamedComponent<TIdTCPClient>(*MainForm, "client").Connected(); }
   TButton& ConnectButton() { return NamedComponent<TButton>(*MainForm, "ConnectConsoles"); }
   TControl& DisconnectButton() { return NamedComponent<TControl>(*MainForm, "DisconnectConsoles"); }
-
-  test::TRunningConsole Console;
-  std::vector<std::string> Boxes;
-  // Runs while a message box holds the frame being handled, and with it the reader.
-  std::function<void()> WhileBoxShows;
 };
 
 TEST_F(Connection, ConnectAnnouncesTheRoleAndSwapsTheButtons) {
@@ -75,8 +58,9 @@ TEST_F(Connection, AServerThatCannotBeReachedChangesNothing) {
   const std::string lastIP = MainForm->LastIP;
   ConnectButton().Click();
   ASSERT_EQ(Boxes.size(), 1u);
-  EXPECT_EQ(Boxes[0], "Could not connect\rMake sure you have the correct ip address for the ZEL "
-                      "VARO\rand the ZEL VARO is running");
+  EXPECT_EQ(Boxes[0].Text,
+            "Could not connect\rMake sure you have the correct ip address for the ZEL "
+            "VARO\rand the ZEL VARO is running");
   EXPECT_TRUE(ConnectButton().Enabled());
   EXPECT_FALSE(DisconnectButton().Enabled());
   EXPECT_EQ(MainForm->LastIP, lastIP);
@@ -205,7 +189,7 @@ TEST_F(Connection, AFailedReconnectShowsTheErrorAndStaysOnTheOpeningPage) {
   NamedComponent<TIdTCPClient>(*MainForm, "client").SetPort(test::TFakeMeetServer::UnusedPort());
   MainForm->ReconnectTimerTimer(MainForm);
   ASSERT_EQ(Boxes.size(), 1u);
-  EXPECT_NE(Boxes[0].find("Socket Error"), std::string::npos) << Boxes[0];
+  EXPECT_NE(Boxes[0].Text.find("Socket Error"), std::string::npos) << Boxes[0].Text;
   EXPECT_TRUE(ConnectButton().Enabled());
   EXPECT_EQ(NamedComponent<TNotebook>(*MainForm, "_Notebook").PageIndex(), 0);
 }

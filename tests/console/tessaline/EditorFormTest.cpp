@@ -5,14 +5,14 @@
 #include "console/tessaline/EditorForm.h"
 #include "console/tessaline/MainForm.h"
 #include "platform/ui/Application.h"
-#include "platform/ui/Dialogs.h"
 #include "tests/support/CoachCardText.h"
+#include "tests/support/ConsoleTest.h"
 #include "tests/support/FakeMeetServer.h"
 #include "tests/support/MessagePump.h"
 #include "tests/support/ModalScript.h"
-#include "tests/support/RunningConsole.h"
 #include "tests/support/TemporaryFolder.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -26,6 +26,8 @@
 namespace marivo {
 namespace {
 
+using ::testing::ElementsAre;
+using ::testing::Field;
 using TSteps = std::vector<std::function<bool()>>;
 
 const std::string Chart =
@@ -35,22 +37,15 @@ const std::string Chart =
 const char Movements[] = "<?xml version=\"1.0\"?>\n<ACRO-A>\n<POSITIONS>\n<CODE>P</CODE>\n";
 
 // The console as started in a folder of its own, with the coach cards a test gives it.
-class Editor : public ::testing::Test {
+class Editor : public test::ConsoleTest {
 protected:
   void SetUp() override {
-    SetMessageBoxHandler([this](const std::string& text, const std::string&, unsigned) {
-      Boxes.push_back(text);
-      return IDOK;
-    });
+    ConsoleTest::SetUp();
     std::filesystem::create_directory(CoachCards());
     WriteCoachCard(DifficultyChartFile, Chart);
     WriteCoachCard(AcrobaticsFile, "<?xml version=\"1.0\"?>\n");
     WriteCoachCard(MovementsFile, Movements);
     Console.Start();
-  }
-  void TearDown() override {
-    Console.Close();
-    SetMessageBoxHandler(nullptr);
   }
 
   std::filesystem::path CoachCards() const { return Folder.Path() / "Coach Card"; }
@@ -116,8 +111,6 @@ protected:
   }
 
   test::TTemporaryCurrentFolder Folder{"marivo-editor-"};
-  test::TRunningConsole Console;
-  std::vector<std::string> Boxes;
 };
 
 TEST_F(Editor, EveryKeyRecalculatesAndOKReturnsTheNewDeclarationAndItsDD) {
@@ -174,20 +167,21 @@ TEST_F(Editor, EnteringAnEditSelectsItsTextSoTypingReplacesTheDeclaration) {
 
 // A stale DD must never leave with new texts.
 TEST_F(Editor, AFactorThatIsNoNumberShowsItsErrorAndOKKeepsTheFormOpen) {
-  const TModalResult result = Edit(
-      "T5a C2a+*0.5", "",
-      {[] { return Type(EditorForm->EditBMDifficulty, "x"); },
-       [this] {
-         EXPECT_EQ(Boxes, std::vector<std::string>{"'0.5x' is not a valid floating point value"});
-         return ExpectShown({"0.50 1.000", "1.700"});
-       },
-       [] { return Click("ButtonOK"); },
-       [this] {
-         EXPECT_EQ(Boxes.size(), 2u);
-         EXPECT_TRUE(IsWindowVisible(EditorForm->Handle()));
-         return Type(EditorForm->EditBMDifficulty, "\b");
-       },
-       [] { return Click("ButtonOK"); }});
+  const TModalResult result =
+      Edit("T5a C2a+*0.5", "",
+           {[] { return Type(EditorForm->EditBMDifficulty, "x"); },
+            [this] {
+              EXPECT_THAT(Boxes, ElementsAre(Field(&test::TBox::Text,
+                                                   "'0.5x' is not a valid floating point value")));
+              return ExpectShown({"0.50 1.000", "1.700"});
+            },
+            [] { return Click("ButtonOK"); },
+            [this] {
+              EXPECT_EQ(Boxes.size(), 2u);
+              EXPECT_TRUE(IsWindowVisible(EditorForm->Handle()));
+              return Type(EditorForm->EditBMDifficulty, "\b");
+            },
+            [] { return Click("ButtonOK"); }});
   EXPECT_EQ(result, mrOk);
   EXPECT_EQ(EditorForm->EditBMDifficulty->GetText(), "T5a C2a+*0.5");
   EXPECT_EQ(EditorForm->EditBMDDResults->Caption(), "1.700");
@@ -268,7 +262,7 @@ TEST_F(Editor, AFileThatCannotBeReadShowsItsErrorAndTheEditorStillOpensEmpty) {
   CloseHandle(locked);
   EXPECT_EQ(result, mrOk);
   ASSERT_EQ(Boxes.size(), 1u);
-  EXPECT_NE(Boxes[0].find(MovementsFile), std::string::npos) << Boxes[0];
+  EXPECT_NE(Boxes[0].Text.find(MovementsFile), std::string::npos) << Boxes[0].Text;
   EXPECT_EQ(Shown(), (std::vector<std::string>{"0.50", "0.500"}));
   EXPECT_EQ(EditorForm->GridMovement->RowCount(), 0);
   EXPECT_TRUE(EditorForm->CoachCards().HybridTable.empty());

@@ -4,8 +4,7 @@
 #include "console/common/protocol/Protocol.h"
 #include "console/tessaline/MainForm.h"
 #include "platform/ui/Application.h"
-#include "platform/ui/Dialogs.h"
-#include "tests/support/RunningConsole.h"
+#include "tests/support/ConsoleTest.h"
 #include "tests/support/ScreenPixels.h"
 #include "tests/support/TemporaryFolder.h"
 
@@ -44,24 +43,15 @@ std::string ElementFrame(const std::vector<TElement>& elements) {
 }
 
 // The console after its start-up, shown, in a fresh current folder of its own.
-class ElementGrids : public ::testing::Test {
+class ElementGrids : public test::ConsoleTest {
 protected:
   void SetUp() override {
-    SetMessageBoxHandler([](const std::string&, const std::string&, unsigned) { return IDOK; });
+    ConsoleTest::SetUp();
     Console.Start();
     // Shown, then its second start-up stage, as after a double click on the program.
     MainForm->Show();
     Console.Clock().Advance(100);
     ASSERT_TRUE(Part<TTimer>("TimerPowerMeter").Enabled()) << "the start-up did not finish";
-  }
-  void TearDown() override {
-    Console.Close();
-    SetMessageBoxHandler(nullptr);
-  }
-
-  void ChooseRole(int index) {
-    Part<TMVWRadioGroup>("ClientChoice").SetItemIndex(index);
-    MainForm->ClientChoiceChange(&Part<TMVWRadioGroup>("ClientChoice"), index);
   }
   void Announce(const std::vector<TElement>& elements) {
     MainForm->DispatchFrame(ElementFrame(elements));
@@ -71,8 +61,6 @@ protected:
     Console.App().ProcessMessages();
   }
 
-  template <class T> T& Part(const std::string& name) { return NamedComponent<T>(*MainForm, name); }
-  TStringGrid& Grid(const std::string& name) { return Part<TStringGrid>(name); }
   std::vector<std::string> Row(const std::string& grid, int row) {
     std::vector<std::string> cells;
     for (int col = 0; col < Grid(grid).ColCount(); ++col)
@@ -107,7 +95,6 @@ protected:
   }
 
   test::TTemporaryCurrentFolder Folder{"marivo-grids-"};
-  test::TRunningConsole Console;
 };
 
 // --- Building ----------------------------------------------------------------------------------

@@ -9,9 +9,8 @@
 #include "platform/rtl/Streams.h"
 #include "platform/rtl/TextUtils.h"
 #include "platform/ui/Application.h"
-#include "platform/ui/Dialogs.h"
+#include "tests/support/ConsoleTest.h"
 #include "tests/support/FakeMeetServer.h"
-#include "tests/support/RunningConsole.h"
 #include "tests/support/ScreenPixels.h"
 #include "tests/support/TemporaryFolder.h"
 
@@ -30,9 +29,7 @@ using TRow = std::vector<std::string>;
 
 constexpr double Second = 1.0 / 86400;
 
-std::string Frame(const std::string& code, const std::string& role, const std::string& payload) {
-  return std::string(1, SOH) + code + "FREE" + role + STX + payload + EOT;
-}
+using test::Frame;
 
 std::string STCEvent(const std::string& kind, const std::string& time, const std::string& action) {
   return kind + DC2 + time + DC3 + action + DC4;
@@ -58,27 +55,15 @@ bool NobodyHolds(const std::filesystem::path& path) {
   return true;
 }
 
-class STCTool : public ::testing::Test {
+class STCTool : public test::ConsoleTest {
 protected:
   void SetUp() override {
-    SetMessageBoxHandler([this](const std::string& text, const std::string&, unsigned) {
-      Boxes.push_back(text);
-      return IDOK;
-    });
+    ConsoleTest::SetUp();
     Console.Start();
     MainForm->Show();
     MainForm->Timer1Timer(MainForm);
     Console.ChooseLocalServer();
     MainForm->Clock = [this] { return Now; };
-  }
-  void TearDown() override {
-    Console.Close();
-    SetMessageBoxHandler(nullptr);
-  }
-
-  void ChooseRole(int role) {
-    NamedComponent<TMVWRadioGroup>(*MainForm, "ClientChoice").SetItemIndex(role);
-    MainForm->ClientChoiceChange(MainForm, role);
   }
   void ConnectAs(int role) {
     ChooseRole(role);
@@ -95,12 +80,7 @@ protected:
     MainForm->TimerRoutineTimer(MainForm->TimerRoutine);
   }
   void EndFlash() { MainForm->TimerClickTimer(MainForm->TimerClick); }
-  void Press(const std::string& name) { NamedComponent<TControl>(*MainForm, name).Click(); }
   void Key(WORD key) { MainForm->FormKeyDown(MainForm, key, 0); }
-  void ShowPage(int page) { MainForm->_Notebook->SetPageIndex(page); }
-  std::string Caption(const std::string& name) {
-    return NamedComponent<TControl>(*MainForm, name).Caption();
-  }
   bool ClockRuns() { return MainForm->TimerRoutine->Enabled(); }
 
   // The next `count` frames the console sent.
@@ -135,17 +115,9 @@ protected:
     return rows;
   }
   TRow Counts() { return {Caption("STCCount1"), Caption("STCCount2"), Caption("STCCount3")}; }
-  TRow Column0(TStringGrid& grid) {
-    TRow cells;
-    for (int row = 0; row < grid.RowCount(); ++row)
-      cells.push_back(grid.Cells(0, row));
-    return cells;
-  }
 
   test::TTemporaryCurrentFolder Folder{"marivo-stc-"};
   test::TFakeMeetServer Server;
-  test::TRunningConsole Console;
-  std::vector<std::string> Boxes;
   double Now = EncodeDateTime({2026, 3, 14, 15, 7, 42, 300});
   std::size_t Seen = 0;
 };
@@ -368,11 +340,11 @@ TEST_F(STCTool, TheClockMarksTheElementsItHasPassedOnTheRefereeAndDifficultyGrid
   MainForm->DispatchFrame(Frame("ST", "J11 ", ClockStart(Now)));
   TStringGrid& referee = *MainForm->GridReferee;
   TStringGrid& datc = *MainForm->GridDATC;
-  const TRow unmarked = Column0(referee);
+  const TRow unmarked = Column(referee, 0);
   ASSERT_EQ(unmarked.size(), 11u);
 
   Tick(0.5);
-  EXPECT_EQ(Column0(referee), unmarked) << "marks come with a new second";
+  EXPECT_EQ(Column(referee, 0), unmarked) << "marks come with a new second";
   Tick(0.5);
   EXPECT_EQ(referee.Cells(0, 1), "*0:00-0:25");
   Tick(24);
@@ -386,26 +358,26 @@ TEST_F(STCTool, TheClockMarksTheElementsItHasPassedOnTheRefereeAndDifficultyGrid
   EXPECT_EQ(referee.Cells(0, 4), "");
   Tick(1);
   EXPECT_EQ(referee.Cells(0, 4), "*") << "the row after the last element";
-  const TRow marked = Column0(referee);
+  const TRow marked = Column(referee, 0);
   EXPECT_EQ(TRow(marked.begin() + 5, marked.end()), TRow(unmarked.begin() + 5, unmarked.end()))
       << "the foot of the grid is never marked";
-  EXPECT_EQ(Column0(datc), (TRow{"<-- Home", "0:00-0:25", "0:25-1:10", "1:10-1:40"}))
+  EXPECT_EQ(Column(datc, 0), (TRow{"<-- Home", "0:00-0:25", "0:25-1:10", "1:10-1:40"}))
       << "only the page shown is marked";
 
   ShowPage(6);
   Tick(1);
-  EXPECT_EQ(Column0(datc), (TRow{"<-- Home", "*0:00-0:25", "*0:25-1:10", "*1:10-1:40"}));
+  EXPECT_EQ(Column(datc, 0), (TRow{"<-- Home", "*0:00-0:25", "*0:25-1:10", "*1:10-1:40"}));
   ShowPage(5);
   MainForm->DispatchFrame(Frame("AE", "ZEL ", elements));
   Tick(1);
-  EXPECT_EQ(Column0(datc), (TRow{"<-- Home", "0:00-0:25", "0:25-1:10", "1:10-1:40"}));
+  EXPECT_EQ(Column(datc, 0), (TRow{"<-- Home", "0:00-0:25", "0:25-1:10", "1:10-1:40"}));
 
   // An event without elements leaves the referees' foot alone.
   MainForm->DispatchFrame(Frame("AE", "ZEL ", std::string("0") + DC1));
   ShowPage(4);
-  const TRow foot = Column0(referee);
+  const TRow foot = Column(referee, 0);
   Tick(1);
-  EXPECT_EQ(Column0(referee), foot);
+  EXPECT_EQ(Column(referee, 0), foot);
 
   Tick(600 - 104);
   EXPECT_EQ(Caption("STCClock"), "0:00.0") << "the clock shows one digit of minutes";
@@ -468,8 +440,8 @@ TEST_F(STCTool, ALogFileThatCannotBeWrittenLosesNoEvent) {
   Tick(2);
   Press("STCButton3");
   ASSERT_EQ(Boxes.size(), 1u);
-  EXPECT_EQ(Boxes[0].rfind("Cannot open file \"" + MainForm->STCLogFileName + "\"", 0), 0u)
-      << Boxes[0];
+  EXPECT_EQ(Boxes[0].Text.rfind("Cannot open file \"" + MainForm->STCLogFileName + "\"", 0), 0u)
+      << Boxes[0].Text;
   EXPECT_EQ(Sent(1), TRow{Frame("SP", "J11 ", STCEvent("m", "0:02.0", "add"))});
   EXPECT_EQ(Listed(), (std::vector<TRow>{{"", "0:02.0", "1", "m"}}));
   EXPECT_EQ(Caption("ScoreEdit"), "3.0");
@@ -480,8 +452,8 @@ TEST_F(STCTool, ALogFileThatCannotBeWrittenLosesNoEvent) {
   EXPECT_EQ(MainForm->STCButton3->Color(), 0x0000FF);
   Press("STCButton3");
   ASSERT_EQ(Boxes.size(), 2u);
-  EXPECT_EQ(Boxes[1].rfind("Cannot create file \"" + MainForm->STCLogFileName + "\"", 0), 0u)
-      << Boxes[1];
+  EXPECT_EQ(Boxes[1].Text.rfind("Cannot create file \"" + MainForm->STCLogFileName + "\"", 0), 0u)
+      << Boxes[1].Text;
   EXPECT_EQ(Sent(1), TRow{Frame("SP", "J11 ", STCEvent("m", "0:02.0", "add"))});
   EXPECT_EQ(Listed().size(), 2u);
   EXPECT_EQ(MemoLines().size(), 2u);

@@ -7,11 +7,10 @@
 #include "console/tessaline/MainForm.h"
 #include "platform/net/TcpClient.h"
 #include "platform/ui/Application.h"
-#include "platform/ui/Dialogs.h"
 #include "tests/support/AfterEvents.h"
+#include "tests/support/ConsoleTest.h"
 #include "tests/support/FakeMeetServer.h"
 #include "tests/support/MessagePump.h"
-#include "tests/support/RunningConsole.h"
 #include "tests/support/ScreenPixels.h"
 #include "widgets/foundation/MVWApplication.h"
 #include "widgets/foundation/MVWGdiHandles.h"
@@ -46,30 +45,24 @@ std::string ConsoleFrame(const std::string& role, const std::string& payload) {
   return std::string(1, SOH) + "SD" + "FREE" + role + STX + payload + EOT;
 }
 
-class Scoring : public ::testing::Test {
+class Scoring : public test::ConsoleTest {
 protected:
   void SetUp() override {
-    SetMessageBoxHandler([](const std::string&, const std::string&, unsigned) { return IDOK; });
+    ConsoleTest::SetUp();
     Console.Start();
     MainForm->Show();
     MainForm->Timer1Timer(MainForm);
     Console.ChooseLocalServer();
   }
-  void TearDown() override {
-    Console.Close();
-    SetMessageBoxHandler(nullptr);
-  }
 
   void ConnectAs(int role) {
-    NamedComponent<TMVWRadioGroup>(*MainForm, "ClientChoice").SetItemIndex(role);
-    MainForm->ClientChoiceChange(MainForm, role);
+    ChooseRole(role);
     ASSERT_TRUE(Console.ConnectTo(Server));
   }
   // Frames from the server are handled on the main thread as its messages are pumped.
   void Receive(const std::string& frame) {
     ASSERT_TRUE(Console.Receive(Server, frame)) << "the frame was not handled";
   }
-  void Press(const std::string& button) { NamedComponent<TControl>(*MainForm, button).Click(); }
   void Key(WORD key) { MainForm->FormKeyDown(MainForm, key, 0); }
   std::string LastSent() {
     EXPECT_TRUE(Server.WaitForFrames(++Expected));
@@ -101,7 +94,6 @@ protected:
   }
 
   test::TFakeMeetServer Server;
-  test::TRunningConsole Console;
   std::size_t Expected = 1;
 };
 

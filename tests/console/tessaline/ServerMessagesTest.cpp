@@ -6,10 +6,9 @@
 #include "console/tessaline/MainForm.h"
 #include "platform/net/TcpClient.h"
 #include "platform/ui/Application.h"
-#include "platform/ui/Dialogs.h"
 #include "platform/ui/Pictures.h"
+#include "tests/support/ConsoleTest.h"
 #include "tests/support/FakeMeetServer.h"
-#include "tests/support/RunningConsole.h"
 
 #include <gtest/gtest.h>
 
@@ -24,56 +23,19 @@
 namespace marivo {
 namespace {
 
-// Payloads written with separators by name, as the traffic log shows them.
-std::string W(std::string text) {
-  const std::vector<std::pair<std::string, char>> names = {
-      {"[DC1]", DC1}, {"[DC2]", DC2}, {"[DC3]", DC3}, {"[DC4]", DC4}};
-  for (const auto& [name, byte] : names) {
-    for (std::size_t at = text.find(name); at != std::string::npos; at = text.find(name, at + 1))
-      text.replace(at, name.size(), 1, byte);
-  }
-  return text;
-}
-
-std::string Frame(const std::string& code, const std::string& role, const std::string& payload) {
-  return std::string(1, SOH) + code + "FREE" + role + STX + W(payload) + EOT;
-}
-
-struct TBox {
-  std::string Text;
-  std::string Caption;
-  unsigned Flags;
-};
+using test::Frame;
 
 enum TPage { Opening = 0, Detailed = 1, Timers = 3, Referees = 4, STC = 5, DATC = 6 };
 
 // The console after its start-up, fed the server's frames as the reader hands them over.
-class ServerMessages : public ::testing::Test {
+class ServerMessages : public test::ConsoleTest {
 protected:
   void SetUp() override {
-    SetMessageBoxHandler(
-        [this](const std::string& text, const std::string& caption, unsigned flags) {
-          Boxes.push_back({text, caption, flags});
-          return IDOK;
-        });
+    ConsoleTest::SetUp();
     Console.Start();
     MainForm->Timer1Timer(MainForm);
   }
-  void TearDown() override {
-    Console.Close();
-    SetMessageBoxHandler(nullptr);
-  }
 
-  void Receive(const std::string& code, const std::string& role, const std::string& payload) {
-    MainForm->DispatchFrame(Frame(code, role, payload));
-  }
-  // The official's choice of role on the Opening page.
-  void ChooseRole(int index) {
-    Roles().SetItemIndex(index);
-    MainForm->ClientChoiceChange(&Roles(), index);
-  }
-  void ShowPage(int page) { Part<TNotebook>("_Notebook").SetPageIndex(page); }
-  int Page() { return Part<TNotebook>("_Notebook").PageIndex(); }
   // The element list as the server announces it, and the referees' grid sized for it.
   void AnnounceElements(int count) {
     std::string payload = std::to_string(count) + "[DC1]";
@@ -84,16 +46,7 @@ protected:
     Grid("GridReferee").SetRowCount(count + 8);
   }
 
-  template <class T> T& Part(const std::string& name) { return NamedComponent<T>(*MainForm, name); }
-  TStringGrid& Grid(const std::string& name) { return Part<TStringGrid>(name); }
   TMVWRadioGroup& Roles() { return Part<TMVWRadioGroup>("ClientChoice"); }
-  std::string Caption(const std::string& name) { return Part<TControl>(name).Caption(); }
-  std::vector<std::string> Column(const std::string& grid, int col) {
-    std::vector<std::string> cells;
-    for (int row = 0; row < Grid(grid).RowCount(); ++row)
-      cells.push_back(Grid(grid).Cells(col, row));
-    return cells;
-  }
   std::map<std::pair<int, int>, std::string> AllCells(const std::string& name) {
     std::map<std::pair<int, int>, std::string> cells;
     TStringGrid& grid = Grid(name);
@@ -103,9 +56,6 @@ protected:
     }
     return cells;
   }
-
-  test::TRunningConsole Console;
-  std::vector<TBox> Boxes;
 };
 
 TEST_F(ServerMessages, FramesAreLoggedAndUnknownCodesChangeNothing) {
@@ -257,10 +207,12 @@ TEST_F(ServerMessages, FinalScoresOfTheOwnElementJudgeFillBothGridsWithNoScoreEm
 
   TStringGrid& detailed = Grid("GridDetailedScores");
   EXPECT_EQ(detailed.RowCount(), 4);
-  EXPECT_EQ(Column("GridDetailedScores", 1), (std::vector<std::string>{"7.5", "", "8.1", "6.0"}));
+  EXPECT_EQ(Column(Grid("GridDetailedScores"), 1),
+            (std::vector<std::string>{"7.5", "", "8.1", "6.0"}));
   // The item after the last element lands in the empty row before the impression rows only.
-  EXPECT_EQ(Column("GridReferee", 5), (std::vector<std::string>{"Jd 2", "7.5", "", "8.1", "6.0",
-                                                                "5.5", "", "", "", "", "", ""}));
+  EXPECT_EQ(
+      Column(Grid("GridReferee"), 5),
+      (std::vector<std::string>{"Jd 2", "7.5", "", "8.1", "6.0", "5.5", "", "", "", "", "", ""}));
   EXPECT_EQ(MainForm->ScoreCursor, 0);
 }
 
@@ -272,7 +224,7 @@ TEST_F(ServerMessages, FinalScoresOfOtherJudgesOnlyOnTheRefereesPage) {
   EXPECT_EQ(Part<TMVWEdit>("DETJ1AI").GetText(), "");
   std::vector<std::string> untouched(12, "");
   untouched[0] = "Jd 2";
-  EXPECT_EQ(Column("GridReferee", 5), untouched);
+  EXPECT_EQ(Column(Grid("GridReferee"), 5), untouched);
 
   Receive("FS", "ZEL ", "6[DC1]7.5[DC2]0.00[DC2]6.5[DC2]");
   EXPECT_EQ(Part<TMVWEdit>("DETJ1AI").GetText(), "7.5");
@@ -371,11 +323,11 @@ TEST_F(ServerMessages, OtherConsolesScoresGoToTheirPlacesOnTheRefereesGrid) {
   ChooseRole(17);
   AnnounceElements(3);
   Receive("SD", "J2  ", "7.5[DC2] 0.00[DC2]8.0[DC2]");
-  EXPECT_EQ(Column("GridReferee", 5),
+  EXPECT_EQ(Column(Grid("GridReferee"), 5),
             (std::vector<std::string>{"Jd 2", "7.5", "0.00", "8.0", "", "", "", "", "", "", ""}));
   Receive("SD", "J7  ", "7.1[DC2]7.2[DC2]7.3[DC2]");
   Receive("SD", "J12 ", "0.6[DC1]1[DC2]1[DC3]0[DC4][DC4][DC4][DC4]");
-  EXPECT_EQ(Column("GridReferee", 5),
+  EXPECT_EQ(Column(Grid("GridReferee"), 5),
             (std::vector<std::string>{"Jd 2", "7.5", "0.00", "8.0", "", "7.1", "7.2", "7.3", "1",
                                       "1", "0"}));
   Receive("SD", "TIME", "0:10.1[DC1]0:12.0[DC2]2:50.0[DC3]");
@@ -437,8 +389,9 @@ TEST_F(ServerMessages, DecisionsOfDifficultyControllers) {
   EXPECT_EQ(Grid("GridReferee").Cells(10, 1), "00100");
   EXPECT_EQ(Grid("GridReferee").Cells(10, 3), "10000");
   Receive("DS", "J16 ", "16[DC1]10000[DC2]2.4[DC2]01000[DC2]1.9[DC2]00000[DC2]3.0[DC2]Done[DC3]");
-  EXPECT_EQ(Column("GridReferee", 11), (std::vector<std::string>{"DTC 3", "10000", "01000", "00000",
-                                                                 "", "", "", "", "", "", ""}));
+  EXPECT_EQ(
+      Column(Grid("GridReferee"), 11),
+      (std::vector<std::string>{"DTC 3", "10000", "01000", "00000", "", "", "", "", "", "", ""}));
 }
 
 TEST_F(ServerMessages, DecisionSheetOnTheDTCConsoleFillsTheDifficultyGrid) {

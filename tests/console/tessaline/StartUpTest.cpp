@@ -9,11 +9,10 @@
 #include "platform/net/Winsock.h"
 #include "platform/rtl/IniFile.h"
 #include "platform/ui/Application.h"
-#include "platform/ui/Dialogs.h"
+#include "tests/support/ConsoleTest.h"
 #include "tests/support/FakeMeetServer.h"
 #include "tests/support/MessagePump.h"
 #include "tests/support/MessageRecorder.h"
-#include "tests/support/RunningConsole.h"
 #include "tests/support/ScreenPixels.h"
 #include "tests/support/TemporaryFolder.h"
 
@@ -30,28 +29,15 @@
 namespace marivo {
 namespace {
 
-struct TBox {
-  std::string Text;
-  std::string Caption;
-  unsigned Flags;
-};
-
 // The console as the program starts it, in a fresh current folder of its own, with the
 // official's answers to the exit question given by the test.
-class Tessaline : public ::testing::Test {
+class Tessaline : public test::ConsoleTest {
 protected:
   void SetUp() override {
-    SetMessageBoxHandler(
-        [this](const std::string& text, const std::string& caption, unsigned flags) {
-          Boxes.push_back({text, caption, flags});
-          return Answer;
-        });
+    ConsoleTest::SetUp();
+    Answer = IDCANCEL;
     ScreenWidth = GetSystemMetrics(SM_CXSCREEN);
     ScreenHeight = GetSystemMetrics(SM_CYSCREEN);
-  }
-  void TearDown() override {
-    Console.Close();
-    SetMessageBoxHandler(nullptr);
   }
 
   // Showing the main form, then its second stage 100 ms later, as after a double click on the
@@ -68,7 +54,6 @@ protected:
   }
   std::string SettingsFile() const { return (Folder.Path() / "Settings.ini").string(); }
 
-  template <class T> T& Part(const std::string& name) { return NamedComponent<T>(*MainForm, name); }
   bool TimerOn(const std::string& name) { return Part<TTimer>(name).Enabled(); }
   TMVWRadioGroup& Roles() { return Part<TMVWRadioGroup>("ClientChoice"); }
   TListBox& Hosts() { return Part<TListBox>("HostIP"); }
@@ -89,10 +74,7 @@ protected:
     test::ClickWithMouse(*button);
   }
 
-  test::TRunningConsole Console;
   test::TTemporaryCurrentFolder Folder{"marivo-tessaline-"};
-  std::vector<TBox> Boxes;
-  int Answer = IDCANCEL;
   int ScreenWidth = 0;
   int ScreenHeight = 0;
 };
@@ -391,7 +373,7 @@ TEST_F(Tessaline, RolePickedWithTheMouseIsTheRoleThatConnects) {
   ASSERT_EQ(roles.ButtonCount(), 20);
   EXPECT_EQ(roles.Buttons(19)->Left(), roles.Buttons(15)->Left()) << "four columns of five";
   EXPECT_EQ(roles.Buttons(19)->Top(), roles.Buttons(4)->Top());
-  testing::TMessageRecorder recorder;
+  test::TMessageRecorder recorder;
   roles.OnClick = recorder.Noting("ClientChoice", "click");
   roles.OnChange = recorder.NotingChange("ClientChoice", roles.OnChange);
   const std::vector<std::string> pickedSTC2{"ClientChoice.click", "ClientChoice.change 11"};

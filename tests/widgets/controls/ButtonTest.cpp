@@ -57,7 +57,7 @@ public:
   std::vector<std::uint8_t> States;
 };
 
-class ButtonTest : public testing::TWidgetForm {
+class ButtonTest : public test::TWidgetForm {
 protected:
   void SetUp() override {
     RegisterStandardClasses();
@@ -185,7 +185,7 @@ TEST_F(ButtonTest, HoverTellsEnterAndExitAndTheRepeatEndsWithTheCapture) {
 }
 
 TEST_F(ButtonTest, AButtonFreedByItsMouseClickIsNotTouchedAfter) {
-  using TGuardedButton = testing::TGuarded<TMVWButton>;
+  using TGuardedButton = test::TGuarded<TMVWButton>;
   auto* button = new TGuardedButton(Form.get());
   button->SetParent(Form.get());
   button->SetBounds(200, 20, 120, 30);

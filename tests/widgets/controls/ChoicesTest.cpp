@@ -27,7 +27,7 @@
 namespace marivo {
 namespace {
 
-using testing::Place;
+using test::Place;
 
 // A form of its own, hidden again at the end.
 class OnAForm : public ::testing::Test {
@@ -439,7 +439,7 @@ TEST_F(ThemedLook, StripsGainAPressedSetAndDrawEveryCell) {
 }
 
 TEST_F(ThemedLook, AWindowsFramedGroupBoxTakesTheThemedFrame) {
-  auto* group = Place<testing::TOffScreen<TMVWGroupBox>>(Form, 10, 10, 120, 60);
+  auto* group = Place<test::TOffScreen<TMVWGroupBox>>(Form, 10, 10, 120, 60);
   group->SetCaption("");
   group->SetColor(clWhite);
   group->Bevel().SetMode(bmWindows);
@@ -470,7 +470,7 @@ TEST_F(ThemedLook, AWindowsFramedGroupBoxTakesTheThemedFrame) {
       TBitmap picture;
       group->PaintOn(picture);
       auto want = expected(themed, enabled);
-      EXPECT_EQ(testing::CountOther(picture, [&](int x, int y) { return want->Pixels(x, y); }), 0)
+      EXPECT_EQ(test::CountOther(picture, [&](int x, int y) { return want->Pixels(x, y); }), 0)
           << "themed " << themed << " enabled " << enabled;
     }
 }
@@ -490,7 +490,7 @@ TEST_F(ThemedLook, TheCaptionBackShowsTheParentThroughASeeThroughThemedFrame) {
   constexpr TColor groupColour = 0x00F0E0D0;
   Form.SetColor(parentColour);
   Form.SetBounds(0, 0, 300, 200);
-  auto* group = Place<testing::TOffScreen<TMVWGroupBox>>(Form, 20, 30, 180, 120);
+  auto* group = Place<test::TOffScreen<TMVWGroupBox>>(Form, 20, 30, 180, 120);
   group->SetCaption("Server");
   group->SetColor(groupColour);
   Form.Show();

@@ -30,7 +30,7 @@ namespace marivo {
 namespace {
 
 // An edit whose picture can be taken off screen.
-class TProbeEdit : public testing::TOffScreen<TMVWEdit> {
+class TProbeEdit : public test::TOffScreen<TMVWEdit> {
 public:
   using TOffScreen::TOffScreen;
   std::unique_ptr<TBitmap> Picture() {
@@ -43,7 +43,7 @@ public:
 constexpr BYTE Ctrl = 1;
 constexpr BYTE Shift = 2;
 
-class EditTest : public testing::TWidgetForm {
+class EditTest : public test::TWidgetForm {
 protected:
   void SetUp() override {
     static const bool registered = [] {
@@ -270,9 +270,9 @@ TEST_F(EditTest, TheSelectionIsHighlightedOnlyWhileFocusedWithOrWithoutVisualSty
     edit->SetHighlightBack(clRed);
     Show();
     edit->SelectAll();
-    EXPECT_EQ(testing::CountPixels(*edit->Picture(), clRed), 0);
+    EXPECT_EQ(test::CountPixels(*edit->Picture(), clRed), 0);
     ASSERT_TRUE(test::TakeFocus(edit->Handle()));
-    EXPECT_GT(testing::CountPixels(*edit->Picture(), clRed), 0);
+    EXPECT_GT(test::CountPixels(*edit->Picture(), clRed), 0);
     if (withoutStyles) {
       // The window border frames the text.
       EXPECT_TRUE(GetWindowLongA(edit->Handle(), GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
@@ -282,7 +282,7 @@ TEST_F(EditTest, TheSelectionIsHighlightedOnlyWhileFocusedWithOrWithoutVisualSty
     }
     ASSERT_TRUE(test::TakeFocus(other->Handle()));
     EXPECT_EQ(edit->SelLength(), 4); // kept, only not shown
-    EXPECT_EQ(testing::CountPixels(*edit->Picture(), clRed), 0);
+    EXPECT_EQ(test::CountPixels(*edit->Picture(), clRed), 0);
   }
 }
 
@@ -404,7 +404,7 @@ TEST_F(EditTest, EnterMovesOnWithTabOnEnterAndCustomButtonsSitAtTheRight) {
 }
 
 TEST_F(EditTest, AnEditFreedByItsCustomButtonOrMouseHandlersIsNotTouchedAfter) {
-  using TGuardedEdit = testing::TGuarded<TMVWEdit>;
+  using TGuardedEdit = test::TGuarded<TMVWEdit>;
   enum { ButtonEvent, ItemEvent, Press, Release };
   Show();
   for (int freeing : {ButtonEvent, ItemEvent, Press, Release}) {

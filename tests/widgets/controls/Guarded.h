@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-namespace marivo::testing {
+namespace marivo::test {
 
 // A T on pages of its own that are made unreadable when it is freed, so that any use after the
 // free stops the test.
@@ -36,4 +36,4 @@ private:
   static inline std::vector<void*> Graves;
 };
 
-} // namespace marivo::testing
+} // namespace marivo::test

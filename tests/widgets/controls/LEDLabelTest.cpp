@@ -10,8 +10,8 @@
 namespace marivo {
 namespace {
 
-using testing::CountPixels;
-using TLEDLabel = testing::TOffScreen<TMVWLEDLabel>;
+using test::CountPixels;
+using TLEDLabel = test::TOffScreen<TMVWLEDLabel>;
 constexpr TColor Parent = 0x0000FF;
 
 // The pixels strictly inside a segment of the cell at the origin.

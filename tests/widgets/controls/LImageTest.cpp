@@ -9,8 +9,8 @@
 namespace marivo {
 namespace {
 
-using testing::CountPixels;
-using TImage = testing::TOffScreen<TMVWLImage>;
+using test::CountPixels;
+using TImage = test::TOffScreen<TMVWLImage>;
 
 // Five battery pictures, level i with i + 1 green bars on a white body with a lime corner, the
 // list's transparent colour.

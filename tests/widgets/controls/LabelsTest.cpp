@@ -27,10 +27,10 @@
 namespace marivo {
 namespace {
 
-using testing::CountPixels;
-using testing::Place;
-using TSimpleLabel = testing::TOffScreen<TMVWSimpleLabel>;
-using TBevelLabel = testing::TOffScreen<TMVWLabel>;
+using test::CountPixels;
+using test::Place;
+using TSimpleLabel = test::TOffScreen<TMVWSimpleLabel>;
+using TBevelLabel = test::TOffScreen<TMVWLabel>;
 constexpr TColor Parent = clWhite;
 
 class Labels : public ::testing::Test {

@@ -21,7 +21,7 @@
 namespace marivo {
 namespace {
 
-class TMMProbe : public testing::TOffScreen<TMVWCustomMMButton> {
+class TMMProbe : public test::TOffScreen<TMVWCustomMMButton> {
 public:
   using TMVWCustomMMButton::SetState;
   using TOffScreen::TOffScreen;
@@ -33,7 +33,7 @@ public:
   }
 };
 
-class MMButtonTest : public testing::TWidgetForm {
+class MMButtonTest : public test::TWidgetForm {
 protected:
   void SetUp() override {
     RegisterStandardClasses();

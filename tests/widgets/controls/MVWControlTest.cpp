@@ -16,8 +16,8 @@
 namespace marivo {
 namespace {
 
-using testing::TMessageRecorder;
-using testing::TRecording;
+using test::TMessageRecorder;
+using test::TRecording;
 
 LPARAM At(int x, int y) {
   return MAKELPARAM(x, y);

@@ -23,8 +23,8 @@
 namespace marivo {
 namespace {
 
-using testing::TMessageRecorder;
-using testing::TRecording;
+using test::TMessageRecorder;
+using test::TRecording;
 
 constexpr UINT Sentinel = WM_APP + 5;
 

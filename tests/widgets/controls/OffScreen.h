@@ -6,7 +6,7 @@
 
 #include <vector>
 
-namespace marivo::testing {
+namespace marivo::test {
 
 // A window-less control of class T whose painting can be caught in a bitmap.
 template <class T> class TOffScreen : public T {
@@ -31,4 +31,4 @@ inline int CountPixels(const TBitmap& bitmap, TColor color) {
   return count;
 }
 
-} // namespace marivo::testing
+} // namespace marivo::test

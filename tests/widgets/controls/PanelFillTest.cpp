@@ -14,9 +14,9 @@
 namespace marivo {
 namespace {
 
-using testing::Tile;
-using testing::TOffScreen;
-using testing::TRecording;
+using test::Tile;
+using test::TOffScreen;
+using test::TRecording;
 
 using TFillPanel = TOffScreen<TMVWPanelFill>;
 
@@ -35,7 +35,7 @@ RECT Ink(TBitmap& picture, TColor background) {
 }
 
 // The fill panels stand on a back panel tiled with the test tile.
-class MVWPanelFill : public testing::TPanelTestForm {
+class MVWPanelFill : public test::TPanelTestForm {
 protected:
   void SetUp() override {
     TPanelTestForm::SetUp();

@@ -14,7 +14,7 @@
 #include <memory>
 #include <utility>
 
-namespace marivo::testing {
+namespace marivo::test {
 
 // Counts how often a background is drawn from it.
 class TCountingBitmapList : public TMVWBitmapList {
@@ -78,4 +78,4 @@ protected:
   TMessageRecorder Recorder;
 };
 
-} // namespace marivo::testing
+} // namespace marivo::test

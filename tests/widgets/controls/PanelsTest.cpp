@@ -16,12 +16,12 @@
 namespace marivo {
 namespace {
 
-using testing::CountOther;
-using testing::Tile;
-using testing::TOffScreen;
-using testing::TRecording;
+using test::CountOther;
+using test::Tile;
+using test::TOffScreen;
+using test::TRecording;
 
-using MVWPanels = testing::TPanelTestForm;
+using MVWPanels = test::TPanelTestForm;
 
 // Every pixel of one colour.
 auto Plain(TColor color) {

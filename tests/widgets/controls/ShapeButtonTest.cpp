@@ -25,7 +25,7 @@ namespace {
 
 // A shape button whose paints and content rectangles are recorded and whose state a test may
 // set.
-class TShapeProbe : public testing::TOffScreen<testing::TRecording<TMVWShapeButton>> {
+class TShapeProbe : public test::TOffScreen<test::TRecording<TMVWShapeButton>> {
 public:
   using TMVWShapeButton::SetState;
   using TOffScreen::TOffScreen;
@@ -76,7 +76,7 @@ const TMVWShapeType AllKinds[] = {stEllipse,     stRectangle,  stRoundRect,  stD
                                   stDirectRight, stDirectDown, stDirectLeft, stDiamond,
                                   stComb,        stOctagon,    stStar};
 
-class ShapeButtonTest : public testing::TWidgetForm {
+class ShapeButtonTest : public test::TWidgetForm {
 protected:
   void SetUp() override {
     RegisterTestClasses();

@@ -38,7 +38,7 @@ public:
 
 // A speed button whose paints are counted, whose messages are recorded and whose state a
 // snapshot may set.
-class TProbe : public testing::TOffScreen<testing::TRecording<TMVWSpeedButton>> {
+class TProbe : public test::TOffScreen<test::TRecording<TMVWSpeedButton>> {
 public:
   using TMVWSpeedButton::SetState;
   using TOffScreen::TOffScreen;
@@ -97,7 +97,7 @@ TMVWBitmapList* TileList(TComponent& owner) {
   return list;
 }
 
-class SpeedButtonTest : public testing::TWidgetForm {
+class SpeedButtonTest : public test::TWidgetForm {
 protected:
   void SetUp() override {
     RegisterTestClasses();
@@ -161,7 +161,7 @@ TEST_F(SpeedButtonTest, ButtonFreedByItsOwnClickOrMouseHandlerIsLeftAlone) {
   // runs OnMouseEnter.
   enum { Click, Press, DoublePress, Move, Release, Enter, EnterOnMove, Exit };
   for (int freeing : {Click, Press, DoublePress, Move, Release, Enter, EnterOnMove, Exit}) {
-    auto* key = new testing::TGuarded<TMVWSpeedButton>(Form.get());
+    auto* key = new test::TGuarded<TMVWSpeedButton>(Form.get());
     key->SetParent(Form.get());
     key->SetBounds(20, 20, 60, 60);
     int freed = 0;
@@ -202,7 +202,7 @@ TEST_F(SpeedButtonTest, ButtonFreedByItsOwnClickOrMouseHandlerIsLeftAlone) {
     EXPECT_EQ(Form->ControlCount(), 0) << "case " << freeing;
     EXPECT_EQ(MVWApplication->TimerPool().Count(), 0) << "no hover check left, case " << freeing;
   }
-  EXPECT_EQ(testing::TGuarded<TMVWSpeedButton>::Release(), 8u);
+  EXPECT_EQ(test::TGuarded<TMVWSpeedButton>::Release(), 8u);
 }
 
 TEST_F(SpeedButtonTest, NoFreeTimerIsReportedAndTheHotStateStays) {
@@ -488,7 +488,7 @@ TEST_F(SpeedButtonTest, CaptionTakesEnterColorFromHotToPressed) {
   TProbe* key = AddKey("W", 20);
   key->Font().SetColor(clBlack);
   key->Font().SetHeight(-30);
-  const auto redPixels = [key] { return testing::CountPixels(*key->Picture(), clRed); };
+  const auto redPixels = [key] { return test::CountPixels(*key->Picture(), clRed); };
   struct TRow {
     std::uint8_t State;
     bool Red;

@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-namespace marivo::testing {
+namespace marivo::test {
 
 // A control of class T on parent, owned by owner or else by its parent.
 template <class T> T* Place(TWinControl& parent, TComponent* owner = nullptr) {
@@ -70,4 +70,4 @@ protected:
   std::vector<std::string> Clicks;
 };
 
-} // namespace marivo::testing
+} // namespace marivo::test

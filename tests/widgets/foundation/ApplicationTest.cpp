@@ -24,8 +24,8 @@
 namespace marivo {
 namespace {
 
-using testing::TMessageRecorder;
-using testing::TRecording;
+using test::TMessageRecorder;
+using test::TRecording;
 
 // Dispatches messages until done() holds or the seconds run out.
 bool PumpUntil(const std::function<bool()>& done, int seconds = 10) {

@@ -14,7 +14,7 @@
 namespace marivo {
 namespace {
 
-using namespace marivo::testing;
+using namespace marivo::test;
 
 // A block of text whose freeing is counted.
 class TTextEntry : public TMVWBufferEntry {

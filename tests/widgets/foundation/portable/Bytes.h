@@ -1,13 +1,13 @@
 #pragma once
 
-#include "platform/rtl/Streams.h"
+#include "tests/support/StreamOf.h"
 
 #include <cstdint>
 #include <initializer_list>
 #include <string>
 #include <vector>
 
-namespace marivo::testing {
+namespace marivo::test {
 
 using TBytes = std::vector<std::uint8_t>;
 
@@ -22,12 +22,4 @@ inline TBytes Join(std::initializer_list<TBytes> parts) {
   return all;
 }
 
-// A stream holding the bytes, at its start.
-inline TMemoryStream StreamOf(const TBytes& bytes) {
-  TMemoryStream stream;
-  stream.WriteBuffer(bytes.data(), static_cast<std::int64_t>(bytes.size()));
-  stream.SetPosition(0);
-  return stream;
-}
-
-} // namespace marivo::testing
+} // namespace marivo::test

@@ -16,7 +16,7 @@
 namespace marivo {
 namespace {
 
-using namespace marivo::testing;
+using namespace marivo::test;
 
 TBytes Int32(std::int32_t value) {
   const auto v = static_cast<std::uint32_t>(value);

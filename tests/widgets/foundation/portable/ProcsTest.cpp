@@ -15,7 +15,7 @@
 namespace marivo {
 namespace {
 
-using namespace marivo::testing;
+using namespace marivo::test;
 
 TBytes Compress(const TBytes& source) {
   TBytes dest(source.size() + 6);

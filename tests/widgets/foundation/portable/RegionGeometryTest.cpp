@@ -7,7 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <iterator>
 #include <limits>
 #include <string>
 #include <vector>
@@ -25,7 +27,7 @@ std::ostream& operator<<(std::ostream& out, const TMVWRect& rect) {
 
 namespace {
 
-using namespace marivo::testing;
+using namespace marivo::test;
 
 TEST(MVWRegionGeometry, RatiosRoundTiesToEvenExactly) {
   struct TCase {
@@ -201,10 +203,11 @@ TEST(MVWRegionData, TheStoredBlockMustBeAsLongAsItsDeclaredSize) {
 
 // A 2 x 2 picture of 24 bits: 14 + 40 header bytes and two rows of 8 bytes.
 TBytes SmallBmpImage() {
-  TBytes image = {'B', 'M', 70, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0, 40, 0, 0,  0,
-                  2,   0,   0,  0, 2, 0, 0, 0, 1, 0, 24, 0, 0, 0, 0,  0, 16, 0,
-                  0,   0,   0,  0, 0, 0, 0, 0, 0, 0, 0,  0, 0, 0, 0,  0, 0,  0};
-  image.resize(70, 0x5A);
+  const std::uint8_t header[] = {'B', 'M', 70, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0, 40, 0, 0,  0,
+                                 2,   0,   0,  0, 2, 0, 0, 0, 1, 0, 24, 0, 0, 0, 0,  0, 16, 0,
+                                 0,   0,   0,  0, 0, 0, 0, 0, 0, 0, 0,  0, 0, 0, 0,  0, 0,  0};
+  TBytes image(70, 0x5A);
+  std::copy(std::begin(header), std::end(header), image.begin());
   return image;
 }
 

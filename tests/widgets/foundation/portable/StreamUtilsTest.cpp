@@ -15,7 +15,7 @@
 namespace marivo {
 namespace {
 
-using namespace marivo::testing;
+using namespace marivo::test;
 
 TEST(MVWStreamUtils, PrimitivesAreLittleEndian) {
   TMemoryStream stream;

@@ -15,7 +15,7 @@
 namespace marivo {
 namespace {
 
-using namespace marivo::testing;
+using namespace marivo::test;
 
 void Put16(TBytes& bytes, std::uint32_t value) {
   bytes.push_back(static_cast<std::uint8_t>(value));

@@ -1,6 +1,7 @@
 // The multimedia button's face blocks come from form data: any bytes are read whole or refused
 // with a read error, and what is read writes back to the same bytes.
 #include "platform/rtl/Exceptions.h"
+#include "tests/support/StreamOf.h"
 #include "widgets/controls/portable/MVWFaceIndices.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
@@ -13,9 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FuzzedDataProvider provider(data, size);
   const int reader = provider.ConsumeIntegralInRange(0, 3);
   const std::vector<std::uint8_t> bytes = provider.ConsumeRemainingBytes<std::uint8_t>();
-  TMemoryStream stream;
-  stream.WriteBuffer(bytes.data(), static_cast<std::int64_t>(bytes.size()));
-  stream.SetPosition(0);
+  TMemoryStream stream = test::StreamOf(bytes);
   const TMVWFaceEntries before{};
   try {
     TMemoryStream written;

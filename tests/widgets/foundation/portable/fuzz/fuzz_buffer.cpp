@@ -3,6 +3,7 @@
 // every operation agrees with a plain double-ended queue.
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Streams.h"
+#include "tests/support/StreamOf.h"
 #include "widgets/foundation/portable/MVWDynLIFOBuffer.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
@@ -50,9 +51,7 @@ void Load(const std::vector<std::uint8_t>& bytes) {
   TMVWDynLIFOBuffer buffer;
   SizeFromBytes(buffer);
   buffer.Push(Block("before"));
-  TMemoryStream stream;
-  stream.WriteBuffer(bytes.data(), static_cast<std::int64_t>(bytes.size()));
-  stream.SetPosition(0);
+  TMemoryStream stream = test::StreamOf(bytes);
   try {
     buffer.LoadFromStream(stream);
   } catch (const EReadError&) {

@@ -3,6 +3,7 @@
 // what the stream cannot hold.
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Streams.h"
+#include "tests/support/StreamOf.h"
 #include "widgets/foundation/portable/MVWStreamUtils.h"
 #include "widgets/foundation/portable/mvwcont.h"
 
@@ -15,9 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FuzzedDataProvider provider(data, size);
   const int reader = provider.ConsumeIntegralInRange(0, 3);
   const std::vector<std::uint8_t> bytes = provider.ConsumeRemainingBytes<std::uint8_t>();
-  TMemoryStream stream;
-  stream.WriteBuffer(bytes.data(), static_cast<std::int64_t>(bytes.size()));
-  stream.SetPosition(0);
+  TMemoryStream stream = test::StreamOf(bytes);
   try {
     switch (reader) {
     case 0: {

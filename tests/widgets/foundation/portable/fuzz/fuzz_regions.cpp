@@ -2,6 +2,7 @@
 // reader takes them whole or raises a read error, and only checked region data is ever passed on.
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Streams.h"
+#include "tests/support/StreamOf.h"
 #include "widgets/foundation/portable/MVWRegionData.h"
 #include "widgets/foundation/portable/MVWRegionGeometry.h"
 
@@ -28,9 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     case 1: {
       const auto declared = provider.ConsumeIntegral<std::int32_t>();
       const std::vector<std::uint8_t> bytes = provider.ConsumeRemainingBytes<std::uint8_t>();
-      TMemoryStream stream;
-      stream.WriteBuffer(bytes.data(), static_cast<std::int64_t>(bytes.size()));
-      stream.SetPosition(0);
+      TMemoryStream stream = test::StreamOf(bytes);
       const std::vector<std::uint8_t> block = ReadRegionDataBlock(stream, declared);
       if (block != bytes)
         std::abort();
@@ -44,9 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     default: {
       const std::vector<std::uint8_t> bytes = provider.ConsumeRemainingBytes<std::uint8_t>();
-      TMemoryStream stream;
-      stream.WriteBuffer(bytes.data(), static_cast<std::int64_t>(bytes.size()));
-      stream.SetPosition(0);
+      TMemoryStream stream = test::StreamOf(bytes);
       const TMVWMaskPicture picture = ReadMaskPicture(stream, "BorderBmp");
       if (picture.Compressed != (bytes[0] != 0))
         std::abort();
