@@ -19,9 +19,11 @@ native: setup
 	  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null
 	@cmake --build $(NATIVE) -j $(JOBS)
 
-win: setup
-	@cmake -S . -B $(WIN) -G Ninja -DCMAKE_BUILD_TYPE=Release \
+configure_win = cmake -S . -B $(WIN) -G Ninja -DCMAKE_BUILD_TYPE=Release \
 	  -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake >/dev/null
+
+win: setup
+	@$(configure_win)
 	@cmake --build $(WIN) -j $(JOBS)
 
 # One CTest run over both trees, so that its summary is the last line.
@@ -30,7 +32,10 @@ test: native win
 	@MARIVO_SNAPSHOT_DIR=$(CURDIR)/build/snapshots \
 	  scripts/wine-session ctest --test-dir build --output-on-failure -j $(JOBS)
 
-run: win
+# Only the console started and what it needs, not the whole Windows tree with its tests.
+run: setup
+	@$(configure_win)
+	@cmake --build $(WIN) -j $(JOBS) --target $(CONSOLE)
 	@cd $(WIN)/console/$(console_folder) && $(CURDIR)/scripts/wine-run ./$(CONSOLE).exe
 
 # Benchmarks: optimised builds of their own, run once each; figures, not pass or fail.

@@ -41,7 +41,7 @@ void TMVWCustomPanelFill::SetTransparentBorder(bool value) {
   Invalidate();
 }
 
-void TMVWCustomPanelFill::UpdateBackBuffer(bool force) {
+void TMVWCustomPanelFill::BuildBackBuffer(bool force) {
   if (MVWControlLoading(*this) || (ComponentState() & csDestroying))
     return;
   const bool fill = !Transparent() && !FillObject_->FillIsEmpty();

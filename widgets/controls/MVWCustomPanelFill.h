@@ -25,11 +25,11 @@ public:
   bool TransparentBorder() const { return TransparentBorder_; }
   void SetTransparentBorder(bool value);
 
-  void UpdateBackBuffer(bool force) override;
   HPALETTE GetPalette() override;
   void WndProc(TMessage& message) override;
 
 protected:
+  void BuildBackBuffer(bool force) override;
   using TMVWCustomParentPanel::ChildChanged;
   virtual void PaintCaption(RECT rect, TMVWAlignment alignment);
   void ChildChanged(TObject* sender) override;

@@ -50,7 +50,27 @@ void TMVWCustomParentPanel::TakeEffectsBuffer() {
   BackBuffer_ = std::move(buffer);
 }
 
+TBitmap* TMVWCustomParentPanel::BackBuffer() {
+  BuildDueBackBuffer();
+  return BackBuffer_.get();
+}
+
 void TMVWCustomParentPanel::UpdateBackBuffer(bool force) {
+  BackBufferDue_ = true;
+  BackBufferForced_ = BackBufferForced_ || force;
+}
+
+void TMVWCustomParentPanel::BuildDueBackBuffer() {
+  if (!BackBufferDue_)
+    return;
+  // Cleared first: building reads the parent's background through this panel's own getters.
+  BackBufferDue_ = false;
+  const bool force = BackBufferForced_;
+  BackBufferForced_ = false;
+  BuildBackBuffer(force);
+}
+
+void TMVWCustomParentPanel::BuildBackBuffer(bool force) {
   const bool image = KeepsImageBuffer();
   if (!image && !KeepsEffectsBuffer()) {
     DropBackBuffer();
@@ -74,16 +94,19 @@ void TMVWCustomParentPanel::UpdateBackBuffer(bool force) {
 }
 
 bool TMVWCustomParentPanel::HasBackImage() {
+  BuildDueBackBuffer();
   return BackBuffer_ || TMVWCustomBevelPanel::HasBackImage();
 }
 
 TBitmap* TMVWCustomParentPanel::GetBackBitmap() {
+  BuildDueBackBuffer();
   if (BackBuffer_)
     return BackBuffer_.get();
   return TMVWCustomBevelPanel::GetBackBitmap();
 }
 
 POINT TMVWCustomParentPanel::MapBackOrigin(POINT point) {
+  BuildDueBackBuffer();
   if (BackBuffer_)
     return point;
   return TMVWCustomBevelPanel::MapBackOrigin(point);
@@ -93,6 +116,7 @@ bool TMVWCustomParentPanel::PaintParentBack(TCanvas& canvas, const RECT& rect, i
                                             POINT origin) {
   if (MVWControlLoading(*this))
     return false;
+  BuildDueBackBuffer();
   if (!BackBuffer_)
     return TMVWCustomBevelPanel::PaintParentBack(canvas, rect, flags, origin);
   RECT dest = rect;
@@ -111,6 +135,7 @@ bool TMVWCustomParentPanel::PaintParentBack(TCanvas& canvas, const RECT& rect, i
 }
 
 bool TMVWCustomParentPanel::BackFromParent() {
+  BuildDueBackBuffer();
   return BackBuffer_ || HasBackImage();
 }
 
@@ -149,6 +174,7 @@ void TMVWCustomParentPanel::Notification(TComponent* component, TOperation opera
   // A freed list must not keep painting from the buffer it filled.
   if (ImageList())
     SetImageList(nullptr);
+  BuildDueBackBuffer();
   if (BackBuffer_ && !(ComponentState() & csDestroying))
     ImageListChanged();
 }

@@ -13,13 +13,15 @@ class TMVWCustomParentPanel : public TMVWCustomBevelPanel {
 public:
   explicit TMVWCustomParentPanel(TComponent* owner);
 
-  // Width x Height, or none while there is no picture to keep.
-  TBitmap* BackBuffer() const { return BackBuffer_.get(); }
+  // Width x Height, or none while there is no picture to keep. Built when first asked for, so
+  // that the panels of forms never shown hold no picture.
+  TBitmap* BackBuffer();
   // Skips selecting the palette when the background is copied.
   bool QuickDraw() const { return QuickDraw_; }
   void SetQuickDraw(bool value) { QuickDraw_ = value; }
-  // Builds the buffer again when forced or when the size changed; drops it when not needed.
-  virtual void UpdateBackBuffer(bool force);
+  // The buffer is built again at its next use when forced or when the size changed; dropped
+  // then when not needed.
+  void UpdateBackBuffer(bool force);
 
   bool HasBackImage() override;
   TBitmap* GetBackBitmap() override;
@@ -37,6 +39,8 @@ protected:
   void Loaded() override;
   void Notification(TComponent* component, TOperation operation) override;
   void Paint() override;
+  // Builds the buffer now when forced or when the size changed; drops it when not needed.
+  virtual void BuildBackBuffer(bool force);
   // The buffer is worth keeping: an own image, or effects over a see-through background.
   bool KeepsImageBuffer();
   bool KeepsEffectsBuffer();
@@ -48,7 +52,11 @@ protected:
   std::unique_ptr<TBitmap> BackBuffer_;
 
 private:
+  void BuildDueBackBuffer();
+
   bool QuickDraw_ = false;
+  bool BackBufferDue_ = false;
+  bool BackBufferForced_ = false;
 };
 
 } // namespace marivo

@@ -73,6 +73,7 @@ TEST_F(MVWPanels, TheBufferIsRebuiltOnlyWhenItsPictureChanges) {
   auto* list = TileList();
   auto* back = Add<TMVWBackPanel>(Form.get(), {10, 10, 70, 50});
   back->SetImageList(list);
+  EXPECT_EQ(list->Draws, 0) << "no picture while nothing shows it";
   ShowForm();
   struct TStep {
     const char* What;
@@ -93,6 +94,7 @@ TEST_F(MVWPanels, TheBufferIsRebuiltOnlyWhenItsPictureChanges) {
   for (const TStep& step : steps) {
     list->Draws = 0;
     step.Do();
+    back->BackBuffer(); // built when next used
     EXPECT_EQ(list->Draws, step.Draws) << step.What;
   }
   EXPECT_EQ(back->BackBuffer(), nullptr) << "no image, no buffer";
