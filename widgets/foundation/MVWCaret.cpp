@@ -164,14 +164,14 @@ HBITMAP TMVWCaret::MakePicture() {
     return nullptr;
   const HDC screen = GetDC(nullptr);
   Picture_.Reset(CreateCompatibleBitmap(screen, width, height));
-  const TMVWMemoryDC memory(CreateCompatibleDC(screen));
+  const TMemoryDC memory(CreateCompatibleDC(screen));
   ReleaseDC(nullptr, screen);
   if (!Picture_ || !memory) {
     Picture_.Reset();
     return nullptr;
   }
   const HDC dc = memory.Get();
-  const TMVWSelection selected(dc, Picture_.Get());
+  const TSelection selected(dc, Picture_.Get());
   PatBlt(dc, 0, 0, width, height, BLACKNESS);
   if (!Bitmap_.Empty()) {
     const HDC source = Bitmap_.Canvas().Handle();

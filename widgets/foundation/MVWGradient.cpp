@@ -112,7 +112,7 @@ void FillGradientRect(TCanvas& canvas, const RECT& rect, TMVWGradientStyle style
   std::unique_ptr<TBitmap> buffer;
   HDC dc = canvas.Handle();
   // Whatever path the painting leaves by, the buffer goes and the clip region is reset.
-  TMVWClip clip(canvas.Handle());
+  TClip clip(canvas.Handle());
   if (buffered) {
     buffer = std::make_unique<TBitmap>();
     buffer->SetSize(w, h);
@@ -134,7 +134,7 @@ void FillGradientRect(TCanvas& canvas, const RECT& rect, TMVWGradientStyle style
   HGDIOBJ oldBrush = GetCurrentObject(dc, OBJ_BRUSH);
   const auto paint = [&](int i, auto draw) {
     const std::uint32_t rgb = (*colors)[static_cast<std::size_t>(i)];
-    const TMVWBrushHandle brush(CreateSolidBrush(usePalette ? (rgb | 0x02000000) : rgb));
+    const TBrushHandle brush(CreateSolidBrush(usePalette ? (rgb | 0x02000000) : rgb));
     SelectObject(dc, brush.Get());
     draw(brush.Get());
     SelectObject(dc, oldBrush);

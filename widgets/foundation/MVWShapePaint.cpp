@@ -1,8 +1,8 @@
 #include "widgets/foundation/MVWShapePaint.h"
 
 #include "platform/rtl/Exceptions.h"
+#include "platform/ui/GdiHandles.h"
 #include "widgets/foundation/MVWApplication.h"
-#include "widgets/foundation/MVWGdiHandles.h"
 #include "widgets/foundation/mvwgraph.h"
 
 #include <cmath>
@@ -133,8 +133,8 @@ void DrawRoundRectBevel(TCanvas& canvas, const RECT& box, int corner, TColor fir
                                  {box.left - reach, box.top - reach},
                                  {box.left - reach, lowerLeft.y - dy},
                                  {lowerLeft.x - dx, lowerLeft.y - dy}};
-  const TMVWRegionHandle firstPart(CreatePolygonRgn(upperLeftHalf, 5, WINDING));
-  const TMVWRegionHandle secondPart(
+  const TRegionHandle firstPart(CreatePolygonRgn(upperLeftHalf, 5, WINDING));
+  const TRegionHandle secondPart(
       CreateRectRgn(box.left - reach, box.top - reach, box.right + reach, box.bottom + reach));
   CombineRgn(secondPart.Get(), secondPart.Get(), firstPart.Get(), RGN_DIFF);
   canvas.Brush().SetStyle(bsClear);

@@ -9,31 +9,31 @@ namespace marivo {
 
 // GDI objects made through the owners below and not yet deleted or given away. Tests compare it
 // before and after a run: the system's own count (GetGuiResources) is not there under Wine.
-long MVWGdiLiveCount();
+long GdiLiveCount();
 // For the owners alone.
-void MVWGdiCountChange(long delta);
+void GdiCountChange(long delta);
 
 // Owns one GDI object: takes the handle a Create call returned (nullptr holds nothing) and
 // deletes it when it goes, on every path; move-only. DCs made by CreateCompatibleDC or CreateDC
-// (TMVWMemoryDC) go by DeleteDC; never put a DC from GetDC or BeginPaint in one.
-template <typename THandle> class TMVWGdiObject {
+// (TMemoryDC) go by DeleteDC; never put a DC from GetDC or BeginPaint in one.
+template <typename THandle> class TGdiObject {
 public:
-  TMVWGdiObject() = default;
-  explicit TMVWGdiObject(THandle handle) : Handle_(handle) {
+  TGdiObject() = default;
+  explicit TGdiObject(THandle handle) : Handle_(handle) {
     if (Handle_)
-      MVWGdiCountChange(1);
+      GdiCountChange(1);
   }
-  ~TMVWGdiObject() { Reset(); }
-  TMVWGdiObject(TMVWGdiObject&& other) noexcept : Handle_(std::exchange(other.Handle_, nullptr)) {}
-  TMVWGdiObject& operator=(TMVWGdiObject&& other) noexcept {
+  ~TGdiObject() { Reset(); }
+  TGdiObject(TGdiObject&& other) noexcept : Handle_(std::exchange(other.Handle_, nullptr)) {}
+  TGdiObject& operator=(TGdiObject&& other) noexcept {
     if (this != &other) {
       Reset();
       Handle_ = std::exchange(other.Handle_, nullptr);
     }
     return *this;
   }
-  TMVWGdiObject(const TMVWGdiObject&) = delete;
-  TMVWGdiObject& operator=(const TMVWGdiObject&) = delete;
+  TGdiObject(const TGdiObject&) = delete;
+  TGdiObject& operator=(const TGdiObject&) = delete;
 
   THandle Get() const { return Handle_; }
   explicit operator bool() const { return Handle_ != nullptr; }
@@ -44,16 +44,16 @@ public:
         DeleteDC(Handle_);
       else
         DeleteObject(Handle_);
-      MVWGdiCountChange(-1);
+      GdiCountChange(-1);
     }
     Handle_ = handle;
     if (Handle_)
-      MVWGdiCountChange(1);
+      GdiCountChange(1);
   }
   // Hands the object to a new owner that deletes it (a window takes its region).
   THandle Release() {
     if (Handle_)
-      MVWGdiCountChange(-1);
+      GdiCountChange(-1);
     return std::exchange(Handle_, nullptr);
   }
 
@@ -61,22 +61,22 @@ private:
   THandle Handle_ = nullptr;
 };
 
-using TMVWRegionHandle = TMVWGdiObject<HRGN>;
-using TMVWBitmapHandle = TMVWGdiObject<HBITMAP>;
-using TMVWBrushHandle = TMVWGdiObject<HBRUSH>;
-using TMVWPenHandle = TMVWGdiObject<HPEN>;
-using TMVWFontHandle = TMVWGdiObject<HFONT>;
-using TMVWPaletteHandle = TMVWGdiObject<HPALETTE>;
-using TMVWMemoryDC = TMVWGdiObject<HDC>;
+using TRegionHandle = TGdiObject<HRGN>;
+using TBitmapHandle = TGdiObject<HBITMAP>;
+using TBrushHandle = TGdiObject<HBRUSH>;
+using TPenHandle = TGdiObject<HPEN>;
+using TFontHandle = TGdiObject<HFONT>;
+using TPaletteHandle = TGdiObject<HPALETTE>;
+using TMemoryDC = TGdiObject<HDC>;
 
 // Selects an object into a DC for a scope and puts the old one back, so that the owner above
 // can delete it afterwards (GDI refuses to delete an object still selected).
-class TMVWSelection {
+class TSelection {
 public:
-  TMVWSelection(HDC dc, HGDIOBJ object) : DC_(dc), Old_(SelectObject(dc, object)) {}
-  ~TMVWSelection() { SelectObject(DC_, Old_); }
-  TMVWSelection(const TMVWSelection&) = delete;
-  TMVWSelection& operator=(const TMVWSelection&) = delete;
+  TSelection(HDC dc, HGDIOBJ object) : DC_(dc), Old_(SelectObject(dc, object)) {}
+  ~TSelection() { SelectObject(DC_, Old_); }
+  TSelection(const TSelection&) = delete;
+  TSelection& operator=(const TSelection&) = delete;
 
 private:
   HDC DC_;
@@ -84,15 +84,15 @@ private:
 };
 
 // Clips a DC to a rectangle when asked, for a scope; afterwards the DC is left unclipped.
-class TMVWClip {
+class TClip {
 public:
-  explicit TMVWClip(HDC dc) : DC_(dc) {}
-  ~TMVWClip() {
+  explicit TClip(HDC dc) : DC_(dc) {}
+  ~TClip() {
     if (Region_)
       SelectClipRgn(DC_, HadClip_ ? Old_.Get() : nullptr);
   }
-  TMVWClip(const TMVWClip&) = delete;
-  TMVWClip& operator=(const TMVWClip&) = delete;
+  TClip(const TClip&) = delete;
+  TClip& operator=(const TClip&) = delete;
   // Narrows the DC's clipping to rect, in its logical units. A window-less control paints on its
   // parent's DC moved to its origin, within a clipping of its own bounds: the rect must be moved
   // to device units and the clipping kept, or the control draws nowhere or over its neighbours.
@@ -110,9 +110,9 @@ public:
 
 private:
   HDC DC_;
-  TMVWRegionHandle Old_;
+  TRegionHandle Old_;
   bool HadClip_ = false;
-  TMVWRegionHandle Region_;
+  TRegionHandle Region_;
 };
 
 } // namespace marivo

@@ -1,4 +1,4 @@
-#include "widgets/foundation/MVWGdiHandles.h"
+#include "platform/ui/GdiHandles.h"
 
 #include <atomic>
 
@@ -10,11 +10,11 @@ std::atomic<long> LiveCount{0};
 
 } // namespace
 
-long MVWGdiLiveCount() {
+long GdiLiveCount() {
   return LiveCount.load();
 }
 
-void MVWGdiCountChange(long delta) {
+void GdiCountChange(long delta) {
   LiveCount += delta;
 }
 
