@@ -2,20 +2,24 @@
 
 #include <windows.h>
 
+#include <cstddef>
+#include <cstdint>
 #include <type_traits>
 #include <utility>
 
 namespace marivo {
 
-// GDI objects made through the owners below and not yet deleted or given away. Tests compare it
-// before and after a run: the system's own count (GetGuiResources) is not there under Wine.
+// GDI objects made and DCs borrowed through the owners below and not yet deleted, given away or
+// given back. Tests compare it before and after a run: the system's own count (GetGuiResources)
+// is not there under Wine.
 long GdiLiveCount();
 // For the owners alone.
 void GdiCountChange(long delta);
 
 // Owns one GDI object: takes the handle a Create call returned (nullptr holds nothing) and
 // deletes it when it goes, on every path; move-only. DCs made by CreateCompatibleDC or CreateDC
-// (TMemoryDC) go by DeleteDC; never put a DC from GetDC or BeginPaint in one.
+// (TMemoryDC) go by DeleteDC; never put a DC from GetDC or BeginPaint in one (TWindowDC borrows
+// the former).
 template <typename THandle> class TGdiObject {
 public:
   TGdiObject() = default;
@@ -83,7 +87,45 @@ private:
   HGDIOBJ Old_;
 };
 
-// Clips a DC to a rectangle when asked, for a scope; afterwards the DC is left unclipped.
+// The DC's objects, modes, origin and clipping for a scope: as they were when it ends.
+class TSavedDC {
+public:
+  explicit TSavedDC(HDC dc) : DC_(dc), Saved_(SaveDC(dc)) {}
+  ~TSavedDC() { RestoreDC(DC_, Saved_); }
+  TSavedDC(const TSavedDC&) = delete;
+  TSavedDC& operator=(const TSavedDC&) = delete;
+
+private:
+  HDC DC_;
+  int Saved_;
+};
+
+// A DC borrowed from a window, the screen's for nullptr, and given back on every path: the
+// client area's, or the one GetWindowDC gave for the window. Counted while it is held.
+class TWindowDC {
+public:
+  explicit TWindowDC(HWND window) : TWindowDC(window, GetDC(window)) {}
+  TWindowDC(HWND window, HDC dc) : Window_(window), DC_(dc) {
+    if (DC_)
+      GdiCountChange(1);
+  }
+  ~TWindowDC() {
+    if (!DC_)
+      return;
+    ReleaseDC(Window_, DC_);
+    GdiCountChange(-1);
+  }
+  TWindowDC(const TWindowDC&) = delete;
+  TWindowDC& operator=(const TWindowDC&) = delete;
+
+  HDC Get() const { return DC_; }
+
+private:
+  HWND Window_;
+  HDC DC_;
+};
+
+// Clips a DC to a rectangle when asked, for a scope; afterwards the DC has its clipping back.
 class TClip {
 public:
   explicit TClip(HDC dc) : DC_(dc) {}
@@ -114,5 +156,23 @@ private:
   bool HadClip_ = false;
   TRegionHandle Region_;
 };
+
+// A top-down 32-bit DIB section and its pixels, until a bitmap takes the handle over.
+struct TDibSection {
+  // EInvalidGraphic when there is no memory for it.
+  TDibSection(int width, int height);
+  std::uint8_t* Row(int y) const {
+    return static_cast<std::uint8_t*>(Bits) + static_cast<std::size_t>(y) * Width * 4;
+  }
+
+  TBitmapHandle Handle;
+  void* Bits = nullptr;
+  int Width;
+  int Height;
+};
+
+// A top-down 32-bit DIB section, nullptr when there is no memory for it. Plain C calls only: the
+// JPEG decoder makes its picture with it between setjmp and longjmp.
+HBITMAP CreateDib(int width, int height, void** bits);
 
 } // namespace marivo

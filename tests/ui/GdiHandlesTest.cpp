@@ -1,10 +1,17 @@
 #include "platform/ui/GdiHandles.h"
 
+#include "platform/rtl/Exceptions.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/Buttons.h"
+#include "platform/ui/Dialogs.h"
+#include "platform/ui/Forms.h"
+
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
 #include <stdexcept>
+#include <string>
 
 namespace marivo {
 namespace {
@@ -59,6 +66,57 @@ TEST(GdiHandles, OwnersDeleteOnEveryPathAndCountWhatTheyHold) {
     EXPECT_EQ(GetCurrentObject(dc.Get(), OBJ_BITMAP), selected);
   }
   EXPECT_FALSE(Alive(selected));
+}
+
+// Draws with a pen, a brush and its canvas's font, which the canvas makes once and keeps; then
+// fails when told to.
+class TFailingPaint : public TGraphicControl {
+public:
+  using TGraphicControl::TGraphicControl;
+  bool Fail = false;
+
+protected:
+  void Paint() override {
+    Canvas().Brush().SetColor(clRed);
+    Canvas().Rectangle(0, 0, Width(), Height());
+    Canvas().TextOut(2, 2, "8.5");
+    if (Fail)
+      throw EInvalidOperation("Cannot paint");
+  }
+};
+
+TEST(GdiHandles, APaintThatThrowsGivesBackAllButWhatTheCanvasesKeep) {
+  TApplication app;
+  int errors = 0;
+  SetMessageBoxHandler([&errors](const std::string&, const std::string&, unsigned) {
+    ++errors;
+    return IDOK;
+  });
+  TForm form(nullptr);
+  form.SetBounds(40, 40, 260, 120);
+  auto* button = new TButton(&form);
+  button->SetParent(&form);
+  button->SetBounds(120, 10, 100, 60);
+  // On the form they paint on its paint cycle's DC, on the platform's button on a DC borrowed
+  // after the button drew itself.
+  TFailingPaint* const painters[] = {new TFailingPaint(&form), new TFailingPaint(button)};
+  painters[0]->SetParent(&form);
+  painters[1]->SetParent(button);
+  for (TFailingPaint* painter : painters)
+    painter->SetBounds(4, 4, 60, 40);
+  form.Show();
+  const auto repaint = [&form] {
+    RedrawWindow(form.Handle(), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  };
+  repaint();
+  const long before = GdiLiveCount();
+  for (TFailingPaint* painter : painters)
+    painter->Fail = true;
+  repaint();
+  EXPECT_EQ(errors, 2) << "both paints failed";
+  EXPECT_EQ(GdiLiveCount(), before);
+  SetMessageBoxHandler(nullptr);
 }
 
 } // namespace

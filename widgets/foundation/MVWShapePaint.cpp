@@ -12,19 +12,6 @@ namespace marivo {
 
 namespace {
 
-// The device context's modes and clipping, for a scope.
-class TSavedDC {
-public:
-  explicit TSavedDC(HDC dc) : DC_(dc), Saved_(SaveDC(dc)) {}
-  ~TSavedDC() { RestoreDC(DC_, Saved_); }
-  TSavedDC(const TSavedDC&) = delete;
-  TSavedDC& operator=(const TSavedDC&) = delete;
-
-private:
-  HDC DC_;
-  int Saved_;
-};
-
 // The caller's list goes back to the frame of its rectangle's corner, also on failure.
 class TListOffset {
 public:

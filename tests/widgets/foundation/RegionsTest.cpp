@@ -272,12 +272,14 @@ TEST_F(MVWRegions, EveryReplacedHandleIsDeleted) {
     region.CreateRegion({0, 0, 100, 80});
     HRGN first = region.Handle();
     region.CreateRegion({0, 0, 120, 90});
-    if (first)
+    if (first) {
       EXPECT_EQ(GetObjectType(first), 0u) << shape;
+    }
     HRGN second = region.Handle();
     region.SetRectRegion({0, 0, 10, 10});
-    if (second)
+    if (second) {
       EXPECT_EQ(GetObjectType(second), 0u) << shape;
+    }
     EXPECT_EQ(GetObjectType(region.Handle()), static_cast<DWORD>(OBJ_REGION)) << shape;
   }
 }
@@ -391,6 +393,13 @@ TEST_F(MVWRegionLeaks, AThousandBorderPaintingsLeaveNothingBehind) {
   const std::vector<std::uint8_t> data = EllipseData();
   TBitmap bitmap;
   bitmap.SetSize(140, 100);
+  {
+    // What is kept for good comes first: the bitmap's DC and the application's shadow pattern.
+    TMVWBorderRegion first;
+    Prepare(first, rsRect, data);
+    first.CreateRegion({0, 0, 120, 90});
+    first.PaintBorder(bitmap.Canvas(), {0, 0, 120, 90});
+  }
   const long before = GdiLiveCount();
   std::vector<std::unique_ptr<TMVWBorderRegion>> regions;
   for (int kind = rsRect; kind <= rsPointList; ++kind) {

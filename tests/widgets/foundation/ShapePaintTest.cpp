@@ -25,6 +25,8 @@ protected:
     Brush.SetColor(clLime);
     Bevel.SetLightColor(clAqua);
     Bevel.SetShadowColor(clPurple);
+    // The picture and its DC are there before a test counts GDI objects.
+    FillBitmap(Target, {0, 0, 110, 70}, clWhite);
   }
   // A white picture of 110 x 70 with the shape painted into its upper-left 100 x 60.
   TBitmap& Paint(TMVWShapeType shape, TBitmap* picture = nullptr, TMVWPointList* points = nullptr,
