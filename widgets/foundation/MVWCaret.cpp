@@ -162,10 +162,9 @@ HBITMAP TMVWCaret::MakePicture() {
   const int height = ownSize ? Bitmap_.Height() : Height_;
   if (width <= 0 || height <= 0)
     return nullptr;
-  const HDC screen = GetDC(nullptr);
-  Picture_.Reset(CreateCompatibleBitmap(screen, width, height));
-  const TMemoryDC memory(CreateCompatibleDC(screen));
-  ReleaseDC(nullptr, screen);
+  const TWindowDC screen(nullptr);
+  Picture_.Reset(CreateCompatibleBitmap(screen.Get(), width, height));
+  const TMemoryDC memory(CreateCompatibleDC(screen.Get()));
   if (!Picture_ || !memory) {
     Picture_.Reset();
     return nullptr;

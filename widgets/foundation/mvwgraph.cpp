@@ -80,10 +80,8 @@ public:
 
 private:
   static HDC ScreenCompatibleDC() {
-    HDC screen = GetDC(nullptr);
-    HDC dc = CreateCompatibleDC(screen);
-    ReleaseDC(nullptr, screen);
-    return dc;
+    const TWindowDC screen(nullptr);
+    return CreateCompatibleDC(screen.Get());
   }
 
   TMemoryDC DC_;
@@ -615,11 +613,10 @@ void DrawFxText(TCanvas& canvas, const std::string& text, TMVW3DCaption* caption
   const int length = static_cast<int>(text.size());
   if (!caption) {
     RECT bounds = rect;
-    HGDIOBJ oldFont = SelectObject(dc, canvas.Font().Handle());
+    const TSelection font(dc, canvas.Font().Handle());
     SetTextColor(dc, ColorToRGB(canvas.Font().Color()));
     SetBkMode(dc, TRANSPARENT);
     DrawTextExA(dc, const_cast<char*>(text.data()), length, &bounds, format, nullptr);
-    SelectObject(dc, oldFont);
     return;
   }
   TClip clip(dc);

@@ -115,7 +115,7 @@ private:
 // Draws with the clip cut down to one side of the rect's rising diagonal: the upper-left half
 // (first) or the lower-right one.
 void DrawOnHalf(HDC dc, const RECT& rect, bool upperLeft, const std::function<void()>& draw) {
-  const int saved = SaveDC(dc);
+  const TSavedDC saved(dc);
   const int pad = 8;
   const POINT corner = upperLeft ? POINT{rect.left - pad, rect.top - pad}
                                  : POINT{rect.right + pad, rect.bottom + pad};
@@ -124,7 +124,6 @@ void DrawOnHalf(HDC dc, const RECT& rect, bool upperLeft, const std::function<vo
   if (const TRegionHandle clip = PolygonRegion(half))
     ExtSelectClipRgn(dc, clip.Get(), RGN_AND);
   draw();
-  RestoreDC(dc, saved);
 }
 
 // The colour a segment takes: up and left facing parts the first, the others the second.
@@ -445,7 +444,7 @@ void TMVWRegion::PaintBorder(TCanvas& canvas, const RECT& paintRect) {
   canvas.Brush().SetStyle(bsClear);
   canvas.Pen().SetWidth(2);
   HDC dc = canvas.Handle();
-  const int saved = SaveDC(dc);
+  const TSavedDC saved(dc);
   SelectObject(dc, GetStockObject(NULL_BRUSH));
   RECT rect = paintRect;
   if (Shadow_->Style() != hssNone) {
@@ -453,7 +452,7 @@ void TMVWRegion::PaintBorder(TCanvas& canvas, const RECT& paintRect) {
     rect.bottom -= Shadow_->Depth();
   }
   PaintShadow(canvas);
-  const int l = rect.left, t = rect.top, r = rect.right, b = rect.bottom;
+  const int l = rect.left, r = rect.right;
   const TMVWRegionBorder& border = *Border_;
   const int roundX = RoundX_, roundY = RoundY_;
   const auto ellipse = [](HDC d, const RECT& e, TColor first, TColor second) {
@@ -609,7 +608,6 @@ void TMVWRegion::PaintBorder(TCanvas& canvas, const RECT& paintRect) {
   case rsUserRegion:
     break;
   }
-  RestoreDC(dc, saved);
 }
 
 void TMVWRegion::Assign(const TPersistent& source) {
