@@ -7,80 +7,65 @@ namespace marivo {
 
 namespace {
 
-// Selects a GDI object for the length of one drawing call.
-class TSelection {
-public:
-  TSelection(HDC dc, HGDIOBJ object) : DC_(dc), Object_(object), Old_(SelectObject(dc, object)) {}
-  ~TSelection() {
-    SelectObject(DC_, Old_);
-    if (Owned_)
-      DeleteObject(Object_);
-  }
-  TSelection(const TSelection&) = delete;
-  TSelection& operator=(const TSelection&) = delete;
-  TSelection& Owned() {
-    Owned_ = true;
-    return *this;
-  }
-
-private:
-  HDC DC_;
-  HGDIOBJ Object_;
-  HGDIOBJ Old_;
-  bool Owned_ = false;
-};
-
-HPEN MakePen(const TPen& pen) {
+TPenHandle MakePen(const TPen& pen) {
   static constexpr int styles[] = {PS_SOLID, PS_DASH, PS_DOT, PS_NULL};
-  return CreatePen(styles[pen.Style()], pen.Width(), ColorToRGB(pen.Color()));
+  return TPenHandle(CreatePen(styles[pen.Style()], pen.Width(), ColorToRGB(pen.Color())));
 }
 
 // The pen made, selected and mixed as its mode says for the length of one drawing call.
 class TPenSelection {
 public:
   TPenSelection(HDC dc, const TPen& pen)
-      : DC_(dc), Selection_(dc, MakePen(pen)),
-        OldMix_(SetROP2(dc, pen.Mode() == pmMask ? R2_MASKPEN : R2_COPYPEN)) {
-    Selection_.Owned();
-  }
+      : DC_(dc), Pen_(MakePen(pen)), Selection_(dc, Pen_.Get()),
+        OldMix_(SetROP2(dc, pen.Mode() == pmMask ? R2_MASKPEN : R2_COPYPEN)) {}
   ~TPenSelection() { SetROP2(DC_, OldMix_); }
   TPenSelection(const TPenSelection&) = delete;
   TPenSelection& operator=(const TPenSelection&) = delete;
 
 private:
   HDC DC_;
+  TPenHandle Pen_;
   TSelection Selection_;
   int OldMix_;
 };
 
-HBRUSH MakeBrush(const TBrush& brush) {
+// None for a clear brush.
+TBrushHandle MakeBrush(const TBrush& brush) {
   if (brush.Style() == bsClear)
-    return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
+    return {};
   if (brush.Bitmap() && !brush.Bitmap()->Empty())
-    return CreatePatternBrush(brush.Bitmap()->Handle());
+    return TBrushHandle(CreatePatternBrush(brush.Bitmap()->Handle()));
   static constexpr int hatches[] = {HS_HORIZONTAL, HS_VERTICAL, HS_FDIAGONAL,
                                     HS_BDIAGONAL,  HS_CROSS,    HS_DIAGCROSS};
   if (brush.Style() >= bsHorizontal)
-    return CreateHatchBrush(hatches[brush.Style() - bsHorizontal], ColorToRGB(brush.Color()));
-  return CreateSolidBrush(ColorToRGB(brush.Color()));
+    return TBrushHandle(
+        CreateHatchBrush(hatches[brush.Style() - bsHorizontal], ColorToRGB(brush.Color())));
+  return TBrushHandle(CreateSolidBrush(ColorToRGB(brush.Color())));
 }
+
+// The brush made and selected for the length of one drawing call; a clear one fills nothing.
+class TBrushSelection {
+public:
+  TBrushSelection(HDC dc, const TBrush& brush)
+      : Brush_(MakeBrush(brush)),
+        Selection_(dc, Brush_ ? Brush_.Get() : GetStockObject(NULL_BRUSH)) {}
+
+private:
+  TBrushHandle Brush_;
+  TSelection Selection_;
+};
 
 } // namespace
-
-TCanvas::~TCanvas() {
-  if (MeasuringDC_)
-    DeleteDC(MeasuringDC_);
-}
 
 HDC TCanvas::RequireHandle() {
   if (Handle_)
     return Handle_;
   // Measuring needs no surface: a screen-compatible DC serves a canvas that has none yet.
   if (!MeasuringDC_)
-    MeasuringDC_ = CreateCompatibleDC(nullptr);
+    MeasuringDC_.Reset(CreateCompatibleDC(nullptr));
   if (!MeasuringDC_)
     throw EInvalidOperation("Canvas does not allow drawing");
-  return MeasuringDC_;
+  return MeasuringDC_.Get();
 }
 
 void TCanvas::PrepareText(HDC dc) {
@@ -162,25 +147,21 @@ void TCanvas::Changed() {
 void TCanvas::FillRect(const RECT& rect) {
   if (Brush_.Style() == bsClear)
     return;
-  HBRUSH brush = MakeBrush(Brush_);
-  ::FillRect(RequireHandle(), &rect, brush);
-  DeleteObject(brush);
+  const TBrushHandle brush = MakeBrush(Brush_);
+  ::FillRect(RequireHandle(), &rect, brush.Get());
   Changed();
 }
 
 void TCanvas::FrameRect(const RECT& rect) {
-  HBRUSH brush = CreateSolidBrush(ColorToRGB(Brush_.Color()));
-  ::FrameRect(RequireHandle(), &rect, brush);
-  DeleteObject(brush);
+  const TBrushHandle brush(CreateSolidBrush(ColorToRGB(Brush_.Color())));
+  ::FrameRect(RequireHandle(), &rect, brush.Get());
   Changed();
 }
 
 void TCanvas::Rectangle(int left, int top, int right, int bottom) {
   HDC dc = RequireHandle();
   const TPenSelection pen(dc, Pen_);
-  TSelection brush(dc, MakeBrush(Brush_));
-  if (Brush_.Style() != bsClear)
-    brush.Owned();
+  const TBrushSelection brush(dc, Brush_);
   ::Rectangle(dc, left, top, right, bottom);
   Changed();
 }
@@ -188,9 +169,7 @@ void TCanvas::Rectangle(int left, int top, int right, int bottom) {
 void TCanvas::Ellipse(int left, int top, int right, int bottom) {
   HDC dc = RequireHandle();
   const TPenSelection pen(dc, Pen_);
-  TSelection brush(dc, MakeBrush(Brush_));
-  if (Brush_.Style() != bsClear)
-    brush.Owned();
+  const TBrushSelection brush(dc, Brush_);
   ::Ellipse(dc, left, top, right, bottom);
   Changed();
 }
@@ -199,9 +178,7 @@ void TCanvas::RoundRect(int left, int top, int right, int bottom, int width, int
   HDC dc = RequireHandle();
   {
     const TPenSelection pen(dc, Pen_);
-    TSelection brush(dc, MakeBrush(Brush_));
-    if (Brush_.Style() != bsClear)
-      brush.Owned();
+    const TBrushSelection brush(dc, Brush_);
     ::RoundRect(dc, left, top, right, bottom, width, height);
   }
   Changed();
@@ -219,9 +196,7 @@ void TCanvas::Arc(int left, int top, int right, int bottom, int x3, int y3, int 
 void TCanvas::Polygon(const std::vector<POINT>& points) {
   HDC dc = RequireHandle();
   const TPenSelection pen(dc, Pen_);
-  TSelection brush(dc, MakeBrush(Brush_));
-  if (Brush_.Style() != bsClear)
-    brush.Owned();
+  const TBrushSelection brush(dc, Brush_);
   ::Polygon(dc, points.data(), static_cast<int>(points.size()));
   Changed();
 }
@@ -303,9 +278,10 @@ void TCanvas::BrushCopy(const RECT& dest, TBitmap& bitmap, const RECT& source, T
   image.SetSize(width, height);
   TBitmap fill;
   fill.SetSize(width, height);
-  HBITMAP maskBitmap = CreateBitmap(width, height, 1, 1, nullptr);
-  HDC mask = CreateCompatibleDC(nullptr);
-  HGDIOBJ oldMask = SelectObject(mask, maskBitmap);
+  const TBitmapHandle maskBitmap(CreateBitmap(width, height, 1, 1, nullptr));
+  const TMemoryDC maskDC(CreateCompatibleDC(nullptr));
+  const TSelection maskSelected(maskDC.Get(), maskBitmap.Get());
+  HDC mask = maskDC.Get();
   const COLORREF oldBack = SetBkColor(picture, ColorToRGB(color));
   BitBlt(mask, 0, 0, width, height, picture, source.left, source.top, SRCCOPY);
   SetBkColor(picture, oldBack);
@@ -321,9 +297,6 @@ void TCanvas::BrushCopy(const RECT& dest, TBitmap& bitmap, const RECT& source, T
   fill.Canvas().FillRect({0, 0, width, height});
   BitBlt(fillDC, 0, 0, width, height, mask, 0, 0, SRCAND);
   BitBlt(imageDC, 0, 0, width, height, fillDC, 0, 0, SRCPAINT);
-  SelectObject(mask, oldMask);
-  DeleteDC(mask);
-  DeleteObject(maskBitmap);
   StretchBlt(RequireHandle(), dest.left, dest.top, dest.right - dest.left, dest.bottom - dest.top,
              imageDC, 0, 0, width, height, SRCCOPY);
   Changed();
@@ -344,7 +317,7 @@ void TCanvas::LineTo(int x, int y) {
 
 void TCanvas::TextOut(int x, int y, const std::string& text) {
   HDC dc = RequireHandle();
-  TSelection font(dc, Font_.Handle());
+  const TSelection font(dc, Font_.Handle());
   PrepareText(dc);
   ::TextOutA(dc, x, y, text.data(), static_cast<int>(text.size()));
   Changed();
@@ -352,7 +325,7 @@ void TCanvas::TextOut(int x, int y, const std::string& text) {
 
 void TCanvas::TextRect(const RECT& rect, const std::string& text, UINT flags) {
   HDC dc = RequireHandle();
-  TSelection font(dc, Font_.Handle());
+  const TSelection font(dc, Font_.Handle());
   PrepareText(dc);
   RECT bounds = rect;
   DrawTextA(dc, text.data(), static_cast<int>(text.size()), &bounds, flags);
@@ -361,7 +334,7 @@ void TCanvas::TextRect(const RECT& rect, const std::string& text, UINT flags) {
 
 SIZE TCanvas::TextExtent(const std::string& text) {
   HDC dc = RequireHandle();
-  TSelection font(dc, Font_.Handle());
+  const TSelection font(dc, Font_.Handle());
   SIZE size{0, 0};
   GetTextExtentPoint32A(dc, text.data(), static_cast<int>(text.size()), &size);
   return size;

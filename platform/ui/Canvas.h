@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/ui/GdiHandles.h"
 #include "platform/ui/Graphics.h"
 
 #include <string>
@@ -85,7 +86,6 @@ private:
 class TCanvas : public TPersistent {
 public:
   TCanvas() = default;
-  ~TCanvas() override;
   TCanvas(const TCanvas&) = delete;
   TCanvas& operator=(const TCanvas&) = delete;
 
@@ -142,7 +142,7 @@ private:
   void Changed();
 
   HDC Handle_ = nullptr;
-  HDC MeasuringDC_ = nullptr;
+  TMemoryDC MeasuringDC_;
   DWORD CopyMode_ = SRCCOPY;
   TFont Font_;
   TBrush Brush_;

@@ -3,6 +3,7 @@
 #include "platform/rtl/Exceptions.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Forms.h"
+#include "platform/ui/GdiHandles.h"
 
 #include <windowsx.h>
 
@@ -669,9 +670,8 @@ void TWinControl::DefaultHandler(TMessage& message) {
 void TWinControl::EraseBackground(HDC dc) {
   RECT client;
   GetClientRect(Handle_, &client);
-  HBRUSH brush = CreateSolidBrush(ColorToRGB(Color()));
-  FillRect(dc, &client, brush);
-  DeleteObject(brush);
+  const TBrushHandle brush(CreateSolidBrush(ColorToRGB(Color())));
+  FillRect(dc, &client, brush.Get());
 }
 
 void TWinControl::PaintControls(HDC dc) {
@@ -679,7 +679,7 @@ void TWinControl::PaintControls(HDC dc) {
     auto* graphic = dynamic_cast<TGraphicControl*>(control);
     if (!graphic || !graphic->Visible() || graphic->Width() <= 0 || graphic->Height() <= 0)
       continue;
-    const int saved = SaveDC(dc);
+    const TSavedDC saved(dc);
     IntersectClipRect(dc, graphic->Left(), graphic->Top(), graphic->Left() + graphic->Width(),
                       graphic->Top() + graphic->Height());
     SetViewportOrgEx(dc, graphic->Left(), graphic->Top(), nullptr);
@@ -688,11 +688,9 @@ void TWinControl::PaintControls(HDC dc) {
       graphic->Paint();
     } catch (...) {
       graphic->Canvas().SetHandle(nullptr);
-      RestoreDC(dc, saved);
       throw;
     }
     graphic->Canvas().SetHandle(nullptr);
-    RestoreDC(dc, saved);
   }
 }
 
@@ -704,9 +702,8 @@ void TWinControl::PaintHandler(TMessage& message) {
     // A platform control paints itself; graphic children go on top of what it drew.
     DefaultHandler(message);
     if (hasGraphicChildren) {
-      HDC dc = GetDC(Handle_);
-      PaintControls(dc);
-      ReleaseDC(Handle_, dc);
+      const TWindowDC dc(Handle_);
+      PaintControls(dc.Get());
     }
     return;
   }

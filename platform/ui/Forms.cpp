@@ -90,18 +90,15 @@ TForm::~TForm() {
 
 TCanvas& TForm::Canvas() {
   if (!Canvas_.Handle()) {
-    CanvasWindow_ = Handle();
-    Canvas_.SetHandle(GetDC(CanvasWindow_));
+    CanvasDC_.emplace(Handle());
+    Canvas_.SetHandle(CanvasDC_->Get());
   }
   return Canvas_;
 }
 
 void TForm::ReleaseCanvas() {
-  if (!Canvas_.Handle())
-    return;
-  ReleaseDC(CanvasWindow_, Canvas_.Handle());
   Canvas_.SetHandle(nullptr);
-  CanvasWindow_ = nullptr;
+  CanvasDC_.reset();
 }
 
 TControl* TForm::ControlAtPos(POINT client, bool allowDisabled, bool allowWinControls) const {

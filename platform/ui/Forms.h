@@ -1,8 +1,10 @@
 #pragma once
 
 #include "platform/ui/Controls.h"
+#include "platform/ui/GdiHandles.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -118,7 +120,7 @@ private:
   bool Modal_ = false;
   TModalResult ModalResult_ = mrNone;
   TCanvas Canvas_;
-  HWND CanvasWindow_ = nullptr;
+  std::optional<TWindowDC> CanvasDC_;
   TWinControl* ActiveControl_ = nullptr;
 };
 

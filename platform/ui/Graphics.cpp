@@ -61,16 +61,10 @@ std::uint32_t ColorToRGB(TColor color) {
 
 TFont::TFont() = default;
 
-TFont::~TFont() {
-  if (Handle_)
-    DeleteObject(Handle_);
-}
-
 int TFont::PixelsPerInch() {
   static const int pixelsPerInch = [] {
-    HDC screen = GetDC(nullptr);
-    const int value = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
+    const TWindowDC screen(nullptr);
+    const int value = GetDeviceCaps(screen.Get(), LOGPIXELSY);
     return value > 0 ? value : 96;
   }();
   return pixelsPerInch;
@@ -161,18 +155,15 @@ HFONT TFont::Handle() {
     font.lfCharSet = static_cast<BYTE>(Charset_);
     font.lfQuality = DEFAULT_QUALITY;
     lstrcpynA(font.lfFaceName, Name_.c_str(), LF_FACESIZE);
-    Handle_ = CreateFontIndirectA(&font);
+    Handle_.Reset(CreateFontIndirectA(&font));
     if (!Handle_)
       throw EInvalidOperation("Cannot create the font " + Name_);
   }
-  return Handle_;
+  return Handle_.Get();
 }
 
 void TFont::Changed() {
-  if (Handle_) {
-    DeleteObject(Handle_);
-    Handle_ = nullptr;
-  }
+  Handle_.Reset();
   if (OnChange)
     OnChange(this);
 }

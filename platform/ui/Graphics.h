@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/rtl/Components.h"
+#include "platform/ui/GdiHandles.h"
 
 #include <windows.h>
 
@@ -75,7 +76,6 @@ enum : TFontStyles { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 
 class TFont : public TPersistent {
 public:
   TFont();
-  ~TFont() override;
   TFont(const TFont&) = delete;
   TFont& operator=(const TFont&) = delete;
   void Assign(const TPersistent& source) override;
@@ -112,7 +112,7 @@ private:
   TColor Color_ = clWindowText;
   int Charset_ = DEFAULT_CHARSET;
   int Orientation_ = 0;
-  HFONT Handle_ = nullptr;
+  TFontHandle Handle_;
 };
 
 } // namespace marivo

@@ -2,6 +2,7 @@
 
 #include "platform/rtl/ClassRegistry.h"
 #include "platform/rtl/TextUtils.h"
+#include "platform/ui/GdiHandles.h"
 
 #include <algorithm>
 
@@ -64,20 +65,18 @@ int TCustomImageList::Add(TBitmap& image, TBitmap* mask) {
     return -1;
   if (image.Height() != Height_ || image.Width() % Width_ != 0)
     throw EInvalidGraphicOperation("Invalid image size");
-  HBITMAP ownMask = nullptr;
+  TBitmapHandle ownMask;
   HBITMAP maskHandle = nullptr;
   if (Masked_ && mask) {
     // White pixels of the mask bitmap let the background show.
-    ownMask = CreateBitmap(mask->Width(), mask->Height(), 1, 1, nullptr);
-    HDC dc = CreateCompatibleDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, ownMask);
+    ownMask.Reset(CreateBitmap(mask->Width(), mask->Height(), 1, 1, nullptr));
+    const TMemoryDC dc(CreateCompatibleDC(nullptr));
+    const TSelection selected(dc.Get(), ownMask.Get());
     HDC source = mask->Canvas().Handle();
     const COLORREF oldBack = SetBkColor(source, RGB(255, 255, 255));
-    BitBlt(dc, 0, 0, mask->Width(), mask->Height(), source, 0, 0, SRCCOPY);
+    BitBlt(dc.Get(), 0, 0, mask->Width(), mask->Height(), source, 0, 0, SRCCOPY);
     SetBkColor(source, oldBack);
-    SelectObject(dc, old);
-    DeleteDC(dc);
-    maskHandle = ownMask;
+    maskHandle = ownMask.Get();
   } else if (Masked_) {
     maskHandle = image.MaskHandle();
   }
@@ -85,8 +84,6 @@ int TCustomImageList::Add(TBitmap& image, TBitmap* mask) {
   TBitmap pixels;
   pixels.Assign(image);
   const int index = ImageList_Add(Handle_, pixels.Handle(), maskHandle);
-  if (ownMask)
-    DeleteObject(ownMask);
   if (index < 0)
     throw EInvalidGraphicOperation("Cannot add the image");
   Change();

@@ -23,69 +23,6 @@ namespace {
 
 using TBytes = std::vector<std::uint8_t>;
 
-// Plain C calls only: the JPEG decoder uses this between setjmp and longjmp.
-HBITMAP CreateDib(int width, int height, void** bits) {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  return CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, bits, nullptr, 0);
-}
-
-// A DIB section until a bitmap adopts it.
-class TDibSection {
-public:
-  TDibSection(int width, int height) : Width(width), Height(height) {
-    Handle = CreateDib(width, height, &Bits);
-    if (!Handle)
-      throw EInvalidGraphic("Not enough memory for a " + IntToStr(width) + " x " +
-                            IntToStr(height) + " picture");
-  }
-  ~TDibSection() {
-    if (Handle)
-      DeleteObject(Handle);
-  }
-  TDibSection(TDibSection&& other) noexcept
-      : Handle(other.Release()), Bits(other.Bits), Width(other.Width), Height(other.Height) {}
-  TDibSection(const TDibSection&) = delete;
-  TDibSection& operator=(const TDibSection&) = delete;
-  std::uint8_t* Row(int y) const {
-    return static_cast<std::uint8_t*>(Bits) + static_cast<std::size_t>(y) * Width * 4;
-  }
-  HBITMAP Release() {
-    HBITMAP handle = Handle;
-    Handle = nullptr;
-    return handle;
-  }
-
-  HBITMAP Handle = nullptr;
-  void* Bits = nullptr;
-  int Width;
-  int Height;
-};
-
-// A memory DC with a bitmap selected for the length of a drawing.
-class TMemoryDC {
-public:
-  explicit TMemoryDC(HBITMAP bitmap) : DC(CreateCompatibleDC(nullptr)) {
-    Old_ = SelectObject(DC, bitmap);
-  }
-  ~TMemoryDC() {
-    SelectObject(DC, Old_);
-    DeleteDC(DC);
-  }
-  TMemoryDC(const TMemoryDC&) = delete;
-  TMemoryDC& operator=(const TMemoryDC&) = delete;
-
-  HDC DC;
-
-private:
-  HGDIOBJ Old_;
-};
-
 TBytes ReadRest(TStream& stream) {
   const std::int64_t count = stream.Size() - stream.Position();
   TBytes bytes(static_cast<std::size_t>(count > 0 ? count : 0));
@@ -256,38 +193,22 @@ TBitmap::TBitmap() {
   Canvas_.OnChange = [this](TObject*) { Changed(); };
 }
 
-TBitmap::~TBitmap() {
-  Canvas_.SetHandle(nullptr);
-  if (DC_) {
-    SelectObject(DC_, OldBitmap_);
-    DeleteDC(DC_);
-  }
-  if (Handle_)
-    DeleteObject(Handle_);
-  if (Palette_)
-    DeleteObject(Palette_);
-  if (MaskHandle_)
-    DeleteObject(MaskHandle_);
-}
-
 HDC TBitmap::MemoryDC() {
   if (!DC_) {
-    DC_ = CreateCompatibleDC(nullptr);
+    DC_.Reset(CreateCompatibleDC(nullptr));
     if (!DC_)
       throw EInvalidOperation("Cannot make a device context for a bitmap");
-    OldBitmap_ = GetCurrentObject(DC_, OBJ_BITMAP);
+    OldBitmap_ = GetCurrentObject(DC_.Get(), OBJ_BITMAP);
     if (Handle_)
-      SelectObject(DC_, Handle_);
+      SelectObject(DC_.Get(), Handle_.Get());
   }
-  return DC_;
+  return DC_.Get();
 }
 
-void TBitmap::AdoptHandle(HBITMAP bitmap, void* bits, int width, int height) {
+void TBitmap::AdoptHandle(TBitmapHandle bitmap, void* bits, int width, int height) {
   if (DC_)
-    SelectObject(DC_, bitmap ? bitmap : OldBitmap_);
-  if (Handle_)
-    DeleteObject(Handle_);
-  Handle_ = bitmap;
+    SelectObject(DC_.Get(), bitmap ? bitmap.Get() : OldBitmap_);
+  Handle_ = std::move(bitmap);
   Bits_ = static_cast<std::uint8_t*>(bits);
   Width_ = width;
   Height_ = height;
@@ -298,8 +219,7 @@ void TBitmap::AdoptHandle(HBITMAP bitmap, void* bits, int width, int height) {
 void TBitmap::AdoptImage(TBytes image) {
   const TBmpLayout layout = CheckBmpHeader(image.data(), image.size());
   TDibSection dib = DecodeBmp(image, layout);
-  AdoptHandle(dib.Handle, dib.Bits, dib.Width, dib.Height);
-  dib.Release();
+  AdoptHandle(std::move(dib.Handle), dib.Bits, dib.Width, dib.Height);
   switch (layout.BitCount) {
   case 1:
     PixelFormat_ = pf1bit;
@@ -325,9 +245,7 @@ void TBitmap::AdoptImage(TBytes image) {
 }
 
 void TBitmap::SetPalette(const std::vector<std::uint32_t>& colors, int count) {
-  if (Palette_)
-    DeleteObject(Palette_);
-  Palette_ = nullptr;
+  Palette_.Reset();
   if (count <= 0)
     return;
   std::vector<std::uint8_t> storage(sizeof(LOGPALETTE) + sizeof(PALETTEENTRY) * count);
@@ -339,7 +257,7 @@ void TBitmap::SetPalette(const std::vector<std::uint32_t>& colors, int count) {
     palette->palPalEntry[i] = {static_cast<BYTE>(color >> 16), static_cast<BYTE>(color >> 8),
                                static_cast<BYTE>(color), 0};
   }
-  Palette_ = CreatePalette(palette);
+  Palette_.Reset(CreatePalette(palette));
 }
 
 void TBitmap::SetSize(int width, int height) {
@@ -348,12 +266,11 @@ void TBitmap::SetSize(int width, int height) {
   if (width < 0 || height < 0)
     throw EInvalidOperation("Invalid bitmap size " + IntToStr(width) + " x " + IntToStr(height));
   if (width == 0 || height == 0) {
-    AdoptHandle(nullptr, nullptr, width, height);
+    AdoptHandle({}, nullptr, width, height);
   } else {
     TDibSection dib(width, height);
     std::memset(dib.Bits, 0, static_cast<std::size_t>(width) * height * 4);
-    AdoptHandle(dib.Handle, dib.Bits, width, height);
-    dib.Release();
+    AdoptHandle(std::move(dib.Handle), dib.Bits, width, height);
   }
   Changed();
 }
@@ -388,7 +305,7 @@ std::uint8_t* TBitmap::ScanLine(int y) {
 
 HBITMAP TBitmap::Handle() const {
   GdiFlush();
-  return Handle_;
+  return Handle_.Get();
 }
 
 namespace {
@@ -404,7 +321,7 @@ void TBitmap::SetPixelFormat(TPixelFormat value) {
   if (value == PixelFormat_)
     return;
   if (!Empty())
-    AdoptImage(BitmapFileImage(Handle(), Palette_, BitCountOf(value)));
+    AdoptImage(BitmapFileImage(Handle(), Palette_.Get(), BitCountOf(value)));
   PixelFormat_ = value;
   Changed();
 }
@@ -418,7 +335,7 @@ void TBitmap::SaveToStream(TStream& stream) const {
   if (Empty())
     return;
   const TBytes image =
-      Image_.empty() ? BitmapFileImage(Handle(), Palette_, BitCountOf(PixelFormat_)) : Image_;
+      Image_.empty() ? BitmapFileImage(Handle(), Palette_.Get(), BitCountOf(PixelFormat_)) : Image_;
   stream.WriteBuffer(image.data(), static_cast<std::int64_t>(image.size()));
 }
 
@@ -451,8 +368,8 @@ std::vector<std::uint8_t> BitmapFileImage(HBITMAP bitmap, HPALETTE palette, int 
   info->bmiHeader.biCompression = BI_RGB;
   info->bmiHeader.biSizeImage = static_cast<DWORD>(imageSize);
 
-  HWND window = GetFocus();
-  HDC dc = GetDC(window);
+  const TWindowDC focus(GetFocus());
+  HDC dc = focus.Get();
   HPALETTE oldPalette = nullptr;
   if (palette) {
     oldPalette = SelectPalette(dc, palette, FALSE);
@@ -462,7 +379,6 @@ std::vector<std::uint8_t> BitmapFileImage(HBITMAP bitmap, HPALETTE palette, int 
                              image.data() + pixelOffset, info, DIB_RGB_COLORS);
   if (oldPalette)
     SelectPalette(dc, oldPalette, FALSE);
-  ReleaseDC(window, dc);
   // GetDIBits fills in what it chose; the file keeps the fields its header promises.
   info->bmiHeader.biSizeImage = static_cast<DWORD>(imageSize);
   info->bmiHeader.biXPelsPerMeter = 0;
@@ -513,18 +429,17 @@ void TBitmap::Mask(TColor color) {
 }
 
 HBITMAP TBitmap::MaskHandle() {
-  if (MaskHandle_)
-    DeleteObject(MaskHandle_);
-  MaskHandle_ = nullptr;
+  MaskHandle_.Reset();
   if (Empty())
     return nullptr;
-  MaskHandle_ = CreateBitmap(Width_, Height_, 1, 1, nullptr);
-  TMemoryDC mask(MaskHandle_);
+  MaskHandle_.Reset(CreateBitmap(Width_, Height_, 1, 1, nullptr));
+  const TMemoryDC mask(CreateCompatibleDC(nullptr));
+  const TSelection selected(mask.Get(), MaskHandle_.Get());
   HDC source = MemoryDC();
   const COLORREF oldBack = SetBkColor(source, ColorToRGB(TransparentColor()));
-  BitBlt(mask.DC, 0, 0, Width_, Height_, source, 0, 0, SRCCOPY);
+  BitBlt(mask.Get(), 0, 0, Width_, Height_, source, 0, 0, SRCCOPY);
   SetBkColor(source, oldBack);
-  return MaskHandle_;
+  return MaskHandle_.Get();
 }
 
 void TBitmap::Draw(TCanvas& canvas, const RECT& rect) {
@@ -558,38 +473,37 @@ void TBitmap::Draw(TCanvas& canvas, const RECT& rect) {
 void TBitmap::DrawTransparent(HDC target, const RECT& rect) {
   constexpr DWORD targetAndNotSource = 0x00220326;
   HDC source = MemoryDC();
-  HBITMAP maskBitmap = CreateBitmap(Width_, Height_, 1, 1, nullptr);
-  TDibSection picture(Width_, Height_);
-  {
-    TMemoryDC mask(maskBitmap);
-    TMemoryDC image(picture.Handle);
-    const COLORREF oldSourceBack = SetBkColor(source, ColorToRGB(TransparentColor()));
-    BitBlt(mask.DC, 0, 0, Width_, Height_, source, 0, 0, SRCCOPY);
-    SetBkColor(source, oldSourceBack);
-    BitBlt(image.DC, 0, 0, Width_, Height_, source, 0, 0, SRCCOPY);
-    SetTextColor(image.DC, RGB(0, 0, 0));
-    SetBkColor(image.DC, RGB(255, 255, 255));
-    BitBlt(image.DC, 0, 0, Width_, Height_, mask.DC, 0, 0, targetAndNotSource);
+  const TBitmapHandle maskBitmap(CreateBitmap(Width_, Height_, 1, 1, nullptr));
+  const TDibSection picture(Width_, Height_);
+  const TMemoryDC mask(CreateCompatibleDC(nullptr));
+  const TSelection maskSelected(mask.Get(), maskBitmap.Get());
+  const TMemoryDC image(CreateCompatibleDC(nullptr));
+  const TSelection imageSelected(image.Get(), picture.Handle.Get());
+  const COLORREF oldSourceBack = SetBkColor(source, ColorToRGB(TransparentColor()));
+  BitBlt(mask.Get(), 0, 0, Width_, Height_, source, 0, 0, SRCCOPY);
+  SetBkColor(source, oldSourceBack);
+  BitBlt(image.Get(), 0, 0, Width_, Height_, source, 0, 0, SRCCOPY);
+  SetTextColor(image.Get(), RGB(0, 0, 0));
+  SetBkColor(image.Get(), RGB(255, 255, 255));
+  BitBlt(image.Get(), 0, 0, Width_, Height_, mask.Get(), 0, 0, targetAndNotSource);
 
-    const COLORREF oldText = SetTextColor(target, RGB(0, 0, 0));
-    const COLORREF oldBack = SetBkColor(target, RGB(255, 255, 255));
-    const int oldMode = SetStretchBltMode(target, COLORONCOLOR);
-    const int width = rect.right - rect.left;
-    const int height = rect.bottom - rect.top;
-    StretchBlt(target, rect.left, rect.top, width, height, mask.DC, 0, 0, Width_, Height_, SRCAND);
-    StretchBlt(target, rect.left, rect.top, width, height, image.DC, 0, 0, Width_, Height_,
-               SRCPAINT);
-    SetStretchBltMode(target, oldMode);
-    SetBkColor(target, oldBack);
-    SetTextColor(target, oldText);
-  }
-  DeleteObject(maskBitmap);
+  const COLORREF oldText = SetTextColor(target, RGB(0, 0, 0));
+  const COLORREF oldBack = SetBkColor(target, RGB(255, 255, 255));
+  const int oldMode = SetStretchBltMode(target, COLORONCOLOR);
+  const int width = rect.right - rect.left;
+  const int height = rect.bottom - rect.top;
+  StretchBlt(target, rect.left, rect.top, width, height, mask.Get(), 0, 0, Width_, Height_, SRCAND);
+  StretchBlt(target, rect.left, rect.top, width, height, image.Get(), 0, 0, Width_, Height_,
+             SRCPAINT);
+  SetStretchBltMode(target, oldMode);
+  SetBkColor(target, oldBack);
+  SetTextColor(target, oldText);
 }
 
 void TBitmap::LoadFromStream(TStream& stream) {
   TBytes image = ReadRest(stream);
   if (image.empty())
-    AdoptHandle(nullptr, nullptr, 0, 0);
+    AdoptHandle({}, nullptr, 0, 0);
   else
     AdoptImage(std::move(image));
   File_.clear();
@@ -600,7 +514,7 @@ void TBitmap::SetFile(const std::string& value) {
   if (!value.empty() && value == File())
     return;
   if (value.empty()) {
-    AdoptHandle(nullptr, nullptr, 0, 0);
+    AdoptHandle({}, nullptr, 0, 0);
   } else {
     const std::string data = PictureFileData(value);
     if (data.empty())
@@ -629,13 +543,12 @@ void TBitmap::Assign(const TPersistent& source) {
     AdoptImage(bitmap->Image_);
     File_ = bitmap->File_;
   } else if (bitmap->Empty()) {
-    AdoptHandle(nullptr, nullptr, bitmap->Width_, bitmap->Height_);
+    AdoptHandle({}, nullptr, bitmap->Width_, bitmap->Height_);
   } else {
     TDibSection dib(bitmap->Width_, bitmap->Height_);
     GdiFlush();
     std::memcpy(dib.Bits, bitmap->Bits_, static_cast<std::size_t>(dib.Width) * dib.Height * 4);
-    AdoptHandle(dib.Handle, dib.Bits, dib.Width, dib.Height);
-    dib.Release();
+    AdoptHandle(std::move(dib.Handle), dib.Bits, dib.Width, dib.Height);
     PixelFormat_ = bitmap->PixelFormat_;
   }
   if (dynamic_cast<const TBitmap*>(&source)) {
@@ -661,7 +574,7 @@ void TJPEGImage::LoadFromStream(TStream& stream) {
                               &height, message);
   if (!bitmap)
     throw EInvalidGraphic(std::string("JPEG error: ") + message);
-  Bitmap_.AdoptHandle(bitmap, bits, width, height);
+  Bitmap_.AdoptHandle(TBitmapHandle(bitmap), bits, width, height);
   Changed();
 }
 

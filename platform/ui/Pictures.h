@@ -2,6 +2,7 @@
 
 #include "platform/rtl/Exceptions.h"
 #include "platform/ui/Canvas.h"
+#include "platform/ui/GdiHandles.h"
 
 #include <cstdint>
 #include <memory>
@@ -45,7 +46,6 @@ enum TPixelFormat { pf1bit, pf4bit, pf8bit, pf15bit, pf16bit, pf24bit, pf32bit }
 class TBitmap : public TGraphic {
 public:
   TBitmap();
-  ~TBitmap() override;
   TBitmap(const TBitmap&) = delete;
   TBitmap& operator=(const TBitmap&) = delete;
 
@@ -66,7 +66,7 @@ public:
   // The GDI bitmap, nullptr while empty.
   HBITMAP Handle() const;
   // The colours of a bitmap loaded or reduced to 8 bits per pixel or fewer; else nullptr.
-  HPALETTE Palette() const { return Palette_; }
+  HPALETTE Palette() const { return Palette_.Get(); }
   TPixelFormat PixelFormat() const { return PixelFormat_; }
   void SetPixelFormat(TPixelFormat value);
   bool Monochrome() const { return PixelFormat_ == pf1bit; }
@@ -99,26 +99,26 @@ public:
 
 private:
   friend class TJPEGImage;
-  // Takes a top-down 32-bit DIB section, or nullptr for no pixels; forgets any loaded file.
-  void AdoptHandle(HBITMAP bitmap, void* bits, int width, int height);
+  // Takes a top-down 32-bit DIB section, or none for no pixels; forgets any loaded file.
+  void AdoptHandle(TBitmapHandle bitmap, void* bits, int width, int height);
   // Takes a checked BMP file image with its pixels, depth and colours.
   void AdoptImage(std::vector<std::uint8_t> image);
   void SetPalette(const std::vector<std::uint32_t>& colors, int count);
   HDC MemoryDC();
-  void ReleaseHandle();
   void DrawTransparent(HDC target, const RECT& rect);
 
-  HBITMAP Handle_ = nullptr;
-  HPALETTE Palette_ = nullptr;
+  // Declared before the DC, which goes first and lets go of the bitmap selected into it.
+  TBitmapHandle Handle_;
+  TPaletteHandle Palette_;
   TPixelFormat PixelFormat_ = pf24bit;
   std::vector<std::uint8_t> Image_; // the file loaded, while the pixels are as it gave them
   std::string File_;
   std::uint8_t* Bits_ = nullptr;
   int Width_ = 0;
   int Height_ = 0;
-  HDC DC_ = nullptr;
+  TMemoryDC DC_;
   HGDIOBJ OldBitmap_ = nullptr;
-  HBITMAP MaskHandle_ = nullptr;
+  TBitmapHandle MaskHandle_;
   TColor TransparentColor_ = clDefault;
   TCanvas Canvas_;
 };

@@ -12,22 +12,15 @@ void RegisterStdCtrlsClasses() {
   RegisterListClasses();
 }
 
-TControlBrush::~TControlBrush() {
-  if (Brush_)
-    DeleteObject(Brush_);
-}
-
 LRESULT TControlBrush::Apply(HDC dc, TColor color, TColor textColor) {
   const COLORREF rgb = ColorToRGB(color);
   if (!Brush_ || rgb != BrushColor_) {
-    if (Brush_)
-      DeleteObject(Brush_);
-    Brush_ = CreateSolidBrush(rgb);
+    Brush_.Reset(CreateSolidBrush(rgb));
     BrushColor_ = rgb;
   }
   SetTextColor(dc, ColorToRGB(textColor));
   SetBkColor(dc, rgb);
-  return reinterpret_cast<LRESULT>(Brush_);
+  return reinterpret_cast<LRESULT>(Brush_.Get());
 }
 
 std::string WindowText(HWND window) {

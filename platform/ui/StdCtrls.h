@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/ui/GdiHandles.h"
 #include "platform/ui/Graphics.h"
 
 #include <windows.h>
@@ -18,7 +19,6 @@ void RegisterStdCtrlsClasses();
 class TControlBrush {
 public:
   TControlBrush() = default;
-  ~TControlBrush();
   TControlBrush(const TControlBrush&) = delete;
   TControlBrush& operator=(const TControlBrush&) = delete;
 
@@ -26,7 +26,7 @@ public:
   LRESULT Apply(HDC dc, TColor color, TColor textColor);
 
 private:
-  HBRUSH Brush_ = nullptr;
+  TBrushHandle Brush_;
   COLORREF BrushColor_ = 0;
 };
 

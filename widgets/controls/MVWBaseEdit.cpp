@@ -1,6 +1,7 @@
 #include "widgets/controls/MVWBaseEdit.h"
 
 #include "platform/ui/Clipboard.h"
+#include "platform/ui/GdiHandles.h"
 #include "platform/ui/Menus.h"
 #include "widgets/foundation/MVWApplication.h"
 #include "widgets/foundation/MVWMessages.h"
@@ -85,30 +86,6 @@ void HighlightDepths(const TMVW3DCaption& font, int& a, int& b) {
   }
 }
 
-// Borrows the window's DC for the control canvas outside WM_PAINT.
-class TWindowDC {
-public:
-  TWindowDC(TWinControl& control, TCanvas& canvas) : Control_(control), Canvas_(canvas) {
-    if (canvas.Handle() || !control.HandleAllocated())
-      return;
-    DC_ = GetDC(control.Handle());
-    canvas.SetHandle(DC_);
-  }
-  ~TWindowDC() {
-    if (!DC_)
-      return;
-    Canvas_.SetHandle(nullptr);
-    ReleaseDC(Control_.Handle(), DC_);
-  }
-  TWindowDC(const TWindowDC&) = delete;
-  TWindowDC& operator=(const TWindowDC&) = delete;
-
-private:
-  TWinControl& Control_;
-  TCanvas& Canvas_;
-  HDC DC_ = nullptr;
-};
-
 } // namespace
 
 TMVWBaseEdit::TMVWBaseEdit(TComponent* owner)
@@ -169,7 +146,7 @@ TCanvas& TMVWBaseEdit::SurfaceCanvas() {
 }
 
 template <class F> void TMVWBaseEdit::OnSurface(F paint) {
-  const TWindowDC windowDC(*this, Canvas());
+  const TClientCanvasScope scope(*this);
   TCanvas& canvas = SurfaceCanvas();
   if (!canvas.Handle())
     return;
@@ -188,7 +165,7 @@ int TMVWBaseEdit::TextHeight(const std::string& text) {
 }
 
 int TMVWBaseEdit::TextWidth(const std::string& text) {
-  const TWindowDC windowDC(*this, Canvas());
+  const TClientCanvasScope scope(*this);
   TCanvas& canvas = Canvas();
   canvas.Font().Assign(Font());
   if (HDC dc = canvas.Handle())
@@ -252,7 +229,7 @@ void TMVWBaseEdit::PrepareBackBuffer() {
 }
 
 void TMVWBaseEdit::PaintBack(const RECT& rect) {
-  const TWindowDC windowDC(*this, Canvas());
+  const TClientCanvasScope scope(*this);
   TCanvas& canvas = SurfaceCanvas();
   if (BackFromParent() && PaintParentBack(canvas, rect, 0, POINT{0, 0}))
     return;
@@ -312,10 +289,9 @@ void TMVWBaseEdit::PaintText(const std::string& text) {
     PaintBack(TextArea_);
     HDC dc = canvas.Handle();
     RECT r = TextRect_;
-    HRGN clip = nullptr;
+    TClip clip(dc);
     if (ScrollOffset_ != 0) {
-      clip = CreateRectRgnIndirect(&TextRect_);
-      SelectClipRgn(dc, clip);
+      clip.Select(TextRect_);
       r.left -= ScrollOffset_;
     }
     SetTextCharacterExtra(dc, Font3D_->Tracing());
@@ -361,10 +337,6 @@ void TMVWBaseEdit::PaintText(const std::string& text) {
       canvas.Font().SetColor(textColor);
     }
     SetTextCharacterExtra(dc, 0);
-    if (clip) {
-      SelectClipRgn(dc, nullptr);
-      DeleteObject(clip);
-    }
     if (BackBuffer_)
       Canvas().CopyRect(TextArea_, BackBuffer_->Canvas(), TextArea_);
   });

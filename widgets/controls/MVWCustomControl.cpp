@@ -1,5 +1,6 @@
 #include "widgets/controls/MVWCustomControl.h"
 
+#include "platform/ui/GdiHandles.h"
 #include "widgets/controls/MVWControl.h"
 #include "widgets/foundation/MVWApplication.h"
 #include "widgets/foundation/MVWMessages.h"
@@ -130,14 +131,8 @@ template <class F> void TMVWCustomControl::PaintOnWindow(F paint) {
   RECT rect;
   GetWindowRect(Handle(), &rect);
   OffsetRect(&rect, -rect.left, -rect.top);
-  HDC dc = GetWindowDC(Handle());
-  try {
-    paint(dc, rect);
-  } catch (...) {
-    ReleaseDC(Handle(), dc);
-    throw;
-  }
-  ReleaseDC(Handle(), dc);
+  const TWindowDC dc(Handle(), GetWindowDC(Handle()));
+  paint(dc.Get(), rect);
 }
 
 void TMVWCustomControl::PaintFlatBorder() {

@@ -56,17 +56,15 @@ void CopyBackPart(TCanvas& canvas, const RECT& dest, TBitmap& picture, POINT sou
 }
 
 TClientCanvasScope::TClientCanvasScope(TCustomControl& control) : Control_(control) {
-  if (control.Canvas().Handle())
+  if (control.Canvas().Handle() || !control.HandleAllocated())
     return;
-  Dc_ = GetDC(control.Handle());
-  control.Canvas().SetHandle(Dc_);
+  DC_.emplace(control.Handle());
+  control.Canvas().SetHandle(DC_->Get());
 }
 
 TClientCanvasScope::~TClientCanvasScope() {
-  if (!Dc_)
-    return;
-  Control_.Canvas().SetHandle(nullptr);
-  ReleaseDC(Control_.Handle(), Dc_);
+  if (DC_)
+    Control_.Canvas().SetHandle(nullptr);
 }
 
 TMVWCustomPanel::TMVWCustomPanel(TComponent* owner) : TMVWCustomControl(owner) {

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "platform/ui/GdiHandles.h"
 #include "widgets/controls/MVWCustomControl.h"
 
 #include <windows.h>
+
+#include <optional>
 
 namespace marivo {
 
@@ -29,7 +32,7 @@ void AddWindowsBorder(DWORD& style, DWORD& exStyle, bool ctl3D);
 void CopyBackPart(TCanvas& canvas, const RECT& dest, TBitmap& picture, POINT source);
 
 // Binds a control's canvas to its client area outside a paint cycle, for frames drawn at once;
-// within a paint cycle the canvas stays as it is.
+// within a paint cycle, or while the control has no window, the canvas stays as it is.
 class TClientCanvasScope {
 public:
   explicit TClientCanvasScope(TCustomControl& control);
@@ -39,7 +42,7 @@ public:
 
 private:
   TCustomControl& Control_;
-  HDC Dc_ = nullptr;
+  std::optional<TWindowDC> DC_;
 };
 
 // A windowed widget that can show its parent's background through itself, with effects.

@@ -1,5 +1,6 @@
 #include "widgets/controls/MVWCustomParentPanel.h"
 
+#include "platform/ui/GdiHandles.h"
 #include "widgets/controls/MVWControl.h"
 #include "widgets/foundation/MVWApplication.h"
 #include "widgets/foundation/MVWMessages.h"
@@ -14,10 +15,8 @@ namespace {
 bool DrawWithPalette() {
   if (!MVWApplication || !(MVWApplication->Options() & 1))
     return true;
-  HDC screen = GetDC(nullptr);
-  const int bits = GetDeviceCaps(screen, BITSPIXEL);
-  ReleaseDC(nullptr, screen);
-  return bits >= 9;
+  const TWindowDC screen(nullptr);
+  return GetDeviceCaps(screen.Get(), BITSPIXEL) >= 9;
 }
 
 } // namespace

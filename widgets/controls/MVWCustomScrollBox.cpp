@@ -1,5 +1,6 @@
 #include "widgets/controls/MVWCustomScrollBox.h"
 
+#include "platform/ui/GdiHandles.h"
 #include "widgets/controls/MVWControl.h"
 #include "widgets/controls/MVWCustomPanel.h"
 #include "widgets/foundation/MVWApplication.h"
@@ -137,7 +138,8 @@ void TMVWCustomScrollBox::PaintWindow(HDC dc) {
 }
 
 void TMVWCustomScrollBox::PaintNonClient() {
-  HDC dc = GetWindowDC(Handle());
+  const TWindowDC windowDC(Handle(), GetWindowDC(Handle()));
+  HDC dc = windowDC.Get();
   RECT window;
   GetWindowRect(Handle(), &window);
   OffsetRect(&window, -window.left, -window.top);
@@ -153,7 +155,6 @@ void TMVWCustomScrollBox::PaintNonClient() {
     Bevel_->PaintBevel(NonClientCanvas_, window, false);
     NonClientCanvas_.SetHandle(nullptr);
   }
-  ReleaseDC(Handle(), dc);
 }
 
 void TMVWCustomScrollBox::UpdateChildWindows() {

@@ -1,6 +1,6 @@
 #include "widgets/controls/MVWCustomShapeButton.h"
 
-#include "widgets/foundation/MVWGdiHandles.h"
+#include "platform/ui/GdiHandles.h"
 #include "widgets/foundation/MVWShapePaint.h"
 #include "widgets/foundation/mvwgraph.h"
 
@@ -13,24 +13,23 @@ namespace {
 
 constexpr std::uint16_t TileModeFlags[] = {0, DrawCenter, DrawStretch, DrawTile};
 
-TMVWRegionHandle HitRegion(TMVWShapeType shape, const std::vector<TMVWPoint>& points, int corner) {
+TRegionHandle HitRegion(TMVWShapeType shape, const std::vector<TMVWPoint>& points, int corner) {
   const std::size_t half = points.size() / 2;
   if (half < 2)
-    return TMVWRegionHandle();
+    return TRegionHandle();
   const TMVWPoint a = points[0], b = points[1];
   switch (shape) {
   case stEllipse:
-    return TMVWRegionHandle(CreateEllipticRgn(a.X, a.Y, b.X, b.Y));
+    return TRegionHandle(CreateEllipticRgn(a.X, a.Y, b.X, b.Y));
   case stRectangle:
-    return TMVWRegionHandle(CreateRectRgn(a.X, a.Y, b.X, b.Y));
+    return TRegionHandle(CreateRectRgn(a.X, a.Y, b.X, b.Y));
   case stRoundRect:
-    return TMVWRegionHandle(CreateRoundRectRgn(a.X, a.Y, b.X, b.Y, corner, corner));
+    return TRegionHandle(CreateRoundRectRgn(a.X, a.Y, b.X, b.Y, corner, corner));
   default: {
     std::vector<POINT> outer;
     for (std::size_t i = 0; i < half; ++i)
       outer.push_back({points[i].X, points[i].Y});
-    return TMVWRegionHandle(
-        CreatePolygonRgn(outer.data(), static_cast<int>(outer.size()), WINDING));
+    return TRegionHandle(CreatePolygonRgn(outer.data(), static_cast<int>(outer.size()), WINDING));
   }
   }
 }
@@ -162,7 +161,7 @@ void TMVWCustomShapeButton::Notification(TComponent* component, TOperation opera
 bool TMVWCustomShapeButton::PtInButton(int x, int y) {
   const int d = Depth_;
   const int corner = Shape_->RoundPercent() * std::min(Width() - d, Height() - d) / 100;
-  const TMVWRegionHandle region = HitRegion(Shape_->Shape(), Points_->Points(), corner);
+  const TRegionHandle region = HitRegion(Shape_->Shape(), Points_->Points(), corner);
   if (!region)
     return true;
   OffsetRgn(region.Get(), -d, -d);

@@ -3,6 +3,7 @@
 #include "platform/rtl/ClassRegistry.h"
 #include "platform/rtl/TextUtils.h"
 #include "platform/ui/Accelerators.h"
+#include "platform/ui/GdiHandles.h"
 #include "widgets/controls/MVWControls.h"
 #include "widgets/controls/MVWPanelClasses.h"
 #include "widgets/controls/portable/MVWButtonCells.h"
@@ -204,11 +205,9 @@ bool TMVWCustomGroupBox::PaintThemedCaptionBack(TCanvas& canvas, const RECT& bac
   // The whole client area is asked for and clipped here, so the parent lands at the window's
   // own offset whatever a library makes of a rectangle.
   HDC dc = canvas.Handle();
-  const int saved = SaveDC(dc);
+  const TSavedDC saved(dc);
   IntersectClipRect(dc, back.left, back.top, back.right, back.bottom);
-  const HRESULT drawn = styles.DrawThemeParentBackground(Handle(), dc, nullptr);
-  RestoreDC(dc, saved);
-  return SUCCEEDED(drawn);
+  return SUCCEEDED(styles.DrawThemeParentBackground(Handle(), dc, nullptr));
 }
 
 void TMVWCustomGroupBox::WndProc(TMessage& message) {

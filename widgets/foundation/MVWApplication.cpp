@@ -3,8 +3,8 @@
 #include "platform/rtl/FileNames.h"
 #include "platform/rtl/TextUtils.h"
 #include "platform/ui/Forms.h"
+#include "platform/ui/GdiHandles.h"
 #include "platform/ui/Pictures.h"
-#include "widgets/foundation/MVWGdiHandles.h"
 #include "widgets/foundation/MVWMessages.h"
 #include "widgets/foundation/MVWXPStyles.h"
 
@@ -60,7 +60,7 @@ TMVWApplication::TMVWApplication(TComponent* owner)
   LARGE_INTEGER frequency;
   if (QueryPerformanceFrequency(&frequency))
     PerformanceFrequency_ = frequency.QuadPart;
-  if (const TMVWBitmapHandle checkBoxes{LoadBitmapA(nullptr, MAKEINTRESOURCEA(CheckBoxesBitmap))}) {
+  if (const TBitmapHandle checkBoxes{LoadBitmapA(nullptr, MAKEINTRESOURCEA(CheckBoxesBitmap))}) {
     BITMAP size{};
     GetObjectA(checkBoxes.Get(), sizeof size, &size);
     CheckBoxWidth_ = size.bmWidth / 4;

@@ -162,16 +162,15 @@ HBITMAP TMVWCaret::MakePicture() {
   const int height = ownSize ? Bitmap_.Height() : Height_;
   if (width <= 0 || height <= 0)
     return nullptr;
-  const HDC screen = GetDC(nullptr);
-  Picture_.Reset(CreateCompatibleBitmap(screen, width, height));
-  const TMVWMemoryDC memory(CreateCompatibleDC(screen));
-  ReleaseDC(nullptr, screen);
+  const TWindowDC screen(nullptr);
+  Picture_.Reset(CreateCompatibleBitmap(screen.Get(), width, height));
+  const TMemoryDC memory(CreateCompatibleDC(screen.Get()));
   if (!Picture_ || !memory) {
     Picture_.Reset();
     return nullptr;
   }
   const HDC dc = memory.Get();
-  const TMVWSelection selected(dc, Picture_.Get());
+  const TSelection selected(dc, Picture_.Get());
   PatBlt(dc, 0, 0, width, height, BLACKNESS);
   if (!Bitmap_.Empty()) {
     const HDC source = Bitmap_.Canvas().Handle();

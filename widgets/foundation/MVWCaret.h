@@ -1,7 +1,7 @@
 #pragma once
 
+#include "platform/ui/GdiHandles.h"
 #include "platform/ui/Pictures.h"
-#include "widgets/foundation/MVWGdiHandles.h"
 #include "widgets/foundation/portable/MVWBase.h"
 #include "widgets/foundation/portable/mvwcont.h"
 
@@ -98,7 +98,7 @@ private:
   TBitmap Bitmap_;
   int FontHeight_ = 0;
   std::array<int, 2> PosFields_{};
-  TMVWBitmapHandle Picture_;
+  TBitmapHandle Picture_;
   bool Shown_ = false;
   bool ShapeMade_ = false;
 };

@@ -124,7 +124,7 @@ void TMVWFormShape::UpdateRegion() {
                     picture.Height() + frame.Caption + 2 * frame.Height + depth);
   }
   const RECT caption{0, 0, form->Width(), frame.Caption + frame.Height};
-  TMVWRegionHandle result;
+  TRegionHandle result;
   if (minimised) {
     Region_->SetRectRegion(caption);
     result.Reset(CreateRectRgnIndirect(&caption));
@@ -142,13 +142,13 @@ void TMVWFormShape::UpdateRegion() {
     OffsetRgn(result.Get(), frame.Width, frame.Caption + frame.Height);
     if (Region_->Shadow().Style() != hssNone) {
       const int depth = Region_->Shadow().Depth();
-      if (const TMVWRegionHandle shadow{CreateRectRgn(0, 0, 0, 0)}) {
+      if (const TRegionHandle shadow{CreateRectRgn(0, 0, 0, 0)}) {
         CombineRgn(shadow.Get(), result.Get(), nullptr, RGN_COPY);
         OffsetRgn(shadow.Get(), depth, depth);
         CombineRgn(result.Get(), result.Get(), shadow.Get(), RGN_OR);
       }
     }
-    if (const TMVWRegionHandle captionRegion{CreateRectRgnIndirect(&caption)}) {
+    if (const TRegionHandle captionRegion{CreateRectRgnIndirect(&caption)}) {
       const bool keepCaption = ShowFormCaption_ && form->BorderStyle() != bsNone;
       CombineRgn(result.Get(), result.Get(), captionRegion.Get(), keepCaption ? RGN_OR : RGN_DIFF);
     }

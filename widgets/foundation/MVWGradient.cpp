@@ -26,10 +26,8 @@ void SelectAndRealize(HDC dc, HPALETTE palette) {
 bool MVWPaletteAllowed() {
   if (!MVWApplication || (MVWApplication->Options() & 0x01) == 0)
     return true;
-  HDC screen = GetDC(nullptr);
-  const int bits = GetDeviceCaps(screen, BITSPIXEL) * GetDeviceCaps(screen, PLANES);
-  ReleaseDC(nullptr, screen);
-  return bits >= 9;
+  const TWindowDC screen(nullptr);
+  return GetDeviceCaps(screen.Get(), BITSPIXEL) * GetDeviceCaps(screen.Get(), PLANES) >= 9;
 }
 
 void AppendColorSteps(TColor from, TColor to, int count, bool first, TMVWColorList* list) {
@@ -112,7 +110,7 @@ void FillGradientRect(TCanvas& canvas, const RECT& rect, TMVWGradientStyle style
   std::unique_ptr<TBitmap> buffer;
   HDC dc = canvas.Handle();
   // Whatever path the painting leaves by, the buffer goes and the clip region is reset.
-  TMVWClip clip(canvas.Handle());
+  TClip clip(canvas.Handle());
   if (buffered) {
     buffer = std::make_unique<TBitmap>();
     buffer->SetSize(w, h);
@@ -130,14 +128,12 @@ void FillGradientRect(TCanvas& canvas, const RECT& rect, TMVWGradientStyle style
   if (usePalette)
     SelectAndRealize(dc, palette);
 
-  HGDIOBJ oldPen = SelectObject(dc, GetStockObject(NULL_PEN));
-  HGDIOBJ oldBrush = GetCurrentObject(dc, OBJ_BRUSH);
+  const TSelection nullPen(dc, GetStockObject(NULL_PEN));
   const auto paint = [&](int i, auto draw) {
     const std::uint32_t rgb = (*colors)[static_cast<std::size_t>(i)];
-    const TMVWBrushHandle brush(CreateSolidBrush(usePalette ? (rgb | 0x02000000) : rgb));
-    SelectObject(dc, brush.Get());
+    const TBrushHandle brush(CreateSolidBrush(usePalette ? (rgb | 0x02000000) : rgb));
+    const TSelection selected(dc, brush.Get());
     draw(brush.Get());
-    SelectObject(dc, oldBrush);
   };
   if (style == gstHorizontal) {
     for (int i = 0; i < n; ++i)
@@ -204,7 +200,6 @@ void FillGradientRect(TCanvas& canvas, const RECT& rect, TMVWGradientStyle style
       });
     }
   }
-  SelectObject(dc, oldPen);
 
   if (usePalette)
     SelectAndRealize(canvas.Handle(), palette);

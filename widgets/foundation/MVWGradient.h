@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/ui/Canvas.h"
-#include "widgets/foundation/MVWGdiHandles.h"
+#include "platform/ui/GdiHandles.h"
 #include "widgets/foundation/portable/MVWBase.h"
 
 #include <windows.h>
@@ -81,7 +81,7 @@ private:
   bool TwoColors_ = true;
   TMVWColorList Colors_;
   TMVWColorList StepColors_;
-  TMVWPaletteHandle Palette_;
+  TPaletteHandle Palette_;
 };
 
 // Appends count steps from one colour to another (both ends included) to list; first clears it

@@ -1,8 +1,8 @@
 #include "widgets/foundation/MVWShapePaint.h"
 
 #include "platform/rtl/Exceptions.h"
+#include "platform/ui/GdiHandles.h"
 #include "widgets/foundation/MVWApplication.h"
-#include "widgets/foundation/MVWGdiHandles.h"
 #include "widgets/foundation/mvwgraph.h"
 
 #include <cmath>
@@ -11,19 +11,6 @@
 namespace marivo {
 
 namespace {
-
-// The device context's modes and clipping, for a scope.
-class TSavedDC {
-public:
-  explicit TSavedDC(HDC dc) : DC_(dc), Saved_(SaveDC(dc)) {}
-  ~TSavedDC() { RestoreDC(DC_, Saved_); }
-  TSavedDC(const TSavedDC&) = delete;
-  TSavedDC& operator=(const TSavedDC&) = delete;
-
-private:
-  HDC DC_;
-  int Saved_;
-};
 
 // The caller's list goes back to the frame of its rectangle's corner, also on failure.
 class TListOffset {
@@ -133,8 +120,8 @@ void DrawRoundRectBevel(TCanvas& canvas, const RECT& box, int corner, TColor fir
                                  {box.left - reach, box.top - reach},
                                  {box.left - reach, lowerLeft.y - dy},
                                  {lowerLeft.x - dx, lowerLeft.y - dy}};
-  const TMVWRegionHandle firstPart(CreatePolygonRgn(upperLeftHalf, 5, WINDING));
-  const TMVWRegionHandle secondPart(
+  const TRegionHandle firstPart(CreatePolygonRgn(upperLeftHalf, 5, WINDING));
+  const TRegionHandle secondPart(
       CreateRectRgn(box.left - reach, box.top - reach, box.right + reach, box.bottom + reach));
   CombineRgn(secondPart.Get(), secondPart.Get(), firstPart.Get(), RGN_DIFF);
   canvas.Brush().SetStyle(bsClear);

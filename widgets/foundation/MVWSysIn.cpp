@@ -1,6 +1,6 @@
 #include "widgets/foundation/MVWSysIn.h"
 
-#include "widgets/foundation/MVWGdiHandles.h"
+#include "platform/ui/GdiHandles.h"
 
 #include <windows.h>
 
@@ -9,7 +9,7 @@ namespace marivo {
 bool IsWinNT = false;
 
 std::uint8_t ScreenColorDepth() {
-  const TMVWMemoryDC display(CreateDCA("DISPLAY", nullptr, nullptr, nullptr));
+  const TMemoryDC display(CreateDCA("DISPLAY", nullptr, nullptr, nullptr));
   if (!display)
     return 0;
   const int depth = GetDeviceCaps(display.Get(), BITSPIXEL) * GetDeviceCaps(display.Get(), PLANES);

@@ -2,7 +2,7 @@
 
 #include "platform/rtl/ClassRegistry.h"
 #include "platform/rtl/Streams.h"
-#include "widgets/foundation/MVWGdiHandles.h"
+#include "platform/ui/GdiHandles.h"
 #include "widgets/foundation/MVWStreamUtils.h"
 #include "widgets/foundation/mvwgraph.h"
 #include "widgets/foundation/mvwwave.h"
@@ -524,7 +524,7 @@ void TMVWImageList::DrawExtended(TCanvas& canvas, const RECT& rect, int list, in
   TMVWImageListItem* item = Valid(list, image);
   if (!item)
     return;
-  TMVWClip clip(canvas.Handle());
+  TClip clip(canvas.Handle());
   if (flags & DrawClip) {
     RECT area = rect;
     OffsetRect(&area, static_cast<std::int16_t>(clipOffset & 0xFFFF),

@@ -1,9 +1,9 @@
 #include "widgets/foundation/mvwgraph.h"
 
 #include "platform/ui/Controls.h"
+#include "platform/ui/GdiHandles.h"
 #include "platform/ui/Pictures.h"
 #include "widgets/foundation/MVWApplication.h"
-#include "widgets/foundation/MVWGdiHandles.h"
 #include "widgets/foundation/MVWXPStyles.h"
 #include "widgets/foundation/mvwprocs.h"
 
@@ -80,14 +80,12 @@ public:
 
 private:
   static HDC ScreenCompatibleDC() {
-    HDC screen = GetDC(nullptr);
-    HDC dc = CreateCompatibleDC(screen);
-    ReleaseDC(nullptr, screen);
-    return dc;
+    const TWindowDC screen(nullptr);
+    return CreateCompatibleDC(screen.Get());
   }
 
-  TMVWMemoryDC DC_;
-  TMVWSelection Font_;
+  TMemoryDC DC_;
+  TSelection Font_;
 };
 
 void CopyThroughMask(HDC target, const RECT& cell, HDC mask, HDC image, const RECT& source) {
@@ -466,7 +464,7 @@ void DrawBitmapInRect(TCanvas& canvas, const RECT& rect, TBitmap& bitmap, TColor
                       std::uint32_t clipOffset, std::uint16_t flags) {
   if (!PrepareBitmap(canvas, bitmap, flags))
     return;
-  TMVWClip clip(canvas.Handle());
+  TClip clip(canvas.Handle());
   if (flags & DrawClip) {
     RECT area = rect;
     OffsetRect(&area, static_cast<std::int16_t>(clipOffset & 0xFFFF),
@@ -490,9 +488,9 @@ void EmbossBitmap(TBitmap& target, TBitmap& source, int x, int y) {
   if (w <= 0 || h <= 0)
     return;
   // The monochrome copy is white where the source is black.
-  const TMVWBitmapHandle mono(CreateBitmap(w, h, 1, 1, nullptr));
-  const TMVWMemoryDC monoDC(CreateCompatibleDC(nullptr));
-  const TMVWSelection monoSelected(monoDC.Get(), mono.Get());
+  const TBitmapHandle mono(CreateBitmap(w, h, 1, 1, nullptr));
+  const TMemoryDC monoDC(CreateCompatibleDC(nullptr));
+  const TSelection monoSelected(monoDC.Get(), mono.Get());
   HDC sourceDC = source.Canvas().Handle();
   const COLORREF oldBack = SetBkColor(sourceDC, RGB(0, 0, 0));
   BitBlt(monoDC.Get(), 0, 0, w, h, sourceDC, 0, 0, SRCCOPY);
@@ -505,8 +503,8 @@ void EmbossBitmap(TBitmap& target, TBitmap& source, int x, int y) {
   SetTextColor(dc, RGB(0, 0, 0));
   SetBkColor(dc, RGB(255, 255, 255));
   const auto stamp = [&](TColor color, int left, int top) {
-    const TMVWBrushHandle brush(CreateSolidBrush(ColorToRGB(color)));
-    const TMVWSelection selected(dc, brush.Get());
+    const TBrushHandle brush(CreateSolidBrush(ColorToRGB(color)));
+    const TSelection selected(dc, brush.Get());
     BitBlt(dc, left, top, w, h, monoDC.Get(), 0, 0, RopDSPDxax);
   };
   stamp(clBtnHighlight, x + 1, y + 1);
@@ -615,14 +613,13 @@ void DrawFxText(TCanvas& canvas, const std::string& text, TMVW3DCaption* caption
   const int length = static_cast<int>(text.size());
   if (!caption) {
     RECT bounds = rect;
-    HGDIOBJ oldFont = SelectObject(dc, canvas.Font().Handle());
+    const TSelection font(dc, canvas.Font().Handle());
     SetTextColor(dc, ColorToRGB(canvas.Font().Color()));
     SetBkMode(dc, TRANSPARENT);
     DrawTextExA(dc, const_cast<char*>(text.data()), length, &bounds, format, nullptr);
-    SelectObject(dc, oldFont);
     return;
   }
-  TMVWClip clip(dc);
+  TClip clip(dc);
   if (effectFlags & FxTextClip)
     clip.Select(clipRect ? *clipRect : rect);
   TMVWThreeDStyle style = caption->Style();
@@ -646,7 +643,7 @@ void DrawFxText(TCanvas& canvas, const std::string& text, TMVW3DCaption* caption
     font = &turned;
   }
   // Put back on every path: a font still selected cannot be deleted with its TFont.
-  const TMVWSelection fontSelected(dc, font->Handle());
+  const TSelection fontSelected(dc, font->Handle());
   RECT r = rect;
   if (fx) {
     r.left += static_cast<std::int16_t>(fx->PosX());
@@ -710,8 +707,8 @@ void DrawFxText(TCanvas& canvas, const std::string& text, TMVW3DCaption* caption
     y = s / 2;
     step(0, 0, textColor);
     EndPath(dc);
-    const TMVWPenHandle pen(CreatePen(PS_SOLID, s, ColorToRGB(textColor)));
-    const TMVWSelection selected(dc, pen.Get());
+    const TPenHandle pen(CreatePen(PS_SOLID, s, ColorToRGB(textColor)));
+    const TSelection selected(dc, pen.Get());
     StrokePath(dc);
     break;
   }

@@ -47,36 +47,35 @@ std::vector<POINT> CombOutline(const RECT& rect) {
   return WinPoints(CombPoints(GeoRect(rect)));
 }
 
-TMVWRegionHandle PolygonRegion(const std::vector<POINT>& points) {
-  return TMVWRegionHandle(
-      CreatePolygonRgn(points.data(), static_cast<int>(points.size()), ALTERNATE));
+TRegionHandle PolygonRegion(const std::vector<POINT>& points) {
+  return TRegionHandle(CreatePolygonRgn(points.data(), static_cast<int>(points.size()), ALTERNATE));
 }
 
-TMVWRegionHandle RectRegion(int left, int top, int right, int bottom) {
-  return TMVWRegionHandle(CreateRectRgn(left, top, right, bottom));
+TRegionHandle RectRegion(int left, int top, int right, int bottom) {
+  return TRegionHandle(CreateRectRgn(left, top, right, bottom));
 }
 
-TMVWRegionHandle EllipticRegion(int left, int top, int right, int bottom) {
-  return TMVWRegionHandle(CreateEllipticRgn(left, top, right, bottom));
+TRegionHandle EllipticRegion(int left, int top, int right, int bottom) {
+  return TRegionHandle(CreateEllipticRgn(left, top, right, bottom));
 }
 
 // a := a op b; a region that could not be made takes no part.
-void Combine(const TMVWRegionHandle& a, const TMVWRegionHandle& b, int mode) {
+void Combine(const TRegionHandle& a, const TRegionHandle& b, int mode) {
   if (a && b)
     CombineRgn(a.Get(), a.Get(), b.Get(), mode);
 }
 
 // Stored data may be anything: only a whole rectangle block reaches the platform.
-TMVWRegionHandle RegionFromData(const std::vector<std::uint8_t>& data) {
+TRegionHandle RegionFromData(const std::vector<std::uint8_t>& data) {
   if (!IsValidRegionData(data))
     return {};
-  return TMVWRegionHandle(ExtCreateRegion(nullptr, static_cast<DWORD>(data.size()),
-                                          reinterpret_cast<const RGNDATA*>(data.data())));
+  return TRegionHandle(ExtCreateRegion(nullptr, static_cast<DWORD>(data.size()),
+                                       reinterpret_cast<const RGNDATA*>(data.data())));
 }
 
 // The shields in coordinates from 0: the outer body, then the three cuts at the top.
-TMVWRegionHandle ShieldRegion(int w, int h, bool sharp) {
-  TMVWRegionHandle body;
+TRegionHandle ShieldRegion(int w, int h, bool sharp) {
+  TRegionHandle body;
   if (sharp) {
     const int eightH = 8 * h / 7;
     body = EllipticRegion(-w, -eightH, w, eightH);
@@ -109,23 +108,22 @@ public:
       : Pen_(CreatePen(PS_SOLID, width, ColorToRGB(color))), Selection_(dc, Pen_.Get()) {}
 
 private:
-  TMVWPenHandle Pen_;
-  TMVWSelection Selection_;
+  TPenHandle Pen_;
+  TSelection Selection_;
 };
 
 // Draws with the clip cut down to one side of the rect's rising diagonal: the upper-left half
 // (first) or the lower-right one.
 void DrawOnHalf(HDC dc, const RECT& rect, bool upperLeft, const std::function<void()>& draw) {
-  const int saved = SaveDC(dc);
+  const TSavedDC saved(dc);
   const int pad = 8;
   const POINT corner = upperLeft ? POINT{rect.left - pad, rect.top - pad}
                                  : POINT{rect.right + pad, rect.bottom + pad};
   const std::vector<POINT> half = {
       {rect.right + pad, rect.top - pad}, corner, {rect.left - pad, rect.bottom + pad}};
-  if (const TMVWRegionHandle clip = PolygonRegion(half))
+  if (const TRegionHandle clip = PolygonRegion(half))
     ExtSelectClipRgn(dc, clip.Get(), RGN_AND);
   draw();
-  RestoreDC(dc, saved);
 }
 
 // The colour a segment takes: up and left facing parts the first, the others the second.
@@ -312,7 +310,7 @@ void TMVWRegion::ReadPointList(const std::vector<std::int64_t>& values) {
 void TMVWRegion::RebuildUserRegion() {
   if (Points_->Count() == 0 || Shape_ != rsPointList)
     return;
-  const TMVWRegionHandle polygon = PolygonRegion(WinPoints(Points_->Points()));
+  const TRegionHandle polygon = PolygonRegion(WinPoints(Points_->Points()));
   if (!polygon)
     return;
   std::vector<std::uint8_t> data(GetRegionData(polygon.Get(), 0, nullptr));
@@ -325,28 +323,28 @@ bool TMVWRegion::OwnerDestroying() const {
   return Owner_ && (Owner_->ComponentState() & csDestroying);
 }
 
-void TMVWRegion::ReplaceHandle(TMVWRegionHandle region) {
+void TMVWRegion::ReplaceHandle(TRegionHandle region) {
   Handle_ = std::move(region);
 }
 
-TMVWRegionHandle TMVWRegion::BuildRegion(const RECT& rect) const {
+TRegionHandle TMVWRegion::BuildRegion(const RECT& rect) const {
   const int l = rect.left, t = rect.top, r = rect.right, b = rect.bottom;
   const int w = r - l, h = b - t;
   switch (Shape_) {
   case rsRect:
     return RectRegion(l, t, r, b);
   case rsRoundRect:
-    return TMVWRegionHandle(CreateRoundRectRgn(l, t, r, b, RoundX_, RoundY_));
+    return TRegionHandle(CreateRoundRectRgn(l, t, r, b, RoundX_, RoundY_));
   case rsBitmap:
-    return Mask_->RegionDataSize() == 0 ? TMVWRegionHandle() : RegionFromData(Mask_->RegionData());
+    return Mask_->RegionDataSize() == 0 ? TRegionHandle() : RegionFromData(Mask_->RegionData());
   case rsNoseRect:
   case rsRoundNoseRect: {
     const int a = w / 10;
     const RECT s = WinRect(ShrinkForExtension(GeoRect(rect), a, ExtPos_));
     const bool round = Shape_ == rsRoundNoseRect;
-    TMVWRegionHandle body(
-        round ? CreateRoundRectRgn(s.left, s.top, s.right, s.bottom, RoundX_, RoundY_)
-              : CreateRectRgn(s.left, s.top, s.right, s.bottom));
+    TRegionHandle body(round
+                           ? CreateRoundRectRgn(s.left, s.top, s.right, s.bottom, RoundX_, RoundY_)
+                           : CreateRectRgn(s.left, s.top, s.right, s.bottom));
     Combine(body,
             PolygonRegion(
                 WinPoints(NosePoints(GeoRect(s), a, round ? RoundNoseOffset(*this) : 5, ExtPos_))),
@@ -359,7 +357,7 @@ TMVWRegionHandle TMVWRegion::BuildRegion(const RECT& rect) const {
     return PolygonRegion(StarOutline(rect));
   case rsRoundShield:
   case rsSharpShield: {
-    TMVWRegionHandle shield = ShieldRegion(w, h, Shape_ == rsSharpShield);
+    TRegionHandle shield = ShieldRegion(w, h, Shape_ == rsSharpShield);
     if (shield)
       OffsetRgn(shield.Get(), l, t);
     return shield;
@@ -381,12 +379,12 @@ TMVWRegionHandle TMVWRegion::BuildRegion(const RECT& rect) const {
     const int a = w / 6;
     const RECT s = WinRect(ShrinkForExtension(GeoRect(rect), a, ExtPos_));
     // Empty at first: a 1 x 1 seed would leave a stray pixel at the origin.
-    TMVWRegionHandle trail = RectRegion(0, 0, 0, 0);
+    TRegionHandle trail = RectRegion(0, 0, 0, 0);
     for (const TMVWBubble& bubble : BubbleTrail(GeoRect(s), a, BubbleCount_, ExtPos_)) {
       const TMVWRect box = BubbleBox(bubble);
       Combine(trail, EllipticRegion(box.Left, box.Top, box.Right, box.Bottom), RGN_OR);
     }
-    const TMVWRegionHandle body(
+    const TRegionHandle body(
         Shape_ == rsThinkBubble ? CreateRectRgn(s.left, s.top, s.right, s.bottom)
         : Shape_ == rsRoundThinkBubble
             ? CreateRoundRectRgn(s.left, s.top, s.right, s.bottom, RoundX_, RoundY_)
@@ -409,7 +407,7 @@ void TMVWRegion::CreateRegion(const RECT& rect) {
 
 void TMVWRegion::SetRectRegion(const RECT& rect) {
   if (!OwnerDestroying())
-    ReplaceHandle(TMVWRegionHandle(CreateRectRgnIndirect(&rect)));
+    ReplaceHandle(TRegionHandle(CreateRectRgnIndirect(&rect)));
 }
 
 void TMVWRegion::PaintShadow(TCanvas& canvas) {
@@ -417,7 +415,7 @@ void TMVWRegion::PaintShadow(TCanvas& canvas) {
   if (depth == 0 || !Handle_)
     return;
   HDC dc = canvas.Handle();
-  const TMVWRegionHandle shadow = RectRegion(0, 0, 0, 0);
+  const TRegionHandle shadow = RectRegion(0, 0, 0, 0);
   if (!shadow)
     return;
   CombineRgn(shadow.Get(), Handle_.Get(), nullptr, RGN_COPY);
@@ -427,17 +425,17 @@ void TMVWRegion::PaintShadow(TCanvas& canvas) {
     TBitmap* pattern = MVWApplication->PatternBitmap(Shadow_->Color());
     if (!pattern)
       return;
-    const TMVWBrushHandle brush(CreatePatternBrush(pattern->Handle()));
+    const TBrushHandle brush(CreatePatternBrush(pattern->Handle()));
     if (!brush)
       return;
     // Masked: the pattern's white pixels leave the background as it is.
     const int oldMix = SetROP2(dc, R2_MASKPEN);
     {
-      const TMVWSelection selected(dc, brush.Get());
+      const TSelection selected(dc, brush.Get());
       PaintRgn(dc, shadow.Get());
     }
     SetROP2(dc, oldMix);
-  } else if (const TMVWBrushHandle brush{CreateSolidBrush(ColorToRGB(Shadow_->Color()))}) {
+  } else if (const TBrushHandle brush{CreateSolidBrush(ColorToRGB(Shadow_->Color()))}) {
     FillRgn(dc, shadow.Get(), brush.Get());
   }
 }
@@ -446,7 +444,7 @@ void TMVWRegion::PaintBorder(TCanvas& canvas, const RECT& paintRect) {
   canvas.Brush().SetStyle(bsClear);
   canvas.Pen().SetWidth(2);
   HDC dc = canvas.Handle();
-  const int saved = SaveDC(dc);
+  const TSavedDC saved(dc);
   SelectObject(dc, GetStockObject(NULL_BRUSH));
   RECT rect = paintRect;
   if (Shadow_->Style() != hssNone) {
@@ -454,7 +452,7 @@ void TMVWRegion::PaintBorder(TCanvas& canvas, const RECT& paintRect) {
     rect.bottom -= Shadow_->Depth();
   }
   PaintShadow(canvas);
-  const int l = rect.left, t = rect.top, r = rect.right, b = rect.bottom;
+  const int l = rect.left, r = rect.right;
   const TMVWRegionBorder& border = *Border_;
   const int roundX = RoundX_, roundY = RoundY_;
   const auto ellipse = [](HDC d, const RECT& e, TColor first, TColor second) {
@@ -538,7 +536,7 @@ void TMVWRegion::PaintBorder(TCanvas& canvas, const RECT& paintRect) {
   case rsSharpShield:
   case rsHalfRound: {
     const auto curve = [this](HDC d, const RECT& e, TColor first, TColor second) {
-      TMVWRegionHandle outline;
+      TRegionHandle outline;
       if (Shape_ == rsHalfRound) {
         outline = EllipticRegion(e.left, 2 * e.top - e.bottom, e.right, e.bottom);
       } else {
@@ -552,7 +550,7 @@ void TMVWRegion::PaintBorder(TCanvas& canvas, const RECT& paintRect) {
         const TColor colour = upperLeft ? first : second;
         if (colour == clNone)
           continue;
-        const TMVWBrushHandle brush(CreateSolidBrush(ColorToRGB(colour)));
+        const TBrushHandle brush(CreateSolidBrush(ColorToRGB(colour)));
         DrawOnHalf(d, e, upperLeft, [&] { FrameRgn(d, outline.Get(), brush.Get(), 2, 2); });
       }
     };
@@ -610,7 +608,6 @@ void TMVWRegion::PaintBorder(TCanvas& canvas, const RECT& paintRect) {
   case rsUserRegion:
     break;
   }
-  RestoreDC(dc, saved);
 }
 
 void TMVWRegion::Assign(const TPersistent& source) {

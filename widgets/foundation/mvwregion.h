@@ -2,7 +2,7 @@
 
 #include "platform/rtl/Components.h"
 #include "platform/ui/Canvas.h"
-#include "widgets/foundation/MVWGdiHandles.h"
+#include "platform/ui/GdiHandles.h"
 #include "widgets/foundation/MVWRegionMask.h"
 #include "widgets/foundation/MVWShadow.h"
 #include "widgets/foundation/portable/MVWBase.h"
@@ -123,8 +123,8 @@ public:
 
 private:
   bool OwnerDestroying() const;
-  void ReplaceHandle(TMVWRegionHandle region);
-  TMVWRegionHandle BuildRegion(const RECT& rect) const;
+  void ReplaceHandle(TRegionHandle region);
+  TRegionHandle BuildRegion(const RECT& rect) const;
   void PaintShadow(TCanvas& canvas);
 
   std::unique_ptr<TMVWPointList> Points_;
@@ -137,7 +137,7 @@ private:
   std::unique_ptr<TMVWRegionBorder> Border_;
   int BubbleCount_ = 4;
   TWinControl* Owner_ = nullptr;
-  TMVWRegionHandle Handle_;
+  TRegionHandle Handle_;
   std::vector<std::uint8_t> UserRegion_;
 };
 

@@ -1,10 +1,10 @@
 #include "console/common/NoticeForms.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/GdiHandles.h"
 #include "platform/ui/StdClasses.h"
 #include "tests/support/ScreenPixels.h"
 #include "widgets/controls/MVWLImage.h"
 #include "widgets/foundation/MVWFormShape.h"
-#include "widgets/foundation/MVWGdiHandles.h"
 
 #include <gtest/gtest.h>
 
@@ -193,12 +193,12 @@ TEST_F(NoticeForms, HundredShowingsOfTheNoticesLeaveNoGraphicsObjectsBehind) {
     Clock.Advance(6000);
   };
   showAll();
-  const long before = MVWGdiLiveCount();
+  const long before = GdiLiveCount();
   for (int showing = 0; showing < 100; ++showing)
     showAll();
   EXPECT_FALSE(InvalidElements->Visible());
   EXPECT_FALSE(ScoresForm->Visible());
-  EXPECT_EQ(MVWGdiLiveCount(), before);
+  EXPECT_EQ(GdiLiveCount(), before);
 }
 
 TEST_F(NoticeForms, LostConnectionClosesItselfAfterItsTimeAndCanComeBack) {

@@ -7,13 +7,13 @@
 #include "console/tessaline/MainForm.h"
 #include "platform/net/TcpClient.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/GdiHandles.h"
 #include "tests/support/AfterEvents.h"
 #include "tests/support/ConsoleTest.h"
 #include "tests/support/FakeMeetServer.h"
 #include "tests/support/MessagePump.h"
 #include "tests/support/ScreenPixels.h"
 #include "widgets/foundation/MVWApplication.h"
-#include "widgets/foundation/MVWGdiHandles.h"
 
 #include <gtest/gtest.h>
 
@@ -317,7 +317,7 @@ TEST_F(Scoring, AThousandKeypadCyclesLeaveNoGdiObjectNorTimerBehind) {
   Console.App().ProcessMessages();
   clicks = 0;
   hoverChecks = 0;
-  const long gdiBefore = MVWGdiLiveCount();
+  const long gdiBefore = GdiLiveCount();
   const int timersBefore = pool.Count();
   for (int i = 0; i < 1000; ++i)
     cycle(*keys[static_cast<std::size_t>(i) % keys.size()], idleTimers);
@@ -325,9 +325,9 @@ TEST_F(Scoring, AThousandKeypadCyclesLeaveNoGdiObjectNorTimerBehind) {
   SetCursorPosSeam(std::nullopt);
   std::printf("1,000 keypad cycles: GDI live count %ld before, %ld after; timer pool items %d "
               "before, %d after\n",
-              gdiBefore, MVWGdiLiveCount(), timersBefore, pool.Count());
+              gdiBefore, GdiLiveCount(), timersBefore, pool.Count());
   EXPECT_EQ(unreleased, 0) << "cycles whose hover check never ended";
-  EXPECT_EQ(MVWGdiLiveCount(), gdiBefore);
+  EXPECT_EQ(GdiLiveCount(), gdiBefore);
   EXPECT_EQ(pool.Count(), timersBefore);
   EXPECT_EQ(pool.Count(), idleTimers);
   EXPECT_EQ(clicks, 1000) << "each cycle one click";

@@ -1,6 +1,7 @@
 #include "platform/rtl/Exceptions.h"
 #include "platform/ui/Buttons.h"
 #include "platform/ui/Forms.h"
+#include "platform/ui/GdiHandles.h"
 #include "tests/support/MessagePump.h"
 #include "tests/support/OffScreen.h"
 #include "tests/widgets/controls/WidgetForm.h"
@@ -13,7 +14,6 @@
 #include "widgets/controls/portable/MVWGroupLayout.h"
 #include "widgets/foundation/MVWApplication.h"
 #include "widgets/foundation/MVWFXCaption.h"
-#include "widgets/foundation/MVWGdiHandles.h"
 #include "widgets/foundation/MVWUnits.h"
 #include "widgets/foundation/MVWXPStyles.h"
 #include "widgets/foundation/mvwgraph.h"
@@ -245,10 +245,10 @@ TEST_F(Groups, RepaintsLeaveNoGdiObjectBehind) {
                  RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
   };
   repaint();
-  const long before = MVWGdiLiveCount();
+  const long before = GdiLiveCount();
   for (int paint = 0; paint < 1000; ++paint)
     repaint();
-  EXPECT_EQ(MVWGdiLiveCount(), before);
+  EXPECT_EQ(GdiLiveCount(), before);
 }
 
 // Tab and Shift+Tab move the focus one control at a time: into a group that is a tab stop (its

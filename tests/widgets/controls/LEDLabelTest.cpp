@@ -1,6 +1,6 @@
+#include "platform/ui/GdiHandles.h"
 #include "tests/widgets/controls/OffScreen.h"
 #include "widgets/controls/MVWLEDLabel.h"
-#include "widgets/foundation/MVWGdiHandles.h"
 #include "widgets/foundation/MVWUnits.h"
 
 #include <gtest/gtest.h>
@@ -151,10 +151,10 @@ TEST_F(LEDLabel, RepaintsLeaveNoGdiObjectBehind) {
   Label.SetTransparent(true);
   Label.LED().BlinkOn();
   Label.PaintInto(Picture, Parent);
-  const long before = MVWGdiLiveCount();
+  const long before = GdiLiveCount();
   for (int paint = 0; paint < 1000; ++paint)
     Label.PaintInto(Picture, Parent);
-  EXPECT_EQ(MVWGdiLiveCount(), before);
+  EXPECT_EQ(GdiLiveCount(), before);
 }
 
 TEST_F(LEDLabel, AssigningCopiesSizesAndColoursButNotTheBackground) {

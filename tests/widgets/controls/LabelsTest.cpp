@@ -2,6 +2,7 @@
 #include "platform/ui/Application.h"
 #include "platform/ui/Buttons.h"
 #include "platform/ui/Forms.h"
+#include "platform/ui/GdiHandles.h"
 #include "platform/ui/Shell.h"
 #include "tests/support/MessagePump.h"
 #include "tests/widgets/controls/OffScreen.h"
@@ -12,7 +13,6 @@
 #include "widgets/controls/MVWSimplePanel.h"
 #include "widgets/controls/MVWStaticText.h"
 #include "widgets/foundation/MVWApplication.h"
-#include "widgets/foundation/MVWGdiHandles.h"
 #include "widgets/foundation/MVWUnits.h"
 #include "widgets/foundation/mvwgraph.h"
 
@@ -114,7 +114,7 @@ TEST_F(Labels, AThousandPaintedBlinkPhasesLeaveNoGdiObjectNorTimerBehind) {
   UpdateWindow(form.Handle());
   PassPhase(*simple);
   UpdateWindow(form.Handle());
-  const long gdiBefore = MVWGdiLiveCount();
+  const long gdiBefore = GdiLiveCount();
   const int timersBefore = MVWApplication->TimerPool().Count();
   int phases = 0;
   for (; phases < 1000; ++phases) {
@@ -126,9 +126,9 @@ TEST_F(Labels, AThousandPaintedBlinkPhasesLeaveNoGdiObjectNorTimerBehind) {
   }
   std::printf("1,000 painted blink phases: GDI live count %ld before, %ld after; timer pool items "
               "%d before, %d after\n",
-              gdiBefore, MVWGdiLiveCount(), timersBefore, MVWApplication->TimerPool().Count());
+              gdiBefore, GdiLiveCount(), timersBefore, MVWApplication->TimerPool().Count());
   EXPECT_EQ(phases, 1000) << "every phase came through the pool";
-  EXPECT_EQ(MVWGdiLiveCount(), gdiBefore);
+  EXPECT_EQ(GdiLiveCount(), gdiBefore);
   EXPECT_EQ(MVWApplication->TimerPool().Count(), timersBefore);
 }
 
@@ -141,12 +141,12 @@ TEST_F(Labels, RepaintsLeaveNoGdiObjectBehind) {
   bevel.SetCaption("Turned");
   simple.PaintInto(Picture, Parent);
   bevel.PaintInto(Picture, Parent);
-  const long before = MVWGdiLiveCount();
+  const long before = GdiLiveCount();
   for (int paint = 0; paint < 1000; ++paint) {
     simple.PaintInto(Picture, Parent);
     bevel.PaintInto(Picture, Parent);
   }
-  EXPECT_EQ(MVWGdiLiveCount(), before);
+  EXPECT_EQ(GdiLiveCount(), before);
 }
 
 TEST_F(Labels, NoFreeTimerRefusesToBlink) {

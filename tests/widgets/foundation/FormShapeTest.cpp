@@ -1,6 +1,7 @@
 #include "platform/ui/Application.h"
 #include "platform/ui/Buttons.h"
 #include "platform/ui/Forms.h"
+#include "platform/ui/GdiHandles.h"
 #include "platform/ui/Images.h"
 #include "platform/ui/Panels.h"
 #include "platform/ui/StdClasses.h"
@@ -12,6 +13,7 @@
 
 #include <windows.h>
 
+#include <cstdio>
 #include <memory>
 
 namespace marivo {
@@ -113,6 +115,37 @@ TEST_F(MVWFormShape, TheBackgroundIsTheFillForSeeThroughControls) {
   Shape->UpdateRegion();
   EXPECT_EQ(Form->Width(), 120 + 6) << "the picture and the shadow's depth";
   EXPECT_EQ(FormShapeBackBitmap(Shape), &Shape->Region().Mask().BorderBitmap());
+}
+
+TEST_F(MVWFormShape, FiveHundredResizesOfAShapedFormLeaveNothingBehind) {
+  Form = std::make_unique<TForm>(nullptr);
+  Form->SetBorderStyle(bsSizeable);
+  Form->SetBounds(50, 50, 300, 200);
+  Shape = new TMVWFormShape(Form.get());
+  Shape->FillObject().SetStyle(sfGradient);
+  Shape->Region().Shadow().SetStyle(hssSolid);
+  Shape->Region().Border().SetStyle(rbSingleRaised);
+  Form->Show();
+  ASSERT_TRUE(Shape->HookWndProc());
+  Shape->UpdateRegion();
+  UpdateWindow(Form->Handle());
+  const long before = GdiLiveCount();
+  const TMVWRegionShape kinds[] = {rsRoundRect, rsStar, rsSharpShield, rsEllipticThinkBubble,
+                                   rsRoundNoseRect};
+  for (int i = 0; i < 500; ++i) {
+    Form->SetBounds(50, 50, 200 + i % 100, 150 + i % 60);
+    if (i % 50 == 0)
+      Shape->Region().SetShape(kinds[i / 50 % 5]);
+    UpdateWindow(Form->Handle());
+  }
+  const long after = GdiLiveCount();
+  EXPECT_EQ(Shape->ShapeRect().right, Form->Width() - 2 * GetSystemMetrics(SM_CXFRAME) + 1)
+      << "the last resize reached the shape";
+  std::printf("GDI live count, 500 resizes of a shaped form: %ld before, %ld after\n", before,
+              after);
+  EXPECT_EQ(after, before);
+  const TRegionHandle window(CreateRectRgn(0, 0, 0, 0));
+  EXPECT_NE(GetWindowRgn(Form->Handle(), window.Get()), ERROR) << "the window still has its shape";
 }
 
 TEST_F(MVWFormShape, SnapshotOfARoundedDraggableForm) {

@@ -3,6 +3,7 @@
 #include "platform/rtl/FormLoader.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Forms.h"
+#include "platform/ui/GdiHandles.h"
 #include "platform/ui/Images.h"
 #include "platform/ui/StdClasses.h"
 #include "tests/support/Snapshot.h"
@@ -14,6 +15,7 @@
 
 #include <windows.h>
 
+#include <cstdio>
 #include <memory>
 #include <string>
 #include <vector>
@@ -270,12 +272,14 @@ TEST_F(MVWRegions, EveryReplacedHandleIsDeleted) {
     region.CreateRegion({0, 0, 100, 80});
     HRGN first = region.Handle();
     region.CreateRegion({0, 0, 120, 90});
-    if (first)
+    if (first) {
       EXPECT_EQ(GetObjectType(first), 0u) << shape;
+    }
     HRGN second = region.Handle();
     region.SetRectRegion({0, 0, 10, 10});
-    if (second)
+    if (second) {
       EXPECT_EQ(GetObjectType(second), 0u) << shape;
+    }
     EXPECT_EQ(GetObjectType(region.Handle()), static_cast<DWORD>(OBJ_REGION)) << shape;
   }
 }
@@ -339,6 +343,79 @@ TEST_F(MVWRegions, SnapshotOfEveryKindStyleAndShadow) {
   test::SnapshotForm(form, "widget-regions");
   form.Hide();
   EXPECT_NE(sheet->Pixels(Cell + Cell / 2, Cell / 2), clBtnFace) << "a rounded rect was filled";
+}
+
+class MVWRegionLeaks : public MVWRegions {
+protected:
+  static std::vector<std::uint8_t> EllipseData() {
+    const TRegionHandle ellipse(CreateEllipticRgn(0, 0, 90, 60));
+    std::vector<std::uint8_t> data(GetRegionData(ellipse.Get(), 0, nullptr));
+    GetRegionData(ellipse.Get(), static_cast<DWORD>(data.size()),
+                  reinterpret_cast<RGNDATA*>(data.data()));
+    return data;
+  }
+  // A region of the kind with what it needs to build: points, region data, a shadow.
+  static void Prepare(TMVWBorderRegion& region, int kind, const std::vector<std::uint8_t>& data) {
+    region.Mask().SetRegionData(data);
+    for (const TMVWPoint point :
+         {TMVWPoint{0, 0}, TMVWPoint{90, 10}, TMVWPoint{40, 70}, TMVWPoint{5, 50}})
+      region.Points().AddPoint(point);
+    // Only a point list fills the user region that rsUserRegion shares.
+    region.SetShape(rsPointList);
+    region.SetShape(static_cast<TMVWRegionShape>(kind));
+    region.Shadow().SetStyle(kind % 2 ? hssSolid : hssTracing);
+  }
+  static void Report(const char* what, long before, long after) {
+    std::printf("GDI live count, %s: %ld before, %ld after\n", what, before, after);
+  }
+};
+
+TEST_F(MVWRegionLeaks, AThousandBuildsOfEveryRegionKindLeaveNothingBehind) {
+  const std::vector<std::uint8_t> data = EllipseData();
+  const long before = GdiLiveCount();
+  for (int kind = rsRect; kind <= rsPointList; ++kind) {
+    TMVWBorderRegion region;
+    Prepare(region, kind, data);
+    for (int i = 0; i < 1000; ++i) {
+      if (i % 3 == 2)
+        region.SetRectRegion({0, 0, 10 + i % 7, 10});
+      else
+        region.CreateRegion({0, 0, 60 + i % 50, 40 + i % 30});
+    }
+    ASSERT_TRUE(region.Handle()) << kind;
+    EXPECT_EQ(GdiLiveCount(), before + 1) << kind << ": only the region's own handle";
+  }
+  Report("18 x 1,000 region builds", before, GdiLiveCount());
+  EXPECT_EQ(GdiLiveCount(), before);
+}
+
+TEST_F(MVWRegionLeaks, AThousandBorderPaintingsLeaveNothingBehind) {
+  const std::vector<std::uint8_t> data = EllipseData();
+  TBitmap bitmap;
+  bitmap.SetSize(140, 100);
+  {
+    // What is kept for good comes first: the bitmap's DC and the application's shadow pattern.
+    TMVWBorderRegion first;
+    Prepare(first, rsRect, data);
+    first.CreateRegion({0, 0, 120, 90});
+    first.PaintBorder(bitmap.Canvas(), {0, 0, 120, 90});
+  }
+  const long before = GdiLiveCount();
+  std::vector<std::unique_ptr<TMVWBorderRegion>> regions;
+  for (int kind = rsRect; kind <= rsPointList; ++kind) {
+    regions.push_back(std::make_unique<TMVWBorderRegion>());
+    Prepare(*regions.back(), kind, data);
+    regions.back()->CreateRegion({0, 0, 120, 90});
+  }
+  for (int i = 0; i < 1000; ++i) {
+    TMVWBorderRegion& region = *regions[static_cast<std::size_t>(i) % regions.size()];
+    region.Border().SetStyle(static_cast<TMVWRegionBorderStyle>(i % 8));
+    region.PaintBorder(bitmap.Canvas(), {0, 0, 120, 90});
+  }
+  EXPECT_EQ(GdiLiveCount(), before + static_cast<long>(regions.size()));
+  regions.clear();
+  Report("1,000 PaintBorder calls", before, GdiLiveCount());
+  EXPECT_EQ(GdiLiveCount(), before);
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 #include "widgets/foundation/MVWShapePaint.h"
 
 #include "platform/rtl/Exceptions.h"
-#include "widgets/foundation/MVWGdiHandles.h"
+#include "platform/ui/GdiHandles.h"
 #include "widgets/foundation/MVWUnits.h"
 #include "widgets/foundation/mvwgraph.h"
 
@@ -25,6 +25,8 @@ protected:
     Brush.SetColor(clLime);
     Bevel.SetLightColor(clAqua);
     Bevel.SetShadowColor(clPurple);
+    // The picture and its DC are there before a test counts GDI objects.
+    FillBitmap(Target, {0, 0, 110, 70}, clWhite);
   }
   // A white picture of 110 x 70 with the shape painted into its upper-left 100 x 60.
   TBitmap& Paint(TMVWShapeType shape, TBitmap* picture = nullptr, TMVWPointList* points = nullptr,
@@ -92,7 +94,7 @@ TEST_F(MVWShapePaint, BevelsColourTheUpperLeftAndLowerRightEdges) {
       {stOctagon, {50, 1}, {50, 60}},      {stStar, {42, 12}, {85, 29}},
   };
   Shadow.SetStyle(hssNone);
-  const long objects = MVWGdiLiveCount();
+  const long objects = GdiLiveCount();
   for (const TMVWSimpleBevelStyle style : {sbInset, sbOffset}) {
     Bevel.SetStyle(style);
     const TColor first = style == sbInset ? clPurple : clAqua;
@@ -105,7 +107,7 @@ TEST_F(MVWShapePaint, BevelsColourTheUpperLeftAndLowerRightEdges) {
           << int{c.Shape} << " style " << int{style};
     }
   }
-  EXPECT_EQ(MVWGdiLiveCount(), objects);
+  EXPECT_EQ(GdiLiveCount(), objects);
 }
 
 TEST_F(MVWShapePaint, APictureShowsOnlyInsideTheShape) {
@@ -113,10 +115,10 @@ TEST_F(MVWShapePaint, APictureShowsOnlyInsideTheShape) {
   FillBitmap(picture, {0, 0, 100, 60}, clRed);
   picture.Canvas().Brush().SetColor(clNavy);
   picture.Canvas().FillRect({50, 0, 100, 60});
-  const long objects = MVWGdiLiveCount();
+  const long objects = GdiLiveCount();
   for (const TMVWShapeType shape : {stEllipse, stStar}) {
     TBitmap& bitmap = Paint(shape, &picture);
-    EXPECT_EQ(MVWGdiLiveCount(), objects) << int{shape};
+    EXPECT_EQ(GdiLiveCount(), objects) << int{shape};
     EXPECT_EQ(bitmap.Canvas().Pixels(30, 30), clRed) << int{shape};
     EXPECT_EQ(bitmap.Canvas().Pixels(60, 30), clNavy) << int{shape};
     EXPECT_EQ(bitmap.Canvas().Pixels(2, 2), clWhite) << int{shape};
