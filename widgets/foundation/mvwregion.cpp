@@ -454,7 +454,7 @@ void TMVWRegion::PaintBorder(TCanvas& canvas, const RECT& paintRect) {
     rect.bottom -= Shadow_->Depth();
   }
   PaintShadow(canvas);
-  const int l = rect.left, t = rect.top, r = rect.right, b = rect.bottom;
+  const int l = rect.left, r = rect.right;
   const TMVWRegionBorder& border = *Border_;
   const int roundX = RoundX_, roundY = RoundY_;
   const auto ellipse = [](HDC d, const RECT& e, TColor first, TColor second) {

@@ -270,12 +270,14 @@ TEST_F(MVWRegions, EveryReplacedHandleIsDeleted) {
     region.CreateRegion({0, 0, 100, 80});
     HRGN first = region.Handle();
     region.CreateRegion({0, 0, 120, 90});
-    if (first)
+    if (first) {
       EXPECT_EQ(GetObjectType(first), 0u) << shape;
+    }
     HRGN second = region.Handle();
     region.SetRectRegion({0, 0, 10, 10});
-    if (second)
+    if (second) {
       EXPECT_EQ(GetObjectType(second), 0u) << shape;
+    }
     EXPECT_EQ(GetObjectType(region.Handle()), static_cast<DWORD>(OBJ_REGION)) << shape;
   }
 }

@@ -66,8 +66,9 @@ TEST(MVWFaceIndices, InvalidEntriesFallBackToTheUpOrPressedOne) {
     const auto valid = [&](const TMVWFaceEntry& entry) { return c.Valid.count(entry.List - 10); };
     const std::optional<TMVWFaceEntry> shown = FaceEntryOf(entries, c.State, valid);
     ASSERT_EQ(shown.has_value(), c.Shown.has_value()) << c.State;
-    if (shown)
+    if (shown) {
       EXPECT_EQ(*shown, entries[static_cast<std::size_t>(*c.Shown)]) << c.State;
+    }
   }
 }
 
