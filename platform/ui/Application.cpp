@@ -17,13 +17,21 @@ void HandleApplicationException(const std::exception& error) {
     ShowMessageBox(error.what(), "Error", MB_OK | MB_ICONSTOP);
 }
 
-void HandleCurrentException() {
+void HandleCurrentException() noexcept {
+  const char* text = "Unknown error";
   try {
-    throw;
-  } catch (const std::exception& error) {
-    HandleApplicationException(error);
+    try {
+      throw;
+    } catch (const std::exception& error) {
+      text = error.what();
+      HandleApplicationException(error);
+    } catch (...) {
+      HandleApplicationException(Exception(text));
+    }
   } catch (...) {
-    HandleApplicationException(Exception("Unknown error"));
+    // The box can fail too (its handler is replaceable), and nothing may cross a window procedure
+    // into the system: the text is left where a debugger sees it.
+    OutputDebugStringA(text);
   }
 }
 

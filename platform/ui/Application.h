@@ -60,6 +60,6 @@ extern TApplication* Application;
 void HandleApplicationException(const std::exception& error);
 // For a catch (...) where a window procedure or a timer ends: whatever was thrown, standard or
 // not, is shown in the standard error box, and the message loop goes on.
-void HandleCurrentException();
+void HandleCurrentException() noexcept;
 
 } // namespace marivo

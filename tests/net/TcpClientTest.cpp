@@ -87,10 +87,11 @@ TEST_F(TcpClientTest, ConnectGivesUpOnAnUnansweringServerAfterItsTimeOut) {
   ASSERT_EQ(connecting.wait_for(TIdTCPClient::ConnectTimeout * 3), std::future_status::ready)
       << "the connect waits for the stack's own limit";
   const int code = connecting.get();
-  EXPECT_NE(code, 0);
-  if (code == WSAETIMEDOUT) {
-    EXPECT_GE(std::chrono::steady_clock::now() - start, TIdTCPClient::ConnectTimeout - 500ms);
-  }
+  if (code == WSAECONNREFUSED)
+    GTEST_SKIP() << "this stack refuses a connection to a full queue instead of leaving it "
+                    "unanswered, so there is no time-out to see";
+  EXPECT_EQ(code, WSAETIMEDOUT);
+  EXPECT_GE(std::chrono::steady_clock::now() - start, TIdTCPClient::ConnectTimeout - 500ms);
   EXPECT_FALSE(Client.Connected());
   EXPECT_EQ(ConnectedEvents, 0);
 }

@@ -246,6 +246,16 @@ TEST_F(FormsTest, MessageBoxesGoThroughTheReplaceableHandler) {
   EXPECT_EQ(Boxes[0].Flags, static_cast<unsigned>(MB_OKCANCEL));
   EXPECT_EQ(Boxes[1].Text, "Could not connect");
   EXPECT_EQ(Boxes[1].Caption, "Marivo");
+
+  // A failing box must not let anything escape towards the system's window procedures.
+  SetMessageBoxHandler([](const std::string&, const std::string&, unsigned) -> int {
+    throw std::runtime_error("no box");
+  });
+  try {
+    throw std::runtime_error("Could not connect");
+  } catch (...) {
+    HandleCurrentException();
+  }
 }
 
 TEST_F(FormsTest, TheFormCanvasScreenPointsAndTheControlAtAPoint) {

@@ -448,8 +448,9 @@ TEST_F(MVWDrawing, TextStylesPaintTheirColours) {
     DrawFxText(canvas, "HW", &caption, nullptr, FxTextEnabled, DT_LEFT | DT_TOP, {5, 5, 115, 55});
     for (const TColor color : c.Shown)
       EXPECT_GT(CountOf(*surface, color), 0) << c.Style << " colour " << color;
-    if (c.Style == tdNone)
+    if (c.Style == tdNone) {
       EXPECT_EQ(CountOf(*surface, clRed) + CountOf(*surface, clLime), 0);
+    }
   }
   // Disabled: grey text, and sunken with a light copy for the 3D look.
   TMVW3DCaption disabled;

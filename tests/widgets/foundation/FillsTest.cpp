@@ -519,10 +519,12 @@ TEST_F(MVWFills, FormDataStoresWhatDiffersFromTheDefaults) {
     holder.SetName("Holder");
     c.Set(holder.Alpha);
     const std::string text = WriteComponentToText(holder);
-    if (*c.Present)
+    if (*c.Present) {
       EXPECT_NE(text.find(c.Present), std::string::npos) << text;
-    if (*c.Absent)
+    }
+    if (*c.Absent) {
       EXPECT_EQ(text.find(c.Absent), std::string::npos) << text;
+    }
   }
 }
 

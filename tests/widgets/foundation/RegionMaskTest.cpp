@@ -132,8 +132,9 @@ TEST_F(MVWRegionMask, BadStoredDataIsRefusedByNameAndChangesNothing) {
     } catch (const EReadError& error) {
       EXPECT_NE(error.Message().find(property), std::string::npos) << error.Message();
     }
-    if (property == "RegionData")
+    if (property == "RegionData") {
       EXPECT_EQ(back.Mask.RegionData(), (std::vector<std::uint8_t>{9, 9}));
+    }
     EXPECT_EQ(back.Mask.BorderBitmap().Width(), 7) << property;
   }
 
