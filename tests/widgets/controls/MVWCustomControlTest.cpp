@@ -283,9 +283,9 @@ TEST_F(MVWCustomControlTest, ChildrenFollowTheParentsCtl3DUnlessTheyChoseTheirOw
 }
 
 // The colour a window shows at a point of its window rectangle.
-TColor PixelOf(HWND window, int x, int y) {
+COLORREF PixelOf(HWND window, int x, int y) {
   HDC dc = GetWindowDC(window);
-  const TColor color = GetPixel(dc, x, y);
+  const COLORREF color = GetPixel(dc, x, y);
   ReleaseDC(window, dc);
   return color;
 }
@@ -311,11 +311,11 @@ TEST_F(MVWCustomControlTest, FlatBorderIsButtonFaceColdAndSunkenWhenFocused) {
   ShowForm();
   ASSERT_TRUE(test::TakeFocus(other->Handle()));
   RedrawWindow(flat->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-  const TColor face = GetSysColor(COLOR_BTNFACE);
+  const COLORREF face = GetSysColor(COLOR_BTNFACE);
   const struct {
     POINT At;
-    TColor Cold;
-    TColor Hot;
+    COLORREF Cold;
+    COLORREF Hot;
   } rings[] = {
       {{0, 0}, face, GetSysColor(COLOR_BTNSHADOW)},
       {{1, 1}, face, GetSysColor(COLOR_WINDOWFRAME)},
@@ -341,7 +341,7 @@ TEST_F(MVWCustomControlTest, WindowsBevelDrawsTheSunkenClientEdge) {
   // Only the outer ring goes all round; inside it the key's own background shows.
   const struct {
     POINT At;
-    TColor Color;
+    COLORREF Color;
   } edge[] = {
       {{20, 20}, GetSysColor(COLOR_BTNSHADOW)},
       {{21, 21}, GetSysColor(COLOR_3DDKSHADOW)},
