@@ -68,6 +68,13 @@ function(marivo_test target)
     FAIL_REGULAR_EXPRESSION "\\[  FAILED  \\]")
 endfunction()
 
+# A test program whose tests need the keyboard focus runs with no other test beside it: all
+# Windows test programs share one display and one Wine desktop, and any of them showing a form
+# may take the active window midway.
+function(marivo_needs_focus target)
+  set_tests_properties(${MARIVO_TEST_PREFIX}${target} PROPERTIES RUN_SERIAL TRUE)
+endfunction()
+
 # A libFuzzer target, run by CTest for a bounded time in the native build only. Inputs grow to
 # MARIVO_FUZZ_MAX_LEN bytes where the caller sets it, to libFuzzer's own limit otherwise.
 function(marivo_fuzz target source seconds)

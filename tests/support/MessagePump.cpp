@@ -16,6 +16,18 @@ bool PumpUntil(const std::function<bool()>& done, std::chrono::milliseconds wait
   return true;
 }
 
+bool PumpPosted(std::chrono::milliseconds wait) {
+  // Posted messages leave the queue in order, so the marker goes after all those before it.
+  constexpr UINT Marker = WM_APP + 0x3F00;
+  PostThreadMessageA(GetCurrentThreadId(), Marker, 0, 0);
+  return PumpUntil(
+      [] {
+        MSG message;
+        return !PeekMessageA(&message, nullptr, Marker, Marker, PM_NOREMOVE);
+      },
+      wait);
+}
+
 bool TakeFocus(HWND window, std::chrono::milliseconds wait) {
   const HWND form = GetAncestor(window, GA_ROOT);
   const auto focused = [window] {

@@ -18,9 +18,12 @@ inline constexpr std::chrono::milliseconds GenerousWait{10000};
 // last answer. It returns as soon as done() holds, with no message handled after it.
 bool PumpUntil(const std::function<bool()>& done, std::chrono::milliseconds wait = GenerousWait);
 
+// Handles the application's messages until every message posted to this thread before the call
+// has been handled, the posted focus events among them, however long the machine takes.
+bool PumpPosted(std::chrono::milliseconds wait = GenerousWait);
+
 // Makes the window's form the foreground window and gives the window (or a child of it) the
-// focus, again while other programs on the display take them away, until both hold. Keys that
-// move the focus can then be sent before any message lets another program take it again.
+// focus, waiting until both hold: the activation may come some messages after the call.
 bool TakeFocus(HWND window, std::chrono::milliseconds wait = GenerousWait);
 
 // A click as the mouse gives it: onto the control's middle, pressed and released there, through

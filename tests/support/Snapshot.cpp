@@ -1,7 +1,7 @@
 #include "tests/support/Snapshot.h"
 
 #include "platform/rtl/Streams.h"
-#include "platform/ui/Application.h"
+#include "tests/support/MessagePump.h"
 
 #include <cstdlib>
 
@@ -48,12 +48,10 @@ TSnapshot SnapshotForm(TForm& form, const std::string& name) {
   // picture, whatever other test windows stand over it on the shared display.
   HWND window = form.Handle();
   SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
-  for (int round = 0; round < 5; ++round) {
-    Application->ProcessMessages();
-    UpdateWindow(window);
-    Sleep(20);
-  }
+  // What the showing posted (sizes, layouts) goes first; then every part paints before the copy.
+  PumpPosted();
+  RedrawWindow(window, nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
 
   TSnapshot snapshot;
   GetWindowRect(window, &snapshot.Bounds);

@@ -43,27 +43,14 @@ protected:
     Seen = frames.size();
     return fresh;
   }
-  // The console's window is the active one, as when the official works in it.
-  bool Activate() {
-    SetForegroundWindow(MainForm->Handle());
-    return PumpUntil([] { return Application->Active(); });
-  }
-  // Focus moves need the console to be the active window. Another program on the same display
-  // may take that over midway and spoil a try: the steps then run again from the start.
+  // Focus moves need the console's window to be the active one, as when the official works in
+  // it; the steps tell whether they went as they should.
   bool WhileActive(const std::function<bool()>& steps) {
-    for (int attempt = 0; attempt < 10; ++attempt) {
-      if (Activate() && steps() && Application->Active())
-        return true;
-    }
-    return false;
+    SetForegroundWindow(MainForm->Handle());
+    return PumpUntil([] { return Application->Active(); }) && steps() && Application->Active();
   }
   // Focus moves and their posted after-events all handled.
-  void Settle() {
-    for (int round = 0; round < 10; ++round) {
-      Console.App().ProcessMessages();
-      Sleep(2);
-    }
-  }
+  static void Settle() { EXPECT_TRUE(marivo::test::PumpPosted()); }
   TMVWEdit& Element(int n) { return *MainForm->ElementEdits[static_cast<std::size_t>(n - 1)]; }
   // Keys typed into the edit: each pressed, its character, released.
   static void Type(TMVWEdit& edit, const std::string& keys) {

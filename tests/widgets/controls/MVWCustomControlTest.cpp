@@ -26,8 +26,6 @@ namespace {
 using test::TMessageRecorder;
 using test::TRecording;
 
-constexpr UINT Sentinel = WM_APP + 5;
-
 TMessageRecorder* LoadLog = nullptr;
 
 // A windowed widget whose parent-background image can be switched on.
@@ -102,13 +100,7 @@ protected:
   // The form shown with the focus on control and every posted focus event handled.
   bool ShowFocused(TWinControl& control) {
     ShowForm();
-    return test::TakeFocus(control.Handle()) && PumpPosted();
-  }
-  // Every message posted before now has been handled.
-  bool PumpPosted() {
-    PostMessageA(Form->Handle(), Sentinel, 0, 0);
-    const std::size_t before = Log.Receivers(Sentinel).size();
-    return test::PumpUntil([&] { return Log.Receivers(Sentinel).size() > before; });
+    return test::TakeFocus(control.Handle()) && test::PumpPosted();
   }
 
   TApplication App;
@@ -127,21 +119,18 @@ TEST_F(MVWCustomControlTest, FocusEventsRunExitEnterThenThePostedAfterEvents) {
   b->SetFocus();
   EXPECT_EQ(Log.Sequence(), (std::vector<std::string>{"A.OnExit", "B.OnEnter"}))
       << "the after-events wait for the message loop";
-  ASSERT_TRUE(PumpPosted());
-  const std::vector<std::string> expected = {"A.OnExit", "B.OnEnter", "A.OnAfterExit",
-                                             "B.OnAfterEnter"};
-  const std::vector<std::string> seen = Log.Sequence();
-  ASSERT_GE(seen.size(), expected.size());
-  EXPECT_EQ(std::vector<std::string>(seen.begin(), seen.begin() + 4), expected);
+  ASSERT_TRUE(test::PumpPosted());
+  EXPECT_EQ(Log.Sequence(),
+            (std::vector<std::string>{"A.OnExit", "B.OnEnter", "A.OnAfterExit", "B.OnAfterEnter"}));
   EXPECT_EQ(Form->ActiveControl(), b);
   EXPECT_FALSE(a->HasFocus());
 
   a->SetFocus();
-  ASSERT_TRUE(PumpPosted());
+  ASSERT_TRUE(test::PumpPosted());
   Log.Clear();
   b->SetFocus();
   delete b;
-  ASSERT_TRUE(PumpPosted());
+  ASSERT_TRUE(test::PumpPosted());
   EXPECT_EQ(Log.Sequence(), (std::vector<std::string>{"A.OnExit", "B.OnEnter", "A.OnAfterExit"}))
       << "a control gone before its posted event loses it";
   EXPECT_EQ(Form->ActiveControl(), nullptr);
@@ -158,7 +147,7 @@ TEST_F(MVWCustomControlTest, FocusVisitingAnotherWindowRunsOnlyTheAfterEvents) {
   box.Show();
   ASSERT_TRUE(test::TakeFocus(box.Handle()));
   ASSERT_TRUE(test::TakeFocus(a->Handle()));
-  ASSERT_TRUE(PumpPosted());
+  ASSERT_TRUE(test::PumpPosted());
   EXPECT_EQ(Log.Sequence(), (std::vector<std::string>{"A.OnAfterExit", "A.OnAfterEnter"}));
   EXPECT_EQ(Form->ActiveControl(), a);
 }
@@ -283,9 +272,9 @@ TEST_F(MVWCustomControlTest, ChildrenFollowTheParentsCtl3DUnlessTheyChoseTheirOw
 }
 
 // The colour a window shows at a point of its window rectangle.
-TColor PixelOf(HWND window, int x, int y) {
+COLORREF PixelOf(HWND window, int x, int y) {
   HDC dc = GetWindowDC(window);
-  const TColor color = GetPixel(dc, x, y);
+  const COLORREF color = GetPixel(dc, x, y);
   ReleaseDC(window, dc);
   return color;
 }

@@ -1,10 +1,12 @@
 #include "widgets/foundation/MVWApplication.h"
 
 #include "platform/rtl/TextUtils.h"
+#include "platform/ui/Application.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Panels.h"
 #include "platform/ui/Pictures.h"
+#include "tests/support/MessagePump.h"
 #include "tests/support/MessageRecorder.h"
 #include "widgets/foundation/MVWMessages.h"
 #include "widgets/foundation/MVWOneInstance.h"
@@ -15,8 +17,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <functional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -26,22 +26,6 @@ namespace {
 
 using test::TMessageRecorder;
 using test::TRecording;
-
-// Dispatches messages until done() holds or the seconds run out.
-bool PumpUntil(const std::function<bool()>& done, int seconds = 10) {
-  const auto limit = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
-  while (!done()) {
-    if (std::chrono::steady_clock::now() > limit)
-      return false;
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&message);
-      DispatchMessageA(&message);
-    }
-    Sleep(5);
-  }
-  return true;
-}
 
 TEST(MVWFoundation, StartsInOrderAndStopsInReverse) {
   {
@@ -118,13 +102,14 @@ TEST(MVWApplication, SecondInstanceSeesTheMutex) {
 }
 
 TEST(MVWApplication, WidgetTimersRunOnThePool) {
+  TApplication program;
   TMVWApplication application;
   int fired = 0;
   const std::uint16_t id = application.AddTimer(100, [&](TObject*) { ++fired; });
   ASSERT_EQ(id, 0xFD01);
   EXPECT_TRUE(application.TimerPool().Active());
   EXPECT_NE(application.TimerPool().Window(), nullptr);
-  EXPECT_TRUE(PumpUntil([&] { return fired >= 3; }));
+  EXPECT_TRUE(test::PumpUntil([&] { return fired >= 3; }));
   application.FindTimer(id)->SetEnabled(false);
   const int stopped = fired;
   application.RemoveTimer(id);
@@ -134,6 +119,7 @@ TEST(MVWApplication, WidgetTimersRunOnThePool) {
 }
 
 TEST(MVWApplication, HandlerErrorsGoToTheErrorBoxAndThePoolRunsOn) {
+  TApplication program;
   TMVWApplication application;
   std::vector<std::string> boxes;
   const TMessageBoxHandler previous =
@@ -146,7 +132,7 @@ TEST(MVWApplication, HandlerErrorsGoToTheErrorBoxAndThePoolRunsOn) {
     if (++fired == 1)
       throw std::runtime_error("handler failed");
   });
-  EXPECT_TRUE(PumpUntil([&] { return fired >= 3; }));
+  EXPECT_TRUE(test::PumpUntil([&] { return fired >= 3; }));
   SetMessageBoxHandler(previous);
   EXPECT_EQ(boxes, std::vector<std::string>{"handler failed"});
 }

@@ -1,6 +1,8 @@
 #include "platform/rtl/ClassRegistry.h"
 #include "platform/rtl/FormLoader.h"
+#include "platform/ui/Application.h"
 #include "platform/ui/Forms.h"
+#include "tests/support/MessagePump.h"
 #include "widgets/foundation/MVWApplication.h"
 #include "widgets/foundation/MVWIniCtrl.h"
 #include "widgets/foundation/MVWTimerPool.h"
@@ -8,7 +10,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <string>
 #include <vector>
 
@@ -65,6 +66,7 @@ std::string FormText(const std::string& minInterval) {
 
 TEST(MVWFormData, PoolFiresItsEventAndSettingsKeepTheirRules) {
   Register();
+  TApplication program;
   TPoolForm form(nullptr);
   ReadComponentFromText(form, FormText("100"), "pool");
   ASSERT_NE(form.Pool, nullptr);
@@ -72,14 +74,7 @@ TEST(MVWFormData, PoolFiresItsEventAndSettingsKeepTheirRules) {
   form.Pool->SetMinInterval(200); // only form data sets it
   EXPECT_EQ(form.Pool->MinInterval(), 100);
   form.Pool->AddTimerItem(0xFD01, 100, nullptr);
-  const auto limit = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-  while (form.Calls.size() < 2 && std::chrono::steady_clock::now() < limit) {
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
-      DispatchMessageA(&message);
-    Sleep(5);
-  }
-  ASSERT_GE(form.Calls.size(), 2u);
+  ASSERT_TRUE(test::PumpUntil([&] { return form.Calls.size() >= 2; }));
   EXPECT_EQ(form.Calls[0].Sender, form.Pool);
   EXPECT_EQ(form.Calls[0].Id, 0xFD01);
   EXPECT_EQ(form.Calls[1].Count, 2);
