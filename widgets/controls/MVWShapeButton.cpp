@@ -23,7 +23,6 @@ void RegisterShapeButtonClasses() {
     const auto never = [](B&) { return false; };
     const auto drop = [](B&, bool) {};
     RegisterComponentClass<B, TMVWCustomShapeButton>("TMVWShapeButton")
-        .String("About", &B::About, &B::SetAbout, std::string())
         .Boolean("AllowTransparency", &B::AllowTransparency, &B::SetAllowTransparency)
         .Boolean("AllowMouseOver", &B::AllowMouseOver, &B::SetAllowMouseOver)
         .Boolean("AllowAllUp", &B::AllowAllUp, &B::SetAllowAllUp, false)

@@ -17,7 +17,6 @@ void RegisterSpeedButtonClasses() {
     using B = TMVWSpeedButton;
     auto button = RegisterComponentClass<B, TMVWCustomSpeedButton>("TMVWSpeedButton");
     PublishImageLink(button)
-        .String("About", &B::About, &B::SetAbout, std::string())
         .Boolean("AllowAllUp", &B::AllowAllUp, &B::SetAllowAllUp, false)
         .Class("ButtonLayout", &B::ButtonLayout)
         .Boolean("DropDownCombo", &B::DropDownCombo, &B::SetDropDownCombo, false)
