@@ -4,6 +4,7 @@
 #include "platform/ui/Application.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/GdiHandles.h"
+#include "platform/ui/Menus.h"
 
 #include <windowsx.h>
 
@@ -255,6 +256,16 @@ void TControl::Loaded() {
     Parent_->AlignControls();
 }
 
+void TControl::Notification(TComponent* component, TOperation operation) {
+  TComponent::Notification(component, operation);
+  if (operation == opRemove && component == PopupMenu_)
+    PopupMenu_ = nullptr;
+}
+
+void TControl::SetPopupMenu(TPopupMenu* value) {
+  ReplaceWatched(PopupMenu_, value);
+}
+
 void TControl::SetBounds(int left, int top, int width, int height) {
   if (left == Left_ && top == Top_ && width == Width_ && height == Height_)
     return;
@@ -446,6 +457,14 @@ void TControl::WndProc(TMessage& message) {
       Perform(CM_COLORCHANGED, 0, 0);
     }
     break;
+  case WM_CONTEXTMENU:
+    if (PopupMenu_) {
+      PopupMenu_->Popup(GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam));
+      message.Result = 1;
+      return;
+    }
+    DefaultHandler(message);
+    break;
   default:
     DefaultHandler(message);
   }
@@ -558,14 +577,62 @@ bool TWinControl::CanFocus() const {
 }
 
 bool TWinControl::SelectFirst() {
-  for (TControl* control : Controls_) {
-    auto* child = dynamic_cast<TWinControl*>(control);
-    if (child && child->CanFocus()) {
+  for (TWinControl* child : TabList_) {
+    if (child->CanFocus()) {
       child->SetFocus();
       return true;
     }
   }
   return false;
+}
+
+int TWinControl::TabOrder() const {
+  if (!Parent())
+    return -1;
+  const auto& list = Parent()->TabList_;
+  return static_cast<int>(std::find(list.begin(), list.end(), this) - list.begin());
+}
+
+void TWinControl::SetTabOrder(int value) {
+  // Read before the siblings after it exist, it waits for the parent's Loaded.
+  if (ComponentState() & csLoading) {
+    ReadTabOrder_ = value;
+    return;
+  }
+  if (!Parent())
+    return;
+  auto& list = Parent()->TabList_;
+  std::erase(list, this);
+  const bool inRange = value >= 0 && static_cast<std::size_t>(value) < list.size();
+  list.insert(inRange ? list.begin() + value : list.end(), this);
+}
+
+void TWinControl::Loaded() {
+  TControl::Loaded();
+  // Children read with a place take it; the others fill the places left in the order they came
+  // in, those whose place was out of range or taken last.
+  const std::size_t count = TabList_.size();
+  std::vector<TWinControl*> places(count, nullptr);
+  std::vector<TWinControl*> unplaced;
+  std::vector<TWinControl*> last;
+  for (TWinControl* child : TabList_) {
+    const std::optional<int> read = std::exchange(child->ReadTabOrder_, std::nullopt);
+    if (!read) {
+      unplaced.push_back(child);
+      continue;
+    }
+    const std::size_t place = *read < 0 ? count : static_cast<std::size_t>(*read);
+    if (place < count && !places[place])
+      places[place] = child;
+    else
+      last.push_back(child);
+  }
+  unplaced.insert(unplaced.end(), last.begin(), last.end());
+  auto next = unplaced.begin();
+  for (TWinControl*& place : places)
+    if (!place)
+      place = *next++;
+  TabList_ = std::move(places);
 }
 
 void TWinControl::SetFocus() {
@@ -983,6 +1050,18 @@ void TWinControl::WndProc(TMessage& message) {
       Resized();
     break;
   }
+  case WM_CONTEXTMENU: {
+    // A window-less child has no window for the system to ask: the one under the mouse is first.
+    const POINT at =
+        ScreenToClient(POINT{GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)});
+    TGraphicControl* graphic = GraphicControlAt(at.x, at.y);
+    if (graphic && graphic->Enabled() &&
+        graphic->Perform(WM_CONTEXTMENU, message.WParam, message.LParam) != 0) {
+      message.Result = 1;
+      return;
+    }
+    break;
+  }
   case CM_SHOWINGCHANGED:
     UpdateShowing();
     return;
@@ -1005,8 +1084,12 @@ void TWinControl::WndProc(TMessage& message) {
       control->Perform(CM_PARENTCOLORCHANGED, 0, 0);
     break;
   }
-  if (IsMouseMessage(message.Msg) && ForwardMouse(message))
+  if (IsMouseMessage(message.Msg) && ForwardMouse(message)) {
+    // The system makes the context-menu request of a right click over a window-less child too.
+    if (message.Msg == WM_RBUTTONUP)
+      DefaultHandler(message);
     return;
+  }
   TControl::WndProc(message);
 }
 
@@ -1035,10 +1118,7 @@ bool TWinControl::ArrowToSibling(WORD key, TShiftState shift) {
   TForm* form = ParentForm();
   if (!form || form == this)
     return false;
-  std::vector<TWinControl*> siblings;
-  for (TControl* control : Parent()->Controls_)
-    if (auto* sibling = dynamic_cast<TWinControl*>(control))
-      siblings.push_back(sibling);
+  const std::vector<TWinControl*>& siblings = Parent()->TabList_;
   const std::size_t count = siblings.size();
   std::size_t index = static_cast<std::size_t>(std::find(siblings.begin(), siblings.end(), this) -
                                                siblings.begin());
@@ -1165,6 +1245,8 @@ void TWinControl::GetChildren(const std::function<void(TComponent*)>& proc, TCom
 void TWinControl::InsertControl(TControl* control) {
   Controls_.push_back(control);
   auto* child = dynamic_cast<TWinControl*>(control);
+  if (child)
+    TabList_.push_back(child);
   if (child && Handle_) {
     if (child->Handle_) {
       ::SetParent(child->Handle_, Handle_);
@@ -1190,6 +1272,7 @@ void TWinControl::RemoveControl(TControl* control) {
       ReleaseCapture();
   }
   Controls_.erase(std::remove(Controls_.begin(), Controls_.end(), control), Controls_.end());
+  std::erase(TabList_, control);
 }
 
 // --- TCustomControl ---------------------------------------------------------------------------

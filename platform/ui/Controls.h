@@ -16,6 +16,7 @@ namespace marivo {
 
 class TWinControl;
 class TForm;
+class TPopupMenu;
 
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 enum TAlignment { taLeftJustify, taRightJustify, taCenter };
@@ -125,6 +126,14 @@ public:
   void SetParentFont(bool value);
   const std::string& Hint() const { return Hint_; }
   void SetHint(const std::string& value) { Hint_ = value; }
+  // Kept for form data: the platform shows no hint windows.
+  bool ShowHint() const { return ShowHint_; }
+  void SetShowHint(bool value) { ShowHint_ = value; }
+  bool ParentShowHint() const { return ParentShowHint_; }
+  void SetParentShowHint(bool value) { ParentShowHint_ = value; }
+  // Pops up at a right click on the control (WM_CONTEXTMENU); forgotten when it is freed.
+  TPopupMenu* PopupMenu() const { return PopupMenu_; }
+  void SetPopupMenu(TPopupMenu* value);
   // The shape of the mouse over the control while the screen's cursor is crDefault.
   TCursor Cursor() const { return Cursor_; }
   void SetCursor(TCursor value) { Cursor_ = value; }
@@ -172,6 +181,7 @@ protected:
   virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
   virtual void MouseMove(TShiftState shift, int x, int y);
   void Loaded() override;
+  void Notification(TComponent* component, TOperation operation) override;
   bool Clicking() const { return Clicking_; }
   // Runs action and tells whether it freed this control, so that the caller leaves it alone.
   template <class F> bool FreedBy(F action) {
@@ -214,6 +224,9 @@ private:
   bool Clicking_ = false;
   bool* Freed_ = nullptr; // set while handlers that may free the control run
   std::string Hint_;
+  bool ShowHint_ = false;
+  bool ParentShowHint_ = true;
+  TPopupMenu* PopupMenu_ = nullptr;
   TCursor Cursor_ = crDefault;
   int HelpContext_ = 0;
   TControlStyle ControlStyle_ = csCaptureMouse | csClickEvents | csSetCaption | csDoubleClicks;
@@ -253,6 +266,12 @@ public:
   int ClientHeight() override;
   bool TabStop() const { return TabStop_; }
   void SetTabStop(bool value) { TabStop_ = value; }
+  // The place among the windowed siblings that Tab and the arrow keys follow; -1 without a
+  // parent. A new control comes last; a value out of range puts it last.
+  int TabOrder() const;
+  void SetTabOrder(int value);
+  // The windowed children in tab order.
+  const std::vector<TWinControl*>& TabList() const { return TabList_; }
   // The three-dimensional look of borders; a child follows its parent while ParentCtl3D holds.
   bool Ctl3D() const { return Ctl3D_; }
   void SetCtl3D(bool value);
@@ -296,6 +315,8 @@ protected:
   virtual void CreateWnd();
   // A new window in place of the old one, the focus and the children's windows kept.
   void RecreateWnd();
+  // The children's tab order read from form data, applied once all of them are there.
+  void Loaded() override;
   // Lays the aligned children out inside rect: top, bottom, left, right, then client; control
   // is the one whose change asked for it, or none.
   virtual void AlignControls(TControl* control, RECT& rect);
@@ -335,6 +356,8 @@ private:
   HWND Handle_ = nullptr;
   WNDPROC DefWndProc_ = nullptr;
   std::vector<TControl*> Controls_;
+  std::vector<TWinControl*> TabList_;
+  std::optional<int> ReadTabOrder_;
   TGraphicControl* MouseCapture_ = nullptr;
   bool TabStop_ = false;
   bool Aligning_ = false;

@@ -46,10 +46,7 @@ void TScreen::SetCursor(TCursor value) {
 namespace {
 
 void CollectTabStops(TWinControl& parent, std::vector<TWinControl*>& order) {
-  for (int i = 0; i < parent.ControlCount(); ++i) {
-    auto* control = dynamic_cast<TWinControl*>(parent.Controls(i));
-    if (!control)
-      continue;
+  for (TWinControl* control : parent.TabList()) {
     if (control->TabStop())
       order.push_back(control);
     CollectTabStops(*control, order);

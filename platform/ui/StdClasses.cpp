@@ -19,6 +19,18 @@ namespace {
 const std::vector<std::string> AlignNames = {"alNone", "alTop",   "alBottom",
                                              "alLeft", "alRight", "alClient"};
 
+// Form data keeps a tab order only where it differs from the order the controls are read in.
+bool IsTabOrderStored(TWinControl& control) {
+  const TWinControl* parent = control.Parent();
+  if (!parent)
+    return false;
+  int readPlace = 0;
+  for (int i = 0; i < parent->ControlCount() && parent->Controls(i) != &control; ++i)
+    if (dynamic_cast<TWinControl*>(parent->Controls(i)))
+      ++readPlace;
+  return control.TabOrder() != readPlace;
+}
+
 void RegisterGraphics() {
   RegisterPersistentClass<TFont, TPersistent>("TFont")
       .Integer("Charset", &TFont::Charset, &TFont::SetCharset, DEFAULT_CHARSET)
@@ -59,6 +71,9 @@ void RegisterControlBases() {
       .Boolean("ParentFont", &TControl::ParentFont, &TControl::SetParentFont, true)
       .Boolean("Enabled", &TControl::Enabled, &TControl::SetEnabled, true)
       .String("Hint", &TControl::Hint, &TControl::SetHint, std::string())
+      .Boolean("ParentShowHint", &TControl::ParentShowHint, &TControl::SetParentShowHint, true)
+      .Boolean("ShowHint", &TControl::ShowHint, &TControl::SetShowHint, false)
+      .Component("PopupMenu", &TControl::PopupMenu, &TControl::SetPopupMenu)
       .Integer("Cursor", CursorIdents(), &TControl::Cursor, &TControl::SetCursor, crDefault)
       .Boolean("Visible", &TControl::Visible, &TControl::SetVisible, true)
       .Event("OnClick", &TControl::OnClick)
@@ -69,6 +84,8 @@ void RegisterControlBases() {
   RegisterComponentClass<TGraphicControl, TControl>("TGraphicControl");
   RegisterComponentClass<TWinControl, TControl>("TWinControl")
       .Boolean("TabStop", &TWinControl::TabStop, &TWinControl::SetTabStop, false)
+      .Integer("TabOrder", &TWinControl::TabOrder, &TWinControl::SetTabOrder)
+      .Stored(IsTabOrderStored)
       .Event("OnKeyDown", &TWinControl::OnKeyDown)
       .Event("OnKeyUp", &TWinControl::OnKeyUp)
       .Event("OnKeyPress", &TWinControl::OnKeyPress)

@@ -75,6 +75,9 @@ TEST_F(FocusTest, TabAndNextDialogControlGoRoundTheTabStops) {
   C->WantsTab = true;
   SendMessageA(C->Handle(), WM_KEYDOWN, VK_TAB, 0);
   EXPECT_EQ(FocusedName(), "C"); // the control asked for the key
+  B->SetTabOrder(0); // B, A, Skipped, Off, C
+  SendMessageA(Form.Handle(), WM_NEXTDLGCTL, 0, 0);
+  EXPECT_EQ(FocusedName(), "B");
 }
 
 TEST_F(FocusTest, ArrowKeysGoRoundTheSiblingsThatCanTakeTheFocus) {

@@ -1,8 +1,11 @@
 #include "platform/ui/Menus.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/Forms.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace marivo {
@@ -65,6 +68,26 @@ TEST_F(PopupMenuTest, DismissedSystemMenuReturnsWithNothingChosen) {
   KillTimer(nullptr, timer);
   EXPECT_EQ(Clicks, (std::vector<std::string>{"popup"}));
   EXPECT_EQ(Menu.Chosen(), nullptr);
+}
+
+TEST_F(PopupMenuTest, ARightClickShowsTheMenuOfTheWindowlessControlUnderTheMouse) {
+  TApplication app;
+  TForm form(nullptr);
+  form.SetBounds(50, 50, 200, 100);
+  auto* label = new TGraphicControl(&form);
+  label->SetParent(&form);
+  label->SetBounds(10, 10, 50, 20);
+  label->SetPopupMenu(&Menu);
+  std::vector<POINT> shown;
+  TPopupMenu::SetTracker([&shown](HMENU, int x, int y, HWND) -> UINT {
+    shown.push_back({x, y});
+    return 0;
+  });
+  SendMessageA(form.Handle(), WM_RBUTTONUP, 0, MAKELPARAM(20, 15));
+  SendMessageA(form.Handle(), WM_RBUTTONUP, 0, MAKELPARAM(120, 60)); // the form has none
+  const POINT at = form.ClientToScreen(POINT{20, 15});
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_EQ(std::make_pair(shown[0].x, shown[0].y), std::make_pair(at.x, at.y));
 }
 
 TEST(MenuItemTest, ItemsLeaveTheirParentWhicheverGoesFirst) {

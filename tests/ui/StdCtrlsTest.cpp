@@ -127,6 +127,7 @@ TEST_F(StdCtrlsFormData, EveryControlReadsBackWhatItsFormDataSays) {
   EXPECT_FALSE(send.Cancel());
   EXPECT_EQ(send.ModalResult(), 1);
   EXPECT_TRUE(send.TabStop());
+  EXPECT_EQ(send.TabOrder(), 2) << "read before the controls after it";
 
   auto& notes = Find<TMemo>("NotesMemo");
   EXPECT_EQ(notes.Lines().Text(), "first\r\nsecond\r\n");
@@ -154,6 +155,7 @@ TEST_F(StdCtrlsFormData, FreshControlsWriteNoDefaults) {
   EXPECT_NE(text.find("object JudgesList: TListBox"), std::string::npos);
   EXPECT_NE(text.find("Items.Strings"), std::string::npos);
   EXPECT_NE(text.find("Lines.Strings"), std::string::npos);
+  EXPECT_NE(text.find("TabOrder = 2"), std::string::npos);
 }
 
 // --- TButton ---------------------------------------------------------------------------------

@@ -507,8 +507,6 @@ void TMVWBaseEdit::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
       ReleaseCapture();
     MouseIsDown_ = false;
     EndMouseDrag();
-  } else if (button == mbRight && Enabled()) {
-    ShowContextMenu(x, y);
   }
 }
 
@@ -533,7 +531,7 @@ void TMVWBaseEdit::StopDragTimer() {
   DragTimer_ = 0;
 }
 
-void TMVWBaseEdit::ShowContextMenu(int x, int y) {
+void TMVWBaseEdit::ShowContextMenu(POINT at) {
   TPopupMenu menu(this);
   const bool hasSelection = SelLength() > 0;
   const struct {
@@ -560,7 +558,6 @@ void TMVWBaseEdit::ShowContextMenu(int x, int y) {
     }
     menu.Items().Add(item);
   }
-  const POINT at = ClientToScreen(POINT{x, y});
   menu.Popup(at.x, at.y);
 }
 
@@ -690,6 +687,15 @@ void TMVWBaseEdit::WndProc(TMessage& message) {
     return;
   case WM_ERASEBKGND:
     message.Result = 1;
+    return;
+  case WM_CONTEXTMENU:
+    // An assigned menu is the platform's to show; without one the edit offers its own.
+    if (!PopupMenu() && Enabled()) {
+      ShowContextMenu(POINT{GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)});
+      message.Result = 1;
+      return;
+    }
+    TMVWCustomBevelPanel::WndProc(message);
     return;
   case WM_SIZE:
     TMVWCustomBevelPanel::WndProc(message);

@@ -116,7 +116,7 @@ private:
   void FocusGained();
   void FocusLost();
   void RefreshModifiers();
-  void ShowContextMenu(int x, int y);
+  void ShowContextMenu(POINT at);
   void StartDragTimer();
   void StopDragTimer();
   void AnswerEditMessage(TMessage& message);

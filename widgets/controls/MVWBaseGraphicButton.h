@@ -46,10 +46,6 @@ public:
   void SetNumGlyphs(TMVWNumGlyphs value);
   bool HideHint() const { return HideHint_; }
   void SetHideHint(bool value) { HideHint_ = value; }
-  bool ShowHint() const { return ShowHint_; }
-  void SetShowHint(bool value) { ShowHint_ = value; }
-  bool ParentShowHint() const { return ParentShowHint_; }
-  void SetParentShowHint(bool value) { ParentShowHint_ = value; }
   bool RepeatedClick() const { return RepeatedClick_; }
   // Off also stops a repeat that runs.
   void SetRepeatedClick(bool value);
@@ -153,8 +149,6 @@ private:
   TColor EnterColor_ = static_cast<TColor>(0x80000009);
   bool EnterColorChange_ = false;
   bool HideHint_ = true;
-  bool ShowHint_ = false;
-  bool ParentShowHint_ = true;
   bool RepeatedClick_ = false;
   std::uint16_t RepeatingInterval_ = 100;
   std::uint16_t RepeatingDelay_ = 500;

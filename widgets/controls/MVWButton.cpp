@@ -78,11 +78,12 @@ void RegisterButtonControlClasses() {
     RegisterPictureClasses();
     RegisterMenuClasses();
     RegisterPersistentClass<TMVWCustomButton, TButton>("TMVWCustomButton")
+        .String("About", &TMVWCustomButton::About, &TMVWCustomButton::SetAbout)
+        .Stored([](TMVWCustomButton&) { return false; })
         .String("Internal", &TMVWCustomButton::InternalListRef,
                 &TMVWCustomButton::SetInternalListRef, std::string());
     using B = TMVWButton;
     RegisterComponentClass<B, TMVWCustomButton>("TMVWButton")
-        .String("About", &B::About, &B::SetAbout, std::string())
         .Class("ButtonLayout", &B::ButtonLayout)
         .Integer("DropDownIndent", &B::DropDownIndent, &B::SetDropDownIndent, 0)
         .Component("DropDownMenu", &B::DropDownMenu, &B::SetDropDownMenu)

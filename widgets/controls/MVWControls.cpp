@@ -13,9 +13,10 @@ namespace marivo {
 void RegisterControlClasses() {
   static const bool registered = [] {
     RegisterFoundationClasses();
-    // The bases publish nothing and form data creates none of them; a global image list is
-    // named by its signature, as it belongs to no form.
-    RegisterPersistentClass<TMVWControl, TGraphicControl>("TMVWControl");
+    // Form data creates none of the bases; they give every published class About, and a global
+    // image list is named by its signature, as it belongs to no form.
+    RegisterPersistentClass<TMVWControl, TGraphicControl>("TMVWControl")
+        .String("About", &TMVWControl::About, &TMVWControl::SetAbout, std::string());
     RegisterPersistentClass<TMVWBaseControl, TMVWControl>("TMVWBaseControl")
         .String("Internal", &TMVWBaseControl::InternalListRef, &TMVWBaseControl::SetInternalListRef,
                 std::string());
@@ -23,6 +24,7 @@ void RegisterControlClasses() {
     RegisterPersistentClass<TMVWGraphicControl, TMVWBaseGraphicControl>("TMVWGraphicControl");
     RegisterPersistentClass<TMVWComponent, TMVWCustomComponent>("TMVWComponent");
     RegisterPersistentClass<TMVWCustomControl, TCustomControl>("TMVWCustomControl")
+        .String("About", &TMVWCustomControl::About, &TMVWCustomControl::SetAbout, std::string())
         .String("Internal", &TMVWCustomControl::InternalListRef,
                 &TMVWCustomControl::SetInternalListRef, std::string());
     return true;

@@ -73,6 +73,7 @@ public:
   void SetBounds(int left, int top, int width, int height) override;
   void WndProc(TMessage& message) override;
   void Loaded() override;
+  HPALETTE GetPalette() override { return Glyph_.Bitmap().Palette(); }
 
   TNotifyEvent OnMouseEnter;
   TNotifyEvent OnMouseExit;

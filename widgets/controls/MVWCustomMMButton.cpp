@@ -197,7 +197,6 @@ void RegisterMMButtonClasses() {
     const auto never = [](B&) { return false; };
     const auto ignore = [](B&, TStream&) {};
     RegisterComponentClass<B, TMVWBaseGraphicButton>("TMVWCustomMMButton")
-        .String("About", &B::About, &B::SetAbout, std::string())
         .Boolean("AllowAllUp", &B::AllowAllUp, &B::SetAllowAllUp, false)
         .Boolean("AllowMouseOver", &B::AllowMouseOver, &B::SetAllowMouseOver)
         .Boolean("AllowTransparency", &B::AllowTransparency, &B::SetAllowTransparency, true)

@@ -66,6 +66,9 @@ void TMVWRadioGroupButton::WndProc(TMessage& message) {
   case WM_LBUTTONDBLCLK:
     Group_->DblClick();
     break;
+  case WM_CONTEXTMENU:
+    // The group has the right click and the menu keys as well, and asks for its own menu.
+    return;
   }
   if (SwallowedByGroup(message, *Group_))
     return;

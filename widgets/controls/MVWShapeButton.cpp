@@ -23,7 +23,6 @@ void RegisterShapeButtonClasses() {
     const auto never = [](B&) { return false; };
     const auto drop = [](B&, bool) {};
     RegisterComponentClass<B, TMVWCustomShapeButton>("TMVWShapeButton")
-        .String("About", &B::About, &B::SetAbout, std::string())
         .Boolean("AllowTransparency", &B::AllowTransparency, &B::SetAllowTransparency)
         .Boolean("AllowMouseOver", &B::AllowMouseOver, &B::SetAllowMouseOver)
         .Boolean("AllowAllUp", &B::AllowAllUp, &B::SetAllowAllUp, false)
@@ -43,7 +42,6 @@ void RegisterShapeButtonClasses() {
         .Enumeration("Mode", {"sbmShapeFast", "sbmShapeFill"}, &B::Mode, &B::SetMode, sbmShapeFast)
         .Boolean("MultiLine", &B::MultiLine, &B::SetMultiLine, false)
         .Integer("NumGlyphs", &B::NumGlyphs, &B::SetNumGlyphs, TMVWNumGlyphs{1})
-        .Boolean("ParentShowHint", &B::ParentShowHint, &B::SetParentShowHint, true)
         .Boolean("Pressed", &B::Pressed, &B::SetPressed, false)
         .Boolean("RepeatedClick", &B::RepeatedClick, &B::SetRepeatedClick, false)
         .Integer("RepeatingDelay", &B::RepeatingDelay, &B::SetRepeatingDelay, std::uint16_t{500})
@@ -54,7 +52,6 @@ void RegisterShapeButtonClasses() {
         .Component("ShapeFillImageList", &B::ShapeFillImageList, &B::SetShapeFillImageList)
         .Integer("ShapeFillImageIndex", &B::ShapeFillImageIndex, &B::SetShapeFillImageIndex, 0)
         .Integer("ShapeFillListIndex", &B::ShapeFillListIndex, &B::SetShapeFillListIndex, 0)
-        .Boolean("ShowHint", &B::ShowHint, &B::SetShowHint, false)
         .Enumeration("Style", {"sbsShadow", "sbs3D"}, &B::Style, &B::SetStyle, sbsShadow)
         .Boolean("Transparent", &B::Transparent, &B::SetTransparent, false)
         .Boolean("UseCaption", &B::UseCaption, &B::SetUseCaption, true)

@@ -17,7 +17,6 @@ void RegisterSpeedButtonClasses() {
     using B = TMVWSpeedButton;
     auto button = RegisterComponentClass<B, TMVWCustomSpeedButton>("TMVWSpeedButton");
     PublishImageLink(button)
-        .String("About", &B::About, &B::SetAbout, std::string())
         .Boolean("AllowAllUp", &B::AllowAllUp, &B::SetAllowAllUp, false)
         .Class("ButtonLayout", &B::ButtonLayout)
         .Boolean("DropDownCombo", &B::DropDownCombo, &B::SetDropDownCombo, false)
@@ -35,13 +34,11 @@ void RegisterSpeedButtonClasses() {
         .Boolean("HideHint", &B::HideHint, &B::SetHideHint, true)
         .Boolean("MultiLine", &B::MultiLine, &B::SetMultiLine, false)
         .Integer("NumGlyphs", &B::NumGlyphs, &B::SetNumGlyphs, TMVWNumGlyphs{1})
-        .Boolean("ParentShowHint", &B::ParentShowHint, &B::SetParentShowHint, true)
         .Boolean("Pressed", &B::Pressed, &B::SetPressed, false)
         .Boolean("RepeatedClick", &B::RepeatedClick, &B::SetRepeatedClick, false)
         .Integer("RepeatingDelay", &B::RepeatingDelay, &B::SetRepeatingDelay, std::uint16_t{500})
         .Integer("RepeatingInterval", &B::RepeatingInterval, &B::SetRepeatingInterval,
                  std::uint16_t{100})
-        .Boolean("ShowHint", &B::ShowHint, &B::SetShowHint, false)
         .Enumeration("Style",
                      {"ubsAutoDetect", "ubsWin31", "ubsWin40", "ubsKestrin", "ubsKestrinFlat",
                       "ubsFlat", "ubsFlatUnColored", "ubsNavigator", "ubsExplorer",

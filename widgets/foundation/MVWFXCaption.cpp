@@ -4,11 +4,11 @@
 
 namespace marivo {
 
+// Compared before it is reduced, so 360 on an upright caption still tells the owner.
 void TMVWFxCaption::SetAngle(TMVWAngle value) {
-  value = static_cast<TMVWAngle>(value % 360);
   if (value == Angle_)
     return;
-  Angle_ = value;
+  Angle_ = static_cast<TMVWAngle>(value % 360);
   Change();
 }
 

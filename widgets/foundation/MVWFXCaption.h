@@ -15,7 +15,7 @@ public:
   TMVWFxCaption() = default;
 
   TMVWAngle Angle() const { return Angle_; }
-  // Taken modulo 360.
+  // 360 is stored as 0; values past it lie outside the angle's range and are reduced as well.
   void SetAngle(TMVWAngle value);
   // Index 0 PosX, 1 PosY; drawing reads them as signed 16-bit offsets.
   std::uint16_t Pos(int index) const { return index == 0 ? PosX_ : PosY_; }

@@ -11,6 +11,7 @@ object StdCtrlsForm: TStdCtrlsForm
     Caption = 'Send'
     Default = True
     ModalResult = 1
+    TabOrder = 2
     OnClick = SendButtonClick
   end
   object NotesMemo: TMemo

@@ -275,6 +275,7 @@ TEST_F(ButtonTest, TheOlderStyleIsReadAndExtStyleWritten) {
   ReadComponentFromText(form,
                         "object Main: TForm\n"
                         "  object ConnectConsoles: TMVWButton\n"
+                        "    About = 'never written'\n"
                         "    Caption = 'Connect Console'\n"
                         "    Style = nbsWin31\n"
                         "  end\n"
@@ -287,6 +288,14 @@ TEST_F(ButtonTest, TheOlderStyleIsReadAndExtStyleWritten) {
   const std::string text = WriteComponentToText(form);
   EXPECT_NE(text.find("ExtStyle = ubsWin31"), std::string::npos) << text;
   EXPECT_EQ(text.find("  Style ="), std::string::npos) << text;
+  EXPECT_EQ(text.find("About"), std::string::npos) << text;
+}
+
+TEST_F(ButtonTest, ThePaletteIsTheGlyphs) {
+  Connect->Glyph().SetSize(2, 1);
+  Connect->Glyph().SetPixelFormat(pf4bit);
+  ASSERT_NE(Connect->Glyph().Palette(), nullptr);
+  EXPECT_EQ(Connect->GetPalette(), Connect->Glyph().Palette());
 }
 
 TEST_F(ButtonTest, SnapshotOfTheFourteenLooks) {

@@ -371,6 +371,13 @@ TEST_F(EditTest, TheContextMenuOffersWhatTheStateAllowsAndRunsTheChoice) {
   edit->SetReadOnly(false);
   rightClick("&Undo");
   EXPECT_EQ(edit->TextValue(), "");
+
+  TPopupMenu own(Form.get());
+  own.Items().Add(new TMenuItem(nullptr));
+  own.Items().Items(0)->SetCaption("Own");
+  edit->SetPopupMenu(&own);
+  rightClick("");
+  EXPECT_EQ(offered, std::vector<std::string>{"Own"}) << "an assigned menu instead";
 }
 
 TEST_F(EditTest, EnterMovesOnWithTabOnEnterAndCustomButtonsSitAtTheRight) {

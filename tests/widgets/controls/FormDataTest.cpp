@@ -66,6 +66,7 @@ const char* const FormText = "object ChoicesForm: TChoicesForm\n"
                              "    OnChange = AutosaveChange\n"
                              "  end\n"
                              "  object Scoreboard: TMVWLEDLabel\n"
+                             "    About = 'LED'\n"
                              "    AutoSize = True\n"
                              "    Caption = 'ORDER'\n"
                              "    LED.Horzsize = 9\n"
@@ -117,6 +118,7 @@ TEST(ChoicesFormData, LoadsSilentlyAndWritesBackWithoutTheButtons) {
   EXPECT_EQ(written.find("TMVWRadioGroupButton"), std::string::npos) << written;
   EXPECT_EQ(written.find("UseAsJump"), std::string::npos) << written;
   EXPECT_NE(written.find("JumpMode = jmInternet"), std::string::npos) << written;
+  EXPECT_NE(written.find("About = 'LED'"), std::string::npos) << written;
   form.Roles->SetGlyphImageList(&MVWContainer->BitmapList());
   const std::string global = WriteComponentToText(form);
   EXPECT_NE(global.find("GlyphInternal = 'MVWBML30'"), std::string::npos) << global;

@@ -91,8 +91,9 @@ TEST(MVWSubObjects, OneChangePerEffectiveSetNoneWhenEqualOrLocked) {
 
 TEST(MVWSubObjects, AngleIsKeptBelow360) {
   TCounted<TMVWFxCaption> caption;
-  EXPECT_EQ(caption.Count([](auto& o) { o.SetAngle(360); }), 0);
+  EXPECT_EQ(caption.Count([](auto& o) { o.SetAngle(360); }), 1); // compared before reduced
   EXPECT_EQ(caption.Object.Angle(), 0);
+  EXPECT_EQ(caption.Count([](auto& o) { o.SetAngle(0); }), 0);
   EXPECT_EQ(caption.Count([](auto& o) { o.SetAngle(370); }), 1);
   EXPECT_EQ(caption.Object.Angle(), 10);
 }
