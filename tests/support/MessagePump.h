@@ -18,6 +18,9 @@ inline constexpr std::chrono::milliseconds GenerousWait{10000};
 // last answer. It returns as soon as done() holds, with no message handled after it.
 bool PumpUntil(const std::function<bool()>& done, std::chrono::milliseconds wait = GenerousWait);
 
+// Handles messages until every window of this thread is painted and none is left to handle.
+bool PumpUntilDrawn(std::chrono::milliseconds wait = GenerousWait);
+
 // Makes the window's form the foreground window and gives the window (or a child of it) the
 // focus, again while other programs on the display take them away, until both hold. Keys that
 // move the focus can then be sent before any message lets another program take it again.
