@@ -52,7 +52,7 @@ bench: setup
 	  -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake >/dev/null
 	@cmake --build build/bench-win --target bench_tp_latency bench_referee_grid bench_traffic_log \
 	  bench_gradient bench_regions bench_edit_keystroke bench_shape_paint bench_fill_panel \
-	  bench_keypad_press bench_start_up bench_empty_window Tessaline Corvella
+	  bench_keypad_press bench_page_switch bench_start_up bench_empty_window Tessaline Corvella
 	@JOBS=$(JOBS) scripts/bench-before
 	@cd build/bench-win/bench && $(CURDIR)/scripts/wine-run ./bench_tp_latency.exe
 	@cd build/bench-win/bench && $(CURDIR)/scripts/wine-run ./bench_referee_grid.exe
@@ -63,6 +63,7 @@ bench: setup
 	@cd build/bench-win/bench && $(CURDIR)/scripts/wine-run ./bench_shape_paint.exe
 	@cd build/bench-win/bench && $(CURDIR)/scripts/wine-run ./bench_fill_panel.exe
 	@cd build/bench-win/bench && $(CURDIR)/scripts/wine-run ./bench_keypad_press.exe
+	@cd build/bench-win/bench && $(CURDIR)/scripts/wine-run ./bench_page_switch.exe
 	@cd build/bench-win/bench && old=../../bench-before/build/console && \
 	  if [ -f $$old/tessaline/Tessaline.exe ]; then \
 	    set -- "Tessaline before|$$old/tessaline/Tessaline.exe|Opening" \

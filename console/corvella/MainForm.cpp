@@ -85,6 +85,8 @@ void TMainForm::FormShow(TObject*) {
   ScoreConfirmMain->SetAlign(alClient);
   RestoreSettings();
   Timer1->SetEnabled(true);
+  // Made hidden during the wait, so that the second stage only shows the notebook.
+  _Notebook->HandleNeeded();
 }
 
 void TMainForm::DisciplineSelectionChange(TObject*, int) {

@@ -78,6 +78,8 @@ void TMainForm::FormShow(TObject*) {
   RestoreSettings();
   ClockOffset = 0;
   Timer1->SetEnabled(true);
+  // Made hidden during the wait, so that the second stage only shows the notebook.
+  _Notebook->HandleNeeded();
 }
 
 void TMainForm::DisciplineSelectionChange(TObject*, int) {

@@ -5,6 +5,7 @@
 #include "platform/ui/Forms.h"
 #include "platform/ui/GdiHandles.h"
 #include "platform/ui/Menus.h"
+#include "platform/ui/Pictures.h"
 
 #include <windowsx.h>
 
@@ -17,12 +18,16 @@ namespace {
 constexpr const char* kWindowClass = "MarivoControl";
 constexpr const char* kControlProperty = "MarivoControl";
 
+// The timer that ends a parent's picture for its see-through children.
+constexpr UINT_PTR BackCaptureTimer = 0xB0C0;
+
 // The control whose own-class window is being created, until WM_NCCREATE binds it.
 thread_local TWinControl* CreatingControl = nullptr;
 
 // The control under the mouse, window-less or not, as the last mouse message placed it.
 TControl* MouseControl = nullptr;
 std::optional<POINT> CursorPosSeam;
+std::function<void(TGraphicControl&)> GraphicPaintSeam;
 
 void SetMouseControl(TControl* control) {
   if (control == MouseControl)
@@ -78,6 +83,17 @@ TShiftState MouseShiftState(WPARAM keys) {
   return shift;
 }
 
+// A window shown by its parent's paint (a child) or on its own, never activated; a child's
+// erase waits for its first paint, which may then cover later changes as well.
+void ShowWithoutActivating(HWND window) {
+  if (GetWindowLongA(window, GWL_STYLE) & WS_CHILD)
+    SetWindowPos(window, nullptr, 0, 0, 0, 0,
+                 SWP_SHOWWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE |
+                     SWP_DEFERERASE);
+  else
+    ShowWindow(window, SW_SHOWNOACTIVATE);
+}
+
 bool IsMouseMessage(UINT msg) {
   return msg >= WM_MOUSEFIRST && msg <= WM_MBUTTONDBLCLK;
 }
@@ -98,6 +114,10 @@ POINT CursorPos() {
 
 void SetCursorPosSeam(std::optional<POINT> position) {
   CursorPosSeam = position;
+}
+
+void SetGraphicPaintSeam(std::function<void(TGraphicControl&)> seam) {
+  GraphicPaintSeam = std::move(seam);
 }
 
 TShiftState KeyboardShiftState() {
@@ -654,9 +674,6 @@ void TWinControl::CreateWnd() {
   // Asking for the parent's window may already have made this one as the parent's child.
   if (Handle_)
     return;
-  // A window that must not be activated is shown once made: one made visible is activated.
-  if (Visible() && !(params.ExStyle & WS_EX_NOACTIVATE))
-    params.Style |= WS_VISIBLE;
   if (!Enabled())
     params.Style |= WS_DISABLED;
   const bool ownClass = params.WinClassName.empty();
@@ -681,6 +698,12 @@ void TWinControl::CreateWnd() {
     if (auto* child = dynamic_cast<TWinControl*>(control); child && child->Visible())
       child->HandleNeeded();
   AlignControls();
+  // Made hidden and shown once its children stand in place, so that the whole subtree paints
+  // once; a window shown without activation is not activated, as a child never is.
+  if (Visible() && (params.Style & WS_CHILD || params.ExStyle & WS_EX_NOACTIVATE))
+    ShowWithoutActivating(window);
+  else if (Visible())
+    ShowWindow(window, SW_SHOW);
 }
 
 // A window made late (a control first shown at run time) still stands among its siblings as
@@ -723,6 +746,7 @@ void TWinControl::DestroyHandle() {
     return;
   DestroyWindow(window);
   Handle_ = nullptr;
+  BackCapture_.reset();
   // A window of another thread outlives the call: its messages must find no control here.
   if (IsWindow(window) && FindControl(window) == this)
     RemovePropA(window, kControlProperty);
@@ -746,11 +770,17 @@ void TWinControl::PaintControls(HDC dc) {
     auto* graphic = dynamic_cast<TGraphicControl*>(control);
     if (!graphic || !graphic->Visible() || graphic->Width() <= 0 || graphic->Height() <= 0)
       continue;
+    // Outside what is painted now it would be clipped away whole.
+    const RECT bounds{graphic->Left(), graphic->Top(), graphic->Left() + graphic->Width(),
+                      graphic->Top() + graphic->Height()};
+    if (!RectVisible(dc, &bounds))
+      continue;
     const TSavedDC saved(dc);
-    IntersectClipRect(dc, graphic->Left(), graphic->Top(), graphic->Left() + graphic->Width(),
-                      graphic->Top() + graphic->Height());
+    IntersectClipRect(dc, bounds.left, bounds.top, bounds.right, bounds.bottom);
     SetViewportOrgEx(dc, graphic->Left(), graphic->Top(), nullptr);
     graphic->Canvas().SetHandle(dc);
+    if (GraphicPaintSeam)
+      GraphicPaintSeam(*graphic);
     try {
       graphic->Paint();
     } catch (...) {
@@ -923,8 +953,17 @@ void TWinControl::WndProc(TMessage& message) {
     }
     break;
   case WM_PAINT:
+    // What the children shared of the last paint may have changed since.
+    BackCapture_.reset();
     PaintHandler(message);
     return;
+  case WM_TIMER:
+    if (message.WParam == BackCaptureTimer) {
+      KillTimer(Handle_, BackCaptureTimer);
+      BackCapture_.reset();
+      return;
+    }
+    break;
   case WM_PRINTCLIENT:
     // Painting into a given device context, away from the screen and the windows over it.
     if (OwnWindowClass()) {
@@ -1046,8 +1085,10 @@ void TWinControl::WndProc(TMessage& message) {
     TControl::SetBounds(bounds.left, bounds.top, bounds.right - bounds.left,
                         bounds.bottom - bounds.top);
     AlignControls();
-    if (before.cx != Width() || before.cy != Height())
+    if (before.cx != Width() || before.cy != Height()) {
+      BackCapture_.reset();
       Resized();
+    }
     break;
   }
   case WM_CONTEXTMENU: {
@@ -1156,7 +1197,10 @@ void TWinControl::UpdateShowing() {
       return;
     HandleNeeded();
   }
-  ShowWindow(Handle_, Visible() ? SW_SHOWNOACTIVATE : SW_HIDE);
+  if (Visible())
+    ShowWithoutActivating(Handle_);
+  else
+    ShowWindow(Handle_, SW_HIDE);
 }
 
 void TWinControl::SetBounds(int left, int top, int width, int height) {
@@ -1164,8 +1208,11 @@ void TWinControl::SetBounds(int left, int top, int width, int height) {
     return;
   const bool resized = width != Width() || height != Height();
   TControl::SetBounds(left, top, width, height);
+  // Erased with the next paint rather than now, so that a layout moving many windows erases
+  // each of them once.
   if (Handle_)
-    SetWindowPos(Handle_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(Handle_, nullptr, left, top, width, height,
+                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_DEFERERASE);
   AlignControls();
   if (resized)
     Resized();
@@ -1229,6 +1276,56 @@ void TWinControl::AlignControls(TControl*, RECT& rest) {
   Aligning_ = false;
 }
 
+void TWinControl::LockDrawing() {
+  if (DrawingLocks_++ == 0 && Handle_ && IsWindowVisible(Handle_)) {
+    SendMessageA(Handle_, WM_SETREDRAW, FALSE, 0);
+    DrawingHeld_ = true;
+  }
+}
+
+void TWinControl::UnlockDrawing() {
+  if (--DrawingLocks_ > 0 || !std::exchange(DrawingHeld_, false) || !Handle_)
+    return;
+  SendMessageA(Handle_, WM_SETREDRAW, TRUE, 0);
+  RedrawWindow(Handle_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
+}
+
+bool TWinControl::PaintParentBackground(HDC dc) {
+  TWinControl* parent = Parent();
+  if (!Handle_ || !parent || !parent->Handle_)
+    return false;
+  if (!parent->BackCapture_)
+    parent->CaptureBack();
+  POINT origin{0, 0};
+  MapWindowPoints(Handle_, parent->Handle_, &origin, 1);
+  BitBlt(dc, 0, 0, ClientWidth(), ClientHeight(), parent->BackCapture_->Canvas().Handle(), origin.x,
+         origin.y, SRCCOPY);
+  return true;
+}
+
+// Painted only under the windowed children, so graphic controls elsewhere are not painted twice;
+// kept until the round of paints is over, which the timer's message, coming after every paint,
+// tells.
+void TWinControl::CaptureBack() {
+  auto capture = std::make_unique<TBitmap>();
+  capture->SetSize(ClientWidth(), ClientHeight());
+  const HDC dc = capture->Canvas().Handle();
+  HRGN under = CreateRectRgn(0, 0, 0, 0);
+  for (TControl* control : Controls_)
+    if (auto* child = dynamic_cast<TWinControl*>(control); child && child->Visible()) {
+      HRGN bounds = CreateRectRgn(child->Left(), child->Top(), child->Left() + child->Width(),
+                                  child->Top() + child->Height());
+      CombineRgn(under, under, bounds, RGN_OR);
+      DeleteObject(bounds);
+    }
+  SelectClipRgn(dc, under);
+  DeleteObject(under);
+  Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+  Perform(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+  BackCapture_ = std::move(capture);
+  SetTimer(Handle_, BackCaptureTimer, 0, nullptr);
+}
+
 void TWinControl::Invalidate() {
   if (Handle_)
     InvalidateRect(Handle_, nullptr, TRUE);
@@ -1251,7 +1348,7 @@ void TWinControl::InsertControl(TControl* control) {
     if (child->Handle_) {
       ::SetParent(child->Handle_, Handle_);
       SetWindowPos(child->Handle_, HWND_TOP, child->Left(), child->Top(), 0, 0,
-                   SWP_NOSIZE | SWP_NOACTIVATE);
+                   SWP_NOSIZE | SWP_NOACTIVATE | SWP_DEFERERASE);
     } else if (child->Visible()) {
       child->HandleNeeded();
     }

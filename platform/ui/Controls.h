@@ -7,6 +7,7 @@
 #include "platform/ui/WindowProcs.h"
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
@@ -16,6 +17,7 @@ namespace marivo {
 
 class TWinControl;
 class TForm;
+class TBitmap;
 class TPopupMenu;
 
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
@@ -81,6 +83,10 @@ const std::vector<std::pair<std::string, std::int64_t>>& CursorIdents();
 // Where the mouse cursor is on the screen; tests may put it anywhere (nullopt: the real one).
 POINT CursorPos();
 void SetCursorPosSeam(std::optional<POINT> position);
+
+class TGraphicControl;
+// Tests see each window-less control as its parent paints it (nullptr: nobody watches).
+void SetGraphicPaintSeam(std::function<void(TGraphicControl&)> seam);
 
 // A visible element with bounds in its parent's client coordinates.
 class TControl : public TComponent {
@@ -292,6 +298,14 @@ public:
   void Broadcast(TMessage& message);
   // Lays the aligned children out in the client area.
   void AlignControls();
+  // Hold the window's drawing while it and its children change, however much they move, show
+  // or hide; the last unlock has all of them painted once. A window off the screen holds nothing.
+  void LockDrawing();
+  void UnlockDrawing();
+  // Paints into dc what the parent shows under this window, as the erase of a see-through
+  // control wants it; false without a parent window. The parent is painted once into a picture
+  // its children share until the round of paints is over.
+  bool PaintParentBackground(HDC dc);
   // The key handlers run the key events and return true when the key was consumed (set to 0).
   virtual bool KeyDown(WORD& key, TShiftState shift);
   virtual bool KeyUp(WORD& key, TShiftState shift);
@@ -350,6 +364,7 @@ private:
   bool ArrowToSibling(WORD key, TShiftState shift);
   bool SetCursorShape(TMessage& message);
   TGraphicControl* GraphicControlAt(int x, int y);
+  void CaptureBack();
   bool PreviewKey(UINT msg, WORD& key, TShiftState shift);
   bool DialogKey(UINT msg, WORD key);
 
@@ -359,6 +374,9 @@ private:
   std::vector<TWinControl*> TabList_;
   std::optional<int> ReadTabOrder_;
   TGraphicControl* MouseCapture_ = nullptr;
+  std::unique_ptr<TBitmap> BackCapture_;
+  int DrawingLocks_ = 0;
+  bool DrawingHeld_ = false;
   bool TabStop_ = false;
   bool Aligning_ = false;
   bool Ctl3D_ = true;

@@ -126,9 +126,17 @@ void TNotebook::SetPageIndex(int value) {
   if (value == PageIndex_ || !Page(value))
     return;
   PageIndex_ = value;
-  ShowPage(value);
-  if (OnPageChanged)
-    OnPageChanged(this);
+  // The handler lays the new page out: the page is painted once, as it finally stands.
+  LockDrawing();
+  try {
+    ShowPage(value);
+    if (OnPageChanged)
+      OnPageChanged(this);
+  } catch (...) {
+    UnlockDrawing();
+    throw;
+  }
+  UnlockDrawing();
 }
 
 std::string TNotebook::ActivePage() const {

@@ -28,6 +28,34 @@ bool PumpPosted(std::chrono::milliseconds wait) {
       wait);
 }
 
+namespace {
+
+BOOL CALLBACK FindUnpainted(HWND window, LPARAM unpainted) {
+  if (!IsWindowVisible(window))
+    return TRUE;
+  if (GetUpdateRect(window, nullptr, FALSE))
+    *reinterpret_cast<bool*>(unpainted) = true;
+  else
+    EnumChildWindows(window, FindUnpainted, unpainted);
+  return !*reinterpret_cast<bool*>(unpainted);
+}
+
+} // namespace
+
+bool PumpUntilDrawn(std::chrono::milliseconds wait) {
+  const auto end = std::chrono::steady_clock::now() + wait;
+  for (;;) {
+    Application->ProcessMessages();
+    MSG pending;
+    bool unpainted = false;
+    EnumThreadWindows(GetCurrentThreadId(), FindUnpainted, reinterpret_cast<LPARAM>(&unpainted));
+    if (!unpainted && !PeekMessageA(&pending, nullptr, 0, 0, PM_NOREMOVE))
+      return true;
+    if (std::chrono::steady_clock::now() > end)
+      return false;
+  }
+}
+
 bool TakeFocus(HWND window, std::chrono::milliseconds wait) {
   const HWND form = GetAncestor(window, GA_ROOT);
   const auto focused = [window] {

@@ -22,6 +22,9 @@ bool PumpUntil(const std::function<bool()>& done, std::chrono::milliseconds wait
 // has been handled, the posted focus events among them, however long the machine takes.
 bool PumpPosted(std::chrono::milliseconds wait = GenerousWait);
 
+// Handles messages until every window of this thread is painted and none is left to handle.
+bool PumpUntilDrawn(std::chrono::milliseconds wait = GenerousWait);
+
 // Makes the window's form the foreground window and gives the window (or a child of it) the
 // focus, waiting until both hold: the activation may come some messages after the call.
 bool TakeFocus(HWND window, std::chrono::milliseconds wait = GenerousWait);

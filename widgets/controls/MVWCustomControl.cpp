@@ -267,12 +267,10 @@ void TMVWCustomControl::BackChanged() {
 
 void TMVWCustomControl::EraseBackgroundMessage(TMessage& message) {
   ThemeBackDrawn_ = false;
-  const TMVWXPStyles& styles = XPStyles();
   if (Transparent_ && ThemedTransparent() && CanUseThemeBack()) {
-    if (styles.DrawThemeParentBackground &&
-        SUCCEEDED(styles.DrawThemeParentBackground(Handle(), reinterpret_cast<HDC>(message.WParam),
-                                                   nullptr)))
-      ThemeBackDrawn_ = true;
+    // From the parent's one picture of this paint, so that a group of see-through buttons does
+    // not have the parent chain paint itself once for each of them.
+    ThemeBackDrawn_ = PaintParentBackground(reinterpret_cast<HDC>(message.WParam));
     message.Result = 1;
     return;
   }

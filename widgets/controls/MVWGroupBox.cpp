@@ -193,8 +193,7 @@ bool TMVWCustomGroupBox::PaintThemedFrame(TCanvas& canvas, const RECT& frame) {
 
 bool TMVWCustomGroupBox::PaintThemedCaptionBack(TCanvas& canvas, const RECT& back) {
   const TMVWXPStyles& styles = XPStyles();
-  if (!ThemedLook() || !styles.IsThemeBackgroundPartiallyTransparent ||
-      !styles.DrawThemeParentBackground)
+  if (!ThemedLook() || !styles.IsThemeBackgroundPartiallyTransparent)
     return false;
   const bool seeThrough = WithButtonTheme(Handle(), [&](HTHEME theme) {
     return styles.IsThemeBackgroundPartiallyTransparent(theme, ThemeGroupBoxPart, ThemeState()) !=
@@ -202,12 +201,12 @@ bool TMVWCustomGroupBox::PaintThemedCaptionBack(TCanvas& canvas, const RECT& bac
   });
   if (!seeThrough)
     return false;
-  // The whole client area is asked for and clipped here, so the parent lands at the window's
-  // own offset whatever a library makes of a rectangle.
+  // The whole client area is asked for and clipped here; it comes from the parent's one picture
+  // of this paint, shared with the other groups and see-through controls on it.
   HDC dc = canvas.Handle();
   const TSavedDC saved(dc);
   IntersectClipRect(dc, back.left, back.top, back.right, back.bottom);
-  return SUCCEEDED(styles.DrawThemeParentBackground(Handle(), dc, nullptr));
+  return PaintParentBackground(dc);
 }
 
 void TMVWCustomGroupBox::WndProc(TMessage& message) {
