@@ -2,8 +2,8 @@
 // the same bytes: blocks of 32,781 bytes and 16 MB streams of text-like, low-entropy and random
 // data, compressed and expanded on one core.
 #include "platform/rtl/Streams.h"
+#include "widgets/foundation/portable/MVWBlockCodec.h"
 #include "widgets/foundation/portable/MVWStreamUtils.h"
-#include "widgets/foundation/portable/mvwprocs.h"
 
 #include <chrono>
 #include <cstdio>

@@ -5,7 +5,7 @@
 #include "platform/ui/Forms.h"
 #include "tests/support/MessagePump.h"
 #include "widgets/controls/MVWEdit.h"
-#include "widgets/foundation/MVWUnits.h"
+#include "widgets/foundation/MVWFoundation.h"
 
 #include <algorithm>
 #include <chrono>

@@ -4,7 +4,7 @@
 #include "platform/ui/Application.h"
 #include "platform/ui/Forms.h"
 #include "widgets/controls/MVWPanelFill.h"
-#include "widgets/foundation/MVWUnits.h"
+#include "widgets/foundation/MVWFoundation.h"
 
 #include <algorithm>
 #include <chrono>

@@ -6,8 +6,8 @@
 #include "platform/ui/Forms.h"
 #include "platform/ui/StdClasses.h"
 #include "widgets/foundation/MVWFormShape.h"
-#include "widgets/foundation/MVWUnits.h"
-#include "widgets/foundation/mvwregion.h"
+#include "widgets/foundation/MVWFoundation.h"
+#include "widgets/foundation/MVWRegion.h"
 
 #include <algorithm>
 #include <chrono>

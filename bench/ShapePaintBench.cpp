@@ -2,9 +2,9 @@
 // the size of a push button and of a large face, with a solid shadow and a black outline, once
 // with the brush and once with a picture inside. Best of five rounds, in microseconds per paint.
 #include "platform/ui/Pictures.h"
+#include "widgets/foundation/MVWFoundation.h"
+#include "widgets/foundation/MVWGraph.h"
 #include "widgets/foundation/MVWShapePaint.h"
-#include "widgets/foundation/MVWUnits.h"
-#include "widgets/foundation/mvwgraph.h"
 
 #include <algorithm>
 #include <chrono>

@@ -2,7 +2,7 @@
 
 #include "platform/rtl/ClassRegistry.h"
 #include "widgets/controls/MVWLabelsAndChoices.h"
-#include "widgets/foundation/MVWUnits.h"
+#include "widgets/foundation/MVWFoundation.h"
 
 namespace marivo {
 

@@ -2,7 +2,7 @@
 #include "console/corvella/Corvella.h"
 #include "console/corvella/MainForm.h"
 #include "platform/ui/Application.h"
-#include "widgets/foundation/MVWUnits.h"
+#include "widgets/foundation/MVWFoundation.h"
 
 #include <windows.h>
 

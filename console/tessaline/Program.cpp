@@ -3,7 +3,7 @@
 #include "console/tessaline/MainForm.h"
 #include "console/tessaline/Tessaline.h"
 #include "platform/ui/Application.h"
-#include "widgets/foundation/MVWUnits.h"
+#include "widgets/foundation/MVWFoundation.h"
 
 #include <windows.h>
 

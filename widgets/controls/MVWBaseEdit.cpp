@@ -4,9 +4,9 @@
 #include "platform/ui/GdiHandles.h"
 #include "platform/ui/Menus.h"
 #include "widgets/foundation/MVWApplication.h"
+#include "widgets/foundation/MVWGraph.h"
 #include "widgets/foundation/MVWMessages.h"
 #include "widgets/foundation/MVWXPStyles.h"
-#include "widgets/foundation/mvwgraph.h"
 
 #include <windowsx.h>
 

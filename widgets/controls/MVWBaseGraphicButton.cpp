@@ -5,7 +5,7 @@
 #include "widgets/controls/MVWCustomControl.h"
 #include "widgets/foundation/MVWApplication.h"
 #include "widgets/foundation/MVWFormShape.h"
-#include "widgets/foundation/mvwgraph.h"
+#include "widgets/foundation/MVWGraph.h"
 
 #include <utility>
 

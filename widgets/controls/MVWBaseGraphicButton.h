@@ -3,8 +3,8 @@
 #include "platform/ui/Menus.h"
 #include "widgets/controls/MVWBaseGraphicControl.h"
 #include "widgets/foundation/MVWButtonLayout.h"
-#include "widgets/foundation/MVWFXCaption.h"
-#include "widgets/foundation/mvwglyph.h"
+#include "widgets/foundation/MVWFxCaption.h"
+#include "widgets/foundation/MVWGlyph.h"
 
 #include <array>
 #include <cstdint>

@@ -3,7 +3,7 @@
 #include "platform/rtl/Exceptions.h"
 #include "platform/ui/Accelerators.h"
 #include "widgets/foundation/MVWApplication.h"
-#include "widgets/foundation/mvwgraph.h"
+#include "widgets/foundation/MVWGraph.h"
 
 #include <algorithm>
 

@@ -8,9 +8,9 @@
 #include "widgets/controls/MVWCustomPanel.h"
 #include "widgets/controls/portable/MVWButtonCells.h"
 #include "widgets/foundation/MVW3DCaption.h"
+#include "widgets/foundation/MVWGlyph.h"
 #include "widgets/foundation/MVWGlyphTextLayout.h"
-#include "widgets/foundation/mvwglyph.h"
-#include "widgets/foundation/mvwgraph.h"
+#include "widgets/foundation/MVWGraph.h"
 
 #include <memory>
 

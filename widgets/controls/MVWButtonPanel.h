@@ -1,7 +1,7 @@
 #pragma once
 
 #include "widgets/controls/MVWCustomPanelFill.h"
-#include "widgets/controls/mvwsbtn.h"
+#include "widgets/controls/MVWSpecialButton.h"
 
 #include <functional>
 #include <memory>

@@ -4,7 +4,7 @@
 #include "widgets/controls/MVWComponent.h"
 #include "widgets/controls/MVWCustomControl.h"
 #include "widgets/controls/MVWGraphicControl.h"
-#include "widgets/foundation/MVWUnits.h"
+#include "widgets/foundation/MVWFoundation.h"
 
 #include <string>
 

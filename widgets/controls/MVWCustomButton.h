@@ -4,9 +4,9 @@
 #include "platform/ui/Canvas.h"
 #include "widgets/controls/MVWImageLink.h"
 #include "widgets/foundation/MVWButtonLayout.h"
-#include "widgets/foundation/MVWFXCaption.h"
-#include "widgets/foundation/mvwglyph.h"
-#include "widgets/foundation/mvwgraph.h"
+#include "widgets/foundation/MVWFxCaption.h"
+#include "widgets/foundation/MVWGlyph.h"
+#include "widgets/foundation/MVWGraph.h"
 #include "widgets/foundation/portable/MVWBase.h"
 
 #include <windows.h>

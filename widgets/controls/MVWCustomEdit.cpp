@@ -1,7 +1,7 @@
 #include "widgets/controls/MVWCustomEdit.h"
 
 #include "widgets/controls/MVWEditAutoComplete.h"
-#include "widgets/controls/mvwsbtn.h"
+#include "widgets/controls/MVWSpecialButton.h"
 #include "widgets/foundation/MVWMessages.h"
 
 #include <algorithm>

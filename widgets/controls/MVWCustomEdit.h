@@ -1,7 +1,7 @@
 #pragma once
 
 #include "widgets/controls/MVWBaseEdit.h"
-#include "widgets/foundation/mvwglyph.h"
+#include "widgets/foundation/MVWGlyph.h"
 
 #include <functional>
 #include <memory>

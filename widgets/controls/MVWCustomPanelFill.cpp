@@ -1,8 +1,8 @@
 #include "widgets/controls/MVWCustomPanelFill.h"
 
 #include "widgets/controls/MVWControl.h"
+#include "widgets/foundation/MVWGraph.h"
 #include "widgets/foundation/MVWMessages.h"
-#include "widgets/foundation/mvwgraph.h"
 
 #include <windowsx.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "widgets/controls/MVWCustomParentPanel.h"
-#include "widgets/foundation/MVWFXCaption.h"
+#include "widgets/foundation/MVWFxCaption.h"
 #include "widgets/foundation/MVWShapeFill.h"
 
 #include <memory>

@@ -1,8 +1,8 @@
 #include "widgets/controls/MVWCustomShapeButton.h"
 
 #include "platform/ui/GdiHandles.h"
+#include "widgets/foundation/MVWGraph.h"
 #include "widgets/foundation/MVWShapePaint.h"
-#include "widgets/foundation/mvwgraph.h"
 
 #include <algorithm>
 #include <vector>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "widgets/controls/MVWBaseGraphicButton.h"
-#include "widgets/foundation/mvwgraph.h"
+#include "widgets/foundation/MVWGraph.h"
 
 namespace marivo {
 

@@ -4,7 +4,7 @@
 #include "widgets/controls/MVWControls.h"
 #include "widgets/controls/MVWEditAutoComplete.h"
 #include "widgets/controls/MVWPanelClasses.h"
-#include "widgets/controls/mvwsbtn.h"
+#include "widgets/controls/MVWSpecialButton.h"
 #include "widgets/foundation/portable/mvwcont.h"
 
 #include <string>

@@ -7,8 +7,8 @@
 #include "widgets/controls/MVWControls.h"
 #include "widgets/controls/MVWPanelClasses.h"
 #include "widgets/controls/portable/MVWButtonCells.h"
+#include "widgets/foundation/MVWGraph.h"
 #include "widgets/foundation/MVWXPStyles.h"
-#include "widgets/foundation/mvwgraph.h"
 
 namespace marivo {
 

@@ -4,7 +4,7 @@
 #include "widgets/controls/MVWCustomParentPanel.h"
 #include "widgets/controls/portable/MVWGroupLayout.h"
 #include "widgets/foundation/MVW3DCaption.h"
-#include "widgets/foundation/MVWFXCaption.h"
+#include "widgets/foundation/MVWFxCaption.h"
 
 namespace marivo {
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "widgets/controls/MVWGraphicControl.h"
-#include "widgets/controls/Mvwled.h"
+#include "widgets/controls/MVWLED.h"
 #include "widgets/controls/portable/MVWLEDCells.h"
 
 #include <cstdint>

@@ -2,7 +2,7 @@
 
 #include "widgets/controls/MVWBaseLabel.h"
 #include "widgets/foundation/MVWBevel.h"
-#include "widgets/foundation/MVWFXCaption.h"
+#include "widgets/foundation/MVWFxCaption.h"
 
 namespace marivo {
 

@@ -4,7 +4,7 @@
 #include "platform/rtl/TextUtils.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Shell.h"
-#include "widgets/foundation/mvwgraph.h"
+#include "widgets/foundation/MVWGraph.h"
 
 namespace marivo {
 

@@ -2,7 +2,7 @@
 
 #include "platform/rtl/ClassRegistry.h"
 #include "widgets/controls/MVWBaseLabel.h"
-#include "widgets/foundation/mvwgraph.h"
+#include "widgets/foundation/MVWGraph.h"
 
 namespace marivo {
 

@@ -1,7 +1,7 @@
 #include "widgets/foundation/MVWAlphaObject.h"
 
 #include "platform/rtl/TextUtils.h"
-#include "widgets/foundation/mvwbmp.h"
+#include "widgets/foundation/MVWBmp.h"
 
 namespace marivo {
 

@@ -2,8 +2,8 @@
 
 #include "platform/ui/Graphics.h"
 #include "widgets/foundation/MVWIniCtrl.h"
+#include "widgets/foundation/MVWProcs.h"
 #include "widgets/foundation/MVWTimerPool.h"
-#include "widgets/foundation/mvwprocs.h"
 
 #include <cstdint>
 #include <memory>

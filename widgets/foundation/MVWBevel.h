@@ -1,6 +1,6 @@
 #pragma once
 
-#include "widgets/foundation/mvwgraph.h"
+#include "widgets/foundation/MVWGraph.h"
 #include "widgets/foundation/portable/MVWBase.h"
 
 #include <windows.h>

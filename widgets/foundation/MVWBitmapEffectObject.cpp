@@ -1,6 +1,6 @@
 #include "widgets/foundation/MVWBitmapEffectObject.h"
 
-#include "widgets/foundation/mvwbmp.h"
+#include "widgets/foundation/MVWBmp.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 
 #include "platform/rtl/ClassRegistry.h"
 #include "platform/ui/Controls.h"
-#include "widgets/foundation/MVWStreamUtils.h"
+#include "widgets/foundation/MVWBitmapStreams.h"
 #include "widgets/foundation/mvwcont.h"
 
 #include <optional>

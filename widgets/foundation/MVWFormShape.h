@@ -2,10 +2,10 @@
 
 #include "platform/ui/Canvas.h"
 #include "platform/ui/Pictures.h"
+#include "widgets/foundation/MVWRegion.h"
 #include "widgets/foundation/MVWShapeFill.h"
-#include "widgets/foundation/MVWWndProc.h"
+#include "widgets/foundation/MVWWndProcComponent.h"
 #include "widgets/foundation/mvwcont.h"
-#include "widgets/foundation/mvwregion.h"
 
 #include <windows.h>
 

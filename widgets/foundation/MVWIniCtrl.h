@@ -1,6 +1,6 @@
 #pragma once
 
-#include "widgets/foundation/mvwprocs.h"
+#include "widgets/foundation/MVWProcs.h"
 #include "widgets/foundation/portable/MVWBase.h"
 
 #include <cstdint>

@@ -1,7 +1,7 @@
 #include "widgets/foundation/MVWRegionMask.h"
 
 #include "platform/rtl/Exceptions.h"
-#include "widgets/foundation/MVWStreamUtils.h"
+#include "widgets/foundation/MVWBitmapStreams.h"
 #include "widgets/foundation/portable/MVWRegionData.h"
 
 namespace marivo {

@@ -1,6 +1,6 @@
 #include "widgets/foundation/MVWShapeFill.h"
 
-#include "widgets/foundation/mvwgraph.h"
+#include "widgets/foundation/MVWGraph.h"
 
 namespace marivo {
 

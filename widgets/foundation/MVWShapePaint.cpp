@@ -3,7 +3,7 @@
 #include "platform/rtl/Exceptions.h"
 #include "platform/ui/GdiHandles.h"
 #include "widgets/foundation/MVWApplication.h"
-#include "widgets/foundation/mvwgraph.h"
+#include "widgets/foundation/MVWGraph.h"
 
 #include <cmath>
 #include <vector>

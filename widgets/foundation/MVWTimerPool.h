@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/ui/Messages.h"
-#include "widgets/foundation/portable/MVWTimers.h"
+#include "widgets/foundation/portable/MVWCustomTimerPool.h"
 
 namespace marivo {
 

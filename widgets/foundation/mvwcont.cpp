@@ -3,9 +3,9 @@
 #include "platform/rtl/ClassRegistry.h"
 #include "platform/rtl/Streams.h"
 #include "platform/ui/GdiHandles.h"
-#include "widgets/foundation/MVWStreamUtils.h"
-#include "widgets/foundation/mvwgraph.h"
-#include "widgets/foundation/mvwwave.h"
+#include "widgets/foundation/MVWBitmapStreams.h"
+#include "widgets/foundation/MVWGraph.h"
+#include "widgets/foundation/MVWWave.h"
 
 #include <algorithm>
 

@@ -10,8 +10,8 @@
 #include "tests/widgets/controls/Guarded.h"
 #include "tests/widgets/controls/WidgetForm.h"
 #include "widgets/controls/MVWButton.h"
-#include "widgets/foundation/MVWUnits.h"
-#include "widgets/foundation/mvwgraph.h"
+#include "widgets/foundation/MVWFoundation.h"
+#include "widgets/foundation/MVWGraph.h"
 
 #include <gtest/gtest.h>
 

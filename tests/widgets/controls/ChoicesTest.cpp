@@ -13,10 +13,10 @@
 #include "widgets/controls/MVWRadioGroup.h"
 #include "widgets/controls/portable/MVWGroupLayout.h"
 #include "widgets/foundation/MVWApplication.h"
-#include "widgets/foundation/MVWFXCaption.h"
-#include "widgets/foundation/MVWUnits.h"
+#include "widgets/foundation/MVWFoundation.h"
+#include "widgets/foundation/MVWFxCaption.h"
+#include "widgets/foundation/MVWGraph.h"
 #include "widgets/foundation/MVWXPStyles.h"
-#include "widgets/foundation/mvwgraph.h"
 
 #include <gtest/gtest.h>
 

@@ -12,9 +12,9 @@
 #include "tests/widgets/controls/WidgetForm.h"
 #include "widgets/controls/MVWEdit.h"
 #include "widgets/controls/MVWEditAutoComplete.h"
-#include "widgets/controls/mvwsbtn.h"
+#include "widgets/controls/MVWSpecialButton.h"
 #include "widgets/foundation/MVWApplication.h"
-#include "widgets/foundation/MVWUnits.h"
+#include "widgets/foundation/MVWFoundation.h"
 #include "widgets/foundation/portable/mvwcont.h"
 
 #include <gtest/gtest.h>

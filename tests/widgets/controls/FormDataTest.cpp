@@ -9,7 +9,7 @@
 #include "widgets/controls/MVWRadioGroup.h"
 #include "widgets/controls/MVWSimpleLabel.h"
 #include "widgets/controls/MVWStaticText.h"
-#include "widgets/foundation/MVWUnits.h"
+#include "widgets/foundation/MVWFoundation.h"
 #include "widgets/foundation/mvwcont.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #include "platform/ui/GdiHandles.h"
 #include "tests/widgets/controls/OffScreen.h"
 #include "widgets/controls/MVWLEDLabel.h"
-#include "widgets/foundation/MVWUnits.h"
+#include "widgets/foundation/MVWFoundation.h"
 
 #include <gtest/gtest.h>
 

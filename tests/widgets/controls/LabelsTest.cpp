@@ -13,8 +13,8 @@
 #include "widgets/controls/MVWSimplePanel.h"
 #include "widgets/controls/MVWStaticText.h"
 #include "widgets/foundation/MVWApplication.h"
-#include "widgets/foundation/MVWUnits.h"
-#include "widgets/foundation/mvwgraph.h"
+#include "widgets/foundation/MVWFoundation.h"
+#include "widgets/foundation/MVWGraph.h"
 
 #include <gtest/gtest.h>
 

@@ -10,8 +10,8 @@
 #include "tests/support/MessageRecorder.h"
 #include "tests/support/Snapshot.h"
 #include "widgets/foundation/MVWApplication.h"
+#include "widgets/foundation/MVWFoundation.h"
 #include "widgets/foundation/MVWMessages.h"
-#include "widgets/foundation/MVWUnits.h"
 
 #include <gtest/gtest.h>
 

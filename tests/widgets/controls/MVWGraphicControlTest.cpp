@@ -6,7 +6,7 @@
 #include "widgets/controls/MVWCustomControl.h"
 #include "widgets/foundation/MVWApplication.h"
 #include "widgets/foundation/MVWFormShape.h"
-#include "widgets/foundation/MVWUnits.h"
+#include "widgets/foundation/MVWFoundation.h"
 #include "widgets/foundation/mvwcont.h"
 
 #include <gtest/gtest.h>

@@ -4,8 +4,8 @@
 #include "widgets/controls/MVWBackPanel.h"
 #include "widgets/controls/MVWButtonPanel.h"
 #include "widgets/controls/MVWPanelFill.h"
+#include "widgets/foundation/MVWGraph.h"
 #include "widgets/foundation/MVWMessages.h"
-#include "widgets/foundation/mvwgraph.h"
 
 #include <algorithm>
 #include <string>

@@ -9,8 +9,8 @@
 #include "tests/widgets/controls/OffScreen.h"
 #include "tests/widgets/controls/WidgetForm.h"
 #include "widgets/controls/MVWShapeButton.h"
-#include "widgets/foundation/MVWUnits.h"
-#include "widgets/foundation/mvwgraph.h"
+#include "widgets/foundation/MVWFoundation.h"
+#include "widgets/foundation/MVWGraph.h"
 
 #include <gtest/gtest.h>
 

@@ -8,7 +8,7 @@
 #include "widgets/controls/MVWSimpleLabel.h"
 #include "widgets/controls/MVWStaticText.h"
 #include "widgets/foundation/MVWApplication.h"
-#include "widgets/foundation/MVWUnits.h"
+#include "widgets/foundation/MVWFoundation.h"
 
 #include <gtest/gtest.h>
 

@@ -14,8 +14,8 @@
 #include "widgets/controls/MVWPanelClasses.h"
 #include "widgets/controls/MVWSpeedButton.h"
 #include "widgets/foundation/MVWApplication.h"
-#include "widgets/foundation/MVWUnits.h"
-#include "widgets/foundation/mvwgraph.h"
+#include "widgets/foundation/MVWFoundation.h"
+#include "widgets/foundation/MVWGraph.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 #include "platform/ui/Menus.h"
 #include "tests/support/MessageRecorder.h"
 #include "widgets/foundation/MVWApplication.h"
-#include "widgets/foundation/MVWUnits.h"
+#include "widgets/foundation/MVWFoundation.h"
 
 #include <gtest/gtest.h>
 

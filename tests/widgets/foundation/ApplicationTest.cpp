@@ -8,11 +8,11 @@
 #include "platform/ui/Pictures.h"
 #include "tests/support/MessagePump.h"
 #include "tests/support/MessageRecorder.h"
+#include "widgets/foundation/MVWFoundation.h"
 #include "widgets/foundation/MVWMessages.h"
 #include "widgets/foundation/MVWOneInstance.h"
 #include "widgets/foundation/MVWSysIn.h"
-#include "widgets/foundation/MVWUnits.h"
-#include "widgets/foundation/MVWWndProc.h"
+#include "widgets/foundation/MVWWndProcComponent.h"
 #include "widgets/foundation/MVWXPStyles.h"
 
 #include <gtest/gtest.h>

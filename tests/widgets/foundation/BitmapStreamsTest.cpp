@@ -1,4 +1,4 @@
-#include "widgets/foundation/MVWStreamUtils.h"
+#include "widgets/foundation/MVWBitmapStreams.h"
 
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Streams.h"

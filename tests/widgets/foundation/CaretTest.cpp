@@ -5,7 +5,7 @@
 #include "platform/rtl/FormLoader.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Panels.h"
-#include "widgets/foundation/MVWUnits.h"
+#include "widgets/foundation/MVWFoundation.h"
 
 #include <gtest/gtest.h>
 

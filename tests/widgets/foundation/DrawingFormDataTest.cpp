@@ -4,14 +4,14 @@
 #include "platform/rtl/Streams.h"
 #include "widgets/foundation/MVW3DCaption.h"
 #include "widgets/foundation/MVWBevel.h"
+#include "widgets/foundation/MVWBitmapStreams.h"
 #include "widgets/foundation/MVWButtonLayout.h"
-#include "widgets/foundation/MVWFXCaption.h"
+#include "widgets/foundation/MVWFoundation.h"
+#include "widgets/foundation/MVWFxCaption.h"
 #include "widgets/foundation/MVWGlyphTextLayout.h"
 #include "widgets/foundation/MVWGradient.h"
-#include "widgets/foundation/MVWStreamUtils.h"
-#include "widgets/foundation/MVWUnits.h"
+#include "widgets/foundation/MVWGraph.h"
 #include "widgets/foundation/mvwcont.h"
-#include "widgets/foundation/mvwgraph.h"
 
 #include <gtest/gtest.h>
 

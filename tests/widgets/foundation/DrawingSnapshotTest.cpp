@@ -5,9 +5,9 @@
 #include "tests/support/Snapshot.h"
 #include "widgets/foundation/MVWApplication.h"
 #include "widgets/foundation/MVWBevel.h"
-#include "widgets/foundation/MVWUnits.h"
+#include "widgets/foundation/MVWFoundation.h"
+#include "widgets/foundation/MVWGraph.h"
 #include "widgets/foundation/mvwcont.h"
-#include "widgets/foundation/mvwgraph.h"
 
 #include <gtest/gtest.h>
 

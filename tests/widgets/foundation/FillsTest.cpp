@@ -6,11 +6,11 @@
 #include "tests/support/Snapshot.h"
 #include "widgets/foundation/MVWAlphaObject.h"
 #include "widgets/foundation/MVWBitmapEffectObject.h"
+#include "widgets/foundation/MVWBmp.h"
+#include "widgets/foundation/MVWFoundation.h"
+#include "widgets/foundation/MVWGraph.h"
 #include "widgets/foundation/MVWShape.h"
 #include "widgets/foundation/MVWShapeFill.h"
-#include "widgets/foundation/MVWUnits.h"
-#include "widgets/foundation/mvwbmp.h"
-#include "widgets/foundation/mvwgraph.h"
 
 #include <gtest/gtest.h>
 

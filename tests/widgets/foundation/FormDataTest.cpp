@@ -4,9 +4,9 @@
 #include "platform/ui/Forms.h"
 #include "tests/support/MessagePump.h"
 #include "widgets/foundation/MVWApplication.h"
+#include "widgets/foundation/MVWFoundation.h"
 #include "widgets/foundation/MVWIniCtrl.h"
 #include "widgets/foundation/MVWTimerPool.h"
-#include "widgets/foundation/MVWUnits.h"
 
 #include <gtest/gtest.h>
 

@@ -7,7 +7,7 @@
 #include "platform/ui/StdClasses.h"
 #include "tests/support/Snapshot.h"
 #include "widgets/foundation/MVWFormShape.h"
-#include "widgets/foundation/MVWUnits.h"
+#include "widgets/foundation/MVWFoundation.h"
 
 #include <gtest/gtest.h>
 

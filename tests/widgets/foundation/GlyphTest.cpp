@@ -1,8 +1,8 @@
 #include "platform/ui/Pictures.h"
 #include "widgets/foundation/MVWApplication.h"
-#include "widgets/foundation/MVWUnits.h"
-#include "widgets/foundation/mvwglyph.h"
-#include "widgets/foundation/mvwgraph.h"
+#include "widgets/foundation/MVWFoundation.h"
+#include "widgets/foundation/MVWGlyph.h"
+#include "widgets/foundation/MVWGraph.h"
 
 #include <gtest/gtest.h>
 

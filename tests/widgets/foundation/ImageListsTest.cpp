@@ -4,10 +4,10 @@
 #include "platform/ui/ImgList.h"
 #include "tests/support/TemporaryFolder.h"
 #include "widgets/foundation/MVWApplication.h"
-#include "widgets/foundation/MVWStreamUtils.h"
-#include "widgets/foundation/MVWUnits.h"
+#include "widgets/foundation/MVWBitmapStreams.h"
+#include "widgets/foundation/MVWFoundation.h"
+#include "widgets/foundation/MVWGraph.h"
 #include "widgets/foundation/mvwcont.h"
-#include "widgets/foundation/mvwgraph.h"
 
 #include <gtest/gtest.h>
 

@@ -7,9 +7,9 @@
 #include "platform/ui/Images.h"
 #include "platform/ui/StdClasses.h"
 #include "tests/support/Snapshot.h"
-#include "widgets/foundation/MVWUnits.h"
-#include "widgets/foundation/mvwgraph.h"
-#include "widgets/foundation/mvwregion.h"
+#include "widgets/foundation/MVWFoundation.h"
+#include "widgets/foundation/MVWGraph.h"
+#include "widgets/foundation/MVWRegion.h"
 
 #include <gtest/gtest.h>
 

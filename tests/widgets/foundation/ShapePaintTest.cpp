@@ -2,8 +2,8 @@
 
 #include "platform/rtl/Exceptions.h"
 #include "platform/ui/GdiHandles.h"
-#include "widgets/foundation/MVWUnits.h"
-#include "widgets/foundation/mvwgraph.h"
+#include "widgets/foundation/MVWFoundation.h"
+#include "widgets/foundation/MVWGraph.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "widgets/foundation/MVW3DCaption.h"
 #include "widgets/foundation/MVWBevel.h"
 #include "widgets/foundation/MVWButtonLayout.h"
-#include "widgets/foundation/MVWFXCaption.h"
+#include "widgets/foundation/MVWFxCaption.h"
 #include "widgets/foundation/MVWGlyphTextLayout.h"
 #include "widgets/foundation/MVWGradient.h"
 

@@ -1,9 +1,9 @@
-#include "widgets/foundation/mvwwave.h"
+#include "widgets/foundation/MVWWave.h"
 
 #include "platform/rtl/ClassRegistry.h"
 #include "platform/rtl/FormLoader.h"
 #include "platform/rtl/Streams.h"
-#include "widgets/foundation/MVWUnits.h"
+#include "widgets/foundation/MVWFoundation.h"
 
 #include <gtest/gtest.h>
 

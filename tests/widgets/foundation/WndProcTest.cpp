@@ -1,9 +1,9 @@
-#include "widgets/foundation/MVWWndProc.h"
+#include "widgets/foundation/MVWWndProcComponent.h"
 
 #include "platform/rtl/ClassRegistry.h"
 #include "platform/rtl/FormLoader.h"
 #include "platform/ui/Forms.h"
-#include "widgets/foundation/MVWUnits.h"
+#include "widgets/foundation/MVWFoundation.h"
 
 #include <gtest/gtest.h>
 

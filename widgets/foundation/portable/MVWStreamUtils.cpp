@@ -3,8 +3,8 @@
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Streams.h"
 #include "platform/rtl/StringList.h"
-#include "widgets/foundation/portable/mvwprocs.h"
-#include "widgets/foundation/portable/mvwwave.h"
+#include "widgets/foundation/portable/MVWBlockCodec.h"
+#include "widgets/foundation/portable/MVWCustomWave.h"
 
 #include <algorithm>
 #include <vector>

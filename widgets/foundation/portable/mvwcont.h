@@ -2,7 +2,7 @@
 
 #include "platform/rtl/StringList.h"
 #include "widgets/foundation/portable/MVWBase.h"
-#include "widgets/foundation/portable/mvwwave.h"
+#include "widgets/foundation/portable/MVWCustomWave.h"
 
 #include <array>
 #include <cstdint>

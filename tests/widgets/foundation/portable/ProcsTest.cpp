@@ -1,4 +1,4 @@
-#include "widgets/foundation/portable/mvwprocs.h"
+#include "widgets/foundation/portable/MVWBlockCodec.h"
 
 #include "platform/rtl/Exceptions.h"
 #include "tests/widgets/foundation/portable/Bytes.h"

@@ -1,7 +1,7 @@
 // Any block expands without leaving its buffers or raises EReadError; any data compresses into
 // at most one byte more and expands back to itself.
 #include "platform/rtl/Exceptions.h"
-#include "widgets/foundation/portable/mvwprocs.h"
+#include "widgets/foundation/portable/MVWBlockCodec.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

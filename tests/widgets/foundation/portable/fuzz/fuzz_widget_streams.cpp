@@ -4,8 +4,8 @@
 #include "platform/rtl/Streams.h"
 #include "platform/rtl/StringList.h"
 #include "tests/support/StreamOf.h"
+#include "widgets/foundation/portable/MVWCustomWave.h"
 #include "widgets/foundation/portable/MVWStreamUtils.h"
-#include "widgets/foundation/portable/mvwwave.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

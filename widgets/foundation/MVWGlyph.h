@@ -2,9 +2,9 @@
 
 #include "platform/ui/Pictures.h"
 #include "widgets/foundation/MVWButtonLayout.h"
-#include "widgets/foundation/MVWFXCaption.h"
+#include "widgets/foundation/MVWFxCaption.h"
+#include "widgets/foundation/MVWGraph.h"
 #include "widgets/foundation/mvwcont.h"
-#include "widgets/foundation/mvwgraph.h"
 
 #include <windows.h>
 

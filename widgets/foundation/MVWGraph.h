@@ -3,7 +3,7 @@
 #include "platform/ui/Canvas.h"
 #include "widgets/foundation/MVW3DCaption.h"
 #include "widgets/foundation/MVWButtonLayout.h"
-#include "widgets/foundation/MVWFXCaption.h"
+#include "widgets/foundation/MVWFxCaption.h"
 #include "widgets/foundation/MVWGradient.h"
 
 #include <windows.h>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "widgets/foundation/portable/mvwwave.h"
+#include "widgets/foundation/portable/MVWCustomWave.h"
 
 namespace marivo {
 

@@ -1,4 +1,4 @@
-#include "widgets/foundation/portable/mvwwave.h"
+#include "widgets/foundation/portable/MVWCustomWave.h"
 
 #include "platform/rtl/Streams.h"
 #include "widgets/foundation/portable/MVWStreamUtils.h"

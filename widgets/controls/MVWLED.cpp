@@ -1,4 +1,4 @@
-#include "widgets/controls/Mvwled.h"
+#include "widgets/controls/MVWLED.h"
 
 #include <algorithm>
 #include <memory>

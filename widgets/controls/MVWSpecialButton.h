@@ -5,7 +5,7 @@
 #include "platform/ui/Pictures.h"
 #include "widgets/controls/MVWSpeedButton.h"
 #include "widgets/foundation/MVWButtonLayout.h"
-#include "widgets/foundation/MVWFXCaption.h"
+#include "widgets/foundation/MVWFxCaption.h"
 
 #include <functional>
 #include <string>

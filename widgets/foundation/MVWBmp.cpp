@@ -1,4 +1,4 @@
-#include "widgets/foundation/mvwbmp.h"
+#include "widgets/foundation/MVWBmp.h"
 
 #include "widgets/foundation/portable/MVWPixelKernels.h"
 

@@ -1,4 +1,4 @@
-#include "widgets/foundation/MVWUnits.h"
+#include "widgets/foundation/MVWFoundation.h"
 
 #include "platform/rtl/ClassRegistry.h"
 #include "widgets/foundation/MVW3DCaption.h"
@@ -8,22 +8,22 @@
 #include "widgets/foundation/MVWBitmapEffectObject.h"
 #include "widgets/foundation/MVWButtonLayout.h"
 #include "widgets/foundation/MVWCaret.h"
-#include "widgets/foundation/MVWFXCaption.h"
 #include "widgets/foundation/MVWFormShape.h"
+#include "widgets/foundation/MVWFxCaption.h"
+#include "widgets/foundation/MVWGlyph.h"
 #include "widgets/foundation/MVWGlyphTextLayout.h"
 #include "widgets/foundation/MVWGradient.h"
 #include "widgets/foundation/MVWIniCtrl.h"
+#include "widgets/foundation/MVWRegion.h"
 #include "widgets/foundation/MVWRegionMask.h"
 #include "widgets/foundation/MVWShape.h"
 #include "widgets/foundation/MVWShapeFill.h"
 #include "widgets/foundation/MVWSysIn.h"
 #include "widgets/foundation/MVWTimerPool.h"
-#include "widgets/foundation/MVWWndProc.h"
+#include "widgets/foundation/MVWWave.h"
+#include "widgets/foundation/MVWWndProcComponent.h"
 #include "widgets/foundation/MVWXPStyles.h"
 #include "widgets/foundation/mvwcont.h"
-#include "widgets/foundation/mvwglyph.h"
-#include "widgets/foundation/mvwregion.h"
-#include "widgets/foundation/mvwwave.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,11 +1,11 @@
-#include "widgets/foundation/mvwgraph.h"
+#include "widgets/foundation/MVWGraph.h"
 
 #include "platform/ui/Controls.h"
 #include "platform/ui/GdiHandles.h"
 #include "platform/ui/Pictures.h"
 #include "widgets/foundation/MVWApplication.h"
+#include "widgets/foundation/MVWProcs.h"
 #include "widgets/foundation/MVWXPStyles.h"
-#include "widgets/foundation/mvwprocs.h"
 
 #include <algorithm>
 #include <cmath>

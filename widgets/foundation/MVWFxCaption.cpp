@@ -1,4 +1,4 @@
-#include "widgets/foundation/MVWFXCaption.h"
+#include "widgets/foundation/MVWFxCaption.h"
 
 #include "platform/rtl/TextUtils.h"
 

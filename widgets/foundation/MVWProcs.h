@@ -1,6 +1,6 @@
 #pragma once
 
-#include "widgets/foundation/portable/mvwprocs.h"
+#include "widgets/foundation/portable/MVWBlockCodec.h"
 
 #include <windows.h>
 

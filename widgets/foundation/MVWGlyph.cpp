@@ -1,4 +1,4 @@
-#include "widgets/foundation/mvwglyph.h"
+#include "widgets/foundation/MVWGlyph.h"
 
 #include "platform/rtl/TextUtils.h"
 

@@ -1,4 +1,4 @@
-#include "widgets/controls/mvwsbtn.h"
+#include "widgets/controls/MVWSpecialButton.h"
 
 #include "platform/rtl/ClassRegistry.h"
 #include "widgets/controls/MVWButtonPanel.h"

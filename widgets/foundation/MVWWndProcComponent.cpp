@@ -1,4 +1,4 @@
-#include "widgets/foundation/MVWWndProc.h"
+#include "widgets/foundation/MVWWndProcComponent.h"
 
 #include "platform/ui/Controls.h"
 #include "widgets/foundation/MVWApplication.h"

@@ -1,4 +1,4 @@
-#include "widgets/foundation/mvwregion.h"
+#include "widgets/foundation/MVWRegion.h"
 
 #include "platform/rtl/Exceptions.h"
 #include "platform/ui/Controls.h"

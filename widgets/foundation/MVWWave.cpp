@@ -1,4 +1,4 @@
-#include "widgets/foundation/mvwwave.h"
+#include "widgets/foundation/MVWWave.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "widgets/foundation/mvwprocs.h"
+#include "widgets/foundation/MVWProcs.h"
 
 #include "platform/rtl/FileNames.h"
 #include "widgets/foundation/portable/MVWStrUtils.h"

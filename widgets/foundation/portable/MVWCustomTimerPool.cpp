@@ -1,4 +1,4 @@
-#include "widgets/foundation/portable/MVWTimers.h"
+#include "widgets/foundation/portable/MVWCustomTimerPool.h"
 
 #include "platform/rtl/Exceptions.h"
 
