@@ -1,4 +1,5 @@
 #include "widgets/controls/MVWBaseControl.h"
+#include "widgets/foundation/MVWImageListConnector.h"
 
 #include "widgets/foundation/MVWMessages.h"
 

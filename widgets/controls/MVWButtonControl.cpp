@@ -1,9 +1,9 @@
 #include "widgets/controls/MVWButtonControl.h"
 
 #include "widgets/controls/MVWPanelClasses.h"
+#include "widgets/foundation/MVWContainer.h"
 #include "widgets/foundation/MVWMessages.h"
 #include "widgets/foundation/MVWXPStyles.h"
-#include "widgets/foundation/mvwcont.h"
 
 namespace marivo {
 

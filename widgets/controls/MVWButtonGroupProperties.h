@@ -4,7 +4,7 @@
 #include "widgets/controls/MVWButtonControl.h"
 #include "widgets/controls/MVWControls.h"
 #include "widgets/controls/MVWGroupBox.h"
-#include "widgets/foundation/mvwcont.h"
+#include "widgets/foundation/MVWContainer.h"
 
 namespace marivo {
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/rtl/ClassRegistry.h"
-#include "widgets/foundation/mvwcont.h"
+#include "widgets/foundation/MVWContainer.h"
 
 namespace marivo {
 

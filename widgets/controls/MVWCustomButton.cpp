@@ -1,4 +1,5 @@
 #include "widgets/controls/MVWCustomButton.h"
+#include "widgets/foundation/MVWImageListConnector.h"
 
 #include "platform/rtl/Exceptions.h"
 #include "platform/ui/Messages.h"

@@ -2,8 +2,10 @@
 
 #include "platform/rtl/StringList.h"
 #include "widgets/controls/MVWButtonControl.h"
+#include "widgets/controls/MVWCheckBox.h"
 #include "widgets/controls/MVWGroupBox.h"
 #include "widgets/controls/MVWImageLink.h"
+#include "widgets/controls/MVWRadioButton.h"
 
 #include <functional>
 #include <vector>
@@ -136,5 +138,31 @@ private:
 
 // The base of radio and check groups, with the group box below it, for form data.
 void RegisterButtonGroupBase();
+
+// The child buttons a button group makes: they ask the group whether they may change and pass
+// their keys on to it.
+class TMVWRadioGroupButton : public TMVWRadioButton {
+public:
+  explicit TMVWRadioGroupButton(TMVWCustomButtonGroup* group);
+  ~TMVWRadioGroupButton() override;
+
+  bool CanModify() override;
+  void WndProc(TMessage& message) override;
+
+private:
+  TMVWCustomButtonGroup* Group_;
+};
+
+class TMVWCheckGroupButton : public TMVWCustomCheckBox {
+public:
+  explicit TMVWCheckGroupButton(TMVWCustomButtonGroup* group);
+  ~TMVWCheckGroupButton() override;
+
+  bool CanModify() override;
+  void WndProc(TMessage& message) override;
+
+private:
+  TMVWCustomButtonGroup* Group_;
+};
 
 } // namespace marivo

@@ -2,7 +2,7 @@
 
 #include "platform/rtl/Exceptions.h"
 #include "widgets/controls/MVWButtonGroupProperties.h"
-#include "widgets/controls/MVWGroupButtons.h"
+#include "widgets/controls/MVWCustomButtonGroup.h"
 
 namespace marivo {
 

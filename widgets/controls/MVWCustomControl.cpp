@@ -1,4 +1,5 @@
 #include "widgets/controls/MVWCustomControl.h"
+#include "widgets/foundation/MVWImageListConnector.h"
 
 #include "platform/ui/GdiHandles.h"
 #include "widgets/controls/MVWControl.h"

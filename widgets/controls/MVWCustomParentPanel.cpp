@@ -3,9 +3,9 @@
 #include "platform/ui/GdiHandles.h"
 #include "widgets/controls/MVWControl.h"
 #include "widgets/foundation/MVWApplication.h"
+#include "widgets/foundation/MVWContainer.h"
 #include "widgets/foundation/MVWGraph.h"
 #include "widgets/foundation/MVWMessages.h"
-#include "widgets/foundation/mvwcont.h"
 
 namespace marivo {
 

@@ -1,4 +1,5 @@
 #include "widgets/controls/MVWCustomShapeButton.h"
+#include "widgets/foundation/MVWImageListConnector.h"
 
 #include "platform/ui/GdiHandles.h"
 #include "widgets/foundation/MVWGraph.h"

@@ -5,7 +5,7 @@
 #include "widgets/controls/MVWEditAutoComplete.h"
 #include "widgets/controls/MVWPanelClasses.h"
 #include "widgets/controls/MVWSpecialButton.h"
-#include "widgets/foundation/portable/mvwcont.h"
+#include "widgets/foundation/portable/MVWStringList.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 #include "widgets/controls/MVWEditAutoComplete.h"
 
 #include "widgets/controls/MVWBaseEdit.h"
-#include "widgets/foundation/portable/mvwcont.h"
+#include "widgets/foundation/portable/MVWStringList.h"
 
 #include <algorithm>
 

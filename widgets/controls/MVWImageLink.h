@@ -1,6 +1,6 @@
 #pragma once
 
-#include "widgets/foundation/mvwcont.h"
+#include "widgets/foundation/MVWContainer.h"
 
 #include <string>
 

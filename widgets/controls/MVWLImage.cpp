@@ -5,7 +5,7 @@
 #include "platform/ui/Pictures.h"
 #include "widgets/controls/MVWControls.h"
 #include "widgets/controls/MVWCustomControl.h"
-#include "widgets/foundation/mvwcont.h"
+#include "widgets/foundation/MVWCustomImageList.h"
 
 namespace marivo {
 

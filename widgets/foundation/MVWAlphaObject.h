@@ -1,9 +1,9 @@
 #pragma once
 
+#include "widgets/foundation/MVWCustomImageList.h"
 #include "widgets/foundation/MVWShapeFill.h"
-#include "widgets/foundation/mvwcont.h"
 #include "widgets/foundation/portable/MVWBase.h"
-#include "widgets/foundation/portable/mvwcont.h"
+#include "widgets/foundation/portable/MVWBaseContainer.h"
 
 #include <cstdint>
 #include <memory>

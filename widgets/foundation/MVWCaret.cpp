@@ -3,7 +3,7 @@
 #include "platform/rtl/ClassRegistry.h"
 #include "platform/ui/Controls.h"
 #include "widgets/foundation/MVWBitmapStreams.h"
-#include "widgets/foundation/mvwcont.h"
+#include "widgets/foundation/MVWContainer.h"
 
 #include <optional>
 

@@ -3,7 +3,7 @@
 #include "platform/ui/GdiHandles.h"
 #include "platform/ui/Pictures.h"
 #include "widgets/foundation/portable/MVWBase.h"
-#include "widgets/foundation/portable/mvwcont.h"
+#include "widgets/foundation/portable/MVWBaseContainer.h"
 
 #include <windows.h>
 

@@ -2,10 +2,10 @@
 
 #include "platform/ui/Canvas.h"
 #include "platform/ui/Pictures.h"
+#include "widgets/foundation/MVWCustomImageList.h"
 #include "widgets/foundation/MVWRegion.h"
 #include "widgets/foundation/MVWShapeFill.h"
 #include "widgets/foundation/MVWWndProcComponent.h"
-#include "widgets/foundation/mvwcont.h"
 
 #include <windows.h>
 

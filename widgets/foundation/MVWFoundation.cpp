@@ -8,6 +8,7 @@
 #include "widgets/foundation/MVWBitmapEffectObject.h"
 #include "widgets/foundation/MVWButtonLayout.h"
 #include "widgets/foundation/MVWCaret.h"
+#include "widgets/foundation/MVWContainer.h"
 #include "widgets/foundation/MVWFormShape.h"
 #include "widgets/foundation/MVWFxCaption.h"
 #include "widgets/foundation/MVWGlyph.h"
@@ -23,7 +24,6 @@
 #include "widgets/foundation/MVWWave.h"
 #include "widgets/foundation/MVWWndProcComponent.h"
 #include "widgets/foundation/MVWXPStyles.h"
-#include "widgets/foundation/mvwcont.h"
 
 #include <algorithm>
 #include <cmath>

@@ -4,7 +4,7 @@
 #include "widgets/foundation/MVWButtonLayout.h"
 #include "widgets/foundation/MVWFxCaption.h"
 #include "widgets/foundation/MVWGraph.h"
-#include "widgets/foundation/mvwcont.h"
+#include "widgets/foundation/MVWImageList.h"
 
 #include <windows.h>
 

@@ -3,7 +3,7 @@
 #include "platform/rtl/Streams.h"
 #include "platform/ui/Pictures.h"
 #include "widgets/foundation/portable/MVWBase.h"
-#include "widgets/foundation/portable/mvwcont.h"
+#include "widgets/foundation/portable/MVWContainerStreams.h"
 
 #include <windows.h>
 

@@ -15,7 +15,7 @@
 #include "widgets/controls/MVWSpecialButton.h"
 #include "widgets/foundation/MVWApplication.h"
 #include "widgets/foundation/MVWFoundation.h"
-#include "widgets/foundation/portable/mvwcont.h"
+#include "widgets/foundation/portable/MVWStringList.h"
 
 #include <gtest/gtest.h>
 

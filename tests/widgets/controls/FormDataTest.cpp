@@ -9,8 +9,8 @@
 #include "widgets/controls/MVWRadioGroup.h"
 #include "widgets/controls/MVWSimpleLabel.h"
 #include "widgets/controls/MVWStaticText.h"
+#include "widgets/foundation/MVWContainer.h"
 #include "widgets/foundation/MVWFoundation.h"
-#include "widgets/foundation/mvwcont.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #include "tests/widgets/controls/OffScreen.h"
 #include "widgets/controls/MVWLImage.h"
+#include "widgets/foundation/MVWBitmapList.h"
 #include "widgets/foundation/MVWFoundation.h"
 #include "widgets/foundation/MVWGraph.h"
-#include "widgets/foundation/mvwcont.h"
 
 #include <gtest/gtest.h>
 

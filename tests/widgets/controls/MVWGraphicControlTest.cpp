@@ -5,9 +5,9 @@
 #include "platform/ui/Forms.h"
 #include "widgets/controls/MVWCustomControl.h"
 #include "widgets/foundation/MVWApplication.h"
+#include "widgets/foundation/MVWContainer.h"
 #include "widgets/foundation/MVWFormShape.h"
 #include "widgets/foundation/MVWFoundation.h"
-#include "widgets/foundation/mvwcont.h"
 
 #include <gtest/gtest.h>
 

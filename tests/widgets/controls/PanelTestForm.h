@@ -6,8 +6,8 @@
 #include "tests/support/MessageRecorder.h"
 #include "tests/support/OffScreen.h"
 #include "widgets/controls/MVWPanelClasses.h"
+#include "widgets/foundation/MVWBitmapList.h"
 #include "widgets/foundation/MVWFoundation.h"
-#include "widgets/foundation/mvwcont.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "widgets/foundation/MVWCaret.h"
-#include "widgets/foundation/mvwcont.h"
+#include "widgets/foundation/MVWImageList.h"
 
 #include "platform/rtl/ClassRegistry.h"
 #include "platform/rtl/FormLoader.h"

@@ -6,12 +6,14 @@
 #include "widgets/foundation/MVWBevel.h"
 #include "widgets/foundation/MVWBitmapStreams.h"
 #include "widgets/foundation/MVWButtonLayout.h"
+#include "widgets/foundation/MVWContainer.h"
 #include "widgets/foundation/MVWFoundation.h"
 #include "widgets/foundation/MVWFxCaption.h"
 #include "widgets/foundation/MVWGlyphTextLayout.h"
 #include "widgets/foundation/MVWGradient.h"
 #include "widgets/foundation/MVWGraph.h"
-#include "widgets/foundation/mvwcont.h"
+#include "widgets/foundation/MVWGraphicList.h"
+#include "widgets/foundation/MVWImageListConnector.h"
 
 #include <gtest/gtest.h>
 

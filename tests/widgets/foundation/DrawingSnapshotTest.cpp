@@ -7,7 +7,7 @@
 #include "widgets/foundation/MVWBevel.h"
 #include "widgets/foundation/MVWFoundation.h"
 #include "widgets/foundation/MVWGraph.h"
-#include "widgets/foundation/mvwcont.h"
+#include "widgets/foundation/MVWImageList.h"
 
 #include <gtest/gtest.h>
 

@@ -6,6 +6,7 @@
 #include "tests/support/Snapshot.h"
 #include "widgets/foundation/MVWAlphaObject.h"
 #include "widgets/foundation/MVWBitmapEffectObject.h"
+#include "widgets/foundation/MVWContainer.h"
 #include "widgets/foundation/MVWBmp.h"
 #include "widgets/foundation/MVWFoundation.h"
 #include "widgets/foundation/MVWGraph.h"

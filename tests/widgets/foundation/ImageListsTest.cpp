@@ -5,9 +5,11 @@
 #include "tests/support/TemporaryFolder.h"
 #include "widgets/foundation/MVWApplication.h"
 #include "widgets/foundation/MVWBitmapStreams.h"
+#include "widgets/foundation/MVWContainer.h"
 #include "widgets/foundation/MVWFoundation.h"
 #include "widgets/foundation/MVWGraph.h"
-#include "widgets/foundation/mvwcont.h"
+#include "widgets/foundation/MVWGraphicList.h"
+#include "widgets/foundation/MVWImageListConnector.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,5 @@
-#include "widgets/foundation/portable/mvwcont.h"
+#include "widgets/foundation/portable/MVWStringList.h"
+#include "widgets/foundation/portable/MVWWaveList.h"
 
 #include "platform/rtl/ClassRegistry.h"
 #include "platform/rtl/Exceptions.h"

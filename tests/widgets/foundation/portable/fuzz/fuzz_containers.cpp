@@ -5,7 +5,8 @@
 #include "platform/rtl/Streams.h"
 #include "tests/support/StreamOf.h"
 #include "widgets/foundation/portable/MVWStreamUtils.h"
-#include "widgets/foundation/portable/mvwcont.h"
+#include "widgets/foundation/portable/MVWStringList.h"
+#include "widgets/foundation/portable/MVWWaveList.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

@@ -1,0 +1,35 @@
+#include "widgets/foundation/MVWCustomImageList.h"
+
+#include "platform/rtl/ClassRegistry.h"
+#include "platform/rtl/Streams.h"
+#include "platform/ui/GdiHandles.h"
+#include "widgets/foundation/MVWBitmapStreams.h"
+#include "widgets/foundation/MVWGraph.h"
+
+#include <algorithm>
+
+namespace marivo {
+
+// --- Image containers -------------------------------------------------------------------------
+
+void TMVWCustomImageList::AssignDefaults(const TMVWCustomContainer& source) {
+  TMVWCustomContainer::AssignDefaults(source);
+  if (auto* list = dynamic_cast<const TMVWCustomImageList*>(&source))
+    DefaultPixelFormat_ = list->DefaultPixelFormat_;
+}
+
+void TMVWCustomImageList::PrepareItem(TMVWListItem& item) {
+  TMVWCustomContainer::PrepareItem(item);
+  item.SetPixelFormat(DefaultPixelFormat_);
+}
+
+void TMVWCustomImageList::DrawCopied(TCanvas& canvas, const RECT& rect, int list, int image,
+                                     TColor color, std::uint32_t clipOffset, std::uint16_t flags) {
+  if (!IsValid(list, image))
+    return;
+  TBitmap copy;
+  GetBitmap(list, image, copy);
+  DrawBitmapInRect(canvas, rect, copy, color, clipOffset, flags);
+}
+
+} // namespace marivo
