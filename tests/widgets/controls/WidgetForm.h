@@ -30,6 +30,14 @@ template <class T> T* Place(TWinControl& parent, int left, int top, int width, i
   return control;
 }
 
+// A form of its own, hidden again at the end.
+class OnAForm : public ::testing::Test {
+protected:
+  TMVWFoundation Foundation;
+  TForm Form{nullptr};
+  void TearDown() override { Form.Hide(); }
+};
+
 // A white form for widgets, the mouse sent through its window with the cursor where the message
 // says, and the timer pool ticked by hand.
 class TWidgetForm : public ::testing::Test {
