@@ -1,3 +1,4 @@
+#include "widgets/foundation/MVWFormShape.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Buttons.h"
 #include "platform/ui/Forms.h"
@@ -6,7 +7,6 @@
 #include "platform/ui/Panels.h"
 #include "platform/ui/StdClasses.h"
 #include "tests/support/Snapshot.h"
-#include "widgets/foundation/MVWFormShape.h"
 #include "widgets/foundation/MVWFoundation.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
+#include "widgets/foundation/MVWGlyph.h"
 #include "platform/ui/Pictures.h"
 #include "widgets/foundation/MVWApplication.h"
 #include "widgets/foundation/MVWFoundation.h"
-#include "widgets/foundation/MVWGlyph.h"
 #include "widgets/foundation/MVWGraph.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
+#include "widgets/foundation/MVWRegionMask.h"
 #include "platform/rtl/ClassRegistry.h"
 #include "platform/rtl/FormLoader.h"
 #include "platform/ui/StdClasses.h"
 #include "widgets/foundation/MVWFoundation.h"
-#include "widgets/foundation/MVWRegionMask.h"
 
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+#include "widgets/foundation/MVWRegion.h"
 #include "platform/rtl/ClassRegistry.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/FormLoader.h"
@@ -9,7 +10,6 @@
 #include "tests/support/Snapshot.h"
 #include "widgets/foundation/MVWFoundation.h"
 #include "widgets/foundation/MVWGraph.h"
-#include "widgets/foundation/MVWRegion.h"
 
 #include <gtest/gtest.h>
 

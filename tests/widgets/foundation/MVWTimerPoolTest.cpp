@@ -1,3 +1,4 @@
+#include "widgets/foundation/MVWTimerPool.h"
 #include "platform/rtl/ClassRegistry.h"
 #include "platform/rtl/FormLoader.h"
 #include "platform/ui/Application.h"
@@ -6,7 +7,6 @@
 #include "widgets/foundation/MVWApplication.h"
 #include "widgets/foundation/MVWFoundation.h"
 #include "widgets/foundation/MVWIniCtrl.h"
-#include "widgets/foundation/MVWTimerPool.h"
 
 #include <gtest/gtest.h>
 

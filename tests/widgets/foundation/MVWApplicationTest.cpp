@@ -27,40 +27,6 @@ namespace {
 using test::TMessageRecorder;
 using test::TRecording;
 
-TEST(MVWFoundation, StartsInOrderAndStopsInReverse) {
-  {
-    TMVWFoundation foundation;
-    ASSERT_NE(MVWApplication, nullptr);
-    EXPECT_NE(MVWThemeManager, nullptr);
-    EXPECT_TRUE(XPStyles().Loaded());
-    EXPECT_TRUE(IsWinNT);
-    EXPECT_EQ(MVWApplication->TimerPool().MinInterval(), 50);
-  }
-  EXPECT_EQ(MVWApplication, nullptr);
-  EXPECT_EQ(MVWThemeManager, nullptr);
-  EXPECT_FALSE(XPStyles().Loaded());
-}
-
-TEST(MVWXPStyles, BindsByNameAndToleratesMissingEntries) {
-  BindXPStyles();
-  ASSERT_TRUE(XPStyles().Loaded());
-  EXPECT_EQ(XPStyles().BoundCount(), 31);
-  TMVWApplication application;
-  ASSERT_NE(XPStyles().IsThemeActive, nullptr);
-  EXPECT_EQ(application.ThemeActive(), XPStyles().IsThemeActive() != FALSE);
-
-  BindXPStyles("kernel32.dll"); // a library without any of those names
-  EXPECT_TRUE(XPStyles().Loaded());
-  EXPECT_EQ(XPStyles().BoundCount(), 0);
-  EXPECT_FALSE(application.ThemeActive());
-  EXPECT_FALSE(application.UseThemes());
-
-  BindXPStyles("no-such-library.dll");
-  EXPECT_FALSE(XPStyles().Loaded());
-  EXPECT_FALSE(application.ThemeActive());
-  UnbindXPStyles();
-}
-
 TEST(MVWApplication, ServicesAndDefaults) {
   TMVWApplication application;
   EXPECT_EQ(application.Options(), 0x36);
@@ -214,98 +180,6 @@ TEST(MVWApplication, ThemeManagerSwitchesThemesOffAndOn) {
   EXPECT_EQ(recorder.Receivers(CM_MVWTHEMECHANGED), (std::vector<std::string>{"Panel", "Panel"}));
   EXPECT_TRUE(MVWApplication->UseThemes());
   delete form;
-}
-
-TEST(MVWIniCtrl, Rules) {
-  TMVWIniCtrl ini(nullptr);
-  EXPECT_TRUE(ini.Common());
-  EXPECT_EQ(ini.IniPrefix(), ppWindows);
-  EXPECT_EQ(ini.RegRoot(), rpCurrentUser);
-  EXPECT_EQ(ini.Target(), itAuto);
-  EXPECT_EQ(ini.EffectiveTarget(), itRegistry);
-  EXPECT_EQ(ini.EncKey(), 58231);
-
-  ini.SetMaxEntries(40);
-  ini.SetAlphaCounter(true);
-  EXPECT_EQ(ini.MaxEntries(), 26);
-  ini.SetMaxEntries(30);
-  EXPECT_EQ(ini.MaxEntries(), 26);
-  ini.SetMaxEntries(10);
-  ini.SetAlphaCounter(false);
-  ini.SetMaxEntries(200);
-  EXPECT_EQ(ini.MaxEntries(), 200);
-  ini.SetAlphaCounter(true);
-  ini.SetAlphaCounter(false);
-  EXPECT_EQ(ini.MaxEntries(), 26);
-
-  ini.SetIniFile("Widgets");
-  EXPECT_EQ(ini.IniFile(), "Widgets.INI");
-  ini.SetIniFile("Widgets.cfg");
-  EXPECT_EQ(ini.IniFile(), "Widgets.cfg");
-  ini.SetTarget(itIniFile);
-  EXPECT_EQ(ini.EffectiveTarget(), itIniFile);
-  ini.SetNetUser(true);
-  EXPECT_EQ(ini.User(), GetNetUserName());
-}
-
-TEST(MVWOneInstance, ChecksOwnerAndCount) {
-  TForm form(nullptr);
-  TMVWIniCtrl stranger(nullptr);
-  new TMVWIniCtrl(&form);
-  EXPECT_FALSE(CheckOneInstance<TMVWIniCtrl>(&form));
-  EXPECT_TRUE(CheckOneInstance<TMVWIniCtrl>(&stranger));
-  EXPECT_TRUE(CheckOneInstance<TMVWIniCtrl>(nullptr));
-  new TMVWIniCtrl(&form);
-  EXPECT_TRUE(CheckOneInstance<TMVWIniCtrl>(&form));
-  EXPECT_EQ(MVWEOneInstError("TMVWFormShape", 0).Message(),
-            "TMVWFormShape:\rInvalid owner (<>TForm) or second instance on a form");
-  EXPECT_EQ(MVWEOneInstError("TMVWFormShape", 1).Message(),
-            "TMVWFormShape:\rAlready one TMVWFormShape control in this project!");
-}
-
-TEST(MVWProcs, RectanglesAndFolders) {
-  RECT fitted;
-  FitRectProportional({0, 0, 100, 50}, {10, 20, 60, 120}, fitted);
-  const RECT expected{10, 20, 60, 45};
-  EXPECT_TRUE(EqualRect(&fitted, &expected));
-  FitRectProportional({0, 0, 0, 50}, {10, 20, 60, 120}, fitted);
-  EXPECT_TRUE(IsRectEmpty(&fitted));
-  EXPECT_EQ(fitted.left, 10);
-  EXPECT_EQ(fitted.top, 20);
-  int width = 0, height = 0;
-  RectSize({5, 6, 15, 26}, width, height);
-  EXPECT_EQ(width, 10);
-  EXPECT_EQ(height, 20);
-  EXPECT_TRUE(RectInRect({1, 1, 5, 5}, {0, 0, 10, 10}));
-  EXPECT_FALSE(RectInRect({0, 0, 10, 10}, {0, 0, 10, 10}));
-
-  struct TTurn {
-    RECT Rect;
-    int Angle;
-    RECT Bounds;
-  };
-  for (const TTurn& t :
-       {TTurn{{5, 5, 15, 25}, 0, {5, 5, 15, 25}}, TTurn{{0, 0, 20, 10}, 90, {0, 0, 10, 20}},
-        TTurn{{0, 0, 20, 10}, 45, {0, 0, 22, 22}}, TTurn{{3, 4, 23, 14}, 180, {0, 0, 20, 10}}}) {
-    RECT r = t.Rect;
-    RotatedRectBounds(r, t.Angle);
-    EXPECT_TRUE(EqualRect(&r, &t.Bounds)) << t.Angle << ": " << r.right << " x " << r.bottom;
-  }
-
-  POINT points[] = {{1, 1}, {2, 2}};
-  OffsetPoints(points, 0, 3, -1);
-  EXPECT_EQ(points[0].x, 4);
-  EXPECT_EQ(points[0].y, 0);
-  EXPECT_EQ(points[1].x, 2);
-
-  std::string path = "unchanged";
-  PathOfPrefix(7, true, path);
-  EXPECT_EQ(path, "");
-  PathOfPrefix(ppSystem, false, path);
-  EXPECT_EQ(path, SystemDirectory());
-  EXPECT_NE(path.back(), '\\');
-  PathOfPrefix(ppWindows, true, path);
-  EXPECT_EQ(path, WindowsDirectory() + "\\");
 }
 
 } // namespace

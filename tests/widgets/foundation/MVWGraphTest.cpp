@@ -1,8 +1,8 @@
+#include "widgets/foundation/MVWGraph.h"
 #include "platform/ui/Pictures.h"
 #include "widgets/foundation/MVWApplication.h"
 #include "widgets/foundation/MVWBevel.h"
 #include "widgets/foundation/MVWFoundation.h"
-#include "widgets/foundation/MVWGraph.h"
 
 #include <gtest/gtest.h>
 
