@@ -32,7 +32,7 @@ protected:
 
 TEST_F(PaintOnce, OpeningPageAndEveryRolesPage) {
   {
-    testing::TPaintCounter counter;
+    test::TPaintCounter counter;
     Console.Clock().Advance(100);
     ASSERT_TRUE(test::PumpUntilDrawn());
     EXPECT_EQ(counter.Repeated(), "") << "showing the Opening page";
@@ -41,12 +41,12 @@ TEST_F(PaintOnce, OpeningPageAndEveryRolesPage) {
     MainForm->ClientChoice->SetItemIndex(role);
     ASSERT_TRUE(test::PumpUntilDrawn());
     {
-      testing::TPaintCounter counter;
+      test::TPaintCounter counter;
       MainForm->ShowRolePage();
       ASSERT_TRUE(test::PumpUntilDrawn());
       EXPECT_EQ(counter.Repeated(), "") << "turning to the page of role " << role;
     }
-    testing::TPaintCounter counter;
+    test::TPaintCounter counter;
     WORD key = VK_F9;
     MainForm->FormKeyDown(MainForm, key, 0);
     ASSERT_TRUE(test::PumpUntilDrawn());

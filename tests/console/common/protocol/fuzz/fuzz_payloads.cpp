@@ -1,6 +1,6 @@
 #include "console/common/protocol/ServerMessages.h"
 #include "platform/rtl/Exceptions.h"
-#include "tests/console/protocol/fuzz/FuzzChecks.h"
+#include "tests/console/common/protocol/fuzz/FuzzChecks.h"
 
 #include <cstddef>
 #include <cstdint>

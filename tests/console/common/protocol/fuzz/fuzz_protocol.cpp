@@ -1,6 +1,6 @@
 #include "console/common/protocol/Protocol.h"
 #include "console/common/protocol/RoleCodes.h"
-#include "tests/console/protocol/fuzz/FuzzChecks.h"
+#include "tests/console/common/protocol/fuzz/FuzzChecks.h"
 
 #include <cstddef>
 #include <cstdint>
