@@ -330,5 +330,18 @@ TEST_F(FormsTest, AControlWhoseWindowOutlivesItIsNoLongerFoundByTheWindow) {
   EXPECT_FALSE(IsWindow(window));
 }
 
+TEST(Screen, ListsFormsInCreationOrder) {
+  const int before = Screen().FormCount();
+  auto* first = new TForm(nullptr);
+  auto* second = new TForm(nullptr);
+  ASSERT_EQ(Screen().FormCount(), before + 2);
+  EXPECT_EQ(Screen().Forms(before), first);
+  EXPECT_EQ(Screen().Forms(before + 1), second);
+  delete first;
+  EXPECT_EQ(Screen().Forms(before), second);
+  delete second;
+  EXPECT_EQ(Screen().FormCount(), before);
+}
+
 } // namespace
 } // namespace marivo

@@ -1,7 +1,7 @@
+#include "platform/ui/ScrollBoxes.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Panels.h"
-#include "platform/ui/ScrollBoxes.h"
 
 #include <gtest/gtest.h>
 
