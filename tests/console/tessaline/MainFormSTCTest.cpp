@@ -59,9 +59,7 @@ class STCTool : public test::ConsoleTest {
 protected:
   void SetUp() override {
     ConsoleTest::SetUp();
-    Console.Start();
-    MainForm->Show();
-    MainForm->Timer1Timer(MainForm);
+    StartShown();
     Console.ChooseLocalServer();
     MainForm->Clock = [this] { return Now; };
   }

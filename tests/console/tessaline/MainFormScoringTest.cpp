@@ -49,9 +49,7 @@ class Scoring : public test::ConsoleTest {
 protected:
   void SetUp() override {
     ConsoleTest::SetUp();
-    Console.Start();
-    MainForm->Show();
-    MainForm->Timer1Timer(MainForm);
+    StartShown();
     Console.ChooseLocalServer();
   }
 

@@ -4,19 +4,16 @@
 #include "console/common/protocol/Protocol.h"
 #include "console/tessaline/EditorForm.h"
 #include "console/tessaline/MainForm.h"
-#include "platform/rtl/Streams.h"
 #include "platform/ui/Application.h"
 #include "tests/support/CoachCardText.h"
 #include "tests/support/ConsoleTest.h"
 #include "tests/support/FakeMeetServer.h"
 #include "tests/support/ModalScript.h"
-#include "tests/support/Snapshot.h"
 #include "tests/support/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <vector>
@@ -30,19 +27,6 @@ protected:
   void SetUp() override {
     ConsoleTest::SetUp();
     Console.Start();
-  }
-
-  // The page's title shows in its colour; with a snapshot folder set, the picture is the form's
-  // whole window.
-  void ExpectSnapshot(TForm& form, const std::string& name, const std::string& title,
-                      TColor color) {
-    const test::TSnapshot snapshot = test::SnapshotForm(form, name);
-    EXPECT_TRUE(snapshot.Shows(NamedComponent<TControl>(form, title), color)) << name;
-    if (snapshot.File.empty())
-      return;
-    TFileStream stream(snapshot.File, TFileMode::fmOpenRead);
-    const std::int64_t pixels = ((form.Width() * 3 + 3) & ~3) * std::int64_t{form.Height()};
-    EXPECT_EQ(stream.Size(), 54 + pixels) << snapshot.File;
   }
 
   test::TTemporaryCurrentFolder Folder{"marivo-snapshots-"};
