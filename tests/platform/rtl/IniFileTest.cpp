@@ -2,12 +2,12 @@
 
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/StringList.h"
+#include "tests/support/TemporaryFolder.h"
 #include <filesystem>
 #include <fstream>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <iterator>
-#include <random>
 
 namespace marivo {
 namespace {
@@ -28,14 +28,7 @@ std::vector<std::string> SectionKeys(const TIniText& ini, const std::string& sec
 
 class IniFile : public ::testing::Test {
 protected:
-  void SetUp() override {
-    Folder_ = std::filesystem::temp_directory_path() /
-              ("marivo-ini-" + std::to_string(std::random_device()()));
-    std::filesystem::create_directories(Folder_);
-  }
-  void TearDown() override { std::filesystem::remove_all(Folder_); }
-
-  std::string PathOf(const std::string& name) const { return (Folder_ / name).string(); }
+  std::string PathOf(const std::string& name) const { return Folder_.PathOf(name); }
   std::string Save(const std::string& bytes) const {
     std::ofstream(PathOf("settings.ini"), std::ios::binary) << bytes;
     return PathOf("settings.ini");
@@ -46,14 +39,14 @@ protected:
   }
   std::vector<std::string> FolderEntries() const {
     std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(Folder_)) {
+    for (const auto& entry : std::filesystem::directory_iterator(Folder_.Path())) {
       names.push_back(entry.path().filename().string());
     }
     return names;
   }
 
 private:
-  std::filesystem::path Folder_;
+  test::TTemporaryFolder Folder_{"marivo-ini-"};
 };
 
 TEST_F(IniFile, MissingFileGivesDefaultsAndIsNotCreatedByReading) {

@@ -1,8 +1,7 @@
 #include "platform/rtl/Streams.h"
 
 #include "platform/rtl/Exceptions.h"
-#include <atomic>
-#include <chrono>
+#include "tests/support/TemporaryFolder.h"
 #include <cstdint>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -132,20 +131,9 @@ TEST(MemoryStreamTest, LoadAndSaveThroughStreams) {
 
 class FileStreamTest : public testing::Test {
 protected:
-  void SetUp() override {
-    static std::atomic<int> counter{0};
-    const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-    Folder_ = std::filesystem::temp_directory_path() /
-              ("marivo-streams-" + std::to_string(stamp) + "-" + std::to_string(counter++));
-    std::filesystem::create_directories(Folder_);
-  }
-  void TearDown() override {
-    std::error_code ignored;
-    std::filesystem::remove_all(Folder_, ignored);
-  }
-  std::string PathOf(const std::string& name) const { return (Folder_ / name).string(); }
+  std::string PathOf(const std::string& name) const { return Folder_.PathOf(name); }
 
-  std::filesystem::path Folder_;
+  test::TTemporaryFolder Folder_{"marivo-streams-"};
 };
 
 TEST_F(FileStreamTest, CreateWriteReopenAndRead) {

@@ -2,11 +2,10 @@
 
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Streams.h"
-#include <filesystem>
+#include "tests/support/TemporaryFolder.h"
 #include <functional>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <random>
 
 namespace marivo {
 namespace {
@@ -306,16 +305,10 @@ TEST(StringList, StreamLoadReadsFromTheCurrentPosition) {
 
 class StringListFile : public ::testing::Test {
 protected:
-  void SetUp() override {
-    Folder_ = std::filesystem::temp_directory_path() /
-              ("marivo-strings-" + std::to_string(std::random_device()()));
-    std::filesystem::create_directories(Folder_);
-  }
-  void TearDown() override { std::filesystem::remove_all(Folder_); }
-  std::string PathOf(const std::string& name) const { return (Folder_ / name).string(); }
+  std::string PathOf(const std::string& name) const { return Folder_.PathOf(name); }
 
 private:
-  std::filesystem::path Folder_;
+  test::TTemporaryFolder Folder_{"marivo-strings-"};
 };
 
 TEST_F(StringListFile, SaveAndLoadRoundTrip) {
