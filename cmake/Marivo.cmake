@@ -68,6 +68,20 @@ function(marivo_test target)
     FAIL_REGULAR_EXPRESSION "\\[  FAILED  \\]")
 endfunction()
 
+# A console (Tessaline or Corvella) with its forms, run against the fake meet server by the
+# support of tests/support, in a test or benchmark program.
+function(marivo_running_console target console)
+  string(TOLOWER ${console} folder)
+  set(support ${PROJECT_SOURCE_DIR}/tests/support)
+  target_sources(${target} PRIVATE ${support}/FakeMeetServer.cpp ${support}/RunningConsole.cpp
+                 ${support}/Running${console}.cpp ${support}/MessagePump.cpp
+                 ${support}/ModalScript.cpp ${support}/ShippedForms.cpp ${support}/Snapshot.cpp
+                 ${support}/TemporaryFolder.cpp)
+  target_link_libraries(${target} PRIVATE marivo_${folder})
+  marivo_form_resources(${target} ${PROJECT_SOURCE_DIR}/forms/common
+                        ${PROJECT_SOURCE_DIR}/forms/${folder})
+endfunction()
+
 # A test program whose tests need the keyboard focus runs with no other test beside it: all
 # Windows test programs share one display and one Wine desktop, and any of them showing a form
 # may take the active window midway.

@@ -1,14 +1,17 @@
 #pragma once
 
 #include "console/common/ConsoleForm.h"
+#include "platform/rtl/Streams.h"
 #include "platform/ui/Dialogs.h"
 #include "tests/support/PayloadText.h"
 #include "tests/support/RunningConsole.h"
+#include "tests/support/Snapshot.h"
 
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -41,6 +44,12 @@ protected:
     SetMessageBoxHandler(nullptr);
   }
 
+  // The console as a double click on the program shows it, past its second start-up stage.
+  void StartShown() {
+    Console.Start();
+    Form().Show();
+    Form().Timer1Timer(&Form());
+  }
   TConsoleForm& Form() { return Console.MainWindow(); }
   template <class T> T& Part(const std::string& name) { return NamedComponent<T>(Form(), name); }
   TStringGrid& Grid(const std::string& name) { return Part<TStringGrid>(name); }
@@ -56,6 +65,18 @@ protected:
   // The server's frame as the reader hands it over.
   void Receive(const std::string& code, const std::string& role, const std::string& payload) {
     Form().DispatchFrame(Frame(code, role, payload));
+  }
+  // The page's title shows in its colour; with a snapshot folder set, the picture is the form's
+  // whole window.
+  static void ExpectSnapshot(TForm& form, const std::string& name, const std::string& title,
+                             TColor color) {
+    const TSnapshot snapshot = SnapshotForm(form, name);
+    EXPECT_TRUE(snapshot.Shows(NamedComponent<TControl>(form, title), color)) << name;
+    if (snapshot.File.empty())
+      return;
+    TFileStream stream(snapshot.File, TFileMode::fmOpenRead);
+    const std::int64_t pixels = ((form.Width() * 3 + 3) & ~3) * std::int64_t{form.Height()};
+    EXPECT_EQ(stream.Size(), 54 + pixels) << snapshot.File;
   }
   static std::vector<std::string> Column(const TStringGrid& grid, int col) {
     std::vector<std::string> cells;

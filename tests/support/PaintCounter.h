@@ -7,7 +7,7 @@
 
 #include <windows.h>
 
-namespace marivo::testing {
+namespace marivo::test {
 
 // Counts the paints (WM_PAINT, WM_PRINTCLIENT) and erases each window of this thread gets while
 // the counter lives, windows made from form data included, and the paints of window-less
@@ -91,4 +91,4 @@ private:
   std::map<const void*, TCounted> Counts_;
 };
 
-} // namespace marivo::testing
+} // namespace marivo::test

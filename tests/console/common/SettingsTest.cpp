@@ -1,12 +1,12 @@
 #include "console/common/Settings.h"
 #include "platform/rtl/IniFile.h"
+#include "tests/support/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <random>
 #include <string>
 
 namespace marivo {
@@ -14,14 +14,6 @@ namespace {
 
 class ConsoleSettings : public ::testing::Test {
 protected:
-  void SetUp() override {
-    Folder_ = std::filesystem::temp_directory_path() /
-              ("marivo-settings-" + std::to_string(std::random_device()()));
-    std::filesystem::create_directories(Folder_);
-    FileName_ = (Folder_ / "Settings.ini").string();
-  }
-  void TearDown() override { std::filesystem::remove_all(Folder_); }
-
   void WriteFile(const std::string& text) const {
     std::ofstream(FileName_, std::ios::binary) << text;
   }
@@ -30,8 +22,8 @@ protected:
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
   }
 
-  std::filesystem::path Folder_;
-  std::string FileName_;
+  test::TTemporaryFolder Folder_{"marivo-settings-"};
+  std::string FileName_ = Folder_.PathOf("Settings.ini");
 };
 
 void ExpectDefaults(const TConsoleSettings& s, int screenWidth, int screenHeight) {

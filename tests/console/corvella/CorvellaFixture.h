@@ -36,9 +36,7 @@ class CorvellaConsole : public test::ConsoleTest {
 protected:
   void SetUp() override {
     ConsoleTest::SetUp();
-    Console.Start();
-    MainForm->Show();
-    MainForm->Timer1Timer(MainForm);
+    StartShown();
   }
 
   bool PumpUntil(const std::function<bool()>& condition) { return test::PumpUntil(condition); }

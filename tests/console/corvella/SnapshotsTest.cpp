@@ -1,26 +1,13 @@
 // Pictures of Corvella's pages, for a person to look at after `make test`.
 #include "tests/console/corvella/CorvellaFixture.h"
 
-#include "platform/rtl/Streams.h"
-#include "tests/support/Snapshot.h"
-
 namespace marivo::corvella {
 namespace {
 
 class Snapshots : public CorvellaConsole {
 protected:
-  // The page's title shows in its colour; with a snapshot folder set, the picture is the form's
-  // whole window.
   void ExpectSnapshot(const std::string& name, const std::string& title, TColor color) {
-    const marivo::test::TSnapshot snapshot =
-        marivo::test::SnapshotForm(*MainForm, "corvella-" + name);
-    EXPECT_TRUE(snapshot.Shows(NamedComponent<TControl>(*MainForm, title), color)) << name;
-    if (snapshot.File.empty())
-      return;
-    TFileStream stream(snapshot.File, TFileMode::fmOpenRead);
-    const std::int64_t pixels =
-        ((MainForm->Width() * 3 + 3) & ~3) * std::int64_t{MainForm->Height()};
-    EXPECT_EQ(stream.Size(), 54 + pixels) << snapshot.File;
+    ConsoleTest::ExpectSnapshot(*MainForm, "corvella-" + name, title, color);
   }
   void ShowRole(int role, const std::string& discipline) {
     ChooseRole(role);

@@ -4,11 +4,11 @@
 #include "platform/rtl/Streams.h"
 #include "platform/rtl/TextUtils.h"
 #include "tests/support/CoachCardText.h"
+#include "tests/support/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -205,12 +205,9 @@ TEST(CoachCards, FamilyGridsShowFamiliesAndPricedCategories) {
 
 // Files on disk, LF-only, read afresh; one that cannot be read leaves every table empty.
 TEST(CoachCards, FilesAreReadWholeOrLeaveTheTablesEmpty) {
-  const std::filesystem::path folder =
-      std::filesystem::temp_directory_path() /
-      ("marivo-coach-cards-" + std::to_string(std::random_device()()));
-  std::filesystem::create_directories(folder);
-  const std::string chartFile = (folder / DifficultyChartFile).string();
-  const std::string movementsFile = (folder / MovementsFile).string();
+  const test::TTemporaryFolder folder("marivo-coach-cards-");
+  const std::string chartFile = folder.PathOf(DifficultyChartFile);
+  const std::string movementsFile = folder.PathOf(MovementsFile);
   const auto write = [](const std::string& name, const std::string& text) {
     TFileStream(name, TFileMode::fmCreate).WriteBuffer(text.data(), text.size());
   };
@@ -229,7 +226,6 @@ TEST(CoachCards, FilesAreReadWholeOrLeaveTheTablesEmpty) {
   EXPECT_TRUE(tables.HybridTable.empty());
   EXPECT_EQ(tables.LargestHybridCategoryCount, 0);
   EXPECT_TRUE(tables.MovementTable[asAcroC][3].Movements.empty());
-  std::filesystem::remove_all(folder);
 }
 
 } // namespace
