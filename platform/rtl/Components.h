@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/rtl/Exceptions.h"
+#include "platform/rtl/Setters.h"
 
 #include <cstdint>
 #include <functional>

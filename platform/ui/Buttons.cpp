@@ -19,9 +19,8 @@ void TButton::CreateParams(TCreateParams& params) {
 }
 
 void TButton::SetDefault(bool value) {
-  if (value == Default_)
+  if (!Store(Default_, value))
     return;
-  Default_ = value;
   TForm* form = ParentForm();
   FocusChanged(form ? form->ActiveControl() : nullptr);
 }

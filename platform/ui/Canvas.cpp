@@ -79,24 +79,18 @@ void TCanvas::PrepareText(HDC dc) {
 }
 
 void TBrush::SetColor(TColor value) {
-  if (value == Color_)
-    return;
-  Color_ = value;
-  Changed();
+  if (Store(Color_, value))
+    Changed();
 }
 
 void TBrush::SetStyle(TBrushStyle value) {
-  if (value == Style_)
-    return;
-  Style_ = value;
-  Changed();
+  if (Store(Style_, value))
+    Changed();
 }
 
 void TBrush::SetBitmap(TBitmap* value) {
-  if (value == Bitmap_)
-    return;
-  Bitmap_ = value;
-  Changed();
+  if (Store(Bitmap_, value))
+    Changed();
 }
 
 void TBrush::Assign(const TPersistent& source) {

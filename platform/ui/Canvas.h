@@ -67,10 +67,8 @@ public:
 
 private:
   template <typename T> void Set(T& field, T value) {
-    if (value == field)
-      return;
-    field = value;
-    Changed();
+    if (Store(field, value))
+      Changed();
   }
   void Changed();
 

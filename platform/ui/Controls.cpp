@@ -305,10 +305,7 @@ void TControl::SetBounds(int left, int top, int width, int height) {
 }
 
 void TControl::SetAlign(TAlign value) {
-  if (value == Align_)
-    return;
-  Align_ = value;
-  if (Parent_)
+  if (Store(Align_, value) && Parent_)
     Parent_->AlignControls();
 }
 
@@ -320,9 +317,8 @@ bool TControl::Showing() const {
 }
 
 void TControl::SetVisible(bool value) {
-  if (value == Visible_)
+  if (!Store(Visible_, value))
     return;
-  Visible_ = value;
   Perform(CM_SHOWINGCHANGED, 0, 0);
   Invalidate();
   if (Parent_ && Align_ != alNone)
@@ -330,40 +326,29 @@ void TControl::SetVisible(bool value) {
 }
 
 void TControl::SetEnabled(bool value) {
-  if (value == Enabled_)
-    return;
-  Enabled_ = value;
-  Perform(CM_ENABLEDCHANGED, 0, 0);
+  if (Store(Enabled_, value))
+    Perform(CM_ENABLEDCHANGED, 0, 0);
 }
 
 void TControl::SetCaption(const std::string& value) {
-  if (value == Caption_)
-    return;
-  Caption_ = value;
-  Perform(CM_TEXTCHANGED, 0, 0);
+  if (Store(Caption_, value))
+    Perform(CM_TEXTCHANGED, 0, 0);
 }
 
 void TControl::SetColor(TColor value) {
-  if (value == Color_)
+  if (!Store(Color_, value))
     return;
-  Color_ = value;
   ParentColor_ = false;
   Perform(CM_COLORCHANGED, 0, 0);
 }
 
 void TControl::SetParentColor(bool value) {
-  if (value == ParentColor_)
-    return;
-  ParentColor_ = value;
-  if (value)
+  if (Store(ParentColor_, value) && value)
     Perform(CM_PARENTCOLORCHANGED, 0, 0);
 }
 
 void TControl::SetParentFont(bool value) {
-  if (value == ParentFont_)
-    return;
-  ParentFont_ = value;
-  if (value)
+  if (Store(ParentFont_, value) && value)
     Perform(CM_PARENTFONTCHANGED, 0, 0);
 }
 
@@ -523,18 +508,14 @@ TWinControl::~TWinControl() {
 }
 
 void TWinControl::SetCtl3D(bool value) {
-  if (value == Ctl3D_)
+  if (!Store(Ctl3D_, value))
     return;
-  Ctl3D_ = value;
   ParentCtl3D_ = false;
   Perform(CM_CTL3DCHANGED, 0, 0);
 }
 
 void TWinControl::SetParentCtl3D(bool value) {
-  if (value == ParentCtl3D_)
-    return;
-  ParentCtl3D_ = value;
-  if (value)
+  if (Store(ParentCtl3D_, value) && value)
     Perform(CM_PARENTCTL3DCHANGED, 0, 0);
 }
 

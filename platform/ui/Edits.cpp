@@ -20,10 +20,7 @@ void TCustomEdit::CreateParams(TCreateParams& params) {
 }
 
 void TCustomEdit::SetReadOnly(bool value) {
-  if (value == ReadOnly_)
-    return;
-  ReadOnly_ = value;
-  if (HandleAllocated())
+  if (Store(ReadOnly_, value) && HandleAllocated())
     SendMessageA(Handle(), EM_SETREADONLY, ReadOnly_, 0);
 }
 
@@ -108,17 +105,13 @@ void TMemo::ShowAddedLine(const std::string& text) {
 }
 
 void TMemo::SetScrollBars(TScrollStyle value) {
-  if (value == ScrollBars_)
-    return;
-  ScrollBars_ = value;
-  RecreateWnd();
+  if (Store(ScrollBars_, value))
+    RecreateWnd();
 }
 
 void TMemo::SetWordWrap(bool value) {
-  if (value == WordWrap_)
-    return;
-  WordWrap_ = value;
-  RecreateWnd();
+  if (Store(WordWrap_, value))
+    RecreateWnd();
 }
 
 void TMemo::LinesChanged() {

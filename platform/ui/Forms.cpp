@@ -26,9 +26,8 @@ TScreen& Screen() {
 }
 
 void TScreen::SetCursor(TCursor value) {
-  if (value == Cursor_)
+  if (!Store(Cursor_, value))
     return;
-  Cursor_ = value;
   if (value != crDefault) {
     ::SetCursor(CursorHandle(value));
     return;
@@ -142,16 +141,13 @@ void TForm::CreateParams(TCreateParams& params) {
 }
 
 void TForm::SetBorderStyle(TFormBorderStyle value) {
-  if (value == BorderStyle_)
-    return;
-  BorderStyle_ = value;
-  RecreateWnd();
+  if (Store(BorderStyle_, value))
+    RecreateWnd();
 }
 
 void TForm::SetFormStyle(TFormStyle value) {
-  if (value == FormStyle_)
+  if (!Store(FormStyle_, value))
     return;
-  FormStyle_ = value;
   if (HandleAllocated())
     SetWindowPos(Handle(), value == fsStayOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);

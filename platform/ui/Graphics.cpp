@@ -93,17 +93,13 @@ bool TFont::Equals(const TFont& other) const {
 }
 
 void TFont::SetName(const std::string& value) {
-  if (value == Name_)
-    return;
-  Name_ = value;
-  Changed();
+  if (Store(Name_, value))
+    Changed();
 }
 
 void TFont::SetHeight(int value) {
-  if (value == Height_)
-    return;
-  Height_ = value;
-  Changed();
+  if (Store(Height_, value))
+    Changed();
 }
 
 int TFont::Size() const {
@@ -115,31 +111,23 @@ void TFont::SetSize(int points) {
 }
 
 void TFont::SetStyle(TFontStyles value) {
-  if (value == Style_)
-    return;
-  Style_ = value;
-  Changed();
+  if (Store(Style_, value))
+    Changed();
 }
 
 void TFont::SetColor(TColor value) {
-  if (value == Color_)
-    return;
-  Color_ = value;
-  Changed();
+  if (Store(Color_, value))
+    Changed();
 }
 
 void TFont::SetCharset(int value) {
-  if (value == Charset_)
-    return;
-  Charset_ = value;
-  Changed();
+  if (Store(Charset_, value))
+    Changed();
 }
 
 void TFont::SetOrientation(int value) {
-  if (value == Orientation_)
-    return;
-  Orientation_ = value;
-  Changed();
+  if (Store(Orientation_, value))
+    Changed();
 }
 
 HFONT TFont::Handle() {

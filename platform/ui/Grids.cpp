@@ -17,9 +17,8 @@ TCustomGrid::TCustomGrid(TComponent* owner)
 
 void TCustomGrid::SetColCount(int value) {
   value = std::max(0, value);
-  if (value == ColCount_)
+  if (!Store(ColCount_, value))
     return;
-  ColCount_ = value;
   ClampCounts();
   SizeChanged();
   Invalidate();
@@ -27,9 +26,8 @@ void TCustomGrid::SetColCount(int value) {
 
 void TCustomGrid::SetRowCount(int value) {
   value = std::max(0, value);
-  if (value == RowCount_)
+  if (!Store(RowCount_, value))
     return;
-  RowCount_ = value;
   ClampCounts();
   SizeChanged();
   Invalidate();
@@ -37,9 +35,8 @@ void TCustomGrid::SetRowCount(int value) {
 
 void TCustomGrid::SetFixedCols(int value) {
   value = std::max(0, value);
-  if (value == FixedCols_)
+  if (!Store(FixedCols_, value))
     return;
-  FixedCols_ = value;
   Col_ = AnchorCol_ = value;
   Row_ = AnchorRow_ = FixedRows_;
   ClampCounts();
@@ -48,9 +45,8 @@ void TCustomGrid::SetFixedCols(int value) {
 
 void TCustomGrid::SetFixedRows(int value) {
   value = std::max(0, value);
-  if (value == FixedRows_)
+  if (!Store(FixedRows_, value))
     return;
-  FixedRows_ = value;
   Col_ = AnchorCol_ = FixedCols_;
   Row_ = AnchorRow_ = value;
   ClampCounts();
@@ -59,18 +55,16 @@ void TCustomGrid::SetFixedRows(int value) {
 
 void TCustomGrid::SetDefaultColWidth(int value) {
   value = std::max(0, value);
-  if (value == DefaultColWidth_)
+  if (!Store(DefaultColWidth_, value))
     return;
-  DefaultColWidth_ = value;
   ColWidths_.assign(ColWidths_.size(), value);
   Invalidate();
 }
 
 void TCustomGrid::SetDefaultRowHeight(int value) {
   value = std::max(0, value);
-  if (value == DefaultRowHeight_)
+  if (!Store(DefaultRowHeight_, value))
     return;
-  DefaultRowHeight_ = value;
   RowHeights_.assign(RowHeights_.size(), value);
   Invalidate();
 }
@@ -86,10 +80,8 @@ void TCustomGrid::SetColWidths(int index, int value) {
     return;
   value = std::max(0, value);
   int& width = ColWidths_[static_cast<std::size_t>(index)];
-  if (value == width)
-    return;
-  width = value;
-  Invalidate();
+  if (Store(width, value))
+    Invalidate();
 }
 
 int TCustomGrid::RowHeights(int index) const {
@@ -103,32 +95,24 @@ void TCustomGrid::SetRowHeights(int index, int value) {
     return;
   value = std::max(0, value);
   int& height = RowHeights_[static_cast<std::size_t>(index)];
-  if (value == height)
-    return;
-  height = value;
-  Invalidate();
+  if (Store(height, value))
+    Invalidate();
 }
 
 void TCustomGrid::SetGridLineWidth(int value) {
   value = std::max(0, value);
-  if (value == GridLineWidth_)
-    return;
-  GridLineWidth_ = value;
-  Invalidate();
+  if (Store(GridLineWidth_, value))
+    Invalidate();
 }
 
 void TCustomGrid::SetOptions(TGridOptions value) {
-  if (value == Options_)
-    return;
-  Options_ = value;
-  Invalidate();
+  if (Store(Options_, value))
+    Invalidate();
 }
 
 void TCustomGrid::SetFixedColor(TColor value) {
-  if (value == FixedColor_)
-    return;
-  FixedColor_ = value;
-  Invalidate();
+  if (Store(FixedColor_, value))
+    Invalidate();
 }
 
 void TCustomGrid::SetCol(int value) {
@@ -299,10 +283,8 @@ void TCustomGrid::WndProc(TMessage& message) {
 }
 
 void TCustomGrid::SetDefaultDrawing(bool value) {
-  if (value == DefaultDrawing_)
-    return;
-  DefaultDrawing_ = value;
-  Invalidate();
+  if (Store(DefaultDrawing_, value))
+    Invalidate();
 }
 
 void TCustomGrid::DrawCell(int col, int row, const RECT& rect, TGridDrawState state) {

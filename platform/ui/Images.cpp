@@ -11,38 +11,27 @@ TImage::TImage(TComponent* owner) : TGraphicControl(owner) {
 }
 
 void TImage::SetStretch(bool value) {
-  if (value == Stretch_)
-    return;
-  Stretch_ = value;
-  Invalidate();
+  if (Store(Stretch_, value))
+    Invalidate();
 }
 
 void TImage::SetCenter(bool value) {
-  if (value == Center_)
-    return;
-  Center_ = value;
-  Invalidate();
+  if (Store(Center_, value))
+    Invalidate();
 }
 
 void TImage::SetProportional(bool value) {
-  if (value == Proportional_)
-    return;
-  Proportional_ = value;
-  Invalidate();
+  if (Store(Proportional_, value))
+    Invalidate();
 }
 
 void TImage::SetTransparent(bool value) {
-  if (value == Transparent_)
-    return;
-  Transparent_ = value;
-  PictureChanged();
+  if (Store(Transparent_, value))
+    PictureChanged();
 }
 
 void TImage::SetAutoSize(bool value) {
-  if (value == AutoSize_)
-    return;
-  AutoSize_ = value;
-  if (AutoSize_)
+  if (Store(AutoSize_, value) && value)
     SetBounds(Left(), Top(), Width(), Height());
 }
 

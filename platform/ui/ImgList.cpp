@@ -49,9 +49,8 @@ void TCustomImageList::SetSize(int width, int height) {
 }
 
 void TCustomImageList::SetMasked(bool value) {
-  if (value == Masked_)
+  if (!Store(Masked_, value))
     return;
-  Masked_ = value;
   Recreate();
   Change();
 }

@@ -54,10 +54,8 @@ void TListBox::CreateWnd() {
 }
 
 void TListBox::SetFloating(bool value) {
-  if (value == Floating_)
-    return;
-  Floating_ = value;
-  RecreateWnd();
+  if (Store(Floating_, value))
+    RecreateWnd();
 }
 
 int TListBox::ItemHeight() {
@@ -78,10 +76,7 @@ void TListBox::FillWindow() {
 
 void TListBox::SetItemIndex(int value) {
   value = CheckedIndex(*this, value, Items_.Count());
-  if (value == ItemIndex_)
-    return;
-  ItemIndex_ = value;
-  if (HandleAllocated())
+  if (Store(ItemIndex_, value) && HandleAllocated())
     SendMessageA(Handle(), LB_SETCURSEL, static_cast<WPARAM>(ItemIndex_), 0);
 }
 

@@ -32,50 +32,39 @@ TPanel::TPanel(TComponent* owner) : TCustomControl(owner) {
 }
 
 void TPanel::SetAlignment(TAlignment value) {
-  if (value == Alignment_)
-    return;
-  Alignment_ = value;
-  Invalidate();
+  if (Store(Alignment_, value))
+    Invalidate();
 }
 
 void TPanel::SetBevelInner(TBevelCut value) {
-  if (value == BevelInner_)
-    return;
-  BevelInner_ = value;
-  Invalidate();
+  if (Store(BevelInner_, value))
+    Invalidate();
 }
 
 void TPanel::SetBevelOuter(TBevelCut value) {
-  if (value == BevelOuter_)
-    return;
-  BevelOuter_ = value;
-  Invalidate();
+  if (Store(BevelOuter_, value))
+    Invalidate();
 }
 
 void TPanel::SetBevelWidth(int value) {
   if (value < 1)
     throw EInvalidOperation("BevelWidth must be at least 1");
-  if (value == BevelWidth_)
-    return;
-  BevelWidth_ = value;
-  Invalidate();
+  if (Store(BevelWidth_, value))
+    Invalidate();
 }
 
 void TPanel::SetBorderWidth(int value) {
   if (value < 0)
     throw EInvalidOperation("BorderWidth must not be negative");
-  if (value == BorderWidth_)
-    return;
-  BorderWidth_ = value;
-  Invalidate();
+  if (Store(BorderWidth_, value))
+    Invalidate();
 }
 
 void TPanel::SetBorderStyle(TFormBorderStyle value) {
   if (value != bsNone && value != bsSingle)
     throw EInvalidOperation("A panel's border is bsNone or bsSingle");
-  if (value == BorderStyle_)
+  if (!Store(BorderStyle_, value))
     return;
-  BorderStyle_ = value;
   // The border belongs to the window's frame, which only a new window can change.
   RecreateWnd();
 }

@@ -176,10 +176,8 @@ std::string PictureFileData(const std::string& file) {
 // --- TGraphic ---------------------------------------------------------------------------------
 
 void TGraphic::SetTransparent(bool value) {
-  if (value == Transparent_)
-    return;
-  Transparent_ = value;
-  Changed();
+  if (Store(Transparent_, value))
+    Changed();
 }
 
 void TGraphic::Changed() {
@@ -406,10 +404,8 @@ TColor TBitmap::TransparentColor() const {
 }
 
 void TBitmap::SetTransparentColor(TColor value) {
-  if (value == TransparentColor_)
-    return;
-  TransparentColor_ = value;
-  Changed();
+  if (Store(TransparentColor_, value))
+    Changed();
 }
 
 void TBitmap::Mask(TColor color) {

@@ -22,10 +22,8 @@ bool TControlScrollBar::IsScrollBarVisible() const {
 }
 
 void TControlScrollBar::SetVisible(bool value) {
-  if (value == Visible_)
-    return;
-  Visible_ = value;
-  Box_.UpdateScrollBars();
+  if (Store(Visible_, value))
+    Box_.UpdateScrollBars();
 }
 
 void TControlScrollBar::SetPosition(int value) {
@@ -89,10 +87,8 @@ TScrollBox::TScrollBox(TComponent* owner) : TWinControl(owner) {
 }
 
 void TScrollBox::SetBorderStyle(TFormBorderStyle value) {
-  if (value == BorderStyle_)
-    return;
-  BorderStyle_ = value;
-  RecreateWnd();
+  if (Store(BorderStyle_, value))
+    RecreateWnd();
 }
 
 void TScrollBox::CreateParams(TCreateParams& params) {

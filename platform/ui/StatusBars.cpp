@@ -29,33 +29,25 @@ constexpr TBevelCut BevelCut(TStatusPanelBevel bevel) {
 // --- TStatusPanel -----------------------------------------------------------------------------
 
 void TStatusPanel::SetText(const std::string& value) {
-  if (value == Text_)
-    return;
-  Text_ = value;
-  Changed(false);
+  if (Store(Text_, value))
+    Changed(false);
 }
 
 void TStatusPanel::SetWidth(int value) {
   if (value < 0)
     throw EInvalidOperation("A status panel's width must not be negative");
-  if (value == Width_)
-    return;
-  Width_ = value;
-  Changed(true);
+  if (Store(Width_, value))
+    Changed(true);
 }
 
 void TStatusPanel::SetAlignment(TAlignment value) {
-  if (value == Alignment_)
-    return;
-  Alignment_ = value;
-  Changed(false);
+  if (Store(Alignment_, value))
+    Changed(false);
 }
 
 void TStatusPanel::SetBevel(TStatusPanelBevel value) {
-  if (value == Bevel_)
-    return;
-  Bevel_ = value;
-  Changed(false);
+  if (Store(Bevel_, value))
+    Changed(false);
 }
 
 // --- TStatusPanels ----------------------------------------------------------------------------
@@ -84,17 +76,12 @@ TStatusBar::TStatusBar(TComponent* owner) : TCustomControl(owner) {
 }
 
 void TStatusBar::SetSimplePanel(bool value) {
-  if (value == SimplePanel_)
-    return;
-  SimplePanel_ = value;
-  Invalidate();
+  if (Store(SimplePanel_, value))
+    Invalidate();
 }
 
 void TStatusBar::SetSimpleText(const std::string& value) {
-  if (value == SimpleText_)
-    return;
-  SimpleText_ = value;
-  if (SimplePanel_)
+  if (Store(SimpleText_, value) && SimplePanel_)
     Invalidate();
 }
 

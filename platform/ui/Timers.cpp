@@ -113,17 +113,13 @@ TTimer::~TTimer() {
 }
 
 void TTimer::SetInterval(unsigned value) {
-  if (value == Interval_)
-    return;
-  Interval_ = value;
-  UpdateTimer();
+  if (Store(Interval_, value))
+    UpdateTimer();
 }
 
 void TTimer::SetEnabled(bool value) {
-  if (value == Enabled_)
-    return;
-  Enabled_ = value;
-  UpdateTimer();
+  if (Store(Enabled_, value))
+    UpdateTimer();
 }
 
 void TTimer::Loaded() {

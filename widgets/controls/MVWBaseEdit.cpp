@@ -126,9 +126,8 @@ void TMVWBaseEdit::ChildChanged(TObject* sender) {
 }
 
 void TMVWBaseEdit::SetAlignment(TAlignment value) {
-  if (value == Alignment_)
+  if (!Store(Alignment_, value))
     return;
-  Alignment_ = value;
   ScrollOffset_ = 0;
   AlignmentChanged();
   RepaintText(-1);

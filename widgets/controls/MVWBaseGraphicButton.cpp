@@ -58,17 +58,13 @@ TMVWBaseGraphicButton::~TMVWBaseGraphicButton() {
 // --- Properties -------------------------------------------------------------------------------
 
 void TMVWBaseGraphicButton::SetEnterColor(TColor value) {
-  if (value == EnterColor_)
-    return;
-  EnterColor_ = value;
-  Changed();
+  if (Store(EnterColor_, value))
+    Changed();
 }
 
 void TMVWBaseGraphicButton::SetEnterColorChange(bool value) {
-  if (value == EnterColorChange_)
-    return;
-  EnterColorChange_ = value;
-  Changed();
+  if (Store(EnterColorChange_, value))
+    Changed();
 }
 
 void TMVWBaseGraphicButton::SetGlyph(const TBitmap* value) {
@@ -93,24 +89,18 @@ void TMVWBaseGraphicButton::SetRepeatedClick(bool value) {
 }
 
 void TMVWBaseGraphicButton::SetUseCaption(bool value) {
-  if (value == UseCaption_)
-    return;
-  UseCaption_ = value;
-  Changed();
+  if (Store(UseCaption_, value))
+    Changed();
 }
 
 void TMVWBaseGraphicButton::SetAllowAllUp(bool value) {
-  if (value == AllowAllUp_)
-    return;
-  AllowAllUp_ = value;
-  NotifyGroup();
+  if (Store(AllowAllUp_, value))
+    NotifyGroup();
 }
 
 void TMVWBaseGraphicButton::SetGroupIndex(std::int32_t value) {
-  if (value == GroupIndex_)
-    return;
-  GroupIndex_ = value;
-  NotifyGroup();
+  if (Store(GroupIndex_, value))
+    NotifyGroup();
 }
 
 void TMVWBaseGraphicButton::SetPressed(bool value) {
@@ -134,23 +124,18 @@ void TMVWBaseGraphicButton::SetDropDownMenu(TPopupMenu* value) {
 }
 
 void TMVWBaseGraphicButton::SetDropDownIndent(std::int32_t value) {
-  if (value == DropDownIndent_)
-    return;
-  DropDownIndent_ = value;
-  Changed();
+  if (Store(DropDownIndent_, value))
+    Changed();
 }
 
 void TMVWBaseGraphicButton::SetDropDownRight(bool value) {
-  if (value == DropDownRight_)
-    return;
-  DropDownRight_ = value;
-  Changed();
+  if (Store(DropDownRight_, value))
+    Changed();
 }
 
 void TMVWBaseGraphicButton::SetDropDownCombo(bool value) {
-  if (value == DropDownCombo_)
+  if (!Store(DropDownCombo_, value))
     return;
-  DropDownCombo_ = value;
   if (!MVWControlLoading(*this))
     SetWidth(Width() + (value ? DropDownComboWidth_ : -DropDownComboWidth_));
   UpdateComboActive();
@@ -168,10 +153,8 @@ void TMVWBaseGraphicButton::SetDropDownComboWidth(std::int32_t value) {
 }
 
 void TMVWBaseGraphicButton::SetMultiLine(bool value) {
-  if (value == MultiLine_)
-    return;
-  MultiLine_ = value;
-  Changed();
+  if (Store(MultiLine_, value))
+    Changed();
 }
 
 void TMVWBaseGraphicButton::UpdateComboActive() {

@@ -3,16 +3,13 @@
 namespace marivo {
 
 void TMVWBaseImage::SetQuickDraw(bool value) {
-  if (QuickDraw_ == value)
-    return;
-  QuickDraw_ = value;
-  RepaintControl();
+  if (Store(QuickDraw_, value))
+    RepaintControl();
 }
 
 void TMVWBaseImage::SetStyle(TMVWBitmapStyle value) {
-  if (Style_ == value)
+  if (!Store(Style_, value))
     return;
-  Style_ = value;
   // A new style may want another size.
   AdjustSize();
   RepaintControl();

@@ -27,38 +27,28 @@ TMVWBaseLabel::~TMVWBaseLabel() {
 }
 
 void TMVWBaseLabel::SetAlignment(TMVWAlignment value) {
-  if (Alignment_ == value)
-    return;
-  Alignment_ = value;
-  Changed();
+  if (Store(Alignment_, value))
+    Changed();
 }
 
 void TMVWBaseLabel::SetAutoSize(bool value) {
-  if (AutoSize_ == value)
-    return;
-  AutoSize_ = value;
-  AdjustBounds();
+  if (Store(AutoSize_, value))
+    AdjustBounds();
 }
 
 void TMVWBaseLabel::SetMultiLine(bool value) {
-  if (MultiLine_ == value)
-    return;
-  MultiLine_ = value;
-  Changed();
+  if (Store(MultiLine_, value))
+    Changed();
 }
 
 void TMVWBaseLabel::SetShowAccelChar(bool value) {
-  if (ShowAccelChar_ == value)
-    return;
-  ShowAccelChar_ = value;
-  RepaintControl();
+  if (Store(ShowAccelChar_, value))
+    RepaintControl();
 }
 
 void TMVWBaseLabel::SetOptions(TMVWLabelOptions value) {
-  if (Options_ == value)
-    return;
-  Options_ = value;
-  Changed();
+  if (Store(Options_, value))
+    Changed();
 }
 
 void TMVWBaseLabel::SetFocusControl(TWinControl* value) {
@@ -103,10 +93,7 @@ void TMVWBaseLabel::TwinkleTick(TObject*) {
 }
 
 void TMVWBaseLabel::SetTwinkleColor(TColor value) {
-  if (TwinkleColor_ == value)
-    return;
-  TwinkleColor_ = value;
-  if (!TwinkleShown_)
+  if (Store(TwinkleColor_, value) && !TwinkleShown_)
     RepaintControl();
 }
 

@@ -27,9 +27,8 @@ void TMVWButtonControl::LayoutChanged() {
 
 void TMVWButtonControl::SetBooleanProperty(int index, bool value) {
   bool& field = index == 0 ? AutoSize_ : index == 1 ? GlyphTransparent_ : GlyphFlat_;
-  if (field == value)
+  if (!Store(field, value))
     return;
-  field = value;
   switch (index) {
   case 0:
     AdjustSize();
@@ -46,41 +45,30 @@ void TMVWButtonControl::SetBooleanProperty(int index, bool value) {
 }
 
 void TMVWButtonControl::SetDownGlyph(bool value) {
-  if (DownGlyph_ == value)
+  if (!Store(DownGlyph_, value))
     return;
-  DownGlyph_ = value;
   Strip_.reset();
   Invalidate();
 }
 
 void TMVWButtonControl::SetFocusColor(TColor value) {
-  if (FocusColor_ == value)
-    return;
-  FocusColor_ = value;
-  if (Focused())
+  if (Store(FocusColor_, value) && Focused())
     Invalidate();
 }
 
 void TMVWButtonControl::SetFocusStyle(TMVWGlyphTextFocusStyle value) {
-  if (FocusStyle_ == value)
-    return;
-  FocusStyle_ = value;
-  if (Focused())
+  if (Store(FocusStyle_, value) && Focused())
     Invalidate();
 }
 
 void TMVWButtonControl::SetUseFocusColor(bool value) {
-  if (UseFocusColor_ == value)
-    return;
-  UseFocusColor_ = value;
-  if (Focused())
+  if (Store(UseFocusColor_, value) && Focused())
     Invalidate();
 }
 
 void TMVWButtonControl::SetGlyphSize(std::uint8_t value) {
-  if (GlyphSize_ == value)
+  if (!Store(GlyphSize_, value))
     return;
-  GlyphSize_ = value;
   if (!ImageList()) {
     Strip_.reset();
     Invalidate();
@@ -88,17 +76,13 @@ void TMVWButtonControl::SetGlyphSize(std::uint8_t value) {
 }
 
 void TMVWButtonControl::SetGlyphTransparentColor(TColor value) {
-  if (GlyphTransparentColor_ == value)
-    return;
-  GlyphTransparentColor_ = value;
-  Invalidate();
+  if (Store(GlyphTransparentColor_, value))
+    Invalidate();
 }
 
 void TMVWButtonControl::SetUseBitmap(bool value) {
-  if (UseBitmap_ == value)
-    return;
-  UseBitmap_ = value;
-  Invalidate();
+  if (Store(UseBitmap_, value))
+    Invalidate();
 }
 
 void TMVWButtonControl::ImageListChanged() {

@@ -14,16 +14,13 @@ TMVWButtonPanel::TMVWButtonPanel(TComponent* owner)
 void TMVWButtonPanel::SetButtonSize(int index, int value) {
   int& size = index == 1 ? ButtonWidth_ : ButtonHeight_;
   value = std::max(value, 1);
-  if (value == size)
-    return;
-  size = value;
-  ChildChanged(nullptr);
+  if (Store(size, value))
+    ChildChanged(nullptr);
 }
 
 void TMVWButtonPanel::SetButtonStyle(TMVWUserButtonStyle value) {
-  if (value == ButtonStyle_)
+  if (!Store(ButtonStyle_, value))
     return;
-  ButtonStyle_ = value;
   for (int i = 0; i < Buttons_->Count(); ++i)
     Buttons_->Items(i)->Button().SetStyle(value);
 }

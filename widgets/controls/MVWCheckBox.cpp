@@ -10,9 +10,8 @@ TMVWCustomCheckBox::TMVWCustomCheckBox(TComponent* owner) : TMVWButtonControl(ow
 }
 
 void TMVWCustomCheckBox::SetState(TCheckBoxState value) {
-  if (State_ == value)
+  if (!Store(State_, value))
     return;
-  State_ = value;
   PaintGlyph();
   if (!MVWControlLoading(*this) && OnChange)
     OnChange(this);
@@ -25,9 +24,8 @@ void TMVWCustomCheckBox::SetChecked(bool value) {
 
 void TMVWCustomCheckBox::SetGlyphNumber(std::uint8_t value) {
   const auto clamped = static_cast<std::uint8_t>(ClampGlyphNumber(value));
-  if (GlyphNumber_ == clamped)
+  if (!Store(GlyphNumber_, clamped))
     return;
-  GlyphNumber_ = clamped;
   Strip_.reset();
   Invalidate();
 }

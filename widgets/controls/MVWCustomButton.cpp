@@ -90,10 +90,8 @@ void TMVWCustomButton::CreateParams(TCreateParams& params) {
 
 void TMVWCustomButton::SetButtonStyle(bool active) {
   // The face shows the default frame itself: the window keeps its owner-draw style.
-  if (active == DefaultLook_)
-    return;
-  DefaultLook_ = active;
-  Invalidate();
+  if (Store(DefaultLook_, active))
+    Invalidate();
 }
 
 void TMVWCustomButton::SetExtStyle(TMVWUserButtonStyle value) {
@@ -119,17 +117,13 @@ void TMVWCustomButton::SetNumGlyphs(TMVWNumGlyphs value) {
 }
 
 void TMVWCustomButton::SetMultiLine(bool value) {
-  if (value == MultiLine_)
-    return;
-  MultiLine_ = value;
-  FontChanged(nullptr);
+  if (Store(MultiLine_, value))
+    FontChanged(nullptr);
 }
 
 void TMVWCustomButton::SetUseCaption(bool value) {
-  if (value == UseCaption_)
-    return;
-  UseCaption_ = value;
-  FontChanged(nullptr);
+  if (Store(UseCaption_, value))
+    FontChanged(nullptr);
 }
 
 void TMVWCustomButton::FontChanged(TObject* sender) {

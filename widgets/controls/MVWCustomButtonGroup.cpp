@@ -31,24 +31,18 @@ TMVWCustomButtonGroup::~TMVWCustomButtonGroup() {
 
 void TMVWCustomButtonGroup::SetColumns(int value) {
   value = ClampColumns(value);
-  if (Columns_ == value)
-    return;
-  Columns_ = value;
-  Arrange();
+  if (Store(Columns_, value))
+    Arrange();
 }
 
 void TMVWCustomButtonGroup::SetItemHeight(int value) {
-  if (ItemHeight_ == value)
-    return;
-  ItemHeight_ = value;
-  Arrange();
+  if (Store(ItemHeight_, value))
+    Arrange();
 }
 
 void TMVWCustomButtonGroup::SetItemOffset(int value) {
-  if (ItemOffset_ == value)
-    return;
-  ItemOffset_ = value;
-  Arrange();
+  if (Store(ItemOffset_, value))
+    Arrange();
 }
 
 void TMVWCustomButtonGroup::ForEachButton(const std::function<void(TMVWButtonControl&)>& action) {
@@ -62,32 +56,25 @@ void TMVWCustomButtonGroup::RefreshButtons() {
 }
 
 void TMVWCustomButtonGroup::SetFlatGlyphs(bool value) {
-  if (FlatGlyphs_ == value)
+  if (!Store(FlatGlyphs_, value))
     return;
-  FlatGlyphs_ = value;
   RefreshButtons();
   Arrange();
 }
 
 void TMVWCustomButtonGroup::SetFocusStyle(TMVWGlyphTextFocusStyle value) {
-  if (FocusStyle_ == value)
-    return;
-  FocusStyle_ = value;
-  RefreshButtons();
+  if (Store(FocusStyle_, value))
+    RefreshButtons();
 }
 
 void TMVWCustomButtonGroup::SetFocusColor(TColor value) {
-  if (FocusColor_ == value)
-    return;
-  FocusColor_ = value;
-  RefreshButtons();
+  if (Store(FocusColor_, value))
+    RefreshButtons();
 }
 
 void TMVWCustomButtonGroup::SetUseFocusColor(bool value) {
-  if (UseFocusColor_ == value)
-    return;
-  UseFocusColor_ = value;
-  RefreshButtons();
+  if (Store(UseFocusColor_, value))
+    RefreshButtons();
 }
 
 void TMVWCustomButtonGroup::Notification(TComponent* component, TOperation operation) {
@@ -112,41 +99,31 @@ void TMVWCustomButtonGroup::ApplyHelpContext(int index) {
 }
 
 void TMVWCustomButtonGroup::SetGlyphFlat(bool value) {
-  if (GlyphFlat_ == value)
-    return;
-  GlyphFlat_ = value;
-  if (!MVWControlLoading(*this) && !GlyphImageList())
+  if (Store(GlyphFlat_, value) && !MVWControlLoading(*this) && !GlyphImageList())
     ForEachButton([value](TMVWButtonControl& button) { button.SetGlyphFlat(value); });
 }
 
 void TMVWCustomButtonGroup::SetGlyphSize(std::uint8_t value) {
-  if (GlyphSize_ == value)
+  if (!Store(GlyphSize_, value))
     return;
-  GlyphSize_ = value;
   if (!MVWControlLoading(*this) && !GlyphImageList())
     ForEachButton([value](TMVWButtonControl& button) { button.SetGlyphSize(value); });
   Arrange();
 }
 
 void TMVWCustomButtonGroup::SetGlyphTransparent(bool value) {
-  if (GlyphTransparent_ == value)
-    return;
-  GlyphTransparent_ = value;
-  RefreshButtons();
+  if (Store(GlyphTransparent_, value))
+    RefreshButtons();
 }
 
 void TMVWCustomButtonGroup::SetGlyphTransparentColor(TColor value) {
-  if (GlyphTransparentColor_ == value)
-    return;
-  GlyphTransparentColor_ = value;
-  RefreshButtons();
+  if (Store(GlyphTransparentColor_, value))
+    RefreshButtons();
 }
 
 void TMVWCustomButtonGroup::SetUseBitmap(bool value) {
-  if (UseBitmap_ == value)
-    return;
-  UseBitmap_ = value;
-  RefreshButtons();
+  if (Store(UseBitmap_, value))
+    RefreshButtons();
 }
 
 void TMVWCustomButtonGroup::RemoveButton(TMVWButtonControl* button) {

@@ -17,19 +17,15 @@ TMVWButtonControl* TMVWCustomCheckGroup::CreateButton() {
 }
 
 void TMVWCustomCheckGroup::SetGlyphNumber(std::uint8_t value) {
-  if (GlyphNumber_ == value)
+  if (!Store(GlyphNumber_, value))
     return;
-  GlyphNumber_ = value;
   ForEachButton([value](TMVWButtonControl& button) {
     static_cast<TMVWCheckGroupButton&>(button).SetGlyphNumber(value);
   });
 }
 
 void TMVWCustomCheckGroup::SetItemIndex(int value) {
-  if (ItemIndex_ == value)
-    return;
-  ItemIndex_ = value;
-  if (!MVWControlLoading(*this))
+  if (Store(ItemIndex_, value) && !MVWControlLoading(*this))
     ApplyItemIndex();
 }
 

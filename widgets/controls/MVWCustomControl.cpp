@@ -34,17 +34,15 @@ TMVWCustomControl::~TMVWCustomControl() {
 }
 
 void TMVWCustomControl::SetTransparent(bool value) {
-  if (value == Transparent_)
+  if (!Store(Transparent_, value))
     return;
-  Transparent_ = value;
   SetControlStyle(value ? ControlStyle() & ~csOpaque : ControlStyle() | csOpaque);
   RecreateWnd();
 }
 
 void TMVWCustomControl::SetFlat(bool value) {
-  if (value == Flat_)
+  if (!Store(Flat_, value))
     return;
-  Flat_ = value;
   FlatChanged();
   if (Flat_)
     PaintFlatBorder();
@@ -53,17 +51,13 @@ void TMVWCustomControl::SetFlat(bool value) {
 }
 
 void TMVWCustomControl::SetBackFXPass(bool value) {
-  if (value == BackFXPass_)
-    return;
-  BackFXPass_ = value;
-  BackFXPassChanged();
+  if (Store(BackFXPass_, value))
+    BackFXPassChanged();
 }
 
 void TMVWCustomControl::SetCtlXP(bool value) {
-  if (value == CtlXP_)
-    return;
-  CtlXP_ = value;
-  ThemeChanged();
+  if (Store(CtlXP_, value))
+    ThemeChanged();
 }
 
 void TMVWCustomControl::ThemeChanged() {

@@ -24,10 +24,8 @@ void TMVWCustomEdit::SetPasswordChar(char value) {
 }
 
 void TMVWCustomEdit::SetAutoSize(bool value) {
-  if (value == AutoSize_)
-    return;
-  AutoSize_ = value;
-  AdjustHeight();
+  if (Store(AutoSize_, value))
+    AdjustHeight();
 }
 
 void TMVWCustomEdit::SetCustomButtons(const TMVWSpecialButtons& value) {
@@ -35,18 +33,13 @@ void TMVWCustomEdit::SetCustomButtons(const TMVWSpecialButtons& value) {
 }
 
 void TMVWCustomEdit::SetCustomButtonWidth(int value) {
-  if (value == CustomButtonWidth_)
-    return;
-  CustomButtonWidth_ = value;
-  if (Parent())
+  if (Store(CustomButtonWidth_, value) && Parent())
     Perform(WM_SIZE, 0, 0);
 }
 
 void TMVWCustomEdit::SetCustomButtonStyle(TMVWUserButtonStyle value) {
-  if (value == CustomButtonStyle_)
-    return;
-  CustomButtonStyle_ = value;
-  ArrangeCustomButtons();
+  if (Store(CustomButtonStyle_, value))
+    ArrangeCustomButtons();
 }
 
 void TMVWCustomEdit::SetAutoComplete(TMVWEditAutoComplete* value) {

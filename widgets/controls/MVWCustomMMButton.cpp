@@ -28,24 +28,18 @@ TMVWCustomMMButton::~TMVWCustomMMButton() {
 }
 
 void TMVWCustomMMButton::SetButtonFaceStyle(TMVWBitmapStyle value) {
-  if (value == FaceStyle_)
-    return;
-  FaceStyle_ = value;
-  Invalidate();
+  if (Store(FaceStyle_, value))
+    Invalidate();
 }
 
 void TMVWCustomMMButton::SetForceTransparent(bool value) {
-  if (value == ForceTransparent_)
-    return;
-  ForceTransparent_ = value;
-  Invalidate();
+  if (Store(ForceTransparent_, value))
+    Invalidate();
 }
 
 void TMVWCustomMMButton::SetQuickDraw(bool value) {
-  if (value == QuickDraw_)
-    return;
-  QuickDraw_ = value;
-  Invalidate();
+  if (Store(QuickDraw_, value))
+    Invalidate();
 }
 
 void TMVWCustomMMButton::SetFaceEntries(const TMVWFaceEntries& value) {

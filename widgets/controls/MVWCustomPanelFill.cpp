@@ -28,17 +28,13 @@ TMVWCustomPanelFill::~TMVWCustomPanelFill() {
 }
 
 void TMVWCustomPanelFill::SetAlignment(TMVWAlignment value) {
-  if (value == Alignment_)
-    return;
-  Alignment_ = value;
-  ChildChanged(FontFX_.get());
+  if (Store(Alignment_, value))
+    ChildChanged(FontFX_.get());
 }
 
 void TMVWCustomPanelFill::SetTransparentBorder(bool value) {
-  if (value == TransparentBorder_)
-    return;
-  TransparentBorder_ = value;
-  Invalidate();
+  if (Store(TransparentBorder_, value))
+    Invalidate();
 }
 
 void TMVWCustomPanelFill::BuildBackBuffer(bool force) {

@@ -33,18 +33,15 @@ TMVWCustomScrollBox::~TMVWCustomScrollBox() {
 }
 
 void TMVWCustomScrollBox::SetTransparent(bool value) {
-  if (value == Transparent_)
+  if (!Store(Transparent_, value))
     return;
-  Transparent_ = value;
   Invalidate();
   TellChildren(CM_MVWBACKCHANGED);
 }
 
 void TMVWCustomScrollBox::SetThemedBorder(bool value) {
-  if (value == ThemedBorder_)
-    return;
-  ThemedBorder_ = value;
-  RecreateWnd();
+  if (Store(ThemedBorder_, value))
+    RecreateWnd();
 }
 
 void TMVWCustomScrollBox::SetSaveResources(bool value) {

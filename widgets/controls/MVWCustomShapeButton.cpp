@@ -63,19 +63,16 @@ TMVWCustomShapeButton::~TMVWCustomShapeButton() {
 }
 
 void TMVWCustomShapeButton::SetMode(TMVWShapeButtonMode value) {
-  if (value == Mode_)
+  if (!Store(Mode_, value))
     return;
-  Mode_ = value;
   if (Mode_ == sbmShapeFast)
     FillPicture_ = std::make_unique<TBitmap>();
   Changed();
 }
 
 void TMVWCustomShapeButton::SetStyle(TMVWShapeButtonStyle value) {
-  if (value == Style_)
-    return;
-  Style_ = value;
-  Changed();
+  if (Store(Style_, value))
+    Changed();
 }
 
 void TMVWCustomShapeButton::TakeFillPicture() {

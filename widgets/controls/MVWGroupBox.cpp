@@ -68,33 +68,25 @@ void TMVWCustomGroupBox::CaptionFontChanged() {
 }
 
 void TMVWCustomGroupBox::SetAlignment(TMVWGroupCaptionAlign value) {
-  if (Alignment_ == value)
+  if (!Store(Alignment_, value))
     return;
-  Alignment_ = value;
   CaptionMetrics();
   Invalidate();
   TWinControl::AlignControls();
 }
 
 void TMVWCustomGroupBox::SetCaptionOffset(std::int32_t value) {
-  if (CaptionOffset_ == value)
-    return;
-  CaptionOffset_ = value;
-  Invalidate();
+  if (Store(CaptionOffset_, value))
+    Invalidate();
 }
 
 void TMVWCustomGroupBox::SetShowAccelChar(bool value) {
-  if (ShowAccelChar_ == value)
-    return;
-  ShowAccelChar_ = value;
-  Invalidate();
+  if (Store(ShowAccelChar_, value))
+    Invalidate();
 }
 
 void TMVWCustomGroupBox::SetCaptionParentFont(bool value) {
-  if (CaptionParentFont_ == value)
-    return;
-  CaptionParentFont_ = value;
-  if (value && Parent())
+  if (Store(CaptionParentFont_, value) && value && Parent())
     FollowParentFont(&Parent()->Font());
 }
 

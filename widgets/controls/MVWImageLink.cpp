@@ -35,10 +35,7 @@ void TMVWImageLink::SetImageList(TMVWCustomImageList* list) {
 
 void TMVWImageLink::SetIndexProperty(int index, int value) {
   int& field = index == 0 ? ImageIndex_ : ListIndex_;
-  if (value < 0 || value == field)
-    return;
-  field = value;
-  if (ImageList_)
+  if (value >= 0 && Store(field, value) && ImageList_)
     Changed();
 }
 

@@ -54,27 +54,23 @@ TMVWLED::TMVWLED() {
 
 void TMVWLED::SetColor(int index, TColor value) {
   TColor& field = index == 0 ? ActiveColor_ : index == 1 ? InActiveColor_ : BackgroundColor_;
-  if (field == value)
+  if (!Store(field, value))
     return;
-  field = value;
   BuildCell();
   Change();
 }
 
 void TMVWLED::SetSize(int index, std::uint8_t value) {
   int& field = index == 1 ? Size_.Horz : index == 2 ? Size_.Thickness : Size_.Vert;
-  if (field == value)
+  if (!Store(field, value))
     return;
-  field = value;
   BuildCell();
   Change();
 }
 
 void TMVWLED::SetDisabledDigits(bool value) {
-  if (DisabledDigits_ == value)
-    return;
-  DisabledDigits_ = value;
-  Change();
+  if (Store(DisabledDigits_, value))
+    Change();
 }
 
 void TMVWLED::Assign(const TPersistent& source) {

@@ -22,10 +22,8 @@ void TMVWLEDCustomLabel::SetDigits(std::uint8_t value) {
 }
 
 void TMVWLEDCustomLabel::SetAutoSize(bool value) {
-  if (AutoSize_ == value)
-    return;
-  AutoSize_ = value;
-  LEDChanged(this);
+  if (Store(AutoSize_, value))
+    LEDChanged(this);
 }
 
 void TMVWLEDCustomLabel::SetStyle(TMVWLEDStyle value) {

@@ -36,10 +36,8 @@ private:
 
 void TMVWCustomLImage::SetFlag(int index, bool value) {
   bool& field = index == 0 ? ForceTransparent_ : SilentMove_;
-  if (field == value)
-    return;
-  field = value;
-  RepaintControl();
+  if (Store(field, value))
+    RepaintControl();
 }
 
 bool TMVWCustomLImage::IsEmpty() {

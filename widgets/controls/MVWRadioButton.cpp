@@ -15,9 +15,8 @@ bool TMVWRadioButton::IsSibling(TControl* control) {
 }
 
 void TMVWRadioButton::SetChecked(bool value) {
-  if (Checked_ == value)
+  if (!Store(Checked_, value))
     return;
-  Checked_ = value;
   if (value) {
     if (TWinControl* parent = Parent())
       for (int i = 0; i < parent->ControlCount(); ++i)

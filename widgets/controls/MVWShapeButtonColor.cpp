@@ -4,10 +4,8 @@ namespace marivo {
 
 void TMVWShapeButtonColor::SetColor(int index, TColor value) {
   TColor& color = Colors_.at(static_cast<std::size_t>(index));
-  if (value == color)
-    return;
-  color = value;
-  Change();
+  if (Store(color, value))
+    Change();
 }
 
 void TMVWShapeButtonColor::Assign(const TPersistent& source) {

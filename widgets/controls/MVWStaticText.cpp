@@ -16,32 +16,27 @@ TMVWStaticText::~TMVWStaticText() {
 }
 
 void TMVWStaticText::SetAutoSize(bool value) {
-  if (AutoSize_ == value)
-    return;
-  AutoSize_ = value;
-  AdjustBounds();
+  if (Store(AutoSize_, value))
+    AdjustBounds();
 }
 
 void TMVWStaticText::SetMultiLine(bool value) {
-  if (MultiLine_ == value)
+  if (!Store(MultiLine_, value))
     return;
-  MultiLine_ = value;
   AdjustBounds();
   Invalidate();
 }
 
 void TMVWStaticText::SetShowAccelChar(bool value) {
-  if (ShowAccelChar_ == value)
+  if (!Store(ShowAccelChar_, value))
     return;
-  ShowAccelChar_ = value;
   AdjustBounds();
   Invalidate();
 }
 
 void TMVWStaticText::SetOptions(TMVWLabelOptions value) {
-  if (Options_ == value)
+  if (!Store(Options_, value))
     return;
-  Options_ = value;
   AdjustBounds();
   ChildChanged(nullptr);
 }

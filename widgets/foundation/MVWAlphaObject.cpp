@@ -38,10 +38,8 @@ void TMVWAlphaObject::SetListIndex(std::int32_t value) {
 }
 
 void TMVWAlphaObject::SetStrength(float value) {
-  if (value == Strength_)
-    return;
-  Strength_ = value;
-  SubObjectChanged(this);
+  if (Store(Strength_, value))
+    SubObjectChanged(this);
 }
 
 void TMVWAlphaObject::UpdateListBitmap() {

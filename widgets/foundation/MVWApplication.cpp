@@ -103,9 +103,8 @@ void TMVWApplication::SetThemes(bool value) {
 }
 
 void TMVWApplication::SetEditMode(std::uint8_t value) {
-  if (value == EditMode_)
+  if (!Store(EditMode_, value))
     return;
-  EditMode_ = value;
   if (TNotifyEvent handler = OnEditModeChange)
     handler(this);
 }

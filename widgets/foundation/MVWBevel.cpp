@@ -4,13 +4,6 @@ namespace marivo {
 
 namespace {
 
-template <class V> bool Store(V& field, V value) {
-  if (field == value)
-    return false;
-  field = value;
-  return true;
-}
-
 bool IsFrame(TMVWBevelStyle style) {
   return style == bvFrameLowered || style == bvFrameRaised;
 }

@@ -16,10 +16,8 @@ TMVWBitmapEffectObject::~TMVWBitmapEffectObject() {
 }
 
 void TMVWBitmapEffectObject::SetSwitch(bool& field, bool value) {
-  if (value == field)
-    return;
-  field = value;
-  SubObjectChanged(this);
+  if (Store(field, value))
+    SubObjectChanged(this);
 }
 
 void TMVWBitmapEffectObject::SetBuffered(bool value) {
@@ -34,10 +32,8 @@ void TMVWBitmapEffectObject::SetBuffered(bool value) {
 
 void TMVWBitmapEffectObject::SetBrightness(TMVWBrightness value) {
   value = std::clamp<TMVWBrightness>(value, -255, 255);
-  if (value == Brightness_)
-    return;
-  Brightness_ = value;
-  SubObjectChanged(this);
+  if (Store(Brightness_, value))
+    SubObjectChanged(this);
 }
 
 void TMVWBitmapEffectObject::SubObjectChanged(TObject* sender) {

@@ -2,17 +2,6 @@
 
 namespace marivo {
 
-namespace {
-
-template <class V> bool Store(V& field, V value) {
-  if (field == value)
-    return false;
-  field = value;
-  return true;
-}
-
-} // namespace
-
 void TMVWButtonLayout::SetArrow(bool value) {
   if (Store(Arrow_, value))
     Change();

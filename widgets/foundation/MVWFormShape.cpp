@@ -64,17 +64,13 @@ TForm* TMVWFormShape::OwnerForm() const {
 }
 
 void TMVWFormShape::SetShowFormCaption(bool value) {
-  if (value == ShowFormCaption_)
-    return;
-  ShowFormCaption_ = value;
-  UpdateRegion();
+  if (Store(ShowFormCaption_, value))
+    UpdateRegion();
 }
 
 void TMVWFormShape::SetUseRgnBitmap(bool value) {
-  if (value == UseRgnBitmap_)
-    return;
-  UseRgnBitmap_ = value;
-  ContainerChanged(this);
+  if (Store(UseRgnBitmap_, value))
+    ContainerChanged(this);
 }
 
 TMVWCustomImageList* TMVWFormShape::ImageList() const {

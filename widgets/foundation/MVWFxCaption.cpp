@@ -14,10 +14,8 @@ void TMVWFxCaption::SetAngle(TMVWAngle value) {
 
 void TMVWFxCaption::SetPosIndex(int index, std::uint16_t value) {
   std::uint16_t& field = index == 0 ? PosX_ : PosY_;
-  if (value == field)
-    return;
-  field = value;
-  Change();
+  if (Store(field, value))
+    Change();
 }
 
 void TMVWFxCaption::SetPos(std::uint16_t x, std::uint16_t y) {

@@ -3,32 +3,24 @@
 namespace marivo {
 
 void TMVWGlyphTextLayout::SetAlignment(TMVWAlignment value) {
-  if (value == Alignment_)
-    return;
-  Alignment_ = value;
-  Change();
+  if (Store(Alignment_, value))
+    Change();
 }
 
 void TMVWGlyphTextLayout::SetAlignText2Glyph(TMVWTextArrange value) {
-  if (value == AlignText2Glyph_)
-    return;
-  AlignText2Glyph_ = value;
-  Change();
+  if (Store(AlignText2Glyph_, value))
+    Change();
 }
 
 void TMVWGlyphTextLayout::SetOffset(int index, std::int32_t value) {
   std::int32_t& field = index == 0 ? OffsetX_ : OffsetY_;
-  if (value == field)
-    return;
-  field = value;
-  Change();
+  if (Store(field, value))
+    Change();
 }
 
 void TMVWGlyphTextLayout::SetSpacing(std::int32_t value) {
-  if (value == Spacing_)
-    return;
-  Spacing_ = value;
-  Change();
+  if (Store(Spacing_, value))
+    Change();
 }
 
 void TMVWGlyphTextLayout::Assign(const TPersistent& source) {

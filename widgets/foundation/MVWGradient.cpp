@@ -214,47 +214,36 @@ TMVWGradient::TMVWGradient() {
 TMVWGradient::~TMVWGradient() = default;
 
 void TMVWGradient::SetColor(TColor value) {
-  if (value == Color_)
+  if (!Store(Color_, value))
     return;
-  Color_ = value;
   BuildSteps();
   Change();
 }
 
 void TMVWGradient::SetColorCount(TMVWColorCount value) {
   value = std::clamp<TMVWColorCount>(value, 2, 236);
-  if (value == ColorCount_)
-    return;
-  ColorCount_ = value;
-  Change();
+  if (Store(ColorCount_, value))
+    Change();
 }
 
 void TMVWGradient::SetStyle(TMVWGradientStyle value) {
-  if (value == Style_)
-    return;
-  Style_ = value;
-  Change();
+  if (Store(Style_, value))
+    Change();
 }
 
 void TMVWGradient::SetEndColor(TColor value) {
-  if (value == EndColor_)
-    return;
-  EndColor_ = value;
-  Change();
+  if (Store(EndColor_, value))
+    Change();
 }
 
 void TMVWGradient::SetPaletteRealize(bool value) {
-  if (value == PaletteRealize_)
-    return;
-  PaletteRealize_ = value;
-  Change();
+  if (Store(PaletteRealize_, value))
+    Change();
 }
 
 void TMVWGradient::SetTwoColors(bool value) {
-  if (value == TwoColors_)
-    return;
-  TwoColors_ = value;
-  Change();
+  if (Store(TwoColors_, value))
+    Change();
 }
 
 std::vector<std::int64_t> TMVWGradient::ColorList() const {

@@ -17,10 +17,8 @@ TMVWGraphicListItem::TMVWGraphicListItem() {
 }
 
 void TMVWGraphicListItem::SetName(const std::string& value) {
-  if (value == Name_)
-    return;
-  Name_ = value;
-  Changed(false);
+  if (Store(Name_, value))
+    Changed(false);
 }
 
 void TMVWGraphicListItem::Assign(const TPersistent& source) {

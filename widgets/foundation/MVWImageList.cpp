@@ -59,17 +59,13 @@ void TMVWImageListItem::SetAllocBy(std::int32_t value) {
 }
 
 void TMVWImageListItem::SetWidth(std::int32_t value) {
-  if (value <= 0 || value == Size_.Width)
-    return;
-  Size_.Width = value;
-  Clear();
+  if (value > 0 && Store(Size_.Width, value))
+    Clear();
 }
 
 void TMVWImageListItem::SetHeight(std::int32_t value) {
-  if (value <= 0 || value == Size_.Height)
-    return;
-  Size_.Height = value;
-  Clear();
+  if (value > 0 && Store(Size_.Height, value))
+    Clear();
 }
 
 void TMVWImageListItem::SetMasked(bool value) {

@@ -8,10 +8,8 @@
 namespace marivo {
 
 void TMVWIniCtrl::SetAlphaCounter(bool value) {
-  if (value == AlphaCounter_)
-    return;
-  AlphaCounter_ = value;
-  MaxEntries_ = std::min(MaxEntries_, AlphaLimit);
+  if (Store(AlphaCounter_, value))
+    MaxEntries_ = std::min(MaxEntries_, AlphaLimit);
 }
 
 void TMVWIniCtrl::SetIniFile(const std::string& value) {

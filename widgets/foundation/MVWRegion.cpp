@@ -225,17 +225,13 @@ TSegmentColours FirstSegments(std::vector<std::size_t> firsts) {
 } // namespace
 
 void TMVWRegionBorder::SetStyle(TMVWRegionBorderStyle value) {
-  if (value == Style_)
-    return;
-  Style_ = value;
-  SubObjectChanged(this);
+  if (Store(Style_, value))
+    SubObjectChanged(this);
 }
 
 void TMVWRegionBorder::SetColour(TColor& field, TColor value) {
-  if (value == field)
-    return;
-  field = value;
-  SubObjectChanged(this);
+  if (Store(field, value))
+    SubObjectChanged(this);
 }
 
 void TMVWRegionBorder::Assign(const TPersistent& source) {
@@ -270,32 +266,25 @@ TMVWRegion::~TMVWRegion() {
 }
 
 void TMVWRegion::SetShape(TMVWRegionShape value) {
-  if (value == Shape_)
+  if (!Store(Shape_, value))
     return;
-  Shape_ = value;
   RebuildUserRegion();
   Change();
 }
 
 void TMVWRegion::SetExtPos(TMVWExtPos value) {
-  if (value == ExtPos_)
-    return;
-  ExtPos_ = value;
-  Change();
+  if (Store(ExtPos_, value))
+    Change();
 }
 
 void TMVWRegion::SetRoundX(int value) {
-  if (value == RoundX_)
-    return;
-  RoundX_ = value;
-  Change();
+  if (Store(RoundX_, value))
+    Change();
 }
 
 void TMVWRegion::SetRoundY(int value) {
-  if (value == RoundY_)
-    return;
-  RoundY_ = value;
-  Change();
+  if (Store(RoundY_, value))
+    Change();
 }
 
 std::vector<std::int64_t> TMVWRegion::PointList() const {

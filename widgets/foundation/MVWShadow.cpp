@@ -5,25 +5,19 @@
 namespace marivo {
 
 void TMVWShadow::SetColor(TColor value) {
-  if (value == Color_)
-    return;
-  Color_ = value;
-  Change();
+  if (Store(Color_, value))
+    Change();
 }
 
 void TMVWShadow::SetDepth(TMVWShadowDepth value) {
   value = std::min<TMVWShadowDepth>(value, 40);
-  if (value == Depth_)
-    return;
-  Depth_ = value;
-  Change();
+  if (Store(Depth_, value))
+    Change();
 }
 
 void TMVWShadow::SetStyle(TMVWShadowStyle value) {
-  if (value == Style_)
-    return;
-  Style_ = value;
-  Change();
+  if (Store(Style_, value))
+    Change();
 }
 
 void TMVWShadow::Assign(const TPersistent& source) {

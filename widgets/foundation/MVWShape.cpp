@@ -21,24 +21,18 @@ TMVWShape::~TMVWShape() {
 
 void TMVWShape::SetRoundPercent(TMVWPercent value) {
   value = std::min<TMVWPercent>(value, 100);
-  if (value == RoundPercent_)
-    return;
-  RoundPercent_ = value;
-  Change();
+  if (Store(RoundPercent_, value))
+    Change();
 }
 
 void TMVWShape::SetShape(TMVWShapeType value) {
-  if (value == Shape_)
-    return;
-  Shape_ = value;
-  Change();
+  if (Store(Shape_, value))
+    Change();
 }
 
 void TMVWShape::SetSquare(bool value) {
-  if (value == Square_)
-    return;
-  Square_ = value;
-  Change();
+  if (Store(Square_, value))
+    Change();
 }
 
 void TMVWShape::Assign(const TPersistent& source) {

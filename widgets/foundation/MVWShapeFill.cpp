@@ -18,17 +18,13 @@ TMVWShapeFill::~TMVWShapeFill() {
 }
 
 void TMVWShapeFill::SetStyle(TMVWFillStyle value) {
-  if (value == Style_)
-    return;
-  Style_ = value;
-  Change();
+  if (Store(Style_, value))
+    Change();
 }
 
 void TMVWShapeFill::SetTileMode(TMVWTileMode value) {
-  if (value == TileMode_)
-    return;
-  TileMode_ = value;
-  Change();
+  if (Store(TileMode_, value))
+    Change();
 }
 
 void TMVWShapeFill::SetListBitmap(const TBitmap* value) {
@@ -118,10 +114,8 @@ void TMVWFillObject::SetOffsetY(std::int32_t value) {
 }
 
 void TMVWFillObject::SetOptions(TMVWFillOptions value) {
-  if (value == Options_)
-    return;
-  Options_ = value;
-  Change();
+  if (Store(Options_, value))
+    Change();
 }
 
 void TMVWFillObject::FillBackground(TCanvas& canvas, const RECT& rect, TColor background) const {

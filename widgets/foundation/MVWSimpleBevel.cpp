@@ -5,25 +5,19 @@
 namespace marivo {
 
 void TMVWSimpleBevel::SetColour(TColor& field, TColor value) {
-  if (value == field)
-    return;
-  field = value;
-  Change();
+  if (Store(field, value))
+    Change();
 }
 
 void TMVWSimpleBevel::SetWidth(TMVWBevelWidth value) {
   value = std::min<TMVWBevelWidth>(value, 50);
-  if (value == Width_)
-    return;
-  Width_ = value;
-  Change();
+  if (Store(Width_, value))
+    Change();
 }
 
 void TMVWSimpleBevel::SetStyle(TMVWSimpleBevelStyle value) {
-  if (value == Style_)
-    return;
-  Style_ = value;
-  Change();
+  if (Store(Style_, value))
+    Change();
 }
 
 void TMVWSimpleBevel::Assign(const TPersistent& source) {

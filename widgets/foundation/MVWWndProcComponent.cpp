@@ -12,9 +12,8 @@ TMVWWndProcComponent::~TMVWWndProcComponent() {
 }
 
 void TMVWWndProcComponent::SetEnabled(bool value) {
-  if (value == Enabled_)
+  if (!Store(Enabled_, value))
     return;
-  Enabled_ = value;
   if (value)
     HookWndProc();
   else

@@ -80,10 +80,8 @@ void TMVWEditModel::SetCursorPos(int value) {
 
 void TMVWEditModel::SetSelLength(int value) {
   value = std::max(value, 0);
-  if (value == SelLength_)
-    return;
-  SelLength_ = value;
-  RepaintText(-1);
+  if (Store(SelLength_, value))
+    RepaintText(-1);
 }
 
 void TMVWEditModel::SetSelRange(int start, int end) {
@@ -101,9 +99,8 @@ void TMVWEditModel::SetSelRange(int start, int end) {
 }
 
 void TMVWEditModel::SetModified(bool value) {
-  if (value == Modified_)
+  if (!Store(Modified_, value))
     return;
-  Modified_ = value;
   if (TNotifyEvent handler = OnModified)
     handler(Sender_);
 }

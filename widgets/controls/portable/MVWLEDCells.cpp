@@ -1,5 +1,7 @@
 #include "widgets/controls/portable/MVWLEDCells.h"
 
+#include "platform/rtl/Setters.h"
+
 #include <algorithm>
 #include <limits>
 
@@ -127,24 +129,15 @@ TMVWLEDExtent LEDTextExtent(std::string_view text, const TMVWLEDSize& size, int 
 }
 
 bool TMVWLEDValue::SetStyle(TMVWLEDStyle value) {
-  if (value == Style_)
-    return false;
-  Style_ = value;
-  return true;
+  return Store(Style_, value);
 }
 
 bool TMVWLEDValue::SetDigits(std::uint8_t value) {
-  if (value == Digits_ || value == 0)
-    return false;
-  Digits_ = value;
-  return true;
+  return value != 0 && Store(Digits_, value);
 }
 
 bool TMVWLEDValue::SetValue(std::int32_t value) {
-  if (value == Value_)
-    return false;
-  Value_ = value;
-  return true;
+  return Store(Value_, value);
 }
 
 std::string TMVWLEDValue::Text(const std::string& caption) const {

@@ -20,17 +20,13 @@ TMVWListItem::~TMVWListItem() {
 }
 
 void TMVWListItem::SetDescription(const std::string& value) {
-  if (value == Description_)
-    return;
-  Description_ = value;
-  Change();
+  if (Store(Description_, value))
+    Change();
 }
 
 void TMVWListItem::SetIdent(std::uint16_t value) {
-  if (value == Ident_)
-    return;
-  Ident_ = value;
-  Change();
+  if (Store(Ident_, value))
+    Change();
 }
 
 std::uint8_t TMVWListItem::GetFlags() const {
