@@ -440,8 +440,6 @@ inline TClassInfo& RegisterClass(const std::string& name, const std::string& par
 // FindClass raises EClassNotFound "Class X not found"; GetClass gives nullptr.
 const TClassInfo& FindClass(const std::string& name);
 const TClassInfo* GetClass(const std::string& name);
-// The registered class of object's ClassName() (EClassNotFound when it has none).
-const TClassInfo& ClassInfoOf(const TObject& object);
 // The registered name of object's type, or of its nearest registered ancestor.
 std::string ClassNameOf(const TObject& object);
 // The registered name of a C++ class; its compiler's name when it is not registered.
