@@ -187,7 +187,6 @@ template <class T> class TClassBuilder {
 
 public:
   explicit TClassBuilder(TClassInfo& info) : Info_(info) {}
-  TClassInfo& Info() const { return Info_; }
 
   template <class G, class S>
   TClassBuilder& Integer(const std::string& name, G getter, S setter,
