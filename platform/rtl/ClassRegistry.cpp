@@ -258,10 +258,6 @@ const TClassInfo* GetClass(const std::string& name) {
   return Registry().ByName(name);
 }
 
-const TClassInfo& ClassInfoOf(const TObject& object) {
-  return FindClass(object.ClassName());
-}
-
 std::string ClassNameOf(const TObject& object) {
   const TClassInfo* info = Registry().NearestOf(object);
   return info == nullptr ? "TObject" : info->Name();

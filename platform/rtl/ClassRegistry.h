@@ -187,7 +187,6 @@ template <class T> class TClassBuilder {
 
 public:
   explicit TClassBuilder(TClassInfo& info) : Info_(info) {}
-  TClassInfo& Info() const { return Info_; }
 
   template <class G, class S>
   TClassBuilder& Integer(const std::string& name, G getter, S setter,
@@ -440,8 +439,6 @@ inline TClassInfo& RegisterClass(const std::string& name, const std::string& par
 // FindClass raises EClassNotFound "Class X not found"; GetClass gives nullptr.
 const TClassInfo& FindClass(const std::string& name);
 const TClassInfo* GetClass(const std::string& name);
-// The registered class of object's ClassName() (EClassNotFound when it has none).
-const TClassInfo& ClassInfoOf(const TObject& object);
 // The registered name of object's type, or of its nearest registered ancestor.
 std::string ClassNameOf(const TObject& object);
 // The registered name of a C++ class; its compiler's name when it is not registered.

@@ -924,188 +924,98 @@ bool TWinControl::KeyPress(char& key) {
   return key == 0;
 }
 
+// Each handler answers whether the message is done with; what is not goes on to the window-less
+// children under the mouse and the inherited handling.
 void TWinControl::WndProc(TMessage& message) {
+  bool done = false;
   switch (message.Msg) {
   case WM_ERASEBKGND:
-    if (OwnWindowClass()) {
-      EraseBackground(reinterpret_cast<HDC>(message.WParam));
-      message.Result = 1;
-      return;
-    }
+    done = WMEraseBkgnd(message);
     break;
   case WM_PAINT:
-    // What the children shared of the last paint may have changed since.
-    BackCapture_.reset();
-    PaintHandler(message);
-    return;
+    done = WMPaint(message);
+    break;
   case WM_TIMER:
-    if (message.WParam == BackCaptureTimer) {
-      KillTimer(Handle_, BackCaptureTimer);
-      BackCapture_.reset();
-      return;
-    }
+    done = WMTimer(message);
     break;
   case WM_PRINTCLIENT:
-    // Painting into a given device context, away from the screen and the windows over it.
-    if (OwnWindowClass()) {
-      const HDC dc = reinterpret_cast<HDC>(message.WParam);
-      PaintWindow(dc);
-      PaintControls(dc);
-      return;
-    }
+    done = WMPrintClient(message);
     break;
   case WM_KEYDOWN:
   case WM_SYSKEYDOWN:
   case WM_KEYUP:
   case WM_SYSKEYUP:
   case WM_CHAR:
-  case WM_SYSCHAR: {
-    // The form sees every key first when it asks to; a key set to 0 goes no further.
-    WORD key = static_cast<WORD>(message.WParam);
-    const TShiftState shift = KeyboardShiftState();
-    // The message keeps the key as the handlers left it, 0 when they took it, for any control
-    // that passes it on.
-    if (PreviewKey(message.Msg, key, shift)) {
-      message.WParam = key;
-      return;
-    }
-    bool consumed = false;
-    if (message.Msg == WM_SYSCHAR) {
-      consumed = DialogChar(message);
-    } else if (message.Msg == WM_CHAR) {
-      char character = static_cast<char>(key);
-      consumed = KeyPress(character);
-      key = static_cast<unsigned char>(character);
-      message.WParam = key;
-      consumed = consumed || DialogChar(message);
-    } else if (message.Msg == WM_KEYDOWN || message.Msg == WM_SYSKEYDOWN) {
-      consumed = KeyDown(key, shift) || TabToNext(key, shift) || ArrowToSibling(key, shift) ||
-                 DialogKey(message.Msg, key);
-    } else {
-      consumed = KeyUp(key, shift);
-    }
-    message.WParam = key;
-    if (consumed)
-      return;
+  case WM_SYSCHAR:
+    done = WMKey(message);
     break;
-  }
   case WM_SETFOCUS:
-    // A control outside any form has no active control to follow: the focus decides.
-    if (TForm* form = ParentForm(); !form)
-      DoEnter();
-    else if (form != this)
-      form->SetFocusedControl(this);
+    done = WMSetFocus(message);
     break;
   case WM_KILLFOCUS:
-    if (!ParentForm())
-      DoExit();
+    done = WMKillFocus(message);
     break;
   case CM_ENTER:
-    DoEnter();
-    return;
+    done = CMEnter(message);
+    break;
   case CM_EXIT:
-    DoExit();
-    return;
+    done = CMExit(message);
+    break;
   case WM_CAPTURECHANGED:
-    ReleaseGraphicCapture(message);
+    done = WMCaptureChanged(message);
     break;
   case WM_SETCURSOR:
-    if (SetCursorShape(message))
-      return;
+    done = SetCursorShape(message);
     break;
   case WM_MOUSELEAVE:
-    // A windowed child under the mouse took over from this window by itself.
-    if (MouseControl == this ||
-        (dynamic_cast<TGraphicControl*>(MouseControl) && MouseControl->Parent() == this))
-      SetMouseControl(nullptr);
+    done = WMMouseLeave(message);
     break;
   case CM_DIALOGCHAR:
   case CM_DIALOGKEY:
   case CM_FOCUSCHANGED:
-    Broadcast(message);
-    return;
+    done = CMBroadcast(message);
+    break;
   case CM_SYSCOLORCHANGE:
-    for (TControl* control : Controls_)
-      control->Perform(CM_SYSCOLORCHANGE, 0, 0);
-    return;
+    done = CMSysColorChange(message);
+    break;
   case CM_CTL3DCHANGED:
-    Invalidate();
-    for (TControl* control : Controls_)
-      control->Perform(CM_PARENTCTL3DCHANGED, 0, 0);
-    return;
+    done = CMCtl3DChanged(message);
+    break;
   case CM_PARENTCTL3DCHANGED:
-    if (ParentCtl3D_ && Parent() && Ctl3D_ != Parent()->Ctl3D_) {
-      Ctl3D_ = Parent()->Ctl3D_;
-      Perform(CM_CTL3DCHANGED, 0, 0);
-    }
-    return;
+    done = CMParentCtl3DChanged(message);
+    break;
   case WM_COMMAND:
   case WM_NOTIFY:
   case WM_DRAWITEM:
   case WM_CTLCOLOREDIT:
   case WM_CTLCOLORLISTBOX:
-  case WM_CTLCOLORSTATIC: {
-    // Platform controls tell their parent; the control's own object decides.
-    HWND child = message.Msg == WM_NOTIFY ? reinterpret_cast<NMHDR*>(message.LParam)->hwndFrom
-                 : message.Msg == WM_DRAWITEM
-                     ? reinterpret_cast<DRAWITEMSTRUCT*>(message.LParam)->hwndItem
-                     : reinterpret_cast<HWND>(message.LParam);
-    if (TWinControl* control = FindControl(child); control && control != this) {
-      message.Result = control->Perform(CN_BASE + message.Msg, message.WParam, message.LParam);
-      return;
-    }
+  case WM_CTLCOLORSTATIC:
+    done = WMChildNotify(message);
     break;
-  }
-  case WM_WINDOWPOSCHANGED: {
-    // The user or the system moved the window: the object follows.
-    RECT bounds;
-    GetWindowRect(Handle_, &bounds);
-    if (HWND parent = GetParent(Handle_); parent && (GetWindowLongA(Handle_, GWL_STYLE) & WS_CHILD))
-      MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&bounds), 2);
-    const SIZE before{Width(), Height()};
-    TControl::SetBounds(bounds.left, bounds.top, bounds.right - bounds.left,
-                        bounds.bottom - bounds.top);
-    AlignControls();
-    if (before.cx != Width() || before.cy != Height()) {
-      BackCapture_.reset();
-      Resized();
-    }
+  case WM_WINDOWPOSCHANGED:
+    done = WMWindowPosChanged(message);
     break;
-  }
-  case WM_CONTEXTMENU: {
-    // A window-less child has no window for the system to ask: the one under the mouse is first.
-    const POINT at =
-        ScreenToClient(POINT{GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)});
-    TGraphicControl* graphic = GraphicControlAt(at.x, at.y);
-    if (graphic && graphic->Enabled() &&
-        graphic->Perform(WM_CONTEXTMENU, message.WParam, message.LParam) != 0) {
-      message.Result = 1;
-      return;
-    }
+  case WM_CONTEXTMENU:
+    done = WMContextMenu(message);
     break;
-  }
   case CM_SHOWINGCHANGED:
-    UpdateShowing();
-    return;
+    done = CMShowingChanged(message);
+    break;
   case CM_ENABLEDCHANGED:
-    if (Handle_)
-      EnableWindow(Handle_, Enabled());
-    return;
+    done = CMEnabledChanged(message);
+    break;
   case CM_TEXTCHANGED:
-    if (Handle_)
-      SetWindowTextA(Handle_, Caption().c_str());
-    return;
+    done = CMTextChanged(message);
+    break;
   case CM_FONTCHANGED:
-    if (Handle_)
-      SendMessageA(Handle_, WM_SETFONT, reinterpret_cast<WPARAM>(Font().Handle()), TRUE);
-    for (TControl* control : Controls_)
-      control->Perform(CM_PARENTFONTCHANGED, 1, reinterpret_cast<LPARAM>(&Font()));
+    done = CMFontChanged(message);
     break;
   case CM_COLORCHANGED:
-    for (TControl* control : Controls_)
-      control->Perform(CM_PARENTCOLORCHANGED, 0, 0);
+    done = CMColorChanged(message);
     break;
   }
+  if (done)
+    return;
   if (IsMouseMessage(message.Msg) && ForwardMouse(message)) {
     // The system makes the context-menu request of a right click over a window-less child too.
     if (message.Msg == WM_RBUTTONUP)
@@ -1113,6 +1023,205 @@ void TWinControl::WndProc(TMessage& message) {
     return;
   }
   TControl::WndProc(message);
+}
+
+bool TWinControl::WMEraseBkgnd(TMessage& message) {
+  if (!OwnWindowClass())
+    return false;
+  EraseBackground(reinterpret_cast<HDC>(message.WParam));
+  message.Result = 1;
+  return true;
+}
+
+bool TWinControl::WMPaint(TMessage& message) {
+  // What the children shared of the last paint may have changed since.
+  BackCapture_.reset();
+  PaintHandler(message);
+  return true;
+}
+
+bool TWinControl::WMTimer(TMessage& message) {
+  if (message.WParam != BackCaptureTimer)
+    return false;
+  KillTimer(Handle_, BackCaptureTimer);
+  BackCapture_.reset();
+  return true;
+}
+
+// Painting into a given device context, away from the screen and the windows over it.
+bool TWinControl::WMPrintClient(TMessage& message) {
+  if (!OwnWindowClass())
+    return false;
+  const HDC dc = reinterpret_cast<HDC>(message.WParam);
+  PaintWindow(dc);
+  PaintControls(dc);
+  return true;
+}
+
+// The form sees every key first when it asks to; a key set to 0 goes no further.
+bool TWinControl::WMKey(TMessage& message) {
+  WORD key = static_cast<WORD>(message.WParam);
+  const TShiftState shift = KeyboardShiftState();
+  // The message keeps the key as the handlers left it, 0 when they took it, for any control
+  // that passes it on.
+  if (PreviewKey(message.Msg, key, shift)) {
+    message.WParam = key;
+    return true;
+  }
+  bool consumed = false;
+  if (message.Msg == WM_SYSCHAR) {
+    consumed = DialogChar(message);
+  } else if (message.Msg == WM_CHAR) {
+    char character = static_cast<char>(key);
+    consumed = KeyPress(character);
+    key = static_cast<unsigned char>(character);
+    message.WParam = key;
+    consumed = consumed || DialogChar(message);
+  } else if (message.Msg == WM_KEYDOWN || message.Msg == WM_SYSKEYDOWN) {
+    consumed = KeyDown(key, shift) || TabToNext(key, shift) || ArrowToSibling(key, shift) ||
+               DialogKey(message.Msg, key);
+  } else {
+    consumed = KeyUp(key, shift);
+  }
+  message.WParam = key;
+  return consumed;
+}
+
+bool TWinControl::WMSetFocus(TMessage&) {
+  // A control outside any form has no active control to follow: the focus decides.
+  if (TForm* form = ParentForm(); !form)
+    DoEnter();
+  else if (form != this)
+    form->SetFocusedControl(this);
+  return false;
+}
+
+bool TWinControl::WMKillFocus(TMessage&) {
+  if (!ParentForm())
+    DoExit();
+  return false;
+}
+
+bool TWinControl::CMEnter(TMessage&) {
+  DoEnter();
+  return true;
+}
+
+bool TWinControl::CMExit(TMessage&) {
+  DoExit();
+  return true;
+}
+
+bool TWinControl::WMCaptureChanged(TMessage& message) {
+  ReleaseGraphicCapture(message);
+  return false;
+}
+
+bool TWinControl::WMMouseLeave(TMessage&) {
+  // A windowed child under the mouse took over from this window by itself.
+  if (MouseControl == this ||
+      (dynamic_cast<TGraphicControl*>(MouseControl) && MouseControl->Parent() == this))
+    SetMouseControl(nullptr);
+  return false;
+}
+
+bool TWinControl::CMBroadcast(TMessage& message) {
+  Broadcast(message);
+  return true;
+}
+
+bool TWinControl::CMSysColorChange(TMessage&) {
+  for (TControl* control : Controls_)
+    control->Perform(CM_SYSCOLORCHANGE, 0, 0);
+  return true;
+}
+
+bool TWinControl::CMCtl3DChanged(TMessage&) {
+  Invalidate();
+  for (TControl* control : Controls_)
+    control->Perform(CM_PARENTCTL3DCHANGED, 0, 0);
+  return true;
+}
+
+bool TWinControl::CMParentCtl3DChanged(TMessage&) {
+  if (ParentCtl3D_ && Parent() && Ctl3D_ != Parent()->Ctl3D_) {
+    Ctl3D_ = Parent()->Ctl3D_;
+    Perform(CM_CTL3DCHANGED, 0, 0);
+  }
+  return true;
+}
+
+// Platform controls tell their parent; the control's own object decides.
+bool TWinControl::WMChildNotify(TMessage& message) {
+  HWND child = message.Msg == WM_NOTIFY ? reinterpret_cast<NMHDR*>(message.LParam)->hwndFrom
+               : message.Msg == WM_DRAWITEM
+                   ? reinterpret_cast<DRAWITEMSTRUCT*>(message.LParam)->hwndItem
+                   : reinterpret_cast<HWND>(message.LParam);
+  TWinControl* control = FindControl(child);
+  if (!control || control == this)
+    return false;
+  message.Result = control->Perform(CN_BASE + message.Msg, message.WParam, message.LParam);
+  return true;
+}
+
+// The user or the system moved the window: the object follows.
+bool TWinControl::WMWindowPosChanged(TMessage&) {
+  RECT bounds;
+  GetWindowRect(Handle_, &bounds);
+  if (HWND parent = GetParent(Handle_); parent && (GetWindowLongA(Handle_, GWL_STYLE) & WS_CHILD))
+    MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&bounds), 2);
+  const SIZE before{Width(), Height()};
+  TControl::SetBounds(bounds.left, bounds.top, bounds.right - bounds.left,
+                      bounds.bottom - bounds.top);
+  AlignControls();
+  if (before.cx != Width() || before.cy != Height()) {
+    BackCapture_.reset();
+    Resized();
+  }
+  return false;
+}
+
+// A window-less child has no window for the system to ask: the one under the mouse is first.
+bool TWinControl::WMContextMenu(TMessage& message) {
+  const POINT at =
+      ScreenToClient(POINT{GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)});
+  TGraphicControl* graphic = GraphicControlAt(at.x, at.y);
+  if (!graphic || !graphic->Enabled() ||
+      graphic->Perform(WM_CONTEXTMENU, message.WParam, message.LParam) == 0)
+    return false;
+  message.Result = 1;
+  return true;
+}
+
+bool TWinControl::CMShowingChanged(TMessage&) {
+  UpdateShowing();
+  return true;
+}
+
+bool TWinControl::CMEnabledChanged(TMessage&) {
+  if (Handle_)
+    EnableWindow(Handle_, Enabled());
+  return true;
+}
+
+bool TWinControl::CMTextChanged(TMessage&) {
+  if (Handle_)
+    SetWindowTextA(Handle_, Caption().c_str());
+  return true;
+}
+
+bool TWinControl::CMFontChanged(TMessage&) {
+  if (Handle_)
+    SendMessageA(Handle_, WM_SETFONT, reinterpret_cast<WPARAM>(Font().Handle()), TRUE);
+  for (TControl* control : Controls_)
+    control->Perform(CM_PARENTFONTCHANGED, 1, reinterpret_cast<LPARAM>(&Font()));
+  return false;
+}
+
+bool TWinControl::CMColorChanged(TMessage&) {
+  for (TControl* control : Controls_)
+    control->Perform(CM_PARENTCOLORCHANGED, 0, 0);
+  return false;
 }
 
 // Tab and Shift+Tab move the focus through the form, unless the control asks for the key.

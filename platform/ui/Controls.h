@@ -367,6 +367,30 @@ private:
   void CaptureBack();
   bool PreviewKey(UINT msg, WORD& key, TShiftState shift);
   bool DialogKey(UINT msg, WORD key);
+  // The message handlers of WndProc: true when the message is done with.
+  bool WMEraseBkgnd(TMessage& message);
+  bool WMPaint(TMessage& message);
+  bool WMTimer(TMessage& message);
+  bool WMPrintClient(TMessage& message);
+  bool WMKey(TMessage& message);
+  bool WMSetFocus(TMessage& message);
+  bool WMKillFocus(TMessage& message);
+  bool CMEnter(TMessage& message);
+  bool CMExit(TMessage& message);
+  bool WMCaptureChanged(TMessage& message);
+  bool WMMouseLeave(TMessage& message);
+  bool CMBroadcast(TMessage& message);
+  bool CMSysColorChange(TMessage& message);
+  bool CMCtl3DChanged(TMessage& message);
+  bool CMParentCtl3DChanged(TMessage& message);
+  bool WMChildNotify(TMessage& message);
+  bool WMWindowPosChanged(TMessage& message);
+  bool WMContextMenu(TMessage& message);
+  bool CMShowingChanged(TMessage& message);
+  bool CMEnabledChanged(TMessage& message);
+  bool CMTextChanged(TMessage& message);
+  bool CMFontChanged(TMessage& message);
+  bool CMColorChanged(TMessage& message);
 
   HWND Handle_ = nullptr;
   WNDPROC DefWndProc_ = nullptr;

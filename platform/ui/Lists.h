@@ -22,7 +22,6 @@ public:
   // A floating list stands on the desktop above every window, Left and Top in screen
   // coordinates, framed, and is never activated: a drop-down under a control that keeps the
   // focus. Its Parent still gives it a font and closes it; the window is made again on a change.
-  bool Floating() const { return Floating_; }
   void SetFloating(bool value);
   // The height of one row in the list's font.
   int ItemHeight();

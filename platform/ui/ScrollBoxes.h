@@ -22,9 +22,6 @@ public:
   int Range() const { return Range_; }
   bool Visible() const { return Visible_; }
   void SetVisible(bool value);
-  // The step of a click on an arrow.
-  int Increment() const { return Increment_; }
-  void SetIncrement(int value) { Increment_ = value; }
   // Shown on the window now.
   bool IsScrollBarVisible() const;
 
@@ -41,7 +38,7 @@ private:
   int Position_ = 0;
   int Range_ = 0;
   bool Visible_ = true;
-  int Increment_ = 8;
+  int Increment_ = 8; // the step of a click on an arrow
 };
 
 // A container whose children may stand beyond its client area, reached with scroll bars.

@@ -21,11 +21,6 @@ void TThread::Start() {
   ResumeThread(Handle_);
 }
 
-void TThread::WaitFor() {
-  if (Handle_)
-    WaitForSingleObject(Handle_, INFINITE);
-}
-
 DWORD WINAPI TThread::ThreadProc(LPVOID parameter) {
   auto* thread = static_cast<TThread*>(parameter);
   try {

@@ -21,9 +21,6 @@ public:
   bool Terminated() const { return Terminated_; }
   // The object frees itself when Execute ends; nobody may touch it after Start then.
   void SetFreeOnTerminate(bool value) { FreeOnTerminate_ = value; }
-  bool FreeOnTerminate() const { return FreeOnTerminate_; }
-  // Blocks until Execute has ended. Not for the main thread while the thread sends it messages.
-  void WaitFor();
 
 protected:
   virtual void Execute() = 0;

@@ -1,6 +1,7 @@
 #include "widgets/controls/MVWEditAutoComplete.h"
 
 #include "widgets/controls/MVWBaseEdit.h"
+#include "widgets/foundation/MVWMessages.h"
 #include "widgets/foundation/portable/MVWStringList.h"
 
 #include <algorithm>
@@ -9,8 +10,6 @@ namespace marivo {
 
 namespace {
 
-// Posted to the component's own window: close the popup outside the hooked window procedure.
-constexpr UINT WM_MVWCLOSEPOPUP = WM_USER + 1;
 constexpr int PopupRowLimit = 8;
 
 bool StartsWith(const std::string& line, const std::string& text) {

@@ -50,7 +50,6 @@ public:
   void DrawText(TCanvas* canvas, const RECT& rect, bool draw, bool enabled,
                 const std::string& text);
   SIZE TextExtent(const std::string& text, int bevelExtent);
-  const std::string& LastText() const { return Text_; }
   int Lines() const { return Lines_; }
   int Columns() const { return Columns_; }
   // A cell with every segment unlit.

@@ -22,5 +22,8 @@ constexpr UINT CM_MVWPARENTBACKCHANGED = 0xB0D4;
 // Theme use changed: TMVWApplication::SetThemes to the direct controls of every visible form,
 // and every windowed widget's ThemeChanged to its children.
 constexpr UINT CM_MVWTHEMECHANGED = 0xB0D6;
+// Posted by the auto-complete to its own message window (no other window sees it) when its popup
+// list loses the focus or takes Enter or Esc; closes the popup outside the hooked window procedure.
+constexpr UINT WM_MVWCLOSEPOPUP = WM_USER + 1;
 
 } // namespace marivo

@@ -9,6 +9,8 @@
 #include <cmath>
 #include <cstring>
 #include <functional>
+#include <initializer_list>
+#include <iterator>
 
 namespace marivo {
 
@@ -143,9 +145,6 @@ void DrawPath(HDC dc, const std::vector<POINT>& points, TColor first, TColor sec
   }
 }
 
-// One outline of a shape in two colours (clNone leaves that part out).
-using TOutline = std::function<void(HDC dc, const RECT& rect, TColor first, TColor second)>;
-
 void DrawCurve(HDC dc, const RECT& rect, TColor first, TColor second, int width,
                const std::function<void()>& draw) {
   if (first != clNone && first == second) {
@@ -162,53 +161,57 @@ void DrawCurve(HDC dc, const RECT& rect, TColor first, TColor second, int width,
   }
 }
 
-// The border styles over any outline: plain, two-coloured, single and framed.
-void DrawBorder(HDC dc, const RECT& rect, const TMVWRegionBorder& border, const TOutline& outline,
-                int inset, int framedInset) {
-  const TColor light = border.LightColor();
-  const TColor shadow = border.ShadowColor();
-  const TColor single = border.SingleColor();
-  RECT inner = rect;
-  InflateRect(&inner, -inset, -inset);
-  RECT framed = rect;
-  InflateRect(&framed, -framedInset, -framedInset);
-  switch (border.Style()) {
-  case rbNone:
-    break;
-  case rbRaised:
-    outline(dc, rect, light, shadow);
-    break;
-  case rbLowered:
-    outline(dc, rect, shadow, light);
-    break;
-  case rbSingle:
-    outline(dc, rect, single, single);
-    break;
-  case rbSingleRaised:
-    outline(dc, rect, single, single);
-    outline(dc, inner, light, shadow);
-    break;
-  case rbSingleLowered:
-    outline(dc, rect, single, single);
-    outline(dc, inner, shadow, light);
-    break;
-  case rbRaisedpsb:
-    outline(dc, rect, light, single);
-    outline(dc, framed, clNone, shadow);
-    break;
-  case rbLoweredpsb:
-    outline(dc, rect, shadow, single);
-    outline(dc, framed, clNone, light);
+// The colours of a border, named by role; bcNone leaves that part out.
+enum TBorderColour : std::uint8_t { bcNone, bcLight, bcShadow, bcSingle };
+
+TColor ColourOf(const TMVWRegionBorder& border, TBorderColour colour) {
+  switch (colour) {
+  case bcLight:
+    return border.LightColor();
+  case bcShadow:
+    return border.ShadowColor();
+  case bcSingle:
+    return border.SingleColor();
+  case bcNone:
     break;
   }
+  return clNone;
 }
 
-TOutline PolygonOutline(const std::function<std::vector<POINT>(const RECT&)>& points,
-                        const TSegmentColours& isFirst) {
-  return [points, isFirst](HDC dc, const RECT& rect, TColor first, TColor second) {
-    DrawPath(dc, points(rect), first, second, isFirst, 2);
-  };
-}
+// Which rect a pass outlines: the shape's own, one inset, or the frame inside a psb style.
+enum TBorderRing : std::uint8_t { brOuter, brInner, brFramed };
+
+// One outline in two colours: the up and left facing parts in the first, the others the second.
+struct TBorderPass {
+  TBorderRing Ring;
+  TBorderColour First;
+  TBorderColour Second;
+};
+
+// A style as up to two passes, and the colours a free path takes, which knows no inner ring.
+struct TBorderStyleRow {
+  TBorderPass Passes[2];
+  TBorderColour PathFirst;
+  TBorderColour PathSecond;
+};
+
+constexpr TBorderPass NoPass = {brOuter, bcNone, bcNone};
+
+constexpr TBorderStyleRow BorderStyles[] = {
+    /* rbNone */ {{NoPass, NoPass}, bcNone, bcNone},
+    /* rbLowered */ {{{brOuter, bcShadow, bcLight}, NoPass}, bcShadow, bcLight},
+    /* rbRaised */ {{{brOuter, bcLight, bcShadow}, NoPass}, bcLight, bcShadow},
+    /* rbSingle */ {{{brOuter, bcSingle, bcSingle}, NoPass}, bcSingle, bcSingle},
+    /* rbSingleRaised */
+    {{{brOuter, bcSingle, bcSingle}, {brInner, bcLight, bcShadow}}, bcLight, bcShadow},
+    /* rbSingleLowered */
+    {{{brOuter, bcSingle, bcSingle}, {brInner, bcShadow, bcLight}}, bcShadow, bcLight},
+    /* rbRaisedpsb */
+    {{{brOuter, bcLight, bcSingle}, {brFramed, bcNone, bcShadow}}, bcLight, bcShadow},
+    /* rbLoweredpsb */
+    {{{brOuter, bcShadow, bcSingle}, {brFramed, bcNone, bcLight}}, bcShadow, bcLight},
+};
+static_assert(std::size(BorderStyles) == rbLoweredpsb + 1);
 
 std::vector<POINT> RectPoints(const RECT& r) {
   // From the top right along the top, down the left, along the bottom and up the right.
@@ -216,10 +219,157 @@ std::vector<POINT> RectPoints(const RECT& r) {
 }
 
 // Segment i runs from point i to point i + 1, the last one back to the first.
-TSegmentColours FirstSegments(std::vector<std::size_t> firsts) {
-  return [firsts](std::size_t segment) {
-    return std::find(firsts.begin(), firsts.end(), segment) != firsts.end();
+constexpr std::uint16_t Segments(std::initializer_list<int> segments) {
+  std::uint16_t mask = 0;
+  for (const int segment : segments)
+    mask |= static_cast<std::uint16_t>(1U << segment);
+  return mask;
+}
+
+// Where the outline goes: around the whole rect, around the body beside a nose or a bubble
+// trail, along the free points, or nowhere (a mask or stored region has no drawn border).
+enum TBorderLayout : std::uint8_t { blNone, blWhole, blNose, blBubbles, blPath };
+
+// What draws an outline: a polygon's segments, the round rect, the ellipse, or the frame of the
+// shape's own region.
+enum TOutlineKind : std::uint8_t { okNone, okPolygon, okRoundRect, okEllipse, okRegion };
+
+struct TShapeBorderRow {
+  TBorderLayout Layout;
+  TOutlineKind Outline;
+  std::vector<POINT> (*Points)(const RECT&) = nullptr;
+  // The point the polygon's path starts from, so that its first colour runs up and left.
+  int Start = 0;
+  // The segments drawn in the first colour.
+  std::uint16_t FirstSegments = 0;
+  int Inset = 1;
+  int FramedInset = 1;
+};
+
+constexpr TShapeBorderRow ShapeBorders[] = {
+    /* rsRect */ {blWhole, okPolygon, RectPoints, 0, Segments({0, 1})},
+    /* rsRoundRect */ {blWhole, okRoundRect},
+    /* rsBitmap */ {blNone, okNone},
+    /* rsNoseRect */ {blNose, okPolygon, RectPoints, 0, Segments({0, 1})},
+    /* rsRoundNoseRect */ {blNose, okRoundRect},
+    /* rsElliptic */ {blWhole, okEllipse},
+    /* rsStar */ {blWhole, okPolygon, StarOutline, 0, Segments({1, 3, 6, 8, 9}), 2, 3},
+    /* rsRoundShield */ {blWhole, okRegion},
+    /* rsSharpShield */ {blWhole, okRegion},
+    // From the right corner over the top to the left, then over the bottom back.
+    /* rsDiamond */ {blWhole, okPolygon, DiamondOutline, 3, Segments({0, 1})},
+    // 8-1-2-3-4 in the first colour.
+    /* rsOctagon */ {blWhole, okPolygon, OctagonOutline, 7, Segments({0, 1, 2, 3})},
+    /* rsComb */ {blWhole, okPolygon, CombOutline, 5, Segments({0, 1, 2})},
+    /* rsHalfRound */ {blWhole, okRegion},
+    /* rsUserRegion */ {blNone, okNone},
+    /* rsThinkBubble */ {blBubbles, okPolygon, RectPoints, 0, Segments({0, 1})},
+    /* rsRoundThinkBubble */ {blBubbles, okRoundRect},
+    /* rsEllipticThinkBubble */ {blBubbles, okEllipse},
+    /* rsPointList */ {blPath, okNone},
+};
+static_assert(std::size(ShapeBorders) == rsPointList + 1);
+
+// The shapes whose border frames their own region: the shields and the half round.
+TRegionHandle FramedShapeRegion(TMVWRegionShape shape, const RECT& rect) {
+  if (shape == rsHalfRound)
+    return EllipticRegion(rect.left, 2 * rect.top - rect.bottom, rect.right, rect.bottom);
+  TRegionHandle shield =
+      ShieldRegion(rect.right - rect.left, rect.bottom - rect.top, shape == rsSharpShield);
+  if (shield)
+    OffsetRgn(shield.Get(), rect.left, rect.top);
+  return shield;
+}
+
+// Draws one outline of a kind in two colours (clNone leaves that part out).
+struct TOutline {
+  TOutlineKind Kind;
+  const TShapeBorderRow& Row;
+  TMVWRegionShape Shape;
+  int RoundX;
+  int RoundY;
+
+  void Draw(HDC dc, const RECT& e, TColor first, TColor second) const {
+    switch (Kind) {
+    case okNone:
+      break;
+    case okPolygon: {
+      std::vector<POINT> points = Row.Points(e);
+      std::rotate(points.begin(), points.begin() + Row.Start, points.end());
+      const auto isFirst = [this](std::size_t segment) {
+        return ((Row.FirstSegments >> segment) & 1U) != 0;
+      };
+      DrawPath(dc, points, first, second, isFirst, 2);
+      break;
+    }
+    case okRoundRect: {
+      const auto draw = [&] { RoundRect(dc, e.left, e.top, e.right, e.bottom, RoundX, RoundY); };
+      if (first != clNone) {
+        const TPenScope pen(dc, first, 2);
+        draw();
+      }
+      if (second != clNone && second != first) {
+        const TPenScope pen(dc, second, 4);
+        DrawOnHalf(dc, e, false, draw);
+      }
+      break;
+    }
+    case okEllipse:
+      DrawCurve(dc, e, first, second, 2, [&] { Ellipse(dc, e.left, e.top, e.right, e.bottom); });
+      break;
+    case okRegion: {
+      const TRegionHandle outline = FramedShapeRegion(Shape, e);
+      if (!outline)
+        break;
+      for (const bool upperLeft : {true, false}) {
+        const TColor colour = upperLeft ? first : second;
+        if (colour == clNone)
+          continue;
+        const TBrushHandle brush(CreateSolidBrush(ColorToRGB(colour)));
+        DrawOnHalf(dc, e, upperLeft, [&] { FrameRgn(dc, outline.Get(), brush.Get(), 2, 2); });
+      }
+      break;
+    }
+    }
+  }
+};
+
+// The border style's passes over one outline.
+void DrawBorder(HDC dc, const RECT& rect, const TMVWRegionBorder& border, const TOutline& outline) {
+  for (const TBorderPass& pass : BorderStyles[border.Style()].Passes) {
+    if (pass.First == bcNone && pass.Second == bcNone)
+      continue;
+    RECT ring = rect;
+    const int by = pass.Ring == brInner    ? outline.Row.Inset
+                   : pass.Ring == brFramed ? outline.Row.FramedInset
+                                           : 0;
+    InflateRect(&ring, -by, -by);
+    outline.Draw(dc, ring, ColourOf(border, pass.First), ColourOf(border, pass.Second));
+  }
+}
+
+// A free path takes each segment's colour from its direction; the later test wins, a still
+// segment keeps the one before.
+void DrawFreePath(HDC dc, const std::vector<POINT>& points, const TMVWRegionBorder& border) {
+  if (points.size() < 2)
+    return;
+  const TBorderStyleRow& style = BorderStyles[border.Style()];
+  bool firstColour = true;
+  const TSegmentColours direction = [&](std::size_t i) {
+    const POINT from = points[i];
+    const POINT to = points[(i + 1) % points.size()];
+    if (to.y > from.y)
+      firstColour = false;
+    if (to.y < from.y)
+      firstColour = true;
+    if (to.x < from.x)
+      firstColour = false;
+    if (to.x > from.x)
+      firstColour = true;
+    return firstColour;
   };
+  DrawPath(dc, points, ColourOf(border, style.PathFirst), ColourOf(border, style.PathSecond),
+           direction, 2);
 }
 
 } // namespace
@@ -318,7 +468,7 @@ void TMVWRegion::ReplaceHandle(TRegionHandle region) {
 
 TRegionHandle TMVWRegion::BuildRegion(const RECT& rect) const {
   const int l = rect.left, t = rect.top, r = rect.right, b = rect.bottom;
-  const int w = r - l, h = b - t;
+  const int w = r - l;
   switch (Shape_) {
   case rsRect:
     return RectRegion(l, t, r, b);
@@ -345,20 +495,15 @@ TRegionHandle TMVWRegion::BuildRegion(const RECT& rect) const {
   case rsStar:
     return PolygonRegion(StarOutline(rect));
   case rsRoundShield:
-  case rsSharpShield: {
-    TRegionHandle shield = ShieldRegion(w, h, Shape_ == rsSharpShield);
-    if (shield)
-      OffsetRgn(shield.Get(), l, t);
-    return shield;
-  }
+  case rsSharpShield:
+  case rsHalfRound:
+    return FramedShapeRegion(Shape_, rect);
   case rsDiamond:
     return PolygonRegion(DiamondOutline(rect));
   case rsOctagon:
     return PolygonRegion(OctagonOutline(rect));
   case rsComb:
     return PolygonRegion(CombOutline(rect));
-  case rsHalfRound:
-    return EllipticRegion(l, 2 * t - b, r, b);
   case rsUserRegion:
   case rsPointList:
     return RegionFromData(UserRegion_);
@@ -441,35 +586,18 @@ void TMVWRegion::PaintBorder(TCanvas& canvas, const RECT& paintRect) {
     rect.bottom -= Shadow_->Depth();
   }
   PaintShadow(canvas);
-  const int l = rect.left, r = rect.right;
-  const TMVWRegionBorder& border = *Border_;
-  const int roundX = RoundX_, roundY = RoundY_;
-  const auto ellipse = [](HDC d, const RECT& e, TColor first, TColor second) {
-    DrawCurve(d, e, first, second, 2, [&] { Ellipse(d, e.left, e.top, e.right, e.bottom); });
-  };
-  const auto roundRect = [roundX, roundY](HDC d, const RECT& e, TColor first, TColor second) {
-    const auto draw = [&] { RoundRect(d, e.left, e.top, e.right, e.bottom, roundX, roundY); };
-    if (first != clNone) {
-      const TPenScope pen(d, first, 2);
-      draw();
-    }
-    if (second != clNone && second != first) {
-      const TPenScope pen(d, second, 4);
-      DrawOnHalf(d, e, false, draw);
-    }
-  };
-  const TOutline rectangle = PolygonOutline(RectPoints, FirstSegments({0, 1}));
-  switch (Shape_) {
-  case rsRect:
-    DrawBorder(dc, rect, border, rectangle, 1, 1);
+  const TShapeBorderRow& row = ShapeBorders[Shape_];
+  const TOutline outline{row.Outline, row, Shape_, RoundX_, RoundY_};
+  const int width = rect.right - rect.left;
+  switch (row.Layout) {
+  case blNone:
     break;
-  case rsRoundRect:
-    DrawBorder(dc, rect, border, roundRect, 1, 1);
+  case blWhole:
+    DrawBorder(dc, rect, *Border_, outline);
     break;
-  case rsNoseRect:
-  case rsRoundNoseRect: {
+  case blNose: {
     const bool round = Shape_ == rsRoundNoseRect;
-    const int a = (r - l) / 10;
+    const int a = width / 10;
     const RECT s = WinRect(ShrinkForExtension(GeoRect(rect), a, ExtPos_));
     const std::vector<POINT> nose =
         WinPoints(NosePoints(GeoRect(s), a, round ? RoundNoseOffset(*this) : 5, ExtPos_));
@@ -478,123 +606,23 @@ void TMVWRegion::PaintBorder(TCanvas& canvas, const RECT& paintRect) {
     ExcludeClipRect(dc, std::min(nose[1].x, nose[2].x) - grow,
                     std::min(nose[1].y, nose[2].y) - grow, std::max(nose[1].x, nose[2].x) + grow,
                     std::max(nose[1].y, nose[2].y) + grow);
-    DrawBorder(dc, s, border, round ? TOutline(roundRect) : rectangle, 1, 1);
+    DrawBorder(dc, s, *Border_, outline);
     break;
   }
-  case rsElliptic:
-    DrawBorder(dc, rect, border, ellipse, 1, 1);
-    break;
-  case rsStar:
-    DrawBorder(dc, rect, border, PolygonOutline(StarOutline, FirstSegments({1, 3, 6, 8, 9})), 2, 3);
-    break;
-  case rsDiamond:
-    // From the right corner over the top to the left, then over the bottom back.
-    DrawBorder(dc, rect, border,
-               PolygonOutline(
-                   [](const RECT& e) {
-                     std::vector<POINT> p = DiamondOutline(e);
-                     return std::vector<POINT>{p[3], p[0], p[1], p[2]};
-                   },
-                   FirstSegments({0, 1})),
-               1, 1);
-    break;
-  case rsOctagon:
-    // 8-1-2-3-4 in the first colour: segments from point 8 on.
-    DrawBorder(dc, rect, border,
-               PolygonOutline(
-                   [](const RECT& e) {
-                     std::vector<POINT> p = OctagonOutline(e);
-                     std::rotate(p.begin(), p.begin() + 7, p.end());
-                     return p;
-                   },
-                   FirstSegments({0, 1, 2, 3})),
-               1, 1);
-    break;
-  case rsComb:
-    DrawBorder(dc, rect, border,
-               PolygonOutline(
-                   [](const RECT& e) {
-                     std::vector<POINT> p = CombOutline(e);
-                     std::rotate(p.begin(), p.begin() + 5, p.end());
-                     return p;
-                   },
-                   FirstSegments({0, 1, 2})),
-               1, 1);
-    break;
-  case rsRoundShield:
-  case rsSharpShield:
-  case rsHalfRound: {
-    const auto curve = [this](HDC d, const RECT& e, TColor first, TColor second) {
-      TRegionHandle outline;
-      if (Shape_ == rsHalfRound) {
-        outline = EllipticRegion(e.left, 2 * e.top - e.bottom, e.right, e.bottom);
-      } else {
-        outline = ShieldRegion(e.right - e.left, e.bottom - e.top, Shape_ == rsSharpShield);
-        if (outline)
-          OffsetRgn(outline.Get(), e.left, e.top);
-      }
-      if (!outline)
-        return;
-      for (const bool upperLeft : {true, false}) {
-        const TColor colour = upperLeft ? first : second;
-        if (colour == clNone)
-          continue;
-        const TBrushHandle brush(CreateSolidBrush(ColorToRGB(colour)));
-        DrawOnHalf(d, e, upperLeft, [&] { FrameRgn(d, outline.Get(), brush.Get(), 2, 2); });
-      }
-    };
-    DrawBorder(dc, rect, border, curve, 1, 1);
-    break;
-  }
-  case rsThinkBubble:
-  case rsRoundThinkBubble:
-  case rsEllipticThinkBubble: {
-    const int a = (r - l) / 6;
+  case blBubbles: {
+    const int a = width / 6;
     const RECT s = WinRect(ShrinkForExtension(GeoRect(rect), a, ExtPos_));
-    for (const TMVWBubble& bubble : BubbleTrail(GeoRect(s), a, BubbleCount_, ExtPos_)) {
-      const RECT e = WinRect(BubbleBox(bubble));
-      DrawBorder(dc, e, border, ellipse, 1, 1);
+    const TOutline bubble{okEllipse, row, Shape_, RoundX_, RoundY_};
+    for (const TMVWBubble& trail : BubbleTrail(GeoRect(s), a, BubbleCount_, ExtPos_)) {
+      const RECT e = WinRect(BubbleBox(trail));
+      DrawBorder(dc, e, *Border_, bubble);
       ExcludeClipRect(dc, e.left, e.top, e.right, e.bottom);
     }
-    const TOutline body = Shape_ == rsThinkBubble        ? rectangle
-                          : Shape_ == rsRoundThinkBubble ? TOutline(roundRect)
-                                                         : TOutline(ellipse);
-    DrawBorder(dc, s, border, body, 1, 1);
+    DrawBorder(dc, s, *Border_, outline);
     break;
   }
-  case rsPointList: {
-    const std::vector<POINT> points = WinPoints(Points_->Points());
-    if (points.size() < 2 || border.Style() == rbNone)
-      break;
-    const bool swapped = border.Style() == rbLowered || border.Style() == rbSingleLowered ||
-                         border.Style() == rbLoweredpsb;
-    const bool single = border.Style() == rbSingle;
-    const TColor first = single    ? border.SingleColor()
-                         : swapped ? border.ShadowColor()
-                                   : border.LightColor();
-    const TColor second = single    ? border.SingleColor()
-                          : swapped ? border.LightColor()
-                                    : border.ShadowColor();
-    // Each segment's colour from its direction; the later test wins, a still one keeps it.
-    bool firstColour = true;
-    const TSegmentColours direction = [&](std::size_t i) {
-      const POINT from = points[i];
-      const POINT to = points[(i + 1) % points.size()];
-      if (to.y > from.y)
-        firstColour = false;
-      if (to.y < from.y)
-        firstColour = true;
-      if (to.x < from.x)
-        firstColour = false;
-      if (to.x > from.x)
-        firstColour = true;
-      return firstColour;
-    };
-    DrawPath(dc, points, first, second, direction, 2);
-    break;
-  }
-  case rsBitmap:
-  case rsUserRegion:
+  case blPath:
+    DrawFreePath(dc, WinPoints(Points_->Points()), *Border_);
     break;
   }
 }

@@ -389,23 +389,10 @@ void TMVWEditModel::EditKeyDown(std::uint16_t& key) {
   const std::uint8_t mode = EditMode();
   const bool shift = (mode & MVWEditShift) != 0;
   const bool ctrl = (mode & MVWEditCtrl) != 0;
-  const bool alt = (mode & MVWEditAlt) != 0;
   const int selLengthBefore = SelLength_;
   switch (key) {
   case MVWKeyBack:
-    if (ReadOnly_ || SelStart_ < 1)
-      break;
-    if (CursorPos_ == 1 && SelStart_ == 1 && SelLength_ == 0)
-      return;
-    if (SelLength_ == 0 || AutoCompleteActive()) {
-      // An undo gives back the positions from before the key.
-      const TPositions before = Positions();
-      SelStart_ = CursorPos_ - 1;
-      SelLength_ += 1;
-      ReplaceSelection({}, before);
-    } else {
-      InsertText({});
-    }
+    BackKey();
     break;
   case MVWKeyReturn:
     if (TabOnEnter_ && !ctrl && View_ != nullptr)
@@ -414,80 +401,123 @@ void TMVWEditModel::EditKeyDown(std::uint16_t& key) {
   case MVWKeyEscape:
     SetSelLength(0);
     break;
-  case MVWKeyEnd: {
-    int i = CursorPos_;
-    while (i <= Length() && CharAt(i) != '\r')
-      ++i;
-    SetCursorPos(i);
+  case MVWKeyEnd:
+    EndKey();
     break;
-  }
   case MVWKeyHome:
-    if (ctrl) {
-      SetCursorPos(1);
-    } else {
-      int i = CursorPos_;
-      while (i > 1 && CharAt(i - 1) != '\n')
-        --i;
-      SetCursorPos(i);
-    }
+    HomeKey(ctrl);
     break;
   case MVWKeyLeft:
-    if (CursorPos_ > 1) {
-      const bool pair = CharAt(CursorPos_ - 1) == '\n' && IsPairAt(CursorPos_ - 2);
-      SetCursorPos(CursorPos_ - (pair ? 2 : 1));
-      if (ctrl)
-        MoveWordLeft();
-    }
+    LeftKey(ctrl);
     break;
   case MVWKeyRight:
-    if (!Text_.empty() && CursorPos_ <= Length()) {
-      int next = CursorPos_ + 1;
-      if (CharAt(next) == '\n' && IsPairAt(next - 1))
-        ++next;
-      SetCursorPos(next);
-      if (ctrl)
-        MoveWordRight();
-    }
+    RightKey(ctrl);
     break;
   case MVWKeyInsert:
-    if (shift)
-      PasteFromClipboard();
-    else if (ctrl)
-      CopyToClipboard();
-    else if (!alt)
-      KeyState_.SetEditMode(mode ^ MVWEditInsert);
+    InsertKey(mode);
     break;
   case MVWKeyDelete:
-    if (shift) {
-      CutToClipboard();
-    } else if (!ReadOnly_ && !Text_.empty()) {
-      const TPositions before = Positions();
-      if (SelLength_ == 0)
-        SelLength_ = 1;
-      ReplaceSelection({}, before);
-    }
+    DeleteKey(shift);
     break;
   case 'A':
   case 'C':
   case 'V':
   case 'X':
-    if (!ctrl)
-      break;
-    if (key == 'A')
-      SelectAll();
-    else if (key == 'C')
-      CopyToClipboard();
-    else if (key == 'V')
-      PasteFromClipboard();
-    else
-      CutToClipboard();
-    key = 0;
+    if (ctrl) {
+      ClipboardShortcut(key);
+      key = 0;
+    }
     break;
   default:
     break;
   }
   if (SelLength_ != selLengthBefore)
     RepaintText(CursorPos_);
+}
+
+void TMVWEditModel::BackKey() {
+  if (ReadOnly_ || SelStart_ < 1)
+    return;
+  if (CursorPos_ == 1 && SelStart_ == 1 && SelLength_ == 0)
+    return;
+  if (SelLength_ == 0 || AutoCompleteActive()) {
+    // An undo gives back the positions from before the key.
+    const TPositions before = Positions();
+    SelStart_ = CursorPos_ - 1;
+    SelLength_ += 1;
+    ReplaceSelection({}, before);
+  } else {
+    InsertText({});
+  }
+}
+
+void TMVWEditModel::EndKey() {
+  int i = CursorPos_;
+  while (i <= Length() && CharAt(i) != '\r')
+    ++i;
+  SetCursorPos(i);
+}
+
+void TMVWEditModel::HomeKey(bool ctrl) {
+  if (ctrl) {
+    SetCursorPos(1);
+    return;
+  }
+  int i = CursorPos_;
+  while (i > 1 && CharAt(i - 1) != '\n')
+    --i;
+  SetCursorPos(i);
+}
+
+void TMVWEditModel::LeftKey(bool ctrl) {
+  if (CursorPos_ <= 1)
+    return;
+  const bool pair = CharAt(CursorPos_ - 1) == '\n' && IsPairAt(CursorPos_ - 2);
+  SetCursorPos(CursorPos_ - (pair ? 2 : 1));
+  if (ctrl)
+    MoveWordLeft();
+}
+
+void TMVWEditModel::RightKey(bool ctrl) {
+  if (Text_.empty() || CursorPos_ > Length())
+    return;
+  int next = CursorPos_ + 1;
+  if (CharAt(next) == '\n' && IsPairAt(next - 1))
+    ++next;
+  SetCursorPos(next);
+  if (ctrl)
+    MoveWordRight();
+}
+
+void TMVWEditModel::InsertKey(std::uint8_t mode) {
+  if (mode & MVWEditShift)
+    PasteFromClipboard();
+  else if (mode & MVWEditCtrl)
+    CopyToClipboard();
+  else if (!(mode & MVWEditAlt))
+    KeyState_.SetEditMode(mode ^ MVWEditInsert);
+}
+
+void TMVWEditModel::DeleteKey(bool shift) {
+  if (shift) {
+    CutToClipboard();
+  } else if (!ReadOnly_ && !Text_.empty()) {
+    const TPositions before = Positions();
+    if (SelLength_ == 0)
+      SelLength_ = 1;
+    ReplaceSelection({}, before);
+  }
+}
+
+void TMVWEditModel::ClipboardShortcut(std::uint16_t key) {
+  if (key == 'A')
+    SelectAll();
+  else if (key == 'C')
+    CopyToClipboard();
+  else if (key == 'V')
+    PasteFromClipboard();
+  else
+    CutToClipboard();
 }
 
 void TMVWEditModel::MoveCaretToMouse(int position) {

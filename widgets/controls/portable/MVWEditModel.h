@@ -217,6 +217,16 @@ private:
   // The character at a 1-based position; 0 outside the text.
   char CharAt(int position) const;
   bool IsPairAt(int position) const; // a CR at `position` followed by LF
+  // The keys of EditKeyDown, each with the modifiers it looks at.
+  void BackKey();
+  void EndKey();
+  void HomeKey(bool ctrl);
+  void LeftKey(bool ctrl);
+  void RightKey(bool ctrl);
+  void InsertKey(std::uint8_t mode);
+  void DeleteKey(bool shift);
+  // Ctrl+A, C, V or X.
+  void ClipboardShortcut(std::uint16_t key);
   int Length() const { return static_cast<int>(Text_.size()); }
   void UpdateSelection();
   // The selection inside the text, widened so that it cuts no CR LF pair.
