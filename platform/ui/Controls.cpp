@@ -5,7 +5,6 @@
 #include "platform/ui/Forms.h"
 #include "platform/ui/GdiHandles.h"
 #include "platform/ui/Menus.h"
-#include "platform/ui/Pictures.h"
 
 #include <windowsx.h>
 
@@ -932,6 +931,12 @@ void TWinControl::WndProc(TMessage& message) {
   case WM_ERASEBKGND:
     done = WMEraseBkgnd(message);
     break;
+  case WM_NCPAINT:
+    // A window without frame, caption or scroll bars has nothing there to paint, and asking
+    // for its window's device context costs as much as a small paint.
+    if (!HasNonClientArea())
+      return;
+    break;
   case WM_PAINT:
     done = WMPaint(message);
     break;
@@ -1366,6 +1371,14 @@ void TWinControl::AlignControls(TControl*, RECT& rest) {
   Aligning_ = false;
 }
 
+bool TWinControl::HasNonClientArea() const {
+  RECT window;
+  RECT client;
+  GetWindowRect(Handle_, &window);
+  GetClientRect(Handle_, &client);
+  return window.right - window.left != client.right || window.bottom - window.top != client.bottom;
+}
+
 void TWinControl::LockDrawing() {
   if (DrawingLocks_++ == 0 && Handle_ && IsWindowVisible(Handle_)) {
     SendMessageA(Handle_, WM_SETREDRAW, FALSE, 0);
@@ -1384,36 +1397,51 @@ bool TWinControl::PaintParentBackground(HDC dc) {
   TWinControl* parent = Parent();
   if (!Handle_ || !parent || !parent->Handle_)
     return false;
-  if (!parent->BackCapture_)
-    parent->CaptureBack();
   POINT origin{0, 0};
   MapWindowPoints(Handle_, parent->Handle_, &origin, 1);
-  BitBlt(dc, 0, 0, ClientWidth(), ClientHeight(), parent->BackCapture_->Canvas().Handle(), origin.x,
-         origin.y, SRCCOPY);
+  // Only what the DC can show is wanted: a caption's band, or the part a paint uncovers.
+  RECT wanted{0, 0, ClientWidth(), ClientHeight()};
+  RECT shown;
+  if (GetClipBox(dc, &shown) != NULLREGION)
+    IntersectRect(&wanted, &wanted, &shown);
+  OffsetRect(&wanted, origin.x, origin.y);
+  const RECT parentClient{0, 0, parent->ClientWidth(), parent->ClientHeight()};
+  if (!IntersectRect(&wanted, &wanted, &parentClient))
+    return false;
+  BitBlt(dc, 0, 0, ClientWidth(), ClientHeight(), parent->CaptureBack(wanted), origin.x, origin.y,
+         SRCCOPY);
   return true;
 }
 
-// Painted only under the windowed children, so graphic controls elsewhere are not painted twice;
-// kept until the round of paints is over, which the timer's message, coming after every paint,
-// tells.
-void TWinControl::CaptureBack() {
-  auto capture = std::make_unique<TBitmap>();
-  capture->SetSize(ClientWidth(), ClientHeight());
-  const HDC dc = capture->Canvas().Handle();
-  HRGN under = CreateRectRgn(0, 0, 0, 0);
-  for (TControl* control : Controls_)
-    if (auto* child = dynamic_cast<TWinControl*>(control); child && child->Visible()) {
-      HRGN bounds = CreateRectRgn(child->Left(), child->Top(), child->Left() + child->Width(),
-                                  child->Top() + child->Height());
-      CombineRgn(under, under, bounds, RGN_OR);
-      DeleteObject(bounds);
-    }
-  SelectClipRgn(dc, under);
-  DeleteObject(under);
-  Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
-  Perform(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
-  BackCapture_ = std::move(capture);
-  SetTimer(Handle_, BackCaptureTimer, 0, nullptr);
+struct TWinControl::TBackCapture {
+  TBackCapture(int width, int height)
+      : Pixels(width, height), DC(CreateCompatibleDC(nullptr)),
+        Selected(DC.Get(), Pixels.Handle.Get()), Painted(CreateRectRgn(0, 0, 0, 0)) {}
+  TDibSection Pixels;
+  TMemoryDC DC;
+  TSelection Selected;
+  TRegionHandle Painted;
+};
+
+// Painted where a child first wants it, each part once, so that graphic controls elsewhere are
+// not painted twice and no more memory is filled than the children show; kept until the round
+// of paints is over, which the timer's message, coming after every paint, tells.
+HDC TWinControl::CaptureBack(const RECT& wanted) {
+  if (!BackCapture_) {
+    BackCapture_ = std::make_unique<TBackCapture>(ClientWidth(), ClientHeight());
+    SetTimer(Handle_, BackCaptureTimer, 0, nullptr);
+  }
+  const HDC dc = BackCapture_->DC.Get();
+  const TRegionHandle missing(CreateRectRgnIndirect(&wanted));
+  const HRGN painted = BackCapture_->Painted.Get();
+  if (CombineRgn(missing.Get(), missing.Get(), painted, RGN_DIFF) > NULLREGION) {
+    CombineRgn(painted, painted, missing.Get(), RGN_OR);
+    const TSavedDC saved(dc);
+    SelectClipRgn(dc, missing.Get());
+    Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    Perform(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+  }
+  return dc;
 }
 
 void TWinControl::Invalidate() {

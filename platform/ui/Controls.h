@@ -17,7 +17,6 @@ namespace marivo {
 
 class TWinControl;
 class TForm;
-class TBitmap;
 class TPopupMenu;
 
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
@@ -364,7 +363,9 @@ private:
   bool ArrowToSibling(WORD key, TShiftState shift);
   bool SetCursorShape(TMessage& message);
   TGraphicControl* GraphicControlAt(int x, int y);
-  void CaptureBack();
+  struct TBackCapture;
+  HDC CaptureBack(const RECT& wanted);
+  bool HasNonClientArea() const;
   bool PreviewKey(UINT msg, WORD& key, TShiftState shift);
   bool DialogKey(UINT msg, WORD key);
   // The message handlers of WndProc: true when the message is done with.
@@ -398,7 +399,7 @@ private:
   std::vector<TWinControl*> TabList_;
   std::optional<int> ReadTabOrder_;
   TGraphicControl* MouseCapture_ = nullptr;
-  std::unique_ptr<TBitmap> BackCapture_;
+  std::unique_ptr<TBackCapture> BackCapture_;
   int DrawingLocks_ = 0;
   bool DrawingHeld_ = false;
   bool TabStop_ = false;

@@ -5,7 +5,30 @@
 #include "widgets/foundation/MVWMessages.h"
 #include "widgets/foundation/MVWXPStyles.h"
 
+#include <map>
+
 namespace marivo {
+
+namespace {
+
+struct TStripLook {
+  UINT Kind;
+  TColor Fill;
+  int Size;
+  bool Themed;
+  bool Flat;
+  bool GlyphFlat;
+  auto operator<=>(const TStripLook&) const = default;
+};
+
+// Every button of one look shows the same built-in cells: drawn once and shared, until the
+// system's colours or the theme change.
+std::map<TStripLook, std::shared_ptr<TMVWGlyphStrip>>& BuiltInStrips() {
+  static std::map<TStripLook, std::shared_ptr<TMVWGlyphStrip>> strips;
+  return strips;
+}
+
+} // namespace
 
 TMVWButtonControl::TMVWButtonControl(TComponent* owner) : TMVWCustomPanel(owner) {
   SetControlStyle(csSetCaption | csOpaque | csClickEvents | csCaptureMouse);
@@ -91,16 +114,16 @@ void TMVWButtonControl::ImageListChanged() {
 }
 
 void TMVWButtonControl::RecreateGlyphs() {
-  Strip_ = std::make_unique<TBitmap>();
   CellWidth_ = 0;
   if (!ImageList()) {
     CreateGlyphs();
     return;
   }
+  Strip_ = std::make_shared<TMVWGlyphStrip>();
   if (!ImageList()->IsValid(ListIndex(), ImageIndex()))
     return;
-  ImageList()->GetBitmap(ListIndex(), ImageIndex(), *Strip_);
-  CellWidth_ = CellWidthFromList(Strip_->Width());
+  ImageList()->GetBitmap(ListIndex(), ImageIndex(), Strip_->Cells);
+  CellWidth_ = CellWidthFromList(Strip_->Cells.Width());
 }
 
 void TMVWButtonControl::BuildStrip(int cellsPerSet, TColor fill, UINT kind,
@@ -108,23 +131,32 @@ void TMVWButtonControl::BuildStrip(int cellsPerSet, TColor fill, UINT kind,
   const int size = GlyphSize_;
   const bool themed = ThemedLook();
   const int sets = BuiltInGlyphSets(themed, Flat());
-  Strip_->SetSize(size * cellsPerSet * sets, size);
-  CellWidth_ = BuiltInCellWidth(Strip_->Width(), cellsPerSet, themed, Flat());
-  if (size == 0)
+  CellWidth_ = BuiltInCellWidth(size * cellsPerSet * sets, cellsPerSet, themed, Flat());
+  std::shared_ptr<TMVWGlyphStrip>& shared =
+      BuiltInStrips()[TStripLook{kind, fill, size, themed, Flat(), GlyphFlat_}];
+  Strip_ = shared;
+  if (Strip_)
     return;
-  TCanvas& canvas = Strip_->Canvas();
-  canvas.Brush().SetStyle(bsSolid);
-  canvas.Brush().SetColor(fill);
-  canvas.FillRect(RECT{0, 0, Strip_->Width(), size});
-  if (themed && DrawThemedCells(canvas, cellsPerSet, themePart))
-    return;
-  // Without a theme to draw with, every set shows the platform's images.
-  const UINT flat = GlyphFlat_ ? DFCS_FLAT : 0;
-  for (int cell = 0; cell < cellsPerSet * sets; ++cell) {
-    RECT rect{cell * size, 0, (cell + 1) * size, size};
-    DrawFrameControl(canvas.Handle(), &rect, DFC_BUTTON,
-                     kind | flat | states[static_cast<std::size_t>(cell % cellsPerSet)]);
+  Strip_ = std::make_shared<TMVWGlyphStrip>();
+  TBitmap& cells = Strip_->Cells;
+  cells.SetSize(size * cellsPerSet * sets, size);
+  if (size > 0) {
+    TCanvas& canvas = cells.Canvas();
+    canvas.Brush().SetStyle(bsSolid);
+    canvas.Brush().SetColor(fill);
+    canvas.FillRect(RECT{0, 0, cells.Width(), size});
+    if (!themed || !DrawThemedCells(canvas, cellsPerSet, themePart)) {
+      // Without a theme to draw with, every set shows the platform's images.
+      const UINT flat = GlyphFlat_ ? DFCS_FLAT : 0;
+      for (int cell = 0; cell < cellsPerSet * sets; ++cell) {
+        RECT rect{cell * size, 0, (cell + 1) * size, size};
+        DrawFrameControl(canvas.Handle(), &rect, DFC_BUTTON,
+                         kind | flat | states[static_cast<std::size_t>(cell % cellsPerSet)]);
+      }
+    }
+    MakeBitmapMaskPair(cells, Strip_->Mask, Strip_->Masked, fill);
   }
+  shared = Strip_;
 }
 
 bool TMVWButtonControl::DrawThemedCells(TCanvas& canvas, int cellsPerSet, int themePart) {
@@ -175,11 +207,11 @@ void TMVWButtonControl::AdjustSize() {
   TBitmap measure;
   measure.Canvas().Font().Assign(Font());
   TMVWLayoutRects rects{};
-  const RECT source{0, 0, CellWidth_, Strip_->Height()};
+  const RECT source{0, 0, CellWidth_, Strip_->Cells.Height()};
   DrawGlyphTextLayout(measure.Canvas(), Caption(), &Font3D_, rects, 0,
                       LayoutMeasureOnly | FxTextEnabled, GlyphTransparent_, true, false, topLeft,
                       StripTransparentColor(), nullptr, source,
-                      CellWidth_ > 0 ? &Strip_->Canvas() : nullptr, TextArea());
+                      CellWidth_ > 0 ? &Strip_->Cells.Canvas() : nullptr, TextArea());
   SetBounds(Left(), Top(), rects.Union.right - rects.Union.left,
             rects.Union.bottom - rects.Union.top);
 }
@@ -204,14 +236,17 @@ void TMVWButtonControl::PaintContent(TCanvas& canvas, bool withFocus) {
   if (!Strip_)
     RecreateGlyphs();
   const int index = CellIndex();
-  const RECT source{index * CellWidth_, 0, (index + 1) * CellWidth_, Strip_->Height()};
+  const RECT source{index * CellWidth_, 0, (index + 1) * CellWidth_, Strip_->Cells.Height()};
   std::uint16_t flags = (Enabled() ? FxTextEnabled : 0) | FxText3DDisabled;
   if (withFocus)
     flags |= FocusStyleToDrawFlags(FocusStyle_);
+  // A built-in strip comes with its mask; an image list's is masked as it is drawn.
+  const bool masked = GlyphTransparent_ && !Strip_->Mask.Empty();
+  TBitmap& cells = masked ? Strip_->Masked : Strip_->Cells;
   // A strip without cells (no size, or an image list entry too narrow) shows no glyph.
   DrawGlyphTextLayout(canvas, Caption(), &Font3D_, Rects_, 0, flags, GlyphTransparent_, true, false,
-                      Alignment_, StripTransparentColor(), nullptr, source,
-                      CellWidth_ > 0 ? &Strip_->Canvas() : nullptr, TextArea());
+                      Alignment_, StripTransparentColor(), masked ? &Strip_->Mask : nullptr, source,
+                      CellWidth_ > 0 ? &cells.Canvas() : nullptr, TextArea());
   if (withFocus && Focused() && FocusStyle_ != fcNone) {
     RECT mark = Rects_.Union;
     if (FocusStyle_ == fcControl)
@@ -222,7 +257,7 @@ void TMVWButtonControl::PaintContent(TCanvas& canvas, bool withFocus) {
       mark = Rects_.Glyph;
     DrawFocusMark(canvas, mark);
   }
-  // The strip follows the state of the look; it is built again for the next paint.
+  // The strip follows the state of the look; it is looked up again for the next paint.
   Strip_.reset();
 }
 
@@ -298,6 +333,8 @@ void TMVWButtonControl::WndProc(TMessage& message) {
     Invalidate();
     return;
   case CM_MVWTHEMECHANGED:
+  case CM_SYSCOLORCHANGE:
+    BuiltInStrips().clear();
     Strip_.reset();
     break;
   }

@@ -16,6 +16,14 @@
 
 namespace marivo {
 
+// The cells of a button's state glyph. A built-in strip also holds the mask of its fill colour
+// and the cells blacked out there, for a transparent glyph.
+struct TMVWGlyphStrip {
+  TBitmap Cells;
+  TBitmap Mask;
+  TBitmap Masked;
+};
+
 // The check box's and radio button's common ground: a state glyph from a strip of cells beside
 // a caption, a focus mark, read-only mode.
 class TMVWButtonControl : public TMVWCustomPanel {
@@ -84,7 +92,7 @@ protected:
   TMVWGlyphCellState CellState();
   void DrawFocusMark(TCanvas& canvas, RECT rect);
 
-  std::unique_ptr<TBitmap> Strip_;
+  std::shared_ptr<TMVWGlyphStrip> Strip_;
   int CellWidth_ = 0;
   bool Pressed_ = false;
   // A state change that must not click: focus taken by the mouse, a group's own setting.

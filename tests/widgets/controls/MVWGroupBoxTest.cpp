@@ -67,12 +67,12 @@ public:
   using T::T;
   int StripWidth() {
     this->RecreateGlyphs();
-    return this->Strip_->Width();
+    return this->Strip_->Cells.Width();
   }
   // Cells holding more than one colour: something was drawn in them.
   int DrawnCells() {
     this->RecreateGlyphs();
-    const TBitmap& strip = *this->Strip_;
+    const TBitmap& strip = this->Strip_->Cells;
     int drawn = 0;
     for (int left = 0; left + this->CellWidth_ <= strip.Width(); left += this->CellWidth_) {
       std::set<TColor> colours;
