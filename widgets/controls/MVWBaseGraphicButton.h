@@ -171,4 +171,7 @@ private:
   std::array<std::uint16_t, 2> Timers_{};
 };
 
+// Makes the base known to form data.
+void RegisterMVWBaseGraphicButton();
+
 } // namespace marivo

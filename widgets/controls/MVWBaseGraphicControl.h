@@ -34,4 +34,7 @@ private:
   bool Transparent_ = true;
 };
 
+// Makes the base known to form data.
+void RegisterMVWBaseGraphicControl();
+
 } // namespace marivo

@@ -27,4 +27,7 @@ private:
 
 const std::vector<std::string>& BitmapStyleNames();
 
+// Makes the base known to form data.
+void RegisterMVWBaseImage();
+
 } // namespace marivo

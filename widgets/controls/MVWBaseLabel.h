@@ -101,4 +101,7 @@ private:
 // The names form data uses for the label enumerations.
 const std::vector<std::string>& LabelOptionNames();
 
+// Makes the base known to form data.
+void RegisterMVWBaseLabel();
+
 } // namespace marivo

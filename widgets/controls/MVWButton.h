@@ -34,6 +34,6 @@ private:
 };
 
 // Makes the push button known to form data; the first call does it.
-void RegisterButtonControlClasses();
+void RegisterMVWButton();
 
 } // namespace marivo

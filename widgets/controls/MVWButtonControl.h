@@ -141,6 +141,6 @@ void AddButtonControlProperties(TClassBuilder<T>& builder, bool glyphTransparent
 }
 
 // The base of check boxes and radio buttons, with the panels below it, for form data.
-void RegisterButtonControlBase();
+void RegisterMVWButtonControl();
 
 } // namespace marivo

@@ -44,6 +44,6 @@ public:
   using TMVWCustomCheckBox::TMVWCustomCheckBox;
 };
 
-void RegisterCheckBoxClasses();
+void RegisterMVWCheckBox();
 
 } // namespace marivo

@@ -122,4 +122,7 @@ protected:
   void SetDrawState(std::uint8_t value) { DrawState_ = value; }
 };
 
+// Makes the base known to form data.
+void RegisterMVWCustomButton();
+
 } // namespace marivo

@@ -74,6 +74,6 @@ private:
 };
 
 // Makes the multimedia button known to form data; the first call does it.
-void RegisterMMButtonClasses();
+void RegisterMVWCustomMMButton();
 
 } // namespace marivo

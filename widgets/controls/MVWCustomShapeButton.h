@@ -82,4 +82,7 @@ private:
   int Depth_ = 0;
 };
 
+// Makes the base known to form data.
+void RegisterMVWCustomShapeButton();
+
 } // namespace marivo

@@ -27,4 +27,7 @@ private:
   TMVWUserButtonStyle Style_ = ubsAutoDetect;
 };
 
+// Makes the base known to form data.
+void RegisterMVWCustomSpeedButton();
+
 } // namespace marivo

@@ -12,6 +12,6 @@ public:
 
 // Makes the edit, its auto-complete and its custom buttons known to form data; the first call
 // does it.
-void RegisterWidgetEditClasses();
+void RegisterMVWEdit();
 
 } // namespace marivo

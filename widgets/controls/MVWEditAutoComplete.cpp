@@ -1,5 +1,6 @@
 #include "widgets/controls/MVWEditAutoComplete.h"
 
+#include "platform/rtl/ClassRegistry.h"
 #include "widgets/controls/MVWBaseEdit.h"
 #include "widgets/foundation/portable/MVWStringList.h"
 
@@ -223,6 +224,18 @@ void TMVWEditAutoComplete::Notification(TComponent* component, TOperation operat
     ForgetEdit();
     ClosePopup();
   }
+}
+
+void RegisterMVWEditAutoComplete() {
+  using A = TMVWEditAutoComplete;
+  RegisterComponentClass<A, TMVWComponent>("TMVWEditAutoComplete")
+      .Component("StringList", &A::StringList, &A::SetStringList)
+      .Integer("StringListIndex", &A::StringListIndex, &A::SetStringListIndex, 0)
+      .Set("Mode", {"amText", "amPopup"}, &A::Mode, &A::SetMode, TMVWAutoCompleteModes{0})
+      .Set("AddUnknownOn", {"aaControlExit", "aaControlReturn"}, &A::AddUnknownOn,
+           &A::SetAddUnknownOn, TMVWAutoCompleteAddOns{0})
+      .Boolean("Enabled", &A::Enabled, &A::SetEnabled, true)
+      .Event("OnAdd", &A::OnAdd);
 }
 
 } // namespace marivo

@@ -83,4 +83,7 @@ private:
   HWND CloseWindow_ = nullptr; // takes the posted close of a popup
 };
 
+// Makes the component known to form data.
+void RegisterMVWEditAutoComplete();
+
 } // namespace marivo

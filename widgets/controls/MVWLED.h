@@ -74,4 +74,7 @@ private:
   int Columns_ = 1;
 };
 
+// Makes the display known to form data.
+void RegisterMVWLED();
+
 } // namespace marivo

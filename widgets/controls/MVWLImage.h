@@ -41,6 +41,6 @@ public:
   using TMVWCustomLImage::TMVWCustomLImage;
 };
 
-void RegisterLImageClasses();
+void RegisterMVWLImage();
 
 } // namespace marivo

@@ -26,6 +26,6 @@ private:
   bool Checked_ = false;
 };
 
-void RegisterRadioButtonClasses();
+void RegisterMVWRadioButton();
 
 } // namespace marivo

@@ -11,6 +11,6 @@ public:
 };
 
 // Makes the shape button and its colours known to form data; the first call does it.
-void RegisterShapeButtonClasses();
+void RegisterMVWShapeButton();
 
 } // namespace marivo

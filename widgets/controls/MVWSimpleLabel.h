@@ -63,6 +63,6 @@ public:
   using TMVWCustomSimpleLabel::TMVWCustomSimpleLabel;
 };
 
-void RegisterSimpleLabelClasses();
+void RegisterMVWSimpleLabel();
 
 } // namespace marivo

@@ -84,6 +84,6 @@ private:
 };
 
 // Makes the special buttons known to form data; the first call does it.
-void RegisterSpecialButtonClasses();
+void RegisterMVWSpecialButton();
 
 } // namespace marivo

@@ -11,6 +11,6 @@ public:
 };
 
 // Makes the speed button known to form data; the first call does it, later calls nothing.
-void RegisterSpeedButtonClasses();
+void RegisterMVWSpeedButton();
 
 } // namespace marivo
