@@ -83,14 +83,14 @@ void RegisterMVWButton() {
                     "ubsFlat", "ubsFlatUnColored", "ubsNavigator", "ubsExplorer",
                     "ubsExplorerColored", "ubsIntegrated", "ubsWinXP", "ubsWinXPCombo",
                     "ubsWinXPTool"},
-                   &B::ExtStyle, &B::SetExtStyle, ubsAutoDetect)
+                   &B::ExtStyle, &B::SetExtStyle, B::DefaultExtStyle)
       .Class("FontFX", &B::FontFX)
       .Class("Glyph", &B::Glyph)
       .Stored(&B::IsGlyphStored)
       .Boolean("HideHint", &B::HideHint, &B::SetHideHint, true)
       .Component("ImageList", &B::ImageList, &B::SetImageList)
-      .Integer("ImageIndex", &B::ImageIndex, &B::SetImageIndex, 0)
-      .Integer("ListIndex", &B::ListIndex, &B::SetListIndex, 0)
+      .Integer("ImageIndex", &B::ImageIndex, &B::SetImageIndex, TMVWImageLink::DefaultImageIndex)
+      .Integer("ListIndex", &B::ListIndex, &B::SetListIndex, TMVWImageLink::DefaultListIndex)
       .Boolean("MultiLine", &B::MultiLine, &B::SetMultiLine, false)
       .Integer("NumGlyphs", &B::NumGlyphs, &B::SetNumGlyphs, TMVWNumGlyphs{1})
       .Boolean("RepeatedClick", &B::RepeatedClick, &B::SetRepeatedClick, false)

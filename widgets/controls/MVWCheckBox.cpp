@@ -97,12 +97,15 @@ int TMVWCustomCheckBox::CellWidthFromList(int stripWidth) {
 void RegisterMVWCheckBox() {
   RegisterPersistentClass<TMVWCustomCheckBox, TMVWButtonControl>("TMVWCustomCheckBox");
   auto builder = RegisterComponentClass<TMVWCheckBox, TMVWCustomCheckBox>("TMVWCheckBox");
-  builder.Boolean("AllowGrayed", &TMVWCheckBox::AllowGrayed, &TMVWCheckBox::SetAllowGrayed, false)
-      .Boolean("Checked", &TMVWCheckBox::Checked, &TMVWCheckBox::SetChecked, false)
+  builder
+      .Boolean("AllowGrayed", &TMVWCheckBox::AllowGrayed, &TMVWCheckBox::SetAllowGrayed,
+               TMVWCheckBox::DefaultAllowGrayed)
+      .Boolean("Checked", &TMVWCheckBox::Checked, &TMVWCheckBox::SetChecked,
+               TMVWCheckBox::DefaultState == cbChecked)
       .Enumeration("State", {"cbUnchecked", "cbChecked", "cbGrayed"}, &TMVWCheckBox::State,
-                   &TMVWCheckBox::SetState, cbUnchecked)
+                   &TMVWCheckBox::SetState, TMVWCheckBox::DefaultState)
       .Integer("GlyphNumber", &TMVWCheckBox::GlyphNumber, &TMVWCheckBox::SetGlyphNumber,
-               std::uint8_t{3})
+               TMVWCheckBox::DefaultGlyphNumber)
       .Event("OnChange", &TMVWCheckBox::OnChange)
       .Boolean("TabStop", &TWinControl::TabStop, &TWinControl::SetTabStop, true);
   AddButtonControlProperties(builder, false);

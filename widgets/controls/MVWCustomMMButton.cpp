@@ -197,7 +197,8 @@ void RegisterMVWCustomMMButton() {
   RegisterComponentClass<B, TMVWBaseGraphicButton>("TMVWCustomMMButton")
       .Boolean("AllowAllUp", &B::AllowAllUp, &B::SetAllowAllUp, false)
       .Boolean("AllowMouseOver", &B::AllowMouseOver, &B::SetAllowMouseOver)
-      .Boolean("AllowTransparency", &B::AllowTransparency, &B::SetAllowTransparency, true)
+      .Boolean("AllowTransparency", &B::AllowTransparency, &B::SetAllowTransparency,
+               B::DefaultAllowTransparency)
       .Class("ButtonLayout", &B::ButtonLayout)
       .Enumeration("ButtonFaceStyle",
                    {"sbNone", "sbAutosize", "sbCenter", "sbStretch", "sbTile", "sbKeepAspRatio",
@@ -205,11 +206,12 @@ void RegisterMVWCustomMMButton() {
                    &B::ButtonFaceStyle, &B::SetButtonFaceStyle, sbNone)
       .Component("ButtonFaceImageList", &B::ButtonFaceImageList, &B::SetButtonFaceImageList)
       .Stored([](B& button) { return button.FaceListRef().empty(); })
-      .Integer("CaptionDown", &B::CaptionDown, &B::SetCaptionDown, 1)
+      .Integer("CaptionDown", &B::CaptionDown, &B::SetCaptionDown, B::DefaultCaptionDown)
       .Integer("DropDownIndent", &B::DropDownIndent, &B::SetDropDownIndent, 0)
       .Component("DropDownMenu", &B::DropDownMenu, &B::SetDropDownMenu)
       .Boolean("DropDownRight", &B::DropDownRight, &B::SetDropDownRight, false)
-      .Boolean("ForceTransparent", &B::ForceTransparent, &B::SetForceTransparent, true)
+      .Boolean("ForceTransparent", &B::ForceTransparent, &B::SetForceTransparent,
+               B::DefaultForceTransparent)
       .Class("FontFX", &B::FontFX)
       .Class("Glyph", &B::Glyph)
       .Stored(&B::IsGlyphStored)
@@ -221,7 +223,7 @@ void RegisterMVWCustomMMButton() {
       .Boolean("MultiLine", &B::MultiLine, &B::SetMultiLine, false)
       .Integer("NumGlyphs", &B::NumGlyphs, &B::SetNumGlyphs, TMVWNumGlyphs{1})
       .Boolean("Pressed", &B::Pressed, &B::SetPressed, false)
-      .Boolean("QuickDraw", &B::QuickDraw, &B::SetQuickDraw, false)
+      .Boolean("QuickDraw", &B::QuickDraw, &B::SetQuickDraw, B::DefaultQuickDraw)
       .Boolean("Transparent", &B::Transparent, &B::SetTransparent, false)
       .Boolean("UseCaption", &B::UseCaption, &B::SetUseCaption, true)
       .Event("OnDropDown", &B::OnDropDown)

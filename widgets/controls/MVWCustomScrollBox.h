@@ -15,6 +15,8 @@ class TBitmap;
 // pass it on to see-through children, refreshing them as it scrolls.
 class TMVWCustomScrollBox : public TScrollBox, public TMVWParentBackSource {
 public:
+  static constexpr bool DefaultTransparent = false;
+
   explicit TMVWCustomScrollBox(TComponent* owner);
   ~TMVWCustomScrollBox() override;
 
@@ -72,7 +74,7 @@ private:
   std::unique_ptr<TMVWScrollBoxBevel> Bevel_;
   TCanvas Canvas_;
   TCanvas NonClientCanvas_;
-  bool Transparent_ = false;
+  bool Transparent_ = DefaultTransparent;
   bool ThemedBorder_ = true;
   bool ScrollRepaintThrottle_ = true;
   std::uint8_t ScrollRepaintEvery_ = 1;

@@ -30,22 +30,23 @@ void RegisterMVWEdit() {
       .Enumeration("CharCase", {"ecNormal", "ecUpperCase", "ecLowerCase"}, &E::CharCase,
                    &E::SetCharCase, ecNormal)
       .Enumeration("Alignment", {"taLeftJustify", "taRightJustify", "taCenter"}, &E::Alignment,
-                   &E::SetAlignment, taLeftJustify)
+                   &E::SetAlignment, E::DefaultAlignment)
       .Collection("CustomButtons", &E::CustomButtons)
       .Enumeration("CustomButtonStyle",
                    {"ubsAutoDetect", "ubsWin31", "ubsWin40", "ubsKestrin", "ubsKestrinFlat",
                     "ubsFlat", "ubsFlatUnColored", "ubsNavigator", "ubsExplorer",
                     "ubsExplorerColored", "ubsIntegrated", "ubsWinXP", "ubsWinXPCombo",
                     "ubsWinXPTool"},
-                   &E::CustomButtonStyle, &E::SetCustomButtonStyle, ubsIntegrated)
-      .Integer("CustomButtonWidth", &E::CustomButtonWidth, &E::SetCustomButtonWidth, 16)
+                   &E::CustomButtonStyle, &E::SetCustomButtonStyle, E::DefaultCustomButtonStyle)
+      .Integer("CustomButtonWidth", &E::CustomButtonWidth, &E::SetCustomButtonWidth,
+               E::DefaultCustomButtonWidth)
       .Boolean("FocusOnMouseAbove", &E::FocusOnMouseAbove, &E::SetFocusOnMouseAbove, false)
       .Class("Font3D", &E::Font3D)
       .Boolean("HideSelection", &E::HideSelection, &E::SetHideSelection, true)
       .Integer("HighlightBack", ColorIdents(), &E::HighlightBack, &E::SetHighlightBack,
-               static_cast<TColor>(0x8000000D))
+               E::DefaultHighlightBack)
       .Integer("HighlightText", ColorIdents(), &E::HighlightText, &E::SetHighlightText,
-               static_cast<TColor>(0x8000000E))
+               E::DefaultHighlightText)
       .Integer("MaxLength", &E::MaxLength, &E::SetMaxLength, 0)
       .Boolean("OEMConvert", &E::OEMConvert, &E::SetOEMConvert, false)
       .String(

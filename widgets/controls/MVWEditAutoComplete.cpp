@@ -230,10 +230,11 @@ void RegisterMVWEditAutoComplete() {
   using A = TMVWEditAutoComplete;
   RegisterComponentClass<A, TMVWComponent>("TMVWEditAutoComplete")
       .Component("StringList", &A::StringList, &A::SetStringList)
-      .Integer("StringListIndex", &A::StringListIndex, &A::SetStringListIndex, 0)
-      .Set("Mode", {"amText", "amPopup"}, &A::Mode, &A::SetMode, TMVWAutoCompleteModes{0})
+      .Integer("StringListIndex", &A::StringListIndex, &A::SetStringListIndex,
+               A::DefaultStringListIndex)
+      .Set("Mode", {"amText", "amPopup"}, &A::Mode, &A::SetMode, A::DefaultMode)
       .Set("AddUnknownOn", {"aaControlExit", "aaControlReturn"}, &A::AddUnknownOn,
-           &A::SetAddUnknownOn, TMVWAutoCompleteAddOns{0})
+           &A::SetAddUnknownOn, A::DefaultAddUnknownOn)
       .Boolean("Enabled", &A::Enabled, &A::SetEnabled, true)
       .Event("OnAdd", &A::OnAdd);
 }

@@ -167,13 +167,14 @@ SIZE TMVWLED::TextExtent(const std::string& text, int bevelExtent) {
 void RegisterMVWLED() {
   RegisterPersistentClass<TMVWLED, TMVWObject>("TMVWLED")
       .Integer("ActiveColor", ColorIdents(), &TMVWLED::ActiveColor, &TMVWLED::SetActiveColor,
-               TColor{0x00FF00})
+               TMVWLED::DefaultActiveColor)
       .Integer("InActiveColor", ColorIdents(), &TMVWLED::InActiveColor, &TMVWLED::SetInActiveColor,
-               TColor{0x008000})
+               TMVWLED::DefaultInActiveColor)
       .Integer("Horzsize", &TMVWLED::Horzsize, &TMVWLED::SetHorzsize, std::uint8_t{9})
       .Integer("Vertsize", &TMVWLED::Vertsize, &TMVWLED::SetVertsize, std::uint8_t{7})
       .Integer("Thickness", &TMVWLED::Thickness, &TMVWLED::SetThickness, std::uint8_t{2})
-      .Boolean("DisabledDigits", &TMVWLED::DisabledDigits, &TMVWLED::SetDisabledDigits, true);
+      .Boolean("DisabledDigits", &TMVWLED::DisabledDigits, &TMVWLED::SetDisabledDigits,
+               TMVWLED::DefaultDisabledDigits);
 }
 
 } // namespace marivo

@@ -139,10 +139,13 @@ void RegisterMVWLImage() {
       .Event("OnMouseEnter", &TMVWLImage::OnMouseEnter)
       .Event("OnMouseExit", &TMVWLImage::OnMouseExit)
       .Boolean("ForceTransparent", &TMVWLImage::ForceTransparent, &TMVWLImage::SetForceTransparent,
-               false)
-      .Boolean("SilentMove", &TMVWLImage::SilentMove, &TMVWLImage::SetSilentMove, false)
-      .Boolean("QuickDraw", &TMVWLImage::QuickDraw, &TMVWLImage::SetQuickDraw, true)
-      .Enumeration("Style", BitmapStyleNames(), &TMVWLImage::Style, &TMVWLImage::SetStyle, sbNone)
+               TMVWLImage::DefaultForceTransparent)
+      .Boolean("SilentMove", &TMVWLImage::SilentMove, &TMVWLImage::SetSilentMove,
+               TMVWLImage::DefaultSilentMove)
+      .Boolean("QuickDraw", &TMVWLImage::QuickDraw, &TMVWLImage::SetQuickDraw,
+               TMVWLImage::DefaultQuickDraw)
+      .Enumeration("Style", BitmapStyleNames(), &TMVWLImage::Style, &TMVWLImage::SetStyle,
+                   TMVWLImage::DefaultStyle)
       .Boolean("Transparent", &TMVWLImage::Transparent, &TMVWLImage::SetTransparent, true);
 }
 

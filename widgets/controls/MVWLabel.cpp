@@ -83,19 +83,21 @@ void RegisterMVWLabel() {
       .Class("Bevel", &TMVWLabel::Bevel)
       .Class("FontFX", &TMVWLabel::FontFX)
       .Enumeration("Alignment", AlignmentNames(), &TMVWLabel::Alignment, &TMVWLabel::SetAlignment,
-                   agTopLeft)
+                   TMVWLabel::DefaultAlignment)
       .Boolean("AutoSize", &TMVWLabel::AutoSize, &TMVWLabel::SetAutoSize, true)
       .Boolean("MultiLine", &TMVWLabel::MultiLine, &TMVWLabel::SetMultiLine, false)
       .Set("Options", LabelOptionNames(), &TMVWLabel::Options, &TMVWLabel::SetOptions,
            TMVWLabelOptions{0})
       .Boolean("ShowAccelChar", &TMVWLabel::ShowAccelChar, &TMVWLabel::SetShowAccelChar, true)
-      .Boolean("Transparent", &TMVWLabel::Transparent, &TMVWLabel::SetTransparent, true)
-      .Boolean("Twinkle", &TMVWLabel::Twinkle, &TMVWLabel::SetTwinkle, false)
-      .Integer("TwinkleVisible", &TMVWLabel::TwinkleVisible, &TMVWLabel::SetTwinkleVisible, 700)
+      .Boolean("Transparent", &TMVWLabel::Transparent, &TMVWLabel::SetTransparent,
+               TMVWLabel::DefaultTransparent)
+      .Boolean("Twinkle", &TMVWLabel::Twinkle, &TMVWLabel::SetTwinkle, TMVWLabel::DefaultTwinkle)
+      .Integer("TwinkleVisible", &TMVWLabel::TwinkleVisible, &TMVWLabel::SetTwinkleVisible,
+               TMVWLabel::DefaultTwinkleVisible)
       .Integer("TwinkleInVisible", &TMVWLabel::TwinkleInVisible, &TMVWLabel::SetTwinkleInVisible,
-               700)
+               TMVWLabel::DefaultTwinkleInVisible)
       .Integer("TwinkleColor", ColorIdents(), &TMVWLabel::TwinkleColor, &TMVWLabel::SetTwinkleColor,
-               clNone);
+               TMVWLabel::DefaultTwinkleColor);
 }
 
 } // namespace marivo

@@ -146,16 +146,18 @@ void RegisterMVWSimpleLabel() {
                &TMVWSimpleLabel::SetTwinkleInVisible, 700)
       .String("Jump", &TMVWSimpleLabel::Jump, &TMVWSimpleLabel::SetJump, std::string())
       .Integer("ActiveColor", ColorIdents(), &TMVWSimpleLabel::ActiveColor,
-               &TMVWSimpleLabel::SetActiveColor, TColor{0x800080})
+               &TMVWSimpleLabel::SetActiveColor, TMVWSimpleLabel::DefaultActiveColor)
       .Integer("InActiveColor", ColorIdents(), &TMVWSimpleLabel::InActiveColor,
-               &TMVWSimpleLabel::SetInActiveColor, TColor{0xFF0000})
+               &TMVWSimpleLabel::SetInActiveColor, TMVWSimpleLabel::DefaultInActiveColor)
       .Boolean("JumpUnderline", &TMVWSimpleLabel::JumpUnderline, &TMVWSimpleLabel::SetJumpUnderline,
-               true)
+               TMVWSimpleLabel::DefaultJumpUnderline)
       .Enumeration("JumpMode", {"jmInternet", "jmApplication", "jmNone", "jmCustom"},
-                   &TMVWSimpleLabel::JumpMode, &TMVWSimpleLabel::SetJumpMode, jmNone)
+                   &TMVWSimpleLabel::JumpMode, &TMVWSimpleLabel::SetJumpMode,
+                   TMVWSimpleLabel::DefaultJumpMode)
       .Set("Options", LabelOptionNames(), &TMVWSimpleLabel::Options, &TMVWSimpleLabel::SetOptions,
            TMVWLabelOptions{0})
-      .Boolean("UseAsJump", &TMVWSimpleLabel::UseAsJump, &TMVWSimpleLabel::SetUseAsJump, false)
+      .Boolean("UseAsJump", &TMVWSimpleLabel::UseAsJump, &TMVWSimpleLabel::SetUseAsJump,
+               TMVWSimpleLabel::DefaultUseAsJump)
       .Stored([](TMVWSimpleLabel&) { return false; });
 }
 

@@ -11,20 +11,21 @@ void RegisterMVWSpeedButton() {
   using B = TMVWSpeedButton;
   auto button = RegisterComponentClass<B, TMVWCustomSpeedButton>("TMVWSpeedButton");
   PublishImageLink(button)
-      .Boolean("AllowAllUp", &B::AllowAllUp, &B::SetAllowAllUp, false)
+      .Boolean("AllowAllUp", &B::AllowAllUp, &B::SetAllowAllUp, B::DefaultAllowAllUp)
       .Class("ButtonLayout", &B::ButtonLayout)
-      .Boolean("DropDownCombo", &B::DropDownCombo, &B::SetDropDownCombo, false)
-      .Integer("DropDownComboWidth", &B::DropDownComboWidth, &B::SetDropDownComboWidth, 12)
+      .Boolean("DropDownCombo", &B::DropDownCombo, &B::SetDropDownCombo, B::DefaultDropDownCombo)
+      .Integer("DropDownComboWidth", &B::DropDownComboWidth, &B::SetDropDownComboWidth,
+               B::DefaultDropDownComboWidth)
       .Integer("DropDownIndent", &B::DropDownIndent, &B::SetDropDownIndent, 0)
       .Component("DropDownMenu", &B::DropDownMenu, &B::SetDropDownMenu)
       .Boolean("DropDownRight", &B::DropDownRight, &B::SetDropDownRight, false)
-      .Integer("EnterColor", ColorIdents(), &B::EnterColor, &B::SetEnterColor,
-               static_cast<TColor>(0x80000009))
-      .Boolean("EnterColorChange", &B::EnterColorChange, &B::SetEnterColorChange, false)
+      .Integer("EnterColor", ColorIdents(), &B::EnterColor, &B::SetEnterColor, B::DefaultEnterColor)
+      .Boolean("EnterColorChange", &B::EnterColorChange, &B::SetEnterColorChange,
+               B::DefaultEnterColorChange)
       .Class("FontFX", &B::FontFX)
       .Class("Glyph", &B::Glyph)
       .Stored(&B::IsGlyphStored)
-      .Integer("GroupIndex", &B::GroupIndex, &B::SetGroupIndex, 0)
+      .Integer("GroupIndex", &B::GroupIndex, &B::SetGroupIndex, B::DefaultGroupIndex)
       .Boolean("HideHint", &B::HideHint, &B::SetHideHint, true)
       .Boolean("MultiLine", &B::MultiLine, &B::SetMultiLine, false)
       .Integer("NumGlyphs", &B::NumGlyphs, &B::SetNumGlyphs, TMVWNumGlyphs{1})
@@ -38,7 +39,7 @@ void RegisterMVWSpeedButton() {
                     "ubsFlat", "ubsFlatUnColored", "ubsNavigator", "ubsExplorer",
                     "ubsExplorerColored", "ubsIntegrated", "ubsWinXP", "ubsWinXPCombo",
                     "ubsWinXPTool"},
-                   &B::Style, &B::SetStyle, ubsAutoDetect)
+                   &B::Style, &B::SetStyle, B::DefaultStyle)
       .Boolean("UseCaption", &B::UseCaption, &B::SetUseCaption, true)
       .Event("OnDropDown", &B::OnDropDown)
       .Event("OnMouseEnter", &B::OnMouseEnter)
