@@ -15,8 +15,6 @@ class TBitmap;
 // pass it on to see-through children, refreshing them as it scrolls.
 class TMVWCustomScrollBox : public TScrollBox, public TMVWParentBackSource {
 public:
-  static constexpr bool DefaultTransparent = false;
-
   explicit TMVWCustomScrollBox(TComponent* owner);
   ~TMVWCustomScrollBox() override;
 
@@ -74,7 +72,7 @@ private:
   std::unique_ptr<TMVWScrollBoxBevel> Bevel_;
   TCanvas Canvas_;
   TCanvas NonClientCanvas_;
-  bool Transparent_ = DefaultTransparent;
+  bool Transparent_ = false;
   bool ThemedBorder_ = true;
   bool ScrollRepaintThrottle_ = true;
   std::uint8_t ScrollRepaintEvery_ = 1;

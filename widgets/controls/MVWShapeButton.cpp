@@ -43,7 +43,7 @@ void RegisterMVWShapeButton() {
       .Integer("ShapeFillImageIndex", &B::ShapeFillImageIndex, &B::SetShapeFillImageIndex, 0)
       .Integer("ShapeFillListIndex", &B::ShapeFillListIndex, &B::SetShapeFillListIndex, 0)
       .Enumeration("Style", {"sbsShadow", "sbs3D"}, &B::Style, &B::SetStyle, B::DefaultStyle)
-      .Boolean("Transparent", &B::Transparent, &B::SetTransparent, B::DefaultTransparent)
+      .Boolean("Transparent", &B::Transparent, &B::SetTransparent, false)
       .Boolean("UseCaption", &B::UseCaption, &B::SetUseCaption, true)
       .Event("OnDropDown", &B::OnDropDown)
       .Event("OnMouseEnter", &B::OnMouseEnter)
