@@ -148,7 +148,7 @@ private:
   std::vector<TMVWButtonControl*> Buttons_;
 };
 
-// The base of radio and check groups, with the group box below it, for form data.
+// Makes the base of radio and check groups known to form data.
 void RegisterMVWCustomButtonGroup();
 
 // The child buttons a button group makes: they ask the group whether they may change and pass

@@ -77,7 +77,7 @@ private:
   bool QuickDraw_ = DefaultQuickDraw;
 };
 
-// Makes the multimedia button known to form data; the first call does it.
+// Makes the multimedia button known to form data.
 void RegisterMVWCustomMMButton();
 
 } // namespace marivo
