@@ -78,12 +78,8 @@ void RegisterMVWButton() {
       .Integer("DropDownIndent", &B::DropDownIndent, &B::SetDropDownIndent, 0)
       .Component("DropDownMenu", &B::DropDownMenu, &B::SetDropDownMenu)
       .Boolean("DropDownRight", &B::DropDownRight, &B::SetDropDownRight, false)
-      .Enumeration("ExtStyle",
-                   {"ubsAutoDetect", "ubsWin31", "ubsWin40", "ubsKestrin", "ubsKestrinFlat",
-                    "ubsFlat", "ubsFlatUnColored", "ubsNavigator", "ubsExplorer",
-                    "ubsExplorerColored", "ubsIntegrated", "ubsWinXP", "ubsWinXPCombo",
-                    "ubsWinXPTool"},
-                   &B::ExtStyle, &B::SetExtStyle, B::DefaultExtStyle)
+      .Enumeration("ExtStyle", UserButtonStyleNames(), &B::ExtStyle, &B::SetExtStyle,
+                   B::DefaultExtStyle)
       .Class("FontFX", &B::FontFX)
       .Class("Glyph", &B::Glyph)
       .Stored(&B::IsGlyphStored)

@@ -108,12 +108,8 @@ void RegisterMVWButtonPanel() {
       .Collection("Buttons", &T::Buttons)
       .Integer("ButtonWidth", &T::ButtonWidth, &T::SetButtonWidth, T::DefaultButtonSize)
       .Integer("ButtonHeight", &T::ButtonHeight, &T::SetButtonHeight, T::DefaultButtonSize)
-      .Enumeration("ButtonStyle",
-                   {"ubsAutoDetect", "ubsWin31", "ubsWin40", "ubsKestrin", "ubsKestrinFlat",
-                    "ubsFlat", "ubsFlatUnColored", "ubsNavigator", "ubsExplorer",
-                    "ubsExplorerColored", "ubsIntegrated", "ubsWinXP", "ubsWinXPCombo",
-                    "ubsWinXPTool"},
-                   &T::ButtonStyle, &T::SetButtonStyle, T::DefaultButtonStyle)
+      .Enumeration("ButtonStyle", UserButtonStyleNames(), &T::ButtonStyle, &T::SetButtonStyle,
+                   T::DefaultButtonStyle)
       .Event("OnButtonClick", &T::OnButtonClick);
 }
 

@@ -32,12 +32,8 @@ void RegisterMVWEdit() {
       .Enumeration("Alignment", {"taLeftJustify", "taRightJustify", "taCenter"}, &E::Alignment,
                    &E::SetAlignment, E::DefaultAlignment)
       .Collection("CustomButtons", &E::CustomButtons)
-      .Enumeration("CustomButtonStyle",
-                   {"ubsAutoDetect", "ubsWin31", "ubsWin40", "ubsKestrin", "ubsKestrinFlat",
-                    "ubsFlat", "ubsFlatUnColored", "ubsNavigator", "ubsExplorer",
-                    "ubsExplorerColored", "ubsIntegrated", "ubsWinXP", "ubsWinXPCombo",
-                    "ubsWinXPTool"},
-                   &E::CustomButtonStyle, &E::SetCustomButtonStyle, E::DefaultCustomButtonStyle)
+      .Enumeration("CustomButtonStyle", UserButtonStyleNames(), &E::CustomButtonStyle,
+                   &E::SetCustomButtonStyle, E::DefaultCustomButtonStyle)
       .Integer("CustomButtonWidth", &E::CustomButtonWidth, &E::SetCustomButtonWidth,
                E::DefaultCustomButtonWidth)
       .Boolean("FocusOnMouseAbove", &E::FocusOnMouseAbove, &E::SetFocusOnMouseAbove, false)

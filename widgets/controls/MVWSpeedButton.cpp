@@ -34,12 +34,7 @@ void RegisterMVWSpeedButton() {
       .Integer("RepeatingDelay", &B::RepeatingDelay, &B::SetRepeatingDelay, std::uint16_t{500})
       .Integer("RepeatingInterval", &B::RepeatingInterval, &B::SetRepeatingInterval,
                std::uint16_t{100})
-      .Enumeration("Style",
-                   {"ubsAutoDetect", "ubsWin31", "ubsWin40", "ubsKestrin", "ubsKestrinFlat",
-                    "ubsFlat", "ubsFlatUnColored", "ubsNavigator", "ubsExplorer",
-                    "ubsExplorerColored", "ubsIntegrated", "ubsWinXP", "ubsWinXPCombo",
-                    "ubsWinXPTool"},
-                   &B::Style, &B::SetStyle, B::DefaultStyle)
+      .Enumeration("Style", UserButtonStyleNames(), &B::Style, &B::SetStyle, B::DefaultStyle)
       .Boolean("UseCaption", &B::UseCaption, &B::SetUseCaption, true)
       .Event("OnDropDown", &B::OnDropDown)
       .Event("OnMouseEnter", &B::OnMouseEnter)
