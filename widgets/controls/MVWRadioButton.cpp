@@ -77,7 +77,8 @@ void TMVWRadioButton::WndProc(TMessage& message) {
 
 void RegisterMVWRadioButton() {
   auto builder = RegisterComponentClass<TMVWRadioButton, TMVWButtonControl>("TMVWRadioButton");
-  builder.Boolean("Checked", &TMVWRadioButton::Checked, &TMVWRadioButton::SetChecked, false);
+  builder.Boolean("Checked", &TMVWRadioButton::Checked, &TMVWRadioButton::SetChecked,
+                  TMVWRadioButton::DefaultChecked);
   AddButtonControlProperties(builder, true);
 }
 
