@@ -11,8 +11,7 @@
 #include "platform/rtl/ClassRegistry.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Dialogs.h"
-#include "widgets/controls/MVWLabelsAndChoices.h"
-#include "widgets/controls/MVWPanelClasses.h"
+#include "widgets/controls/MVWControls.h"
 
 #include <windows.h>
 
@@ -285,11 +284,7 @@ void TConsoleForm::ShowScoreboard(const std::string& payload) {
 
 void TConsoleForm::Register() {
   static const bool registered = [] {
-    RegisterButtonControlClasses();
-    RegisterLabelAndChoiceClasses();
-    RegisterSpeedButtonClasses();
-    RegisterWidgetPanelClasses();
-    RegisterWidgetEditClasses();
+    RegisterControlClasses();
     RegisterComponentClass<TConsoleForm, TForm>("TConsoleForm")
         .Field("LabelStart", &TConsoleForm::LabelStart)
         .Field("LabelClub", &TConsoleForm::LabelClub)

@@ -1,7 +1,7 @@
 #include "console/common/NoticeForms.h"
 
 #include "platform/rtl/ClassRegistry.h"
-#include "widgets/controls/MVWLabelsAndChoices.h"
+#include "widgets/controls/MVWControls.h"
 #include "widgets/foundation/MVWFoundation.h"
 
 namespace marivo {
@@ -72,8 +72,7 @@ void TScoresForm::ShowAgain() {
 void RegisterNoticeForms() {
   static const bool registered = [] {
     // The address notice is a shaped form; the notices are drawn with widget panels and images.
-    RegisterFoundationClasses();
-    RegisterLabelAndChoiceClasses();
+    RegisterControlClasses();
     RegisterComponentClass<TObtainingIPAddress, TForm>("TObtainingIPAddress");
     RegisterComponentClass<TInvalidElements, TForm>("TInvalidElements")
         .Handler("FormShow", &TInvalidElements::FormShow)

@@ -5,7 +5,7 @@
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/TextUtils.h"
 #include "platform/ui/Application.h"
-#include "widgets/controls/MVWLabelsAndChoices.h"
+#include "widgets/controls/MVWControls.h"
 #include "widgets/controls/MVWShapeButton.h"
 
 #include <windows.h>
@@ -18,9 +18,7 @@ TEditorForm* EditorForm = nullptr;
 
 void TEditorForm::Register() {
   static const bool registered = [] {
-    RegisterLabelAndChoiceClasses();
-    RegisterShapeButtonClasses();
-    RegisterWidgetEditClasses();
+    RegisterControlClasses();
     RegisterComponentClass<TEditorForm, TForm>("TEditorForm")
         .Field("EditBMDifficulty", &TEditorForm::EditBMDifficulty)
         .Field("EditBMBonus", &TEditorForm::EditBMBonus)

@@ -257,6 +257,8 @@ private:
 // property lives in the object alone, so form data can be read before any window exists.
 class TWinControl : public TControl {
 public:
+  static constexpr bool DefaultParentCtl3D = true;
+
   explicit TWinControl(TComponent* owner);
   ~TWinControl() override;
 
@@ -405,7 +407,7 @@ private:
   bool TabStop_ = false;
   bool Aligning_ = false;
   bool Ctl3D_ = true;
-  bool ParentCtl3D_ = true;
+  bool ParentCtl3D_ = DefaultParentCtl3D;
 };
 
 // A windowed control of the library's own class that paints itself on its Canvas.

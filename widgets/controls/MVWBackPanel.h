@@ -10,4 +10,7 @@ public:
   explicit TMVWBackPanel(TComponent* owner) : TMVWCustomParentPanel(owner) {}
 };
 
+// Makes the panel known to form data.
+void RegisterMVWBackPanel();
+
 } // namespace marivo

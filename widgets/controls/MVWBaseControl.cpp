@@ -1,4 +1,5 @@
 #include "widgets/controls/MVWBaseControl.h"
+#include "platform/rtl/ClassRegistry.h"
 #include "widgets/foundation/MVWImageListConnector.h"
 
 #include "widgets/foundation/MVWMessages.h"
@@ -43,6 +44,13 @@ void TMVWBaseControl::WndProc(TMessage& message) {
     return;
   }
   TMVWControl::WndProc(message);
+}
+
+void RegisterMVWBaseControl() {
+  // A global image list is named by its signature, as it belongs to no form.
+  RegisterPersistentClass<TMVWBaseControl, TMVWControl>("TMVWBaseControl")
+      .String("Internal", &TMVWBaseControl::InternalListRef, &TMVWBaseControl::SetInternalListRef,
+              std::string());
 }
 
 } // namespace marivo

@@ -44,4 +44,7 @@ private:
   std::unique_ptr<TMVWBitmapEffectObject> BackFX_;
 };
 
+// Makes the base known to form data.
+void RegisterMVWBaseControl();
+
 } // namespace marivo

@@ -26,6 +26,10 @@ inline constexpr const char* SMVWEditSelectAll = "Select all";
 // menu. The display text, the caret placement and the hit test come from TMVWCustomEdit.
 class TMVWBaseEdit : public TMVWCustomBevelPanel, public TMVWEditModel, protected IMVWEditView {
 public:
+  static constexpr TColor DefaultHighlightText = static_cast<TColor>(0x8000000E);
+  static constexpr TColor DefaultHighlightBack = static_cast<TColor>(0x8000000D);
+  static constexpr TAlignment DefaultAlignment = taLeftJustify;
+
   explicit TMVWBaseEdit(TComponent* owner);
   ~TMVWBaseEdit() override;
 
@@ -124,9 +128,9 @@ private:
   std::unique_ptr<TMVWCaret> Caret_;
   std::unique_ptr<TMVW3DCaption> Font3D_;
   std::unique_ptr<TBitmap> BackBuffer_;
-  TAlignment Alignment_ = taLeftJustify;
-  TColor HighlightText_ = static_cast<TColor>(0x8000000E);
-  TColor HighlightBack_ = static_cast<TColor>(0x8000000D);
+  TAlignment Alignment_ = DefaultAlignment;
+  TColor HighlightText_ = DefaultHighlightText;
+  TColor HighlightBack_ = DefaultHighlightBack;
   RECT ClientRectCopy_{};
   RECT TextArea_{};
   RECT TextRect_{};

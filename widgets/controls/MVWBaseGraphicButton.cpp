@@ -1,5 +1,6 @@
 #include "widgets/controls/MVWBaseGraphicButton.h"
 
+#include "platform/rtl/ClassRegistry.h"
 #include "platform/rtl/TextUtils.h"
 #include "platform/ui/Forms.h"
 #include "widgets/controls/MVWCustomControl.h"
@@ -616,6 +617,10 @@ void TMVWBaseGraphicButton::WndProc(TMessage& message) {
   default:
     TMVWBaseGraphicControl::WndProc(message);
   }
+}
+
+void RegisterMVWBaseGraphicButton() {
+  RegisterPersistentClass<TMVWBaseGraphicButton, TMVWBaseGraphicControl>("TMVWBaseGraphicButton");
 }
 
 } // namespace marivo

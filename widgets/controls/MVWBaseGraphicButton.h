@@ -27,6 +27,14 @@ constexpr std::uint8_t gbsDisabledLatched = 7;
 // clicks on the widget timer pool and a drop-down menu. Descendants paint the face.
 class TMVWBaseGraphicButton : public TMVWBaseGraphicControl {
 public:
+  static constexpr bool DefaultAllowTransparency = true;
+  static constexpr std::int32_t DefaultGroupIndex = 0;
+  static constexpr bool DefaultEnterColorChange = false;
+  static constexpr TColor DefaultEnterColor = static_cast<TColor>(0x80000009);
+  static constexpr std::int32_t DefaultDropDownComboWidth = 12;
+  static constexpr bool DefaultDropDownCombo = false;
+  static constexpr bool DefaultAllowAllUp = false;
+
   explicit TMVWBaseGraphicButton(TComponent* owner);
   ~TMVWBaseGraphicButton() override;
 
@@ -146,23 +154,23 @@ private:
   TMVWButtonLayout ButtonLayout_;
   TMVWFxCaption FontFX_;
   TMVWGlyph Glyph_;
-  TColor EnterColor_ = static_cast<TColor>(0x80000009);
-  bool EnterColorChange_ = false;
+  TColor EnterColor_ = DefaultEnterColor;
+  bool EnterColorChange_ = DefaultEnterColorChange;
   bool HideHint_ = true;
   bool RepeatedClick_ = false;
   std::uint16_t RepeatingInterval_ = 100;
   std::uint16_t RepeatingDelay_ = 500;
   bool UseCaption_ = true;
-  bool AllowAllUp_ = false;
+  bool AllowAllUp_ = DefaultAllowAllUp;
   bool AllowMouseOver_ = false;
-  bool AllowTransparency_ = true;
-  std::int32_t GroupIndex_ = 0;
+  bool AllowTransparency_ = DefaultAllowTransparency;
+  std::int32_t GroupIndex_ = DefaultGroupIndex;
   bool Pressed_ = false;
   TPopupMenu* DropDownMenu_ = nullptr;
   std::int32_t DropDownIndent_ = 0;
   bool DropDownRight_ = false;
-  bool DropDownCombo_ = false;
-  std::int32_t DropDownComboWidth_ = 12;
+  bool DropDownCombo_ = DefaultDropDownCombo;
+  std::int32_t DropDownComboWidth_ = DefaultDropDownComboWidth;
   bool MultiLine_ = false;
   std::uint8_t State_ = gbsUp;
   std::uint8_t PreviousState_ = gbsUp;
@@ -170,5 +178,8 @@ private:
   bool ComboActive_ = false;
   std::array<std::uint16_t, 2> Timers_{};
 };
+
+// Makes the base known to form data.
+void RegisterMVWBaseGraphicButton();
 
 } // namespace marivo

@@ -1,5 +1,6 @@
 #include "widgets/controls/MVWBaseGraphicControl.h"
 
+#include "platform/rtl/ClassRegistry.h"
 #include "platform/ui/Forms.h"
 #include "widgets/controls/MVWCustomControl.h"
 #include "widgets/foundation/MVWFormShape.h"
@@ -58,6 +59,10 @@ void TMVWBaseGraphicControl::WndProc(TMessage& message) {
     return;
   }
   TMVWBaseControl::WndProc(message);
+}
+
+void RegisterMVWBaseGraphicControl() {
+  RegisterPersistentClass<TMVWBaseGraphicControl, TMVWBaseControl>("TMVWBaseGraphicControl");
 }
 
 } // namespace marivo

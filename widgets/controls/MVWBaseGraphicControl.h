@@ -15,6 +15,8 @@ public:
 // A window-less widget that is see-through (the parent paints first) or opaque.
 class TMVWBaseGraphicControl : public TMVWBaseControl {
 public:
+  static constexpr bool DefaultTransparent = true;
+
   explicit TMVWBaseGraphicControl(TComponent* owner);
 
   bool Transparent() const { return Transparent_; }
@@ -31,7 +33,10 @@ protected:
   void MakeOpaque();
 
 private:
-  bool Transparent_ = true;
+  bool Transparent_ = DefaultTransparent;
 };
+
+// Makes the base known to form data.
+void RegisterMVWBaseGraphicControl();
 
 } // namespace marivo

@@ -1,5 +1,7 @@
 #include "widgets/controls/MVWBaseImage.h"
 
+#include "platform/rtl/ClassRegistry.h"
+
 namespace marivo {
 
 void TMVWBaseImage::SetQuickDraw(bool value) {
@@ -20,6 +22,10 @@ const std::vector<std::string>& BitmapStyleNames() {
                                                  "sbStretch",   "sbTile",      "sbKeepAspRatio",
                                                  "sbKeepWidth", "sbKeepHeight"};
   return names;
+}
+
+void RegisterMVWBaseImage() {
+  RegisterPersistentClass<TMVWBaseImage, TMVWGraphicControl>("TMVWBaseImage");
 }
 
 } // namespace marivo

@@ -8,6 +8,9 @@ namespace marivo {
 // A window-less picture placed in its bevel by a style.
 class TMVWBaseImage : public TMVWGraphicControl {
 public:
+  static constexpr TMVWBitmapStyle DefaultStyle = sbNone;
+  static constexpr bool DefaultQuickDraw = true;
+
   explicit TMVWBaseImage(TComponent* owner) : TMVWGraphicControl(owner) {}
 
   // Without palette handling; the default.
@@ -21,10 +24,13 @@ protected:
   virtual bool AdjustSize() { return false; }
 
 private:
-  bool QuickDraw_ = true;
-  TMVWBitmapStyle Style_ = sbNone;
+  bool QuickDraw_ = DefaultQuickDraw;
+  TMVWBitmapStyle Style_ = DefaultStyle;
 };
 
 const std::vector<std::string>& BitmapStyleNames();
+
+// Makes the base known to form data.
+void RegisterMVWBaseImage();
 
 } // namespace marivo

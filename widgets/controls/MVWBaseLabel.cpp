@@ -1,5 +1,6 @@
 #include "widgets/controls/MVWBaseLabel.h"
 
+#include "platform/rtl/ClassRegistry.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/ui/Accelerators.h"
 #include "widgets/foundation/MVWApplication.h"
@@ -183,6 +184,10 @@ const std::vector<std::string>& LabelOptionNames() {
   static const std::vector<std::string> names = {"loPathEllipsis", "loEndEllipsis",
                                                  "loEditControl"};
   return names;
+}
+
+void RegisterMVWBaseLabel() {
+  RegisterPersistentClass<TMVWBaseLabel, TMVWBaseGraphicControl>("TMVWBaseLabel");
 }
 
 } // namespace marivo

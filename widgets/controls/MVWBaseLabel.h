@@ -18,6 +18,12 @@ bool FocusByAccel(TControl& label, TWinControl* focusControl, TMessage& message)
 // FocusControl, text trimming and blinking on the application's timer pool.
 class TMVWBaseLabel : public TMVWBaseGraphicControl {
 public:
+  static constexpr TColor DefaultTwinkleColor = clNone;
+  static constexpr int DefaultTwinkleInVisible = 700;
+  static constexpr int DefaultTwinkleVisible = 700;
+  static constexpr bool DefaultTwinkle = false;
+  static constexpr TMVWAlignment DefaultAlignment = agTopLeft;
+
   explicit TMVWBaseLabel(TComponent* owner);
   ~TMVWBaseLabel() override;
 
@@ -72,16 +78,16 @@ private:
   void TwinkleTick(TObject* sender);
   void StopTwinkle();
 
-  TMVWAlignment Alignment_ = agTopLeft;
+  TMVWAlignment Alignment_ = DefaultAlignment;
   bool AutoSize_ = true;
   bool MultiLine_ = false;
   bool ShowAccelChar_ = true;
   TMVWLabelOptions Options_ = 0;
   TWinControl* FocusControl_ = nullptr;
-  bool Twinkle_ = false;
-  int TwinkleVisible_ = 700;
-  int TwinkleInVisible_ = 700;
-  TColor TwinkleColor_ = clNone;
+  bool Twinkle_ = DefaultTwinkle;
+  int TwinkleVisible_ = DefaultTwinkleVisible;
+  int TwinkleInVisible_ = DefaultTwinkleInVisible;
+  TColor TwinkleColor_ = DefaultTwinkleColor;
   bool TwinkleShown_ = true;
   std::uint16_t TimerId_ = 0;
 };
@@ -100,5 +106,8 @@ private:
 
 // The names form data uses for the label enumerations.
 const std::vector<std::string>& LabelOptionNames();
+
+// Makes the base known to form data.
+void RegisterMVWBaseLabel();
 
 } // namespace marivo

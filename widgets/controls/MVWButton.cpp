@@ -71,56 +71,39 @@ void TMVWButton::DropDown() {
     std::rethrow_exception(error);
 }
 
-void RegisterButtonControlClasses() {
-  static const bool registered = [] {
-    RegisterControlClasses();
-    RegisterButtonClasses();
-    RegisterPictureClasses();
-    RegisterMenuClasses();
-    RegisterPersistentClass<TMVWCustomButton, TButton>("TMVWCustomButton")
-        .String("About", &TMVWCustomButton::About, &TMVWCustomButton::SetAbout)
-        .Stored([](TMVWCustomButton&) { return false; })
-        .String("Internal", &TMVWCustomButton::InternalListRef,
-                &TMVWCustomButton::SetInternalListRef, std::string());
-    using B = TMVWButton;
-    RegisterComponentClass<B, TMVWCustomButton>("TMVWButton")
-        .Class("ButtonLayout", &B::ButtonLayout)
-        .Integer("DropDownIndent", &B::DropDownIndent, &B::SetDropDownIndent, 0)
-        .Component("DropDownMenu", &B::DropDownMenu, &B::SetDropDownMenu)
-        .Boolean("DropDownRight", &B::DropDownRight, &B::SetDropDownRight, false)
-        .Enumeration("ExtStyle",
-                     {"ubsAutoDetect", "ubsWin31", "ubsWin40", "ubsKestrin", "ubsKestrinFlat",
-                      "ubsFlat", "ubsFlatUnColored", "ubsNavigator", "ubsExplorer",
-                      "ubsExplorerColored", "ubsIntegrated", "ubsWinXP", "ubsWinXPCombo",
-                      "ubsWinXPTool"},
-                     &B::ExtStyle, &B::SetExtStyle, ubsAutoDetect)
-        .Class("FontFX", &B::FontFX)
-        .Class("Glyph", &B::Glyph)
-        .Stored(&B::IsGlyphStored)
-        .Boolean("HideHint", &B::HideHint, &B::SetHideHint, true)
-        .Component("ImageList", &B::ImageList, &B::SetImageList)
-        .Integer("ImageIndex", &B::ImageIndex, &B::SetImageIndex, 0)
-        .Integer("ListIndex", &B::ListIndex, &B::SetListIndex, 0)
-        .Boolean("MultiLine", &B::MultiLine, &B::SetMultiLine, false)
-        .Integer("NumGlyphs", &B::NumGlyphs, &B::SetNumGlyphs, TMVWNumGlyphs{1})
-        .Boolean("RepeatedClick", &B::RepeatedClick, &B::SetRepeatedClick, false)
-        .Integer("RepeatingDelay", &B::RepeatingDelay, &B::SetRepeatingDelay, std::uint16_t{500})
-        .Integer("RepeatingInterval", &B::RepeatingInterval, &B::SetRepeatingInterval,
-                 std::uint16_t{100})
-        .Boolean("UseCaption", &B::UseCaption, &B::SetUseCaption, true)
-        .Event("OnDropDown", &B::OnDropDown)
-        .Event("OnMouseEnter", &B::OnMouseEnter)
-        .Event("OnMouseExit", &B::OnMouseExit)
-        // Older form data named the look "Style"; it is read into ExtStyle and never written.
-        .Enumeration(
-            "Style", {"nbsAutoDetect", "nbsWin31", "nbsWin40"}, [](B&) { return 0; },
-            [](B& button, int look) {
-              button.SetExtStyle(LegacyButtonStyleNames.at(static_cast<std::size_t>(look)).Style);
-            })
-        .Stored([](B&) { return false; });
-    return true;
-  }();
-  (void)registered;
+void RegisterMVWButton() {
+  using B = TMVWButton;
+  RegisterComponentClass<B, TMVWCustomButton>("TMVWButton")
+      .Class("ButtonLayout", &B::ButtonLayout)
+      .Integer("DropDownIndent", &B::DropDownIndent, &B::SetDropDownIndent, 0)
+      .Component("DropDownMenu", &B::DropDownMenu, &B::SetDropDownMenu)
+      .Boolean("DropDownRight", &B::DropDownRight, &B::SetDropDownRight, false)
+      .Enumeration("ExtStyle", UserButtonStyleNames(), &B::ExtStyle, &B::SetExtStyle,
+                   B::DefaultExtStyle)
+      .Class("FontFX", &B::FontFX)
+      .Class("Glyph", &B::Glyph)
+      .Stored(&B::IsGlyphStored)
+      .Boolean("HideHint", &B::HideHint, &B::SetHideHint, true)
+      .Component("ImageList", &B::ImageList, &B::SetImageList)
+      .Integer("ImageIndex", &B::ImageIndex, &B::SetImageIndex, TMVWImageLink::DefaultImageIndex)
+      .Integer("ListIndex", &B::ListIndex, &B::SetListIndex, TMVWImageLink::DefaultListIndex)
+      .Boolean("MultiLine", &B::MultiLine, &B::SetMultiLine, false)
+      .Integer("NumGlyphs", &B::NumGlyphs, &B::SetNumGlyphs, TMVWNumGlyphs{1})
+      .Boolean("RepeatedClick", &B::RepeatedClick, &B::SetRepeatedClick, false)
+      .Integer("RepeatingDelay", &B::RepeatingDelay, &B::SetRepeatingDelay, std::uint16_t{500})
+      .Integer("RepeatingInterval", &B::RepeatingInterval, &B::SetRepeatingInterval,
+               std::uint16_t{100})
+      .Boolean("UseCaption", &B::UseCaption, &B::SetUseCaption, true)
+      .Event("OnDropDown", &B::OnDropDown)
+      .Event("OnMouseEnter", &B::OnMouseEnter)
+      .Event("OnMouseExit", &B::OnMouseExit)
+      // Older form data named the look "Style"; it is read into ExtStyle and never written.
+      .Enumeration(
+          "Style", {"nbsAutoDetect", "nbsWin31", "nbsWin40"}, [](B&) { return 0; },
+          [](B& button, int look) {
+            button.SetExtStyle(LegacyButtonStyleNames.at(static_cast<std::size_t>(look)).Style);
+          })
+      .Stored([](B&) { return false; });
 }
 
 } // namespace marivo

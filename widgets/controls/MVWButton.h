@@ -33,7 +33,7 @@ private:
   bool DropDownRight_ = false;
 };
 
-// Makes the push button known to form data; the first call does it.
-void RegisterButtonControlClasses();
+// Makes the push button known to form data.
+void RegisterMVWButton();
 
 } // namespace marivo

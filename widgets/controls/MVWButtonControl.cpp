@@ -1,6 +1,5 @@
 #include "widgets/controls/MVWButtonControl.h"
 
-#include "widgets/controls/MVWPanelClasses.h"
 #include "widgets/foundation/MVWContainer.h"
 #include "widgets/foundation/MVWMessages.h"
 #include "widgets/foundation/MVWXPStyles.h"
@@ -347,13 +346,8 @@ const std::vector<std::string>& FocusStyleNames() {
   return names;
 }
 
-void RegisterButtonControlBase() {
-  static const bool registered = [] {
-    RegisterWidgetPanelClasses();
-    RegisterPersistentClass<TMVWButtonControl, TMVWCustomPanel>("TMVWButtonControl");
-    return true;
-  }();
-  (void)registered;
+void RegisterMVWButtonControl() {
+  RegisterPersistentClass<TMVWButtonControl, TMVWCustomPanel>("TMVWButtonControl");
 }
 
 } // namespace marivo

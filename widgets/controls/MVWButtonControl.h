@@ -148,7 +148,7 @@ void AddButtonControlProperties(TClassBuilder<T>& builder, bool glyphTransparent
       .Event("OnMouseExit", &T::OnMouseExit);
 }
 
-// The base of check boxes and radio buttons, with the panels below it, for form data.
-void RegisterButtonControlBase();
+// Makes the base of check boxes and radio buttons known to form data.
+void RegisterMVWButtonControl();
 
 } // namespace marivo

@@ -1,6 +1,8 @@
 #include "widgets/controls/MVWButtonPanel.h"
 
+#include "platform/rtl/ClassRegistry.h"
 #include "widgets/controls/MVWControl.h"
+#include "widgets/controls/MVWControls.h"
 
 #include <algorithm>
 
@@ -89,6 +91,23 @@ void TMVWButtonPanel::LayOutGrid() {
     Buttons_->Items(i)->Button().SetBounds(room.left + (i % columns) * ButtonWidth_,
                                            room.top + ((i / columns) % rows) * ButtonHeight_,
                                            ButtonWidth_, ButtonHeight_);
+}
+
+void RegisterMVWButtonPanel() {
+  using T = TMVWButtonPanel;
+  auto builder = RegisterComponentClass<T, TMVWCustomPanelFill>("TMVWButtonPanel");
+  PublishImageLink(builder)
+      .Boolean("Transparent", &T::Transparent, &T::SetTransparent, T::DefaultTransparent)
+      .Boolean("Flat", &T::Flat, &T::SetFlat, T::DefaultFlat)
+      .Class("Bevel", &T::Bevel)
+      .Class("BackFX", &T::BackFX)
+      .Class("FillObject", &T::FillObject)
+      .Collection("Buttons", &T::Buttons)
+      .Integer("ButtonWidth", &T::ButtonWidth, &T::SetButtonWidth, T::DefaultButtonSize)
+      .Integer("ButtonHeight", &T::ButtonHeight, &T::SetButtonHeight, T::DefaultButtonSize)
+      .Enumeration("ButtonStyle", UserButtonStyleNames(), &T::ButtonStyle, &T::SetButtonStyle,
+                   T::DefaultButtonStyle)
+      .Event("OnButtonClick", &T::OnButtonClick);
 }
 
 } // namespace marivo

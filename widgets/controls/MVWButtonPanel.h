@@ -14,6 +14,9 @@ using TMVWBtnClickEvent = std::function<void(TObject* Sender, TObject* SendBtn, 
 // A fill panel that lays its buttons out in a grid of equal cells and takes the grid's size.
 class TMVWButtonPanel : public TMVWCustomPanelFill {
 public:
+  static constexpr int DefaultButtonSize = 20;
+  static constexpr TMVWUserButtonStyle DefaultButtonStyle = ubsAutoDetect;
+
   explicit TMVWButtonPanel(TComponent* owner);
 
   TMVWSpecialButtons& Buttons() const { return *Buttons_; }
@@ -44,10 +47,13 @@ private:
   void LayOutGrid();
 
   std::unique_ptr<TMVWSpecialButtons> Buttons_;
-  int ButtonWidth_ = 20;
-  int ButtonHeight_ = 20;
-  TMVWUserButtonStyle ButtonStyle_ = ubsAutoDetect;
+  int ButtonWidth_ = DefaultButtonSize;
+  int ButtonHeight_ = DefaultButtonSize;
+  TMVWUserButtonStyle ButtonStyle_ = DefaultButtonStyle;
   bool Arranging_ = false;
 };
+
+// Makes the panel known to form data.
+void RegisterMVWButtonPanel();
 
 } // namespace marivo

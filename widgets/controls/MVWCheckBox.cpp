@@ -92,23 +92,21 @@ int TMVWCustomCheckBox::CellWidthFromList(int stripWidth) {
   return CheckBoxListCellWidth(stripWidth, GlyphNumber_, Flat(), UseDownGlyph());
 }
 
-void RegisterCheckBoxClasses() {
-  static const bool registered = [] {
-    RegisterButtonControlBase();
-    RegisterPersistentClass<TMVWCustomCheckBox, TMVWButtonControl>("TMVWCustomCheckBox");
-    auto builder = RegisterComponentClass<TMVWCheckBox, TMVWCustomCheckBox>("TMVWCheckBox");
-    builder.Boolean("AllowGrayed", &TMVWCheckBox::AllowGrayed, &TMVWCheckBox::SetAllowGrayed, false)
-        .Boolean("Checked", &TMVWCheckBox::Checked, &TMVWCheckBox::SetChecked, false)
-        .Enumeration("State", {"cbUnchecked", "cbChecked", "cbGrayed"}, &TMVWCheckBox::State,
-                     &TMVWCheckBox::SetState, cbUnchecked)
-        .Integer("GlyphNumber", &TMVWCheckBox::GlyphNumber, &TMVWCheckBox::SetGlyphNumber,
-                 std::uint8_t{3})
-        .Event("OnChange", &TMVWCheckBox::OnChange)
-        .Boolean("TabStop", &TWinControl::TabStop, &TWinControl::SetTabStop, true);
-    AddButtonControlProperties(builder, false);
-    return true;
-  }();
-  (void)registered;
+void RegisterMVWCheckBox() {
+  RegisterPersistentClass<TMVWCustomCheckBox, TMVWButtonControl>("TMVWCustomCheckBox");
+  auto builder = RegisterComponentClass<TMVWCheckBox, TMVWCustomCheckBox>("TMVWCheckBox");
+  builder
+      .Boolean("AllowGrayed", &TMVWCheckBox::AllowGrayed, &TMVWCheckBox::SetAllowGrayed,
+               TMVWCheckBox::DefaultAllowGrayed)
+      .Boolean("Checked", &TMVWCheckBox::Checked, &TMVWCheckBox::SetChecked,
+               TMVWCheckBox::DefaultState == cbChecked)
+      .Enumeration("State", {"cbUnchecked", "cbChecked", "cbGrayed"}, &TMVWCheckBox::State,
+                   &TMVWCheckBox::SetState, TMVWCheckBox::DefaultState)
+      .Integer("GlyphNumber", &TMVWCheckBox::GlyphNumber, &TMVWCheckBox::SetGlyphNumber,
+               TMVWCheckBox::DefaultGlyphNumber)
+      .Event("OnChange", &TMVWCheckBox::OnChange)
+      .Boolean("TabStop", &TWinControl::TabStop, &TWinControl::SetTabStop, true);
+  AddButtonControlProperties(builder, false);
 }
 
 } // namespace marivo

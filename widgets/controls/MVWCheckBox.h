@@ -7,6 +7,10 @@ namespace marivo {
 // A three-state check box; the grayed state only when AllowGrayed.
 class TMVWCustomCheckBox : public TMVWButtonControl {
 public:
+  static constexpr std::uint8_t DefaultGlyphNumber = 3;
+  static constexpr TCheckBoxState DefaultState = cbUnchecked;
+  static constexpr bool DefaultAllowGrayed = false;
+
   explicit TMVWCustomCheckBox(TComponent* owner);
 
   TCheckBoxState State() const { return State_; }
@@ -34,9 +38,9 @@ protected:
   TColor StripTransparentColor() override;
 
 private:
-  TCheckBoxState State_ = cbUnchecked;
-  bool AllowGrayed_ = false;
-  std::uint8_t GlyphNumber_ = 3;
+  TCheckBoxState State_ = DefaultState;
+  bool AllowGrayed_ = DefaultAllowGrayed;
+  std::uint8_t GlyphNumber_ = DefaultGlyphNumber;
 };
 
 class TMVWCheckBox : public TMVWCustomCheckBox {
@@ -44,6 +48,6 @@ public:
   using TMVWCustomCheckBox::TMVWCustomCheckBox;
 };
 
-void RegisterCheckBoxClasses();
+void RegisterMVWCheckBox();
 
 } // namespace marivo

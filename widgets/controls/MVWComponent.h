@@ -10,4 +10,7 @@ public:
   explicit TMVWComponent(TComponent* owner) : TMVWCustomComponent(owner) {}
 };
 
+// Makes the base known to form data.
+void RegisterMVWComponent();
+
 } // namespace marivo

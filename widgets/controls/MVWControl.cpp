@@ -1,5 +1,6 @@
 #include "widgets/controls/MVWControl.h"
 
+#include "platform/rtl/ClassRegistry.h"
 #include "platform/ui/Forms.h"
 #include "widgets/foundation/MVWApplication.h"
 #include "widgets/foundation/MVWMessages.h"
@@ -74,6 +75,12 @@ void TMVWControl::FillBackground() {
   Canvas().Brush().SetColor(Color());
   Canvas().Brush().SetStyle(bsSolid);
   Canvas().FillRect(ClientRect());
+}
+
+void RegisterMVWControl() {
+  // Form data creates none of the bases; they give every published class About.
+  RegisterPersistentClass<TMVWControl, TGraphicControl>("TMVWControl")
+      .String("About", &TMVWControl::About, &TMVWControl::SetAbout, std::string());
 }
 
 } // namespace marivo

@@ -51,4 +51,7 @@ private:
   bool ThemeEnabled_ = false;
 };
 
+// Makes the base known to form data.
+void RegisterMVWControl();
+
 } // namespace marivo

@@ -14,8 +14,8 @@ template <class T> TClassBuilder<T>& PublishImageLink(TClassBuilder<T>& builder)
       .Integer("ListIndex", &T::ListIndex, &T::SetListIndex, 0);
 }
 
-// Makes the widget control classes known to form data (the foundation's too); the first call
-// does it.
+// Makes the widget control classes known to form data, the foundation's first and each base
+// before its descendants; the first call does it.
 void RegisterControlClasses();
 
 } // namespace marivo

@@ -1,5 +1,6 @@
 #include "widgets/controls/MVWCustomBevelPanel.h"
 
+#include "platform/rtl/ClassRegistry.h"
 #include "widgets/controls/MVWControl.h"
 #include "widgets/foundation/MVWMessages.h"
 
@@ -114,6 +115,10 @@ void TMVWCustomBevelPanel::WndProc(TMessage& message) {
   if (message.Msg == CM_CTL3DCHANGED && Bevel_->Mode() == bmWindows && !ThemedDrawing())
     RecreateWnd();
   TMVWCustomPanel::WndProc(message);
+}
+
+void RegisterMVWCustomBevelPanel() {
+  RegisterPersistentClass<TMVWCustomBevelPanel, TMVWCustomPanel>("TMVWCustomBevelPanel");
 }
 
 } // namespace marivo

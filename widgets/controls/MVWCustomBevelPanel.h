@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/rtl/ClassRegistry.h"
 #include "widgets/controls/MVWCustomPanel.h"
 #include "widgets/foundation/MVWBevel.h"
 
@@ -38,5 +39,17 @@ protected:
 private:
   std::unique_ptr<TMVWBevel> Bevel_;
 };
+
+// Makes the base known to form data.
+void RegisterMVWCustomBevelPanel();
+
+// What every published panel shows of the windowed widget base.
+template <class T> TClassBuilder<T>& PublishPanel(TClassBuilder<T>& builder) {
+  return builder.Boolean("Transparent", &T::Transparent, &T::SetTransparent, T::DefaultTransparent)
+      .Boolean("Locked", &T::Locked, &T::SetLocked, T::DefaultLocked)
+      .Class("Bevel", &T::Bevel)
+      .Event("OnMouseEnter", &T::OnMouseEnter)
+      .Event("OnMouseExit", &T::OnMouseExit);
+}
 
 } // namespace marivo

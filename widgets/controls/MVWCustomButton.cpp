@@ -1,4 +1,5 @@
 #include "widgets/controls/MVWCustomButton.h"
+#include "platform/rtl/ClassRegistry.h"
 #include "widgets/foundation/MVWImageListConnector.h"
 
 #include "platform/rtl/Exceptions.h"
@@ -314,6 +315,14 @@ void TMVWCustomButton::WndProc(TMessage& message) {
     break;
   }
   TButton::WndProc(message);
+}
+
+void RegisterMVWCustomButton() {
+  RegisterPersistentClass<TMVWCustomButton, TButton>("TMVWCustomButton")
+      .String("About", &TMVWCustomButton::About, &TMVWCustomButton::SetAbout)
+      .Stored([](TMVWCustomButton&) { return false; })
+      .String("Internal", &TMVWCustomButton::InternalListRef, &TMVWCustomButton::SetInternalListRef,
+              std::string());
 }
 
 } // namespace marivo

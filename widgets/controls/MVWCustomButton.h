@@ -22,6 +22,8 @@ namespace marivo {
 // and repeated clicks.
 class TMVWCustomButton : public TButton {
 public:
+  static constexpr TMVWUserButtonStyle DefaultExtStyle = ubsAutoDetect;
+
   explicit TMVWCustomButton(TComponent* owner);
   ~TMVWCustomButton() override;
 
@@ -104,7 +106,7 @@ private:
   TMVWFxCaption FontFX_;
   TMVWGlyph Glyph_;
   std::unique_ptr<TMVWImageLink> ImageLink_;
-  TMVWUserButtonStyle ExtStyle_ = ubsAutoDetect;
+  TMVWUserButtonStyle ExtStyle_ = DefaultExtStyle;
   bool HideHint_ = true;
   bool MultiLine_ = false;
   bool RepeatedClick_ = false;
@@ -121,5 +123,8 @@ protected:
   bool MenuDropping_ = false;
   void SetDrawState(std::uint8_t value) { DrawState_ = value; }
 };
+
+// Makes the base known to form data.
+void RegisterMVWCustomButton();
 
 } // namespace marivo

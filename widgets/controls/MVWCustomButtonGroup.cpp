@@ -271,13 +271,8 @@ void TMVWCustomButtonGroup::WndProc(TMessage& message) {
   TMVWCustomGroupBox::WndProc(message);
 }
 
-void RegisterButtonGroupBase() {
-  static const bool registered = [] {
-    RegisterGroupBoxClasses();
-    RegisterPersistentClass<TMVWCustomButtonGroup, TMVWCustomGroupBox>("TMVWCustomButtonGroup");
-    return true;
-  }();
-  (void)registered;
+void RegisterMVWCustomButtonGroup() {
+  RegisterPersistentClass<TMVWCustomButtonGroup, TMVWCustomGroupBox>("TMVWCustomButtonGroup");
 }
 
 namespace {

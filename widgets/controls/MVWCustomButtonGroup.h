@@ -22,6 +22,18 @@ enum TMVWChildHelpContextID : std::uint8_t { ciDefault, ciSameAsParent, ciAutoNu
 // A group box with one child button per line of Items, laid out column by column.
 class TMVWCustomButtonGroup : public TMVWCustomGroupBox {
 public:
+  static constexpr int DefaultItemIndex = -1;
+  static constexpr int DefaultColumns = 1;
+  static constexpr int DefaultItemHeight = -1;
+  static constexpr int DefaultItemOffset = 4;
+  static constexpr TMVWGlyphTextFocusStyle DefaultFocusStyle = fcText;
+  static constexpr TColor DefaultFocusColor = 0x808080;
+  static constexpr TMVWChildHelpContextID DefaultHelpContextBtn = ciDefault;
+  static constexpr std::uint8_t DefaultGlyphSize = 13;
+  static constexpr bool DefaultGlyphTransparent = true;
+  static constexpr TColor DefaultGlyphTransparentColor = 0x008080;
+  static constexpr bool DefaultSwitch = false; // the glyph, focus and read-only switches
+
   explicit TMVWCustomButtonGroup(TComponent* owner);
   ~TMVWCustomButtonGroup() override;
 
@@ -104,7 +116,7 @@ protected:
   void ForEachButton(const std::function<void(TMVWButtonControl&)>& action);
   bool Updating() const { return Updating_; }
 
-  int ItemIndex_ = -1;
+  int ItemIndex_ = DefaultItemIndex;
   bool Updating_ = false;
 
 private:
@@ -116,28 +128,28 @@ private:
 
   TStringList Items_;
   std::vector<std::string> AcceptedItems_;
-  int Columns_ = 1;
-  int ItemHeight_ = -1;
-  int ItemOffset_ = 4;
+  int Columns_ = DefaultColumns;
+  int ItemHeight_ = DefaultItemHeight;
+  int ItemOffset_ = DefaultItemOffset;
   TMVWGlyphTextLayout BtnAlignment_;
   TMVW3DCaption Font3D_;
-  bool FlatGlyphs_ = false;
-  TMVWGlyphTextFocusStyle FocusStyle_ = fcText;
-  TColor FocusColor_ = 0x808080;
-  bool UseFocusColor_ = false;
+  bool FlatGlyphs_ = DefaultSwitch;
+  TMVWGlyphTextFocusStyle FocusStyle_ = DefaultFocusStyle;
+  TColor FocusColor_ = DefaultFocusColor;
+  bool UseFocusColor_ = DefaultSwitch;
   TMVWImageLink GlyphLink_{*this, [this](TObject*) { RefreshButtons(); }};
-  TMVWChildHelpContextID HelpContextBtn_ = ciDefault;
-  bool GlyphFlat_ = false;
-  std::uint8_t GlyphSize_ = 13;
-  bool GlyphTransparent_ = true;
-  TColor GlyphTransparentColor_ = 0x008080;
-  bool ReadOnly_ = false;
-  bool UseBitmap_ = false;
+  TMVWChildHelpContextID HelpContextBtn_ = DefaultHelpContextBtn;
+  bool GlyphFlat_ = DefaultSwitch;
+  std::uint8_t GlyphSize_ = DefaultGlyphSize;
+  bool GlyphTransparent_ = DefaultGlyphTransparent;
+  TColor GlyphTransparentColor_ = DefaultGlyphTransparentColor;
+  bool ReadOnly_ = DefaultSwitch;
+  bool UseBitmap_ = DefaultSwitch;
   std::vector<TMVWButtonControl*> Buttons_;
 };
 
-// The base of radio and check groups, with the group box below it, for form data.
-void RegisterButtonGroupBase();
+// Makes the base of radio and check groups known to form data.
+void RegisterMVWCustomButtonGroup();
 
 // The child buttons a button group makes: they ask the group whether they may change and pass
 // their keys on to it.
@@ -164,5 +176,51 @@ public:
 private:
   TMVWCustomButtonGroup* Group_;
 };
+
+// The published properties both button groups share.
+template <class T> void PublishButtonGroup(TClassBuilder<T>& builder) {
+  PublishGroupBox(builder)
+      .List(
+          "Items",
+          [](T& group) {
+            std::vector<std::string> lines;
+            for (int i = 0; i < group.Items().Count(); ++i)
+              lines.push_back(group.Items().Strings(i));
+            return lines;
+          },
+          [](T& group, const std::vector<std::string>& lines) {
+            group.Items().BeginUpdate();
+            group.Items().Clear();
+            for (const std::string& line : lines)
+              group.Items().Add(line);
+            group.Items().EndUpdate();
+          })
+      .Integer("Columns", &T::Columns, &T::SetColumns, T::DefaultColumns)
+      .Integer("ItemHeight", &T::ItemHeight, &T::SetItemHeight, T::DefaultItemHeight)
+      .Integer("ItemOffset", &T::ItemOffset, &T::SetItemOffset, T::DefaultItemOffset)
+      .Class("BtnAlignment", &T::BtnAlignment)
+      .Class("Font3D", &T::Font3D)
+      .Boolean("FlatGlyphs", &T::FlatGlyphs, &T::SetFlatGlyphs, T::DefaultSwitch)
+      .Enumeration("FocusStyle", FocusStyleNames(), &T::FocusStyle, &T::SetFocusStyle,
+                   T::DefaultFocusStyle)
+      .Integer("FocusColor", ColorIdents(), &T::FocusColor, &T::SetFocusColor, T::DefaultFocusColor)
+      .Boolean("UseFocusColor", &T::UseFocusColor, &T::SetUseFocusColor, T::DefaultSwitch)
+      .Component("GlyphImageList", &T::GlyphImageList, &T::SetGlyphImageList)
+      .Stored([](T& group) { return !IsGlobalContainerList(group.GlyphImageList()); })
+      .String("GlyphInternal", &T::GlyphInternalRef, &T::SetGlyphInternalRef, std::string())
+      .Enumeration("HelpContextBtn", {"ciDefault", "ciSameAsParent", "ciAutoNumbered"},
+                   &T::HelpContextBtn, &T::SetHelpContextBtn, T::DefaultHelpContextBtn)
+      .Integer("GlyphImageIndex", &T::GlyphImageIndex, &T::SetGlyphImageIndex, 0)
+      .Integer("GlyphListIndex", &T::GlyphListIndex, &T::SetGlyphListIndex, 0)
+      .Boolean("GlyphFlat", &T::GlyphFlat, &T::SetGlyphFlat, T::DefaultSwitch)
+      .Integer("GlyphSize", &T::GlyphSize, &T::SetGlyphSize, T::DefaultGlyphSize)
+      .Boolean("GlyphTransparent", &T::GlyphTransparent, &T::SetGlyphTransparent,
+               T::DefaultGlyphTransparent)
+      .Integer("GlyphTransparentColor", ColorIdents(), &T::GlyphTransparentColor,
+               &T::SetGlyphTransparentColor, T::DefaultGlyphTransparentColor)
+      .Boolean("ReadOnly", &T::ReadOnly, &T::SetReadOnly, T::DefaultSwitch)
+      .Boolean("UseBitmap", &T::UseBitmap, &T::SetUseBitmap, T::DefaultSwitch)
+      .Event("OnChange", &T::OnChange);
+}
 
 } // namespace marivo

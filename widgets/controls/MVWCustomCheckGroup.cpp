@@ -1,13 +1,12 @@
 #include "widgets/controls/MVWCustomCheckGroup.h"
 
 #include "platform/rtl/Exceptions.h"
-#include "widgets/controls/MVWButtonGroupProperties.h"
 #include "widgets/controls/MVWCustomButtonGroup.h"
 
 namespace marivo {
 
 TMVWCustomCheckGroup::TMVWCustomCheckGroup(TComponent* owner) : TMVWCustomButtonGroup(owner) {
-  SetGlyphTransparent(false);
+  SetGlyphTransparent(DefaultGlyphTransparent);
 }
 
 TMVWButtonControl* TMVWCustomCheckGroup::CreateButton() {
@@ -55,20 +54,12 @@ void TMVWCustomCheckGroup::CheckItemCount(int count) {
     throw EListError("List count out of bounds (" + std::to_string(count) + ")");
 }
 
-void RegisterCheckGroupClasses() {
-  static const bool registered = [] {
-    RegisterButtonGroupBase();
-    auto builder =
-        RegisterComponentClass<TMVWCustomCheckGroup, TMVWCustomButtonGroup>("TMVWCustomCheckGroup");
-    builder
-        .Integer("ItemIndex", &TMVWCustomCheckGroup::ItemIndex, &TMVWCustomCheckGroup::SetItemIndex,
-                 -1)
-        .Integer("GlyphNumber", &TMVWCustomCheckGroup::GlyphNumber,
-                 &TMVWCustomCheckGroup::SetGlyphNumber, std::uint8_t{3});
-    AddButtonGroupProperties(builder, false);
-    return true;
-  }();
-  (void)registered;
+void RegisterMVWCustomCheckGroup() {
+  using T = TMVWCustomCheckGroup;
+  auto builder = RegisterComponentClass<T, TMVWCustomButtonGroup>("TMVWCustomCheckGroup");
+  builder.Integer("ItemIndex", &T::ItemIndex, &T::SetItemIndex, T::DefaultItemIndex)
+      .Integer("GlyphNumber", &T::GlyphNumber, &T::SetGlyphNumber, T::DefaultGlyphNumber);
+  PublishButtonGroup(builder);
 }
 
 } // namespace marivo

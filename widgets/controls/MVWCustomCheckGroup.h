@@ -7,6 +7,9 @@ namespace marivo {
 // Any items checked; ItemIndex holds them as bits, bit i for item i.
 class TMVWCustomCheckGroup : public TMVWCustomButtonGroup {
 public:
+  static constexpr std::uint8_t DefaultGlyphNumber = 3;
+  static constexpr bool DefaultGlyphTransparent = false;
+
   explicit TMVWCustomCheckGroup(TComponent* owner);
 
   void SetItemIndex(int value) override;
@@ -21,9 +24,9 @@ protected:
   void CheckItemCount(int count) override;
 
 private:
-  std::uint8_t GlyphNumber_ = 3;
+  std::uint8_t GlyphNumber_ = DefaultGlyphNumber;
 };
 
-void RegisterCheckGroupClasses();
+void RegisterMVWCustomCheckGroup();
 
 } // namespace marivo

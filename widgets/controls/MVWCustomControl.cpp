@@ -1,4 +1,5 @@
 #include "widgets/controls/MVWCustomControl.h"
+#include "platform/rtl/ClassRegistry.h"
 #include "widgets/foundation/MVWImageListConnector.h"
 
 #include "platform/ui/GdiHandles.h"
@@ -339,6 +340,13 @@ void TMVWCustomControl::WndProc(TMessage& message) {
     return;
   }
   TCustomControl::WndProc(message);
+}
+
+void RegisterMVWCustomControl() {
+  RegisterPersistentClass<TMVWCustomControl, TCustomControl>("TMVWCustomControl")
+      .String("About", &TMVWCustomControl::About, &TMVWCustomControl::SetAbout, std::string())
+      .String("Internal", &TMVWCustomControl::InternalListRef,
+              &TMVWCustomControl::SetInternalListRef, std::string());
 }
 
 } // namespace marivo

@@ -17,6 +17,11 @@ namespace marivo {
 // image-list link and the focus events posted after the focus change is complete.
 class TMVWCustomControl : public TCustomControl {
 public:
+  static constexpr bool DefaultTransparent = false;
+  static constexpr bool DefaultFlat = false;
+  static constexpr bool DefaultBackFXPass = false;
+  static constexpr bool DefaultCtlXP = true;
+
   explicit TMVWCustomControl(TComponent* owner);
   ~TMVWCustomControl() override;
 
@@ -122,14 +127,17 @@ private:
   TMVWAboutVar About_;
   TMVWImageLink ImageLink_;
   std::unique_ptr<TMVWBitmapEffectObject> BackFX_;
-  bool Transparent_ = false;
-  bool Flat_ = false;
-  bool BackFXPass_ = false;
-  bool CtlXP_ = true;
+  bool Transparent_ = DefaultTransparent;
+  bool Flat_ = DefaultFlat;
+  bool BackFXPass_ = DefaultBackFXPass;
+  bool CtlXP_ = DefaultCtlXP;
   bool MouseAbove_ = false;
   bool HasFocus_ = false;
   bool ThemeBackDrawn_ = false;
   bool RepaintOnChildChange_ = true;
 };
+
+// Makes the base known to form data.
+void RegisterMVWCustomControl();
 
 } // namespace marivo

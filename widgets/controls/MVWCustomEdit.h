@@ -19,6 +19,9 @@ using TMVWOnBtnClick = std::function<void(TObject* Sender, TMVWSpeedButton* Btn,
 // hit test, an automatic height, custom buttons inside the right edge and auto-completion.
 class TMVWCustomEdit : public TMVWBaseEdit {
 public:
+  static constexpr int DefaultCustomButtonWidth = 16;
+  static constexpr TMVWUserButtonStyle DefaultCustomButtonStyle = ubsIntegrated;
+
   explicit TMVWCustomEdit(TComponent* owner);
   ~TMVWCustomEdit() override;
 
@@ -62,8 +65,8 @@ private:
   char PasswordChar_ = '\0';
   bool AutoSize_ = false;
   std::unique_ptr<TMVWSpecialButtons> CustomButtons_;
-  int CustomButtonWidth_ = 16;
-  TMVWUserButtonStyle CustomButtonStyle_ = ubsIntegrated;
+  int CustomButtonWidth_ = DefaultCustomButtonWidth;
+  TMVWUserButtonStyle CustomButtonStyle_ = DefaultCustomButtonStyle;
   TMVWEditAutoComplete* AutoComplete_ = nullptr;
 };
 

@@ -183,55 +183,52 @@ bool TMVWCustomMMButton::PtInButton(int x, int y) {
   return pixel && list->GetPixel({pixel->X, pixel->Y}, entry->List, entry->Image) != HitColor_;
 }
 
-void RegisterMMButtonClasses() {
-  static const bool registered = [] {
-    RegisterSpeedButtonClasses();
-    using B = TMVWCustomMMButton;
-    const auto always = [](B&) { return true; };
-    const auto never = [](B&) { return false; };
-    const auto ignore = [](B&, TStream&) {};
-    RegisterComponentClass<B, TMVWBaseGraphicButton>("TMVWCustomMMButton")
-        .Boolean("AllowAllUp", &B::AllowAllUp, &B::SetAllowAllUp, false)
-        .Boolean("AllowMouseOver", &B::AllowMouseOver, &B::SetAllowMouseOver)
-        .Boolean("AllowTransparency", &B::AllowTransparency, &B::SetAllowTransparency, true)
-        .Class("ButtonLayout", &B::ButtonLayout)
-        .Enumeration("ButtonFaceStyle",
-                     {"sbNone", "sbAutosize", "sbCenter", "sbStretch", "sbTile", "sbKeepAspRatio",
-                      "sbKeepWidth", "sbKeepHeight"},
-                     &B::ButtonFaceStyle, &B::SetButtonFaceStyle, sbNone)
-        .Component("ButtonFaceImageList", &B::ButtonFaceImageList, &B::SetButtonFaceImageList)
-        .Stored([](B& button) { return button.FaceListRef().empty(); })
-        .Integer("CaptionDown", &B::CaptionDown, &B::SetCaptionDown, 1)
-        .Integer("DropDownIndent", &B::DropDownIndent, &B::SetDropDownIndent, 0)
-        .Component("DropDownMenu", &B::DropDownMenu, &B::SetDropDownMenu)
-        .Boolean("DropDownRight", &B::DropDownRight, &B::SetDropDownRight, false)
-        .Boolean("ForceTransparent", &B::ForceTransparent, &B::SetForceTransparent, true)
-        .Class("FontFX", &B::FontFX)
-        .Class("Glyph", &B::Glyph)
-        .Stored(&B::IsGlyphStored)
-        .Integer("GroupIndex", &B::GroupIndex, &B::SetGroupIndex, 0)
-        .Boolean("HideHint", &B::HideHint, &B::SetHideHint, true)
-        .Component("ImageList", &B::ImageList, &B::SetImageList)
-        .Integer("ImageIndex", &B::ImageIndex, &B::SetImageIndex, 0)
-        .Integer("ListIndex", &B::ListIndex, &B::SetListIndex, 0)
-        .Boolean("MultiLine", &B::MultiLine, &B::SetMultiLine, false)
-        .Integer("NumGlyphs", &B::NumGlyphs, &B::SetNumGlyphs, TMVWNumGlyphs{1})
-        .Boolean("Pressed", &B::Pressed, &B::SetPressed, false)
-        .Boolean("QuickDraw", &B::QuickDraw, &B::SetQuickDraw, false)
-        .Boolean("Transparent", &B::Transparent, &B::SetTransparent, false)
-        .Boolean("UseCaption", &B::UseCaption, &B::SetUseCaption, true)
-        .Event("OnDropDown", &B::OnDropDown)
-        .Event("OnMouseEnter", &B::OnMouseEnter)
-        .Event("OnMouseExit", &B::OnMouseExit)
-        .String("ButtonFace", &B::FaceListRef, &B::SetFaceListRef, std::string())
-        .Binary("ButtonFaceIndices", &B::ReadFaceIndices, ignore, never)
-        .Binary("ButtonFaceIndicesNew", &B::ReadFaceIndicesNew, ignore, never)
-        .Binary("ButtonFaceIndicesNew2", &B::ReadFaceIndicesNew2, &B::WriteFaceIndicesNew2, always)
-        .Binary("ButtonFaceTransCol", &B::ReadHitColor, ignore, never)
-        .Binary("ButtonFaceTransColNew", &B::ReadHitColorNew, &B::WriteHitColorNew, always);
-    return true;
-  }();
-  (void)registered;
+void RegisterMVWCustomMMButton() {
+  using B = TMVWCustomMMButton;
+  const auto always = [](B&) { return true; };
+  const auto never = [](B&) { return false; };
+  const auto ignore = [](B&, TStream&) {};
+  RegisterComponentClass<B, TMVWBaseGraphicButton>("TMVWCustomMMButton")
+      .Boolean("AllowAllUp", &B::AllowAllUp, &B::SetAllowAllUp, false)
+      .Boolean("AllowMouseOver", &B::AllowMouseOver, &B::SetAllowMouseOver)
+      .Boolean("AllowTransparency", &B::AllowTransparency, &B::SetAllowTransparency,
+               B::DefaultAllowTransparency)
+      .Class("ButtonLayout", &B::ButtonLayout)
+      .Enumeration("ButtonFaceStyle",
+                   {"sbNone", "sbAutosize", "sbCenter", "sbStretch", "sbTile", "sbKeepAspRatio",
+                    "sbKeepWidth", "sbKeepHeight"},
+                   &B::ButtonFaceStyle, &B::SetButtonFaceStyle, sbNone)
+      .Component("ButtonFaceImageList", &B::ButtonFaceImageList, &B::SetButtonFaceImageList)
+      .Stored([](B& button) { return button.FaceListRef().empty(); })
+      .Integer("CaptionDown", &B::CaptionDown, &B::SetCaptionDown, B::DefaultCaptionDown)
+      .Integer("DropDownIndent", &B::DropDownIndent, &B::SetDropDownIndent, 0)
+      .Component("DropDownMenu", &B::DropDownMenu, &B::SetDropDownMenu)
+      .Boolean("DropDownRight", &B::DropDownRight, &B::SetDropDownRight, false)
+      .Boolean("ForceTransparent", &B::ForceTransparent, &B::SetForceTransparent,
+               B::DefaultForceTransparent)
+      .Class("FontFX", &B::FontFX)
+      .Class("Glyph", &B::Glyph)
+      .Stored(&B::IsGlyphStored)
+      .Integer("GroupIndex", &B::GroupIndex, &B::SetGroupIndex, 0)
+      .Boolean("HideHint", &B::HideHint, &B::SetHideHint, true)
+      .Component("ImageList", &B::ImageList, &B::SetImageList)
+      .Integer("ImageIndex", &B::ImageIndex, &B::SetImageIndex, 0)
+      .Integer("ListIndex", &B::ListIndex, &B::SetListIndex, 0)
+      .Boolean("MultiLine", &B::MultiLine, &B::SetMultiLine, false)
+      .Integer("NumGlyphs", &B::NumGlyphs, &B::SetNumGlyphs, TMVWNumGlyphs{1})
+      .Boolean("Pressed", &B::Pressed, &B::SetPressed, false)
+      .Boolean("QuickDraw", &B::QuickDraw, &B::SetQuickDraw, B::DefaultQuickDraw)
+      .Boolean("Transparent", &B::Transparent, &B::SetTransparent, false)
+      .Boolean("UseCaption", &B::UseCaption, &B::SetUseCaption, true)
+      .Event("OnDropDown", &B::OnDropDown)
+      .Event("OnMouseEnter", &B::OnMouseEnter)
+      .Event("OnMouseExit", &B::OnMouseExit)
+      .String("ButtonFace", &B::FaceListRef, &B::SetFaceListRef, std::string())
+      .Binary("ButtonFaceIndices", &B::ReadFaceIndices, ignore, never)
+      .Binary("ButtonFaceIndicesNew", &B::ReadFaceIndicesNew, ignore, never)
+      .Binary("ButtonFaceIndicesNew2", &B::ReadFaceIndicesNew2, &B::WriteFaceIndicesNew2, always)
+      .Binary("ButtonFaceTransCol", &B::ReadHitColor, ignore, never)
+      .Binary("ButtonFaceTransColNew", &B::ReadHitColorNew, &B::WriteHitColorNew, always);
 }
 
 } // namespace marivo

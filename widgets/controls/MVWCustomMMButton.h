@@ -15,6 +15,10 @@ namespace marivo {
 // state, and clicks only on the pixels of that picture that differ from the hit colour.
 class TMVWCustomMMButton : public TMVWBaseGraphicButton {
 public:
+  static constexpr bool DefaultQuickDraw = false;
+  static constexpr bool DefaultForceTransparent = true;
+  static constexpr std::int32_t DefaultCaptionDown = 1;
+
   explicit TMVWCustomMMButton(TComponent* owner);
   ~TMVWCustomMMButton() override;
 
@@ -68,12 +72,12 @@ private:
   TColor HitColor_ = static_cast<TColor>(0xFFFFFF);
   RECT FaceRect_{};
   TMVWBitmapStyle FaceStyle_ = sbNone;
-  std::int32_t CaptionDown_ = 1;
-  bool ForceTransparent_ = true;
-  bool QuickDraw_ = false;
+  std::int32_t CaptionDown_ = DefaultCaptionDown;
+  bool ForceTransparent_ = DefaultForceTransparent;
+  bool QuickDraw_ = DefaultQuickDraw;
 };
 
-// Makes the multimedia button known to form data; the first call does it.
-void RegisterMMButtonClasses();
+// Makes the multimedia button known to form data.
+void RegisterMVWCustomMMButton();
 
 } // namespace marivo

@@ -1,5 +1,6 @@
 #include "widgets/controls/MVWCustomPanel.h"
 
+#include "platform/rtl/ClassRegistry.h"
 #include "platform/ui/Forms.h"
 #include "widgets/controls/MVWControl.h"
 #include "widgets/controls/MVWCustomScrollBox.h"
@@ -142,6 +143,10 @@ void TMVWCustomPanel::WndProc(TMessage& message) {
   TMVWCustomControl::WndProc(message);
   if (message.Msg == WM_SIZE)
     BackFX().InvalidateBuffer();
+}
+
+void RegisterMVWCustomPanel() {
+  RegisterPersistentClass<TMVWCustomPanel, TMVWCustomControl>("TMVWCustomPanel");
 }
 
 } // namespace marivo

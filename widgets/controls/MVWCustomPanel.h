@@ -48,6 +48,8 @@ private:
 // A windowed widget that can show its parent's background through itself, with effects.
 class TMVWCustomPanel : public TMVWCustomControl {
 public:
+  static constexpr bool DefaultLocked = false;
+
   explicit TMVWCustomPanel(TComponent* owner);
 
   // Kept for form data; nothing here replaces a panel in place.
@@ -70,7 +72,10 @@ protected:
   POINT PositionInParentBack();
 
 private:
-  bool Locked_ = false;
+  bool Locked_ = DefaultLocked;
 };
+
+// Makes the base known to form data.
+void RegisterMVWCustomPanel();
 
 } // namespace marivo

@@ -1,5 +1,6 @@
 #include "widgets/controls/MVWCustomPanelFill.h"
 
+#include "platform/rtl/ClassRegistry.h"
 #include "widgets/controls/MVWControl.h"
 #include "widgets/foundation/MVWGraph.h"
 #include "widgets/foundation/MVWMessages.h"
@@ -145,6 +146,10 @@ void TMVWCustomPanelFill::WndProc(TMessage& message) {
     ChildChanged(FontFX_.get());
     break;
   }
+}
+
+void RegisterMVWCustomPanelFill() {
+  RegisterPersistentClass<TMVWCustomPanelFill, TMVWCustomParentPanel>("TMVWCustomPanelFill");
 }
 
 } // namespace marivo

@@ -12,6 +12,9 @@ namespace marivo {
 // the back buffer, with its caption placed by Alignment in the room the bevel leaves.
 class TMVWCustomPanelFill : public TMVWCustomParentPanel {
 public:
+  static constexpr TMVWAlignment DefaultAlignment = agCenter;
+  static constexpr bool DefaultTransparentBorder = false;
+
   explicit TMVWCustomPanelFill(TComponent* owner);
   ~TMVWCustomPanelFill() override;
 
@@ -40,8 +43,11 @@ protected:
 private:
   std::unique_ptr<TMVWFillObject> FillObject_;
   std::unique_ptr<TMVWFxCaption> FontFX_;
-  TMVWAlignment Alignment_ = agCenter;
-  bool TransparentBorder_ = false;
+  TMVWAlignment Alignment_ = DefaultAlignment;
+  bool TransparentBorder_ = DefaultTransparentBorder;
 };
+
+// Makes the base known to form data.
+void RegisterMVWCustomPanelFill();
 
 } // namespace marivo

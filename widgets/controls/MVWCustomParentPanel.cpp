@@ -1,5 +1,6 @@
 #include "widgets/controls/MVWCustomParentPanel.h"
 
+#include "platform/rtl/ClassRegistry.h"
 #include "platform/ui/GdiHandles.h"
 #include "widgets/controls/MVWControl.h"
 #include "widgets/foundation/MVWApplication.h"
@@ -203,6 +204,10 @@ void TMVWCustomParentPanel::WndProc(TMessage& message) {
     break;
   }
   TMVWCustomBevelPanel::WndProc(message);
+}
+
+void RegisterMVWCustomParentPanel() {
+  RegisterPersistentClass<TMVWCustomParentPanel, TMVWCustomBevelPanel>("TMVWCustomParentPanel");
 }
 
 } // namespace marivo

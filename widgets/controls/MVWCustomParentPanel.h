@@ -11,6 +11,8 @@ namespace marivo {
 // children copy from one picture instead of painting it again.
 class TMVWCustomParentPanel : public TMVWCustomBevelPanel {
 public:
+  static constexpr bool DefaultQuickDraw = false;
+
   explicit TMVWCustomParentPanel(TComponent* owner);
 
   // Width x Height, or none while there is no picture to keep. Built when first asked for, so
@@ -54,9 +56,12 @@ protected:
 private:
   void BuildDueBackBuffer();
 
-  bool QuickDraw_ = false;
+  bool QuickDraw_ = DefaultQuickDraw;
   bool BackBufferDue_ = false;
   bool BackBufferForced_ = false;
 };
+
+// Makes the base known to form data.
+void RegisterMVWCustomParentPanel();
 
 } // namespace marivo

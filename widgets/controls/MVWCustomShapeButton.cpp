@@ -1,4 +1,5 @@
 #include "widgets/controls/MVWCustomShapeButton.h"
+#include "platform/rtl/ClassRegistry.h"
 #include "widgets/foundation/MVWImageListConnector.h"
 
 #include "platform/ui/GdiHandles.h"
@@ -295,6 +296,10 @@ void TMVWCustomShapeButton::PaintFilled(const TMVWShadow* shadow, const TMVWSimp
     DrawImageInRect(Canvas(), client, &canvas, used, nullptr, Fill_->GetFillPalette(), Color(),
                     DrawTransparent, client);
   }
+}
+
+void RegisterMVWCustomShapeButton() {
+  RegisterPersistentClass<TMVWCustomShapeButton, TMVWBaseGraphicButton>("TMVWCustomShapeButton");
 }
 
 } // namespace marivo

@@ -21,6 +21,9 @@ enum TMVWShapeButtonStyle : std::uint8_t { sbsShadow, sbs3D };
 // sunken bevel. Only a click inside the drawn face counts.
 class TMVWCustomShapeButton : public TMVWBaseGraphicButton {
 public:
+  static constexpr TMVWShapeButtonStyle DefaultStyle = sbsShadow;
+  static constexpr TMVWShapeButtonMode DefaultMode = sbmShapeFast;
+
   explicit TMVWCustomShapeButton(TComponent* owner);
   ~TMVWCustomShapeButton() override;
 
@@ -76,10 +79,13 @@ private:
   std::unique_ptr<TBitmap> FillPicture_;
   std::unique_ptr<TMVWShapeFill> Fill_;
   std::unique_ptr<TMVWImageLink> FillLink_;
-  TMVWShapeButtonMode Mode_ = sbmShapeFast;
-  TMVWShapeButtonStyle Style_ = sbsShadow;
+  TMVWShapeButtonMode Mode_ = DefaultMode;
+  TMVWShapeButtonStyle Style_ = DefaultStyle;
   // The shadow depth of the last outline: 0 for sbs3D or a shadow of style hssNone.
   int Depth_ = 0;
 };
+
+// Makes the base known to form data.
+void RegisterMVWCustomShapeButton();
 
 } // namespace marivo

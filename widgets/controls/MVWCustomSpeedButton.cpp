@@ -1,5 +1,7 @@
 #include "widgets/controls/MVWCustomSpeedButton.h"
 
+#include "platform/rtl/ClassRegistry.h"
+
 namespace marivo {
 
 namespace {
@@ -108,6 +110,10 @@ void TMVWCustomSpeedButton::Paint() {
     OffsetRect(&inner, 1, 1);
   if (!(Style_ == ubsWinXPCombo && ThemedDrawing()))
     DrawContent(canvas, inner);
+}
+
+void RegisterMVWCustomSpeedButton() {
+  RegisterPersistentClass<TMVWCustomSpeedButton, TMVWBaseGraphicButton>("TMVWCustomSpeedButton");
 }
 
 } // namespace marivo

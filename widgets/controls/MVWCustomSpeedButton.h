@@ -8,6 +8,8 @@ namespace marivo {
 // The graphic button painted in one of the fourteen looks.
 class TMVWCustomSpeedButton : public TMVWBaseGraphicButton {
 public:
+  static constexpr TMVWUserButtonStyle DefaultStyle = ubsAutoDetect;
+
   explicit TMVWCustomSpeedButton(TComponent* owner);
 
   TMVWUserButtonStyle Style() const { return Style_; }
@@ -24,7 +26,10 @@ protected:
   bool StyleShowsHot() override;
 
 private:
-  TMVWUserButtonStyle Style_ = ubsAutoDetect;
+  TMVWUserButtonStyle Style_ = DefaultStyle;
 };
+
+// Makes the base known to form data.
+void RegisterMVWCustomSpeedButton();
 
 } // namespace marivo

@@ -16,4 +16,7 @@ protected:
   virtual void StatusBarHook() {}
 };
 
+// Makes the base known to form data.
+void RegisterMVWCustomStatusBar();
+
 } // namespace marivo

@@ -10,8 +10,7 @@ public:
   explicit TMVWEdit(TComponent* owner) : TMVWCustomEdit(owner) {}
 };
 
-// Makes the edit, its auto-complete and its custom buttons known to form data; the first call
-// does it.
-void RegisterWidgetEditClasses();
+// Makes the edit known to form data.
+void RegisterMVWEdit();
 
 } // namespace marivo

@@ -1,5 +1,6 @@
 #include "widgets/controls/MVWEditAutoComplete.h"
 
+#include "platform/rtl/ClassRegistry.h"
 #include "widgets/controls/MVWBaseEdit.h"
 #include "widgets/foundation/MVWMessages.h"
 #include "widgets/foundation/portable/MVWStringList.h"
@@ -222,6 +223,19 @@ void TMVWEditAutoComplete::Notification(TComponent* component, TOperation operat
     ForgetEdit();
     ClosePopup();
   }
+}
+
+void RegisterMVWEditAutoComplete() {
+  using A = TMVWEditAutoComplete;
+  RegisterComponentClass<A, TMVWComponent>("TMVWEditAutoComplete")
+      .Component("StringList", &A::StringList, &A::SetStringList)
+      .Integer("StringListIndex", &A::StringListIndex, &A::SetStringListIndex,
+               A::DefaultStringListIndex)
+      .Set("Mode", {"amText", "amPopup"}, &A::Mode, &A::SetMode, A::DefaultMode)
+      .Set("AddUnknownOn", {"aaControlExit", "aaControlReturn"}, &A::AddUnknownOn,
+           &A::SetAddUnknownOn, A::DefaultAddUnknownOn)
+      .Boolean("Enabled", &A::Enabled, &A::SetEnabled, true)
+      .Event("OnAdd", &A::OnAdd);
 }
 
 } // namespace marivo

@@ -31,6 +31,11 @@ using TMVWAutoCompleteAddEvent =
 // Enter and Escape work while the edit keeps the focus.
 class TMVWEditAutoComplete : public TMVWComponent {
 public:
+  static constexpr TMVWAutoCompleteAddOns DefaultAddUnknownOn = 0;
+  static constexpr TMVWAutoCompleteModes DefaultMode = 0;
+  static constexpr std::int32_t DefaultStringListIndex = 0;
+  static constexpr bool DefaultEnabled = true;
+
   explicit TMVWEditAutoComplete(TComponent* owner);
   ~TMVWEditAutoComplete() override;
 
@@ -72,15 +77,18 @@ private:
   void ForgetEdit();
 
   TMVWStringList* StringList_ = nullptr;
-  std::int32_t StringListIndex_ = 0;
-  TMVWAutoCompleteModes Mode_ = 0;
-  TMVWAutoCompleteAddOns AddUnknownOn_ = 0;
-  bool Enabled_ = true;
+  std::int32_t StringListIndex_ = DefaultStringListIndex;
+  TMVWAutoCompleteModes Mode_ = DefaultMode;
+  TMVWAutoCompleteAddOns AddUnknownOn_ = DefaultAddUnknownOn;
+  bool Enabled_ = DefaultEnabled;
   std::string TypedText_;
   TListBox* ListBox_ = nullptr;
   TMVWBaseEdit* HookedEdit_ = nullptr;
   TWndMethod SavedWindowProc_;
   HWND CloseWindow_ = nullptr; // takes the posted close of a popup
 };
+
+// Makes the component known to form data.
+void RegisterMVWEditAutoComplete();
 
 } // namespace marivo

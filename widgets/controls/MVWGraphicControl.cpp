@@ -1,5 +1,6 @@
 #include "widgets/controls/MVWGraphicControl.h"
 
+#include "platform/rtl/ClassRegistry.h"
 #include "widgets/foundation/MVWMessages.h"
 
 namespace marivo {
@@ -25,6 +26,10 @@ void TMVWGraphicControl::Paint() {
     TMVWBaseGraphicControl::Paint();
   else
     Bevel_->PaintBevel(Canvas(), ClientRect(), Transparent());
+}
+
+void RegisterMVWGraphicControl() {
+  RegisterPersistentClass<TMVWGraphicControl, TMVWBaseGraphicControl>("TMVWGraphicControl");
 }
 
 } // namespace marivo

@@ -26,4 +26,7 @@ private:
   std::unique_ptr<TMVWBevel> Bevel_;
 };
 
+// Makes the base known to form data.
+void RegisterMVWGraphicControl();
+
 } // namespace marivo

@@ -5,7 +5,6 @@
 #include "platform/ui/Accelerators.h"
 #include "platform/ui/GdiHandles.h"
 #include "widgets/controls/MVWControls.h"
-#include "widgets/controls/MVWPanelClasses.h"
 #include "widgets/controls/portable/MVWButtonCells.h"
 #include "widgets/foundation/MVWGraph.h"
 #include "widgets/foundation/MVWXPStyles.h"
@@ -235,30 +234,10 @@ const std::vector<std::string>& GroupCaptionAlignNames() {
   return names;
 }
 
-void RegisterGroupBoxClasses() {
-  static const bool registered = [] {
-    RegisterWidgetPanelClasses();
-    RegisterPersistentClass<TMVWCustomGroupBox, TMVWCustomParentPanel>("TMVWCustomGroupBox");
-    auto builder = RegisterComponentClass<TMVWGroupBox, TMVWCustomGroupBox>("TMVWGroupBox");
-    PublishImageLink(builder)
-        .Class("Bevel", &TMVWGroupBox::Bevel)
-        .Boolean("Transparent", &TMVWGroupBox::Transparent, &TMVWGroupBox::SetTransparent, false)
-        .Boolean("CtlXP", &TMVWGroupBox::CtlXP, &TMVWGroupBox::SetCtlXP, true)
-        .Class("BackFX", &TMVWGroupBox::BackFX)
-        .Enumeration("Alignment", GroupCaptionAlignNames(), &TMVWGroupBox::Alignment,
-                     &TMVWGroupBox::SetAlignment, gcaTopLeft)
-        .Integer("CaptionOffset", &TMVWGroupBox::CaptionOffset, &TMVWGroupBox::SetCaptionOffset,
-                 std::int32_t{8})
-        .Class("CaptionFont", &TMVWGroupBox::CaptionFont)
-        .Class("CaptionFont3D", &TMVWGroupBox::CaptionFont3D)
-        .Boolean("CaptionParentFont", &TMVWGroupBox::CaptionParentFont,
-                 &TMVWGroupBox::SetCaptionParentFont, true)
-        .Boolean("ShowAccelChar", &TMVWGroupBox::ShowAccelChar, &TMVWGroupBox::SetShowAccelChar,
-                 true)
-        .Boolean("TabStop", &TWinControl::TabStop, &TWinControl::SetTabStop, false);
-    return true;
-  }();
-  (void)registered;
+void RegisterMVWGroupBox() {
+  RegisterPersistentClass<TMVWCustomGroupBox, TMVWCustomParentPanel>("TMVWCustomGroupBox");
+  auto builder = RegisterComponentClass<TMVWGroupBox, TMVWCustomGroupBox>("TMVWGroupBox");
+  PublishGroupBox(builder);
 }
 
 } // namespace marivo

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "widgets/controls/MVWControl.h"
+#include "widgets/controls/MVWControls.h"
 #include "widgets/controls/MVWCustomParentPanel.h"
 #include "widgets/controls/portable/MVWGroupLayout.h"
 #include "widgets/foundation/MVW3DCaption.h"
@@ -11,6 +12,11 @@ namespace marivo {
 // A frame whose caption sits at one of twelve places around it, turned on the left and right.
 class TMVWCustomGroupBox : public TMVWCustomParentPanel {
 public:
+  static constexpr TMVWGroupCaptionAlign DefaultAlignment = gcaTopLeft;
+  static constexpr std::int32_t DefaultCaptionOffset = 8;
+  static constexpr bool DefaultCaptionParentFont = true;
+  static constexpr bool DefaultShowAccelChar = true;
+
   explicit TMVWCustomGroupBox(TComponent* owner);
   ~TMVWCustomGroupBox() override;
 
@@ -50,12 +56,12 @@ private:
   // when the theme has nothing to show through.
   bool PaintThemedCaptionBack(TCanvas& canvas, const RECT& back);
 
-  TMVWGroupCaptionAlign Alignment_ = gcaTopLeft;
-  std::int32_t CaptionOffset_ = 8;
+  TMVWGroupCaptionAlign Alignment_ = DefaultAlignment;
+  std::int32_t CaptionOffset_ = DefaultCaptionOffset;
   TFont CaptionFont_;
   TMVW3DCaption CaptionFont3D_;
-  bool CaptionParentFont_ = true;
-  bool ShowAccelChar_ = true;
+  bool CaptionParentFont_ = DefaultCaptionParentFont;
+  bool ShowAccelChar_ = DefaultShowAccelChar;
   TMVWFxCaption Fx_;
   int CaptionHeight_ = 0;
   bool FollowingParent_ = false;
@@ -67,6 +73,24 @@ public:
 };
 
 const std::vector<std::string>& GroupCaptionAlignNames();
-void RegisterGroupBoxClasses();
+void RegisterMVWGroupBox();
+
+// The published properties of a group box, which the button groups publish too.
+template <class T> TClassBuilder<T>& PublishGroupBox(TClassBuilder<T>& builder) {
+  return PublishImageLink(builder)
+      .Class("Bevel", &T::Bevel)
+      .Boolean("Transparent", &T::Transparent, &T::SetTransparent, T::DefaultTransparent)
+      .Boolean("CtlXP", &T::CtlXP, &T::SetCtlXP, T::DefaultCtlXP)
+      .Class("BackFX", &T::BackFX)
+      .Enumeration("Alignment", GroupCaptionAlignNames(), &T::Alignment, &T::SetAlignment,
+                   T::DefaultAlignment)
+      .Integer("CaptionOffset", &T::CaptionOffset, &T::SetCaptionOffset, T::DefaultCaptionOffset)
+      .Class("CaptionFont", &T::CaptionFont)
+      .Class("CaptionFont3D", &T::CaptionFont3D)
+      .Boolean("CaptionParentFont", &T::CaptionParentFont, &T::SetCaptionParentFont,
+               T::DefaultCaptionParentFont)
+      .Boolean("ShowAccelChar", &T::ShowAccelChar, &T::SetShowAccelChar, T::DefaultShowAccelChar)
+      .Boolean("TabStop", &TWinControl::TabStop, &TWinControl::SetTabStop, false);
+}
 
 } // namespace marivo

@@ -12,6 +12,8 @@ class TMVWBitmapEffectObject;
 // pair of indexes into it and the change link that reports the list's changes to the control.
 class TMVWImageLink {
 public:
+  static constexpr int DefaultListIndex = 0;
+  static constexpr int DefaultImageIndex = 0;
   // owner hears of the list's destruction; changed runs when the list or an index changed.
   TMVWImageLink(TComponent& owner, TNotifyEvent changed);
   ~TMVWImageLink();
@@ -40,8 +42,8 @@ private:
   TMVWChangeLink Link_;
   TNotifyEvent Changed_;
   TMVWCustomImageList* ImageList_ = nullptr;
-  int ImageIndex_ = 0;
-  int ListIndex_ = 0;
+  int ImageIndex_ = DefaultImageIndex;
+  int ListIndex_ = DefaultListIndex;
 };
 
 } // namespace marivo

@@ -1,5 +1,7 @@
 #include "widgets/controls/MVWLED.h"
 
+#include "platform/rtl/ClassRegistry.h"
+
 #include <algorithm>
 #include <memory>
 #include <vector>
@@ -156,6 +158,19 @@ SIZE TMVWLED::TextExtent(const std::string& text, int bevelExtent) {
   DrawText(nullptr, RECT{}, false, true, text);
   const TMVWLEDExtent extent = LEDTextExtent(text, Size_, bevelExtent);
   return SIZE{extent.Width, extent.Height};
+}
+
+void RegisterMVWLED() {
+  RegisterPersistentClass<TMVWLED, TMVWObject>("TMVWLED")
+      .Integer("ActiveColor", ColorIdents(), &TMVWLED::ActiveColor, &TMVWLED::SetActiveColor,
+               TMVWLED::DefaultActiveColor)
+      .Integer("InActiveColor", ColorIdents(), &TMVWLED::InActiveColor, &TMVWLED::SetInActiveColor,
+               TMVWLED::DefaultInActiveColor)
+      .Integer("Horzsize", &TMVWLED::Horzsize, &TMVWLED::SetHorzsize, std::uint8_t{9})
+      .Integer("Vertsize", &TMVWLED::Vertsize, &TMVWLED::SetVertsize, std::uint8_t{7})
+      .Integer("Thickness", &TMVWLED::Thickness, &TMVWLED::SetThickness, std::uint8_t{2})
+      .Boolean("DisabledDigits", &TMVWLED::DisabledDigits, &TMVWLED::SetDisabledDigits,
+               TMVWLED::DefaultDisabledDigits);
 }
 
 } // namespace marivo

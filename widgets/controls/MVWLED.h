@@ -16,6 +16,10 @@ namespace marivo {
 // character's segments lit in ActiveColor.
 class TMVWLED : public TMVWObject {
 public:
+  static constexpr bool DefaultDisabledDigits = true;
+  static constexpr TColor DefaultInActiveColor = 0x008000;
+  static constexpr TColor DefaultActiveColor = 0x00FF00;
+
   TMVWLED();
 
   TColor ActiveColor() const { return ActiveColor_; }
@@ -59,11 +63,11 @@ private:
   void BuildCell();
   void DrawCell(TCanvas& canvas, int x, int y, std::uint16_t lit);
 
-  TColor ActiveColor_ = 0x00FF00;
-  TColor InActiveColor_ = 0x008000;
+  TColor ActiveColor_ = DefaultActiveColor;
+  TColor InActiveColor_ = DefaultInActiveColor;
   TColor BackgroundColor_ = clBlack;
   TMVWLEDSize Size_;
-  bool DisabledDigits_ = true;
+  bool DisabledDigits_ = DefaultDisabledDigits;
   bool Blinking_ = false;
   bool PhaseLit_ = false;
   TMVWLEDSegments Segments_{};
@@ -72,5 +76,8 @@ private:
   int Lines_ = 1;
   int Columns_ = 1;
 };
+
+// Makes the display known to form data.
+void RegisterMVWLED();
 
 } // namespace marivo

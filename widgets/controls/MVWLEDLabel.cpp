@@ -92,32 +92,20 @@ void TMVWLEDCustomLabel::Paint() {
   Canvas().Draw(inner.left, inner.top, bitmap);
 }
 
-void RegisterLEDLabelClasses() {
-  static const bool registered = [] {
-    RegisterPersistentClass<TMVWLED, TMVWObject>("TMVWLED")
-        .Integer("ActiveColor", ColorIdents(), &TMVWLED::ActiveColor, &TMVWLED::SetActiveColor,
-                 TColor{0x00FF00})
-        .Integer("InActiveColor", ColorIdents(), &TMVWLED::InActiveColor,
-                 &TMVWLED::SetInActiveColor, TColor{0x008000})
-        .Integer("Horzsize", &TMVWLED::Horzsize, &TMVWLED::SetHorzsize, std::uint8_t{9})
-        .Integer("Vertsize", &TMVWLED::Vertsize, &TMVWLED::SetVertsize, std::uint8_t{7})
-        .Integer("Thickness", &TMVWLED::Thickness, &TMVWLED::SetThickness, std::uint8_t{2})
-        .Boolean("DisabledDigits", &TMVWLED::DisabledDigits, &TMVWLED::SetDisabledDigits, true);
-    RegisterComponentClass<TMVWLEDLabel, TMVWLEDCustomLabel>("TMVWLEDLabel")
-        .Class("LED", &TMVWLEDLabel::LED)
-        .Class("Bevel", &TMVWLEDLabel::Bevel)
-        .Event("OnMouseEnter", &TMVWLEDLabel::OnMouseEnter)
-        .Event("OnMouseExit", &TMVWLEDLabel::OnMouseExit)
-        .Integer("Digits", &TMVWLEDLabel::Digits, &TMVWLEDLabel::SetDigits, std::uint8_t{2})
-        .Boolean("AutoSize", &TMVWLEDLabel::AutoSize, &TMVWLEDLabel::SetAutoSize, false)
-        .Enumeration("Style", {"lsString", "lsInteger"}, &TMVWLEDLabel::Style,
-                     &TMVWLEDLabel::SetStyle, lsString)
-        .Integer("Value", &TMVWLEDLabel::Value, &TMVWLEDLabel::SetValue, std::int32_t{0})
-        .Integer("Color", ColorIdents(), &TControl::Color, &TControl::SetColor, clBlack)
-        .Boolean("Transparent", &TMVWLEDLabel::Transparent, &TMVWLEDLabel::SetTransparent, false);
-    return true;
-  }();
-  (void)registered;
+void RegisterMVWLEDLabel() {
+  RegisterPersistentClass<TMVWLEDCustomLabel, TMVWGraphicControl>("TMVWLEDCustomLabel");
+  RegisterComponentClass<TMVWLEDLabel, TMVWLEDCustomLabel>("TMVWLEDLabel")
+      .Class("LED", &TMVWLEDLabel::LED)
+      .Class("Bevel", &TMVWLEDLabel::Bevel)
+      .Event("OnMouseEnter", &TMVWLEDLabel::OnMouseEnter)
+      .Event("OnMouseExit", &TMVWLEDLabel::OnMouseExit)
+      .Integer("Digits", &TMVWLEDLabel::Digits, &TMVWLEDLabel::SetDigits, std::uint8_t{2})
+      .Boolean("AutoSize", &TMVWLEDLabel::AutoSize, &TMVWLEDLabel::SetAutoSize, false)
+      .Enumeration("Style", {"lsString", "lsInteger"}, &TMVWLEDLabel::Style,
+                   &TMVWLEDLabel::SetStyle, lsString)
+      .Integer("Value", &TMVWLEDLabel::Value, &TMVWLEDLabel::SetValue, std::int32_t{0})
+      .Integer("Color", ColorIdents(), &TControl::Color, &TControl::SetColor, clBlack)
+      .Boolean("Transparent", &TMVWLEDLabel::Transparent, &TMVWLEDLabel::SetTransparent, false);
 }
 
 } // namespace marivo

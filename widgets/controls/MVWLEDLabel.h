@@ -49,6 +49,6 @@ public:
   using TMVWLEDCustomLabel::TMVWLEDCustomLabel;
 };
 
-void RegisterLEDLabelClasses();
+void RegisterMVWLEDLabel();
 
 } // namespace marivo

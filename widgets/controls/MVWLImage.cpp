@@ -129,22 +129,22 @@ void TMVWCustomLImage::Paint() {
   }
 }
 
-void RegisterLImageClasses() {
-  static const bool registered = [] {
-    auto builder = RegisterComponentClass<TMVWLImage, TMVWCustomLImage>("TMVWLImage");
-    PublishImageLink(builder)
-        .Class("Bevel", &TMVWLImage::Bevel)
-        .Event("OnMouseEnter", &TMVWLImage::OnMouseEnter)
-        .Event("OnMouseExit", &TMVWLImage::OnMouseExit)
-        .Boolean("ForceTransparent", &TMVWLImage::ForceTransparent,
-                 &TMVWLImage::SetForceTransparent, false)
-        .Boolean("SilentMove", &TMVWLImage::SilentMove, &TMVWLImage::SetSilentMove, false)
-        .Boolean("QuickDraw", &TMVWLImage::QuickDraw, &TMVWLImage::SetQuickDraw, true)
-        .Enumeration("Style", BitmapStyleNames(), &TMVWLImage::Style, &TMVWLImage::SetStyle, sbNone)
-        .Boolean("Transparent", &TMVWLImage::Transparent, &TMVWLImage::SetTransparent, true);
-    return true;
-  }();
-  (void)registered;
+void RegisterMVWLImage() {
+  RegisterPersistentClass<TMVWCustomLImage, TMVWBaseImage>("TMVWCustomLImage");
+  auto builder = RegisterComponentClass<TMVWLImage, TMVWCustomLImage>("TMVWLImage");
+  PublishImageLink(builder)
+      .Class("Bevel", &TMVWLImage::Bevel)
+      .Event("OnMouseEnter", &TMVWLImage::OnMouseEnter)
+      .Event("OnMouseExit", &TMVWLImage::OnMouseExit)
+      .Boolean("ForceTransparent", &TMVWLImage::ForceTransparent, &TMVWLImage::SetForceTransparent,
+               TMVWLImage::DefaultForceTransparent)
+      .Boolean("SilentMove", &TMVWLImage::SilentMove, &TMVWLImage::SetSilentMove,
+               TMVWLImage::DefaultSilentMove)
+      .Boolean("QuickDraw", &TMVWLImage::QuickDraw, &TMVWLImage::SetQuickDraw,
+               TMVWLImage::DefaultQuickDraw)
+      .Enumeration("Style", BitmapStyleNames(), &TMVWLImage::Style, &TMVWLImage::SetStyle,
+                   TMVWLImage::DefaultStyle)
+      .Boolean("Transparent", &TMVWLImage::Transparent, &TMVWLImage::SetTransparent, true);
 }
 
 } // namespace marivo

@@ -8,6 +8,9 @@ namespace marivo {
 // that moving it leaves no trail.
 class TMVWCustomLImage : public TMVWBaseImage {
 public:
+  static constexpr bool DefaultSilentMove = false;
+  static constexpr bool DefaultForceTransparent = false;
+
   explicit TMVWCustomLImage(TComponent* owner) : TMVWBaseImage(owner) {}
 
   bool ForceTransparent() const { return ForceTransparent_; }
@@ -32,8 +35,8 @@ private:
   void DrawImage(TCanvas& canvas, const RECT& rect);
   bool ParentSuppliesBackground();
 
-  bool ForceTransparent_ = false;
-  bool SilentMove_ = false;
+  bool ForceTransparent_ = DefaultForceTransparent;
+  bool SilentMove_ = DefaultSilentMove;
 };
 
 class TMVWLImage : public TMVWCustomLImage {
@@ -41,6 +44,6 @@ public:
   using TMVWCustomLImage::TMVWCustomLImage;
 };
 
-void RegisterLImageClasses();
+void RegisterMVWLImage();
 
 } // namespace marivo

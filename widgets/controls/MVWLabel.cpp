@@ -77,28 +77,27 @@ void TMVWCustomLabel::Paint() {
                 BevelLabelTextFlags(look), rect);
 }
 
-void RegisterWidgetLabelClasses() {
-  static const bool registered = [] {
-    RegisterComponentClass<TMVWLabel, TMVWCustomLabel>("TMVWLabel")
-        .Class("Bevel", &TMVWLabel::Bevel)
-        .Class("FontFX", &TMVWLabel::FontFX)
-        .Enumeration("Alignment", AlignmentNames(), &TMVWLabel::Alignment, &TMVWLabel::SetAlignment,
-                     agTopLeft)
-        .Boolean("AutoSize", &TMVWLabel::AutoSize, &TMVWLabel::SetAutoSize, true)
-        .Boolean("MultiLine", &TMVWLabel::MultiLine, &TMVWLabel::SetMultiLine, false)
-        .Set("Options", LabelOptionNames(), &TMVWLabel::Options, &TMVWLabel::SetOptions,
-             TMVWLabelOptions{0})
-        .Boolean("ShowAccelChar", &TMVWLabel::ShowAccelChar, &TMVWLabel::SetShowAccelChar, true)
-        .Boolean("Transparent", &TMVWLabel::Transparent, &TMVWLabel::SetTransparent, true)
-        .Boolean("Twinkle", &TMVWLabel::Twinkle, &TMVWLabel::SetTwinkle, false)
-        .Integer("TwinkleVisible", &TMVWLabel::TwinkleVisible, &TMVWLabel::SetTwinkleVisible, 700)
-        .Integer("TwinkleInVisible", &TMVWLabel::TwinkleInVisible, &TMVWLabel::SetTwinkleInVisible,
-                 700)
-        .Integer("TwinkleColor", ColorIdents(), &TMVWLabel::TwinkleColor,
-                 &TMVWLabel::SetTwinkleColor, clNone);
-    return true;
-  }();
-  (void)registered;
+void RegisterMVWLabel() {
+  RegisterPersistentClass<TMVWCustomLabel, TMVWBaseLabel>("TMVWCustomLabel");
+  RegisterComponentClass<TMVWLabel, TMVWCustomLabel>("TMVWLabel")
+      .Class("Bevel", &TMVWLabel::Bevel)
+      .Class("FontFX", &TMVWLabel::FontFX)
+      .Enumeration("Alignment", AlignmentNames(), &TMVWLabel::Alignment, &TMVWLabel::SetAlignment,
+                   TMVWLabel::DefaultAlignment)
+      .Boolean("AutoSize", &TMVWLabel::AutoSize, &TMVWLabel::SetAutoSize, true)
+      .Boolean("MultiLine", &TMVWLabel::MultiLine, &TMVWLabel::SetMultiLine, false)
+      .Set("Options", LabelOptionNames(), &TMVWLabel::Options, &TMVWLabel::SetOptions,
+           TMVWLabelOptions{0})
+      .Boolean("ShowAccelChar", &TMVWLabel::ShowAccelChar, &TMVWLabel::SetShowAccelChar, true)
+      .Boolean("Transparent", &TMVWLabel::Transparent, &TMVWLabel::SetTransparent,
+               TMVWLabel::DefaultTransparent)
+      .Boolean("Twinkle", &TMVWLabel::Twinkle, &TMVWLabel::SetTwinkle, TMVWLabel::DefaultTwinkle)
+      .Integer("TwinkleVisible", &TMVWLabel::TwinkleVisible, &TMVWLabel::SetTwinkleVisible,
+               TMVWLabel::DefaultTwinkleVisible)
+      .Integer("TwinkleInVisible", &TMVWLabel::TwinkleInVisible, &TMVWLabel::SetTwinkleInVisible,
+               TMVWLabel::DefaultTwinkleInVisible)
+      .Integer("TwinkleColor", ColorIdents(), &TMVWLabel::TwinkleColor, &TMVWLabel::SetTwinkleColor,
+               TMVWLabel::DefaultTwinkleColor);
 }
 
 } // namespace marivo

@@ -36,6 +36,6 @@ public:
   using TMVWCustomLabel::TMVWCustomLabel;
 };
 
-void RegisterWidgetLabelClasses();
+void RegisterMVWLabel();
 
 } // namespace marivo

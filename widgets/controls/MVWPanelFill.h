@@ -10,4 +10,7 @@ public:
   explicit TMVWPanelFill(TComponent* owner) : TMVWCustomPanelFill(owner) {}
 };
 
+// Makes the panel known to form data.
+void RegisterMVWPanelFill();
+
 } // namespace marivo

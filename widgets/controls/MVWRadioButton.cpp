@@ -74,15 +74,11 @@ void TMVWRadioButton::WndProc(TMessage& message) {
   TMVWButtonControl::WndProc(message);
 }
 
-void RegisterRadioButtonClasses() {
-  static const bool registered = [] {
-    RegisterButtonControlBase();
-    auto builder = RegisterComponentClass<TMVWRadioButton, TMVWButtonControl>("TMVWRadioButton");
-    builder.Boolean("Checked", &TMVWRadioButton::Checked, &TMVWRadioButton::SetChecked, false);
-    AddButtonControlProperties(builder, true);
-    return true;
-  }();
-  (void)registered;
+void RegisterMVWRadioButton() {
+  auto builder = RegisterComponentClass<TMVWRadioButton, TMVWButtonControl>("TMVWRadioButton");
+  builder.Boolean("Checked", &TMVWRadioButton::Checked, &TMVWRadioButton::SetChecked,
+                  TMVWRadioButton::DefaultChecked);
+  AddButtonControlProperties(builder, true);
 }
 
 } // namespace marivo

@@ -7,6 +7,8 @@ namespace marivo {
 // A radio button that unchecks its sibling radio buttons and checks itself on taking the focus.
 class TMVWRadioButton : public TMVWButtonControl {
 public:
+  static constexpr bool DefaultChecked = false;
+
   explicit TMVWRadioButton(TComponent* owner);
 
   bool Checked() const { return Checked_; }
@@ -23,9 +25,9 @@ protected:
   RECT TextArea() override;
 
 private:
-  bool Checked_ = false;
+  bool Checked_ = DefaultChecked;
 };
 
-void RegisterRadioButtonClasses();
+void RegisterMVWRadioButton();
 
 } // namespace marivo

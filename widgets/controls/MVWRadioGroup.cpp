@@ -1,7 +1,6 @@
 #include "widgets/controls/MVWRadioGroup.h"
 
 #include "platform/ui/Accelerators.h"
-#include "widgets/controls/MVWButtonGroupProperties.h"
 #include "widgets/controls/MVWCustomButtonGroup.h"
 
 namespace marivo {
@@ -84,16 +83,12 @@ void TMVWCustomRadioGroup::WndProc(TMessage& message) {
   TMVWCustomButtonGroup::WndProc(message);
 }
 
-void RegisterRadioGroupClasses() {
-  static const bool registered = [] {
-    RegisterButtonGroupBase();
-    RegisterPersistentClass<TMVWCustomRadioGroup, TMVWCustomButtonGroup>("TMVWCustomRadioGroup");
-    auto builder = RegisterComponentClass<TMVWRadioGroup, TMVWCustomRadioGroup>("TMVWRadioGroup");
-    builder.Integer("ItemIndex", &TMVWRadioGroup::ItemIndex, &TMVWRadioGroup::SetItemIndex, -1);
-    AddButtonGroupProperties(builder, true);
-    return true;
-  }();
-  (void)registered;
+void RegisterMVWRadioGroup() {
+  RegisterPersistentClass<TMVWCustomRadioGroup, TMVWCustomButtonGroup>("TMVWCustomRadioGroup");
+  auto builder = RegisterComponentClass<TMVWRadioGroup, TMVWCustomRadioGroup>("TMVWRadioGroup");
+  builder.Integer("ItemIndex", &TMVWRadioGroup::ItemIndex, &TMVWRadioGroup::SetItemIndex,
+                  TMVWRadioGroup::DefaultItemIndex);
+  PublishButtonGroup(builder);
 }
 
 } // namespace marivo

@@ -29,6 +29,6 @@ public:
   using TMVWCustomRadioGroup::TMVWCustomRadioGroup;
 };
 
-void RegisterRadioGroupClasses();
+void RegisterMVWRadioGroup();
 
 } // namespace marivo

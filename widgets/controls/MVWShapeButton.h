@@ -10,7 +10,7 @@ public:
   explicit TMVWShapeButton(TComponent* owner) : TMVWCustomShapeButton(owner) {}
 };
 
-// Makes the shape button and its colours known to form data; the first call does it.
-void RegisterShapeButtonClasses();
+// Makes the shape button known to form data.
+void RegisterMVWShapeButton();
 
 } // namespace marivo

@@ -1,5 +1,7 @@
 #include "widgets/controls/MVWShapeButtonColor.h"
 
+#include "platform/rtl/ClassRegistry.h"
+
 namespace marivo {
 
 void TMVWShapeButtonColor::SetColor(int index, TColor value) {
@@ -18,6 +20,16 @@ void TMVWShapeButtonColor::Assign(const TPersistent& source) {
     return;
   Colors_ = colors->Colors_;
   Change();
+}
+
+void RegisterMVWShapeButtonColor() {
+  using C = TMVWShapeButtonColor;
+  RegisterPersistentClass<C, TMVWObject>("TMVWShapeButtonColor")
+      .Integer("Disabled", ColorIdents(), &C::Disabled, &C::SetDisabled, clBtnFace)
+      .Integer("Down", ColorIdents(), &C::Down, &C::SetDown, clBtnFace)
+      .Integer("MouseOver", ColorIdents(), &C::MouseOver, &C::SetMouseOver, clBtnFace)
+      .Integer("OptionSet", ColorIdents(), &C::OptionSet, &C::SetOptionSet, clBtnFace)
+      .Integer("Up", ColorIdents(), &C::Up, &C::SetUp, clBtnFace);
 }
 
 } // namespace marivo

@@ -33,4 +33,7 @@ private:
   std::array<TColor, 5> Colors_;
 };
 
+// Makes the colours known to form data.
+void RegisterMVWShapeButtonColor();
+
 } // namespace marivo

@@ -123,45 +123,42 @@ void TMVWCustomSimpleLabel::Paint() {
                 SimpleLabelTextFlags(TextLook()), rect);
 }
 
-void RegisterSimpleLabelClasses() {
-  static const bool registered = [] {
-    RegisterComponentClass<TMVWSimpleLabel, TMVWCustomSimpleLabel>("TMVWSimpleLabel")
-        .Enumeration("Alignment", AlignmentNames(), &TMVWSimpleLabel::Alignment,
-                     &TMVWSimpleLabel::SetAlignment, agTopLeft)
-        .Boolean("AutoSize", &TMVWSimpleLabel::AutoSize, &TMVWSimpleLabel::SetAutoSize, true)
-        .Component("FocusControl", &TMVWSimpleLabel::FocusControl,
-                   &TMVWSimpleLabel::SetFocusControl)
-        .Class("Font3D", &TMVWSimpleLabel::Font3D)
-        .Event("OnMouseEnter", &TMVWSimpleLabel::OnMouseEnter)
-        .Event("OnMouseExit", &TMVWSimpleLabel::OnMouseExit)
-        .Boolean("MultiLine", &TMVWSimpleLabel::MultiLine, &TMVWSimpleLabel::SetMultiLine, false)
-        .Boolean("ShowAccelChar", &TMVWSimpleLabel::ShowAccelChar,
-                 &TMVWSimpleLabel::SetShowAccelChar, true)
-        .Boolean("Transparent", &TMVWSimpleLabel::Transparent, &TMVWSimpleLabel::SetTransparent,
-                 true)
-        .Boolean("Twinkle", &TMVWSimpleLabel::Twinkle, &TMVWSimpleLabel::SetTwinkle, false)
-        .Integer("TwinkleColor", ColorIdents(), &TMVWSimpleLabel::TwinkleColor,
-                 &TMVWSimpleLabel::SetTwinkleColor, clNone)
-        .Integer("TwinkleVisible", &TMVWSimpleLabel::TwinkleVisible,
-                 &TMVWSimpleLabel::SetTwinkleVisible, 700)
-        .Integer("TwinkleInVisible", &TMVWSimpleLabel::TwinkleInVisible,
-                 &TMVWSimpleLabel::SetTwinkleInVisible, 700)
-        .String("Jump", &TMVWSimpleLabel::Jump, &TMVWSimpleLabel::SetJump, std::string())
-        .Integer("ActiveColor", ColorIdents(), &TMVWSimpleLabel::ActiveColor,
-                 &TMVWSimpleLabel::SetActiveColor, TColor{0x800080})
-        .Integer("InActiveColor", ColorIdents(), &TMVWSimpleLabel::InActiveColor,
-                 &TMVWSimpleLabel::SetInActiveColor, TColor{0xFF0000})
-        .Boolean("JumpUnderline", &TMVWSimpleLabel::JumpUnderline,
-                 &TMVWSimpleLabel::SetJumpUnderline, true)
-        .Enumeration("JumpMode", {"jmInternet", "jmApplication", "jmNone", "jmCustom"},
-                     &TMVWSimpleLabel::JumpMode, &TMVWSimpleLabel::SetJumpMode, jmNone)
-        .Set("Options", LabelOptionNames(), &TMVWSimpleLabel::Options, &TMVWSimpleLabel::SetOptions,
-             TMVWLabelOptions{0})
-        .Boolean("UseAsJump", &TMVWSimpleLabel::UseAsJump, &TMVWSimpleLabel::SetUseAsJump, false)
-        .Stored([](TMVWSimpleLabel&) { return false; });
-    return true;
-  }();
-  (void)registered;
+void RegisterMVWSimpleLabel() {
+  RegisterPersistentClass<TMVWCustomSimpleLabel, TMVWBaseLabel>("TMVWCustomSimpleLabel");
+  RegisterComponentClass<TMVWSimpleLabel, TMVWCustomSimpleLabel>("TMVWSimpleLabel")
+      .Enumeration("Alignment", AlignmentNames(), &TMVWSimpleLabel::Alignment,
+                   &TMVWSimpleLabel::SetAlignment, agTopLeft)
+      .Boolean("AutoSize", &TMVWSimpleLabel::AutoSize, &TMVWSimpleLabel::SetAutoSize, true)
+      .Component("FocusControl", &TMVWSimpleLabel::FocusControl, &TMVWSimpleLabel::SetFocusControl)
+      .Class("Font3D", &TMVWSimpleLabel::Font3D)
+      .Event("OnMouseEnter", &TMVWSimpleLabel::OnMouseEnter)
+      .Event("OnMouseExit", &TMVWSimpleLabel::OnMouseExit)
+      .Boolean("MultiLine", &TMVWSimpleLabel::MultiLine, &TMVWSimpleLabel::SetMultiLine, false)
+      .Boolean("ShowAccelChar", &TMVWSimpleLabel::ShowAccelChar, &TMVWSimpleLabel::SetShowAccelChar,
+               true)
+      .Boolean("Transparent", &TMVWSimpleLabel::Transparent, &TMVWSimpleLabel::SetTransparent, true)
+      .Boolean("Twinkle", &TMVWSimpleLabel::Twinkle, &TMVWSimpleLabel::SetTwinkle, false)
+      .Integer("TwinkleColor", ColorIdents(), &TMVWSimpleLabel::TwinkleColor,
+               &TMVWSimpleLabel::SetTwinkleColor, clNone)
+      .Integer("TwinkleVisible", &TMVWSimpleLabel::TwinkleVisible,
+               &TMVWSimpleLabel::SetTwinkleVisible, 700)
+      .Integer("TwinkleInVisible", &TMVWSimpleLabel::TwinkleInVisible,
+               &TMVWSimpleLabel::SetTwinkleInVisible, 700)
+      .String("Jump", &TMVWSimpleLabel::Jump, &TMVWSimpleLabel::SetJump, std::string())
+      .Integer("ActiveColor", ColorIdents(), &TMVWSimpleLabel::ActiveColor,
+               &TMVWSimpleLabel::SetActiveColor, TMVWSimpleLabel::DefaultActiveColor)
+      .Integer("InActiveColor", ColorIdents(), &TMVWSimpleLabel::InActiveColor,
+               &TMVWSimpleLabel::SetInActiveColor, TMVWSimpleLabel::DefaultInActiveColor)
+      .Boolean("JumpUnderline", &TMVWSimpleLabel::JumpUnderline, &TMVWSimpleLabel::SetJumpUnderline,
+               TMVWSimpleLabel::DefaultJumpUnderline)
+      .Enumeration("JumpMode", {"jmInternet", "jmApplication", "jmNone", "jmCustom"},
+                   &TMVWSimpleLabel::JumpMode, &TMVWSimpleLabel::SetJumpMode,
+                   TMVWSimpleLabel::DefaultJumpMode)
+      .Set("Options", LabelOptionNames(), &TMVWSimpleLabel::Options, &TMVWSimpleLabel::SetOptions,
+           TMVWLabelOptions{0})
+      .Boolean("UseAsJump", &TMVWSimpleLabel::UseAsJump, &TMVWSimpleLabel::SetUseAsJump,
+               TMVWSimpleLabel::DefaultUseAsJump)
+      .Stored([](TMVWSimpleLabel&) { return false; });
 }
 
 } // namespace marivo

@@ -13,6 +13,12 @@ enum TMVWJumpModes : std::uint8_t { jmInternet, jmApplication, jmNone, jmCustom 
 // A quick label with a 3D text style that can also act as a link opened by the shell.
 class TMVWCustomSimpleLabel : public TMVWBaseLabel {
 public:
+  static constexpr bool DefaultUseAsJump = false;
+  static constexpr TMVWJumpModes DefaultJumpMode = jmNone;
+  static constexpr bool DefaultJumpUnderline = true;
+  static constexpr TColor DefaultInActiveColor = 0xFF0000;
+  static constexpr TColor DefaultActiveColor = 0x800080;
+
   explicit TMVWCustomSimpleLabel(TComponent* owner);
   ~TMVWCustomSimpleLabel() override;
 
@@ -50,11 +56,11 @@ private:
 
   TMVW3DCaption Font3D_;
   std::string Jump_;
-  TColor ActiveColor_ = 0x800080;
-  TColor InActiveColor_ = 0xFF0000;
-  bool JumpUnderline_ = true;
-  TMVWJumpModes JumpMode_ = jmNone;
-  bool UseAsJump_ = false;
+  TColor ActiveColor_ = DefaultActiveColor;
+  TColor InActiveColor_ = DefaultInActiveColor;
+  bool JumpUnderline_ = DefaultJumpUnderline;
+  TMVWJumpModes JumpMode_ = DefaultJumpMode;
+  bool UseAsJump_ = DefaultUseAsJump;
   int ClickCount_ = 0;
 };
 
@@ -63,6 +69,6 @@ public:
   using TMVWCustomSimpleLabel::TMVWCustomSimpleLabel;
 };
 
-void RegisterSimpleLabelClasses();
+void RegisterMVWSimpleLabel();
 
 } // namespace marivo

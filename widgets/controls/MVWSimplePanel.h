@@ -10,4 +10,7 @@ public:
   explicit TMVWSimplePanel(TComponent* owner) : TMVWCustomBevelPanel(owner) {}
 };
 
+// Makes the panel known to form data.
+void RegisterMVWSimplePanel();
+
 } // namespace marivo

@@ -105,25 +105,20 @@ void TMVWSpecialButtons::Update(TCollectionItem*) {
     PostMessageA(edit->Handle(), WM_SIZE, 0, 0);
 }
 
-void RegisterSpecialButtonClasses() {
-  static const bool registered = [] {
-    RegisterSpeedButtonClasses();
-    using B = TMVWSpecialButton;
-    RegisterPersistentClass<B, TCollectionItem>("TMVWSpecialButton")
-        .String("Caption", &B::Caption, &B::SetCaption, std::string())
-        .Integer("Cursor", CursorIdents(), &B::Cursor, &B::SetCursor, crArrow)
-        .String("Hint", &B::Hint, &B::SetHint, std::string())
-        .Class("Glyph", &B::Glyph)
-        .Boolean("Enabled", &B::Enabled, &B::SetEnabled, true)
-        .Class("Layout", &B::Layout)
-        .Boolean("ParentFont", &B::ParentFont, &B::SetParentFont, true)
-        .Class("Font", &B::Font)
-        .Class("FontFX", &B::FontFX)
-        .Integer("GroupIndex", &B::GroupIndex, &B::SetGroupIndex, 0)
-        .Event("OnClick", &B::OnClick);
-    return true;
-  }();
-  (void)registered;
+void RegisterMVWSpecialButton() {
+  using B = TMVWSpecialButton;
+  RegisterPersistentClass<B, TCollectionItem>("TMVWSpecialButton")
+      .String("Caption", &B::Caption, &B::SetCaption, std::string())
+      .Integer("Cursor", CursorIdents(), &B::Cursor, &B::SetCursor, crArrow)
+      .String("Hint", &B::Hint, &B::SetHint, std::string())
+      .Class("Glyph", &B::Glyph)
+      .Boolean("Enabled", &B::Enabled, &B::SetEnabled, true)
+      .Class("Layout", &B::Layout)
+      .Boolean("ParentFont", &B::ParentFont, &B::SetParentFont, true)
+      .Class("Font", &B::Font)
+      .Class("FontFX", &B::FontFX)
+      .Integer("GroupIndex", &B::GroupIndex, &B::SetGroupIndex, 0)
+      .Event("OnClick", &B::OnClick);
 }
 
 } // namespace marivo

@@ -83,7 +83,7 @@ private:
   bool Relayout_;
 };
 
-// Makes the special buttons known to form data; the first call does it.
-void RegisterSpecialButtonClasses();
+// Makes the special buttons known to form data.
+void RegisterMVWSpecialButton();
 
 } // namespace marivo

@@ -7,51 +7,38 @@
 
 namespace marivo {
 
-void RegisterSpeedButtonClasses() {
-  static const bool registered = [] {
-    RegisterControlClasses();
-    RegisterPictureClasses();
-    RegisterMenuClasses();
-    RegisterPersistentClass<TMVWBaseGraphicButton, TMVWBaseGraphicControl>("TMVWBaseGraphicButton");
-    RegisterPersistentClass<TMVWCustomSpeedButton, TMVWBaseGraphicButton>("TMVWCustomSpeedButton");
-    using B = TMVWSpeedButton;
-    auto button = RegisterComponentClass<B, TMVWCustomSpeedButton>("TMVWSpeedButton");
-    PublishImageLink(button)
-        .Boolean("AllowAllUp", &B::AllowAllUp, &B::SetAllowAllUp, false)
-        .Class("ButtonLayout", &B::ButtonLayout)
-        .Boolean("DropDownCombo", &B::DropDownCombo, &B::SetDropDownCombo, false)
-        .Integer("DropDownComboWidth", &B::DropDownComboWidth, &B::SetDropDownComboWidth, 12)
-        .Integer("DropDownIndent", &B::DropDownIndent, &B::SetDropDownIndent, 0)
-        .Component("DropDownMenu", &B::DropDownMenu, &B::SetDropDownMenu)
-        .Boolean("DropDownRight", &B::DropDownRight, &B::SetDropDownRight, false)
-        .Integer("EnterColor", ColorIdents(), &B::EnterColor, &B::SetEnterColor,
-                 static_cast<TColor>(0x80000009))
-        .Boolean("EnterColorChange", &B::EnterColorChange, &B::SetEnterColorChange, false)
-        .Class("FontFX", &B::FontFX)
-        .Class("Glyph", &B::Glyph)
-        .Stored(&B::IsGlyphStored)
-        .Integer("GroupIndex", &B::GroupIndex, &B::SetGroupIndex, 0)
-        .Boolean("HideHint", &B::HideHint, &B::SetHideHint, true)
-        .Boolean("MultiLine", &B::MultiLine, &B::SetMultiLine, false)
-        .Integer("NumGlyphs", &B::NumGlyphs, &B::SetNumGlyphs, TMVWNumGlyphs{1})
-        .Boolean("Pressed", &B::Pressed, &B::SetPressed, false)
-        .Boolean("RepeatedClick", &B::RepeatedClick, &B::SetRepeatedClick, false)
-        .Integer("RepeatingDelay", &B::RepeatingDelay, &B::SetRepeatingDelay, std::uint16_t{500})
-        .Integer("RepeatingInterval", &B::RepeatingInterval, &B::SetRepeatingInterval,
-                 std::uint16_t{100})
-        .Enumeration("Style",
-                     {"ubsAutoDetect", "ubsWin31", "ubsWin40", "ubsKestrin", "ubsKestrinFlat",
-                      "ubsFlat", "ubsFlatUnColored", "ubsNavigator", "ubsExplorer",
-                      "ubsExplorerColored", "ubsIntegrated", "ubsWinXP", "ubsWinXPCombo",
-                      "ubsWinXPTool"},
-                     &B::Style, &B::SetStyle, ubsAutoDetect)
-        .Boolean("UseCaption", &B::UseCaption, &B::SetUseCaption, true)
-        .Event("OnDropDown", &B::OnDropDown)
-        .Event("OnMouseEnter", &B::OnMouseEnter)
-        .Event("OnMouseExit", &B::OnMouseExit);
-    return true;
-  }();
-  (void)registered;
+void RegisterMVWSpeedButton() {
+  using B = TMVWSpeedButton;
+  auto button = RegisterComponentClass<B, TMVWCustomSpeedButton>("TMVWSpeedButton");
+  PublishImageLink(button)
+      .Boolean("AllowAllUp", &B::AllowAllUp, &B::SetAllowAllUp, B::DefaultAllowAllUp)
+      .Class("ButtonLayout", &B::ButtonLayout)
+      .Boolean("DropDownCombo", &B::DropDownCombo, &B::SetDropDownCombo, B::DefaultDropDownCombo)
+      .Integer("DropDownComboWidth", &B::DropDownComboWidth, &B::SetDropDownComboWidth,
+               B::DefaultDropDownComboWidth)
+      .Integer("DropDownIndent", &B::DropDownIndent, &B::SetDropDownIndent, 0)
+      .Component("DropDownMenu", &B::DropDownMenu, &B::SetDropDownMenu)
+      .Boolean("DropDownRight", &B::DropDownRight, &B::SetDropDownRight, false)
+      .Integer("EnterColor", ColorIdents(), &B::EnterColor, &B::SetEnterColor, B::DefaultEnterColor)
+      .Boolean("EnterColorChange", &B::EnterColorChange, &B::SetEnterColorChange,
+               B::DefaultEnterColorChange)
+      .Class("FontFX", &B::FontFX)
+      .Class("Glyph", &B::Glyph)
+      .Stored(&B::IsGlyphStored)
+      .Integer("GroupIndex", &B::GroupIndex, &B::SetGroupIndex, B::DefaultGroupIndex)
+      .Boolean("HideHint", &B::HideHint, &B::SetHideHint, true)
+      .Boolean("MultiLine", &B::MultiLine, &B::SetMultiLine, false)
+      .Integer("NumGlyphs", &B::NumGlyphs, &B::SetNumGlyphs, TMVWNumGlyphs{1})
+      .Boolean("Pressed", &B::Pressed, &B::SetPressed, false)
+      .Boolean("RepeatedClick", &B::RepeatedClick, &B::SetRepeatedClick, false)
+      .Integer("RepeatingDelay", &B::RepeatingDelay, &B::SetRepeatingDelay, std::uint16_t{500})
+      .Integer("RepeatingInterval", &B::RepeatingInterval, &B::SetRepeatingInterval,
+               std::uint16_t{100})
+      .Enumeration("Style", UserButtonStyleNames(), &B::Style, &B::SetStyle, B::DefaultStyle)
+      .Boolean("UseCaption", &B::UseCaption, &B::SetUseCaption, true)
+      .Event("OnDropDown", &B::OnDropDown)
+      .Event("OnMouseEnter", &B::OnMouseEnter)
+      .Event("OnMouseExit", &B::OnMouseExit);
 }
 
 } // namespace marivo

@@ -10,7 +10,7 @@ public:
   explicit TMVWSpeedButton(TComponent* owner) : TMVWCustomSpeedButton(owner) {}
 };
 
-// Makes the speed button known to form data; the first call does it, later calls nothing.
-void RegisterSpeedButtonClasses();
+// Makes the speed button known to form data.
+void RegisterMVWSpeedButton();
 
 } // namespace marivo

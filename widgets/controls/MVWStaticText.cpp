@@ -103,26 +103,21 @@ void TMVWStaticText::WndProc(TMessage& message) {
   TMVWCustomPanelFill::WndProc(message);
 }
 
-void RegisterStaticTextClasses() {
-  static const bool registered = [] {
-    RegisterComponentClass<TMVWStaticText, TMVWCustomPanelFill>("TMVWStaticText")
-        .Enumeration("Alignment", AlignmentNames(), &TMVWStaticText::Alignment,
-                     &TMVWStaticText::SetAlignment, agCenter)
-        .Boolean("AutoSize", &TMVWStaticText::AutoSize, &TMVWStaticText::SetAutoSize, true)
-        .Boolean("MultiLine", &TMVWStaticText::MultiLine, &TMVWStaticText::SetMultiLine, false)
-        .Boolean("ShowAccelChar", &TMVWStaticText::ShowAccelChar, &TMVWStaticText::SetShowAccelChar,
-                 true)
-        .Set("Options", LabelOptionNames(), &TMVWStaticText::Options, &TMVWStaticText::SetOptions,
-             TMVWLabelOptions{0})
-        .Component("FocusControl", &TMVWStaticText::FocusControl, &TMVWStaticText::SetFocusControl)
-        .Boolean("Transparent", &TMVWStaticText::Transparent, &TMVWStaticText::SetTransparent,
-                 false)
-        .Class("Bevel", &TMVWStaticText::Bevel)
-        .Class("FontFX", &TMVWStaticText::FontFX)
-        .Class("FillObject", &TMVWStaticText::FillObject);
-    return true;
-  }();
-  (void)registered;
+void RegisterMVWStaticText() {
+  RegisterComponentClass<TMVWStaticText, TMVWCustomPanelFill>("TMVWStaticText")
+      .Enumeration("Alignment", AlignmentNames(), &TMVWStaticText::Alignment,
+                   &TMVWStaticText::SetAlignment, agCenter)
+      .Boolean("AutoSize", &TMVWStaticText::AutoSize, &TMVWStaticText::SetAutoSize, true)
+      .Boolean("MultiLine", &TMVWStaticText::MultiLine, &TMVWStaticText::SetMultiLine, false)
+      .Boolean("ShowAccelChar", &TMVWStaticText::ShowAccelChar, &TMVWStaticText::SetShowAccelChar,
+               true)
+      .Set("Options", LabelOptionNames(), &TMVWStaticText::Options, &TMVWStaticText::SetOptions,
+           TMVWLabelOptions{0})
+      .Component("FocusControl", &TMVWStaticText::FocusControl, &TMVWStaticText::SetFocusControl)
+      .Boolean("Transparent", &TMVWStaticText::Transparent, &TMVWStaticText::SetTransparent, false)
+      .Class("Bevel", &TMVWStaticText::Bevel)
+      .Class("FontFX", &TMVWStaticText::FontFX)
+      .Class("FillObject", &TMVWStaticText::FillObject);
 }
 
 } // namespace marivo

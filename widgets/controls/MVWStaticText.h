@@ -40,6 +40,6 @@ private:
   TWinControl* FocusControl_ = nullptr;
 };
 
-void RegisterStaticTextClasses();
+void RegisterMVWStaticText();
 
 } // namespace marivo

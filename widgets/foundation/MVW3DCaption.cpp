@@ -1,5 +1,7 @@
 #include "widgets/foundation/MVW3DCaption.h"
 
+#include "platform/rtl/ClassRegistry.h"
+
 namespace marivo {
 
 void TMVW3DCaption::SetDisabledStyle(TMVWDisabledStyle value) {
@@ -59,6 +61,26 @@ std::string TMVW3DCaption::DescribeSettings() const {
       "Disabled",      "sunken", "raised",  "sunken shadow", "raised shadow", "PColor sunken",
       "PColor raised", "shadow", "outline", "extrude",       "extrude enh"};
   return std::string("{") + words[Style_] + "}";
+}
+
+void RegisterMVW3DCaption() {
+  using T = TMVW3DCaption;
+  RegisterPersistentClass<T, TMVWObject>("TMVW3DCaption")
+      .Enumeration("DisabledStyle", {"dsAuto", "dsStandard", "ds3d", "dsNone"}, &T::DisabledStyle,
+                   &T::SetDisabledStyle, T::DefaultDisabledStyle)
+      .Integer("LightDepth", &T::LightDepth, &T::SetLightDepth, T::DefaultDepth)
+      .Integer("ShadowDepth", &T::ShadowDepth, &T::SetShadowDepth, T::DefaultDepth)
+      .Integer("LightColor", ColorIdents(), &T::LightColor, &T::SetLightColor, T::DefaultLightColor)
+      .Integer("ShadowColor", ColorIdents(), &T::ShadowColor, &T::SetShadowColor,
+               T::DefaultShadowColor)
+      .Enumeration("Orientation", {"toBottomLeft", "toBottomRight", "toTopLeft", "toTopRight"},
+                   &T::Orientation, &T::SetOrientation, T::DefaultOrientation)
+      .Enumeration("Style",
+                   {"tdNone", "tdSunken", "tdRaised", "tdSunkenShadow", "tdRaisedShadow",
+                    "tdPColorSunken", "tdPColorRaised", "tdShadow", "tdOutline", "tdExtrude",
+                    "tdExtrudeEnh"},
+                   &T::Style, &T::SetStyle, T::DefaultStyle)
+      .Integer("Tracing", &T::Tracing, &T::SetTracing, T::DefaultTracing);
 }
 
 } // namespace marivo

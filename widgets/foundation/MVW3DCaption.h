@@ -27,6 +27,14 @@ enum TMVWThreeDStyle : std::uint8_t {
 // A three-dimensional text style with light and shadow.
 class TMVW3DCaption : public TMVWObject {
 public:
+  static constexpr TMVWDisabledStyle DefaultDisabledStyle = dsAuto;
+  static constexpr std::uint8_t DefaultDepth = 1;
+  static constexpr TColor DefaultLightColor = clBtnHighlight;
+  static constexpr TColor DefaultShadowColor = clBtnShadow;
+  static constexpr TMVWThreeDOrientation DefaultOrientation = toTopLeft;
+  static constexpr TMVWThreeDStyle DefaultStyle = tdNone;
+  static constexpr std::int32_t DefaultTracing = 0;
+
   TMVW3DCaption() = default;
 
   TMVWDisabledStyle DisabledStyle() const { return DisabledStyle_; }
@@ -59,14 +67,17 @@ protected:
   void CopyFrom(const TMVW3DCaption& caption);
 
 private:
-  TMVWDisabledStyle DisabledStyle_ = dsAuto;
-  std::uint8_t LightDepth_ = 1;
-  std::uint8_t ShadowDepth_ = 1;
-  TColor LightColor_ = clBtnHighlight;
-  TColor ShadowColor_ = clBtnShadow;
-  TMVWThreeDOrientation Orientation_ = toTopLeft;
-  TMVWThreeDStyle Style_ = tdNone;
-  std::int32_t Tracing_ = 0;
+  TMVWDisabledStyle DisabledStyle_ = DefaultDisabledStyle;
+  std::uint8_t LightDepth_ = DefaultDepth;
+  std::uint8_t ShadowDepth_ = DefaultDepth;
+  TColor LightColor_ = DefaultLightColor;
+  TColor ShadowColor_ = DefaultShadowColor;
+  TMVWThreeDOrientation Orientation_ = DefaultOrientation;
+  TMVWThreeDStyle Style_ = DefaultStyle;
+  std::int32_t Tracing_ = DefaultTracing;
 };
+
+// Makes the caption style known to form data.
+void RegisterMVW3DCaption();
 
 } // namespace marivo

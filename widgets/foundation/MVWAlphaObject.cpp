@@ -1,7 +1,12 @@
 #include "widgets/foundation/MVWAlphaObject.h"
 
+#include "platform/rtl/ClassRegistry.h"
 #include "platform/rtl/TextUtils.h"
 #include "widgets/foundation/MVWBmp.h"
+#include "widgets/foundation/MVWContainer.h"
+
+#include <cmath>
+#include <string>
 
 namespace marivo {
 
@@ -87,6 +92,27 @@ std::string TMVWAlphaObject::DescribeSettings() const {
     return "{Disabled}";
   return std::string("{Enabled (") + kinds[style] +
          "), strength: " + FormatFloat("0.000", Strength_) + "}";
+}
+
+void RegisterMVWAlphaObject() {
+  using T = TMVWAlphaObject;
+  RegisterPersistentClass<T, TMVWObject>("TMVWAlphaObject")
+      .Component("ImageList", &T::ImageList, &T::SetImageList)
+      .Stored([](T& alpha) { return !IsGlobalContainerList(alpha.ImageList()); })
+      .Integer("ImageIndex", &T::ImageIndex, &T::SetImageIndex, T::DefaultIndex)
+      .Integer("ListIndex", &T::ListIndex, &T::SetListIndex, T::DefaultIndex)
+      .Float("Strength", &T::Strength, &T::SetStrength)
+      // Compared in millionths, the precision form data keeps.
+      .Stored([](T& alpha) {
+        return std::lround(alpha.Strength() * 1000000.0) !=
+               std::lround(T::DefaultStrength * 1000000.0);
+      })
+      .Class("FillObject", &T::FillObject)
+      // A global list is named by its reference, as it belongs to no form.
+      .String(
+          "Internal", [](T& alpha) { return WriteContainerListRef(alpha.ImageList()); },
+          [](T& alpha, const std::string& text) { alpha.SetImageList(ReadContainerListRef(text)); },
+          std::string());
 }
 
 } // namespace marivo

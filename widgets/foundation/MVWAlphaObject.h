@@ -15,6 +15,9 @@ namespace marivo {
 // is). The fill's list bitmap follows the image list, which tells of its changes through a link.
 class TMVWAlphaObject : public TMVWObject {
 public:
+  static constexpr std::int32_t DefaultIndex = 0;
+  static constexpr float DefaultStrength = 0.6f;
+
   TMVWAlphaObject();
   ~TMVWAlphaObject() override;
   TMVWAlphaObject(const TMVWAlphaObject&) = delete;
@@ -43,11 +46,15 @@ public:
 
 private:
   TMVWCustomImageList* ImageList_ = nullptr;
-  std::int32_t ImageIndex_ = 0;
-  std::int32_t ListIndex_ = 0;
-  float Strength_ = 0.6f;
+  std::int32_t ImageIndex_ = DefaultIndex;
+  std::int32_t ListIndex_ = DefaultIndex;
+  float Strength_ = DefaultStrength;
+
   TMVWChangeLink Link_;
   std::unique_ptr<TMVWFillObject> FillObject_;
 };
+
+// Makes the class known to form data.
+void RegisterMVWAlphaObject();
 
 } // namespace marivo

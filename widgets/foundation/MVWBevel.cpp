@@ -1,5 +1,11 @@
 #include "widgets/foundation/MVWBevel.h"
 
+#include "platform/rtl/ClassRegistry.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
 namespace marivo {
 
 namespace {
@@ -221,8 +227,55 @@ std::string TMVWBevel::DescribeSettings() const {
 TMVWScrollBoxBevel::TMVWScrollBoxBevel() {
   SetOwnerDrawsWindowsBorder(true);
   BeginUpdate();
-  SetMode(bmWindows);
+  SetMode(DefaultMode);
+
   EndUpdate(false);
+}
+
+void RegisterMVWBevel() {
+  using T = TMVWBevel;
+  const std::vector<std::string> styles = {
+      "bvNone", "bvLowered", "bvRaised", "bvFrameLowered", "bvFrameRaised", "bvNormal", "bvShadow"};
+  const std::vector<std::string> modes = {"bmCustom", "bmStandard", "bmEdge", "bmWindows"};
+  RegisterPersistentClass<T, TMVWObject>("TMVWBevel")
+      .Enumeration("StyleInner", styles, &T::StyleInner, &T::SetStyleInner, T::DefaultStyle)
+      .Enumeration("StyleOuter", styles, &T::StyleOuter, &T::SetStyleOuter, T::DefaultStyle)
+      .Integer(
+          "WidthInner", &T::WidthInner,
+          [](T& bevel, TMVWBevelWidth value) {
+            bevel.SetWidthInner(std::min<TMVWBevelWidth>(value, 50));
+          },
+          T::DefaultWidth)
+      .Integer(
+          "WidthOuter", &T::WidthOuter,
+          [](T& bevel, TMVWBevelWidth value) {
+            bevel.SetWidthOuter(std::min<TMVWBevelWidth>(value, 50));
+          },
+          T::DefaultWidth)
+      .Integer("BorderColor", ColorIdents(), &T::BorderColor, &T::SetBorderColor,
+               T::DefaultBorderColor)
+      .Set("BorderSides", {"fsBottom", "fsLeft", "fsRight", "fsTop"}, &T::BorderSides,
+           &T::SetBorderSides, T::DefaultBorderSides)
+      .Integer("BorderWidth", &T::BorderWidth, &T::SetBorderWidth, T::DefaultBorderWidth)
+      .Integer("BorderInnerWidth", &T::BorderInnerWidth, &T::SetBorderInnerWidth,
+               T::DefaultBorderWidth)
+      .Enumeration("EdgeStyle",
+                   {"etRaisedInner", "etRaisedOuter", "etSunkenInner", "etSunkenOuter", "etBump",
+                    "etEtched", "etRaised", "etSunken"},
+                   &T::EdgeStyle, &T::SetEdgeStyle, T::DefaultEdgeStyle)
+      .Integer("LightColor", ColorIdents(), &T::LightColor, &T::SetLightColor, T::DefaultLightColor)
+      .Enumeration("Mode", modes, &T::Mode, &T::SetMode)
+      .Integer("ShadowColor", ColorIdents(), &T::ShadowColor, &T::SetShadowColor,
+               T::DefaultShadowColor)
+      .Enumeration("StandardStyle",
+                   {"lsNone", "lsSingle", "lsLowered", "lsRaised", "lsRaisedspb", "lsLoweredspb",
+                    "lsRaisedExt", "lsLoweredExt", "lsFrameInset", "lsFrameOffset",
+                    "lsWindowBorder", "lsSingleRaised", "lsSingleLowered", "lsDoubleRaised",
+                    "lsDoubleLowered"},
+                   &T::StandardStyle, &T::SetStandardStyle, T::DefaultStandardStyle);
+  RegisterPersistentClass<TMVWScrollBoxBevel, T>("TMVWScrollBoxBevel")
+      .Enumeration("Mode", modes, &TMVWScrollBoxBevel::Mode, &TMVWScrollBoxBevel::SetMode,
+                   TMVWScrollBoxBevel::DefaultMode);
 }
 
 } // namespace marivo

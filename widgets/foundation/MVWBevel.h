@@ -35,6 +35,16 @@ using TMVWBorderWidth = std::uint8_t;
 // sides or the sunken window border; it gives the inset of the client area and paints itself.
 class TMVWBevel : public TMVWObject {
 public:
+  static constexpr TMVWBevelStyle DefaultStyle = bvNone;
+  static constexpr TMVWBevelWidth DefaultWidth = 1;
+  static constexpr TColor DefaultBorderColor = clBtnFace;
+  static constexpr TMVWFrameSides DefaultBorderSides = AllFrameSides;
+  static constexpr TMVWBorderWidth DefaultBorderWidth = 0;
+  static constexpr TMVWEdgeStyle DefaultEdgeStyle = etEtched;
+  static constexpr TColor DefaultLightColor = clBtnHighlight;
+  static constexpr TColor DefaultShadowColor = clBtnShadow;
+  static constexpr TMVWBorderStyle DefaultStandardStyle = lsSingleLowered;
+
   TMVWBevel() = default;
 
   TMVWBevelStyle StyleInner() const { return StyleInner_; }
@@ -90,19 +100,19 @@ private:
   bool ShadowStyle() const { return StyleOuter_ == bvShadow; }
   void FlatRing(TCanvas& canvas, RECT& rect, int width, bool transparent) const;
 
-  TMVWBevelStyle StyleInner_ = bvNone;
-  TMVWBevelStyle StyleOuter_ = bvNone;
-  TMVWBevelWidth WidthInner_ = 1;
-  TMVWBevelWidth WidthOuter_ = 1;
-  TColor BorderColor_ = clBtnFace;
-  TMVWFrameSides BorderSides_ = AllFrameSides;
-  TMVWBorderWidth BorderWidth_ = 0;
-  TMVWBorderWidth BorderInnerWidth_ = 0;
-  TMVWEdgeStyle EdgeStyle_ = etEtched;
-  TColor LightColor_ = clBtnHighlight;
+  TMVWBevelStyle StyleInner_ = DefaultStyle;
+  TMVWBevelStyle StyleOuter_ = DefaultStyle;
+  TMVWBevelWidth WidthInner_ = DefaultWidth;
+  TMVWBevelWidth WidthOuter_ = DefaultWidth;
+  TColor BorderColor_ = DefaultBorderColor;
+  TMVWFrameSides BorderSides_ = DefaultBorderSides;
+  TMVWBorderWidth BorderWidth_ = DefaultBorderWidth;
+  TMVWBorderWidth BorderInnerWidth_ = DefaultBorderWidth;
+  TMVWEdgeStyle EdgeStyle_ = DefaultEdgeStyle;
+  TColor LightColor_ = DefaultLightColor;
   TMVWBevelMode Mode_ = bmCustom;
-  TColor ShadowColor_ = clBtnShadow;
-  TMVWBorderStyle StandardStyle_ = lsSingleLowered;
+  TColor ShadowColor_ = DefaultShadowColor;
+  TMVWBorderStyle StandardStyle_ = DefaultStandardStyle;
   std::int32_t Extent_ = 0;
   std::int32_t ExtentRightBottom_ = 0;
   bool OwnerDrawsWindowsBorder_ = false;
@@ -112,7 +122,12 @@ private:
 // The scroll box's bevel: the window border, drawn by the box itself.
 class TMVWScrollBoxBevel : public TMVWBevel {
 public:
+  static constexpr TMVWBevelMode DefaultMode = bmWindows;
+
   TMVWScrollBoxBevel();
 };
+
+// Makes the bevels known to form data.
+void RegisterMVWBevel();
 
 } // namespace marivo

@@ -1,5 +1,6 @@
 #include "widgets/foundation/MVWBitmapEffectObject.h"
 
+#include "platform/rtl/ClassRegistry.h"
 #include "widgets/foundation/MVWBmp.h"
 
 #include <algorithm>
@@ -141,6 +142,18 @@ std::string TMVWBitmapEffectObject::DescribeSettings() const {
   add(Invert_, "INV");
   add(Brightness_ != 0, "B");
   return names.empty() ? "{Disabled}" : "{" + names + "}";
+}
+
+void RegisterMVWBitmapEffectObject() {
+  using T = TMVWBitmapEffectObject;
+  RegisterPersistentClass<T, TMVWObject>("TMVWBitmapEffectObject")
+      .Class("AlphaBlend", &T::AlphaBlend)
+      .Boolean("FlipVertical", &T::FlipVertical, &T::SetFlipVertical, T::DefaultSwitch)
+      .Boolean("FlipHorizontal", &T::FlipHorizontal, &T::SetFlipHorizontal, T::DefaultSwitch)
+      .Boolean("GrayScale", &T::GrayScale, &T::SetGrayScale, T::DefaultSwitch)
+      .Boolean("Invert", &T::Invert, &T::SetInvert, T::DefaultSwitch)
+      .Boolean("Buffered", &T::Buffered, &T::SetBuffered, T::DefaultSwitch)
+      .Integer("Brightness", &T::Brightness, &T::SetBrightness, T::DefaultBrightness);
 }
 
 } // namespace marivo

@@ -19,6 +19,9 @@ using TMVWBrightness = std::int16_t;
 // blended fill, with the last result kept for reuse while nothing changes.
 class TMVWBitmapEffectObject : public TMVWObject {
 public:
+  static constexpr bool DefaultSwitch = false; // the flips, gray scale, inversion, buffering
+  static constexpr TMVWBrightness DefaultBrightness = 0;
+
   TMVWBitmapEffectObject();
   ~TMVWBitmapEffectObject() override;
   TMVWBitmapEffectObject(const TMVWBitmapEffectObject&) = delete;
@@ -63,14 +66,18 @@ private:
   void KeepInBuffer(TBitmap& bitmap);
 
   std::unique_ptr<TMVWAlphaObject> AlphaBlend_;
-  bool FlipVertical_ = false;
-  bool FlipHorizontal_ = false;
-  bool GrayScale_ = false;
-  bool Invert_ = false;
+  bool FlipVertical_ = DefaultSwitch;
+  bool FlipHorizontal_ = DefaultSwitch;
+  bool GrayScale_ = DefaultSwitch;
+  bool Invert_ = DefaultSwitch;
   bool Monochrome_ = false;
-  TMVWBrightness Brightness_ = 0;
+  TMVWBrightness Brightness_ = DefaultBrightness;
+
   bool BufferValid_ = false;
   std::unique_ptr<TBitmap> Buffer_;
 };
+
+// Makes the class known to form data.
+void RegisterMVWBitmapEffectObject();
 
 } // namespace marivo

@@ -140,4 +140,15 @@ bool LoadBitmapFromListFile(const std::string& fileName, int ident, TBitmap& bit
   return !bitmap.Empty();
 }
 
+void RegisterMVWBitmapList() {
+  PublishImageListDefaults(
+      RegisterComponentClass<TMVWBitmapList, TMVWCustomImageList>("TMVWBitmapList"));
+  using T = TMVWBitmapListItem;
+  RegisterComponentClass<T, TMVWListItem>("TMVWBitmapListItem")
+      .Class("Bitmap", &T::Bitmap)
+      .Stored(&T::NamesPictureFile)
+      .Binary("Internal", &TMVWListItem::ReadInternal, &TMVWListItem::WriteInternal,
+              [](const T& item) { return !item.NamesPictureFile(); });
+}
+
 } // namespace marivo

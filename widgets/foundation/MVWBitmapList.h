@@ -72,4 +72,7 @@ private:
 // empty bitmap. A file of another kind raises Exception "Cannot open file %s: <file name>".
 bool LoadBitmapFromListFile(const std::string& fileName, int ident, TBitmap& bitmap);
 
+// Makes the list and its item known to form data.
+void RegisterMVWBitmapList();
+
 } // namespace marivo

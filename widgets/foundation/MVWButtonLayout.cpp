@@ -1,5 +1,9 @@
 #include "widgets/foundation/MVWButtonLayout.h"
 
+#include "platform/rtl/ClassRegistry.h"
+
+#include <algorithm>
+
 namespace marivo {
 
 void TMVWButtonLayout::SetArrow(bool value) {
@@ -45,6 +49,24 @@ void TMVWButtonLayout::Assign(const TPersistent& source) {
   ArrowPosition_ = layout->ArrowPosition_;
   ArrowSize_ = layout->ArrowSize_;
   update.Release(true);
+}
+
+void RegisterMVWButtonLayout() {
+  using T = TMVWButtonLayout;
+  RegisterPersistentClass<T, TMVWGlyphTextLayout>("TMVWButtonLayout")
+      .Enumeration("Alignment", AlignmentNames(), &T::Alignment, &T::SetAlignment,
+                   T::DefaultAlignment)
+      .Boolean("Arrow", &T::Arrow, &T::SetArrow, T::DefaultArrow)
+      .Integer("ArrowColor", ColorIdents(), &T::ArrowColor, &T::SetArrowColor, T::DefaultArrowColor)
+      .Integer("ArrowIndent", &T::ArrowIndent, &T::SetArrowIndent, T::DefaultArrowIndent)
+      .Enumeration("ArrowPosition", {"apRightText", "apLeftText", "apRightGlyph", "apLeftGlyph"},
+                   &T::ArrowPosition, &T::SetArrowPosition, T::DefaultArrowPosition)
+      .Integer(
+          "ArrowSize", &T::ArrowSize,
+          [](T& layout, TMVWDDArrowSize value) {
+            layout.SetArrowSize(std::clamp<TMVWDDArrowSize>(value, 2, 10));
+          },
+          T::DefaultArrowSize);
 }
 
 } // namespace marivo

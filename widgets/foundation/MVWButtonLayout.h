@@ -15,7 +15,14 @@ using TMVWDDArrowSize = std::uint8_t;
 // A glyph-and-text layout with a drop-down arrow beside the text or the glyph.
 class TMVWButtonLayout : public TMVWGlyphTextLayout {
 public:
-  TMVWButtonLayout() { Alignment_ = agCenter; }
+  static constexpr TMVWAlignment DefaultAlignment = agCenter;
+  static constexpr bool DefaultArrow = false;
+  static constexpr TColor DefaultArrowColor = clBlack;
+  static constexpr std::int32_t DefaultArrowIndent = 3;
+  static constexpr TMVWArrowPosition DefaultArrowPosition = apRightText;
+  static constexpr TMVWDDArrowSize DefaultArrowSize = 3;
+
+  TMVWButtonLayout() { Alignment_ = DefaultAlignment; }
 
   bool Arrow() const { return Arrow_; }
   void SetArrow(bool value);
@@ -31,11 +38,14 @@ public:
   void Assign(const TPersistent& source) override;
 
 private:
-  bool Arrow_ = false;
-  TColor ArrowColor_ = clBlack;
-  std::int32_t ArrowIndent_ = 3;
-  TMVWArrowPosition ArrowPosition_ = apRightText;
-  TMVWDDArrowSize ArrowSize_ = 3;
+  bool Arrow_ = DefaultArrow;
+  TColor ArrowColor_ = DefaultArrowColor;
+  std::int32_t ArrowIndent_ = DefaultArrowIndent;
+  TMVWArrowPosition ArrowPosition_ = DefaultArrowPosition;
+  TMVWDDArrowSize ArrowSize_ = DefaultArrowSize;
 };
+
+// Makes the layout known to form data.
+void RegisterMVWButtonLayout();
 
 } // namespace marivo

@@ -214,22 +214,22 @@ void TMVWCaret::WriteBitmapData(TStream& stream) {
 }
 
 // BlinkRate has no default: a new caret takes the system's blink time.
-void RegisterCaretClasses() {
-  RegisterPersistentClass<TMVWCaret, TMVWObject>("TMVWCaret")
-      .Integer("BlinkRate", &TMVWCaret::BlinkRate, &TMVWCaret::SetBlinkRate)
+void RegisterMVWCaret() {
+  using T = TMVWCaret;
+  RegisterPersistentClass<T, TMVWObject>("TMVWCaret")
+      .Integer("BlinkRate", &T::BlinkRate, &T::SetBlinkRate)
       .Enumeration("Style",
                    {"csDefault", "csBlock", "csUnder", "csOver", "csBitmap", "csUnderBlock"},
-                   &TMVWCaret::Style, &TMVWCaret::SetStyle, csDefault)
-      .Integer("Width", &TMVWCaret::Width, &TMVWCaret::SetWidth, std::uint16_t{2})
-      .Integer("Height", &TMVWCaret::Height, &TMVWCaret::SetHeight, std::uint16_t{10})
-      .Component("ImageList", &TMVWCaret::ImageList, &TMVWCaret::SetImageList)
-      .Stored([](TMVWCaret& caret) { return !IsGlobalContainerList(caret.ImageList()); })
-      .Integer("ImageIndex", &TMVWCaret::ImageIndex, &TMVWCaret::SetImageIndex, std::uint16_t{0})
-      .Integer("ListIndex", &TMVWCaret::ListIndex, &TMVWCaret::SetListIndex, std::uint16_t{0})
-      .Enumeration("CaretBmpMode", {"cbBmpSize", "cbTile", "cbStretch"}, &TMVWCaret::CaretBmpMode,
-                   &TMVWCaret::SetCaretBmpMode, cbBmpSize)
-      .Binary("Bitmap", &TMVWCaret::ReadBitmapData, &TMVWCaret::WriteBitmapData,
-              &TMVWCaret::HasBitmapData);
+                   &T::Style, &T::SetStyle, T::DefaultStyle)
+      .Integer("Width", &T::Width, &T::SetWidth, T::DefaultWidth)
+      .Integer("Height", &T::Height, &T::SetHeight, T::DefaultHeight)
+      .Component("ImageList", &T::ImageList, &T::SetImageList)
+      .Stored([](T& caret) { return !IsGlobalContainerList(caret.ImageList()); })
+      .Integer("ImageIndex", &T::ImageIndex, &T::SetImageIndex, T::DefaultIndex)
+      .Integer("ListIndex", &T::ListIndex, &T::SetListIndex, T::DefaultIndex)
+      .Enumeration("CaretBmpMode", {"cbBmpSize", "cbTile", "cbStretch"}, &T::CaretBmpMode,
+                   &T::SetCaretBmpMode, T::DefaultCaretBmpMode)
+      .Binary("Bitmap", &T::ReadBitmapData, &T::WriteBitmapData, &T::HasBitmapData);
 }
 
 } // namespace marivo

@@ -26,6 +26,12 @@ enum TMVWCaretBitmap { cbBmpSize, cbTile, cbStretch };
 // the owning caret is hidden or destroyed and after the last caret.
 class TMVWCaret : public TMVWObject {
 public:
+  static constexpr TMVWCaretStyles DefaultStyle = csDefault;
+  static constexpr std::uint16_t DefaultWidth = 2;
+  static constexpr std::uint16_t DefaultHeight = 10;
+  static constexpr std::uint16_t DefaultIndex = 0;
+  static constexpr TMVWCaretBitmap DefaultCaretBmpMode = cbBmpSize;
+
   explicit TMVWCaret(TWinControl* edit);
   ~TMVWCaret() override;
   TMVWCaret(const TMVWCaret&) = delete;
@@ -89,12 +95,12 @@ private:
   TMVWCustomImageList* ImageList_ = nullptr;
   TMVWChangeLink Link_;
   std::uint16_t BlinkRate_;
-  TMVWCaretStyles Style_ = csDefault;
-  std::uint16_t Width_ = 2;
-  std::uint16_t Height_ = 10;
-  std::uint16_t ImageIndex_ = 0;
-  std::uint16_t ListIndex_ = 0;
-  TMVWCaretBitmap CaretBmpMode_ = cbBmpSize;
+  TMVWCaretStyles Style_ = DefaultStyle;
+  std::uint16_t Width_ = DefaultWidth;
+  std::uint16_t Height_ = DefaultHeight;
+  std::uint16_t ImageIndex_ = DefaultIndex;
+  std::uint16_t ListIndex_ = DefaultIndex;
+  TMVWCaretBitmap CaretBmpMode_ = DefaultCaretBmpMode;
   TBitmap Bitmap_;
   int FontHeight_ = 0;
   std::array<int, 2> PosFields_{};
@@ -104,6 +110,6 @@ private:
 };
 
 // Makes the caret known to form data; RegisterFoundationClasses calls it.
-void RegisterCaretClasses();
+void RegisterMVWCaret();
 
 } // namespace marivo

@@ -42,7 +42,4 @@ std::string WriteContainerListRef(const TMVWCustomImageList* list);
 TMVWCustomImageList* ReadContainerListRef(const std::string& text);
 bool IsGlobalContainerList(const TMVWCustomImageList* list);
 
-// Makes the containers, their items and collection items known to form data.
-void RegisterContainerClasses();
-
 } // namespace marivo

@@ -32,4 +32,8 @@ void TMVWCustomImageList::DrawCopied(TCanvas& canvas, const RECT& rect, int list
   DrawBitmapInRect(canvas, rect, copy, color, clipOffset, flags);
 }
 
+void RegisterMVWCustomImageList() {
+  RegisterComponentClass<TMVWCustomImageList, TMVWCustomContainer>("TMVWCustomImageList");
+}
+
 } // namespace marivo

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "platform/rtl/ClassRegistry.h"
 #include "platform/rtl/Collections.h"
+
 #include "platform/ui/ImgList.h"
 #include "platform/ui/Pictures.h"
 #include "widgets/foundation/portable/MVWCustomContainer.h"
@@ -20,6 +22,8 @@ constexpr TColor OutOfRangeColor = clWhite;
 // The container controls draw their images from, behind thirteen operations on (list, image).
 class TMVWCustomImageList : public TMVWCustomContainer {
 public:
+  static constexpr TMVWSavePixelFormat InitialDefaultPixelFormat = spfDefault;
+
   explicit TMVWCustomImageList(TComponent* owner) : TMVWCustomContainer(owner) {}
 
   TMVWSavePixelFormat DefaultPixelFormat() const { return DefaultPixelFormat_; }
@@ -52,7 +56,19 @@ protected:
                   std::uint32_t clipOffset, std::uint16_t flags);
 
 private:
-  TMVWSavePixelFormat DefaultPixelFormat_ = spfDefault;
+  TMVWSavePixelFormat DefaultPixelFormat_ = InitialDefaultPixelFormat;
 };
+
+// Makes the image list base known to form data.
+void RegisterMVWCustomImageList();
+
+// The published properties both global lists share; a template, as the getters are the lists'.
+template <class T> TClassBuilder<T>& PublishImageListDefaults(TClassBuilder<T>&& builder) {
+  return builder.String("About", &T::About, &T::SetAbout, std::string())
+      .Boolean("DefaultCompressed", &T::DefaultCompressed, &T::SetDefaultCompressed,
+               T::InitialDefaultCompressed)
+      .Enumeration("DefaultPixelFormat", {"spfDefault", "spfMono", "spf4bit", "spf8bit"},
+                   &T::DefaultPixelFormat, &T::SetDefaultPixelFormat, T::InitialDefaultPixelFormat);
+}
 
 } // namespace marivo

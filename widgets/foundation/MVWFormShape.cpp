@@ -1,6 +1,8 @@
 #include "widgets/foundation/MVWFormShape.h"
 
+#include "platform/rtl/ClassRegistry.h"
 #include "platform/ui/Forms.h"
+#include "widgets/foundation/MVWContainer.h"
 
 namespace marivo {
 
@@ -241,6 +243,27 @@ bool DrawFormShapeBackground(const TMVWFormShape* formShape, TCanvas& canvas, co
   BitBlt(canvas.Handle(), destRect.left, destRect.top, destRect.right - destRect.left,
          destRect.bottom - destRect.top, back->Canvas().Handle(), origin.x, origin.y, SRCCOPY);
   return true;
+}
+
+void RegisterMVWFormShape() {
+  using T = TMVWFormShape;
+  RegisterComponentClass<T, TMVWWndProcComponent>("TMVWFormShape")
+      .String("About", &T::About, &T::SetAbout, std::string())
+      .Boolean("Enabled", &T::Enabled, &T::SetEnabled, T::DefaultEnabled)
+      .Class("Region", &T::Region)
+      .Boolean("ShowFormCaption", &T::ShowFormCaption, &T::SetShowFormCaption,
+               T::DefaultShowFormCaption)
+      .Boolean("FormDragable", &T::FormDragable, &T::SetFormDragable, T::DefaultFormDragable)
+      .Boolean("UseRgnBitmap", &T::UseRgnBitmap, &T::SetUseRgnBitmap, T::DefaultUseRgnBitmap)
+      .Class("FillObject", &T::FillObject)
+      .Component("ImageList", &T::ImageList, &T::SetImageList)
+      .Stored([](T& shape) { return !IsGlobalContainerList(shape.ImageList()); })
+      .Integer("ListIndex", &T::ListIndex, &T::SetListIndex, T::DefaultIndex)
+      .Integer("ImageIndex", &T::ImageIndex, &T::SetImageIndex, T::DefaultIndex)
+      .String(
+          "Internal", [](T& shape) { return WriteContainerListRef(shape.ImageList()); },
+          [](T& shape, const std::string& text) { shape.SetImageList(ReadContainerListRef(text)); },
+          std::string());
 }
 
 } // namespace marivo

@@ -21,6 +21,11 @@ class TForm;
 // lets the form be dragged by any empty spot.
 class TMVWFormShape : public TMVWWndProcComponent {
 public:
+  static constexpr bool DefaultShowFormCaption = true;
+  static constexpr bool DefaultFormDragable = true;
+  static constexpr bool DefaultUseRgnBitmap = true;
+  static constexpr std::int32_t DefaultIndex = 0;
+
   explicit TMVWFormShape(TComponent* owner);
   ~TMVWFormShape() override;
 
@@ -61,13 +66,14 @@ private:
   TForm* OwnerForm() const;
 
   std::unique_ptr<TMVWBorderRegion> Region_;
-  bool ShowFormCaption_ = true;
-  bool FormDragable_ = true;
-  bool UseRgnBitmap_ = true;
+  bool ShowFormCaption_ = DefaultShowFormCaption;
+  bool FormDragable_ = DefaultFormDragable;
+  bool UseRgnBitmap_ = DefaultUseRgnBitmap;
   std::unique_ptr<TMVWFillObject> FillObject_;
   TMVWCustomImageList* ImageList_ = nullptr;
-  std::int32_t ListIndex_ = 0;
-  std::int32_t ImageIndex_ = 0;
+  std::int32_t ListIndex_ = DefaultIndex;
+  std::int32_t ImageIndex_ = DefaultIndex;
+
   std::unique_ptr<TBitmap> BackBitmap_;
   TMVWChangeLink Link_;
   RECT ShapeRect_{};
@@ -82,5 +88,8 @@ bool FormShapeHasBackground(const TMVWFormShape* formShape);
 TBitmap* FormShapeBackBitmap(const TMVWFormShape* formShape);
 bool DrawFormShapeBackground(const TMVWFormShape* formShape, TCanvas& canvas, const RECT& destRect,
                              POINT origin);
+
+// Makes the form shape known to form data.
+void RegisterMVWFormShape();
 
 } // namespace marivo

@@ -1,5 +1,6 @@
 #include "widgets/foundation/MVWFxCaption.h"
 
+#include "platform/rtl/ClassRegistry.h"
 #include "platform/rtl/TextUtils.h"
 
 namespace marivo {
@@ -47,6 +48,14 @@ std::string TMVWFxCaption::DescribeSettings() const {
   else
     text.back() = ',';
   return text + " rot: " + IntToStr(Angle_) + "\xB0}";
+}
+
+void RegisterMVWFxCaption() {
+  using T = TMVWFxCaption;
+  RegisterPersistentClass<T, TMVW3DCaption>("TMVWFxCaption")
+      .Integer("Angle", &T::Angle, &T::SetAngle, T::DefaultAngle)
+      .Integer("PosX", &T::PosX, &T::SetPosX, T::DefaultPos)
+      .Integer("PosY", &T::PosY, &T::SetPosY, T::DefaultPos);
 }
 
 } // namespace marivo

@@ -12,6 +12,9 @@ using TMVWAngle = std::uint16_t;
 // A 3D text style turned by an angle, with the text position the drawing recorded.
 class TMVWFxCaption : public TMVW3DCaption {
 public:
+  static constexpr TMVWAngle DefaultAngle = 0;
+  static constexpr std::uint16_t DefaultPos = 0;
+
   TMVWFxCaption() = default;
 
   TMVWAngle Angle() const { return Angle_; }
@@ -31,9 +34,12 @@ public:
   std::string DescribeSettings() const override;
 
 private:
-  TMVWAngle Angle_ = 0;
-  std::uint16_t PosX_ = 0;
-  std::uint16_t PosY_ = 0;
+  TMVWAngle Angle_ = DefaultAngle;
+  std::uint16_t PosX_ = DefaultPos;
+  std::uint16_t PosY_ = DefaultPos;
 };
+
+// Makes the caption style known to form data.
+void RegisterMVWFxCaption();
 
 } // namespace marivo

@@ -1,5 +1,7 @@
 #include "widgets/foundation/MVWGlyphTextLayout.h"
 
+#include "platform/rtl/ClassRegistry.h"
+
 namespace marivo {
 
 void TMVWGlyphTextLayout::SetAlignment(TMVWAlignment value) {
@@ -35,6 +37,26 @@ void TMVWGlyphTextLayout::Assign(const TPersistent& source) {
   OffsetY_ = layout->OffsetY_;
   Spacing_ = layout->Spacing_;
   Change();
+}
+
+const std::vector<std::string>& AlignmentNames() {
+  static const std::vector<std::string> names = {"agTopLeft",    "agTopCenter",    "agTopRight",
+                                                 "agCenterLeft", "agCenter",       "agCenterRight",
+                                                 "agBottomLeft", "agBottomCenter", "agBottomRight"};
+  return names;
+}
+
+void RegisterMVWGlyphTextLayout() {
+  using T = TMVWGlyphTextLayout;
+  RegisterPersistentClass<T, TMVWObject>("TMVWGlyphTextLayout")
+      .Enumeration("Alignment", AlignmentNames(), &T::Alignment, &T::SetAlignment)
+      .Enumeration("AlignText2Glyph",
+                   {"taLeft", "taLeftTop", "taRight", "taRightTop", "taTop", "taTopLeft",
+                    "taBottom", "taBottomLeft"},
+                   &T::AlignText2Glyph, &T::SetAlignText2Glyph, T::DefaultAlignText2Glyph)
+      .Integer("OffsetX", &T::OffsetX, &T::SetOffsetX, T::DefaultOffset)
+      .Integer("OffsetY", &T::OffsetY, &T::SetOffsetY, T::DefaultOffset)
+      .Integer("Spacing", &T::Spacing, &T::SetSpacing, T::DefaultSpacing);
 }
 
 } // namespace marivo

@@ -38,6 +38,10 @@ enum TMVWTextArrange : std::uint8_t {
 // Where a glyph and a caption sit in a rectangle and relative to each other.
 class TMVWGlyphTextLayout : public TMVWObject {
 public:
+  static constexpr TMVWTextArrange DefaultAlignText2Glyph = taRight;
+  static constexpr std::int32_t DefaultOffset = 0;
+  static constexpr std::int32_t DefaultSpacing = 2;
+
   TMVWGlyphTextLayout() = default;
 
   TMVWAlignment Alignment() const { return Alignment_; }
@@ -58,10 +62,13 @@ public:
 
 protected:
   TMVWAlignment Alignment_ = agTopLeft;
-  TMVWTextArrange AlignText2Glyph_ = taRight;
-  std::int32_t OffsetX_ = 0;
-  std::int32_t OffsetY_ = 0;
-  std::int32_t Spacing_ = 2;
+  TMVWTextArrange AlignText2Glyph_ = DefaultAlignText2Glyph;
+  std::int32_t OffsetX_ = DefaultOffset;
+  std::int32_t OffsetY_ = DefaultOffset;
+  std::int32_t Spacing_ = DefaultSpacing;
 };
+
+// Makes the layout known to form data.
+void RegisterMVWGlyphTextLayout();
 
 } // namespace marivo

@@ -1,5 +1,6 @@
 #include "widgets/foundation/MVWGradient.h"
 
+#include "platform/rtl/ClassRegistry.h"
 #include "platform/rtl/TextUtils.h"
 #include "platform/ui/Pictures.h"
 #include "widgets/foundation/MVWApplication.h"
@@ -310,6 +311,23 @@ std::string TMVWGradient::DescribeSettings() const {
       "top right",  "bottom left", "bottom right", "top left diag", "top right diag"};
   return std::string(names[Style_]) + ", Col: " + IntToStr(ColorCount_) +
          (TwoColors_ ? ", 2 col mode" : ", mult. col mode");
+}
+
+void RegisterMVWGradient() {
+  using T = TMVWGradient;
+  RegisterPersistentClass<T, TMVWObject>("TMVWGradient")
+      .Integer("Color", ColorIdents(), &T::Color, &T::SetColor, T::DefaultColor)
+      .Integer("ColorCount", &T::ColorCount, &T::SetColorCount, T::DefaultColorCount)
+      .Enumeration("Style",
+                   {"gstHorizontal", "gstVertical", "gstSquare", "gstElliptic", "gstTopLeft",
+                    "gstTopRight", "gstBottomLeft", "gstBottomRight", "gstTopLeftDiagonal",
+                    "gstTopRightDiagonal"},
+                   &T::Style, &T::SetStyle, T::DefaultStyle)
+      .Integer("EndColor", ColorIdents(), &T::EndColor, &T::SetEndColor, T::DefaultEndColor)
+      .Boolean("PaletteRealize", &T::PaletteRealize, &T::SetPaletteRealize,
+               T::DefaultPaletteRealize)
+      .Boolean("TwoColors", &T::TwoColors, &T::SetTwoColors, T::DefaultTwoColors)
+      .IntegerList("ColorList", &T::ColorList, &T::ReadColorList);
 }
 
 } // namespace marivo

@@ -37,6 +37,13 @@ constexpr std::uint16_t GradientUsePalette = 0x1000;
 // A colour gradient with the ready list of its steps and, on request, a palette of them.
 class TMVWGradient : public TMVWObject {
 public:
+  static constexpr TColor DefaultColor = clBlue;
+  static constexpr TMVWColorCount DefaultColorCount = 16;
+  static constexpr TMVWGradientStyle DefaultStyle = gstVertical;
+  static constexpr TColor DefaultEndColor = clBlack;
+  static constexpr bool DefaultPaletteRealize = false;
+  static constexpr bool DefaultTwoColors = true;
+
   TMVWGradient();
   ~TMVWGradient() override;
   TMVWGradient(const TMVWGradient&) = delete;
@@ -73,12 +80,13 @@ public:
   std::string DescribeSettings() const override;
 
 private:
-  TColor Color_ = clBlue;
-  TMVWColorCount ColorCount_ = 16;
-  TMVWGradientStyle Style_ = gstVertical;
-  TColor EndColor_ = clBlack;
-  bool PaletteRealize_ = false;
-  bool TwoColors_ = true;
+  TColor Color_ = DefaultColor;
+  TMVWColorCount ColorCount_ = DefaultColorCount;
+  TMVWGradientStyle Style_ = DefaultStyle;
+  TColor EndColor_ = DefaultEndColor;
+  bool PaletteRealize_ = DefaultPaletteRealize;
+  bool TwoColors_ = DefaultTwoColors;
+
   TMVWColorList Colors_;
   TMVWColorList StepColors_;
   TPaletteHandle Palette_;
@@ -96,5 +104,8 @@ void FillGradientRect(TCanvas& canvas, const RECT& rect, TMVWGradientStyle style
                       const TMVWColorList* colors);
 // Palette use is dropped where the application asks for it and the screen has 8 bits or fewer.
 bool MVWPaletteAllowed();
+
+// Makes the gradient known to form data.
+void RegisterMVWGradient();
 
 } // namespace marivo

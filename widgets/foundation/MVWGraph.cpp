@@ -14,6 +14,14 @@
 
 namespace marivo {
 
+const std::vector<std::string>& UserButtonStyleNames() {
+  static const std::vector<std::string> names = {
+      "ubsAutoDetect", "ubsWin31",         "ubsWin40",      "ubsKestrin",  "ubsKestrinFlat",
+      "ubsFlat",       "ubsFlatUnColored", "ubsNavigator",  "ubsExplorer", "ubsExplorerColored",
+      "ubsIntegrated", "ubsWinXP",         "ubsWinXPCombo", "ubsWinXPTool"};
+  return names;
+}
+
 namespace {
 
 constexpr DWORD RopAnd = 0x8800C6;

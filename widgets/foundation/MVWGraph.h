@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace marivo {
 
@@ -60,6 +61,9 @@ enum TMVWUserButtonStyle : std::uint8_t {
   ubsWinXPCombo,
   ubsWinXPTool
 };
+
+// The names form data uses for the button looks, in their order.
+const std::vector<std::string>& UserButtonStyleNames();
 
 // Image-drawing flags.
 constexpr std::uint16_t DrawClip = 0x0001;

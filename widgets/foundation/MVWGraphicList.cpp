@@ -129,4 +129,13 @@ void TMVWGraphicList::Assign(const TPersistent& source) {
   Change();
 }
 
+void RegisterMVWGraphicList() {
+  RegisterPersistentClass<TMVWGraphicListItem, TCollectionItem>("TMVWGraphicListItem")
+      .String("Name", &TMVWGraphicListItem::Name, &TMVWGraphicListItem::SetName, std::string())
+      .Class("Picture", &TMVWGraphicListItem::Picture);
+  RegisterComponentClass<TMVWGraphicList, TMVWCustomImageList>("TMVWGraphicList")
+      .String("About", &TMVWGraphicList::About, &TMVWGraphicList::SetAbout, std::string())
+      .Collection("Graphics", &TMVWGraphicList::Graphics);
+}
+
 } // namespace marivo

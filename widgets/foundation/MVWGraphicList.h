@@ -81,4 +81,7 @@ private:
   std::unique_ptr<TMVWListItem> Shared_;
 };
 
+// Makes the list and its item known to form data.
+void RegisterMVWGraphicList();
+
 } // namespace marivo

@@ -392,4 +392,21 @@ void TMVWImageList::DrawExtended(TCanvas& canvas, const RECT& rect, int list, in
                   flags, item->ImageRect(image));
 }
 
+void RegisterMVWImageList() {
+  PublishImageListDefaults(
+      RegisterComponentClass<TMVWImageList, TMVWCustomImageList>("TMVWImageList"));
+  using T = TMVWImageListItem;
+  const TMVWImageStripSize initial;
+  RegisterComponentClass<T, TMVWListItem>("TMVWImageListItem")
+      .Integer("AllocBy", &T::AllocBy, &T::SetAllocBy, initial.AllocBy)
+      .String("Description", &T::Description, &T::SetDescription, std::string())
+      .Boolean("Masked", &T::Masked, &T::SetMasked, initial.Masked)
+      .Integer("Height", &T::Height, &T::SetHeight, initial.Height)
+      .Integer("Width", &T::Width, &T::SetWidth, initial.Width)
+      .Binary("Internal", &TMVWListItem::ReadInternal, &TMVWListItem::WriteInternal,
+              &TMVWListItem::HasInternal)
+      .Binary(
+          "Bitmap", &T::ReadLegacyBitmap, [](T&, TStream&) {}, [](T&) { return false; });
+}
+
 } // namespace marivo

@@ -119,4 +119,7 @@ private:
   TMVWImageListItem* Valid(int list, int image) const;
 };
 
+// Makes the list and its item known to form data.
+void RegisterMVWImageList();
+
 } // namespace marivo

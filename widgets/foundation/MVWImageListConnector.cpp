@@ -135,4 +135,15 @@ bool IsImageListConnector(const TMVWCustomImageList* list) {
   return dynamic_cast<const TMVWImageListConnector*>(list) != nullptr;
 }
 
+void RegisterMVWImageListConnector() {
+  using I = TMVWBorImageListItem;
+  RegisterPersistentClass<I, TCollectionItem>("TMVWBorImageListItem")
+      .String("Name", &I::Name, &I::SetName, std::string())
+      .Component("ImageList", &I::ImageList, &I::SetImageList);
+  using T = TMVWImageListConnector;
+  RegisterComponentClass<T, TMVWCustomImageList>("TMVWImageListConnector")
+      .String("About", &T::About, &T::SetAbout, std::string())
+      .Collection("ImageLists", &T::ImageLists);
+}
+
 } // namespace marivo

@@ -81,4 +81,7 @@ private:
 
 bool IsImageListConnector(const TMVWCustomImageList* list);
 
+// Makes the connector and its item known to form data.
+void RegisterMVWImageListConnector();
+
 } // namespace marivo

@@ -21,6 +21,16 @@ enum TMVWIniTarget { itIniFile, itRegistry, itAuto };
 // Where widget settings would be kept: properties only, the storage is not part of the library.
 class TMVWIniCtrl : public TMVWCustomComponent {
 public:
+  static constexpr bool DefaultAlphaCounter = false;
+  static constexpr bool DefaultCommon = true;
+  static constexpr TMVWPathPrefix DefaultIniPrefix = ppWindows;
+  static constexpr std::uint8_t DefaultMaxEntries = 16;
+  static constexpr bool DefaultNetUser = false;
+  static constexpr TMVWRegRootKey DefaultRegRoot = rpCurrentUser;
+  static constexpr TMVWIniTarget DefaultTarget = itAuto;
+  static constexpr std::uint16_t DefaultEncKey = 58231;
+  static constexpr bool DefaultEncoded = false;
+
   explicit TMVWIniCtrl(TComponent* owner) : TMVWCustomComponent(owner) {}
 
   bool AlphaCounter() const { return AlphaCounter_; }
@@ -58,19 +68,22 @@ public:
 
 private:
   static constexpr std::uint8_t AlphaLimit = 26;
-  bool AlphaCounter_ = false;
-  bool Common_ = true;
+  bool AlphaCounter_ = DefaultAlphaCounter;
+  bool Common_ = DefaultCommon;
   std::string IniFile_;
-  TMVWPathPrefix IniPrefix_ = ppWindows;
-  std::uint8_t MaxEntries_ = 16;
-  bool NetUser_ = false;
+  TMVWPathPrefix IniPrefix_ = DefaultIniPrefix;
+  std::uint8_t MaxEntries_ = DefaultMaxEntries;
+  bool NetUser_ = DefaultNetUser;
   std::string User_;
   std::string RegPath_;
-  TMVWRegRootKey RegRoot_ = rpCurrentUser;
-  TMVWIniTarget Target_ = itAuto;
+  TMVWRegRootKey RegRoot_ = DefaultRegRoot;
+  TMVWIniTarget Target_ = DefaultTarget;
   TMVWIniTarget EffectiveTarget_ = itRegistry;
-  std::uint16_t EncKey_ = 58231;
-  bool Encoded_ = false;
+  std::uint16_t EncKey_ = DefaultEncKey;
+  bool Encoded_ = DefaultEncoded;
 };
+
+// Makes the control known to form data.
+void RegisterMVWIniCtrl();
 
 } // namespace marivo

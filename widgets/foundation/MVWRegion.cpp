@@ -1,5 +1,6 @@
 #include "widgets/foundation/MVWRegion.h"
 
+#include "platform/rtl/ClassRegistry.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/ui/Controls.h"
 #include "widgets/foundation/MVWApplication.h"
@@ -642,6 +643,39 @@ void TMVWRegion::Assign(const TPersistent& source) {
   Border_->Assign(*region->Border_);
   Mask_->Assign(*region->Mask_);
   update.Release(true);
+}
+
+void RegisterMVWRegion() {
+  using B = TMVWRegionBorder;
+  RegisterPersistentClass<B, TMVWObject>("TMVWRegionBorder")
+      .Enumeration("Style",
+                   {"rbNone", "rbLowered", "rbRaised", "rbSingle", "rbSingleRaised",
+                    "rbSingleLowered", "rbRaisedpsb", "rbLoweredpsb"},
+                   &B::Style, &B::SetStyle, B::DefaultStyle)
+      .Integer("LightColor", ColorIdents(), &B::LightColor, &B::SetLightColor, B::DefaultLightColor)
+      .Integer("ShadowColor", ColorIdents(), &B::ShadowColor, &B::SetShadowColor,
+               B::DefaultShadowColor)
+      .Integer("SingleColor", ColorIdents(), &B::SingleColor, &B::SetSingleColor,
+               B::DefaultSingleColor);
+  using T = TMVWRegion;
+  RegisterPersistentClass<T, TMVWObject>("TMVWRegion")
+      .IntegerList("PointList", &T::PointList, &T::ReadPointList)
+      .Enumeration("Shape",
+                   {"rsRect", "rsRoundRect", "rsBitmap", "rsNoseRect", "rsRoundNoseRect",
+                    "rsElliptic", "rsStar", "rsRoundShield", "rsSharpShield", "rsDiamond",
+                    "rsOctagon", "rsComb", "rsHalfRound", "rsUserRegion", "rsThinkBubble",
+                    "rsRoundThinkBubble", "rsEllipticThinkBubble", "rsPointList"},
+                   &T::Shape, &T::SetShape, T::DefaultShape)
+      .Enumeration("ExtPos",
+                   {"epLeftTop", "epTopLeft", "epTopRight", "epRightTop", "epRightBottom",
+                    "epBottomRight", "epBottomLeft", "epLeftBottom"},
+                   &T::ExtPos, &T::SetExtPos, T::DefaultExtPos)
+      .Class("Mask", &T::Mask)
+      .Integer("RoundX", &T::RoundX, &T::SetRoundX, T::DefaultRound)
+      .Integer("RoundY", &T::RoundY, &T::SetRoundY, T::DefaultRound)
+      .Class("Shadow", &T::Shadow);
+  RegisterPersistentClass<TMVWBorderRegion, T>("TMVWBorderRegion")
+      .Class("Border", &TMVWBorderRegion::Border);
 }
 
 } // namespace marivo

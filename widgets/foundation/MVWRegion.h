@@ -34,6 +34,11 @@ enum TMVWRegionBorderStyle : std::uint8_t {
 // How the outline of a region is drawn.
 class TMVWRegionBorder : public TMVWObject {
 public:
+  static constexpr TMVWRegionBorderStyle DefaultStyle = rbSingle;
+  static constexpr TColor DefaultLightColor = clBtnHighlight;
+  static constexpr TColor DefaultShadowColor = clBtnShadow;
+  static constexpr TColor DefaultSingleColor = clBlack;
+
   TMVWRegionBorderStyle Style() const { return Style_; }
   void SetStyle(TMVWRegionBorderStyle value);
   TColor LightColor() const { return LightColor_; }
@@ -48,10 +53,10 @@ public:
 private:
   void SetColour(TColor& field, TColor value);
 
-  TMVWRegionBorderStyle Style_ = rbSingle;
-  TColor LightColor_ = clBtnHighlight;
-  TColor ShadowColor_ = clBtnShadow;
-  TColor SingleColor_ = clBlack;
+  TMVWRegionBorderStyle Style_ = DefaultStyle;
+  TColor LightColor_ = DefaultLightColor;
+  TColor ShadowColor_ = DefaultShadowColor;
+  TColor SingleColor_ = DefaultSingleColor;
 };
 
 enum TMVWRegionShape : std::uint8_t {
@@ -79,6 +84,10 @@ enum TMVWRegionShape : std::uint8_t {
 // region's shadow and border along it.
 class TMVWRegion : public TMVWObject {
 public:
+  static constexpr TMVWRegionShape DefaultShape = rsRoundRect;
+  static constexpr TMVWExtPos DefaultExtPos = epLeftTop;
+  static constexpr int DefaultRound = 20;
+
   TMVWRegion();
   ~TMVWRegion() override;
   TMVWRegion(const TMVWRegion&) = delete;
@@ -128,11 +137,12 @@ private:
   void PaintShadow(TCanvas& canvas);
 
   std::unique_ptr<TMVWPointList> Points_;
-  TMVWRegionShape Shape_ = rsRoundRect;
-  TMVWExtPos ExtPos_ = epLeftTop;
+  TMVWRegionShape Shape_ = DefaultShape;
+  TMVWExtPos ExtPos_ = DefaultExtPos;
   std::unique_ptr<TMVWRegionMask> Mask_;
-  int RoundX_ = 20;
-  int RoundY_ = 20;
+  int RoundX_ = DefaultRound;
+  int RoundY_ = DefaultRound;
+
   std::unique_ptr<TMVWRgnShadow> Shadow_;
   std::unique_ptr<TMVWRegionBorder> Border_;
   int BubbleCount_ = 4;
@@ -143,5 +153,8 @@ private:
 
 // A region with its border published.
 class TMVWBorderRegion : public TMVWRegion {};
+
+// Makes the regions and their border known to form data.
+void RegisterMVWRegion();
 
 } // namespace marivo

@@ -1,8 +1,11 @@
 #include "widgets/foundation/MVWRegionMask.h"
 
+#include "platform/rtl/ClassRegistry.h"
 #include "platform/rtl/Exceptions.h"
 #include "widgets/foundation/MVWBitmapStreams.h"
 #include "widgets/foundation/portable/MVWRegionData.h"
+
+#include <tuple>
 
 namespace marivo {
 
@@ -63,6 +66,34 @@ void TMVWRegionMask::Assign(const TPersistent& source) {
   Border_->Assign(*mask->Border_);
   Up_->Assign(*mask->Up_);
   Down_->Assign(*mask->Down_);
+}
+
+void RegisterMVWRegionMask() {
+  using T = TMVWRegionMask;
+  const auto picture = [](TBitmap& (T::*bitmap)() const, const char* property) {
+    return std::make_tuple(
+        [bitmap, property](T& mask, TStream& stream) {
+          bool compressed = false;
+          T::ReadPicture(stream, (mask.*bitmap)(), compressed, property);
+          mask.SetCompressed(compressed);
+        },
+        [bitmap](T& mask, TStream& stream) {
+          T::WritePicture(stream, (mask.*bitmap)(), mask.Compressed());
+        },
+        [bitmap](T& mask) { return !(mask.*bitmap)().Empty(); });
+  };
+  const auto [readBorder, writeBorder, hasBorder] = picture(&T::BorderBitmap, "BorderBmp");
+  const auto [readUp, writeUp, hasUp] = picture(&T::UpBitmap, "BorderUpBmp");
+  const auto [readDown, writeDown, hasDown] = picture(&T::DownBitmap, "BorderDnBmp");
+  RegisterPersistentClass<T, TMVWObject>("TMVWRegionMask")
+      .Boolean("Compressed", &T::Compressed, &T::SetCompressed, T::DefaultCompressed)
+      .Integer("RegionDataSize", &T::StoredRegionDataSize, &T::SetRegionDataSize)
+      .Enumeration("PixelFormat", {"spfDefault", "spfMono", "spf4bit", "spf8bit"}, &T::PixelFormat,
+                   &T::SetPixelFormat, T::DefaultPixelFormat)
+      .Binary("RegionData", &T::ReadRegionData, &T::WriteRegionData, &T::HasRegionData)
+      .Binary("BorderBmp", readBorder, writeBorder, hasBorder)
+      .Binary("BorderUpBmp", readUp, writeUp, hasUp)
+      .Binary("BorderDnBmp", readDown, writeDown, hasDown);
 }
 
 } // namespace marivo

@@ -18,6 +18,9 @@ namespace marivo {
 // all kept in form data.
 class TMVWRegionMask : public TMVWObject {
 public:
+  static constexpr bool DefaultCompressed = false;
+  static constexpr TMVWSavePixelFormat DefaultPixelFormat = spfDefault;
+
   TMVWRegionMask();
 
   bool Compressed() const { return Compressed_; }
@@ -53,13 +56,17 @@ public:
   void Assign(const TPersistent& source) override;
 
 private:
-  bool Compressed_ = false;
+  bool Compressed_ = DefaultCompressed;
   std::int32_t RegionDataSize_ = 0;
-  TMVWSavePixelFormat PixelFormat_ = spfDefault;
+  TMVWSavePixelFormat PixelFormat_ = DefaultPixelFormat;
+
   std::vector<std::uint8_t> RegionData_;
   std::unique_ptr<TBitmap> Border_;
   std::unique_ptr<TBitmap> Up_;
   std::unique_ptr<TBitmap> Down_;
 };
+
+// Makes the mask known to form data.
+void RegisterMVWRegionMask();
 
 } // namespace marivo

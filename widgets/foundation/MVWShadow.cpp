@@ -1,6 +1,10 @@
 #include "widgets/foundation/MVWShadow.h"
 
+#include "platform/rtl/ClassRegistry.h"
+
 #include <algorithm>
+#include <string>
+#include <vector>
 
 namespace marivo {
 
@@ -39,6 +43,18 @@ std::string TMVWShadow::DescribeSettings() const {
     return "{Disabled}";
   return std::string("{") + (Style_ == hssSolid ? "solid" : "tracing") + ", " +
          std::to_string(Depth_) + "}";
+}
+
+void RegisterMVWShadow() {
+  const std::vector<std::string> styles = {"hssNone", "hssSolid", "hssTracing"};
+  using T = TMVWShadow;
+  RegisterPersistentClass<T, TMVWObject>("TMVWShadow")
+      .Integer("Color", ColorIdents(), &T::Color, &T::SetColor, T::DefaultColor)
+      .Integer("Depth", &T::Depth, &T::SetDepth, T::DefaultDepth)
+      .Enumeration("Style", styles, &T::Style, &T::SetStyle, T::DefaultStyle);
+  RegisterPersistentClass<TMVWRgnShadow, T>("TMVWRgnShadow")
+      .Enumeration("Style", styles, &TMVWRgnShadow::Style, &TMVWRgnShadow::SetStyle,
+                   TMVWRgnShadow::DefaultStyle);
 }
 
 } // namespace marivo

@@ -16,6 +16,10 @@ using TMVWShadowDepth = std::uint8_t;
 // A drop shadow to the right and down; with hssNone it has no depth for anybody.
 class TMVWShadow : public TMVWObject {
 public:
+  static constexpr TColor DefaultColor = clBtnShadow;
+  static constexpr TMVWShadowDepth DefaultDepth = 6;
+  static constexpr TMVWShadowStyle DefaultStyle = hssSolid;
+
   TColor Color() const { return Color_; }
   void SetColor(TColor value);
   TMVWShadowDepth Depth() const { return Depth_; }
@@ -29,15 +33,20 @@ public:
   std::string DescribeSettings() const override;
 
 private:
-  TColor Color_ = clBtnShadow;
-  TMVWShadowDepth Depth_ = 6;
-  TMVWShadowStyle Style_ = hssSolid;
+  TColor Color_ = DefaultColor;
+  TMVWShadowDepth Depth_ = DefaultDepth;
+  TMVWShadowStyle Style_ = DefaultStyle;
 };
 
 // The shadow of a shaped window: none until one is chosen.
 class TMVWRgnShadow : public TMVWShadow {
 public:
-  TMVWRgnShadow() { SetStyle(hssNone); }
+  static constexpr TMVWShadowStyle DefaultStyle = hssNone;
+
+  TMVWRgnShadow() { SetStyle(DefaultStyle); }
 };
+
+// Makes the shadows known to form data.
+void RegisterMVWShadow();
 
 } // namespace marivo

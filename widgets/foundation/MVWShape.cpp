@@ -1,5 +1,7 @@
 #include "widgets/foundation/MVWShape.h"
 
+#include "platform/rtl/ClassRegistry.h"
+
 #include <algorithm>
 
 namespace marivo {
@@ -51,6 +53,20 @@ void TMVWShape::Assign(const TPersistent& source) {
   Shape_ = shape->Shape_;
   Square_ = shape->Square_;
   update.Release(true);
+}
+
+void RegisterMVWShape() {
+  using T = TMVWShape;
+  RegisterPersistentClass<T, TMVWObject>("TMVWShape")
+      .Class("Bevel", &T::Bevel)
+      .Class("Brush", &T::Brush)
+      .Integer("RoundPercent", &T::RoundPercent, &T::SetRoundPercent, T::DefaultRoundPercent)
+      .Class("Shadow", &T::Shadow)
+      .Enumeration("Shape",
+                   {"stEllipse", "stRectangle", "stRoundRect", "stDirectUp", "stDirectRight",
+                    "stDirectDown", "stDirectLeft", "stDiamond", "stComb", "stOctagon", "stStar"},
+                   &T::Shape, &T::SetShape, T::DefaultShape)
+      .Boolean("Square", &T::Square, &T::SetSquare, T::DefaultSquare);
 }
 
 } // namespace marivo

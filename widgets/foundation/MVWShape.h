@@ -15,6 +15,10 @@ namespace marivo {
 // change of the shape.
 class TMVWShape : public TMVWObject {
 public:
+  static constexpr TMVWPercent DefaultRoundPercent = 33;
+  static constexpr TMVWShapeType DefaultShape = stRectangle;
+  static constexpr bool DefaultSquare = false;
+
   TMVWShape();
   ~TMVWShape() override;
   TMVWShape(const TMVWShape&) = delete;
@@ -40,9 +44,12 @@ private:
   std::unique_ptr<TMVWShadow> Shadow_;
   std::unique_ptr<TMVWSimpleBevel> Bevel_;
   std::unique_ptr<TBrush> Brush_;
-  TMVWPercent RoundPercent_ = 33;
-  TMVWShapeType Shape_ = stRectangle;
-  bool Square_ = false;
+  TMVWPercent RoundPercent_ = DefaultRoundPercent;
+  TMVWShapeType Shape_ = DefaultShape;
+  bool Square_ = DefaultSquare;
 };
+
+// Makes the shape known to form data.
+void RegisterMVWShape();
 
 } // namespace marivo

@@ -1,6 +1,10 @@
 #include "widgets/foundation/MVWShapeFill.h"
 
+#include "platform/rtl/ClassRegistry.h"
 #include "widgets/foundation/MVWGraph.h"
+
+#include <string>
+#include <vector>
 
 namespace marivo {
 
@@ -88,7 +92,7 @@ TMVWFillObject::TMVWFillObject() : Brush_(std::make_unique<TBrush>()) {
   Brush_->OnChange = [this](TObject* sender) { SubObjectChanged(sender); };
   // The fill starts empty without telling anybody: nobody listens yet.
   TMVWUpdateGuard<TMVWObject> update(*this);
-  SetStyle(sfNone);
+  SetStyle(DefaultStyle);
 }
 
 bool TMVWFillObject::PlacementShows() const {
@@ -211,6 +215,28 @@ void TMVWFillObject::Assign(const TPersistent& source) {
   SetStyle(fill->Style());
   SetTileMode(fill->TileMode());
   update.Release(true);
+}
+
+void RegisterMVWShapeFill() {
+  const std::vector<std::string> styles = {"sfNone",   "sfBrushBitmap", "sfBrush",
+                                           "sfBitmap", "sfBitmapList",  "sfGradient"};
+  using T = TMVWShapeFill;
+  RegisterPersistentClass<T, TMVWObject>("TMVWShapeFill")
+      .Class("Bitmap", &T::Bitmap)
+      .Enumeration("Style", styles, &T::Style, &T::SetStyle, T::DefaultStyle)
+      .Class("Gradient", &T::Gradient)
+      .Enumeration("TileMode", {"tmNone", "tmCenter", "tmStretch", "tmTile"}, &T::TileMode,
+                   &T::SetTileMode, T::DefaultTileMode);
+  using F = TMVWFillObject;
+  RegisterPersistentClass<F, T>("TMVWFillObject")
+      .Enumeration("Alignment", AlignmentNames(), &F::Alignment, &F::SetAlignment,
+                   F::DefaultAlignment)
+      .Class("Brush", &F::Brush)
+      .Integer("OffsetX", &F::OffsetX, &F::SetOffsetX, F::DefaultOffset)
+      .Integer("OffsetY", &F::OffsetY, &F::SetOffsetY, F::DefaultOffset)
+      .Set("Options", {"foFillInner", "foQuickDraw", "foGrUseBitmap"}, &F::Options, &F::SetOptions,
+           F::DefaultOptions)
+      .Enumeration("Style", styles, &F::Style, &F::SetStyle, F::DefaultStyle);
 }
 
 } // namespace marivo

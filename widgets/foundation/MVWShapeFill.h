@@ -35,6 +35,9 @@ constexpr TMVWFillOptions FillOption(TMVWFillOption option) {
 // an image list, or a gradient. Changes inside the bitmap or the gradient reach the owner too.
 class TMVWShapeFill : public TMVWObject {
 public:
+  static constexpr TMVWFillStyle DefaultStyle = sfBrush;
+  static constexpr TMVWTileMode DefaultTileMode = tmTile;
+
   TMVWShapeFill();
   ~TMVWShapeFill() override;
   TMVWShapeFill(const TMVWShapeFill&) = delete;
@@ -66,14 +69,20 @@ private:
   std::unique_ptr<TBitmap> Bitmap_;
   std::unique_ptr<TBitmap> ListBitmap_;
   std::unique_ptr<TMVWGradient> Gradient_;
-  TMVWFillStyle Style_ = sfBrush;
-  TMVWTileMode TileMode_ = tmTile;
+  TMVWFillStyle Style_ = DefaultStyle;
+  TMVWTileMode TileMode_ = DefaultTileMode;
 };
 
 // A shape fill that paints itself into a rectangle, with a brush, a placement of an unscaled
 // bitmap and options.
 class TMVWFillObject : public TMVWShapeFill {
 public:
+  static constexpr TMVWAlignment DefaultAlignment = agTopLeft;
+  static constexpr std::int32_t DefaultOffset = 0;
+  static constexpr TMVWFillOptions DefaultOptions =
+      FillOption(foFillInner) | FillOption(foGrUseBitmap);
+  static constexpr TMVWFillStyle DefaultStyle = sfNone;
+
   TMVWFillObject();
 
   TMVWAlignment Alignment() const { return Alignment_; }
@@ -100,11 +109,14 @@ private:
   void FillBackground(TCanvas& canvas, const RECT& rect, TColor background) const;
   bool FillWithBitmap(TCanvas& canvas, const RECT& rect, TColor background, TBitmap& bitmap);
 
-  TMVWAlignment Alignment_ = agTopLeft;
+  TMVWAlignment Alignment_ = DefaultAlignment;
   std::unique_ptr<TBrush> Brush_;
-  std::int32_t OffsetX_ = 0;
-  std::int32_t OffsetY_ = 0;
-  TMVWFillOptions Options_ = FillOption(foFillInner) | FillOption(foGrUseBitmap);
+  std::int32_t OffsetX_ = DefaultOffset;
+  std::int32_t OffsetY_ = DefaultOffset;
+  TMVWFillOptions Options_ = DefaultOptions;
 };
+
+// Makes the fills known to form data.
+void RegisterMVWShapeFill();
 
 } // namespace marivo

@@ -1,5 +1,7 @@
 #include "widgets/foundation/MVWSimpleBevel.h"
 
+#include "platform/rtl/ClassRegistry.h"
+
 #include <algorithm>
 
 namespace marivo {
@@ -39,6 +41,18 @@ void TMVWSimpleBevel::Assign(const TPersistent& source) {
 std::string TMVWSimpleBevel::DescribeSettings() const {
   static const char* const names[] = {"{Normal}", "{Inset}", "{Offset}"};
   return names[Style_];
+}
+
+void RegisterMVWSimpleBevel() {
+  using T = TMVWSimpleBevel;
+  RegisterPersistentClass<T, TMVWObject>("TMVWSimpleBevel")
+      .Integer("Color", ColorIdents(), &T::Color, &T::SetColor, T::DefaultColor)
+      .Integer("Width", &T::Width, &T::SetWidth, T::DefaultWidth)
+      .Enumeration("Style", {"sbNormal", "sbInset", "sbOffset"}, &T::Style, &T::SetStyle,
+                   T::DefaultStyle)
+      .Integer("LightColor", ColorIdents(), &T::LightColor, &T::SetLightColor, T::DefaultLightColor)
+      .Integer("ShadowColor", ColorIdents(), &T::ShadowColor, &T::SetShadowColor,
+               T::DefaultShadowColor);
 }
 
 } // namespace marivo

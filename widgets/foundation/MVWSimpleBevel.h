@@ -14,6 +14,12 @@ enum TMVWSimpleBevelStyle : std::uint8_t { sbNormal, sbInset, sbOffset };
 // The outline of a shape (sbNormal) or its sunken or raised two-colour bevel.
 class TMVWSimpleBevel : public TMVWObject {
 public:
+  static constexpr TColor DefaultColor = clBlack;
+  static constexpr TMVWBevelWidth DefaultWidth = 2;
+  static constexpr TMVWSimpleBevelStyle DefaultStyle = sbNormal;
+  static constexpr TColor DefaultLightColor = clBtnHighlight;
+  static constexpr TColor DefaultShadowColor = clBtnShadow;
+
   TColor Color() const { return Color_; }
   void SetColor(TColor value) { SetColour(Color_, value); }
   // 0 draws no outline.
@@ -32,11 +38,14 @@ public:
 private:
   void SetColour(TColor& field, TColor value);
 
-  TColor Color_ = clBlack;
-  TMVWBevelWidth Width_ = 2;
-  TMVWSimpleBevelStyle Style_ = sbNormal;
-  TColor LightColor_ = clBtnHighlight;
-  TColor ShadowColor_ = clBtnShadow;
+  TColor Color_ = DefaultColor;
+  TMVWBevelWidth Width_ = DefaultWidth;
+  TMVWSimpleBevelStyle Style_ = DefaultStyle;
+  TColor LightColor_ = DefaultLightColor;
+  TColor ShadowColor_ = DefaultShadowColor;
 };
+
+// Makes the outline known to form data.
+void RegisterMVWSimpleBevel();
 
 } // namespace marivo

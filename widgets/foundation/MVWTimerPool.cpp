@@ -1,5 +1,6 @@
 #include "widgets/foundation/MVWTimerPool.h"
 
+#include "platform/rtl/ClassRegistry.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/WindowProcs.h"
 
@@ -41,6 +42,14 @@ void TMVWTimerPool::WindowProc(TMessage& message) {
     HandleCurrentException();
   }
   InTick_ = false;
+}
+
+void RegisterMVWTimerPool() {
+  using T = TMVWTimerPool;
+  RegisterComponentClass<T, TMVWCustomComponent>("TMVWTimerPool")
+      .String("About", &T::About, &T::SetAbout, std::string())
+      .Integer("MinInterval", &T::MinInterval, &T::SetMinInterval, T::DefaultMinInterval)
+      .Event("OnTimer", &T::OnTimer);
 }
 
 } // namespace marivo

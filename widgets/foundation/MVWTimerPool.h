@@ -28,4 +28,7 @@ private:
   bool InTick_ = false;
 };
 
+// Makes the pool known to form data.
+void RegisterMVWTimerPool();
+
 } // namespace marivo

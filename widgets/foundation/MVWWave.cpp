@@ -1,8 +1,13 @@
 #include "widgets/foundation/MVWWave.h"
 
+#include "platform/rtl/ClassRegistry.h"
+#include "widgets/foundation/portable/MVWWaveList.h"
+
 #include <windows.h>
 
 #include <mmsystem.h>
+
+#include <memory>
 
 namespace marivo {
 
@@ -13,6 +18,12 @@ TMVWWave::~TMVWWave() {
 
 void TMVWWave::Stop() {
   sndPlaySoundA(nullptr, SND_MEMORY);
+}
+
+void RegisterMVWWave() {
+  RegisterPersistentClass<TMVWWave, TMVWObject>("TMVWWave")
+      .Binary("Data", &TMVWWave::ReadData, &TMVWWave::WriteData, &TMVWWave::HasData);
+  TMVWWaveListItem::SetWaveFactory([] { return std::make_unique<TMVWWave>(); });
 }
 
 } // namespace marivo

@@ -13,4 +13,7 @@ public:
   void Stop() override;
 };
 
+// Makes the sound known to form data and the sound a wave list item holds.
+void RegisterMVWWave();
+
 } // namespace marivo

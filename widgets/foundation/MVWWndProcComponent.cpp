@@ -1,5 +1,6 @@
 #include "widgets/foundation/MVWWndProcComponent.h"
 
+#include "platform/rtl/ClassRegistry.h"
 #include "platform/ui/Controls.h"
 #include "widgets/foundation/MVWApplication.h"
 
@@ -96,6 +97,11 @@ void TMVWXPThemeManager::WndProc(TMessage& message) {
     }
   }
   TMVWWndProcComponent::WndProc(message);
+}
+
+void RegisterMVWWndProcComponent() {
+  RegisterComponentClass<TMVWWndProcComponent, TMVWCustomComponent>("TMVWWndProcComponent");
+  RegisterComponentClass<TMVWXPThemeManager, TMVWWndProcComponent>("TMVWXPThemeManager");
 }
 
 } // namespace marivo

@@ -12,6 +12,8 @@ namespace marivo {
 // passes on before it unhooks, so the owner still learns that its window has gone.
 class TMVWWndProcComponent : public TMVWCustomComponent {
 public:
+  static constexpr bool DefaultEnabled = true;
+
   explicit TMVWWndProcComponent(TComponent* owner);
   ~TMVWWndProcComponent() override;
 
@@ -33,7 +35,8 @@ protected:
 private:
   void RemoveHook();
 
-  bool Enabled_ = true;
+  bool Enabled_ = DefaultEnabled;
+
   bool Destroying_ = false;
   TWindowSubclass Subclass_;
 };
@@ -49,5 +52,8 @@ private:
   // Switching sends WM_THEMECHANGED to this very form; reacting to it again would never end.
   bool Switching_ = false;
 };
+
+// Makes the hooking component and the theme manager known to form data.
+void RegisterMVWWndProcComponent();
 
 } // namespace marivo

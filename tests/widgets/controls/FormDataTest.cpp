@@ -3,9 +3,9 @@
 #include "platform/ui/Forms.h"
 #include "platform/ui/StdClasses.h"
 #include "widgets/controls/MVWCheckBox.h"
+#include "widgets/controls/MVWControls.h"
 #include "widgets/controls/MVWLEDLabel.h"
 #include "widgets/controls/MVWLImage.h"
-#include "widgets/controls/MVWLabelsAndChoices.h"
 #include "widgets/controls/MVWRadioGroup.h"
 #include "widgets/controls/MVWSimpleLabel.h"
 #include "widgets/controls/MVWStaticText.h"
@@ -37,7 +37,7 @@ public:
 void Register() {
   static const bool registered = [] {
     RegisterStandardClasses();
-    RegisterLabelAndChoiceClasses();
+    RegisterControlClasses();
     RegisterComponentClass<TChoicesForm, TForm>("TChoicesForm")
         .Field("Roles", &TChoicesForm::Roles)
         .Field("Autosave", &TChoicesForm::Autosave)

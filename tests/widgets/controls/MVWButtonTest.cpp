@@ -10,6 +10,7 @@
 #include "tests/widgets/controls/Guarded.h"
 #include "tests/widgets/controls/WidgetForm.h"
 #include "widgets/controls/MVWButton.h"
+#include "widgets/controls/MVWControls.h"
 #include "widgets/foundation/MVWFoundation.h"
 #include "widgets/foundation/MVWGraph.h"
 
@@ -61,8 +62,7 @@ class ButtonTest : public test::TWidgetForm {
 protected:
   void SetUp() override {
     RegisterStandardClasses();
-    RegisterFoundationClasses();
-    RegisterButtonControlClasses();
+    RegisterControlClasses();
     TWidgetForm::SetUp();
     Form->SetBounds(60, 60, 400, 200);
     Form->SetColor(clBtnFace);

@@ -6,6 +6,7 @@
 #include "tests/support/Snapshot.h"
 #include "tests/widgets/controls/OffScreen.h"
 #include "tests/widgets/controls/WidgetForm.h"
+#include "widgets/controls/MVWControls.h"
 #include "widgets/controls/MVWCustomMMButton.h"
 #include "widgets/foundation/MVWFoundation.h"
 #include "widgets/foundation/MVWGraph.h"
@@ -37,8 +38,7 @@ class MMButtonTest : public test::TWidgetForm {
 protected:
   void SetUp() override {
     RegisterStandardClasses();
-    RegisterFoundationClasses();
-    RegisterMMButtonClasses();
+    RegisterControlClasses();
     TWidgetForm::SetUp();
     Form->SetName("MMForm");
     Form->SetBounds(60, 60, 300, 200);

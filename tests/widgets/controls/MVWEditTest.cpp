@@ -10,6 +10,7 @@
 #include "tests/widgets/controls/Guarded.h"
 #include "tests/widgets/controls/OffScreen.h"
 #include "tests/widgets/controls/WidgetForm.h"
+#include "widgets/controls/MVWControls.h"
 #include "widgets/controls/MVWEdit.h"
 #include "widgets/controls/MVWEditAutoComplete.h"
 #include "widgets/controls/MVWSpecialButton.h"
@@ -48,7 +49,7 @@ protected:
   void SetUp() override {
     static const bool registered = [] {
       RegisterStandardClasses();
-      RegisterWidgetEditClasses();
+      RegisterControlClasses();
       return true;
     }();
     (void)registered;

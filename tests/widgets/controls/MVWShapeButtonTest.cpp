@@ -8,6 +8,7 @@
 #include "tests/support/Snapshot.h"
 #include "tests/widgets/controls/OffScreen.h"
 #include "tests/widgets/controls/WidgetForm.h"
+#include "widgets/controls/MVWControls.h"
 #include "widgets/controls/MVWShapeButton.h"
 #include "widgets/foundation/MVWFoundation.h"
 #include "widgets/foundation/MVWGraph.h"
@@ -58,8 +59,7 @@ public:
 void RegisterTestClasses() {
   static const bool registered = [] {
     RegisterStandardClasses();
-    RegisterFoundationClasses();
-    RegisterShapeButtonClasses();
+    RegisterControlClasses();
     RegisterComponentClass<TDifficultyForm, TForm>("TDifficultyForm")
         .Handler("OkClick", &TDifficultyForm::OkClick)
         .Handler("CancelClick", &TDifficultyForm::CancelClick);

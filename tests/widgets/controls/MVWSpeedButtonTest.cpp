@@ -11,7 +11,7 @@
 #include "tests/widgets/controls/OffScreen.h"
 #include "tests/widgets/controls/WidgetForm.h"
 #include "widgets/controls/MVWBackPanel.h"
-#include "widgets/controls/MVWPanelClasses.h"
+#include "widgets/controls/MVWControls.h"
 #include "widgets/controls/MVWSpeedButton.h"
 #include "widgets/foundation/MVWApplication.h"
 #include "widgets/foundation/MVWFoundation.h"
@@ -58,9 +58,7 @@ public:
 void RegisterTestClasses() {
   static const bool registered = [] {
     RegisterStandardClasses();
-    RegisterFoundationClasses();
-    RegisterSpeedButtonClasses();
-    RegisterWidgetPanelClasses();
+    RegisterControlClasses();
     RegisterComponentClass<TKeypadForm, TForm>("TKeypadForm")
         .Handler("KeyClick", &TKeypadForm::KeyClick);
     return true;

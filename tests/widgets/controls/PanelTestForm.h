@@ -5,7 +5,7 @@
 #include "platform/ui/StdClasses.h"
 #include "tests/support/MessageRecorder.h"
 #include "tests/support/OffScreen.h"
-#include "widgets/controls/MVWPanelClasses.h"
+#include "widgets/controls/MVWControls.h"
 #include "widgets/foundation/MVWBitmapList.h"
 #include "widgets/foundation/MVWFoundation.h"
 
@@ -40,7 +40,7 @@ class TPanelTestForm : public ::testing::Test {
 protected:
   void SetUp() override {
     RegisterStandardClasses();
-    RegisterWidgetPanelClasses();
+    RegisterControlClasses();
     Form = std::make_unique<TForm>(nullptr);
     Form->SetBorderStyle(bsNone);
     Form->SetBounds(60, 60, 400, 260);

@@ -1,5 +1,7 @@
 #include "widgets/foundation/portable/MVWBaseContainer.h"
 
+#include "platform/rtl/ClassRegistry.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -46,6 +48,10 @@ void TMVWBaseContainer::Change() {
     if (std::find(Links_.begin(), Links_.end(), link) != Links_.end())
       link->Change();
   TMVWCustomComponent::Change();
+}
+
+void RegisterMVWBaseContainer() {
+  RegisterComponentClass<TMVWBaseContainer, TMVWCustomComponent>("TMVWBaseContainer");
 }
 
 } // namespace marivo

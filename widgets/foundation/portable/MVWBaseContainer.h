@@ -50,4 +50,7 @@ private:
   std::vector<TMVWChangeLink*> Links_;
 };
 
+// Makes the container base known to form data.
+void RegisterMVWBaseContainer();
+
 } // namespace marivo

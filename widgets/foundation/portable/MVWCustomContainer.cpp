@@ -176,26 +176,18 @@ void TMVWCustomContainer::GetChildren(const std::function<void(TComponent*)>& pr
     proc(item);
 }
 
+void RegisterMVWCustomContainer() {
+  RegisterComponentClass<TMVWListItem, TMVWCustomComponent>("TMVWListItem");
+  RegisterComponentClass<TMVWCustomContainer, TMVWBaseContainer>("TMVWCustomContainer");
+}
+
 void RegisterPortableContainerClasses() {
   static const bool registered = [] {
     RegisterMVWBaseClasses();
-    RegisterComponentClass<TMVWBaseContainer, TMVWCustomComponent>("TMVWBaseContainer");
-    RegisterComponentClass<TMVWListItem, TMVWCustomComponent>("TMVWListItem");
-    RegisterComponentClass<TMVWCustomContainer, TMVWBaseContainer>("TMVWCustomContainer");
-    RegisterComponentClass<TMVWStringList, TMVWCustomContainer>("TMVWStringList")
-        .String("About", &TMVWStringList::About, &TMVWStringList::SetAbout, std::string())
-        .Boolean("DefaultCompressed", &TMVWStringList::DefaultCompressed,
-                 &TMVWStringList::SetDefaultCompressed, false);
-    RegisterComponentClass<TMVWWaveList, TMVWCustomContainer>("TMVWWaveList")
-        .String("About", &TMVWWaveList::About, &TMVWWaveList::SetAbout, std::string())
-        .Boolean("DefaultCompressed", &TMVWWaveList::DefaultCompressed,
-                 &TMVWWaveList::SetDefaultCompressed, false);
-    RegisterComponentClass<TMVWStringListItem, TMVWListItem>("TMVWStringListItem")
-        .Binary("Internal", &TMVWListItem::ReadInternal, &TMVWListItem::WriteInternal,
-                &TMVWListItem::HasInternal);
-    RegisterComponentClass<TMVWWaveListItem, TMVWListItem>("TMVWWaveListItem")
-        .Binary("Internal", &TMVWListItem::ReadInternal, &TMVWListItem::WriteInternal,
-                &TMVWListItem::HasInternal);
+    RegisterMVWBaseContainer();
+    RegisterMVWCustomContainer();
+    RegisterMVWStringList();
+    RegisterMVWWaveList();
     return true;
   }();
   (void)registered;

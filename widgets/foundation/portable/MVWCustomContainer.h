@@ -64,6 +64,8 @@ private:
 // A container of items of one class, stored as their children in form data.
 class TMVWCustomContainer : public TMVWBaseContainer {
 public:
+  static constexpr bool InitialDefaultCompressed = false;
+
   explicit TMVWCustomContainer(TComponent* owner) : TMVWBaseContainer(owner) {}
   ~TMVWCustomContainer() override;
 
@@ -98,12 +100,15 @@ protected:
   void SetListKind(int value) { ListKind_ = value; }
 
 private:
-  bool DefaultCompressed_ = false;
+  bool DefaultCompressed_ = InitialDefaultCompressed;
   std::vector<TMVWListItem*> Items_;
   int ListKind_ = ListKindNone;
 };
 
-// Makes the portable containers and items known to form data; the first call does it.
+// Makes the container base and the list item known to form data.
+void RegisterMVWCustomContainer();
+// Makes the portable containers and items known to form data, bases first; the first call does
+// it.
 void RegisterPortableContainerClasses();
 
 } // namespace marivo

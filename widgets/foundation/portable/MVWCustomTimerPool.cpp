@@ -52,7 +52,8 @@ void TMVWTimerItem::Fire() {
 }
 
 TMVWCustomTimerPool::TMVWCustomTimerPool(TComponent* owner, TMVWTimerInterval minInterval)
-    : TMVWCustomComponent(owner), MinInterval_(minInterval > 0 ? minInterval : 1000) {}
+    : TMVWCustomComponent(owner), MinInterval_(minInterval > 0 ? minInterval : DefaultMinInterval) {
+}
 
 TMVWCustomTimerPool::~TMVWCustomTimerPool() {
   while (!Items_.empty())

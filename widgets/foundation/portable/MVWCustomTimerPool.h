@@ -60,7 +60,10 @@ private:
 // tick ends, and the items after it still fire.
 class TMVWCustomTimerPool : public TMVWCustomComponent {
 public:
-  TMVWCustomTimerPool(TComponent* owner, TMVWTimerInterval minInterval = 1000);
+  static constexpr TMVWTimerInterval DefaultMinInterval = 1000;
+
+  TMVWCustomTimerPool(TComponent* owner, TMVWTimerInterval minInterval = DefaultMinInterval);
+
   ~TMVWCustomTimerPool() override;
 
   TMVWTimerInterval MinInterval() const { return MinInterval_; }

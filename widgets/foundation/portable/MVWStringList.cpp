@@ -1,5 +1,6 @@
 #include "widgets/foundation/portable/MVWStringList.h"
 
+#include "platform/rtl/ClassRegistry.h"
 #include "platform/rtl/Streams.h"
 #include "widgets/foundation/portable/MVWStreamUtils.h"
 
@@ -32,6 +33,17 @@ void TMVWStringListItem::Assign(const TPersistent& source) {
   TMVWListItem::Assign(source);
   if (const auto* item = dynamic_cast<const TMVWStringListItem*>(&source))
     Items_.Assign(item->Items_);
+}
+
+void RegisterMVWStringList() {
+  using T = TMVWStringList;
+  RegisterComponentClass<T, TMVWCustomContainer>("TMVWStringList")
+      .String("About", &T::About, &T::SetAbout, std::string())
+      .Boolean("DefaultCompressed", &T::DefaultCompressed, &T::SetDefaultCompressed,
+               T::InitialDefaultCompressed);
+  RegisterComponentClass<TMVWStringListItem, TMVWListItem>("TMVWStringListItem")
+      .Binary("Internal", &TMVWListItem::ReadInternal, &TMVWListItem::WriteInternal,
+              &TMVWListItem::HasInternal);
 }
 
 } // namespace marivo

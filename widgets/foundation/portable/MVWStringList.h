@@ -44,4 +44,7 @@ protected:
   }
 };
 
+// Makes the list and its item known to form data.
+void RegisterMVWStringList();
+
 } // namespace marivo

@@ -1,5 +1,6 @@
 #include "widgets/foundation/portable/MVWWaveList.h"
 
+#include "platform/rtl/ClassRegistry.h"
 #include "platform/rtl/Streams.h"
 #include "widgets/foundation/portable/MVWStreamUtils.h"
 
@@ -45,6 +46,17 @@ void TMVWWaveListItem::Assign(const TPersistent& source) {
   TMVWListItem::Assign(source);
   if (const auto* item = dynamic_cast<const TMVWWaveListItem*>(&source))
     Wave_->Assign(*item->Wave_);
+}
+
+void RegisterMVWWaveList() {
+  using T = TMVWWaveList;
+  RegisterComponentClass<T, TMVWCustomContainer>("TMVWWaveList")
+      .String("About", &T::About, &T::SetAbout, std::string())
+      .Boolean("DefaultCompressed", &T::DefaultCompressed, &T::SetDefaultCompressed,
+               T::InitialDefaultCompressed);
+  RegisterComponentClass<TMVWWaveListItem, TMVWListItem>("TMVWWaveListItem")
+      .Binary("Internal", &TMVWListItem::ReadInternal, &TMVWListItem::WriteInternal,
+              &TMVWListItem::HasInternal);
 }
 
 } // namespace marivo

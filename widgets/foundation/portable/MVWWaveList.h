@@ -47,4 +47,7 @@ protected:
   }
 };
 
+// Makes the list and its item known to form data.
+void RegisterMVWWaveList();
+
 } // namespace marivo
