@@ -97,10 +97,10 @@ TMVWBaseEdit::TMVWBaseEdit(TComponent* owner)
   SetOemConverter(&OemCodePage);
   Bevel().SetMode(bmWindows);
   Font3D_->OnChange = [this](TObject* sender) { ChildChanged(sender); };
-  SetCursor(crIBeam);
-  SetColor(clWhite);
-  SetTabStop(true);
-  SetBounds(Left(), Top(), Width(), 21);
+  SetCursor(DefaultCursor);
+  SetColor(DefaultColor);
+  SetTabStop(DefaultTabStop);
+  SetBounds(Left(), Top(), Width(), DefaultHeight);
 }
 
 TMVWBaseEdit::~TMVWBaseEdit() {

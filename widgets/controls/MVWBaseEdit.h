@@ -29,6 +29,10 @@ public:
   static constexpr TColor DefaultHighlightText = static_cast<TColor>(0x8000000E);
   static constexpr TColor DefaultHighlightBack = static_cast<TColor>(0x8000000D);
   static constexpr TAlignment DefaultAlignment = taLeftJustify;
+  static constexpr TColor DefaultColor = clWhite;
+  static constexpr int DefaultHeight = 21;
+  static constexpr TCursor DefaultCursor = crIBeam;
+  static constexpr bool DefaultTabStop = true;
 
   explicit TMVWBaseEdit(TComponent* owner);
   ~TMVWBaseEdit() override;

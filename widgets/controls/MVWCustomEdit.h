@@ -21,6 +21,8 @@ class TMVWCustomEdit : public TMVWBaseEdit {
 public:
   static constexpr int DefaultCustomButtonWidth = 16;
   static constexpr TMVWUserButtonStyle DefaultCustomButtonStyle = ubsIntegrated;
+  static constexpr char DefaultPasswordChar = '\0';
+  static constexpr bool DefaultAutoSize = false;
 
   explicit TMVWCustomEdit(TComponent* owner);
   ~TMVWCustomEdit() override;
@@ -62,8 +64,8 @@ protected:
   void Notification(TComponent* component, TOperation operation) override;
 
 private:
-  char PasswordChar_ = '\0';
-  bool AutoSize_ = false;
+  char PasswordChar_ = DefaultPasswordChar;
+  bool AutoSize_ = DefaultAutoSize;
   std::unique_ptr<TMVWSpecialButtons> CustomButtons_;
   int CustomButtonWidth_ = DefaultCustomButtonWidth;
   TMVWUserButtonStyle CustomButtonStyle_ = DefaultCustomButtonStyle;

@@ -90,6 +90,15 @@ using TMVWTextChangeEvent = std::function<void(TObject* Sender, int At)>;
 // the clipboard and the OEM code page come in through the interfaces above.
 class TMVWEditModel {
 public:
+  static constexpr int DefaultMaxLength = 0;
+  static constexpr bool DefaultReadOnly = false;
+  static constexpr bool DefaultHideSelection = true;
+  static constexpr bool DefaultAutoSelect = false;
+  static constexpr bool DefaultOEMConvert = false;
+  static constexpr bool DefaultFocusOnMouseAbove = false;
+  static constexpr bool DefaultTabOnEnter = false;
+  static constexpr TEditCharCase DefaultCharCase = ecNormal;
+
   // `sender` is the object the events name; `keyState` is shared with the other edits.
   TMVWEditModel(TObject* sender, IMVWEditKeyState& keyState);
   virtual ~TMVWEditModel();
@@ -241,20 +250,20 @@ private:
   int PrevCursorPos_ = 1;
   int SelStart_ = 1;
   int SelLength_ = 0;
-  int MaxLength_ = 0;
-  bool ReadOnly_ = false;
+  int MaxLength_ = DefaultMaxLength;
+  bool ReadOnly_ = DefaultReadOnly;
   bool Modified_ = false;
   bool CanUndo_ = true;
-  bool HideSelection_ = true;
-  bool AutoSelect_ = false;
-  bool OEMConvert_ = false;
-  bool FocusOnMouseAbove_ = false;
-  bool TabOnEnter_ = false;
+  bool HideSelection_ = DefaultHideSelection;
+  bool AutoSelect_ = DefaultAutoSelect;
+  bool OEMConvert_ = DefaultOEMConvert;
+  bool FocusOnMouseAbove_ = DefaultFocusOnMouseAbove;
+  bool TabOnEnter_ = DefaultTabOnEnter;
   bool DraggingSelection_ = false;
   bool MouseSelecting_ = false;
   bool Dropping_ = false; // the dropped text goes in whole, whatever the insert mode
   int UpdateCount_ = 0;
-  TEditCharCase CharCase_ = ecNormal;
+  TEditCharCase CharCase_ = DefaultCharCase;
   std::bitset<256> WordDelimiters_;
   TMVWDynLIFOBuffer UndoHistory_;
 };
