@@ -23,6 +23,10 @@ public:
   static constexpr int DefaultTwinkleVisible = 700;
   static constexpr bool DefaultTwinkle = false;
   static constexpr TMVWAlignment DefaultAlignment = agTopLeft;
+  static constexpr bool DefaultAutoSize = true;
+  static constexpr bool DefaultMultiLine = false;
+  static constexpr bool DefaultShowAccelChar = true;
+  static constexpr TMVWLabelOptions DefaultOptions = 0;
 
   explicit TMVWBaseLabel(TComponent* owner);
   ~TMVWBaseLabel() override;
@@ -79,10 +83,10 @@ private:
   void StopTwinkle();
 
   TMVWAlignment Alignment_ = DefaultAlignment;
-  bool AutoSize_ = true;
-  bool MultiLine_ = false;
-  bool ShowAccelChar_ = true;
-  TMVWLabelOptions Options_ = 0;
+  bool AutoSize_ = DefaultAutoSize;
+  bool MultiLine_ = DefaultMultiLine;
+  bool ShowAccelChar_ = DefaultShowAccelChar;
+  TMVWLabelOptions Options_ = DefaultOptions;
   TWinControl* FocusControl_ = nullptr;
   bool Twinkle_ = DefaultTwinkle;
   int TwinkleVisible_ = DefaultTwinkleVisible;

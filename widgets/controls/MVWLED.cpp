@@ -166,9 +166,10 @@ void RegisterMVWLED() {
                TMVWLED::DefaultActiveColor)
       .Integer("InActiveColor", ColorIdents(), &TMVWLED::InActiveColor, &TMVWLED::SetInActiveColor,
                TMVWLED::DefaultInActiveColor)
-      .Integer("Horzsize", &TMVWLED::Horzsize, &TMVWLED::SetHorzsize, std::uint8_t{9})
-      .Integer("Vertsize", &TMVWLED::Vertsize, &TMVWLED::SetVertsize, std::uint8_t{7})
-      .Integer("Thickness", &TMVWLED::Thickness, &TMVWLED::SetThickness, std::uint8_t{2})
+      .Integer("Horzsize", &TMVWLED::Horzsize, &TMVWLED::SetHorzsize, TMVWLEDSize::DefaultHorz)
+      .Integer("Vertsize", &TMVWLED::Vertsize, &TMVWLED::SetVertsize, TMVWLEDSize::DefaultVert)
+      .Integer("Thickness", &TMVWLED::Thickness, &TMVWLED::SetThickness,
+               TMVWLEDSize::DefaultThickness)
       .Boolean("DisabledDigits", &TMVWLED::DisabledDigits, &TMVWLED::SetDisabledDigits,
                TMVWLED::DefaultDisabledDigits);
 }

@@ -7,7 +7,7 @@ namespace marivo {
 
 TMVWLEDCustomLabel::TMVWLEDCustomLabel(TComponent* owner) : TMVWGraphicControl(owner) {
   MakeOpaque();
-  SetColor(clBlack);
+  SetColor(DefaultColor);
   LED_.SetBackgroundColor(clBlack);
   LED_.OnChange = [this](TObject* sender) { LEDChanged(sender); };
 }
@@ -99,12 +99,15 @@ void RegisterMVWLEDLabel() {
       .Class("Bevel", &TMVWLEDLabel::Bevel)
       .Event("OnMouseEnter", &TMVWLEDLabel::OnMouseEnter)
       .Event("OnMouseExit", &TMVWLEDLabel::OnMouseExit)
-      .Integer("Digits", &TMVWLEDLabel::Digits, &TMVWLEDLabel::SetDigits, std::uint8_t{2})
-      .Boolean("AutoSize", &TMVWLEDLabel::AutoSize, &TMVWLEDLabel::SetAutoSize, false)
+      .Integer("Digits", &TMVWLEDLabel::Digits, &TMVWLEDLabel::SetDigits,
+               TMVWLEDValue::DefaultDigits)
+      .Boolean("AutoSize", &TMVWLEDLabel::AutoSize, &TMVWLEDLabel::SetAutoSize,
+               TMVWLEDLabel::DefaultAutoSize)
       .Enumeration("Style", {"lsString", "lsInteger"}, &TMVWLEDLabel::Style,
-                   &TMVWLEDLabel::SetStyle, lsString)
-      .Integer("Value", &TMVWLEDLabel::Value, &TMVWLEDLabel::SetValue, std::int32_t{0})
-      .Integer("Color", ColorIdents(), &TControl::Color, &TControl::SetColor, clBlack)
+                   &TMVWLEDLabel::SetStyle, TMVWLEDValue::DefaultStyle)
+      .Integer("Value", &TMVWLEDLabel::Value, &TMVWLEDLabel::SetValue, TMVWLEDValue::DefaultValue)
+      .Integer("Color", ColorIdents(), &TControl::Color, &TControl::SetColor,
+               TMVWLEDLabel::DefaultColor)
       .Boolean("Transparent", &TMVWLEDLabel::Transparent, &TMVWLEDLabel::SetTransparent, false);
 }
 

@@ -12,6 +12,9 @@ namespace marivo {
 // A row of LED characters showing the caption or a number; sized to its cells on request.
 class TMVWLEDCustomLabel : public TMVWGraphicControl {
 public:
+  static constexpr bool DefaultAutoSize = false;
+  static constexpr TColor DefaultColor = clBlack;
+
   explicit TMVWLEDCustomLabel(TComponent* owner);
   ~TMVWLEDCustomLabel() override;
 
@@ -41,7 +44,7 @@ private:
 
   TMVWLED LED_;
   TMVWLEDValue Shown_;
-  bool AutoSize_ = false;
+  bool AutoSize_ = DefaultAutoSize;
 };
 
 class TMVWLEDLabel : public TMVWLEDCustomLabel {

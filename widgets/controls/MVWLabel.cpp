@@ -84,11 +84,14 @@ void RegisterMVWLabel() {
       .Class("FontFX", &TMVWLabel::FontFX)
       .Enumeration("Alignment", AlignmentNames(), &TMVWLabel::Alignment, &TMVWLabel::SetAlignment,
                    TMVWLabel::DefaultAlignment)
-      .Boolean("AutoSize", &TMVWLabel::AutoSize, &TMVWLabel::SetAutoSize, true)
-      .Boolean("MultiLine", &TMVWLabel::MultiLine, &TMVWLabel::SetMultiLine, false)
+      .Boolean("AutoSize", &TMVWLabel::AutoSize, &TMVWLabel::SetAutoSize,
+               TMVWLabel::DefaultAutoSize)
+      .Boolean("MultiLine", &TMVWLabel::MultiLine, &TMVWLabel::SetMultiLine,
+               TMVWLabel::DefaultMultiLine)
       .Set("Options", LabelOptionNames(), &TMVWLabel::Options, &TMVWLabel::SetOptions,
-           TMVWLabelOptions{0})
-      .Boolean("ShowAccelChar", &TMVWLabel::ShowAccelChar, &TMVWLabel::SetShowAccelChar, true)
+           TMVWLabel::DefaultOptions)
+      .Boolean("ShowAccelChar", &TMVWLabel::ShowAccelChar, &TMVWLabel::SetShowAccelChar,
+               TMVWLabel::DefaultShowAccelChar)
       .Boolean("Transparent", &TMVWLabel::Transparent, &TMVWLabel::SetTransparent,
                TMVWLabel::DefaultTransparent)
       .Boolean("Twinkle", &TMVWLabel::Twinkle, &TMVWLabel::SetTwinkle, TMVWLabel::DefaultTwinkle)

@@ -127,23 +127,27 @@ void RegisterMVWSimpleLabel() {
   RegisterPersistentClass<TMVWCustomSimpleLabel, TMVWBaseLabel>("TMVWCustomSimpleLabel");
   RegisterComponentClass<TMVWSimpleLabel, TMVWCustomSimpleLabel>("TMVWSimpleLabel")
       .Enumeration("Alignment", AlignmentNames(), &TMVWSimpleLabel::Alignment,
-                   &TMVWSimpleLabel::SetAlignment, agTopLeft)
-      .Boolean("AutoSize", &TMVWSimpleLabel::AutoSize, &TMVWSimpleLabel::SetAutoSize, true)
+                   &TMVWSimpleLabel::SetAlignment, TMVWSimpleLabel::DefaultAlignment)
+      .Boolean("AutoSize", &TMVWSimpleLabel::AutoSize, &TMVWSimpleLabel::SetAutoSize,
+               TMVWSimpleLabel::DefaultAutoSize)
       .Component("FocusControl", &TMVWSimpleLabel::FocusControl, &TMVWSimpleLabel::SetFocusControl)
       .Class("Font3D", &TMVWSimpleLabel::Font3D)
       .Event("OnMouseEnter", &TMVWSimpleLabel::OnMouseEnter)
       .Event("OnMouseExit", &TMVWSimpleLabel::OnMouseExit)
-      .Boolean("MultiLine", &TMVWSimpleLabel::MultiLine, &TMVWSimpleLabel::SetMultiLine, false)
+      .Boolean("MultiLine", &TMVWSimpleLabel::MultiLine, &TMVWSimpleLabel::SetMultiLine,
+               TMVWSimpleLabel::DefaultMultiLine)
       .Boolean("ShowAccelChar", &TMVWSimpleLabel::ShowAccelChar, &TMVWSimpleLabel::SetShowAccelChar,
-               true)
-      .Boolean("Transparent", &TMVWSimpleLabel::Transparent, &TMVWSimpleLabel::SetTransparent, true)
-      .Boolean("Twinkle", &TMVWSimpleLabel::Twinkle, &TMVWSimpleLabel::SetTwinkle, false)
+               TMVWSimpleLabel::DefaultShowAccelChar)
+      .Boolean("Transparent", &TMVWSimpleLabel::Transparent, &TMVWSimpleLabel::SetTransparent,
+               TMVWSimpleLabel::DefaultTransparent)
+      .Boolean("Twinkle", &TMVWSimpleLabel::Twinkle, &TMVWSimpleLabel::SetTwinkle,
+               TMVWSimpleLabel::DefaultTwinkle)
       .Integer("TwinkleColor", ColorIdents(), &TMVWSimpleLabel::TwinkleColor,
-               &TMVWSimpleLabel::SetTwinkleColor, clNone)
+               &TMVWSimpleLabel::SetTwinkleColor, TMVWSimpleLabel::DefaultTwinkleColor)
       .Integer("TwinkleVisible", &TMVWSimpleLabel::TwinkleVisible,
-               &TMVWSimpleLabel::SetTwinkleVisible, 700)
+               &TMVWSimpleLabel::SetTwinkleVisible, TMVWSimpleLabel::DefaultTwinkleVisible)
       .Integer("TwinkleInVisible", &TMVWSimpleLabel::TwinkleInVisible,
-               &TMVWSimpleLabel::SetTwinkleInVisible, 700)
+               &TMVWSimpleLabel::SetTwinkleInVisible, TMVWSimpleLabel::DefaultTwinkleInVisible)
       .String("Jump", &TMVWSimpleLabel::Jump, &TMVWSimpleLabel::SetJump, std::string())
       .Integer("ActiveColor", ColorIdents(), &TMVWSimpleLabel::ActiveColor,
                &TMVWSimpleLabel::SetActiveColor, TMVWSimpleLabel::DefaultActiveColor)
@@ -155,7 +159,7 @@ void RegisterMVWSimpleLabel() {
                    &TMVWSimpleLabel::JumpMode, &TMVWSimpleLabel::SetJumpMode,
                    TMVWSimpleLabel::DefaultJumpMode)
       .Set("Options", LabelOptionNames(), &TMVWSimpleLabel::Options, &TMVWSimpleLabel::SetOptions,
-           TMVWLabelOptions{0})
+           TMVWSimpleLabel::DefaultOptions)
       .Boolean("UseAsJump", &TMVWSimpleLabel::UseAsJump, &TMVWSimpleLabel::SetUseAsJump,
                TMVWSimpleLabel::DefaultUseAsJump)
       .Stored([](TMVWSimpleLabel&) { return false; });

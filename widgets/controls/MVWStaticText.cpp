@@ -106,15 +106,18 @@ void TMVWStaticText::WndProc(TMessage& message) {
 void RegisterMVWStaticText() {
   RegisterComponentClass<TMVWStaticText, TMVWCustomPanelFill>("TMVWStaticText")
       .Enumeration("Alignment", AlignmentNames(), &TMVWStaticText::Alignment,
-                   &TMVWStaticText::SetAlignment, agCenter)
-      .Boolean("AutoSize", &TMVWStaticText::AutoSize, &TMVWStaticText::SetAutoSize, true)
-      .Boolean("MultiLine", &TMVWStaticText::MultiLine, &TMVWStaticText::SetMultiLine, false)
+                   &TMVWStaticText::SetAlignment, TMVWStaticText::DefaultAlignment)
+      .Boolean("AutoSize", &TMVWStaticText::AutoSize, &TMVWStaticText::SetAutoSize,
+               TMVWStaticText::DefaultAutoSize)
+      .Boolean("MultiLine", &TMVWStaticText::MultiLine, &TMVWStaticText::SetMultiLine,
+               TMVWStaticText::DefaultMultiLine)
       .Boolean("ShowAccelChar", &TMVWStaticText::ShowAccelChar, &TMVWStaticText::SetShowAccelChar,
-               true)
+               TMVWStaticText::DefaultShowAccelChar)
       .Set("Options", LabelOptionNames(), &TMVWStaticText::Options, &TMVWStaticText::SetOptions,
-           TMVWLabelOptions{0})
+           TMVWStaticText::DefaultOptions)
       .Component("FocusControl", &TMVWStaticText::FocusControl, &TMVWStaticText::SetFocusControl)
-      .Boolean("Transparent", &TMVWStaticText::Transparent, &TMVWStaticText::SetTransparent, false)
+      .Boolean("Transparent", &TMVWStaticText::Transparent, &TMVWStaticText::SetTransparent,
+               TMVWStaticText::DefaultTransparent)
       .Class("Bevel", &TMVWStaticText::Bevel)
       .Class("FontFX", &TMVWStaticText::FontFX)
       .Class("FillObject", &TMVWStaticText::FillObject);

@@ -10,6 +10,11 @@ namespace marivo {
 // focuses FocusControl.
 class TMVWStaticText : public TMVWCustomPanelFill {
 public:
+  static constexpr bool DefaultAutoSize = true;
+  static constexpr bool DefaultMultiLine = false;
+  static constexpr bool DefaultShowAccelChar = true;
+  static constexpr TMVWLabelOptions DefaultOptions = 0;
+
   explicit TMVWStaticText(TComponent* owner);
   ~TMVWStaticText() override;
 
@@ -33,10 +38,10 @@ protected:
   void Notification(TComponent* component, TOperation operation) override;
 
 private:
-  bool AutoSize_ = true;
-  bool MultiLine_ = false;
-  bool ShowAccelChar_ = true;
-  TMVWLabelOptions Options_ = 0;
+  bool AutoSize_ = DefaultAutoSize;
+  bool MultiLine_ = DefaultMultiLine;
+  bool ShowAccelChar_ = DefaultShowAccelChar;
+  TMVWLabelOptions Options_ = DefaultOptions;
   TWinControl* FocusControl_ = nullptr;
 };
 

@@ -20,9 +20,13 @@ constexpr std::uint16_t LEDBarSegments = 0x007F;
 
 // Horzsize, Vertsize and Thickness of a sixteen-segment cell.
 struct TMVWLEDSize {
-  int Horz = 9;
-  int Vert = 7;
-  int Thickness = 2;
+  static constexpr std::uint8_t DefaultHorz = 9;
+  static constexpr std::uint8_t DefaultVert = 7;
+  static constexpr std::uint8_t DefaultThickness = 2;
+
+  int Horz = DefaultHorz;
+  int Vert = DefaultVert;
+  int Thickness = DefaultThickness;
 };
 
 int LEDCellWidth(const TMVWLEDSize& size);
@@ -79,6 +83,10 @@ enum TMVWLEDStyle : std::uint8_t { lsString, lsInteger };
 // What an LED label shows: its caption, or its value padded with zeros to Digits.
 class TMVWLEDValue {
 public:
+  static constexpr TMVWLEDStyle DefaultStyle = lsString;
+  static constexpr std::uint8_t DefaultDigits = 2;
+  static constexpr std::int32_t DefaultValue = 0;
+
   TMVWLEDStyle Style() const { return Style_; }
   // These return whether the value changed.
   bool SetStyle(TMVWLEDStyle value);
@@ -92,9 +100,9 @@ public:
   std::string Text(const std::string& caption) const;
 
 private:
-  TMVWLEDStyle Style_ = lsString;
-  std::uint8_t Digits_ = 2;
-  std::int32_t Value_ = 0;
+  TMVWLEDStyle Style_ = DefaultStyle;
+  std::uint8_t Digits_ = DefaultDigits;
+  std::int32_t Value_ = DefaultValue;
 };
 
 } // namespace marivo
