@@ -28,6 +28,18 @@ struct TMVWGlyphStrip {
 // a caption, a focus mark, read-only mode.
 class TMVWButtonControl : public TMVWCustomPanel {
 public:
+  static constexpr bool DefaultAutoSize = false;
+  static constexpr bool DefaultDownGlyph = false;
+  static constexpr TColor DefaultFocusColor = 0x808080;
+  static constexpr TMVWGlyphTextFocusStyle DefaultFocusStyle = fcText;
+  static constexpr bool DefaultGlyphFlat = false;
+  static constexpr std::uint8_t DefaultGlyphSize = 13;
+  static constexpr bool DefaultGlyphTransparent = false;
+  static constexpr TColor DefaultGlyphTransparentColor = 0x008080;
+  static constexpr bool DefaultReadOnly = false;
+  static constexpr bool DefaultUseBitmap = false;
+  static constexpr bool DefaultUseFocusColor = false;
+
   explicit TMVWButtonControl(TComponent* owner);
   ~TMVWButtonControl() override;
 
@@ -106,43 +118,44 @@ private:
 
   TMVWGlyphTextLayout Alignment_;
   TMVW3DCaption Font3D_;
-  bool AutoSize_ = false;
-  bool DownGlyph_ = false;
-  TColor FocusColor_ = 0x808080;
-  TMVWGlyphTextFocusStyle FocusStyle_ = fcText;
-  bool GlyphFlat_ = false;
-  std::uint8_t GlyphSize_ = 13;
-  bool GlyphTransparent_ = false;
-  TColor GlyphTransparentColor_ = 0x008080;
-  bool ReadOnly_ = false;
-  bool UseBitmap_ = false;
-  bool UseFocusColor_ = false;
+  bool AutoSize_ = DefaultAutoSize;
+  bool DownGlyph_ = DefaultDownGlyph;
+  TColor FocusColor_ = DefaultFocusColor;
+  TMVWGlyphTextFocusStyle FocusStyle_ = DefaultFocusStyle;
+  bool GlyphFlat_ = DefaultGlyphFlat;
+  std::uint8_t GlyphSize_ = DefaultGlyphSize;
+  bool GlyphTransparent_ = DefaultGlyphTransparent;
+  TColor GlyphTransparentColor_ = DefaultGlyphTransparentColor;
+  bool ReadOnly_ = DefaultReadOnly;
+  bool UseBitmap_ = DefaultUseBitmap;
+  bool UseFocusColor_ = DefaultUseFocusColor;
   bool PaintSuppressed_ = false;
 };
 
 const std::vector<std::string>& FocusStyleNames();
 
 // The published properties every button control shares.
-template <class T>
-void AddButtonControlProperties(TClassBuilder<T>& builder, bool glyphTransparent) {
+template <class T> void AddButtonControlProperties(TClassBuilder<T>& builder) {
   PublishImageLink(builder)
       .Class("Alignment", &T::Alignment)
       .Class("Font3D", &T::Font3D)
-      .Boolean("AutoSize", &T::AutoSize, &T::SetAutoSize, false)
-      .Boolean("DownGlyph", &T::DownGlyph, &T::SetDownGlyph, false)
-      .Integer("FocusColor", ColorIdents(), &T::FocusColor, &T::SetFocusColor, TColor{0x808080})
-      .Enumeration("FocusStyle", FocusStyleNames(), &T::FocusStyle, &T::SetFocusStyle, fcText)
-      .Boolean("GlyphFlat", &T::GlyphFlat, &T::SetGlyphFlat, false)
-      .Integer("GlyphSize", &T::GlyphSize, &T::SetGlyphSize, std::uint8_t{13})
-      .Boolean("GlyphTransparent", &T::GlyphTransparent, &T::SetGlyphTransparent, glyphTransparent)
+      .Boolean("AutoSize", &T::AutoSize, &T::SetAutoSize, T::DefaultAutoSize)
+      .Boolean("DownGlyph", &T::DownGlyph, &T::SetDownGlyph, T::DefaultDownGlyph)
+      .Integer("FocusColor", ColorIdents(), &T::FocusColor, &T::SetFocusColor, T::DefaultFocusColor)
+      .Enumeration("FocusStyle", FocusStyleNames(), &T::FocusStyle, &T::SetFocusStyle,
+                   T::DefaultFocusStyle)
+      .Boolean("GlyphFlat", &T::GlyphFlat, &T::SetGlyphFlat, T::DefaultGlyphFlat)
+      .Integer("GlyphSize", &T::GlyphSize, &T::SetGlyphSize, T::DefaultGlyphSize)
+      .Boolean("GlyphTransparent", &T::GlyphTransparent, &T::SetGlyphTransparent,
+               T::DefaultGlyphTransparent)
       .Integer("GlyphTransparentColor", ColorIdents(), &T::GlyphTransparentColor,
-               &T::SetGlyphTransparentColor, TColor{0x008080})
-      .Boolean("ReadOnly", &T::ReadOnly, &T::SetReadOnly, false)
-      .Boolean("UseBitmap", &T::UseBitmap, &T::SetUseBitmap, false)
-      .Boolean("UseFocusColor", &T::UseFocusColor, &T::SetUseFocusColor, false)
-      .Boolean("Transparent", &T::Transparent, &T::SetTransparent, false)
-      .Boolean("Flat", &T::Flat, &T::SetFlat, false)
-      .Boolean("CtlXP", &T::CtlXP, &T::SetCtlXP, true)
+               &T::SetGlyphTransparentColor, T::DefaultGlyphTransparentColor)
+      .Boolean("ReadOnly", &T::ReadOnly, &T::SetReadOnly, T::DefaultReadOnly)
+      .Boolean("UseBitmap", &T::UseBitmap, &T::SetUseBitmap, T::DefaultUseBitmap)
+      .Boolean("UseFocusColor", &T::UseFocusColor, &T::SetUseFocusColor, T::DefaultUseFocusColor)
+      .Boolean("Transparent", &T::Transparent, &T::SetTransparent, T::DefaultTransparent)
+      .Boolean("Flat", &T::Flat, &T::SetFlat, T::DefaultFlat)
+      .Boolean("CtlXP", &T::CtlXP, &T::SetCtlXP, T::DefaultCtlXP)
       .Class("BackFX", &T::BackFX)
       .Event("OnMouseEnter", &T::OnMouseEnter)
       .Event("OnMouseExit", &T::OnMouseExit);

@@ -6,7 +6,7 @@
 namespace marivo {
 
 TMVWCustomCheckBox::TMVWCustomCheckBox(TComponent* owner) : TMVWButtonControl(owner) {
-  SetTabStop(true);
+  SetTabStop(DefaultTabStop);
 }
 
 void TMVWCustomCheckBox::SetState(TCheckBoxState value) {
@@ -105,8 +105,9 @@ void RegisterMVWCheckBox() {
       .Integer("GlyphNumber", &TMVWCheckBox::GlyphNumber, &TMVWCheckBox::SetGlyphNumber,
                TMVWCheckBox::DefaultGlyphNumber)
       .Event("OnChange", &TMVWCheckBox::OnChange)
-      .Boolean("TabStop", &TWinControl::TabStop, &TWinControl::SetTabStop, true);
-  AddButtonControlProperties(builder, false);
+      .Boolean("TabStop", &TWinControl::TabStop, &TWinControl::SetTabStop,
+               TMVWCheckBox::DefaultTabStop);
+  AddButtonControlProperties(builder);
 }
 
 } // namespace marivo

@@ -10,6 +10,7 @@ public:
   static constexpr std::uint8_t DefaultGlyphNumber = 3;
   static constexpr TCheckBoxState DefaultState = cbUnchecked;
   static constexpr bool DefaultAllowGrayed = false;
+  static constexpr bool DefaultTabStop = true;
 
   explicit TMVWCustomCheckBox(TComponent* owner);
 

@@ -7,7 +7,7 @@ namespace marivo {
 
 TMVWRadioButton::TMVWRadioButton(TComponent* owner) : TMVWButtonControl(owner) {
   SetControlStyle(ControlStyle() | csDoubleClicks);
-  SetGlyphTransparent(true);
+  SetGlyphTransparent(DefaultGlyphTransparent);
 }
 
 bool TMVWRadioButton::IsSibling(TControl* control) {
@@ -78,7 +78,7 @@ void RegisterMVWRadioButton() {
   auto builder = RegisterComponentClass<TMVWRadioButton, TMVWButtonControl>("TMVWRadioButton");
   builder.Boolean("Checked", &TMVWRadioButton::Checked, &TMVWRadioButton::SetChecked,
                   TMVWRadioButton::DefaultChecked);
-  AddButtonControlProperties(builder, true);
+  AddButtonControlProperties(builder);
 }
 
 } // namespace marivo

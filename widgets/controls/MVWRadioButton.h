@@ -8,6 +8,7 @@ namespace marivo {
 class TMVWRadioButton : public TMVWButtonControl {
 public:
   static constexpr bool DefaultChecked = false;
+  static constexpr bool DefaultGlyphTransparent = true;
 
   explicit TMVWRadioButton(TComponent* owner);
 
