@@ -8,6 +8,9 @@ namespace marivo {
 // The push button of the forms, with a drop-down menu: "Connect Console" and its neighbours.
 class TMVWButton : public TMVWCustomButton {
 public:
+  static constexpr int DefaultDropDownIndent = 0;
+  static constexpr bool DefaultDropDownRight = false;
+
   explicit TMVWButton(TComponent* owner) : TMVWCustomButton(owner) {}
 
   TPopupMenu* DropDownMenu() const { return DropDownMenu_; }
@@ -29,8 +32,8 @@ protected:
 
 private:
   TPopupMenu* DropDownMenu_ = nullptr;
-  int DropDownIndent_ = 0;
-  bool DropDownRight_ = false;
+  int DropDownIndent_ = DefaultDropDownIndent;
+  bool DropDownRight_ = DefaultDropDownRight;
 };
 
 // Makes the push button known to form data.

@@ -23,6 +23,12 @@ namespace marivo {
 class TMVWCustomButton : public TButton {
 public:
   static constexpr TMVWUserButtonStyle DefaultExtStyle = ubsAutoDetect;
+  static constexpr bool DefaultHideHint = true;
+  static constexpr bool DefaultMultiLine = false;
+  static constexpr bool DefaultRepeatedClick = false;
+  static constexpr std::uint16_t DefaultRepeatingDelay = 500;
+  static constexpr std::uint16_t DefaultRepeatingInterval = 100;
+  static constexpr bool DefaultUseCaption = true;
 
   explicit TMVWCustomButton(TComponent* owner);
   ~TMVWCustomButton() override;
@@ -107,12 +113,12 @@ private:
   TMVWGlyph Glyph_;
   std::unique_ptr<TMVWImageLink> ImageLink_;
   TMVWUserButtonStyle ExtStyle_ = DefaultExtStyle;
-  bool HideHint_ = true;
-  bool MultiLine_ = false;
-  bool RepeatedClick_ = false;
-  std::uint16_t RepeatingDelay_ = 500;
-  std::uint16_t RepeatingInterval_ = 100;
-  bool UseCaption_ = true;
+  bool HideHint_ = DefaultHideHint;
+  bool MultiLine_ = DefaultMultiLine;
+  bool RepeatedClick_ = DefaultRepeatedClick;
+  std::uint16_t RepeatingDelay_ = DefaultRepeatingDelay;
+  std::uint16_t RepeatingInterval_ = DefaultRepeatingInterval;
+  bool UseCaption_ = DefaultUseCaption;
   bool Hot_ = false;
   bool DefaultLook_ = false;
   std::uint8_t DrawState_ = 0;

@@ -189,7 +189,7 @@ void RegisterMVWCustomMMButton() {
   const auto never = [](B&) { return false; };
   const auto ignore = [](B&, TStream&) {};
   RegisterComponentClass<B, TMVWBaseGraphicButton>("TMVWCustomMMButton")
-      .Boolean("AllowAllUp", &B::AllowAllUp, &B::SetAllowAllUp, false)
+      .Boolean("AllowAllUp", &B::AllowAllUp, &B::SetAllowAllUp, B::DefaultAllowAllUp)
       .Boolean("AllowMouseOver", &B::AllowMouseOver, &B::SetAllowMouseOver)
       .Boolean("AllowTransparency", &B::AllowTransparency, &B::SetAllowTransparency,
                B::DefaultAllowTransparency)
@@ -197,29 +197,30 @@ void RegisterMVWCustomMMButton() {
       .Enumeration("ButtonFaceStyle",
                    {"sbNone", "sbAutosize", "sbCenter", "sbStretch", "sbTile", "sbKeepAspRatio",
                     "sbKeepWidth", "sbKeepHeight"},
-                   &B::ButtonFaceStyle, &B::SetButtonFaceStyle, sbNone)
+                   &B::ButtonFaceStyle, &B::SetButtonFaceStyle, B::DefaultButtonFaceStyle)
       .Component("ButtonFaceImageList", &B::ButtonFaceImageList, &B::SetButtonFaceImageList)
       .Stored([](B& button) { return button.FaceListRef().empty(); })
       .Integer("CaptionDown", &B::CaptionDown, &B::SetCaptionDown, B::DefaultCaptionDown)
-      .Integer("DropDownIndent", &B::DropDownIndent, &B::SetDropDownIndent, 0)
+      .Integer("DropDownIndent", &B::DropDownIndent, &B::SetDropDownIndent,
+               B::DefaultDropDownIndent)
       .Component("DropDownMenu", &B::DropDownMenu, &B::SetDropDownMenu)
-      .Boolean("DropDownRight", &B::DropDownRight, &B::SetDropDownRight, false)
+      .Boolean("DropDownRight", &B::DropDownRight, &B::SetDropDownRight, B::DefaultDropDownRight)
       .Boolean("ForceTransparent", &B::ForceTransparent, &B::SetForceTransparent,
                B::DefaultForceTransparent)
       .Class("FontFX", &B::FontFX)
       .Class("Glyph", &B::Glyph)
       .Stored(&B::IsGlyphStored)
-      .Integer("GroupIndex", &B::GroupIndex, &B::SetGroupIndex, 0)
-      .Boolean("HideHint", &B::HideHint, &B::SetHideHint, true)
+      .Integer("GroupIndex", &B::GroupIndex, &B::SetGroupIndex, B::DefaultGroupIndex)
+      .Boolean("HideHint", &B::HideHint, &B::SetHideHint, B::DefaultHideHint)
       .Component("ImageList", &B::ImageList, &B::SetImageList)
-      .Integer("ImageIndex", &B::ImageIndex, &B::SetImageIndex, 0)
-      .Integer("ListIndex", &B::ListIndex, &B::SetListIndex, 0)
-      .Boolean("MultiLine", &B::MultiLine, &B::SetMultiLine, false)
-      .Integer("NumGlyphs", &B::NumGlyphs, &B::SetNumGlyphs, TMVWNumGlyphs{1})
-      .Boolean("Pressed", &B::Pressed, &B::SetPressed, false)
+      .Integer("ImageIndex", &B::ImageIndex, &B::SetImageIndex, TMVWImageLink::DefaultImageIndex)
+      .Integer("ListIndex", &B::ListIndex, &B::SetListIndex, TMVWImageLink::DefaultListIndex)
+      .Boolean("MultiLine", &B::MultiLine, &B::SetMultiLine, B::DefaultMultiLine)
+      .Integer("NumGlyphs", &B::NumGlyphs, &B::SetNumGlyphs, TMVWGlyph::DefaultNumGlyphs)
+      .Boolean("Pressed", &B::Pressed, &B::SetPressed, B::DefaultPressed)
       .Boolean("QuickDraw", &B::QuickDraw, &B::SetQuickDraw, B::DefaultQuickDraw)
       .Boolean("Transparent", &B::Transparent, &B::SetTransparent, false)
-      .Boolean("UseCaption", &B::UseCaption, &B::SetUseCaption, true)
+      .Boolean("UseCaption", &B::UseCaption, &B::SetUseCaption, B::DefaultUseCaption)
       .Event("OnDropDown", &B::OnDropDown)
       .Event("OnMouseEnter", &B::OnMouseEnter)
       .Event("OnMouseExit", &B::OnMouseExit)

@@ -18,6 +18,7 @@ public:
   static constexpr bool DefaultQuickDraw = false;
   static constexpr bool DefaultForceTransparent = true;
   static constexpr std::int32_t DefaultCaptionDown = 1;
+  static constexpr TMVWBitmapStyle DefaultButtonFaceStyle = sbNone;
 
   explicit TMVWCustomMMButton(TComponent* owner);
   ~TMVWCustomMMButton() override;
@@ -71,7 +72,7 @@ private:
   TMVWFaceEntries Faces_{};
   TColor HitColor_ = static_cast<TColor>(0xFFFFFF);
   RECT FaceRect_{};
-  TMVWBitmapStyle FaceStyle_ = sbNone;
+  TMVWBitmapStyle FaceStyle_ = DefaultButtonFaceStyle;
   std::int32_t CaptionDown_ = DefaultCaptionDown;
   bool ForceTransparent_ = DefaultForceTransparent;
   bool QuickDraw_ = DefaultQuickDraw;

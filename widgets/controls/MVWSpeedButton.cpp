@@ -16,9 +16,10 @@ void RegisterMVWSpeedButton() {
       .Boolean("DropDownCombo", &B::DropDownCombo, &B::SetDropDownCombo, B::DefaultDropDownCombo)
       .Integer("DropDownComboWidth", &B::DropDownComboWidth, &B::SetDropDownComboWidth,
                B::DefaultDropDownComboWidth)
-      .Integer("DropDownIndent", &B::DropDownIndent, &B::SetDropDownIndent, 0)
+      .Integer("DropDownIndent", &B::DropDownIndent, &B::SetDropDownIndent,
+               B::DefaultDropDownIndent)
       .Component("DropDownMenu", &B::DropDownMenu, &B::SetDropDownMenu)
-      .Boolean("DropDownRight", &B::DropDownRight, &B::SetDropDownRight, false)
+      .Boolean("DropDownRight", &B::DropDownRight, &B::SetDropDownRight, B::DefaultDropDownRight)
       .Integer("EnterColor", ColorIdents(), &B::EnterColor, &B::SetEnterColor, B::DefaultEnterColor)
       .Boolean("EnterColorChange", &B::EnterColorChange, &B::SetEnterColorChange,
                B::DefaultEnterColorChange)
@@ -26,16 +27,17 @@ void RegisterMVWSpeedButton() {
       .Class("Glyph", &B::Glyph)
       .Stored(&B::IsGlyphStored)
       .Integer("GroupIndex", &B::GroupIndex, &B::SetGroupIndex, B::DefaultGroupIndex)
-      .Boolean("HideHint", &B::HideHint, &B::SetHideHint, true)
-      .Boolean("MultiLine", &B::MultiLine, &B::SetMultiLine, false)
-      .Integer("NumGlyphs", &B::NumGlyphs, &B::SetNumGlyphs, TMVWNumGlyphs{1})
-      .Boolean("Pressed", &B::Pressed, &B::SetPressed, false)
-      .Boolean("RepeatedClick", &B::RepeatedClick, &B::SetRepeatedClick, false)
-      .Integer("RepeatingDelay", &B::RepeatingDelay, &B::SetRepeatingDelay, std::uint16_t{500})
+      .Boolean("HideHint", &B::HideHint, &B::SetHideHint, B::DefaultHideHint)
+      .Boolean("MultiLine", &B::MultiLine, &B::SetMultiLine, B::DefaultMultiLine)
+      .Integer("NumGlyphs", &B::NumGlyphs, &B::SetNumGlyphs, TMVWGlyph::DefaultNumGlyphs)
+      .Boolean("Pressed", &B::Pressed, &B::SetPressed, B::DefaultPressed)
+      .Boolean("RepeatedClick", &B::RepeatedClick, &B::SetRepeatedClick, B::DefaultRepeatedClick)
+      .Integer("RepeatingDelay", &B::RepeatingDelay, &B::SetRepeatingDelay,
+               B::DefaultRepeatingDelay)
       .Integer("RepeatingInterval", &B::RepeatingInterval, &B::SetRepeatingInterval,
-               std::uint16_t{100})
+               B::DefaultRepeatingInterval)
       .Enumeration("Style", UserButtonStyleNames(), &B::Style, &B::SetStyle, B::DefaultStyle)
-      .Boolean("UseCaption", &B::UseCaption, &B::SetUseCaption, true)
+      .Boolean("UseCaption", &B::UseCaption, &B::SetUseCaption, B::DefaultUseCaption)
       .Event("OnDropDown", &B::OnDropDown)
       .Event("OnMouseEnter", &B::OnMouseEnter)
       .Event("OnMouseExit", &B::OnMouseExit);

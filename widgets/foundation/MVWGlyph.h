@@ -67,6 +67,8 @@ void FreeEmptyGlyphCache();
 // on first use and kept in the shared glyph lists.
 class TMVWGlyph : public TObject {
 public:
+  static constexpr TMVWNumGlyphs DefaultNumGlyphs = 1;
+
   TMVWGlyph();
   ~TMVWGlyph() override;
   TMVWGlyph(const TMVWGlyph&) = delete;
@@ -103,7 +105,7 @@ private:
   void BuildImage(TBitmap& image, int slot, int cells, int w, int h);
 
   TBitmap Bitmap_;
-  TMVWNumGlyphs NumGlyphs_ = 1;
+  TMVWNumGlyphs NumGlyphs_ = DefaultNumGlyphs;
   std::uint8_t Style_ = GlyphStyleNormal;
   TColor TransparentColor_ = clNone;
   std::array<int, 9> Slots_;
