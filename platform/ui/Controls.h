@@ -90,6 +90,9 @@ void SetGraphicPaintSeam(std::function<void(TGraphicControl&)> seam);
 // A visible element with bounds in its parent's client coordinates.
 class TControl : public TComponent {
 public:
+  static constexpr bool DefaultEnabled = true;
+  static constexpr bool DefaultParentFont = true;
+
   explicit TControl(TComponent* owner);
   ~TControl() override;
 
@@ -219,12 +222,12 @@ private:
   int Height_ = 0;
   TAlign Align_ = alNone;
   bool Visible_ = true;
-  bool Enabled_ = true;
+  bool Enabled_ = DefaultEnabled;
   std::string Caption_;
   TColor Color_ = clBtnFace;
   bool ParentColor_ = false;
   TFont Font_;
-  bool ParentFont_ = true;
+  bool ParentFont_ = DefaultParentFont;
   bool SyncingFont_ = false;
   bool Clicking_ = false;
   bool* Freed_ = nullptr; // set while handlers that may free the control run

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/rtl/ClassRegistry.h"
+#include "widgets/controls/MVWImageLink.h"
 #include "widgets/foundation/MVWContainer.h"
 
 namespace marivo {
@@ -10,8 +11,8 @@ namespace marivo {
 template <class T> TClassBuilder<T>& PublishImageLink(TClassBuilder<T>& builder) {
   return builder.Component("ImageList", &T::ImageList, &T::SetImageList)
       .Stored([](T& control) { return !IsGlobalContainerList(control.ImageList()); })
-      .Integer("ImageIndex", &T::ImageIndex, &T::SetImageIndex, 0)
-      .Integer("ListIndex", &T::ListIndex, &T::SetListIndex, 0);
+      .Integer("ImageIndex", &T::ImageIndex, &T::SetImageIndex, TMVWImageLink::DefaultImageIndex)
+      .Integer("ListIndex", &T::ListIndex, &T::SetListIndex, TMVWImageLink::DefaultListIndex);
 }
 
 // Makes the widget control classes known to form data, the foundation's first and each base

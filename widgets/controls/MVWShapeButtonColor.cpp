@@ -25,11 +25,11 @@ void TMVWShapeButtonColor::Assign(const TPersistent& source) {
 void RegisterMVWShapeButtonColor() {
   using C = TMVWShapeButtonColor;
   RegisterPersistentClass<C, TMVWObject>("TMVWShapeButtonColor")
-      .Integer("Disabled", ColorIdents(), &C::Disabled, &C::SetDisabled, clBtnFace)
-      .Integer("Down", ColorIdents(), &C::Down, &C::SetDown, clBtnFace)
-      .Integer("MouseOver", ColorIdents(), &C::MouseOver, &C::SetMouseOver, clBtnFace)
-      .Integer("OptionSet", ColorIdents(), &C::OptionSet, &C::SetOptionSet, clBtnFace)
-      .Integer("Up", ColorIdents(), &C::Up, &C::SetUp, clBtnFace);
+      .Integer("Disabled", ColorIdents(), &C::Disabled, &C::SetDisabled, C::DefaultColor)
+      .Integer("Down", ColorIdents(), &C::Down, &C::SetDown, C::DefaultColor)
+      .Integer("MouseOver", ColorIdents(), &C::MouseOver, &C::SetMouseOver, C::DefaultColor)
+      .Integer("OptionSet", ColorIdents(), &C::OptionSet, &C::SetOptionSet, C::DefaultColor)
+      .Integer("Up", ColorIdents(), &C::Up, &C::SetUp, C::DefaultColor);
 }
 
 } // namespace marivo

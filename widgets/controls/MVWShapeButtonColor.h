@@ -10,7 +10,9 @@ namespace marivo {
 // The face colour of a shape button in each state.
 class TMVWShapeButtonColor : public TMVWObject {
 public:
-  TMVWShapeButtonColor() { Colors_.fill(clBtnFace); }
+  static constexpr TColor DefaultColor = clBtnFace;
+
+  TMVWShapeButtonColor() { Colors_.fill(DefaultColor); }
 
   // 0 Disabled, 1 Down, 2 MouseOver, 3 OptionSet, 4 Up.
   TColor Color(int index) const { return Colors_.at(static_cast<std::size_t>(index)); }

@@ -10,7 +10,7 @@ TMVWSpecialButton::TMVWSpecialButton(TWinControl* ownerControl)
     : Button_(new TMVWSpeedButton(ownerControl)) {
   Button_->SetParent(ownerControl);
   Button_->SetColor(clBtnFace);
-  Button_->SetCursor(crArrow);
+  Button_->SetCursor(DefaultCursor);
   Button_->OnClick = [this](TObject*) { ButtonClicked(); };
   const TNotifyEvent apply = [this](TObject*) { ApplyToButton(); };
   Glyph_.OnChange = apply;
@@ -109,15 +109,15 @@ void RegisterMVWSpecialButton() {
   using B = TMVWSpecialButton;
   RegisterPersistentClass<B, TCollectionItem>("TMVWSpecialButton")
       .String("Caption", &B::Caption, &B::SetCaption, std::string())
-      .Integer("Cursor", CursorIdents(), &B::Cursor, &B::SetCursor, crArrow)
+      .Integer("Cursor", CursorIdents(), &B::Cursor, &B::SetCursor, B::DefaultCursor)
       .String("Hint", &B::Hint, &B::SetHint, std::string())
       .Class("Glyph", &B::Glyph)
-      .Boolean("Enabled", &B::Enabled, &B::SetEnabled, true)
+      .Boolean("Enabled", &B::Enabled, &B::SetEnabled, TControl::DefaultEnabled)
       .Class("Layout", &B::Layout)
-      .Boolean("ParentFont", &B::ParentFont, &B::SetParentFont, true)
+      .Boolean("ParentFont", &B::ParentFont, &B::SetParentFont, TControl::DefaultParentFont)
       .Class("Font", &B::Font)
       .Class("FontFX", &B::FontFX)
-      .Integer("GroupIndex", &B::GroupIndex, &B::SetGroupIndex, 0)
+      .Integer("GroupIndex", &B::GroupIndex, &B::SetGroupIndex, TMVWSpeedButton::DefaultGroupIndex)
       .Event("OnClick", &B::OnClick);
 }
 

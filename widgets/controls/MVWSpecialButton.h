@@ -20,6 +20,8 @@ using TMVWOnCustomBtnClick = std::function<void(TObject* Sender, int index)>;
 // the item owns, made on the collection's owner control.
 class TMVWSpecialButton : public TCollectionItem {
 public:
+  static constexpr TCursor DefaultCursor = crArrow;
+
   explicit TMVWSpecialButton(TWinControl* ownerControl);
   ~TMVWSpecialButton() override;
 
