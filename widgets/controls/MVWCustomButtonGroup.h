@@ -210,8 +210,10 @@ template <class T> void PublishButtonGroup(TClassBuilder<T>& builder) {
       .String("GlyphInternal", &T::GlyphInternalRef, &T::SetGlyphInternalRef, std::string())
       .Enumeration("HelpContextBtn", {"ciDefault", "ciSameAsParent", "ciAutoNumbered"},
                    &T::HelpContextBtn, &T::SetHelpContextBtn, T::DefaultHelpContextBtn)
-      .Integer("GlyphImageIndex", &T::GlyphImageIndex, &T::SetGlyphImageIndex, 0)
-      .Integer("GlyphListIndex", &T::GlyphListIndex, &T::SetGlyphListIndex, 0)
+      .Integer("GlyphImageIndex", &T::GlyphImageIndex, &T::SetGlyphImageIndex,
+               TMVWImageLink::DefaultImageIndex)
+      .Integer("GlyphListIndex", &T::GlyphListIndex, &T::SetGlyphListIndex,
+               TMVWImageLink::DefaultListIndex)
       .Boolean("GlyphFlat", &T::GlyphFlat, &T::SetGlyphFlat, T::DefaultSwitch)
       .Integer("GlyphSize", &T::GlyphSize, &T::SetGlyphSize, T::DefaultGlyphSize)
       .Boolean("GlyphTransparent", &T::GlyphTransparent, &T::SetGlyphTransparent,

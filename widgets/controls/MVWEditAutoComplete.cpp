@@ -234,7 +234,7 @@ void RegisterMVWEditAutoComplete() {
       .Set("Mode", {"amText", "amPopup"}, &A::Mode, &A::SetMode, A::DefaultMode)
       .Set("AddUnknownOn", {"aaControlExit", "aaControlReturn"}, &A::AddUnknownOn,
            &A::SetAddUnknownOn, A::DefaultAddUnknownOn)
-      .Boolean("Enabled", &A::Enabled, &A::SetEnabled, true)
+      .Boolean("Enabled", &A::Enabled, &A::SetEnabled, A::DefaultEnabled)
       .Event("OnAdd", &A::OnAdd);
 }
 

@@ -49,7 +49,7 @@ TMVWCustomGroupBox::TMVWCustomGroupBox(TComponent* owner) : TMVWCustomParentPane
   Bevel().SetOwnerDrawsWindowsBorder(false);
   Bevel().SetMode(bmStandard);
   Bevel().SetStandardStyle(lsFrameInset);
-  SetTabStop(false);
+  SetTabStop(DefaultTabStop);
   CaptionMetrics();
   SetBounds(Left(), Top(), 185, 105);
 }

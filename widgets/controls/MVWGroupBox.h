@@ -14,6 +14,7 @@ class TMVWCustomGroupBox : public TMVWCustomParentPanel {
 public:
   static constexpr TMVWGroupCaptionAlign DefaultAlignment = gcaTopLeft;
   static constexpr std::int32_t DefaultCaptionOffset = 8;
+  static constexpr bool DefaultTabStop = false;
   static constexpr bool DefaultCaptionParentFont = true;
   static constexpr bool DefaultShowAccelChar = true;
 
@@ -90,7 +91,7 @@ template <class T> TClassBuilder<T>& PublishGroupBox(TClassBuilder<T>& builder) 
       .Boolean("CaptionParentFont", &T::CaptionParentFont, &T::SetCaptionParentFont,
                T::DefaultCaptionParentFont)
       .Boolean("ShowAccelChar", &T::ShowAccelChar, &T::SetShowAccelChar, T::DefaultShowAccelChar)
-      .Boolean("TabStop", &TWinControl::TabStop, &TWinControl::SetTabStop, false);
+      .Boolean("TabStop", &TWinControl::TabStop, &TWinControl::SetTabStop, T::DefaultTabStop);
 }
 
 } // namespace marivo
