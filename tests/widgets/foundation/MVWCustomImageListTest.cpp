@@ -2,6 +2,7 @@
 #include "platform/rtl/FormLoader.h"
 #include "platform/rtl/Streams.h"
 #include "platform/ui/ImgList.h"
+#include "tests/support/Bytes.h"
 #include "tests/support/TemporaryFolder.h"
 #include "widgets/foundation/MVWApplication.h"
 #include "widgets/foundation/MVWBitmapStreams.h"
@@ -20,20 +21,9 @@
 namespace marivo {
 namespace {
 
-using TBytes = std::vector<std::uint8_t>;
-
-TBytes Int32(std::int32_t value) {
-  const auto v = static_cast<std::uint32_t>(value);
-  return {static_cast<std::uint8_t>(v), static_cast<std::uint8_t>(v >> 8),
-          static_cast<std::uint8_t>(v >> 16), static_cast<std::uint8_t>(v >> 24)};
-}
-
-TBytes Join(std::initializer_list<TBytes> parts) {
-  TBytes all;
-  for (const TBytes& part : parts)
-    all.insert(all.end(), part.begin(), part.end());
-  return all;
-}
+using test::Int32;
+using test::Join;
+using test::TBytes;
 
 // width x height in one colour with a red pixel at (x, 0) of each image of width w.
 std::unique_ptr<TBitmap> Strip(int width, int height, int w, TColor fill) {

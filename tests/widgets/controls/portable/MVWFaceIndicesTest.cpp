@@ -1,7 +1,7 @@
 #include "widgets/controls/portable/MVWFaceIndices.h"
 
 #include "platform/rtl/Exceptions.h"
-#include "tests/widgets/foundation/portable/Bytes.h"
+#include "tests/support/Bytes.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "widgets/foundation/portable/MVWBlockCodec.h"
 
 #include "platform/rtl/Exceptions.h"
-#include "tests/widgets/foundation/portable/Bytes.h"
+#include "tests/support/Bytes.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Streams.h"
-#include "tests/widgets/foundation/portable/Bytes.h"
+#include "tests/support/Bytes.h"
 #include "widgets/foundation/portable/MVWStreamUtils.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 #include "widgets/foundation/portable/MVWRegionData.h"
 
 #include "platform/rtl/Exceptions.h"
-#include "tests/widgets/foundation/portable/Bytes.h"
+#include "tests/support/Bytes.h"
 #include "widgets/foundation/portable/MVWStreamUtils.h"
 
 #include <gtest/gtest.h>
