@@ -104,6 +104,14 @@ void TConsoleForm::RestoreSettings() {
     SetLeft(screenWidth - Width());
 }
 
+void TConsoleForm::StartFirstStage() {
+  ScoreConfirmMain->SetAlign(alClient);
+  RestoreSettings();
+  Timer1->SetEnabled(true);
+  // Made hidden during the wait, so that the second stage only shows the notebook.
+  _Notebook->HandleNeeded();
+}
+
 void TConsoleForm::Timer1Timer(TObject*) {
   Timer1->SetEnabled(false);
   ReadRoleChoice();

@@ -208,6 +208,8 @@ protected:
   std::string SettingsFileName() const;
   // Position, size, server and role as the last run left them, kept on the screen.
   void RestoreSettings();
+  // What both consoles do when their form shows: settings back, the 100 ms wait started.
+  void StartFirstStage();
   void SetStatusText(int index, const std::string& text);
   // RoleCaption and OwnRoleCode from the role chosen.
   void ReadRoleChoice();

@@ -82,11 +82,7 @@ void TMainForm::FormCreate(TObject*) {
 
 void TMainForm::FormShow(TObject*) {
   SetCaption("Marivo v1.8.0");
-  ScoreConfirmMain->SetAlign(alClient);
-  RestoreSettings();
-  Timer1->SetEnabled(true);
-  // Made hidden during the wait, so that the second stage only shows the notebook.
-  _Notebook->HandleNeeded();
+  StartFirstStage();
 }
 
 void TMainForm::DisciplineSelectionChange(TObject*, int) {

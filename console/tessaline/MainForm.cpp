@@ -74,12 +74,8 @@ void TMainForm::FormCreate(TObject*) {
 
 void TMainForm::FormShow(TObject*) {
   SetCaption("Marivo v3.0.4");
-  ScoreConfirmMain->SetAlign(alClient);
-  RestoreSettings();
   ClockOffset = 0;
-  Timer1->SetEnabled(true);
-  // Made hidden during the wait, so that the second stage only shows the notebook.
-  _Notebook->HandleNeeded();
+  StartFirstStage();
 }
 
 void TMainForm::DisciplineSelectionChange(TObject*, int) {
