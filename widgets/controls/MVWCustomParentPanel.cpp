@@ -94,20 +94,17 @@ void TMVWCustomParentPanel::BuildBackBuffer(bool force) {
 }
 
 bool TMVWCustomParentPanel::HasBackImage() {
-  BuildDueBackBuffer();
-  return BackBuffer_ || TMVWCustomBevelPanel::HasBackImage();
+  return BackBuffer() || TMVWCustomBevelPanel::HasBackImage();
 }
 
 TBitmap* TMVWCustomParentPanel::GetBackBitmap() {
-  BuildDueBackBuffer();
-  if (BackBuffer_)
-    return BackBuffer_.get();
+  if (TBitmap* buffer = BackBuffer())
+    return buffer;
   return TMVWCustomBevelPanel::GetBackBitmap();
 }
 
 POINT TMVWCustomParentPanel::MapBackOrigin(POINT point) {
-  BuildDueBackBuffer();
-  if (BackBuffer_)
+  if (BackBuffer())
     return point;
   return TMVWCustomBevelPanel::MapBackOrigin(point);
 }
@@ -116,8 +113,7 @@ bool TMVWCustomParentPanel::PaintParentBack(TCanvas& canvas, const RECT& rect, i
                                             POINT origin) {
   if (MVWControlLoading(*this))
     return false;
-  BuildDueBackBuffer();
-  if (!BackBuffer_)
+  if (!BackBuffer())
     return TMVWCustomBevelPanel::PaintParentBack(canvas, rect, flags, origin);
   RECT dest = rect;
   POINT position{rect.left + origin.x, rect.top + origin.y};
@@ -135,8 +131,7 @@ bool TMVWCustomParentPanel::PaintParentBack(TCanvas& canvas, const RECT& rect, i
 }
 
 bool TMVWCustomParentPanel::BackFromParent() {
-  BuildDueBackBuffer();
-  return BackBuffer_ || HasBackImage();
+  return HasBackImage();
 }
 
 HPALETTE TMVWCustomParentPanel::GetPalette() {

@@ -2,11 +2,8 @@
 
 #include "platform/rtl/ClassRegistry.h"
 #include "platform/rtl/Streams.h"
-#include "platform/ui/GdiHandles.h"
 #include "widgets/foundation/MVWBitmapStreams.h"
 #include "widgets/foundation/MVWGraph.h"
-
-#include <algorithm>
 
 namespace marivo {
 

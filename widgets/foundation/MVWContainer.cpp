@@ -1,7 +1,5 @@
 #include "widgets/foundation/MVWContainer.h"
 
-#include <algorithm>
-
 namespace marivo {
 
 TMVWContainer* MVWContainer = nullptr;
@@ -15,10 +13,6 @@ TMVWContainer::TMVWContainer(TComponent* owner)
   for (TMVWCustomComponent* list :
        std::initializer_list<TMVWCustomComponent*>{BitmapList_, ImageList_, WaveList_, StringList_})
     list->OnChange = [this](TObject* sender) { ContainerChanged(sender); };
-}
-
-void TMVWContainer::ContainerChanged(TObject* sender) {
-  TMVWBaseContainer::ContainerChanged(sender);
 }
 
 std::string WriteContainerListRef(const TMVWCustomImageList* list) {

@@ -24,8 +24,6 @@ public:
   TMVWWaveList& WaveList() const { return *WaveList_; }
   TMVWStringList& StringList() const { return *StringList_; }
 
-  void ContainerChanged(TObject* sender) override;
-
 private:
   TMVWBitmapList* BitmapList_;
   TMVWImageList* ImageList_;

@@ -1,12 +1,7 @@
 #include "widgets/foundation/MVWGraphicList.h"
 
 #include "platform/rtl/ClassRegistry.h"
-#include "platform/rtl/Streams.h"
-#include "platform/ui/GdiHandles.h"
-#include "widgets/foundation/MVWBitmapStreams.h"
 #include "widgets/foundation/MVWGraph.h"
-
-#include <algorithm>
 
 namespace marivo {
 
