@@ -31,6 +31,15 @@ inline std::vector<TColor> Pixels(const TBitmap& bitmap) {
   return pixels;
 }
 
+// How many pixels show the colour.
+inline int CountOf(const TBitmap& bitmap, TColor color) {
+  int count = 0;
+  for (int y = 0; y < bitmap.Height(); ++y)
+    for (int x = 0; x < bitmap.Width(); ++x)
+      count += bitmap.Pixels(x, y) == static_cast<TColor>(ColorToRGB(color));
+  return count;
+}
+
 // A 3 x 2 picture with a different colour in every pixel.
 inline TColor Numbered(int x, int y) {
   return static_cast<TColor>(RGB(10 * x + 1, 20 * y + 2, 40 + x + y));

@@ -1,5 +1,6 @@
 #include "widgets/foundation/MVWGlyph.h"
 #include "platform/ui/Pictures.h"
+#include "tests/widgets/foundation/BitmapPixels.h"
 #include "widgets/foundation/MVWApplication.h"
 #include "widgets/foundation/MVWFoundation.h"
 #include "widgets/foundation/MVWGraph.h"
@@ -42,13 +43,7 @@ std::unique_ptr<TBitmap> Surface(int w, int h) {
   return bitmap;
 }
 
-int CountOf(TBitmap& bitmap, TColor color) {
-  int count = 0;
-  for (int y = 0; y < bitmap.Height(); ++y)
-    for (int x = 0; x < bitmap.Width(); ++x)
-      count += bitmap.Pixels(x, y) == Rgb(color);
-  return count;
-}
+using test::CountOf;
 
 // What a glyph drawn alone in its own square shows: "c0".."c4", "3tone", "embossed" or "?".
 std::string Shown(TMVWGlyph& glyph, std::uint8_t state) {

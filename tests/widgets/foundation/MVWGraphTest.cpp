@@ -1,5 +1,6 @@
 #include "widgets/foundation/MVWGraph.h"
 #include "platform/ui/Pictures.h"
+#include "tests/widgets/foundation/BitmapPixels.h"
 #include "widgets/foundation/MVWApplication.h"
 #include "widgets/foundation/MVWBevel.h"
 #include "widgets/foundation/MVWFoundation.h"
@@ -36,13 +37,7 @@ std::string Text(const RECT& r) {
          "," + std::to_string(r.bottom);
 }
 
-int CountOf(TBitmap& bitmap, TColor color) {
-  int count = 0;
-  for (int y = 0; y < bitmap.Height(); ++y)
-    for (int x = 0; x < bitmap.Width(); ++x)
-      count += bitmap.Pixels(x, y) == static_cast<TColor>(ColorToRGB(color));
-  return count;
-}
+using test::CountOf;
 
 class MVWDrawing : public ::testing::Test {
 protected:
