@@ -79,6 +79,8 @@ public:
 private:
   // The page the chosen role works on in the current discipline; none without a role.
   std::optional<int> OwnPage() const;
+  // The panel the keypad and the confirmation move onto on a scoring page.
+  TPanel& ScoringPanel(int page) const;
   void SetUpElementPage();
   // The visible element edit step places after the given one, wrapping, its text selected.
   void FocusElementEdit(TMVWEdit& from, int step);

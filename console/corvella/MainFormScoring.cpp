@@ -58,6 +58,10 @@ std::optional<int> TMainForm::OwnPage() const {
   return std::nullopt;
 }
 
+TPanel& TMainForm::ScoringPanel(int page) const {
+  return page == DetailedPage ? *PanelDET : *PanelIND;
+}
+
 void TMainForm::ShowRolePage() {
   LabelDisc->SetCaption(CurrentDisciplineCode);
   LabelScoreTitle->Show();
@@ -70,7 +74,7 @@ void TMainForm::ShowRolePage() {
   const std::optional<int> page = OwnPage();
   if (page == DetailedPage || page == IndividualPage) {
     const bool elements = page == DetailedPage;
-    TPanel& panel = elements ? *PanelDET : *PanelIND;
+    TPanel& panel = ScoringPanel(*page);
     MoveTo(*PanelRight, panel);
     MoveTo(confirm, panel);
     JudgeNum->SetCaption(JudgeLabel(ClientChoice->ItemIndex(), Technical()).value_or(""));

@@ -75,7 +75,7 @@ void TMainForm::ShowEventInfo(const std::string&, const std::string& payload) {
   const std::optional<int> page = OwnPage();
   if ((page == DetailedPage || page == IndividualPage) && discipline) {
     const bool elements = page == DetailedPage;
-    ShowScoringPage(*page, elements ? *PanelDET : *PanelIND);
+    ShowScoringPage(*page, ScoringPanel(*page));
     ScoreEdit->SetVisible(!elements);
     LabelScoreTitle->SetVisible(!elements);
     if (elements)

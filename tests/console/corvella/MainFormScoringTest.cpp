@@ -9,7 +9,7 @@ namespace {
 
 std::string Sent(const std::string& role, const std::string& payload,
                  const std::string& discipline = "FREE") {
-  return std::string(1, SOH) + "SD" + discipline + role + STX + W(payload) + EOT;
+  return test::Frame("SD", role, payload, discipline);
 }
 
 class Scoring : public CorvellaConsole {
