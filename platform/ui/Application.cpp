@@ -1,5 +1,6 @@
 #include "platform/ui/Application.h"
 
+#include "platform/ui/Controls.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/StdClasses.h"
@@ -70,11 +71,14 @@ void TApplication::ProcessMessages() {
   while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
     if (message.message == WM_QUIT) {
       Terminated_ = true;
-      break;
+      return;
     }
     TranslateMessage(&message);
     DispatchMessageA(&message);
   }
+  // With no message left no window is left to paint: the rounds of paints are over now, and
+  // what they kept is let go here rather than when their timers come.
+  TWinControl::EndPaintRounds();
 }
 
 void TApplication::HandleMessage() {

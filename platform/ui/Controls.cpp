@@ -20,6 +20,10 @@ constexpr const char* kControlProperty = "MarivoControl";
 // The timer that ends a parent's picture for its see-through children.
 constexpr UINT_PTR BackCaptureTimer = 0xB0C0;
 
+// The parents whose picture is alive, so that a caller who has handled every message can end
+// their rounds of paints without waiting for the timers.
+std::vector<TWinControl*> OpenBackCaptures;
+
 // The control whose own-class window is being created, until WM_NCCREATE binds it.
 thread_local TWinControl* CreatingControl = nullptr;
 
@@ -1048,9 +1052,18 @@ bool TWinControl::WMPaint(TMessage& message) {
 bool TWinControl::WMTimer(TMessage& message) {
   if (message.WParam != BackCaptureTimer)
     return false;
+  EndPaintRound();
+  return true;
+}
+
+void TWinControl::EndPaintRound() {
   KillTimer(Handle_, BackCaptureTimer);
   BackCapture_.reset();
-  return true;
+}
+
+void TWinControl::EndPaintRounds() {
+  while (!OpenBackCaptures.empty())
+    OpenBackCaptures.back()->EndPaintRound();
 }
 
 // Painting into a given device context, away from the screen and the windows over it.
@@ -1414,9 +1427,15 @@ bool TWinControl::PaintParentBackground(HDC dc) {
 }
 
 struct TWinControl::TBackCapture {
-  TBackCapture(int width, int height)
-      : Pixels(width, height), DC(CreateCompatibleDC(nullptr)),
-        Selected(DC.Get(), Pixels.Handle.Get()), Painted(CreateRectRgn(0, 0, 0, 0)) {}
+  TBackCapture(TWinControl& owner, int width, int height)
+      : Owner(owner), Pixels(width, height), DC(CreateCompatibleDC(nullptr)),
+        Selected(DC.Get(), Pixels.Handle.Get()), Painted(CreateRectRgn(0, 0, 0, 0)) {
+    OpenBackCaptures.push_back(&Owner);
+  }
+  ~TBackCapture() { std::erase(OpenBackCaptures, &Owner); }
+  TBackCapture(const TBackCapture&) = delete;
+  TBackCapture& operator=(const TBackCapture&) = delete;
+  TWinControl& Owner;
   TDibSection Pixels;
   TMemoryDC DC;
   TSelection Selected;
@@ -1425,10 +1444,11 @@ struct TWinControl::TBackCapture {
 
 // Painted where a child first wants it, each part once, so that graphic controls elsewhere are
 // not painted twice and no more memory is filled than the children show; kept until the round
-// of paints is over, which the timer's message, coming after every paint, tells.
+// of paints is over, which the timer's message, coming after every paint, tells, or the
+// application's message handling, when it finds no message left.
 HDC TWinControl::CaptureBack(const RECT& wanted) {
   if (!BackCapture_) {
-    BackCapture_ = std::make_unique<TBackCapture>(ClientWidth(), ClientHeight());
+    BackCapture_ = std::make_unique<TBackCapture>(*this, ClientWidth(), ClientHeight());
     SetTimer(Handle_, BackCaptureTimer, 0, nullptr);
   }
   const HDC dc = BackCapture_->DC.Get();

@@ -310,6 +310,8 @@ public:
   // control wants it; false without a parent window. The parent is painted once into a picture
   // its children share until the round of paints is over.
   bool PaintParentBackground(HDC dc);
+  // Ends every parent's round of paints: once every message is handled, none is left to paint.
+  static void EndPaintRounds();
   // The key handlers run the key events and return true when the key was consumed (set to 0).
   virtual bool KeyDown(WORD& key, TShiftState shift);
   virtual bool KeyUp(WORD& key, TShiftState shift);
@@ -370,6 +372,7 @@ private:
   TGraphicControl* GraphicControlAt(int x, int y);
   struct TBackCapture;
   HDC CaptureBack(const RECT& wanted);
+  void EndPaintRound();
   bool HasNonClientArea() const;
   bool PreviewKey(UINT msg, WORD& key, TShiftState shift);
   bool DialogKey(UINT msg, WORD key);

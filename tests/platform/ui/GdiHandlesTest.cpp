@@ -5,6 +5,8 @@
 #include "platform/ui/Buttons.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/Forms.h"
+#include "tests/support/MessagePump.h"
+#include "tests/support/ScreenPixels.h"
 
 #include <gtest/gtest.h>
 
@@ -117,6 +119,42 @@ TEST(GdiHandles, APaintThatThrowsGivesBackAllButWhatTheCanvasesKeep) {
   EXPECT_EQ(errors, 2) << "both paints failed";
   EXPECT_EQ(GdiLiveCount(), before);
   SetMessageBoxHandler(nullptr);
+}
+
+// Shows its parent through itself, from the parent's one picture of the round of paints.
+class TSeeThrough : public TCustomControl {
+public:
+  using TCustomControl::TCustomControl;
+
+protected:
+  void EraseBackground(HDC dc) override {
+    if (!PaintParentBackground(dc))
+      TCustomControl::EraseBackground(dc);
+  }
+};
+
+// Counting handles right after handling the messages must not see a round of paints still open.
+TEST(GdiHandles, TheParentsPictureForSeeThroughChildrenGoesWithTheLastMessage) {
+  TApplication app;
+  TForm form(nullptr);
+  form.SetBounds(40, 40, 260, 120);
+  form.SetColor(clRed);
+  auto* child = new TSeeThrough(&form);
+  child->SetParent(&form);
+  child->SetBounds(20, 20, 80, 40);
+  form.Show();
+  ASSERT_TRUE(test::PumpUntilDrawn());
+  const long idle = GdiLiveCount();
+  RedrawWindow(child->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  EXPECT_EQ(GdiLiveCount(), idle + 3) << "the picture, its DC and the region painted";
+  app.ProcessMessages();
+  EXPECT_EQ(GdiLiveCount(), idle) << "let go without waiting for its timer";
+
+  form.SetColor(clLime);
+  RedrawWindow(form.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+  ASSERT_TRUE(test::PumpUntilDrawn());
+  EXPECT_EQ(test::ScreenPixels(child->Handle(), RECT{40, 20, 41, 21}).front(), ColorToRGB(clLime));
+  EXPECT_EQ(GdiLiveCount(), idle);
 }
 
 } // namespace
